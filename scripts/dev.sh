@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Set up, build and run Ornival on a Debian 12 machine.
+#
+#   scripts/dev.sh run        install what is missing, build, run the program
+#   scripts/dev.sh test       install what is missing, build, run every test
+#   scripts/dev.sh sanitize   the tests again under AddressSanitizer and
+#                             UndefinedBehaviorSanitizer (all but the GL ones),
+#                             and the threaded tests under ThreadSanitizer;
+#                             CI runs this after the tests
+#   scripts/dev.sh setup      install what is missing and build, nothing more
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc)
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-tools-dev
+  libgl-dev libosmesa6-dev xvfb xauth
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# build <folder> [cmake options…]
+build() {
+  local dir=$1
+  shift
+  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+run_tests() {
+  local dir=$1
+  shift
+  ctest --test-dir "$dir" -j "$jobs" --output-on-failure --timeout 600 "$@"
+}
+
+command=${1:-run}
+install_missing
+case "$command" in
+  setup)
+    build "$root/build"
+    ;;
+  run)
+    build "$root/build"
+    echo
+    echo "Built. There is no program to run yet: the libraries and their tests are"
+    echo "in $root/build. Run 'scripts/dev.sh test' to test them."
+    ;;
+  test)
+    build "$root/build"
+    run_tests "$root/build"
+    ;;
+  sanitize)
+    build "$root/build-asan" -DORNIVAL_SANITIZE=address,undefined -DORNIVAL_BUILD_BENCHMARKS=OFF
+    run_tests "$root/build-asan" -LE gl
+    build "$root/build-tsan" -DORNIVAL_SANITIZE=thread -DORNIVAL_BUILD_BENCHMARKS=OFF
+    TSAN_OPTIONS=halt_on_error=1 run_tests "$root/build-tsan" -L threads
+    ;;
+  *)
+    echo "usage: scripts/dev.sh [run|test|sanitize|setup]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,180 @@
+#include "platform/Path.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ornival {
+
+namespace {
+
+Vec2 cubicPoint(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3, double t) {
+  const double u = 1.0 - t;
+  return p0 * (u * u * u) + p1 * (3.0 * u * u * t) + p2 * (3.0 * u * t * t) + p3 * (t * t * t);
+}
+
+// Parameters in (0, 1) where one coordinate of a cubic has a turning point:
+// the roots of the derivative's quadratic.
+template <typename Emit>
+void cubicExtremes(double p0, double p1, double p2, double p3, Emit emit) {
+  const double a = -p0 + 3.0 * p1 - 3.0 * p2 + p3;
+  const double b = 2.0 * (p0 - 2.0 * p1 + p2);
+  const double c = p1 - p0;
+  auto inside = [&](double t) {
+    if (t > 0.0 && t < 1.0)
+      emit(t);
+  };
+  if (std::abs(a) < 1e-12) {
+    if (std::abs(b) > 1e-12)
+      inside(-c / b);
+    return;
+  }
+  const double disc = b * b - 4.0 * a * c;
+  if (disc < 0.0)
+    return;
+  const double root = std::sqrt(disc);
+  inside((-b + root) / (2.0 * a));
+  inside((-b - root) / (2.0 * a));
+}
+
+// Winding contribution of the segment a→b for a ray from p towards +x.
+int crossing(Vec2 a, Vec2 b, Vec2 p) {
+  const double side = (b - a).cross(p - a);
+  if (a.y <= p.y) {
+    if (b.y > p.y && side > 0.0)
+      return 1;
+  } else if (b.y <= p.y && side < 0.0) {
+    return -1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool PathElement::operator==(const PathElement& other) const {
+  if (kind != other.kind)
+    return false;
+  switch (kind) {
+    case Kind::close:
+      return true;
+    case Kind::curve:
+      return point == other.point && control1 == other.control1 && control2 == other.control2;
+    default:
+      return point == other.point;
+  }
+}
+
+void Path::append(const Path& other) {
+  elements_.insert(elements_.end(), other.elements_.begin(), other.elements_.end());
+}
+
+Path Path::transformed(const AffineTransform& t) const {
+  Path result;
+  result.elements_.reserve(elements_.size());
+  for (const PathElement& e : elements_) {
+    switch (e.kind) {
+      case PathElement::Kind::close:
+        result.elements_.push_back(e);
+        break;
+      case PathElement::Kind::curve:
+        result.curveTo(t.apply(e.point), t.apply(e.control1), t.apply(e.control2));
+        break;
+      default:
+        result.elements_.push_back({e.kind, t.apply(e.point), {}, {}});
+    }
+  }
+  return result;
+}
+
+std::optional<Rect> Path::boundingBox() const {
+  bool any = false;
+  Vec2 lo;
+  Vec2 hi;
+  auto include = [&](Vec2 p) {
+    if (!any) {
+      lo = hi = p;
+      any = true;
+      return;
+    }
+    lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
+    hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
+  };
+  Vec2 current;
+  Vec2 start;
+  for (const PathElement& e : elements_) {
+    switch (e.kind) {
+      case PathElement::Kind::move:
+        start = current = e.point;
+        include(e.point);
+        break;
+      case PathElement::Kind::line:
+        include(e.point);
+        current = e.point;
+        break;
+      case PathElement::Kind::curve: {
+        const Vec2 p0 = current;
+        auto at = [&](double t) { include(cubicPoint(p0, e.control1, e.control2, e.point, t)); };
+        cubicExtremes(p0.x, e.control1.x, e.control2.x, e.point.x, at);
+        cubicExtremes(p0.y, e.control1.y, e.control2.y, e.point.y, at);
+        include(e.point);
+        current = e.point;
+        break;
+      }
+      case PathElement::Kind::close:
+        current = start;
+        break;
+    }
+  }
+  if (!any)
+    return std::nullopt;
+  return Rect{lo, hi - lo};
+}
+
+bool Path::contains(Vec2 p, FillRule rule) const {
+  // Curves are flattened finely enough for hit tests at any screen scale the
+  // editor uses; the outline itself is never changed.
+  constexpr int curveSteps = 32;
+  int winding = 0;
+  Vec2 current;
+  Vec2 start;
+  bool open = false;
+  auto closeSubpath = [&] {
+    if (open)
+      winding += crossing(current, start, p);
+    open = false;
+  };
+  for (const PathElement& e : elements_) {
+    switch (e.kind) {
+      case PathElement::Kind::move:
+        closeSubpath();
+        start = current = e.point;
+        open = true;
+        break;
+      case PathElement::Kind::line:
+        open = true;
+        winding += crossing(current, e.point, p);
+        current = e.point;
+        break;
+      case PathElement::Kind::curve: {
+        open = true;
+        Vec2 previous = current;
+        for (int i = 1; i <= curveSteps; ++i) {
+          const Vec2 next = i == curveSteps
+                                ? e.point
+                                : cubicPoint(current, e.control1, e.control2, e.point, double(i) / curveSteps);
+          winding += crossing(previous, next, p);
+          previous = next;
+        }
+        current = e.point;
+        break;
+      }
+      case PathElement::Kind::close:
+        closeSubpath();
+        current = start;
+        break;
+    }
+  }
+  closeSubpath();
+  return rule == FillRule::nonZero ? winding != 0 : (winding % 2) != 0;
+}
+
+}  // namespace ornival
