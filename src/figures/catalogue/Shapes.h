@@ -1,6 +1,14 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
 namespace ornival {
+
+class Figure;
 
 // A case of the figure catalogue, by its raw value: the figure number of
 // document files, menu tags and restoration data. Raw values run from 1 to
@@ -13,6 +21,13 @@ public:
   constexpr int rawValue() const { return rawValue_; }
   constexpr bool operator==(const Shapes&) const = default;
 
+  // The figure table: one shared figure per case, at raw value − 1, built once
+  // on first use by whichever thread comes first.
+  static const std::vector<std::shared_ptr<Figure>>& figures();
+
+  // Every chiral figure's case to the case of its mirror image.
+  static const std::unordered_map<Shapes, Shapes>& mirrors();
+
   static const Shapes multi;
 
 private:
@@ -24,3 +39,8 @@ private:
 inline constexpr Shapes Shapes::multi{1122};
 
 }  // namespace ornival
+
+template <>
+struct std::hash<ornival::Shapes> {
+  std::size_t operator()(ornival::Shapes s) const noexcept { return std::hash<int>{}(s.rawValue()); }
+};
