@@ -28,7 +28,7 @@ Int exteriorTurn(Int divisor, Int dividend, int n) {
 // The direction of the next side after turning at a corner, in 0 ..< 2D.
 Int turned(Int heading, Int divisor, Int dividend, int n) {
   const Int fullTurn = checkedMul(Int{2}, divisor);
-  return positiveModulo(checkedAdd(checkedAdd(heading, divisor), exteriorTurn(divisor, dividend, n)), fullTurn);
+  return positiveModulo(checkedAdd(checkedAdd(heading, fullTurn), exteriorTurn(divisor, dividend, n)), fullTurn);
 }
 
 // The first mirror axis of a dividend sequence, lengths aside: edge axes
@@ -102,8 +102,11 @@ void Figure::setup(std::vector<Int> dividends, std::vector<double> lengths) {
       if (swap)
         a = D / 2 - a;
       const double theta = (double(a) * std::numbers::pi) / double(D);
-      const double s = std::sin(theta);
       const double c = std::cos(theta);
+      // At exactly an octant the library's sine and cosine differ in the last
+      // bit; a diagonal side gets the cosine (the nearer to √½) for both, so
+      // that it mirrors onto itself and onto the other diagonals exactly.
+      const double s = 4 * a == D ? c : std::sin(theta);
       const double length = lengths_[i + 1];
       if (swap) {
         p.x += sx * s * length;
