@@ -1,0 +1,31 @@
+#include "model/Edge.h"
+
+#include "model/ShapeModel.h"
+#include "platform/Arithmetic.h"
+#include "platform/Precondition.h"
+
+namespace ornival {
+
+std::shared_ptr<Edge> Edge::create(Vec2 vertex, std::weak_ptr<ShapeModel> shapeModel, int index) {
+  return std::make_shared<Edge>(vertex, std::move(shapeModel), index);
+}
+
+Edge::Edge(Vec2 vertex, std::weak_ptr<ShapeModel> shapeModel, int index)
+    : shapeModel(std::move(shapeModel)), vertex_(vertex), index_(index) {}
+
+Vec2 Edge::transformedVertex() const {
+  return transformedVertex_.get([this] {
+    const auto owner = shapeModel.lock();
+    return owner ? owner->transformation.apply(vertex_) : vertex_;
+  });
+}
+
+std::shared_ptr<Edge> Edge::previous() const {
+  const auto owner = shapeModel.lock();
+  ORNIVAL_PRECONDITION(owner != nullptr);
+  const auto& edges = owner->edges();
+  const int n = static_cast<int>(edges.size());
+  return edges[static_cast<std::size_t>(positiveModulo(index_ - 1, n))];
+}
+
+}  // namespace ornival

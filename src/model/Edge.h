@@ -1,0 +1,61 @@
+#pragma once
+
+#include "figures/catalogue/Shapes.h"
+#include "model/Spin.h"
+#include "platform/Cached.h"
+#include "platform/Vec2.h"
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace ornival {
+
+class NeighborModel;
+class Shape;
+class ShapeModel;
+
+// One side of a placed tile or a candidate: from its start corner to the next
+// side's start corner. Edges are what make the tiling a graph: every link one
+// holds is weak, so a tile that goes away leaves its neighbours' joins empty
+// rather than being kept alive by them.
+class Edge {
+public:
+  static std::shared_ptr<Edge> create(Vec2 vertex, std::weak_ptr<ShapeModel> shapeModel, int index);
+  Edge(Vec2 vertex, std::weak_ptr<ShapeModel> shapeModel, int index);
+  Edge(const Edge&) = delete;
+  Edge& operator=(const Edge&) = delete;
+
+  // The start corner in figure coordinates.
+  Vec2 vertex() const { return vertex_; }
+  // The start corner in canvas coordinates, through the owner's transformation
+  // as it was at the first read or the last refresh; the figure corner itself
+  // once the owner is gone.
+  Vec2 transformedVertex() const;
+  void setTransformedVertex(Vec2 point) { transformedVertex_.set(point); }
+
+  // The side before this one in its tile. The owner must still exist.
+  std::shared_ptr<Edge> previous() const;
+
+  int index() const { return index_; }
+
+  // The glued side of the neighbouring tile, set on both sides.
+  std::weak_ptr<Edge> join;
+  // The join lies inside a glued group.
+  bool isGroupJoin = false;
+  // The following side of the same tile: the sides form a ring.
+  std::weak_ptr<Edge> next;
+  // The owning tile; empty for a candidate's side.
+  std::weak_ptr<Shape> shape;
+  std::weak_ptr<ShapeModel> shapeModel;
+  // Placement candidates along this side, per figure; main thread only.
+  std::unordered_map<Shapes, std::vector<std::shared_ptr<NeighborModel>>> neighbors;
+  Spin spin = Spin::unknown;
+
+private:
+  const Vec2 vertex_;
+  const int index_;
+  Cached<Vec2> transformedVertex_;
+};
+
+}  // namespace ornival

@@ -1,0 +1,104 @@
+#include "model/ShapeModel.h"
+
+#include "model/Edge.h"
+#include "platform/Precondition.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ornival {
+
+namespace {
+constexpr double boundsMargin = 1.0 / 512.0;
+constexpr double canvasUnitsPerFigureUnit = 20.0;
+}  // namespace
+
+std::shared_ptr<ShapeModel> ShapeModel::create(std::shared_ptr<const Figure> figure) {
+  return std::shared_ptr<ShapeModel>(new ShapeModel(std::move(figure)));
+}
+
+ShapeModel::ShapeModel(std::shared_ptr<const Figure> figure) : figure_(std::move(figure)) {
+  ORNIVAL_PRECONDITION(figure_ != nullptr);
+}
+
+const AffineTransform& ShapeModel::defaultTransformation() {
+  static const AffineTransform transform =
+      AffineTransform::scale(canvasUnitsPerFigureUnit, canvasUnitsPerFigureUnit);
+  return transform;
+}
+
+const std::vector<std::shared_ptr<Edge>>& ShapeModel::edges() const {
+  return edges_.get([this] { return makeEdges(); });
+}
+
+std::vector<std::shared_ptr<Edge>> ShapeModel::makeEdges() const {
+  const auto& vertices = figure_->vertices();
+  ORNIVAL_PRECONDITION(!vertices.empty());
+  // The edges' owner link is the one place a cache of a const model hands out
+  // a mutable reference to it; edges never change their owner through it.
+  const std::weak_ptr<ShapeModel> owner = std::const_pointer_cast<ShapeModel>(shared_from_this());
+  std::vector<std::shared_ptr<Edge>> edges;
+  edges.reserve(vertices.size());
+  for (std::size_t i = 0; i < vertices.size(); ++i)
+    edges.push_back(Edge::create(vertices[i], owner, static_cast<int>(i)));
+  for (std::size_t i = 0; i < edges.size(); ++i)
+    edges[i]->next = edges[(i + 1) % edges.size()];
+  return edges;
+}
+
+Vec2 ShapeModel::center() const {
+  return center_.get([this] { return transformation.apply(figure_->center()); });
+}
+
+Vec2 ShapeModel::offCenter() const {
+  return offCenter_.get([this] { return computeOffCenter(); });
+}
+
+Vec2 ShapeModel::computeOffCenter() const {
+  const auto& e = edges();
+  ORNIVAL_PRECONDITION(e.size() >= 2);
+  return center() * 0.9 + (e[0]->transformedVertex() + e[1]->transformedVertex()) * 0.05;
+}
+
+Line ShapeModel::bounds() const {
+  return bounds_.get([this] { return computeBounds(); });
+}
+
+Line ShapeModel::computeBounds() const {
+  Vec2 lo = center();
+  Vec2 hi = lo;
+  for (const auto& edge : edges()) {
+    const Vec2 p = edge->transformedVertex();
+    lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
+    hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
+  }
+  return {lo - Vec2{boundsMargin, boundsMargin}, hi + Vec2{boundsMargin, boundsMargin}};
+}
+
+const std::vector<Line>& ShapeModel::border() const {
+  return border_.get([this] { return computeBorder(); });
+}
+
+std::vector<Line> ShapeModel::computeBorder() const {
+  std::vector<Line> lines;
+  lines.reserve(edges().size());
+  for (const auto& edge : edges()) {
+    const auto next = edge->next.lock();
+    ORNIVAL_PRECONDITION(next != nullptr);
+    lines.push_back({edge->transformedVertex(), next->transformedVertex()});
+  }
+  return lines;
+}
+
+void ShapeModel::updateTransformedGeometry() {
+  for (const auto& edge : edges())
+    edge->setTransformedVertex(transformation.apply(edge->vertex()));
+  center_.set(transformation.apply(figure_->center()));
+  offCenter_.set(computeOffCenter());
+  bounds_.set(computeBounds());
+  border_.set(computeBorder());
+  scale_ = std::sqrt(transformation.a * transformation.a + transformation.b * transformation.b) /
+           canvasUnitsPerFigureUnit;
+}
+
+}  // namespace ornival

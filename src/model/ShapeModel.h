@@ -1,0 +1,75 @@
+#pragma once
+
+#include "figures/Figure.h"
+#include "figures/Line.h"
+#include "platform/AffineTransform.h"
+#include "platform/Cached.h"
+#include "platform/Lazy.h"
+
+#include <memory>
+#include <vector>
+
+namespace ornival {
+
+class Edge;
+
+// A catalogue figure put on the canvas by an affine transformation: the base
+// of placed tiles and of placement candidates.
+//
+// The placed geometry (corners, centre, bounds, border segments) is computed
+// on first read and kept, because hit tests, the candidate search and drawing
+// read it for every tile all the time. Assigning `transformation` alone does
+// not touch it: whoever moves a model calls updateTransformedGeometry, which
+// recomputes all of it in one pass.
+class ShapeModel : public std::enable_shared_from_this<ShapeModel> {
+public:
+  static std::shared_ptr<ShapeModel> create(std::shared_ptr<const Figure> figure);
+  virtual ~ShapeModel() = default;
+  ShapeModel(const ShapeModel&) = delete;
+  ShapeModel& operator=(const ShapeModel&) = delete;
+
+  // Figure units to canvas units: 20 of these per figure unit, for a tile that
+  // lies against no other.
+  static const AffineTransform& defaultTransformation();
+
+  const std::shared_ptr<const Figure>& figure() const { return figure_; }
+
+  // Figure to canvas coordinates; identity until placed.
+  AffineTransform transformation;
+  // The length of the transformation's first column over 20, as of the last
+  // refresh; 1.0 before the first.
+  double scale() const { return scale_; }
+
+  // One side per figure corner, in vertex order, built on first read.
+  const std::vector<std::shared_ptr<Edge>>& edges() const;
+  Vec2 center() const;
+  // A point a little off the centre towards side 0, inside any figure the
+  // catalogue holds.
+  Vec2 offCenter() const;
+  // The bounding box widened by 1/512: vertex0 the lower-left corner, vertex1
+  // the upper-right.
+  Line bounds() const;
+  // Side i from edge i's transformed corner to the next edge's.
+  const std::vector<Line>& border() const;
+
+  void updateTransformedGeometry();
+
+protected:
+  explicit ShapeModel(std::shared_ptr<const Figure> figure);
+
+private:
+  std::vector<std::shared_ptr<Edge>> makeEdges() const;
+  Vec2 computeOffCenter() const;
+  Line computeBounds() const;
+  std::vector<Line> computeBorder() const;
+
+  std::shared_ptr<const Figure> figure_;
+  double scale_ = 1.0;
+  Lazy<std::vector<std::shared_ptr<Edge>>> edges_;
+  Cached<Vec2> center_;
+  Cached<Vec2> offCenter_;
+  Cached<Line> bounds_;
+  Cached<std::vector<Line>> border_;
+};
+
+}  // namespace ornival

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace ornival {
+
+// A four-valued mark an edge carries. The tiling keeps it `unknown`: the
+// over-and-under parity of crossings belongs to the tile (Shape::spin).
+enum class Spin { unknown, plus, minus, conflict };
+
+}  // namespace ornival
