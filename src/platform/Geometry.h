@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace ornival {
@@ -38,6 +39,17 @@ public:
     auto result = std::make_shared<Geometry>(sources_);
     result->materials = materials;
     return result;
+  }
+
+  // The material that draws the whole mesh (a mesh of one element reads no
+  // other); absent while the list is empty.
+  std::shared_ptr<Material> firstMaterial() const { return materials.empty() ? nullptr : materials.front(); }
+  // Replaces the first material, or makes it the only one of an empty list.
+  void setFirstMaterial(std::shared_ptr<Material> material) {
+    if (materials.empty())
+      materials.push_back(std::move(material));
+    else
+      materials.front() = std::move(material);
   }
 
   std::vector<std::shared_ptr<Material>> materials;

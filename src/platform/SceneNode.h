@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/Geometry.h"
+#include "platform/Transform3D.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ornival {
+
+// One node of the retained 3D scene: plain data that a renderer draws later.
+// A point of the node's geometry, and of its children, lies at
+// transform.apply(point) in the parent's space. z rises out of the tiling
+// plane and y points up.
+//
+// Main thread only, like everything that is shown.
+class SceneNode : public std::enable_shared_from_this<SceneNode> {
+public:
+  static std::shared_ptr<SceneNode> create(std::shared_ptr<Geometry> geometry = nullptr) {
+    return std::shared_ptr<SceneNode>(new SceneNode(std::move(geometry)));
+  }
+
+  SceneNode(const SceneNode&) = delete;
+  SceneNode& operator=(const SceneNode&) = delete;
+
+  const std::string& name() const { return name_; }
+  void setName(std::string name) { name_ = std::move(name); }
+  const Transform3D& transform() const { return transform_; }
+  void setTransform(const Transform3D& transform) { transform_ = transform; }
+  // Absent for a node that only groups others.
+  const std::shared_ptr<Geometry>& geometry() const { return geometry_; }
+  void setGeometry(std::shared_ptr<Geometry> geometry) { geometry_ = std::move(geometry); }
+  // Multiplies down the tree: a child at 0.5 under a parent at 0.5 shows at 0.25.
+  double opacity() const { return opacity_; }
+  void setOpacity(double opacity) { opacity_ = opacity; }
+  // A hidden node hides its whole subtree.
+  bool isHidden() const { return hidden_; }
+  void setHidden(bool hidden) { hidden_ = hidden; }
+  // Nodes of higher order are drawn later; equal orders keep tree order.
+  int renderingOrder() const { return renderingOrder_; }
+  void setRenderingOrder(int order) { renderingOrder_ = order; }
+
+  const std::vector<std::shared_ptr<SceneNode>>& childNodes() const { return children_; }
+  std::shared_ptr<SceneNode> parentNode() const { return parent_.lock(); }
+
+  // Appends child after the other children, taking it out of its present
+  // parent first (this one included, so adding again moves it to the end).
+  // Adding a node to itself or to one of its descendants is a programming
+  // error.
+  void addChildNode(const std::shared_ptr<SceneNode>& child);
+  // Nothing happens when the node has no parent.
+  void removeFromParentNode();
+
+private:
+  explicit SceneNode(std::shared_ptr<Geometry> geometry) : geometry_(std::move(geometry)) {}
+
+  std::string name_;
+  Transform3D transform_;
+  std::shared_ptr<Geometry> geometry_;
+  double opacity_ = 1.0;
+  bool hidden_ = false;
+  int renderingOrder_ = 0;
+  std::vector<std::shared_ptr<SceneNode>> children_;
+  std::weak_ptr<SceneNode> parent_;
+};
+
+}  // namespace ornival
