@@ -1,0 +1,73 @@
+#include "model/Materials.h"
+
+#include "model/SurfaceShader.h"
+#include "platform/Precondition.h"
+
+#include <string>
+
+namespace ornival {
+
+bool metalRenderingEnabled = true;
+
+namespace {
+
+std::shared_ptr<Material>& storedBaseMaterial() {
+  static std::shared_ptr<Material> material;
+  return material;
+}
+
+// A band too narrow to see gets a width that the band test, which compares
+// with a height that is never negative, never passes.
+double shaderBandWidth(const LineAttribute& band) { return band.width < 1.0 / 512.0 ? -1.0 : band.width * 0.025; }
+
+}  // namespace
+
+Materials::Cache& Materials::cache() {
+  static Cache entries;
+  return entries;
+}
+
+const std::shared_ptr<Material>& Materials::baseMaterial() {
+  std::shared_ptr<Material>& material = storedBaseMaterial();
+  if (!material) {
+    material = Material::create();
+    if (metalRenderingEnabled)
+      material->lightingModel = LightingModel::physicallyBased;
+    material->shaderModifiers[ShaderEntryPoint::surface] = std::string(surfaceShaderSource());
+  }
+  return material;
+}
+
+std::shared_ptr<Material> Materials::material(const MaterialProperty& property) {
+  ORNIVAL_PRECONDITION(property.lineAttributes.size() >= 3);
+  Cache& entries = cache();
+  if (const auto found = entries.find(property); found != entries.end())
+    if (std::shared_ptr<Material> material = found->second.value.lock())
+      return material;
+
+  std::shared_ptr<Material> material = baseMaterial()->copy();
+  material->diffuse = property.color;
+  if (metalRenderingEnabled) {
+    material->metalness = property.metalness;
+    material->roughness = property.roughness;
+  }
+  const auto& bands = property.lineAttributes;
+  material->uniformValues["ripple"] = property.ripple;
+  material->uniformValues["rippleScale"] = property.rippleScale;
+  material->uniformValues["borderWidth"] =
+      Vec3{shaderBandWidth(bands[0]), shaderBandWidth(bands[1]), shaderBandWidth(bands[2])};
+  material->uniformValues["borderColor"] = bands[0].color;
+  material->uniformValues["borderColor2"] = bands[1].color;
+  material->uniformValues["borderColor3"] = bands[2].color;
+  material->uniformValues["scale"] = property.scale;
+  entries.insert_or_assign(property, Weak<Material>{material});
+  return material;
+}
+
+void Materials::resetForTesting() {
+  cache().clear();
+  storedBaseMaterial().reset();
+  metalRenderingEnabled = true;
+}
+
+}  // namespace ornival
