@@ -1,0 +1,368 @@
+// The catalogue's data held against what every figure must be: a closed,
+// simple, counter-clockwise polygon whose corners have their dividends'
+// angles, named truthfully, with a roof that triangulates; and, over the whole
+// table, the shape the catalogue is known to have. Entries that are still
+// placeholders are left out of the per-entry checks, and while any remain the
+// whole-table checks report instead of failing.
+
+#include "figures/Figure.h"
+#include "figures/Roof.h"
+#include "figures/Triangulation.h"
+#include "figures/Vertex.h"
+#include "figures/catalogue/CatalogueEntry.h"
+#include "figures/catalogue/Shapes.h"
+#include "platform/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <iostream>
+#include <map>
+#include <numbers>
+#include <optional>
+#include <regex>
+#include <set>
+#include <string>
+#include <unordered_set>
+
+namespace ornival {
+namespace {
+
+using Int = std::int64_t;
+
+struct Item {
+  const CatalogueEntry& entry;
+  const Figure& figure;
+};
+
+std::vector<Item> authoredItems() {
+  std::vector<Item> items;
+  for (const CatalogueEntry& entry : catalogueEntries())
+    if (!entry.placeholder)
+      items.push_back({entry, *Shapes::figures()[std::size_t(entry.tool.rawValue() - 1)]});
+  return items;
+}
+
+std::string label(const CatalogueEntry& entry) {
+  return formatInteger(entry.tool.rawValue()) + " " + std::string(entry.displayName);
+}
+
+void report(const std::string& key, const std::string& value) {
+  testing::Test::RecordProperty(key, value);
+  std::cout << "[ catalogue ] " << key << ": " << value << "\n";
+}
+
+// A fraction of a turn in a display name: superscript numerator, fraction
+// slash, subscript denominator, perhaps led by a superscript minus for a
+// reflex corner.
+struct NameFraction {
+  bool reflex = false;
+  Int numerator = 0;
+  Int denominator = 0;
+};
+
+std::vector<char32_t> codePoints(std::string_view text) {
+  std::vector<char32_t> points;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const int extra = byte < 0x80 ? 0 : byte < 0xE0 ? 1 : byte < 0xF0 ? 2 : 3;
+    char32_t point = extra == 0 ? byte : byte & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k)
+      point = (point << 6) | (static_cast<unsigned char>(text[i + std::size_t(k)]) & 0x3F);
+    points.push_back(point);
+    i += std::size_t(extra) + 1;
+  }
+  return points;
+}
+
+std::optional<int> superscriptDigit(char32_t c) {
+  switch (c) {
+    case U'\u2070': return 0;
+    case U'\u00b9': return 1;
+    case U'\u00b2': return 2;
+    case U'\u00b3': return 3;
+    default: return c >= U'\u2074' && c <= U'\u2079' ? std::optional<int>(int(c - U'\u2070')) : std::nullopt;
+  }
+}
+
+std::optional<int> subscriptDigit(char32_t c) {
+  return c >= U'\u2080' && c <= U'\u2089' ? std::optional<int>(int(c - U'\u2080')) : std::nullopt;
+}
+
+std::vector<NameFraction> nameFractions(std::string_view name) {
+  const std::vector<char32_t> points = codePoints(name);
+  std::vector<NameFraction> fractions;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (points[i] != U'\u2044')
+      continue;
+    NameFraction f;
+    Int scale = 1;
+    std::size_t j = i;
+    while (j > 0 && superscriptDigit(points[j - 1])) {
+      f.numerator += *superscriptDigit(points[j - 1]) * scale;
+      scale *= 10;
+      --j;
+    }
+    f.reflex = j > 0 && points[j - 1] == U'\u207b';
+    for (std::size_t k = i + 1; k < points.size() && subscriptDigit(points[k]); ++k)
+      f.denominator = f.denominator * 10 + *subscriptDigit(points[k]);
+    EXPECT_TRUE(scale > 1 && f.denominator > 0) << name;
+    fractions.push_back(f);
+  }
+  return fractions;
+}
+
+// The interior angle at vertices[k] from the coordinates, in radians.
+double cornerAngle(const std::vector<Vec2>& v, std::size_t k) {
+  const std::size_t n = v.size();
+  const Vec2 a = v[(k + n - 1) % n], b = v[k], c = v[(k + 1) % n];
+  double theta = std::atan2(a.y - b.y, a.x - b.x) - std::atan2(c.y - b.y, c.x - b.x);
+  if (theta < 0)
+    theta += 2 * std::numbers::pi;
+  return theta;
+}
+
+double pointSegmentDistance(Vec2 p, Vec2 a, Vec2 b) {
+  const Vec2 ab = b - a;
+  const double t = std::clamp((p - a).dot(ab) / ab.lengthSquared(), 0.0, 1.0);
+  return (p - (a + ab * t)).length();
+}
+
+double segmentDistance(Vec2 a, Vec2 b, Vec2 c, Vec2 d) {
+  const double d1 = (b - a).cross(c - a), d2 = (b - a).cross(d - a);
+  const double d3 = (d - c).cross(a - c), d4 = (d - c).cross(b - c);
+  if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0)))
+    return 0.0;
+  return std::min({pointSegmentDistance(a, c, d), pointSegmentDistance(b, c, d), pointSegmentDistance(c, a, b),
+                   pointSegmentDistance(d, a, b)});
+}
+
+// The seven names whose fractions describe something other than a corner.
+const std::set<int> fractionsNamingNoCorner{324, 325, 654, 797, 798, 802, 998};
+
+TEST(CatalogueCheck, EveryAuthoredEntryClosesWithItsAngles) {
+  for (const auto& [entry, figure] : authoredItems()) {
+    const std::size_t n = entry.dividends.size();
+    ASSERT_GE(n, 3u) << label(entry);
+    ASSERT_EQ(entry.lengths.size(), n) << label(entry);
+    const std::vector<Vec2>& v = figure.vertices();
+    ASSERT_EQ(v.size(), n) << label(entry);
+
+    // The walk uses all but the closing side; that one must come out right.
+    EXPECT_NEAR(v.back().length(), entry.lengths.back(), 5e-13) << label(entry);
+
+    const Int divisor = figure.divisor();
+    for (std::size_t k = 0; k < n; ++k) {
+      const Int dividend = entry.dividends[(k + n - 1) % n];
+      const double expected = 2 * std::numbers::pi * double(dividend * Int(n - 2)) / double(divisor);
+      EXPECT_NEAR(cornerAngle(v, k), expected, 1e-9) << label(entry) << ", corner " << k;
+    }
+  }
+}
+
+TEST(CatalogueCheck, EveryAuthoredEntryIsASimplePolygonOfPositiveArea) {
+  for (const auto& [entry, figure] : authoredItems()) {
+    EXPECT_GT(figure.area(), 0.0) << label(entry);
+    const std::vector<Vec2>& v = figure.vertices();
+    const std::size_t n = v.size();
+    for (std::size_t i = 0; i < n; ++i)
+      for (std::size_t j = i + 1; j < n; ++j) {
+        EXPECT_FALSE(Vertex2(v[i]) == Vertex2(v[j])) << label(entry) << ", vertices " << i << " and " << j;
+        const bool adjacent = j == i + 1 || (i == 0 && j == n - 1);
+        if (!adjacent) {
+          EXPECT_GT(segmentDistance(v[i], v[(i + 1) % n], v[j], v[(j + 1) % n]), 1e-9)
+              << label(entry) << ", sides " << i << " and " << j;
+        }
+      }
+  }
+}
+
+TEST(CatalogueCheck, NameFractionsAreCornersOfTheirFigure) {
+  int fractionCount = 0;
+  for (const CatalogueEntry& entry : catalogueEntries())
+    fractionCount += int(nameFractions(entry.displayName).size());
+  EXPECT_EQ(fractionCount, 589);
+
+  for (const auto& [entry, figure] : authoredItems()) {
+    if (fractionsNamingNoCorner.contains(entry.tool.rawValue()))
+      continue;
+    const Int n = Int(entry.dividends.size());
+    const Int divisor = figure.divisor();
+    for (const NameFraction& f : nameFractions(entry.displayName)) {
+      // A corner of dividend d is d·(n − 2)/divisor of a turn; a reflex p/q
+      // names the corner of 1 − p/q.
+      const Int turns = f.reflex ? f.denominator - f.numerator : f.numerator;
+      const bool found = std::any_of(entry.dividends.begin(), entry.dividends.end(), [&](Int d) {
+        return d * (n - 2) * f.denominator == turns * divisor;
+      });
+      EXPECT_TRUE(found) << label(entry) << ": no corner of " << (f.reflex ? "-" : "") << f.numerator << "/"
+                         << f.denominator;
+    }
+  }
+}
+
+// These hold for placeholders too, which must not mislead whoever reads the
+// axis or offers scaling meanwhile.
+TEST(CatalogueCheck, GivenAxesAndScaleableDeclarationsFitEveryEntry) {
+  for (const CatalogueEntry& entry : catalogueEntries()) {
+    const Figure& figure = *Shapes::figures()[std::size_t(entry.tool.rawValue() - 1)];
+    if (entry.axis) {
+      EXPECT_LT(std::size_t(entry.axis->index), entry.dividends.size()) << label(entry);
+      EXPECT_EQ(figure.axis(), *entry.axis) << label(entry);
+    }
+    if (!entry.scaleable) {
+      EXPECT_FALSE(figure.equilateral()) << label(entry);
+      EXPECT_FALSE(figure.scaleable()) << label(entry);
+    } else {
+      EXPECT_TRUE(figure.scaleable()) << label(entry);
+    }
+  }
+}
+
+TEST(CatalogueCheck, EveryAuthoredRoofTriangulatesFully) {
+  for (const auto& [entry, figure] : authoredItems()) {
+    // Straight corners are dropped before the roof is built, so there may be
+    // fewer faces than sides, but never none.
+    const Roof roof = makeRoof(figure.vertices(), entry.tool == Shapes::wingBolt);
+    EXPECT_GE(roof.faces.size(), 3u) << label(entry);
+    for (std::size_t i = 0; i < roof.faces.size(); ++i) {
+      const std::vector<Vertex3> points = roof.faces[i].vertices();
+      ASSERT_GE(points.size(), 3u) << label(entry) << ", face " << i;
+      EXPECT_EQ(Triangulation::triangulate(points).size(), 3 * (points.size() - 2)) << label(entry) << ", face " << i;
+    }
+  }
+}
+
+// The five whose dividends repeat with a shorter period than their lengths,
+// so that their two texts differ although each is its own mirror image.
+const std::set<int> achiralWithUnequalTexts{417, 521, 526, 527, 922};
+
+TEST(CatalogueCheck, TheWholeTableHasItsKnownShape) {
+  const std::size_t placeholders = placeholderCases().size();
+  const bool complete = placeholders == 0;
+  report("placeholders", formatInteger(Int(placeholders)));
+
+  std::map<std::size_t, int> histogram;
+  std::size_t sides = 0;
+  int equilateral = 0;
+  for (const auto& figure : Shapes::figures()) {
+    ++histogram[figure->dividends().size()];
+    sides += figure->dividends().size();
+    equilateral += figure->equilateral();
+  }
+  const std::map<std::size_t, int> expectedHistogram{
+      {3, 30},  {4, 121}, {5, 77}, {6, 201}, {7, 53}, {8, 181}, {9, 27}, {10, 123}, {11, 16},
+      {12, 107}, {13, 6}, {14, 54}, {15, 3}, {16, 58}, {17, 1}, {18, 32}, {20, 11}, {21, 1},
+      {22, 3},  {24, 5},  {25, 1}, {28, 4}, {32, 3}, {40, 2}, {48, 1}, {64, 1}};
+
+  std::unordered_set<std::string> names;
+  int repeatedNames = 0;
+  for (Shapes s : Shapes::allButLast())
+    repeatedNames += !names.insert(Shapes::figures()[std::size_t(s.rawValue() - 1)]->canonicalName()).second;
+
+  std::set<int> unequalAchiral;
+  for (Shapes s : Shapes::allButLast()) {
+    const Figure& figure = *Shapes::figures()[std::size_t(s.rawValue() - 1)];
+    if (!Shapes::mirrors().contains(s) && figure.canonicalName() != figure.reversedCanonicalName())
+      unequalAchiral.insert(s.rawValue());
+  }
+
+  if (complete) {
+    EXPECT_EQ(histogram, expectedHistogram);
+    EXPECT_EQ(sides, 10169u);
+    EXPECT_EQ(equilateral, 99);
+    EXPECT_EQ(repeatedNames, 0);
+    EXPECT_EQ(unequalAchiral, achiralWithUnequalTexts);
+  } else {
+    report("sides", formatInteger(Int(sides)) + " of 10169");
+    report("equilateral", formatInteger(equilateral) + " of 99");
+    report("repeated canonical names", formatInteger(repeatedNames));
+    report("achiral with unequal texts", formatInteger(Int(unequalAchiral.size())) + " of 5");
+  }
+}
+
+TEST(CatalogueCheck, TheMirrorMapHasItsPairs) {
+  const auto& mirrors = Shapes::mirrors();
+  const auto& entries = catalogueEntries();
+
+  // Each Left entry's partner is the entry named with Right in its place.
+  std::map<std::string, Shapes> byName;
+  for (const CatalogueEntry& entry : entries)
+    byName.emplace(std::string(entry.displayName), entry.tool);
+  const std::regex left("\\bLeft\\b");
+  std::vector<std::pair<Shapes, Shapes>> leftRight;
+  for (const CatalogueEntry& entry : entries) {
+    const std::string name(entry.displayName);
+    if (!std::regex_search(name, left))
+      continue;
+    const auto right = byName.find(std::regex_replace(name, left, "Right"));
+    ASSERT_NE(right, byName.end()) << label(entry);
+    leftRight.emplace_back(entry.tool, right->second);
+  }
+  EXPECT_EQ(leftRight.size(), 95u);
+
+  int pairedLeftRight = 0;
+  for (const auto& [l, r] : leftRight) {
+    const bool authored = !entries[std::size_t(l.rawValue() - 1)].placeholder;
+    if (authored) {
+      EXPECT_TRUE(mirrors.contains(l) && mirrors.at(l) == r) << label(entries[std::size_t(l.rawValue() - 1)]);
+      EXPECT_TRUE(mirrors.contains(r) && mirrors.at(r) == l) << label(entries[std::size_t(r.rawValue() - 1)]);
+    }
+    pairedLeftRight += mirrors.contains(l) && mirrors.at(l) == r;
+  }
+
+  int farPairs = 0;
+  for (const auto& [s, m] : mirrors) {
+    ASSERT_TRUE(mirrors.contains(m));
+    EXPECT_EQ(mirrors.at(m), s);
+    const int distance = std::abs(s.rawValue() - m.rawValue());
+    if (distance != 1) {
+      ++farPairs;
+      EXPECT_TRUE((s == Shapes::leftDecastar320 && m == Shapes::rightDecastar320) ||
+                  (m == Shapes::leftDecastar320 && s == Shapes::rightDecastar320))
+          << s.rawValue() << " and " << m.rawValue();
+    }
+  }
+
+  if (placeholderCases().empty()) {
+    EXPECT_EQ(mirrors.size(), 230u);
+    EXPECT_EQ(pairedLeftRight, 95);
+    EXPECT_EQ(farPairs, 2);
+  } else {
+    report("mirror pairs", formatInteger(Int(mirrors.size() / 2)) + " of 115");
+    report("Left and Right pairs", formatInteger(pairedLeftRight) + " of 95");
+  }
+}
+
+TEST(CatalogueCheck, ReportsHowLengthsAreShared) {
+  std::map<double, int> tally;
+  int withUnitSide = 0;
+  int sides = 0;
+  for (const CatalogueEntry& entry : catalogueEntries()) {
+    for (double l : entry.lengths)
+      ++tally[l];
+    sides += int(entry.lengths.size());
+    withUnitSide += std::find(entry.lengths.begin(), entry.lengths.end(), 1.0) != entry.lengths.end();
+  }
+  std::vector<std::pair<int, double>> commonest;
+  for (const auto& [length, count] : tally)
+    commonest.emplace_back(count, length);
+  std::sort(commonest.begin(), commonest.end(), [](auto a, auto b) { return a.first > b.first; });
+  commonest.resize(std::min<std::size_t>(commonest.size(), 10));
+  int commonestSides = 0;
+  std::string list;
+  for (const auto& [count, length] : commonest) {
+    commonestSides += count;
+    list += (list.empty() ? "" : ", ") + formatNumber(length) + " (" + formatInteger(count) + ")";
+  }
+
+  report("distinct lengths", formatInteger(Int(tally.size())) + ", known to be 287");
+  report("entries with a side of length 1", formatInteger(withUnitSide) + ", known to be 495");
+  report("ten commonest lengths", list);
+  report("their share of all sides", formatNumber(double(commonestSides) / double(sides)) + ", known to be about 2/3");
+}
+
+}  // namespace
+}  // namespace ornival
