@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set up, build and run Ornival on a Debian 12 machine.
 #
-#   scripts/dev.sh run        install what is missing, build, run the program
+#   scripts/dev.sh run        install what is missing, build, and draw the figure
+#                             catalogue into build/catalogue.svg and .png
 #   scripts/dev.sh test       install what is missing, build, run every test
 #   scripts/dev.sh sanitize   the tests again under AddressSanitizer and
 #                             UndefinedBehaviorSanitizer (all but the GL ones),
@@ -55,9 +56,8 @@ case "$command" in
     ;;
   run)
     build "$root/build"
-    echo
-    echo "Built. There is no program to run yet: the libraries and their tests are"
-    echo "in $root/build. Run 'scripts/dev.sh test' to test them."
+    "$root/build/src/app/ornival-sheet" "$root/build/catalogue.svg" --png "$root/build/catalogue.png"
+    echo "Open either file to see every figure of the catalogue at one scale."
     ;;
   test)
     build "$root/build"

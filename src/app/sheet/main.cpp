@@ -1,0 +1,86 @@
+// ornival-sheet: draws the whole figure catalogue onto one page.
+//
+//   ornival-sheet [SVG-FILE] [--png PNG-FILE]
+//
+// Writes the SVG (catalogue.svg unless named) and, when asked, the same page
+// as a PNG. Needs no display.
+
+#include "app/sheet/CatalogueSheet.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <QSvgRenderer>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace {
+
+int usage() {
+  std::cerr << "usage: ornival-sheet [SVG-FILE] [--png PNG-FILE]\n";
+  return 2;
+}
+
+bool writeText(const std::string& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(text.data(), std::streamsize(text.size()));
+  file.close();
+  return bool(file);
+}
+
+bool writePng(int argc, char** argv, const std::string& svg, const std::string& path) {
+  // The page is drawn off screen; without this Qt would look for a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  QSvgRenderer renderer(QByteArray(svg.data(), qsizetype(svg.size())));
+  if (!renderer.isValid())
+    return false;
+  QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull())
+    return false;
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  renderer.render(&painter);
+  painter.end();
+  return image.save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string svgPath = "catalogue.svg";
+  std::string pngPath;
+  bool svgNamed = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--png" && i + 1 < argc)
+      pngPath = argv[++i];
+    else if (!arg.empty() && arg[0] != '-' && !svgNamed) {
+      svgPath = arg;
+      svgNamed = true;
+    } else
+      return usage();
+  }
+
+  const std::string svg = ornival::CatalogueSheet{}.svg();
+  if (!writeText(svgPath, svg)) {
+    std::cerr << "ornival-sheet: cannot write " << svgPath << "\n";
+    return EXIT_FAILURE;
+  }
+  std::cout << "wrote " << svgPath << "\n";
+  if (!pngPath.empty()) {
+    if (!writePng(argc, argv, svg, pngPath)) {
+      std::cerr << "ornival-sheet: cannot write " << pngPath << "\n";
+      return EXIT_FAILURE;
+    }
+    std::cout << "wrote " << pngPath << "\n";
+  }
+  return EXIT_SUCCESS;
+}
