@@ -2,6 +2,7 @@
 
 #include "figures/Figure.h"
 #include "figures/Roof.h"
+#include "figures/catalogue/Shapes.h"
 
 #include <gtest/gtest.h>
 
@@ -93,7 +94,7 @@ void expectSolidCoversOutline(const std::string& name, const std::vector<Vec2>& 
 }
 
 std::shared_ptr<Figure> wingBoltFigure() {
-  const auto figure = Figure::create(Shapes::multi, "Wing Bolt");
+  const auto figure = Figure::create(Shapes::wingBolt, "Wing Bolt");
   figure->setup({6, 6, 21, 6, 17, 6, 21, 6, 6, 25},
                 {1, 1, 1, 1, 0.3681587642946257, 0.3681587642946257, 1, 1, 1, 1});
   return figure;
@@ -179,6 +180,14 @@ TEST(FigureSolid, EveryFigureIsCoveredByItsTopTriangles) {
   };
   for (const auto& o : outlines)
     expectSolidCoversOutline(o.name, o.vertices, mean(o.vertices), o.wingBolt);
+}
+
+TEST(FigureSolid, EveryCatalogueFigureIsCoveredByItsTopTriangles) {
+  const auto& figures = Shapes::figures();
+  ASSERT_FALSE(figures.empty());
+  for (const auto& figure : figures)
+    expectSolidCoversOutline(figure->name(), figure->vertices(), figure->center(),
+                             figure->tool() == Shapes::wingBolt);
 }
 
 }  // namespace

@@ -298,7 +298,7 @@ TEST(Roof, RegularHexagonMeetsAtItsCentre) {
 }
 
 std::vector<Vec2> wingBolt() {
-  const auto figure = Figure::create(Shapes::multi, "Wing Bolt");
+  const auto figure = Figure::create(Shapes::wingBolt, "Wing Bolt");
   figure->setup({6, 6, 21, 6, 17, 6, 21, 6, 6, 25},
                 {1, 1, 1, 1, 0.3681587642946257, 0.3681587642946257, 1, 1, 1, 1});
   return figure->vertices();
