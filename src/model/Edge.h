@@ -39,6 +39,10 @@ public:
 
   int index() const { return index_; }
 
+  // The edge of the list whose side midpoint lies nearest to point; see
+  // nearestEdge in TileOutline.h.
+  static std::shared_ptr<Edge> nearestMidpoint(const std::vector<std::shared_ptr<Edge>>& edges, Vec2 point);
+
   // The glued side of the neighbouring tile, set on both sides.
   std::weak_ptr<Edge> join;
   // The join lies inside a glued group.
