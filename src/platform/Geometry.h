@@ -41,8 +41,7 @@ public:
     return result;
   }
 
-  // The material that draws the whole mesh (a mesh of one element reads no
-  // other); absent while the list is empty.
+  // The material that draws the mesh; absent while the list is empty.
   std::shared_ptr<Material> firstMaterial() const { return materials.empty() ? nullptr : materials.front(); }
   // Replaces the first material, or makes it the only one of an empty list.
   void setFirstMaterial(std::shared_ptr<Material> material) {
