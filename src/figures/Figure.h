@@ -10,11 +10,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace ornival {
 
+class Geometry;
 class Icon;
 class Painter;
 
@@ -151,7 +153,12 @@ public:
   // The turn that points the axis towards the heading.
   double imageAngle() const;
 
-  // The figure's solid (geometry, makeGeometry) belongs here.
+  // The figure's solid: the roof over its outline above a flat base, built on
+  // first read and shared by every tile of the figure.
+  const std::shared_ptr<const Geometry>& geometry() const;
+  // A new solid over the given outline, about this figure's centre; wingBolt
+  // selects the roof's height tie rule.
+  std::shared_ptr<const Geometry> makeGeometry(std::span<const Vec2> vertices, bool wingBolt) const;
 
 private:
   Figure(Shapes tool, std::string name);
@@ -199,6 +206,7 @@ private:
   Lazy<std::shared_ptr<const Icon>> toolbarImage_;
   Lazy<double> imageAngle_;
   Lazy<Axis> mirrorAxis_;
+  Lazy<std::shared_ptr<const Geometry>> geometry_;
 };
 
 // The turn at p1 of the polyline p0, p1, p2 as a fraction of a half turn, in

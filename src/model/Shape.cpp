@@ -1,6 +1,5 @@
 #include "model/Shape.h"
 
-#include "figures/FigureSolid.h"
 #include "figures/catalogue/Shapes.h"
 #include "model/Edge.h"
 #include "model/MaterialProperty.h"
@@ -47,12 +46,6 @@ constexpr double markDepth = 0.2;
 constexpr const char* pathKey = "path";
 
 void requireBands(const std::vector<LineAttribute>& bands) { ORNIVAL_PRECONDITION(bands.size() >= 3); }
-
-// The figure's solid in its own units. Kept in one place so that the figure
-// can take over building and keeping it once per figure.
-std::shared_ptr<Geometry> figureSolid(const Figure& figure) {
-  return makeFigureSolid(figure.vertices(), figure.center(), figure.tool() == Shapes::wingBolt);
-}
 
 }  // namespace
 
@@ -231,7 +224,7 @@ void Shape::applyMaterial() {
 }
 
 std::shared_ptr<Geometry> Shape::makeGeometry() {
-  const auto solid = figureSolid(*figure());
+  const auto& solid = figure()->geometry();
   geometry_ = Geometry::create(addNormals(solid->sources(), double(float(surfaceRoundness_))));
   applyMaterial();
   return geometry_;

@@ -192,3 +192,20 @@ TEST(FigureSolid, EveryCatalogueFigureIsCoveredByItsTopTriangles) {
 
 }  // namespace
 }  // namespace ornival
+
+namespace ornival {
+namespace {
+
+TEST(FigureSolid, AFigureBuildsItsSolidOnceAndOnlyTheWingBoltBreaksTiesByHeight) {
+  const auto& wingBolt = Shapes::figures()[std::size_t(Shapes::wingBolt.rawValue() - Shapes::firstRawValue)];
+  EXPECT_EQ(wingBolt->geometry(), wingBolt->geometry());
+  EXPECT_EQ(wingBolt->geometry()->sources().positions.size(), 80u);
+
+  // The same outline under another case name takes the distance rule.
+  const auto twin = Figure::create(Shapes::square, "Not a wing bolt");
+  twin->setup(wingBolt->dividends(), wingBolt->lengths());
+  EXPECT_EQ(twin->geometry()->sources().positions.size(), 76u);
+}
+
+}  // namespace
+}  // namespace ornival
