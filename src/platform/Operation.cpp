@@ -7,12 +7,14 @@
 namespace ornival {
 
 void Operation::cancel() {
+  // The flag comes first: a queue that binds the operation after this reads
+  // it, and one that bound it before is found below and lets it go.
+  stop_.request_stop();
   std::shared_ptr<detail::OperationOwner> owner;
   {
     std::lock_guard lock(ownerMutex_);
     owner = owner_.lock();
   }
-  stop_.request_stop();
   if (owner)
     owner->operationCancelled(*this);
 }

@@ -194,10 +194,13 @@ void OperationQueue::setQualityOfService(QualityOfService quality) {
 void OperationQueue::addOperation(std::shared_ptr<Operation> operation) {
   ORNIVAL_PRECONDITION(operation != nullptr);
   operation->enqueue(core_);
-  if (operation->isCancelled())
-    return;
   {
+    // Read under the lock that the cancellation's removal takes, so that a
+    // cancel racing with this call either sees the operation waiting or
+    // keeps it out.
     std::lock_guard lock(core_->mutex);
+    if (operation->isCancelled())
+      return;
     core_->waiting.push_back({std::move(operation), core_->nextOrder++});
     core_->addThreadsAsNeeded();
   }

@@ -178,6 +178,36 @@ TEST(OperationQueue, CancellingLetsWaitingOperationsGoAndAsksRunningOnesToStop) 
   EXPECT_EQ(recorder.log(), (std::vector<std::string>{"late"}));
 }
 
+TEST(OperationQueue, AnOperationCancelledWhileItIsAddedIsNeverCounted) {
+  // The only thread stays busy, so an operation that got in while being
+  // cancelled would wait there, counted, until the gate opens.
+  const auto queue = OperationQueue::create();
+  queue->setMaxConcurrentOperationCount(1);
+  const auto gate = GateOperation::create();
+  queue->addOperation(gate);
+  gate->started.wait();
+  Recorder recorder;
+  for (int i = 0; i < 2000; ++i) {
+    const auto operation = recorder.make("raced");
+    std::atomic<int> ready = 0;
+    std::thread canceller([&] {
+      ++ready;
+      while (ready < 2) {
+      }
+      operation->cancel();
+    });
+    ++ready;
+    while (ready < 2) {
+    }
+    queue->addOperation(operation);
+    canceller.join();
+    ASSERT_EQ(queue->operationCount(), 1u) << "after " << i << " races";
+  }
+  gate->released = true;
+  queue->waitUntilAllOperationsAreFinished();
+  EXPECT_TRUE(recorder.log().empty());
+}
+
 TEST(OperationQueue, DroppingTheQueueCancelsAndWaitsForRunningOperations) {
   auto queue = OperationQueue::create();
   queue->setMaxConcurrentOperationCount(1);
