@@ -68,6 +68,30 @@ TEST(ShapeModel, CachesKeepTheirValueUntilTheRefresh) {
   EXPECT_EQ(edge->transformedVertex(), (Vec2{6, 0}));
 }
 
+TEST(ShapeModel, RefreshAfterAMoveReplacesEveryValueAlreadyRead) {
+  const auto model = ShapeModel::create(testing::unitSquare());
+  model->transformation = ShapeModel::defaultTransformation();
+  model->updateTransformedGeometry();
+  // Every cache filled under the first placement.
+  model->center();
+  model->offCenter();
+  model->bounds();
+  model->border();
+
+  model->transformation = AffineTransform::translation(100, -50).concatenating(AffineTransform::scale(2, 2));
+  model->updateTransformedGeometry();
+  EXPECT_EQ(model->scale(), 2.0 / 20.0);
+  EXPECT_EQ(model->edges()[3]->transformedVertex(), (Vec2{200, -98}));
+  EXPECT_EQ(model->center(), (Vec2{201, -99}));
+  EXPECT_NEAR(model->offCenter().x, 201, 1e-12);
+  EXPECT_NEAR(model->offCenter().y, -99.1, 1e-12);
+  EXPECT_EQ(model->bounds(), (Line{{200 - margin, -100 - margin}, {202 + margin, -98 + margin}}));
+  EXPECT_EQ(model->border(), (std::vector<Line>{{{200, -100}, {202, -100}},
+                                                {{202, -100}, {202, -98}},
+                                                {{202, -98}, {200, -98}},
+                                                {{200, -98}, {200, -100}}}));
+}
+
 TEST(ShapeModel, AnEdgeOutlivingItsTileFallsBackToItsFigureCorner) {
   std::shared_ptr<Edge> edge;
   {
