@@ -1,0 +1,241 @@
+#!/usr/bin/env python3
+"""Authoring the catalogue's figures.
+
+    author.py check DESIGN...          build and check the designs, change nothing
+    author.py apply DESIGN...          check, then write their rows into the table
+    author.py preview DESIGN... -o F   draw the designs into an SVG page
+    author.py tally                    the table's corner counts and lengths now
+
+A design file holds one design per entry of a range of raw values; see
+README.md.
+"""
+
+import argparse
+import ast
+import math
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+import checks  # noqa: E402
+import families  # noqa: E402
+import geometry  # noqa: E402
+import palette  # noqa: E402
+import shapes  # noqa: E402
+import table  # noqa: E402
+
+
+class Design:
+    def __init__(self, raw, name, shape=None, mirror_of=None, start=0, note=""):
+        self.raw = raw
+        self.name = name
+        self.shape = shape
+        self.mirror_of = mirror_of
+        self.start = start
+        self.note = note
+        self.outline = None
+        self.recipe = None
+
+
+def load(path):
+    """The designs of one file, by raw value."""
+    designs = {}
+    errors = []
+
+    def entry(raw, name, shape, note=""):
+        if raw in designs:
+            errors.append((raw, "designed twice in %s" % path))
+        designs[raw] = Design(raw, name, shape=shape, note=note)
+
+    def mirror(raw, name, of, start=0):
+        if raw in designs:
+            errors.append((raw, "designed twice in %s" % path))
+        designs[raw] = Design(raw, name, mirror_of=of, start=start)
+
+    namespace = {"entry": entry, "mirror": mirror, "__file__": path}
+    for module in (shapes, families):
+        namespace.update({k: v for k, v in vars(module).items() if not k.startswith("_")})
+    namespace.update({"SQRT2": palette.SQRT2, "PHI": palette.PHI, "math": math})
+    with open(path, encoding="utf-8") as f:
+        tree = ast.parse(f.read(), path)
+    # Statement by statement, so that one broken design is reported with its
+    # line and the others are still built.
+    for statement in tree.body:
+        module = ast.Module(body=[statement], type_ignores=[])
+        try:
+            exec(compile(module, path, "exec"), namespace)
+        except shapes.DesignError as e:
+            raw = _raw_value(statement)
+            errors.append((raw or 0, "%s:%d: %s" % (os.path.basename(path), statement.lineno, e)))
+    return designs, errors
+
+
+def _raw_value(statement):
+    """The raw value a statement designs, when it is an entry(...) call."""
+    call = getattr(statement, "value", None)
+    if isinstance(call, ast.Call) and call.args and isinstance(call.args[0], ast.Constant):
+        value = call.args[0].value
+        return value if isinstance(value, int) else None
+    return None
+
+
+def build(paths):
+    """The table as it would be with the designs applied, and a report."""
+    report = checks.Report()
+    lines, rows = table.read_rows(table.TABLE)
+    designs = {}
+    for path in paths:
+        loaded, errors = load(path)
+        for raw, text in errors:
+            report.error(raw, text)
+        for raw, design in loaded.items():
+            if raw in designs:
+                report.error(raw, "designed in more than one file")
+            designs[raw] = design
+
+    for raw, design in sorted(designs.items()):
+        row = rows.get(raw)
+        if row is None:
+            report.error(raw, "no such entry")
+            continue
+        if row.name != design.name:
+            report.error(raw, "is named %r in the table, not %r" % (row.name, design.name))
+        if raw in checks.GIVEN:
+            report.error(raw, "its values are fixed by the catalogue; it takes no design")
+        if design.shape is not None:
+            try:
+                dividends, lengths = design.shape.outline()
+            except shapes.DesignError as e:
+                report.error(raw, str(e))
+                continue
+            design.outline = table.Outline(dividends, lengths)
+            design.recipe = design.shape.recipe or "polygon({%s}, {%s})" % (
+                ", ".join(str(x) for x in dividends), ", ".join(palette.literal(x) for x in lengths))
+        else:
+            design.recipe = "mirrorOf(%d%s)" % (design.mirror_of, ", %d" % design.start if design.start else "")
+
+    # The table with every design in place, Right entries derived afresh.
+    for raw, design in designs.items():
+        if raw in rows and design.recipe:
+            rows[raw].set_recipe(design.recipe)
+    outlines = table.evaluate(rows)
+    for raw, design in designs.items():
+        if design.shape is not None and design.outline is not None:
+            made = outlines[raw]
+            if made.dividends != design.outline.dividends or made.lengths != design.outline.lengths:
+                report.error(raw, "its recipe %s does not build the designed outline" % design.recipe)
+
+    partners = {}
+    for first, second in checks.chiral_pairs(rows):
+        for a, b in ((first, second), (second, first)):
+            if rows[b].kind == "mirrorOf" and int(rows[b].args.split(",")[0]) == a:
+                args = [int(x) for x in rows[b].args.split(",")]
+                partners[a] = (rows[b], outlines[b], args[1] if len(args) > 1 else 0)
+    chiral = {r for pair in checks.chiral_pairs(rows) for r in pair}
+
+    checked = set()
+    for raw, design in sorted(designs.items()):
+        source = raw if design.shape is not None else design.mirror_of
+        if source in checked or source not in rows or outlines[source].placeholder:
+            continue
+        checked.add(source)
+        if source in chiral and source not in partners:
+            report.error(source, "is chiral, but no entry is derived from it as its mirror image")
+            continue
+        checks.check_entry(report, rows[source], outlines[source], partners.get(source))
+        if source in partners:
+            image_row = partners[source][0]
+            checked.add(image_row.raw)
+    designed = set(designs) | {p[0].raw for s, p in partners.items() if s in designs}
+    checks.check_table(report, rows, outlines, designed)
+    return rows, outlines, designs, report
+
+
+def print_report(report, designs):
+    for raw, text in sorted(report.errors):
+        print("error   %4d %s: %s" % (raw, designs[raw].name if raw in designs else "", text))
+    for raw, text in sorted(report.warnings):
+        print("warning %4d %s: %s" % (raw, designs[raw].name if raw in designs else "", text))
+
+
+def method_counts(designs):
+    counts = {}
+    for design in designs.values():
+        method = design.shape.method if design.shape is not None else "mirror image"
+        counts[method] = counts.get(method, 0) + 1
+    return counts
+
+
+def command_check(args):
+    rows, outlines, designs, report = build(args.designs)
+    print_report(report, designs)
+    print("%d designs, %d errors, %d warnings" % (len(designs), len(report.errors), len(report.warnings)))
+    for method, count in sorted(method_counts(designs).items(), key=lambda x: -x[1]):
+        print("  %-24s %d" % (method, count))
+    if args.tally:
+        print("\n".join(checks.tally(rows, outlines)))
+    return 1 if report.errors else 0
+
+
+def command_apply(args):
+    # Checked and written under the lock, so that two people applying at once
+    # neither lose each other's rows nor miss each other's figures.
+    with table.locked():
+        rows, outlines, designs, report = build(args.designs)
+        print_report(report, designs)
+        if report.errors:
+            print("not applied: %d errors" % len(report.errors))
+            return 1
+        replacements = {raw: design.recipe for raw, design in designs.items()}
+        table.rewrite(replacements, table.TABLE, lock=False)
+    print("applied %d rows to %s" % (len(replacements), os.path.relpath(table.TABLE)))
+    return 0
+
+
+def command_tally(args):
+    lines, rows = table.read_rows(table.TABLE)
+    print("\n".join(checks.tally(rows, table.evaluate(rows))))
+    return 0
+
+
+def command_preview(args):
+    import preview
+    rows, outlines, designs, report = build(args.designs)
+    print_report(report, designs)
+    raws = sorted(set(designs) | {int(r.args.split(",")[0]) for r in rows.values()
+                                  if r.kind == "mirrorOf" and int(r.args.split(",")[0]) in designs}
+                  | {r.raw for r in rows.values() if r.kind == "mirrorOf" and int(r.args.split(",")[0]) in designs})
+    with open(args.output, "w", encoding="utf-8") as f:
+        f.write(preview.page(rows, outlines, raws, notes={r: d.note for r, d in designs.items()}))
+    print("wrote %s" % args.output)
+    return 0
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    sub = parser.add_subparsers(dest="command", required=True)
+    p = sub.add_parser("check", help="build and check designs")
+    p.add_argument("designs", nargs="+")
+    p.add_argument("--tally", action="store_true", help="also show the table's shape with them in place")
+    p.set_defaults(run=command_check)
+    p = sub.add_parser("apply", help="check designs and write them into the table")
+    p.add_argument("designs", nargs="+")
+    p.set_defaults(run=command_apply)
+    p = sub.add_parser("preview", help="draw designs into an SVG page")
+    p.add_argument("designs", nargs="+")
+    p.add_argument("-o", "--output", required=True)
+    p.set_defaults(run=command_preview)
+    p = sub.add_parser("tally", help="the table's corner counts and lengths")
+    p.set_defaults(run=command_tally)
+    for p in sub.choices.values():
+        p.add_argument("--table", help="another copy of CatalogueEntry.cpp, to try things out on")
+    args = parser.parse_args(argv)
+    if args.table:
+        table.TABLE = os.path.abspath(args.table)
+    return args.run(args)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

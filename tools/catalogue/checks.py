@@ -1,0 +1,206 @@
+"""What every catalogue entry must be, checked on a design before it reaches
+the table, and the running shape of the whole table.
+
+Errors are the rules the program's own catalogue check enforces (closure,
+angles, a simple polygon, truthful names, axes, chirality); warnings are
+matters of quality that a designer should look at.
+"""
+
+import collections
+import math
+import re
+
+import geometry
+
+# The entries whose values the catalogue fixes; no design replaces them.
+GIVEN = frozenset([
+    1, 3, 4, 5, 7, 9, 10, 16, 17, 22, 26, 30, 43, 61, 64, 65, 77, 78, 99, 105, 113, 133, 135, 136, 138, 153,
+    162, 163, 166, 167, 169, 170, 174, 180, 184, 203, 213, 235, 259, 264, 286, 291, 314, 316, 317, 324, 325,
+    350, 353, 354, 375, 378, 380, 382, 387, 417, 431, 432, 434, 448, 476, 477, 478, 479, 480, 481, 482, 483,
+    484, 485, 560, 564, 583, 587, 589, 590, 690, 692, 708, 743, 747, 756, 768, 769, 773, 796, 801, 827, 853,
+    911, 913, 929, 930, 959, 961, 962, 966, 970, 971, 973, 985, 1003, 1033, 1037, 1053, 1058, 1075, 1121,
+    1122])
+
+# Chiral pairs whose names are reversed sequences rather than Left and Right.
+SEQUENCE_PAIRS = [(99, 100), (279, 280), (663, 664), (666, 667), (673, 674), (675, 676), (677, 678), (722, 723),
+                  (729, 730), (731, 732), (735, 736), (873, 874), (876, 877), (878, 879), (880, 881), (882, 883),
+                  (884, 885), (886, 887), (1049, 1050), (1051, 1052)]
+
+# Their own mirror image, yet their two texts differ: the dividends repeat
+# with a shorter period than the lengths.
+ACHIRAL_WITH_UNEQUAL_TEXTS = frozenset([417, 521, 526, 527, 922])
+
+# Names whose fractions describe something other than a corner.
+FRACTIONS_NAMING_NO_CORNER = frozenset([324, 325, 654, 797, 798, 802, 998])
+
+TARGET_HISTOGRAM = {3: 30, 4: 121, 5: 77, 6: 201, 7: 53, 8: 181, 9: 27, 10: 123, 11: 16, 12: 107, 13: 6, 14: 54,
+                    15: 3, 16: 58, 17: 1, 18: 32, 20: 11, 21: 1, 22: 3, 24: 5, 25: 1, 28: 4, 32: 3, 40: 2, 48: 1,
+                    64: 1}
+TARGET_EQUILATERAL = 99
+TARGET_SIDES = 10169
+
+SUPERSCRIPT = {"⁰": 0, "¹": 1, "²": 2, "³": 3, "⁴": 4, "⁵": 5, "⁶": 6, "⁷": 7, "⁸": 8, "⁹": 9}
+SUBSCRIPT = {chr(0x2080 + i): i for i in range(10)}
+
+
+def name_fractions(name):
+    """(reflex, numerator, denominator) of every fraction of a turn in a name."""
+    result = []
+    for match in re.finditer("(⁻?)([⁰¹²³⁴-⁹]+)⁄([₀-₉]+)", name):
+        numerator = int("".join(str(SUPERSCRIPT[c]) for c in match.group(2)))
+        denominator = int("".join(str(SUBSCRIPT[c]) for c in match.group(3)))
+        result.append((match.group(1) == "⁻", numerator, denominator))
+    return result
+
+
+def chiral_pairs(rows):
+    """Every chiral pair (first, second) of the catalogue: the Left and Right
+    entries by name, and the pairs whose names are reversed sequences."""
+    by_name = {row.name: raw for raw, row in rows.items()}
+    pairs = []
+    for raw, row in rows.items():
+        if re.search(r"\bLeft\b", row.name):
+            other = by_name.get(re.sub(r"\bLeft\b", "Right", row.name))
+            if other is not None:
+                pairs.append((raw, other))
+    pairs.extend(SEQUENCE_PAIRS)
+    return pairs
+
+
+class Report:
+    def __init__(self):
+        self.errors = []
+        self.warnings = []
+
+    def error(self, raw, text):
+        self.errors.append((raw, text))
+
+    def warn(self, raw, text):
+        self.warnings.append((raw, text))
+
+
+def check_entry(report, row, outline, partner=None):
+    """The rules for one entry. partner is (row, outline, start) of its mirror
+    image when it is chiral and the image is derived from it."""
+    raw = row.raw
+    d, l = outline.dividends, outline.lengths
+    n = len(d)
+    if n < 3 or len(l) != n:
+        report.error(raw, "needs at least three corners and one length per corner")
+        return
+    vertices = geometry.walk(d, l)
+    x, y = vertices[-1]
+    miss = abs(math.hypot(x, y) - l[-1])
+    if miss > 5e-13:
+        report.error(raw, "the closing side is %.3g off its length" % miss)
+    D = geometry.divisor(d)
+    for k in range(n):
+        expected = 2 * math.pi * d[(k - 1) % n] * (n - 2) / D
+        if abs(geometry.corner_angle(vertices, k) - expected) > 1e-9:
+            report.error(raw, "corner %d does not have its dividend's angle" % k)
+    if geometry.area(vertices) <= 0:
+        report.error(raw, "the area is not positive")
+    for fault in geometry.simplicity_faults(vertices):
+        report.error(raw, "not simple: " + fault)
+    if not geometry.simplicity_faults(vertices):
+        gap = geometry.closest_approach(vertices)
+        if gap < 0.1:
+            report.warn(raw, "two sides come within %.3f of each other" % gap)
+
+    if raw not in FRACTIONS_NAMING_NO_CORNER:
+        for reflex, p, q in name_fractions(row.name):
+            turns = q - p if reflex else p
+            if not any(x * (n - 2) * q == turns * D for x in d):
+                report.error(raw, "the name's %s%d/%d is no corner of the figure" % ("-" if reflex else "", p, q))
+
+    equilateral = all(x == l[0] for x in l)
+    if not row.scaleable and equilateral:
+        report.error(raw, "not scaleable, so its sides must differ")
+
+    axes = geometry.mirror_axes(d, l)
+    canonical = geometry.canonical_name(d, l)
+    reversed_name = geometry.reversed_canonical_name(d, l)
+    if row.axis is not None and row.axis[1] >= n:
+        report.error(raw, "the given axis %s(%d) is beyond its corners" % row.axis)
+    if partner is None:
+        if raw in ACHIRAL_WITH_UNEQUAL_TEXTS:
+            if not axes:
+                report.error(raw, "needs a mirror axis")
+        elif canonical != reversed_name:
+            report.error(raw, "must be its own mirror image (its two canonical texts differ)")
+        if axes and row.axis is not None and row.axis not in axes:
+            report.error(raw, "the given axis %s(%d) is no mirror axis of it" % row.axis)
+        if axes and row.axis is None and geometry.first_mirror_axis(d) not in axes:
+            report.warn(raw, "the axis setup finds, %s(%d), is no mirror axis of the figure"
+                        % geometry.first_mirror_axis(d))
+    else:
+        other_row, other, start = partner
+        if canonical == reversed_name or axes:
+            report.error(raw, "must be chiral, yet it is its own mirror image")
+        mine = row.axis or geometry.first_mirror_axis(d)
+        theirs = other_row.axis or geometry.first_mirror_axis(other.dividends)
+        expected = geometry.mirrored_axis(mine, n, start)
+        if expected != theirs and (row.axis is not None or other_row.axis is not None):
+            report.error(raw, "its axis %s(%d) and its mirror image's %s(%d) do not correspond; the image would need %s(%d)"
+                         % (mine + theirs + expected))
+    return canonical
+
+
+def check_table(report, rows, outlines, designed):
+    """Rules that span entries: unique texts, and mirror pairs that pair."""
+    texts = collections.defaultdict(list)
+    for raw, outline in outlines.items():
+        if raw == 1122 or outline.placeholder:
+            continue
+        texts[geometry.canonical_name(outline.dividends, outline.lengths)].append(raw)
+    for raws in texts.values():
+        if len(raws) > 1 and any(r in designed for r in raws):
+            for r in raws:
+                if r in designed:
+                    report.error(r, "has the same canonical text as %s" % ", ".join(str(x) for x in raws if x != r))
+    reversed_texts = {}
+    for raw, outline in outlines.items():
+        if raw == 1122 or outline.placeholder:
+            continue
+        reversed_texts[geometry.reversed_canonical_name(outline.dividends, outline.lengths)] = raw
+    for first, second in chiral_pairs(rows):
+        if first not in designed and second not in designed:
+            continue
+        a, b = outlines[first], outlines[second]
+        if a.placeholder or b.placeholder:
+            continue
+        image = reversed_texts.get(geometry.canonical_name(a.dividends, a.lengths))
+        if image != second:
+            report.error(first, "its mirror image in the table is %s, not %d" % (image, second))
+
+
+def tally(rows, outlines):
+    """The table's shape now: corner counts against the catalogue's, sides,
+    equal-sided figures, and how lengths are shared."""
+    lines = []
+    fixed = collections.Counter()
+    guessed = collections.Counter()
+    for raw, outline in outlines.items():
+        (guessed if outline.placeholder else fixed)[len(outline.dividends)] += 1
+    lines.append("corners  target  authored  placeholders  still to author")
+    for k in sorted(set(TARGET_HISTOGRAM) | set(fixed) | set(guessed)):
+        target = TARGET_HISTOGRAM.get(k, 0)
+        flag = "  over" if fixed[k] > target else ""
+        lines.append("%7d  %6d  %8d  %12d  %15d%s" % (k, target, fixed[k], guessed[k], target - fixed[k], flag))
+    placeholders = sum(guessed.values())
+    lines.append("placeholders left: %d" % placeholders)
+    authored = {raw: o for raw, o in outlines.items() if not o.placeholder}
+    equilateral = sum(1 for o in authored.values() if all(x == o.lengths[0] for x in o.lengths))
+    lines.append("equal-sided figures: %d authored, %d in the finished catalogue" % (equilateral, TARGET_EQUILATERAL))
+    sides = sum(len(o.lengths) for o in authored.values())
+    lines.append("sides: %d authored, %d in the finished catalogue" % (sides, TARGET_SIDES))
+    counts = collections.Counter(x for o in authored.values() for x in o.lengths)
+    unit = sum(1 for o in authored.values() if 1.0 in o.lengths)
+    top = counts.most_common(10)
+    share = sum(c for _, c in top) / max(1, sides)
+    lines.append("distinct lengths: %d (about 287 in the finished catalogue)" % len(counts))
+    lines.append("entries with a side of 1: %d of %d authored (about 495 of 1122 in the finished catalogue)"
+                 % (unit, len(authored)))
+    lines.append("ten commonest: " + ", ".join("%r (%d)" % (v, c) for v, c in top))
+    lines.append("their share of all sides: %.3f (about 2/3 in the finished catalogue)" % share)
+    return lines

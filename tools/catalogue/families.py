@@ -1,0 +1,112 @@
+"""Generators for the classic pieces of star patterns.
+
+Each returns a Shape (see shapes.py) in a family's unit of turn; unknown sides
+are solved when the design is built. Where the table has a recipe of its own
+for the piece (rhombus, star, sector), the generator says so, and the row is
+written with that recipe.
+"""
+
+import math
+from fractions import Fraction
+
+from shapes import DesignError, Shape, X, poly, star_radii, star_tip_reflex, sym
+
+
+def _half(value, what):
+    if value % 2:
+        raise DesignError("%s is not a whole number of units" % what)
+    return value // 2
+
+
+def kite(unit, tip, opposite, a, b=X, at="tip", method="kite"):
+    """A kite: the tip between the two a sides, the opposite corner between
+    the two b sides. The corner named by at lies at the origin, on the axis."""
+    side = _half(unit - tip - opposite, "a kite's side corner")
+    if at == "tip":
+        return sym(unit, [tip, a, side, b, opposite], first="corner", method=method)
+    return sym(unit, [opposite, b, side, a, tip], first="corner", method=method)
+
+
+def dart(unit, tip, reflex, a, b=X, at="tip"):
+    """A kite whose opposite corner is reflex: an arrowhead."""
+    if 2 * reflex <= unit:
+        raise DesignError("a dart's inner corner is reflex")
+    return kite(unit, tip, reflex, a, b, at=at, method="dart")
+
+
+def isosceles(unit, apex, leg, base=X, at="base"):
+    """An isosceles triangle; at="base" puts the base first (axis edge(0)),
+    at="apex" the apex at the origin (axis vertex(0))."""
+    foot = _half(unit // 2 - apex, "an isosceles triangle's base corner") if unit % 2 == 0 else None
+    if foot is None:
+        raise DesignError("the unit must be even")
+    if at == "base":
+        return sym(unit, [base, foot, leg, apex], first="side", method="isosceles triangle")
+    return sym(unit, [apex, leg, foot, base], first="corner", method="isosceles triangle")
+
+
+def trapezoid(unit, angle, bottom, leg, top=X):
+    """An isosceles trapezoid standing on its bottom side, whose bottom
+    corners are angle."""
+    return sym(unit, [bottom, angle, leg, unit // 2 - angle, top], first="side", method="trapezoid")
+
+
+def rhombus(p, q, length):
+    """The table's rhombus of acute corner p/q turn."""
+    a, b = 2 * p, q - 2 * p
+    g = math.gcd(a, b)
+    a, b = a // g, b // g
+    unit = 2 * (a + b)
+    shape = Shape(unit, [a, b, a, b], [length] * 4, "rhombus",
+                  recipe="rhombus(%d, %d, %s)" % (p, q, _lit(length)))
+    return shape
+
+
+def regular_star(k, p, q, length):
+    """The table's regular star of k tips of p/q turn."""
+    m = k * q // math.gcd(k, q)
+    a = p * m // q
+    b = (k - 1) * m // k - a
+    unit = 2 * (a + b)
+    return Shape(unit, [a, b] * k, [length] * (2 * k), "regular star",
+                 recipe="star(%d, %d, %d, %s)" % (k, p, q, _lit(length)))
+
+
+def sector(k, j, s, c, start=0):
+    """The table's star sector: the piece of a k-pointed star with tips of 2/k
+    turn between two radii through tips, with a centre corner of j/k turn."""
+    corners = [1, j, 1, k - 3] + [2, k - 3] * (j - 1)
+    sides = [s, c, c] + [s] * (2 * j - 1)
+    shape = Shape(2 * k, [2 * x for x in corners[start:] + corners[:start]], sides[start:] + sides[:start],
+                  "star sector", recipe="sector(%d, %d, %s, %s%s)" % (k, j, _lit(s), _lit(c),
+                                                                      ", %d" % start if start else ""))
+    return shape
+
+
+def sunray(unit, k, star_tip, star_side, tip, at="tip"):
+    """The kite that sits in the notch between two tips of a regular k-pointed
+    star (tips of star_tip units, sides star_side), its short sides on the
+    star's, its own tip of tip units pointing outwards."""
+    notch = unit - star_tip_reflex(k, star_tip, unit)
+    return kite(unit, tip, notch, X, star_side, at=at, method="sunray")
+
+
+def star_sector(unit, k, star_tip, side, tips, at="centre"):
+    """The piece of a regular k-pointed star (tips of star_tip units, sides
+    side) between two radii through tips that span tips tips: a centre
+    corner of tips/k turn, two half tips and tips − 1 whole ones. The centre
+    sits at the origin unless at="side", when the first radius is side 0."""
+    if (unit * tips) % k:
+        raise DesignError("the centre corner is not a whole number of units")
+    reflex = star_tip_reflex(k, star_tip, unit)
+    half = _half(star_tip, "half a tip")
+    _, outer = star_radii(k, star_tip, unit, side)
+    corners = [half, reflex] + [star_tip, reflex] * (tips - 1) + [half, unit * tips // k]
+    sides = [outer] + [side] * (2 * tips) + [outer]
+    shape = Shape(unit, corners, sides, "star sector")
+    return shape if at == "side" else shape.start(len(corners) - 1)
+
+
+def _lit(value):
+    import palette
+    return palette.literal(palette.snap(value))

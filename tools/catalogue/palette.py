@@ -1,0 +1,112 @@
+"""The catalogue's side lengths: one exact constant per length.
+
+Figures glue along sides of equal length, and the program compares lengths
+exactly (symmetry, mirror pairing, equal sides), so every side of every figure
+is one of these literals, bit for bit. A design may compute a length any way
+it likes; snap() replaces the result by the palette constant it matches, or
+refuses it. A new length is added here, once, with what it is.
+"""
+
+import math
+
+SQRT2 = math.sqrt(2.0)
+PHI = (1.0 + math.sqrt(5.0)) / 2.0
+
+# literal, family, what it is
+ENTRIES = [
+    # The octagonal family: the Sun, the Square, the Octagon.
+    ("1.0", "all", "the unit side"),
+    ("0.7071067811865476", "8", "1/√2, half the diagonal of a unit square"),
+    ("1.4142135623730951", "8", "√2, the diagonal of a unit square"),
+    ("1.7071067811865475", "8", "1 + 1/√2"),
+    ("2.0", "all", "two unit sides"),
+    ("2.414213562373095", "8", "1 + √2: the Square's side, the Sun's centre-to-tip"),
+    ("2.8284271247461903", "8", "2√2"),
+    ("3.414213562373095", "8", "2 + √2"),
+    ("3.8284271247461903", "8", "1 + 2√2"),
+    ("4.82842712474619", "8", "2 + 2√2"),
+    ("5.82842712474619", "8", "3 + 2√2"),
+    ("6.82842712474619", "8", "4 + 2√2"),
+    # Sixteen and thirty-two points.
+    ("0.8477590650225735", "16", "√(2 + √2) − 1"),
+    ("1.5664544973505214", "16", "the side of Star 16"),
+    ("1.8477590650225735", "16", "√(2 + √2), the long diagonal of a 1/8 rhombus of side 1"),
+    ("2.95462846528022", "32", "the side of Sun 32"),
+    # Five, ten and twenty points.
+    ("0.3681587642946257", "10", ""),
+    ("0.6180339887498949", "10", "φ − 1"),
+    ("0.9021130325903072", "20", "the side of Star 20"),
+    ("0.9562952014676113", "20", ""),
+    ("1.1755705045849463", "10", "2 sin 36°, the short diagonal of a unit 1/5 rhombus"),
+    ("1.3763819204711736", "10", "tan 54°"),
+    ("1.618033988749895", "10", "φ, the golden ratio"),
+    ("1.902113032590307", "10", "2 sin 72°, the long diagonal of a unit 1/5 rhombus"),
+    ("2.618033988749895", "10", "φ², Sun 10's centre-to-tip"),
+    ("3.0776835371752536", "10", "tan 72°"),
+    ("4.23606797749979", "10", "φ³"),
+    # Twelve and twenty-four points.
+    ("0.5176380902050415", "24", ""),
+    ("0.9148357668252574", "24", ""),
+    ("1.0172103181602914", "24", ""),
+    ("1.1547005383792515", "12", "2/√3"),
+    ("1.1645246645991763", "24", "the side of Star 24"),
+    ("1.249688897773919", "12", "the side of Sun 12"),
+    ("1.543757124589647", "24", ""),
+    ("1.5773502691896257", "12", "1 + 1/√3"),
+    ("1.7320508075688772", "12", "√3"),
+    ("1.7673269879789604", "12", ""),
+    ("1.9711971193069775", "12", "(2 + √2)/√3, the Hexagon's side"),
+    ("2.1645246645991763", "12", ""),
+    ("2.499377795547838", "12", "twice the side of Sun 12"),
+    ("2.6821627548042177", "12", ""),
+    # Seven and fourteen points.
+    ("0.5086140720906989", "12", ""),
+    ("0.5724165284311622", "14", ""),
+    ("0.6920214716300959", "14", ""),
+    ("0.8019377358048383", "14", "2 cos(π/7) − 1"),
+    ("0.9293123963233717", "14", ""),
+    ("1.2862082642155812", "14", ""),
+    ("1.445041867912629", "14", ""),
+    ("1.8019377358048383", "14", "2 cos(π/7)"),
+    ("2.0096886790241912", "14", ""),
+    # Nine and eighteen points.
+    ("1.05381874887022", "18", ""),
+    ("1.078725692426601", "18", ""),
+    ("1.614543993253255", "18", ""),
+    ("1.7587704831436335", "18", ""),
+    ("1.958110933998418", "18", ""),
+    ("2.00243420249451", "18", ""),
+    ("2.5320888862379562", "18", ""),
+]
+
+VALUES = [float(literal) for literal, _, _ in ENTRIES]
+
+# Closer than this to a palette constant counts as that constant; anything
+# farther is a length the palette does not have.
+TOLERANCE = 1e-9
+
+
+class LengthError(ValueError):
+    pass
+
+
+def snap(value):
+    """The palette constant that value stands for."""
+    best = min(VALUES, key=lambda v: abs(v - value))
+    if abs(best - value) > TOLERANCE * max(1.0, abs(value)):
+        raise LengthError("length %r is not in the palette" % value)
+    return best
+
+
+def literal(value):
+    """The C++ literal of a palette constant: the shortest text that reads
+    back as the same double."""
+    text = repr(float(value))
+    return text if ("." in text or "e" in text) else text + ".0"
+
+
+def describe(value):
+    for lit, family, note in ENTRIES:
+        if float(lit) == value:
+            return "%s (%s)" % (lit, note or family)
+    return repr(value)

@@ -1,0 +1,89 @@
+"""Checks of the authoring tool against the program's own rules:
+python3 -m unittest discover tools/catalogue"""
+
+import math
+import os
+import shutil
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import checks  # noqa: E402
+import families  # noqa: E402
+import geometry  # noqa: E402
+import shapes  # noqa: E402
+import table  # noqa: E402
+
+
+class WalkTest(unittest.TestCase):
+    def test_walk_is_exact_along_axes_and_diagonals(self):
+        self.assertEqual(geometry.walk([1, 1, 1, 1], [1.0] * 4), [(0, 0), (1, 0), (1, 1), (0, 1)])
+        # An octagon's diagonal sides mirror each other bit for bit.
+        v = geometry.walk([1] * 8, [1.0] * 8)
+        # The diagonal side takes the cosine for both components.
+        self.assertEqual(v[2], (1.0 + math.cos(math.pi / 4), math.cos(math.pi / 4)))
+        self.assertEqual(v[3][0], v[2][0])
+        self.assertEqual(v[6][0], v[7][0])
+
+    def test_every_given_entry_closes(self):
+        _, rows = table.read_rows()
+        outlines = table.evaluate(rows)
+        for raw in checks.GIVEN - {476, 477}:
+            o = outlines[raw]
+            self.assertLess(geometry.closure_error(o.dividends, o.lengths), 5e-13, raw)
+
+    def test_mirror_rule_maps_axes_like_the_given_pair(self):
+        # Left Bird (vertex 6) and Right Bird (vertex 3), seven corners.
+        self.assertEqual(geometry.mirrored_axis(("vertex", 6), 7, 0), ("vertex", 3))
+        _, rows = table.read_rows()
+        o = table.evaluate(rows)
+        self.assertEqual(geometry.canonical_name(o[16].dividends, o[16].lengths),
+                         geometry.reversed_canonical_name(o[17].dividends, o[17].lengths))
+
+
+class ShapeTest(unittest.TestCase):
+    def test_symmetric_builder_closes_and_is_its_own_mirror_image(self):
+        house = shapes.sym(8, [shapes.X, 2, 1.0, 3, 1.4142135623730951, 2]).close()
+        d, l = house.dividends(), house.sides
+        self.assertEqual(d, [2, 3, 2, 3, 2])
+        self.assertEqual(l[0], 2.0)
+        self.assertIn(("edge", 0), geometry.mirror_axes(d, l))
+        self.assertEqual(geometry.canonical_name(d, l), geometry.reversed_canonical_name(d, l))
+
+    def test_solver_finds_two_sides_and_refuses_lengths_off_the_palette(self):
+        # A right triangle of legs X and Y with hypotenuse 2 + √2.
+        t = shapes.poly(8, [1, 1, 2], [shapes.X, 3.414213562373095, shapes.Y]).close()
+        self.assertEqual(t.sides, [2.414213562373095, 3.414213562373095, 2.414213562373095])
+        with self.assertRaises(shapes.DesignError):
+            shapes.poly(8, [1, 1, 2], [shapes.X, 3.0, shapes.Y]).close()
+        with self.assertRaises(shapes.DesignError):
+            shapes.poly(8, [1, 2, 2], [1.0, 1.0, 1.0]).close()
+
+    def test_recipes_build_what_the_generators_design(self):
+        rows = {}
+        for recipe, shape in (("sector(8, 2, 1.0, 2.414213562373095)", families.sector(8, 2, 1.0, 2.414213562373095)),
+                              ("rhombus(1, 5, 1.618033988749895)", families.rhombus(1, 5, 1.618033988749895))):
+            row = table.Row(0, table.ROW.match('  {7, "X", south, scaleable, setupAxis, %s},\n' % recipe))
+            built = table.evaluate({7: row})[7]
+            self.assertEqual((built.dividends, built.lengths), shape.outline())
+
+
+class RewriteTest(unittest.TestCase):
+    def test_rewrite_replaces_only_the_named_rows(self):
+        with tempfile.TemporaryDirectory() as directory:
+            path = os.path.join(directory, "CatalogueEntry.cpp")
+            shutil.copy(table.TABLE, path)
+            before, rows = table.read_rows(path)
+            table.rewrite({2: "polygon({1, 1, 1, 1}, {1.0, 1.0, 1.0, 1.0})"}, path)
+            after, new_rows = table.read_rows(path)
+            self.assertEqual(len(before), len(after))
+            changed = [i for i, (a, b) in enumerate(zip(before, after)) if a != b]
+            self.assertEqual(changed, [rows[2].line_number])
+            self.assertEqual(new_rows[2].name, rows[2].name)
+            self.assertEqual(new_rows[2].kind, "polygon")
+
+
+if __name__ == "__main__":
+    unittest.main()
