@@ -22,9 +22,9 @@
 #include <map>
 #include <numbers>
 #include <optional>
-#include <regex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 namespace ornival {
@@ -283,6 +283,18 @@ TEST(CatalogueCheck, TheWholeTableHasItsKnownShape) {
   }
 }
 
+// The name with its word Left, wherever it stands, replaced by Right; none for
+// a name without that word ("Petal Left 16" has one, "Leftover" would not).
+std::optional<std::string> withRightForLeft(std::string_view name) {
+  for (std::size_t start = 0; start <= name.size();) {
+    const std::size_t end = std::min(name.find(' ', start), name.size());
+    if (name.substr(start, end - start) == "Left")
+      return std::string(name.substr(0, start)) + "Right" + std::string(name.substr(end));
+    start = end + 1;
+  }
+  return std::nullopt;
+}
+
 TEST(CatalogueCheck, TheMirrorMapHasItsPairs) {
   const auto& mirrors = Shapes::mirrors();
   const auto& entries = catalogueEntries();
@@ -291,13 +303,12 @@ TEST(CatalogueCheck, TheMirrorMapHasItsPairs) {
   std::map<std::string, Shapes> byName;
   for (const CatalogueEntry& entry : entries)
     byName.emplace(std::string(entry.displayName), entry.tool);
-  const std::regex left("\\bLeft\\b");
   std::vector<std::pair<Shapes, Shapes>> leftRight;
   for (const CatalogueEntry& entry : entries) {
-    const std::string name(entry.displayName);
-    if (!std::regex_search(name, left))
+    const std::optional<std::string> rightName = withRightForLeft(entry.displayName);
+    if (!rightName)
       continue;
-    const auto right = byName.find(std::regex_replace(name, left, "Right"));
+    const auto right = byName.find(*rightName);
     ASSERT_NE(right, byName.end()) << label(entry);
     leftRight.emplace_back(entry.tool, right->second);
   }
