@@ -76,7 +76,9 @@ void Figure::setup(std::vector<Int> dividends, std::vector<double> lengths) {
 
   axis_ = firstMirrorAxis(dividends_);
 
-  if (count > 0) {
+  // The walk appends one corner per side but the closing one; a single corner
+  // has no side to walk, and the origin stays its only vertex.
+  if (count > 1) {
     // The direction stays an exact integer; only its reduction to the first
     // octant meets sine and cosine, so equal magnitudes come out bit for bit.
     const Int D = divisor();

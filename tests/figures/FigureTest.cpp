@@ -118,6 +118,8 @@ TEST(Figure, MirrorAxisNamesTheHalfPositionWhereThePartnerLinesUp) {
 
 TEST(Figure, SingleCorner) {
   auto figure = makeFigure({1}, {1.0});
+  // One vertex per corner, as for every other count: the origin alone.
+  EXPECT_EQ(figure->vertices(), exactVertices({{0, 0}}));
   EXPECT_EQ(figure->edgeAxes(), std::vector<Axis>{Axis::edge(0)});
   EXPECT_EQ(figure->vertexAxes(), std::vector<Axis>{Axis::vertex(0)});
   EXPECT_EQ(figure->variantCount(), 1);
