@@ -65,6 +65,9 @@ std::string CatalogueSheet::svg() const {
   cells.reserve(figures.size());
   for (std::size_t i = 0; i < figures.size(); ++i) {
     const Figure& figure = *figures[i];
+    const int rawValue = figure.tool().rawValue();
+    if (rawValue < firstRawValue || rawValue > lastRawValue)
+      continue;
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
     for (const Vec2& v : figure.vertices()) {
       minX = std::min(minX, v.x);
@@ -106,7 +109,9 @@ std::string CatalogueSheet::svg() const {
   out += "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
   out += "<text x=\"" + number(margin) + "\" y=\"" + number(margin + 18) +
          "\" font-family=\"sans-serif\" font-size=\"20\" fill=\"#202020\">Ornival catalogue: " +
-         formatInteger(std::int64_t(figures.size())) + " figures at one scale";
+         formatInteger(std::int64_t(cells.size())) + " figures at one scale";
+  if (cells.size() != figures.size())
+    out += " (" + formatInteger(firstRawValue) + " to " + formatInteger(lastRawValue) + ")";
   if (placeholders > 0)
     out += ", " + formatInteger(std::int64_t(placeholders)) + " of them placeholders (dashed, grey)";
   out += "</text>\n";

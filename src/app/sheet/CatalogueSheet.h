@@ -1,5 +1,7 @@
 #pragma once
 
+#include "figures/catalogue/Shapes.h"
+
 #include <string>
 
 namespace ornival {
@@ -11,6 +13,10 @@ namespace ornival {
 struct CatalogueSheet {
   double pixelsPerUnit = 24.0;
   double pageWidth = 2400.0;
+  // The raw values drawn, both ends included; the whole catalogue unless
+  // narrowed, so that a range can be looked at closely.
+  int firstRawValue = Shapes::firstRawValue;
+  int lastRawValue = Shapes::firstRawValue + Shapes::caseCount - 1;
 
   std::string svg() const;
 };

@@ -1,11 +1,14 @@
 // ornival-sheet: draws the whole figure catalogue onto one page.
 //
-//   ornival-sheet [SVG-FILE] [--png PNG-FILE]
+//   ornival-sheet [SVG-FILE] [--png PNG-FILE] [--from RAW] [--to RAW]
 //
 // Writes the SVG (catalogue.svg unless named) and, when asked, the same page
-// as a PNG. Needs no display.
+// as a PNG. --from and --to draw only the figures of those raw values, both
+// included. Needs no display.
 
 #include "app/sheet/CatalogueSheet.h"
+#include "figures/catalogue/Shapes.h"
+#include "platform/NumberText.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -22,7 +25,7 @@
 namespace {
 
 int usage() {
-  std::cerr << "usage: ornival-sheet [SVG-FILE] [--png PNG-FILE]\n";
+  std::cerr << "usage: ornival-sheet [SVG-FILE] [--png PNG-FILE] [--from RAW] [--to RAW]\n";
   return 2;
 }
 
@@ -58,18 +61,26 @@ int main(int argc, char** argv) {
   std::string svgPath = "catalogue.svg";
   std::string pngPath;
   bool svgNamed = false;
+  ornival::CatalogueSheet sheet;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--png" && i + 1 < argc)
       pngPath = argv[++i];
-    else if (!arg.empty() && arg[0] != '-' && !svgNamed) {
+    else if ((arg == "--from" || arg == "--to") && i + 1 < argc) {
+      const auto value = ornival::parseInteger(argv[++i]);
+      if (!value || *value < ornival::Shapes::firstRawValue || *value >= ornival::Shapes::firstRawValue + ornival::Shapes::caseCount)
+        return usage();
+      (arg == "--from" ? sheet.firstRawValue : sheet.lastRawValue) = int(*value);
+    } else if (!arg.empty() && arg[0] != '-' && !svgNamed) {
       svgPath = arg;
       svgNamed = true;
     } else
       return usage();
   }
 
-  const std::string svg = ornival::CatalogueSheet{}.svg();
+  if (sheet.firstRawValue > sheet.lastRawValue)
+    return usage();
+  const std::string svg = sheet.svg();
   if (!writeText(svgPath, svg)) {
     std::cerr << "ornival-sheet: cannot write " << svgPath << "\n";
     return EXIT_FAILURE;
