@@ -204,6 +204,22 @@ TEST(Shapes, MirrorMapPairsMirrorImagesAndLeavesTheRestOut) {
   EXPECT_GE(checked, 3);
 }
 
+// The axis a figure mirrors across comes from lining it up with its partner in
+// the mirror map, not from the axis the catalogue stores; figures without a
+// partner keep their stored axis.
+TEST(Shapes, MirrorAxisLinesAFigureUpWithItsPartner) {
+  // Left Bird 1, 6, 3, 2, 3, 2, 3 and Right Bird 1, 3, 2, 3, 2, 3, 6 line up
+  // at the half-position t = 2 either way round: vertex 1.
+  ASSERT_FALSE(isPlaceholder(Shapes::leftBird));
+  EXPECT_EQ(figureOf(Shapes::rightBird).axis(), Axis::vertex(3));
+  EXPECT_EQ(figureOf(Shapes::rightBird).mirrorAxis(), Axis::vertex(1));
+  EXPECT_EQ(figureOf(Shapes::leftBird).axis(), Axis::vertex(6));
+  EXPECT_EQ(figureOf(Shapes::leftBird).mirrorAxis(), Axis::vertex(1));
+
+  for (Shapes s : {Shapes::sun8, Shapes::rightTriangle, Shapes::wingBolt, Shapes::multi})
+    EXPECT_EQ(figureOf(s).mirrorAxis(), figureOf(s).axis()) << s.rawValue();
+}
+
 TEST(Shapes, NameModifiers) {
   const auto& words = Shapes::nameModifiers();
   ASSERT_EQ(words.size(), 20u);
