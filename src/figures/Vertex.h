@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Hash.h"
 #include "platform/Vec2.h"
 #include "platform/Vec3.h"
 
@@ -21,10 +22,6 @@ inline double gridCell(double c) { return std::round(c * gridResolution) + 0.0; 
 
 // A coordinate is zero on the grid when it lies within half a cell of zero.
 inline bool isZeroOnGrid(double c) { return std::abs(c) < 1.0 / (2.0 * gridResolution); }
-
-inline std::size_t combineHash(std::size_t seed, double value) {
-  return seed ^ (std::hash<double>{}(value) + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
-}
 
 struct Vertex2 {
   double x = 0.0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Color.h"
+#include "platform/Hash.h"
 
 #include <cstddef>
 #include <functional>
@@ -21,9 +22,8 @@ struct LineAttribute {
 
 struct LineAttributeHash {
   std::size_t operator()(const LineAttribute& band) const noexcept {
-    // +0 and -0 compare equal, so they must hash alike.
-    const std::size_t seed = std::hash<double>{}(band.width == 0.0 ? 0.0 : band.width);
-    return seed ^ (ColorHash{}(band.color) + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
+    // -0 as +0, since the two compare equal.
+    return combineHash(combineHash(0, band.width + 0.0), band.color);
   }
 };
 

@@ -1,15 +1,13 @@
 #include "model/MaterialProperty.h"
 
+#include "platform/Hash.h"
+
 #include <bit>
 #include <cstdint>
 
 namespace ornival {
 
 namespace {
-
-std::size_t combine(std::size_t seed, std::uint64_t value) {
-  return seed ^ (std::hash<std::uint64_t>{}(value) + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
-}
 
 // Bit patterns rather than values: equal numbers have equal patterns once -0
 // is taken as +0 (adding +0 does that).
@@ -21,11 +19,11 @@ std::uint64_t bits(double value) { return std::bit_cast<std::uint64_t>(value + 0
 std::size_t MaterialPropertyHash::operator()(const MaterialProperty& property) const noexcept {
   std::size_t seed = ColorHash{}(property.color);
   for (float value : {property.metalness, property.roughness, property.ripple, property.rippleScale, property.scale})
-    seed = combine(seed, bits(value));
-  seed = combine(seed, property.lineAttributes.size());
+    seed = combineHash(seed, bits(value));
+  seed = combineHash(seed, property.lineAttributes.size());
   for (const LineAttribute& band : property.lineAttributes) {
-    seed = combine(seed, bits(band.width));
-    seed = combine(seed, ColorHash{}(band.color));
+    seed = combineHash(seed, bits(band.width));
+    seed = combineHash(seed, band.color);
   }
   return seed;
 }

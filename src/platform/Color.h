@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Hash.h"
+
 #include <cstddef>
 #include <functional>
 
@@ -23,11 +25,10 @@ struct Color {
 
 struct ColorHash {
   std::size_t operator()(const Color& c) const noexcept {
-    // +0 and -0 compare equal, so they must hash alike.
-    auto h = [](double v) { return std::hash<double>{}(v == 0.0 ? 0.0 : v); };
-    std::size_t seed = h(c.red);
-    for (double v : {c.green, c.blue, c.alpha})
-      seed ^= h(v) + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
+    std::size_t seed = 0;
+    // -0 as +0, since the two compare equal.
+    for (double v : {c.red, c.green, c.blue, c.alpha})
+      seed = combineHash(seed, v + 0.0);
     return seed;
   }
 };

@@ -1,5 +1,6 @@
 #include "platform/MeshNormals.h"
 
+#include "platform/Hash.h"
 #include "platform/Precondition.h"
 
 #include <array>
@@ -29,10 +30,7 @@ GridPoint gridPoint(Vec3 p) {
 
 struct GridPointHash {
   std::size_t operator()(const GridPoint& p) const noexcept {
-    std::size_t seed = 0;
-    for (double c : {p.x, p.y, p.z})
-      seed ^= std::hash<double>{}(c) + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
-    return seed;
+    return combineHash(combineHash(combineHash(0, p.x), p.y), p.z);
   }
 };
 
