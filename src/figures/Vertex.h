@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Grid.h"
 #include "platform/Hash.h"
 #include "platform/Vec2.h"
 #include "platform/Vec3.h"
@@ -10,19 +11,7 @@
 
 namespace ornival {
 
-// Tolerant points. Coordinates are compared on a grid of 1/512: a coordinate
-// lands in the cell round(c · 512), halves away from zero, and two points are
-// equal when every coordinate lands in the same cell. Closeness alone does not
-// decide: 0.0024 and 0.0034 differ, 0.0011 and 0.0029 are equal.
-constexpr double gridResolution = 512.0;
-
-// The grid cell of a coordinate, kept as a double so that no coordinate, however
-// large, overflows; -0 becomes +0 so that equal cells hash alike.
-inline double gridCell(double c) { return std::round(c * gridResolution) + 0.0; }
-
-// A coordinate is zero on the grid when it lies within half a cell of zero.
-inline bool isZeroOnGrid(double c) { return std::abs(c) < 1.0 / (2.0 * gridResolution); }
-
+// Tolerant points, equal when they land in the same cell of the 1/512 grid.
 struct Vertex2 {
   double x = 0.0;
   double y = 0.0;

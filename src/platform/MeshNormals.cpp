@@ -1,5 +1,6 @@
 #include "platform/MeshNormals.h"
 
+#include "platform/Grid.h"
 #include "platform/Hash.h"
 #include "platform/Precondition.h"
 
@@ -14,19 +15,13 @@ namespace ornival {
 
 namespace {
 
-// The cell of the 1/512 grid that the figures' Vertex3 compares points on
-// (rounding halves away from zero); this layer lies beneath the figures, so it
-// repeats the rule rather than reaching up for it. -0 becomes +0 so that equal
-// cells hash alike.
+// The cell of the grid that a position lands in.
 struct GridPoint {
   double x, y, z;
   bool operator==(const GridPoint&) const = default;
 };
 
-GridPoint gridPoint(Vec3 p) {
-  const auto cell = [](double c) { return std::round(c * 512.0) + 0.0; };
-  return {cell(p.x), cell(p.y), cell(p.z)};
-}
+GridPoint gridPoint(Vec3 p) { return {gridCell(p.x), gridCell(p.y), gridCell(p.z)}; }
 
 struct GridPointHash {
   std::size_t operator()(const GridPoint& p) const noexcept {

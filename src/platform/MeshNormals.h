@@ -8,9 +8,10 @@ namespace ornival {
 // the shallow creases and kept sharp across the steep ones.
 //
 // The rule, exactly:
-// - Positions that land in the same cell of the 1/512 grid (Vertex3 equality)
-//   are one point, whether or not the mesh shares their index: a solid whose
-//   faces each bring their own copy of a corner is smoothed like a welded one.
+// - Positions that land in the same cell of the 1/512 grid (Grid.h, the rule
+//   the figures' vertices are compared by) are one point, whether or not the
+//   mesh shares their index: a solid whose faces each bring their own copy of
+//   a corner is smoothed like a welded one.
 // - A triangle's face normal is the unit cross product (b − a) × (c − a); a
 //   counter-clockwise triangle faces the viewer. A triangle of zero area has no
 //   face normal.
