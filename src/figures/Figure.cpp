@@ -170,65 +170,46 @@ int Figure::variantCount() const {
   });
 }
 
-std::string Figure::nameText(const std::vector<Int>& dividends, const std::vector<double>& lengths) const {
-  std::string text = "[";
-  for (std::size_t i = 0; i < dividends.size(); ++i)
-    text += (i == 0 ? "" : ", ") + formatInteger(dividends[i]);
-  text += "][";
-  for (std::size_t i = 0; i < lengths.size(); ++i)
-    text += (i == 0 ? "" : ", ") + formatNumberWithFraction(lengths[i]);
-  return text + "]";
-}
-
 const std::string& Figure::canonicalName() const {
-  return canonicalName_.get([&] {
-    const int count = n();
-    ORNIVAL_PRECONDITION(lengths_.size() >= std::size_t(count));
-    std::vector<Int> bestDividends;
-    std::vector<double> bestLengths;
-    bool first = true;
-    for (int r = 0; r < variantCount(); ++r) {
-      std::vector<Int> d;
-      std::vector<double> l;
-      for (int k = 0; k < count; ++k) {
-        d.push_back(dividends_[wrap(r + k, count)]);
-        l.push_back(lengths_[wrap(r + k, count)]);
-      }
-      // On equal dividends the earlier rotation stays; lengths never decide.
-      if (first || d < bestDividends) {
-        bestDividends = std::move(d);
-        bestLengths = std::move(l);
-        first = false;
-      }
-    }
-    return nameText(bestDividends, bestLengths);
-  });
+  return canonicalName_.get([&] { return smallestRotationText(0, false); });
 }
 
+// The mirror image walks the corners the other way round, so each corner
+// meets the side after it instead of the one before.
 const std::string& Figure::reversedCanonicalName() const {
-  return reversedCanonicalName_.get([&] {
-    const int count = n();
-    ORNIVAL_PRECONDITION(lengths_.size() >= std::size_t(count));
-    std::vector<Int> bestDividends;
-    std::vector<double> bestLengths;
-    bool first = true;
-    for (int r = 0; r < variantCount(); ++r) {
-      std::vector<Int> d;
-      std::vector<double> l;
-      for (int k = 0; k < count; ++k) {
-        d.push_back(dividends_[wrap(r + k, count)]);
-        l.push_back(lengths_[wrap(r + k + 1, count)]);
-      }
+  return reversedCanonicalName_.get([&] { return smallestRotationText(1, true); });
+}
+
+std::string Figure::smallestRotationText(int lengthShift, bool reversed) const {
+  const int count = n();
+  ORNIVAL_PRECONDITION(lengths_.size() >= std::size_t(count));
+  std::vector<Int> bestDividends;
+  std::vector<double> bestLengths;
+  for (int r = 0; r < variantCount(); ++r) {
+    std::vector<Int> d;
+    std::vector<double> l;
+    for (int k = 0; k < count; ++k) {
+      d.push_back(dividends_[wrap(r + k, count)]);
+      l.push_back(lengths_[wrap(r + k + lengthShift, count)]);
+    }
+    if (reversed) {
       std::reverse(d.begin(), d.end());
       std::reverse(l.begin(), l.end());
-      if (first || d < bestDividends) {
-        bestDividends = std::move(d);
-        bestLengths = std::move(l);
-        first = false;
-      }
     }
-    return nameText(bestDividends, bestLengths);
-  });
+    // On equal dividends the earlier rotation stays; lengths never decide.
+    if (r == 0 || d < bestDividends) {
+      bestDividends = std::move(d);
+      bestLengths = std::move(l);
+    }
+  }
+
+  std::string text = "[";
+  for (std::size_t i = 0; i < bestDividends.size(); ++i)
+    text += (i == 0 ? "" : ", ") + formatInteger(bestDividends[i]);
+  text += "][";
+  for (std::size_t i = 0; i < bestLengths.size(); ++i)
+    text += (i == 0 ? "" : ", ") + formatNumberWithFraction(bestLengths[i]);
+  return text + "]";
 }
 
 int Figure::equilateralCount() const {

@@ -171,7 +171,10 @@ private:
   int n() const { return static_cast<int>(dividends_.size()); }
   // The point an axis passes through: the vertex, or the side's midpoint.
   Vec2 axisPoint(Axis axis) const;
-  std::string nameText(const std::vector<std::int64_t>& dividends, const std::vector<double>& lengths) const;
+  // The dividends and lengths of the rotation whose dividends read smallest,
+  // as text. Rotation r reads dividends from r and lengths from r +
+  // lengthShift, each read backwards when reversed.
+  std::string smallestRotationText(int lengthShift, bool reversed) const;
   std::shared_ptr<const Icon> makeIcon(double side) const;
 
   Shapes tool_;
