@@ -1,5 +1,6 @@
 #include "figures/Figure.h"
 
+#include "platform/Geometry.h"
 #include "platform/Icon.h"
 #include "platform/RecordingPainter.h"
 
@@ -38,6 +39,9 @@ struct Reading {
   const Icon* toolbarImage = nullptr;
   double imageAngle = 0.0;
   std::vector<RecordingPainter::Call> icon;
+  const Geometry* geometry = nullptr;
+  std::vector<Vec3> solidPositions;
+  Axis mirrorAxis;
 
   bool operator==(const Reading&) const = default;
 };
@@ -46,7 +50,7 @@ struct Reading {
 // overlap with reads of every other.
 Reading read(const Figure& figure, int start) {
   Reading r;
-  constexpr int memberCount = 21;
+  constexpr int memberCount = 23;
   for (int k = 0; k < memberCount; ++k) {
     switch ((start + k) % memberCount) {
       case 0: r.divisor = figure.divisor(); break;
@@ -76,6 +80,11 @@ Reading read(const Figure& figure, int start) {
         r.icon = painter.calls();
         break;
       }
+      case 21:
+        r.geometry = figure.geometry().get();
+        r.solidPositions = figure.geometry()->sources().positions;
+        break;
+      case 22: r.mirrorAxis = figure.mirrorAxis(); break;
     }
   }
   return r;
@@ -114,10 +123,12 @@ TEST(FigureConcurrency, FirstReadsFromSeveralThreadsAgree) {
       EXPECT_EQ(reading.path, &figure->path());
       EXPECT_EQ(reading.image, figure->image().get());
       EXPECT_EQ(reading.toolbarImage, figure->toolbarImage().get());
+      EXPECT_EQ(reading.geometry, figure->geometry().get());
       Reading comparable = reading;
       comparable.path = expected.path;
       comparable.image = expected.image;
       comparable.toolbarImage = expected.toolbarImage;
+      comparable.geometry = expected.geometry;
       EXPECT_EQ(comparable, expected);
     }
   }
