@@ -150,10 +150,18 @@ TEST(CatalogueCheck, EveryAuthoredEntryClosesWithItsAngles) {
     const std::vector<Vec2>& v = figure.vertices();
     ASSERT_EQ(v.size(), n) << label(entry);
 
-    // The walk uses all but the closing side; that one must come out right.
-    EXPECT_NEAR(v.back().length(), entry.lengths.back(), 5e-13) << label(entry);
-
+    // The walk uses all but the closing side; that one, turned at its corner
+    // like every other side, must lead back to the origin. Its length alone
+    // would also fit a last corner that lies a little off to one side.
     const Int divisor = figure.divisor();
+    Int direction = 0;  // in half divisor units
+    for (std::size_t i = 0; i + 1 < n; ++i)
+      direction = (direction + 3 * divisor - 2 * entry.dividends[i] * Int(n - 2)) % (2 * divisor);
+    const double turn = std::numbers::pi * double(direction) / double(divisor);
+    const Vec2 end = v.back() + Vec2{std::cos(turn), std::sin(turn)} * entry.lengths.back();
+    EXPECT_LE(end.length(), 5e-13) << label(entry) << ": the closing side ends " << formatNumber(end.x) << ", "
+                                   << formatNumber(end.y) << " from the origin";
+
     for (std::size_t k = 0; k < n; ++k) {
       const Int dividend = entry.dividends[(k + n - 1) % n];
       const double expected = 2 * std::numbers::pi * double(dividend * Int(n - 2)) / double(divisor);
