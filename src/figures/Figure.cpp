@@ -69,11 +69,7 @@ void Figure::setup(std::vector<Int> dividends, std::vector<double> lengths) {
   const int count = n();
   ORNIVAL_PRECONDITION(count == 0 || lengths_.size() >= std::size_t(count - 1));
 
-  const bool allEqual = std::all_of(lengths_.begin(), lengths_.end(), [&](double l) { return l == lengths_[0]; });
-  equilateral_ = allEqual;
-  if (allEqual)
-    scaleable_ = true;
-
+  updateEquilateral();
   axis_ = firstMirrorAxis(dividends_);
 
   // The walk appends one corner per side but the closing one; a single corner
@@ -119,11 +115,6 @@ void Figure::setup(std::vector<Int> dividends, std::vector<double> lengths) {
       }
     }
   }
-
-  Vec2 sum;
-  for (Vec2 v : vertices_)
-    sum += v;
-  center_.set(sum / double(vertices_.size()));
 }
 
 void Figure::updateEquilateral() {
