@@ -101,7 +101,8 @@ std::string CatalogueSheet::svg() const {
   }
   const double pageHeight = y + rowHeight + margin;
 
-  const std::size_t placeholders = placeholderCases().size();
+  // Of the figures drawn, not of the whole catalogue, when a range is drawn.
+  const auto placeholders = std::count_if(cells.begin(), cells.end(), [](const Cell& c) { return c.placeholder; });
   std::string out;
   out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + number(pageWidth) + "\" height=\"" +
