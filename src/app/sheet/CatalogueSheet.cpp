@@ -45,8 +45,25 @@ std::size_t characterCount(std::string_view text) {
   return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
+// The outline as drawn: as walked, or turned about the centre by the icon's
+// angle.
+std::vector<Vec2> drawnOutline(const Figure& figure, bool turned) {
+  std::vector<Vec2> points = figure.vertices();
+  if (!turned)
+    return points;
+  const double angle = figure.imageAngle();
+  const double c = std::cos(angle), s = std::sin(angle);
+  const Vec2 centre = figure.center();
+  for (Vec2& p : points) {
+    const Vec2 d = p - centre;
+    p = centre + Vec2{c * d.x - s * d.y, s * d.x + c * d.y};
+  }
+  return points;
+}
+
 struct Cell {
   const Figure* figure;
+  std::vector<Vec2> outline;
   bool placeholder;
   std::string caption;
   double minX, maxY;     // the figure's bounds in its own units
@@ -68,8 +85,9 @@ std::string CatalogueSheet::svg() const {
     const int rawValue = figure.tool().rawValue();
     if (rawValue < firstRawValue || rawValue > lastRawValue)
       continue;
-    double minX = 0, maxX = 0, minY = 0, maxY = 0;
-    for (const Vec2& v : figure.vertices()) {
+    std::vector<Vec2> outline = drawnOutline(figure, turned);
+    double minX = outline[0].x, maxX = minX, minY = outline[0].y, maxY = minY;
+    for (const Vec2& v : outline) {
       minX = std::min(minX, v.x);
       maxX = std::max(maxX, v.x);
       minY = std::min(minY, v.y);
@@ -81,7 +99,7 @@ std::string CatalogueSheet::svg() const {
     const double figureHeight = (maxY - minY) * pixelsPerUnit;
     const double labelWidth =
         double(std::max(characterCount(figure.name()), characterCount(caption))) * characterWidth;
-    cells.push_back({&figure, placeholder, std::move(caption), minX, maxY, std::max(figureWidth, labelWidth),
+    cells.push_back({&figure, std::move(outline), placeholder, std::move(caption), minX, maxY, std::max(figureWidth, labelWidth),
                      figureHeight + 2 * lineHeight + 4, figureWidth, figureHeight});
   }
 
@@ -121,7 +139,7 @@ std::string CatalogueSheet::svg() const {
     // y points up in the figure and down on the page.
     const double left = cell.x + (cell.width - cell.figureWidth) / 2;
     std::string points;
-    for (const Vec2& v : cell.figure->vertices()) {
+    for (const Vec2& v : cell.outline) {
       if (!points.empty())
         points += ' ';
       points += number(left + (v.x - cell.minX) * pixelsPerUnit) + "," +

@@ -17,6 +17,9 @@ struct CatalogueSheet {
   // narrowed, so that a range can be looked at closely.
   int firstRawValue = Shapes::firstRawValue;
   int lastRawValue = Shapes::firstRawValue + Shapes::caseCount - 1;
+  // Each figure turned as its icon stands (its axis point towards its
+  // heading) rather than as its outline is walked.
+  bool turned = false;
 
   std::string svg() const;
 };

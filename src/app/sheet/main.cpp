@@ -1,10 +1,10 @@
 // ornival-sheet: draws the whole figure catalogue onto one page.
 //
-//   ornival-sheet [SVG-FILE] [--png PNG-FILE] [--from RAW] [--to RAW]
+//   ornival-sheet [SVG-FILE] [--png PNG-FILE] [--from RAW] [--to RAW] [--turned]
 //
 // Writes the SVG (catalogue.svg unless named) and, when asked, the same page
 // as a PNG. --from and --to draw only the figures of those raw values, both
-// included. Needs no display.
+// included; --turned draws each figure as its icon stands. Needs no display.
 
 #include "app/sheet/CatalogueSheet.h"
 #include "figures/catalogue/Shapes.h"
@@ -25,7 +25,7 @@
 namespace {
 
 int usage() {
-  std::cerr << "usage: ornival-sheet [SVG-FILE] [--png PNG-FILE] [--from RAW] [--to RAW]\n";
+  std::cerr << "usage: ornival-sheet [SVG-FILE] [--png PNG-FILE] [--from RAW] [--to RAW] [--turned]\n";
   return 2;
 }
 
@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
     const std::string arg = argv[i];
     if (arg == "--png" && i + 1 < argc)
       pngPath = argv[++i];
+    else if (arg == "--turned")
+      sheet.turned = true;
     else if ((arg == "--from" || arg == "--to") && i + 1 < argc) {
       const auto value = ornival::parseInteger(argv[++i]);
       if (!value || *value < ornival::Shapes::firstRawValue || *value >= ornival::Shapes::firstRawValue + ornival::Shapes::caseCount)
