@@ -43,6 +43,16 @@ public:
   // nearestEdge in TileOutline.h.
   static std::shared_ptr<Edge> nearestMidpoint(const std::vector<std::shared_ptr<Edge>>& edges, Vec2 point);
 
+  // Whether this side's start corner is a crossing of two straight lines of
+  // tile sides that this side's tile reports: four tiles meet there and their
+  // sides run straight through in two lines, or, when allowOpen is set, two or
+  // three tiles meet on the open border and their sides run straight through
+  // it. Only the lowest-indexed tile there reports; a group join at the corner
+  // rules it out, and with checkTurn so does a corner turning less than
+  // minimumTurn (of a border corner, only this tile's own is looked at). The
+  // side must belong to a tile. Defined with the crossing bands.
+  bool isCrossing(double minimumTurn, bool checkTurn, bool allowOpen) const;
+
   // The glued side of the neighbouring tile, set on both sides.
   std::weak_ptr<Edge> join;
   // The join lies inside a glued group.

@@ -1,0 +1,197 @@
+// Crossings: corners where the sides of the tiling run on as two straight
+// lines through one point, so that the border bands can be drawn interlaced
+// there, one band passing over the other.
+//
+// Around a corner P, the sides that start at P form a fan, one per tile: from
+// a side, its join runs the other way and ends at P, and that join's next side
+// starts at P in the neighbouring tile (a step forward); the join of a side's
+// previous side starts at P in the neighbour on the other side (a step back).
+#include "model/Edge.h"
+#include "model/Graph.h"
+#include "model/Shape.h"
+#include "platform/Precondition.h"
+
+#include <array>
+
+namespace ornival {
+
+namespace {
+
+// Two points closer than 1/512 are one.
+constexpr double coincidence = 0x1p-18;  // squared
+// Three points are in line when their cross product is this small, in drawing
+// units: the same slack as for any other straight corner of the tiling.
+constexpr double collinearity = 0x1p-9;
+
+// Whether a, p, b lie on one straight line, counting any two points that
+// coincide as straight.
+bool isStraight(Vec2 a, Vec2 p, Vec2 b) {
+  if ((a - p).lengthSquared() < coincidence || (b - p).lengthSquared() < coincidence ||
+      (a - b).lengthSquared() < coincidence)
+    return true;
+  const double cross = (a - p).cross(b - p);
+  return cross >= -collinearity && cross <= collinearity;
+}
+
+std::shared_ptr<Shape> tileOf(const Edge& edge) {
+  auto shape = edge.shape.lock();
+  ORNIVAL_PRECONDITION(shape != nullptr);
+  return shape;
+}
+
+Vec2 farEnd(const Edge& edge) {
+  const auto next = edge.next.lock();
+  ORNIVAL_PRECONDITION(next != nullptr);
+  return next->transformedVertex();
+}
+
+double turnAt(const Edge& edge) { return tileOf(edge)->figure()->cornerTurnFraction(edge.index()); }
+
+}  // namespace
+
+bool Edge::isCrossing(double minimumTurn, bool checkTurn, bool allowOpen) const {
+  const auto before = previous();
+  if (isGroupJoin || before->isGroupJoin)
+    return false;
+  const auto tile = tileOf(*this);
+  if (checkTurn && tile->figure()->cornerTurnFraction(index()) < minimumTurn)
+    return false;
+  // Only the lowest-indexed tile at the corner reports it, so that each
+  // crossing is drawn once; a group join at the corner lies inside a group,
+  // where no lines cross.
+  const auto passes = [&](const Edge& side) { return tileOf(side)->index >= tile->index && !side.isGroupJoin; };
+
+  // Forward round the corner. A crossing inside the tiling is a fan that
+  // closes on exactly the fourth step; one that has not closed by then has
+  // five tiles or more and is none, so the walk need go no further.
+  std::array<std::shared_ptr<Edge>, 3> ahead;
+  int forward = 0;
+  bool closed = false;
+  for (const Edge* current = this;;) {
+    const auto join = current->join.lock();
+    auto next = join ? join->next.lock() : nullptr;
+    if (!next)
+      break;
+    if (!passes(*next))
+      return false;
+    ++forward;
+    if (next.get() == this) {
+      closed = true;
+      break;
+    }
+    if (forward == 4)
+      return false;
+    ahead[std::size_t(forward - 1)] = std::move(next);
+    current = ahead[std::size_t(forward - 1)].get();
+  }
+
+  const Vec2 corner = transformedVertex();
+  if (closed) {
+    if (forward != 4)
+      return false;
+    if (checkTurn) {
+      for (const auto& side : ahead) {
+        if (turnAt(*side) < minimumTurn)
+          return false;
+      }
+    }
+    return isStraight(farEnd(*this), corner, farEnd(*ahead[1])) &&
+           isStraight(farEnd(*ahead[0]), corner, farEnd(*ahead[2]));
+  }
+
+  // An open fan: the corner lies on the border of the tiling. Two or three
+  // tiles may make a crossing there, so more than two steps in all rule it
+  // out, which also ends a walk round a ring of joins that never comes back.
+  if (!allowOpen || forward > 2)
+    return false;
+  std::array<std::shared_ptr<Edge>, 2> behind;
+  int backward = 0;
+  for (const Edge* current = this;;) {
+    auto join = current->previous()->join.lock();
+    if (!join)
+      break;
+    if (!passes(*join) || join.get() == this)
+      return false;
+    ++backward;
+    if (forward + backward > 2)
+      return false;
+    behind[std::size_t(backward - 1)] = std::move(join);
+    current = behind[std::size_t(backward - 1)].get();
+  }
+  if (forward + backward == 0)
+    return false;
+
+  // The far ends of the sides at the corner, in turn from one border side to
+  // the other, taken from whichever walk reached them; the border sides and
+  // the sides across from each other must run straight through the corner.
+  const Vec2 far = farEnd(*this);
+  const Vec2 start = before->transformedVertex();
+  if (forward == 2) {
+    if (!isStraight(far, corner, farEnd(*ahead[1])))
+      return false;
+  } else if (backward >= 1) {
+    if (!isStraight(far, corner, behind[0]->previous()->transformedVertex()))
+      return false;
+  }
+  if (forward >= 1) {
+    if (!isStraight(farEnd(*ahead[0]), corner, start))
+      return false;
+  } else if (backward == 2) {
+    if (!isStraight(behind[1]->previous()->transformedVertex(), corner, start))
+      return false;
+  }
+  return true;
+}
+
+std::vector<PathElement> Graph::crossingPaths(bool spin, bool checkTurn, double w, double W, double minimumTurn) {
+  computeSpin();
+  std::vector<PathElement> result;
+  for (const auto& tile : shapes()) {
+    for (const auto& edge : tile->edges()) {
+      if (!edge->isCrossing(minimumTurn, checkTurn, true))
+        continue;
+      const Vec2 corner = edge->transformedVertex();
+      const Vec2 alongPrevious = corner - edge->previous()->transformedVertex();
+      const Vec2 alongEdge = corner - farEnd(*edge);
+      const Vec2 u = alongPrevious / alongPrevious.length();
+      const Vec2 v = alongEdge / alongEdge.length();
+      // The sine of the turn onto this side. Outlines run counter-clockwise,
+      // so it is positive where the reporting tile's own corner is convex;
+      // elsewhere, and for a side of no length, there is nothing to draw.
+      const double c = u.y * v.x - u.x * v.y;
+      if (!(c > 0.0))
+        continue;
+      // P ± U ± V are the corners where the two lines' bands overlap; the
+      // pieces run on from there to where the wider bands would end.
+      const double a = w / c;
+      const double b = W / c;
+      const Vec2 U = u * a;
+      const Vec2 V = v * a;
+      const Vec2 Ub = u * b;
+      const Vec2 Vb = v * b;
+      const Vec2 P = corner;
+      if (tile->spin == spin) {
+        result.insert(result.end(), {PathElement::move(P + U + V), PathElement::line(P + Ub + V),
+                                     PathElement::line(P + Ub - V), PathElement::line(P + U - V),
+                                     PathElement::close()});
+        result.insert(result.end(), {PathElement::move(P - U + V), PathElement::line(P - U - V),
+                                     PathElement::line(P - Ub - V), PathElement::line(P - Ub + V),
+                                     PathElement::close()});
+      } else {
+        result.insert(result.end(), {PathElement::move(P + U + V), PathElement::line(P - U + V),
+                                     PathElement::line(P - U + Vb), PathElement::line(P + U + Vb),
+                                     PathElement::close()});
+        result.insert(result.end(), {PathElement::move(P + U - V), PathElement::line(P + U - Vb),
+                                     PathElement::line(P - U - Vb), PathElement::line(P - U - V),
+                                     PathElement::close()});
+      }
+    }
+  }
+  return result;
+}
+
+std::vector<PathElement> Graph::crossingPaths(const CrossingBands& bands) {
+  return crossingPaths(bands.crossingsOn, bands.rounded, bands.halfWidth, bands.reachHalfWidth, bands.radiusLimit);
+}
+
+}  // namespace ornival

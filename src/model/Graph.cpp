@@ -1,0 +1,525 @@
+#include "model/Graph.h"
+
+#include "figures/Vertex.h"
+#include "figures/catalogue/Shapes.h"
+#include "model/Edge.h"
+#include "model/Shape.h"
+#include "platform/ParallelFor.h"
+#include "platform/Precondition.h"
+
+#include <cmath>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <unordered_set>
+
+namespace ornival {
+
+namespace {
+
+// Scratch labels of the walks (Shape::visited).
+constexpr int unreached = 0;
+constexpr int markedLabel = 1;
+constexpr int handledLabel = 3;
+constexpr int firstRegion = 9;
+
+// Both ends of two sides glued together lie closer than 1/512.
+constexpr double joinTolerance = 1.0 / 262144.0;  // 2^-18, squared
+
+bool isMarked(const Shape& shape) { return shape.status() == ShapeStatus::marked; }
+
+// The tile across a side: none for a free side or a partner without a tile.
+std::shared_ptr<Shape> partner(const Edge& edge) {
+  const auto join = edge.join.lock();
+  return join ? join->shape.lock() : nullptr;
+}
+
+bool isJoined(const Edge& edge) { return !edge.join.expired(); }
+
+// Sides bucketed by their doubled midpoint (the sum of their end points), so
+// that gluing compares each side only with the few that lie at the same place.
+//
+// Two sides that pass the end-point test have doubled midpoints less than
+// 2^-8 apart in each coordinate, a sixty-fourth of a cell: cells are a quarter
+// unit wide, centred on multiples of a quarter, where the sides of tiles at
+// whole or half positions fall. A side whose doubled midpoint lies within a
+// thirty-second of a cell from the cell's edge also looks into the cell across
+// that edge. So every partner is found however the cell boundaries fall
+// between the two, and most sides look into their own cell only.
+constexpr double cellsPerUnit = 4.0;
+constexpr double cellMargin = 0x1p-5;
+// Beyond this the sum of two coordinates is too coarse to tell 2^-8 apart;
+// sides that far out are never glued.
+constexpr double farthestSide = 0x1p40;
+
+struct SideCell {
+  std::int64_t x;
+  std::int64_t y;
+  // The neighbouring cell to look into as well, in each direction: −1, 0, +1.
+  int nearX;
+  int nearY;
+};
+
+std::optional<SideCell> cellOf(Vec2 start, Vec2 end) {
+  const Vec2 doubledMidpoint = start + end;
+  if (!(std::abs(doubledMidpoint.x) < farthestSide && std::abs(doubledMidpoint.y) < farthestSide))
+    return std::nullopt;
+  const auto axis = [](double coordinate, std::int64_t& cell, int& near) {
+    const double scaled = coordinate * cellsPerUnit + 0.5;
+    const double floor = std::floor(scaled);
+    const double fraction = scaled - floor;
+    cell = static_cast<std::int64_t>(floor);
+    near = fraction < cellMargin ? -1 : fraction > 1.0 - cellMargin ? 1 : 0;
+  };
+  SideCell result{};
+  axis(doubledMidpoint.x, result.x, result.nearX);
+  axis(doubledMidpoint.y, result.y, result.nearY);
+  return result;
+}
+
+// Asks for every cache line of an object that is about to be read or written.
+template <typename T>
+void prefetch(const T* object) {
+  const char* bytes = reinterpret_cast<const char*>(object);
+  for (std::size_t offset = 0; offset < sizeof(T); offset += 64)
+    __builtin_prefetch(bytes + offset);
+}
+
+// Chains of side positions per cell, in list order, in one open-addressed
+// table: a tiling of 100,000 tiles has some 400,000 sides to place.
+//
+// A slot holds the first side of its chain and the high half of the cell's
+// hash, and a cell is known by its hash alone. Two cells whose halves agree
+// where their searches meet share one chain, which costs a few comparisons
+// and nothing else: the end points decide what fits. The table is larger than
+// the processor's caches, so the loops over it ask for the slots they need a
+// few sides ahead.
+class SideBuckets {
+public:
+  static constexpr std::uint32_t none = UINT32_MAX;
+
+  explicit SideBuckets(std::size_t count) : nextInChain_(count, none) {
+    ORNIVAL_PRECONDITION(count < none);
+    std::size_t capacity = 16;
+    while (capacity < count + count / 2)
+      capacity *= 2;
+    slots_.resize(capacity);
+  }
+
+  static std::uint64_t hash(std::int64_t x, std::int64_t y) {
+    std::uint64_t h = std::uint64_t(x) * 0x9e3779b97f4a7c15ULL ^ std::uint64_t(y) * 0xc2b2ae3d27d4eb4fULL;
+    return h ^ (h >> 29);
+  }
+  void prefetch(std::uint64_t hash) const { __builtin_prefetch(&slots_[std::size_t(hash) & mask()]); }
+
+  // Puts a side at the front of its cell's chain: adding the sides from the
+  // last to the first leaves every chain in list order.
+  void prepend(std::uint64_t hash, std::uint32_t side) {
+    Slot& slot = find(hash);
+    slot.tag = tag(hash);
+    nextInChain_[side] = slot.head;
+    slot.head = side;
+  }
+
+  std::uint32_t first(std::uint64_t hash) { return find(hash).head; }
+  std::uint32_t next(std::uint32_t side) const { return nextInChain_[side]; }
+
+private:
+  struct Slot {
+    std::uint32_t head = none;
+    std::uint32_t tag = 0;
+  };
+
+  static std::uint32_t tag(std::uint64_t hash) { return std::uint32_t(hash >> 32); }
+  std::size_t mask() const { return slots_.size() - 1; }
+
+  // The slot of the hash, or the empty slot where it would go.
+  Slot& find(std::uint64_t hash) {
+    for (std::size_t i = std::size_t(hash) & mask();; i = (i + 1) & mask()) {
+      Slot& slot = slots_[i];
+      if (slot.head == none || slot.tag == tag(hash))
+        return slot;
+    }
+  }
+
+  std::vector<Slot> slots_;
+  std::vector<std::uint32_t> nextInChain_;
+};
+
+}  // namespace
+
+std::shared_ptr<Graph> Graph::create() { return std::shared_ptr<Graph>(new Graph()); }
+
+std::shared_ptr<Graph> Graph::create(std::vector<std::shared_ptr<Shape>> shapes) {
+  return std::shared_ptr<Graph>(new Graph(std::move(shapes)));
+}
+
+Graph::Graph(std::vector<std::shared_ptr<Shape>> shapes) : shapes_(std::move(shapes)) { renumber(0); }
+
+void Graph::setShapes(std::vector<std::shared_ptr<Shape>> shapes) {
+  shapes_ = std::move(shapes);
+  renumber(0);
+}
+
+void Graph::renumber(std::size_t from) {
+  for (std::size_t i = from; i < shapes_.size(); ++i) {
+    ORNIVAL_PRECONDITION(shapes_[i] != nullptr);
+    shapes_[i]->index = static_cast<int>(i);
+  }
+}
+
+void Graph::insert(std::shared_ptr<Shape> shape, int at) {
+  ORNIVAL_PRECONDITION(shape != nullptr);
+  ORNIVAL_PRECONDITION(at >= 0 && std::size_t(at) <= shapes_.size());
+  shapes_.insert(shapes_.begin() + at, std::move(shape));
+  renumber(std::size_t(at));
+}
+
+void Graph::remove(const Shape& shape) {
+  const int at = shape.index;
+  ORNIVAL_PRECONDITION(at >= 0 && std::size_t(at) < shapes_.size());
+  // The index decides which tile goes; a tile that is not there is not ours,
+  // and removing whatever is there would drop a stranger.
+  ORNIVAL_PRECONDITION(shapes_[std::size_t(at)].get() == &shape);
+  shapes_.erase(shapes_.begin() + at);
+  renumber(std::size_t(at));
+}
+
+void Graph::collectGroup(const std::shared_ptr<Shape>& from, std::vector<std::shared_ptr<Shape>>& into) const {
+  ORNIVAL_PRECONDITION(from != nullptr);
+  std::unordered_set<const Shape*> collected;
+  for (const auto& shape : into)
+    collected.insert(shape.get());
+
+  // A frame per tile on the way down, with the side to try next: the same
+  // depth-first preorder as descending at once into each new member.
+  struct Frame {
+    std::shared_ptr<Shape> shape;
+    std::size_t side;
+  };
+  std::vector<Frame> stack{{from, 0}};
+  while (!stack.empty()) {
+    Frame& top = stack.back();
+    const auto& edges = top.shape->edges();
+    if (top.side == edges.size()) {
+      stack.pop_back();
+      continue;
+    }
+    const Edge& edge = *edges[top.side++];
+    if (!edge.isGroupJoin)
+      continue;
+    auto member = partner(edge);
+    if (!member || !collected.insert(member.get()).second)
+      continue;
+    into.push_back(member);
+    stack.push_back({std::move(member), 0});
+  }
+}
+
+void Graph::resetVisited(std::size_t at) {
+  ORNIVAL_PRECONDITION(at < shapes_.size());
+  shapes_[at]->visited = unreached;
+}
+
+void Graph::resetAllVisited() {
+  parallelFor(shapes_.size(), [this](std::size_t i) { resetVisited(i); });
+}
+
+int Graph::largestRegion() {
+  if (shapes_.empty())
+    return 0;
+  resetAllVisited();
+
+  const auto& first = shapes_.front();
+  first->visited = isMarked(*first) ? markedLabel : firstRegion;
+  int counter = firstRegion;
+  // Marked tiles wait at the bottom, so that a region is flooded before the
+  // walk crosses a marked tile into the next one.
+  std::deque<std::shared_ptr<Shape>> stack{first};
+  while (!stack.empty()) {
+    const auto shape = std::move(stack.back());
+    stack.pop_back();
+    for (const auto& edge : shape->edges()) {
+      auto other = partner(*edge);
+      if (!other)
+        continue;
+      if (other->visited != unreached) {
+        if (other->visited != shape->visited && other->visited >= 2 && shape->visited >= 2) {
+          const int old = other->visited;
+          other->visited = shape->visited;
+          relabel(*other, old);
+        }
+      } else if (!isMarked(*other)) {
+        other->visited = isMarked(*shape) ? ++counter : shape->visited;
+        stack.push_back(std::move(other));
+      } else {
+        other->visited = markedLabel;
+        stack.push_front(std::move(other));
+      }
+    }
+  }
+
+  // Sizes per label, the labels in the order their first tile appears in the
+  // list: that order breaks ties, the same on every run.
+  std::vector<int> counts(std::size_t(counter) + 1, 0);
+  std::vector<int> order;
+  for (const auto& shape : shapes_) {
+    const int label = shape->visited;
+    if (label == markedLabel)
+      continue;
+    if (counts[std::size_t(label)]++ == 0)
+      order.push_back(label);
+  }
+  if (order.empty())
+    return 0;
+  int best = order.front();
+  for (const int label : order) {
+    if (counts[std::size_t(label)] > counts[std::size_t(best)])
+      best = label;
+  }
+  return best;
+}
+
+void Graph::relabel(Shape& from, int label) {
+  const int target = from.visited;
+  if (target == label)
+    return;
+  std::vector<std::shared_ptr<Shape>> stack;
+  const auto spread = [&](const Shape& shape) {
+    for (const auto& edge : shape.edges()) {
+      auto other = partner(*edge);
+      if (other && other->visited == label) {
+        other->visited = target;
+        stack.push_back(std::move(other));
+      }
+    }
+  };
+  spread(from);
+  while (!stack.empty()) {
+    const auto shape = std::move(stack.back());
+    stack.pop_back();
+    spread(*shape);
+  }
+}
+
+std::vector<std::shared_ptr<Shape>> Graph::selectOutside(int label) {
+  std::vector<std::shared_ptr<Shape>> result;
+  if (shapes_.empty())
+    return result;
+  std::shared_ptr<Shape> start = shapes_.front();
+  for (const auto& shape : shapes_) {
+    if (shape->visited == label) {
+      start = shape;
+      break;
+    }
+  }
+
+  const auto take = [&](const std::shared_ptr<Shape>& shape) {
+    if (shape->visited != label) {
+      if (shape->visited != markedLabel)
+        shape->setStatus(ShapeStatus::moving);
+      result.push_back(shape);
+    }
+    shape->visited = handledLabel;
+  };
+
+  std::deque<std::shared_ptr<Shape>> queue{start};
+  if (start->visited != label)
+    take(start);
+  while (!queue.empty()) {
+    const auto shape = std::move(queue.front());
+    queue.pop_front();
+    for (const auto& edge : shape->edges()) {
+      auto other = partner(*edge);
+      if (!other || other->visited == handledLabel)
+        continue;
+      take(other);
+      queue.push_back(std::move(other));
+    }
+  }
+  return result;
+}
+
+void Graph::computeSpin() {
+  if (shapes_.empty())
+    return;
+  resetAllVisited();
+  // The label is the walk's depth, counting group joins as no step: its
+  // parity is the tile's.
+  const auto& first = shapes_.front();
+  first->visited = 1;
+  std::vector<std::shared_ptr<Shape>> stack{first};
+  while (!stack.empty()) {
+    const auto shape = std::move(stack.back());
+    stack.pop_back();
+    shape->spin = shape->visited % 2 == 0;
+    for (const auto& edge : shape->edges()) {
+      auto other = partner(*edge);
+      if (!other || other->visited != unreached)
+        continue;
+      other->visited = edge->isGroupJoin ? shape->visited : shape->visited + 1;
+      stack.push_back(std::move(other));
+    }
+  }
+}
+
+void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
+  // The end points of every side and whether it is joined, read once: the
+  // search then stays in these arrays, and an edge is touched again only to
+  // glue it, when the pairs are known and their edges can be fetched ahead.
+  struct Side {
+    Vec2 start;
+    Vec2 end;
+  };
+  constexpr std::size_t ahead = 32;
+  const std::size_t count = edges.size();
+  std::vector<Side> sides(count);
+  std::vector<std::uint8_t> joined(count);
+  // Lists mostly hold whole tiles, side after side: a side's next is then
+  // found in the list itself, which spares locking it.
+  const auto sameEdge = [](const std::weak_ptr<Edge>& link, const std::shared_ptr<Edge>& edge) {
+    return edge && !link.owner_before(edge) && !edge.owner_before(link);
+  };
+  std::size_t tileStart = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i + ahead < count && edges[i + ahead])
+      prefetch(edges[i + ahead].get());
+    ORNIVAL_PRECONDITION(edges[i] != nullptr);
+    const Edge& edge = *edges[i];
+    if (i > 0 && !sameEdge(edges[i - 1]->next, edges[i]))
+      tileStart = i;
+    Vec2 end;
+    if (i + 1 < count && sameEdge(edge.next, edges[i + 1])) {
+      end = edges[i + 1]->transformedVertex();
+    } else if (sameEdge(edge.next, edges[tileStart])) {
+      end = edges[tileStart]->transformedVertex();
+    } else {
+      const auto next = edge.next.lock();
+      ORNIVAL_PRECONDITION(next != nullptr);
+      end = next->transformedVertex();
+    }
+    sides[i] = {edge.transformedVertex(), end};
+    joined[i] = isJoined(edge);
+  }
+
+  SideBuckets buckets(count);
+  std::vector<std::uint64_t> hashes(count);
+  std::vector<std::uint8_t> placed(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto cell = cellOf(sides[i].start, sides[i].end);
+    placed[i] = cell.has_value();
+    if (cell)
+      hashes[i] = SideBuckets::hash(cell->x, cell->y);
+  }
+  for (std::size_t i = count; i-- > 0;) {
+    if (i >= ahead && placed[i - ahead])
+      buckets.prefetch(hashes[i - ahead]);
+    if (placed[i])
+      buckets.prepend(hashes[i], std::uint32_t(i));
+  }
+
+  const auto fits = [&](std::size_t a, std::size_t b) {
+    return (sides[a].end - sides[b].start).lengthSquared() < joinTolerance &&
+           (sides[a].start - sides[b].end).lengthSquared() < joinTolerance;
+  };
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
+  pairs.reserve(count / 2);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i + ahead < count && placed[i + ahead])
+      buckets.prefetch(hashes[i + ahead]);
+    if (joined[i] || !placed[i])
+      continue;
+    // The earliest free side of the list that fits, over the side's own cell
+    // and those across the edges it lies close to. Only a side without length
+    // fits itself, so only then can a match be the same edge listed twice.
+    const bool pointLike = fits(i, i);
+    std::uint32_t found = SideBuckets::none;
+    const auto search = [&](std::uint32_t head) {
+      for (std::uint32_t j = head; j < found; j = buckets.next(j)) {
+        if (j != i && !joined[j] && fits(i, j) && (!pointLike || edges[j] != edges[i]))
+          found = j;
+      }
+    };
+    search(buckets.first(hashes[i]));
+    const SideCell cell = *cellOf(sides[i].start, sides[i].end);
+    if (cell.nearX != 0)
+      search(buckets.first(SideBuckets::hash(cell.x + cell.nearX, cell.y)));
+    if (cell.nearY != 0)
+      search(buckets.first(SideBuckets::hash(cell.x, cell.y + cell.nearY)));
+    if (cell.nearX != 0 && cell.nearY != 0)
+      search(buckets.first(SideBuckets::hash(cell.x + cell.nearX, cell.y + cell.nearY)));
+    if (found == SideBuckets::none)
+      continue;
+    joined[i] = joined[found] = true;
+    pairs.emplace_back(std::uint32_t(i), found);
+  }
+
+  const auto repath = [](const Edge& edge) {
+    const auto shape = edge.shape.lock();
+    ORNIVAL_PRECONDITION(shape != nullptr);
+    shape->animatePaths(false);
+  };
+  for (std::size_t k = 0; k < pairs.size(); ++k) {
+    // The list's entries first, then, once they are at hand, the edges.
+    if (k + 2 * ahead < pairs.size()) {
+      __builtin_prefetch(&edges[pairs[k + 2 * ahead].first]);
+      __builtin_prefetch(&edges[pairs[k + 2 * ahead].second]);
+    }
+    if (k + ahead < pairs.size()) {
+      prefetch(edges[pairs[k + ahead].first].get());
+      prefetch(edges[pairs[k + ahead].second].get());
+    }
+    const auto& a = edges[pairs[k].first];
+    const auto& b = edges[pairs[k].second];
+    // An edge listed twice may have been paired under both of its places;
+    // the first pairing holds.
+    if (isJoined(*a) || isJoined(*b))
+      continue;
+    a->join = b;
+    b->join = a;
+    if (!a->neighbors.empty())
+      a->neighbors.clear();
+    if (!b->neighbors.empty())
+      b->neighbors.clear();
+    if (a->isGroupJoin) {
+      b->isGroupJoin = true;
+      repath(*b);
+    } else if (b->isGroupJoin) {
+      a->isGroupJoin = true;
+      repath(*a);
+    }
+  }
+}
+
+std::vector<int> Graph::countPerTool() const {
+  std::vector<int> counts(std::size_t(Shapes::caseCount) + 1, 0);
+  for (const auto& shape : shapes_) {
+    const int raw = shape->figure()->tool().rawValue();
+    ORNIVAL_PRECONDITION(raw >= Shapes::firstRawValue && raw < Shapes::firstRawValue + Shapes::caseCount);
+    ++counts[std::size_t(raw)];
+  }
+  return counts;
+}
+
+void Graph::invertColors() {
+  bool anyMarked = false;
+  for (const auto& shape : shapes_)
+    anyMarked = anyMarked || shape->marked;
+  for (const auto& shape : shapes_) {
+    if (anyMarked && !shape->marked)
+      continue;
+    const Color& c = shape->shapeColor();
+    shape->setShapeColor({1.0 - c.red, 1.0 - c.green, 1.0 - c.blue, c.alpha});
+  }
+}
+
+int Graph::vertexCount() const {
+  std::unordered_set<Vertex2> corners;
+  for (const auto& shape : shapes_) {
+    for (const auto& edge : shape->edges())
+      corners.insert(Vertex2(edge->transformedVertex()));
+  }
+  return static_cast<int>(corners.size());
+}
+
+}  // namespace ornival

@@ -1,0 +1,464 @@
+#include "model/Graph.h"
+
+#include "figures/catalogue/Shapes.h"
+#include "model/Edge.h"
+#include "model/Shape.h"
+#include "platform/ShapeLayer.h"
+#include "support/Figures.h"
+#include "support/TileGrids.h"
+#include "support/Tiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace ornival {
+namespace {
+
+using testing::allEdges;
+using testing::glue;
+using testing::joinedGraph;
+using testing::squareGrid;
+using Tiles = std::vector<std::shared_ptr<Shape>>;
+
+// Square sides in edge order: bottom, right, top, left.
+constexpr std::size_t right = 1;
+constexpr std::size_t top = 2;
+constexpr std::size_t left = 3;
+
+std::shared_ptr<Edge> side(const std::shared_ptr<Shape>& tile, std::size_t i) { return tile->edges()[i]; }
+
+// Tile positions in the list, to compare walks by.
+std::vector<int> indices(const Tiles& tiles) {
+  std::vector<int> result;
+  for (const auto& tile : tiles)
+    result.push_back(tile->index);
+  return result;
+}
+
+// A row of n glued squares, left to right; those at the given positions get
+// status marked.
+std::shared_ptr<Graph> strip(int n, std::initializer_list<int> marked = {}) {
+  auto graph = joinedGraph(squareGrid(n, 1));
+  for (const int i : marked)
+    graph->shapes()[std::size_t(i)]->setStatus(ShapeStatus::marked);
+  return graph;
+}
+
+// --- Order and indices ---
+
+TEST(Graph, InsertAndRemoveKeepEveryIndexAtItsPosition) {
+  const auto graph = Graph::create();
+  const Tiles tiles = squareGrid(4, 1);
+  graph->insert(tiles[0], 0);
+  graph->insert(tiles[1], 1);
+  graph->insert(tiles[2], 0);
+  graph->insert(tiles[3], 2);
+  EXPECT_EQ(graph->shapes(), (Tiles{tiles[2], tiles[0], tiles[3], tiles[1]}));
+  EXPECT_EQ(indices(graph->shapes()), (std::vector<int>{0, 1, 2, 3}));
+
+  graph->remove(*tiles[2]);
+  EXPECT_EQ(graph->shapes(), (Tiles{tiles[0], tiles[3], tiles[1]}));
+  EXPECT_EQ(indices(graph->shapes()), (std::vector<int>{0, 1, 2}));
+  // The tile taken out keeps its place for an undo that puts it back.
+  EXPECT_EQ(tiles[2]->index, 0);
+
+  graph->remove(*tiles[3]);
+  EXPECT_EQ(indices(graph->shapes()), (std::vector<int>{0, 1}));
+  EXPECT_EQ(graph->shapes(), (Tiles{tiles[0], tiles[1]}));
+}
+
+TEST(Graph, ListReadFromAFileIsRenumbered) {
+  Tiles tiles = squareGrid(3, 1);
+  tiles[0]->index = 5;
+  tiles[1]->index = 5;
+  tiles[2]->index = -1;
+  const auto graph = Graph::create(tiles);
+  EXPECT_EQ(indices(graph->shapes()), (std::vector<int>{0, 1, 2}));
+
+  std::reverse(tiles.begin(), tiles.end());
+  graph->setShapes(tiles);
+  EXPECT_EQ(graph->shapes().front(), tiles.front());
+  EXPECT_EQ(indices(graph->shapes()), (std::vector<int>{0, 1, 2}));
+}
+
+TEST(GraphDeathTest, PositionsOutsideTheListAndStrangersStop) {
+  const auto graph = Graph::create(squareGrid(2, 1));
+  const auto stranger = squareGrid(1, 1).front();
+  EXPECT_DEATH(graph->insert(stranger, 3), "");
+  EXPECT_DEATH(graph->insert(stranger, -1), "");
+  stranger->index = 2;
+  EXPECT_DEATH(graph->remove(*stranger), "");
+  // In range, but another tile sits there.
+  stranger->index = 1;
+  EXPECT_DEATH(graph->remove(*stranger), "");
+}
+
+// --- Gluing ---
+
+TEST(GraphJoin, SquaresSideBySideGlueTheSharedSideOnly) {
+  const Tiles tiles = squareGrid(2, 1);
+  side(tiles[0], right)->neighbors[Shapes::square] = {};
+  side(tiles[1], left)->neighbors[Shapes::square] = {};
+  joinedGraph(tiles);
+
+  EXPECT_EQ(side(tiles[0], right)->join.lock(), side(tiles[1], left));
+  EXPECT_EQ(side(tiles[1], left)->join.lock(), side(tiles[0], right));
+  EXPECT_TRUE(side(tiles[0], right)->neighbors.empty());
+  EXPECT_TRUE(side(tiles[1], left)->neighbors.empty());
+  int joined = 0;
+  for (const auto& edge : allEdges(tiles))
+    joined += edge->join.expired() ? 0 : 1;
+  EXPECT_EQ(joined, 2);
+}
+
+TEST(GraphJoin, GluesEverySharedSideOfAGridToItsCounterpart) {
+  const Tiles tiles = squareGrid(3, 3);
+  joinedGraph(tiles);
+  int joined = 0;
+  for (const auto& edge : allEdges(tiles)) {
+    const auto partner = edge->join.lock();
+    if (!partner)
+      continue;
+    ++joined;
+    EXPECT_EQ(partner->join.lock(), edge);
+    EXPECT_NE(partner->shape.lock(), edge->shape.lock());
+  }
+  EXPECT_EQ(joined, 2 * 12);
+}
+
+TEST(GraphJoin, SidesRunningTheSameWayOrAlreadyJoinedAreLeftAlone) {
+  // Two squares in one place: every side lies on one running the same way.
+  const Tiles stacked{squareGrid(1, 1).front(), squareGrid(1, 1).front()};
+  joinedGraph(stacked);
+  for (const auto& edge : allEdges(stacked))
+    EXPECT_TRUE(edge->join.expired());
+
+  // A side already glued elsewhere keeps its partner.
+  const Tiles pair = squareGrid(2, 1);
+  const auto elsewhere = squareGrid(1, 1).front();
+  glue(side(pair[0], right), side(elsewhere, 0));
+  joinedGraph(pair);
+  EXPECT_EQ(side(pair[0], right)->join.lock(), side(elsewhere, 0));
+  EXPECT_TRUE(side(pair[1], left)->join.expired());
+}
+
+TEST(GraphJoin, GroupFlagCrossesTheJoinAndRepathsTheOtherTile) {
+  for (const bool flagFirst : {true, false}) {
+    SCOPED_TRACE(flagFirst);
+    const Tiles tiles = squareGrid(2, 1);
+    const auto flagged = flagFirst ? side(tiles[0], right) : side(tiles[1], left);
+    const auto other = flagFirst ? side(tiles[1], left) : side(tiles[0], right);
+    flagged->isGroupJoin = true;
+    joinedGraph(tiles);
+
+    EXPECT_TRUE(other->isGroupJoin);
+    const auto tile = other->shape.lock();
+    ASSERT_TRUE(tile->borderLayer3()->path().has_value());
+    EXPECT_EQ(*tile->borderLayer3()->path(), tile->borderPath());
+    EXPECT_EQ(tile->borderLayer()->path(), tile->borderLayer3()->path());
+  }
+}
+
+// Two squares side by side, the right one shifted by (dx, dy) canvas units:
+// its left side meets the left one's right side exactly when both ends lie
+// within 1/512, wherever the rounding of their midpoints falls.
+TEST(GraphJoin, CoincidenceIsDecidedByTheEndsNotByTheBuckets) {
+  struct Case {
+    double dx;
+    double dy;
+    bool glued;
+  };
+  const double step = 1.0 / 1024.0;
+  const Case cases[] = {
+      {0.0, 0.0, true},
+      // Doubled midpoints on either side of a rounding boundary of 1/1024.
+      {0.0, step / 4, true},
+      {0.0, -step / 4, true},
+      {0.0, -0.75 * step, true},
+      {step / 4 + 1e-9, -step / 4 - 1e-9, true},
+      // The same across the boundaries of coarser cells.
+      {0.0, -1e-9, true},
+      {-1e-9, 1e-9, true},
+      {0.0, 1.9 * step, true},
+      {1.3 * step, -1.3 * step, true},
+      // Ends 2^-8 apart.
+      {0.0, 4 * step, false},
+      {-4 * step, 0.0, false},
+      {2.9 * step, 2.9 * step, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.dx << ", " << c.dy);
+    Tiles tiles = squareGrid(2, 1);
+    tiles[1]->transformation = tiles[1]->transformation.concatenating(AffineTransform::translation(c.dx, c.dy));
+    tiles[1]->updateTransformedGeometry();
+    joinedGraph(tiles);
+    EXPECT_EQ(side(tiles[0], right)->join.lock() == side(tiles[1], left), c.glued);
+  }
+}
+
+TEST(GraphJoinDeathTest, SideWithoutItsNextStops) {
+  const auto model = ShapeModel::create(testing::unitSquare());
+  const auto edge = Edge::create({0, 0}, model, 0);
+  const auto graph = Graph::create();
+  EXPECT_DEATH(graph->joinEdges({edge}), "");
+}
+
+// --- Groups ---
+
+TEST(Graph, CollectGroupGathersGroupJoinsDepthFirstInSideOrder) {
+  // A plus of five squares glued as a group, with one more in the group beyond
+  // its right arm, and a last square beyond the top arm glued plainly.
+  //        P
+  //        T
+  //    L   C   R   RR
+  //        B
+  std::vector<std::pair<double, double>> at{{1, 1}, {1, 0}, {2, 1}, {3, 1}, {1, 2}, {0, 1}, {1, 3}};
+  Tiles tiles;
+  for (const auto& [x, y] : at)
+    tiles.push_back(testing::tileAt(testing::unitSquare(), AffineTransform::translation(x, y)));
+  const auto graph = joinedGraph(tiles);
+  for (const auto& edge : allEdges(tiles)) {
+    const auto partner = edge->join.lock();
+    if (partner && edge->shape.lock() != tiles[6] && partner->shape.lock() != tiles[6])
+      edge->isGroupJoin = true;
+  }
+
+  Tiles group{tiles[0]};
+  graph->collectGroup(tiles[0], group);
+  // Bottom arm, then the right arm and on beyond it, then top, then left.
+  EXPECT_EQ(group, (Tiles{tiles[0], tiles[1], tiles[2], tiles[3], tiles[4], tiles[5]}));
+
+  Tiles fromArm{tiles[3]};
+  graph->collectGroup(tiles[3], fromArm);
+  EXPECT_EQ(fromArm, (Tiles{tiles[3], tiles[2], tiles[0], tiles[1], tiles[4], tiles[5]}));
+}
+
+// --- Regions ---
+
+TEST(GraphRegions, EmptyGraphAnswersWithNothing) {
+  const auto graph = Graph::create();
+  EXPECT_EQ(graph->largestRegion(), 0);
+  EXPECT_TRUE(graph->selectOutside(0).empty());
+  graph->computeSpin();
+  graph->invertColors();
+  EXPECT_EQ(graph->countPerTool(), std::vector<int>(1123, 0));
+  EXPECT_EQ(graph->vertexCount(), 0);
+  EXPECT_TRUE(graph->crossingPaths(true, false, 1.0, 2.0, 0.0).empty());
+}
+
+TEST(GraphRegions, LoneTileIsRegionNineWithNothingOutside) {
+  const auto graph = strip(1);
+  EXPECT_EQ(graph->largestRegion(), 9);
+  EXPECT_TRUE(graph->selectOutside(9).empty());
+  EXPECT_EQ(graph->shapes()[0]->status(), ShapeStatus::live);
+}
+
+TEST(GraphRegions, MarkedTileSplitsAStripAndTheLargerSideWins) {
+  struct Case {
+    int length;
+    int marked;
+    int expected;
+  };
+  // The first tile's side is 9, the far side 10; on equal sizes 9 wins. A
+  // marked first tile has no region of its own.
+  for (const Case c : {Case{5, 2, 9}, Case{6, 2, 10}, Case{6, 3, 9}, Case{3, 0, 10}}) {
+    SCOPED_TRACE(::testing::Message() << c.length << " cut at " << c.marked);
+    const auto graph = strip(c.length, {c.marked});
+    EXPECT_EQ(graph->largestRegion(), c.expected);
+    for (const auto& tile : graph->shapes()) {
+      const int expectedLabel = tile->index == c.marked ? 1 : c.marked > 0 && tile->index < c.marked ? 9 : 10;
+      EXPECT_EQ(tile->visited, expectedLabel) << tile->index;
+    }
+  }
+}
+
+TEST(GraphRegions, SelectOutsideWalksFromTheRegionAndMovesWhatLiesOutside) {
+  // 0 1 [2] 3 4 5 with tile 2 marked: the far side (10) is larger.
+  const auto graph = strip(6, {2});
+  const int label = graph->largestRegion();
+  ASSERT_EQ(label, 10);
+  const auto outside = graph->selectOutside(label);
+  // Breadth first from tile 3: the marked tile first, then on to the left.
+  EXPECT_EQ(indices(outside), (std::vector<int>{2, 1, 0}));
+  const auto& tiles = graph->shapes();
+  EXPECT_EQ(tiles[2]->status(), ShapeStatus::marked);
+  EXPECT_EQ(tiles[1]->status(), ShapeStatus::moving);
+  EXPECT_EQ(tiles[0]->status(), ShapeStatus::moving);
+  for (std::size_t i = 3; i < 6; ++i)
+    EXPECT_EQ(tiles[i]->status(), ShapeStatus::live);
+}
+
+TEST(GraphRegions, RegionsFoundApartThatTouchMergeBeforeCounting) {
+  // Tile 0 alone on the left, cut off by two marked tiles; leaving the marked
+  // tile 1 starts one region at 2 and another at 4, which meet at 5.
+  //   3m 4  5
+  //   0  1m 2
+  const std::pair<int, int> at[] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}};
+  Tiles tiles;
+  for (const auto& [x, y] : at)
+    tiles.push_back(testing::tileAt(testing::unitSquare(), AffineTransform::translation(x, y)));
+  tiles[1]->setStatus(ShapeStatus::marked);
+  tiles[3]->setStatus(ShapeStatus::marked);
+  const auto graph = joinedGraph(tiles);
+
+  const int label = graph->largestRegion();
+  EXPECT_EQ(tiles[0]->visited, 9);
+  EXPECT_GE(label, 10);
+  for (const std::size_t i : {2u, 4u, 5u})
+    EXPECT_EQ(tiles[i]->visited, label) << i;
+}
+
+TEST(GraphRegions, EqualRegionsGoToTheOneListedFirst) {
+  // 0 1 [2] 3 4 with the marked tile first in the list: two regions of two,
+  // neither of them the first tile's.
+  for (const bool leftFirst : {true, false}) {
+    SCOPED_TRACE(leftFirst);
+    const Tiles row = squareGrid(5, 1);
+    row[2]->setStatus(ShapeStatus::marked);
+    const Tiles listed =
+        leftFirst ? Tiles{row[2], row[0], row[1], row[3], row[4]} : Tiles{row[2], row[4], row[3], row[1], row[0]};
+    const auto graph = joinedGraph(listed);
+    const int label = graph->largestRegion();
+    EXPECT_NE(row[0]->visited, row[4]->visited);
+    EXPECT_EQ(label, leftFirst ? row[0]->visited : row[4]->visited);
+  }
+}
+
+TEST(GraphRegions, TilesOutOfReachCountAsRegionZero) {
+  // The first tile alone, two tiles elsewhere that it does not touch.
+  Tiles tiles = squareGrid(1, 1);
+  for (const int x : {5, 6})
+    tiles.push_back(testing::tileAt(testing::unitSquare(), AffineTransform::translation(x, 0)));
+  const auto graph = joinedGraph(tiles);
+  EXPECT_EQ(graph->largestRegion(), 0);
+  // The walk starts in that unreached part and returns nothing of it.
+  EXPECT_TRUE(graph->selectOutside(0).empty());
+  for (const auto& tile : tiles)
+    EXPECT_EQ(tile->status(), ShapeStatus::live);
+}
+
+TEST(GraphRegions, AllMarkedGivesZeroAndEveryTileOutsideUnchanged) {
+  const auto graph = strip(3, {0, 1, 2});
+  EXPECT_EQ(graph->largestRegion(), 0);
+  EXPECT_EQ(indices(graph->selectOutside(0)), (std::vector<int>{0, 1, 2}));
+  for (const auto& tile : graph->shapes())
+    EXPECT_EQ(tile->status(), ShapeStatus::marked);
+}
+
+// --- Parity ---
+
+TEST(GraphSpin, FlipsAcrossPlainJoinsAndHoldsAcrossGroupJoins) {
+  for (const bool group : {false, true}) {
+    SCOPED_TRACE(group);
+    const Tiles tiles = squareGrid(2, 1);
+    side(tiles[0], right)->isGroupJoin = group;
+    const auto graph = joinedGraph(tiles);
+    tiles[0]->spin = true;
+    graph->computeSpin();
+    EXPECT_FALSE(tiles[0]->spin);
+    EXPECT_EQ(tiles[1]->spin, !group);
+  }
+}
+
+TEST(GraphSpin, EvenCyclesOfAGridGiveACheckerboard) {
+  const int columns = 5;
+  const auto graph = joinedGraph(squareGrid(columns, 4));
+  // Stale labels from an earlier walk must not matter.
+  for (const auto& tile : graph->shapes())
+    tile->visited = 7;
+  graph->computeSpin();
+  for (const auto& tile : graph->shapes()) {
+    const int x = tile->index % columns;
+    const int y = tile->index / columns;
+    EXPECT_EQ(tile->spin, (x + y) % 2 == 1) << x << ", " << y;
+  }
+}
+
+TEST(GraphSpin, TilesNotConnectedKeepTheirParity) {
+  Tiles tiles = squareGrid(1, 1);
+  tiles.push_back(testing::tileAt(testing::unitSquare(), AffineTransform::translation(5, 0)));
+  const auto graph = joinedGraph(tiles);
+  tiles[1]->spin = true;
+  graph->computeSpin();
+  EXPECT_FALSE(tiles[0]->spin);
+  EXPECT_TRUE(tiles[1]->spin);
+}
+
+// --- Whole-tiling queries ---
+
+TEST(Graph, CountsTilesPerFigureNumber) {
+  Tiles tiles = squareGrid(2, 1);
+  tiles.push_back(testing::tileAt(testing::equilateralTriangle(), AffineTransform::translation(0, 5)));
+  const auto counts = Graph::create(tiles)->countPerTool();
+  ASSERT_EQ(counts.size(), std::size_t(Shapes::caseCount) + 1);
+  EXPECT_EQ(counts[0], 0);
+  EXPECT_EQ(counts[std::size_t(Shapes::square.rawValue())], 2);
+  EXPECT_EQ(counts[std::size_t(Shapes::triangle.rawValue())], 1);
+  int total = 0;
+  for (const int count : counts)
+    total += count;
+  EXPECT_EQ(total, 3);
+}
+
+TEST(Graph, InvertColorsTakesTheSelectionOrElseEveryTile) {
+  const Color quarter{0.25, 0.5, 1.0, 0.5};
+  const Color inverted{0.75, 0.5, 0.0, 0.5};
+
+  const auto graph = Graph::create(squareGrid(3, 1));
+  const auto& tiles = graph->shapes();
+  tiles[1]->setShapeColor(quarter);
+  tiles[2]->marked = true;
+  graph->invertColors();
+  EXPECT_EQ(tiles[0]->shapeColor(), Color::white());
+  EXPECT_EQ(tiles[1]->shapeColor(), quarter);
+  EXPECT_EQ(tiles[2]->shapeColor(), Color::black());
+  EXPECT_EQ(tiles[2]->layer()->fillColor(), Color::black());
+
+  tiles[2]->marked = false;
+  graph->invertColors();
+  EXPECT_EQ(tiles[0]->shapeColor(), Color::black());
+  EXPECT_EQ(tiles[1]->shapeColor(), inverted);
+  EXPECT_EQ(tiles[1]->layer()->fillColor(), inverted);
+  EXPECT_EQ(tiles[2]->shapeColor(), Color::white());
+}
+
+TEST(Graph, VertexCountTakesSharedCornersOnce) {
+  EXPECT_EQ(Graph::create(squareGrid(2, 2))->vertexCount(), 9);
+  EXPECT_EQ(Graph::create(squareGrid(3, 1))->vertexCount(), 8);
+  // Corners a fraction of the grid apart are one.
+  Tiles nudged = squareGrid(2, 1);
+  nudged[1]->transformation = nudged[1]->transformation.concatenating(AffineTransform::translation(1e-4, 0));
+  nudged[1]->updateTransformedGeometry();
+  EXPECT_EQ(Graph::create(nudged)->vertexCount(), 6);
+}
+
+// --- Size ---
+
+// Every walk keeps its own stack: a tiling far larger than any the editor
+// shows must not run the thread's stack out.
+TEST(GraphSize, HundredThousandTilesAreWalkedWithoutRecursion) {
+  const int columns = 400;
+  const auto graph = joinedGraph(squareGrid(columns, 250));
+  const auto& tiles = graph->shapes();
+  ASSERT_EQ(tiles.size(), 100000u);
+
+  graph->computeSpin();
+  EXPECT_TRUE(tiles.back()->spin == ((columns - 1 + 249) % 2 == 1));
+
+  // A column of marked tiles cuts off the first column.
+  for (int y = 0; y < 250; ++y)
+    tiles[std::size_t(y * columns + 1)]->setStatus(ShapeStatus::marked);
+  const int label = graph->largestRegion();
+  EXPECT_EQ(label, 10);
+  EXPECT_EQ(graph->selectOutside(label).size(), 500u);
+
+  for (const auto& edge : allEdges(tiles))
+    edge->isGroupJoin = !edge->join.expired();
+  Tiles group{tiles.front()};
+  graph->collectGroup(tiles.front(), group);
+  EXPECT_EQ(group.size(), tiles.size());
+}
+
+}  // namespace
+}  // namespace ornival
