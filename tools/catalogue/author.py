@@ -5,6 +5,7 @@
     author.py apply DESIGN...          check, then write their rows into the table
     author.py preview DESIGN... -o F   draw the designs into an SVG page
     author.py tally                    the table's corner counts and lengths now
+    author.py stage DESIGN...          stage in git only the rows these designs wrote
 
 A design file holds one design per entry of a range of raw values; see
 README.md.
@@ -194,6 +195,37 @@ def command_apply(args):
     return 0
 
 
+def command_stage(args):
+    """Stages the table's committed text with only these designs' rows
+    replaced, so that a commit carries one's own rows and none of the rows
+    that others have applied to the working file meanwhile."""
+    import subprocess
+    rows, outlines, designs, report = build(args.designs)
+    if report.errors:
+        print_report(report, designs)
+        print("not staged: %d errors" % len(report.errors))
+        return 1
+    path = os.path.relpath(table.TABLE, table.ROOT)
+    staged = subprocess.run(["git", "show", ":" + path], cwd=table.ROOT, check=True, capture_output=True).stdout
+    lines = staged.decode("utf-8").splitlines(keepends=True)
+    numbers = {}
+    for number, line in enumerate(lines):
+        match = table.ROW.match(line)
+        if match:
+            numbers[int(match["raw"])] = (number, table.Row(number, match))
+    for raw, design in designs.items():
+        number, row = numbers[raw]
+        lines[number] = row.text(design.recipe)
+    blob = subprocess.run(["git", "hash-object", "-w", "--stdin"], cwd=table.ROOT, check=True, capture_output=True,
+                          input="".join(lines).encode("utf-8")).stdout.decode().strip()
+    mode = subprocess.run(["git", "ls-files", "-s", path], cwd=table.ROOT, check=True,
+                          capture_output=True).stdout.decode().split()[0]
+    subprocess.run(["git", "update-index", "--cacheinfo", "%s,%s,%s" % (mode, blob, path)], cwd=table.ROOT,
+                   check=True)
+    print("staged %d rows of %s" % (len(designs), path))
+    return 0
+
+
 def command_tally(args):
     lines, rows = table.read_rows(table.TABLE)
     print("\n".join(checks.tally(rows, table.evaluate(rows))))
@@ -227,6 +259,9 @@ def main(argv=None):
     p.add_argument("designs", nargs="+")
     p.add_argument("-o", "--output", required=True)
     p.set_defaults(run=command_preview)
+    p = sub.add_parser("stage", help="stage in git only the rows these designs wrote")
+    p.add_argument("designs", nargs="+")
+    p.set_defaults(run=command_stage)
     p = sub.add_parser("tally", help="the table's corner counts and lengths")
     p.set_defaults(run=command_tally)
     for p in sub.choices.values():

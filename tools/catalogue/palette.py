@@ -30,7 +30,8 @@ ENTRIES = [
     # Sixteen and thirty-two points.
     ("0.8477590650225735", "16", "√(2 + √2) − 1"),
     ("1.5664544973505214", "16", "the side of Star 16"),
-    ("1.8477590650225735", "16", "√(2 + √2), the long diagonal of a 1/8 rhombus of side 1"),
+    ("1.8477590650225735", "16", "√(2 + √2): the Sun's centre-to-notch, the long diagonal of a 1/8 rhombus of side 1"),
+    ("3.695518130045147", "8", "2√(2 + √2), the Sun's notch-to-opposite-notch"),
     ("2.95462846528022", "32", "the side of Sun 32"),
     # Five, ten and twenty points.
     ("0.3681587642946257", "10", ""),

@@ -112,7 +112,7 @@ class Shape:
             a, b = columns[u], columns[v]
             det = a[0] * b[1] - a[1] * b[0]
             if abs(det) < 1e-12:
-                raise DesignError("the two unknown sides are parallel")
+                raise DesignError("the two unknown sides are parallel (as in a symmetric figure): give one of them")
             values[u] = (-fixed[0] * b[1] + fixed[1] * b[0]) / det
             values[v] = (-a[0] * fixed[1] + a[1] * fixed[0]) / det
         for u, value in values.items():
