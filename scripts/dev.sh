@@ -15,7 +15,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc)
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config python3
   qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-tools-dev
   libgl-dev libosmesa6-dev xvfb xauth
   libgtest-dev libgmock-dev libbenchmark-dev
