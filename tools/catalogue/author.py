@@ -239,6 +239,12 @@ def command_preview(args):
     raws = sorted(set(designs) | {int(r.args.split(",")[0]) for r in rows.values()
                                   if r.kind == "mirrorOf" and int(r.args.split(",")[0]) in designs}
                   | {r.raw for r in rows.values() if r.kind == "mirrorOf" and int(r.args.split(",")[0]) in designs})
+    if args.only:
+        wanted = set()
+        for part in args.only.split(","):
+            first, _, last = part.partition("-")
+            wanted.update(range(int(first), int(last or first) + 1))
+        raws = [r for r in raws if r in wanted]
     with open(args.output, "w", encoding="utf-8") as f:
         f.write(preview.page(rows, outlines, raws, notes={r: d.note for r, d in designs.items()}))
     print("wrote %s" % args.output)
@@ -258,6 +264,7 @@ def main(argv=None):
     p = sub.add_parser("preview", help="draw designs into an SVG page")
     p.add_argument("designs", nargs="+")
     p.add_argument("-o", "--output", required=True)
+    p.add_argument("--only", help="raw values to draw, such as 12,40-60")
     p.set_defaults(run=command_preview)
     p = sub.add_parser("stage", help="stage in git only the rows these designs wrote")
     p.add_argument("designs", nargs="+")

@@ -71,7 +71,7 @@ entry(72, "Fork", sym(8, [h, 2, A, 5, A, 3, 1, 2, X, 2, 1, 6, 1, 6, 1, 2, h]),
 entry(73, "Wide Kink", sym(8, [3, B, 2, A, 2, X, 5], first="corner"), note="a bar of width 1 + √2 bent by 1/8")
 entry(79, "Leaf", sym(8, [1, 2, 1, 5, X, 2, A, 2]), note="a leaf on a stem")
 entry(80, "Swallow A", sym(8, [6, X, 1, h, 5, 1, 1, S2, 5, 1, 2], first="corner"), note="forked tail, wings, head")
-entry(81, "Hand", sym(8, [X, 2, A, 3, h, 2, 1, 6, h, 2, 1, 6]), note="palm and four fingers")
+entry(81, "Hand", sym(16, [X, 4, 1, 7, h, 2, 1, 14, H, 2, S2, 14]), note="palm and four fingers, the middle ones longer")
 entry(82, "Fin A", sym(8, [5, X, 2, 1, 3, B, 1], first="corner"), note="an arrow's fin")
 entry(83, "Rosebud", sym(8, [1, 2, A, 5, H, 1, 1, 6, 1, 3, X, 2]), note="bud, sepals and stem")
 entry(84, "Shield C", sym(16, [4, X, 6, R16 - 1, 5, R16, 6], first="corner"), note="pointed foot, gabled top")
@@ -82,8 +82,8 @@ mirror(100, "Backslash", of=99)
 entry(101, "Sailboat 2", sym(8, [A, 3, S2, 1, 1, 5, X, 2, 1, 6]), note="hull and two sails")
 # The keel is side 2, the axis of both boats.
 entry(107, "Left Boat", poly(8, [1, 3, 2, 2, 6, 2, 3, 5], [1, S2, B, 1, 1, 1, S2, S2]), note="bow, cabin aft")
-entry(108, "Dragonfly", sym(16, [1, 4, A, 12, B, 1, X, 11, 1, 12, B, 1, 2 * R16, 11, h, 4, 1]),
-      note="tail, two pairs of wings, head")
+entry(108, "Dragonfly", sym(16, [h, 4, B, 13, A, 1, 2.613125929752753, 10, 1, 11, A, 1, 2.613125929752753, 12, 1, 4, X]),
+      note="a long tail, two pairs of wings swept apart, head")
 entry(110, "Seven Sun", poly(8, [2, 5] * 6 + [2], [B] + [1] * 12), note="the Sun with one tip taken away")
 entry(111, "Left Spark", poly(8, [1, 3, 6] * 4, [A, S2, S2] * 4), note="four tips turning one way")
 entry(124, "Kite ¹⁄₄", kite(16, 4, 6, X, S2), note="a Sun tip over a Sunray notch")
@@ -93,3 +93,72 @@ entry(132, "Houses Edge", sym(8, [C, 2, 1, 3, H, 2, H, 6]), note="two Houses sid
 entry(134, "Trisosceles ¹⁄₈", isosceles(16, 2, R16), note="apex of 1/8")
 entry(137, "Cross Corner", sym(8, [2, A, 3, 1, 2, 1, 3, 1, 6], first="corner"),
       note="two arms of the Cross and its centre")
+
+# Fives, tens and twenties (unit 20): Sun 10 has tips of 1/5, notches of
+# 7/10 and sides 1, its centre-to-tip is φ², to-notch 2 sin 72°; the Star has
+# tips of 1/10 and sides φ; the Pentagon sides φ; Penrose's rhombi, kite and
+# dart have sides 1 and φ.
+P = PHI
+S20 = 0.9021130325903072  # the side of Star 20
+entry(24, "Pentastar C", sym(20, [12, 1, 4, P, 13, 2 * math.sin(math.pi / 5), 3, P, 13, X, 2], first="corner"),
+      note="five tips of 1/10, 3/20 and 1/5")
+entry(28, "Pentastar A", sym(20, [15, P - 1, 2, 1, 14, P, 2, 1, 13, X, 3], first="corner"), note="tips of 1/10 and a 3/20 top")
+entry(48, "Pentastar B", sym(20, [11, P - 1, 4, 1, 12, 2 * math.sin(2 * math.pi / 5), 4, P - 1, 12, X, 5], first="corner"), note="tips of 1/5 and a 1/4 top")
+entry(98, "Pentastar E", sym(20, [14, P - 1, 3, 1, 13, P, 2, 1, 13, X, 4], first="corner"),
+      note="tips of 1/5, 1/10 and 3/20")
+entry(62, "Sunray ¹⁄₁₀", kite(20, 2, 6, X, 1), note="in the notch of Sun 10")
+entry(63, "Petal ¹⁄₅", sym(20, [4, X, 7, 1, 8, 1, 6], first="corner"), note="tips of 1/5 and 3/10")
+entry(66, "Shield ¹⁄₁₀", sym(20, [2, X, 8, 1, 4, 1, 14], first="corner"), note="a 1/10 foot, dipped top")
+entry(67, "Acorn ¹⁄₅", sym(20, [4, X, 13, P - 1, 5, 1, 8, 2 * math.sin(2 * math.pi / 5), 9, P, 6], first="corner"),
+      note="a nut of 1/5 under its cap and stalk")
+entry(69, "Sunrise ²⁄₅", poly(20, [8] + [4, 14] * 5 + [4, 8], [P * P + 1] + [1] * 12),
+      note="Sun 10 above a chord through notches four tips apart")
+entry(68, "Sprout", sym(16, [12, X, 4, h, 4, S2, 9, R16, 2], first="corner"), note="two leaves on a stalk")
+entry(70, "Twins ¹⁄₅", sym(20, [4, P, 6, 1, 14, 1, 6, P, 4], first="corner"), note="two 1/5 rhombi fused")
+entry(74, "Candle 20", sym(20, [2, P, 14, X, 5, P * P, 6, 2 * math.sin(math.pi / 5), 8], first="corner"), note="a Star tip for a flame")
+entry(75, "Sunray ¹⁄₂₀", kite(40, 2, 8, X, S20), note="in the notch of Star 20")
+entry(76, "Sunray ²⁄₂₀", kite(20, 2, 4, X, 1), note="a Sun 10 tip's width, its halves are the Sunray 2/20 Edges")
+entry(87, "Twins 10", sym(20, [X, 6, P, 6, P, 6, P, 14]), note="two Pentagons fused")
+# The bottom corner of the trunk is vertex 1, the axis.
+entry(103, "Left Palm 20", poly(20, [4, 6, 14, 5, 4, 14, 4, 14, 4, 5, 16], [X, 2 * math.sin(math.pi / 5), P * P, Y, 1, 1, 1, 1, 1, 1, 1]).start(10),
+      note="a leaning trunk under three Sun 10 tips")
+entry(104, "Gem ³⁄₁₀", sym(20, [P - 1, 7, X, 7, P - 1, 6, P]), note="table, crown, girdle, pavilion")
+entry(125, "Golden Triangle", isosceles(20, 2, P), note="apex of 1/10, legs φ, base 1")
+entry(126, "Golden Gnomon", isosceles(20, 6, 1), note="apex of 3/10, legs 1, base φ")
+entry(127, "Sun Edge 10", sym(20, [X, 5, 1, 6, 1, 6, 1, 16]), note="between Sun 10 and a straight edge")
+entry(129, "Kite ¹⁄₅", kite(20, 4, 8, P, X), note="Penrose's kite")
+entry(130, "Dart ¹⁄₁₀", dart(20, 4, 12, P, X), note="Penrose's dart")
+
+# Sixteen and thirty-two (unit 32): Star 16 has tips of 1/8, notches of
+# 13/16 and sides 1.566; its notches lie 3.073 from the centre, so a chord
+# between notches three tips apart is 2 + √2.
+S16 = 1.5664544973505214
+entry(44, "Sunray ¹⁄₁₆", kite(32, 2, 6, X, S16), note="in the notch of Star 16")
+entry(92, "Palm 16", sym(32, [S2, 8, A, 24, 1, 8, S16, 4, S16, 26, S16, 4]), note="three Star 16 tips on a trunk")
+entry(46, "Palm 16 B", sym(32, [2, 8, R16, 24, h, 8, S16, 4, S16, 26, S16, 4]), note="a stout trunk")
+entry(91, "Candle 16", sym(32, [4, S16, 22, X, 8, A, 12, R16, 8], first="corner"), note="a Star 16 tip for a flame")
+entry(47, "Candle 16 B", sym(32, [4, R16, 22, X, 8, B, 12, 2, 8], first="corner"), note="a taller flame and body")
+entry(89, "Swallow 16", sym(32, [24, X, 2, S16, 22, R16 - 1, 4, 1, 20, 1, 8], first="corner"), note="a slimmer swallow")
+entry(90, "Petal 16", sym(16, [3, X, 6, A, 7, 1, 3], first="corner"), note="tips of 3/16, widest above the middle")
+entry(93, "Petal Left 16", poly(16, [2, 6, 7, 3, 7, 7], [X, Y, 2 * math.sin(math.pi / 8), 2 * math.sin(math.pi / 8), 1, R16]), note="a petal leaning one way")
+entry(95, "Hexagon 16", sym(32, [X, 10, S2, 12, S2, 10, 1]), note="corners of 5/16 and 3/8")
+entry(96, "U 16 A", sym(32, [A, 20, h, 20, 1, 8, X, 8, A, 12, A, 12, B]), note="a shallow cup")
+entry(109, "Tooth ³⁄₁₆", sym(32, [20, 1, 6, S2, 18, 1, 12, X, 8, 1, 20], first="corner"), note="two roots of 3/16, two cusps")
+entry(123, "Book 16", sym(32, [20, X, 6, 1, 10, H, 12], first="corner"), note="an open book")
+
+# Twelve and twenty-four (unit 24): Star 24 has tips of 1/8, notches of 5/6,
+# sides 1.165, notches 2 + √2 from the centre; Sun 12 has tips of 1/6 and
+# sides 1.250.
+S24 = 1.1645246645991763
+S12 = 1.249688897773919
+entry(114, "Sunray ²⁄₂₄", kite(24, 2, 4, X, S24), note="in the notch of Star 24")
+entry(115, "Sunray ³⁄₂₄", kite(48, 6, 8, X, S24), note="in the notch of Star 24, wider")
+entry(116, "Candle 24", sym(24, [4, S2, 16, X, 6, A, 9, A, 6], first="corner"), note="a Sun 12 tip for a flame")
+entry(117, "Palm 24", sym(24, [S2, 6, A, 18, X, 6, S24, 3, S24, 20, S24, 3, S24, 20]), note="four Star 24 tips on a trunk")
+entry(118, "Petal Left 24", poly(24, [3, 10, 11, 4, 10, 10], [X, Y, 2 * math.sin(math.pi / 12), S12, S2, 1]), note="a petal leaning one way")
+entry(120, "Gem 24", sym(24, [2, X, 9, 2 * math.sin(math.pi / 12), 8, S12], first="corner").start(4), note="a long pavilion under a flat table")
+# Beak, belly, forked tail, back, wing; the belly is vertex 2, the axis.
+entry(121, "Swallow Left 24", poly(24, [2, 9, 3, 20, 3, 19, 2, 14], [1, X, S12, 1, 1, 2, 1, Y]),
+      note="a swallow seen from the side, beak to the left")
+entry(139, "Doll 24", sym(24, [X, 6, A, 9, 2, 15, 2 * math.sin(math.pi / 12), 16, 2 * math.sin(math.pi / 12), 8, S12, 8, 2 * math.sin(math.pi / 12), 10, 1]), note="body and head")
+entry(140, "U 24", sym(24, [2, 14, 2 * math.sin(math.pi / 12), 14, 2 * math.sin(math.pi / 12), 14, 0.9148357668252574, 6, X, 6, A, 10, 0.9148357668252574, 10, 0.9148357668252574, 10, B]), note="a round shallow cup")
