@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <vector>
 
 namespace ornival {
 namespace {
@@ -27,7 +28,21 @@ std::vector<std::shared_ptr<Shape>> grid(Grid kind, std::int64_t tiles) {
   return testing::triangleGrid(columns, int(tiles / 2 / columns));
 }
 
-void joinEdges(benchmark::State& state, Grid kind) {
+// Writes over more memory than the processor caches hold, so that the next
+// round starts from main memory whatever the size of the tiling.
+void evictCaches() {
+  static std::vector<char> buffer(std::size_t(128) << 20);
+  for (std::size_t i = 0; i < buffer.size(); i += 64)
+    buffer[i] = char(buffer[i] + 1);
+  benchmark::DoNotOptimize(buffer.data());
+}
+
+enum class Caches { warm, cold };
+
+// A tiling of 10,000 tiles stays in the last-level cache from one round to
+// the next and one of 100,000 does not; the cold rounds take that difference
+// out of the growth from one size to the next.
+void joinEdges(benchmark::State& state, Grid kind, Caches caches) {
   const auto tiles = grid(kind, state.range(0));
   const auto edges = testing::allEdges(tiles);
   const auto graph = Graph::create(tiles);
@@ -35,6 +50,8 @@ void joinEdges(benchmark::State& state, Grid kind) {
     state.PauseTiming();
     for (const auto& edge : edges)
       edge->join.reset();
+    if (caches == Caches::cold)
+      evictCaches();
     state.ResumeTiming();
     graph->joinEdges(edges);
   }
@@ -42,21 +59,35 @@ void joinEdges(benchmark::State& state, Grid kind) {
   state.counters["tiles"] = double(tiles.size());
 }
 
-void computeSpin(benchmark::State& state, Grid kind) {
+void computeSpin(benchmark::State& state, Grid kind, Caches caches) {
   const auto graph = testing::joinedGraph(grid(kind, state.range(0)));
-  for (auto _ : state)
+  for (auto _ : state) {
+    if (caches == Caches::cold) {
+      state.PauseTiming();
+      evictCaches();
+      state.ResumeTiming();
+    }
     graph->computeSpin();
+  }
   state.SetComplexityN(std::int64_t(graph->shapes().size()));
   state.counters["tiles"] = double(graph->shapes().size());
 }
 
-BENCHMARK_CAPTURE(joinEdges, squares, Grid::squares)
+BENCHMARK_CAPTURE(joinEdges, squares, Grid::squares, Caches::warm)
     ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK_CAPTURE(joinEdges, triangles, Grid::triangles)
+BENCHMARK_CAPTURE(joinEdges, triangles, Grid::triangles, Caches::warm)
     ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK_CAPTURE(computeSpin, squares, Grid::squares)
+BENCHMARK_CAPTURE(joinEdges, squares_cold, Grid::squares, Caches::cold)
     ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK_CAPTURE(computeSpin, triangles, Grid::triangles)
+BENCHMARK_CAPTURE(joinEdges, triangles_cold, Grid::triangles, Caches::cold)
+    ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(computeSpin, squares, Grid::squares, Caches::warm)
+    ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(computeSpin, triangles, Grid::triangles, Caches::warm)
+    ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(computeSpin, squares_cold, Grid::squares, Caches::cold)
+    ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(computeSpin, triangles_cold, Grid::triangles, Caches::cold)
     ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 }  // namespace
