@@ -6,7 +6,7 @@
 #include "model/Shape.h"
 
 // The grid builders are shared with the tests.
-#include "../../tests/support/TileGrids.h"
+#include "support/TileGrids.h"
 
 #include <benchmark/benchmark.h>
 
