@@ -52,7 +52,7 @@ entry(50, "T", sym(8, [B, 2, 1, 2, 1, 6, A, 2, X]), note="bar of 2 + √2, stem 
 entry(51, "Tack ³⁄₈", sym(16, [2, X, 11, 1, 4, 1, 5, R16, 6], first="corner"), note="pin, head and a 3/8 dome")
 entry(52, "Bow", sym(8, [1, 5, S2, 1, B, 1, S2, 5, 1]), note="a ribbon bow")
 entry(53, "Kite ¹⁄₈", kite(16, 2, 4, X, 1), note="tip of 1/8, opposite corner a quarter turn")
-entry(54, "Bouquet", sym(16, [4, X, 10, h, 4, 1, 7, 2 * R16, 2], first="corner"), note="three blooms in a cone")
+entry(54, "Bouquet", sym(16, [4, 1.3065629648763766, 11, 1, 3, 1, 7, X, 2], first="corner"), note="three blooms in a cone")
 entry(55, "Mask", sym(8, [X, 3, S2, 2, S2, 2, 1, 6]), note="a domino mask")
 entry(56, "Flat Ship", sym(8, [B, 3, h, 1, 1, 6, h, 2, X]), note="a low hull and cabin")
 entry(57, "Sun Edge", sym(8, [B, 2, S2, 2, 1, 3, 1, 6]), note="between the Sun and the edge of its square")
@@ -119,9 +119,9 @@ entry(74, "Candle 20", sym(20, [2, P, 14, X, 5, P * P, 6, 2 * math.sin(math.pi /
 entry(75, "Sunray ¹⁄₂₀", kite(40, 2, 8, X, S20), note="in the notch of Star 20")
 entry(76, "Sunray ²⁄₂₀", kite(20, 2, 4, X, 1), note="a Sun 10 tip's width, its halves are the Sunray 2/20 Edges")
 entry(87, "Twins 10", sym(20, [X, 6, P, 6, P, 6, P, 14]), note="two Pentagons fused")
-# The bottom corner of the trunk is vertex 1, the axis.
-entry(103, "Left Palm 20", poly(20, [4, 6, 14, 5, 4, 14, 4, 14, 4, 5, 16], [X, 2 * math.sin(math.pi / 5), P * P, Y, 1, 1, 1, 1, 1, 1, 1]).start(10),
-      note="a leaning trunk under three Sun 10 tips")
+# The sharp foot of the trunk is vertex 1, the axis.
+entry(103, "Left Palm 20", poly(20, [4, 16, 5, 4, 14, 4, 14, 4, 5, 14, 6], [2 * math.sin(math.pi / 5), P * P, 1, 1, 1, 1, 1, 1, 1, X, P * P]),
+      note="a trunk leaning under three Sun 10 tips")
 entry(104, "Gem ³⁄₁₀", sym(20, [P - 1, 7, X, 7, P - 1, 6, P]), note="table, crown, girdle, pavilion")
 entry(125, "Golden Triangle", isosceles(20, 2, P), note="apex of 1/10, legs φ, base 1")
 entry(126, "Golden Gnomon", isosceles(20, 6, 1), note="apex of 3/10, legs 1, base φ")
