@@ -1,0 +1,89 @@
+#include "model/EdgeMultiNeighborsOperation.h"
+
+#include "figures/Figure.h"
+#include "model/Edge.h"
+#include "model/MultiShape.h"
+#include "model/Shape.h"
+#include "platform/MainQueue.h"
+#include "platform/Precondition.h"
+
+#include <cmath>
+#include <utility>
+
+namespace ornival {
+
+namespace {
+constexpr double lengthTolerance = 1.0 / 512.0;
+}  // namespace
+
+std::shared_ptr<EdgeMultiNeighborsOperation> EdgeMultiNeighborsOperation::create(
+    std::shared_ptr<Edge> edge, std::shared_ptr<MultiShape> multiShape) {
+  ORNIVAL_PRECONDITION(mainQueue()->isMainThread());
+  auto operation = std::shared_ptr<EdgeMultiNeighborsOperation>(
+      new EdgeMultiNeighborsOperation(std::move(edge), std::move(multiShape)));
+  operation->setQueuePriority(QueuePriority::low);
+  return operation;
+}
+
+EdgeMultiNeighborsOperation::EdgeMultiNeighborsOperation(std::shared_ptr<Edge> edge,
+                                                         std::shared_ptr<MultiShape> multiShape)
+    : edge_(std::move(edge)), multiShape_(std::move(multiShape)) {
+  ORNIVAL_PRECONDITION(edge_ != nullptr);
+  if (multiShape_)
+    groupFigure_ = multiShape_->figure();
+  const auto tile = edge_->shape.lock();
+  if (!tile)
+    return;
+  tileExists_ = true;
+  const auto& lengths = tile->figure()->lengths();
+  ORNIVAL_PRECONDITION(edge_->index() >= 0 && std::size_t(edge_->index()) < lengths.size());
+  targetLength_ = lengths[std::size_t(edge_->index())] * tile->scale();
+  parentSide_ = ParentSide::of(*edge_);
+}
+
+EdgeMultiNeighborsOperation::~EdgeMultiNeighborsOperation() {
+  if (!edge_ && !multiShape_)
+    return;
+  const auto queue = mainQueue();
+  if (queue->isMainThread())
+    return;
+  // The queue lets go of a finished or cancelled operation on its own
+  // thread; the group's tiles must not go with it there.
+  queue->post([edge = std::move(edge_), multiShape = std::move(multiShape_)] {});
+}
+
+void EdgeMultiNeighborsOperation::main() {
+  // Only asks whether the tile is gone: a worker never takes a reference to
+  // it, which could turn out to be the last.
+  if (isCancelled() || !tileExists_ || edge_->shape.expired())
+    return;
+  ORNIVAL_PRECONDITION(groupFigure_ != nullptr);
+  const Figure& figure = *groupFigure_;
+  const int count = figure.variantCount();
+  const auto& lengths = figure.lengths();
+  std::vector<std::shared_ptr<NeighborModel>> candidates;
+  for (int k = 0; k < count; ++k) {
+    // A group whose border lost a tile has no length for that side, and
+    // nothing can be matched against it.
+    if (std::size_t(k) >= lengths.size())
+      break;
+    if (!(std::abs(lengths[std::size_t(k)] - targetLength_) < lengthTolerance))
+      continue;
+    if (isCancelled())
+      return;
+    auto candidate = NeighborModel::create(groupFigure_);
+    candidate->place(k, parentSide_);
+    candidate->setParent(edge_, parentSide_);
+    candidate->edgeOffset = k;
+    candidates.push_back(std::move(candidate));
+  }
+  candidates_ = std::move(candidates);
+  mainQueue()->post([self = shared_from_this()] { self->storeNeighbors(); });
+}
+
+void EdgeMultiNeighborsOperation::storeNeighbors() {
+  ORNIVAL_PRECONDITION(mainQueue()->isMainThread());
+  edge_->neighbors[Shapes::multi] = std::move(candidates_);
+}
+
+}  // namespace ornival
