@@ -83,6 +83,12 @@ void EdgeMultiNeighborsOperation::main() {
 
 void EdgeMultiNeighborsOperation::storeNeighbors() {
   ORNIVAL_PRECONDITION(mainQueue()->isMainThread());
+  // Every edit cancels the queued searches first. A list that was finished
+  // but not yet handed over when that happened belongs to the tiling (or the
+  // group) as it was: storing it would mark the side as searched with stale
+  // candidates, and it would never be searched again.
+  if (isCancelled())
+    return;
   edge_->neighbors[Shapes::multi] = std::move(candidates_);
 }
 

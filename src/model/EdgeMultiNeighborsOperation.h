@@ -45,7 +45,8 @@ public:
   void main() override;
 
   // Main thread only: the list becomes the side's group list, replacing any
-  // there; the other lists stay.
+  // there; the other lists stay. Nothing is stored once the operation was
+  // cancelled, even after its search had finished.
   void storeNeighbors();
 
 private:

@@ -154,6 +154,15 @@ TEST_F(EdgeMultiNeighbors, CancelledOrOrphanedItLeavesTheEdgeAlone) {
   cancelled->main();
   EXPECT_EQ(main->pendingCount(), 0u);
 
+  // Cancelled after the search finished, before the hand-over ran: the stale
+  // list must not mark the side as searched.
+  const auto overtaken = EdgeMultiNeighborsOperation::create(edge, group);
+  overtaken->main();
+  EXPECT_EQ(main->pendingCount(), 1u);
+  overtaken->cancel();
+  main->drain();
+  EXPECT_EQ(edge->neighbors[Shapes::multi], old);
+
   // The tile went away after the operation was made, or before.
   const auto late = EdgeMultiNeighborsOperation::create(edge, group);
   tile.reset();
