@@ -79,6 +79,9 @@ ENTRIES = [
     ("1.445041867912629", "14", ""),
     ("1.8019377358048383", "14", "2 cos(π/7)"),
     ("2.0096886790241912", "14", ""),
+    ("2.6038754716096766", "14", "a Heptagon side of 1 with the Heptastar tip sides running on from both ends"),
+    ("0.5", "14", "half the Heptagon's side: the wrist of Hand Heptastar ⁻¹⁄₄"),
+    ("0.25", "14", "a quarter of the Heptagon's side: the shoulders either side of that wrist"),
     # Nine and eighteen points.
     ("1.05381874887022", "18", ""),
     ("1.078725692426601", "18", ""),
