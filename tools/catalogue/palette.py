@@ -36,6 +36,9 @@ ENTRIES = [
     ("1.3065629648763766", "8", "the centre-to-corner of an octagon of side 1"),
     ("2.613125929752753", "8", "the Octagon's centre-to-corner (side 2)"),
     ("2.95462846528022", "32", "the side of Sun 32"),
+    ("8.750340680894675", "32", "Sun 32's centre-to-tip, the long side of Sunray 32"),
+    ("1.152838837459074", "32", "between the two notches beside a tip of Sun 32"),
+    ("0.3901806440322565", "32", "2 sin(π/16), a side of the 32-gon of radius 1"),
     ("4.460884994775326", "8", "the centre-to-tip of Octastar, Star 16 and Star 24 alike; a Sunray 1/16's long side"),
     # Five, ten and twenty points.
     ("0.3681587642946257", "10", ""),
