@@ -42,10 +42,10 @@ entry(425, "Cone", sym(8, [1, 2 + SQRT2, 5, 1 / S2, 2, 1.0, 3, X, 3], first="cor
       note="a cone of 1/8 holding a rounded scoop")
 entry(435, "Bracket ³⁄₈", sym(8, [OCT_R, 3, OCT_R, 1, 1.0, 3, X, 5, 1.0]),
       note="a short Bracket: its floor as long as its arms")
-entry(438, "Cap", sym(8, [2 * OCT_R, 2, 1 / S2, 2, 1.0, 5, 1.0, 3, X]),
-      note="a crown on a wide flat brim")
-entry(439, "Long Tree", sym(8, [S2, 2, 1.0, 6, S2, 1, 2.0, 7, 1.0, 1, X, 2]),
-      note="two tiers on a trunk")
+entry(438, "Cap", sym(8, [2 * OCT_R, 2, 1 / S2, 2, 1.0, 6, 1.0, 3, 1.0, 3, X]),
+      note="a rounded crown on a wide flat brim")
+entry(439, "Long Tree", sym(8, [S2, 2, 2 + SQRT2, 6, S2, 1, 2.0, 7, 1.0, 1, X, 2]),
+      note="the Tree's two tiers, larger, on a long trunk")
 entry(440, "Fin", sym(8, [5, 1 / S2, 3, 1 / S2, 2, X, 1], first="corner"),
       note="a fin of 1/8 with a notched foot, its shoulders low")
 entry(451, "Small Roof", trapezoid(8, 1, OCT_R, 1.0), note="a hip roof of 1/8 over a Square's side")
@@ -83,8 +83,8 @@ entry(524, "Shovel", sym(8, [1.0, 2, 2 + SQRT2, 6, 1 / S2, 2, OCT_R, 3, X, 2]),
       note="a handle on a pointed blade")
 entry(537, "Headdress", sym(8, [2 * OCT_R, 2, 1.0, 3, 1.0, 5, 1.0, 2, 1.0, 5, 1.0, 2]),
       note="half a Sun of feathers on a band")
-entry(556, "Fedora", sym(8, [2 * OCT_R, 2, 1 / S2, 2, 1.0, 5, 1.0, 2, X, 6]),
-      note="a wide brim and a crown dented on top")
+entry(556, "Fedora", sym(8, [2 * OCT_R, 2, 1 / S2, 2, 1.0, 6, OCT_R, 1, X, 6]),
+      note="a wide brim and a tall crown pinched into a dent")
 entry(504, "Star ⁵⁄₈", poly(8, [1, 5, 3, 5] * 4, [OCT_R, OCT_R, 1.0, 1.0] * 4).start(3),
       note="eight tips, sharp and blunt by turns, between Sun notches")
 
@@ -94,7 +94,7 @@ entry(504, "Star ⁵⁄₈", poly(8, [1, 5, 3, 5] * 4, [OCT_R, OCT_R, 1.0, 1.0] 
 PHI2 = PHI * PHI
 entry(424, "Arrowhead 10", dart(20, 2, 14, X, 1.0), note="tip and barbs of 1/10 round a Sun 10 notch")
 entry(436, "Twin Peaks ¹⁄₅", sym(20, [X, 4, PHI, 4, 1.0, 14]), note="two Sun 10 tips side by side on a base")
-entry(437, "Wide Drum ¹⁄₅", sym(20, [PHI2, 4, 1.0, 12, 1.0, 4, X]), note="a wide drum waisted by a Decastar notch")
+entry(437, "Wide Drum ¹⁄₅", sym(20, [PHI2, 8, 1.0, 4, 1.0, 8, X]), note="Drum ¹⁄₅ with rims of φ²")
 entry(441, "Sunrise ³⁄₁₀", poly(20, [6, 6, 12, 6, 12, 6, 12, 6, 12, 6, 6], [2 * PHI2] + [1.0] * 10),
       note="the Decastar above a line through two opposite notches")
 entry(462, "Bouquet ¹⁄₅", sym(20, [4, X, 8, PHI, 4, 1.0, 14, 1.0, 4], first="corner"),
@@ -110,8 +110,7 @@ entry(474, "Left Petal ¹⁄₅", poly(20, [4, 8, 6, 7, 5], [PHI2, PHI, PHI, X, 
 entry(494, "Acorn ¹⁄₅ Top", sym(20, [X, 5, 1.0, 4, 1.0, 14, 1.0, 4]),
       note="the cap of an acorn: three Sun 10 tips")
 entry(495, "Petal ¹⁄₅ Top", sym(20, [X, 5, 1.0, 8, 1.0, 4]), note="the tip of a petal of 1/5")
-entry(510, "Roof ²⁄₅", sym(20, [8, PHI2, 4, 1.0, 6, X, 12], first="corner"),
-      note="two slabs meeting at 2/5, their eaves cut plumb")
+entry(510, "Roof ²⁄₅", sym(20, [1.0, 8, PHI, 2, X]), note="a low roof of 1/10 slopes, its ridge between corners of 2/5")
 entry(511, "Flat Pentagon", sym(20, [PHI2, 6, 1.0, 6, X, 6]), note="a Pentagon's corners on a long base")
 entry(516, "Cork ³⁄₁₀", sym(20, [1.0, 6, 2.0, 14, 1.0, 5, 1.0, 5, X]), note="a tapered cork with a lip")
 entry(518, "Left Decastar ¹⁄₄", poly(20, [3, 12, 6, 12, 6, 6, 5], [TAN72, 1.0, 1.0, 1.0, 1.0, 1.0, PHI2]),
@@ -121,8 +120,8 @@ entry(520, "Short Trapezoid ¹⁄₅", trapezoid(20, 4, PHI2, 1.0), note="a low 
 # --- Twelves and twenty-fours: Sun 12 (tips of 1/6, notches of 3/4, sides
 # 1.2497, centre to tip 2 + √2, to a notch 1 + √2), the Hexagon and the
 # Hexstar of side 1.9712, the Triangle and Dodecagon of side 1.
-entry(426, "Small Book ¹⁄₆", sym(24, [14, 2.0, 4, 1.0, 8, X, 10], first="corner"),
-      note="an open book, its pages cut at 1/6")
+entry(426, "Small Book ¹⁄₆", sym(24, [16, 1.0, 4, SUN12, 8, X, 8], first="corner"),
+      note="Book ¹⁄₆ with pages of 1")
 entry(427, "Bracket ¹⁄₃", sym(24, [1.0, 8, 2 + SQRT2, 4, 1.0, 8, X, 16, 1.0]),
       note="a trough whose arms leave its floor at 1/3")
 entry(428, "Big House ¹⁄₃", sym(24, [2 + SQRT2, 6, 2 + SQRT2, 8, X, 8]),
@@ -142,12 +141,12 @@ entry(447, "Obtuse Trifolium ⁵⁄₁₂", poly(24, [10, 8, 8, 10, 16] * 3, [1.
       note="three blunt lobes")
 entry(449, "Kite ³⁄₁₆", kite(32, 6, 2, 0.8477590650225735, X),
       note="a tip of Hexadecastar ³⁄₁₆ cut out with its centre")
-entry(470, "Drum ¹⁄₆", sym(24, [HEX, 4, 1.0, 16, 1.0, 4, X]), note="a drum waisted by a Hexstar notch")
+entry(470, "Drum ¹⁄₆", sym(24, [HEX, 10, 1.0, 4, 1.0, 10, X]), note="rims of the Hexagon's side, sides bulging to 1/6")
 entry(501, "Acorn ¹⁄₃", sym(24, [8, X, 8, HEX, 4, SUN12, 18, SUN12, 4], first="corner"),
       note="three Sun 12 tips over a blunt nut")
 entry(512, "Kite ¹⁄₁₂", kite(24, 2, 4, OCT_R, X), note="a tip of 1/12 over a Sun 12 tip")
-entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [4, OCT_R, 10, SUN12, 2, 1.0, 16, X], first="corner"),
-      note="pointed foot of 1/6, horns of 1/12")
+entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, OCT_R, 11, SUN12, 10, X, 4], first="corner"),
+      note="a small shield: a foot of 1/12 under a gable of 1/6")
 entry(532, "Acorn 12 ¹⁄₆", sym(24, [4, X, 10, HEX, 4, SUN12, 18, SUN12, 4], first="corner"),
       note="three Sun 12 tips over a pointed nut")
 entry(534, "Trifolium ¹⁄₃", poly(24, [8, 8, 8, 16] * 3, [HEX, 1.0, 1.0, HEX] * 3),
@@ -171,8 +170,8 @@ entry(458, "Wide Twin Star", sym(8, [7, 1.3065629648763766, 1, S2, 5, S2, 1, S2,
       note="two Compass stars fused, farther apart than Twin Star B")
 entry(465, "Fin -A", sym(8, [3, X, 1, 1.0, 5, OCT_R, 1], first="corner"),
       note="a fin with barbs of 1/8 over a pointed foot")
-entry(496, "Sprout Top", sym(8, [2, 1.0, 5, 1.0, 1, S2, 2, X, 6], first="corner"),
-      note="the two leaves of a sprout")
+entry(496, "Sprout Top", sym(16, [12, X, 4, 1 / S2, 4, 1 + 1 / S2, 4], first="corner"),
+      note="the Sprout's two leaves without their stalk")
 entry(498, "Wide Tower ¹⁄₄", sym(8, [X, 2, 2 + SQRT2, 3, 1 + 1 / S2, 2, 1 + 1 / S2, 6]),
       note="a wide wall topped by two large Sun tips")
 entry(500, "Icing", sym(8, [OCT_R, 3, 1.0, 3, 1 / S2, 2, 1 / S2, 6, 1 / S2, 2, 1 / S2, 2, 1 / S2, 6, X]),
@@ -185,8 +184,8 @@ entry(513, "Long Bow", sym(8, [1.0, 5, OCT_R, 1, 2 * OCT_R, 1, OCT_R, 5, 1.0]), 
 entry(514, "Long Mask", sym(8, [X, 3, S2, 2, OCT_R, 2, 1.0, 6]), note="the Mask drawn out sideways")
 entry(525, "Serrated Leaf", sym(8, [2, OCT_R, 3, 1.0, 3, S2, 6, 1 / S2, 2, S2, 6, 1 / S2, 2, X, 2], first="corner"),
       note="a leaf with two teeth on each upper edge")
-entry(526, "Quasar ¹⁄₄", poly(24, [6, 14] * 6, [OCT_R, OCT_R, 1.0, 1.0] * 3).start(1),
-      note="six square tips, large and small by turns")
+entry(526, "Quasar ¹⁄₄", poly(8, [2, 5] * 8, [OCT_R, OCT_R, 1.0, 1.0] * 4).start(1),
+      note="the Sun's corners, its tips large and small by turns")
 entry(527, "Twin Bud", sym(8, [1.0, 3, 1.0, 6, 1.0, 2, 1.0, 3, OCT_R, 3, 1.0, 2, 1.0, 6, 1 / S2, 3, X]),
       note="two buds back to back, the lower one larger")
 entry(528, "Notch Bouquet", sym(16, [12, 1 / S2, 4, 1 / S2, 10, 1 / S2, 4, 1.0, 7, X, 2], first="corner"),
@@ -242,7 +241,7 @@ entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, OCT_R, 5, X
       note="a skirt whose hem is cut into tabs and points")
 # The thumb on one side and a step down from the index to the little finger
 # make the hand one-handed; the wrist's point is the axis corner.
-entry(544, "Left Hand", poly(8, [3, 2, 3, 5, 2, 5, 2, 2, 6, 2], [Y, 1.0, 1.0, 1.0, S2, 1.0, S2, 1.0, 1 / S2, X]),
+entry(544, "Left Hand", poly(8, [3, 2, 3, 5, 2, 5, 2, 2, 6, 2], [Y, 2.0, 2.0, 1.0, S2, 1.0, S2, S2, 1 / S2, X]),
       note="a palm with its thumb out to one side")
 entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]),
       note="half of a petal with a tip of 1/6 and a foot of 1/4, cut along its length")
