@@ -142,11 +142,11 @@ entry(171, "Sprout 12", sym(24, [4, 1.0, 10, 1.0, 14, A, 2, X, 16], first="corne
       note="two leaves of 1/12 on a stem with a 1/6 root")
 entry(155, "Baluster", sym(8, [2.0, 3, 1.0, 3, A, 3, S2, 5, 1.0, 5, h, 1, X]), note="a vase: belly, neck and lip")
 entry(157, "Bonnet", sym(8, [X, 6, 1.0, 2, h, 2, A, 3, 1.0, 3, 1.0]), note="a hood round the face")
-entry(159, "Wings B", upright(8, [(0, 0), (2, 2), (4, 2), (2, 4), (0, 2)], axis_at="top"),
+entry(159, "Wings B", upright(8, [(0, 0), (S2, S2), (2 * S2, S2), (S2, 2 * S2), (0, S2)], axis_at="top"),
       note="wings bent at the shoulder, tips of 1/8 pointing outwards")
 entry(199, "Wings D", upright(8, [(0, 3), (1, 2), (2, 2), (2, 3), (0, 5)], axis_at="top"), note="swept wings cut square, a notched tail")
 entry(161, "Cross Boat B", sym(8, [B, 3, 1.0, 1, X, 6, 1.0, 3, 1.0, 2]), note="Cross Boat A carrying an arm of the Cross")
-entry(177, "Butterfly", upright(8, [(0, 0), (1, 1), (2, 0), (3, 1), (2, 2), (4, 4), (2, 6), (0, 4)]),
+entry(177, "Butterfly", upright(8, [(0, 0), (h, h), (S2, 0), (3 * h, h), (S2, S2), (2 * S2, 2 * S2), (2 * S2, 3 * S2), (S2, 3 * S2), (0, 2 * S2)]),
       note="small hind wings, large fore wings")
 entry(178, "Left Lid", poly(8, [2, 2, 5, 3, 2, 2], [A, h, h, S2, h, H]), note="the left half of the Lid")
 entry(181, "Canoe", upright(8, [(A, 0), (B, 1), (B, 2), (A, 1)], axis_at="top"), note="a long hull, both ends turned up")
@@ -241,7 +241,8 @@ entry(194, "Palm 12", upright(24, [(0, -h), (h, 0), (h, A), (H, A), (H, 2 * A), 
 entry(228, "Left Wedge 12", poly(24, [2, 10, 6, 6], [B, 2 * S12, S12, S12]), note="a block sloping to a 1/12 edge")
 entry(269, "Petal ¹⁄₃", sym(24, [8, X, 10, S2, 8, B, 4], first="corner"), note="a 1/3 foot and a 1/6 tip")
 entry(270, "Arrow Bow ¹⁄₁₂", sym(24, [1.0, 13, 1.0, 10, A, 2, A, 10, 1.0, 13, 1.0]), note="a bow whose wings are 1/12 rhombi")
-entry(222, "Notch 12 ¹⁄₄", sym(24, [B, 6, S12, 6, 1.0, 9, 1.0, 18]), note="a bar with a quarter-turn notch of unit sides")
+entry(222, "Notch 12 ¹⁄₄", sym(24, [TT12, 6, 1.0, 3, S12, 18]),
+      note="a block with a quarter-turn notch of Sun 12 sides, where Candle 12 A stands")
 entry(189, "Swallow ¹⁄₃", upright(24, walked((0, 0), [(1.0, -60), (1.0, 90), (B, -15), (A, 135), (A, 150)])),
       note="forked tail, wings swept back to 1/12 tips, a 1/3 head")
 entry(173, "Pentastar ¹⁄₁₂ a", sym(24, [2, A, 17, B, 2, B, 17, A, 2, X, 18], first="corner"), note="five tips of 1/12")
@@ -260,7 +261,7 @@ entry(273, "Candle Stump 32", sym(32, [W32, 8, 1.0, 15, S32, 2]), note="Candle 3
 entry(252, "Sun Corner 16", sym(32, [8, R16, 6, S16, 6, S16, 28, S16, 6, S16, 28], first="corner"),
       note="between Star 16 and the corner of the square it touches")
 entry(242, "Kite ¹⁄₁₆", kite(32, 2, 8, S2), note="tip of 1/16 over a quarter-turn corner")
-entry(176, "Twin Star 16", sym(32, [18, 1.0, 22, A, 2, A, 22, A, 2, A, 22, A, 2, A, 22, 1.0, 18], first="corner"),
+entry(176, "Twin Star 16", sym(32, [18, h, 22, 1.0, 2, 1.0, 22, 1.0, 2, 1.0, 22, 1.0, 2, 1.0, 22, h, 18], first="corner"),
       note="two four-pointed stars of 1/16 tips fused where their tips cross")
 entry(172, "Quasar", poly(16, [2, 11, 4, 11] * 4, [A, A, 1.0, 1.0] * 4), note="four long tips of 1/8 between four short ones of 1/4")
 entry(219, "Mask 16", sym(32, [X, 12, 1.0, 10, A, 6, 1.0, 24]), note="a domino mask, eyes slanting by 1/16")
