@@ -118,7 +118,7 @@ entry(258, "Big Twins ³⁄₁₀", star_sector(20, 10, 6, 1.0, 2).start(0) if F
       note="two Decastar tips with the centre: Twins 3/10 and the triangle below it")
 
 # --- Octagonal barrels.
-entry(156, "Wide Barrel", sym(8, [A, 3, 1.0, 2, 1.0, 3, A]), note="staves bulging to a quarter turn")
+entry(156, "Wide Barrel", sym(8, [A, 3, 1.0, 3, 1.0, 3, 1.0, 3, X]), note="Barrel with wider heads and shorter staves")
 
 # --- Sixteen.
 entry(146, "Short Candle 16", sym(32, [4, S16, 22, h, 8, 1.0, 12, N8, 8], first="corner"),
