@@ -137,8 +137,8 @@ entry(443, "Swallow 12", sym(24, [16, 1.0, 4, OCT_R, 10, X, 4], first="corner"),
 entry(444, "Gem 12", sym(24, [1.0, 8, 2 + SQRT2, 6, 1.1547005383792515, 10, X]), note="culet, a steep pavilion, crown and table")
 entry(445, "Fin ¹⁄₆", sym(24, [16, SUN12, 6, SUN12, 8, X, 4], first="corner"), note="a fin of 1/6 with a notched foot")
 entry(446, "Gem ⁵⁄₁₂", sym(24, [1.0, 9, OCT_R, 5, 1.1547005383792515, 10, X]), note="a broad gem under a table with corners of 5/12")
-entry(447, "Obtuse Trifolium ⁵⁄₁₂", poly(24, [10, 8, 8, 10, 16] * 3, [1.0, 1.0, HEX, 1.0, 1.0] * 3),
-      note="three blunt lobes")
+entry(447, "Obtuse Trifolium ⁵⁄₁₂", poly(24, [10, 7, 10, 13] * 3, [OCT_R, 1.0, 1.0, OCT_R] * 3),
+      note="three lobes with obtuse tips of 7/24")
 entry(449, "Kite ³⁄₁₆", kite(32, 6, 2, 0.8477590650225735, X),
       note="a tip of Hexadecastar ³⁄₁₆ cut out with its centre")
 entry(470, "Drum ¹⁄₆", sym(24, [HEX, 10, 1.0, 4, 1.0, 10, X]), note="rims of the Hexagon's side, sides bulging to 1/6")
