@@ -78,7 +78,11 @@ void EdgeMultiNeighborsOperation::main() {
     candidates.push_back(std::move(candidate));
   }
   candidates_ = std::move(candidates);
-  mainQueue()->post([self = shared_from_this()] { self->storeNeighbors(); });
+  // The operation waits for its hand-over, and so stays on its queue until
+  // then: every edit cancels the queue before it changes the tiling, and that
+  // cancel must still stop a list finished for the tiling (or the group) as it
+  // was. A cancel gives the wait up, and the block then never runs.
+  mainQueue()->postAndWait([this] { storeNeighbors(); }, stopToken());
 }
 
 void EdgeMultiNeighborsOperation::storeNeighbors() {

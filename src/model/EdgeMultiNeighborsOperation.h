@@ -16,7 +16,7 @@ class MultiShape;
 // every side of the group whose length matches the free side's, laid on it
 // the other way round. The list reaches the side only on the main thread, in
 // one block that replaces the side's group list; a search cancelled before
-// its list is complete stores nothing.
+// that block has run stores nothing.
 //
 // Runs on the neighbour queue while the main thread goes on editing, so it
 // never reads a live tile or side: create, on the main thread, takes down
@@ -24,8 +24,7 @@ class MultiShape;
 // figure, which no one changes once the group is made). It holds the side and
 // the group strongly, and those references are always let go on the main
 // thread, since a group's tiles own layers.
-class EdgeMultiNeighborsOperation final : public Operation,
-                                          public std::enable_shared_from_this<EdgeMultiNeighborsOperation> {
+class EdgeMultiNeighborsOperation final : public Operation {
 public:
   // Main thread only. Queued at low priority, behind the editor's other
   // work. The side must be given; a side whose tile still exists must have its
@@ -40,8 +39,9 @@ public:
 
   // The search, on a queue thread. Gives up without a word when cancelled at
   // the start or before any candidate, or when the side's tile is gone;
-  // otherwise posts storeNeighbors to the main queue, even with an empty
-  // list.
+  // otherwise runs storeNeighbors on the main queue, even with an empty list,
+  // and waits for it, unless cancelled first. On the main thread itself it
+  // stores at once.
   void main() override;
 
   // Main thread only: the list becomes the side's group list, replacing any
