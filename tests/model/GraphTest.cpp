@@ -197,6 +197,35 @@ TEST(GraphJoin, CoincidenceIsDecidedByTheEndsNotByTheBuckets) {
   }
 }
 
+// The same pair moved across a stretch of the plane in small steps, the right
+// square a little off the left one: whatever cells the buckets cut the plane
+// into, some of these positions put a cell boundary between the two sides'
+// midpoints, and the sides must be glued there all the same.
+TEST(GraphJoin, CoincidentSidesGlueWhereverTheBucketBoundariesFall) {
+  const double step = 0x1p-12;
+  const double off = 0x1p-11;  // both ends stay within 2^-9
+  const Vec2 shifts[] = {{off, 0.0}, {0.0, -off}, {-off, off}};
+  int missed = 0;
+  for (int k = -512; k < 512; ++k) {
+    for (const Vec2 shift : shifts) {
+      Tiles tiles = squareGrid(2, 1);
+      const Vec2 base{k * step, k * step};
+      for (const auto& tile : tiles) {
+        const Vec2 at = tile == tiles[1] ? base + shift : base;
+        tile->transformation = tile->transformation.concatenating(AffineTransform::translation(at.x, at.y));
+        tile->updateTransformedGeometry();
+      }
+      joinedGraph(tiles);
+      if (side(tiles[0], right)->join.lock() != side(tiles[1], left)) {
+        ++missed;
+        ADD_FAILURE() << "not glued at " << base.x << " shifted by " << shift.x << ", " << shift.y;
+      }
+      if (missed > 3)
+        return;
+    }
+  }
+}
+
 TEST(GraphJoinDeathTest, SideWithoutItsNextStops) {
   const auto model = ShapeModel::create(testing::unitSquare());
   const auto edge = Edge::create({0, 0}, model, 0);
