@@ -39,12 +39,6 @@ std::shared_ptr<Shape> tileOf(const Edge& edge) {
   return shape;
 }
 
-Vec2 farEnd(const Edge& edge) {
-  const auto next = edge.next.lock();
-  ORNIVAL_PRECONDITION(next != nullptr);
-  return next->transformedVertex();
-}
-
 double turnAt(const Edge& edge) { return tileOf(edge)->figure()->cornerTurnFraction(edge.index()); }
 
 }  // namespace
@@ -95,8 +89,8 @@ bool Edge::isCrossing(double minimumTurn, bool checkTurn, bool allowOpen) const 
           return false;
       }
     }
-    return isStraight(farEnd(*this), corner, farEnd(*ahead[1])) &&
-           isStraight(farEnd(*ahead[0]), corner, farEnd(*ahead[2]));
+    return isStraight(transformedEnd(), corner, ahead[1]->transformedEnd()) &&
+           isStraight(ahead[0]->transformedEnd(), corner, ahead[2]->transformedEnd());
   }
 
   // An open fan: the corner lies on the border of the tiling. Two or three
@@ -124,17 +118,17 @@ bool Edge::isCrossing(double minimumTurn, bool checkTurn, bool allowOpen) const 
   // The far ends of the sides at the corner, in turn from one border side to
   // the other, taken from whichever walk reached them; the border sides and
   // the sides across from each other must run straight through the corner.
-  const Vec2 far = farEnd(*this);
+  const Vec2 far = transformedEnd();
   const Vec2 start = before->transformedVertex();
   if (forward == 2) {
-    if (!isStraight(far, corner, farEnd(*ahead[1])))
+    if (!isStraight(far, corner, ahead[1]->transformedEnd()))
       return false;
   } else if (backward >= 1) {
     if (!isStraight(far, corner, behind[0]->previous()->transformedVertex()))
       return false;
   }
   if (forward >= 1) {
-    if (!isStraight(farEnd(*ahead[0]), corner, start))
+    if (!isStraight(ahead[0]->transformedEnd(), corner, start))
       return false;
   } else if (backward == 2) {
     if (!isStraight(behind[1]->previous()->transformedVertex(), corner, start))
@@ -152,7 +146,7 @@ std::vector<PathElement> Graph::crossingPaths(bool spin, bool checkTurn, double 
         continue;
       const Vec2 corner = edge->transformedVertex();
       const Vec2 alongPrevious = corner - edge->previous()->transformedVertex();
-      const Vec2 alongEdge = corner - farEnd(*edge);
+      const Vec2 alongEdge = corner - edge->transformedEnd();
       const Vec2 u = alongPrevious / alongPrevious.length();
       const Vec2 v = alongEdge / alongEdge.length();
       // The sine of the turn onto this side. Outlines run counter-clockwise,

@@ -20,6 +20,12 @@ Vec2 Edge::transformedVertex() const {
   });
 }
 
+Vec2 Edge::transformedEnd() const {
+  const auto following = next.lock();
+  ORNIVAL_PRECONDITION(following != nullptr);
+  return following->transformedVertex();
+}
+
 std::shared_ptr<Edge> Edge::previous() const {
   const auto owner = shapeModel.lock();
   ORNIVAL_PRECONDITION(owner != nullptr);

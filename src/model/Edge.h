@@ -33,6 +33,9 @@ public:
   // once the owner is gone.
   Vec2 transformedVertex() const;
   void setTransformedVertex(Vec2 point) { transformedVertex_.set(point); }
+  // The end corner in canvas coordinates: the next side's start. The next side
+  // must exist.
+  Vec2 transformedEnd() const;
 
   // The side before this one in its tile. The owner must still exist.
   std::shared_ptr<Edge> previous() const;

@@ -73,16 +73,6 @@ private:
   std::unordered_map<std::size_t, std::vector<std::size_t>> cells_;
 };
 
-Vec2 startOf(const Edge& edge) {
-  return edge.transformedVertex();
-}
-
-Vec2 endOf(const Edge& edge) {
-  const auto next = edge.next.lock();
-  ORNIVAL_PRECONDITION(next != nullptr);
-  return next->transformedVertex();
-}
-
 // The counter-clockwise angle, in (0, 2π], from the way back along an
 // incoming side to an outgoing side.
 double turnFromBack(Vec2 incoming, Vec2 outgoing) {
@@ -101,7 +91,7 @@ std::vector<std::shared_ptr<Edges>> splitAtPinches(const std::vector<std::shared
   PointGrid grid;
   for (const auto& run : runs) {
     for (const auto& edge : run->edges) {
-      grid.insert(startOf(*edge), starts.size());
+      grid.insert(edge->transformedVertex(), starts.size());
       starts.push_back(edge);
     }
   }
@@ -112,10 +102,10 @@ std::vector<std::shared_ptr<Edges>> splitAtPinches(const std::vector<std::shared
     for (std::size_t i = 0; i < run->edges.size(); ++i) {
       const auto& edge = run->edges[i];
       if (i > 0) {
-        const Vec2 corner = startOf(*edge);
+        const Vec2 corner = edge->transformedVertex();
         bool pinch = false;
         grid.forEachNear(corner, [&](std::size_t other) {
-          pinch = pinch || (starts[other] != edge && chains(startOf(*starts[other]), corner));
+          pinch = pinch || (starts[other] != edge && chains(starts[other]->transformedVertex(), corner));
         });
         if (pinch) {
           result.push_back(piece);
@@ -137,15 +127,15 @@ std::vector<std::shared_ptr<Edges>> splitAtPinches(const std::vector<std::shared
 void chainRuns(const std::vector<std::shared_ptr<Edges>>& runs) {
   PointGrid grid;
   for (std::size_t i = 0; i < runs.size(); ++i)
-    grid.insert(startOf(*runs[i]->edges.front()), i);
+    grid.insert(runs[i]->edges.front()->transformedVertex(), i);
 
   std::vector<std::size_t> candidates;
   for (const auto& run : runs) {
     const Edge& last = *run->edges.back();
-    const Vec2 end = endOf(last);
+    const Vec2 end = last.transformedEnd();
     candidates.clear();
     grid.forEachNear(end, [&](std::size_t i) {
-      if (!runs[i]->used && chains(startOf(*runs[i]->edges.front()), end))
+      if (!runs[i]->used && chains(runs[i]->edges.front()->transformedVertex(), end))
         candidates.push_back(i);
     });
     if (candidates.empty())
@@ -153,11 +143,11 @@ void chainRuns(const std::vector<std::shared_ptr<Edges>>& runs) {
     std::sort(candidates.begin(), candidates.end());
     std::size_t chosen = candidates.front();
     if (candidates.size() > 1) {
-      const Vec2 incoming = end - startOf(last);
+      const Vec2 incoming = end - last.transformedVertex();
       double best = std::numeric_limits<double>::infinity();
       for (const std::size_t i : candidates) {
         const Edge& first = *runs[i]->edges.front();
-        const double turn = turnFromBack(incoming, endOf(first) - startOf(first));
+        const double turn = turnFromBack(incoming, first.transformedEnd() - first.transformedVertex());
         if (turn < best) {
           best = turn;
           chosen = i;
@@ -261,7 +251,7 @@ std::vector<Vec2> MultiShape::traceBorder() {
     const Edges* at = run.get();
     for (std::size_t steps = 0; steps <= runs.size(); ++steps) {
       for (const auto& edge : at->edges) {
-        const Vec2 p = startOf(*edge);
+        const Vec2 p = edge->transformedVertex();
         points.push_back(p);
         walk.vertices.push_back(p * figureUnitsPerTilingUnit);
         walk.minX = std::min(walk.minX, p.x);

@@ -13,12 +13,6 @@ namespace {
 constexpr double axisTolerance = 1.0 / 512.0;
 constexpr double coincidenceSquared = 1.0 / 262144.0;  // 2^-18
 
-Vec2 startOfNext(const Edge& edge) {
-  const auto next = edge.next.lock();
-  ORNIVAL_PRECONDITION(next != nullptr);
-  return next->transformedVertex();
-}
-
 // One end of the shared side, at `corner`, where the candidate's side from
 // `corner` to `own` meets the parent's side from `corner` to `other`. `far` is
 // the shared side's other end, so own–corner–far is the candidate's own
@@ -43,7 +37,7 @@ bool endPasses(Vec2 corner, Vec2 own, Vec2 other, Vec2 far, Vec2 axisFrom) {
 ParentSide ParentSide::of(const Edge& edge) {
   const auto next = edge.next.lock();
   ORNIVAL_PRECONDITION(next != nullptr);
-  return {edge.transformedVertex(), next->transformedVertex(), startOfNext(*next),
+  return {edge.transformedVertex(), next->transformedVertex(), next->transformedEnd(),
           edge.previous()->transformedVertex()};
 }
 
@@ -89,7 +83,7 @@ bool NeighborModel::computeIsGood() const {
   const Vec2 a = e.transformedVertex();
   const Vec2 b = e.previous()->transformedVertex();
   const Vec2 d = eNext->transformedVertex();
-  const Vec2 f = startOfNext(*eNext);
+  const Vec2 f = eNext->transformedEnd();
   const ParentSide& p = parentSide_;
   // At the parent's end the candidate's side B–A meets the parent's next side
   // A–C; the axis follows the candidate's side. At the parent's start the
