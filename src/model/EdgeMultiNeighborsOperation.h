@@ -41,7 +41,8 @@ public:
   // the start or before any candidate, or when the side's tile is gone;
   // otherwise runs storeNeighbors on the main queue, even with an empty list,
   // and waits for it, unless cancelled first. On the main thread itself it
-  // stores at once.
+  // stores at once. So the main thread must not wait for the operation's
+  // queue without cancelling it first.
   void main() override;
 
   // Main thread only: the list becomes the side's group list, replacing any
