@@ -487,6 +487,14 @@ TEST(GraphSize, HundredThousandTilesAreWalkedWithoutRecursion) {
   Tiles group{tiles.front()};
   graph->collectGroup(tiles.front(), group);
   EXPECT_EQ(group.size(), tiles.size());
+
+  // The merges of largestRegion stay small, but relabel itself spreads as far
+  // as the label reaches.
+  for (const auto& tile : tiles)
+    tile->visited = 10;
+  tiles.front()->visited = 11;
+  graph->relabel(*tiles.front(), 10);
+  EXPECT_TRUE(std::all_of(tiles.begin(), tiles.end(), [](const auto& tile) { return tile->visited == 11; }));
 }
 
 }  // namespace
