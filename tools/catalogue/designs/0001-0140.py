@@ -84,7 +84,10 @@ entry(101, "Sailboat 2", sym(8, [A, 3, S2, 1, 1, 5, X, 2, 1, 6]), note="hull and
 entry(107, "Left Boat", poly(8, [1, 3, 2, 2, 6, 2, 3, 5], [1, S2, B, 1, 1, 1, S2, S2]), note="bow, cabin aft")
 entry(108, "Dragonfly", sym(16, [h, 4, B, 13, A, 1, 2.613125929752753, 10, 1, 11, A, 1, 2.613125929752753, 12, 1, 4, X]),
       note="a long tail, two pairs of wings swept apart, head")
-entry(110, "Seven Sun", poly(8, [2, 5] * 6 + [2], [B] + [1] * 12), note="the Sun with one tip taken away")
+# Taking a tip off the Sun leaves its two notches as straight corners and
+# the tip's base of √2 between them, where the tip glues back.
+entry(110, "Seven Sun", sym(8, [S2, 4, 1, 2, 1, 5, 1, 2, 1, 5, 1, 2, 1, 5, 1, 2]),
+      note="the Sun with one tip taken away, its notches kept")
 entry(111, "Left Spark", poly(8, [1, 3, 6] * 4, [A, S2, S2] * 4), note="four tips turning one way")
 entry(124, "Kite ¹⁄₄", kite(16, 4, 6, X, S2), note="a Sun tip over a Sunray notch")
 entry(128, "Bracket", sym(8, [C, 3, A, 1, 1, 3, X, 5, B]), note="a bar bent down at both ends")
@@ -154,7 +157,8 @@ S12 = 1.249688897773919
 entry(114, "Sunray ²⁄₂₄", kite(24, 2, 4, X, S24), note="in the notch of Star 24")
 entry(115, "Sunray ³⁄₂₄", kite(48, 6, 8, X, S24), note="in the notch of Star 24, wider")
 entry(116, "Candle 24", sym(24, [4, S2, 16, X, 6, A, 9, A, 6], first="corner"), note="a Sun 12 tip for a flame")
-entry(117, "Palm 24", sym(24, [S2, 6, A, 18, X, 6, S24, 3, S24, 20, S24, 3, S24, 20]), note="four Star 24 tips on a trunk")
+entry(117, "Palm 24", sym(24, [6, 1, 9, A, 18, X, 6, S24, 3, S24, 20, S24, 3, S24, 20], first="corner"),
+      note="four Star 24 tips on a trunk pointed at its foot, as Palm 12 and Palm 32")
 entry(118, "Petal Left 24", poly(24, [3, 10, 11, 4, 10, 10], [X, Y, 2 * math.sin(math.pi / 12), S12, S2, 1]), note="a petal leaning one way")
 entry(120, "Gem 24", sym(24, [2, X, 9, 2 * math.sin(math.pi / 12), 8, S12], first="corner").start(4), note="a long pavilion under a flat table")
 # Beak, belly, forked tail, back, wing; the belly is vertex 2, the axis.

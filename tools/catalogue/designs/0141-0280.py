@@ -233,8 +233,10 @@ entry(226, "Truncated Star", poly(20, [6, 14, 6] * 5, [PHI - 1, PHI, PHI] * 5), 
 entry(202, "Bonnet ¹⁄₆", sym(24, [S2, 18, 1.0, 6, 1.0, 6, 1.0, 10, B, 4]), note="a hood pointed at 1/6")
 entry(204, "Acorn ¹⁄₆", sym(24, [8, B, 8, HEX, 6, HEX, 16, HEX, 4], first="corner"),
       note="a Hexstar tip and notches as the cap, a 1/3 point below")
-entry(205, "Sunrise 12", sym(24, [C, 9, S12, 4, S12, 18, S12, 4, S12, 18, S12, 4, S12, 18]),
-      note="Sun 12 above a line through two opposite notches")
+# The centre stays a (straight) corner, so that the base is two notch radii
+# of Sun 12 and glues to its other sectors.
+entry(205, "Sunrise 12", sym(24, [12, A, 9, S12, 4, S12, 18, S12, 4, S12, 18, S12, 4, S12, 18], first="corner"),
+      note="Sun 12 above a line through two opposite notches and its centre")
 entry(194, "Palm 12", upright(24, [(0, -h), (h, 0), (h, A), (H, A), (H, 2 * A), polar(A, 15, (0, A + A - B * math.cos(math.pi / 6))),
                                  polar(B, 0, (0, A + A - B * math.cos(math.pi / 6)))]),
       note="three Sun 12 tips on a trunk")
