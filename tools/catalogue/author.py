@@ -68,18 +68,22 @@ def load(path):
         try:
             exec(compile(module, path, "exec"), namespace)
         except shapes.DesignError as e:
-            raw = _raw_value(statement)
-            errors.append((raw or 0, "%s:%d: %s" % (os.path.basename(path), statement.lineno, e)))
+            raw, name = _designed(statement)
+            errors.append((raw or 0, "%s:%d: %s%s" % (os.path.basename(path), statement.lineno,
+                                                      "%s: " % name if name else "", e)))
     return designs, errors
 
 
-def _raw_value(statement):
-    """The raw value a statement designs, when it is an entry(...) call."""
+def _designed(statement):
+    """The raw value and name a statement designs, as far as it is an
+    entry(...) call that spells them out."""
     call = getattr(statement, "value", None)
-    if isinstance(call, ast.Call) and call.args and isinstance(call.args[0], ast.Constant):
-        value = call.args[0].value
-        return value if isinstance(value, int) else None
-    return None
+    if not isinstance(call, ast.Call):
+        return None, None
+    values = [a.value if isinstance(a, ast.Constant) else None for a in call.args[:2]]
+    values += [None] * (2 - len(values))
+    raw, name = values
+    return (raw if isinstance(raw, int) else None), (name if isinstance(name, str) else None)
 
 
 def build(paths):
@@ -155,10 +159,15 @@ def build(paths):
 
 
 def print_report(report, designs):
+    def named(raw):
+        # A design that failed to build has no entry to take the name from;
+        # its message carries the name instead.
+        return "%4d %s" % (raw, designs[raw].name) if raw in designs else "%4d" % raw
+
     for raw, text in sorted(report.errors):
-        print("error   %4d %s: %s" % (raw, designs[raw].name if raw in designs else "", text))
+        print("error   %s: %s" % (named(raw), text))
     for raw, text in sorted(report.warnings):
-        print("warning %4d %s: %s" % (raw, designs[raw].name if raw in designs else "", text))
+        print("warning %s: %s" % (named(raw), text))
 
 
 def method_counts(designs):

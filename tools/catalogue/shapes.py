@@ -75,6 +75,9 @@ class Shape:
         return [c // g for c in self.corners]
 
     def check_angles(self):
+        for i, c in enumerate(self.corners):
+            if not _whole(c):
+                raise DesignError("corner %d is %r, not a whole number of 1/%d turn" % (i, c, self.unit))
         if any(c <= 0 or c >= self.unit for c in self.corners):
             raise DesignError("a corner outside (0, %d): %r" % (self.unit, self.corners))
         if 2 * sum(self.corners) != self.unit * (self.n - 2):
@@ -163,11 +166,21 @@ def sym(unit, items, first="side", method="symmetric"):
     """
     if first not in ("side", "corner"):
         raise DesignError("first is side or corner")
+    # A length slipped in or left out shifts every later item into the other
+    # role; say where, since the outline it builds only fails much later.
+    for i in range(1 if first == "side" else 0, len(items), 2):
+        if not _whole(items[i]):
+            raise DesignError("item %d of the half outline is %r where a corner should be (a whole number of 1/%d "
+                              "turn)" % (i, items[i], unit))
     cycle = list(items) + list(reversed(items[1:-1]))
     if first == "corner":
         cycle = cycle[1:] + cycle[:1]
     sides, corners = cycle[0::2], cycle[1::2]
     return Shape(unit, corners, sides, method)
+
+
+def _whole(value):
+    return isinstance(value, int) and not isinstance(value, bool)
 
 
 # Regular stars: k tips, each t units of a 1/unit turn.

@@ -10,6 +10,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import author  # noqa: E402
 import checks  # noqa: E402
 import families  # noqa: E402
 import geometry  # noqa: E402
@@ -68,6 +69,25 @@ class ShapeTest(unittest.TestCase):
             row = table.Row(0, table.ROW.match('  {7, "X", south, scaleable, setupAxis, %s},\n' % recipe))
             built = table.evaluate({7: row})[7]
             self.assertEqual((built.dividends, built.lengths), shape.outline())
+
+
+class DesignFileTest(unittest.TestCase):
+    def test_a_length_where_a_corner_belongs_is_reported_with_its_entry_and_place(self):
+        # One side too many shifts X into a corner's place; the design after
+        # it must still be built.
+        with tempfile.TemporaryDirectory() as directory:
+            path = os.path.join(directory, "designs.py")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write('entry(6, "House", sym(8, [2 + SQRT2, 2, 2 + SQRT2, 2, 1, X, 2]))\n'
+                        'entry(2, "Right Hexagon", sym(8, [1 + SQRT2, 2, 1 + SQRT2 / 2, 3, 1, 3, 1]))\n')
+            _, _, designs, report = author.build([path])
+        self.assertEqual([raw for raw, _ in report.errors], [6])
+        text = report.errors[0][1]
+        for part in ("designs.py:1", "House", "item 5", "X"):
+            self.assertIn(part, text)
+        self.assertIn(2, designs)
+        with self.assertRaisesRegex(shapes.DesignError, "corner 1 is X"):
+            shapes.poly(8, [2, shapes.X, 2, 3, 3], [1.0] * 5).close()
 
 
 class RewriteTest(unittest.TestCase):
