@@ -46,6 +46,7 @@ HEX = 1.9711971193069775      # the side of the Hexagon and the Hexstar
 R3 = math.sqrt(3)
 THREE = length("3.0", "three unit sides")
 Q12 = 0.5176380902050415      # 2 sin 15°: the base of a 1/12 triangle of legs 1
+T12 = 0.9148357668252574      # the side of Tristar 1/12
 S16 = 1.5664544973505214      # the side of Star 16
 S32 = 2.95462846528022        # the side of Sun 32
 T32 = length(repr(2 * S32 * math.sin(math.pi / 16)), "the chord under a Sun 32 tip")
@@ -186,7 +187,7 @@ entry(392, "Trifolium ¹⁄₄ a", poly(12, [3, 3, 8] * 3, [1.0, R3, 1.0] * 3), 
 entry(283, "Left Bud", loop(8, [(270, h), (135, A), (270, h), (315, X), (270, Y), (0, 1.0), (90, A), (45, h), (90, 1.0),
                                 (135, S2), (225, S2), (270, 1.0), (315, h)]),
       note="a bud on a stem with one leaf")
-entry(285, "Double Star B", poly(16, [2, 13, 2, 11] * 4, [A, 1.0, 1.0, A] * 4),
+entry(285, "Double Star B", poly(16, [2, 13, 2, 11] * 4, [2.0, A, A, 2.0] * 4),
       note="two Compass stars, one turned by 1/16: four pairs of tips")
 entry(297, "Left Arrowhead", poly(16, [3, 10, 1, 2], [2.0, X, Y, B]), note="an arrowhead with one long sharp barb")
 entry(311, "Square Compass a", poly(16, [5, 5, 10] * 4, [S2, 0.7653668647301796, S2] * 4),
@@ -234,14 +235,14 @@ entry(310, "Twins 12 a", loop(12, [(330, HEX), (30, S12), (330, S12), (30, HEX),
       note="two Hexagons fused")
 entry(315, "Hexagon Wedge", half(12, [(0, B), (60, 1.0), (120, A), (180, X)], top="side"),
       note="an equiangular hexagon narrowing upwards")
-entry(357, "Acorn 12 C", half(24, [(60, S12), (0, S12), (90, 1.0), (150, X)], bottom="corner", top="corner"),
+entry(357, "Acorn 12 C", half(24, [(60, 2 * S12), (0, T12), (90, 1.0), (150, X)], bottom="corner", top="corner"),
       note="a nut of a Sun 12 tip under a domed cap")
 entry(359, "Roof 12 C", half(12, [(0, 1.0), (90, 1.0), (0, 1.0), (150, X)]), note="a roof of 1/3 overhanging its walls")
 entry(383, "Shield ¹⁄₁₂ ¹⁄₆", half(24, [(75, R3), (90, 1.0), (210, X)], bottom="corner", top="corner"),
       note="a 1/12 foot, top corners of 1/6")
 entry(386, "Trinotch", poly(12, [4, 10, 4, 2] * 3, [2.0, 1.0, 1.0, 2.0] * 3), note="a Triangle notched by 1/6 in every side")
-entry(379, "Leaf ¹⁄₄", half(24, [(15, 1.0), (75, R3), (135, X)], bottom="corner", top="corner"),
-      note="a quarter-turn tip over a round base")
+entry(379, "Leaf ¹⁄₄", half(24, [(45, 1.0), (75, A), (105, A), (135, X)], bottom="corner", top="corner"),
+      note="a long leaf, pointed by a quarter turn at both ends")
 entry(391, "Hat 12", half(24, [(0, A), (90, Q12), (165, Q12), (90, 1.0), (180, X)], top="side"),
       note="a crown over a brim that slopes by 1/24")
 entry(407, "Left Wedge ¹⁄₁₂", poly(12, [2, 1, 5, 4], [S12, B, X, Y]), note="a wedge of 1/12 with a raked back")
@@ -254,8 +255,8 @@ entry(343, "Orchid 32", half(32, [(247.5, X), (180, S2), (337.5, 1.0), (292.5, 1
       note="five petals, the lip below")
 entry(344, "Swallow 32", sym(32, [28, X, 2, 1.0, 24, 1.0, 2, 0.8477590650225735, 20, A, 4], first="corner"),
       note="a swallow of narrow wings and tail")
-entry(345, "Left Bird 32", poly(32, [2, 24, 14, 8, 12, 8, 12], [S2, 1.3065629648763766, X, 1.0, S2, Y, A]),
-      note="a bird with a sharp tail")
+entry(345, "Left Bird 32", poly(32, [2, 24, 14, 8, 12, 8, 12], [B, A, 1.0, 1.0, A, X, Y]),
+      note="Left Bird with a tail of 1/16")
 entry(347, "Left V 32", poly(32, [8, 28, 8, 8, 4, 8], [1.0, X, Y, 1.0, B, C]), note="a V of 1/8 whose right arm is longer")
 entry(351, "Kite 32", kite(32, 10, 14, N8, X), note="corners of 5/16 and 7/16, sides of the Sun's notch radius and Star 16")
 entry(419, "Triangle ¹⁄₁₆", isosceles(32, 2, S32), note="a Sun 32 tip")
