@@ -8,6 +8,7 @@
 #include "platform/MainQueue.h"
 #include "platform/OperationQueue.h"
 #include "support/Figures.h"
+#include "support/GroupSearch.h"
 #include "support/TileGrids.h"
 #include "support/Tiles.h"
 
@@ -21,15 +22,8 @@
 namespace ornival {
 namespace {
 
-class EdgeMultiNeighborsConcurrency : public ::testing::Test {
+class EdgeMultiNeighborsConcurrency : public testing::GroupSearchTest {
 protected:
-  void SetUp() override { setMainQueue(main); }
-  void TearDown() override {
-    main->drain();
-    MultiShape::resetCurrent();
-    setMainQueue(nullptr);
-  }
-
   // columns × rows unit squares glued into one group, held only by the
   // caller: 2 · (columns + rows) border sides of length 1.
   static std::shared_ptr<MultiShape> block(int columns, int rows) {
@@ -39,8 +33,6 @@ protected:
     MultiShape::resetCurrent();
     return group;
   }
-
-  std::shared_ptr<ManualMainQueue> main = ManualMainQueue::create();
 };
 
 // The queue lets go of an operation on its own thread, after the work or

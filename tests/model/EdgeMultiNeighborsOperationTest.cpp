@@ -6,6 +6,7 @@
 #include "model/Shape.h"
 #include "platform/MainQueue.h"
 #include "support/Figures.h"
+#include "support/GroupSearch.h"
 #include "support/TileGrids.h"
 #include "support/Tiles.h"
 
@@ -32,16 +33,8 @@ std::vector<std::int64_t> offsetsOf(const Candidates& candidates) {
   return offsets;
 }
 
-// The test thread is the main thread; blocks wait until a test drains them.
-class EdgeMultiNeighbors : public ::testing::Test {
+class EdgeMultiNeighbors : public testing::GroupSearchTest {
 protected:
-  void SetUp() override { setMainQueue(main); }
-  void TearDown() override {
-    main->drain();
-    MultiShape::resetCurrent();
-    setMainQueue(nullptr);
-  }
-
   // A group of one L tile: sides of lengths 2, 1, 1, 1, 1, 2.
   static std::shared_ptr<MultiShape> lGroup() {
     const auto tile = testing::placedTile(testing::lShape());
@@ -65,8 +58,6 @@ protected:
     main->drain();
     return edge->neighbors[Shapes::multi];
   }
-
-  std::shared_ptr<ManualMainQueue> main = ManualMainQueue::create();
 };
 
 TEST_F(EdgeMultiNeighbors, LaysEveryMatchingSideOnTheEdgeOnTheMainQueue) {
