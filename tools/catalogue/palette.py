@@ -20,6 +20,7 @@ ENTRIES = [
     ("1.4142135623730951", "8", "√2, the diagonal of a unit square"),
     ("1.7071067811865475", "8", "1 + 1/√2"),
     ("2.0", "all", "two unit sides"),
+    ("3.0", "all", "three unit sides"),
     ("2.414213562373095", "8", "1 + √2: the Square's side, the Sun's centre-to-tip"),
     ("2.8284271247461903", "8", "2√2"),
     ("3.414213562373095", "8", "2 + √2"),

@@ -17,16 +17,6 @@
 # the directions of its sides (headings.py).
 
 from headings import half, loop
-import palette
-
-
-def length(literal, note):
-    """A length this range needs that the palette lacks, added here once."""
-    value = float(literal)
-    if value not in palette.VALUES:
-        palette.ENTRIES.append((literal, "mine", note))
-        palette.VALUES.append(value)
-    return value
 
 
 S2 = SQRT2
@@ -44,12 +34,12 @@ S12 = 1.249688897773919       # the side of Sun 12
 TT12 = 1.7673269879789604     # between two neighbouring tips of Sun 12
 HEX = 1.9711971193069775      # the side of the Hexagon and the Hexstar
 R3 = math.sqrt(3)
-THREE = length("3.0", "three unit sides")
+THREE = 3.0                   # three unit sides
 Q12 = 0.5176380902050415      # 2 sin 15°: the base of a 1/12 triangle of legs 1
 T12 = 0.9148357668252574      # the side of Tristar 1/12
 S16 = 1.5664544973505214      # the side of Star 16
 S32 = 2.95462846528022        # the side of Sun 32
-T32 = length(repr(2 * S32 * math.sin(math.pi / 16)), "the chord under a Sun 32 tip")
+T32 = 1.152838837459074       # the chord under a Sun 32 tip, between the notches beside it
 
 # ---------------------------------------------------------------- octagonal
 
