@@ -227,7 +227,8 @@ entry(315, "Hexagon Wedge", half(12, [(0, B), (60, 1.0), (120, A), (180, X)], to
       note="an equiangular hexagon narrowing upwards")
 entry(357, "Acorn 12 C", half(24, [(60, 2 * S12), (0, T12), (90, 1.0), (150, X)], bottom="corner", top="corner"),
       note="a nut of a Sun 12 tip under a domed cap")
-entry(359, "Roof 12 C", half(12, [(0, 1.0), (90, 1.0), (0, 1.0), (150, X)]), note="a roof of 1/3 overhanging its walls")
+entry(359, "Roof 12 C", half(12, [(0, 2.0), (90, 1.0), (0, 0.5), (150, X)]),
+      note="a roof of 1/3 overhanging a house's walls a little, not a post")
 entry(383, "Shield ¹⁄₁₂ ¹⁄₆", half(24, [(75, R3), (90, 1.0), (210, X)], bottom="corner", top="corner"),
       note="a 1/12 foot, top corners of 1/6")
 entry(386, "Trinotch", poly(12, [4, 10, 4, 2] * 3, [2.0, 1.0, 1.0, 2.0] * 3), note="a Triangle notched by 1/6 in every side")

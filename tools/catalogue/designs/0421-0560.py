@@ -241,8 +241,8 @@ entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, OCT_R, 5, X
       note="a skirt whose hem is cut into tabs and points")
 # The thumb on one side and a step down from the index to the little finger
 # make the hand one-handed; the wrist's point is the axis corner.
-entry(544, "Left Hand", poly(8, [3, 2, 3, 5, 2, 5, 2, 2, 6, 2], [Y, 2.0, 2.0, 1.0, S2, 1.0, S2, S2, 1 / S2, X]),
-      note="a palm with its thumb out to one side")
+entry(544, "Left Hand", poly(8, [3, 2, 3, 5, 2, 5, 2, 2, 6, 2], [Y, OCT_R, OCT_R, S2, S2, S2, 1.0, S2, 1.0, X]).start(6),
+      note="a mitten: fingers closed to a point, the thumb out to one side, the wrist corner that faces south")
 entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]),
       note="half of a petal with a tip of 1/6 and a foot of 1/4, cut along its length")
 entry(551, "Left Half Bracket 12", poly(24, [10, 2, 10, 14, 6, 6], [1.0, 2 + SQRT2, 0.5176380902050415, 2.0, 1 + 1 / S2, 1 / S2]),
