@@ -42,7 +42,10 @@ entry(35, "Venus", sym(8, [1, 2, 1, 6, 1, 2, 1, 2, 1, 6, h, 5, 1, 3, 1, 3, 1, 3,
 entry(36, "Column", sym(8, [B, 2, 1, 3, S2, 5, A, 5, S2, 3, 1, 2, B]), note="plinth, shaft and capital")
 entry(37, "Ship", sym(8, [A, 3, S2, 1, 1, 6, 1, 2, X]), note="hull and cabin")
 entry(38, "Mushroom", sym(8, [1, 3, S2, 3, 1, 2, 1, 6, A, 2, X]), note="cap and stem, cap on top")
-entry(39, "Tent", sym(16, [12, 1, 6, h, 3, X, 2], first="corner"), note="a tent of 1/8 with a low door")
+# The icon stands a figure by its axis point against the mean of its corners,
+# so the door must lie below that mean: a base of 1 beside it keeps the
+# door's three corners from outweighing the apex.
+entry(39, "Tent", sym(16, [12, 1, 6, 1, 3, X, 2], first="corner"), note="a tent of 1/8 with a low door")
 entry(40, "v 2", sym(8, [2, X, 1, 1, 3, 2, 6], first="corner"), note="a small v, inner arms 2")
 # The rooster faces its beak, the axis corner, to its heading.
 entry(42, "Left Rooster", poly(8, [1, 5, 5, 3, 3, 1, 7, 2, 3, 3, 3], [2, S2, 2, S2, 1, S2, 1, S2, 2 * S2, 2, 2 * S2]),
@@ -116,7 +119,9 @@ entry(67, "Acorn ¹⁄₅", sym(20, [4, X, 13, P - 1, 5, 1, 8, 2 * math.sin(2 * 
       note="a nut of 1/5 under its cap and stalk")
 entry(69, "Sunrise ²⁄₅", poly(20, [8] + [4, 14] * 5 + [4, 8], [P * P + 1] + [1] * 12),
       note="Sun 10 above a chord through notches four tips apart")
-entry(68, "Sprout", sym(16, [12, X, 4, h, 4, S2, 9, R16, 2], first="corner"), note="two leaves on a stalk")
+# Short leaves, so that the fork between them lies above the mean of the
+# corners and the icon stands the sprout on its point.
+entry(68, "Sprout", sym(16, [12, 1, 4, h, 4, h, 9, X, 2], first="corner"), note="two leaves on a stalk")
 entry(70, "Twins ¹⁄₅", sym(20, [4, P, 6, 1, 14, 1, 6, P, 4], first="corner"), note="two 1/5 rhombi fused")
 entry(74, "Candle 20", sym(20, [2, P, 14, X, 5, P * P, 6, 2 * math.sin(math.pi / 5), 8], first="corner"), note="a Star tip for a flame")
 entry(75, "Sunray ¹⁄₂₀", kite(40, 2, 8, X, S20), note="in the notch of Star 20")

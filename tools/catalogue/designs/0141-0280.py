@@ -130,7 +130,9 @@ entry(164, "Sunray ¹⁄₁₂", sunray(24, 12, 4, S12, 2), note="in the notch o
 entry(165, "Candle 12 A", sym(24, [4, TT12, 10, A, 9, S12, 6], first="corner"),
       note="a Sun 12 tip on a body that stands in a Sun 12 notch")
 entry(168, "Shield ¹⁄₁₂", sym(24, [2, B, 11, S12, 5, T12, 14], first="corner"), note="pointed foot, dipped top")
-entry(188, "V ¹⁄₆", sym(24, [20, X, 6, S12, 6, B, 4], first="corner"), note="two bars at 1/6 turn, ends square")
+# Bars as wide as a Hexstar side: with thinner ones the four bar ends pull
+# the mean of the corners above the crotch and the icon turns the V over.
+entry(188, "V ¹⁄₆", sym(24, [20, X, 6, HEX, 6, C, 4], first="corner"), note="two bars at 1/6 turn, ends square")
 
 entry(145, "Arrow Bow", sym(8, [1.0, 5, 1.0, 2, S2, 2, S2, 2, 1.0, 5, 1.0]),
       note="a bow whose wings are Squares on their corners, pointing outwards")
@@ -149,8 +151,11 @@ entry(161, "Cross Boat B", sym(8, [B, 3, 1.0, 1, X, 6, 1.0, 3, 1.0, 2]), note="C
 entry(177, "Butterfly", upright(8, [(0, 0), (h, h), (S2, 0), (3 * h, h), (S2, S2), (2 * S2, 2 * S2), (2 * S2, 3 * S2), (S2, 3 * S2), (0, 2 * S2)]),
       note="small hind wings, large fore wings")
 entry(178, "Left Lid", poly(8, [2, 2, 5, 3, 2, 2], [A, h, h, S2, h, H]), note="the left half of the Lid")
-entry(181, "Canoe", upright(8, [(A, 0), (B, 1), (B, 2), (A, 1)], axis_at="top"), note="a long hull, both ends turned up")
-entry(186, "Sail Canoe", upright(8, [(A, 0), (B, 1), (B, 2), (A, 1), (1, 1), (1, 3)], axis_at="top"),
+# A hull deeper than its turned-up ends are tall, so that the deck lies above
+# the mean of the corners and the icon keeps the canoe upright.
+entry(181, "Canoe", upright(8, [(A, 0), (A + 2, 2), (A + 2, 3), (A + 1, 2)], axis_at="top"),
+      note="a long hull, both ends turned up")
+entry(186, "Sail Canoe", upright(8, [(A, 0), (A + 2, 2), (A + 2, 3), (A + 1, 2), (1, 2), (1, 4)], axis_at="top"),
       note="the Canoe with a square sail")
 entry(215, "Canoe C", upright(8, [(1, 0), (A, S2), (A, A), (S2, S2)], axis_at="top"), note="a deeper, shorter canoe")
 entry(182, "Tower D", sym(8, [X, 2, B, 2, h, 2, h, 6, h, 6, h, 2, 1.0]), note="a tower with three merlons")
@@ -230,7 +235,9 @@ entry(255, "Bouquet Corner", upright(8, [(0, 0), (1, 1), (2, 1), (2, 2), (1, 3),
 entry(226, "Truncated Star", poly(20, [6, 14, 6] * 5, [PHI - 1, PHI, PHI] * 5), note="the Star of side φ² with its tips cut")
 
 # --- More twelves.
-entry(202, "Bonnet ¹⁄₆", sym(24, [S2, 18, 1.0, 6, 1.0, 6, 1.0, 10, B, 4]), note="a hood pointed at 1/6")
+# Sides taller than the face opening is deep, so that the opening lies below
+# the mean of the corners and the icon stands the hood on it.
+entry(202, "Bonnet ¹⁄₆", sym(24, [S2, 18, 1.0, 6, 1.0, 6, A, 10, X, 4]), note="a hood pointed at 1/6")
 entry(204, "Acorn ¹⁄₆", sym(24, [8, B, 8, HEX, 6, HEX, 16, HEX, 4], first="corner"),
       note="a Hexstar tip and notches as the cap, a 1/3 point below")
 # The centre stays a (straight) corner, so that the base is two notch radii
