@@ -9,6 +9,7 @@ SUN_NOTCH = 1.8477590650225735     # the Sun's centre to a notch
 SUN12 = 1.249688897773919          # the side of Sun 12
 HEX = 1.9711971193069775           # the Hexagon's side
 TAN72 = 3.0776835371752536         # Decastar's centre to a tip
+R3 = 1.7320508075688772            # √3, the foot of Shield 1/12 1/6
 
 # --- Sectors of the Decastar, as the Sun 10 sectors: two radii through tips.
 for raw, name, j in ((486, "Decastar ¹⁄₅", 2), (487, "Decastar ³⁄₁₀", 3), (488, "Decastar ²⁄₅", 4),
@@ -145,8 +146,8 @@ entry(470, "Drum ¹⁄₆", sym(24, [HEX, 10, 1.0, 4, 1.0, 10, X]), note="rims o
 entry(501, "Acorn ¹⁄₃", sym(24, [8, X, 8, HEX, 4, SUN12, 18, SUN12, 4], first="corner"),
       note="three Sun 12 tips over a blunt nut")
 entry(512, "Kite ¹⁄₁₂", kite(24, 2, 4, OCT_R, X), note="a tip of 1/12 over a Sun 12 tip")
-entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, OCT_R, 11, SUN12, 10, X, 4], first="corner"),
-      note="a small shield: a foot of 1/12 under a gable of 1/6")
+entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, R3, 11, 0.5, 4, X, 16], first="corner"),
+      note="Shield 1/12 1/6 with half as tall a wall: the same foot and notched top")
 entry(532, "Acorn 12 ¹⁄₆", sym(24, [4, X, 10, HEX, 4, SUN12, 18, SUN12, 4], first="corner"),
       note="three Sun 12 tips over a pointed nut")
 entry(534, "Trifolium ¹⁄₃", poly(24, [8, 8, 8, 16] * 3, [HEX, 1.0, 1.0, HEX] * 3),
