@@ -82,7 +82,7 @@ entry(86, "Crest", sym(8, [2, X, 3, 1, 1, S2, 6], first="corner"), note="two hor
 entry(88, "Knob", sym(8, [A, 2, h, 2, X, 6, 1, 5, 1, 3, 1, 3, 1, 3, 1]), note="an Octagon on a neck and plate")
 entry(97, "Petal E", sym(16, [2, X, 6, R16, 7, 1, 4], first="corner"), note="tips of 1/8 and 1/4, full below")
 mirror(100, "Backslash", of=99)
-entry(101, "Sailboat 2", sym(8, [A, 3, S2, 1, 1, 5, X, 2, 1, 6]), note="hull and two sails")
+entry(101, "Sailboat 2", sym(8, [X, 3, S2, 1, 1, 5, A, 2, 1, 6]), note="hull and two sails as tall as the Sailboat's")
 # The keel is side 2, the axis of both boats.
 entry(107, "Left Boat", poly(8, [1, 3, 2, 2, 6, 2, 3, 5], [1, S2, B, 1, 1, 1, S2, S2]), note="bow, cabin aft")
 entry(108, "Dragonfly", sym(16, [h, 4, B, 13, A, 1, 2.613125929752753, 10, 1, 11, A, 1, 2.613125929752753, 12, 1, 4, X]),
