@@ -254,8 +254,11 @@ entry(222, "Notch 12 ¹⁄₄", sym(24, [TT12, 6, 1.0, 3, S12, 18]),
       note="a block with a quarter-turn notch of Sun 12 sides, where Candle 12 A stands")
 entry(189, "Swallow ¹⁄₃", upright(24, walked((0, 0), [(1.0, -60), (1.0, 90), (B, -15), (A, 135), (A, 150)])),
       note="forked tail, wings swept back to 1/12 tips, a 1/3 head")
-entry(173, "Pentastar ¹⁄₁₂ a", sym(24, [2, A, 17, B, 2, B, 17, A, 2, X, 18], first="corner"), note="five tips of 1/12")
-entry(175, "Pentastar ¹⁄₁₂ b", sym(24, [4, TT12, 17, TT12, 2, A, 17, A, 2, X, 16], first="corner"),
+# Walked from beside the notch opposite the top tip, so that setup takes the
+# notch for the axis and the icon stands the star on it, as the other
+# Pentastars stand.
+entry(173, "Pentastar ¹⁄₁₂ a", sym(24, [2, A, 17, B, 2, B, 17, A, 2, X, 18], first="corner").start(5), note="five tips of 1/12")
+entry(175, "Pentastar ¹⁄₁₂ b", sym(24, [4, TT12, 17, TT12, 2, A, 17, A, 2, X, 16], first="corner").start(5),
       note="a 1/6 tip over four of 1/12")
 entry(191, "Left Petal 12", poly(24, [6, 7, 2, 9], [S12, 2.1645246645991763, X, Y]), note="a petal leaning one way")
 
