@@ -159,7 +159,9 @@ entry(186, "Sail Canoe", upright(8, [(A, 0), (A + 2, 2), (A + 2, 3), (A + 1, 2),
       note="the Canoe with a square sail")
 entry(215, "Canoe C", upright(8, [(1, 0), (A, S2), (A, A), (S2, S2)], axis_at="top"), note="a deeper, shorter canoe")
 entry(182, "Tower D", sym(8, [X, 2, B, 2, h, 2, h, 6, h, 6, h, 2, 1.0]), note="a tower with three merlons")
-entry(190, "Tooth ¹⁄₄", upright(8, [(0, 1), (1, 0), (2, 1), (2, 3), (1, 4), (0, 3)]), note="a molar: two roots, two cusps")
+# Square cusps over pointed roots: with both ends alike the tooth had a
+# crosswise axis too, setup took that one and the icon laid the tooth on its side.
+entry(190, "Tooth ¹⁄₄", upright(8, [(0, 1), (1, 0), (2, 1), (2, 4), (1, 4), (0, 3)]), note="a molar: two roots, two cusps")
 entry(187, "Jingle", upright(8, [(0, -1), (0.5, -1.5), (1.5, -0.5), (1.5, 0.5), (0.5, 1.5), (0.5, 2.5), (0, 3)], axis_at="top"),
       note="a round bell with a slit below and a loop on top")
 entry(195, "Crown", upright(8, [(H, 0), (H, 2), (1, 2 - h), (1, 2), (0.5, 1.5), (0.5, 2.5)], axis_at="top"),
