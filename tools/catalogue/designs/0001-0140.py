@@ -74,7 +74,7 @@ entry(72, "Fork", sym(8, [h, 2, A, 5, A, 3, 1, 2, X, 2, 1, 6, 1, 6, 1, 2, h]),
 entry(73, "Wide Kink", sym(8, [3, B, 2, A, 2, X, 5], first="corner"), note="a bar of width 1 + √2 bent by 1/8")
 entry(79, "Leaf", sym(8, [1, 2, 1, 5, X, 2, A, 2]), note="a leaf on a stem")
 entry(80, "Swallow A", sym(8, [6, X, 1, h, 5, 1, 1, S2, 5, 1, 2], first="corner"), note="forked tail, wings, head")
-entry(81, "Hand", sym(16, [X, 4, 1, 7, h, 2, 1, 14, H, 2, S2, 14]), note="palm and four fingers, the middle ones longer")
+entry(81, "Hand", sym(16, [X, 4, 2, 7, h, 2, 1, 14, H, 2, S2, 14]), note="palm and four fingers, the middle ones longer")
 entry(82, "Fin A", sym(8, [5, X, 2, 1, 3, B, 1], first="corner"), note="an arrow's fin")
 entry(83, "Rosebud", sym(8, [1, 2, A, 5, H, 1, 1, 6, 1, 3, X, 2]), note="bud, sepals and stem")
 entry(84, "Shield C", sym(16, [4, X, 6, R16 - 1, 5, R16, 6], first="corner"), note="pointed foot, gabled top")
