@@ -270,8 +270,16 @@ entry(217, "Palm Stem 16", sym(32, [S2, 8, B, 8, S2]) if False else sym(32, [S2,
 entry(218, "Palm Crown 16", sym(32, [B, 8, S16, 4, S16, 26, S16, 4]), note="the three Star 16 tips of Palm 16")
 entry(238, "Palm 32", sym(32, [8, 1.0, 12, A, 24, 1.0, 8, S32, 2, S32, 29, S32, 2], first="corner"),
       note="three Sun 32 tips on a pointed trunk")
-entry(237, "Candle 32", sym(32, [W32, 8, B, 15, S32, 2]), note="a body as wide as a Sun 32 tip's base, pointed like a Sun 32 tip")
-entry(273, "Candle Stump 32", sym(32, [W32, 8, 1.0, 15, S32, 2]), note="Candle 32 burnt down to 1")
+# A flat foot would be a side on the axis, which setup prefers to the flame's
+# tip: the icon then stood the candle on its flame. A pointed foot, as the
+# other candles have, leaves the tip for the axis. A ledge of the width of a
+# Sun 32 tip's base, 1/32 off level, brings the body to 2 + √2.
+def candle32(body):
+    return upright(32, walked((0, 0), [(A, 45), (body, 90), (W32, 168.75), (S32, 101.25)]), axis_at="top")
+
+
+entry(237, "Candle 32", candle32(C), note="a Sun 32 tip for a flame on a body with a pointed foot")
+entry(273, "Candle Stump 32", candle32(1.0), note="Candle 32 burnt down to 1")
 entry(252, "Sun Corner 16", sym(32, [8, R16, 6, S16, 6, S16, 28, S16, 6, S16, 28], first="corner"),
       note="between Star 16 and the corner of the square it touches")
 entry(242, "Kite ¹⁄₁₆", kite(32, 2, 8, S2), note="tip of 1/16 over a quarter-turn corner")
