@@ -39,6 +39,11 @@ TARGET_HISTOGRAM = {3: 30, 4: 121, 5: 77, 6: 201, 7: 53, 8: 181, 9: 27, 10: 123,
 TARGET_EQUILATERAL = 99
 TARGET_SIDES = 10169
 
+# The least distance from the centre to the axis point, as a share of the
+# figure's radius, for the icon's turn to be settled by the outline rather
+# than by rounding.
+MIN_AXIS_OFFSET = 0.05
+
 SUPERSCRIPT = {"⁰": 0, "¹": 1, "²": 2, "³": 3, "⁴": 4, "⁵": 5, "⁶": 6, "⁷": 7, "⁸": 8, "⁹": 9}
 SUBSCRIPT = {chr(0x2080 + i): i for i in range(10)}
 
@@ -106,6 +111,24 @@ def check_entry(report, row, outline, partner=None):
         gap = geometry.closest_approach(vertices)
         if gap < 0.1:
             report.warn(raw, "two sides come within %.3f of each other" % gap)
+
+    # The icon turns the line from the centre (the mean of the vertices) to
+    # the axis point towards the heading. Near the centre that line's
+    # direction is at the mercy of a small shift of the corners, and once the
+    # mean lies beyond the axis point (corners crowding near it) the line
+    # points into the figure: the icon then stands it on its head. Both are
+    # measured exactly as the program draws, so they are warnings of what the
+    # icon will show, not guesses at what the figure should look like.
+    standing_axis = row.axis or geometry.first_mirror_axis(d)
+    if standing_axis[1] < n and geometry.area(vertices) > 0:
+        share, cosine = geometry.icon_standing(vertices, standing_axis)
+        if share < MIN_AXIS_OFFSET:
+            report.warn(raw, "the axis point %s(%d) lies %.3f from the centre (%.1f%% of the radius), "
+                        "so the icon's turn is unstable" % (standing_axis + (share * geometry.radius(vertices),
+                                                                               100 * share)))
+        elif cosine < 0:
+            report.warn(raw, "the icon stands it on its head: the centre lies beyond the axis point %s(%d), "
+                        "so the heading points into the figure" % standing_axis)
 
     if raw not in FRACTIONS_NAMING_NO_CORNER:
         for reflex, p, q in name_fractions(row.name):

@@ -256,9 +256,57 @@ HEADING_ANGLES = {name: k * math.pi / 4 for k, name in enumerate(
     ["east", "northEast", "north", "northWest", "west", "southWest", "south", "southEast"])}
 
 
+def center(vertices):
+    """The mean of the vertices, as Figure::center: the icon turns about it."""
+    return (sum(x for x, _ in vertices) / len(vertices), sum(y for _, y in vertices) / len(vertices))
+
+
+def radius(vertices):
+    """The farthest vertex from the centre, at least 1/2, as Figure::radius."""
+    cx, cy = center(vertices)
+    return max(0.5, max(math.hypot(x - cx, y - cy) for x, y in vertices))
+
+
 def image_angle(vertices, axis, heading):
     """The turn that brings the axis point to the heading, as the icon does."""
-    cx = sum(x for x, _ in vertices) / len(vertices)
-    cy = sum(y for _, y in vertices) / len(vertices)
+    cx, cy = center(vertices)
     px, py = axis_point(vertices, axis)
     return HEADING_ANGLES[heading] - math.atan2(py - cy, px - cx)
+
+
+def _outward_normal(vertices, i):
+    """The unit normal of side i (from vertex i to i + 1) pointing out of the
+    counter-clockwise outline."""
+    (ax, ay), (bx, by) = vertices[i], vertices[(i + 1) % len(vertices)]
+    length = math.hypot(bx - ax, by - ay)
+    return ((by - ay) / length, (ax - bx) / length)
+
+
+def outward_at_axis(vertices, axis):
+    """The direction out of the figure at its axis point: the side's normal,
+    or at a corner the mean of its two sides' normals, which points out of
+    the figure for a reflex corner as well as a convex one."""
+    kind, index = axis
+    if kind == "edge":
+        return _outward_normal(vertices, index)
+    n = len(vertices)
+    (ax, ay), (bx, by) = _outward_normal(vertices, (index - 1) % n), _outward_normal(vertices, index)
+    length = math.hypot(ax + bx, ay + by)
+    if length < 1e-12:
+        return (ax, ay)
+    return ((ax + bx) / length, (ay + by) / length)
+
+
+def icon_standing(vertices, axis):
+    """How the icon will stand the figure: the distance from the centre to
+    the axis point as a share of the radius, and the cosine between the
+    direction the icon turns to the heading (centre to axis point) and the
+    direction out of the figure at the axis point. A negative cosine means
+    the heading points into the figure: it stands on its head."""
+    cx, cy = center(vertices)
+    px, py = axis_point(vertices, axis)
+    distance = math.hypot(px - cx, py - cy)
+    if distance == 0.0:
+        return 0.0, 0.0
+    ox, oy = outward_at_axis(vertices, axis)
+    return distance / radius(vertices), ((px - cx) * ox + (py - cy) * oy) / distance

@@ -71,6 +71,42 @@ class ShapeTest(unittest.TestCase):
             self.assertEqual((built.dividends, built.lengths), shape.outline())
 
 
+class IconStandingTest(unittest.TestCase):
+    def test_warns_when_the_notch_of_a_dart_is_its_axis_and_sits_at_or_past_the_centre(self):
+        # Darts stood on their notch (vertex 2): the deeper the notch, the
+        # nearer the mean of the four corners comes to it, and then passes it.
+        row = table.Row(0, table.ROW.match('  {7, "X", south, fixedSize, vertex(2), polygon({}, {})},\n'))
+        for tip, reflex, a, expected in ((1, 5, 2.414213562373095, None),     # notch well clear of the centre
+                                         (1, 13, 2.414213562373095, "unstable"),  # 4% of the radius away
+                                         (2, 12, 1.8477590650225735, "on its head")):  # the centre past the notch
+            unit = 8 if reflex == 5 else 16
+            dart = families.dart(unit, tip, reflex, a).close()
+            report = checks.Report()
+            checks.check_entry(report, row, table.Outline(dart.dividends(), dart.sides))
+            icon = [text for _, text in report.warnings if "icon" in text]
+            with self.subTest(tip=tip, reflex=reflex):
+                self.assertEqual(report.errors, [])
+                if expected is None:
+                    self.assertEqual(icon, [])
+                else:
+                    self.assertEqual(len(icon), 1)
+                    self.assertIn(expected, icon[0])
+            # By its tip (vertex 0) every one of them stands well.
+            share, cosine = geometry.icon_standing(geometry.walk(dart.dividends(), dart.sides), ("vertex", 0))
+            self.assertGreater(share, checks.MIN_AXIS_OFFSET)
+            self.assertGreater(cosine, 0.99)
+
+    def test_outward_direction_at_a_side_and_at_a_reflex_corner(self):
+        square = geometry.walk([1, 1, 1, 1], [1.0] * 4)
+        self.assertEqual(geometry.outward_at_axis(square, ("edge", 0)), (0.0, -1.0))
+        dart = families.dart(8, 1, 5, 2.414213562373095).close()
+        v = geometry.walk(dart.dividends(), dart.sides)
+        # The notch opens away from the tip.
+        ox, oy = geometry.outward_at_axis(v, ("vertex", 2))
+        tx, ty = v[0][0] - v[2][0], v[0][1] - v[2][1]
+        self.assertLess(ox * tx + oy * ty, 0)
+
+
 class DesignFileTest(unittest.TestCase):
     def test_a_length_where_a_corner_belongs_is_reported_with_its_entry_and_place(self):
         # One side too many shifts X into a corner's place; the design after

@@ -164,7 +164,8 @@ entry(402, "Short Twins ¹⁄₃", half(12, [(30, HEX), (90, 1.0), (210, X)], bo
       note="Twins 1/3 with short sides")
 entry(404, "Trapezoid 1 2 3", trapezoid(12, 2, THREE, 2.0), note="sides 1, 2, 2 and 3")
 entry(405, "Left Trapezoid ¹⁄₆", poly(12, [3, 2, 4, 3], [R3, 2.0, 2.0, 1.0]), note="a right trapezoid with a 1/6 corner")
-entry(360, "Tent 12 C", half(24, [(0, 1.0), (270, 0.5), (0, 1.0), (120, X)]), note="a tent of 1/6 with a low square door")
+entry(360, "Tent 12 C", half(24, [(0, 1.0), (270, 0.25), (0, 1.0), (120, X)]),
+      note="a tent of 1/6 with a low door, low enough that the door's top stays clear of the centre")
 entry(389, "Crest 12 4", half(24, [(45, S12), (90, 1.0), (240, S12), (90, 1.0), (240, X)], bottom="corner",
                                   top="corner"),
       note="four horns of 1/12 over a foot that fits a Sun 12 notch")

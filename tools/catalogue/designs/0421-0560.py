@@ -76,8 +76,8 @@ entry(497, "Scepter", sym(8, [1.0, 2, 2 + SQRT2, 5, 1.0, 2, X, 2]),
       note="a rod under a square jewel")
 entry(507, "Pawn", sym(8, [2 + SQRT2, 2, 1 / S2, 2, 1 / S2, 5, 1 / S2, 5, 1 / S2, 5, 1.0, 3, 1.0, 3, 1.0, 3, X]),
       note="base, body, neck and head of a pawn")
-entry(522, "Corner", sym(8, [2, 2 + SQRT2, 2, 1.0, 2, X, 5, 1.0], first="corner"),
-      note="an L of two equal arms, its inner corner cut off")
+entry(522, "Corner", sym(8, [2, 1 + SQRT2, 2, 1.0, 2, X, 5, 1.0], first="corner"),
+      note="an L of two equal arms, its inner corner cut off; arms short enough that the centre stays inside the cut")
 entry(523, "Half Cross", poly(8, [1, 3, 6, 3, 2, 3, 6, 3, 1], [X] + [1.0] * 8),
       note="the Cross cut through two opposite tips")
 entry(524, "Shovel", sym(8, [1.0, 2, 2 + SQRT2, 6, 1 / S2, 2, OCT_R, 3, X, 2]),
@@ -171,8 +171,8 @@ entry(458, "Wide Twin Star", sym(8, [7, 1.3065629648763766, 1, S2, 5, S2, 1, S2,
       note="two Compass stars fused, farther apart than Twin Star B")
 entry(465, "Fin -A", sym(8, [3, X, 1, 1.0, 5, OCT_R, 1], first="corner"),
       note="a fin with barbs of 1/8 over a pointed foot")
-entry(496, "Sprout Top", sym(16, [12, X, 4, 1 / S2, 4, 1 + 1 / S2, 4], first="corner"),
-      note="the Sprout's two leaves without their stalk")
+entry(496, "Sprout Top", sym(16, [12, X, 4, 1.0, 4, 1 + 1 / S2, 4], first="corner"),
+      note="the Sprout's two leaves without their stalk, broader than long so that the centre stays inside the notch")
 entry(498, "Wide Tower ¹⁄₄", sym(8, [X, 2, 2 + SQRT2, 3, 1 + 1 / S2, 2, 1 + 1 / S2, 6]),
       note="a wide wall topped by two large Sun tips")
 entry(500, "Icing", sym(8, [OCT_R, 3, 1.0, 3, 1 / S2, 2, 1 / S2, 6, 1 / S2, 2, 1 / S2, 2, 1 / S2, 6, X]),
