@@ -73,7 +73,8 @@ entry(72, "Fork", sym(8, [h, 2, A, 5, A, 3, 1, 2, X, 2, 1, 6, 1, 6, 1, 2, h]),
       note="handle and three tines")
 entry(73, "Wide Kink", sym(8, [3, B, 2, A, 2, X, 5], first="corner"), note="a bar of width 1 + √2 bent by 1/8")
 entry(79, "Leaf", sym(8, [1, 2, 1, 5, X, 2, A, 2]), note="a leaf on a stem")
-entry(80, "Swallow A", sym(8, [6, X, 1, h, 5, 1, 1, S2, 5, 1, 2], first="corner"), note="forked tail, wings, head")
+entry(80, "Swallow A", sym(8, [6, X, 1, h, 5, 2, 1, S2, 5, 1, 2], first="corner"),
+      note="forked tail, wings, head; wings long and tail short enough that the bird's weight sits above the fork")
 entry(81, "Hand", sym(16, [X, 4, 2, 7, h, 2, 1, 14, H, 2, S2, 14]), note="palm and four fingers, the middle ones longer")
 entry(82, "Fin A", sym(8, [5, X, 2, 1, 3, B, 1], first="corner"), note="an arrow's fin")
 entry(83, "Rosebud", sym(8, [1, 2, A, 5, H, 1, 1, 6, 1, 3, X, 2]), note="bud, sepals and stem")
@@ -146,7 +147,8 @@ entry(92, "Palm 16", sym(32, [S2, 8, A, 24, 1, 8, S16, 4, S16, 26, S16, 4]), not
 entry(46, "Palm 16 B", sym(32, [2, 8, R16, 24, h, 8, S16, 4, S16, 26, S16, 4]), note="a stout trunk")
 entry(91, "Candle 16", sym(32, [4, S16, 22, X, 8, A, 12, R16, 8], first="corner"), note="a Star 16 tip for a flame")
 entry(47, "Candle 16 B", sym(32, [4, R16, 22, X, 8, B, 12, 2, 8], first="corner"), note="a taller flame and body")
-entry(89, "Swallow 16", sym(32, [24, X, 2, S16, 22, R16 - 1, 4, 1, 20, 1, 8], first="corner"), note="a slimmer swallow")
+entry(89, "Swallow 16", sym(32, [24, X, 2, S16, 22, R16, 4, 1, 20, 1, 8], first="corner"),
+      note="a swallow of 1/16 tips, its wings wide enough to carry the weight above the fork")
 entry(90, "Petal 16", sym(16, [3, X, 6, A, 7, 1, 3], first="corner"), note="tips of 3/16, widest above the middle")
 entry(93, "Petal Left 16", poly(16, [2, 6, 7, 3, 7, 7], [X, Y, 2 * math.sin(math.pi / 8), 2 * math.sin(math.pi / 8), 1, R16]), note="a petal leaning one way")
 entry(95, "Hexagon 16", sym(32, [X, 10, S2, 12, S2, 10, 1]), note="corners of 5/16 and 3/8")

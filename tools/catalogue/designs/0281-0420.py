@@ -245,7 +245,7 @@ entry(411, "Heptagon ¹⁄₃", half(12, [(0, R3), (30, 1.0), (90, 2.0), (150, X
 entry(343, "Orchid 32", half(32, [(247.5, X), (180, S2), (337.5, 1.0), (292.5, 1.0), (45, 1.0)], bottom="corner",
                               top="corner", from_top=True),
       note="five petals, the lip below")
-entry(344, "Swallow 32", sym(32, [28, X, 2, 1.0, 24, 1.0, 2, 0.8477590650225735, 20, A, 4], first="corner"),
+entry(344, "Swallow 32", sym(32, [28, X, 2, S2, 24, 1.0, 2, 0.8477590650225735, 20, S2, 4], first="corner"),
       note="a swallow of narrow wings and tail")
 entry(345, "Left Bird 32", poly(32, [2, 24, 14, 8, 12, 8, 12], [B, A, 1.0, 1.0, A, X, Y]),
       note="Left Bird with a tail of 1/16")
