@@ -152,7 +152,8 @@ entry(89, "Swallow 16", sym(32, [24, X, 2, S16, 22, R16, 4, 1, 20, 1, 8], first=
 entry(90, "Petal 16", sym(16, [3, X, 6, A, 7, 1, 3], first="corner"), note="tips of 3/16, widest above the middle")
 entry(93, "Petal Left 16", poly(16, [2, 6, 7, 3, 7, 7], [X, Y, 2 * math.sin(math.pi / 8), 2 * math.sin(math.pi / 8), 1, R16]), note="a petal leaning one way")
 entry(95, "Hexagon 16", sym(32, [X, 10, S2, 12, S2, 10, 1]), note="corners of 5/16 and 3/8")
-entry(96, "U 16 A", sym(32, [A, 20, h, 20, 1, 8, X, 8, A, 12, A, 12, B]), note="a shallow cup")
+entry(96, "U 16 A", sym(32, [A, 20, h, 20, 1, 8, X, 8, B, 12, A, 12, B]),
+      note="a shallow cup on a thick foot, so that its inner floor stands clear above the centre")
 entry(109, "Tooth ³⁄₁₆", sym(32, [20, 1, 6, S2, 18, 1, 12, X, 8, 1, 20], first="corner"), note="two roots of 3/16, two cusps")
 entry(123, "Book 16", sym(32, [20, X, 6, 1, 10, H, 12], first="corner"), note="an open book")
 
@@ -172,4 +173,5 @@ entry(120, "Gem 24", sym(24, [2, X, 9, 2 * math.sin(math.pi / 12), 8, S12], firs
 entry(121, "Swallow Left 24", poly(24, [2, 9, 3, 20, 3, 19, 2, 14], [1, X, S12, 1, 1, 2, 1, Y]),
       note="a swallow seen from the side, beak to the left")
 entry(139, "Doll 24", sym(24, [X, 6, A, 9, 2, 15, 2 * math.sin(math.pi / 12), 16, 2 * math.sin(math.pi / 12), 8, S12, 8, 2 * math.sin(math.pi / 12), 10, 1]), note="body and head")
-entry(140, "U 24", sym(24, [2, 14, 2 * math.sin(math.pi / 12), 14, 2 * math.sin(math.pi / 12), 14, 0.9148357668252574, 6, X, 6, A, 10, 0.9148357668252574, 10, 0.9148357668252574, 10, B]), note="a round shallow cup")
+entry(140, "U 24", sym(24, [2, 14, 2 * math.sin(math.pi / 12), 14, 2 * math.sin(math.pi / 12), 14, 0.9148357668252574, 6, X, 6, B, 10, 0.9148357668252574, 10, 0.9148357668252574, 10, B]),
+      note="a round shallow cup on a thick foot, so that its inner floor stands clear above the centre")
