@@ -45,7 +45,8 @@ entry(38, "Mushroom", sym(8, [1, 3, S2, 3, 1, 2, 1, 6, A, 2, X]), note="cap and 
 # The icon stands a figure by its axis point against the mean of its corners,
 # so the door must lie below that mean: a base of 1 beside it keeps the
 # door's three corners from outweighing the apex.
-entry(39, "Tent", sym(16, [12, 1, 6, 1, 3, X, 2], first="corner"), note="a tent of 1/8 with a low door")
+entry(39, "Tent", sym(16, [12, 0.7653668647301796, 6, 1.3065629648763766, 3, X, 2], first="corner"),
+      note="a tent of 1/8 with a low door; a wide hem keeps the corners' mean clear above the door")
 entry(40, "v 2", sym(8, [2, X, 1, 1, 3, 2, 6], first="corner"), note="a small v, inner arms 2")
 # The rooster faces its beak, the axis corner, to its heading.
 entry(42, "Left Rooster", poly(8, [1, 5, 5, 3, 3, 1, 7, 2, 3, 3, 3], [2, S2, 2, S2, 1, S2, 1, S2, 2 * S2, 2, 2 * S2]),
@@ -155,7 +156,8 @@ entry(95, "Hexagon 16", sym(32, [X, 10, S2, 12, S2, 10, 1]), note="corners of 5/
 entry(96, "U 16 A", sym(32, [A, 20, h, 20, 1, 8, X, 8, B, 12, A, 12, B]),
       note="a shallow cup on a thick foot, so that its inner floor stands clear above the centre")
 entry(109, "Tooth ³⁄₁₆", sym(32, [20, 1, 6, S2, 18, 1, 12, X, 8, 1, 20], first="corner"), note="two roots of 3/16, two cusps")
-entry(123, "Book 16", sym(32, [20, X, 6, 1, 10, H, 12], first="corner"), note="an open book")
+entry(123, "Book 16", sym(32, [20, X, 6, S2, 10, H, 12], first="corner"),
+      note="an open book, its pages thick enough to hold the centre clear below the spine")
 
 # Twelve and twenty-four (unit 24): Star 24 has tips of 1/8, notches of 5/6,
 # sides 1.165, notches 2 + √2 from the centre; Sun 12 has tips of 1/6 and

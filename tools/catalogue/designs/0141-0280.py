@@ -293,7 +293,8 @@ entry(246, "Moth", upright(8, [(0, 0), (1, 1), (3, 1), (1, 3), (1, 4), (0, 3)]),
 entry(247, "Ship Star", sym(16, [6, N8, 7, 1.0, 4, 1.0, 10, 1.0, 4, 1.0, 10, 1.0, 4], first="corner"),
       note="a keeled hull carrying the upper half of the Sun")
 entry(225, "U 16 B", sym(32, [A, 24, 1.0, 8, H, 8, 1.0, 14, N8, 14, h, 12, B]), note="a deep cup rounded by sixteenths")
-entry(241, "U 32", sym(32, [S16, 24, 1.0, 2, A, 6, B]), note="a cup whose rims are Sun 32 tips")
+entry(241, "U 32", sym(32, [S16, 24, N8 - 1, 2, A, 6, B]),
+      note="a cup whose rims are Sun 32 tips, shallow enough that its floor stands clear above the centre")
 entry(243, "v 32", sym(32, [2, B, 7, C32, 9, S2, 30], first="corner"), note="a small v of 1/16, inner arms √2")
 entry(236, "Sunray 32", sunray(32, 32, 2, S32, 1), note="in the notch of Sun 32")
 entry(239, "Petal Left 32", poly(32, [4, 12, 2, 14], [1.0, 0.8477590650225735, N8, S16]), note="a petal leaning one way, a Sun 32 tip")
