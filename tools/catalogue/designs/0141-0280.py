@@ -157,7 +157,8 @@ entry(181, "Canoe", upright(8, [(A, 0), (A + 2, 2), (A + 2, 3), (A + 1, 2)], axi
       note="a long hull, both ends turned up")
 entry(186, "Sail Canoe", upright(8, [(A, 0), (A + 2, 2), (A + 2, 3), (A + 1, 2), (1, 2), (1, 4)], axis_at="top"),
       note="the Canoe with a square sail")
-entry(215, "Canoe C", upright(8, [(1, 0), (A, S2), (A, A), (S2, S2)], axis_at="top"), note="a deeper, shorter canoe")
+entry(215, "Canoe C", upright(8, [(1, 0), (A, S2), (A, A), (H, H)], axis_at="top"),
+      note="a deeper, shorter canoe; its gunwale above the prows' feet, so that the centre stays clear below it")
 entry(182, "Tower D", sym(8, [X, 2, B, 2, h, 2, h, 6, h, 6, h, 2, 1.0]), note="a tower with three merlons")
 # Square cusps over pointed roots: with both ends alike the tooth had a
 # crosswise axis too, setup took that one and the icon laid the tooth on its side.
@@ -254,8 +255,9 @@ entry(269, "Petal ¹⁄₃", sym(24, [8, X, 10, S2, 8, B, 4], first="corner"), n
 entry(270, "Arrow Bow ¹⁄₁₂", sym(24, [1.0, 13, 1.0, 10, A, 2, A, 10, 1.0, 13, 1.0]), note="a bow whose wings are 1/12 rhombi")
 entry(222, "Notch 12 ¹⁄₄", sym(24, [TT12, 6, 1.0, 3, S12, 18]),
       note="a block with a quarter-turn notch of Sun 12 sides, where Candle 12 A stands")
-entry(189, "Swallow ¹⁄₃", upright(24, walked((0, 0), [(1.0, -60), (1.0, 90), (B, -15), (A, 135), (A, 150)])),
-      note="forked tail, wings swept back to 1/12 tips, a 1/3 head")
+entry(189, "Swallow ¹⁄₃", upright(24, walked((0, 0), [(1.0, -60), (S2, 90), (B, -15), (A, 135), (A, 150)])),
+      note="forked tail, wings swept back to 1/12 tips, a 1/3 head; the tail's outer edges long enough to lift "
+           "the wings clear above the fork")
 # Walked from beside the notch opposite the top tip, so that setup takes the
 # notch for the axis and the icon stands the star on it, as the other
 # Pentastars stand.
