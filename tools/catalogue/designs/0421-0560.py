@@ -14,9 +14,15 @@ R3 = 1.7320508075688772            # √3, the foot of Shield 1/12 1/6
 # --- Sectors of the Decastar, as the Sun 10 sectors: two radii through tips.
 for raw, name, j in ((486, "Decastar ¹⁄₅", 2), (487, "Decastar ³⁄₁₀", 3), (488, "Decastar ²⁄₅", 4),
                      (489, "Decastar ¹⁄₂", 5), (490, "Decastar ³⁄₅", 6), (491, "Decastar ⁷⁄₁₀", 7),
-                     (492, "Decastar ⁴⁄₅", 8), (493, "Decastar ⁹⁄₁₀", 9)):
+                     (492, "Decastar ⁴⁄₅", 8)):
     s = star_sector(20, 10, 6, 1.0, j, at="side")
     entry(raw, name, s.start(s.n - 2), note="Decastar cut by two radii through tips")
+# With only a tenth cut away, the centre corner lies almost on the mean of the
+# corners, so an icon turned on it swings with rounding. Walked from the notch
+# opposite the cut instead, so that setup takes that notch for the axis and the
+# icon stands the star on it, the cut on top.
+s = star_sector(20, 10, 6, 1.0, 9, at="side")
+entry(493, "Decastar ⁹⁄₁₀", s.start(10), note="Decastar cut by two radii through tips, standing on a notch")
 
 # --- Pieces of the Sun and of Sun 12.
 # Half the Sun is the sector between two opposite tips; its centre stays a
