@@ -123,7 +123,8 @@ entry(69, "Sunrise ²⁄₅", poly(20, [8] + [4, 14] * 5 + [4, 8], [P * P + 1] +
       note="Sun 10 above a chord through notches four tips apart")
 # Short leaves, so that the fork between them lies above the mean of the
 # corners and the icon stands the sprout on its point.
-entry(68, "Sprout", sym(16, [12, 1, 4, h, 4, h, 9, X, 2], first="corner"), note="two leaves on a stalk")
+entry(68, "Sprout", sym(16, [12, R16 - 1, 4, h, 4, h, 9, X, 2], first="corner"),
+      note="two leaves on a stalk, their inner edges short enough to sink the notch between them clear above the centre")
 entry(70, "Twins ¹⁄₅", sym(20, [4, P, 6, 1, 14, 1, 6, P, 4], first="corner"), note="two 1/5 rhombi fused")
 entry(74, "Candle 20", sym(20, [2, P, 14, X, 5, P * P, 6, 2 * math.sin(math.pi / 5), 8], first="corner"), note="a Star tip for a flame")
 entry(75, "Sunray ¹⁄₂₀", kite(40, 2, 8, X, S20), note="in the notch of Star 20")
