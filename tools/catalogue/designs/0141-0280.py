@@ -196,8 +196,9 @@ entry(275, "Short Acorn 12", sym(24, [6, A, 9, S12, 4, S12, 18, S12, 4], first="
 
 # --- More octagonal figures.
 entry(200, "Twins ¹⁄₆", sym(24, [B, 6, HEX, 4, HEX, 16]), note="two Hexstar tips cut off by a chord")
-entry(201, "Twin Star D", sym(8, [5, 1.0, 5, S2, 1, S2, 5, S2, 1, S2, 5, S2, 1, S2, 5, 1.0, 5], first="corner"),
-      note="two Compass stars fused where the sides of their tips cross")
+entry(201, "Twin Star D", sym(8, [5, h, 5, S2, 1, S2, 5, S2, 1, S2, 5, S2, 1, S2, 5, h, 5], first="corner"),
+      note="two Compass stars fused where the sides of their tips cross, at the middle of those sides, so that "
+           "the waist is tall enough to hold the icon's turn")
 entry(233, "Small Twin Star B", sym(8, [7, h, 1, 1.0, 5, 1.0, 1, 1.0, 5, 1.0, 1, h, 7], first="corner"),
       note="Twin Star B at 1/√2 of its size")
 entry(214, "Twins C", sym(16, [4, N8, 5, 1.0, 4, 1.0, 10], first="corner"),
