@@ -130,9 +130,10 @@ entry(164, "Sunray ¹⁄₁₂", sunray(24, 12, 4, S12, 2), note="in the notch o
 entry(165, "Candle 12 A", sym(24, [4, TT12, 10, A, 9, S12, 6], first="corner"),
       note="a Sun 12 tip on a body that stands in a Sun 12 notch")
 entry(168, "Shield ¹⁄₁₂", sym(24, [2, B, 11, S12, 5, T12, 14], first="corner"), note="pointed foot, dipped top")
-# Bars as wide as a Hexstar side: with thinner ones the four bar ends pull
-# the mean of the corners above the crotch and the icon turns the V over.
-entry(188, "V ¹⁄₆", sym(24, [20, X, 6, HEX, 6, C, 4], first="corner"), note="two bars at 1/6 turn, ends square")
+# Bars of 1 on arms of 1 + S12 (a Sunray 2/24's long side): the four bar ends
+# pull the mean of the corners towards the crotch, and only bars this thick
+# for their length keep it far enough below for the icon to stand steadily.
+entry(188, "V ¹⁄₆", sym(24, [20, X, 6, 1.0, 6, 1 + S12, 4], first="corner"), note="two bars at 1/6 turn, ends square")
 
 entry(145, "Arrow Bow", sym(8, [1.0, 5, 1.0, 2, S2, 2, S2, 2, 1.0, 5, 1.0]),
       note="a bow whose wings are Squares on their corners, pointing outwards")
@@ -144,7 +145,9 @@ entry(171, "Sprout 12", sym(24, [4, 1.0, 10, 1.0, 14, A, 2, X, 16], first="corne
       note="two leaves of 1/12 on a stem with a 1/6 root")
 entry(155, "Baluster", sym(8, [2.0, 3, 1.0, 3, A, 3, S2, 5, 1.0, 5, h, 1, X]), note="a vase: belly, neck and lip")
 entry(157, "Bonnet", sym(8, [X, 6, 1.0, 2, h, 2, A, 3, 1.0, 3, 1.0]), note="a hood round the face")
-entry(159, "Wings B", upright(8, [(0, 0), (S2, S2), (2 * S2, S2), (S2, 2 * S2), (0, S2)], axis_at="top"),
+# A short shoulder of 1 under wings of 2: with longer shoulders the wing tips
+# lift the mean of the corners above the notch and the icon turns it over.
+entry(159, "Wings B", upright(8, [(0, 0), (h, h), (h + S2, h), (h, h + S2), (0, S2)], axis_at="top"),
       note="wings bent at the shoulder, tips of 1/8 pointing outwards")
 entry(199, "Wings D", upright(8, [(0, 3), (1, 2), (2, 2), (2, 3), (0, 5)], axis_at="top"), note="swept wings cut square, a notched tail")
 entry(161, "Cross Boat B", sym(8, [B, 3, 1.0, 1, X, 6, 1.0, 3, 1.0, 2]), note="Cross Boat A carrying an arm of the Cross")
@@ -286,7 +289,10 @@ entry(273, "Candle Stump 32", candle32(1.0), note="Candle 32 burnt down to 1")
 entry(252, "Sun Corner 16", sym(32, [8, R16, 6, S16, 6, S16, 28, S16, 6, S16, 28], first="corner"),
       note="between Star 16 and the corner of the square it touches")
 entry(242, "Kite ¹⁄₁₆", kite(32, 2, 8, S2), note="tip of 1/16 over a quarter-turn corner")
-entry(176, "Twin Star 16", sym(32, [18, h, 22, 1.0, 2, 1.0, 22, 1.0, 2, 1.0, 22, 1.0, 2, 1.0, 22, h, 18], first="corner"),
+# Stars of side 2 crossing about a third of the way along their tip sides: the two
+# waist corners lie either side of the centre, and only a crossing this deep
+# sets them far enough apart for the icon to turn steadily.
+entry(176, "Twin Star 16", sym(32, [18, h, 22, 2.0, 2, 2.0, 22, 2.0, 2, 2.0, 22, 2.0, 2, 2.0, 22, h, 18], first="corner"),
       note="two four-pointed stars of 1/16 tips fused where their tips cross")
 entry(172, "Quasar", poly(16, [2, 11, 4, 11] * 4, [A, A, 1.0, 1.0] * 4), note="four long tips of 1/8 between four short ones of 1/4")
 entry(219, "Mask 16", sym(32, [X, 12, 1.0, 10, A, 6, 1.0, 24]), note="a domino mask, eyes slanting by 1/16")
