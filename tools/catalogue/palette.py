@@ -12,6 +12,50 @@ import math
 SQRT2 = math.sqrt(2.0)
 PHI = (1.0 + math.sqrt(5.0)) / 2.0
 
+# The lengths that designs build with, each named once so that every design
+# file means the same number by the same name (`from palette import A, HEX`).
+# The expressions are the ones the designs have always computed with, so that
+# intermediate results, and with them the solved sides, stay bit for bit.
+
+# Octagonal: the Sun of side 1 (tips of 1/4, notches of 5/8), the Square, the
+# Octagon.
+S2 = SQRT2                     # √2, the diagonal of a unit square
+h = S2 / 2                     # 1/√2, half that diagonal
+H = 1 + h                      # 1 + 1/√2
+A = 1 + S2                     # 1 + √2: the Square's side, the Sun's centre-to-tip
+B = 2 + S2                     # 2 + √2
+C = 2 + 2 * S2                 # 2 + 2√2
+N8 = math.sqrt(2 + S2)         # √(2 + √2): the Sun's centre-to-notch
+O8 = 1.3065629648763766        # an octagon of side 1, centre to corner
+
+# Sixteen and thirty-two points.
+S16 = 1.5664544973505214       # the side of Star 16
+R16 = 4.460884994775326        # Star 16's centre-to-tip
+S32 = 2.95462846528022         # the side of Sun 32
+R32 = 8.750340680894675        # Sun 32's centre-to-tip
+W32 = 1.152838837459074        # the base of a Sun 32 tip, between the notches beside it
+C32 = 0.3901806440322565       # 2 sin(π/16), a side of the 32-gon of radius 1
+
+# Twelve and twenty-four points.
+S12 = 1.249688897773919        # the side of Sun 12
+TT12 = 1.7673269879789604      # between two neighbouring tips of Sun 12
+HEX = 1.9711971193069775       # the side of the Hexagon and the Hexstar
+T12 = 0.9148357668252574       # the side of Tristar 1/12
+S24 = 1.1645246645991763       # the side of Star 24
+Q12 = 0.5176380902050415       # 2 sin 15°: the base of a 1/12 triangle of legs 1
+R3 = math.sqrt(3)              # √3
+
+# Five, ten and twenty points: Sun 10 and the Decastar of side 1, the
+# Pentagon and the Star of side φ.
+P = PHI                        # φ, the Pentagon's side
+P2 = PHI * PHI                 # φ²: Sun 10's centre-to-tip, the Decastar's centre-to-notch
+S20 = 0.9021130325903072       # the side of Star 20
+TAN54 = 1.3763819204711736     # tan 54°, the Pentagon's centre-to-corner
+TAN72 = 3.0776835371752536     # tan 72°, the Decastar's centre-to-tip
+
+# Seven and fourteen points.
+HEPTA = 0.8019377358048383     # 2 cos(π/7) − 1, the Heptastar's side
+
 # literal, family, what it is
 ENTRIES = [
     # The octagonal family: the Sun, the Square, the Octagon.

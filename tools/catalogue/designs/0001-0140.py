@@ -6,34 +6,29 @@
 #   1/√2, and √(2 + √2) (the Sun's centre-to-notch).
 #   The Sun has tips of 1/4 turn, notches of 5/8 and sides 1; the star-and-
 #   cross pattern puts four Suns tip to tip around a Cross of the same sides.
+# The lengths' names, shared by all the design files, are palette.py's.
 
-S2 = SQRT2
-A = 1 + S2            # 2.414, the Square's side
-B = 2 + S2            # 3.414
-C = 2 + 2 * S2        # 4.828
-H = 1 + S2 / 2        # 1.707
-h = S2 / 2            # 0.707
-R16 = math.sqrt(2 + S2)  # 1.848, the Sun's centre-to-notch
+from palette import S2, h, H, A, B, C, N8, S16, S12, S24, P, S20
 
 # Octagonal family.
 entry(2, "Right Hexagon", sym(8, [A, 2, H, 3, 1, 3, 1]),
       note="a Square with two corners cut off by Octagon sides")
 entry(6, "House", sym(8, [A, 2, A, 3, X, 2]), note="a Square under a roof of 1/4 turn")
-entry(8, "Skirt", sym(16, [B, 3, R16, 5, X]), note="flaring trapezoid")
+entry(8, "Skirt", sym(16, [B, 3, N8, 5, X]), note="flaring trapezoid")
 entry(11, "Arrowhead", dart(8, 1, 5, A), note="tip and barbs of 1/8, a Sun notch inside")
 entry(12, "V", sym(8, [6, X, 2, S2, 2, A, 2], first="corner"), note="two bars at a quarter turn, ends square")
 entry(13, "Cross", poly(8, [3, 2, 3, 6] * 4, [1] * 16), note="the cross between four Suns")
-entry(14, "Sunrise", poly(16, [5, 4, 10, 4, 10, 4, 10, 4, 5], [2 * R16] + [1] * 8),
+entry(14, "Sunrise", poly(16, [5, 4, 10, 4, 10, 4, 10, 4, 5], [2 * N8] + [1] * 8),
       note="the Sun above a line through two opposite notches")
 entry(18, "Notch", sym(8, [C, 2, S2, 2, S2, 3, S2, 6]), note="a bar with a quarter-turn notch")
 entry(19, "Sailboat", sym(8, [A, 3, S2, 1, 1, 5, X, 2]), note="hull and a quarter-turn sail")
 entry(20, "Triplet", sym(8, [C, 2, 1, 3, 1, 2, 1, 6, S2, 2]), note="three tips, the middle one taller")
 entry(23, "Bag", sym(8, [A, 1, h, 6, S2, 3, H, 2, B]), note="a sack tied at the neck")
-entry(15, "Petal C", sym(16, [4, X, 7, R16, 7, R16 - 1, 6, 2, 4], first="corner"), note="quarter-turn tips, round below")
+entry(15, "Petal C", sym(16, [4, X, 7, N8, 7, N8 - 1, 6, 2, 4], first="corner"), note="quarter-turn tips, round below")
 entry(25, "Shield A", sym(16, [4, X, 6, H, 3, S2, 10], first="corner"), note="pointed foot, dipped top")
 entry(27, "Petal A", sym(16, [2, X, 7, 1, 6, 1, 4], first="corner"), note="tips of 1/8 and 1/4")
 entry(29, "Long V", sym(16, [14, X, 4, H, 4, C, 2], first="corner"), note="a narrow V of 1/8")
-entry(31, "Petal B", sym(16, [2, X, 7, 1, 7, R16, 7, 1, 4], first="corner"), note="a rounder petal")
+entry(31, "Petal B", sym(16, [2, X, 7, 1, 7, N8, 7, 1, 4], first="corner"), note="a rounder petal")
 entry(32, "Wings A", sym(16, [6, X, 2, 1, 6, S2, 10], first="corner"), note="swept wings")
 entry(33, "Cross Boat A", sym(8, [B, 3, 1, 1, C]), note="the lower half of the Cross's bar")
 entry(34, "Kink √2", sym(8, [3, 2 * S2, 2, 1, 2, X, 5], first="corner"), note="a bar of width 1 bent by 1/8")
@@ -53,7 +48,7 @@ entry(42, "Left Rooster", poly(8, [1, 5, 5, 3, 3, 1, 7, 2, 3, 3, 3], [2, S2, 2, 
       note="tail, back, head and beak")
 entry(49, "Lid", sym(8, [B, 2, h, 3, S2, 5, h, 2, X]), note="a lid with a knob")
 entry(50, "T", sym(8, [B, 2, 1, 2, 1, 6, A, 2, X]), note="bar of 2 + √2, stem of √2")
-entry(51, "Tack ³⁄₈", sym(16, [2, X, 11, 1, 4, 1, 5, R16, 6], first="corner"), note="pin, head and a 3/8 dome")
+entry(51, "Tack ³⁄₈", sym(16, [2, X, 11, 1, 4, 1, 5, N8, 6], first="corner"), note="pin, head and a 3/8 dome")
 entry(52, "Bow", sym(8, [1, 5, S2, 1, B, 1, S2, 5, 1]), note="a ribbon bow")
 entry(53, "Kite ¹⁄₈", kite(16, 2, 4, X, 1), note="tip of 1/8, opposite corner a quarter turn")
 entry(54, "Bouquet", sym(16, [4, 1.3065629648763766, 11, 1, 3, 1, 7, X, 2], first="corner"), note="three blooms in a cone")
@@ -79,10 +74,10 @@ entry(80, "Swallow A", sym(8, [6, X, 1, h, 5, 2, 1, S2, 5, 1, 2], first="corner"
 entry(81, "Hand", sym(16, [X, 4, 2, 7, h, 2, 1, 14, H, 2, S2, 14]), note="palm and four fingers, the middle ones longer")
 entry(82, "Fin A", sym(8, [5, X, 2, 1, 3, B, 1], first="corner"), note="an arrow's fin")
 entry(83, "Rosebud", sym(8, [1, 2, A, 5, H, 1, 1, 6, 1, 3, X, 2]), note="bud, sepals and stem")
-entry(84, "Shield C", sym(16, [4, X, 6, R16 - 1, 5, R16, 6], first="corner"), note="pointed foot, gabled top")
+entry(84, "Shield C", sym(16, [4, X, 6, N8 - 1, 5, N8, 6], first="corner"), note="pointed foot, gabled top")
 entry(86, "Crest", sym(8, [2, X, 3, 1, 1, S2, 6], first="corner"), note="two horns over a pointed foot")
 entry(88, "Knob", sym(8, [A, 2, h, 2, X, 6, 1, 5, 1, 3, 1, 3, 1, 3, 1]), note="an Octagon on a neck and plate")
-entry(97, "Petal E", sym(16, [2, X, 6, R16, 7, 1, 4], first="corner"), note="tips of 1/8 and 1/4, full below")
+entry(97, "Petal E", sym(16, [2, X, 6, N8, 7, 1, 4], first="corner"), note="tips of 1/8 and 1/4, full below")
 mirror(100, "Backslash", of=99)
 entry(101, "Sailboat 2", sym(8, [X, 3, S2, 1, 1, 5, A, 2, 1, 6]), note="hull and two sails as tall as the Sailboat's")
 # The keel is side 2, the axis of both boats.
@@ -98,7 +93,7 @@ entry(124, "Kite ¹⁄₄", kite(16, 4, 6, X, S2), note="a Sun tip over a Sunray
 entry(128, "Bracket", sym(8, [C, 3, A, 1, 1, 3, X, 5, B]), note="a bar bent down at both ends")
 entry(131, "Orchid", sym(8, [1, X, 5, S2, 1, 2, 5, 1, 1, 1, 7], first="corner"), note="five petals, the lip below")
 entry(132, "Houses Edge", sym(8, [C, 2, 1, 3, H, 2, H, 6]), note="two Houses side by side")
-entry(134, "Trisosceles ¹⁄₈", isosceles(16, 2, R16), note="apex of 1/8")
+entry(134, "Trisosceles ¹⁄₈", isosceles(16, 2, N8), note="apex of 1/8")
 entry(137, "Cross Corner", sym(8, [2, A, 3, 1, 2, 1, 3, 1, 6], first="corner"),
       note="two arms of the Cross and its centre")
 
@@ -106,8 +101,6 @@ entry(137, "Cross Corner", sym(8, [2, A, 3, 1, 2, 1, 3, 1, 6], first="corner"),
 # 7/10 and sides 1, its centre-to-tip is φ², to-notch 2 sin 72°; the Star has
 # tips of 1/10 and sides φ; the Pentagon sides φ; Penrose's rhombi, kite and
 # dart have sides 1 and φ.
-P = PHI
-S20 = 0.9021130325903072  # the side of Star 20
 entry(24, "Pentastar C", sym(20, [12, 1, 4, P, 13, 2 * math.sin(math.pi / 5), 3, P, 13, X, 2], first="corner"),
       note="five tips of 1/10, 3/20 and 1/5")
 entry(28, "Pentastar A", sym(20, [15, P - 1, 2, 1, 14, P, 2, 1, 13, X, 3], first="corner"), note="tips of 1/10 and a 3/20 top")
@@ -123,7 +116,7 @@ entry(69, "Sunrise ²⁄₅", poly(20, [8] + [4, 14] * 5 + [4, 8], [P * P + 1] +
       note="Sun 10 above a chord through notches four tips apart")
 # Short leaves, so that the fork between them lies above the mean of the
 # corners and the icon stands the sprout on its point.
-entry(68, "Sprout", sym(16, [12, R16 - 1, 4, h, 4, h, 9, X, 2], first="corner"),
+entry(68, "Sprout", sym(16, [12, N8 - 1, 4, h, 4, h, 9, X, 2], first="corner"),
       note="two leaves on a stalk, their inner edges short enough to sink the notch between them clear above the centre")
 entry(70, "Twins ¹⁄₅", sym(20, [4, P, 6, 1, 14, 1, 6, P, 4], first="corner"), note="two 1/5 rhombi fused")
 entry(74, "Candle 20", sym(20, [2, P, 14, X, 5, P * P, 6, 2 * math.sin(math.pi / 5), 8], first="corner"), note="a Star tip for a flame")
@@ -143,16 +136,15 @@ entry(130, "Dart ¹⁄₁₀", dart(20, 4, 12, P, X), note="Penrose's dart")
 # Sixteen and thirty-two (unit 32): Star 16 has tips of 1/8, notches of
 # 13/16 and sides 1.566; its notches lie 3.073 from the centre, so a chord
 # between notches three tips apart is 2 + √2.
-S16 = 1.5664544973505214
 entry(44, "Sunray ¹⁄₁₆", kite(32, 2, 6, X, S16), note="in the notch of Star 16")
 entry(92, "Palm 16", sym(32, [S2, 8, A, 24, 1, 8, S16, 4, S16, 26, S16, 4]), note="three Star 16 tips on a trunk")
-entry(46, "Palm 16 B", sym(32, [2, 8, R16, 24, h, 8, S16, 4, S16, 26, S16, 4]), note="a stout trunk")
-entry(91, "Candle 16", sym(32, [4, S16, 22, X, 8, A, 12, R16, 8], first="corner"), note="a Star 16 tip for a flame")
-entry(47, "Candle 16 B", sym(32, [4, R16, 22, X, 8, B, 12, 2, 8], first="corner"), note="a taller flame and body")
-entry(89, "Swallow 16", sym(32, [24, X, 2, S16, 22, R16, 4, 1, 20, 1, 8], first="corner"),
+entry(46, "Palm 16 B", sym(32, [2, 8, N8, 24, h, 8, S16, 4, S16, 26, S16, 4]), note="a stout trunk")
+entry(91, "Candle 16", sym(32, [4, S16, 22, X, 8, A, 12, N8, 8], first="corner"), note="a Star 16 tip for a flame")
+entry(47, "Candle 16 B", sym(32, [4, N8, 22, X, 8, B, 12, 2, 8], first="corner"), note="a taller flame and body")
+entry(89, "Swallow 16", sym(32, [24, X, 2, S16, 22, N8, 4, 1, 20, 1, 8], first="corner"),
       note="a swallow of 1/16 tips, its wings wide enough to carry the weight above the fork")
 entry(90, "Petal 16", sym(16, [3, X, 6, A, 7, 1, 3], first="corner"), note="tips of 3/16, widest above the middle")
-entry(93, "Petal Left 16", poly(16, [2, 6, 7, 3, 7, 7], [X, Y, 2 * math.sin(math.pi / 8), 2 * math.sin(math.pi / 8), 1, R16]), note="a petal leaning one way")
+entry(93, "Petal Left 16", poly(16, [2, 6, 7, 3, 7, 7], [X, Y, 2 * math.sin(math.pi / 8), 2 * math.sin(math.pi / 8), 1, N8]), note="a petal leaning one way")
 entry(95, "Hexagon 16", sym(32, [X, 10, S2, 12, S2, 10, 1]), note="corners of 5/16 and 3/8")
 entry(96, "U 16 A", sym(32, [A, 20, h, 20, 1, 8, X, 8, B, 12, A, 12, B]),
       note="a shallow cup on a thick foot, so that its inner floor stands clear above the centre")
@@ -163,8 +155,6 @@ entry(123, "Book 16", sym(32, [20, X, 6, S2, 10, H, 12], first="corner"),
 # Twelve and twenty-four (unit 24): Star 24 has tips of 1/8, notches of 5/6,
 # sides 1.165, notches 2 + √2 from the centre; Sun 12 has tips of 1/6 and
 # sides 1.250.
-S24 = 1.1645246645991763
-S12 = 1.249688897773919
 entry(114, "Sunray ²⁄₂₄", kite(24, 2, 4, X, S24), note="in the notch of Star 24")
 entry(115, "Sunray ³⁄₂₄", kite(48, 6, 8, X, S24), note="in the notch of Star 24, wider")
 entry(116, "Candle 24", sym(24, [4, S2, 16, X, 6, A, 9, A, 6], first="corner"), note="a Sun 12 tip for a flame")

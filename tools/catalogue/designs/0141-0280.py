@@ -1,7 +1,7 @@
 # Figures of raw values 141 to 280.
 #
-# Every length is a palette constant named once here, so that figures of one
-# family share their sides bit for bit and glue to the family's stars:
+# Every length is a palette constant, named once in palette.py, so that figures
+# of one family share their sides bit for bit and glue to the family's stars:
 #   octagonal (unit 8, 16 where half a corner is needed): the Sun of side 1,
 #     its centre-to-tip 1 + √2 and centre-to-notch √(2 + √2), the Square of
 #     side 1 + √2;
@@ -12,28 +12,8 @@
 #   five, ten and twenty (unit 20): Sun 10 and the Decastar of side 1, the
 #     Pentagon and Star of side φ.
 
-S2 = SQRT2
-h = S2 / 2                   # 0.707
-H = 1 + h                    # 1.707
-A = 1 + S2                   # 2.414: the Square's side, the Sun's centre-to-tip
-B = 2 + S2                   # 3.414
-C = 2 + 2 * S2               # 4.828
-N8 = math.sqrt(2 + S2)       # 1.848: the Sun's centre-to-notch
-S12 = 1.249688897773919      # the side of Sun 12
-TT12 = 1.7673269879789604    # between two neighbouring tips of Sun 12
-HEX = 1.9711971193069775     # the side of the Hexagon and the Hexstar
-T12 = 0.9148357668252574     # the side of Tristar 1/12
-S16 = 1.5664544973505214     # the side of Star 16
-S24 = 1.1645246645991763     # the side of Star 24
-R3 = math.sqrt(3)
-TAN72 = 3.0776835371752536   # the Decastar's centre-to-notch chord
-R16 = 4.460884994775326      # Star 16's centre-to-tip
-S32 = 2.95462846528022       # the side of Sun 32
-R32 = 8.750340680894675      # Sun 32's centre-to-tip
-W32 = 1.152838837459074      # the base of a Sun 32 tip
-C32 = 0.3901806440322565     # 2 sin(π/16)
-O8 = 1.3065629648763766      # an octagon of side 1, centre to corner
-PHI2 = PHI * PHI             # φ², Sun 10's centre-to-tip
+from palette import (S2, h, H, A, B, C, N8, O8, S16, R16, S32, W32, C32, S12, TT12, HEX, T12, S24, R3,
+                     TAN72)
 
 
 def traced(unit, points, method="traced outline"):
@@ -73,7 +53,6 @@ def upright(unit, half, axis_at="foot", method="symmetric outline"):
         # The foot side runs from the mirror image of the first point.
         points = points[-1:] + points[:-1]
     return traced(unit, points, method=method)
-
 
 
 def polar(radius, degrees, centre=(0.0, 0.0)):

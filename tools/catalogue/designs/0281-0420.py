@@ -1,7 +1,7 @@
 # Figures of raw values 281 to 420.
 #
-# Lengths are named once here so that figures of one family share them bit for
-# bit and glue to the family's stars:
+# Lengths are named once, in palette.py, so that figures of one family share
+# them bit for bit and glue to the family's stars:
 #   octagonal (unit 8, 16 where half a corner is needed): the Sun of side 1,
 #     its centre-to-tip 1 + √2 and centre-to-notch √(2 + √2), the Square of
 #     side 1 + √2;
@@ -16,30 +16,11 @@
 # half(...) draws a figure with a vertical mirror axis from its right half, by
 # the directions of its sides (headings.py).
 
+from palette import S2, h, H, A, B, C, N8, S32, S12, TT12, HEX, T12, Q12, R3, P, P2, TAN72
 from headings import half, loop
 
 
-S2 = SQRT2
-h = S2 / 2                    # 0.707
-H = 1 + h                     # 1.707
-A = 1 + S2                    # 2.414: the Square's side, the Sun's centre-to-tip
-B = 2 + S2                    # 3.414
-C = 2 + 2 * S2                # 4.828
-N8 = math.sqrt(2 + S2)        # 1.848: the Sun's centre-to-notch
-P = PHI
-P2 = PHI * PHI                # φ²: the Decastar's centre-to-notch, Sun 10's centre-to-tip
-TAN54 = 1.3763819204711736    # the Pentagon's centre-to-corner
-TAN72 = 3.0776835371752536
-S12 = 1.249688897773919       # the side of Sun 12
-TT12 = 1.7673269879789604     # between two neighbouring tips of Sun 12
-HEX = 1.9711971193069775      # the side of the Hexagon and the Hexstar
-R3 = math.sqrt(3)
 THREE = 3.0                   # three unit sides
-Q12 = 0.5176380902050415      # 2 sin 15°: the base of a 1/12 triangle of legs 1
-T12 = 0.9148357668252574      # the side of Tristar 1/12
-S16 = 1.5664544973505214      # the side of Star 16
-S32 = 2.95462846528022        # the side of Sun 32
-T32 = 1.152838837459074       # the chord under a Sun 32 tip, between the notches beside it
 
 # ---------------------------------------------------------------- octagonal
 

@@ -1,15 +1,9 @@
 # Figures of raw values 421 to 560.
 #
-# Lengths are named once here so that figures of one family share them bit
-# for bit; every other length comes from the palette through the solver.
+# Lengths are named once, in palette.py, so that figures of one family share
+# them bit for bit; every other length comes from the palette through the solver.
 
-S2 = SQRT2
-OCT_R = 1 + SQRT2                  # the Sun's centre to a tip
-SUN_NOTCH = 1.8477590650225735     # the Sun's centre to a notch
-SUN12 = 1.249688897773919          # the side of Sun 12
-HEX = 1.9711971193069775           # the Hexagon's side
-TAN72 = 3.0776835371752536         # Decastar's centre to a tip
-R3 = 1.7320508075688772            # √3, the foot of Shield 1/12 1/6
+from palette import S2, A, N8, S12, HEX, R3, P2, TAN72, HEPTA
 
 # --- Sectors of the Decastar, as the Sun 10 sectors: two radii through tips.
 for raw, name, j in ((486, "Decastar ¹⁄₅", 2), (487, "Decastar ³⁄₁₀", 3), (488, "Decastar ²⁄₅", 4),
@@ -27,56 +21,56 @@ entry(493, "Decastar ⁹⁄₁₀", s.start(10), note="Decastar cut by two radii
 # --- Pieces of the Sun and of Sun 12.
 # Half the Sun is the sector between two opposite tips; its centre stays a
 # (straight) corner, so that both radii glue to the other sectors of the Sun.
-entry(548, "Half Sun", sector(8, 4, 1.0, OCT_R), note="the Sun cut through two opposite tips")
-entry(547, "Half Sun 12", sector(12, 6, SUN12, 2 + SQRT2), note="Sun 12 cut through two opposite tips")
+entry(548, "Half Sun", sector(8, 4, 1.0, A), note="the Sun cut through two opposite tips")
+entry(547, "Half Sun 12", sector(12, 6, S12, 2 + SQRT2), note="Sun 12 cut through two opposite tips")
 # From a tip radius round to a notch radius, 11/16 of a turn: the cut through
 # a notch is what makes it one-handed.
-entry(467, "Left Sun", poly(16, [2] + [10, 4] * 5 + [5, 11], [OCT_R] + [1.0] * 11 + [SUN_NOTCH]),
+entry(467, "Left Sun", poly(16, [2] + [10, 4] * 5 + [5, 11], [A] + [1.0] * 11 + [N8]),
       note="the Sun from a tip round to a notch, 11/16 of a turn")
 # The Sun drawn out along one line: its four sides in that direction longer.
 entry(521, "Long Sun", poly(8, [2, 5] * 8, [2.0 if i % 8 in (0, 5) else 1.0 for i in range(16)]).start(6),
       note="the Sun stretched: four sides along its length are 2")
-entry(433, "Triangle ⁵⁄₁₂", isosceles(24, 10, SUN12),
+entry(433, "Triangle ⁵⁄₁₂", isosceles(24, 10, S12),
       note="the flat triangle of 5/12 on a Square's side")
 
 # --- The octagonal family: Sun tips (90°, sides 1), notches of 225°, and the
 # long sides 1 + √2 of the Square.
-entry(421, "Long Leaf", sym(8, [1.0, 2, 1.0, 5, 1.0, 3, OCT_R, 3, X, 2]),
+entry(421, "Long Leaf", sym(8, [1.0, 2, 1.0, 5, 1.0, 3, A, 3, X, 2]),
       note="the Leaf on its stem, its blade drawn out by sides of 1 + √2")
 entry(423, "Navette", sym(8, [2, S2, 3, 1.0, 3, S2, 2], first="corner"),
       note="a lens with square tips")
 entry(425, "Cone", sym(8, [1, 2 + SQRT2, 5, 1 / S2, 2, 1.0, 3, X, 3], first="corner"),
       note="a cone of 1/8 holding a rounded scoop")
-entry(435, "Bracket ³⁄₈", sym(8, [OCT_R, 3, OCT_R, 1, 1.0, 3, X, 5, 1.0]),
+entry(435, "Bracket ³⁄₈", sym(8, [A, 3, A, 1, 1.0, 3, X, 5, 1.0]),
       note="a short Bracket: its floor as long as its arms")
-entry(438, "Cap", sym(8, [2 * OCT_R, 2, 1 / S2, 2, 1.0, 6, 1.0, 3, 1.0, 3, X]),
+entry(438, "Cap", sym(8, [2 * A, 2, 1 / S2, 2, 1.0, 6, 1.0, 3, 1.0, 3, X]),
       note="a rounded crown on a wide flat brim")
 entry(439, "Long Tree", sym(8, [S2, 2, 2 + SQRT2, 6, S2, 1, 2.0, 7, 1.0, 1, X, 2]),
       note="the Tree's two tiers, larger, on a long trunk")
 entry(440, "Fin", sym(8, [5, 1 / S2, 3, 1 / S2, 2, X, 1], first="corner"),
       note="a fin of 1/8 with a notched foot, its shoulders low")
-entry(451, "Small Roof", trapezoid(8, 1, OCT_R, 1.0), note="a hip roof of 1/8 over a Square's side")
-entry(453, "Long Twins", sym(8, [2, S2, 3, OCT_R, 3, 1.0, 6, 1.0, 3, OCT_R, 3, S2, 2], first="corner"),
+entry(451, "Small Roof", trapezoid(8, 1, A, 1.0), note="a hip roof of 1/8 over a Square's side")
+entry(453, "Long Twins", sym(8, [2, S2, 3, A, 3, 1.0, 6, 1.0, 3, A, 3, S2, 2], first="corner"),
       note="two long Leaves side by side, fused")
 entry(454, "Accordion", sym(8, [2.0, 3, 1.0, 2, 1.0, 6, 1.0, 2, 1.0, 6, 1.0, 2, 1.0, 3, X]),
       note="bellows of three pleats between two flat ends")
-entry(455, "Wings ¹⁄₈", sym(8, [3, 1.0, 3, OCT_R, 1, X, 5], first="corner"),
+entry(455, "Wings ¹⁄₈", sym(8, [3, 1.0, 3, A, 1, X, 5], first="corner"),
       note="two wings of 1/8 spread from a body")
-entry(459, "Wide Tower", sym(8, [2 * OCT_R, 2, 2 + SQRT2, 2, 1 / S2, 2, 1 / S2, 6, 1 / S2, 6, 1 / S2, 2, X]),
+entry(459, "Wide Tower", sym(8, [2 * A, 2, 2 + SQRT2, 2, 1 / S2, 2, 1 / S2, 6, 1 / S2, 6, 1 / S2, 2, X]),
       note="a wide wall with three merlons")
 entry(460, "Pin", sym(8, [2, 1 / S2, 3, 2 + SQRT2, 5, 1 / S2, 3, 1.0, 3, X, 2], first="corner"),
       note="a long pin under an octagonal head")
-entry(461, "Barrel", sym(8, [S2, 3, 1.0, 3, OCT_R, 3, 1.0, 3, X]),
+entry(461, "Barrel", sym(8, [S2, 3, 1.0, 3, A, 3, 1.0, 3, X]),
       note="an upright barrel, its staves bulging")
 entry(463, "Hourglass", sym(8, [2 + SQRT2, 1, 2.0, 6, 2.0, 1, X]),
       note="two triangles of 1/8 joined at a narrow waist")
-entry(464, "Hand Fan", sym(8, [S2, 2, 1.0, 5, OCT_R, 2, 1.0, 3, X]),
+entry(464, "Hand Fan", sym(8, [S2, 2, 1.0, 5, A, 2, 1.0, 3, X]),
       note="a fan of a quarter turn on a short handle")
-entry(469, "Bracket Sun", sym(8, [1.0, 3, OCT_R, 1, 1.0, 3, X, 6]),
+entry(469, "Bracket Sun", sym(8, [1.0, 3, A, 1, 1.0, 3, X, 6]),
       note="a bracket whose inside takes a Sun tip")
-entry(473, "Cork", sym(8, [OCT_R, 2, S2, 5, 1 / S2, 3, 1 / S2, 2, X]),
+entry(473, "Cork", sym(8, [A, 2, S2, 5, 1 / S2, 3, 1 / S2, 2, X]),
       note="a stopper with a lip")
-entry(515, "Long Cork", sym(8, [OCT_R, 2, 2 + SQRT2, 5, 1 / S2, 3, 1 / S2, 2, X]),
+entry(515, "Long Cork", sym(8, [A, 2, 2 + SQRT2, 5, 1 / S2, 3, 1 / S2, 2, X]),
       note="the Cork with a longer body")
 entry(497, "Scepter", sym(8, [1.0, 2, 2 + SQRT2, 5, 1.0, 2, X, 2]),
       note="a rod under a square jewel")
@@ -86,48 +80,47 @@ entry(522, "Corner", sym(8, [2, 1 + SQRT2, 2, 1.0, 2, X, 5, 1.0], first="corner"
       note="an L of two equal arms, its inner corner cut off; arms short enough that the centre stays inside the cut")
 entry(523, "Half Cross", poly(8, [1, 3, 6, 3, 2, 3, 6, 3, 1], [X] + [1.0] * 8),
       note="the Cross cut through two opposite tips")
-entry(524, "Shovel", sym(8, [1.0, 2, 2 + SQRT2, 6, 1 / S2, 2, OCT_R, 3, X, 2]),
+entry(524, "Shovel", sym(8, [1.0, 2, 2 + SQRT2, 6, 1 / S2, 2, A, 3, X, 2]),
       note="a handle on a pointed blade")
-entry(537, "Headdress", sym(8, [2 * OCT_R, 2, 1.0, 3, 1.0, 5, 1.0, 2, 1.0, 5, 1.0, 2]),
+entry(537, "Headdress", sym(8, [2 * A, 2, 1.0, 3, 1.0, 5, 1.0, 2, 1.0, 5, 1.0, 2]),
       note="half a Sun of feathers on a band")
-entry(556, "Fedora", sym(8, [2 * OCT_R, 2, 1 / S2, 2, 1.0, 6, OCT_R, 1, X, 6]),
+entry(556, "Fedora", sym(8, [2 * A, 2, 1 / S2, 2, 1.0, 6, A, 1, X, 6]),
       note="a wide brim and a tall crown pinched into a dent")
-entry(504, "Star ⁵⁄₈", poly(8, [1, 5, 3, 5] * 4, [OCT_R, OCT_R, 1.0, 1.0] * 4).start(3),
+entry(504, "Star ⁵⁄₈", poly(8, [1, 5, 3, 5] * 4, [A, A, 1.0, 1.0] * 4).start(3),
       note="eight tips, sharp and blunt by turns, between Sun notches")
 
 # --- Fives, tens and twenties: Sun 10 (tips of 1/5, notches of 7/10, sides
 # 1, centre to tip φ²), the Decastar (tips of 3/10, notches of 3/5, sides 1,
 # centre to tip tan 72°, to a notch φ²), the Pentagon and the Star of side φ.
-PHI2 = PHI * PHI
 entry(424, "Arrowhead 10", dart(20, 2, 14, X, 1.0), note="tip and barbs of 1/10 round a Sun 10 notch")
 entry(436, "Twin Peaks ¹⁄₅", sym(20, [X, 4, PHI, 4, 1.0, 14]), note="two Sun 10 tips side by side on a base")
-entry(437, "Wide Drum ¹⁄₅", sym(20, [PHI2, 8, 1.0, 4, 1.0, 8, X]), note="Drum ¹⁄₅ with rims of φ²")
-entry(441, "Sunrise ³⁄₁₀", poly(20, [6, 6, 12, 6, 12, 6, 12, 6, 12, 6, 6], [2 * PHI2] + [1.0] * 10),
+entry(437, "Wide Drum ¹⁄₅", sym(20, [P2, 8, 1.0, 4, 1.0, 8, X]), note="Drum ¹⁄₅ with rims of φ²")
+entry(441, "Sunrise ³⁄₁₀", poly(20, [6, 6, 12, 6, 12, 6, 12, 6, 12, 6, 6], [2 * P2] + [1.0] * 10),
       note="the Decastar above a line through two opposite notches")
 entry(462, "Bouquet ¹⁄₅", sym(20, [4, X, 8, PHI, 4, 1.0, 14, 1.0, 4], first="corner"),
       note="three Sun 10 blooms in a cone")
-entry(466, "Hand ¹⁄₅", sym(20, [X, 6, PHI2, 4, 1.0, 14, 1.0, 4, 1.0, 14]),
+entry(466, "Hand ¹⁄₅", sym(20, [X, 6, P2, 4, 1.0, 14, 1.0, 4, 1.0, 14]),
       note="a palm flaring into four fingers spread like Sun 10 tips")
-entry(471, "Bracket ³⁄₁₀", sym(20, [PHI2, 6, PHI, 4, 1.0, 6, X, 14, 1.0]),
+entry(471, "Bracket ³⁄₁₀", sym(20, [P2, 6, PHI, 4, 1.0, 6, X, 14, 1.0]),
       note="a trough whose arms leave its floor at 3/10")
 entry(472, "Petal ³⁄₁₀", sym(20, [2, X, 8, 1.0, 8, 1.0, 6], first="corner"),
       note="a tip of 1/10 over a base of 3/10")
-entry(474, "Left Petal ¹⁄₅", poly(20, [4, 8, 6, 7, 5], [PHI2, PHI, PHI, X, Y]),
+entry(474, "Left Petal ¹⁄₅", poly(20, [4, 8, 6, 7, 5], [P2, PHI, PHI, X, Y]),
       note="a petal of 1/5 bent to one side")
 entry(494, "Acorn ¹⁄₅ Top", sym(20, [X, 5, 1.0, 4, 1.0, 14, 1.0, 4]),
       note="the cap of an acorn: three Sun 10 tips")
 entry(495, "Petal ¹⁄₅ Top", sym(20, [X, 5, 1.0, 8, 1.0, 4]), note="the tip of a petal of 1/5")
 entry(510, "Roof ²⁄₅", sym(20, [1.0, 8, PHI, 2, X]), note="a low roof of 1/10 slopes, its ridge between corners of 2/5")
-entry(511, "Flat Pentagon", sym(20, [PHI2, 6, 1.0, 6, X, 6]), note="a Pentagon's corners on a long base")
+entry(511, "Flat Pentagon", sym(20, [P2, 6, 1.0, 6, X, 6]), note="a Pentagon's corners on a long base")
 entry(516, "Cork ³⁄₁₀", sym(20, [1.0, 6, 2.0, 14, 1.0, 5, 1.0, 5, X]), note="a tapered cork with a lip")
-entry(518, "Left Decastar ¹⁄₄", poly(20, [3, 12, 6, 12, 6, 6, 5], [TAN72, 1.0, 1.0, 1.0, 1.0, 1.0, PHI2]),
+entry(518, "Left Decastar ¹⁄₄", poly(20, [3, 12, 6, 12, 6, 6, 5], [TAN72, 1.0, 1.0, 1.0, 1.0, 1.0, P2]),
       note="the Decastar from a tip round to a notch, a quarter turn")
-entry(520, "Short Trapezoid ¹⁄₅", trapezoid(20, 4, PHI2, 1.0), note="a low trapezoid of 1/5 on a long base")
+entry(520, "Short Trapezoid ¹⁄₅", trapezoid(20, 4, P2, 1.0), note="a low trapezoid of 1/5 on a long base")
 
 # --- Twelves and twenty-fours: Sun 12 (tips of 1/6, notches of 3/4, sides
 # 1.2497, centre to tip 2 + √2, to a notch 1 + √2), the Hexagon and the
 # Hexstar of side 1.9712, the Triangle and Dodecagon of side 1.
-entry(426, "Small Book ¹⁄₆", sym(24, [16, 1.0, 4, SUN12, 8, X, 8], first="corner"),
+entry(426, "Small Book ¹⁄₆", sym(24, [16, 1.0, 4, S12, 8, X, 8], first="corner"),
       note="Book ¹⁄₆ with pages of 1")
 entry(427, "Bracket ¹⁄₃", sym(24, [1.0, 8, 2 + SQRT2, 4, 1.0, 8, X, 16, 1.0]),
       note="a trough whose arms leave its floor at 1/3")
@@ -140,90 +133,89 @@ entry(517, "Wings ¹⁄₆ b", sym(24, [8, 2 + SQRT2, 4, 1.0, 8, X, 16], first="
 entry(430, "Triple ¹⁄₆", sym(24, [X, 6, 1.0, 10, 1.0, 4, 1.0, 20, S2, 4]),
       note="three Triangle tips on a band")
 entry(442, "Arrowhead 12", dart(24, 4, 16, X, HEX), note="tip of 1/6, barbs of 1/12, a Hexstar notch inside")
-entry(443, "Swallow 12", sym(24, [16, 1.0, 4, OCT_R, 10, X, 4], first="corner"), note="a slender body, a forked tail")
+entry(443, "Swallow 12", sym(24, [16, 1.0, 4, A, 10, X, 4], first="corner"), note="a slender body, a forked tail")
 entry(444, "Gem 12", sym(24, [1.0, 8, 2 + SQRT2, 6, 1.1547005383792515, 10, X]), note="culet, a steep pavilion, crown and table")
-entry(445, "Fin ¹⁄₆", sym(24, [16, SUN12, 6, SUN12, 8, X, 4], first="corner"), note="a fin of 1/6 with a notched foot")
-entry(446, "Gem ⁵⁄₁₂", sym(24, [1.0, 9, OCT_R, 5, 1.1547005383792515, 10, X]), note="a broad gem under a table with corners of 5/12")
-entry(447, "Obtuse Trifolium ⁵⁄₁₂", poly(24, [10, 7, 10, 13] * 3, [OCT_R, 1.0, 1.0, OCT_R] * 3),
+entry(445, "Fin ¹⁄₆", sym(24, [16, S12, 6, S12, 8, X, 4], first="corner"), note="a fin of 1/6 with a notched foot")
+entry(446, "Gem ⁵⁄₁₂", sym(24, [1.0, 9, A, 5, 1.1547005383792515, 10, X]), note="a broad gem under a table with corners of 5/12")
+entry(447, "Obtuse Trifolium ⁵⁄₁₂", poly(24, [10, 7, 10, 13] * 3, [A, 1.0, 1.0, A] * 3),
       note="three lobes with obtuse tips of 7/24")
 entry(449, "Kite ³⁄₁₆", kite(32, 6, 2, 0.8477590650225735, X),
       note="a tip of Hexadecastar ³⁄₁₆ cut out with its centre")
 entry(470, "Drum ¹⁄₆", sym(24, [HEX, 10, 1.0, 4, 1.0, 10, X]), note="rims of the Hexagon's side, sides bulging to 1/6")
-entry(501, "Acorn ¹⁄₃", sym(24, [8, X, 8, HEX, 4, SUN12, 18, SUN12, 4], first="corner"),
+entry(501, "Acorn ¹⁄₃", sym(24, [8, X, 8, HEX, 4, S12, 18, S12, 4], first="corner"),
       note="three Sun 12 tips over a blunt nut")
-entry(512, "Kite ¹⁄₁₂", kite(24, 2, 4, OCT_R, X), note="a tip of 1/12 over a Sun 12 tip")
+entry(512, "Kite ¹⁄₁₂", kite(24, 2, 4, A, X), note="a tip of 1/12 over a Sun 12 tip")
 entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, R3, 11, 0.5, 4, X, 16], first="corner"),
       note="Shield 1/12 1/6 with half as tall a wall: the same foot and notched top")
-entry(532, "Acorn 12 ¹⁄₆", sym(24, [4, X, 10, HEX, 4, SUN12, 18, SUN12, 4], first="corner"),
+entry(532, "Acorn 12 ¹⁄₆", sym(24, [4, X, 10, HEX, 4, S12, 18, S12, 4], first="corner"),
       note="three Sun 12 tips over a pointed nut")
 entry(534, "Trifolium ¹⁄₃", poly(24, [8, 8, 8, 16] * 3, [HEX, 1.0, 1.0, HEX] * 3),
       note="three Hexagon lobes round a point")
-entry(536, "T ¹⁄₃", sym(24, [2 * OCT_R, 4, 1.0, 8, S2, 18, OCT_R, 6, X]),
+entry(536, "T ¹⁄₃", sym(24, [2 * A, 4, 1.0, 8, S2, 18, A, 6, X]),
       note="a bar with ends cut at 1/6 over a stem")
 entry(546, "Bracket 12", sym(24, [2.0, 10, 2 + SQRT2, 2, 0.5176380902050415, 10, X, 14, 2 + SQRT2]),
       note="a shallow trough whose arms leave its floor at 5/12")
 entry(553, "Big Folium ⁵⁄₁₂", sym(24, [4, HEX, 10, 2 + SQRT2, 10, HEX, 4], first="corner"),
       note="a long leaf of Dodecagon corners")
-entry(554, "Kite ¹⁄₆ ⁷⁄₂₄", kite(24, 4, 6, X, SUN12), note="in the notch of Sun 12, its own tip of 1/6")
+entry(554, "Kite ¹⁄₆ ⁷⁄₂₄", kite(24, 4, 6, X, S12), note="in the notch of Sun 12, its own tip of 1/6")
 
 # --- More of the octagonal family.
-entry(452, "Seven Star", poly(16, [9] + [2, 12] * 6 + [2, 9], [SUN_NOTCH] + [OCT_R] * 14),
+entry(452, "Seven Star", poly(16, [9] + [2, 12] * 6 + [2, 9], [N8] + [A] * 14),
       note="the Octastar with one tip taken away")
-entry(456, "Pointy Acorn", sym(16, [2, X, 7, OCT_R, 4, 1.0, 10, 1.0, 4], first="corner"),
+entry(456, "Pointy Acorn", sym(16, [2, X, 7, A, 4, 1.0, 10, 1.0, 4], first="corner"),
       note="three Sun tips over a nut of 1/8")
-entry(457, "Wide Arrow Bow", sym(8, [1.0, 5, 1.0, 2, OCT_R, 2, OCT_R, 2, 1.0, 5, 1.0]),
+entry(457, "Wide Arrow Bow", sym(8, [1.0, 5, 1.0, 2, A, 2, A, 2, 1.0, 5, 1.0]),
       note="a knot between two wide wings that end in arrow points")
 entry(458, "Wide Twin Star", sym(8, [7, 1.3065629648763766, 1, S2, 5, S2, 1, S2, 5, S2, 1, 1.3065629648763766, 7], first="corner"),
       note="two Compass stars fused, farther apart than Twin Star B")
-entry(465, "Fin -A", sym(8, [3, X, 1, 1.0, 5, OCT_R, 1], first="corner"),
+entry(465, "Fin -A", sym(8, [3, X, 1, 1.0, 5, A, 1], first="corner"),
       note="a fin with barbs of 1/8 over a pointed foot")
 entry(496, "Sprout Top", sym(16, [12, X, 4, 1.0, 4, 1 + 1 / S2, 4], first="corner"),
       note="the Sprout's two leaves without their stalk, broader than long so that the centre stays inside the notch")
 entry(498, "Wide Tower ¹⁄₄", sym(8, [X, 2, 2 + SQRT2, 3, 1 + 1 / S2, 2, 1 + 1 / S2, 6]),
       note="a wide wall topped by two large Sun tips")
-entry(500, "Icing", sym(8, [OCT_R, 3, 1.0, 3, 1 / S2, 2, 1 / S2, 6, 1 / S2, 2, 1 / S2, 2, 1 / S2, 6, X]),
+entry(500, "Icing", sym(8, [A, 3, 1.0, 3, 1 / S2, 2, 1 / S2, 6, 1 / S2, 2, 1 / S2, 2, 1 / S2, 6, X]),
       note="the icing of a cupcake, dripping")
 entry(503, "Twin Acorn", sym(8, [6, 1.0, 2, 1.0, 3, 1.0, 6, 1.0, 2, 1.0, 3, X, 2], first="corner"),
       note="two nuts hanging side by side from one roof-shaped cap")
-entry(505, "Shield A2", sym(16, [4, X, 6, 1.0, 5, SUN_NOTCH, 6], first="corner"), note="Shield A's foot under a pointed top")
+entry(505, "Shield A2", sym(16, [4, X, 6, 1.0, 5, N8, 6], first="corner"), note="Shield A's foot under a pointed top")
 entry(508, "Flat Sailboat", sym(8, [2 + SQRT2, 3, 1 / S2, 1, 1.0, 5, X, 2]), note="a long low hull, a low sail")
-entry(513, "Long Bow", sym(8, [1.0, 5, OCT_R, 1, 2 * OCT_R, 1, OCT_R, 5, 1.0]), note="the Bow with longer loops")
-entry(514, "Long Mask", sym(8, [X, 3, S2, 2, OCT_R, 2, 1.0, 6]), note="the Mask drawn out sideways")
-entry(525, "Serrated Leaf", sym(8, [2, OCT_R, 3, 1.0, 3, S2, 6, 1 / S2, 2, S2, 6, 1 / S2, 2, X, 2], first="corner"),
+entry(513, "Long Bow", sym(8, [1.0, 5, A, 1, 2 * A, 1, A, 5, 1.0]), note="the Bow with longer loops")
+entry(514, "Long Mask", sym(8, [X, 3, S2, 2, A, 2, 1.0, 6]), note="the Mask drawn out sideways")
+entry(525, "Serrated Leaf", sym(8, [2, A, 3, 1.0, 3, S2, 6, 1 / S2, 2, S2, 6, 1 / S2, 2, X, 2], first="corner"),
       note="a leaf with two teeth on each upper edge")
-entry(526, "Quasar ¹⁄₄", poly(8, [2, 5] * 8, [OCT_R, OCT_R, 1.0, 1.0] * 4).start(1),
+entry(526, "Quasar ¹⁄₄", poly(8, [2, 5] * 8, [A, A, 1.0, 1.0] * 4).start(1),
       note="the Sun's corners, its tips large and small by turns")
-entry(527, "Twin Bud", sym(8, [1.0, 3, 1.0, 6, 1.0, 2, 1.0, 3, OCT_R, 3, 1.0, 2, 1.0, 6, 1 / S2, 3, X]),
+entry(527, "Twin Bud", sym(8, [1.0, 3, 1.0, 6, 1.0, 2, 1.0, 3, A, 3, 1.0, 2, 1.0, 6, 1 / S2, 3, X]),
       note="two buds back to back, the lower one larger")
 entry(528, "Notch Bouquet", sym(16, [12, 1 / S2, 4, 1 / S2, 10, 1 / S2, 4, 1.0, 7, X, 2], first="corner"),
       note="two blooms either side of a notch, in a cone")
-entry(529, "Ship Star ⁵⁄₈", sym(8, [S2, 3, OCT_R, 1, X, 5, 1.0, 2, 1.0, 6]),
+entry(529, "Ship Star ⁵⁄₈", sym(8, [S2, 3, A, 1, X, 5, 1.0, 2, 1.0, 6]),
       note="a hull under two Sun tips")
-entry(535, "Acorn Compass", sym(8, [3, X, 3, OCT_R, 1, S2, 6, S2, 1], first="corner"),
+entry(535, "Acorn Compass", sym(8, [3, X, 3, A, 1, S2, 6, S2, 1], first="corner"),
       note="three Compass tips over a rounded nut")
-entry(555, "Fingers", sym(8, [2 * OCT_R, 2, OCT_R, 2, 1.0, 2, S2, 6, 1 / S2, 6, OCT_R, 2, X]),
+entry(555, "Fingers", sym(8, [2 * A, 2, A, 2, 1.0, 2, S2, 6, 1 / S2, 6, A, 2, X]),
       note="three square fingers, the middle one longest")
 
 # --- Twelves again.
-entry(422, "Pentastar ¹⁄₁₂ c", sym(24, [2, 1.0, 17, OCT_R, 2, OCT_R, 17, OCT_R, 2, X, 18], first="corner"),
+entry(422, "Pentastar ¹⁄₁₂ c", sym(24, [2, 1.0, 17, A, 2, A, 17, A, 2, X, 18], first="corner"),
       note="five tips of 1/12 round a narrow core")
 entry(531, "Arrow Bow ¹⁄₁₂ ¹⁄₃", sym(24, [1.0, 15, 0.5176380902050415, 8, 2 + SQRT2, 2, 2 + SQRT2, 8, 0.5176380902050415, 15, 1.0]),
       note="a knot between two wings ending in points of 1/12")
-entry(533, "Star ¹⁄₆ 2", poly(24, [4, 15, 2, 15] * 2, [1.0, 1.0, OCT_R, OCT_R] * 2),
+entry(533, "Star ¹⁄₆ 2", poly(24, [4, 15, 2, 15] * 2, [1.0, 1.0, A, A] * 2),
       note="two tips of 1/6 and two of 1/12 between notches of 5/8")
-entry(539, "Trifolium ⁵⁄₁₂ √2", poly(24, [10, 6, 10, 14] * 3, [OCT_R, S2, S2, OCT_R] * 3),
+entry(539, "Trifolium ⁵⁄₁₂ √2", poly(24, [10, 6, 10, 14] * 3, [A, S2, S2, A] * 3),
       note="three pointed lobes of Dodecagon corners")
 entry(540, "Small Trifolium ⁵⁄₁₂", poly(24, [10, 6, 10, 14] * 3, [1.0, 0.5176380902050415, 0.5176380902050415, 1.0] * 3),
       note="three small pointed lobes")
-entry(541, "Big Trifolium ⁵⁄₁₂", poly(24, [10, 10, 10, 10, 10, 14] * 3, [OCT_R, 1.0, 1.0, 1.0, 1.0, OCT_R] * 3),
+entry(541, "Big Trifolium ⁵⁄₁₂", poly(24, [10, 10, 10, 10, 10, 14] * 3, [A, 1.0, 1.0, 1.0, 1.0, A] * 3),
       note="three half Dodecagons round a triangle")
-entry(558, "Helmet ¹⁄₃", sym(24, [6, 1.0, 15, 1.0, 6, OCT_R, 8, X, 8], first="corner").start(6),
+entry(558, "Helmet ¹⁄₃", sym(24, [6, 1.0, 15, 1.0, 6, A, 8, X, 8], first="corner").start(6),
       note="a dome of 1/3 with a nose guard")
 
 # --- Sevens and fourteens: the Heptastar (tips of 3/14, sides 0.8019 over a
 # Heptagon of side 1). A tip taken away leaves its neighbours' sides running
 # straight on along the Heptagon.
-HEPTA = 0.8019377358048383
 entry(559, "Heptastar 3", poly(14, [3, 9, 3, 9, 3, 5, 5, 5], [1 + HEPTA, HEPTA, HEPTA, HEPTA, HEPTA, 1 + HEPTA, 1.0, 1.0]),
       note="the Heptastar keeping three tips side by side")
 entry(542, "Heptastar 3 3", poly(14, [3, 9] * 5 + [3], [1 + 2 * HEPTA] + [HEPTA] * 10),
@@ -244,11 +236,11 @@ entry(502, "Tri Acorn", sym(8, [2, S2, 6, S2, 2, 1.0, 3, 1.0, 6, 1 / S2, 2, 1.0,
       note="three nuts hanging from one roof-shaped cap")
 entry(506, "Bow 2", sym(8, [1.0, 5, S2, 2, 1.0, 2, 1 / S2, 6, 1 / S2, 2, 1.0, 2, S2, 5, X]),
       note="a bow whose loops are doubled")
-entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, OCT_R, 5, X]),
+entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, A, 5, X]),
       note="a skirt whose hem is cut into tabs and points")
 # The thumb on one side and a step down from the index to the little finger
 # make the hand one-handed; the wrist's point is the axis corner.
-entry(544, "Left Hand", poly(8, [3, 2, 3, 5, 2, 5, 2, 2, 6, 2], [Y, OCT_R, OCT_R, S2, S2, S2, 1.0, S2, 1.0, X]).start(6),
+entry(544, "Left Hand", poly(8, [3, 2, 3, 5, 2, 5, 2, 2, 6, 2], [Y, A, A, S2, S2, S2, 1.0, S2, 1.0, X]).start(6),
       note="a mitten: fingers closed to a point, the thumb out to one side, the wrist corner that faces south")
 entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]),
       note="half of a petal with a tip of 1/6 and a foot of 1/4, cut along its length")
