@@ -48,6 +48,16 @@ private:
   GateOperation() = default;
 };
 
+// Leaves the queue one thread and keeps it busy with a gate, so that whatever
+// is added next waits until the gate opens.
+std::shared_ptr<GateOperation> occupyOnlyThread(OperationQueue& queue) {
+  queue.setMaxConcurrentOperationCount(1);
+  auto gate = GateOperation::create();
+  queue.addOperation(gate);
+  gate->started.wait();
+  return gate;
+}
+
 // Records its name when it runs.
 class Recorder {
 public:
@@ -125,10 +135,7 @@ TEST(OperationQueue, RunsNoMoreAtATimeThanItsWidth) {
 
 TEST(OperationQueue, StartsWaitingOperationsByPriorityThenInOrderAdded) {
   const auto queue = OperationQueue::create();
-  queue->setMaxConcurrentOperationCount(1);
-  const auto gate = GateOperation::create();
-  queue->addOperation(gate);
-  gate->started.wait();
+  const auto gate = occupyOnlyThread(*queue);
 
   Recorder recorder;
   const auto a = recorder.add(*queue, "a", QueuePriority::normal);
@@ -149,10 +156,7 @@ TEST(OperationQueue, StartsWaitingOperationsByPriorityThenInOrderAdded) {
 
 TEST(OperationQueue, CancellingLetsWaitingOperationsGoAndAsksRunningOnesToStop) {
   const auto queue = OperationQueue::create();
-  queue->setMaxConcurrentOperationCount(1);
-  const auto gate = GateOperation::create();
-  queue->addOperation(gate);
-  gate->started.wait();
+  const auto gate = occupyOnlyThread(*queue);
   Recorder recorder;
   recorder.add(*queue, "a", QueuePriority::normal);
   const auto single = recorder.add(*queue, "single", QueuePriority::normal);
@@ -182,10 +186,7 @@ TEST(OperationQueue, AnOperationCancelledWhileItIsAddedIsNeverCounted) {
   // The only thread stays busy, so an operation that got in while being
   // cancelled would wait there, counted, until the gate opens.
   const auto queue = OperationQueue::create();
-  queue->setMaxConcurrentOperationCount(1);
-  const auto gate = GateOperation::create();
-  queue->addOperation(gate);
-  gate->started.wait();
+  const auto gate = occupyOnlyThread(*queue);
   Recorder recorder;
   for (int i = 0; i < 2000; ++i) {
     const auto operation = recorder.make("raced");
@@ -210,10 +211,7 @@ TEST(OperationQueue, AnOperationCancelledWhileItIsAddedIsNeverCounted) {
 
 TEST(OperationQueue, DroppingTheQueueCancelsAndWaitsForRunningOperations) {
   auto queue = OperationQueue::create();
-  queue->setMaxConcurrentOperationCount(1);
-  const auto gate = GateOperation::create();
-  queue->addOperation(gate);
-  gate->started.wait();
+  const auto gate = occupyOnlyThread(*queue);
   Recorder recorder;
   const auto waiting = recorder.add(*queue, "waiting", QueuePriority::normal);
   queue.reset();
