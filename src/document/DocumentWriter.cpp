@@ -194,13 +194,10 @@ std::string settingsSection(const DocumentSettings& settings, double angle) {
     s += value;
     s += lineFeed;
   };
-  // The exact remainder, so that saving a loaded document again gives the
-  // same text rather than a rotation that creeps in its last digits.
-  double rotation = std::fmod(d.rotation + angle, 360.0);
-  if (rotation < 0.0)
-    rotation += 360.0;
-  if (rotation >= 360.0)
-    rotation = 0.0;
+  // Ten turns keep the remainder positive for any angle a view is turned by.
+  // Once written, a rotation comes out of this sum unchanged: what is left of
+  // it after the rounding of the first save fits the sum exactly.
+  const double rotation = std::fmod(d.rotation + angle + 3600.0, 360.0);
 
   line("shapeColor", hexString(d.shapeColor));
   line("shapeFactor", number(d.shapeBezierFactor));

@@ -6,11 +6,15 @@
 #include "model/Edge.h"
 #include "model/Graph.h"
 #include "model/Shape.h"
+#include "support/RandomTilings.h"
 #include "support/Tiles.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <map>
+#include <random>
 #include <numbers>
 #include <string>
 
@@ -164,6 +168,108 @@ TEST(DocumentWriter, WritesTilesAsTreesAndFoldsTheStartTile) {
     if (c.withGraph)
       for (const auto& tile : tiles)
         EXPECT_EQ(tile->visited, 1);
+  }
+}
+
+DocumentSettings randomSettings(std::mt19937_64& random) {
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  DocumentSettings s;
+  s.shapeColor = testing::randomTextColor(random);
+  s.shapeBezierFactor = unit(random) * 2.0;
+  s.shapeRadiusLimit = unit(random);
+  s.borderColor = testing::randomTextColor(random);
+  s.borderColor2 = testing::randomTextColor(random);
+  s.borderColor3 = testing::randomTextColor(random);
+  s.borderWidth = unit(random) * 8.0;
+  s.borderWidth2 = unit(random) * 8.0;
+  s.borderWidth3 = 0.0;
+  s.borderLineStyle = random() % 2 == 0;
+  s.borderBezierFactor = unit(random);
+  s.borderRadiusLimit = 1e-7 * unit(random);
+  s.backgroundColor = testing::randomTextColor(random);
+  s.scale = 1.0 + unit(random) * 100.0;
+  s.rotation = unit(random) * 360.0;
+  if (random() % 2 == 0)
+    s.pageBounds = Rect{{unit(random) * 800.0 - 400.0, unit(random) * 800.0 - 400.0},
+                        {50.0 + unit(random) * 500.0, 50.0 + unit(random) * 500.0}};
+  s.crossings = CrossingStatus(random() % 3);
+  s.displayMode = 2 + int(random() % 2);
+  s.metalness = unit(random);
+  s.roughness = unit(random);
+  s.lightAngleX = unit(random) * 90.0;
+  s.lightAngleY = -unit(random) * 90.0;
+  s.lightAngleZ = 1e20 * unit(random);
+  s.ambientColor = testing::randomTextColor(random);
+  s.surfaceZscale = unit(random) * 3.0;
+  s.surfaceRoundness = unit(random);
+  s.ripple = unit(random);
+  s.rippleScale = unit(random) * 10.0;
+  return s;
+}
+
+// Where a point of the drawing shows inside the page frame, as a fraction of
+// the frame's width and height, with the view turned by `rotation` degrees.
+Vec2 placeInFrame(Vec2 point, double rotation, const Rect& frame) {
+  const Vec2 shown = AffineTransform::rotation(rotation * std::numbers::pi / 180.0).apply(point);
+  return {(shown.x - frame.origin.x) / frame.size.x, (shown.y - frame.origin.y) / frame.size.y};
+}
+
+TEST(DocumentWriter, WritesReadTilingsAgainUnchangedWithEveryTileInPlace) {
+  constexpr double tolerance = 1.0 / 512.0;
+  for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+    SCOPED_TRACE(seed);
+    std::mt19937_64 random(seed * 7919);
+    testing::RandomTilingOptions options;
+    options.tiles = 1 + int(random() % 120);
+    options.islands = random() % 3 == 0 ? 0 : int(random() % 4);
+    options.firstAtDefault = random() % 3 != 0;
+    const auto graph = testing::randomTiling(seed, options);
+    const DocumentSettings settings = randomSettings(random);
+
+    const std::string first = documentText(settings, graph->shapes(), graph.get());
+    auto model = OrnivalModel::create();
+    ASSERT_EQ(model->read(first), TextKind::document);
+    ASSERT_EQ(written(model), first);
+    ASSERT_EQ(model->shapes.size(), graph->shapes().size());
+
+    // The reader rebuilds the drawing with the start tile at the default
+    // placement: compare in that frame.
+    const auto& tiles = graph->shapes();
+    const auto start = std::find_if(tiles.begin(), tiles.end(), [](const auto& t) { return t->scale() == 1.0; });
+    const Shape& startTile = start != tiles.end() ? **start : *tiles.front();
+    const AffineTransform rebase =
+        startTile.transformation.inverted()->concatenating(ShapeModel::defaultTransformation());
+
+    std::multimap<int, const Shape*> unmatched;
+    for (const auto& tile : model->shapes)
+      unmatched.emplace(tile->figure()->tool().rawValue(), tile.get());
+    for (const auto& tile : tiles) {
+      const auto& edges = tile->edges();
+      const auto [from, to] = unmatched.equal_range(tile->figure()->tool().rawValue());
+      auto match = to;
+      for (auto it = from; it != to && match == to; ++it) {
+        bool same = true;
+        for (std::size_t k = 0; k < edges.size() && same; ++k)
+          same = (rebase.apply(edges[k]->transformedVertex()) - it->second->edges()[k]->transformedVertex())
+                     .lengthSquared() <= tolerance * tolerance;
+        if (same)
+          match = it;
+      }
+      ASSERT_NE(match, to) << "tile " << tile->index << " is not where it was";
+      const Shape& read = *match->second;
+      EXPECT_EQ(hexString(read.shapeColor()), hexString(tile->shapeColor()));
+      EXPECT_EQ(read.layerIndex, std::max(tile->layerIndex, 0));
+      unmatched.erase(match);
+
+      // The page frame frames the same part of the drawing.
+      if (settings.pageBounds.size.x != 0.0) {
+        const Vec2 before = placeInFrame(edges[0]->transformedVertex(), settings.rotation, settings.pageBounds);
+        const Vec2 after = placeInFrame(read.edges()[0]->transformedVertex(), model->settings.rotation,
+                                        model->settings.pageBounds);
+        EXPECT_NEAR(after.x, before.x, 1e-6);
+        EXPECT_NEAR(after.y, before.y, 1e-6);
+      }
+    }
   }
 }
 
