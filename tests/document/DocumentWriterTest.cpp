@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -89,6 +90,33 @@ struct WriterCase {
   std::vector<std::string> settingsLines;
   bool withGraph = true;
 };
+
+TEST(DocumentWriter, IgnoresACommaDecimalLocale) {
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  bool installed = false;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8", "nl_NL.UTF-8"})
+    if (std::setlocale(LC_ALL, name)) {
+      installed = true;
+      break;
+    }
+  if (!installed)
+    GTEST_SKIP() << "no comma-decimal locale installed";
+  DocumentSettings settings;
+  settings.scale = 12.5;
+  settings.pageBounds = Rect{{-1.5, 2.25}, {100.5, 0.125}};
+  auto tile = rootTile(7);
+  tile->setShapeColor({0.5, 0.25, 1.0, 0.5});
+  const auto graph = Graph::create({tile});
+  const std::string text = documentText(settings, graph->shapes(), graph.get());
+  auto model = OrnivalModel::create();
+  model->read(text);
+  const std::string again = written(model);
+  std::setlocale(LC_ALL, previous.c_str());
+  EXPECT_NE(text.find("\nscale: 12.5\nrotation: 0.0\nbounds: -1.5,2.25,100.5,0.125\n"), std::string::npos);
+  EXPECT_NE(text.find("\ncolors:\n8040FF80\n"), std::string::npos);
+  EXPECT_EQ(opacityString(tile->shapeColor()), "0.5");
+  EXPECT_EQ(again, text);
+}
 
 TEST(DocumentWriter, WritesTilesAsTreesAndFoldsTheStartTile) {
   const double quarter = std::numbers::pi / 2.0;
