@@ -193,9 +193,10 @@ TEST(DocumentWriter, WritesTilesAsTreesAndFoldsTheStartTile) {
     for (const auto& line : c.settingsLines)
       EXPECT_NE(text.find("\n" + line + "\n"), std::string::npos) << line;
     EXPECT_EQ(text.find("bounds:"), std::string::npos);
-    if (c.withGraph)
+    if (c.withGraph) {
       for (const auto& tile : tiles)
         EXPECT_EQ(tile->visited, 1);
+    }
   }
 }
 

@@ -105,7 +105,7 @@ struct ReadCase {
   std::string text;
   TextKind kind;
   const char* tiles;
-  const char* settings;
+  const char* settings = "";
 };
 
 TEST(OrnivalModel, ReadsFileTextsIntoTilesAndSettings) {
@@ -183,7 +183,7 @@ TEST(OrnivalModel, ReadsFileTextsIntoTilesAndSettings) {
     auto model = OrnivalModel::create();
     EXPECT_EQ(model->read(c.text), c.kind);
     EXPECT_EQ(describeTiles(*model), c.tiles);
-    EXPECT_EQ(describeSettings(model->settings), c.settings ? c.settings : "");
+    EXPECT_EQ(describeSettings(model->settings), c.settings);
   }
 }
 
