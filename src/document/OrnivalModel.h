@@ -1,0 +1,92 @@
+#pragma once
+
+#include "document/DocumentSettings.h"
+#include "platform/Color.h"
+#include "platform/Path.h"
+
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace ornival {
+
+class Edge;
+class Shape;
+
+// What a text turned out to be when read.
+enum class TextKind {
+  // Well-formed UTF-8 with a line that begins with "Ornival".
+  document,
+  // Not well-formed UTF-8: nothing of it was read.
+  notUtf8,
+  // Text without a header line: nothing of it was read.
+  notDocument,
+};
+
+// A document read from text: its tiles, placed and glued, the file's colour
+// table and every document setting. The open path copies the settings into
+// the document and hands the tiles to the editor; the file-manager previews
+// draw it.
+//
+// Reading never stops the process and never fails on content: a line the
+// reader cannot use is skipped whole, a field that is not of its syntax
+// leaves its target as it was. Only the text as a whole may be refused (see
+// TextKind), so that opening a file that is no document can say so rather
+// than show an empty window.
+//
+// One thread at a time.
+class OrnivalModel {
+public:
+  static std::shared_ptr<OrnivalModel> create();
+  OrnivalModel(const OrnivalModel&) = delete;
+  OrnivalModel& operator=(const OrnivalModel&) = delete;
+
+  // The tiles in file order; a tile's index is its position.
+  std::vector<std::shared_ptr<Shape>> shapes;
+  // Every side of every tile once collectBorderEdges has run.
+  std::vector<std::shared_ptr<Edge>> borderEdges;
+  // The settings as the file states them.
+  DocumentSettings settings;
+  // The file's colour table, in file order.
+  std::vector<Color> colors;
+  // The drawing's size, set by the SVG export; zero after reading.
+  Rect bounds;
+
+  // The corner factors as the file holds them; tiles get twice these.
+  double shapeFactor() const { return settings.shapeBezierFactor; }
+  double borderFactor() const { return settings.borderBezierFactor; }
+  bool is3D() const { return settings.displayMode == 3; }
+
+  // Parses the whole text and then gives the settings to the tiles. Text that
+  // is not UTF-8 is not looked at. A second read appends to what the first
+  // gave. A byte-order mark before the header is skipped.
+  TextKind read(std::string_view text);
+
+  // Pushes the surface, band, corner and default-colour settings into every
+  // tile; tiles with a colour of their own keep it.
+  void applySettingsToShapes();
+
+  // Gathers every side into borderEdges and glues the sides that lie against
+  // each other; nothing when borderEdges is already filled.
+  void collectBorderEdges();
+
+  // Tiles per figure number (1123 entries, entry 0 unused), counted at the
+  // first call and kept.
+  const std::vector<int>& counts();
+
+private:
+  OrnivalModel() = default;
+
+  struct ReadState;
+  void parseLine(std::string_view line, ReadState& state);
+  bool readRoot(ReadState& state);
+  bool readAttached(const ReadState& state);
+  void readSetting(std::string_view key, std::string_view value);
+  void readColor(Shape& tile, std::string_view field, bool indexed) const;
+  static void readTail(Shape& tile, const std::vector<std::string_view>& fields, std::size_t firstFlag);
+
+  std::optional<std::vector<int>> counts_;
+};
+
+}  // namespace ornival
