@@ -11,9 +11,9 @@ namespace ornival {
 // out, and the document copies one in when a file opens and hands one to the
 // writer when it saves.
 //
-// The colour defaults are single-precision literals widened to double, as the
-// file format's defaults were first written: 0.3f gives 4D where 0.3 would
-// give 4C, and the default text of every file depends on it.
+// The colour defaults are the single-precision literals they were first made
+// of, widened to double. Colours compare exactly, so a new document's colours
+// equal these values to the last bit, not their nearest doubles.
 struct DocumentSettings {
   // The colour of tiles that have none of their own.
   Color shapeColor = Color::white();
