@@ -283,10 +283,8 @@ void Document::fitExport(double pixelsOnLargerSide) {
   const auto height = pixels(page->y * scale);
   if (!std::isfinite(scale) || !width || !height)
     return;
-  notify("exportScale", ChangePhase::prior);
-  exportScale_ = scale;
+  storeExportScale(scale);
   storeExportSize(width, height);
-  notify("exportScale", ChangePhase::after);
 }
 
 void Document::changeExportScale() { fitExport(13500.0); }
