@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace ornival {
+
+// The document's window controller and toolbar as the document sees them.
+// The window controller implements it.
+class DocumentWindow {
+public:
+  virtual ~DocumentWindow() = default;
+
+  enum class CornerFactor { shapeFactor, shapeRadiusLimit, borderFactor, borderRadiusLimit };
+  // Copies a corner factor into the window controller and its toolbar, whose
+  // tool images are then drawn again.
+  virtual void setCornerFactor(CornerFactor factor, double value) = 0;
+  // The labels of the zoom and rotate toolbar items, when they are there.
+  virtual void setScaleLabel(const std::string& label) = 0;
+  virtual void setRotateLabel(const std::string& label) = 0;
+};
+
+}  // namespace ornival
