@@ -1,6 +1,7 @@
 #include "document/Document.h"
 
 #include "document/DocumentEditor.h"
+#include "document/DocumentWriter.h"
 #include "model/Edge.h"
 #include "model/Graph.h"
 #include "model/Shape.h"
@@ -793,6 +794,11 @@ int Document::perimeter() const {
 }
 
 // Files ---------------------------------------------------------------------
+
+std::string Document::documentText(const std::vector<std::shared_ptr<Shape>>& tiles) const {
+  const auto editor = viewController();
+  return ornival::documentText(fileSettings(), tiles, editor ? &editor->graph() : nullptr);
+}
 
 DocumentSettings Document::fileSettings() const {
   DocumentSettings s;

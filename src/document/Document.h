@@ -175,6 +175,10 @@ public:
 
   // The settings to save: the tool colour is the one shown.
   DocumentSettings fileSettings() const;
+  // The text to save: these tiles (the editor's, handed over while the user
+  // waits) with the settings. Without an editor no tile can be placed in a
+  // tree, and only the settings are written; the save path refuses that case.
+  std::string documentText(const std::vector<std::shared_ptr<Shape>>& tiles) const;
   // Takes the settings read from a file through the setters, with undo
   // registration switched off.
   void applyFileSettings(const DocumentSettings& settings);

@@ -551,5 +551,47 @@ TEST(Document, SavesTheToolColourShown) {
   EXPECT_EQ(w.document->fileSettings().shapeColor, red);
 }
 
+// A new document saves the defaults as every file has them; the text is what
+// older readers and our own default settings must agree on.
+TEST(Document, WritesTheDefaultSettingsAsEveryNewFileHasThem) {
+  const auto document = Document::create();
+  EXPECT_EQ(document->documentText({}),
+            "Ornival 0.2\n"
+            "\n"
+            "shapeColor: FFFFFFFF\n"
+            "shapeFactor: 1.0\n"
+            "shapeRadiusLimit: 1.0\n"
+            "borderColor: 000000FF,FFFFFFFF,000000FF\n"
+            "borderWidth: 2.0,0.0,0.0\n"
+            "borderFactor: 1.0\n"
+            "borderRadiusLimit: 1.0\n"
+            "backgroundColor: 1A4DCC00\n"
+            "scale: 20.0\n"
+            "rotation: 0.0\n"
+            "crossings: 0\n"
+            "displayMode: 2\n"
+            "metalness: 0.5\n"
+            "roughness: 0.5\n"
+            "lightAngle: 0.0,0.0,0.0\n"
+            "ambientColor: 999999FF\n"
+            "surfaceZscale: 1.0\n"
+            "surfaceRoundness: 1.0\n"
+            "ripple: 0.0\n"
+            "rippleScale: 0.0\n");
+  EXPECT_EQ(document->fileSettings(), DocumentSettings{});
+}
+
+TEST(Document, SavesTheEditorsTilesWithTheToolColourShown) {
+  Window w;
+  const auto tiles = w.addSquares({false, true});
+  tiles[1]->setShapeColor(red);
+  const std::string text = w.document->documentText(tiles);
+  // The two squares lie side by side unglued: each is a piece of its own, the
+  // second placed one unit to the right of the first.
+  EXPECT_NE(text.find("\nshapes:\n7,1\n\nshapes:\n7,0,0,0,0,0,0,1.0,0.0,0.0,1.0,1.0,0.0\n"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\nshapeColor: FF0000FF\n"), std::string::npos) << text;
+}
+
 }  // namespace
 }  // namespace ornival
