@@ -19,7 +19,11 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-tools-dev
   libgl-dev libosmesa6-dev xvfb xauth
   libgtest-dev libgmock-dev libbenchmark-dev
+  locales
 )
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
 install_missing() {
   local missing=()
@@ -28,10 +32,22 @@ install_missing() {
   done
   [ ${#missing[@]} -eq 0 ] && return
   echo "Installing: ${missing[*]}"
-  local sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -q
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# The number text tests check that a comma-decimal locale leaves numbers
+# alone, and Debian generates only the locales /etc/locale.gen names.
+comma_locale='de_DE.UTF-8 UTF-8'
+generate_comma_locale() {
+  # grep reads all of it: an early exit would fail the pipe.
+  locale -a 2>/dev/null | grep -ix 'de_DE\.utf-\?8' >/dev/null && return
+  echo "Generating the locale ${comma_locale%% *}"
+  if [ -f /etc/locale.gen ]; then
+    "${sudo[@]}" sed -i "s/^# *${comma_locale}\$/${comma_locale}/" /etc/locale.gen
+  fi
+  grep -qsx "$comma_locale" /etc/locale.gen || echo "$comma_locale" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo[@]}" locale-gen --keep-existing
 }
 
 # build <folder> [cmake options…]
@@ -50,6 +66,7 @@ run_tests() {
 
 command=${1:-run}
 install_missing
+generate_comma_locale
 case "$command" in
   setup)
     build "$root/build"

@@ -182,28 +182,76 @@ TEST(OperationQueue, CancellingLetsWaitingOperationsGoAndAsksRunningOnesToStop) 
   EXPECT_EQ(recorder.log(), (std::vector<std::string>{"late"}));
 }
 
+// Busy for a few steps, to set one thread off against another.
+void holdBack(int steps) {
+  [[maybe_unused]] volatile int step = 0;
+  for (int i = 0; i < steps; ++i)
+    step = i;
+}
+
 TEST(OperationQueue, AnOperationCancelledWhileItIsAddedIsNeverCounted) {
   // The only thread stays busy, so an operation that got in while being
   // cancelled would wait there, counted, until the gate opens.
   const auto queue = OperationQueue::create();
   const auto gate = occupyOnlyThread(*queue);
   Recorder recorder;
-  for (int i = 0; i < 2000; ++i) {
-    const auto operation = recorder.make("raced");
-    std::atomic<int> ready = 0;
-    std::thread canceller([&] {
-      ++ready;
-      while (ready < 2) {
-      }
-      operation->cancel();
-    });
-    ++ready;
-    while (ready < 2) {
+  constexpr int rounds = 20000;
+  std::vector<std::shared_ptr<Operation>> raced;
+  for (int i = 0; i < rounds; ++i)
+    raced.push_back(recorder.make("raced"));
+
+  // Round by round, this thread adds an operation while the canceller
+  // cancels it, the one or the other a little later, by an amount that sweeps
+  // back and forth over the rounds. Neither waits long for the other: a round
+  // the canceller missed, off its processor, is let go, so that a busy
+  // machine may weaken the test for a while but never slows it down.
+  const auto delayOf = [](int round, int side) { return std::max(0, side * (round % 101 - 50)) * 40; };
+  std::atomic<int> adding = -1;
+  std::atomic<int> cancelled = -1;
+  std::atomic<bool> finished = false;
+  std::thread canceller([&] {
+    for (int round = -1; !finished;) {
+      if (adding.load() == round)
+        continue;
+      round = adding.load();
+      holdBack(delayOf(round, 1));
+      raced[std::size_t(round)]->cancel();
+      cancelled = round;
     }
-    queue->addOperation(operation);
-    canceller.join();
-    ASSERT_EQ(queue->operationCount(), 1u) << "after " << i << " races";
+  });
+  // Takes the queue's lock and reads the flag all the while, so that each of
+  // the two is now and then held up inside its step: the adding thread
+  // between its look at the flag and its taking the operation in, the
+  // cancelling one between its look for a queue and its setting the flag.
+  std::thread crowd([&] {
+    while (!finished) {
+      static_cast<void>(queue->operationCount());
+      if (const int round = adding.load(); round >= 0)
+        static_cast<void>(raced[std::size_t(round)]->isCancelled());
+    }
+  });
+
+  std::size_t counted = 1;
+  int races = 0;
+  for (int round = 0; round < rounds && counted == 1; ++round) {
+    adding = round;
+    holdBack(delayOf(round, -1));
+    queue->addOperation(raced[std::size_t(round)]);
+    // A moment's grace, far longer than a cancel takes on a free processor.
+    for (int wait = 0; wait < 20000 && cancelled.load() < round; ++wait) {
+    }
+    if (cancelled.load() < round) {
+      raced[std::size_t(round)]->cancel();
+      continue;
+    }
+    ++races;
+    counted = queue->operationCount();
   }
+  finished = true;
+  canceller.join();
+  crowd.join();
+  EXPECT_EQ(counted, 1u) << "after " << races << " races";
+
   gate->released = true;
   queue->waitUntilAllOperationsAreFinished();
   EXPECT_TRUE(recorder.log().empty());

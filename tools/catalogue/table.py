@@ -22,7 +22,7 @@ TABLE = os.path.join(ROOT, "src", "figures", "catalogue", "CatalogueEntry.cpp")
 LOCK = os.path.join(HERE, ".lock")
 
 ROW = re.compile(r'^(?P<indent>\s*)\{(?P<raw>\d+), "(?P<name>[^"]*)", (?P<heading>\w+), (?P<scale>\w+), '
-                 r'(?P<axis>setupAxis|vertex\(\d+\)|edge\(\d+\)), (?P<recipe>.*)\},\s*$')
+                 r'(?P<axis>setupAxis|vertex\(\d+\)|edge\(\d+\)), "(?P<recipe>[^"]*)"\},\s*$')
 CALL = re.compile(r"^(?P<kind>\w+)\((?P<args>.*)\)$")
 
 
@@ -52,7 +52,7 @@ class Row:
 
     def text(self, recipe):
         axis = "setupAxis" if self.axis is None else "%s(%d)" % self.axis
-        return '%s{%d, "%s", %s, %s, %s, %s},\n' % (
+        return '%s{%d, "%s", %s, %s, %s, "%s"},\n' % (
             self.indent, self.raw, self.name, self.heading,
             "scaleable" if self.scaleable else "fixedSize", axis, recipe)
 

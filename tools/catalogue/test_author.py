@@ -66,7 +66,7 @@ class ShapeTest(unittest.TestCase):
         rows = {}
         for recipe, shape in (("sector(8, 2, 1.0, 2.414213562373095)", families.sector(8, 2, 1.0, 2.414213562373095)),
                               ("rhombus(1, 5, 1.618033988749895)", families.rhombus(1, 5, 1.618033988749895))):
-            row = table.Row(0, table.ROW.match('  {7, "X", south, scaleable, setupAxis, %s},\n' % recipe))
+            row = table.Row(0, table.ROW.match('  {7, "X", south, scaleable, setupAxis, "%s"},\n' % recipe))
             built = table.evaluate({7: row})[7]
             self.assertEqual((built.dividends, built.lengths), shape.outline())
 
@@ -75,7 +75,7 @@ class IconStandingTest(unittest.TestCase):
     def test_warns_when_the_notch_of_a_dart_is_its_axis_and_sits_at_or_past_the_centre(self):
         # Darts stood on their notch (vertex 2): the deeper the notch, the
         # nearer the mean of the four corners comes to it, and then passes it.
-        row = table.Row(0, table.ROW.match('  {7, "X", south, fixedSize, vertex(2), polygon({}, {})},\n'))
+        row = table.Row(0, table.ROW.match('  {7, "X", south, fixedSize, vertex(2), "polygon({}, {})"},\n'))
         for tip, reflex, a, expected in ((1, 5, 2.414213562373095, None),     # notch well clear of the centre
                                          (1, 13, 2.414213562373095, "unstable"),  # 4% of the radius away
                                          (2, 12, 1.8477590650225735, "on its head")):  # the centre past the notch
