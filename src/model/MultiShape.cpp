@@ -159,6 +159,24 @@ void chainRuns(const std::vector<std::shared_ptr<Edges>>& runs) {
   }
 }
 
+// Whether the border goes all the way round: each side ends where the next
+// one starts, the last where the first starts, and no side collapses to a
+// point. A group whose runs failed to chain (joins whose ends lie apart, as a
+// damaged file can hold) keeps a stretch of sides that ends nowhere; laid on
+// an edge, such a figure has no side to lay.
+bool closesAround(const std::vector<std::shared_ptr<Edge>>& border) {
+  if (border.size() < 3)
+    return false;
+  for (std::size_t i = 0; i < border.size(); ++i) {
+    const Edge& side = *border[i];
+    const Vec2 start = side.transformedVertex();
+    const Vec2 end = side.transformedEnd();
+    if (!chains(end, border[(i + 1) % border.size()]->transformedVertex()) || !((end - start).lengthSquared() > 0.0))
+      return false;
+  }
+  return true;
+}
+
 // Twice the signed area of a closed polygon: positive counter-clockwise.
 double doubledArea(const std::vector<Vec2>& points) {
   double sum = 0.0;
@@ -173,6 +191,10 @@ std::shared_ptr<MultiShape> MultiShape::create(std::shared_ptr<Shape> selected,
                                                std::vector<std::shared_ptr<Shape>> templates) {
   std::shared_ptr<MultiShape> group(new MultiShape(std::move(selected), std::move(templates)));
   group->figure_->setVertices(group->traceBorder());
+  // Refused before anyone sees it: the current group stays, and no search is
+  // ever handed an outline that does not close.
+  if (!closesAround(group->border_))
+    return nullptr;
   // No rotational symmetry is assumed, so every side is tried for candidates.
   group->figure_->setVariantCount(static_cast<int>(group->figure_->vertices().size()));
   group->figure_->setCenter(group->selected_->center() * figureUnitsPerTilingUnit);

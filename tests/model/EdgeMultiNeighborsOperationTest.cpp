@@ -181,6 +181,18 @@ TEST_F(EdgeMultiNeighbors, CandidatesKnowWhetherTheyCarryOnTheirParent) {
   }
 }
 
+// A selection whose joins lie apart (a damaged file) makes no group: the
+// group before it stays current, and the search, which lays the current
+// group's sides on the edge, meets only that one's closed outline.
+TEST_F(EdgeMultiNeighbors, ASelectionWhoseOutlineDoesNotCloseNeverReachesTheSearch) {
+  const auto sound = domino();
+  const auto [left, right] = testing::pairAcrossAGap(testing::unitSquare(), 0.5, 0.0);
+  EXPECT_EQ(MultiShape::create(left, {left, right}), nullptr);
+  ASSERT_EQ(MultiShape::current(), sound);
+  const auto tile = testing::placedTile(testing::unitSquare());
+  EXPECT_EQ(offsetsOf(run(tile->edges()[1], MultiShape::current())), (std::vector<std::int64_t>{0, 1, 2, 3, 4, 5}));
+}
+
 TEST_F(EdgeMultiNeighbors, MisuseStops) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   const auto tile = testing::placedTile(testing::unitSquare());

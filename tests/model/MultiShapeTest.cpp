@@ -196,30 +196,52 @@ TEST_F(MultiShapeTest, TilesNotReachedFromTheAnchorLeaveTheGroup) {
 TEST_F(MultiShapeTest, RunEndsChainOnlyWithinTheToleranceSquared) {
   // Two squares glued across a gap: the second one's corners lie off the
   // first's by (dx, dy) tiling units. Chained, the outline is the pair's six
-  // corners; unchained, only the first square's lone bottom side is left.
+  // corners; unchained, it does not close and no group is made: the group
+  // made before stays current.
   const struct {
     double dx;
     double dy;
-    std::size_t corners;
+    bool chained;
   } cases[] = {
-      {0.0, 0.0, 6},
-      {0.0441, 0.0, 6},
-      {0.0, -0.0441, 6},
-      {0.0443, 0.0, 1},
+      {0.0, 0.0, true},
+      {0.0441, 0.0, true},
+      {0.0, -0.0441, true},
+      {0.0443, 0.0, false},
       // 2^-5 on both axes is 2^-9 squared, exactly the limit, which fails.
-      {0.03125, 0.03125, 1},
-      {0.03125, 0.03125 - 1.0 / (1 << 20), 6},
+      {0.03125, 0.03125, false},
+      {0.03125, 0.03125 - 1.0 / (1 << 20), true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.dx) + ", " + ::testing::PrintToString(c.dy));
-    const auto left = testing::placedTile(square());
-    const auto right = Shape::create(square());
-    right->transformation = AffineTransform{20.0, 0.0, 0.0, 20.0, 20.0 + c.dx, c.dy};
-    right->updateTransformedGeometry();
-    testing::glue(left->edges()[1], right->edges()[3]);
+    const Tiles before = squaresAt({{0, 0}});
+    const auto earlier = MultiShape::create(before.front(), before);
+    const auto [left, right] = testing::pairAcrossAGap(square(), c.dx, c.dy);
     const auto group = MultiShape::create(left, {left, right});
-    EXPECT_EQ(group->figure()->vertices().size(), c.corners);
-    EXPECT_EQ(group->border().size(), c.corners);
+    if (c.chained) {
+      ASSERT_NE(group, nullptr);
+      EXPECT_EQ(group->figure()->vertices().size(), 6u);
+      EXPECT_EQ(group->border().size(), 6u);
+      EXPECT_EQ(MultiShape::current(), group);
+    } else {
+      EXPECT_EQ(group, nullptr);
+      EXPECT_EQ(MultiShape::current(), earlier);
+    }
+  }
+}
+
+// Outlines that cannot be laid against an edge are refused as well: one with
+// no free side, where the tiles' joins close on themselves, and a square
+// flattened onto a line, whose upright sides shrink to points.
+TEST_F(MultiShapeTest, AGroupWithoutASideToLayIsRefused) {
+  const auto ring = testing::placedTile(square());
+  testing::glue(ring->edges()[0], ring->edges()[2]);
+  testing::glue(ring->edges()[1], ring->edges()[3]);
+  const auto flat = Shape::create(square());
+  flat->transformation = AffineTransform{20.0, 0.0, 0.0, 0.0, 5.0, 5.0};
+  flat->updateTransformedGeometry();
+  for (const auto& tile : {ring, flat}) {
+    EXPECT_EQ(MultiShape::create(tile, {tile}), nullptr);
+    EXPECT_EQ(MultiShape::current(), nullptr);
   }
 }
 
