@@ -345,20 +345,26 @@ void Graph::computeSpin() {
     return;
   resetAllVisited();
   // The label is the walk's depth, counting group joins as no step: its
-  // parity is the tile's.
-  const auto& first = shapes_.front();
-  first->visited = 1;
-  std::vector<std::shared_ptr<Shape>> stack{first};
-  while (!stack.empty()) {
-    const auto shape = std::move(stack.back());
-    stack.pop_back();
-    shape->spin = shape->visited % 2 == 0;
-    for (const auto& edge : shape->edges()) {
-      auto other = partner(*edge);
-      if (!other || other->visited != unreached)
-        continue;
-      other->visited = edge->isGroupJoin ? shape->visited : shape->visited + 1;
-      stack.push_back(std::move(other));
+  // parity is the tile's. Every piece is walked from its first tile in list
+  // order, the first piece from tile 0, so a piece keeps its parity however
+  // the pieces before it change.
+  std::vector<std::shared_ptr<Shape>> stack;
+  for (const auto& start : shapes_) {
+    if (start->visited != unreached)
+      continue;
+    start->visited = 1;
+    stack.push_back(start);
+    while (!stack.empty()) {
+      const auto shape = std::move(stack.back());
+      stack.pop_back();
+      shape->spin = shape->visited % 2 == 0;
+      for (const auto& edge : shape->edges()) {
+        auto other = partner(*edge);
+        if (!other || other->visited != unreached)
+          continue;
+        other->visited = edge->isGroupJoin ? shape->visited : shape->visited + 1;
+        stack.push_back(std::move(other));
+      }
     }
   }
 }
