@@ -3,6 +3,8 @@
 #include "figures/catalogue/Shapes.h"
 #include "model/Edge.h"
 #include "model/Shape.h"
+#include "platform/Geometry.h"
+#include "platform/Material.h"
 #include "platform/ShapeLayer.h"
 #include "support/Figures.h"
 #include "support/TileGrids.h"
@@ -458,11 +460,19 @@ TEST(Graph, InvertColorsTakesTheSelectionOrElseEveryTile) {
   const auto& tiles = graph->shapes();
   tiles[1]->setShapeColor(quarter);
   tiles[2]->marked = true;
+  for (const auto& tile : tiles)
+    tile->makeGeometry();
+  // The solid wears the colour the tile has now, inverted or not.
+  const auto expectMaterialFollowsColour = [&] {
+    for (const auto& tile : tiles)
+      EXPECT_EQ(tile->geometry()->firstMaterial()->diffuse, tile->shapeColor()) << tile->index;
+  };
   graph->invertColors();
   EXPECT_EQ(tiles[0]->shapeColor(), Color::white());
   EXPECT_EQ(tiles[1]->shapeColor(), quarter);
   EXPECT_EQ(tiles[2]->shapeColor(), Color::black());
   EXPECT_EQ(tiles[2]->layer()->fillColor(), Color::black());
+  expectMaterialFollowsColour();
 
   tiles[2]->marked = false;
   graph->invertColors();
@@ -470,6 +480,7 @@ TEST(Graph, InvertColorsTakesTheSelectionOrElseEveryTile) {
   EXPECT_EQ(tiles[1]->shapeColor(), inverted);
   EXPECT_EQ(tiles[1]->layer()->fillColor(), inverted);
   EXPECT_EQ(tiles[2]->shapeColor(), Color::white());
+  expectMaterialFollowsColour();
 }
 
 TEST(Graph, VertexCountTakesSharedCornersOnce) {

@@ -193,6 +193,26 @@ TEST_F(MultiShapeTest, TilesNotReachedFromTheAnchorLeaveTheGroup) {
   EXPECT_EQ(group->figure()->vertices().size(), 6u);
 }
 
+// A tile the walk reaches may still carry a label from an earlier trace (1)
+// or another walk: it must be walked all the same, or its sides are lost.
+TEST_F(MultiShapeTest, StaleLabelsOfReachedTilesAreCleared) {
+  for (const int stale : {1, 7}) {
+    for (const std::size_t at : {std::size_t(1), std::size_t(2)}) {
+      SCOPED_TRACE(::testing::Message() << "label " << stale << " on tile " << at);
+      const Tiles tiles = squaresAt({{0, 0}, {1, 0}, {2, 0}});
+      tiles[at]->visited = stale;
+      const auto group = MultiShape::create(tiles[0], tiles);
+      if (group == nullptr) {
+        ADD_FAILURE() << "refused";
+        continue;
+      }
+      EXPECT_EQ(group->templates(), tiles);
+      EXPECT_EQ(group->figure()->vertices().size(), 8u);
+      expectBorderFollowsOutline(*group);
+    }
+  }
+}
+
 TEST_F(MultiShapeTest, RunEndsChainOnlyWithinTheToleranceSquared) {
   // Two squares glued across a gap: the second one's corners lie off the
   // first's by (dx, dy) tiling units. Chained, the outline is the pair's six
@@ -417,6 +437,25 @@ TEST(MultiShapeDeathTest, AnchorMustBeOneOfTheTemplates) {
   const Tiles tiles = squaresAt({{0, 0}, {1, 0}});
   EXPECT_DEATH(MultiShape::create(nullptr, tiles), "");
   EXPECT_DEATH(MultiShape::create(testing::placedTile(square()), tiles), "");
+}
+
+// Joins of a group link its own tiles only; one that leads out of it, or to a
+// tile that is gone, is a programming error, even where the stranger's index
+// happens to name a template.
+TEST(MultiShapeDeathTest, MirroringAGroupWithAJoinLeavingItStops) {
+  const Tiles tiles = squaresAt({{0, 0}, {1, 0}});
+  const auto group = MultiShape::create(tiles[0], tiles);
+  ASSERT_NE(group, nullptr);
+  const auto stranger = testing::tileAt(square(), AffineTransform::translation(2, 0));
+  stranger->index = 0;
+  testing::glue(tiles[1]->edges()[1], stranger->edges()[3]);
+  EXPECT_DEATH(group->mirrored(), "");
+
+  std::shared_ptr<Edge> orphan = testing::tileAt(square(), AffineTransform::translation(2, 0))->edges()[3];
+  ASSERT_TRUE(orphan->shape.expired());
+  testing::glue(tiles[1]->edges()[1], orphan);
+  EXPECT_DEATH(group->mirrored(), "");
+  MultiShape::resetCurrent();
 }
 
 }  // namespace
