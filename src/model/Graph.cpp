@@ -4,6 +4,7 @@
 #include "figures/catalogue/Shapes.h"
 #include "model/Edge.h"
 #include "model/Shape.h"
+#include "platform/Grid.h"
 #include "platform/ParallelFor.h"
 #include "platform/Precondition.h"
 
@@ -22,9 +23,6 @@ constexpr int unreached = 0;
 constexpr int markedLabel = 1;
 constexpr int handledLabel = 3;
 constexpr int firstRegion = 9;
-
-// Both ends of two sides glued together lie closer than 1/512.
-constexpr double joinTolerance = 1.0 / 262144.0;  // 2^-18, squared
 
 bool isMarked(const Shape& shape) { return shape.status() == ShapeStatus::marked; }
 
@@ -425,8 +423,9 @@ void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
   }
 
   const auto fits = [&](std::size_t a, std::size_t b) {
-    return (sides[a].end - sides[b].start).lengthSquared() < joinTolerance &&
-           (sides[a].start - sides[b].end).lengthSquared() < joinTolerance;
+    // Both ends of two sides glued together lie closer than 1/512.
+    return (sides[a].end - sides[b].start).lengthSquared() < gridToleranceSquared &&
+           (sides[a].start - sides[b].end).lengthSquared() < gridToleranceSquared;
   };
   std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
   pairs.reserve(count / 2);

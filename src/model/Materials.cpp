@@ -1,6 +1,7 @@
 #include "model/Materials.h"
 
 #include "model/SurfaceShader.h"
+#include "platform/Grid.h"
 #include "platform/Precondition.h"
 
 #include <cmath>
@@ -19,7 +20,7 @@ std::shared_ptr<Material>& storedBaseMaterial() {
 
 // A band too narrow to see gets a width that the band test, which compares
 // with a height that is never negative, never passes.
-double shaderBandWidth(const LineAttribute& band) { return band.width < 1.0 / 512.0 ? -1.0 : band.width * 0.025; }
+double shaderBandWidth(const LineAttribute& band) { return band.width < gridTolerance ? -1.0 : band.width * 0.025; }
 
 bool isFinite(const Color& c) {
   return std::isfinite(c.red) && std::isfinite(c.green) && std::isfinite(c.blue) && std::isfinite(c.alpha);

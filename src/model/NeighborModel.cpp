@@ -2,6 +2,7 @@
 
 #include "figures/PlaneGeometry.h"
 #include "model/Edge.h"
+#include "platform/Grid.h"
 #include "platform/Precondition.h"
 
 #include <cmath>
@@ -9,9 +10,6 @@
 namespace ornival {
 
 namespace {
-
-constexpr double axisTolerance = 1.0 / 512.0;
-constexpr double coincidenceSquared = 1.0 / 262144.0;  // 2^-18
 
 // One end of the shared side, at `corner`, where the candidate's side from
 // `corner` to `own` meets the parent's side from `corner` to `other`. `far` is
@@ -21,7 +19,7 @@ constexpr double coincidenceSquared = 1.0 / 262144.0;  // 2^-18
 bool endPasses(Vec2 corner, Vec2 own, Vec2 other, Vec2 far, Vec2 axisFrom) {
   if (turnDirection(corner, own, other) != 0)
     return turnDirection(corner, own, far) == 0;
-  const bool alongX = std::abs(axisFrom.x - corner.x) > axisTolerance;
+  const bool alongX = std::abs(axisFrom.x - corner.x) > gridTolerance;
   const double ownStep = alongX ? own.x - corner.x : own.y - corner.y;
   const double otherStep = alongX ? other.x - corner.x : other.y - corner.y;
   // Leaving the corner in opposite directions, the two sides carry on each
@@ -29,7 +27,7 @@ bool endPasses(Vec2 corner, Vec2 own, Vec2 other, Vec2 far, Vec2 axisFrom) {
   // when they end together.
   if (std::signbit(ownStep) != std::signbit(otherStep))
     return true;
-  return (own - other).lengthSquared() <= coincidenceSquared;
+  return (own - other).lengthSquared() <= gridToleranceSquared;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "model/ShapeModel.h"
 
 #include "model/Edge.h"
+#include "platform/Grid.h"
 #include "platform/Precondition.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 namespace ornival {
 
 namespace {
-constexpr double boundsMargin = 1.0 / 512.0;
 constexpr double canvasUnitsPerFigureUnit = 20.0;
 }  // namespace
 
@@ -72,7 +72,7 @@ Line ShapeModel::computeBounds() const {
     lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
     hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
   }
-  return {lo - Vec2{boundsMargin, boundsMargin}, hi + Vec2{boundsMargin, boundsMargin}};
+  return {lo - Vec2{gridTolerance, gridTolerance}, hi + Vec2{gridTolerance, gridTolerance}};
 }
 
 const std::vector<Line>& ShapeModel::border() const {
