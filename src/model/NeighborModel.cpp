@@ -54,15 +54,10 @@ void NeighborModel::setParent(const std::shared_ptr<Edge>& edge, const ParentSid
 void NeighborModel::place(int side, const ParentSide& parent) {
   const auto& vertices = figure()->vertices();
   ORNIVAL_PRECONDITION(side >= 0 && std::size_t(side) < vertices.size());
-  const Vec2 v = vertices[std::size_t(side)];
-  const Vec2 w = vertices[(std::size_t(side) + 1) % vertices.size()];
-  const Vec2 along = w - v;
-  const AffineTransform sideFrame{along.x, along.y, -along.y, along.x, v.x, v.y};
-  const Vec2 back = parent.start - parent.end;
-  const AffineTransform parentFrame{back.x, back.y, -back.y, back.x, parent.end.x, parent.end.y};
-  const auto fromSide = sideFrame.inverted();
-  ORNIVAL_PRECONDITION(fromSide.has_value());
-  transformation = fromSide->concatenating(parentFrame);
+  const auto laid = layOnSide(vertices[std::size_t(side)], vertices[(std::size_t(side) + 1) % vertices.size()],
+                              parent.start, parent.end);
+  ORNIVAL_PRECONDITION(laid.has_value());
+  transformation = *laid;
   updateTransformedGeometry();
 }
 

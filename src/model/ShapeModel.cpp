@@ -21,6 +21,20 @@ ShapeModel::ShapeModel(std::shared_ptr<const Figure> figure) : figure_(std::move
   ORNIVAL_PRECONDITION(figure_ != nullptr);
 }
 
+AffineTransform backAlongSide(Vec2 sideStart, Vec2 sideEnd) {
+  const Vec2 back = sideStart - sideEnd;
+  return {back.x, back.y, -back.y, back.x, sideEnd.x, sideEnd.y};
+}
+
+std::optional<AffineTransform> layOnSide(Vec2 from, Vec2 to, Vec2 sideStart, Vec2 sideEnd) {
+  const Vec2 along = to - from;
+  const AffineTransform ownFrame{along.x, along.y, -along.y, along.x, from.x, from.y};
+  const auto fromOwnFrame = ownFrame.inverted();
+  if (!fromOwnFrame)
+    return std::nullopt;
+  return fromOwnFrame->concatenating(backAlongSide(sideStart, sideEnd));
+}
+
 const AffineTransform& ShapeModel::defaultTransformation() {
   static const AffineTransform transform =
       AffineTransform::scale(canvasUnitsPerFigureUnit, canvasUnitsPerFigureUnit);
