@@ -95,6 +95,8 @@ public:
   // Distinct corner points over all tiles, compared on the 1/512 grid.
   int vertexCount() const;
 
+  // The crossing bands, both forms, are defined in Crossings.cpp.
+  //
   // The band pieces that show crossings as interlaced: at every crossing two
   // quadrilaterals along one of its two lines, covering the band of half-width
   // w from where it overlaps the other line's band out to where a band of
