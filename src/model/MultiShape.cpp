@@ -159,19 +159,19 @@ void chainRuns(const std::vector<std::shared_ptr<Edges>>& runs) {
   }
 }
 
-// Whether the border goes all the way round: each side ends where the next
-// one starts, the last where the first starts, and no side collapses to a
-// point. A group whose runs failed to chain (joins whose ends lie apart, as a
-// damaged file can hold) keeps a stretch of sides that ends nowhere; laid on
-// an edge, such a figure has no side to lay.
-bool closesAround(const std::vector<std::shared_ptr<Edge>>& border) {
-  if (border.size() < 3)
+// Whether the border goes all the way round, each side ending where the next
+// one starts and the last where the first starts, and each side of the
+// outline can be laid on an edge (it has a length, not too large to measure).
+// A group whose runs failed to chain (joins whose ends lie apart, as a damaged
+// file can hold) keeps a stretch of sides that ends nowhere; laid on an edge,
+// such a figure has no side to lay.
+bool closesAround(const std::vector<std::shared_ptr<Edge>>& border, const std::vector<Vec2>& outline) {
+  if (border.size() < 3 || outline.size() != border.size())
     return false;
   for (std::size_t i = 0; i < border.size(); ++i) {
-    const Edge& side = *border[i];
-    const Vec2 start = side.transformedVertex();
-    const Vec2 end = side.transformedEnd();
-    if (!chains(end, border[(i + 1) % border.size()]->transformedVertex()) || !((end - start).lengthSquared() > 0.0))
+    const std::size_t after = (i + 1) % border.size();
+    if (!chains(border[i]->transformedEnd(), border[after]->transformedVertex()) ||
+        !layOnSide(outline[i], outline[after], {0.0, 0.0}, {1.0, 0.0}).has_value())
       return false;
   }
   return true;
@@ -193,7 +193,7 @@ std::shared_ptr<MultiShape> MultiShape::create(std::shared_ptr<Shape> selected,
   group->figure_->setVertices(group->traceBorder());
   // Refused before anyone sees it: the current group stays, and no search is
   // ever handed an outline that does not close.
-  if (!closesAround(group->border_))
+  if (!closesAround(group->border_, group->figure_->vertices()))
     return nullptr;
   // No rotational symmetry is assumed, so every side is tried for candidates.
   group->figure_->setVariantCount(static_cast<int>(group->figure_->vertices().size()));

@@ -250,8 +250,9 @@ TEST_F(MultiShapeTest, RunEndsChainOnlyWithinTheToleranceSquared) {
 }
 
 // Outlines that cannot be laid against an edge are refused as well: one with
-// no free side, where the tiles' joins close on themselves, and a square
-// flattened onto a line, whose upright sides shrink to points.
+// no free side, where the tiles' joins close on themselves, a square
+// flattened onto a line, whose upright sides shrink to points, and one so
+// large that its sides' squares overflow.
 TEST_F(MultiShapeTest, AGroupWithoutASideToLayIsRefused) {
   const auto ring = testing::placedTile(square());
   testing::glue(ring->edges()[0], ring->edges()[2]);
@@ -259,7 +260,11 @@ TEST_F(MultiShapeTest, AGroupWithoutASideToLayIsRefused) {
   const auto flat = Shape::create(square());
   flat->transformation = AffineTransform{20.0, 0.0, 0.0, 0.0, 5.0, 5.0};
   flat->updateTransformedGeometry();
-  for (const auto& tile : {ring, flat}) {
+  const auto huge = Shape::create(square());
+  huge->transformation = AffineTransform::scale(1e200, 1e200);
+  huge->updateTransformedGeometry();
+  for (const auto& tile : {ring, flat, huge}) {
+    SCOPED_TRACE(tile == ring ? "ring" : tile == flat ? "flat" : "huge");
     EXPECT_EQ(MultiShape::create(tile, {tile}), nullptr);
     EXPECT_EQ(MultiShape::current(), nullptr);
   }
