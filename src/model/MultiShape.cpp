@@ -66,7 +66,18 @@ public:
 private:
   static constexpr double cellsPerUnit = 16.0;  // cells of 1/16 > 0.0442
 
-  static std::int64_t cellOf(double v) { return static_cast<std::int64_t>(std::floor(v * cellsPerUnit)); }
+  // Cells beyond ±2^52 (and those of NaN) are folded into the outermost
+  // ones, so that no coordinate of a damaged file overflows the cell number;
+  // points that far out share a few cells and are measured against each other.
+  static constexpr double outermostCell = 0x1p52;
+  static std::int64_t cellOf(double v) {
+    double cell = std::floor(v * cellsPerUnit);
+    if (!(cell >= -outermostCell))
+      cell = -outermostCell;
+    else if (cell > outermostCell)
+      cell = outermostCell;
+    return static_cast<std::int64_t>(cell);
+  }
   static std::size_t key(std::int64_t x, std::int64_t y) { return combineHash(std::hash<std::int64_t>{}(x), y); }
 
   // Different cells may share a key; callers measure the distance anyway.

@@ -251,8 +251,8 @@ TEST_F(MultiShapeTest, RunEndsChainOnlyWithinTheToleranceSquared) {
 
 // Outlines that cannot be laid against an edge are refused as well: one with
 // no free side, where the tiles' joins close on themselves, a square
-// flattened onto a line, whose upright sides shrink to points, and one so
-// large that its sides' squares overflow.
+// flattened onto a line, whose upright sides shrink to points, one so large
+// that its sides' squares overflow, and one placed at no number at all.
 TEST_F(MultiShapeTest, AGroupWithoutASideToLayIsRefused) {
   const auto ring = testing::placedTile(square());
   testing::glue(ring->edges()[0], ring->edges()[2]);
@@ -263,8 +263,11 @@ TEST_F(MultiShapeTest, AGroupWithoutASideToLayIsRefused) {
   const auto huge = Shape::create(square());
   huge->transformation = AffineTransform::scale(1e200, 1e200);
   huge->updateTransformedGeometry();
-  for (const auto& tile : {ring, flat, huge}) {
-    SCOPED_TRACE(tile == ring ? "ring" : tile == flat ? "flat" : "huge");
+  const auto lost = Shape::create(square());
+  lost->transformation = AffineTransform::translation(std::nan(""), 0.0);
+  lost->updateTransformedGeometry();
+  for (const auto& tile : {ring, flat, huge, lost}) {
+    SCOPED_TRACE(tile == ring ? "ring" : tile == flat ? "flat" : tile == huge ? "huge" : "lost");
     EXPECT_EQ(MultiShape::create(tile, {tile}), nullptr);
     EXPECT_EQ(MultiShape::current(), nullptr);
   }
