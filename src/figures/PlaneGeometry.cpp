@@ -1,15 +1,11 @@
 #include "figures/PlaneGeometry.h"
 
+#include "platform/Grid.h"
 #include "platform/Precondition.h"
 
 #include <limits>
 
 namespace ornival {
-
-namespace {
-constexpr double gridTolerance = 1.0 / 512.0;
-constexpr double coincidenceSquared = 1.0 / 262144.0;  // 2^-18: points closer than 2^-9
-}  // namespace
 
 Vec2 lineIntersection(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3) {
   const double d = (p1.x - p0.x) * (p3.y - p2.y) - (p1.y - p0.y) * (p3.x - p2.x);
@@ -21,8 +17,8 @@ Vec2 lineIntersection(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3) {
 }
 
 int turnDirection(Vec2 p0, Vec2 p1, Vec2 p2) {
-  if ((p1 - p0).lengthSquared() < coincidenceSquared || (p2 - p1).lengthSquared() < coincidenceSquared ||
-      (p2 - p0).lengthSquared() < coincidenceSquared)
+  if ((p1 - p0).lengthSquared() < gridToleranceSquared || (p2 - p1).lengthSquared() < gridToleranceSquared ||
+      (p2 - p0).lengthSquared() < gridToleranceSquared)
     return 0;
   const double v = (p1.y - p0.y) * (p2.x - p0.x) - (p1.x - p0.x) * (p2.y - p0.y);
   if (v > gridTolerance)

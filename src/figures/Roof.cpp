@@ -1,6 +1,7 @@
 #include "figures/Roof.h"
 
 #include "figures/PlaneGeometry.h"
+#include "platform/Grid.h"
 #include "platform/Precondition.h"
 
 #include <algorithm>
@@ -12,8 +13,6 @@ namespace ornival {
 namespace {
 
 constexpr double slope = 0.7071067811865476;  // √(1/2): the normal of a 45-degree plane
-constexpr double epsilon = 1.0 / 512.0;
-constexpr double coincidence = 1.0 / 262144.0;  // 2^-18: squared lengths below 1/512
 
 double squaredDistance(Vertex3 a, Vertex3 b) { return (a.point() - b.point()).lengthSquared(); }
 
@@ -49,11 +48,11 @@ std::vector<Vertex3> cleanRing(std::span<const Vertex3> corners) {
     const Vertex3 p = corners[(i + n - 1) % n];
     const Vertex3 c = corners[i];
     const Vertex3 q = corners[(i + 1) % n];
-    if (squaredDistance2(c, p) < coincidence || squaredDistance2(c, q) < coincidence ||
-        squaredDistance2(p, q) < coincidence)
+    if (squaredDistance2(c, p) < gridToleranceSquared || squaredDistance2(c, q) < gridToleranceSquared ||
+        squaredDistance2(p, q) < gridToleranceSquared)
       continue;
     const double cross = (p.y - c.y) * (q.x - c.x) - (p.x - c.x) * (q.y - c.y);
-    if (cross > epsilon || cross < -epsilon)
+    if (cross > gridTolerance || cross < -gridTolerance)
       kept.push_back(c);
   }
   return kept;
@@ -98,7 +97,7 @@ EventCandidates scoreEventCandidates(const std::vector<Bisector3Intersection>& r
                                      std::span<const Vec2> polygon) {
   EventCandidates candidates;
   const auto add = [&](Vertex3 point) {
-    if (candidates.find(point) == candidates.end() && point.z > epsilon && isInside(point, polygon))
+    if (candidates.find(point) == candidates.end() && point.z > gridTolerance && isInside(point, polygon))
       candidates.emplace(point, 0);
   };
   const std::size_t n = results.size();
@@ -123,7 +122,7 @@ EventCandidates scoreEventCandidates(const std::vector<Bisector3Intersection>& r
       continue;
     const double da = squaredDistance(a->next.vertex, pa);
     const double db = squaredDistance(b->bisector.vertex, pb);
-    if (da < coincidence || db < coincidence || std::abs(da - db) < coincidence || pa == pb)
+    if (da < gridToleranceSquared || db < gridToleranceSquared || std::abs(da - db) < gridToleranceSquared || pa == pb)
       continue;
     if (da < db)
       --keyB->second;
@@ -188,7 +187,7 @@ void applyRoofEvents(const std::vector<Bisector3Intersection>& results, std::vec
                      PlaneRing& ring, const std::vector<Vertex3>& bestKeys, double height) {
   for (const auto& result : results) {
     const auto* r = std::get_if<BisectorIntersection>(&result);
-    if (r && std::abs(r->intersection.z - height) < epsilon && containsKey(bestKeys, r->intersection))
+    if (r && std::abs(r->intersection.z - height) < gridTolerance && containsKey(bestKeys, r->intersection))
       applyRoofEvent(*r, bones, ring);
   }
 }

@@ -6,6 +6,7 @@
 // a side, its join runs the other way and ends at P, and that join's next side
 // starts at P in the neighbouring tile (a step forward); the join of a side's
 // previous side starts at P in the neighbour on the other side (a step back).
+#include "figures/PlaneGeometry.h"
 #include "model/Edge.h"
 #include "model/Graph.h"
 #include "model/Shape.h"
@@ -17,21 +18,10 @@ namespace ornival {
 
 namespace {
 
-// Two points closer than 1/512 are one.
-constexpr double coincidence = 0x1p-18;  // squared
-// Three points are in line when their cross product is this small, in drawing
-// units: the same slack as for any other straight corner of the tiling.
-constexpr double collinearity = 0x1p-9;
-
 // Whether a, p, b lie on one straight line, counting any two points that
-// coincide as straight.
-bool isStraight(Vec2 a, Vec2 p, Vec2 b) {
-  if ((a - p).lengthSquared() < coincidence || (b - p).lengthSquared() < coincidence ||
-      (a - b).lengthSquared() < coincidence)
-    return true;
-  const double cross = (a - p).cross(b - p);
-  return cross >= -collinearity && cross <= collinearity;
-}
+// coincide as straight: the figures' turn test, with the same slack as for any
+// other straight corner of the tiling.
+bool isStraight(Vec2 a, Vec2 p, Vec2 b) { return turnDirection(p, a, b) == 0; }
 
 std::shared_ptr<Shape> tileOf(const Edge& edge) {
   auto shape = edge.shape.lock();

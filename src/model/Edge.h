@@ -43,7 +43,7 @@ public:
   int index() const { return index_; }
 
   // The edge of the list whose side midpoint lies nearest to point; see
-  // nearestEdge in TileOutline.h.
+  // nearestEdge in TileOutline.h. Defined in TileOutline.cpp.
   static std::shared_ptr<Edge> nearestMidpoint(const std::vector<std::shared_ptr<Edge>>& edges, Vec2 point);
 
   // Whether this side's start corner is a crossing of two straight lines of
@@ -53,7 +53,8 @@ public:
   // it. Only the lowest-indexed tile there reports; a group join at the corner
   // rules it out, and with checkTurn so does a corner turning less than
   // minimumTurn (of a border corner, only this tile's own is looked at). The
-  // side must belong to a tile. Defined with the crossing bands.
+  // side must belong to a tile. Defined in Crossings.cpp, with the crossing
+  // bands.
   bool isCrossing(double minimumTurn, bool checkTurn, bool allowOpen) const;
 
   // The glued side of the neighbouring tile, set on both sides.

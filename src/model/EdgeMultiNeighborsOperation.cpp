@@ -4,6 +4,7 @@
 #include "model/Edge.h"
 #include "model/MultiShape.h"
 #include "model/Shape.h"
+#include "platform/Grid.h"
 #include "platform/MainQueue.h"
 #include "platform/Precondition.h"
 
@@ -11,10 +12,6 @@
 #include <utility>
 
 namespace ornival {
-
-namespace {
-constexpr double lengthTolerance = 1.0 / 512.0;
-}  // namespace
 
 std::shared_ptr<EdgeMultiNeighborsOperation> EdgeMultiNeighborsOperation::create(
     std::shared_ptr<Edge> edge, std::shared_ptr<MultiShape> multiShape) {
@@ -67,7 +64,7 @@ void EdgeMultiNeighborsOperation::main() {
     // nothing can be matched against it.
     if (std::size_t(k) >= lengths.size())
       break;
-    if (!(std::abs(lengths[std::size_t(k)] - targetLength_) < lengthTolerance))
+    if (!(std::abs(lengths[std::size_t(k)] - targetLength_) < gridTolerance))
       continue;
     if (isCancelled())
       return;

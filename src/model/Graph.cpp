@@ -4,6 +4,8 @@
 #include "figures/catalogue/Shapes.h"
 #include "model/Edge.h"
 #include "model/Shape.h"
+#include "model/SideBuckets.h"
+#include "platform/Grid.h"
 #include "platform/ParallelFor.h"
 #include "platform/Precondition.h"
 
@@ -22,9 +24,6 @@ constexpr int unreached = 0;
 constexpr int markedLabel = 1;
 constexpr int handledLabel = 3;
 constexpr int firstRegion = 9;
-
-// Both ends of two sides glued together lie closer than 1/512.
-constexpr double joinTolerance = 1.0 / 262144.0;  // 2^-18, squared
 
 bool isMarked(const Shape& shape) { return shape.status() == ShapeStatus::marked; }
 
@@ -84,67 +83,6 @@ void prefetch(const T* object) {
   for (std::size_t offset = 0; offset < sizeof(T); offset += 64)
     __builtin_prefetch(bytes + offset);
 }
-
-// Chains of side positions per cell, in list order, in one open-addressed
-// table: a tiling of 100,000 tiles has some 400,000 sides to place.
-//
-// A slot holds the first side of its chain and the high half of the cell's
-// hash, and a cell is known by its hash alone. Two cells whose halves agree
-// where their searches meet share one chain, which costs a few comparisons
-// and nothing else: the end points decide what fits. The table is larger than
-// the processor's caches, so the loops over it ask for the slots they need a
-// few sides ahead.
-class SideBuckets {
-public:
-  static constexpr std::uint32_t none = UINT32_MAX;
-
-  explicit SideBuckets(std::size_t count) : nextInChain_(count, none) {
-    ORNIVAL_PRECONDITION(count < none);
-    std::size_t capacity = 16;
-    while (capacity < count + count / 2)
-      capacity *= 2;
-    slots_.resize(capacity);
-  }
-
-  static std::uint64_t hash(std::int64_t x, std::int64_t y) {
-    std::uint64_t h = std::uint64_t(x) * 0x9e3779b97f4a7c15ULL ^ std::uint64_t(y) * 0xc2b2ae3d27d4eb4fULL;
-    return h ^ (h >> 29);
-  }
-  void prefetch(std::uint64_t hash) const { __builtin_prefetch(&slots_[std::size_t(hash) & mask()]); }
-
-  // Puts a side at the front of its cell's chain: adding the sides from the
-  // last to the first leaves every chain in list order.
-  void prepend(std::uint64_t hash, std::uint32_t side) {
-    Slot& slot = find(hash);
-    slot.tag = tag(hash);
-    nextInChain_[side] = slot.head;
-    slot.head = side;
-  }
-
-  std::uint32_t first(std::uint64_t hash) { return find(hash).head; }
-  std::uint32_t next(std::uint32_t side) const { return nextInChain_[side]; }
-
-private:
-  struct Slot {
-    std::uint32_t head = none;
-    std::uint32_t tag = 0;
-  };
-
-  static std::uint32_t tag(std::uint64_t hash) { return std::uint32_t(hash >> 32); }
-  std::size_t mask() const { return slots_.size() - 1; }
-
-  // The slot of the hash, or the empty slot where it would go.
-  Slot& find(std::uint64_t hash) {
-    for (std::size_t i = std::size_t(hash) & mask();; i = (i + 1) & mask()) {
-      Slot& slot = slots_[i];
-      if (slot.head == none || slot.tag == tag(hash))
-        return slot;
-    }
-  }
-
-  std::vector<Slot> slots_;
-  std::vector<std::uint32_t> nextInChain_;
-};
 
 }  // namespace
 
@@ -345,20 +283,26 @@ void Graph::computeSpin() {
     return;
   resetAllVisited();
   // The label is the walk's depth, counting group joins as no step: its
-  // parity is the tile's.
-  const auto& first = shapes_.front();
-  first->visited = 1;
-  std::vector<std::shared_ptr<Shape>> stack{first};
-  while (!stack.empty()) {
-    const auto shape = std::move(stack.back());
-    stack.pop_back();
-    shape->spin = shape->visited % 2 == 0;
-    for (const auto& edge : shape->edges()) {
-      auto other = partner(*edge);
-      if (!other || other->visited != unreached)
-        continue;
-      other->visited = edge->isGroupJoin ? shape->visited : shape->visited + 1;
-      stack.push_back(std::move(other));
+  // parity is the tile's. Every piece is walked from its first tile in list
+  // order, the first piece from tile 0, so a piece keeps its parity however
+  // the pieces before it change.
+  std::vector<std::shared_ptr<Shape>> stack;
+  for (const auto& start : shapes_) {
+    if (start->visited != unreached)
+      continue;
+    start->visited = 1;
+    stack.push_back(start);
+    while (!stack.empty()) {
+      const auto shape = std::move(stack.back());
+      stack.pop_back();
+      shape->spin = shape->visited % 2 == 0;
+      for (const auto& edge : shape->edges()) {
+        auto other = partner(*edge);
+        if (!other || other->visited != unreached)
+          continue;
+        other->visited = edge->isGroupJoin ? shape->visited : shape->visited + 1;
+        stack.push_back(std::move(other));
+      }
     }
   }
 }
@@ -419,8 +363,9 @@ void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
   }
 
   const auto fits = [&](std::size_t a, std::size_t b) {
-    return (sides[a].end - sides[b].start).lengthSquared() < joinTolerance &&
-           (sides[a].start - sides[b].end).lengthSquared() < joinTolerance;
+    // Both ends of two sides glued together lie closer than 1/512.
+    return (sides[a].end - sides[b].start).lengthSquared() < gridToleranceSquared &&
+           (sides[a].start - sides[b].end).lengthSquared() < gridToleranceSquared;
   };
   std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
   pairs.reserve(count / 2);

@@ -73,10 +73,10 @@ public:
   // that region. Marked tiles keep their status; the others become moving.
   virtual std::vector<std::shared_ptr<Shape>> selectOutside(int label);
 
-  // Gives every tile connected to the first one its over-and-under parity:
-  // false for the first tile, flipping across every ordinary join and kept
-  // across group joins. A tile takes the parity of the first walk that reaches
-  // it; tiles not connected keep theirs.
+  // Gives every tile its over-and-under parity: false for the first tile of
+  // each connected piece in list order, flipping across every ordinary join
+  // and kept across group joins. A tile takes the parity of the first walk
+  // that reaches it.
   virtual void computeSpin();
 
   // Glues each free side to a free side running along it the other way, both
@@ -95,6 +95,8 @@ public:
   // Distinct corner points over all tiles, compared on the 1/512 grid.
   int vertexCount() const;
 
+  // The crossing bands, both forms, are defined in Crossings.cpp.
+  //
   // The band pieces that show crossings as interlaced: at every crossing two
   // quadrilaterals along one of its two lines, covering the band of half-width
   // w from where it overlaps the other line's band out to where a band of

@@ -1,8 +1,10 @@
 #include "model/Materials.h"
 
 #include "model/SurfaceShader.h"
+#include "platform/Grid.h"
 #include "platform/Precondition.h"
 
+#include <cmath>
 #include <string>
 
 namespace ornival {
@@ -18,7 +20,37 @@ std::shared_ptr<Material>& storedBaseMaterial() {
 
 // A band too narrow to see gets a width that the band test, which compares
 // with a height that is never negative, never passes.
-double shaderBandWidth(const LineAttribute& band) { return band.width < 1.0 / 512.0 ? -1.0 : band.width * 0.025; }
+double shaderBandWidth(const LineAttribute& band) { return band.width < gridTolerance ? -1.0 : band.width * 0.025; }
+
+bool isFinite(const Color& c) {
+  return std::isfinite(c.red) && std::isfinite(c.green) && std::isfinite(c.blue) && std::isfinite(c.alpha);
+}
+
+bool isFinite(const MaterialProperty& p) {
+  bool finite = isFinite(p.color) && std::isfinite(p.metalness) && std::isfinite(p.roughness) &&
+                std::isfinite(p.ripple) && std::isfinite(p.rippleScale) && std::isfinite(p.scale);
+  for (const LineAttribute& band : p.lineAttributes)
+    finite = finite && std::isfinite(band.width) && isFinite(band.color);
+  return finite;
+}
+
+// The values with every number that is not finite taken as 0. NaN never equals
+// itself, so a key holding one would never be found again and every request
+// would add an entry; the shader could not draw it anyway.
+MaterialProperty withFiniteValues(MaterialProperty p) {
+  const auto finite = [](auto value) { return std::isfinite(value) ? value : decltype(value){0}; };
+  const auto finiteColor = [&](Color& c) {
+    c = {finite(c.red), finite(c.green), finite(c.blue), finite(c.alpha)};
+  };
+  finiteColor(p.color);
+  for (float* value : {&p.metalness, &p.roughness, &p.ripple, &p.rippleScale, &p.scale})
+    *value = finite(*value);
+  for (LineAttribute& band : p.lineAttributes) {
+    band.width = finite(band.width);
+    finiteColor(band.color);
+  }
+  return p;
+}
 
 }  // namespace
 
@@ -40,6 +72,8 @@ const std::shared_ptr<Material>& Materials::baseMaterial() {
 
 std::shared_ptr<Material> Materials::material(const MaterialProperty& property) {
   ORNIVAL_PRECONDITION(property.lineAttributes.size() >= 3);
+  if (!isFinite(property))
+    return material(withFiniteValues(property));
   Cache& entries = cache();
   if (const auto found = entries.find(property); found != entries.end())
     if (std::shared_ptr<Material> material = found->second.value.lock())

@@ -30,8 +30,10 @@ public:
   using Cache = std::unordered_map<MaterialProperty, Weak<Material>>;
 
   // The material for these values: the one already made while it still
-  // exists, else a new one made from the base material. A key with fewer than
-  // three bands is a programming error.
+  // exists, else a new one made from the base material. A number that is not
+  // finite counts as 0, so such requests share the entry of those values and
+  // the cache stays bounded. A key with fewer than three bands is a
+  // programming error.
   static std::shared_ptr<Material> material(const MaterialProperty& property);
 
   // Entries stay until the editor prunes them; an entry whose material has

@@ -66,7 +66,18 @@ public:
 private:
   static constexpr double cellsPerUnit = 16.0;  // cells of 1/16 > 0.0442
 
-  static std::int64_t cellOf(double v) { return static_cast<std::int64_t>(std::floor(v * cellsPerUnit)); }
+  // Cells beyond ±2^52 (and those of NaN) are folded into the outermost
+  // ones, so that no coordinate of a damaged file overflows the cell number;
+  // points that far out share a few cells and are measured against each other.
+  static constexpr double outermostCell = 0x1p52;
+  static std::int64_t cellOf(double v) {
+    double cell = std::floor(v * cellsPerUnit);
+    if (!(cell >= -outermostCell))
+      cell = -outermostCell;
+    else if (cell > outermostCell)
+      cell = outermostCell;
+    return static_cast<std::int64_t>(cell);
+  }
   static std::size_t key(std::int64_t x, std::int64_t y) { return combineHash(std::hash<std::int64_t>{}(x), y); }
 
   // Different cells may share a key; callers measure the distance anyway.
@@ -159,6 +170,24 @@ void chainRuns(const std::vector<std::shared_ptr<Edges>>& runs) {
   }
 }
 
+// Whether the border goes all the way round, each side ending where the next
+// one starts and the last where the first starts, and each side of the
+// outline can be laid on an edge (it has a length, not too large to measure).
+// A group whose runs failed to chain (joins whose ends lie apart, as a damaged
+// file can hold) keeps a stretch of sides that ends nowhere; laid on an edge,
+// such a figure has no side to lay.
+bool closesAround(const std::vector<std::shared_ptr<Edge>>& border, const std::vector<Vec2>& outline) {
+  if (border.size() < 3 || outline.size() != border.size())
+    return false;
+  for (std::size_t i = 0; i < border.size(); ++i) {
+    const std::size_t after = (i + 1) % border.size();
+    if (!chains(border[i]->transformedEnd(), border[after]->transformedVertex()) ||
+        !layOnSide(outline[i], outline[after], {0.0, 0.0}, {1.0, 0.0}).has_value())
+      return false;
+  }
+  return true;
+}
+
 // Twice the signed area of a closed polygon: positive counter-clockwise.
 double doubledArea(const std::vector<Vec2>& points) {
   double sum = 0.0;
@@ -173,6 +202,10 @@ std::shared_ptr<MultiShape> MultiShape::create(std::shared_ptr<Shape> selected,
                                                std::vector<std::shared_ptr<Shape>> templates) {
   std::shared_ptr<MultiShape> group(new MultiShape(std::move(selected), std::move(templates)));
   group->figure_->setVertices(group->traceBorder());
+  // Refused before anyone sees it: the current group stays, and no search is
+  // ever handed an outline that does not close.
+  if (!closesAround(group->border_, group->figure_->vertices()))
+    return nullptr;
   // No rotational symmetry is assumed, so every side is tried for candidates.
   group->figure_->setVariantCount(static_cast<int>(group->figure_->vertices().size()));
   group->figure_->setCenter(group->selected_->center() * figureUnitsPerTilingUnit);

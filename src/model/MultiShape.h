@@ -31,8 +31,11 @@ public:
   // must be copies outside the tiling whose joins link only to each other
   // (every join is followed, also to tiles outside the list). The traversal
   // labels of the listed tiles are reset first; those reached end up as 1.
-  // The new group becomes current. An absent `selected`, or one that is not
-  // among the templates, is a programming error.
+  // The new group becomes current. None when the outline does not close
+  // (sides whose ends lie apart, as a damaged file can leave them, or no free
+  // side at all): the current group then stays as it was. An absent
+  // `selected`, or one that is not among the templates, is a programming
+  // error.
   static std::shared_ptr<MultiShape> create(std::shared_ptr<Shape> selected,
                                             std::vector<std::shared_ptr<Shape>> templates);
 
@@ -65,8 +68,8 @@ public:
 
   // A new group of the templates' mirror images, joined where the templates
   // are and laid out from the first template's place, with the image of the
-  // anchor as anchor. It becomes current. Numbers this group's templates by
-  // position on the way.
+  // anchor as anchor. It becomes current; none, like create, when its outline
+  // does not close. Numbers this group's templates by position on the way.
   virtual std::shared_ptr<MultiShape> mirrored();
 
   // The most recently made group, the clipboard of copy, cut and paste; empty

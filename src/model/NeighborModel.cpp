@@ -2,6 +2,7 @@
 
 #include "figures/PlaneGeometry.h"
 #include "model/Edge.h"
+#include "platform/Grid.h"
 #include "platform/Precondition.h"
 
 #include <cmath>
@@ -9,9 +10,6 @@
 namespace ornival {
 
 namespace {
-
-constexpr double axisTolerance = 1.0 / 512.0;
-constexpr double coincidenceSquared = 1.0 / 262144.0;  // 2^-18
 
 // One end of the shared side, at `corner`, where the candidate's side from
 // `corner` to `own` meets the parent's side from `corner` to `other`. `far` is
@@ -21,7 +19,7 @@ constexpr double coincidenceSquared = 1.0 / 262144.0;  // 2^-18
 bool endPasses(Vec2 corner, Vec2 own, Vec2 other, Vec2 far, Vec2 axisFrom) {
   if (turnDirection(corner, own, other) != 0)
     return turnDirection(corner, own, far) == 0;
-  const bool alongX = std::abs(axisFrom.x - corner.x) > axisTolerance;
+  const bool alongX = std::abs(axisFrom.x - corner.x) > gridTolerance;
   const double ownStep = alongX ? own.x - corner.x : own.y - corner.y;
   const double otherStep = alongX ? other.x - corner.x : other.y - corner.y;
   // Leaving the corner in opposite directions, the two sides carry on each
@@ -29,7 +27,7 @@ bool endPasses(Vec2 corner, Vec2 own, Vec2 other, Vec2 far, Vec2 axisFrom) {
   // when they end together.
   if (std::signbit(ownStep) != std::signbit(otherStep))
     return true;
-  return (own - other).lengthSquared() <= coincidenceSquared;
+  return (own - other).lengthSquared() <= gridToleranceSquared;
 }
 
 }  // namespace
@@ -56,15 +54,10 @@ void NeighborModel::setParent(const std::shared_ptr<Edge>& edge, const ParentSid
 void NeighborModel::place(int side, const ParentSide& parent) {
   const auto& vertices = figure()->vertices();
   ORNIVAL_PRECONDITION(side >= 0 && std::size_t(side) < vertices.size());
-  const Vec2 v = vertices[std::size_t(side)];
-  const Vec2 w = vertices[(std::size_t(side) + 1) % vertices.size()];
-  const Vec2 along = w - v;
-  const AffineTransform sideFrame{along.x, along.y, -along.y, along.x, v.x, v.y};
-  const Vec2 back = parent.start - parent.end;
-  const AffineTransform parentFrame{back.x, back.y, -back.y, back.x, parent.end.x, parent.end.y};
-  const auto fromSide = sideFrame.inverted();
-  ORNIVAL_PRECONDITION(fromSide.has_value());
-  transformation = fromSide->concatenating(parentFrame);
+  const auto laid = layOnSide(vertices[std::size_t(side)], vertices[(std::size_t(side) + 1) % vertices.size()],
+                              parent.start, parent.end);
+  ORNIVAL_PRECONDITION(laid.has_value());
+  transformation = *laid;
   updateTransformedGeometry();
 }
 

@@ -359,21 +359,17 @@ void Shape::place(const std::shared_ptr<Edge>& edge) {
   } else {
     const auto edgeNext = edge->next.lock();
     ORNIVAL_PRECONDITION(edgeNext != nullptr);
+    const Vec2 start = edge->transformedVertex();
     const Vec2 end = edgeNext->transformedVertex();
-    const Vec2 along = edge->transformedVertex() - end;
-    // Figure unit x axis onto the edge, from its end back to its start.
-    const AffineTransform onEdge{along.x, along.y, -along.y, along.x, end.x, end.y};
     if (const auto own = edge->join.lock()) {
       const auto ownNext = own->next.lock();
       ORNIVAL_PRECONDITION(ownNext != nullptr);
-      const Vec2 side = ownNext->vertex() - own->vertex();
-      const AffineTransform ownFrame{side.x, side.y, -side.y, side.x, own->vertex().x, own->vertex().y};
-      const auto fromOwnFrame = ownFrame.inverted();
+      const auto laid = layOnSide(own->vertex(), ownNext->vertex(), start, end);
       // A side of zero length has no frame to lay down.
-      ORNIVAL_PRECONDITION(fromOwnFrame.has_value());
-      transformation = fromOwnFrame->concatenating(onEdge);
+      ORNIVAL_PRECONDITION(laid.has_value());
+      transformation = *laid;
     } else {
-      transformation = onEdge;
+      transformation = backAlongSide(start, end);
     }
   }
   updateTransformedGeometry();

@@ -139,6 +139,9 @@ public:
   // caller places it.
   std::shared_ptr<Shape> mirrored() const;
 
+  // The border outline and the paths of the border layers, down to
+  // animatePaths, are defined in TileOutline.cpp with the outline rules.
+  //
   // The border outline: through the midpoints of the outer sides, corners
   // rounded by borderBezierFactor and borderRadiusLimit, sides inside a group
   // left out. All forms give the same elements.

@@ -1,6 +1,7 @@
 #include "model/ShapeModel.h"
 
 #include "model/Edge.h"
+#include "platform/Grid.h"
 #include "platform/Precondition.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 namespace ornival {
 
 namespace {
-constexpr double boundsMargin = 1.0 / 512.0;
 constexpr double canvasUnitsPerFigureUnit = 20.0;
 }  // namespace
 
@@ -19,6 +19,20 @@ std::shared_ptr<ShapeModel> ShapeModel::create(std::shared_ptr<const Figure> fig
 
 ShapeModel::ShapeModel(std::shared_ptr<const Figure> figure) : figure_(std::move(figure)) {
   ORNIVAL_PRECONDITION(figure_ != nullptr);
+}
+
+AffineTransform backAlongSide(Vec2 sideStart, Vec2 sideEnd) {
+  const Vec2 back = sideStart - sideEnd;
+  return {back.x, back.y, -back.y, back.x, sideEnd.x, sideEnd.y};
+}
+
+std::optional<AffineTransform> layOnSide(Vec2 from, Vec2 to, Vec2 sideStart, Vec2 sideEnd) {
+  const Vec2 along = to - from;
+  const AffineTransform ownFrame{along.x, along.y, -along.y, along.x, from.x, from.y};
+  const auto fromOwnFrame = ownFrame.inverted();
+  if (!fromOwnFrame)
+    return std::nullopt;
+  return fromOwnFrame->concatenating(backAlongSide(sideStart, sideEnd));
 }
 
 const AffineTransform& ShapeModel::defaultTransformation() {
@@ -72,7 +86,7 @@ Line ShapeModel::computeBounds() const {
     lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
     hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
   }
-  return {lo - Vec2{boundsMargin, boundsMargin}, hi + Vec2{boundsMargin, boundsMargin}};
+  return {lo - Vec2{gridTolerance, gridTolerance}, hi + Vec2{gridTolerance, gridTolerance}};
 }
 
 const std::vector<Line>& ShapeModel::border() const {

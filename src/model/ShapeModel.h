@@ -7,6 +7,7 @@
 #include "platform/Lazy.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ornival {
@@ -71,5 +72,15 @@ private:
   Cached<Line> bounds_;
   Cached<std::vector<Line>> border_;
 };
+
+// The frame that lays the figure unit x axis on a side of the tiling the other
+// way round: (0, 0) onto the side's end, (1, 0) onto its start.
+AffineTransform backAlongSide(Vec2 sideStart, Vec2 sideEnd);
+
+// The transformation that lays a figure's side, from corner `from` to corner
+// `to` in figure coordinates, on a side of the tiling running the other way:
+// `from` onto the side's end, `to` onto its start, scaled to its length. None
+// when the figure's side has no length.
+std::optional<AffineTransform> layOnSide(Vec2 from, Vec2 to, Vec2 sideStart, Vec2 sideEnd);
 
 }  // namespace ornival

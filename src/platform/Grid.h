@@ -19,4 +19,12 @@ inline double gridCell(double c) { return std::round(c * gridResolution) + 0.0; 
 // A coordinate is zero on the grid when it lies within half a cell of zero.
 inline bool isZeroOnGrid(double c) { return std::abs(c) < 1.0 / (2.0 * gridResolution); }
 
+// The slack of the geometric tests that measure rather than snap to the grid:
+// one cell, 2^-9. Lengths, distances along an axis and cross products that
+// differ by less are taken as equal.
+constexpr double gridTolerance = 1.0 / gridResolution;
+// Its square, 2^-18, for squared distances: two points closer than
+// gridTolerance are one point.
+constexpr double gridToleranceSquared = gridTolerance * gridTolerance;
+
 }  // namespace ornival

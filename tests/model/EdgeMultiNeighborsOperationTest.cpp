@@ -155,11 +155,17 @@ TEST_F(EdgeMultiNeighbors, CancelledOrOrphanedItLeavesTheEdgeAlone) {
 }
 
 // A group whose border lost a tile has fewer lengths than corners: the sides
-// without a length are never matched, and never read.
+// without a length are never matched, and never read. The lengths are cut
+// down from the full six, so that the memory past their end still holds
+// lengths that would match: a search reading there finds sides 3 and 4 too.
 TEST_F(EdgeMultiNeighbors, AGroupWithFewerLengthsThanCornersMatchesOnlyThoseItHas) {
   const auto group = lGroup();
   ASSERT_EQ(group->figure()->variantCount(), 6);
-  std::const_pointer_cast<Figure>(group->figure())->setLengths({2.0, 1.0, 1.0});
+  std::vector<double> lengths = group->figure()->lengths();
+  ASSERT_EQ(lengths, (std::vector<double>{2.0, 1.0, 1.0, 1.0, 1.0, 2.0}));
+  lengths.resize(3);
+  std::const_pointer_cast<Figure>(group->figure())->setLengths(std::move(lengths));
+  ASSERT_GE(group->figure()->lengths().capacity(), 6u);
   const auto tile = testing::placedTile(testing::unitSquare());
   EXPECT_EQ(offsetsOf(run(tile->edges()[0], group)), (std::vector<std::int64_t>{1, 2}));
 }
@@ -179,6 +185,18 @@ TEST_F(EdgeMultiNeighbors, CandidatesKnowWhetherTheyCarryOnTheirParent) {
     EXPECT_TRUE(onSquare[i]->isGood()) << onSquare[i]->edgeOffset;
     EXPECT_FALSE(onTriangle[i]->isGood()) << onTriangle[i]->edgeOffset;
   }
+}
+
+// A selection whose joins lie apart (a damaged file) makes no group: the
+// group before it stays current, and the search, which lays the current
+// group's sides on the edge, meets only that one's closed outline.
+TEST_F(EdgeMultiNeighbors, ASelectionWhoseOutlineDoesNotCloseNeverReachesTheSearch) {
+  const auto sound = domino();
+  const auto [left, right] = testing::pairAcrossAGap(testing::unitSquare(), 0.5, 0.0);
+  EXPECT_EQ(MultiShape::create(left, {left, right}), nullptr);
+  ASSERT_EQ(MultiShape::current(), sound);
+  const auto tile = testing::placedTile(testing::unitSquare());
+  EXPECT_EQ(offsetsOf(run(tile->edges()[1], MultiShape::current())), (std::vector<std::int64_t>{0, 1, 2, 3, 4, 5}));
 }
 
 TEST_F(EdgeMultiNeighbors, MisuseStops) {

@@ -3,6 +3,8 @@
 #include "figures/catalogue/Shapes.h"
 #include "model/Edge.h"
 #include "model/Shape.h"
+#include "platform/Geometry.h"
+#include "platform/Material.h"
 #include "platform/ShapeLayer.h"
 #include "support/Figures.h"
 #include "support/TileGrids.h"
@@ -404,14 +406,34 @@ TEST(GraphSpin, EvenCyclesOfAGridGiveACheckerboard) {
   }
 }
 
-TEST(GraphSpin, TilesNotConnectedKeepTheirParity) {
-  Tiles tiles = squareGrid(1, 1);
-  tiles.push_back(testing::tileAt(testing::unitSquare(), AffineTransform::translation(5, 0)));
+// Each piece is walked from its lowest-index tile, which gets false, whatever
+// the parities left from before (here all the wrong way round).
+TEST(GraphSpin, EveryPieceStartsFalseAtItsFirstTile) {
+  const auto at = [](double x, double y) {
+    return testing::tileAt(testing::unitSquare(), AffineTransform::translation(x, y));
+  };
+  // List order: first piece x = 0, 1 at y = 0; second piece x = 0, 1, 2 at
+  // y = 5, its first tile in the middle; a lone tile.
+  const Tiles tiles{at(0, 0), at(1, 5), at(1, 0), at(0, 5), at(2, 5), at(9, 9)};
   const auto graph = joinedGraph(tiles);
-  tiles[1]->spin = true;
+  const std::vector<bool> expected{false, false, true, true, true, false};
+  for (std::size_t i = 0; i < tiles.size(); ++i)
+    tiles[i]->spin = !expected[i];
   graph->computeSpin();
-  EXPECT_FALSE(tiles[0]->spin);
-  EXPECT_TRUE(tiles[1]->spin);
+  for (std::size_t i = 0; i < tiles.size(); ++i)
+    EXPECT_EQ(tiles[i]->spin, expected[i]) << i;
+
+  // Deleting the bridge of a strip leaves a piece that starts afresh.
+  const auto strip = joinedGraph(squareGrid(4, 1));
+  const auto bridge = strip->shapes()[1];
+  for (const auto& edge : bridge->edges()) {
+    if (const auto partner = edge->join.lock())
+      partner->join.reset();
+  }
+  strip->remove(*bridge);
+  strip->computeSpin();
+  EXPECT_EQ(std::vector<bool>({strip->shapes()[0]->spin, strip->shapes()[1]->spin, strip->shapes()[2]->spin}),
+            std::vector<bool>({false, false, true}));
 }
 
 // --- Whole-tiling queries ---
@@ -438,11 +460,19 @@ TEST(Graph, InvertColorsTakesTheSelectionOrElseEveryTile) {
   const auto& tiles = graph->shapes();
   tiles[1]->setShapeColor(quarter);
   tiles[2]->marked = true;
+  for (const auto& tile : tiles)
+    tile->makeGeometry();
+  // The solid wears the colour the tile has now, inverted or not.
+  const auto expectMaterialFollowsColour = [&] {
+    for (const auto& tile : tiles)
+      EXPECT_EQ(tile->geometry()->firstMaterial()->diffuse, tile->shapeColor()) << tile->index;
+  };
   graph->invertColors();
   EXPECT_EQ(tiles[0]->shapeColor(), Color::white());
   EXPECT_EQ(tiles[1]->shapeColor(), quarter);
   EXPECT_EQ(tiles[2]->shapeColor(), Color::black());
   EXPECT_EQ(tiles[2]->layer()->fillColor(), Color::black());
+  expectMaterialFollowsColour();
 
   tiles[2]->marked = false;
   graph->invertColors();
@@ -450,6 +480,7 @@ TEST(Graph, InvertColorsTakesTheSelectionOrElseEveryTile) {
   EXPECT_EQ(tiles[1]->shapeColor(), inverted);
   EXPECT_EQ(tiles[1]->layer()->fillColor(), inverted);
   EXPECT_EQ(tiles[2]->shapeColor(), Color::white());
+  expectMaterialFollowsColour();
 }
 
 TEST(Graph, VertexCountTakesSharedCornersOnce) {

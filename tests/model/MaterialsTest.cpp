@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <variant>
 
 namespace ornival {
@@ -164,6 +165,39 @@ TEST_F(MaterialsTest, LightingModelIsFixedByTheFlagAtFirstUse) {
   // A fresh start decides again.
   Materials::resetForTesting();
   EXPECT_EQ(Materials::material(tileValues())->lightingModel, LightingModel::physicallyBased);
+}
+
+// NaN never equals itself: a key holding one would be a new entry on every
+// request. A number that is not finite counts as 0, in every field.
+TEST_F(MaterialsTest, ValuesThatAreNotFiniteShareTheEntryOfZero) {
+  constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+  constexpr double infinity = std::numeric_limits<double>::infinity();
+  const struct {
+    const char* field;
+    void (*apply)(MaterialProperty&, double);
+  } fields[] = {
+      {"colour", [](MaterialProperty& p, double v) { p.color.green = v; }},
+      {"metalness", [](MaterialProperty& p, double v) { p.metalness = float(v); }},
+      {"roughness", [](MaterialProperty& p, double v) { p.roughness = float(v); }},
+      {"ripple", [](MaterialProperty& p, double v) { p.ripple = float(v); }},
+      {"ripple scale", [](MaterialProperty& p, double v) { p.rippleScale = float(v); }},
+      {"scale", [](MaterialProperty& p, double v) { p.scale = float(v); }},
+      {"band width", [](MaterialProperty& p, double v) { p.lineAttributes[1].width = v; }},
+      {"band colour", [](MaterialProperty& p, double v) { p.lineAttributes[2].color.alpha = v; }},
+  };
+  for (const auto& f : fields) {
+    SCOPED_TRACE(f.field);
+    Materials::resetForTesting();
+    MaterialProperty zero = tileValues();
+    f.apply(zero, 0.0);
+    const auto expected = Materials::material(zero);
+    for (const double value : {nan, -nan, infinity, -infinity, nan}) {
+      MaterialProperty values = tileValues();
+      f.apply(values, value);
+      EXPECT_EQ(Materials::material(values), expected) << value;
+    }
+    EXPECT_EQ(Materials::cache().size(), 1u);
+  }
 }
 
 TEST_F(MaterialsTest, KeyWithFewerThanThreeBandsStops) {

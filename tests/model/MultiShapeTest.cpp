@@ -193,33 +193,83 @@ TEST_F(MultiShapeTest, TilesNotReachedFromTheAnchorLeaveTheGroup) {
   EXPECT_EQ(group->figure()->vertices().size(), 6u);
 }
 
+// A tile the walk reaches may still carry a label from an earlier trace (1)
+// or another walk: it must be walked all the same, or its sides are lost.
+TEST_F(MultiShapeTest, StaleLabelsOfReachedTilesAreCleared) {
+  for (const int stale : {1, 7}) {
+    for (const std::size_t at : {std::size_t(1), std::size_t(2)}) {
+      SCOPED_TRACE(::testing::Message() << "label " << stale << " on tile " << at);
+      const Tiles tiles = squaresAt({{0, 0}, {1, 0}, {2, 0}});
+      tiles[at]->visited = stale;
+      const auto group = MultiShape::create(tiles[0], tiles);
+      if (group == nullptr) {
+        ADD_FAILURE() << "refused";
+        continue;
+      }
+      EXPECT_EQ(group->templates(), tiles);
+      EXPECT_EQ(group->figure()->vertices().size(), 8u);
+      expectBorderFollowsOutline(*group);
+    }
+  }
+}
+
 TEST_F(MultiShapeTest, RunEndsChainOnlyWithinTheToleranceSquared) {
   // Two squares glued across a gap: the second one's corners lie off the
   // first's by (dx, dy) tiling units. Chained, the outline is the pair's six
-  // corners; unchained, only the first square's lone bottom side is left.
+  // corners; unchained, it does not close and no group is made: the group
+  // made before stays current.
   const struct {
     double dx;
     double dy;
-    std::size_t corners;
+    bool chained;
   } cases[] = {
-      {0.0, 0.0, 6},
-      {0.0441, 0.0, 6},
-      {0.0, -0.0441, 6},
-      {0.0443, 0.0, 1},
+      {0.0, 0.0, true},
+      {0.0441, 0.0, true},
+      {0.0, -0.0441, true},
+      {0.0443, 0.0, false},
       // 2^-5 on both axes is 2^-9 squared, exactly the limit, which fails.
-      {0.03125, 0.03125, 1},
-      {0.03125, 0.03125 - 1.0 / (1 << 20), 6},
+      {0.03125, 0.03125, false},
+      {0.03125, 0.03125 - 1.0 / (1 << 20), true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.dx) + ", " + ::testing::PrintToString(c.dy));
-    const auto left = testing::placedTile(square());
-    const auto right = Shape::create(square());
-    right->transformation = AffineTransform{20.0, 0.0, 0.0, 20.0, 20.0 + c.dx, c.dy};
-    right->updateTransformedGeometry();
-    testing::glue(left->edges()[1], right->edges()[3]);
+    const Tiles before = squaresAt({{0, 0}});
+    const auto earlier = MultiShape::create(before.front(), before);
+    const auto [left, right] = testing::pairAcrossAGap(square(), c.dx, c.dy);
     const auto group = MultiShape::create(left, {left, right});
-    EXPECT_EQ(group->figure()->vertices().size(), c.corners);
-    EXPECT_EQ(group->border().size(), c.corners);
+    if (c.chained) {
+      ASSERT_NE(group, nullptr);
+      EXPECT_EQ(group->figure()->vertices().size(), 6u);
+      EXPECT_EQ(group->border().size(), 6u);
+      EXPECT_EQ(MultiShape::current(), group);
+    } else {
+      EXPECT_EQ(group, nullptr);
+      EXPECT_EQ(MultiShape::current(), earlier);
+    }
+  }
+}
+
+// Outlines that cannot be laid against an edge are refused as well: one with
+// no free side, where the tiles' joins close on themselves, a square
+// flattened onto a line, whose upright sides shrink to points, one so large
+// that its sides' squares overflow, and one placed at no number at all.
+TEST_F(MultiShapeTest, AGroupWithoutASideToLayIsRefused) {
+  const auto ring = testing::placedTile(square());
+  testing::glue(ring->edges()[0], ring->edges()[2]);
+  testing::glue(ring->edges()[1], ring->edges()[3]);
+  const auto flat = Shape::create(square());
+  flat->transformation = AffineTransform{20.0, 0.0, 0.0, 0.0, 5.0, 5.0};
+  flat->updateTransformedGeometry();
+  const auto huge = Shape::create(square());
+  huge->transformation = AffineTransform::scale(1e200, 1e200);
+  huge->updateTransformedGeometry();
+  const auto lost = Shape::create(square());
+  lost->transformation = AffineTransform::translation(std::nan(""), 0.0);
+  lost->updateTransformedGeometry();
+  for (const auto& tile : {ring, flat, huge, lost}) {
+    SCOPED_TRACE(tile == ring ? "ring" : tile == flat ? "flat" : tile == huge ? "huge" : "lost");
+    EXPECT_EQ(MultiShape::create(tile, {tile}), nullptr);
+    EXPECT_EQ(MultiShape::current(), nullptr);
   }
 }
 
@@ -395,6 +445,25 @@ TEST(MultiShapeDeathTest, AnchorMustBeOneOfTheTemplates) {
   const Tiles tiles = squaresAt({{0, 0}, {1, 0}});
   EXPECT_DEATH(MultiShape::create(nullptr, tiles), "");
   EXPECT_DEATH(MultiShape::create(testing::placedTile(square()), tiles), "");
+}
+
+// Joins of a group link its own tiles only; one that leads out of it, or to a
+// tile that is gone, is a programming error, even where the stranger's index
+// happens to name a template.
+TEST(MultiShapeDeathTest, MirroringAGroupWithAJoinLeavingItStops) {
+  const Tiles tiles = squaresAt({{0, 0}, {1, 0}});
+  const auto group = MultiShape::create(tiles[0], tiles);
+  ASSERT_NE(group, nullptr);
+  const auto stranger = testing::tileAt(square(), AffineTransform::translation(2, 0));
+  stranger->index = 0;
+  testing::glue(tiles[1]->edges()[1], stranger->edges()[3]);
+  EXPECT_DEATH(group->mirrored(), "");
+
+  std::shared_ptr<Edge> orphan = testing::tileAt(square(), AffineTransform::translation(2, 0))->edges()[3];
+  ASSERT_TRUE(orphan->shape.expired());
+  testing::glue(tiles[1]->edges()[1], orphan);
+  EXPECT_DEATH(group->mirrored(), "");
+  MultiShape::resetCurrent();
 }
 
 }  // namespace

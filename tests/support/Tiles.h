@@ -7,6 +7,7 @@
 #include "model/Shape.h"
 
 #include <memory>
+#include <utility>
 
 namespace ornival::testing {
 
@@ -34,6 +35,20 @@ inline std::shared_ptr<Shape> attach(std::shared_ptr<const Figure> figure, int o
   glue(shape->edges()[std::size_t(own)], onto, groupJoin);
   shape->place(onto);
   return shape;
+}
+
+// Two tiles of a square figure side by side, the right one's side 3 glued to
+// the left one's side 1, the right one shifted off its place by (dx, dy)
+// canvas units: with a shift beyond 1/512 the joined sides' ends lie apart,
+// as in a damaged file.
+inline std::pair<std::shared_ptr<Shape>, std::shared_ptr<Shape>> pairAcrossAGap(
+    const std::shared_ptr<const Figure>& square, double dx, double dy) {
+  auto left = placedTile(square);
+  auto right = Shape::create(square);
+  right->transformation = AffineTransform{20.0, 0.0, 0.0, 20.0, 20.0 + dx, dy};
+  right->updateTransformedGeometry();
+  glue(left->edges()[1], right->edges()[3]);
+  return {std::move(left), std::move(right)};
 }
 
 }  // namespace ornival::testing
