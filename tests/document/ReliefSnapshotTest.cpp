@@ -158,8 +158,9 @@ TEST(ReliefSnapshot, CameraAndContentComeBackExactly) {
       EXPECT_EQ(image->width(), c.width);
       EXPECT_EQ(image->height(), c.height);
     }
-    if (c.failAt > 0)
+    if (c.failAt > 0) {
       EXPECT_EQ(renderer.calls.size(), std::size_t(c.failAt));
+    }
     EXPECT_EQ(view.camera, camera);
     EXPECT_EQ(view.cameraNode->transform(), cameraTransform);
     EXPECT_EQ(view.contentNode->transform(), content);
