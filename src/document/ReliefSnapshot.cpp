@@ -10,9 +10,8 @@
 
 namespace ornival {
 
-ReliefPasses reliefPasses(int width, int height) {
-  ORNIVAL_PRECONDITION(width >= 1 && height >= 1);
-  constexpr int largest = ReliefPasses::largestPass;
+ReliefPasses reliefPasses(int width, int height, int largest) {
+  ORNIVAL_PRECONDITION(width >= 1 && height >= 1 && largest >= 1);
   if (width <= largest && height <= largest)
     return {1, width, height, width, height};
   const int passes = std::max((width - 1) / largest, (height - 1) / largest) + 1;
@@ -89,7 +88,7 @@ RgbaImage scaledImage(const RgbaImage& source, int width, int height) {
 std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const ReliefView& view,
                                         const ReliefFraming& framing) {
   const Rect& page = framing.page;
-  if (framing.width < 1 || framing.height < 1 || !(page.size.x > 0.0) || !(page.size.y > 0.0))
+  if (framing.width < 1 || framing.height < 1 || framing.largestPass < 1 || !(page.size.x > 0.0) || !(page.size.y > 0.0))
     return std::nullopt;
   const BorrowedView borrowed(view);
 
@@ -101,7 +100,7 @@ std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const Relief
   view.contentNode.setTransform(content);
 
   const double cameraZ = position(view.cameraNode).z;
-  const ReliefPasses passes = reliefPasses(framing.width, framing.height);
+  const ReliefPasses passes = reliefPasses(framing.width, framing.height, framing.largestPass);
   if (passes.passes == 1) {
     setPosition(view.cameraNode, {page.size.x * 0.5, page.size.y * 0.5, cameraZ});
     return renderer.snapshot(framing.width, framing.height, true);

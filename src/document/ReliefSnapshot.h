@@ -25,8 +25,8 @@ struct ReliefPasses {
 
   bool operator==(const ReliefPasses&) const = default;
 };
-// Sizes below 1 are programming errors.
-ReliefPasses reliefPasses(int width, int height);
+// Sizes below 1 are programming errors; so is a largest pass below 1.
+ReliefPasses reliefPasses(int width, int height, int largestPass = ReliefPasses::largestPass);
 
 // The parts of the editor's relief view that a snapshot borrows and gives
 // back: its camera, the camera's node and the node holding the tiles.
@@ -44,6 +44,9 @@ struct ReliefFraming {
   double surfaceZScale = 1.0;
   int width = 0;
   int height = 0;
+  // The largest side of one render; smaller only to try the passes on small
+  // pictures.
+  int largestPass = ReliefPasses::largestPass;
 };
 
 // A picture of exactly the page, of framing.width × framing.height pixels,
