@@ -74,9 +74,9 @@ protected:
 
 private:
   ornival::testing::OsMesaContext context_;
-  std::unique_ptr<GlSceneRenderer> renderer_;
 
 protected:
+  std::unique_ptr<GlSceneRenderer> renderer_;
   std::unique_ptr<GlOffscreenRenderer> offscreen_;
 };
 
@@ -158,6 +158,33 @@ TEST_F(Relief, MetalnessChangesThePictureAndTheSameValueKeepsTheMaterial) {
   EXPECT_NE(at(*metal, 10.0, 4.0), at(*before, 10.0, 4.0));
   // The background stays.
   EXPECT_EQ(at(*metal, -5.0, -5.0), at(*before, -5.0, -5.0));
+}
+
+TEST_F(Relief, HiddenRootShowsOnlyTheBackground) {
+  scene->rootNode()->setHidden(true);
+  const std::optional<RgbaImage> image = snapshot();
+  ASSERT_TRUE(image);
+  RgbaImage plain(240, 160);
+  for (int y = 0; y < 160; ++y)
+    for (int x = 0; x < 240; ++x)
+      plain.pixel(x, y) = {230, 217, 204, 255};
+  EXPECT_EQ(*image, plain);
+}
+
+TEST_F(Relief, AShaderThatDoesNotBuildGivesNoPictureAndSaysWhy) {
+  auto broken = tiles.back()->geometry()->firstMaterial()->copy();
+  broken->shaderModifiers[ShaderEntryPoint::surface] = "void modifySurface(inout Surface surface) { nonsense; }";
+  tiles.back()->geometry()->setFirstMaterial(broken);
+  EXPECT_FALSE(snapshot());
+  EXPECT_NE(renderer_->error().find("did not build"), std::string::npos) << renderer_->error();
+  // The camera is back where it was.
+  EXPECT_EQ(position(*cameraNode), (Vec3{0.0, 0.0, 900.0}));
+  EXPECT_EQ(camera.orthographicScale, 100.0);
+
+  // Once the material is whole again, so is the picture.
+  tiles.back()->applyMaterial();
+  EXPECT_TRUE(snapshot());
+  EXPECT_EQ(renderer_->error(), "");
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ public:
                       std::shared_ptr<const SceneNode> pointOfView, const Camera& camera, Color background);
 
   // Up to sixteen samples a pixel when antialiased, as many as the context
-  // offers. None when the context cannot make a framebuffer of this size.
+  // offers. None when the context cannot make a framebuffer of this size or
+  // a material's shader does not build (the renderer's error() says which).
   std::optional<RgbaImage> snapshot(int width, int height, bool antialiased) override;
 
   // The samples a pixel of the last snapshot had: 0 without multisampling.

@@ -359,9 +359,9 @@ void GlSceneRenderer::releaseUnusedMeshes() {
 bool GlSceneRenderer::render(const Scene& scene, const SceneNode& pointOfView, const Camera& camera, int width,
                              int height, const Color& background) {
   const GlFunctions& gl = *gl_;
-  static std::uint64_t frames = 0;
-  const std::uint64_t frame = ++frames;
+  const std::uint64_t frame = ++frames_;
   bool complete = true;
+  error_.clear();
 
   gl.glViewport(0, 0, width, height);
   gl.glDepthMask(GL_TRUE);

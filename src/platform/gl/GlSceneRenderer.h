@@ -4,6 +4,7 @@
 #include "platform/Color.h"
 #include "platform/Scene.h"
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -64,6 +65,7 @@ private:
   std::map<std::string, std::unique_ptr<Program>, std::less<>> programs_;
   std::unordered_map<const Geometry*, std::unique_ptr<Mesh>> meshes_;
   std::string error_;
+  std::uint64_t frames_ = 0;
 };
 
 }  // namespace ornival
