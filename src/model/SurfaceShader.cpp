@@ -6,19 +6,6 @@
 
 namespace ornival {
 
-std::string_view surfaceEntryPointDeclarations() {
-  return R"glsl(
-struct Surface {
-  vec3 position;
-  vec3 normal;
-  vec2 diffuseTexcoord;
-  vec4 diffuse;
-};
-uniform mat4 u_inverseModelTransform;
-uniform mat4 u_inverseViewTransform;
-)glsl";
-}
-
 std::string_view surfaceShaderSource() {
   return R"glsl(
 uniform float ripple;

@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 #include "platform/Material.h"
+#include "platform/SurfaceEntryPoint.h"
 #include "platform/Vec3.h"
 
 #include <string_view>
@@ -27,8 +28,8 @@ namespace ornival {
 //      normalizes the normal and lights the result.
 // Every entry of the material's uniformValues is bound to the uniform of the
 // same name: a float to a float, a Vec3 to a vec3, a Color to a vec4
-// (r, g, b, a). A uniform the material does not set stays 0.
-std::string_view surfaceEntryPointDeclarations();
+// (r, g, b, a; the renderer hands colours over in its linear working space, as
+// it does the diffuse colour). A uniform the material does not set stays 0.
 std::string_view surfaceShaderSource();
 
 // The shader's uniforms as the material holds them; absent values are 0, as in

@@ -1,8 +1,8 @@
 #include "model/Materials.h"
 #include "model/SurfaceShader.h"
 #include "platform/Transform3D.h"
+#include "support/OsMesaContext.h"
 
-#include <GL/osmesa.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -66,17 +66,9 @@ struct Gl {
 class GlContext : public ::testing::Test {
 protected:
   void SetUp() override {
-    const int attributes[] = {OSMESA_FORMAT, OSMESA_RGBA, OSMESA_PROFILE, OSMESA_CORE_PROFILE,
-                              OSMESA_CONTEXT_MAJOR_VERSION, 3, OSMESA_CONTEXT_MINOR_VERSION, 3, 0};
-    context_ = OSMesaCreateContextAttribs(attributes, nullptr);
-    if (context_ == nullptr)
+    if (!context_.valid())
       GTEST_SKIP() << "no OpenGL 3.3 core context";
-    ASSERT_TRUE(OSMesaMakeCurrent(context_, buffer_.data(), GL_UNSIGNED_BYTE, 4, 4));
     ASSERT_TRUE(gl.load());
-  }
-  void TearDown() override {
-    if (context_ != nullptr)
-      OSMesaDestroyContext(context_);
   }
 
   // The shader's id, or 0 with the compiler's log in log.
@@ -100,8 +92,7 @@ protected:
   Gl gl;
 
 private:
-  OSMesaContext context_ = nullptr;
-  std::array<unsigned char, 4 * 4 * 4> buffer_{};
+  ornival::testing::OsMesaContext context_;
 };
 
 // A renderer's fragment shader around the modifier, as the header describes
@@ -265,7 +256,7 @@ TEST_F(GlContext, GpuShadesLikeTheReference) {
 
   const SurfaceUniforms uniforms = SurfaceUniforms::from(*material);
   for (std::size_t i = 0; i < points.size(); ++i) {
-    SCOPED_TRACE(testing::Message() << "u " << points[i].u << ", point " << i % 3);
+    SCOPED_TRACE(::testing::Message() << "u " << points[i].u << ", point " << i % 3);
     const SurfacePoint expected = shadeSurface(uniforms, points[i]);
     EXPECT_NEAR(diffuse[4 * i], expected.diffuse.red, 1e-4);
     EXPECT_NEAR(diffuse[4 * i + 1], expected.diffuse.green, 1e-4);

@@ -1,0 +1,57 @@
+#include "model/Materials.h"
+#include "model/Shape.h"
+#include "platform/gl/GlOffscreenRenderer.h"
+#include "support/OsMesaContext.h"
+#include "support/TileGrids.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace ornival {
+namespace {
+
+// One multisampled 1080 × 800 frame of a square tiling, read back, on OSMesa's
+// software rasterizer. The tiles are one node each, as they stand before the
+// editor flattens them: a GPU and a flattened scene are both far faster.
+void reliefFrame(benchmark::State& state) {
+  const ornival::testing::OsMesaContext context;
+  std::string error;
+  const auto renderer = GlSceneRenderer::create(ornival::testing::OsMesaContext::procAddress, error);
+  if (!context.valid() || !renderer) {
+    state.SkipWithError(("no OpenGL 3.3 core context: " + error).c_str());
+    return;
+  }
+  const int side = int(std::lround(std::sqrt(double(state.range(0)))));
+  const auto scene = Scene::create();
+  const auto content = SceneNode::create();
+  const auto cameraNode = SceneNode::create();
+  scene->rootNode()->addChildNode(content);
+  scene->rootNode()->addChildNode(cameraNode);
+  // The whole tiling in view, 20 canvas units a tile.
+  const double extent = 20.0 * side;
+  cameraNode->setTransform(Transform3D::translation(extent * 0.5 * 1080.0 / 800.0, extent * 0.5, 900.0));
+  const Camera camera{extent * 0.5 * 1.05, 1.0, 3000.0};
+  const auto ambient = SceneNode::create();
+  scene->rootNode()->addChildNode(ambient);
+  scene->addLight(ambient, Light::create(LightType::ambient, {0.6, 0.6, 0.6, 1.0}));
+  const auto omni = SceneNode::create();
+  omni->setTransform(Transform3D::translation(-200.0, 1000.0, 200.0));
+  scene->rootNode()->addChildNode(omni);
+  scene->addLight(omni, Light::create(LightType::omni));
+  const auto tiles = ornival::testing::squareGrid(side, side);
+  for (const auto& tile : tiles)
+    content->addChildNode(tile->node());
+
+  GlOffscreenRenderer offscreen(*renderer, scene, cameraNode, camera, Color::white());
+  // The meshes go up once, as in the editor.
+  offscreen.snapshot(1080, 800, true);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(offscreen.snapshot(1080, 800, true));
+  state.counters["samples"] = offscreen.lastSamples();
+  state.counters["tiles"] = double(tiles.size());
+}
+BENCHMARK(reliefFrame)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace ornival

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/Camera.h"
+#include "platform/Path.h"
+#include "platform/RgbaImage.h"
+#include "platform/SceneNode.h"
+#include "platform/SnapshotRenderer.h"
+
+#include <optional>
+
+namespace ornival {
+
+// How a picture of width × height pixels is taken: in one pass when both sides
+// are at most 2048, else in passes × passes renders of tileWidth × tileHeight
+// whose pixels interleave into width × height (at least the size asked for;
+// the rest is taken up by one final scaling).
+struct ReliefPasses {
+  static constexpr int largestPass = 2048;
+
+  int passes = 1;
+  int tileWidth = 0;
+  int tileHeight = 0;
+  int width = 0;
+  int height = 0;
+
+  bool operator==(const ReliefPasses&) const = default;
+};
+// Sizes below 1 are programming errors; so is a largest pass below 1.
+ReliefPasses reliefPasses(int width, int height, int largestPass = ReliefPasses::largestPass);
+
+// The parts of the editor's relief view that a snapshot borrows and gives
+// back: its camera, the camera's node and the node holding the tiles.
+struct ReliefView {
+  Camera& camera;
+  SceneNode& cameraNode;
+  SceneNode& contentNode;
+};
+
+// What to show: the page rectangle P in canvas units, the document's rotation
+// in degrees and its surface z scale, and the picture's size in pixels.
+struct ReliefFraming {
+  Rect page;
+  double rotation = 0.0;
+  double surfaceZScale = 1.0;
+  int width = 0;
+  int height = 0;
+  // The largest side of one render; smaller only to try the passes on small
+  // pictures.
+  int largestPass = ReliefPasses::largestPass;
+};
+
+// A picture of exactly the page, of framing.width × framing.height pixels,
+// drawn by renderer from view's camera. The camera is set so that the page
+// fills the picture and the content so that the page starts at the origin;
+// both are given back exactly as they were when the snapshot ends, with or
+// without a picture.
+//
+// No picture for a size below 1, for an empty page, or when a pass draws none.
+std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const ReliefView& view,
+                                        const ReliefFraming& framing);
+
+}  // namespace ornival
