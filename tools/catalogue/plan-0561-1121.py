@@ -19,6 +19,10 @@ Columns: raw value, corners, "equal" for a figure whose sides are all of one
 length (only scaleable entries), the name. Right entries repeat their Left
 entry's count.
 
+A Star 1/6 of equal sides has its tips of 1/6 and notches of 5/12 to 11/12
+turn between them; with equal sides that closes for 4, 6, 7, 8 and 10 tips
+(and 6 one-handed), not for 3 or 5: those have two lengths.
+
 Open question: the sectors of the Decastar through tips are designed at
 486-493 already, while 648-654 carry the half tip 3/20 in their names and so
 are those sectors too. The names of 486-493 hold no 3/20: they could become
@@ -63,7 +67,7 @@ TEXT = """
 600     5  -     Right Spark 12  # mirror of 599
 601     8  -     Twins 12
 602     6  -     Crest 12
-603    12  -     Square Compass
+603    12  equal Square Compass
 604     6  -     Blazon 12
 605    10  -     Pentastar ¹⁄₁₂ d
 606    10  -     Pentastar ¹⁄₁₂ e
@@ -115,7 +119,7 @@ TEXT = """
 652    16  -     Decastar ⁻³⁄₁₀ ³⁄₂₀
 653    18  -     Decastar ⁻¹⁄₅ ³⁄₂₀
 654    20  -     Decastar ⁻¹⁄₅ ³⁄₂₀
-655     6  equal Star ¹⁄₆ 3
+655     6  -     Star ¹⁄₆ 3
 656     8  equal Star ¹⁄₆ 2 2
 657    12  equal Star ¹⁄₆ 3 3
 658    12  equal Star ¹⁄₆ 2 4
@@ -125,18 +129,18 @@ TEXT = """
 662    22  -     Star ¹⁄₆ 11  # eleven tips of 1/6
 663    14  -     Star ¹⁄₆ 2,2,3
 664    14  -     Star ¹⁄₆ 3,2,2
-665    10  -     Pentastar ¹⁄₆
-666    10  equal Star ¹⁄₆ 2 3
-667    10  equal Star ¹⁄₆ 3 2
+665    10  equal Pentastar ¹⁄₆
+666    10  -     Star ¹⁄₆ 2 3
+667    10  -     Star ¹⁄₆ 3 2
 668    12  -     Left Fire 4  # the given axes allow 3 or 4 or 6 or 12
 669    12  -     Right Fire 4  # mirror of 668
-670    10  equal Star ¹⁄₆ 5
+670    10  -     Star ¹⁄₆ 5
 671    16  equal Star ¹⁄₆ 4 4
 672    14  equal Star ¹⁄₆ 7
 673    16  -     Star ¹⁄₆ 3 5
 674    16  -     Star ¹⁄₆ 5 3
-675    10  equal Star ¹⁄₆ 2,3
-676    10  equal Star ¹⁄₆ 3,2
+675    10  -     Star ¹⁄₆ 2,3
+676    10  -     Star ¹⁄₆ 3,2
 677    16  -     Decastar ⁻⁷⁄₂₀ ³⁄₂₀ ³⁄₁₀  # tip radius to notch radius would make 15, which is full: one corner more
 678    16  -     Decastar ⁻⁷⁄₂₀ ³⁄₁₀ ³⁄₂₀
 679     6  -     Acorn A Top
@@ -175,8 +179,8 @@ TEXT = """
 715    10  -     Left Square Bonnet ¹⁄₆  # the given axes allow 5 or 10
 716    10  -     Right Square Bonnet ¹⁄₆  # mirror of 715
 717    12  -     Square Bonstar ¹⁄₆
-718    20  -     Square Star ¹⁄₆ 10
-719    12  -     Square Star ¹⁄₆ 6
+718    20  equal Square Star ¹⁄₆ 10
+719    12  equal Square Star ¹⁄₆ 6
 720    14  -     Left Square Star ¹⁄₆ 2  # the given axes allow 14 or 28
 721    14  -     Right Square Star ¹⁄₆ 2  # mirror of 720
 722    14  -     Square Star ¹⁄₆ 1 2
@@ -261,7 +265,7 @@ TEXT = """
 809     3  -     Triangle ¹⁄₇
 810     6  -     Shield ¹⁄₁₄
 811     6  -     Petal 14
-812     6  -     Big Hexagon 7
+812     6  equal Big Hexagon 7
 813     4  -     Kite ²⁄₇
 814     6  -     V 7
 815    14  -     Sunrise ¹⁄₇
@@ -277,7 +281,7 @@ TEXT = """
 825     8  -     Acorn 7
 826    10  -     Acorn Bag 7
 828    14  -     Big Twins ³⁄₇
-829     6  -     Hexagon ³⁄₇
+829     6  equal Hexagon ³⁄₇
 830    14  -     Tree 7
 831     3  -     Triangle ¹⁄₁₄
 832     8  -     Candle ¹⁄₇
