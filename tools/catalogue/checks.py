@@ -197,24 +197,33 @@ def check_table(report, rows, outlines, designed):
             report.error(first, "its mirror image in the table is %s, not %d" % (image, second))
 
 
-def tally(rows, outlines):
+def tally(rows, outlines, plan=None):
     """The table's shape now: corner counts against the catalogue's, sides,
-    equal-sided figures, and how lengths are shared."""
-    lines = []
+    equal-sided figures, and how lengths are shared. With a plan (raw value ->
+    (corners, equal-sided, name)), every placeholder counts at its planned
+    corners instead, and the lines say whether the plan closes the catalogue
+    exactly."""
     fixed = collections.Counter()
     guessed = collections.Counter()
     for raw, outline in outlines.items():
         (guessed if outline.placeholder else fixed)[len(outline.dividends)] += 1
-    lines.append("corners  target  authored  placeholders  still to author")
+    if plan is not None:
+        return _tally_plan(rows, outlines, plan, fixed) + _length_lines(outlines)
+    lines = ["corners  target  authored  placeholders  still to author"]
     for k in sorted(set(TARGET_HISTOGRAM) | set(fixed) | set(guessed)):
         target = TARGET_HISTOGRAM.get(k, 0)
         flag = "  over" if fixed[k] > target else ""
         lines.append("%7d  %6d  %8d  %12d  %15d%s" % (k, target, fixed[k], guessed[k], target - fixed[k], flag))
-    placeholders = sum(guessed.values())
-    lines.append("placeholders left: %d" % placeholders)
+    lines.append("placeholders left: %d" % sum(guessed.values()))
     authored = {raw: o for raw, o in outlines.items() if not o.placeholder}
     equilateral = sum(1 for o in authored.values() if all(x == o.lengths[0] for x in o.lengths))
     lines.append("equal-sided figures: %d authored, %d in the finished catalogue" % (equilateral, TARGET_EQUILATERAL))
+    return lines + _length_lines(outlines)
+
+
+def _length_lines(outlines):
+    lines = []
+    authored = {raw: o for raw, o in outlines.items() if not o.placeholder}
     sides = sum(len(o.lengths) for o in authored.values())
     lines.append("sides: %d authored, %d in the finished catalogue" % (sides, TARGET_SIDES))
     counts = collections.Counter(x for o in authored.values() for x in o.lengths)
@@ -226,4 +235,41 @@ def tally(rows, outlines):
                  % (unit, len(authored)))
     lines.append("ten commonest: " + ", ".join("%r (%d)" % (v, c) for v, c in top))
     lines.append("their share of all sides: %.3f (about 2/3 in the finished catalogue)" % share)
+    return lines
+
+
+def _tally_plan(rows, outlines, plan, fixed):
+    lines = []
+    faults = []
+    planned = collections.Counter()
+    equal = 0
+    for raw, outline in outlines.items():
+        if not outline.placeholder:
+            if all(x == outline.lengths[0] for x in outline.lengths):
+                equal += 1
+            continue
+        if raw not in plan:
+            faults.append("%d %s: a placeholder without a planned count" % (raw, rows[raw].name))
+            continue
+        corners, equal_sided, name = plan[raw]
+        if name != rows[raw].name:
+            faults.append("%d: planned as %r, the table names it %r" % (raw, name, rows[raw].name))
+        if equal_sided and not rows[raw].scaleable:
+            faults.append("%d %s: planned equal-sided, but it is not scaleable" % (raw, name))
+        planned[corners] += 1
+        equal += equal_sided
+    for first, second in chiral_pairs(rows):
+        if first in plan and second in plan and plan[first][:2] != plan[second][:2]:
+            faults.append("%d and %d: mirror images planned unlike" % (first, second))
+    lines.append("corners  target  authored  planned  off")
+    closes = True
+    for k in sorted(set(TARGET_HISTOGRAM) | set(fixed) | set(planned)):
+        target = TARGET_HISTOGRAM.get(k, 0)
+        off = fixed[k] + planned[k] - target
+        closes = closes and off == 0
+        lines.append("%7d  %6d  %8d  %7d  %3s" % (k, target, fixed[k], planned[k], "%+d" % off if off else ""))
+    lines.append("equal-sided figures with the plan: %d of %d" % (equal, TARGET_EQUILATERAL))
+    closes = closes and equal == TARGET_EQUILATERAL and not faults
+    lines.extend(faults)
+    lines.append("the plan closes the catalogue exactly" if closes else "the plan does NOT close the catalogue")
     return lines

@@ -67,7 +67,8 @@ def regular_star(k, p, q, length):
     m = k * q // math.gcd(k, q)
     a = p * m // q
     b = (k - 1) * m // k - a
-    unit = 2 * (a + b)
+    # k tips and k notches make (k − 1) half turns: a + b is (k − 1)/k of m.
+    unit = m
     return Shape(unit, [a, b] * k, [length] * (2 * k), "regular star",
                  recipe="star(%d, %d, %d, %s)" % (k, p, q, _lit(length)))
 

@@ -143,3 +143,19 @@ class RewriteTest(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class PlanTest(unittest.TestCase):
+    PLAN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "plan-0561-1121.py")
+
+    def test_the_plan_closes_the_catalogue_and_a_changed_count_does_not(self):
+        import plan
+        _, rows = table.read_rows()
+        outlines = table.evaluate(rows)
+        counts = plan.read(self.PLAN)
+        self.assertIn("the plan closes the catalogue exactly", checks.tally(rows, outlines, counts))
+        placeholder = next(raw for raw in sorted(counts) if outlines[raw].placeholder and rows[raw].kind != "mirrorOf"
+                           and not any(raw in pair for pair in checks.chiral_pairs(rows)))
+        corners, equal, name = counts[placeholder]
+        counts[placeholder] = (corners + 1, equal, name)
+        self.assertIn("the plan does NOT close the catalogue", checks.tally(rows, outlines, counts))

@@ -1,0 +1,62 @@
+# Figures of raw values 561 to 700.
+#
+# The corner counts follow plan-0561-1121.py. Lengths come from palette.py.
+
+from palette import A, HEX, P, P2, Q12, S2
+
+SUN10_NOTCH = 1.902113032590307   # Sun 10's centre-to-notch
+
+
+def through_notches(unit, tip, notch, side, inner, tips):
+    """Half of a star cut along a line through two opposite notches and its
+    centre, which stays a straight corner so that the cut glues to the other
+    half: tips whole tips between two half notches."""
+    half = notch // 2
+    corners = [half] + [tip, notch] * (tips - 1) + [tip, half, unit // 2]
+    return poly(unit, corners, [inner] + [side] * (2 * tips) + [inner], method="star sector")
+
+
+def tips_of_one_sixth(notches, side=HEX):
+    """A star of tips of 1/6 turn with the given notches between them (in
+    1/12 turn), every side the Hexstar's."""
+    corners = []
+    for r in notches:
+        corners += [2, r]
+    return poly(12, corners, [side] * len(corners), method="star of 1/6 tips")
+
+
+# --- Halves and sectors of the stars.
+entry(568, "Half Sun 10", through_notches(20, 4, 14, 1.0, SUN10_NOTCH, 5),
+      note="Sun 10 cut through two opposite notches; Sun 10 1/2 is the cut through tips")
+entry(609, "Half Decastar", through_notches(20, 6, 12, 1.0, P2, 5),
+      note="the Decastar cut through two opposite notches; Decastar 1/2 is the cut through tips")
+entry(694, "Half Compass ¹⁄₆", star_sector(24, 4, 4, 2.6821627548042177, 2),
+      note="Compass 1/6 cut through two opposite tips")
+for raw, name, j in ((695, "Sun ⁷⁄₂₄ ¹⁄₄", 2), (696, "Sun ⁷⁄₂₄ ³⁄₈", 3), (697, "Sun ⁷⁄₂₄ ¹⁄₂", 4),
+                     (698, "Sun ⁷⁄₂₄ ⁻³⁄₈", 5), (699, "Sun ⁷⁄₂₄ ⁻¹⁄₄", 6)):
+    entry(raw, name, star_sector(48, 8, 14, Q12, j), note="Sun 7/24 cut by two radii through tips")
+# With only an eighth cut away the centre corner sits near the mean of the
+# corners; walked from the notch opposite the cut, the star stands on it.
+entry(700, "Sun ⁷⁄₂₄ ⁻¹⁄₈", star_sector(48, 8, 14, Q12, 7, at="side").start(8),
+      note="Sun 7/24 cut by two radii through tips, standing on a notch")
+
+# --- Regular and equal-sided stars.
+entry(665, "Pentastar ¹⁄₆", regular_star(5, 1, 6, HEX), note="five tips of 1/6, the Hexstar's side")
+entry(656, "Star ¹⁄₆ 2 2", tips_of_one_sixth([5, 9, 5, 9]), note="two pairs of tips")
+entry(661, "Star ¹⁄₆ 2,2", poly(24, [4, 13, 4, 15] * 2, [HEX] * 8, method="star of 1/6 tips"), note="two pairs of tips, each pair on a 1/3 corner")
+entry(657, "Star ¹⁄₆ 3 3", tips_of_one_sixth([7, 7, 10, 7, 7, 10]), note="two fans of three tips")
+entry(659, "Star ¹⁄₆ 3,3", tips_of_one_sixth([7, 9, 7, 9, 7, 9]), note="three pairs of tips")
+entry(671, "Star ¹⁄₆ 4 4", tips_of_one_sixth([8, 8, 8, 10, 8, 8, 8, 10]), note="two fans of four tips")
+
+# --- Polygons.
+entry(628, "Hexagon ³⁄₁₀", poly(20, [6, 7, 7, 6, 7, 7], [1.0] * 6), note="equal sides, two corners of 3/10")
+entry(635, "Hexagon ¹⁄₅", poly(20, [4, 8, 8, 4, 8, 8], [P] * 6), note="equal sides, two corners of 1/5")
+entry(614, "Trapezoid ³⁄₁₆", trapezoid(32, 6, 2.0, 1.0), note="base corners of 3/16")
+entry(622, "Trapezoid 1 1 2", trapezoid(8, 2, 2.0, 1.0), note="sides 1, 1 and 2 under a top of 1")
+
+# --- Kites, sunrays, triangles.
+entry(689, "Kite ¹⁄₆ ⁵⁄₁₂", kite(24, 4, 10, HEX), note="a Hexstar tip over a 5/12 corner")
+entry(691, "Kite ¹⁄₈ ⁷⁄₂₄", kite(48, 6, 14, A), note="a 1/8 tip over a 7/24 corner")
+entry(584, "Sunray 9", sunray(18, 9, 4, 1.0, 2), note="the kite in a notch of Sun 9, its tip 1/9")
+entry(647, "Arrowhead ¹⁄₁₀ ³⁄₂₀", dart(20, 2, 12, P), note="a dart of a 1/10 tip, its barbs 3/20")
+entry(594, "Left Triangle ¹⁄₁₆ ¹⁄₄", poly(16, [1, 4, 3], [X, A, Y]), note="a right triangle with a 1/16 corner")
