@@ -330,9 +330,12 @@ void ViewController::setManualPageBounds(const Rect& bounds) {
   registerManualPageBoundsUndo(bounds);
   const Rect previous = manualPageBounds;
   manualPageBounds = bounds;
+  // The document learns first whether the bounds are automatic now: the
+  // snapped page follows the tiling only while they are, and a frame set by
+  // hand must not be replaced by the automatic page on its first setting.
+  updateBoundsLayerColor();
   if (manualPageBounds != previous)
     setSnappedPageBounds(snapPageBounds(manualPageBounds));
-  updateBoundsLayerColor();
 }
 
 Rect ViewController::snapPageBounds(const Rect& bounds) const {
