@@ -291,13 +291,15 @@ TEST(ViewControllerLayers, BandsAreSortedByWidthKeepingTheOrderOfEqualOnes) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.widths[0] * 100 + c.widths[1] * 10 + c.widths[2]);
     EditorHarness harness(testing::squareGrid(1, 1));
-    auto& d = *harness.document;
-    d.setBorderColor(colors[0]);
-    d.setBorderColor2(colors[1]);
-    d.setBorderColor3(colors[2]);
-    d.setBorderWidth(c.widths[0]);
-    d.setBorderWidth2(c.widths[1]);
-    d.setBorderWidth3(c.widths[2]);
+    harness.command([&](ViewController&) {
+      auto& d = *harness.document;
+      d.setBorderColor(colors[0]);
+      d.setBorderColor2(colors[1]);
+      d.setBorderColor3(colors[2]);
+      d.setBorderWidth(c.widths[0]);
+      d.setBorderWidth2(c.widths[1]);
+      d.setBorderWidth3(c.widths[2]);
+    });
     const auto& tile = *harness.editor->graph().shapes().front();
     ASSERT_EQ(tile.lineAttributes.size(), 3u);
     for (int k = 0; k < 3; ++k) {
@@ -312,7 +314,7 @@ TEST(ViewControllerLayers, BandsAreSortedByWidthKeepingTheOrderOfEqualOnes) {
 
 TEST(ViewControllerLayers, LineJoinReachesEveryBand) {
   EditorHarness harness(testing::squareGrid(2, 1));
-  harness.document->setBorderLineStyle(true);
+  harness.command([&](ViewController&) { harness.document->setBorderLineStyle(true); });
   EXPECT_TRUE(harness.editor->borderLineStyle);
   for (const auto& tile : harness.editor->graph().shapes()) {
     EXPECT_TRUE(tile->borderLineStyle);
