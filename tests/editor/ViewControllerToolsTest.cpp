@@ -52,7 +52,7 @@ TEST(ViewControllerTools, AddingAndRemovingToolsIsUndoneToExactlyTheToolsBefore)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name + std::to_string(c.given.size()));
-    EditorHarness harness({.tools = c.before});
+    EditorHarness harness({.tiles = {}, .prepareDocument = {}, .tools = c.before});
     const ToolSet before(c.before.begin(), c.before.end());
     harness.command([&](ViewController& e) { c.add ? e.addTools(c.given) : e.removeTools(c.given); });
     EXPECT_EQ(harness.editor->selectedTools, c.after);

@@ -42,7 +42,7 @@ public:
   };
 
   EditorHarness() : EditorHarness(Setup{}) {}
-  explicit EditorHarness(std::vector<std::shared_ptr<Shape>> tiles) : EditorHarness(Setup{std::move(tiles)}) {}
+  explicit EditorHarness(std::vector<std::shared_ptr<Shape>> tiles) : EditorHarness(withTiles(std::move(tiles))) {}
   explicit EditorHarness(Setup setup) {
     resetProcessTools();
     setMainQueue(mainQueue);
@@ -215,6 +215,12 @@ public:
   }
 
 private:
+  static Setup withTiles(std::vector<std::shared_ptr<Shape>> tiles) {
+    Setup setup;
+    setup.tiles = std::move(tiles);
+    return setup;
+  }
+
   template <typename Handler>
   void pointerEvent(Vec2 canvas, ModifierFlags modifiers, Handler handler, int clickCount = 1) {
     event([&] {
