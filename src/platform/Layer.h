@@ -49,6 +49,12 @@ public:
   void setOpacity(double opacity) { opacity_ = opacity; }
   bool isHidden() const { return hidden_; }
   void setHidden(bool hidden) { hidden_ = hidden; }
+  // Drawn once into a bitmap of rasterizationScale pixels per point and then
+  // moved and scaled as that bitmap, as during a live zoom.
+  bool shouldRasterize() const { return shouldRasterize_; }
+  void setShouldRasterize(bool rasterize) { shouldRasterize_ = rasterize; }
+  double rasterizationScale() const { return rasterizationScale_; }
+  void setRasterizationScale(double scale) { rasterizationScale_ = scale; }
 
   double shadowOpacity() const { return shadowOpacity_; }
   void setShadowOpacity(double opacity) { shadowOpacity_ = opacity; }
@@ -106,6 +112,8 @@ private:
   double zPosition_ = 0.0;
   double opacity_ = 1.0;
   bool hidden_ = false;
+  bool shouldRasterize_ = false;
+  double rasterizationScale_ = 1.0;
   double shadowOpacity_ = 0.0;
   Color shadowColor_ = Color::black();
   Vec2 shadowOffset_{0.0, -3.0};

@@ -51,6 +51,20 @@ public:
   void addChildNode(const std::shared_ptr<SceneNode>& child);
   // Nothing happens when the node has no parent.
   void removeFromParentNode();
+  // Puts child in the place of old, one of the children; child leaves its
+  // present parent first. Replacing a node that is no child of this one is a
+  // programming error.
+  void replaceChildNode(const std::shared_ptr<SceneNode>& old, const std::shared_ptr<SceneNode>& child);
+
+  // A snapshot of the subtree as one node and one level of children: the new
+  // node has this node's name, transform, geometry, opacity, hidden flag and
+  // order, and a child for every visible descendant with geometry, in tree
+  // order, placed by the transforms between them and this node and with the
+  // opacities between them multiplied in. Geometries are copies, so a later
+  // change of a tile's material leaves the snapshot as it was; hidden
+  // subtrees are left out. The renderer draws thousands of tiles as one
+  // shallow node that an edit replaces whole.
+  std::shared_ptr<SceneNode> flattenedClone() const;
 
 private:
   explicit SceneNode(std::shared_ptr<Geometry> geometry) : geometry_(std::move(geometry)) {}

@@ -1,0 +1,360 @@
+#pragma once
+
+#include "document/DocumentEditor.h"
+#include "editor/DragAction.h"
+#include "editor/InputEvents.h"
+#include "editor/InputState.h"
+#include "editor/ItemStatus.h"
+#include "figures/Line.h"
+#include "figures/catalogue/Shapes.h"
+#include "model/Operations.h"
+#include "model/CrossingStatus.h"
+#include "model/ShapeInfo.h"
+#include "model/WeakShape.h"
+#include "platform/AffineTransform.h"
+#include "platform/Color.h"
+#include "platform/Layer.h"
+#include "platform/SceneNode.h"
+#include "platform/ShapeLayer.h"
+#include "platform/Path.h"
+#include "platform/Transform3D.h"
+#include "platform/Vec2.h"
+#include "platform/Vec3.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+#include <vector>
+
+namespace ornival {
+
+class Bitmap;
+class Document;
+class Edge;
+class EditorWindowController;
+class Graph;
+class Layer;
+class MultiShape;
+class NeighborModel;
+class Operations;
+class SceneNode;
+class Shape;
+class ShapeLayer;
+class UndoManager;
+class ViewPort;
+
+// The current tools, in figure-number order, so that everything that walks
+// them (the toolbar, the mirror command) sees one order.
+struct ShapesByRawValue {
+  bool operator()(Shapes a, Shapes b) const { return a.rawValue() < b.rawValue(); }
+};
+using ToolSet = std::set<Shapes, ShapesByRawValue>;
+
+// The orthographic camera of the relief view and its lights, as the scene
+// renderer reads them.
+struct SceneCamera {
+  bool orthographic = true;
+  bool automaticallyAdjustsZRange = false;
+  double zFar = 100.0;
+  double orthographicScale = 1.0;
+};
+
+struct SceneLight {
+  enum class Type { ambient, omni };
+  Type type = Type::omni;
+  Color color = Color::white();
+};
+
+// Colours the system would give: the accent colour and the background of
+// selected content.
+inline constexpr Color accentColor{0.25234666, 0.51092654, 0.8316943, 1.0};
+inline constexpr Color selectedContentBackgroundColor{0.0, 0.3882353, 0.8823529, 1.0};
+
+// The pattern editor of one document window. It holds the whole editing state
+// of the window: the tiling, the placement candidates, the tools and colour,
+// the drag state, zoom, rotation and page bounds, the 2D layer tree and the
+// 3D scene. While editing it is the only writer of the tiling.
+//
+// It reaches the outside only through its seams: the view port (the view and
+// its window), the window controller, the input state, and the document it is
+// given. The window controller makes it with the view, calls viewDidLoad,
+// then loadDocument.
+//
+// Plain state is public, named as the other editing concerns know it; what
+// the document reads and writes through DocumentEditor sits behind accessors.
+// Each concern lives in its own source file: layers and page bounds, loading
+// and outline, tools and counts, zoom and rotation, the scene.
+//
+// Main thread only.
+class ViewController : public DocumentEditor, public std::enable_shared_from_this<ViewController> {
+public:
+  static std::shared_ptr<ViewController> create(std::shared_ptr<ViewPort> viewPort,
+                                                std::shared_ptr<InputState> inputState);
+  ~ViewController() override;
+  ViewController(const ViewController&) = delete;
+  ViewController& operator=(const ViewController&) = delete;
+
+  const std::shared_ptr<ViewPort>& viewPort() const { return viewPort_; }
+
+  // Construction and hand-over ----------------------------------------------
+
+  // Builds the layer tree and the scene.
+  void viewDidLoad();
+  // Attaches the document and takes over its tiles and settings, registering
+  // no undo. Without a window controller nothing happens.
+  void loadDocument(const std::shared_ptr<Document>& document);
+  std::shared_ptr<Document> document() const { return document_.lock(); }
+  std::shared_ptr<EditorWindowController> windowController() const { return windowController_.lock(); }
+
+  // The use of a figure for the catalogue browser.
+  ItemStatus toolStatus(Shapes kind) const;
+  // The current tools, each replaced by its mirror image where it has one.
+  std::vector<Shapes> mirroredTools() const;
+
+  // Registers a step with the window's undo manager; nothing without one.
+  void registerUndoStep(std::function<void(ViewController&)> step);
+  // The same for a step that only brings the display up to date.
+  void registerRefreshStep(std::function<void(ViewController&)> step);
+
+  // Input, in window points; each is one user event ----------------------
+
+  // Pointer events record where they happened; what a press, drag and
+  // release do to the tiling comes with the editing gestures.
+  void mouseMoved(const MouseEvent& event);
+  void mouseDown(const MouseEvent& event);
+  void mouseDragged(const MouseEvent& event);
+  void mouseUp(const MouseEvent& event);
+  void keyDown(const KeyEvent& event);
+  // Zooms in steps of 1, or with Option turns the view in steps of 3 degrees.
+  void scrollWheel(const ScrollEvent& event);
+
+  // Layers, transforms and page bounds ---------------------------------------
+
+  // Canvas units to view points: rotate, move by the offsets, scale by the
+  // zoom, move to the view's centre. None without a window. Always
+  // invertible, so that every view point has its canvas point.
+  std::optional<AffineTransform> layerTransform() const;
+  // The same without the rotation: the page frame is in rotated coordinates.
+  std::optional<AffineTransform> unrotatedLayerTransform() const;
+  // Points per canvas unit: scaleFactor × scale / 20.
+  double zoomFactor() const;
+  void updateViewTransform(bool animated, double duration) override;
+  // Recomputes pageBounds, scaleFactor and the offsets; false leaves the view
+  // where it is.
+  bool updatePageBoundsAndOffsets();
+  void updateImageLayerTransform();
+
+  const Rect& pageBounds() const { return pageBounds_; }
+  // Stores and runs the change handling: while the document's bounds are
+  // automatic the hand-set frame follows.
+  void setPageBounds(const Rect& bounds);
+  Rect snappedPageBounds() const override { return snappedPageBounds_; }
+  void setSnappedPageBounds(const Rect& bounds);
+  void registerManualPageBoundsUndo(const Rect& bounds);
+  // The undo and redo target of the hand-set frame.
+  void setManualPageBounds(const Rect& bounds);
+  // The frame's sides moved to the nearest tile corners and side midpoints,
+  // unless Option is held or there are no tiles.
+  Rect snapPageBounds(const Rect& bounds) const;
+  void snappedPageBoundsDidSet(const Rect& previous);
+  void resnapPageBounds() override;
+  void updateBoundsLayerColor();
+  void updateBoundsLayerPath();
+
+  void updateLineAttributes() override;
+  void updateLineJoin(bool round) override;
+  // Shows the hover outline of selectedShape.
+  void updateSelectedShapeLayer();
+  // Puts the crossing and mark layers back after a tile drag took them out.
+  void addOverlayLayers();
+
+  // Loading and outline -------------------------------------------------------
+
+  // Installs the tiles, glues coincident sides and takes their layers and
+  // nodes into the containers.
+  void load(const std::vector<std::shared_ptr<Shape>>& tiles);
+  // borderEdges and border from the free sides, tile by tile.
+  void rebuildOutline();
+  int borderSegmentCount() const override { return int(border.size()); }
+
+  // Tools and counts ----------------------------------------------------------
+
+  void selectTool(Shapes kind);
+  void selectTools(const std::vector<Shapes>& tools);
+  void addTools(const std::vector<Shapes>& tools);
+  void removeTools(const std::vector<Shapes>& tools);
+  void updateCounts();
+
+  // Zoom and rotation ---------------------------------------------------------
+
+  // Between zoom 20 and the zoom the user had before.
+  void toggleZoom();
+  // Turns the view to the nearest angle at which the outline's box is square.
+  void huggingSquare();
+
+  // Scene ---------------------------------------------------------------------
+
+  // The scene's root, with the content, camera and lights under it.
+  std::shared_ptr<SceneNode> setupScene();
+  SceneCamera& camera();
+  const std::shared_ptr<SceneNode>& cameraNode();
+  const std::shared_ptr<SceneNode>& rootNode();
+  void updateFlatNode() override;
+  void updateFlatMarkNode();
+  void updateFlatMoveNode(const std::shared_ptr<SceneNode>& node);
+  void updateMarkLayer() override;
+  void updateCrossingsNode() override;
+  void setNeedsUpdateNode() override { needsUpdateNode = true; }
+  void dimensionDidSet(int previous) override;
+  void updateSurfaceZScale() override;
+  void updateMetalness() override;
+  void updateRoughness() override;
+  void updateRipple() override;
+  void updateRippleScale() override;
+  void updateLightAngleX() override;
+  void updateLightAngleY() override;
+  void updateLightAngleZ() override;
+  void setAmbientLightColor(const Color& color) override;
+
+  // Seams for the editing concerns still to come -------------------------
+
+  // Candidates along the free sides near the point.
+  void updateNeighbors(Vec2 point);
+  // Prototype candidates of the current tools for an empty tiling.
+  void rebuildNeighborModels();
+  // The hover hit test at a point of the drawing.
+  void select(Vec2 point);
+  // What a drag from the pointer would do.
+  void updateDragAction(bool ignoreFrame);
+  // The interlaced bands where lines of tiles cross.
+  void updateCrossingLayers() override;
+
+  // DocumentEditor ------------------------------------------------------------
+
+  Graph& graph() override { return *graph_; }
+  const Graph& graph() const { return *graph_; }
+  UndoManager* undoManager() override;
+  Color shapeColor() const override { return shapeColor_; }
+  void setShapeColor(const Color& color) override { shapeColor_ = color; }
+  void shapeColorDidSet(const Color& previous) override;
+  int layerIndex() const override { return layerIndex_; }
+  void setLayerIndex(int index) override { layerIndex_ = index; }
+  double scale() const override { return scale_; }
+  void setScale(double scale) override { scale_ = scale; }
+  bool animateScale() const override { return animateScale_; }
+  double rotation() const override { return rotation_; }
+  void setRotation(double degrees) override { rotation_ = degrees; }
+  void setViewBackgroundColor(const Color& color) override;
+  int dimension() const override { return dimension_; }
+  void setDimension(int dimension) override { dimension_ = dimension; }
+  CrossingStatus crossings() const override { return crossings_; }
+  void setCrossings(CrossingStatus crossings) override { crossings_ = crossings; }
+
+  // State ---------------------------------------------------------------------
+
+  // The drawing's root. Drawn in tiles of 256 × 256 points by the Qt view,
+  // which is a rendering matter; here it is a plain layer.
+  const std::shared_ptr<Layer> layer = Layer::create();
+  const std::shared_ptr<Layer> shapesLayer = Layer::create();
+  const std::shared_ptr<Layer> borderLayer = Layer::create();
+  const std::shared_ptr<Layer> borderLayer2 = Layer::create();
+  const std::shared_ptr<Layer> borderLayer3 = Layer::create();
+  const std::shared_ptr<ShapeLayer> crossingLayer = ShapeLayer::create();
+  const std::shared_ptr<ShapeLayer> crossingLayer2 = ShapeLayer::create();
+  const std::shared_ptr<Layer> moveLayer = Layer::create();
+  const std::shared_ptr<Layer> moveShapesLayer = Layer::create();
+  const std::shared_ptr<Layer> moveBorderLayer = Layer::create();
+  const std::shared_ptr<Layer> moveBorderLayer2 = Layer::create();
+  const std::shared_ptr<Layer> moveBorderLayer3 = Layer::create();
+  bool dragged = false;
+  bool ignoreDragging = false;
+  bool cancelDragging = false;
+  // The hovered tile or candidate.
+  WeakShape selectedShape;
+  Vec2 selectedPoint;
+  Vec2 point2;
+  Vec2 locationInWindow;
+  const std::shared_ptr<ShapeLayer> selectedLayer = ShapeLayer::create();
+  const std::shared_ptr<ShapeLayer> selectedStrokeLayer = ShapeLayer::create();
+  const std::shared_ptr<ShapeLayer> rubberbandLayer = ShapeLayer::create();
+  Vec2 rubberbandOrigin;
+  const std::shared_ptr<ShapeLayer> boundsLayer = ShapeLayer::create();
+  bool registerUndoManualPageBounds = true;
+  Rect manualPageBounds;
+  std::shared_ptr<ShapeLayer> imageLayer;
+  std::shared_ptr<Bitmap> bitmap;
+  const std::shared_ptr<ShapeLayer> markLayer = ShapeLayer::create();
+  const std::shared_ptr<SceneNode> contentNode = SceneNode::create();
+  std::shared_ptr<SceneNode> flatNode = SceneNode::create();
+  std::shared_ptr<SceneNode> flatMarkNode = SceneNode::create();
+  // Every tile's node and every mark node; never in the scene themselves.
+  const std::shared_ptr<SceneNode> shapesNode = SceneNode::create();
+  const std::shared_ptr<SceneNode> markNode = SceneNode::create();
+  std::shared_ptr<SceneNode> flatMoveNode;
+  const std::shared_ptr<SceneNode> crossingsNode = SceneNode::create();
+  std::vector<std::shared_ptr<NeighborModel>> neighbors;
+  std::vector<std::shared_ptr<Shape>> moving;
+  bool isMoving = false;
+  std::vector<std::shared_ptr<Shape>> added;
+  std::vector<ShapeInfo> removed;
+  // The free sides as segments on the 1/1024 grid, and the free sides.
+  std::vector<Line> border;
+  std::vector<std::shared_ptr<Edge>> borderEdges;
+  DragAction dragAction = DragAction::ignore;
+  void setAnimateScale(bool animate) { animateScale_ = animate; }
+  double oldScale = 80.0;
+  // Pan of the drawing in canvas units.
+  double offsetX = 0.0;
+  double offsetY = 0.0;
+  // Points per canvas unit at zoom 20.
+  double scaleFactor = 0.0025;
+  const std::shared_ptr<Operations> operations;  // made by the constructor
+  bool marked = false;
+  ToolSet selectedTools{Shapes::sun8};
+  std::shared_ptr<MultiShape> multiShape;
+  bool markSelected = false;
+  // Tiles per figure number; entry 0 stays 0.
+  std::vector<int> counts = std::vector<int>(std::size_t(Shapes::caseCount) + 1, 0);
+  bool borderLineStyle = false;
+  bool needsUpdateNode = false;
+  Rect oldViewFrame;
+  bool scrollWheelIsRunning = false;
+  SceneLight ambientLight{SceneLight::Type::ambient, Color::white()};
+  SceneLight light;
+  const std::shared_ptr<SceneNode> lightNode = SceneNode::create();
+
+private:
+  ViewController(std::shared_ptr<ViewPort> viewPort, std::shared_ptr<InputState> inputState);
+
+  ModifierFlags modifierFlags() const;
+  // Takes the hover away when the view moves under the pointer.
+  void clearHover();
+  // Puts the copy in the place of the node it renews under contentNode, or
+  // adds it there.
+  void installFlatCopy(const std::shared_ptr<SceneNode>& old, const std::shared_ptr<SceneNode>& copy);
+  // Canvas to rotated canvas coordinates.
+  AffineTransform viewRotation() const;
+  void configureLayerTree();
+
+  std::shared_ptr<ViewPort> viewPort_;
+  std::shared_ptr<InputState> inputState_;
+  std::weak_ptr<Document> document_;
+  std::weak_ptr<EditorWindowController> windowController_;
+  std::shared_ptr<Graph> graph_;
+
+  Rect pageBounds_;
+  Rect snappedPageBounds_;
+  bool animateScale_ = false;
+  double scale_ = 20.0;
+  double rotation_ = 0.0;
+  int dimension_ = 2;
+  CrossingStatus crossings_ = CrossingStatus::off;
+  Color shapeColor_ = Color::white();
+  int layerIndex_ = 0;
+  std::optional<SceneCamera> camera_;
+  std::shared_ptr<SceneNode> cameraNode_;
+  std::shared_ptr<SceneNode> rootNode_;
+};
+
+}  // namespace ornival

@@ -1,0 +1,485 @@
+// The flat drawing: the layer tree, the transform from canvas units to view
+// points, the page bounds and the frame that shows them, and the border bands
+// the document's settings push into the tiles.
+
+#include "editor/ViewController.h"
+
+#include "document/Document.h"
+#include "editor/EditorWindowController.h"
+#include "editor/ViewPort.h"
+#include "figures/Figure.h"
+#include "model/Edge.h"
+#include "model/Graph.h"
+#include "model/LineAttribute.h"
+#include "model/NeighborModel.h"
+#include "model/Shape.h"
+#include "platform/LayerAnimation.h"
+#include "platform/Localization.h"
+#include "platform/Precondition.h"
+#include "platform/UndoManager.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <numbers>
+
+namespace ornival {
+namespace {
+
+constexpr Color rgb(int red, int green, int blue, double alpha = 1.0) {
+  return {red / 255.0, green / 255.0, blue / 255.0, alpha};
+}
+
+constexpr Color automaticFrameColor = rgb(236, 26, 61);
+constexpr Color manualFrameColor = rgb(236, 131, 26);
+
+// A page frame of no area is the document's way of saying "automatic".
+bool isEmpty(const Rect& r) { return r.size.x == 0.0 || r.size.y == 0.0; }
+
+// The pixels of a page side at the export scale, kept within what an export
+// size can hold.
+int exportPixels(double length, double scale) {
+  const double pixels = std::ceil(length * scale);
+  if (!(pixels > 0.0))
+    return 0;
+  return pixels >= double(INT_MAX) ? INT_MAX : int(pixels);
+}
+
+}  // namespace
+
+void ViewController::configureLayerTree() {
+  layer->setZPosition(0.0);
+  layer->setShouldRasterize(false);
+  shapesLayer->setShadowOpacity(0.5);
+  borderLayer->setZPosition(1.0);
+  borderLayer2->setZPosition(1.1);
+  borderLayer3->setZPosition(1.2);
+  crossingLayer->setZPosition(1.3);
+  crossingLayer->setFillColor(Color::black());
+  crossingLayer->setFillRule(FillRule::nonZero);
+  crossingLayer2->setZPosition(1.4);
+  crossingLayer2->setFillColor(Color::white());
+  crossingLayer2->setFillRule(FillRule::nonZero);
+  moveLayer->setZPosition(6.0);
+  moveLayer->setShadowOpacity(1.0);
+  for (const auto& sublayer : {moveShapesLayer, moveBorderLayer, moveBorderLayer2, moveBorderLayer3})
+    moveLayer->addSublayer(sublayer);
+
+  markLayer->setZPosition(7.0);
+  markLayer->setStrokeColor(Color{1.0, 0.0, 0.0, 1.0});
+  markLayer->setLineWidth(3.0);
+  markLayer->setLineJoin(LineJoin::round);
+  markLayer->setLineCap(LineCap::round);
+  markLayer->setFillColor(std::nullopt);
+  markLayer->setPath(std::nullopt);
+  markLayer->setShadowOpacity(1.0);
+  markLayer->setShadowColor(accentColor);
+  markLayer->setShadowRadius(1.0);
+
+  selectedLayer->setZPosition(4.0);
+  selectedLayer->setOpacity(0.85);
+  selectedLayer->setLineWidth(1.0);
+  selectedLayer->setStrokeColor(Color::white());
+  selectedLayer->setShadowOpacity(0.7);
+  selectedLayer->setShadowColor(Color::black());
+  selectedLayer->setShadowOffset({0.0, 0.5});
+  selectedLayer->setShadowRadius(0.5);
+  selectedStrokeLayer->setLineWidth(1.0);
+  selectedStrokeLayer->setStrokeColor(Color::white());
+  selectedStrokeLayer->setLineJoin(LineJoin::round);
+  selectedStrokeLayer->setFillColor(std::nullopt);
+  selectedLayer->addSublayer(selectedStrokeLayer);
+
+  boundsLayer->setZPosition(1.0);
+  boundsLayer->setStrokeColor(automaticFrameColor);
+  boundsLayer->setFillColor(rgb(56, 2, 218, 0.2));
+  boundsLayer->setFillRule(FillRule::evenOdd);
+  boundsLayer->setShadowOpacity(1.0);
+  boundsLayer->setShadowColor(Color::black());
+  boundsLayer->setShadowOffset({0.0, -0.5});
+  boundsLayer->setShadowRadius(0.5);
+  boundsLayer->setHidden(true);
+
+  rubberbandLayer->setStrokeColor(selectedContentBackgroundColor);
+  Color rubberbandFill = selectedContentBackgroundColor;
+  rubberbandFill.alpha = 0.1;
+  rubberbandLayer->setFillColor(rubberbandFill);
+  rubberbandLayer->setShadowOpacity(0.5);
+  rubberbandLayer->setShadowColor(selectedContentBackgroundColor);
+
+  // Bands sorted by width: the widest lies lowest, so the three show as
+  // concentric stripes.
+  for (const auto& sublayer : std::array<std::shared_ptr<Layer>, 8>{
+           shapesLayer, borderLayer, borderLayer2, borderLayer3, crossingLayer, crossingLayer2, moveLayer, markLayer})
+    layer->addSublayer(sublayer);
+  if (dimension_ == 3) {
+    for (const auto& flat : std::array<std::shared_ptr<Layer>, 6>{shapesLayer, borderLayer, borderLayer2,
+                                                                   borderLayer3, crossingLayer, crossingLayer2})
+      flat->setHidden(true);
+  }
+  const auto viewLayer = viewPort_->rootLayer();
+  ORNIVAL_PRECONDITION(viewLayer != nullptr);
+  viewLayer->addSublayer(boundsLayer);
+  viewLayer->addSublayer(layer);
+}
+
+// Transforms -----------------------------------------------------------------
+
+AffineTransform ViewController::viewRotation() const {
+  return AffineTransform::rotation(rotation_ * std::numbers::pi / 180.0);
+}
+
+double ViewController::zoomFactor() const { return scaleFactor * scale_ / 20.0; }
+
+std::optional<AffineTransform> ViewController::unrotatedLayerTransform() const {
+  if (!viewPort_->hasWindow())
+    return std::nullopt;
+  double s = zoomFactor();
+  // The wheel passes zoom 0 on its way to negative zooms, and a window may
+  // be collapsed: a map that sends the whole drawing to one point has no
+  // inverse, and every point the pointer converts would be lost. Such a
+  // zoom shows the drawing at the size of the smallest step instead.
+  if (!(s != 0.0 && std::isfinite(s)))
+    s = (scaleFactor > 0.0 && std::isfinite(scaleFactor) ? scaleFactor : 0.0025) / 20.0;
+  const Vec2 size = viewPort_->contentSize();
+  return AffineTransform::translation(offsetX, offsetY)
+      .concatenating(AffineTransform::scale(s, s))
+      .concatenating(AffineTransform::translation(size.x / 2.0, size.y / 2.0));
+}
+
+std::optional<AffineTransform> ViewController::layerTransform() const {
+  const auto unrotated = unrotatedLayerTransform();
+  if (!unrotated)
+    return std::nullopt;
+  return viewRotation().concatenating(*unrotated);
+}
+
+bool ViewController::updatePageBoundsAndOffsets() {
+  const AffineTransform r = viewRotation();
+  double minX = 0.0;
+  double minY = 0.0;
+  double maxX = 0.0;
+  double maxY = 0.0;
+  if (!borderEdges.empty()) {
+    minX = minY = INFINITY;
+    maxX = maxY = -INFINITY;
+    for (const auto& edge : borderEdges) {
+      const Vec2 p = r.apply(edge->transformedVertex());
+      minX = std::min(minX, p.x);
+      minY = std::min(minY, p.y);
+      maxX = std::max(maxX, p.x);
+      maxY = std::max(maxY, p.y);
+    }
+  }
+  setPageBounds({{minX, minY}, {maxX - minX, maxY - minY}});
+  if (!viewPort_->hasWindow())
+    return true;
+
+  const double width = maxX - minX;
+  const double height = maxY - minY;
+  const double cx = -(minX + maxX) / 2.0;
+  const double cy = -(minY + maxY) / 2.0;
+  const Vec2 window = viewPort_->contentSize();
+  // A collapsed window has nothing to fit into or to pan across.
+  if (!(window.x > 0.0 && window.y > 0.0)) {
+    offsetX = cx;
+    offsetY = cy;
+    return true;
+  }
+  // At zoom 20 the tiling with a margin of 40 on every side fits the window,
+  // and a small tiling is not blown up beyond 0.0025 of the window per unit.
+  scaleFactor = std::min(std::min(1.0 / (width + 80.0), 0.0025) * window.x,
+                         std::min(1.0 / (height + 80.0), 0.0025) * window.y);
+  // The zoom relative to the one at which everything fits.
+  const double z = scaleFactor * scale_ * std::max((width + 80.0) / window.x, (height + 80.0) / window.y);
+  if (std::abs(z) <= 20.001953125) {
+    offsetX = cx;
+    offsetY = cy;
+    return true;
+  }
+  // Zoomed in beyond the fit, the pointer pans the view.
+  const Vec2 mouse = viewPort_->mouseLocationOutsideOfEventStream();
+  const double mx = std::clamp(mouse.x / window.x - 0.5, -0.5, 0.5);
+  const double my = std::clamp(mouse.y / window.y - 0.5, -0.5, 0.5);
+  const bool control = modifierFlags().control;
+  if (z > 0.0) {
+    offsetX = cx - width * mx;
+    offsetY = cy - height * my;
+    return !control;
+  }
+  if (control) {
+    offsetX = cx + width * mx;
+    offsetY = cy + height * my;
+  }
+  return true;
+}
+
+void ViewController::updateViewTransform(bool animated, double duration) {
+  if (!viewPort_->hasWindow())
+    return;
+  if (!updatePageBoundsAndOffsets())
+    return;
+  const auto transform = layerTransform();
+  if (!transform || *transform == layer->transform())
+    return;
+  LayerTransaction transaction;
+  transaction.setDisableActions(!animated);
+
+  // Shadows stay below their layers on screen whatever the rotation.
+  const double radians = rotation_ * std::numbers::pi / 180.0;
+  const double sn = std::sin(radians);
+  const double cs = std::cos(radians);
+  shapesLayer->setShadowOffset({-3.0 * sn, -3.0 * cs});
+  moveLayer->setShadowOffset({-3.0 * sn, -3.0 * cs});
+  markLayer->setShadowOffset({-0.5 * sn, -0.5 * cs});
+  selectedLayer->setShadowOffset({-0.5 * sn, -0.5 * cs});
+  rubberbandLayer->setShadowOffset({-sn, -cs});
+
+  // The relief keeps its height relative to the zoom.
+  const auto document = this->document();
+  const double zScale = zoomFactor() * (document ? document->surfaceZscale() : 1.0);
+  contentNode->setTransform(Transform3D::scale(1.0, 1.0, zScale).concatenating(Transform3D::affine(*transform)));
+  const Vec2 size = viewPort_->contentSize();
+  const Rect frame{{0.0, 0.0}, size};
+  if (frame != oldViewFrame) {
+    oldViewFrame = frame;
+    camera().zFar = 3000.0;
+    camera().orthographicScale = size.y / 2.0;
+    Transform3D place = cameraNode()->transform();
+    place.m[3][0] = size.x / 2.0;
+    place.m[3][1] = size.y / 2.0;
+    cameraNode()->setTransform(place);
+  }
+
+  const AffineTransform previous = layer->transform();
+  layer->removeAllAnimations();
+  layer->setTransform(*transform);
+  if (animated) {
+    LayerAnimation animation = LayerAnimation::basic("transform");
+    animation.fromValue = previous;
+    animation.toValue = *transform;
+    animation.duration = duration;
+    animation.timingFunction = TimingFunction::easeOut;
+    layer->addAnimation(animation, "transform");
+  }
+  // The page bounds are in rotated coordinates already.
+  boundsLayer->setTransform(*unrotatedLayerTransform());
+  updateImageLayerTransform();
+}
+
+void ViewController::updateImageLayerTransform() {
+  if (!imageLayer || !viewPort_->hasWindow())
+    return;
+  const Rect bounds = imageLayer->bounds();
+  const Vec2 size = viewPort_->contentSize();
+  const double s = unrotatedLayerTransform()->a;
+  // The underlay moves and zooms with the drawing but does not turn.
+  imageLayer->setTransform(AffineTransform::translation(offsetX + bounds.origin.x + bounds.size.x / 2.0,
+                                                        offsetY + bounds.origin.y + bounds.size.y / 2.0)
+                               .concatenating(AffineTransform::scale(s, s))
+                               .concatenating(AffineTransform::translation(size.x / 2.0, size.y / 2.0)));
+  if (imageLayer->path()) {
+    Path rectangle;
+    rectangle.moveTo(bounds.origin);
+    rectangle.lineTo({bounds.maxX(), bounds.minY()});
+    rectangle.lineTo({bounds.maxX(), bounds.maxY()});
+    rectangle.lineTo({bounds.minX(), bounds.maxY()});
+    rectangle.close();
+    imageLayer->setPath(rectangle);
+  }
+}
+
+// Page bounds ----------------------------------------------------------------
+
+void ViewController::setPageBounds(const Rect& bounds) {
+  pageBounds_ = bounds;
+  const auto document = this->document();
+  if (!document || !isEmpty(document->pageBounds))
+    return;
+  // Automatic bounds follow the tiling and are recomputed with every view
+  // update, so following them is no step of its own to undo: registering it
+  // would put "Update Page Bounds" on every rotation and after every edit
+  // that names no action of its own.
+  const Rect previous = manualPageBounds;
+  manualPageBounds = pageBounds_;
+  if (manualPageBounds != previous)
+    setSnappedPageBounds(snapPageBounds(manualPageBounds));
+}
+
+void ViewController::setSnappedPageBounds(const Rect& bounds) {
+  const Rect previous = snappedPageBounds_;
+  snappedPageBounds_ = bounds;
+  snappedPageBoundsDidSet(previous);
+}
+
+void ViewController::registerManualPageBoundsUndo(const Rect& bounds) {
+  UndoManager* undo = undoManager();
+  if (!registerUndoManualPageBounds || bounds == manualPageBounds || !undo)
+    return;
+  registerUndoStep([old = manualPageBounds](ViewController& editor) { editor.setManualPageBounds(old); });
+  if (undo->isUndoing())
+    return;
+  // A whole frame drag is one step; the release allows the next.
+  if (dragged)
+    registerUndoManualPageBounds = false;
+  undo->setActionName(localized("Update Page Bounds"));
+}
+
+void ViewController::setManualPageBounds(const Rect& bounds) {
+  registerManualPageBoundsUndo(bounds);
+  const Rect previous = manualPageBounds;
+  manualPageBounds = bounds;
+  // The document learns first whether the bounds are automatic now: the
+  // snapped page follows the tiling only while they are, and a frame set by
+  // hand must not be replaced by the automatic page on its first setting.
+  updateBoundsLayerColor();
+  if (manualPageBounds != previous)
+    setSnappedPageBounds(snapPageBounds(manualPageBounds));
+}
+
+Rect ViewController::snapPageBounds(const Rect& bounds) const {
+  if (borderEdges.empty() || modifierFlags().option)
+    return bounds;
+  const AffineTransform r = viewRotation();
+  // Per side the nearest candidate coordinate; the earlier one on a tie.
+  struct Side {
+    double target;
+    double best = 0.0;
+    double distance = INFINITY;
+    void offer(double value) {
+      const double d = std::abs(value - target);
+      if (d < distance) {
+        distance = d;
+        best = value;
+      }
+    }
+  };
+  Side minX{bounds.minX()}, minY{bounds.minY()}, maxX{bounds.maxX()}, maxY{bounds.maxY()};
+  for (const auto& tile : graph_->shapes()) {
+    for (const auto& edge : tile->edges()) {
+      const Vec2 start = edge->transformedVertex();
+      for (const Vec2 candidate : {r.apply(start), r.apply((start + edge->transformedEnd()) * 0.5)}) {
+        minX.offer(candidate.x);
+        maxX.offer(candidate.x);
+        minY.offer(candidate.y);
+        maxY.offer(candidate.y);
+      }
+    }
+  }
+  return {{minX.best, minY.best}, {maxX.best - minX.best, maxY.best - minY.best}};
+}
+
+void ViewController::snappedPageBoundsDidSet(const Rect& previous) {
+  if (snappedPageBounds_ == previous)
+    return;
+  updateBoundsLayerPath();
+  const auto document = this->document();
+  ORNIVAL_PRECONDITION(document != nullptr);
+  const double exportScale = document->exportScale();
+  document->setExportWidth(exportPixels(snappedPageBounds_.size.x, exportScale));
+  document->setExportHeight(exportPixels(snappedPageBounds_.size.y, exportScale));
+}
+
+void ViewController::resnapPageBounds() { setSnappedPageBounds(snapPageBounds(manualPageBounds)); }
+
+void ViewController::updateBoundsLayerColor() {
+  const auto document = this->document();
+  ORNIVAL_PRECONDITION(document != nullptr);
+  if (manualPageBounds == pageBounds_) {
+    document->pageBounds = Rect{};
+    boundsLayer->setStrokeColor(automaticFrameColor);
+    updateBoundsLayerPath();
+  } else {
+    document->pageBounds = manualPageBounds;
+    boundsLayer->setStrokeColor(manualFrameColor);
+  }
+}
+
+void ViewController::updateBoundsLayerPath() {
+  const auto document = this->document();
+  ORNIVAL_PRECONDITION(document != nullptr);
+  if (isEmpty(document->pageBounds))
+    setSnappedPageBounds({pageBounds_.origin - Vec2{20.0, 20.0}, pageBounds_.size + Vec2{40.0, 40.0}});
+  const Rect& r = snappedPageBounds_;
+  Path frame;
+  frame.moveTo(r.origin);
+  frame.lineTo({r.maxX(), r.minY()});
+  frame.lineTo({r.maxX(), r.maxY()});
+  frame.lineTo({r.minX(), r.maxY()});
+  frame.close();
+  const Vec2 middle = r.center();
+  frame.moveTo({middle.x, r.minY()});
+  frame.lineTo({middle.x, r.maxY()});
+  frame.moveTo({r.minX(), middle.y});
+  frame.lineTo({r.maxX(), middle.y});
+  boundsLayer->setPath(frame);
+}
+
+// Border bands ---------------------------------------------------------------
+
+void ViewController::updateLineAttributes() {
+  const auto document = this->document();
+  if (!document)
+    return;
+  std::vector<LineAttribute> bands{{document->borderWidth(), document->borderColor()},
+                                   {document->borderWidth2(), document->borderColor2()},
+                                   {document->borderWidth3(), document->borderColor3()}};
+  // Equal widths keep the document's order.
+  std::stable_sort(bands.begin(), bands.end(),
+                   [](const LineAttribute& a, const LineAttribute& b) { return a.width < b.width; });
+  {
+    LayerTransaction transaction;
+    transaction.setDisableActions(true);
+    for (const auto& tile : graph_->shapes()) {
+      tile->lineAttributes = bands;
+      tile->updateLineWidth();
+      tile->updateStrokeColor();
+    }
+    updateCrossingLayers();
+  }
+  updateFlatNode();
+  if (const auto window = windowController())
+    window->updateSurfaceScene();
+}
+
+void ViewController::updateLineJoin(bool round) {
+  borderLineStyle = round;
+  for (const auto& tile : graph_->shapes()) {
+    tile->borderLineStyle = round;
+    tile->updateLineJoin();
+  }
+}
+
+// Hover outline and overlays -------------------------------------------------
+
+void ViewController::updateSelectedShapeLayer() {
+  const auto model = selectedShape.shape.lock();
+  if (!model)
+    return;
+  LayerAnimation animation = LayerAnimation::basic("path");
+  animation.duration = 0.1;
+  selectedStrokeLayer->addAnimation(animation, "path");
+  selectedLayer->addAnimation(animation, "path");
+  selectedLayer->setPath(model->figure()->path().transformed(model->transformation));
+  selectedLayer->setHidden(false);
+  if (const auto candidate = std::dynamic_pointer_cast<NeighborModel>(model)) {
+    selectedLayer->setFillColor(candidate->isGood() ? accentColor : rgb(206, 7, 85));
+    selectedLayer->setStrokeColor(Color::white());
+  } else {
+    selectedLayer->setFillColor(rgb(65, 70, 77, 0.6));
+    selectedLayer->setStrokeColor(std::nullopt);
+  }
+  layer->addSublayer(selectedLayer);
+}
+
+void ViewController::addOverlayLayers() {
+  layer->addSublayer(crossingLayer);
+  layer->addSublayer(crossingLayer2);
+  layer->addSublayer(markLayer);
+  markLayer->setHidden(dimension_ == 3);
+  flatMarkNode->setHidden(false);
+  crossingsNode->setHidden(false);
+}
+
+}  // namespace ornival

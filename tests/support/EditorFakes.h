@@ -1,0 +1,81 @@
+#pragma once
+
+// Stand-ins for what the editor reaches the outside through: a view in a
+// window of 1080 × 800 points, the window controller, and the keys held. They
+// keep what the editor gives them so that a test can look, and take what a
+// test sets so that the editor reads it.
+
+#include "editor/EditorWindowController.h"
+#include "editor/InputState.h"
+#include "editor/ViewPort.h"
+#include "platform/Layer.h"
+#include "platform/SceneNode.h"
+#include "platform/UndoManager.h"
+#include "support/DocumentFakes.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ornival::testing {
+
+class FakeInputState : public InputState {
+public:
+  ModifierFlags flags;
+  ModifierFlags modifierFlags() const override { return flags; }
+};
+
+// The window controller of a document window: both what the document and
+// what the editor tell it.
+class FakeEditorWindowController : public FakeDocumentWindow, public EditorWindowController {
+public:
+  std::vector<Shapes> tools{Shapes::sun8};
+  Color toolColor = Color::white();
+  int dimension = 2;
+  std::string countTitle;
+  // Figure number to the count its toolbar item shows.
+  std::map<int, int> toolLabels;
+  int catalogueRefreshes = 0;
+  int surfaceSceneUpdates = 0;
+
+  std::vector<Shapes> selectedTools() const override { return tools; }
+  void setSelectedTools(const std::vector<Shapes>& selected) override { tools = selected; }
+  void setShapeColor(const Color& color) override { toolColor = color; }
+  void setDimension(int value) override { dimension = value; }
+  void setCountTitle(const std::string& title) override { countTitle = title; }
+  void updateToolLabel(Shapes kind, int count) override { toolLabels[kind.rawValue()] = count; }
+  void refreshCatalogueBrowser() override { ++catalogueRefreshes; }
+  void updateSurfaceScene() override { ++surfaceSceneUpdates; }
+};
+
+class FakeViewPort : public ViewPort {
+public:
+  bool window = true;
+  Vec2 size{1080.0, 800.0};
+  // The pointer in window points.
+  Vec2 pointer{540.0, 400.0};
+  std::shared_ptr<Layer> viewLayer = Layer::create();
+  std::shared_ptr<UndoManager> undo;
+  std::shared_ptr<EditorWindowController> controller;
+  std::shared_ptr<SceneNode> sceneRoot;
+  Color background = Color::clear();
+  bool openGL = false;
+  bool continuousRedraw = false;
+  int cursorInvalidations = 0;
+
+  bool hasWindow() const override { return window; }
+  Vec2 contentSize() const override { return size; }
+  Vec2 mouseLocationOutsideOfEventStream() const override { return pointer; }
+  std::shared_ptr<Layer> rootLayer() const override { return viewLayer; }
+  std::shared_ptr<UndoManager> undoManager() const override { return undo; }
+  std::shared_ptr<EditorWindowController> windowController() const override { return controller; }
+  void setScene(std::shared_ptr<SceneNode> root) override { sceneRoot = std::move(root); }
+  std::shared_ptr<SceneNode> scene() const override { return sceneRoot; }
+  void setBackgroundColor(const Color& color) override { background = color; }
+  bool rendersThroughOpenGL() const override { return openGL; }
+  void setContinuousRedraw(bool continuous) override { continuousRedraw = continuous; }
+  void invalidateCursorRects() override { ++cursorInvalidations; }
+};
+
+}  // namespace ornival::testing
