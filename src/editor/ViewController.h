@@ -10,7 +10,7 @@
 #include "model/Operations.h"
 #include "model/CrossingStatus.h"
 #include "model/ShapeInfo.h"
-#include "model/WeakShape.h"
+#include "model/ShapeModel.h"
 #include "platform/AffineTransform.h"
 #include "platform/Color.h"
 #include "platform/Layer.h"
@@ -270,8 +270,9 @@ public:
   bool dragged = false;
   bool ignoreDragging = false;
   bool cancelDragging = false;
-  // The hovered tile or candidate.
-  WeakShape selectedShape;
+  // The hovered tile or candidate, held weakly: an edit may remove or replace
+  // it while it is hovered.
+  std::weak_ptr<ShapeModel> selectedShape;
   Vec2 selectedPoint;
   Vec2 point2;
   Vec2 locationInWindow;

@@ -454,7 +454,7 @@ void ViewController::updateLineJoin(bool round) {
 // Hover outline and overlays -------------------------------------------------
 
 void ViewController::updateSelectedShapeLayer() {
-  const auto model = selectedShape.shape.lock();
+  const auto model = selectedShape.lock();
   if (!model)
     return;
   LayerAnimation animation = LayerAnimation::basic("path");
