@@ -1,0 +1,78 @@
+#include "platform/qt/QPainterAdapter.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+
+namespace ornival {
+
+namespace {
+
+Qt::PenCapStyle toQt(LineCap cap) {
+  switch (cap) {
+    case LineCap::butt: return Qt::FlatCap;
+    case LineCap::round: return Qt::RoundCap;
+    case LineCap::square: return Qt::SquareCap;
+  }
+  return Qt::FlatCap;
+}
+
+Qt::PenJoinStyle toQt(LineJoin join) {
+  switch (join) {
+    case LineJoin::miter: return Qt::SvgMiterJoin;
+    case LineJoin::round: return Qt::RoundJoin;
+    case LineJoin::bevel: return Qt::BevelJoin;
+  }
+  return Qt::SvgMiterJoin;
+}
+
+}  // namespace
+
+QPainterPath toQPainterPath(const Path& path) {
+  QPainterPath out;
+  for (const PathElement& e : path) {
+    switch (e.kind) {
+      case PathElement::Kind::move: out.moveTo(e.point.x, e.point.y); break;
+      case PathElement::Kind::line: out.lineTo(e.point.x, e.point.y); break;
+      case PathElement::Kind::curve:
+        out.cubicTo(e.control1.x, e.control1.y, e.control2.x, e.control2.y, e.point.x, e.point.y);
+        break;
+      case PathElement::Kind::close: out.closeSubpath(); break;
+    }
+  }
+  return out;
+}
+
+QColor toQColor(const Color& c) {
+  const auto clamped = [](double v) { return float(std::clamp(v, 0.0, 1.0)); };
+  return QColor::fromRgbF(clamped(c.red), clamped(c.green), clamped(c.blue), clamped(c.alpha));
+}
+
+QPainterAdapter::QPainterAdapter(QPainter& painter, double height)
+    : painter_(painter), flip_(1.0, 0.0, 0.0, -1.0, 0.0, height) {
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+}
+
+void QPainterAdapter::applyTransform() {
+  const AffineTransform& t = transform();
+  painter_.setTransform(QTransform(t.a, t.b, t.c, t.d, t.tx, t.ty) * flip_);
+}
+
+void QPainterAdapter::fill(const Path& path, const Color& color, FillRule rule) {
+  QPainterPath qpath = toQPainterPath(path);
+  qpath.setFillRule(rule == FillRule::evenOdd ? Qt::OddEvenFill : Qt::WindingFill);
+  applyTransform();
+  painter_.fillPath(qpath, toQColor(color));
+}
+
+void QPainterAdapter::stroke(const Path& path, const Color& color, const StrokeStyle& style) {
+  QPen pen(toQColor(color), style.width, Qt::SolidLine, toQt(style.cap), toQt(style.join));
+  // A miter reaches at most four line widths from tip to inner corner, as in
+  // SVG drawings by default.
+  pen.setMiterLimit(2.0);
+  applyTransform();
+  painter_.strokePath(toQPainterPath(path), pen);
+}
+
+}  // namespace ornival
