@@ -29,11 +29,14 @@ void appendPoint(std::string& out, Vec2 p) {
   out += number(p.y);
 }
 
-std::string pathData(const std::vector<PathElement>& elements) {
-  std::string out;
+// Appends the elements as path data; large drawings write a great many.
+void appendPathData(std::string& out, const std::vector<PathElement>& elements) {
+  out.reserve(out.size() + elements.size() * 24);
+  bool first = true;
   for (const PathElement& e : elements) {
-    if (!out.empty())
+    if (!first)
       out += ' ';
+    first = false;
     switch (e.kind) {
       case PathElement::Kind::move:
         out += 'M';
@@ -56,7 +59,6 @@ std::string pathData(const std::vector<PathElement>& elements) {
         break;
     }
   }
-  return out;
 }
 
 std::string strokeAttributes(const Color& color, double width, bool lineStyle) {
@@ -94,6 +96,7 @@ std::string OrnivalModel::svgDocument() {
   bounds.size = {W, H};
 
   std::string out;
+  out.reserve(1024 + shapes.size() * 400);
   out += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";
   out += "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" "
          "\"http://www.w3.org/Graphics/SVG/1.1/DTD/svg11.dtd\">\n";
@@ -123,9 +126,17 @@ std::string OrnivalModel::svgDocument() {
          number(settings.rotation) + ")\">\n";
   for (const auto& tile : shapes) {
     const AffineTransform& t = tile->transformation;
-    out += "<use xlink:href=\"#s" + formatInteger(tile->figure()->tool().rawValue()) + "\" transform=\"matrix(" +
-           number(t.a * 0.05) + " " + number(t.b * 0.05) + " " + number(t.c * 0.05) + " " + number(t.d * 0.05) +
-           " " + number(t.tx) + " " + number(t.ty) + ")\"" + svgFillAttribute(tile->shapeColor()) + "/>\n";
+    out += "<use xlink:href=\"#s";
+    out += formatInteger(tile->figure()->tool().rawValue());
+    out += "\" transform=\"matrix(";
+    for (const double v : {t.a * 0.05, t.b * 0.05, t.c * 0.05, t.d * 0.05, t.tx}) {
+      out += number(v);
+      out += ' ';
+    }
+    out += number(t.ty);
+    out += ")\"";
+    out += svgFillAttribute(tile->shapeColor());
+    out += "/>\n";
   }
 
   const auto bands = sortedBands(settings);
@@ -143,8 +154,10 @@ std::string OrnivalModel::svgDocument() {
   if (settings.crossings != CrossingStatus::off) {
     for (const std::string& line : {svgCrossings(bands[1].width, bands[0].width, bands[1].color),
                                     svgCrossings(bands[2].width, bands[1].width, bands[2].color)}) {
-      if (!line.empty())
-        out += line + '\n';
+      if (!line.empty()) {
+        out += line;
+        out += '\n';
+      }
     }
   }
   out += "</g>\n";
@@ -205,7 +218,9 @@ std::string OrnivalModel::svgBorder(double width, std::string_view id, const std
   out += strokeAttributes(color, width, lineStyle);
   if (outline)
     out += " fill-opacity=\"0\"";
-  out += " d=\"" + pathData(elements) + "\"/>";
+  out += " d=\"";
+  appendPathData(out, elements);
+  out += "\"/>";
   return out;
 }
 
@@ -221,7 +236,10 @@ std::string OrnivalModel::svgCrossings(double w1, double w0, const Color& color)
   const auto elements = Graph::create(shapes)->crossingPaths(bands);
   if (elements.empty())
     return {};
-  return "<path" + svgFillAttribute(color) + " d=\"" + pathData(elements) + "\"/>";
+  std::string out = "<path" + svgFillAttribute(color) + " d=\"";
+  appendPathData(out, elements);
+  out += "\"/>";
+  return out;
 }
 
 }  // namespace ornival

@@ -54,5 +54,43 @@ TEST(QPainterAdapterTest, FillRules) {
   }
 }
 
+// Large drawings go to Qt in runs of subpaths, for speed: an opaque colour
+// looks the same but for the antialiasing of edges where runs overlap, and
+// a translucent one, whose overlaps would darken between runs, is drawn
+// whole.
+TEST(QPainterAdapterTest, LargePathsLookAsIfDrawnWhole) {
+  Path squares;
+  for (int i = 0; i < 60; ++i)
+    squares.append(square({2.0 + i * 1.5, 2.0 + (i % 7) * 3.3}, 6.5));
+  for (const Color color : {Color{0, 0, 1, 1}, Color{0, 0, 1, 0.3}}) {
+    SCOPED_TRACE(color.alpha);
+    QImage ours(100, 40, QImage::Format_ARGB32_Premultiplied), whole = ours;
+    ours.fill(Qt::white);
+    whole.fill(Qt::white);
+    {
+      QPainter qpainter(&ours);
+      QPainterAdapter painter(qpainter, 40.0);
+      painter.fill(squares, color);
+      painter.stroke(squares, color, {1.5, LineCap::round, LineJoin::miter});
+    }
+    {
+      QPainter qpainter(&whole);
+      qpainter.setRenderHint(QPainter::Antialiasing);
+      qpainter.setTransform(QTransform(1, 0, 0, -1, 0, 40));
+      QPainterPath path = toQPainterPath(squares);
+      path.setFillRule(Qt::WindingFill);
+      qpainter.fillPath(path, toQColor(color));
+      qpainter.strokePath(toQPainterPath(squares),
+                          QPen(toQColor(color), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::SvgMiterJoin));
+    }
+    int largest = 0;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 100; ++x)
+        largest = std::max(largest, std::abs(qBlue(ours.pixel(x, y)) - qBlue(whole.pixel(x, y))) +
+                                        std::abs(qRed(ours.pixel(x, y)) - qRed(whole.pixel(x, y))));
+    EXPECT_LE(largest, color.alpha < 1.0 ? 0 : 48);
+  }
+}
+
 }  // namespace
 }  // namespace ornival
