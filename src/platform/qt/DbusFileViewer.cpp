@@ -22,8 +22,8 @@ void DbusFileViewer::reveal(const std::filesystem::path& file) {
                                                        "org.freedesktop.FileManager1", "ShowItems");
     call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
     // Short: a file manager that is started on demand answers quickly, and
-    // the user is waiting.
-    const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
+    // the user is waiting. The window keeps drawing meanwhile.
+    const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui, 3000);
     if (reply.type() == QDBusMessage::ReplyMessage)
       return;
   }
