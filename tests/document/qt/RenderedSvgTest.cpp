@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -163,6 +164,10 @@ TEST(RenderedSvgTest, SvgAndBitmapOfThePageAgree) {
 
     DocumentExporter exporter(live.document, {});
     const std::string svg = exporter.svgModel()->svg();
+    QXmlStreamReader xml(QByteArray::fromStdString(svg));
+    while (!xml.atEnd())
+      xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     const fs::path svgFile = folder / (std::string(c.name) + ".svg");
     {
       QFile file(QString::fromStdString(svgFile.string()));
