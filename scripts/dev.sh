@@ -18,8 +18,14 @@ packages=(
   cmake ninja-build g++ pkg-config python3
   qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-tools-dev
   libgl-dev libosmesa6-dev xvfb xauth
+  libopenjp2-7-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales
+)
+# Needed by the tests only: an independent SVG renderer to check our exports
+# against.
+test_packages=(
+  librsvg2-bin
 )
 
 sudo=()
@@ -65,6 +71,9 @@ run_tests() {
 }
 
 command=${1:-run}
+case "$command" in
+  test | sanitize) packages+=("${test_packages[@]}") ;;
+esac
 install_missing
 generate_comma_locale
 case "$command" in

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -74,6 +75,28 @@ public:
   // Tiles per figure number (1123 entries, entry 0 unused), counted at the
   // first call and kept.
   const std::vector<int>& counts();
+
+  // The drawing as an SVG 1.1 document in canvas units, with a margin of 13
+  // on every side: one definition per figure in use, one reference per tile,
+  // the border bands widest first and the crossing bands. Gathers borderEdges
+  // when they are empty (only their corners count, for the drawing's box) and
+  // sets the width and height of `bounds` to the drawing's size. No line
+  // feed after the closing tag.
+  std::string svg();
+  std::string svgDocument();
+  // The definition of the tile's figure, at 20 units per figure unit, with
+  // the tile's fill rounding: a polygon when the corners stay sharp, else a
+  // path from the midpoint of the last side. `id` is the attribute text,
+  // blank included.
+  std::string svgShapeElement(const Shape& tile, std::string_view id) const;
+  // One stroked path of the outline elements.
+  std::string svgBorder(double width, std::string_view id, const std::vector<PathElement>& elements,
+                        const Color& color, bool outline, bool lineStyle) const;
+  // The crossing pieces of the band of width w1 out to where a band of
+  // width w0 would reach, filled; empty when there are none.
+  std::string svgCrossings(double w1, double w0, const Color& color) const;
+  // The fill attributes of a colour, starting with a blank.
+  static std::string svgFillAttribute(const Color& color);
 
 private:
   OrnivalModel() = default;

@@ -1,0 +1,114 @@
+#include "document/PrintView.h"
+
+#include "document/Document.h"
+#include "document/DocumentEditor.h"
+#include "figures/Figure.h"
+#include "model/Graph.h"
+#include "model/LineAttribute.h"
+#include "model/Shape.h"
+#include "platform/Painter.h"
+
+#include <algorithm>
+#include <array>
+#include <numbers>
+
+namespace ornival {
+
+namespace {
+
+Path rectanglePath(const Rect& r) {
+  Path path;
+  path.moveTo(r.origin);
+  path.lineTo({r.maxX(), r.minY()});
+  path.lineTo({r.maxX(), r.maxY()});
+  path.lineTo({r.minX(), r.maxY()});
+  path.close();
+  return path;
+}
+
+// Laid over white: what an opaque page shows of a translucent colour.
+Color flattened(const Color& c) {
+  const auto over = [&](double component) { return (1.0 - c.alpha) + c.alpha * component; };
+  return {over(c.red), over(c.green), over(c.blue), 1.0};
+}
+
+}  // namespace
+
+AffineTransform PrintView::pageTransform(const Rect& rect) const {
+  Vec2 shift = -rect.origin;
+  if (printing) {
+    // The page frame, in turned canvas units, lands in the middle of the view.
+    const auto editor = document ? document->viewController() : nullptr;
+    const Rect page = editor ? editor->snappedPageBounds() : Rect{};
+    shift = frame.size * 0.5 - page.center() * scale;
+  }
+  const double degrees = document ? document->rotation() : 0.0;
+  // Scaled first, then turned, then moved: the page bounds are measured in
+  // turned canvas units, so the move must come last for the page to land in
+  // the view.
+  return AffineTransform::scale(scale, scale)
+      .concatenating(AffineTransform::rotation(degrees * std::numbers::pi / 180.0))
+      .concatenating(AffineTransform::translation(shift.x, shift.y));
+}
+
+void PrintView::drawDocument(Painter& painter, const Rect& rect) const {
+  if (!document)
+    return;
+  if (!printing) {
+    const Color background = document->backgroundColor();
+    painter.fill(rectanglePath({{0.0, 0.0}, rect.size}), exportAlpha ? background : flattened(background));
+  }
+  const auto editor = document->viewController();
+  if (!editor)
+    return;
+  Graph& graph = editor->graph();
+  const AffineTransform m = pageTransform(rect);
+
+  Path border;
+  for (const auto& tile : graph.shapes()) {
+    const Path outline = tile->figure()
+                             ->roundedBezierPath(tile->shapeBezierFactor, tile->shapeRadiusLimit)
+                             .transformed(tile->transformation.concatenating(m));
+    const Color& color = tile->shapeColor();
+    // A hairline of the tile's own colour closes the seams that antialiasing
+    // leaves between opaque neighbours; translucent tiles would show it.
+    if (color.alpha >= 1.0)
+      painter.stroke(outline, color, StrokeStyle{});
+    painter.fill(outline, color);
+    border.append(tile->borderBezierPath().transformed(m));
+  }
+
+  std::array<LineAttribute, 3> bands{LineAttribute{document->borderWidth(), document->borderColor()},
+                                     LineAttribute{document->borderWidth2(), document->borderColor2()},
+                                     LineAttribute{document->borderWidth3(), document->borderColor3()}};
+  std::stable_sort(bands.begin(), bands.end());
+  const LineJoin join = document->borderLineStyle() ? LineJoin::round : LineJoin::miter;
+  for (auto band = bands.rbegin(); band != bands.rend() && band->width > 0.0; ++band)
+    painter.stroke(border, band->color, StrokeStyle{band->width * scale, LineCap::round, join});
+
+  if (document->crossings() != CrossingStatus::off) {
+    const bool rounded = document->borderBezierFactor() != 1.0;
+    const double limit = document->borderRadiusLimit();
+    const Path over = bandPath(bands[1].width, bands[0].width, limit, graph, document->crossings(), rounded);
+    if (!over.isEmpty())
+      painter.fill(over.transformed(m), bands[1].color);
+    const Path over2 = bandPath(bands[2].width, bands[1].width, limit, graph, document->crossings(), rounded);
+    if (!over2.isEmpty())
+      painter.fill(over2.transformed(m), bands[2].color);
+  }
+}
+
+Path PrintView::bandPath(double w1, double w0, double radiusLimit, Graph& graph, CrossingStatus crossings,
+                         bool rounded) {
+  if (w1 == w0)
+    return {};
+  Graph::CrossingBands bands;
+  bands.halfWidth = w1 / 2;
+  bands.reachHalfWidth = w0 / 2;
+  bands.radiusLimit = radiusLimit;
+  bands.crossingsOn = crossings == CrossingStatus::on;
+  bands.rounded = rounded;
+  return Path(graph.crossingPaths(bands));
+}
+
+}  // namespace ornival

@@ -1,0 +1,223 @@
+#include "document/qt/QtBitmapWriter.h"
+
+#include "document/Document.h"
+#include "document/DocumentEditor.h"
+#include "document/PrintView.h"
+#include "platform/Localization.h"
+#include "platform/NumberText.h"
+#include "platform/qt/QPainterAdapter.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <openjpeg.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+namespace ornival {
+
+namespace {
+
+void setError(std::string* error, std::string text) {
+  if (error)
+    *error = std::move(text);
+}
+
+// An OpenJPEG output stream into memory. The JP2 writer goes back to fill in
+// box lengths, so writes land at the current position.
+struct MemoryStream {
+  QByteArray bytes;
+  qint64 position = 0;
+
+  static OPJ_SIZE_T write(void* data, OPJ_SIZE_T size, void* user) {
+    auto& s = *static_cast<MemoryStream*>(user);
+    const qint64 end = s.position + qint64(size);
+    if (end > s.bytes.size())
+      s.bytes.resize(end, '\0');
+    std::memcpy(s.bytes.data() + s.position, data, size);
+    s.position = end;
+    return size;
+  }
+  static OPJ_OFF_T skip(OPJ_OFF_T count, void* user) {
+    auto& s = *static_cast<MemoryStream*>(user);
+    if (s.position + count < 0)
+      return -1;
+    s.position += count;
+    if (s.position > s.bytes.size())
+      s.bytes.resize(s.position, '\0');
+    return count;
+  }
+  static OPJ_BOOL seek(OPJ_OFF_T to, void* user) {
+    auto& s = *static_cast<MemoryStream*>(user);
+    if (to < 0)
+      return OPJ_FALSE;
+    s.position = to;
+    if (s.position > s.bytes.size())
+      s.bytes.resize(s.position, '\0');
+    return OPJ_TRUE;
+  }
+};
+
+struct ImageDeleter {
+  void operator()(opj_image_t* image) const { opj_image_destroy(image); }
+};
+struct CodecDeleter {
+  void operator()(opj_codec_t* codec) const { opj_destroy_codec(codec); }
+};
+struct StreamDeleter {
+  void operator()(opj_stream_t* stream) const { opj_stream_destroy(stream); }
+};
+
+std::string sizeText(int width, int height) { return formatInteger(width) + " \u00D7 " + formatInteger(height); }
+
+}  // namespace
+
+QImage render2DImage(const Document& document, std::string* error) {
+  const auto editor = document.viewController();
+  if (!editor) {
+    setError(error, localized("The document has no window to draw from."));
+    return {};
+  }
+  const Rect page = editor->snappedPageBounds();
+  const double s = document.exportScale();
+  const int W = document.exportWidth();
+  const int H = document.exportHeight();
+  if (W <= 0 || H <= 0) {
+    setError(error, localized("The picture has no size.") + " " + localized("Choose a width and a height first."));
+    return {};
+  }
+  if (W > maximumExportSide || H > maximumExportSide || qint64(W) * qint64(H) > maximumExportPixels) {
+    setError(error, localized("A picture of") + " " + sizeText(W, H) + " " +
+                        localized("pixels is too large to make.") + " " + localized("Choose a smaller size."));
+    return {};
+  }
+  QImage image(W, H, QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull()) {
+    setError(error, localized("There is not enough memory for a picture of") + " " + sizeText(W, H) + " " +
+                        localized("pixels.") + " " + localized("Choose a smaller size."));
+    return {};
+  }
+  image.fill(Qt::transparent);
+
+  // The scaled page sits in the middle of the picture.
+  PrintView view({{page.origin.x * s + (page.size.x * s - W) * 0.5, page.origin.y * s + (page.size.y * s - H) * 0.5},
+                  {double(W), double(H)}});
+  view.document = document.shared_from_this();
+  view.scale = s;
+  view.exportAlpha = document.exportAlpha();
+  {
+    QPainter painter(&image);
+    QPainterAdapter adapter(painter, double(H));
+    view.drawDocument(adapter, view.frame);
+  }
+  // Without transparency the background is opaque: three samples a pixel.
+  return document.exportAlpha() ? image.convertToFormat(QImage::Format_ARGB32)
+                                : image.convertToFormat(QImage::Format_RGB888);
+}
+
+std::optional<QByteArray> encodeJpeg2000(const QImage& source) {
+  if (source.isNull())
+    return std::nullopt;
+  const bool alpha = source.hasAlphaChannel();
+  const QImage image = source.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+  const int width = image.width();
+  const int height = image.height();
+  const int components = alpha ? 4 : 3;
+
+  opj_image_cmptparm_t parameters[4];
+  std::memset(parameters, 0, sizeof parameters);
+  for (int c = 0; c < components; ++c) {
+    parameters[c].dx = 1;
+    parameters[c].dy = 1;
+    parameters[c].w = OPJ_UINT32(width);
+    parameters[c].h = OPJ_UINT32(height);
+    parameters[c].prec = 8;
+    parameters[c].sgnd = 0;
+  }
+  std::unique_ptr<opj_image_t, ImageDeleter> encoded(
+      opj_image_create(OPJ_UINT32(components), parameters, OPJ_CLRSPC_SRGB));
+  if (!encoded)
+    return std::nullopt;
+  encoded->x0 = 0;
+  encoded->y0 = 0;
+  encoded->x1 = OPJ_UINT32(width);
+  encoded->y1 = OPJ_UINT32(height);
+  if (alpha)
+    encoded->comps[3].alpha = 1;
+  for (int y = 0; y < height; ++y) {
+    const uchar* row = image.constScanLine(y);
+    for (int x = 0; x < width; ++x) {
+      for (int c = 0; c < components; ++c)
+        encoded->comps[c].data[std::size_t(y) * std::size_t(width) + std::size_t(x)] = row[x * components + c];
+    }
+  }
+
+  opj_cparameters_t settings;
+  opj_set_default_encoder_parameters(&settings);
+  // One lossless layer: an export is a copy of the drawing, not an estimate.
+  settings.tcp_numlayers = 1;
+  settings.tcp_rates[0] = 0;
+  settings.cp_disto_alloc = 1;
+  settings.irreversible = 0;
+  settings.tcp_mct = 1;
+  // Small pictures cannot be halved six times.
+  int resolutions = 1;
+  for (int side = std::min(width, height); side > 1 && resolutions < 6; side /= 2)
+    ++resolutions;
+  settings.numresolution = resolutions;
+
+  std::unique_ptr<opj_codec_t, CodecDeleter> codec(opj_create_compress(OPJ_CODEC_JP2));
+  if (!codec || !opj_setup_encoder(codec.get(), &settings, encoded.get()))
+    return std::nullopt;
+  MemoryStream memory;
+  std::unique_ptr<opj_stream_t, StreamDeleter> stream(opj_stream_create(OPJ_J2K_STREAM_CHUNK_SIZE, OPJ_FALSE));
+  if (!stream)
+    return std::nullopt;
+  opj_stream_set_user_data(stream.get(), &memory, nullptr);
+  opj_stream_set_write_function(stream.get(), &MemoryStream::write);
+  opj_stream_set_skip_function(stream.get(), &MemoryStream::skip);
+  opj_stream_set_seek_function(stream.get(), &MemoryStream::seek);
+  if (!opj_start_compress(codec.get(), encoded.get(), stream.get()) || !opj_encode(codec.get(), stream.get()) ||
+      !opj_end_compress(codec.get(), stream.get()))
+    return std::nullopt;
+  stream.reset();
+  return memory.bytes;
+}
+
+std::string QtBitmapWriter::writeBitmap(const Document& document, BitmapFileType type,
+                                        const std::filesystem::path& target) {
+  std::string error;
+  const QImage image = render2DImage(document, &error);
+  if (image.isNull())
+    return error;
+
+  QByteArray data;
+  if (type == BitmapFileType::jpeg2000) {
+    const auto encoded = encodeJpeg2000(image);
+    if (!encoded)
+      return localized("The picture could not be encoded as JPEG 2000.");
+    data = *encoded;
+  } else {
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, type == BitmapFileType::png ? "png" : "jpeg");
+    // Qt turns a PNG's quality into the zlib level: 70 is level 2, which on
+    // drawings like ours is as small as the default level and much faster.
+    writer.setQuality(type == BitmapFileType::jpeg ? 90 : 70);
+    if (!writer.write(image))
+      return localized("The picture could not be encoded:") + " " + writer.errorString().toStdString();
+  }
+
+  QSaveFile file(QString::fromStdString(target.string()));
+  if (!file.open(QIODevice::WriteOnly))
+    return file.errorString().toStdString();
+  if (file.write(data) != data.size() || !file.commit())
+    return file.errorString().toStdString();
+  return {};
+}
+
+}  // namespace ornival

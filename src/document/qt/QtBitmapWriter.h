@@ -1,0 +1,39 @@
+#pragma once
+
+#include "document/DocumentExporter.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <optional>
+#include <string>
+
+namespace ornival {
+
+class Document;
+
+// The document's page as the bitmap export sees it: the editor's snapped
+// page bounds at the export scale, centred in an image of the export size,
+// with an alpha channel when the document exports transparency (else three
+// samples, the background laid over white). A null image, with the reason
+// in `error`, when there is no editor or the size cannot be made.
+QImage render2DImage(const Document& document, std::string* error = nullptr);
+
+// The largest picture the export makes, in pixels; a larger one is refused
+// before anything is allocated.
+constexpr qint64 maximumExportPixels = qint64(1) << 28;
+constexpr int maximumExportSide = 65500;
+
+// Lossless JPEG 2000 (a JP2 file) of the image, with its alpha channel when
+// it has one; none when encoding fails.
+std::optional<QByteArray> encodeJpeg2000(const QImage& image);
+
+// Encodes the picture of render2DImage as PNG, JPEG or JPEG 2000 and writes
+// it atomically.
+class QtBitmapWriter final : public BitmapWriter {
+public:
+  std::string writeBitmap(const Document& document, BitmapFileType type,
+                          const std::filesystem::path& target) override;
+};
+
+}  // namespace ornival
