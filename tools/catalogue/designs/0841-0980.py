@@ -148,3 +148,14 @@ entry(917, "Short Left Trapezoid", ring(8, [(0, A), (2, 1.0), (3, X), (6, Y)]),
       note="a short trapezoid sloped on its left")
 entry(941, "Bread 7", up(14, [(0, 2.6038754716096766), (3, 1.0), (5, HEPTA), (6, HEPTA), (7, X)], top="side"),
       note="a loaf of sevens: straight sides under a domed crust")
+
+# --- Nines: kites, darts and triangles in eighteenths (36ths where a sixth
+# or an odd half corner asks for it), sides of the nine-fold stars.
+E9 = 2.5320888862379562         # the side of Rhombus ¹⁄₉ and Nonastar ¹⁄₉
+T9 = 1.614543993253255          # the side of Hexstar ²⁄₉
+entry(964, "Triangle ¹⁄₉", isosceles(36, 4, E9), note="a needle triangle of 1/9 on sides of Rhombus ¹⁄₉")
+entry(960, "Dart ²⁄₉", dart(18, 4, 10, T9), note="a dart of 2/9 round a notch of 5/9")
+entry(968, "Dart ¹⁄₆ ¹⁄₉", dart(36, 6, 22, E9), note="a dart of 1/6 with barbs of 1/9")
+entry(969, "Petal ²⁄₉ ¹⁄₃", kite(18, 4, 6, T9), note="a petal of 2/9 over a foot of 1/3")
+entry(972, "Kite ²⁄₉ ¹⁄₆", kite(36, 8, 6, T9), note="a kite of 2/9 over a foot of 1/6")
+entry(975, "Arrowhead 9", dart(18, 2, 12, E9), note="a narrow arrowhead of 1/9 round a notch of 2/3")
