@@ -1,0 +1,161 @@
+# Figures of raw values 841 to 980.
+#
+# Most figures here are drawn by the directions of their sides (`up`, `ring`):
+# a direction k is k/unit of a turn, so that a figure of sevens walks in
+# fourteenths (28ths where a corner of even fourteenths sits on its axis),
+# one of nines in eighteenths. Lengths come from the palette; the sides the
+# solver closes with are the figure's own and are named there once.
+
+from fractions import Fraction
+
+from headings import half, loop
+from shapes import DesignError
+
+from palette import h, S2, A, B, C, S12, R3, HEPTA
+
+F7 = 1 + HEPTA                  # 2 cos(π/7)
+
+
+
+def up(unit, steps, bottom="side", top="corner", north=False):
+    """A figure with a mirror axis from its right half, side directions in
+    1/unit turn (see headings.half)."""
+    if north:
+        # The left half from the top down: the figure stands on its head in
+        # the table, so that setup finds its top, and the icon turns it back.
+        steps = [(-k, length) for k, length in reversed(steps)]
+    return half(unit, [(Fraction(360 * k, unit), length) for k, length in steps], bottom=bottom, top=top,
+                from_top=north)
+
+
+def ring(unit, steps):
+    """Any outline from its side directions in 1/unit turn."""
+    return loop(unit, [(Fraction(360 * k, unit), length) for k, length in steps])
+
+
+def _solves(shape):
+    try:
+        return min(shape.close().sides) > 0.3
+    except DesignError:
+        return False
+
+
+def fit(unit, steps, free=None):
+    """An outline from side directions and lengths as drawn; the two sides
+    that close it are the first pair, among `free` (indices, all sides when
+    not given), whose solved lengths are positive and in the palette."""
+    n = len(steps)
+    candidates = free if free is not None else range(n)
+    for i in candidates:
+        for j in candidates:
+            if j <= i:
+                continue
+            trial = [(k, X if m == i else Y if m == j else length) for m, (k, length) in enumerate(steps)]
+            shape = ring(unit, trial)
+            if _solves(shape):
+                return shape
+    raise DesignError("no two sides close the outline")
+
+
+# --- Sevens: the Heptagon of side 1, the Heptastars, sides 0.8019 and 1.8019.
+entry(842, "Flat Bonnet 7", up(14, [(0, 2.6038754716096766), (2, HEPTA), (4, HEPTA), (6, HEPTA), (7, X)], top="side"),
+      note="a low hood, wide at the face")
+entry(843, "Left Bonnet 7", fit(14, [(0, 1.0), (2, F7), (4, 1.0), (6, HEPTA), (7, X), (9, Y), (11, HEPTA), (12, 1.0)]),
+      note="a hood turned to one side")
+entry(846, "Twins ³⁄₇", sym(14, [6, F7, 3, 1.0, 9, 1.0, 3, X, 6], first="corner"),
+      note="two petals of 3/7 side by side")
+entry(847, "Pentastar 7 d", sym(14, [10, HEPTA, 3, HEPTA, 8, HEPTA, 3, HEPTA, 8, X, 2], first="corner"),
+      note="five tips of sevens")
+entry(848, "Bread", up(8, [(0, C), (1, h), (2, 1.0), (3, A), (4, X)], top="side"),
+      note="a loaf: a flat floor, straight sides and a rounded crust")
+entry(849, "Square Compass ¹⁄₈", poly(16, [9, 9, 2] * 4, [A, 1.0, A] * 4), note="a compass of 1/8 tips on a square")
+entry(851, "Venus 7", up(28, [(0, 1.0), (7, 1.0), (0, 1.0), (7, 1.0), (14, 1.0), (7, 0.5), (2, X), (6, 1.0), (10, 1.0),
+                              (14, F7)], top="side"),
+      note="the sign of Venus: a Heptagon's ring over a cross")
+entry(852, "Sunrise 14 ³⁄₇", sym(14, [X, 6, 1.0, 3] + [HEPTA, 10, HEPTA, 3] * 4 + [HEPTA, 11, HEPTA, 3, HEPTA, 11]),
+      note="twelve rays of 3/14 over the horizon")
+entry(854, "Petal ³⁄₁₄ ³⁄₇", sym(28, [12, X, 9, HEPTA, 10, 1.0, 6], first="corner"),
+      note="a blunt foot of 3/7 and a sharp tip of 3/14")
+entry(855, "Pentastar ¹⁄₁₄ b", sym(14, [1, F7, 9, 1.0, 2, 1.0, 9, 1.0, 2, X, 11], first="corner"),
+      note="five tips, the top one a needle of 1/14")
+entry(856, "Pentastar 7 e", sym(14, [3, HEPTA, 8, HEPTA, 3, HEPTA, 9, HEPTA, 2, X, 9], first="corner"),
+      note="five tips of sevens, the lower two narrower")
+entry(857, "Accordion 7", up(14, [(0, F7), (2, 1.0), (5, 1.0), (2, 1.0), (5, 1.0), (2, 1.0), (5, 1.0), (7, X)], top="side"),
+      note="bellows of three pleats")
+entry(858, "Short Label 7", up(14, [(0, F7), (3, 1.0), (4, HEPTA), (6, X), (7, 0.5)], top="side"),
+      note="a tag with a blunt top")
+entry(859, "Short Hexagon 7", up(14, [(0, F7), (2, 1.0), (5, 1.0), (7, X)], top="side"),
+      note="a hexagon of Heptagon corners, low")
+entry(863, "Sunrise 7 ³⁄₁₄", sym(14, [X, 5, 1.0, 3, HEPTA, 9, HEPTA, 3, HEPTA, 9]),
+      note="four Heptastar tips over the horizon")
+
+# --- Stars of tips of 1/6 (Sun 12's tips, sides of Sun 12). "Star ¹⁄₆ a b …"
+# keeps its tips in groups of a, b, … round a centre, closer within a group
+# than between groups.
+
+
+def group_star(groups, inner, outer, closing=(X, Y)):
+    """Groups of tips of 1/6 round a centre: notches of `inner` within a
+    group, of outer[i] after group i. The two sides beside the first gap
+    close the outline."""
+    corners, sides = [], []
+    for g, gap in zip(groups, outer):
+        for t in range(g):
+            corners += [4, inner if t < g - 1 else gap]
+            sides += [S12, S12]
+    sides[-1], sides[0] = closing
+    return poly(24, corners, sides)
+
+
+entry(868, "Star ¹⁄₆ 2 8", sym(24, [18, S12, 4, S12, 16, S12, 4, S12, 18, S12, 4, S12, 18, X, 4, S12, 18, S12, 4, S12, 18],
+                               first="corner"), note="ten tips: a pair and a row of eight")
+entry(869, "Star ¹⁄₆ 3 7", sym(24, [4, S12, 18, S12, 4, S12, 16, S12, 4, S12, 18, S12, 4, S12, 18, S12, 4, X, 18, S12, 4],
+                               first="corner"), note="ten tips: three and seven")
+entry(876, "Star ¹⁄₆ 1 2 3", group_star([1, 2, 3], 17, [15, 15, 15]), note="six tips in groups of one, two and three")
+mirror(877, "Star ¹⁄₆ 3 2 1", of=876, start=10)
+entry(882, "Star ¹⁄₆ 2 3 4", group_star([2, 3, 4], 18, [16, 16, 16]), note="nine tips in groups of two, three and four")
+mirror(883, "Star ¹⁄₆ 4 3 2", of=882, start=12)
+
+
+# --- Twelves.
+entry(871, "Left Fork ¹⁄₆", fit(24, [(0, 1.0), (6, A), (1, S12), (7, 2.0), (15, 2.0), (7, 2.0), (15, 2.0), (20, S12), (18, A), (21, 1.0)]),
+      note="a fork of tines of 1/6 bent to one side")
+entry(916, "Trifolium ¹⁄₄ b", poly(12, [3, 5, 3, 9] * 3, [1.0, R3, R3, 1.0] * 3).start(1),
+      note="three lobes with quarter-turn tips")
+entry(935, "Left Quadrilateral ⁵⁄₂₄", fit(24, [(0, 2.0), (7, 1.0), (12, S12), (19, 1.0)]),
+      note="a quadrilateral with a corner of 5/24")
+entry(939, "Kite ⁷⁄₂₄", kite(24, 7, 9, S12), note="a kite of 7/24 over a 3/8 foot")
+entry(940, "Kite ⁵⁄₂₄", kite(24, 5, 11, S12), note="a kite of 5/24 over a 11/24 foot")
+entry(955, "Petal 12 9", sym(36, [6, X, 13, 1.0, 11, 1.0, 18], first="corner"), note="a petal of 1/6 and 5/12 in ninths")
+
+# --- Octagonal family and sixteenths.
+entry(889, "Skirt ⁷⁄₁₆", trapezoid(16, 1, 2 * B, A), note="a wide flat skirt, its waist corners of 7/16")
+entry(898, "Pointy Y", up(8, [(1, S2), (2, A), (1, S2), (2, 1.0), (5, X)], bottom="corner", top="corner"),
+      note="a Y whose arms end in points")
+entry(900, "Short Pointy Y", up(8, [(1, S2), (2, 1.0), (1, S2), (2, 1.0), (5, X)], bottom="corner", top="corner"),
+      note="the Pointy Y on a short stem")
+entry(899, "Belt √2", sym(16, [2, S2, 7, 2 * B, 5, X, 6], first="corner"),
+      note="a band with a point at one end, a blunt end at the other")
+entry(901, "Thin Belt √2", sym(16, [2, 1.0, 7, 2 * B + S2, 5, X, 6], first="corner"),
+      note="the Belt √2, thinner and longer")
+entry(902, "Necktie", sym(8, [2, S2, 3, C, 5, 1.0, 2, X, 2], first="corner"),
+      note="a pointed blade under a knot")
+entry(906, "Octastar Corner", sym(16, [4, X, 11, A, 2, A, 12, A, 2, A, 12, A, 2, A, 12, A, 2], first="corner"),
+      note="a quarter of the Octastar's outline round a square corner")
+entry(912, "House 2", up(8, [(0, 2.0), (2, 2.0), (0, h), (3, X), (4, 1.0)], top="side"),
+      note="a house of two storeys with eaves")
+entry(917, "Short Left Trapezoid", ring(8, [(0, A), (2, 1.0), (3, X), (6, Y)]),
+      note="a short trapezoid sloped on its left")
+entry(941, "Bread 7", up(14, [(0, 2.6038754716096766), (3, 1.0), (5, HEPTA), (6, HEPTA), (7, X)], top="side"),
+      note="a loaf of sevens: straight sides under a domed crust")
+
+# --- Nines: kites, darts and triangles in eighteenths (36ths where a sixth
+# or an odd half corner asks for it), sides of the nine-fold stars.
+E9 = 2.5320888862379562         # the side of Rhombus ¹⁄₉ and Nonastar ¹⁄₉
+T9 = 1.614543993253255          # the side of Hexstar ²⁄₉
+entry(964, "Triangle ¹⁄₉", isosceles(36, 4, E9), note="a needle triangle of 1/9 on sides of Rhombus ¹⁄₉")
+entry(960, "Dart ²⁄₉", dart(18, 4, 10, T9), note="a dart of 2/9 round a notch of 5/9")
+entry(968, "Dart ¹⁄₆ ¹⁄₉", dart(36, 6, 22, E9), note="a dart of 1/6 with barbs of 1/9")
+entry(969, "Petal ²⁄₉ ¹⁄₃", kite(18, 4, 6, T9), note="a petal of 2/9 over a foot of 1/3")
+entry(972, "Kite ²⁄₉ ¹⁄₆", kite(36, 8, 6, T9), note="a kite of 2/9 over a foot of 1/6")
+entry(975, "Arrowhead 9", dart(18, 2, 12, E9), note="a narrow arrowhead of 1/9 round a notch of 2/3")
