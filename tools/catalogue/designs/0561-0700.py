@@ -2,7 +2,7 @@
 #
 # The corner counts follow plan-0561-1121.py. Lengths come from palette.py.
 
-from palette import A, HEX, P, P2, Q12, S2
+from palette import A, HEX, P, P2, Q12, R3, S2, S12
 
 SUN10_NOTCH = 1.902113032590307   # Sun 10's centre-to-notch
 
@@ -60,3 +60,41 @@ entry(691, "Kite ¹⁄₈ ⁷⁄₂₄", kite(48, 6, 14, A), note="a 1/8 tip ove
 entry(584, "Sunray 9", sunray(18, 9, 4, 1.0, 2), note="the kite in a notch of Sun 9, its tip 1/9")
 entry(647, "Arrowhead ¹⁄₁₀ ³⁄₂₀", dart(20, 2, 12, P), note="a dart of a 1/10 tip, its barbs 3/20")
 entry(594, "Left Triangle ¹⁄₁₆ ¹⁄₄", poly(16, [1, 4, 3], [X, A, Y]), note="a right triangle with a 1/16 corner")
+
+
+def tips_on(base, sides):
+    """A star of tips of 1/6: an equilateral tip raised on every side of a
+    base polygon (its corners in 1/24 turn, corner i at the end of side i),
+    so that each tip's two sides are as long as the base side it stands on
+    and each notch is the base corner and two thirds of a half turn."""
+    corners, lengths = [], []
+    for corner, side in zip(base, sides):
+        corners += [4, corner + 8]
+        lengths += [side, side]
+    return poly(24, corners, lengths, method="star of 1/6 tips")
+
+
+def notches_of(notches, side=HEX):
+    """A star of tips of 1/6 and equal sides from its notches in 1/24 turn."""
+    corners = []
+    for r in notches:
+        corners += [4, r]
+    return poly(24, corners, [side] * len(corners), method="star of 1/6 tips")
+
+
+# Stars of tips of 1/6 in groups: deep notches part the groups ("2 4"), shallow
+# ones join them ("2,3"). The equal-sided ones are the few notch sequences
+# that close with all sides the Hexstar's.
+entry(655, "Star ¹⁄₆ 3", tips_on([5, 5, 2], [A, X, Y]), note="a fan of three tips on a triangle of a 1/12 apex")
+entry(670, "Star ¹⁄₆ 5", tips_on([6, 10, 4, 10, 6], [HEX, 1.0, X, X, 1.0]), note="five tips on a house: a fan over two feet")
+entry(658, "Star ¹⁄₆ 2 4", notches_of([10, 22, 12, 18, 12, 22]), note="two tips and four, equal sides")
+entry(666, "Star ¹⁄₆ 2 3", tips_on([6, 10, 6, 6, 8], [X, 1.0, 2.0, 2.0, Y]), note="two tips and three parted by unequal notches")
+mirror(667, "Star ¹⁄₆ 3 2", of=666, start=8)
+entry(675, "Star ¹⁄₆ 2,3", tips_on([8, 7, 8, 8, 5], [X, S2, 1.0, 1.0, Y]), note="two tips and three, joined by shallow notches")
+mirror(676, "Star ¹⁄₆ 3,2", of=675, start=8)
+entry(673, "Star ¹⁄₆ 3 5", tips_on([8, 8, 13, 8, 8, 8, 8, 11], [1.0, 1.0, R3, X, A, A, A, Y]), note="three tips and five")
+mirror(674, "Star ¹⁄₆ 5 3", of=673, start=12)
+entry(663, "Star ¹⁄₆ 2,2,3", tips_on([7, 12, 7, 11, 7, 7, 9], [S2, S2, 1.0, 1.0, X, A, Y]), note="two, two and three tips")
+mirror(664, "Star ¹⁄₆ 3,2,2", of=663, start=10)
+entry(662, "Star ¹⁄₆ 11", tips_on([9] + [10] * 9 + [9], [X] + [S12] * 10), note="eleven tips round a dodecagon short of a side")
+entry(672, "Star ¹⁄₆ 7", notches_of([14, 18, 16, 16, 18, 14, 20]), note="a fan of seven tips, equal sides")

@@ -104,3 +104,24 @@ entry(839, "Label 7", up7([(0, 1.0), (2, 1.0), (3, 1.0), (5, 1.0), (7, X)], top=
 # Belts lie along their axis, pointed at both ends, and so stand wide.
 entry(774, "Belt 7", sym(14, [3, RHO, 5, SIGMA, 6, X, 3], first="corner"), note="a long strip, its ends Heptastar tips")
 entry(783, "Thin Belt 7", sym(14, [1, SIGMA, 6, 0.6920214716300959, 6, X, 3], first="corner"), note="Belt 7, thinner")
+
+# Stars of tips of 1/6 (see 0561-0700.py for the rule).
+def tips_on(base, sides):
+    corners, lengths = [], []
+    for corner, side in zip(base, sides):
+        corners += [4, corner + 8]
+        lengths += [side, side]
+    return poly(24, corners, lengths, method="star of 1/6 tips")
+
+
+entry(706, "Star ¹⁄₆ 10", tips_on([8, 10, 10, 10, 10] * 2, [2.0, 2.0, 1.0, 1.0, 1.0] * 2),
+      note="ten tips round a dodecagon drawn out")
+entry(726, "Star ¹⁄₆ 4 6", tips_on([9, 9, 9, 12, 9, 9, 9, 9, 9, 12], [1.0, 2.0, 2.0, 1.0, 1.0, 2.0, 2.0, 2.0, 2.0, 1.0]),
+      note="tips round an Octagon, two sides halved: four and six")
+entry(734, "Star ¹⁄₆ 5 5", poly(24, [4, 17, 4, 17, 4, 17, 4, 17, 4, 20] * 2, [HEX] * 20, method="star of 1/6 tips"),
+      note="two fans of five tips, equal sides")
+entry(738, "Star ¹⁄₆ 2 3 2", poly(24, sum(([4, r] for r in (12, 20, 12, 22, 14, 14, 22)), []), [HEX] * 14,
+                                     method="star of 1/6 tips"), note="two, three and two tips, equal sides")
+entry(735, "Star ¹⁄₆ 1 3 2", poly(24, sum(([4, r] for r in (11, 17, 17, 14, 14, 23)), []), [HEX] * 12,
+                                     method="star of 1/6 tips"), note="one tip, three and two, equal sides")
+mirror(736, "Star ¹⁄₆ 2 3 1", of=735, start=10)
