@@ -98,3 +98,15 @@ entry(663, "Star ¹⁄₆ 2,2,3", tips_on([7, 12, 7, 11, 7, 7, 9], [S2, S2, 1.0,
 mirror(664, "Star ¹⁄₆ 3,2,2", of=663, start=10)
 entry(662, "Star ¹⁄₆ 11", tips_on([9] + [10] * 9 + [9], [X] + [S12] * 10), note="eleven tips round a dodecagon short of a side")
 entry(672, "Star ¹⁄₆ 7", notches_of([14, 18, 16, 16, 18, 14, 20]), note="a fan of seven tips, equal sides")
+
+# --- More pieces of Sun 10 (tips of 1/5, sides 1) and of the Star 1/5.
+entry(631, "Sun ³⁄₁₀", poly(20, [7, 4, 14, 4, 14, 4, 7, 6], [SUN10_NOTCH] + [1.0] * 6 + [SUN10_NOTCH], method="star sector"),
+      note="Sun 10 cut by two radii through notches, three tips between")
+entry(632, "Sun ⁴⁄₁₀", poly(20, [7, 4, 14, 4, 14, 4, 14, 4, 7, 8], [SUN10_NOTCH] + [1.0] * 8 + [SUN10_NOTCH], method="star sector"),
+      note="Sun 10 cut by two radii through notches, four tips between")
+entry(612, "Left Sun 10 ¹⁄₄", poly(20, [2, 14, 4, 14, 4, 7, 5], [P2] + [1.0] * 5 + [SUN10_NOTCH], method="star sector"),
+      note="Sun 10 from a tip round to a notch, a quarter turn")
+entry(615, "Left Half Star ¹⁄₅", poly(20, [12, 4, 12, 4, 6, 2], [P] * 5 + [X], method="star sector"),
+      note="Star 1/5 cut along its axis, lying on the cut")
+entry(641, "Octastar ¹⁄₅", poly(20, [4, 13, 4, 14] * 4, [1.0, P, P, 1.0] * 4, method="polygon"),
+      note="eight tips of 1/5, their notches alternately shallow and deep")
