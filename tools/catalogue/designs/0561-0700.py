@@ -2,7 +2,7 @@
 #
 # The corner counts follow plan-0561-1121.py. Lengths come from palette.py.
 
-from palette import A, HEX, P, P2, Q12, R3, S2, S12
+from palette import A, HEX, P, P2, Q12, R3, S2, S12, TT12
 
 SUN10_NOTCH = 1.902113032590307   # Sun 10's centre-to-notch
 
@@ -110,3 +110,18 @@ entry(615, "Left Half Star ¹⁄₅", poly(20, [12, 4, 12, 4, 6, 2], [P] * 5 + [
       note="Star 1/5 cut along its axis, lying on the cut")
 entry(641, "Octastar ¹⁄₅", poly(20, [4, 13, 4, 14] * 4, [1.0, P, P, 1.0] * 4, method="polygon"),
       note="eight tips of 1/5, their notches alternately shallow and deep")
+
+# --- Variants of figures the table already has: the same corners, other sides.
+entry(565, "Long Sprout 12", poly(12, [5, 7, 1, 8, 1, 7, 5, 2], [1.0, HEX, A, X, X, A, HEX, 1.0]).start(4),
+      note="Sprout 12 on a longer stem, its leaves up")
+entry(566, "Candle 12 S", poly(24, [10, 9, 6, 9, 10, 4], [TT12, 2.0, X, X, 2.0, TT12]), note="Candle 12 A, short")
+entry(573, "Fin C", poly(8, [2, 3, 1, 3, 2, 5], [1.0, S2, X, X, S2, 1.0]), note="Fin A with longer shoulders")
+entry(602, "Crest 12", poly(24, [9, 4, 16, 4, 9, 6], [S12, 1.0, X, X, 1.0, S12]), note="Crest 12 a with horns of 1/6")
+entry(625, "Wide Twin Peaks ¹⁄₅", poly(10, [2, 2, 7, 2, 2], [X, P, P, P, P]), note="Twin Peaks 1/5, the peaks lower and farther apart")
+entry(639, "Long Book ¹⁄₅", poly(10, [2, 3, 4, 3, 2, 6], [P2, 1.0, X, X, 1.0, P2]).start(3), note="Book 1/5 with longer pages")
+entry(680, "Short Wings A", poly(8, [1, 3, 5, 3, 1, 3], [X, 1.0, 1.0, 1.0, 1.0, X]), note="Wings A, shorter")
+entry(684, "Long Navette", poly(8, [3, 3, 2, 3, 3, 2], [S2, A, S2, S2, A, S2]), note="the Navette drawn out")
+entry(688, "Skirt ⁷⁄₂₄", sym(24, [X, 4, 1.0, 13, R3, 7, Q12]), note="a skirt flaring from a waist of 7/24 corners")
+entry(627, "Wings ¹⁄₅", poly(20, [4, 7, 12, 7, 4, 6], [X, 1.0, 1.3763819204711736, 1.3763819204711736, 1.0, X]), note="two wings of 1/5 spread from a body")
+entry(626, "Wide Wings ¹⁄₅", poly(20, [4, 7, 12, 7, 4, 6], [X, P, 1.1755705045849463, 1.1755705045849463, P, X]), note="Wings 1/5 spread wider")
+entry(644, "Wings ¹⁄₁₀", poly(20, [2, 8, 14, 8, 2, 6], [X, P, 1.0, 1.0, P, X]), note="two narrow wings of 1/10")

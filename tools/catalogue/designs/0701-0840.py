@@ -125,3 +125,23 @@ entry(738, "Star ¹⁄₆ 2 3 2", poly(24, sum(([4, r] for r in (12, 20, 12, 22,
 entry(735, "Star ¹⁄₆ 1 3 2", poly(24, sum(([4, r] for r in (11, 17, 17, 14, 14, 23)), []), [HEX] * 12,
                                      method="star of 1/6 tips"), note="one tip, three and two, equal sides")
 mirror(736, "Star ¹⁄₆ 2 3 1", of=735, start=10)
+
+
+def pentastar7(tips, notches, sides, north=False):
+    """Five tips in the sevens: the top tip, the upper pair, the lower pair, and
+    the notches between them from the top down; sides from the top tip down,
+    the last solved. South-headed stars stand on their lower notch, north-headed
+    ones are set up by their top tip."""
+    (t0, t1, t2), (a, b, c), (l0, l1, l2, l3) = tips, notches, sides
+    if north:
+        return sym(14, [t0, l0, a, l1, t1, l2, b, l3, t2, X, c], first="corner", method="star")
+    return sym(14, [c, X, t2, l3, b, l2, t1, l1, a, l0, t0], first="corner", method="star")
+
+
+entry(752, "Pentastar 7 a", pentastar7((3, 3, 3), (8, 8, 9), (1.0, 1.0, 1.0, HEPTA)), note="five Heptastar tips")
+entry(791, "Pentastar 7 b", pentastar7((2, 2, 2), (9, 9, 10), (1.0, 1.0, 1.0, 1.0)), note="five tips of 1/7")
+entry(792, "Pentastar 7 c", pentastar7((2, 3, 3), (9, 8, 8), (1.0, 1.0, 1.0, HEPTA), north=True),
+      note="a tip of 1/7 over four Heptastar tips")
+entry(797, "Pentastar ³⁄₇", pentastar7((1, 3, 3), (9, 8, 9), (SIGMA, SIGMA, 1.445041867912629, 1.445041867912629), north=True),
+      note="a long tip of 1/14 over four Heptastar tips")
+entry(822, "Pentastar ¹⁄₁₄", pentastar7((1, 2, 2), (10, 9, 9), (1.0, 1.0, HEPTA, HEPTA)), note="a tip of 1/14 over four of 1/7")
