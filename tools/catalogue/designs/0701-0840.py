@@ -145,3 +145,13 @@ entry(792, "Pentastar 7 c", pentastar7((2, 3, 3), (9, 8, 8), (1.0, 1.0, 1.0, HEP
 entry(797, "Pentastar ³⁄₇", pentastar7((1, 3, 3), (9, 8, 9), (SIGMA, SIGMA, 1.445041867912629, 1.445041867912629), north=True),
       note="a long tip of 1/14 over four Heptastar tips")
 entry(822, "Pentastar ¹⁄₁₄", pentastar7((1, 2, 2), (10, 9, 9), (1.0, 1.0, HEPTA, HEPTA)), note="a tip of 1/14 over four of 1/7")
+
+# --- More pictures of the sevens.
+entry(793, "Crown 7", up7([(0.5, RHO), (3.5, 1.0), (7.5, 1 / RHO), (4.5, 1 / RHO), (8.5, 1 / RHO), (5.5, X)], bottom="corner"),
+      note="a band under five points of Heptastar tips, the middle one of 2/7")
+# Candies lie along their axis: the wrapper's end is side 0, so that the icon
+# turns it to the west and the sweet lies wide.
+entry(840, "Candy ¹⁄₇", up7([(0, 2.0), (5, 1.0), (2, RHO), (4, 1.445041867912629), (5, 1.445041867912629), (2, 1.0), (7, X)], top="side"),
+      note="a sweet twisted into wrappers whose ends have corners of 1/7")
+entry(786, "Candy ³⁄₁₄", up7([(0, 1.0), (4, 1.0), (2, 1.445041867912629), (4, HEPTA), (5, HEPTA), (3, 1.0), (7, X)], top="side"),
+      note="a sweet twisted into wrappers whose ends have corners of 3/14")
