@@ -55,6 +55,8 @@ TAN72 = 3.0776835371752536     # tan 72°, the Decastar's centre-to-tip
 
 # Seven and fourteen points.
 HEPTA = 0.8019377358048383     # 2 cos(π/7) − 1, the Heptastar's side
+RHO = 1.8019377358048383       # 2 cos(π/7): the Heptagon's short diagonal
+SIGMA = 2.246979603717467      # ρ² − 1: the Heptagon's long diagonal
 
 # literal, family, what it is
 ENTRIES = [
@@ -127,6 +129,10 @@ ENTRIES = [
     ("1.445041867912629", "14", ""),
     ("1.8019377358048383", "14", "2 cos(π/7)"),
     ("2.0096886790241912", "14", ""),
+    ("2.246979603717467", "14", "ρ² − 1 with ρ = 2 cos(π/7): the Heptagon's long diagonal"),
+    ("0.5549581320873711", "14", "1/ρ: the short sides of a kite of a Heptastar tip over a Heptagon corner"),
+    ("0.4450418679126286", "14", "σ − ρ, the long diagonal of the Heptagon less its short one"),
+    ("1.2469796037174672", "14", "σ − 1 = 1/(ρ − 1)"),
     ("2.6038754716096766", "14", "a Heptagon side of 1 with the Heptastar tip sides running on from both ends"),
     ("0.8677674782351164", "14", "2 sin(π/7): the base of a triangle of apex 1/7 and legs 1"),
     ("0.4135829247341146", "14", "the base of a Heptastar 1/14 tip"),

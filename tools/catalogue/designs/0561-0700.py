@@ -2,7 +2,7 @@
 #
 # The corner counts follow plan-0561-1121.py. Lengths come from palette.py.
 
-from palette import A, HEX, P, P2, Q12, S2
+from palette import A, HEX, P, P2, Q12, R3, S2, S12, TT12
 
 SUN10_NOTCH = 1.902113032590307   # Sun 10's centre-to-notch
 
@@ -60,3 +60,68 @@ entry(691, "Kite ¹⁄₈ ⁷⁄₂₄", kite(48, 6, 14, A), note="a 1/8 tip ove
 entry(584, "Sunray 9", sunray(18, 9, 4, 1.0, 2), note="the kite in a notch of Sun 9, its tip 1/9")
 entry(647, "Arrowhead ¹⁄₁₀ ³⁄₂₀", dart(20, 2, 12, P), note="a dart of a 1/10 tip, its barbs 3/20")
 entry(594, "Left Triangle ¹⁄₁₆ ¹⁄₄", poly(16, [1, 4, 3], [X, A, Y]), note="a right triangle with a 1/16 corner")
+
+
+def tips_on(base, sides):
+    """A star of tips of 1/6: an equilateral tip raised on every side of a
+    base polygon (its corners in 1/24 turn, corner i at the end of side i),
+    so that each tip's two sides are as long as the base side it stands on
+    and each notch is the base corner and two thirds of a half turn."""
+    corners, lengths = [], []
+    for corner, side in zip(base, sides):
+        corners += [4, corner + 8]
+        lengths += [side, side]
+    return poly(24, corners, lengths, method="star of 1/6 tips")
+
+
+def notches_of(notches, side=HEX):
+    """A star of tips of 1/6 and equal sides from its notches in 1/24 turn."""
+    corners = []
+    for r in notches:
+        corners += [4, r]
+    return poly(24, corners, [side] * len(corners), method="star of 1/6 tips")
+
+
+# Stars of tips of 1/6 in groups: deep notches part the groups ("2 4"), shallow
+# ones join them ("2,3"). The equal-sided ones are the few notch sequences
+# that close with all sides the Hexstar's.
+entry(655, "Star ¹⁄₆ 3", tips_on([5, 5, 2], [A, X, Y]), note="a fan of three tips on a triangle of a 1/12 apex")
+entry(670, "Star ¹⁄₆ 5", tips_on([6, 10, 4, 10, 6], [HEX, 1.0, X, X, 1.0]), note="five tips on a house: a fan over two feet")
+entry(658, "Star ¹⁄₆ 2 4", notches_of([10, 22, 12, 18, 12, 22]), note="two tips and four, equal sides")
+entry(666, "Star ¹⁄₆ 2 3", tips_on([6, 10, 6, 6, 8], [X, 1.0, 2.0, 2.0, Y]), note="two tips and three parted by unequal notches")
+mirror(667, "Star ¹⁄₆ 3 2", of=666, start=8)
+entry(675, "Star ¹⁄₆ 2,3", tips_on([8, 7, 8, 8, 5], [X, S2, 1.0, 1.0, Y]), note="two tips and three, joined by shallow notches")
+mirror(676, "Star ¹⁄₆ 3,2", of=675, start=8)
+entry(673, "Star ¹⁄₆ 3 5", tips_on([8, 8, 13, 8, 8, 8, 8, 11], [1.0, 1.0, R3, X, A, A, A, Y]), note="three tips and five")
+mirror(674, "Star ¹⁄₆ 5 3", of=673, start=12)
+entry(663, "Star ¹⁄₆ 2,2,3", tips_on([7, 12, 7, 11, 7, 7, 9], [S2, S2, 1.0, 1.0, X, A, Y]), note="two, two and three tips")
+mirror(664, "Star ¹⁄₆ 3,2,2", of=663, start=10)
+entry(662, "Star ¹⁄₆ 11", tips_on([9] + [10] * 9 + [9], [X] + [S12] * 10), note="eleven tips round a dodecagon short of a side")
+entry(672, "Star ¹⁄₆ 7", notches_of([14, 18, 16, 16, 18, 14, 20]), note="a fan of seven tips, equal sides")
+
+# --- More pieces of Sun 10 (tips of 1/5, sides 1) and of the Star 1/5.
+entry(631, "Sun ³⁄₁₀", poly(20, [7, 4, 14, 4, 14, 4, 7, 6], [SUN10_NOTCH] + [1.0] * 6 + [SUN10_NOTCH], method="star sector"),
+      note="Sun 10 cut by two radii through notches, three tips between")
+entry(632, "Sun ⁴⁄₁₀", poly(20, [7, 4, 14, 4, 14, 4, 14, 4, 7, 8], [SUN10_NOTCH] + [1.0] * 8 + [SUN10_NOTCH], method="star sector"),
+      note="Sun 10 cut by two radii through notches, four tips between")
+entry(612, "Left Sun 10 ¹⁄₄", poly(20, [2, 14, 4, 14, 4, 7, 5], [P2] + [1.0] * 5 + [SUN10_NOTCH], method="star sector"),
+      note="Sun 10 from a tip round to a notch, a quarter turn")
+entry(615, "Left Half Star ¹⁄₅", poly(20, [12, 4, 12, 4, 6, 2], [P] * 5 + [X], method="star sector"),
+      note="Star 1/5 cut along its axis, lying on the cut")
+entry(641, "Octastar ¹⁄₅", poly(20, [4, 13, 4, 14] * 4, [1.0, P, P, 1.0] * 4, method="polygon"),
+      note="eight tips of 1/5, their notches alternately shallow and deep")
+
+# --- Variants of figures the table already has: the same corners, other sides.
+entry(565, "Long Sprout 12", poly(12, [5, 7, 1, 8, 1, 7, 5, 2], [1.0, HEX, A, X, X, A, HEX, 1.0]).start(4),
+      note="Sprout 12 on a longer stem, its leaves up")
+entry(566, "Candle 12 S", poly(24, [10, 9, 6, 9, 10, 4], [TT12, 2.0, X, X, 2.0, TT12]), note="Candle 12 A, short")
+entry(573, "Fin C", poly(8, [2, 3, 1, 3, 2, 5], [1.0, S2, X, X, S2, 1.0]), note="Fin A with longer shoulders")
+entry(602, "Crest 12", poly(24, [9, 4, 16, 4, 9, 6], [S12, 1.0, X, X, 1.0, S12]), note="Crest 12 a with horns of 1/6")
+entry(625, "Wide Twin Peaks ¹⁄₅", poly(10, [2, 2, 7, 2, 2], [X, P, P, P, P]), note="Twin Peaks 1/5, the peaks lower and farther apart")
+entry(639, "Long Book ¹⁄₅", poly(10, [2, 3, 4, 3, 2, 6], [P2, 1.0, X, X, 1.0, P2]).start(3), note="Book 1/5 with longer pages")
+entry(680, "Short Wings A", poly(8, [1, 3, 5, 3, 1, 3], [X, 1.0, 1.0, 1.0, 1.0, X]), note="Wings A, shorter")
+entry(684, "Long Navette", poly(8, [3, 3, 2, 3, 3, 2], [S2, A, S2, S2, A, S2]), note="the Navette drawn out")
+entry(688, "Skirt ⁷⁄₂₄", sym(24, [X, 4, 1.0, 13, R3, 7, Q12]), note="a skirt flaring from a waist of 7/24 corners")
+entry(627, "Wings ¹⁄₅", poly(20, [4, 7, 12, 7, 4, 6], [X, 1.0, 1.3763819204711736, 1.3763819204711736, 1.0, X]), note="two wings of 1/5 spread from a body")
+entry(626, "Wide Wings ¹⁄₅", poly(20, [4, 7, 12, 7, 4, 6], [X, P, 1.1755705045849463, 1.1755705045849463, P, X]), note="Wings 1/5 spread wider")
+entry(644, "Wings ¹⁄₁₀", poly(20, [2, 8, 14, 8, 2, 6], [X, P, 1.0, 1.0, P, X]), note="two narrow wings of 1/10")

@@ -15,3 +15,143 @@ entry(831, "Triangle ¹⁄₁₄", isosceles(28, 2, HEPTASTAR_1_14), note="a Hep
 # --- Sunrays in the notches of the Heptastars.
 entry(746, "Sunray ¹⁄₇", sunray(14, 7, 2, HEPTA, 2), note="the kite in a notch of Heptastar 1/7, its tip 1/7")
 entry(807, "Sunray ¹⁄₁₄", sunray(28, 7, 2, HEPTASTAR_1_14, 2), note="the kite in a notch of Heptastar 1/14, its tip 1/14")
+
+# --- The sevens drawn as pictures. Sides are the Heptagon's own lengths (its
+# side 1, its diagonals ρ and σ, the Heptastar's side ρ − 1), so that each
+# figure glues to the Heptagon, the Heptastars and to its neighbours here.
+from fractions import Fraction
+from headings import half
+from palette import RHO, SIGMA
+
+
+def up7(steps, bottom="side", top="corner", from_top=False):
+    """A figure of the sevens with a vertical mirror axis, from its right half
+    walked upwards: each step is (direction in 1/14 turn, length), so 0 runs
+    right, 7 runs left and 3.5 straight up."""
+    return half(14, [(Fraction(360, 14) * Fraction(k), l) for k, l in steps], bottom=bottom, top=top,
+                from_top=from_top)
+
+
+# Polygons of the Heptagon's corners.
+entry(751, "Octagon 7", poly(14, [5, 6, 5, 5] * 2, [1.0] * 8), note="equal sides, the Heptagon's corners and two of 3/7")
+entry(754, "Hexagon 7", poly(14, [4, 5, 5] * 2, [1.0] * 6), note="equal sides, corners of 2/7 and the Heptagon's")
+entry(812, "Big Hexagon 7", poly(14, [4, 5, 5] * 2, [RHO] * 6), note="Hexagon 7 at the Heptagon's short diagonal")
+entry(765, "Long Hexagon 7", sym(14, [4, 1.0, 5, 2.0, 5, 1.0, 4], first="corner"), note="Hexagon 7 drawn out")
+entry(829, "Hexagon ³⁄₇", poly(14, [6, 4, 4] * 2, [1.0] * 6), note="equal sides, two corners of 3/7")
+entry(771, "Pentagon 7", up7([(0, X), (4, 1.0), (6, 1.0)]),
+      note="the Heptagon cut along a long diagonal, standing on the cut")
+entry(749, "Wide Pentagon 7", up7([(0, X), (3, HEPTA), (6, 1.445041867912629)]), note="Pentagon 7 with a wider roof")
+entry(802, "Pentagon ³⁄₇", up7([(0, X), (4, 1.0), (5, 1.445041867912629)]), note="a pointed arch: shoulders of 3/7")
+entry(764, "Quadstar 7", poly(14, [2, 8, 2, 9] * 2, [1.0] * 8), note="four tips of 1/7, equal sides")
+entry(763, "Drum 7", up7([(0, 2.0), (2, HEPTA), (5, HEPTA), (7, X)], top="side"), note="a drum: flat ends, bulging sides")
+
+# Kites, darts and petals.
+entry(750, "Arrowhead 7", dart(14, 2, 10, 1.0), note="a dart of a 1/7 tip, barbs of 1/14")
+entry(767, "Kite 7", kite(14, 3, 5, HEPTA), note="a Heptastar tip over a Heptagon corner")
+entry(775, "Kite ¹⁄₇", kite(14, 2, 6, RHO), note="a 1/7 tip over a 3/7 corner")
+entry(813, "Kite ²⁄₇", kite(14, 4, 6, 1.0), note="a 2/7 tip over a 3/7 corner")
+entry(804, "Petal ⁵⁄₁₄", kite(14, 5, 3, 1.0, at="opposite"), note="a Heptagon corner over a Heptastar tip")
+entry(744, "Petal 7", up7([(2, 1.0), (3, HEPTA), (5, X)], bottom="corner"), note="a pointed lens of Heptastar tips")
+entry(761, "Petal ³⁄₇", up7([(0.5, 1 / RHO), (2.5, 1.0), (4.5, X)], bottom="corner", from_top=True),
+      note="a round petal of 3/7 at its foot, pointed above")
+entry(777, "Petal ³⁄₁₄ ⁵⁄₁₄", up7([(2, 1.0), (4, 1 / RHO), (5, X)], bottom="corner"),
+      note="a petal on a Heptastar tip, rounding to a Heptagon corner")
+entry(811, "Petal 14", up7([(3, 2.6038754716096766), (4, 1.0), (5, X)], bottom="corner"), note="a long petal of 1/14 tips")
+entry(757, "Drop 7", up7([(1, 1.0), (3, 1.0), (5, X)], bottom="corner"), note="the Heptagon drawn up to a point")
+entry(759, "Leaf 7", up7([(3, 1.0), (2, 1.445041867912629), (5, X)], bottom="corner"), note="a leaf on a thin stem")
+entry(790, "Flat Gem 7", up7([(0, 1.0), (1, 1.0), (5, 1.445041867912629), (7, X)], top="side"), note="a cut stone seen from the side")
+entry(803, "Gem 7", up7([(0, 1.0), (2, 1.0), (4, 1.0), (7, X)], top="side"), note="a cut stone, its point down")
+
+# Shields, fins, crests.
+entry(745, "Shield ¹⁄₇", up7([(2.5, RHO), (3.5, 1.0), (7.5, X)], bottom="corner"),
+      note="a shield of a 1/7 point, its top dipped")
+entry(810, "Shield ¹⁄₁₄", up7([(3, SIGMA), (4, 1.0), (9, X)], bottom="corner"),
+      note="Shield 1/7 drawn out to a point of 1/14")
+entry(762, "Fin 7", up7([(-1, 1.0), (3, 1.0), (5, X)], bottom="corner"), note="a fin of 1/7 on a notched foot")
+entry(781, "Crest 7", up7([(0, 2.0), (3, RHO), (9, X), (7, 1.0)], top="side"), note="a crest of two horns over a low dip")
+
+# Skirts, peaks, letters.
+entry(770, "Skirt 7", up7([(0, X), (4, 1.0), (5, 1.0), (7, 1 / RHO)], top="side"), note="an A-line skirt from a narrow waist")
+entry(779, "Wide Skirt 7", up7([(0, X), (4, HEPTA), (5, 1.0), (7, 1.0)], top="side"), note="Skirt 7, shorter and wider")
+entry(782, "Twin Peaks 7", up7([(0, X), (4, HEPTA), (8, HEPTA)]), note="two Heptastar tips side by side")
+entry(814, "V 7", up7([(2, RHO), (5, HEPTA), (9, X)], bottom="corner"), note="a V of two arms cut square")
+
+# Twins: two parallelograms of a 1/7 tip leaning on each other, a 5/14 corner
+# at each shoulder; the variants scale them or draw them out.
+def twins(a, b):
+    return up7([(1.5, a), (3.5, b), (8.5, X)], bottom="corner")
+entry(800, "Twins ⁵⁄₁₄", twins(RHO, 1.0), note="two parallelograms of ρ by 1, tips of 1/7 up")
+entry(824, "Small Twins ⁵⁄₁₄", twins(1.0, 1 / RHO), note="Twins 5/14 at 1/ρ")
+entry(748, "Big Twins ⁵⁄₁₄", twins(SIGMA, SIGMA - 1), note="Twins 5/14 at σ/ρ")
+entry(794, "Narrow Twins ⁵⁄₁₄", twins(1.0, RHO), note="Twins 5/14 with narrower, taller blades")
+
+# Candles, corks, bags: bodies standing on their foot.
+entry(806, "Candle 7", up7([(1, 1.0), (3, RHO), (6, 1 / RHO), (5, X)], bottom="corner", from_top=True),
+      note="a candle of a Heptastar flame on a blunt foot")
+entry(832, "Candle ¹⁄₇", up7([(0.5, 1.0), (3.5, RHO), (6.5, 1 / RHO), (4.5, X)], bottom="corner"),
+      note="a straight candle under a flame of 1/7")
+entry(784, "Cork 7", up7([(0, 1.0), (3, 1.0), (1, HEPTA), (4, 2.0), (7, X)], top="side"), note="a stopper with a lip")
+entry(778, "Long Cork 7", up7([(0, 1.0), (3, RHO), (1, HEPTA), (4, SIGMA), (7, X)], top="side"), note="Cork 7 with a longer body")
+entry(817, "Fin Cork 7", up7([(2, 1.0), (4, 1.0), (1, HEPTA), (5, X)], bottom="corner"), note="a cork on a pointed fin")
+entry(787, "Bag 7", up7([(0, 1.0), (1, 1.0), (4, RHO), (2, HEPTA), (7, X)], top="side").start(4),
+      note="a sack tied at its neck, the flare above")
+entry(821, "Bag ³⁄₁₄", up7([(0, 1.0), (2, 1.0), (5, 1.0), (3, 1.0), (7, X)], top="side"),
+      note="a squat sack whose neck flares to tips of 3/14")
+entry(825, "Acorn 7", up7([(2, HEPTA), (3, 1.0), (1, 1.0), (5, X)], bottom="corner"), note="a nut under a cap with a rim")
+entry(823, "Sprout ³⁄₁₄", up7([(3, 1.0), (1, 1.0), (5, HEPTA), (8, X)], bottom="corner", from_top=True),
+      note="a stem parting into two leaves of Heptastar tips")
+entry(839, "Label 7", up7([(0, 1.0), (2, 1.0), (3, 1.0), (5, 1.0), (7, X)], top="side"), note="a tag with bevelled corners")
+# Belts lie along their axis, pointed at both ends, and so stand wide.
+entry(774, "Belt 7", sym(14, [3, RHO, 5, SIGMA, 6, X, 3], first="corner"), note="a long strip, its ends Heptastar tips")
+entry(783, "Thin Belt 7", sym(14, [1, SIGMA, 6, 0.6920214716300959, 6, X, 3], first="corner"), note="Belt 7, thinner")
+
+# Stars of tips of 1/6 (see 0561-0700.py for the rule).
+def tips_on(base, sides):
+    corners, lengths = [], []
+    for corner, side in zip(base, sides):
+        corners += [4, corner + 8]
+        lengths += [side, side]
+    return poly(24, corners, lengths, method="star of 1/6 tips")
+
+
+entry(706, "Star ¹⁄₆ 10", tips_on([8, 10, 10, 10, 10] * 2, [2.0, 2.0, 1.0, 1.0, 1.0] * 2),
+      note="ten tips round a dodecagon drawn out")
+entry(726, "Star ¹⁄₆ 4 6", tips_on([9, 9, 9, 12, 9, 9, 9, 9, 9, 12], [1.0, 2.0, 2.0, 1.0, 1.0, 2.0, 2.0, 2.0, 2.0, 1.0]),
+      note="tips round an Octagon, two sides halved: four and six")
+entry(734, "Star ¹⁄₆ 5 5", poly(24, [4, 17, 4, 17, 4, 17, 4, 17, 4, 20] * 2, [HEX] * 20, method="star of 1/6 tips"),
+      note="two fans of five tips, equal sides")
+entry(738, "Star ¹⁄₆ 2 3 2", poly(24, sum(([4, r] for r in (12, 20, 12, 22, 14, 14, 22)), []), [HEX] * 14,
+                                     method="star of 1/6 tips"), note="two, three and two tips, equal sides")
+entry(735, "Star ¹⁄₆ 1 3 2", poly(24, sum(([4, r] for r in (11, 17, 17, 14, 14, 23)), []), [HEX] * 12,
+                                     method="star of 1/6 tips"), note="one tip, three and two, equal sides")
+mirror(736, "Star ¹⁄₆ 2 3 1", of=735, start=10)
+
+
+def pentastar7(tips, notches, sides, north=False):
+    """Five tips in the sevens: the top tip, the upper pair, the lower pair, and
+    the notches between them from the top down; sides from the top tip down,
+    the last solved. South-headed stars stand on their lower notch, north-headed
+    ones are set up by their top tip."""
+    (t0, t1, t2), (a, b, c), (l0, l1, l2, l3) = tips, notches, sides
+    if north:
+        return sym(14, [t0, l0, a, l1, t1, l2, b, l3, t2, X, c], first="corner", method="star")
+    return sym(14, [c, X, t2, l3, b, l2, t1, l1, a, l0, t0], first="corner", method="star")
+
+
+entry(752, "Pentastar 7 a", pentastar7((3, 3, 3), (8, 8, 9), (1.0, 1.0, 1.0, HEPTA)), note="five Heptastar tips")
+entry(791, "Pentastar 7 b", pentastar7((2, 2, 2), (9, 9, 10), (1.0, 1.0, 1.0, 1.0)), note="five tips of 1/7")
+entry(792, "Pentastar 7 c", pentastar7((2, 3, 3), (9, 8, 8), (1.0, 1.0, 1.0, HEPTA), north=True),
+      note="a tip of 1/7 over four Heptastar tips")
+entry(797, "Pentastar ³⁄₇", pentastar7((1, 3, 3), (9, 8, 9), (SIGMA, SIGMA, 1.445041867912629, 1.445041867912629), north=True),
+      note="a long tip of 1/14 over four Heptastar tips")
+entry(822, "Pentastar ¹⁄₁₄", pentastar7((1, 2, 2), (10, 9, 9), (1.0, 1.0, HEPTA, HEPTA)), note="a tip of 1/14 over four of 1/7")
+
+# --- More pictures of the sevens.
+entry(793, "Crown 7", up7([(0.5, RHO), (3.5, 1.0), (7.5, 1 / RHO), (4.5, 1 / RHO), (8.5, 1 / RHO), (5.5, X)], bottom="corner"),
+      note="a band under five points of Heptastar tips, the middle one of 2/7")
+# Candies lie along their axis: the wrapper's end is side 0, so that the icon
+# turns it to the west and the sweet lies wide.
+entry(840, "Candy ¹⁄₇", up7([(0, 2.0), (5, 1.0), (2, RHO), (4, 1.445041867912629), (5, 1.445041867912629), (2, 1.0), (7, X)], top="side"),
+      note="a sweet twisted into wrappers whose ends have corners of 1/7")
+entry(786, "Candy ³⁄₁₄", up7([(0, 1.0), (4, 1.0), (2, 1.445041867912629), (4, HEPTA), (5, HEPTA), (3, 1.0), (7, X)], top="side"),
+      note="a sweet twisted into wrappers whose ends have corners of 3/14")
