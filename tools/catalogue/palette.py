@@ -176,6 +176,11 @@ ENTRIES = [
     ("4.663902460147017", "12", "a side of Star ¹⁄₆ 2 8"),
     ("6.692021471630096", "14", "the horizon of Sunrise 14 ³⁄₇"),
     ("8.242640687119286", "8", "4 + 3√2, the long side of Thin Belt √2"),
+    ("1.2071067811865475", "8", "(1 + √2)/2, half the Square's side"),
+    ("1.1206147584281818", "18", "3 − 2 cos 20°: the table of Gem ²⁄₉"),
+    ("1.532088886237956", "18", "2 cos 40°: the walls of Pentagon ⁵⁄₁₈"),
+    ("1.8793852415718169", "18", "2 cos 20°, the Nonagon's shorter diagonal: the tip sides of Petal 9"),
+    ("4.758770483143637", "18", "1 + 4 cos 20°: the long sides of Sunray ¹⁄₉ ²⁄₉ on Nonastar ¹⁄₉"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]
