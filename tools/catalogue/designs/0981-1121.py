@@ -77,3 +77,25 @@ entry(965, "Gem ²⁄₉", sym(18, [1.0, 6, 2.0, 4, 1.0, 8, X]), note="a cut sto
 entry(1034, "Pentagon ⁵⁄₁₈", sym(18, [1.0, 5, X, 6, 1.0, 5]), note="a pentagon of nines under a roof of 5/18")
 entry(963, "Heptagon ¹¹⁄₃₆", sym(36, [X, 11, 1.0, 14, 1.0, 14, 1.0, 12]),
       note="a heptagon standing on two corners of 11/36")
+
+# --- Equal-sided stars and polygons of sevens, and the Twins of nines: two
+# rhombi of the family fused at a corner, as Twins ¹⁄₅ is.
+
+D9 = 1.7587704831436335         # the side of Rhombus ²⁄₉
+
+entry(914, "Hexstar ¹⁄₇", regular_star(6, 1, 7, 1.0), note="six tips of 1/7, the Heptagon's side")
+entry(1030, "Decagon ⁵⁄₁₄", poly(14, [5, 6, 6, 5, 6] * 2, [1.0] * 10),
+      note="equal sides, four corners of 5/14 between corners of 3/7")
+entry(977, "Twins 9", sym(18, [4, D9, 5, 1.0, 13, 1.0, 5, D9, 4], first="corner"),
+      note="two Rhombi ²⁄₉ fused at their blunt corners")
+entry(989, "Twins ⁷⁄₁₈", sym(18, [7, E9, 2, 1.0, 16, 1.0, 2, E9, 7], first="corner"),
+      note="two Rhombi ¹⁄₉ fused at their sharp corners")
+
+# --- Left and Right pieces of twelves.
+from headings import loop
+from palette import TT12
+
+entry(937, "Left Cairo", poly(12, [2, 3, 4, 3], [X, A, A, TT12 / 2]),
+      note="the Cairo pentagon cut along its axis, standing on its half base")
+entry(1005, "Left Quadrilateral ⁵⁄₂₄ ¹⁄₃", loop(24, [(0, 2.0), (105, 1.0), (165, X), (270, Y)]),
+      note="Left Quadrilateral ⁵⁄₂₄ with a corner of 1/3 in place of one of 5/24")
