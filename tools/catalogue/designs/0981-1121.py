@@ -99,3 +99,21 @@ entry(937, "Left Cairo", poly(12, [2, 3, 4, 3], [X, A, A, TT12 / 2]),
       note="the Cairo pentagon cut along its axis, standing on its half base")
 entry(1005, "Left Quadrilateral ⁵⁄₂₄ ¹⁄₃", loop(24, [(0, 2.0), (105, 1.0), (165, X), (270, Y)]),
       note="Left Quadrilateral ⁵⁄₂₄ with a corner of 1/3 in place of one of 5/24")
+
+# --- Octagonal pictures.
+from palette import B, h
+from headings import half
+
+
+def up16(steps, **kw):
+    """A figure with a vertical mirror axis from its right half, side
+    directions in sixteenths of a turn."""
+    return half(16, [(22.5 * k, length) for k, length in steps], **kw)
+
+
+entry(1081, "Navette ¹⁄₄", sym(8, [2, 1.0, 3, A, 3, 1.0, 2], first="corner"),
+      note="a lozenge drawn out between two points of 1/4")
+entry(1084, "Belt ¹⁄₄", sym(16, [4, 1.0, 6, B, 5, X, 6], first="corner"),
+      note="a band with a point of 1/4 at one end and a blunt end at the other")
+entry(1078, "Octa Gem", up16([(0, 1.0), (3, 2.0), (4, h), (6, 1.0), (8, X)], top="side"),
+      note="a cut stone of eighths: a deep pavilion, a narrow girdle, a table of eight sides")
