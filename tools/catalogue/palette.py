@@ -181,6 +181,7 @@ ENTRIES = [
     ("3.297877056362575", "12", "the height of Cairo from its base to its apex"),
     ("1.4324738570302995", "24", "a side of Left Quadrilateral ⁵⁄₂₄ ¹⁄₃"),
     ("1.8026031683890433", "24", "a side of Left Quadrilateral ⁵⁄₂₄ ¹⁄₃"),
+    ("0.8090169943749475", "10", "φ/2 = cos 36°, half the Pentagon's side: the halves of Drum ¹⁄₅"),
     ("1.1165201670872644", "16", "1 + 4 sin 22.5° − √2: the table of Octa Gem"),
     ("1.1206147584281818", "18", "3 − 2 cos 20°: the table of Gem ²⁄₉"),
     ("1.532088886237956", "18", "2 cos 40°: the walls of Pentagon ⁵⁄₁₈"),

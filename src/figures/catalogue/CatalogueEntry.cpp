@@ -1304,7 +1304,7 @@ std::span<const Row> rows() {
       {1005, "Left Quadrilateral ⁵⁄₂₄ ¹⁄₃", south, scaleable, edge(1), "polygon({5, 8, 5, 6}, {2.0, 1.0, 1.8026031683890433, 1.4324738570302995})"},
       {1006, "Right Quadrilateral ⁵⁄₂₄ ¹⁄₃", south, scaleable, edge(1), "mirrorOf(1005, 3)"},
       {1007, "Pawn B", south, fixedSize, setupAxis, "placeholder(4)"},
-      {1008, "Half Drum ¹⁄₅", south, scaleable, setupAxis, "placeholder(4)"},
+      {1008, "Half Drum ¹⁄₅", south, scaleable, setupAxis, "polygon({5, 8, 4, 8, 5}, {1.1755705045849463, 0.8090169943749475, 1.0, 1.0, 0.8090169943749475})"},
       {1009, "Half Wide Barrel", south, scaleable, setupAxis, "placeholder(4)"},
       {1010, "Left Cork", south, scaleable, edge(4), "placeholder(5)"},
       {1011, "Right Cork", south, scaleable, edge(3), "mirrorOf(1010, 4)"},

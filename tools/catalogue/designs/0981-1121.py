@@ -3,7 +3,7 @@
 # The classic pieces first: kites, darts, arrowheads and triangles of the
 # family each name shows, on sides its stars and rhombi also have.
 
-from palette import S12, P2, HEPTA
+from palette import S12, P, P2, HEPTA
 
 E9 = 2.5320888862379562         # the side of Rhombus ¹⁄₉ and Nonastar ¹⁄₉
 T9 = 1.614543993253255          # the side of Hexstar ²⁄₉
@@ -117,3 +117,7 @@ entry(1084, "Belt ¹⁄₄", sym(16, [4, 1.0, 6, B, 5, X, 6], first="corner"),
       note="a band with a point of 1/4 at one end and a blunt end at the other")
 entry(1078, "Octa Gem", up16([(0, 1.0), (3, 2.0), (4, h), (6, 1.0), (8, X)], top="side"),
       note="a cut stone of eighths: a deep pavilion, a narrow girdle, a table of eight sides")
+
+# --- Halves of the fives.
+entry(1008, "Half Drum ¹⁄₅", sym(20, [X, 5, P / 2, 8, 1.0, 4]),
+      note="Drum ¹⁄₅ cut across its flat sides, standing on the cut")
