@@ -182,6 +182,17 @@ ENTRIES = [
     ("4.663902460147017", "12", "a side of Star ¹⁄₆ 2 8"),
     ("6.692021471630096", "14", "the horizon of Sunrise 14 ³⁄₇"),
     ("8.242640687119286", "8", "4 + 3√2, the long side of Thin Belt √2"),
+    ("1.2071067811865475", "8", "(1 + √2)/2, half the Square's side"),
+    ("0.8836634939894802", "12", "half of 1.7673…: the half base of Left Cairo"),
+    ("3.297877056362575", "12", "the height of Cairo from its base to its apex"),
+    ("1.4324738570302995", "24", "a side of Left Quadrilateral ⁵⁄₂₄ ¹⁄₃"),
+    ("1.8026031683890433", "24", "a side of Left Quadrilateral ⁵⁄₂₄ ¹⁄₃"),
+    ("0.8090169943749475", "10", "φ/2 = cos 36°, half the Pentagon's side: the halves of Drum ¹⁄₅"),
+    ("1.1165201670872644", "16", "1 + 4 sin 22.5° − √2: the table of Octa Gem"),
+    ("1.1206147584281818", "18", "3 − 2 cos 20°: the table of Gem ²⁄₉"),
+    ("1.532088886237956", "18", "2 cos 40°: the walls of Pentagon ⁵⁄₁₈"),
+    ("1.8793852415718169", "18", "2 cos 20°, the Nonagon's shorter diagonal: the tip sides of Petal 9"),
+    ("4.758770483143637", "18", "1 + 4 cos 20°: the long sides of Sunray ¹⁄₉ ²⁄₉ on Nonastar ¹⁄₉"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

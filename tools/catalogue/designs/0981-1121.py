@@ -3,7 +3,7 @@
 # The classic pieces first: kites, darts, arrowheads and triangles of the
 # family each name shows, on sides its stars and rhombi also have.
 
-from palette import S12, P2, HEPTA
+from palette import S12, P, P2, HEPTA
 
 E9 = 2.5320888862379562         # the side of Rhombus ¹⁄₉ and Nonastar ¹⁄₉
 T9 = 1.614543993253255          # the side of Hexstar ²⁄₉
@@ -17,3 +17,107 @@ entry(1047, "Kite ¹⁄₁₈", kite(36, 2, 10, E9), note="a needle kite of 1/18
 entry(1054, "Petal ⁵⁄₂₄", kite(24, 5, 7, S12), note="a petal of 5/24 on sides of Sun 12")
 entry(1077, "Triangle ⁷⁄₂₄", isosceles(48, 14, S12), note="a triangle of 7/24 on sides of Sun 12")
 entry(1113, "Kite ⁷⁄₁₈", kite(18, 7, 3, T9), note="a broad kite of 7/18 over a sharp foot of 1/6")
+
+# --- The octagonal family cut by radii: quarters, halves and three quarters
+# of the Compass, the Sun and the Square, and the half Octagon. The Compass
+# is cut through its tips, as the table's sectors are; the Sun's cuts through
+# tips are taken by Sun ¹⁄₄, Half Sun and Sun ⁻¹⁄₄, so these cut it through
+# its notches. A half keeps its centre as a straight corner, so that its cut
+# glues to the other half. The centre faces the heading.
+
+from palette import A, N8, S2, C
+
+COMPASS_NOTCH = 0.7653668647301796      # Compass's centre-to-notch
+
+
+def sun_through_notches(tips, start=0):
+    """The Sun of side 1 between two radii through notches that hold tips
+    whole tips: the centre, a half notch, tips and notches, a half notch."""
+    corners = [16 * tips // 8, 5] + [4, 10] * (tips - 1) + [4, 5]
+    corners = corners[1:] + corners[:1]
+    shape = poly(16, corners, [N8] + [1.0] * (2 * tips) + [N8], method="star sector")
+    return shape.start(start) if start else shape
+
+
+def sun_tip_to_notch(centre):
+    """The Sun of side 1 between a radius through a tip and one through a
+    notch, centre/16 of a turn apart (odd): the cut of Left Sun."""
+    pairs = (centre - 1) // 2
+    return poly(16, [2] + [10, 4] * pairs + [5, centre], [A] + [1.0] * (2 * pairs + 1) + [N8],
+                method="star sector")
+
+
+entry(1089, "Quarter Compass", star_sector(16, 4, 2, S2, 1), note="the Compass between two neighbouring tips")
+entry(1086, "Half Compass", star_sector(16, 4, 2, S2, 2), note="the Compass cut through two opposite tips")
+entry(1091, "Three Quarters Compass", star_sector(16, 4, 2, S2, 3).start(4), note="the Compass with a quarter cut away")
+entry(1090, "Half Sun ⁵⁄₁₆", sun_through_notches(4), note="the Sun cut through two opposite notches")
+entry(1087, "Sun ¹⁄₄ ⁻³⁄₈", sun_through_notches(5), note="five tips of the Sun between radii through notches")
+entry(1093, "Three Quarters Sun", sun_through_notches(6), note="six tips of the Sun between radii through notches")
+entry(1088, "Sun ⁻¹⁄₈ ⁵⁄₁₆", sun_through_notches(7), note="the Sun with one tip cut away through its notches")
+entry(1096, "Left Sun ³⁄₁₆", sun_tip_to_notch(3), note="the Sun from a tip to the next notch but one")
+entry(1100, "Left Sun ⁷⁄₁₆", sun_tip_to_notch(7), note="the Sun from a tip round three and a half tips")
+entry(1102, "Three Quarters Square", poly(4, [1, 1, 1, 1, 1, 3], [A / 2, A / 2, A, A, A / 2, A / 2]).start(3),
+      note="the Square with a quarter cut away")
+entry(1115, "Half Octagon", sym(8, [C, 2, 1.0, 3, 2.0, 3, 2.0]), note="the Octagon cut through two opposite sides")
+
+# --- Nines: polygons and pieces in eighteenths (36ths where a corner asks for
+# it), on the Nonagon's side of 1 and the nine-fold stars' sides.
+
+E9 = 2.5320888862379562         # the side of Rhombus ¹⁄₉ and Nonastar ¹⁄₉
+
+entry(958, "Octagon ⁴⁄₉", poly(18, [8, 6, 8, 5] * 2, [1.0] * 8),
+      note="equal sides, four corners of 4/9 between corners of 1/3 and 5/18")
+entry(974, "Hexagon ²⁄₉", poly(18, [4, 7, 7] * 2, [1.0] * 6), note="equal sides, two corners of 2/9")
+entry(987, "Sunray ¹⁄₉ ²⁄₉", sunray(18, 9, 2, E9, 2), note="the kite of 1/9 in a notch of Nonastar ¹⁄₉")
+entry(986, "Navette ⁵⁄₁₈", sym(36, [10, 1.0, 13, 2.0, 13, 1.0, 10], first="corner"),
+      note="a long boat-shaped lozenge with points of 5/18")
+entry(952, "Petal 9", sym(18, [6, 1.0, 7, 1.0, 6, X, 4], first="corner"),
+      note="a petal of 2/9 over a foot of 1/3")
+entry(965, "Gem ²⁄₉", sym(18, [1.0, 6, 2.0, 4, 1.0, 8, X]), note="a cut stone: a wide table, girdle points of 2/9")
+entry(1034, "Pentagon ⁵⁄₁₈", sym(18, [1.0, 5, X, 6, 1.0, 5]), note="a pentagon of nines under a roof of 5/18")
+entry(963, "Heptagon ¹¹⁄₃₆", sym(36, [X, 11, 1.0, 14, 1.0, 14, 1.0, 12]),
+      note="a heptagon standing on two corners of 11/36")
+
+# --- Equal-sided stars and polygons of sevens, and the Twins of nines: two
+# rhombi of the family fused at a corner, as Twins ¹⁄₅ is.
+
+D9 = 1.7587704831436335         # the side of Rhombus ²⁄₉
+
+entry(914, "Hexstar ¹⁄₇", regular_star(6, 1, 7, 1.0), note="six tips of 1/7, the Heptagon's side")
+entry(1030, "Decagon ⁵⁄₁₄", poly(14, [5, 6, 6, 5, 6] * 2, [1.0] * 10),
+      note="equal sides, four corners of 5/14 between corners of 3/7")
+entry(977, "Twins 9", sym(18, [4, D9, 5, 1.0, 13, 1.0, 5, D9, 4], first="corner"),
+      note="two Rhombi ²⁄₉ fused at their blunt corners")
+entry(989, "Twins ⁷⁄₁₈", sym(18, [7, E9, 2, 1.0, 16, 1.0, 2, E9, 7], first="corner"),
+      note="two Rhombi ¹⁄₉ fused at their sharp corners")
+
+# --- Left and Right pieces of twelves.
+from headings import loop
+from palette import TT12
+
+entry(937, "Left Cairo", poly(12, [2, 3, 4, 3], [X, A, A, TT12 / 2]),
+      note="the Cairo pentagon cut along its axis, standing on its half base")
+entry(1005, "Left Quadrilateral ⁵⁄₂₄ ¹⁄₃", loop(24, [(0, 2.0), (105, 1.0), (165, X), (270, Y)]),
+      note="Left Quadrilateral ⁵⁄₂₄ with a corner of 1/3 in place of one of 5/24")
+
+# --- Octagonal pictures.
+from palette import B, h
+from headings import half
+
+
+def up16(steps, **kw):
+    """A figure with a vertical mirror axis from its right half, side
+    directions in sixteenths of a turn."""
+    return half(16, [(22.5 * k, length) for k, length in steps], **kw)
+
+
+entry(1081, "Navette ¹⁄₄", sym(8, [2, 1.0, 3, A, 3, 1.0, 2], first="corner"),
+      note="a lozenge drawn out between two points of 1/4")
+entry(1084, "Belt ¹⁄₄", sym(16, [4, 1.0, 6, B, 5, X, 6], first="corner"),
+      note="a band with a point of 1/4 at one end and a blunt end at the other")
+entry(1078, "Octa Gem", up16([(0, 1.0), (3, 2.0), (4, h), (6, 1.0), (8, X)], top="side"),
+      note="a cut stone of eighths: a deep pavilion, a narrow girdle, a table of eight sides")
+
+# --- Halves of the fives.
+entry(1008, "Half Drum ¹⁄₅", sym(20, [X, 5, P / 2, 8, 1.0, 4]),
+      note="Drum ¹⁄₅ cut across its flat sides, standing on the cut")
