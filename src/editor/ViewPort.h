@@ -9,7 +9,7 @@ namespace ornival {
 
 class EditorWindowController;
 class Layer;
-class SceneNode;
+class Scene;
 class UndoManager;
 
 // The editor's view as the editor sees it: the place its drawing is shown
@@ -35,8 +35,8 @@ public:
 
   // The relief: the scene shown under the drawing, its background, whether
   // it is drawn through OpenGL and whether it is redrawn continuously.
-  virtual void setScene(std::shared_ptr<SceneNode> root) = 0;
-  virtual std::shared_ptr<SceneNode> scene() const = 0;
+  virtual void setScene(std::shared_ptr<Scene> scene) = 0;
+  virtual std::shared_ptr<Scene> scene() const = 0;
   virtual void setBackgroundColor(const Color& color) = 0;
   virtual bool rendersThroughOpenGL() const = 0;
   virtual void setContinuousRedraw(bool continuous) = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Geometry.h"
 #include "platform/Path.h"
 
 #include <cstddef>
@@ -120,6 +121,14 @@ public:
     bool rounded = false;
   };
   std::vector<PathElement> crossingPaths(const CrossingBands& bands);
+  // The crossings in relief: at every crossing inside the tiling (a closed
+  // fan of four tiles; none on the outline) two triangles rise from the
+  // crossing point to a ridge at height halfWidth on two opposite sides of the
+  // square where the bands overlap, lying along the line that passes over.
+  // Five positions and two triangles a crossing, texture coordinates 0 at the
+  // point and halfWidth / 20 on the ridge; empty lists without crossings.
+  // Computes the parity first.
+  GeometrySources crossingRoofs(const CrossingBands& bands);
 
 protected:
   Graph() = default;
