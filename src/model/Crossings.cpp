@@ -196,8 +196,7 @@ GeometrySources Graph::crossingRoofs(const CrossingBands& bands) {
                   [&](const Shape& tile, Vec2 P, Vec2 u, Vec2 v, double c) {
                     const Vec2 A = u * (h / c);
                     const Vec2 B = v * (h / c);
-                    // The ridge runs along the line that passes over, the
-                    // one the flat pieces would be drawn along.
+                    // The same line passes over as in the flat pieces.
                     const bool alongU = tile.spin == bands.crossingsOn;
                     const std::uint32_t first = std::uint32_t(roofs.positions.size());
                     roofs.positions.push_back({P.x, P.y, 0.0});

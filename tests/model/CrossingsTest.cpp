@@ -302,10 +302,10 @@ namespace {
 
 // The centre of a 2 × 2 block is its only crossing inside the tiling; the
 // lower-left square reports it with parity false, u pointing up and v right.
-// The ridges lie on two opposite sides of the overlap square, along the line
-// that passes over: the vertical one while crossings alternate, the
-// horizontal one when they are on. Open fans on the outline raise nothing.
-TEST(CrossingRoofs, RidgesAlongTheLineThatPassesOver) {
+// The ridges lie on the two sides of the overlap square parallel to the line
+// that passes over: the horizontal one while crossings alternate, the
+// vertical one when they are on. Open fans on the outline raise nothing.
+TEST(CrossingRoofs, RidgesParallelToTheLineThatPassesOver) {
   struct Case {
     int columns, rows;
     bool crossingsOn;

@@ -60,7 +60,6 @@ public:
   std::shared_ptr<EditorWindowController> controller;
   std::shared_ptr<Scene> shownScene;
   Color background = Color::clear();
-  bool openGL = false;
   bool continuousRedraw = false;
   int cursorInvalidations = 0;
 
@@ -73,7 +72,6 @@ public:
   void setScene(std::shared_ptr<Scene> scene) override { shownScene = std::move(scene); }
   std::shared_ptr<Scene> scene() const override { return shownScene; }
   void setBackgroundColor(const Color& color) override { background = color; }
-  bool rendersThroughOpenGL() const override { return openGL; }
   void setContinuousRedraw(bool continuous) override { continuousRedraw = continuous; }
   void invalidateCursorRects() override { ++cursorInvalidations; }
 };
