@@ -117,8 +117,9 @@ TEST(ViewControllerRelief, SurfaceSettingsReachTheTilesMaterials) {
     }
     // One material for both tiles, as they agree on every value.
     EXPECT_EQ(tiles[0]->geometry()->firstMaterial(), tiles[1]->geometry()->firstMaterial());
-    if (family.materialValue)
+    if (family.materialValue) {
       EXPECT_EQ(tiles[0]->geometry()->firstMaterial().get()->*family.materialValue, 0.875);
+    }
     ASSERT_NE(e.flatNode, shown);
     ASSERT_EQ(e.flatNode->childNodes().size(), 2u);
     EXPECT_EQ(e.flatNode->childNodes()[0]->geometry()->firstMaterial(), tiles[0]->geometry()->firstMaterial());
