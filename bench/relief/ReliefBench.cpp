@@ -11,9 +11,24 @@
 namespace ornival {
 namespace {
 
+// The copy of every tile's node that the editor shows in relief and rebuilds
+// after every edit: one shallow node over n tiles of a square tiling.
+void flattenedScene(benchmark::State& state) {
+  const int side = int(std::lround(std::sqrt(double(state.range(0)))));
+  const auto tiles = ornival::testing::squareGrid(side, side);
+  const auto shapesNode = SceneNode::create();
+  for (const auto& tile : tiles)
+    shapesNode->addChildNode(tile->node());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(shapesNode->flattenedClone());
+  state.counters["tiles"] = double(tiles.size());
+}
+BENCHMARK(flattenedScene)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 // One multisampled 1080 × 800 frame of a square tiling, read back, on OSMesa's
-// software rasterizer. The tiles are one node each, as they stand before the
-// editor flattens them: a GPU and a flattened scene are both far faster.
+// software rasterizer: the tiles one node each (second argument 0), as they
+// stand before the editor flattens them, or flattened as the editor shows
+// them (1). A GPU is far faster.
 void reliefFrame(benchmark::State& state) {
   const ornival::testing::OsMesaContext context;
   std::string error;
@@ -40,8 +55,11 @@ void reliefFrame(benchmark::State& state) {
   scene->rootNode()->addChildNode(omni);
   scene->addLight(omni, Light::create(LightType::omni));
   const auto tiles = ornival::testing::squareGrid(side, side);
+  const auto shapesNode = SceneNode::create();
   for (const auto& tile : tiles)
-    content->addChildNode(tile->node());
+    (state.range(1) != 0 ? shapesNode : content)->addChildNode(tile->node());
+  if (state.range(1) != 0)
+    content->addChildNode(shapesNode->flattenedClone());
 
   GlOffscreenRenderer offscreen(*renderer, scene, cameraNode, camera, Color::white());
   // The meshes go up once, as in the editor.
@@ -51,7 +69,12 @@ void reliefFrame(benchmark::State& state) {
   state.counters["samples"] = offscreen.lastSamples();
   state.counters["tiles"] = double(tiles.size());
 }
-BENCHMARK(reliefFrame)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(reliefFrame)
+    ->Args({1000, 0})
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace ornival

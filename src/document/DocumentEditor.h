@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ReliefSnapshot.h"
 #include "model/CrossingStatus.h"
 #include "platform/Color.h"
 #include "platform/Path.h"
@@ -74,6 +75,9 @@ public:
   virtual void updateLightAngleY() = 0;
   virtual void updateLightAngleZ() = 0;
   virtual void setAmbientLightColor(const Color& color) = 0;
+
+  // The relief's scene, camera and content, lent to the relief snapshots.
+  virtual ReliefScene reliefScene() = 0;
 };
 
 }  // namespace ornival

@@ -1,5 +1,8 @@
 #include "document/ReliefSnapshot.h"
 
+#include "document/Document.h"
+#include "document/DocumentEditor.h"
+
 #include "platform/AffineTransform.h"
 #include "platform/Precondition.h"
 #include "platform/Scene.h"
@@ -131,6 +134,23 @@ std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const Relief
   if (passes.width == framing.width && passes.height == framing.height)
     return assembled;
   return scaledImage(assembled, framing.width, framing.height);
+}
+
+std::optional<RgbaImage> snapshot3DImage(const Document& document, const SnapshotRendererMaker& makeRenderer) {
+  const auto editor = document.viewController();
+  if (!editor || !makeRenderer)
+    return std::nullopt;
+  const ReliefScene relief = editor->reliefScene();
+  if (!relief.scene || !relief.camera || !relief.cameraNode || !relief.contentNode)
+    return std::nullopt;
+  const Color background = document.exportAlpha() ? Color::clear() : document.backgroundColor();
+  const std::unique_ptr<SnapshotRenderer> renderer =
+      makeRenderer(relief.scene, relief.cameraNode, *relief.camera, background);
+  if (!renderer)
+    return std::nullopt;
+  const ReliefFraming framing{editor->snappedPageBounds(), document.rotation(), document.surfaceZscale(),
+                              document.exportWidth(), document.exportHeight()};
+  return reliefSnapshot(*renderer, {*relief.camera, *relief.cameraNode, *relief.contentNode}, framing);
 }
 
 }  // namespace ornival

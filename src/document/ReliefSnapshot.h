@@ -1,11 +1,15 @@
 #pragma once
 
 #include "platform/Camera.h"
+#include "platform/Color.h"
 #include "platform/Path.h"
 #include "platform/RgbaImage.h"
+#include "platform/Scene.h"
 #include "platform/SceneNode.h"
 #include "platform/SnapshotRenderer.h"
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace ornival {
@@ -58,5 +62,31 @@ struct ReliefFraming {
 // No picture for a size below 1, for an empty page, or when a pass draws none.
 std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const ReliefView& view,
                                         const ReliefFraming& framing);
+
+class Document;
+
+// What the editor lends a relief snapshot: its scene, and in it the camera's
+// node, the camera and the node holding the tiles. An editor without a relief
+// view lends no scene.
+struct ReliefScene {
+  std::shared_ptr<Scene> scene;
+  std::shared_ptr<SceneNode> cameraNode;
+  Camera* camera = nullptr;
+  std::shared_ptr<SceneNode> contentNode;
+};
+
+// Makes the renderer a snapshot draws with: the scene as seen from
+// pointOfView through camera, on the background. None when there is no way to
+// draw (no OpenGL context could be made, say).
+using SnapshotRendererMaker = std::function<std::unique_ptr<SnapshotRenderer>(
+    std::shared_ptr<const Scene> scene, std::shared_ptr<const SceneNode> pointOfView, const Camera& camera,
+    Color background)>;
+
+// The bitmap export in relief: the document's page (its editor's snapped page
+// bounds) at exportWidth × exportHeight pixels, on a transparent background
+// when exportAlpha is set, else on the document's background colour. None
+// without an editor or its scene, without a renderer, or when the rendering
+// fails; the editor's camera and content are as before in every case.
+std::optional<RgbaImage> snapshot3DImage(const Document& document, const SnapshotRendererMaker& makeRenderer);
 
 }  // namespace ornival

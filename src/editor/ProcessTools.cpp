@@ -1,5 +1,7 @@
 #include "editor/ProcessTools.h"
 
+#include "model/Materials.h"
+
 namespace ornival {
 
 std::vector<Shapes>& recentTools() {
@@ -12,15 +14,10 @@ std::vector<Shapes>& removedTools() {
   return tools;
 }
 
-bool& metalRenderingEnabled() {
-  static bool enabled = true;
-  return enabled;
-}
-
 void resetProcessTools() {
   recentTools().clear();
   removedTools().clear();
-  metalRenderingEnabled() = true;
+  metalRenderingEnabled = true;
 }
 
 }  // namespace ornival

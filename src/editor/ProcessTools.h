@@ -7,16 +7,14 @@
 namespace ornival {
 
 // What every window of the process shares: the figures placed and removed in
-// any window since launch, and whether the relief is drawn with physically
-// based materials. Main thread only.
+// any window since launch. Whether the relief is drawn with physically based
+// materials is the material cache's flag, metalRenderingEnabled. Main thread
+// only.
 
 // Figures inserted anywhere since launch, each once, in order of first use.
 std::vector<Shapes>& recentTools();
 // Figures removed anywhere since launch, each once.
 std::vector<Shapes>& removedTools();
-// True at start; cleared by the first editor whose view draws through
-// OpenGL.
-bool& metalRenderingEnabled();
 
 // Back to the state at launch, for tests.
 void resetProcessTools();

@@ -1,19 +1,24 @@
 #pragma once
 
 #include "document/DocumentEditor.h"
+#include "editor/CameraControl.h"
 #include "editor/DragAction.h"
 #include "editor/InputEvents.h"
 #include "editor/InputState.h"
 #include "editor/ItemStatus.h"
 #include "figures/Line.h"
 #include "figures/catalogue/Shapes.h"
+#include "model/LineAttribute.h"
 #include "model/Operations.h"
 #include "model/CrossingStatus.h"
 #include "model/ShapeInfo.h"
 #include "model/ShapeModel.h"
 #include "platform/AffineTransform.h"
 #include "platform/Color.h"
+#include "platform/Camera.h"
 #include "platform/Layer.h"
+#include "platform/Light.h"
+#include "platform/Scene.h"
 #include "platform/SceneNode.h"
 #include "platform/ShapeLayer.h"
 #include "platform/Path.h"
@@ -21,6 +26,7 @@
 #include "platform/Vec2.h"
 #include "platform/Vec3.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -50,21 +56,6 @@ struct ShapesByRawValue {
   bool operator()(Shapes a, Shapes b) const { return a.rawValue() < b.rawValue(); }
 };
 using ToolSet = std::set<Shapes, ShapesByRawValue>;
-
-// The orthographic camera of the relief view and its lights, as the scene
-// renderer reads them.
-struct SceneCamera {
-  bool orthographic = true;
-  bool automaticallyAdjustsZRange = false;
-  double zFar = 100.0;
-  double orthographicScale = 1.0;
-};
-
-struct SceneLight {
-  enum class Type { ambient, omni };
-  Type type = Type::omni;
-  Color color = Color::white();
-};
 
 // Colours the system would give: the accent colour and the background of
 // selected content.
@@ -195,9 +186,10 @@ public:
 
   // Scene ---------------------------------------------------------------------
 
-  // The scene's root, with the content, camera and lights under it.
-  std::shared_ptr<SceneNode> setupScene();
-  SceneCamera& camera();
+  // The relief's scene: the content, the camera and the lights under its
+  // root, which is hidden while the view is flat.
+  std::shared_ptr<Scene> setupScene();
+  Camera& camera();
   const std::shared_ptr<SceneNode>& cameraNode();
   const std::shared_ptr<SceneNode>& rootNode();
   void updateFlatNode() override;
@@ -216,6 +208,9 @@ public:
   void updateLightAngleY() override;
   void updateLightAngleZ() override;
   void setAmbientLightColor(const Color& color) override;
+  // Hands the mouse to the relief's camera and back; only in the relief view.
+  void toggleCameraControl();
+  ReliefScene reliefScene() override;
 
   // Seams for the editing concerns still to come -------------------------
 
@@ -321,9 +316,12 @@ public:
   bool needsUpdateNode = false;
   Rect oldViewFrame;
   bool scrollWheelIsRunning = false;
-  SceneLight ambientLight{SceneLight::Type::ambient, Color::white()};
-  SceneLight light;
+  const std::shared_ptr<Light> ambientLight = Light::create(LightType::ambient);
+  const std::shared_ptr<Light> light = Light::create(LightType::omni);
   const std::shared_ptr<SceneNode> lightNode = SceneNode::create();
+  // The mouse steering the relief's camera; the view draws from its camera
+  // while it has one.
+  CameraControl cameraControl;
 
 private:
   ViewController(std::shared_ptr<ViewPort> viewPort, std::shared_ptr<InputState> inputState);
@@ -337,6 +335,14 @@ private:
   // Canvas to rotated canvas coordinates.
   AffineTransform viewRotation() const;
   void configureLayerTree();
+  // The document's three bands sorted by width.
+  std::vector<LineAttribute> documentBands() const;
+  // The attached document; none is a broken invariant.
+  Document& requiredDocument() const;
+  template <typename Setter>
+  void updateSurface(double value, Setter set);
+  // Sets the root's Euler angle about axis 0, 1 or 2 and turns the light.
+  void updateLightAngle(int axis, double degrees);
 
   std::shared_ptr<ViewPort> viewPort_;
   std::shared_ptr<InputState> inputState_;
@@ -353,9 +359,11 @@ private:
   CrossingStatus crossings_ = CrossingStatus::off;
   Color shapeColor_ = Color::white();
   int layerIndex_ = 0;
-  std::optional<SceneCamera> camera_;
+  std::optional<Camera> camera_;
   std::shared_ptr<SceneNode> cameraNode_;
   std::shared_ptr<SceneNode> rootNode_;
+  // The root's Euler angles in radians.
+  std::array<double, 3> lightAngles_{};
 };
 
 }  // namespace ornival

@@ -422,12 +422,7 @@ void ViewController::updateLineAttributes() {
   const auto document = this->document();
   if (!document)
     return;
-  std::vector<LineAttribute> bands{{document->borderWidth(), document->borderColor()},
-                                   {document->borderWidth2(), document->borderColor2()},
-                                   {document->borderWidth3(), document->borderColor3()}};
-  // Equal widths keep the document's order.
-  std::stable_sort(bands.begin(), bands.end(),
-                   [](const LineAttribute& a, const LineAttribute& b) { return a.width < b.width; });
+  const std::vector<LineAttribute> bands = documentBands();
   {
     LayerTransaction transaction;
     transaction.setDisableActions(true);

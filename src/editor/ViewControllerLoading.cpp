@@ -10,6 +10,7 @@
 #include "editor/ViewPort.h"
 #include "model/Edge.h"
 #include "model/Graph.h"
+#include "model/Materials.h"
 #include "model/Operations.h"
 #include "model/Shape.h"
 #include "platform/LayerAnimation.h"
@@ -28,9 +29,9 @@ Vec2 roundedToGrid(Vec2 p) { return {std::round(p.x * 1024.0) / 1024.0, std::rou
 
 void ViewController::viewDidLoad() {
   configureLayerTree();
-  if (viewPort_->rendersThroughOpenGL())
-    metalRenderingEnabled() = false;
-  if (!metalRenderingEnabled())
+  // Our OpenGL renderer lights physically based, so the view never takes
+  // the flag down; a view that cannot would be redrawn continuously.
+  if (!metalRenderingEnabled)
     viewPort_->setContinuousRedraw(true);
   viewPort_->setScene(setupScene());
 }

@@ -1,8 +1,7 @@
-// The relief view's scene as far as the editor keeps it in step with the
-// tiles: the scene tree, the flattened copies rebuilt after every edit with
-// their refresh steps, the mark outline, and the switch between the flat and
-// the relief view. The materials, lights and camera control arrive with the
-// relief renderer.
+// The relief view's scene: the scene tree, the flattened copies rebuilt after
+// every edit with their refresh steps, the mark outline, the switch between
+// the flat and the relief view, and the surface and light settings pushed
+// into the tiles' materials and the scene.
 
 #include "editor/ViewController.h"
 
@@ -10,30 +9,37 @@
 #include "editor/EditorWindowController.h"
 #include "editor/ViewPort.h"
 #include "model/Graph.h"
+#include "model/Materials.h"
 #include "model/Shape.h"
 #include "platform/Precondition.h"
 
+#include <algorithm>
+#include <numbers>
+
 namespace ornival {
 
-std::shared_ptr<SceneNode> ViewController::setupScene() {
-  auto root = SceneNode::create();
+std::shared_ptr<Scene> ViewController::setupScene() {
+  auto scene = Scene::create();
+  const auto& root = scene->rootNode();
   // The flat view shows only the layers over the scene's background.
   root->setHidden(true);
   contentNode->setName("content");
   root->addChildNode(contentNode);
   root->addChildNode(cameraNode());
   auto ambientNode = SceneNode::create();
-  ambientLight = {SceneLight::Type::ambient, Color{2.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0, 1.0}};
+  // The system's light grey.
+  ambientLight->color = Color{2.0 / 3.0, 2.0 / 3.0, 2.0 / 3.0, 1.0};
   ambientNode->setName("ambientLight");
   root->addChildNode(ambientNode);
-  light.type = SceneLight::Type::omni;
+  scene->addLight(ambientNode, ambientLight);
   lightNode->setTransform(Transform3D::translation(-200.0, 1000.0, 200.0));
   lightNode->setName("light");
   root->addChildNode(lightNode);
-  return root;
+  scene->addLight(lightNode, light);
+  return scene;
 }
 
-SceneCamera& ViewController::camera() {
+Camera& ViewController::camera() {
   if (!camera_)
     camera_.emplace();
   return *camera_;
@@ -51,9 +57,8 @@ const std::shared_ptr<SceneNode>& ViewController::cameraNode() {
 
 const std::shared_ptr<SceneNode>& ViewController::rootNode() {
   if (!rootNode_) {
-    rootNode_ = viewPort_->scene();
-    if (!rootNode_)
-      rootNode_ = SceneNode::create();
+    const auto scene = viewPort_->scene();
+    rootNode_ = scene ? scene->rootNode() : SceneNode::create();
   }
   return rootNode_;
 }
@@ -115,13 +120,36 @@ void ViewController::updateMarkLayer() {
   updateFlatMarkNode();
 }
 
-// The crossing geometry arrives with the crossing display; until then the
-// node is placed and taken away with the setting.
+std::vector<LineAttribute> ViewController::documentBands() const {
+  const auto document = this->document();
+  ORNIVAL_PRECONDITION(document != nullptr);
+  std::vector<LineAttribute> bands{{document->borderWidth(), document->borderColor()},
+                                   {document->borderWidth2(), document->borderColor2()},
+                                   {document->borderWidth3(), document->borderColor3()}};
+  // Equal widths keep the document's order.
+  std::stable_sort(bands.begin(), bands.end());
+  return bands;
+}
+
 void ViewController::updateCrossingsNode() {
   if (crossings_ == CrossingStatus::off) {
     crossingsNode->removeFromParentNode();
     return;
   }
+  const auto document = this->document();
+  ORNIVAL_PRECONDITION(document != nullptr);
+  const std::vector<LineAttribute> bands = documentBands();
+  Graph::CrossingBands walk;
+  walk.halfWidth = bands[2].width / 2.0;
+  walk.radiusLimit = document->borderRadiusLimit();
+  walk.crossingsOn = crossings_ == CrossingStatus::on;
+  walk.rounded = document->borderBezierFactor() != 1.0;
+  auto geometry = Geometry::create(graph_->crossingRoofs(walk));
+  // The crossings wear the widest band's colour in the tiles' surface.
+  geometry->setFirstMaterial(Materials::material(
+      {bands[2].color, float(document->metalness()), float(document->roughness()), float(document->ripple()),
+       float(document->rippleScale()), 1.0f, bands}));
+  crossingsNode->setGeometry(std::move(geometry));
   if (!crossingsNode->parentNode())
     contentNode->addChildNode(crossingsNode);
 }
@@ -139,9 +167,31 @@ void ViewController::dimensionDidSet(int previous) {
   if (imageLayer)
     imageLayer->setOpacity(relief ? 0.5 : 1.0);
   rootNode()->setHidden(!relief);
-  // Free camera control, and handing the point of view back from it, come
-  // with the relief view's keys.
+  if (cameraControl.isOn()) {
+    cameraControl.turnOff(1.0);
+    updateDragAction(false);
+    updateDragAction(false);
+  }
   updateCrossingLayers();
+}
+
+void ViewController::toggleCameraControl() {
+  if (dimension_ != 3)
+    return;
+  const DragAction before = dragAction;
+  if (cameraControl.isOn()) {
+    dragAction = DragAction::ignore;
+    if (before != dragAction)
+      viewPort_->invalidateCursorRects();
+    cameraControl.turnOff(1.0);
+    updateDragAction(false);
+    return;
+  }
+  clearHover();
+  cameraControl.turnOn(cameraNode(), camera());
+  dragAction = DragAction::camera;
+  if (before != dragAction)
+    viewPort_->invalidateCursorRects();
 }
 
 void ViewController::updateSurfaceZScale() {
@@ -153,19 +203,53 @@ void ViewController::updateSurfaceZScale() {
   // The surface popover's preview sphere comes with the popover.
 }
 
-// The surface and light settings reach the tiles' materials and the scene's
-// light with the relief renderer.
-void ViewController::updateMetalness() {}
-void ViewController::updateRoughness() {}
-void ViewController::updateRipple() {}
-void ViewController::updateRippleScale() {}
-void ViewController::updateLightAngleX() {}
-void ViewController::updateLightAngleY() {}
-void ViewController::updateLightAngleZ() {}
+template <typename Setter>
+void ViewController::updateSurface(double value, Setter set) {
+  // A tile given its value again keeps its material; a new value takes the
+  // shared one of the tile's new key, when the tile has a solid to wear it.
+  for (const auto& tile : graph_->shapes())
+    ((*tile).*set)(value);
+  updateFlatNode();
+  if (const auto window = windowController())
+    window->updateSurfaceScene();
+}
+
+void ViewController::updateMetalness() { updateSurface(requiredDocument().metalness(), &Shape::setMetalness); }
+void ViewController::updateRoughness() { updateSurface(requiredDocument().roughness(), &Shape::setRoughness); }
+void ViewController::updateRipple() { updateSurface(requiredDocument().ripple(), &Shape::setRipple); }
+void ViewController::updateRippleScale() { updateSurface(requiredDocument().rippleScale(), &Shape::setRippleScale); }
+
+void ViewController::updateLightAngle(int axis, double degrees) {
+  lightAngles_[std::size_t(axis)] = degrees * std::numbers::pi / 180.0;
+  // Turned like Euler angles: about z first, then y, then x.
+  const Transform3D orientation = Transform3D::rotation({0.0, 0.0, 1.0}, lightAngles_[2])
+                                      .concatenating(Transform3D::rotation({0.0, 1.0, 0.0}, lightAngles_[1]))
+                                      .concatenating(Transform3D::rotation({1.0, 0.0, 0.0}, lightAngles_[0]));
+  rootNode()->setTransform(orientation);
+  // The camera and the content turn with the root, the light once more
+  // within it: seen from the camera, the light alone turns about the origin.
+  lightNode->setTransform(Transform3D::translation(-200.0, 1000.0, 200.0).concatenating(orientation));
+  if (const auto window = windowController())
+    window->updateSurfaceScene();
+}
+
+void ViewController::updateLightAngleX() { updateLightAngle(0, requiredDocument().lightAngleX()); }
+void ViewController::updateLightAngleY() { updateLightAngle(1, requiredDocument().lightAngleY()); }
+void ViewController::updateLightAngleZ() { updateLightAngle(2, requiredDocument().lightAngleZ()); }
 
 void ViewController::setAmbientLightColor(const Color& color) {
-  ambientLight.color = color;
+  ambientLight->color = color;
   // The surface popover's preview light comes with the popover.
+}
+
+ReliefScene ViewController::reliefScene() {
+  return {viewPort_->scene(), cameraNode(), &camera(), contentNode};
+}
+
+Document& ViewController::requiredDocument() const {
+  const auto document = this->document();
+  ORNIVAL_PRECONDITION(document != nullptr);
+  return *document;
 }
 
 }  // namespace ornival

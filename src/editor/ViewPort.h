@@ -9,7 +9,7 @@ namespace ornival {
 
 class EditorWindowController;
 class Layer;
-class SceneNode;
+class Scene;
 class UndoManager;
 
 // The editor's view as the editor sees it: the place its drawing is shown
@@ -33,12 +33,11 @@ public:
   // The controller of the view's window, when there is one.
   virtual std::shared_ptr<EditorWindowController> windowController() const = 0;
 
-  // The relief: the scene shown under the drawing, its background, whether
-  // it is drawn through OpenGL and whether it is redrawn continuously.
-  virtual void setScene(std::shared_ptr<SceneNode> root) = 0;
-  virtual std::shared_ptr<SceneNode> scene() const = 0;
+  // The relief: the scene shown under the drawing, its background, and
+  // whether it is redrawn continuously.
+  virtual void setScene(std::shared_ptr<Scene> scene) = 0;
+  virtual std::shared_ptr<Scene> scene() const = 0;
   virtual void setBackgroundColor(const Color& color) = 0;
-  virtual bool rendersThroughOpenGL() const = 0;
   virtual void setContinuousRedraw(bool continuous) = 0;
 
   // The cursor shown over the view depends on the editor's state; asks the

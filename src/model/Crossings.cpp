@@ -127,12 +127,16 @@ bool Edge::isCrossing(double minimumTurn, bool checkTurn, bool allowOpen) const 
   return true;
 }
 
-std::vector<PathElement> Graph::crossingPaths(bool spin, bool checkTurn, double w, double W, double minimumTurn) {
-  computeSpin();
-  std::vector<PathElement> result;
-  for (const auto& tile : shapes()) {
+namespace {
+
+// Every crossing of the tiling, in tile and side order, with the reporting
+// tile, the crossing point P and the unit vectors u and v back along the two
+// lines from P, and the sine c of the turn between them.
+template <typename Body>
+void forEachCrossing(const Graph& graph, double minimumTurn, bool checkTurn, bool allowOpen, Body body) {
+  for (const auto& tile : graph.shapes()) {
     for (const auto& edge : tile->edges()) {
-      if (!edge->isCrossing(minimumTurn, checkTurn, true))
+      if (!edge->isCrossing(minimumTurn, checkTurn, allowOpen))
         continue;
       const Vec2 corner = edge->transformedVertex();
       const Vec2 alongPrevious = corner - edge->previous()->transformedVertex();
@@ -145,33 +149,68 @@ std::vector<PathElement> Graph::crossingPaths(bool spin, bool checkTurn, double 
       const double c = u.y * v.x - u.x * v.y;
       if (!(c > 0.0))
         continue;
-      // P ± U ± V are the corners where the two lines' bands overlap; the
-      // pieces run on from there to where the wider bands would end.
-      const double a = w / c;
-      const double b = W / c;
-      const Vec2 U = u * a;
-      const Vec2 V = v * a;
-      const Vec2 Ub = u * b;
-      const Vec2 Vb = v * b;
-      const Vec2 P = corner;
-      if (tile->spin == spin) {
-        result.insert(result.end(), {PathElement::move(P + U + V), PathElement::line(P + Ub + V),
-                                     PathElement::line(P + Ub - V), PathElement::line(P + U - V),
-                                     PathElement::close()});
-        result.insert(result.end(), {PathElement::move(P - U + V), PathElement::line(P - U - V),
-                                     PathElement::line(P - Ub - V), PathElement::line(P - Ub + V),
-                                     PathElement::close()});
-      } else {
-        result.insert(result.end(), {PathElement::move(P + U + V), PathElement::line(P - U + V),
-                                     PathElement::line(P - U + Vb), PathElement::line(P + U + Vb),
-                                     PathElement::close()});
-        result.insert(result.end(), {PathElement::move(P + U - V), PathElement::line(P + U - Vb),
-                                     PathElement::line(P - U - Vb), PathElement::line(P - U - V),
-                                     PathElement::close()});
-      }
+      body(*tile, corner, u, v, c);
     }
   }
+}
+
+}  // namespace
+
+std::vector<PathElement> Graph::crossingPaths(bool spin, bool checkTurn, double w, double W, double minimumTurn) {
+  computeSpin();
+  std::vector<PathElement> result;
+  forEachCrossing(*this, minimumTurn, checkTurn, true, [&](const Shape& tile, Vec2 P, Vec2 u, Vec2 v, double c) {
+    // P ± U ± V are the corners where the two lines' bands overlap; the
+    // pieces run on from there to where the wider bands would end.
+    const double a = w / c;
+    const double b = W / c;
+    const Vec2 U = u * a;
+    const Vec2 V = v * a;
+    const Vec2 Ub = u * b;
+    const Vec2 Vb = v * b;
+    if (tile.spin == spin) {
+      result.insert(result.end(), {PathElement::move(P + U + V), PathElement::line(P + Ub + V),
+                                   PathElement::line(P + Ub - V), PathElement::line(P + U - V),
+                                   PathElement::close()});
+      result.insert(result.end(), {PathElement::move(P - U + V), PathElement::line(P - U - V),
+                                   PathElement::line(P - Ub - V), PathElement::line(P - Ub + V),
+                                   PathElement::close()});
+    } else {
+      result.insert(result.end(), {PathElement::move(P + U + V), PathElement::line(P - U + V),
+                                   PathElement::line(P - U + Vb), PathElement::line(P + U + Vb),
+                                   PathElement::close()});
+      result.insert(result.end(), {PathElement::move(P + U - V), PathElement::line(P + U - Vb),
+                                   PathElement::line(P - U - Vb), PathElement::line(P - U - V),
+                                   PathElement::close()});
+    }
+  });
   return result;
+}
+
+GeometrySources Graph::crossingRoofs(const CrossingBands& bands) {
+  computeSpin();
+  GeometrySources roofs;
+  const double h = bands.halfWidth;
+  const float t = float(h * 0.05);
+  forEachCrossing(*this, bands.radiusLimit, bands.rounded, false,
+                  [&](const Shape& tile, Vec2 P, Vec2 u, Vec2 v, double c) {
+                    const Vec2 A = u * (h / c);
+                    const Vec2 B = v * (h / c);
+                    // The same line passes over as in the flat pieces.
+                    const bool alongU = tile.spin == bands.crossingsOn;
+                    const std::uint32_t first = std::uint32_t(roofs.positions.size());
+                    roofs.positions.push_back({P.x, P.y, 0.0});
+                    roofs.textureCoordinates.push_back({0.0, 0.0});
+                    const Vec2 ridge[4] = {alongU ? P + A + B : P + B - A, alongU ? P + A - B : P + A + B,
+                                           alongU ? P - A - B : P + A - B, alongU ? P - A + B : P - A - B};
+                    for (const Vec2 q : ridge) {
+                      roofs.positions.push_back({q.x, q.y, h});
+                      roofs.textureCoordinates.push_back({t, t});
+                    }
+                    roofs.indices.insert(roofs.indices.end(),
+                                         {first, first + 1, first + 2, first, first + 3, first + 4});
+                  });
+  return roofs;
 }
 
 std::vector<PathElement> Graph::crossingPaths(const CrossingBands& bands) {

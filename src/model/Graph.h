@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Geometry.h"
 #include "platform/Path.h"
 
 #include <cstddef>
@@ -120,6 +121,15 @@ public:
     bool rounded = false;
   };
   std::vector<PathElement> crossingPaths(const CrossingBands& bands);
+  // The crossings in relief: at every crossing inside the tiling (a closed
+  // fan of four tiles; none on the outline) two triangles rise from the
+  // crossing point to two ridges at height halfWidth, on the opposite sides of
+  // the square where the bands overlap that run parallel to the line passing
+  // over. Their texture coordinates grow from 0 at the point to halfWidth / 20
+  // on the ridges, so the surface paints that line's bands across the square.
+  // Five positions and two triangles a crossing; empty lists without
+  // crossings. Computes the parity first.
+  GeometrySources crossingRoofs(const CrossingBands& bands);
 
 protected:
   Graph() = default;

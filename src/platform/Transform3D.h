@@ -4,6 +4,7 @@
 #include "platform/Vec3.h"
 
 #include <array>
+#include <cmath>
 
 namespace ornival {
 
@@ -43,6 +44,28 @@ struct Transform3D {
     t.m[0] = {a.a, a.b, 0.0, 0.0};
     t.m[1] = {a.c, a.d, 0.0, 0.0};
     t.m[3] = {a.tx, a.ty, 0.0, 1.0};
+    return t;
+  }
+
+  // A turn by angle radians about the line through the origin along axis,
+  // counter-clockwise as seen from the axis' tip; a zero axis turns nothing.
+  static Transform3D rotation(Vec3 axis, double angle) {
+    const double length = axis.length();
+    if (!(length > 0.0))
+      return {};
+    const double a[3] = {axis.x / length, axis.y / length, axis.z / length};
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    Transform3D t;
+    // Row r is where the unit vector along r goes.
+    for (int r = 0; r < 3; ++r)
+      for (int col = 0; col < 3; ++col) {
+        double entry = (1.0 - c) * a[r] * a[col] + (r == col ? c : 0.0);
+        const int k = 3 - r - col;  // the third axis, when r and col differ
+        if (r != col)
+          entry += ((col - r + 3) % 3 == 1 ? s : -s) * a[k];
+        t.m[std::size_t(r)][std::size_t(col)] = entry;
+      }
     return t;
   }
 

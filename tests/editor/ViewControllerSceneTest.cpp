@@ -13,8 +13,8 @@ using testing::EditorHarness;
 
 TEST(ViewControllerScene, SceneHoldsContentCameraAndLightsHiddenInTheFlatView) {
   EditorHarness harness;
-  const auto& root = harness.view->sceneRoot;
-  ASSERT_TRUE(root);
+  ASSERT_TRUE(harness.view->shownScene);
+  const auto& root = harness.view->shownScene->rootNode();
   EXPECT_TRUE(root->isHidden());
   std::vector<std::string> names;
   for (const auto& child : root->childNodes())
@@ -30,13 +30,13 @@ TEST(ViewControllerScene, ReliefViewShowsTheSceneAndHidesTheFlatLayers) {
   EditorHarness harness(testing::squareGrid(1, 1));
   auto& e = *harness.editor;
   harness.command([&](ViewController&) { harness.document->setDisplayMode(3); });
-  EXPECT_FALSE(harness.view->sceneRoot->isHidden());
+  EXPECT_FALSE(harness.view->shownScene->rootNode()->isHidden());
   EXPECT_TRUE(e.shapesLayer->isHidden());
   EXPECT_TRUE(e.borderLayer3->isHidden());
   EXPECT_TRUE(e.markLayer->isHidden());
   EXPECT_EQ(harness.window->dimension, 3);
   harness.command([&](ViewController&) { harness.document->setDisplayMode(2); });
-  EXPECT_TRUE(harness.view->sceneRoot->isHidden());
+  EXPECT_TRUE(harness.view->shownScene->rootNode()->isHidden());
   EXPECT_FALSE(e.shapesLayer->isHidden());
 }
 

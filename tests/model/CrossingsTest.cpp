@@ -296,3 +296,54 @@ TEST(CrossingPaths, CornerTurningTheWrongWayYieldsNothing) {
 
 }  // namespace
 }  // namespace ornival
+
+namespace ornival {
+namespace {
+
+// The centre of a 2 × 2 block is its only crossing inside the tiling; the
+// lower-left square reports it with parity false, u pointing up and v right.
+// The ridges lie on the two sides of the overlap square parallel to the line
+// that passes over: the horizontal one while crossings alternate, the
+// vertical one when they are on. Open fans on the outline raise nothing.
+TEST(CrossingRoofs, RidgesParallelToTheLineThatPassesOver) {
+  struct Case {
+    int columns, rows;
+    bool crossingsOn;
+    std::vector<Vec3> positions;
+  };
+  const Case cases[] = {
+      {2, 2, false, {{20, 20, 0}, {21, 21, 1}, {19, 21, 1}, {19, 19, 1}, {21, 19, 1}}},
+      {2, 2, true, {{20, 20, 0}, {21, 19, 1}, {21, 21, 1}, {19, 21, 1}, {19, 19, 1}}},
+      {3, 1, false, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.columns << " x " << c.rows << (c.crossingsOn ? " on" : " alternate"));
+    const auto graph = joinedGraph(squareGrid(c.columns, c.rows));
+    const GeometrySources roofs = graph->crossingRoofs({.halfWidth = 1.0, .crossingsOn = c.crossingsOn});
+    ASSERT_EQ(roofs.positions.size(), c.positions.size());
+    for (std::size_t i = 0; i < c.positions.size(); ++i) {
+      EXPECT_NEAR(roofs.positions[i].x, c.positions[i].x, 1e-12) << i;
+      EXPECT_NEAR(roofs.positions[i].y, c.positions[i].y, 1e-12) << i;
+      EXPECT_EQ(roofs.positions[i].z, c.positions[i].z) << i;
+    }
+    if (c.positions.empty()) {
+      EXPECT_TRUE(roofs.indices.empty());
+      continue;
+    }
+    EXPECT_EQ(roofs.indices, (std::vector<std::uint32_t>{0, 1, 2, 0, 3, 4}));
+    EXPECT_EQ(roofs.textureCoordinates,
+              (std::vector<Vec2>{{0, 0}, {0.05f, 0.05f}, {0.05f, 0.05f}, {0.05f, 0.05f}, {0.05f, 0.05f}}));
+    // Both triangles face up, towards the camera.
+    for (std::size_t t = 0; t < 2; ++t) {
+      const Vec3 a = roofs.positions[roofs.indices[3 * t]];
+      const Vec3 b = roofs.positions[roofs.indices[3 * t + 1]];
+      const Vec3 d = roofs.positions[roofs.indices[3 * t + 2]];
+      EXPECT_GT((b - a).cross(d - a).z, 0.0) << t;
+    }
+  }
+  // Every inner corner of a 3 × 3 block crosses.
+  EXPECT_EQ(joinedGraph(squareGrid(3, 3))->crossingRoofs({.halfWidth = 1.0}).indices.size(), 24u);
+}
+
+}  // namespace
+}  // namespace ornival

@@ -46,6 +46,24 @@ TEST(Transform3D, ScaleAndTranslateActInTheNodesOwnFrame) {
   expectNear(mark.apply({1.0, 0.0, 0.5}), node.apply({1.0, 0.0, -(0.5 - 0.1)}));
 }
 
+TEST(Transform3D, RotationTurnsCounterClockwiseAboutItsAxis) {
+  const double quarter = std::numbers::pi / 2;
+  expectNear(Transform3D::rotation({1.0, 0.0, 0.0}, quarter).apply({0.0, 1.0, 0.0}), {0.0, 0.0, 1.0});
+  expectNear(Transform3D::rotation({0.0, 2.0, 0.0}, quarter).apply({0.0, 0.0, 1.0}), {1.0, 0.0, 0.0});
+  // About z it is the plane's turn.
+  const Transform3D z = Transform3D::rotation({0.0, 0.0, 1.0}, 0.6);
+  const Transform3D plane = Transform3D::affine(AffineTransform::rotation(0.6));
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 4; ++c)
+      EXPECT_NEAR(z.m[std::size_t(r)][std::size_t(c)], plane.m[std::size_t(r)][std::size_t(c)], 1e-15);
+  // A slanted axis stays put, and a third of a turn about the diagonal
+  // cycles the axes.
+  const Transform3D third = Transform3D::rotation({1.0, 1.0, 1.0}, 2.0 * std::numbers::pi / 3.0);
+  expectNear(third.apply({1.0, 1.0, 1.0}), {1.0, 1.0, 1.0});
+  expectNear(third.apply({1.0, 0.0, 0.0}), {0.0, 1.0, 0.0});
+  EXPECT_TRUE(Transform3D::rotation({}, 1.0).isIdentity());
+}
+
 TEST(Transform3D, ApplyDividesByTheHomogeneousCoordinate) {
   Transform3D projection;
   projection.m[2][3] = 1.0;  // w = z + 1

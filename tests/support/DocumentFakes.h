@@ -90,6 +90,8 @@ public:
   void updateLightAngleY() override { log->push_back("updateLightAngleY"); }
   void updateLightAngleZ() override { log->push_back("updateLightAngleZ"); }
   void setAmbientLightColor(const Color&) override { log->push_back("setAmbientLightColor"); }
+  // No relief view.
+  ReliefScene reliefScene() override { return {}; }
 };
 
 class FakeDocumentWindow : public DocumentWindow {

@@ -9,7 +9,7 @@
 #include "editor/InputState.h"
 #include "editor/ViewPort.h"
 #include "platform/Layer.h"
-#include "platform/SceneNode.h"
+#include "platform/Scene.h"
 #include "platform/UndoManager.h"
 #include "support/DocumentFakes.h"
 
@@ -58,9 +58,8 @@ public:
   std::shared_ptr<Layer> viewLayer = Layer::create();
   std::shared_ptr<UndoManager> undo;
   std::shared_ptr<EditorWindowController> controller;
-  std::shared_ptr<SceneNode> sceneRoot;
+  std::shared_ptr<Scene> shownScene;
   Color background = Color::clear();
-  bool openGL = false;
   bool continuousRedraw = false;
   int cursorInvalidations = 0;
 
@@ -70,10 +69,9 @@ public:
   std::shared_ptr<Layer> rootLayer() const override { return viewLayer; }
   std::shared_ptr<UndoManager> undoManager() const override { return undo; }
   std::shared_ptr<EditorWindowController> windowController() const override { return controller; }
-  void setScene(std::shared_ptr<SceneNode> root) override { sceneRoot = std::move(root); }
-  std::shared_ptr<SceneNode> scene() const override { return sceneRoot; }
+  void setScene(std::shared_ptr<Scene> scene) override { shownScene = std::move(scene); }
+  std::shared_ptr<Scene> scene() const override { return shownScene; }
   void setBackgroundColor(const Color& color) override { background = color; }
-  bool rendersThroughOpenGL() const override { return openGL; }
   void setContinuousRedraw(bool continuous) override { continuousRedraw = continuous; }
   void invalidateCursorRects() override { ++cursorInvalidations; }
 };
