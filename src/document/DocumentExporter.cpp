@@ -141,11 +141,6 @@ ExportResult DocumentExporter::exportPNG() {
   const auto file = target(extension, result);
   if (!file)
     return finish(std::move(result));
-  if (document->displayMode() == 3) {
-    result.error = localized("A picture of the relief view is not available yet.") + " " +
-                   localized("Switch to the flat view to export a picture.");
-    return finish(std::move(result));
-  }
   if (!document->viewController() || !services_.bitmaps)
     return result;
   if (std::string error = services_.bitmaps->writeBitmap(*document, type, *file); !error.empty())

@@ -224,11 +224,13 @@ TEST_F(Exporting, ExportOverTheDocumentItselfIsRefused) {
   EXPECT_TRUE(viewer.revealed.empty());
 }
 
-TEST_F(Exporting, ReliefPictureIsNotAvailableYet) {
+// The writer draws the relief itself; the exporter treats it as any picture.
+TEST_F(Exporting, ReliefPictureGoesToTheWriterLikeAFlatOne) {
   live.document->setDisplayMode(3);
   const ExportResult result = exporter.exportPNG();
-  EXPECT_NE(result.error.find("not available yet"), std::string::npos) << result.error;
-  EXPECT_TRUE(bitmaps.written.empty());
+  EXPECT_TRUE(result.error.empty()) << result.error;
+  ASSERT_EQ(bitmaps.written.size(), 1u);
+  EXPECT_EQ(bitmaps.written[0].second, folder / "Pattern.png");
 }
 
 // The SVG drawing of the live tiles with the document's settings, the

@@ -188,10 +188,31 @@ std::optional<QByteArray> encodeJpeg2000(const QImage& source) {
   return memory.bytes;
 }
 
+QImage toQImage(const RgbaImage& image, bool alpha) {
+  QImage picture(image.width(), image.height(), QImage::Format_RGBA8888);
+  for (int y = 0; y < image.height(); ++y)
+    std::memcpy(picture.scanLine(y), &image.pixel(0, y), std::size_t(image.width()) * 4);
+  return alpha ? picture : picture.convertToFormat(QImage::Format_RGB888);
+}
+
+QImage QtBitmapWriter::reliefImage(const Document& document, std::string& error) const {
+  if (!reliefRenderers) {
+    error = localized("Pictures of the relief view need OpenGL, which is not available here.") + " " +
+            localized("Switch to the flat view to export a picture.");
+    return {};
+  }
+  const std::optional<RgbaImage> image = snapshot3DImage(document, reliefRenderers);
+  if (!image || image->width() == 0 || image->height() == 0) {
+    error = localized("The relief view could not be drawn.");
+    return {};
+  }
+  return toQImage(*image, document.exportAlpha());
+}
+
 std::string QtBitmapWriter::writeBitmap(const Document& document, BitmapFileType type,
                                         const std::filesystem::path& target) {
   std::string error;
-  const QImage image = render2DImage(document, &error);
+  const QImage image = document.displayMode() == 3 ? reliefImage(document, error) : render2DImage(document, &error);
   if (image.isNull())
     return error;
 

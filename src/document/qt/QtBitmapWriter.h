@@ -1,6 +1,8 @@
 #pragma once
 
 #include "document/DocumentExporter.h"
+#include "document/ReliefSnapshot.h"
+#include "platform/RgbaImage.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -28,12 +30,23 @@ constexpr int maximumExportSide = 65500;
 // it has one; none when encoding fails.
 std::optional<QByteArray> encodeJpeg2000(const QImage& image);
 
-// Encodes the picture of render2DImage as PNG, JPEG or JPEG 2000 and writes
-// it atomically.
+// The relief's picture as the encoders take it: with an alpha channel when
+// `alpha`, else three samples.
+QImage toQImage(const RgbaImage& image, bool alpha);
+
+// Encodes the document's picture as PNG, JPEG or JPEG 2000 and writes it
+// atomically: the flat drawing of render2DImage, or in the relief view the
+// relief drawn by the renderers `reliefRenderers` makes.
 class QtBitmapWriter final : public BitmapWriter {
 public:
+  // Empty where the program has no OpenGL: relief pictures then say so.
+  SnapshotRendererMaker reliefRenderers;
+
   std::string writeBitmap(const Document& document, BitmapFileType type,
                           const std::filesystem::path& target) override;
+
+private:
+  QImage reliefImage(const Document& document, std::string& error) const;
 };
 
 }  // namespace ornival

@@ -188,5 +188,31 @@ TEST(QtBitmapWriterTest, TransparentJpgExportIsJpeg2000NamedJp2) {
   opj_stream_destroy(stream);
 }
 
+// Without OpenGL a relief picture says why and writes nothing; the flat view
+// still exports.
+TEST(QtBitmapWriterTest, ReliefPictureWithoutOpenGlSaysWhy) {
+  const auto live = testing::liveDocument(testing::documentText(tower), 13.0, 2.0);
+  live.document->setDisplayMode(3);
+  const fs::path target = freshFolder("relief") / "Pattern.png";
+  QtBitmapWriter writer;
+  const std::string error = writer.writeBitmap(*live.document, BitmapFileType::png, target);
+  EXPECT_NE(error.find("OpenGL"), std::string::npos) << error;
+  EXPECT_FALSE(fs::exists(target));
+}
+
+// The relief comes top row first and keeps its alpha only when asked: a row
+// swapped, or alpha kept on an opaque export, would show here.
+TEST(QtBitmapWriterTest, ReliefPicturesKeepTheirRowsAndAlphaAsAsked) {
+  RgbaImage relief(2, 2);
+  relief.pixelUp(0, 1) = {255, 0, 0, 128};  // top left
+  relief.pixelUp(1, 0) = {0, 0, 255, 255};  // bottom right
+  const QImage withAlpha = toQImage(relief, true);
+  EXPECT_EQ(withAlpha.pixelColor(0, 0), QColor(255, 0, 0, 128));
+  EXPECT_EQ(withAlpha.pixelColor(1, 1), QColor(0, 0, 255, 255));
+  const QImage opaque = toQImage(relief, false);
+  EXPECT_FALSE(opaque.hasAlphaChannel());
+  EXPECT_EQ(opaque.pixelColor(1, 1), QColor(0, 0, 255));
+}
+
 }  // namespace
 }  // namespace ornival
