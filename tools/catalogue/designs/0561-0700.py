@@ -169,3 +169,17 @@ entry(592, "Short Tree", half(8, [(0, 1.0), (90, 1.0), (0, H), (135, 2 * S2), (1
 entry(610, "Thin Column", sym(8, [B, 2, 1.0, 3, H, 5, B, 5, H, 3, 1.0, 2, B]), note="Column with a shaft of 1, twice as tall")
 entry(681, "Hammer", half(16, [(0, 1.0), (90, 2 + SQRT2), (0, X), (112.5, 1.8477590650225735), (180, 3.0)], top="side"),
       note="a handle under a long head, its faces flared")
+
+# --- Halves and variants of figures the table has, and more objects.
+entry(621, "Bottom Half Wide Barrel", sym(8, [A, 3, 1.0, 3, 0.5, 2, X]),
+      note="Wide Barrel cut across the middle of its staves")
+entry(640, "Half Twins 10", sym(20, [P2 + 1, 3, X, 6, 1.1755705045849463, 12]), note="Twins 10 at half height: two Pentagon corners over a low notch")
+entry(591, "Golden Barrel", sym(20, [P, 7, 1.0, 8, P2, 8, 1.0, 7, X]), note="a barrel of the tens, its staves φ² tall")
+entry(642, "Notch ¹⁄₅", half(20, [(0, 2 * P2), (90, P), (198, 1.3763819204711736), (252, 1.0), (180, X)], top="side"),
+      note="a block whose top falls from corners of 1/5 into a flat notch")
+entry(643, "Jar", half(8, [(0, 2.0), (45, S2), (90, A), (135, S2), (90, 0.5), (0, 0.5), (90, 0.5), (180, X)], top="side"),
+      note="a jar: a round belly, a neck and a lip")
+# The x lies wide: its arms cross at a sixth of a turn, and setup takes the
+# axis through the side notches, which the heading turns east.
+entry(685, "x", sym(12, [10, 1.0, 3, R3, 3, 2.0, 8, 2.0, 3, R3, 3, 1.0, 10], first="corner"),
+      note="two bars crossing at 1/12 of a turn from the level")
