@@ -150,6 +150,13 @@ ENTRIES = [
     ("1.958110933998418", "18", ""),
     ("2.00243420249451", "18", ""),
     ("2.5320888862379562", "18", ""),
+    # Lengths that figures 561 to 840 close with.
+    ("0.7320508075688771", "12", "√3 − 1: the ridge of Wide Roof ⁵⁄₁₂"),
+    ("1.538841768587627", "10", "2 sin 72° cos 36°: half the horizon of Sunrise 10"),
+    ("4.26197262739567", "16", "Hexadecastar ¹⁄₄'s centre-to-tip"),
+    ("7.249019570823104", "16", "Hexadecastar ¹⁄₄'s notch-to-opposite-notch"),
+    ("0.6269801688313519", "14", "half the horizon of Sunrise ¹⁄₇"),
+    ("1.0922842620785356", "14", "half the horizon of Sunrise ²⁄₇"),
     # Lengths that figures 841 to 1121 close with.
     ("0.2862082642155812", "14", "0.2862… less than 1.2862: a side of Pentastar ¹⁄₁₄ b"),
     ("0.41421356237309515", "8", "√2 − 1: the blunt end of Thin Belt √2"),

@@ -2,7 +2,7 @@
 #
 # The corner counts follow plan-0561-1121.py. Lengths come from palette.py.
 
-from palette import A, HEX, P, P2, Q12, R3, S2, S12, TT12
+from palette import A, B, HEX, P, P2, Q12, R3, S2, S12, TT12
 
 SUN10_NOTCH = 1.902113032590307   # Sun 10's centre-to-notch
 
@@ -125,3 +125,61 @@ entry(688, "Skirt ⁷⁄₂₄", sym(24, [X, 4, 1.0, 13, R3, 7, Q12]), note="a s
 entry(627, "Wings ¹⁄₅", poly(20, [4, 7, 12, 7, 4, 6], [X, 1.0, 1.3763819204711736, 1.3763819204711736, 1.0, X]), note="two wings of 1/5 spread from a body")
 entry(626, "Wide Wings ¹⁄₅", poly(20, [4, 7, 12, 7, 4, 6], [X, P, 1.1755705045849463, 1.1755705045849463, P, X]), note="Wings 1/5 spread wider")
 entry(644, "Wings ¹⁄₁₀", poly(20, [2, 8, 14, 8, 2, 6], [X, P, 1.0, 1.0, P, X]), note="two narrow wings of 1/10")
+
+# --- Whole pieces of the big stars and of the twelves.
+from headings import half
+
+# Sunrise 10 stands Sun 10 on a horizon below its centre, seven tips showing;
+# the horizon keeps a straight corner in its middle, as Sunrise 12's does, so
+# that both halves glue to the Sun 10 sectors' radii.
+entry(629, "Sunrise 10", sym(20, [10, X, 5, P - 1, 14, 1.0, 4, 1.0, 14, 1.0, 4, 1.0, 14, 1.0, 4, 1.0, 14, 1.0, 4],
+                             first="corner"), note="Sun 10 rising: seven tips over a horizon")
+# Square Compass a with all its sides equal: a square notched in the middle of
+# every side.
+entry(603, "Square Compass", poly(16, [5, 5, 10] * 4, [1.0] * 12), note="a square notched on every side, equal sides")
+entry(562, "Wide Roof ⁵⁄₁₂", half(24, [(0, 2 + SQRT2), (150, 1.1547005383792515), (165, X)]),
+      note="Roof 5/12 widened by a low ridge of 5/12")
+# Venus: a ring of Dodecagon corners sitting on the bar of a cross.
+entry(561, "Venus ⁵⁄₁₂", half(24, [(0, S2), (90, 1.0), (0, X), (90, 1.0), (180, 1.0),
+                                  (60, S12), (90, S12), (120, S12), (150, S12), (180, S12)], top="side"),
+      note="a ring of 5/12 corners on a cross")
+
+
+def pentastar12(tips, notches, sides):
+    """Five tips in the twelves: the top tip, the upper and lower pairs and the
+    notches between them from the top down; sides from the top tip down, the
+    last solved. The star stands on its lower notch."""
+    (t0, t1, t2), (a, b, c), (l0, l1, l2, l3) = tips, notches, sides
+    return sym(24, [c, X, t2, l3, b, l2, t1, l1, a, l0, t0], first="corner", method="star")
+
+
+entry(598, "Pentastar ¹⁄₁₂", pentastar12((2, 2, 2), (18, 16, 18), (2.0, R3, 2.0, R3)), note="five tips of 1/12, the upper pair spread")
+entry(605, "Pentastar ¹⁄₁₂ d", pentastar12((2, 2, 2), (16, 18, 18), (2.0, A, TT12, A)), note="five tips of 1/12, the top tip deep between its neighbours")
+entry(606, "Pentastar ¹⁄₁₂ e", pentastar12((2, 2, 2), (18, 17, 16), (HEX, TT12, HEX, TT12)), note="five tips of 1/12 on a shallow foot")
+
+# --- Things of the octagonal family.
+from palette import H
+entry(577, "Octa Bow", half(8, [(0, 1.0), (315, 1.0), (0, S2), (45, 1.0), (90, 1.0), (135, 1.0), (180, S2), (225, 1.0),
+                                (180, X)], top="side"),
+      note="a bow tie of two Octagon halves either side of the knot")
+entry(578, "Double V", half(8, [(315, S2), (45, B), (180, S2), (225, X), (135, S2)], bottom="corner").start(5),
+      note="two Vs side by side, sharing the middle arms")
+entry(592, "Short Tree", half(8, [(0, 1.0), (90, 1.0), (0, H), (135, 2 * S2), (180, X)], top="side"),
+      note="the Tree's trunk under one broad tier")
+entry(610, "Thin Column", sym(8, [B, 2, 1.0, 3, H, 5, B, 5, H, 3, 1.0, 2, B]), note="Column with a shaft of 1, twice as tall")
+entry(681, "Hammer", half(16, [(0, 1.0), (90, 2 + SQRT2), (0, X), (112.5, 1.8477590650225735), (180, 3.0)], top="side"),
+      note="a handle under a long head, its faces flared")
+
+# --- Halves and variants of figures the table has, and more objects.
+entry(621, "Bottom Half Wide Barrel", sym(8, [A, 3, 1.0, 3, 0.5, 2, X]),
+      note="Wide Barrel cut across the middle of its staves")
+entry(640, "Half Twins 10", sym(20, [P2 + 1, 3, X, 6, 1.1755705045849463, 12]), note="Twins 10 at half height: two Pentagon corners over a low notch")
+entry(591, "Golden Barrel", sym(20, [P, 7, 1.0, 8, P2, 8, 1.0, 7, X]), note="a barrel of the tens, its staves φ² tall")
+entry(642, "Notch ¹⁄₅", half(20, [(0, 2 * P2), (90, P), (198, 1.3763819204711736), (252, 1.0), (180, X)], top="side"),
+      note="a block whose top falls from corners of 1/5 into a flat notch")
+entry(643, "Jar", half(8, [(0, 2.0), (45, S2), (90, A), (135, S2), (90, 0.5), (0, 0.5), (90, 0.5), (180, X)], top="side"),
+      note="a jar: a round belly, a neck and a lip")
+# The x lies wide: its arms cross at a sixth of a turn, and setup takes the
+# axis through the side notches, which the heading turns east.
+entry(685, "x", sym(12, [10, 1.0, 3, R3, 3, 2.0, 8, 2.0, 3, R3, 3, 1.0, 10], first="corner"),
+      note="two bars crossing at 1/12 of a turn from the level")

@@ -155,3 +155,17 @@ entry(840, "Candy ¹⁄₇", up7([(0, 2.0), (5, 1.0), (2, RHO), (4, 1.4450418679
       note="a sweet twisted into wrappers whose ends have corners of 1/7")
 entry(786, "Candy ³⁄₁₄", up7([(0, 1.0), (4, 1.0), (2, 1.445041867912629), (4, HEPTA), (5, HEPTA), (3, 1.0), (7, X)], top="side"),
       note="a sweet twisted into wrappers whose ends have corners of 3/14")
+
+# --- Sunrises of the sevens: a Heptastar risen over a horizon that keeps a
+# straight corner in its middle, as Sunrise 12's does.
+entry(815, "Sunrise ¹⁄₇", sym(28, [14, X, 7, 0.5, 20, HEPTA, 4, HEPTA, 20, HEPTA, 4, HEPTA, 20, HEPTA, 4], first="corner"),
+      note="five tips of Heptastar 1/7 over a horizon")
+entry(835, "Sunrise ²⁄₇", sym(28, [14, X, 9, 0.5, 16, HEPTASTAR_1_14, 8, HEPTASTAR_1_14, 16, HEPTASTAR_1_14, 8,
+                                 HEPTASTAR_1_14, 16, HEPTASTAR_1_14, 8], first="corner"),
+      note="five tips of Heptastar 2/7 over a horizon")
+
+# --- The Hexadecastar of tips of 1/4 (sides 1): cut through two opposite
+# notches, the cut one side; and from a tip radius round to one 11 tips on.
+entry(704, "Hexadecastar Edge ¹⁄₄", poly(32, [11] + [8, 22] * 7 + [8, 11], [X] + [1.0] * 16, method="star sector"),
+      note="Hexadecastar 1/4 cut through two opposite notches, standing on the cut")
+entry(705, "Hexadecastar Corner ¹⁄₄", star_sector(32, 16, 8, 1.0, 11), note="Hexadecastar 1/4 from a tip radius round 11 tips")
