@@ -1,5 +1,6 @@
-// ornival [FILE…]: the tile mosaic editor. Opens the files given, else offers
-// the untitled documents kept from the last session, else a new document.
+// ornival [--example] [FILE…]: the tile mosaic editor. Opens the files given,
+// else offers the untitled documents kept from the last session, else a new
+// document. --example opens the first example as an untitled document.
 
 #include "app/Application.h"
 #include "app/WindowController.h"
@@ -39,11 +40,18 @@ int main(int argc, char** argv) {
   const std::filesystem::path executable = QApplication::applicationFilePath().toStdString();
   ornival::Application application({ornival::examplesFolder(executable), ornival::defaultAutosaveFolder()});
 
-  const QStringList arguments = QApplication::arguments().mid(1);
+  QStringList arguments = QApplication::arguments().mid(1);
+  const bool example = arguments.removeAll("--example") > 0;
   for (const QString& argument : arguments)
     application.openFile(argument.toStdString());
-  if (arguments.isEmpty() && application.reopenUntitledAutosaves() == 0)
-    application.newDocument();
+  if (arguments.isEmpty()) {
+    const int reopened = application.reopenUntitledAutosaves();
+    const auto first = ornival::firstExample(application.options().examplesFolder);
+    if (example && !first.empty())
+      application.openExample(ornival::exampleTitle(first.filename().string(), "ornival"), first);
+    else if (reopened == 0)
+      application.newDocument();
+  }
   // Every file refused: nothing to edit, nothing to wait for.
   if (application.windows().empty())
     return 1;
