@@ -9,6 +9,8 @@
 #include "platform/UndoManager.h"
 #include "support/QtApplication.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTest>
@@ -259,6 +261,62 @@ TEST_F(Lifecycle, ToolsAreRestoredPerFile) {
   ASSERT_NE(restored, nullptr);
   EXPECT_EQ(restored->editor()->selectedTools, ToolSet{Shapes::sun8});
   settings.clear();
+}
+
+}  // namespace
+}  // namespace ornival
+
+namespace ornival {
+namespace {
+
+QMenu* menuTitled(const QList<QAction*>& actions, const QString& title) {
+  for (QAction* action : actions)
+    if (action->text() == title && action->menu())
+      return action->menu();
+  return nullptr;
+}
+
+QAction* actionTitled(const QList<QAction*>& actions, const QString& title) {
+  for (QAction* action : actions)
+    if (action->text() == title)
+      return action;
+  return nullptr;
+}
+
+TEST_F(Lifecycle, MenusAreValidatedAsTheyOpen) {
+  WindowController* window = application->newDocument();
+  QMenuBar* bar = window->window()->menuBar();
+  QStringList titles;
+  for (QAction* action : bar->actions())
+    titles << action->text();
+  EXPECT_EQ(titles, (QStringList{"File", "Edit", "View", "Tools", "Help"}));
+
+  QMenu* file = menuTitled(bar->actions(), "File");
+  ASSERT_NE(file, nullptr);
+  QMenu* examples = menuTitled(file->actions(), "Examples");
+  ASSERT_NE(examples, nullptr);
+  ASSERT_EQ(examples->actions().size(), 1);
+  EXPECT_EQ(examples->actions()[0]->text(), "Two Squares");
+  EXPECT_EQ(actionTitled(file->actions(), "Save")->shortcut(), QKeySequence(QKeySequence::Save));
+
+  QAction* exportSvg = actionTitled(file->actions(), "Export SVG");
+  ASSERT_NE(exportSvg, nullptr);
+  emit file->aboutToShow();
+  EXPECT_FALSE(exportSvg->isEnabled());
+  EXPECT_TRUE(actionTitled(file->actions(), "New")->isEnabled());
+  saveTarget = folder / "saved.ornival";
+  actionTitled(file->actions(), "Save")->trigger();
+  emit file->aboutToShow();
+  EXPECT_TRUE(exportSvg->isEnabled());
+
+  // The example item opens the example as an untitled window.
+  examples->actions()[0]->trigger();
+  ASSERT_EQ(application->windows().size(), 2u);
+  EXPECT_EQ(application->windows()[1]->displayName(), "Two Squares");
+
+  QMenu* tools = menuTitled(bar->actions(), "Tools");
+  ASSERT_NE(tools, nullptr);
+  EXPECT_GT(tools->actions().size(), 20);
 }
 
 }  // namespace
