@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
+#include <QWheelEvent>
 #include <QSettings>
 #include <QTest>
 
@@ -317,6 +318,32 @@ TEST_F(Lifecycle, MenusAreValidatedAsTheyOpen) {
   QMenu* tools = menuTitled(bar->actions(), "Tools");
   ASSERT_NE(tools, nullptr);
   EXPECT_GT(tools->actions().size(), 20);
+}
+
+}  // namespace
+}  // namespace ornival
+
+namespace ornival {
+namespace {
+
+TEST_F(Lifecycle, WheelAndKeysReachTheEditor) {
+  WindowController* window = application->openExample("Two Squares", folder / "examples/TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  View* view = window->view();
+  const auto& editor = window->editor();
+  ASSERT_EQ(editor->scale(), 20.0);
+  QWheelEvent wheel(QPointF(100, 100), view->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, 120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view, &wheel);
+  EXPECT_EQ(editor->scale(), 21.0);
+  // Each plain wheel step ends its gesture: the drawing is not left a bitmap.
+  EXPECT_FALSE(editor->scrollWheelIsRunning);
+  EXPECT_FALSE(editor->layer->shouldRasterize());
+
+  QTest::keyClick(view, Qt::Key_Space);
+  EXPECT_EQ(editor->scale(), 20.0);
+  EXPECT_EQ(window->undoManager()->groupingLevel(), 0);
+  EXPECT_FALSE(window->isEdited());
 }
 
 }  // namespace
