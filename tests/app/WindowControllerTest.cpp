@@ -119,8 +119,9 @@ TEST_F(Lifecycle, OpeningRegistersNoUndoAndSavingWritesTheSameTextAndTags) {
   ASSERT_TRUE(window->save());
   EXPECT_EQ(contents(file), twoSquares);
   const auto tags = readFileTags(file);
-  if (!tags.empty())
+  if (!tags.empty()) {
     EXPECT_EQ(tags, documentTags(window->editor()->counts));
+  }
 }
 
 TEST_F(Lifecycle, ExportWaitsForTheFirstSaveAndRevertForAnEdit) {
