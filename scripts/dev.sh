@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Set up, build and run Ornival on a Debian 12 machine.
 #
-#   scripts/dev.sh run        install what is missing, build, and draw the figure
-#                             catalogue into build/catalogue.svg and .png
+#   scripts/dev.sh run        install what is missing, build, and start Ornival
+#                             with the first example open
 #   scripts/dev.sh test       install what is missing, build, run every test
 #   scripts/dev.sh sanitize   the tests again under AddressSanitizer and
 #                             UndefinedBehaviorSanitizer (all but the GL ones),
@@ -82,8 +82,9 @@ case "$command" in
     ;;
   run)
     build "$root/build"
-    "$root/build/src/app/ornival-sheet" "$root/build/catalogue.svg" --png "$root/build/catalogue.png"
-    echo "Open either file to see every figure of the catalogue at one scale."
+    # The first example opens as an untitled document: edits never write
+    # over it.
+    exec "$root/build/src/app/ornival" --example
     ;;
   test)
     build "$root/build"

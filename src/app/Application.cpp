@@ -1,0 +1,296 @@
+#include "app/Application.h"
+
+#include "app/WindowController.h"
+#include "app/core/DocumentFile.h"
+#include "app/core/Examples.h"
+#include "app/core/ToolsMenu.h"
+#include "document/Document.h"
+#include "document/qt/QtBitmapWriter.h"
+#include "editor/ViewController.h"
+#include "platform/Localization.h"
+#include "platform/UndoManager.h"
+#include "platform/qt/DbusFileViewer.h"
+#include "platform/qt/QSettingsUserDefaults.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace ornival {
+namespace {
+
+std::optional<std::string> readFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in)
+    return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+QString qstring(const std::string& text) { return QString::fromStdString(text); }
+
+// The standard key sequence of an action, where the desktop has one.
+QKeySequence shortcutFor(const std::string& action) {
+  static const std::vector<std::pair<std::string, QKeySequence::StandardKey>> keys = {
+      {"newDocument", QKeySequence::New},     {"openDocument", QKeySequence::Open},
+      {"performClose", QKeySequence::Close},  {"saveDocument", QKeySequence::Save},
+      {"saveDocumentAs", QKeySequence::SaveAs}, {"terminate", QKeySequence::Quit},
+      {"undo", QKeySequence::Undo},           {"redo", QKeySequence::Redo},
+      {"cut", QKeySequence::Cut},             {"copy", QKeySequence::Copy},
+      {"paste", QKeySequence::Paste},         {"delete", QKeySequence::Delete},
+      {"selectAll", QKeySequence::SelectAll}, {"showHelp", QKeySequence::HelpContents},
+      {"print", QKeySequence::Print},
+  };
+  for (const auto& [name, key] : keys)
+    if (name == action)
+      return QKeySequence(key);
+  return {};
+}
+
+MenuItem item(std::string title, std::string action, int tag = 0) {
+  MenuItem entry;
+  entry.title = localized(title);
+  entry.action = std::move(action);
+  entry.tag = tag;
+  return entry;
+}
+
+MenuItem separator() {
+  MenuItem entry;
+  entry.separator = true;
+  return entry;
+}
+
+MenuItem submenu(std::string title, std::vector<MenuItem> items) {
+  MenuItem entry;
+  entry.title = localized(title);
+  entry.submenu = std::move(items);
+  return entry;
+}
+
+}  // namespace
+
+std::filesystem::path defaultAutosaveFolder() {
+  return std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()) /
+         "Autosave";
+}
+
+Application::Application(Options options)
+    : options_(std::move(options)),
+      toolsMenu_(makeToolsMenu()),
+      examplesMenu_(makeExamplesMenu(options_.examplesFolder)),
+      defaults_(std::make_unique<QSettingsUserDefaults>()),
+      viewer_(std::make_unique<DbusFileViewer>()),
+      bitmaps_(std::make_unique<QtBitmapWriter>()) {
+  actions_.add("newDocument", [this](const Action&) { newDocument(); });
+  actions_.add("openDocument", [this](const Action&) {
+    if (!chooseOpenFile)
+      return;
+    if (const auto file = chooseOpenFile())
+      openFile(*file);
+  });
+  actions_.add("openExample", [this](const Action& action) {
+    if (action.representedObject.empty())
+      return;
+    const std::filesystem::path file = action.representedObject;
+    openExample(exampleTitle(file.filename().string(), "ornival"), file);
+  });
+  actions_.add("showHelp", [this](const Action&) {
+    QMessageBox::information(
+        nullptr, qstring(localized("Ornival Help")),
+        qstring(localized("Move the pointer along a free side of the pattern: the tile of the current tool shows "
+                          "where it would go. Click to place it. Pick tools in the Tools menu; the wheel zooms, "
+                          "Alt with the wheel turns the view, Space toggles the zoom.")));
+  });
+  actions_.add("terminate", [](const Action&) { QApplication::closeAllWindows(); });
+
+  presentError = [](const std::string& message) {
+    QMessageBox::warning(nullptr, qstring(localized("Ornival")), qstring(message));
+  };
+  askToSave = [](const std::string& name) {
+    QMessageBox box(QMessageBox::Warning, qstring(localized("Ornival")),
+                    qstring(localized("Do you want to save the changes made to the document “") + name +
+                            localized("”?")),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setInformativeText(qstring(localized("Your changes will be lost if you don’t save them.")));
+    switch (box.exec()) {
+      case QMessageBox::Save: return SaveAnswer::save;
+      case QMessageBox::Discard: return SaveAnswer::discard;
+      default: return SaveAnswer::cancel;
+    }
+  };
+  chooseSaveFile = [](const std::string& name) -> std::optional<std::filesystem::path> {
+    QString suggested = qstring(name);
+    if (!suggested.endsWith(".ornival"))
+      suggested += ".ornival";
+    const QString file = QFileDialog::getSaveFileName(nullptr, qstring(localized("Save")), suggested,
+                                                      qstring(localized("Ornival documents (*.ornival)")));
+    if (file.isEmpty())
+      return std::nullopt;
+    return file.toStdString();
+  };
+  chooseOpenFile = []() -> std::optional<std::filesystem::path> {
+    const QString file = QFileDialog::getOpenFileName(nullptr, qstring(localized("Open")), {},
+                                                      qstring(localized("Ornival documents (*.ornival);;All files (*)")));
+    if (file.isEmpty())
+      return std::nullopt;
+    return file.toStdString();
+  };
+  askToReopen = [](int count) {
+    return QMessageBox::question(
+               nullptr, qstring(localized("Ornival")),
+               qstring(localized("Ornival kept ") + std::to_string(count) +
+                       localized(" unsaved document(s) from the last session. Open them again?"))) ==
+           QMessageBox::Yes;
+  };
+}
+
+Application::~Application() = default;
+
+WindowController* Application::show(std::shared_ptr<WindowController> controller) {
+  windows_.push_back(controller);
+  controller->window()->show();
+  return controller.get();
+}
+
+WindowController* Application::openFile(const std::filesystem::path& file) {
+  const auto absolute = std::filesystem::absolute(file).lexically_normal();
+  for (const auto& window : windows_) {
+    if (window->file() && std::filesystem::absolute(*window->file()).lexically_normal() == absolute) {
+      window->window()->raise();
+      window->window()->activateWindow();
+      return window.get();
+    }
+  }
+  const auto text = readFile(file);
+  if (!text) {
+    if (presentError)
+      presentError(localized("The file “") + file.filename().string() + localized("” could not be opened."));
+    return nullptr;
+  }
+  auto document = Document::create();
+  const TextKind kind = readDocument(*document, *text);
+  if (kind != TextKind::document) {
+    if (presentError)
+      presentError(refusalMessage(kind, file.filename().string()));
+    return nullptr;
+  }
+  return show(WindowController::create(*this, std::move(document), absolute));
+}
+
+WindowController* Application::newDocument() {
+  return show(WindowController::create(*this, Document::create(), std::nullopt));
+}
+
+WindowController* Application::openExample(const std::string& title, const std::filesystem::path& file) {
+  const auto text = readFile(file);
+  if (!text)
+    return nullptr;
+  auto document = Document::create();
+  if (readDocument(*document, *text) != TextKind::document)
+    return nullptr;
+  WindowController* controller = show(WindowController::create(*this, std::move(document), std::nullopt));
+  controller->setDisplayName(title);
+  controller->setEdited(false);
+  return controller;
+}
+
+int Application::reopenUntitledAutosaves() {
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  std::filesystem::directory_iterator it(options_.autosaveFolder, error);
+  if (error)
+    return 0;
+  for (const auto& entry : it)
+    if (entry.path().extension() == ".ornival")
+      files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  if (files.empty() || !askToReopen || !askToReopen(int(files.size())))
+    return 0;
+  int opened = 0;
+  for (const auto& file : files) {
+    const auto text = readFile(file);
+    auto document = Document::create();
+    if (!text || readDocument(*document, *text) != TextKind::document)
+      continue;
+    WindowController* controller = show(WindowController::create(*this, std::move(document), std::nullopt));
+    // Still unsaved: it keeps its place in the folder until saved or closed.
+    controller->adoptUntitledAutosave(file);
+    controller->setEdited(true);
+    ++opened;
+  }
+  return opened;
+}
+
+void Application::windowClosed(WindowController& controller) {
+  const auto found = std::find_if(windows_.begin(), windows_.end(),
+                                  [&controller](const auto& window) { return window.get() == &controller; });
+  if (found == windows_.end())
+    return;
+  // Dropped once the close event that led here has returned.
+  auto keep = *found;
+  windows_.erase(found);
+  QMetaObject::invokeMethod(this, [keep] {}, Qt::QueuedConnection);
+}
+
+void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, WindowController& controller) {
+  const std::weak_ptr<WindowController> weak = controller.weak_from_this();
+  for (const MenuItem& entry : items) {
+    if (entry.separator) {
+      menu.addSeparator();
+      continue;
+    }
+    if (!entry.submenu.empty() || entry.action.empty()) {
+      QMenu* sub = menu.addMenu(qstring(entry.title));
+      fillMenu(*sub, entry.submenu, controller);
+      continue;
+    }
+    QAction* action = menu.addAction(qstring(entry.title));
+    action->setShortcut(shortcutFor(entry.action));
+    const Action sent{entry.action, entry.tag, entry.representedObject};
+    action->setData(QVariant::fromValue(QString::fromStdString(entry.action)));
+    QObject::connect(action, &QAction::triggered, &menu, [weak, sent] {
+      if (const auto window = weak.lock())
+        window->send(sent);
+    });
+    // Validated as the menu opens.
+    QObject::connect(&menu, &QMenu::aboutToShow, action, [weak, sent, action] {
+      if (const auto window = weak.lock())
+        action->setEnabled(window->router().validate(sent));
+    });
+  }
+}
+
+void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
+  const std::vector<std::pair<std::string, std::vector<MenuItem>>> menus = {
+      {"File",
+       {item("New", "newDocument"), item("Open…", "openDocument"),
+        submenu("Examples", examplesMenu_), separator(), item("Close", "performClose"),
+        item("Save", "saveDocument"), item("Save As…", "saveDocumentAs"),
+        item("Revert to Saved", "revertDocumentToSaved"), separator(),
+        item("Export SVG", "export", 2), item("Export Bitmap", "exportPNG"), separator(),
+        item("Quit", "terminate")}},
+      {"Edit", {item("Undo", "undo"), item("Redo", "redo")}},
+      {"View",
+       {item("Toggle Zoom", "toggleZoom"), item("Reset Zoom", "resetScale"),
+        item("Square the View", "resetRotation")}},
+      {"Tools", toolsMenu_},
+      {"Help", {item("Ornival Help", "showHelp")}},
+  };
+  for (const auto& [title, items] : menus) {
+    QMenu* menu = bar.addMenu(qstring(localized(title)));
+    fillMenu(*menu, items, controller);
+  }
+}
+
+}  // namespace ornival

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/core/ActionRouter.h"
+#include "app/core/Menu.h"
+
+#include <QObject>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QMenu;
+class QMenuBar;
+
+namespace ornival {
+
+class BitmapWriter;
+class FileViewer;
+class OperationQueue;
+class UserDefaults;
+class WindowController;
+
+// The program: its windows, its menus, opening and making documents, and the
+// untitled documents kept from the last session. The dialogs it shows go
+// through replaceable functions so that tests answer them.
+//
+// Main thread only.
+class Application : public QObject {
+  Q_OBJECT
+
+public:
+  struct Options {
+    // Where examples are listed from.
+    std::filesystem::path examplesFolder;
+    // Where untitled documents are autosaved.
+    std::filesystem::path autosaveFolder;
+    // Seconds from an edit to its autosave.
+    int autosaveDelayMilliseconds = 3000;
+  };
+  explicit Application(Options options);
+  ~Application() override;
+
+  const Options& options() const { return options_; }
+
+  // Opens a document file in a new window, or brings forward the window that
+  // has it. A file that is no document is refused with a message: no window.
+  WindowController* openFile(const std::filesystem::path& file);
+  WindowController* newDocument();
+  // An example opens as an untitled document with the example's title and no
+  // unsaved changes.
+  WindowController* openExample(const std::string& title, const std::filesystem::path& file);
+  // Offers the untitled documents autosaved in an earlier session; returns
+  // how many were opened again.
+  int reopenUntitledAutosaves();
+
+  const std::vector<std::shared_ptr<WindowController>>& windows() const { return windows_; }
+  void windowClosed(WindowController& controller);
+
+  // The menu bar of a window, its menus validated as they open.
+  void buildMenuBar(QMenuBar& bar, WindowController& controller);
+  const std::vector<MenuItem>& toolsMenu() const { return toolsMenu_; }
+  const std::vector<MenuItem>& examplesMenu() const { return examplesMenu_; }
+  // The application's own actions: the end of every window's chain.
+  ActionTable& actions() { return actions_; }
+
+  UserDefaults& userDefaults() { return *defaults_; }
+  FileViewer& fileViewer() { return *viewer_; }
+  BitmapWriter& bitmapWriter() { return *bitmaps_; }
+
+  // Dialogs.
+  enum class SaveAnswer { save, discard, cancel };
+  std::function<void(const std::string& message)> presentError;
+  std::function<SaveAnswer(const std::string& displayName)> askToSave;
+  std::function<std::optional<std::filesystem::path>(const std::string& suggestedName)> chooseSaveFile;
+  std::function<std::optional<std::filesystem::path>()> chooseOpenFile;
+  std::function<bool(int count)> askToReopen;
+
+private:
+  WindowController* show(std::shared_ptr<WindowController> controller);
+  void fillMenu(QMenu& menu, const std::vector<MenuItem>& items, WindowController& controller);
+
+  Options options_;
+  std::vector<std::shared_ptr<WindowController>> windows_;
+  std::vector<MenuItem> toolsMenu_;
+  std::vector<MenuItem> examplesMenu_;
+  ActionTable actions_;
+  std::unique_ptr<UserDefaults> defaults_;
+  std::unique_ptr<FileViewer> viewer_;
+  std::unique_ptr<BitmapWriter> bitmaps_;
+};
+
+// The data folder of untitled autosaves.
+std::filesystem::path defaultAutosaveFolder();
+
+}  // namespace ornival

@@ -1,0 +1,539 @@
+#include "app/WindowController.h"
+
+#include "app/Application.h"
+#include "app/core/DocumentFile.h"
+#include "document/Document.h"
+#include "editor/ViewController.h"
+#include "editor/qt/View.h"
+#include "figures/Figure.h"
+#include "model/Graph.h"
+#include "model/Operations.h"
+#include "model/Shape.h"
+#include "platform/Localization.h"
+#include "platform/OperationQueue.h"
+#include "platform/UndoManager.h"
+
+#include <QCloseEvent>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStatusBar>
+#include <QUuid>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+namespace ornival {
+namespace {
+
+// Keys the editor answers itself; the others go through the table below.
+bool isEditorKey(const std::string& characters) {
+  return characters == "\t" || characters == "e" || characters == "\x1b";
+}
+
+std::string readWholeFile(const std::filesystem::path& file, bool& ok) {
+  std::ifstream in(file, std::ios::binary);
+  ok = bool(in);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class WindowExportTarget final : public ExportWindow {
+public:
+  explicit WindowExportTarget(Application& application) : application_(application) {}
+  void showExportPopover() override {}
+  void closeExportPopover() override {}
+  void presentExportError(const std::string& message) override {
+    if (application_.presentError)
+      application_.presentError(message);
+  }
+
+private:
+  Application& application_;
+};
+
+}  // namespace
+
+// Window ------------------------------------------------------------------------
+
+DocumentMainWindow::DocumentMainWindow(std::weak_ptr<WindowController> controller)
+    : controller_(std::move(controller)) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void DocumentMainWindow::closeEvent(QCloseEvent* event) {
+  const auto controller = controller_.lock();
+  if (controller && !controller->shouldClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  if (controller)
+    controller->close();
+}
+
+void DocumentMainWindow::keyPressEvent(QKeyEvent* event) {
+  const auto controller = controller_.lock();
+  if (controller && controller->keyDown(keyEvent(*event)))
+    return;
+  QMainWindow::keyPressEvent(event);
+}
+
+// Controller --------------------------------------------------------------------
+
+std::shared_ptr<WindowController> WindowController::create(Application& application,
+                                                           std::shared_ptr<Document> document,
+                                                           std::optional<std::filesystem::path> file) {
+  auto controller = std::shared_ptr<WindowController>(
+      new WindowController(application, std::move(document), std::move(file)));
+  controller->setUp();
+  return controller;
+}
+
+WindowController::WindowController(Application& application, std::shared_ptr<Document> document,
+                                   std::optional<std::filesystem::path> file)
+    : application_(application),
+      document_(std::move(document)),
+      file_(std::move(file)),
+      toolLabels_(std::size_t(Shapes::caseCount) + 1) {
+  autosaveTimer_.setSingleShot(true);
+  autosaveTimer_.setInterval(application_.options().autosaveDelayMilliseconds);
+}
+
+WindowController::~WindowController() {
+  autosaveTimer_.stop();
+  detach();
+}
+
+void WindowController::setUp() {
+  window_ = std::make_unique<DocumentMainWindow>(weak_from_this());
+  window_->resize(1080, 800);
+  QObject::connect(&autosaveTimer_, &QTimer::timeout, window_.get(), [weak = weak_from_this()] {
+    if (const auto self = weak.lock())
+      self->autosave();
+  });
+  buildActions();
+  attach(document_);
+  application_.buildMenuBar(*window_->menuBar(), *this);
+  window_->statusBar()->showMessage(QString::fromStdString(countTitle_));
+  updateTitle();
+}
+
+void WindowController::attach(std::shared_ptr<Document> document) {
+  loading_ = true;
+  document_ = std::move(document);
+  undo_ = UndoManager::create();
+  auto* view = new View(window_.get());
+  view_ = view;
+  // The editor holds its view port without owning it: the window owns the
+  // widget, and this controller lets go of the editor before the widget.
+  editor_ = ViewController::create(std::shared_ptr<ViewPort>(std::shared_ptr<void>(), view),
+                                   std::shared_ptr<InputState>(std::shared_ptr<void>(), view));
+  view->setUndoManager(undo_);
+  view->setWindowController(weak_from_this());
+  view->setEditor(editor_);
+  view->eventDispatched = [this] { noteEvent(); };
+  window_->setCentralWidget(view);
+  view->resize(window_->size());
+  document_->setUndoManager(undo_);
+  document_->setWindowController(weak_from_this());
+  editor_->viewDidLoad();
+  editor_->loadDocument(document_);
+  restoreState();
+  undoCount_ = undo_->undoCount();
+  redoCount_ = undo_->redoCount();
+  document_->addObserver("", [weak = weak_from_this()](std::string_view, Document::ChangePhase phase) {
+    const auto self = weak.lock();
+    if (self && phase == Document::ChangePhase::after && !self->loading_)
+      self->setEdited(true);
+  });
+  view->setFocus();
+  view->updateCursor();
+  loading_ = false;
+}
+
+void WindowController::detach() {
+  if (editor_)
+    editor_->operations->neighborQueue()->cancelAllOperations();
+  if (view_) {
+    view_->setEditor({});
+    view_->eventDispatched = nullptr;
+  }
+  editor_.reset();
+  if (view_)
+    delete view_.data();
+}
+
+void WindowController::buildActions() {
+  editorActions_.add("selectTool", [this](const Action& action) {
+    if (const auto kind = Shapes::init(action.tag))
+      editor_->selectTool(*kind);
+  });
+  editorActions_.add("toggleZoom", [this](const Action&) { editor_->toggleZoom(); });
+
+  windowActions_.add(
+      "undo", [this](const Action&) { undo_->undo(); }, [this](const Action&) { return undo_->canUndo(); });
+  windowActions_.add(
+      "redo", [this](const Action&) { undo_->redo(); }, [this](const Action&) { return undo_->canRedo(); });
+  windowActions_.add("performClose", [this](const Action&) {
+    QTimer::singleShot(0, window_.get(), [window = window_.get()] { window->close(); });
+  });
+  windowActions_.add("resetScale", [this](const Action&) { document_->setScale(20.0); });
+  windowActions_.add("resetRotation", [this](const Action&) { resetRotation(); });
+  const auto toggle = [](double value, double other) { return value == 1.0 ? other : 1.0; };
+  windowActions_.add("resetBorderFactor", [this, toggle](const Action&) {
+    document_->setBorderBezierFactor(toggle(document_->borderBezierFactor(), 0.5));
+  });
+  windowActions_.add("resetRadiusLimit", [this, toggle](const Action&) {
+    document_->setBorderRadiusLimit(toggle(document_->borderRadiusLimit(), 0.25));
+  });
+  windowActions_.add("resetShapeFactor", [this, toggle](const Action&) {
+    document_->setShapeBezierFactor(toggle(document_->shapeBezierFactor(), 0.5));
+  });
+  windowActions_.add("resetShapeRadiusLimit", [this, toggle](const Action&) {
+    document_->setShapeRadiusLimit(toggle(document_->shapeRadiusLimit(), 0.25));
+  });
+  windowActions_.add("copyBorderFactor",
+                     [this](const Action&) { document_->setShapeBezierFactor(document_->borderBezierFactor()); });
+  windowActions_.add("copyShapeFactor",
+                     [this](const Action&) { document_->setBorderBezierFactor(document_->shapeBezierFactor()); });
+  windowActions_.add("resetSurfaceZscale", [this](const Action&) { document_->setSurfaceZscale(1.0); });
+  windowActions_.add("resetMetalness", [this](const Action&) { document_->setMetalness(0.5); });
+  windowActions_.add("resetRoughness", [this](const Action&) { document_->setRoughness(0.5); });
+  windowActions_.add("resetRipple", [this](const Action&) { document_->setRipple(0.0); });
+  windowActions_.add("resetRippleScale", [this](const Action&) { document_->setRippleScale(0.0); });
+  windowActions_.add("resetAmbientBrightness", [this](const Action&) {
+    document_->setAmbientBrightness(document_->ambientBrightness() == 0.0 ? double(0.6f) : 0.0);
+  });
+
+  documentActions_.add("saveDocument", [this](const Action&) { save(); });
+  documentActions_.add("saveDocumentAs", [this](const Action&) { saveAs(); });
+  documentActions_.add(
+      "revertDocumentToSaved",
+      [this](const Action&) {
+        if (const std::string error = revert(); !error.empty() && application_.presentError)
+          application_.presentError(error);
+      },
+      [this](const Action&) { return file_.has_value() && edited_; });
+  // The export writes beside the document's file, so it waits for the first
+  // save.
+  documentActions_.add(
+      "export",
+      [this](const Action& action) {
+        if (exporter_)
+          exporter_->exportTagged(action.tag);
+      },
+      [this](const Action&) { return file_.has_value(); });
+  documentActions_.add(
+      "exportPNG",
+      [this](const Action&) {
+        if (exporter_)
+          exporter_->exportPNG();
+      },
+      [this](const Action&) { return file_.has_value(); });
+  documentActions_.add(
+      "setColorsWithImage", [](const Action&) {}, [this](const Action&) { return editor_->imageLayer != nullptr; });
+
+  exportWindow_ = std::make_unique<WindowExportTarget>(application_);
+  exporter_ = std::make_unique<DocumentExporter>(
+      document_, DocumentExporter::Services{&application_.userDefaults(), &application_.fileViewer(),
+                                            &application_.bitmapWriter(), exportWindow_.get()});
+  exporter_->fileURL = [this] { return file_; };
+
+  router_.setChain({&editorActions_, &windowActions_, &documentActions_, &application_.actions()});
+}
+
+bool WindowController::send(const Action& action) {
+  if (!router_.validate(action))
+    return false;
+  undo_->beginGroup();
+  const bool taken = router_.send(action);
+  undo_->endGroup();
+  if (view_)
+    view_->update();
+  noteEvent();
+  return taken;
+}
+
+bool WindowController::keyDown(const KeyEvent& event) {
+  if (event.characters.empty() || !editor_ || !view_)
+    return false;
+  if (isEditorKey(event.characters)) {
+    view_->dispatch([&](ViewController& editor) { editor.keyDown(event); });
+    return true;
+  }
+  // The window's single-key commands: those whose editor commands exist.
+  if (event.characters == " ") {
+    view_->dispatch([](ViewController& editor) { editor.toggleZoom(); });
+    return true;
+  }
+  return false;
+}
+
+void WindowController::noteEvent() {
+  if (!undo_)
+    return;
+  const std::size_t undoCount = undo_->undoCount();
+  const std::size_t redoCount = undo_->redoCount();
+  if (undoCount != undoCount_ || redoCount != redoCount_)
+    setEdited(true);
+  undoCount_ = undoCount;
+  redoCount_ = redoCount;
+  if (view_)
+    view_->update();
+  if (window_)
+    window_->statusBar()->showMessage(QString::fromStdString(countTitle_));
+}
+
+void WindowController::setEdited(bool edited) {
+  edited_ = edited;
+  if (edited)
+    autosaveTimer_.start();
+  updateTitle();
+}
+
+std::string WindowController::displayName() const {
+  if (!displayName_.empty())
+    return displayName_;
+  if (file_)
+    return file_->filename().string();
+  return localized("Untitled");
+}
+
+void WindowController::setDisplayName(std::string name) {
+  displayName_ = std::move(name);
+  updateTitle();
+}
+
+void WindowController::updateTitle() {
+  if (!window_)
+    return;
+  window_->setWindowTitle(QString::fromStdString(displayName()) + "[*] — Ornival");
+  window_->setWindowModified(edited_);
+}
+
+// Files ------------------------------------------------------------------------
+
+std::string WindowController::saveTo(const std::filesystem::path& target) {
+  if (!editor_)
+    return localized("The document could not be saved.");
+  const std::string text = document_->documentText(editor_->graph().shapes());
+  QSaveFile out(QString::fromStdString(target.string()));
+  if (!out.open(QIODevice::WriteOnly))
+    return localized("The document could not be saved: ") + out.errorString().toStdString();
+  if (out.write(text.data(), qint64(text.size())) != qint64(text.size()) || !out.commit())
+    return localized("The document could not be saved: ") + out.errorString().toStdString();
+  // Tags are a courtesy to file managers: a file system without extended
+  // attributes simply has none.
+  writeFileTags(target, documentTags(editor_->counts));
+  return {};
+}
+
+bool WindowController::save() {
+  if (!file_)
+    return saveAs();
+  if (const std::string error = saveTo(*file_); !error.empty()) {
+    if (application_.presentError)
+      application_.presentError(error);
+    return false;
+  }
+  setEdited(false);
+  autosaveTimer_.stop();
+  encodeRestorableState();
+  return true;
+}
+
+bool WindowController::saveAs() {
+  if (!application_.chooseSaveFile)
+    return false;
+  const auto chosen = application_.chooseSaveFile(displayName());
+  if (!chosen)
+    return false;
+  if (const std::string error = saveTo(*chosen); !error.empty()) {
+    if (application_.presentError)
+      application_.presentError(error);
+    return false;
+  }
+  file_ = *chosen;
+  displayName_.clear();
+  if (untitledAutosave_) {
+    std::error_code ignored;
+    std::filesystem::remove(*untitledAutosave_, ignored);
+    untitledAutosave_.reset();
+  }
+  setEdited(false);
+  autosaveTimer_.stop();
+  encodeRestorableState();
+  return true;
+}
+
+std::string WindowController::revert() {
+  if (!file_)
+    return {};
+  bool ok = false;
+  const std::string text = readWholeFile(*file_, ok);
+  if (!ok)
+    return localized("The document could not be read again.");
+  auto fresh = Document::create();
+  const TextKind kind = readDocument(*fresh, text);
+  if (kind != TextKind::document)
+    return refusalMessage(kind, file_->filename().string());
+  autosaveTimer_.stop();
+  detach();
+  attach(std::move(fresh));
+  exporter_ = std::make_unique<DocumentExporter>(
+      document_, DocumentExporter::Services{&application_.userDefaults(), &application_.fileViewer(),
+                                            &application_.bitmapWriter(), exportWindow_.get()});
+  exporter_->fileURL = [this] { return file_; };
+  edited_ = false;
+  updateTitle();
+  return {};
+}
+
+void WindowController::autosave() {
+  if (!edited_)
+    return;
+  // Never in the middle of a drag: the tiles are half moved.
+  if (view_ && view_->isInGesture()) {
+    autosaveTimer_.start(500);
+    return;
+  }
+  autosaveTimer_.setInterval(application_.options().autosaveDelayMilliseconds);
+  if (file_) {
+    save();
+    return;
+  }
+  if (!untitledAutosave_) {
+    std::error_code ignored;
+    std::filesystem::create_directories(application_.options().autosaveFolder, ignored);
+    untitledAutosave_ = application_.options().autosaveFolder /
+                        (QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString() + ".ornival");
+  }
+  if (const std::string error = saveTo(*untitledAutosave_); !error.empty() && application_.presentError)
+    application_.presentError(error);
+}
+
+bool WindowController::shouldClose() {
+  if (!edited_)
+    return true;
+  const auto answer =
+      application_.askToSave ? application_.askToSave(displayName()) : Application::SaveAnswer::cancel;
+  switch (answer) {
+    case Application::SaveAnswer::save: return save();
+    case Application::SaveAnswer::discard: return true;
+    case Application::SaveAnswer::cancel: return false;
+  }
+  return false;
+}
+
+void WindowController::close() {
+  autosaveTimer_.stop();
+  encodeRestorableState();
+  // Closed on purpose: an untitled document kept for the next session goes.
+  if (untitledAutosave_) {
+    std::error_code ignored;
+    std::filesystem::remove(*untitledAutosave_, ignored);
+    untitledAutosave_.reset();
+  }
+  if (editor_)
+    editor_->operations->neighborQueue()->cancelAllOperations();
+  if (window_)
+    window_->hide();
+  application_.windowClosed(*this);
+}
+
+// Restoration -----------------------------------------------------------------
+
+std::string WindowController::restorationGroup() const {
+  if (!file_)
+    return {};
+  const QByteArray path = QByteArray::fromStdString(std::filesystem::absolute(*file_).lexically_normal().string());
+  return "Windows/" + QCryptographicHash::hash(path, QCryptographicHash::Sha1).toHex().toStdString();
+}
+
+void WindowController::encodeRestorableState() const {
+  const std::string group = restorationGroup();
+  if (group.empty() || !editor_)
+    return;
+  QSettings settings;
+  settings.beginGroup(QString::fromStdString(group));
+  QList<QVariant> tools;
+  for (const Shapes kind : editor_->selectedTools)
+    if (kind != Shapes::multi)
+      tools.push_back(kind.rawValue());
+  if (!tools.isEmpty())
+    settings.setValue("selectedTools", tools);
+  settings.setValue("toolCategory", toolCategory);
+}
+
+void WindowController::restoreState() {
+  const std::string group = restorationGroup();
+  if (group.empty() || !editor_)
+    return;
+  QSettings settings;
+  settings.beginGroup(QString::fromStdString(group));
+  undo_->disableUndoRegistration();
+  std::vector<Shapes> tools;
+  for (const QVariant& value : settings.value("selectedTools").toList()) {
+    bool ok = false;
+    const qlonglong raw = value.toLongLong(&ok);
+    const auto kind = ok ? Shapes::init(raw) : std::nullopt;
+    if (kind && *kind != Shapes::multi)
+      tools.push_back(*kind);
+  }
+  if (!tools.empty())
+    editor_->selectTools(tools);
+  toolCategory = settings.value("toolCategory", 0).toInt();
+  undo_->enableUndoRegistration();
+}
+
+// What the editor and the document tell the window -----------------------------
+
+void WindowController::setSelectedTools(const std::vector<Shapes>& tools) { selectedTools_ = tools; }
+void WindowController::setShapeColor(const Color& color) { shapeColor_ = color; }
+
+void WindowController::setDimension(int dimension) {
+  dimension_ = dimension;
+  if (document_)
+    document_->setDisplayMode(dimension);
+}
+
+void WindowController::setCountTitle(const std::string& title) {
+  countTitle_ = title;
+  if (window_)
+    window_->statusBar()->showMessage(QString::fromStdString(title));
+}
+
+void WindowController::updateToolLabel(Shapes kind, int count) {
+  const auto& name = Shapes::figures()[std::size_t(kind.rawValue() - 1)]->name();
+  toolLabels_[std::size_t(kind.rawValue())] = count >= 1 ? std::to_string(count) : name;
+}
+
+const std::string& WindowController::toolLabel(Shapes kind) const { return toolLabels_[std::size_t(kind.rawValue())]; }
+
+void WindowController::setCornerFactor(CornerFactor factor, double value) { cornerFactors_[int(factor)] = value; }
+void WindowController::setScaleLabel(const std::string& label) { scaleLabel_ = label; }
+void WindowController::setRotateLabel(const std::string& label) { rotateLabel_ = label; }
+
+void WindowController::resetRotation() {
+  if (!editor_)
+    return;
+  const double r = document_->rotation();
+  // The editor's square search turns the document to the squared angle;
+  // repeated use cycles 0, squared, squared + 135, 0.
+  editor_->huggingSquare();
+  const double squared = document_->rotation();
+  if (r == 0.0)
+    return;
+  if (r == squared)
+    document_->setRotation(squared + 135.0);
+  else
+    document_->setRotation(0.0);
+}
+
+}  // namespace ornival

@@ -1,0 +1,177 @@
+#pragma once
+
+#include "app/core/ActionRouter.h"
+#include "document/DocumentExporter.h"
+#include "document/DocumentWindow.h"
+#include "editor/EditorWindowController.h"
+#include "editor/InputEvents.h"
+#include "editor/qt/View.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QMenu;
+
+namespace ornival {
+
+class Application;
+class Document;
+class DocumentMainWindow;
+class UndoManager;
+
+class ViewController;
+
+// The controller of one document window: it makes the window with its view
+// and editor, hands the document to the editor, routes keys and actions,
+// carries the reset commands, and owns the document's file: saving,
+// autosaving, reverting and closing without losing work.
+//
+// Actions travel the router: the editor, this controller, the document's
+// commands, the application. Every action and key is one undo group.
+//
+// Main thread only.
+class WindowController final : public EditorWindowController,
+                               public DocumentWindow,
+                               public std::enable_shared_from_this<WindowController> {
+public:
+  // A window for a document read already (its tiles waiting in its hand-over
+  // list). file: where it was read from, none while untitled.
+  static std::shared_ptr<WindowController> create(Application& application, std::shared_ptr<Document> document,
+                                                  std::optional<std::filesystem::path> file);
+  ~WindowController() override;
+
+  DocumentMainWindow* window() const { return window_.get(); }
+  View* view() const { return view_; }
+  const std::shared_ptr<Document>& document() const { return document_; }
+  const std::shared_ptr<ViewController>& editor() const { return editor_; }
+  const std::shared_ptr<UndoManager>& undoManager() const { return undo_; }
+  const ActionRouter& router() const { return router_; }
+
+  // The file, none while untitled.
+  const std::optional<std::filesystem::path>& file() const { return file_; }
+  // The title shown: the file's name, the example's title, or "Untitled".
+  std::string displayName() const;
+  void setDisplayName(std::string name);
+  bool isEdited() const { return edited_; }
+  void setEdited(bool edited);
+  // Where an untitled document is kept between sessions; none until its first
+  // autosave.
+  const std::optional<std::filesystem::path>& untitledAutosave() const { return untitledAutosave_; }
+  void adoptUntitledAutosave(std::filesystem::path file) { untitledAutosave_ = std::move(file); }
+
+  // Sends an action along the router as one undo group; whether something
+  // took it.
+  bool send(const Action& action);
+  // Key routing: the editor's own keys, then this controller's table; false
+  // passes the key on.
+  bool keyDown(const KeyEvent& event);
+
+  // Lifecycle. Each reports why it failed, or empty.
+  std::string saveTo(const std::filesystem::path& file);
+  bool save();
+  bool saveAs();
+  // Reads the file again into a fresh document and editor: the undo steps of
+  // the old tiles have no meaning for the new ones.
+  std::string revert();
+  // Writes the document where autosave keeps it: its own file, or the
+  // untitled folder. Put off while a gesture is under way.
+  void autosave();
+  bool isAutosavePending() const { return autosaveTimer_.isActive(); }
+  // Asks about unsaved changes; false keeps the window.
+  bool shouldClose();
+  void close();
+
+  // Restoration, kept per file in QSettings.
+  void encodeRestorableState() const;
+  void restoreState();
+  int toolCategory = 0;
+
+  // EditorWindowController
+  std::vector<Shapes> selectedTools() const override { return selectedTools_; }
+  void setSelectedTools(const std::vector<Shapes>& tools) override;
+  void setShapeColor(const Color& color) override;
+  void setDimension(int dimension) override;
+  int dimension() const { return dimension_; }
+  void setCountTitle(const std::string& title) override;
+  void updateToolLabel(Shapes kind, int count) override;
+  const std::string& toolLabel(Shapes kind) const;
+  void refreshCatalogueBrowser() override {}
+  void updateSurfaceScene() override {}
+
+  // DocumentWindow
+  void setCornerFactor(CornerFactor factor, double value) override;
+  void setScaleLabel(const std::string& label) override;
+  void setRotateLabel(const std::string& label) override;
+
+  // The reset commands of the settings menus.
+  void resetRotation();
+  int blackOrWhite = 0;
+
+private:
+  WindowController(Application& application, std::shared_ptr<Document> document,
+                   std::optional<std::filesystem::path> file);
+  void setUp();
+  // Makes the view and the editor for the document and loads it.
+  void attach(std::shared_ptr<Document> document);
+  void detach();
+  void buildActions();
+  void noteEvent();
+  void updateTitle();
+  std::string restorationGroup() const;
+
+  Application& application_;
+  std::unique_ptr<DocumentMainWindow> window_;
+  QPointer<View> view_;
+  std::shared_ptr<Document> document_;
+  std::shared_ptr<ViewController> editor_;
+  std::shared_ptr<UndoManager> undo_;
+  std::optional<std::filesystem::path> file_;
+  std::optional<std::filesystem::path> untitledAutosave_;
+  std::string displayName_;
+  bool edited_ = false;
+  std::size_t undoCount_ = 0;
+  std::size_t redoCount_ = 0;
+  bool loading_ = false;
+  QTimer autosaveTimer_;
+  std::vector<Shapes> selectedTools_{Shapes::sun8};
+  int dimension_ = 2;
+  Color shapeColor_ = Color::white();
+  std::string countTitle_;
+  std::vector<std::string> toolLabels_;
+  double cornerFactors_[4] = {1.0, 1.0, 1.0, 1.0};
+  std::string scaleLabel_;
+  std::string rotateLabel_;
+
+  ActionRouter router_;
+  ActionTable editorActions_;
+  ActionTable windowActions_;
+  ActionTable documentActions_;
+  std::unique_ptr<DocumentExporter> exporter_;
+  std::unique_ptr<ExportWindow> exportWindow_;
+};
+
+// The document window: its closing asks the controller, and keys the view
+// passes on reach the controller's routing.
+class DocumentMainWindow : public QMainWindow {
+  Q_OBJECT
+
+public:
+  explicit DocumentMainWindow(std::weak_ptr<WindowController> controller);
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+private:
+  std::weak_ptr<WindowController> controller_;
+};
+
+}  // namespace ornival

@@ -1,0 +1,87 @@
+#include "app/core/DocumentFile.h"
+
+#include "document/Document.h"
+#include "figures/Figure.h"
+#include "figures/catalogue/Shapes.h"
+#include "platform/Localization.h"
+#include "platform/UndoManager.h"
+
+#include <sys/xattr.h>
+
+namespace ornival {
+
+TextKind readDocument(Document& document, std::string_view text) {
+  const auto model = OrnivalModel::create();
+  const TextKind kind = model->read(text);
+  if (kind != TextKind::document)
+    return kind;
+  const auto& undo = document.undoManager();
+  if (undo)
+    undo->disableUndoRegistration();
+  document.model = model->shapes;
+  document.applyFileSettings(model->settings);
+  if (undo)
+    undo->enableUndoRegistration();
+  return kind;
+}
+
+std::string refusalMessage(TextKind kind, const std::string& displayName) {
+  switch (kind) {
+    case TextKind::document: return {};
+    case TextKind::notUtf8:
+      return localized("The file “") + displayName + localized("” is not an Ornival document: it is not UTF-8 text.");
+    case TextKind::notDocument:
+      return localized("The file “") + displayName +
+             localized("” is not an Ornival document: it has no “Ornival” header line.");
+  }
+  return {};
+}
+
+std::vector<std::string> documentTags(const std::vector<int>& counts) {
+  std::vector<std::string> tags{"Ornival"};
+  for (const Shapes kind : Shapes::allButLast()) {
+    const auto index = std::size_t(kind.rawValue());
+    if (index < counts.size() && counts[index] >= 1)
+      tags.push_back(Shapes::figures()[index - 1]->name());
+  }
+  return tags;
+}
+
+namespace {
+constexpr const char* tagsAttribute = "user.xdg.tags";
+}
+
+bool writeFileTags(const std::filesystem::path& file, const std::vector<std::string>& tags) {
+  std::string value;
+  for (const std::string& tag : tags) {
+    if (!value.empty())
+      value += ',';
+    value += tag;
+  }
+  return ::setxattr(file.c_str(), tagsAttribute, value.data(), value.size(), 0) == 0;
+}
+
+std::vector<std::string> readFileTags(const std::filesystem::path& file) {
+  const ssize_t size = ::getxattr(file.c_str(), tagsAttribute, nullptr, 0);
+  if (size <= 0)
+    return {};
+  std::string value(std::size_t(size), '\0');
+  const ssize_t read = ::getxattr(file.c_str(), tagsAttribute, value.data(), value.size());
+  if (read < 0)
+    return {};
+  value.resize(std::size_t(read));
+  std::vector<std::string> tags;
+  std::size_t start = 0;
+  while (start <= value.size()) {
+    const std::size_t comma = value.find(',', start);
+    const std::size_t end = comma == std::string::npos ? value.size() : comma;
+    if (end > start)
+      tags.push_back(value.substr(start, end - start));
+    if (comma == std::string::npos)
+      break;
+    start = comma + 1;
+  }
+  return tags;
+}
+
+}  // namespace ornival

@@ -1,0 +1,108 @@
+#include "editor/qt/EventTranslation.h"
+
+#include <QKeyEvent>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace ornival {
+
+ModifierFlags modifierFlags(Qt::KeyboardModifiers modifiers) {
+  ModifierFlags flags;
+  flags.shift = modifiers.testFlag(Qt::ShiftModifier);
+  flags.command = modifiers.testFlag(Qt::ControlModifier);
+  flags.option = modifiers.testFlag(Qt::AltModifier);
+  flags.control = modifiers.testFlag(Qt::MetaModifier);
+  return flags;
+}
+
+Vec2 windowPoint(QPointF widgetPoint, double height) { return {widgetPoint.x(), height - widgetPoint.y()}; }
+
+MouseEvent mouseEvent(QPointF widgetPoint, double height, Qt::KeyboardModifiers modifiers, int clickCount) {
+  return {windowPoint(widgetPoint, height), modifierFlags(modifiers), clickCount};
+}
+
+std::vector<ScrollEvent> scrollEvents(double deltaY, Qt::ScrollPhase phase, bool momentum,
+                                      Qt::KeyboardModifiers modifiers) {
+  ScrollEvent event;
+  event.scrollingDeltaY = deltaY;
+  event.modifiers = modifierFlags(modifiers);
+  if (phase == Qt::NoScrollPhase && !momentum) {
+    event.phase = ScrollPhase::began;
+    ScrollEvent end;
+    end.modifiers = event.modifiers;
+    end.phase = ScrollPhase::ended;
+    return {event, end};
+  }
+  ScrollPhase mapped = ScrollPhase::changed;
+  switch (phase) {
+    case Qt::NoScrollPhase: mapped = ScrollPhase::none; break;
+    case Qt::ScrollBegin: mapped = ScrollPhase::began; break;
+    case Qt::ScrollUpdate: mapped = ScrollPhase::changed; break;
+    case Qt::ScrollMomentum: mapped = ScrollPhase::changed; break;
+    case Qt::ScrollEnd: mapped = ScrollPhase::ended; break;
+  }
+  if (momentum || phase == Qt::ScrollMomentum)
+    event.momentumPhase = mapped;
+  else
+    event.phase = mapped;
+  return {event};
+}
+
+std::vector<ScrollEvent> scrollEvents(const QWheelEvent& event) {
+  // Pixel deltas where the device gives them (touchpads), else wheel angles.
+  const double delta = !event.pixelDelta().isNull() ? event.pixelDelta().y() : event.angleDelta().y() / 8.0;
+  return scrollEvents(delta, event.phase(), event.phase() == Qt::ScrollMomentum, event.modifiers());
+}
+
+namespace {
+
+std::string utf8(char32_t c) {
+  std::string out;
+  if (c < 0x80) {
+    out += char(c);
+  } else if (c < 0x800) {
+    out += char(0xC0 | (c >> 6));
+    out += char(0x80 | (c & 0x3F));
+  } else {
+    out += char(0xE0 | (c >> 12));
+    out += char(0x80 | ((c >> 6) & 0x3F));
+    out += char(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string keyCharacters(int key, const QString& text) {
+  switch (key) {
+    case Qt::Key_Up: return utf8(0xF700);
+    case Qt::Key_Down: return utf8(0xF701);
+    case Qt::Key_Left: return utf8(0xF702);
+    case Qt::Key_Right: return utf8(0xF703);
+    case Qt::Key_Tab: return "\t";
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return "\r";
+    case Qt::Key_Escape: return "\x1b";
+    default: break;
+  }
+  return text.toStdString();
+}
+
+KeyEvent keyEvent(const QKeyEvent& event) {
+  return {keyCharacters(event.key(), event.text()), modifierFlags(event.modifiers())};
+}
+
+int ClickCounter::press(QPointF point, qint64 time, int interval) {
+  const QPointF moved = point - last_;
+  const bool near = std::abs(moved.x()) <= 4.0 && std::abs(moved.y()) <= 4.0;
+  if (lastTime_ >= 0 && time - lastTime_ <= interval && near)
+    ++count_;
+  else
+    count_ = 1;
+  last_ = point;
+  lastTime_ = time;
+  return count_;
+}
+
+}  // namespace ornival

