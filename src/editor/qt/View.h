@@ -24,9 +24,8 @@ class ViewController;
 // drag would do.
 //
 // The relief is drawn elsewhere: a view that renders the scene implements the
-// same ViewPort over an OpenGL widget and reports rendersThroughOpenGL; this
-// one keeps the scene only so that the editor can hand it over, and editing
-// never needs OpenGL.
+// same ViewPort over an OpenGL widget; this one keeps the scene only so that
+// the editor can hand it over, and editing never needs OpenGL.
 //
 // Main thread only.
 class View : public QWidget, public ViewPort, public InputState {
@@ -64,10 +63,9 @@ public:
   std::shared_ptr<Layer> rootLayer() const override { return rootLayer_; }
   std::shared_ptr<UndoManager> undoManager() const override { return undo_; }
   std::shared_ptr<EditorWindowController> windowController() const override { return controller_.lock(); }
-  void setScene(std::shared_ptr<SceneNode> root) override { scene_ = std::move(root); }
-  std::shared_ptr<SceneNode> scene() const override { return scene_; }
+  void setScene(std::shared_ptr<Scene> scene) override { scene_ = std::move(scene); }
+  std::shared_ptr<Scene> scene() const override { return scene_; }
   void setBackgroundColor(const Color& color) override;
-  bool rendersThroughOpenGL() const override { return false; }
   void setContinuousRedraw(bool) override {}
   void invalidateCursorRects() override { updateCursor(); }
 
@@ -96,7 +94,7 @@ private:
   std::shared_ptr<UndoManager> undo_;
   std::weak_ptr<EditorWindowController> controller_;
   std::shared_ptr<Layer> rootLayer_;
-  std::shared_ptr<SceneNode> scene_;
+  std::shared_ptr<Scene> scene_;
   Color background_ = Color::white();
   ClickCounter clicks_;
   int clickCount_ = 1;
