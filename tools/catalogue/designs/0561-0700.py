@@ -183,3 +183,33 @@ entry(643, "Jar", half(8, [(0, 2.0), (45, S2), (90, A), (135, S2), (90, 0.5), (0
 # axis through the side notches, which the heading turns east.
 entry(685, "x", sym(12, [10, 1.0, 3, R3, 3, 2.0, 8, 2.0, 3, R3, 3, 1.0, 10], first="corner"),
       note="two bars crossing at 1/12 of a turn from the level")
+
+# --- Left/Right pairs: the Left entry is designed, the Right one is its image.
+from headings import loop
+from palette import P, B, C
+HALF_PHI = 0.8090169943749475     # φ/2
+TWO_SIN36 = 1.1755705045849463    # 2 sin 36°
+
+# Left V: the V of square-cut arms on a flat foot, its left arm the longer.
+entry(579, "Left V", loop(8, [(0, 2.0), (45, B), (135, S2), (225, B), (135, C), (225, S2), (315, C)]).start(3),
+      note="a V on a flat foot, its left arm longer")
+# Left Half Gnomon: the Golden Gnomon of legs 2 cut along its axis; the straight
+# corner on the leg parts it where the Gnomon parts into its golden triangle.
+entry(571, "Left Half Gnomon", poly(20, [5, 3, 10, 2], [P, TWO_SIN36, P, 2.0 - P]).start(3),
+      note="the Golden Gnomon cut along its axis")
+# Left Page 1/5: a page leaning as a 1/5 rhombus does, its top corner turned down.
+entry(619, "Left Page ¹⁄₅", loop(20, [(0, 2.0), (108, X), (144, P - 1), (180, Y), (288, 3.0)]),
+      note="a leaning page with a dog-ear")
+# Left Half Bracket 1/5: the Bracket's right trapezoid of a 1/5 corner.
+entry(623, "Left Half Bracket ¹⁄₅", loop(20, [(0, P2), (90, X), (180, Y), (252, 2.0)]),
+      note="a shelf bracket of a 1/5 corner")
+# Left House 9: walls leaning in at the Nonagon's 4/9 corners, the roof's ridge
+# to one side.
+entry(585, "Left House 9", loop(18, [(0, X), (100, 1.8793852415718169), (160, 1.3472963553338604), (220, 1.532088886237956), (260, Y)]),
+      note="a house of leaning walls under a lopsided roof")
+# Left Half Sprout: the stalk with one leaf, the Sprout's corners.
+entry(617, "Left Half Sprout", loop(16, [(0, S2), (90, 2.0), (157.5, X), (315, S2), (270, Y)]),
+      note="a stalk turning into one leaf")
+# Left Spark 12: a splinter with one barb, as Spark 12 a is, its barb wider.
+entry(599, "Left Spark 12", loop(12, [(0, A), (150, 2.1645246645991763), (120, A), (240, X), (300, Y)]),
+      note="a splinter of a 1/6 point with a barb of 1/12")
