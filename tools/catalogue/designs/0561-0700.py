@@ -213,3 +213,21 @@ entry(617, "Left Half Sprout", loop(16, [(0, S2), (90, 2.0), (157.5, X), (315, S
 # Left Spark 12: a splinter with one barb, as Spark 12 a is, its barb wider.
 entry(599, "Left Spark 12", loop(12, [(0, A), (150, 2.1645246645991763), (120, A), (240, X), (300, Y)]),
       note="a splinter of a 1/6 point with a barb of 1/12")
+
+# --- The Fires: a flame on a round foot, its tongues licking to one side, the
+# tallest in the middle. Walked from the right of the foot; the foot's lowest
+# corner is vertex 2, the axis the table gives.
+from palette import N8, h
+
+
+def fire(sides, start):
+    """Tongues of 1/8 tips between notches; sides from the right of the foot
+    round to the left, the left wall and the foot's last side solved."""
+    steps = [22.5, 67.5, 112.5, 247.5, 112.5, 247.5] + ([112.5, 247.5] if len(sides) == 10 else []) + [157.5, 270, 292.5, 337.5]
+    lengths = list(sides[:-1]) + [X, sides[-1], Y]
+    return loop(16, list(zip(steps, lengths))).start(start)
+
+
+entry(596, "Left Fire", fire([1.0, N8, S2, h, B, N8, h, S2], 7), note="a flame of three tongues, the tallest in the middle")
+entry(607, "Left Low Fire", fire([1.0, N8, S2, h, A, N8, h, S2], 7), note="the Fire burning low")
+entry(668, "Left Fire 4", fire([1.0, N8, S2, h, B, N8, S2, 2.0, h, 1.0], 9), note="a flame of four tongues")
