@@ -157,6 +157,7 @@ ENTRIES = [
     ("7.249019570823104", "16", "Hexadecastar ¹⁄₄'s notch-to-opposite-notch"),
     ("0.6269801688313519", "14", "half the horizon of Sunrise ¹⁄₇"),
     ("1.0922842620785356", "14", "half the horizon of Sunrise ²⁄₇"),
+    ("0.3819660112501051", "10", "2 − φ = 1/φ²: where the Golden Gnomon of legs 2 parts into its golden triangle"),
     # Lengths that figures 841 to 1121 close with.
     ("0.2862082642155812", "14", "0.2862… less than 1.2862: a side of Pentastar ¹⁄₁₄ b"),
     ("0.41421356237309515", "8", "√2 − 1: the blunt end of Thin Belt √2"),

@@ -183,3 +183,51 @@ entry(643, "Jar", half(8, [(0, 2.0), (45, S2), (90, A), (135, S2), (90, 0.5), (0
 # axis through the side notches, which the heading turns east.
 entry(685, "x", sym(12, [10, 1.0, 3, R3, 3, 2.0, 8, 2.0, 3, R3, 3, 1.0, 10], first="corner"),
       note="two bars crossing at 1/12 of a turn from the level")
+
+# --- Left/Right pairs: the Left entry is designed, the Right one is its image.
+from headings import loop
+from palette import P, B, C
+HALF_PHI = 0.8090169943749475     # φ/2
+TWO_SIN36 = 1.1755705045849463    # 2 sin 36°
+
+# Left V: the V of square-cut arms on a flat foot, its left arm the longer.
+entry(579, "Left V", loop(8, [(0, 2.0), (45, B), (135, S2), (225, B), (135, C), (225, S2), (315, C)]).start(3),
+      note="a V on a flat foot, its left arm longer")
+# Left Half Gnomon: the Golden Gnomon of legs 2 cut along its axis; the straight
+# corner on the leg parts it where the Gnomon parts into its golden triangle.
+entry(571, "Left Half Gnomon", poly(20, [5, 3, 10, 2], [P, TWO_SIN36, P, 2.0 - P]).start(3),
+      note="the Golden Gnomon cut along its axis")
+# Left Page 1/5: a page leaning as a 1/5 rhombus does, its top corner turned down.
+entry(619, "Left Page ¹⁄₅", loop(20, [(0, 2.0), (108, X), (144, P - 1), (180, Y), (288, 3.0)]),
+      note="a leaning page with a dog-ear")
+# Left Half Bracket 1/5: the Bracket's right trapezoid of a 1/5 corner.
+entry(623, "Left Half Bracket ¹⁄₅", loop(20, [(0, P2), (90, X), (180, Y), (252, 2.0)]),
+      note="a shelf bracket of a 1/5 corner")
+# Left House 9: walls leaning in at the Nonagon's 4/9 corners, the roof's ridge
+# to one side.
+entry(585, "Left House 9", loop(18, [(0, X), (100, 1.8793852415718169), (160, 1.3472963553338604), (220, 1.532088886237956), (260, Y)]),
+      note="a house of leaning walls under a lopsided roof")
+# Left Half Sprout: the stalk with one leaf, the Sprout's corners.
+entry(617, "Left Half Sprout", loop(16, [(0, S2), (90, 2.0), (157.5, X), (315, S2), (270, Y)]),
+      note="a stalk turning into one leaf")
+# Left Spark 12: a splinter with one barb, as Spark 12 a is, its barb wider.
+entry(599, "Left Spark 12", loop(12, [(0, A), (150, 2.1645246645991763), (120, A), (240, X), (300, Y)]),
+      note="a splinter of a 1/6 point with a barb of 1/12")
+
+# --- The Fires: a flame on a round foot, its tongues licking to one side, the
+# tallest in the middle. Walked from the right of the foot; the foot's lowest
+# corner is vertex 2, the axis the table gives.
+from palette import N8, h
+
+
+def fire(sides, start):
+    """Tongues of 1/8 tips between notches; sides from the right of the foot
+    round to the left, the left wall and the foot's last side solved."""
+    steps = [22.5, 67.5, 112.5, 247.5, 112.5, 247.5] + ([112.5, 247.5] if len(sides) == 10 else []) + [157.5, 270, 292.5, 337.5]
+    lengths = list(sides[:-1]) + [X, sides[-1], Y]
+    return loop(16, list(zip(steps, lengths))).start(start)
+
+
+entry(596, "Left Fire", fire([1.0, N8, S2, h, B, N8, h, S2], 7), note="a flame of three tongues, the tallest in the middle")
+entry(607, "Left Low Fire", fire([1.0, N8, S2, h, A, N8, h, S2], 7), note="the Fire burning low")
+entry(668, "Left Fire 4", fire([1.0, N8, S2, h, B, N8, S2, 2.0, h, 1.0], 9), note="a flame of four tongues")
