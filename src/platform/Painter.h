@@ -2,12 +2,10 @@
 
 #include "platform/AffineTransform.h"
 #include "platform/Color.h"
+#include "platform/LineStyle.h"
 #include "platform/Path.h"
 
 namespace ornival {
-
-enum class LineCap { butt, round, square };
-enum class LineJoin { miter, round, bevel };
 
 struct StrokeStyle {
   double width = 1.0;

@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 #include "platform/Layer.h"
+#include "platform/LineStyle.h"
 #include "platform/Path.h"
 
 #include <memory>
@@ -9,9 +10,6 @@
 #include <vector>
 
 namespace ornival {
-
-enum class LineCap { butt, round, square };
-enum class LineJoin { miter, round, bevel };
 
 // A layer that fills and strokes one path in its own coordinates. An absent
 // colour draws nothing: a fresh layer fills in opaque black and does not
