@@ -2,6 +2,9 @@
 
 #include "figures/catalogue/Shapes.h"
 #include "platform/Color.h"
+#include "platform/RgbaImage.h"
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -39,6 +42,10 @@ public:
 
   // The surface popover draws its preview again.
   virtual void updateSurfaceScene() = 0;
+
+  // Offers to save the share command's snapshot as a picture file, under the
+  // title "Save Snapshot…". A window that cannot offers nothing.
+  virtual void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) { static_cast<void>(image); }
 };
 
 }  // namespace ornival

@@ -22,11 +22,13 @@
 #include "platform/SceneNode.h"
 #include "platform/ShapeLayer.h"
 #include "platform/Path.h"
+#include "platform/RgbaImage.h"
 #include "platform/Transform3D.h"
 #include "platform/Vec2.h"
 #include "platform/Vec3.h"
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -35,14 +37,16 @@
 
 namespace ornival {
 
-class Bitmap;
+class Clipboard;
 class Document;
 class Edge;
 class EditorWindowController;
 class Graph;
+class ImageDecoder;
 class Layer;
 class MultiShape;
 class NeighborModel;
+class PictureRenderer;
 class Operations;
 class SceneNode;
 class Shape;
@@ -225,6 +229,33 @@ public:
   // The interlaced bands where lines of tiles cross.
   void updateCrossingLayers() override;
 
+  // Snapshot, sharing and underlay -------------------------------------------
+
+  // A picture of width × height pixels of the flat drawing: the outline's
+  // box, turned with the view, with a margin of 20 units, fitted in keeping
+  // its proportions and centred. In the relief view the scene's own picture
+  // at the view's size, when sceneSnapshot gives one. Empty without a
+  // renderer or a size.
+  RgbaImage snapshotImage(double width, double height);
+  // There is no system sharing picker here: the snapshot goes to the
+  // clipboard with the sharing text beside it (the picture alone with
+  // Option held), and the window offers "Save Snapshot…".
+  void share();
+  // A dropped file becomes the underlay when it is a picture; anything else
+  // is ignored.
+  void setImage(const std::filesystem::path& url);
+  // Installs, replaces or (without a usable picture) removes the underlay. A
+  // new underlay covers the page rectangle without a frame; a replacement
+  // keeps the rectangle and frame of the one it replaces. Undo puts back
+  // exactly the picture, file, rectangle and frame there were before.
+  void setImageLayer(std::shared_ptr<const RgbaImage> image, std::optional<std::filesystem::path> url);
+  void removeImage();
+  // A colour dropped at a point of the window colours the first tile there.
+  void colorFromDrag(const Color& color, Vec2 point);
+  // Colours one tile; undo "Change Shape Color" through the document.
+  // Callers refresh the relief's flat copy themselves.
+  void setShapeColor(const std::shared_ptr<Shape>& tile, const Color& color);
+
   // DocumentEditor ------------------------------------------------------------
 
   Graph& graph() override { return *graph_; }
@@ -279,7 +310,17 @@ public:
   bool registerUndoManualPageBounds = true;
   Rect manualPageBounds;
   std::shared_ptr<ShapeLayer> imageLayer;
-  std::shared_ptr<Bitmap> bitmap;
+  // The underlay's pixels, for colour sampling and its proportions.
+  std::shared_ptr<const RgbaImage> bitmap;
+  // The file the underlay was dropped from.
+  std::optional<std::filesystem::path> imageURL;
+  // The seams of pictures: reading a dropped file, drawing a snapshot, the
+  // clipboard, and the relief's own snapshot (none until the relief view
+  // gives one).
+  std::shared_ptr<ImageDecoder> imageDecoder;
+  std::shared_ptr<PictureRenderer> pictureRenderer;
+  std::shared_ptr<Clipboard> clipboard;
+  std::function<std::optional<RgbaImage>()> sceneSnapshot;
   const std::shared_ptr<ShapeLayer> markLayer = ShapeLayer::create();
   const std::shared_ptr<SceneNode> contentNode = SceneNode::create();
   std::shared_ptr<SceneNode> flatNode = SceneNode::create();
@@ -343,6 +384,21 @@ private:
   void updateSurface(double value, Setter set);
   // Sets the root's Euler angle about axis 0, 1 or 2 and turns the light.
   void updateLightAngle(int axis, double degrees);
+  // What an underlay change undoes to: the picture, its file, rectangle and
+  // frame; no picture for no underlay.
+  struct Underlay {
+    std::shared_ptr<const RgbaImage> picture;
+    std::optional<std::filesystem::path> url;
+    Rect bounds;
+    std::optional<Path> frame;
+  };
+  Underlay currentUnderlay() const;
+  // Puts an underlay state in place, registering the way back.
+  void restoreUnderlay(const Underlay& underlay);
+  void registerUnderlayUndo();
+  // A new underlay layer with the underlay's look, beneath the drawing.
+  std::shared_ptr<ShapeLayer> makeImageLayer(std::shared_ptr<const RgbaImage> picture, const Rect& bounds,
+                                             std::optional<Path> frame);
 
   std::shared_ptr<ViewPort> viewPort_;
   std::shared_ptr<InputState> inputState_;

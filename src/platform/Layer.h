@@ -4,6 +4,7 @@
 #include "platform/Color.h"
 #include "platform/LayerAnimation.h"
 #include "platform/Path.h"
+#include "platform/RgbaImage.h"
 #include "platform/Vec2.h"
 
 #include <memory>
@@ -55,6 +56,11 @@ public:
   void setShouldRasterize(bool rasterize) { shouldRasterize_ = rasterize; }
   double rasterizationScale() const { return rasterizationScale_; }
   void setRasterizationScale(double scale) { rasterizationScale_ = scale; }
+
+  // A picture stretched over the bounds, drawn beneath the sublayers: the
+  // underlay. Shared, since a picture is never changed once made.
+  const std::shared_ptr<const RgbaImage>& contents() const { return contents_; }
+  void setContents(std::shared_ptr<const RgbaImage> contents) { contents_ = std::move(contents); }
 
   double shadowOpacity() const { return shadowOpacity_; }
   void setShadowOpacity(double opacity) { shadowOpacity_ = opacity; }
@@ -114,6 +120,7 @@ private:
   bool hidden_ = false;
   bool shouldRasterize_ = false;
   double rasterizationScale_ = 1.0;
+  std::shared_ptr<const RgbaImage> contents_;
   double shadowOpacity_ = 0.0;
   Color shadowColor_ = Color::black();
   Vec2 shadowOffset_{0.0, -3.0};

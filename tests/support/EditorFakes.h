@@ -8,12 +8,19 @@
 #include "editor/EditorWindowController.h"
 #include "editor/InputState.h"
 #include "editor/ViewPort.h"
+#include "platform/Clipboard.h"
+#include "platform/ImageDecoder.h"
 #include "platform/Layer.h"
 #include "platform/Scene.h"
+#include "platform/PictureRenderer.h"
+#include "platform/RecordingPainter.h"
+#include "platform/SceneNode.h"
 #include "platform/UndoManager.h"
 #include "support/DocumentFakes.h"
 
+#include <filesystem>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +54,46 @@ public:
   void updateToolLabel(Shapes kind, int count) override { toolLabels[kind.rawValue()] = count; }
   void refreshCatalogueBrowser() override { ++catalogueRefreshes; }
   void updateSurfaceScene() override { ++surfaceSceneUpdates; }
+
+  // The snapshots the window was asked to offer for saving.
+  std::vector<std::shared_ptr<const RgbaImage>> offeredSnapshots;
+  void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) override {
+    offeredSnapshots.push_back(std::move(image));
+  }
+};
+
+// Picture files by name: a file the test did not give is no picture.
+class FakeImageDecoder : public ImageDecoder {
+public:
+  std::map<std::filesystem::path, RgbaImage> files;
+  std::optional<RgbaImage> decode(const std::filesystem::path& file) override {
+    const auto found = files.find(file);
+    return found == files.end() ? std::nullopt : std::optional<RgbaImage>(found->second);
+  }
+};
+
+// Keeps the calls of every drawing and gives back a blank picture of the
+// size asked for.
+class FakePictureRenderer : public PictureRenderer {
+public:
+  RecordingPainter painter;
+  RgbaImage render(int width, int height, const std::function<void(Painter&)>& draw) override {
+    painter = RecordingPainter();
+    draw(painter);
+    return RgbaImage(width, height);
+  }
+};
+
+class FakeClipboard : public Clipboard {
+public:
+  std::optional<RgbaImage> image;
+  std::optional<std::string> text;
+  int copies = 0;
+  void copy(const RgbaImage& picture, const std::optional<std::string>& caption) override {
+    image = picture;
+    text = caption;
+    ++copies;
+  }
 };
 
 class FakeViewPort : public ViewPort {

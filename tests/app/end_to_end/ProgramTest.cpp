@@ -46,7 +46,9 @@ TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
   Application application({examples, folder / "autosave", 60000});
   application.chooseSaveFile = [&](const std::string&) { return folder / "saved.ornival"; };
 
-  const auto example = examples / "TwoSquares.ornival";
+  // Two squares, the right one red: a fixture rather than an example, so the
+  // probes below stay put when the examples change.
+  const auto example = std::filesystem::path(ORNIVAL_FIXTURES) / "TwoSquares.ornival";
   WindowController* window = application.openExample("Two Squares", example);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
