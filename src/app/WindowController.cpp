@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/core/DocumentFile.h"
+#include "document/qt/QtPictureRenderer.h"
 #include "document/Document.h"
 #include "editor/ViewController.h"
 #include "editor/qt/View.h"
@@ -12,10 +13,14 @@
 #include "platform/Localization.h"
 #include "platform/OperationQueue.h"
 #include "platform/UndoManager.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtImageDecoder.h"
+#include "platform/qt/QtRgbaImage.h"
 
 #include <QCloseEvent>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -138,6 +143,17 @@ void WindowController::attach(std::shared_ptr<Document> document) {
   view->setWindowController(weak_from_this());
   view->setEditor(editor_);
   view->eventDispatched = [this] { noteEvent(); };
+  // Dropped pictures become the underlay; a dropped colour paints the tile
+  // under it.
+  editor_->imageDecoder = std::make_shared<QtImageDecoder>();
+  editor_->pictureRenderer = std::make_shared<QtPictureRenderer>();
+  editor_->clipboard = std::make_shared<QtClipboard>();
+  view->imageDropped = [view](const std::string& path) {
+    view->dispatch([&](ViewController& editor) { editor.setImage(path); });
+  };
+  view->colorDropped = [view](const Color& color, Vec2 point) {
+    view->dispatch([&](ViewController& editor) { editor.colorFromDrag(color, point); });
+  };
   window_->setCentralWidget(view);
   view->resize(window_->size());
   document_->setUndoManager(undo_);
@@ -175,6 +191,10 @@ void WindowController::buildActions() {
       editor_->selectTool(*kind);
   });
   editorActions_.add("toggleZoom", [this](const Action&) { editor_->toggleZoom(); });
+  editorActions_.add("share", [this](const Action&) { editor_->share(); });
+  editorActions_.add(
+      "removeImage", [this](const Action&) { editor_->removeImage(); },
+      [this](const Action&) { return editor_->imageLayer != nullptr; });
 
   windowActions_.add(
       "undo", [this](const Action&) { undo_->undo(); }, [this](const Action&) { return undo_->canUndo(); });
@@ -534,6 +554,21 @@ void WindowController::resetRotation() {
     document_->setRotation(squared + 135.0);
   else
     document_->setRotation(0.0);
+}
+
+void WindowController::offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) {
+  if (!image)
+    return;
+  const QString file = QFileDialog::getSaveFileName(window_.get(), QString::fromStdString(localized("Save Snapshot…")),
+                                                    QStringLiteral("Snapshot.png"),
+                                                    QString::fromStdString(localized("PNG pictures (*.png)")));
+  if (file.isEmpty())
+    return;
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly) || !toQImage(*image).save(&out, "png") || !out.commit()) {
+    if (application_.presentError)
+      application_.presentError(localized("The snapshot could not be saved:") + " " + out.errorString().toStdString());
+  }
 }
 
 }  // namespace ornival

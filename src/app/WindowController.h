@@ -105,6 +105,8 @@ public:
   const std::string& toolLabel(Shapes kind) const;
   void refreshCatalogueBrowser() override {}
   void updateSurfaceScene() override {}
+  // Asks where to save the snapshot, as a PNG picture.
+  void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) override;
 
   // DocumentWindow
   void setCornerFactor(CornerFactor factor, double value) override;

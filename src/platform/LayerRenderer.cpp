@@ -2,6 +2,7 @@
 
 #include "platform/Layer.h"
 #include "platform/Painter.h"
+#include "platform/RgbaImage.h"
 #include "platform/ShapeLayer.h"
 
 #include <algorithm>
@@ -17,6 +18,10 @@ void render(const Layer& layer, Painter& painter, const AffineTransform& toDevic
   if (opacity <= 0.0)
     return;
   const AffineTransform transform = layer.transformToSuperlayer().concatenating(toDevice);
+  if (const auto& picture = layer.contents()) {
+    painter.setTransform(transform);
+    painter.drawImage(*picture, layer.bounds(), opacity);
+  }
   if (const auto* shape = dynamic_cast<const ShapeLayer*>(&layer); shape && shape->path()) {
     painter.setTransform(transform);
     const auto faded = [opacity](Color color) {

@@ -7,8 +7,8 @@ namespace ornival {
 class Layer;
 class Painter;
 
-// Draws a layer tree onto a painter: every visible shape layer fills, then
-// strokes, its path; sublayers are drawn above their layer, lower z positions
+// Draws a layer tree onto a painter: every visible layer its picture over its
+// bounds, a shape layer then fills and strokes its path; sublayers are drawn above their layer, lower z positions
 // first and, among equal ones, in order of addition. Opacity multiplies down
 // the tree into the colours. Shadows and rasterization are left out: they
 // only dress the picture, and the flat view stays fast without them.

@@ -7,6 +7,8 @@
 
 namespace ornival {
 
+class RgbaImage;
+
 struct StrokeStyle {
   double width = 1.0;
   LineCap cap = LineCap::butt;
@@ -27,6 +29,9 @@ public:
 
   virtual void fill(const Path& path, const Color& color, FillRule rule = FillRule::nonZero) = 0;
   virtual void stroke(const Path& path, const Color& color, const StrokeStyle& style) = 0;
+  // A picture stretched over rect, its top row along the rect's larger y,
+  // faded by opacity (0 … 1).
+  virtual void drawImage(const RgbaImage& image, const Rect& rect, double opacity) = 0;
 
 protected:
   Painter() = default;

@@ -10,7 +10,7 @@ namespace ornival {
 class RecordingPainter final : public Painter {
 public:
   struct Call {
-    enum class Kind { fill, stroke };
+    enum class Kind { fill, stroke, image };
 
     Kind kind = Kind::fill;
     Path path;
@@ -18,12 +18,18 @@ public:
     FillRule rule = FillRule::nonZero;  // fills only
     StrokeStyle style;                  // strokes only
     AffineTransform transform;
+    // Pictures only: where, how faded, and its size in pixels.
+    Rect rect;
+    double opacity = 1.0;
+    int imageWidth = 0;
+    int imageHeight = 0;
 
     bool operator==(const Call&) const = default;
   };
 
   void fill(const Path& path, const Color& color, FillRule rule = FillRule::nonZero) override;
   void stroke(const Path& path, const Color& color, const StrokeStyle& style) override;
+  void drawImage(const RgbaImage& image, const Rect& rect, double opacity) override;
 
   const std::vector<Call>& calls() const { return calls_; }
 

@@ -5,6 +5,9 @@
 #include "editor/ViewController.h"
 #include "editor/qt/View.h"
 #include "model/Graph.h"
+#include "model/Shape.h"
+#include "platform/RgbaImage.h"
+#include "platform/ShapeLayer.h"
 #include "platform/MainQueue.h"
 #include "platform/UndoManager.h"
 #include "support/QtApplication.h"
@@ -345,6 +348,38 @@ TEST_F(Lifecycle, WheelAndKeysReachTheEditor) {
   EXPECT_EQ(editor->scale(), 20.0);
   EXPECT_EQ(window->undoManager()->groupingLevel(), 0);
   EXPECT_FALSE(window->isEdited());
+}
+
+// What is dropped on the window reaches the editor as one undoable event: a
+// picture becomes the underlay, a colour paints the tile under it.
+TEST_F(Lifecycle, DroppedPicturesAndColoursReachTheEditor) {
+  WindowController* window = application->openExample("Two Squares", folder / "examples/TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  View* view = window->view();
+  const auto& editor = window->editor();
+
+  QImage picture(4, 2, QImage::Format_RGBA8888);
+  picture.fill(Qt::green);
+  const auto file = folder / "underlay.png";
+  ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
+  ASSERT_TRUE(view->imageDropped);
+  view->imageDropped(file.string());
+  ASSERT_NE(editor->imageLayer, nullptr);
+  ASSERT_NE(editor->imageLayer->contents(), nullptr);
+  EXPECT_EQ(editor->imageLayer->contents()->width(), 4);
+  EXPECT_TRUE(window->router().validate(Action{"removeImage"}));
+
+  // The first tile's centre, in the window's points.
+  const auto tile = editor->graph().shapes()[0];
+  const Vec2 centre = editor->shapesLayer->convertTo(tile->center(), *view->rootLayer());
+  const Color blue{0, 0, 1, 1};
+  ASSERT_TRUE(view->colorDropped);
+  view->colorDropped(blue, centre);
+  EXPECT_EQ(tile->shapeColor(), blue);
+  EXPECT_EQ(window->undoManager()->undoActionName(), "Change Shape Color");
+  window->undoManager()->undo();
+  EXPECT_NE(tile->shapeColor(), blue);
+  EXPECT_EQ(window->undoManager()->groupingLevel(), 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/LayerRenderer.h"
 #include "platform/RecordingPainter.h"
+#include "platform/RgbaImage.h"
 #include "platform/ShapeLayer.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,27 @@ TEST(LayerRenderer, StrokesAfterFillingInTheLayersPlaceOnTheDevice) {
   EXPECT_EQ(painter.calls()[1].style, (StrokeStyle{3.0, LineCap::round, LineJoin::miter}));
   const AffineTransform& t = painter.calls()[1].transform;
   EXPECT_EQ(t.apply({1, 1}), (Vec2{102, 62}));
+}
+
+// The underlay: a layer's picture covers its bounds, faded like its colours,
+// beneath its own outline and its sublayers.
+TEST(LayerRenderer, DrawsALayersPictureOverItsBoundsBeneathItsOutline) {
+  auto root = Layer::create();
+  root->setOpacity(0.5);
+  auto underlay = square(Color::white());
+  underlay->setBounds({{-2, -1}, {4, 2}});
+  underlay->setContents(std::make_shared<const RgbaImage>(8, 4));
+  root->addSublayer(underlay);
+
+  RecordingPainter painter;
+  renderLayerTree(*root, painter);
+  ASSERT_EQ(painter.calls().size(), 2u);
+  const auto& picture = painter.calls()[0];
+  EXPECT_EQ(picture.kind, RecordingPainter::Call::Kind::image);
+  EXPECT_EQ(picture.rect, (Rect{{-2, -1}, {4, 2}}));
+  EXPECT_EQ(picture.opacity, 0.5);
+  EXPECT_EQ(picture.imageWidth, 8);
+  EXPECT_EQ(painter.calls()[1].kind, RecordingPainter::Call::Kind::fill);
 }
 
 }  // namespace

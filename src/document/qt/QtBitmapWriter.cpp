@@ -6,6 +6,7 @@
 #include "platform/Localization.h"
 #include "platform/NumberText.h"
 #include "platform/qt/QPainterAdapter.h"
+#include "platform/qt/QtRgbaImage.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -15,7 +16,6 @@
 #include <openjpeg.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 namespace ornival {
@@ -188,13 +188,6 @@ std::optional<QByteArray> encodeJpeg2000(const QImage& source) {
   return memory.bytes;
 }
 
-QImage toQImage(const RgbaImage& image, bool alpha) {
-  QImage picture(image.width(), image.height(), QImage::Format_RGBA8888);
-  for (int y = 0; y < image.height(); ++y)
-    std::memcpy(picture.scanLine(y), &image.pixel(0, y), std::size_t(image.width()) * 4);
-  return alpha ? picture : picture.convertToFormat(QImage::Format_RGB888);
-}
-
 QImage QtBitmapWriter::reliefImage(const Document& document, std::string& error) const {
   if (!reliefRenderers) {
     error = localized("Pictures of the relief view need OpenGL, which is not available here.") + " " +
@@ -206,7 +199,9 @@ QImage QtBitmapWriter::reliefImage(const Document& document, std::string& error)
     error = localized("The relief view could not be drawn.");
     return {};
   }
-  return toQImage(*image, document.exportAlpha());
+  // Without alpha the encoders take three samples, as for the flat picture.
+  const QImage picture = toQImage(*image);
+  return document.exportAlpha() ? picture : picture.convertToFormat(QImage::Format_RGB888);
 }
 
 std::string QtBitmapWriter::writeBitmap(const Document& document, BitmapFileType type,

@@ -30,10 +30,6 @@ constexpr int maximumExportSide = 65500;
 // it has one; none when encoding fails.
 std::optional<QByteArray> encodeJpeg2000(const QImage& image);
 
-// The relief's picture as the encoders take it: with an alpha channel when
-// `alpha`, else three samples.
-QImage toQImage(const RgbaImage& image, bool alpha);
-
 // Encodes the document's picture as PNG, JPEG or JPEG 2000 and writes it
 // atomically: the flat drawing of render2DImage, or in the relief view the
 // relief drawn by the renderers `reliefRenderers` makes.

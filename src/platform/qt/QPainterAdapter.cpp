@@ -1,5 +1,8 @@
 #include "platform/qt/QPainterAdapter.h"
 
+#include "platform/RgbaImage.h"
+#include "platform/qt/QtRgbaImage.h"
+
 #include <QPainter>
 #include <QPen>
 
@@ -111,6 +114,21 @@ void QPainterAdapter::stroke(const Path& path, const Color& color, const StrokeS
   pen.setMiterLimit(2.0);
   applyTransform();
   drawInRuns(path, color.alpha < 1.0, [&](const QPainterPath& qpath) { painter_.strokePath(qpath, pen); });
+}
+
+void QPainterAdapter::drawImage(const RgbaImage& image, const Rect& rect, double opacity) {
+  if (image.width() == 0 || image.height() == 0 || opacity <= 0.0)
+    return;
+  // Pixel rows run downwards from the rect's top, against the drawing's y.
+  const QTransform pixels(rect.size.x / image.width(), 0.0, 0.0, -rect.size.y / image.height(), rect.minX(),
+                          rect.maxY());
+  const AffineTransform& t = transform();
+  painter_.save();
+  painter_.setTransform(pixels * QTransform(t.a, t.b, t.c, t.d, t.tx, t.ty) * flip_);
+  painter_.setOpacity(std::clamp(opacity, 0.0, 1.0));
+  painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter_.drawImage(QPointF(0.0, 0.0), toQImage(image));
+  painter_.restore();
 }
 
 }  // namespace ornival

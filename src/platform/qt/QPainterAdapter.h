@@ -20,6 +20,7 @@ public:
 
   void fill(const Path& path, const Color& color, FillRule rule = FillRule::nonZero) override;
   void stroke(const Path& path, const Color& color, const StrokeStyle& style) override;
+  void drawImage(const RgbaImage& image, const Rect& rect, double opacity) override;
 
 private:
   void applyTransform();

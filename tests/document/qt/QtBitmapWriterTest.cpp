@@ -200,19 +200,5 @@ TEST(QtBitmapWriterTest, ReliefPictureWithoutOpenGlSaysWhy) {
   EXPECT_FALSE(fs::exists(target));
 }
 
-// The relief comes top row first and keeps its alpha only when asked: a row
-// swapped, or alpha kept on an opaque export, would show here.
-TEST(QtBitmapWriterTest, ReliefPicturesKeepTheirRowsAndAlphaAsAsked) {
-  RgbaImage relief(2, 2);
-  relief.pixelUp(0, 1) = {255, 0, 0, 128};  // top left
-  relief.pixelUp(1, 0) = {0, 0, 255, 255};  // bottom right
-  const QImage withAlpha = toQImage(relief, true);
-  EXPECT_EQ(withAlpha.pixelColor(0, 0), QColor(255, 0, 0, 128));
-  EXPECT_EQ(withAlpha.pixelColor(1, 1), QColor(0, 0, 255, 255));
-  const QImage opaque = toQImage(relief, false);
-  EXPECT_FALSE(opaque.hasAlphaChannel());
-  EXPECT_EQ(opaque.pixelColor(1, 1), QColor(0, 0, 255));
-}
-
 }  // namespace
 }  // namespace ornival

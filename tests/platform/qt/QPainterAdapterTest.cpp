@@ -1,5 +1,7 @@
 #include "platform/qt/QPainterAdapter.h"
 
+#include "platform/RgbaImage.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -36,6 +38,26 @@ TEST(QPainterAdapterTest, FlipsOnceAndFollowsTheTransform) {
   EXPECT_EQ(image.pixelColor(20, 15), QColor(Qt::blue));
   EXPECT_EQ(image.pixelColor(19, 15), QColor(Qt::blue));
   EXPECT_EQ(image.pixelColor(22, 15), QColor(Qt::white));
+}
+
+// A picture's top row lies along the top of its rectangle, as the picture
+// file shows it, whatever way the drawing's y runs.
+TEST(QPainterAdapterTest, DrawsPicturesUprightInTheirRectangle) {
+  RgbaImage picture(1, 2);
+  picture.pixel(0, 0) = {255, 0, 0, 255};
+  picture.pixel(0, 1) = {0, 0, 255, 255};
+  QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  {
+    QPainter qpainter(&image);
+    QPainterAdapter painter(qpainter, 40.0);
+    // The lower left quarter of the device, in y-up units.
+    painter.drawImage(picture, {{0, 0}, {20, 20}}, 1.0);
+  }
+  EXPECT_EQ(image.pixelColor(10, 22), QColor(Qt::red));
+  EXPECT_EQ(image.pixelColor(10, 37), QColor(Qt::blue));
+  EXPECT_EQ(image.pixelColor(30, 30), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::white));
 }
 
 TEST(QPainterAdapterTest, FillRules) {
