@@ -64,7 +64,12 @@ std::size_t wrapped(std::int64_t index, std::size_t n) {
 
 // A hostile file can chain tiles that grow or shrink without end. A tile
 // whose placement has left the doubles, or collapsed to nothing, would poison
-// every measure taken over the tiling, so it is not taken in.
+// every measure taken over the tiling, so it is not taken in. Nor is one with
+// a side too short to tell apart from the sides around it: gluing would join
+// it to whatever lies within reach of a point, and a save would then write
+// that join as a placement the next read cannot follow, losing tiles.
+constexpr double shortestSide = 1.0 / 16.0;
+
 bool isUsablePlacement(const Shape& tile) {
   const AffineTransform& t = tile.transformation;
   for (double v : {t.a, t.b, t.c, t.d, t.tx, t.ty})
@@ -73,9 +78,13 @@ bool isUsablePlacement(const Shape& tile) {
   const double determinant = t.determinant();
   if (!std::isnormal(determinant))
     return false;
-  for (const auto& edge : tile.edges()) {
-    const Vec2 p = edge->transformedVertex();
+  const auto& edges = tile.edges();
+  for (std::size_t k = 0; k < edges.size(); ++k) {
+    const Vec2 p = edges[k]->transformedVertex();
     if (!std::isfinite(p.x) || !std::isfinite(p.y))
+      return false;
+    const Vec2 q = edges[(k + 1) % edges.size()]->transformedVertex();
+    if (!((q - p).lengthSquared() >= shortestSide * shortestSide))
       return false;
   }
   return true;
