@@ -13,7 +13,8 @@
 #                             build the fuzzers with clang in build-fuzz and run
 #                             each for the given seconds (600 by default) on four
 #                             workers; what they find lands in
-#                             build-fuzz/findings/<fuzzer>/. Not part of CI.
+#                             build-fuzz/findings/<fuzzer>/, with the workers'
+#                             logs and the executions counted. Not part of CI.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -92,13 +93,19 @@ case "$command" in
       # only. A slow input (over -timeout seconds) is a finding like a crash.
       extra=()
       [ -d "$root/tests/$name/fuzz-findings" ] && extra+=("$root/tests/$name/fuzz-findings")
-      (cd "$findings" && "$dir/fuzz/${name}_fuzz" -fork=4 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
+      # Four long-lived workers share the corpus folder; libFuzzer's fork mode
+      # spends most of a loaded machine re-running the corpus in new jobs.
+      rm -f "$findings"/fuzz-*.log
+      (cd "$findings" && "$dir/fuzz/${name}_fuzz" -jobs=4 -workers=4 -print_final_stats=1 \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
         -dict="$source/$name.dict" -artifact_prefix="$findings/" \
-        "$corpus" "$source/seeds" "${extra[@]}")
-      if compgen -G "$findings/*-*" >/dev/null; then
+        "$corpus" "$source/seeds" "${extra[@]}") || true
+      runs=$(cat "$findings"/fuzz-*.log | sed -n 's/^stat::number_of_executed_units: *//p' | awk '{s += $1} END {print s + 0}')
+      echo "${name}_fuzz: $runs executions in all; worker logs in $findings/fuzz-*.log"
+      found=$(find "$findings" -maxdepth 1 -regextype egrep -regex '.*/(crash|timeout|leak|oom|slow-unit)-.*')
+      if [ -n "$found" ]; then
         echo "Findings of ${name}_fuzz: copy each into tests/$name/fuzz-findings/ and mend it:"
-        ls "$findings"/*-*
+        echo "$found"
       fi
     done
     ;;
