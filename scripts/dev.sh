@@ -9,6 +9,12 @@
 #                             and the threaded tests under ThreadSanitizer;
 #                             CI runs this after the tests
 #   scripts/dev.sh setup      install what is missing and build, nothing more
+#   scripts/dev.sh fuzz [seconds]
+#                             build the fuzzers with clang in build-fuzz and run
+#                             each for the given seconds (600 by default) on four
+#                             workers; what they find lands in
+#                             build-fuzz/findings/<fuzzer>/, with the workers'
+#                             logs and the executions counted. Not part of CI.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -73,6 +79,9 @@ run_tests() {
 command=${1:-run}
 case "$command" in
   test | sanitize) packages+=("${test_packages[@]}") ;;
+  # The fuzzers need clang and its libFuzzer runtime, which clang only
+  # recommends; nothing else builds with clang.
+  fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
 install_missing
 generate_comma_locale
@@ -96,8 +105,39 @@ case "$command" in
     build "$root/build-tsan" -DORNIVAL_SANITIZE=thread -DORNIVAL_BUILD_BENCHMARKS=OFF
     TSAN_OPTIONS=halt_on_error=1 run_tests "$root/build-tsan" -L threads
     ;;
+  fuzz)
+    seconds=${2:-600}
+    dir="$root/build-fuzz"
+    CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DORNIVAL_BUILD_FUZZERS=ON -DORNIVAL_BUILD_TESTS=OFF -DORNIVAL_BUILD_BENCHMARKS=OFF >/dev/null
+    for source in "$root"/fuzz/*/; do
+      name=$(basename "$source")
+      cmake --build "$dir" -j "$jobs" --target "${name}_fuzz"
+      corpus="$dir/corpus/$name"
+      findings="$dir/findings/$name"
+      mkdir -p "$corpus" "$findings"
+      # The inputs found before run again first; the corpus grows in build-fuzz
+      # only. A slow input (over -timeout seconds) is a finding like a crash.
+      extra=()
+      [ -d "$root/tests/$name/fuzz-findings" ] && extra+=("$root/tests/$name/fuzz-findings")
+      # Four long-lived workers share the corpus folder; libFuzzer's fork mode
+      # spends most of a loaded machine re-running the corpus in new jobs.
+      rm -f "$findings"/fuzz-*.log
+      (cd "$findings" && "$dir/fuzz/${name}_fuzz" -jobs=4 -workers=4 -print_final_stats=1 \
+        -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+        -dict="$source/$name.dict" -artifact_prefix="$findings/" \
+        "$corpus" "$source/seeds" "${extra[@]}") || true
+      runs=$(cat "$findings"/fuzz-*.log | sed -n 's/^stat::number_of_executed_units: *//p' | awk '{s += $1} END {print s + 0}')
+      echo "${name}_fuzz: $runs executions in all; worker logs in $findings/fuzz-*.log"
+      found=$(find "$findings" -maxdepth 1 -regextype egrep -regex '.*/(crash|timeout|leak|oom|slow-unit)-.*')
+      if [ -n "$found" ]; then
+        echo "Findings of ${name}_fuzz: copy each into tests/$name/fuzz-findings/ and mend it:"
+        echo "$found"
+      fi
+    done
+    ;;
   *)
-    echo "usage: scripts/dev.sh [run|test|sanitize|setup]" >&2
+    echo "usage: scripts/dev.sh [run|test|sanitize|setup|fuzz [seconds]]" >&2
     exit 2
     ;;
 esac

@@ -65,6 +65,7 @@ std::size_t wrapped(std::int64_t index, std::size_t n) {
 // A hostile file can chain tiles that grow or shrink without end. A tile
 // whose placement has left the doubles, or collapsed to nothing, would poison
 // every measure taken over the tiling, so it is not taken in.
+
 bool isUsablePlacement(const Shape& tile) {
   const AffineTransform& t = tile.transformation;
   for (double v : {t.a, t.b, t.c, t.d, t.tx, t.ty})
@@ -79,6 +80,19 @@ bool isUsablePlacement(const Shape& tile) {
       return false;
   }
   return true;
+}
+
+// Gluing joins sides whose ends lie within 1/512 of each other. A side not
+// even twice that long cannot be told from a point: it would be glued to
+// whatever short side lies near, a save would write that join as a placement
+// the tile was never in, and the next read could lose the tile. A file can
+// squash or shrink tiles that far; those sides are left to the joins the file
+// states.
+constexpr double shortestGluedSide = 2.0 / 512.0;
+
+bool isLongEnoughToGlue(const Edge& edge, const Edge& next) {
+  return (next.transformedVertex() - edge.transformedVertex()).lengthSquared() >=
+         shortestGluedSide * shortestGluedSide;
 }
 
 void setNumber(std::string_view value, double& target) {
@@ -387,9 +401,25 @@ void OrnivalModel::applySettingsToShapes() {
 void OrnivalModel::collectBorderEdges() {
   if (!borderEdges.empty())
     return;
-  for (const auto& tile : shapes)
-    borderEdges.insert(borderEdges.end(), tile->edges().begin(), tile->edges().end());
-  Graph::create()->joinEdges(borderEdges);
+  bool allGluable = true;
+  for (const auto& tile : shapes) {
+    const auto& edges = tile->edges();
+    borderEdges.insert(borderEdges.end(), edges.begin(), edges.end());
+    for (std::size_t k = 0; k < edges.size() && allGluable; ++k)
+      allGluable = isLongEnoughToGlue(*edges[k], *edges[(k + 1) % edges.size()]);
+  }
+  if (allGluable) {
+    Graph::create()->joinEdges(borderEdges);
+    return;
+  }
+  std::vector<std::shared_ptr<Edge>> gluable;
+  for (const auto& tile : shapes) {
+    const auto& edges = tile->edges();
+    for (std::size_t k = 0; k < edges.size(); ++k)
+      if (isLongEnoughToGlue(*edges[k], *edges[(k + 1) % edges.size()]))
+        gluable.push_back(edges[k]);
+  }
+  Graph::create()->joinEdges(gluable);
 }
 
 const std::vector<int>& OrnivalModel::counts() {

@@ -35,34 +35,45 @@ std::shared_ptr<Shape> partner(const Edge& edge) {
 
 bool isJoined(const Edge& edge) { return !edge.join.expired(); }
 
-// Sides bucketed by their doubled midpoint (the sum of their end points), so
-// that gluing compares each side only with the few that lie at the same place.
+// Sides bucketed by their doubled midpoint (the sum of their end points) and
+// their run (end minus start), so that gluing compares each side only with the
+// few that lie at the same place and run the other way. The run keeps tiles
+// stacked on one another, which a file may hold by the thousand, from putting
+// thousands of sides that can never fit into one bucket.
 //
 // Two sides that pass the end-point test have doubled midpoints less than
-// 2^-8 apart in each coordinate, a sixty-fourth of a cell: cells are a quarter
-// unit wide, centred on multiples of a quarter, where the sides of tiles at
-// whole or half positions fall. A side whose doubled midpoint lies within a
+// 2^-8 apart in each coordinate, a sixty-fourth of a cell, and one's run lies
+// as close to the other's reversed: cells are a quarter unit wide, centred on
+// multiples of a quarter, where the sides of tiles at whole or half positions
+// fall. A side whose doubled midpoint or reversed run lies within a
 // thirty-second of a cell from the cell's edge also looks into the cell across
 // that edge. So every partner is found however the cell boundaries fall
-// between the two, and most sides look into their own cell only.
+// between the two, and most sides look into one cell only.
 constexpr double cellsPerUnit = 4.0;
 constexpr double cellMargin = 0x1p-5;
-// Beyond this the sum of two coordinates is too coarse to tell 2^-8 apart;
-// sides that far out are never glued.
+// Beyond this the sum or difference of two coordinates is too coarse to tell
+// 2^-8 apart; sides that far out or that long are never glued.
 constexpr double farthestSide = 0x1p40;
 
 struct SideCell {
+  // The cell of the doubled midpoint and of the run.
   std::int64_t x;
   std::int64_t y;
+  std::int64_t runX;
+  std::int64_t runY;
   // The neighbouring cell to look into as well, in each direction: −1, 0, +1.
-  int nearX;
-  int nearY;
+  int near[4];
 };
 
-std::optional<SideCell> cellOf(Vec2 start, Vec2 end) {
+// The cell of the side from start to end and the cell where its partners lie:
+// the same midpoint, the run reversed. False for a side too far out or too
+// long.
+inline bool cellsOf(Vec2 start, Vec2 end, SideCell& own, SideCell& partners) {
   const Vec2 doubledMidpoint = start + end;
-  if (!(std::abs(doubledMidpoint.x) < farthestSide && std::abs(doubledMidpoint.y) < farthestSide))
-    return std::nullopt;
+  const Vec2 run = end - start;
+  if (!(std::abs(doubledMidpoint.x) < farthestSide && std::abs(doubledMidpoint.y) < farthestSide &&
+        std::abs(run.x) < farthestSide && std::abs(run.y) < farthestSide))
+    return false;
   const auto axis = [](double coordinate, std::int64_t& cell, int& near) {
     const double scaled = coordinate * cellsPerUnit + 0.5;
     const double floor = std::floor(scaled);
@@ -70,10 +81,17 @@ std::optional<SideCell> cellOf(Vec2 start, Vec2 end) {
     cell = static_cast<std::int64_t>(floor);
     near = fraction < cellMargin ? -1 : fraction > 1.0 - cellMargin ? 1 : 0;
   };
-  SideCell result{};
-  axis(doubledMidpoint.x, result.x, result.nearX);
-  axis(doubledMidpoint.y, result.y, result.nearY);
-  return result;
+  axis(doubledMidpoint.x, own.x, own.near[0]);
+  axis(doubledMidpoint.y, own.y, own.near[1]);
+  axis(run.x, own.runX, own.near[2]);
+  axis(run.y, own.runY, own.near[3]);
+  partners.x = own.x;
+  partners.y = own.y;
+  partners.near[0] = own.near[0];
+  partners.near[1] = own.near[1];
+  axis(-run.x, partners.runX, partners.near[2]);
+  axis(-run.y, partners.runY, partners.near[3]);
+  return true;
 }
 
 // Asks for every cache line of an object that is about to be read or written.
@@ -82,6 +100,13 @@ void prefetch(const T* object) {
   const char* bytes = reinterpret_cast<const char*>(object);
   for (std::size_t offset = 0; offset < sizeof(T); offset += 64)
     __builtin_prefetch(bytes + offset);
+}
+
+// The bucket of a cell, or of its neighbour across the edges picked by the
+// bits of `across`.
+std::uint64_t cellHash(const SideCell& cell, unsigned across) {
+  const auto step = [&](int k) { return (across >> k & 1u) ? std::int64_t(cell.near[k]) : 0; };
+  return SideBuckets::hash(cell.x + step(0), cell.y + step(1), cell.runX + step(2), cell.runY + step(3));
 }
 
 }  // namespace
@@ -347,13 +372,22 @@ void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
   }
 
   SideBuckets buckets(count);
+  // Each side's own cell, and the cell its partners lie in with the edges
+  // across which they may lie as well.
   std::vector<std::uint64_t> hashes(count);
+  std::vector<std::uint64_t> targets(count);
+  std::vector<std::uint8_t> targetNear(count);
   std::vector<std::uint8_t> placed(count);
   for (std::size_t i = 0; i < count; ++i) {
-    const auto cell = cellOf(sides[i].start, sides[i].end);
-    placed[i] = cell.has_value();
-    if (cell)
-      hashes[i] = SideBuckets::hash(cell->x, cell->y);
+    SideCell own{};
+    SideCell target{};
+    placed[i] = cellsOf(sides[i].start, sides[i].end, own, target);
+    if (!placed[i])
+      continue;
+    hashes[i] = cellHash(own, 0);
+    targets[i] = cellHash(target, 0);
+    for (unsigned k = 0; k < 4; ++k)
+      targetNear[i] |= target.near[k] != 0 ? std::uint8_t(1u << k) : std::uint8_t(0);
   }
   for (std::size_t i = count; i-- > 0;) {
     if (i >= ahead && placed[i - ahead])
@@ -371,28 +405,36 @@ void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
   pairs.reserve(count / 2);
   for (std::size_t i = 0; i < count; ++i) {
     if (i + ahead < count && placed[i + ahead])
-      buckets.prefetch(hashes[i + ahead]);
+      buckets.prefetch(targets[i + ahead]);
     if (joined[i] || !placed[i])
       continue;
-    // The earliest free side of the list that fits, over the side's own cell
-    // and those across the edges it lies close to. Only a side without length
-    // fits itself, so only then can a match be the same edge listed twice.
+    // The earliest free side of the list that fits, over the cell its
+    // partners lie in and those across the edges it lies close to. Only a
+    // side without length fits itself, so only then can a match be the same
+    // edge listed twice. Joined sides met on the way are taken out of the
+    // chain, so that sides stacked in one place are passed over once.
     const bool pointLike = fits(i, i);
     std::uint32_t found = SideBuckets::none;
-    const auto search = [&](std::uint32_t head) {
-      for (std::uint32_t j = head; j < found; j = buckets.next(j)) {
-        if (j != i && !joined[j] && fits(i, j) && (!pointLike || edges[j] != edges[i]))
+    const auto search = [&](std::uint32_t& head) {
+      std::uint32_t* link = &head;
+      for (std::uint32_t j = *link; j < found; j = *link) {
+        if (joined[j]) {
+          *link = buckets.next(j);
+        } else if (j != i && fits(i, j) && (!pointLike || edges[j] != edges[i])) {
           found = j;
+        } else {
+          link = &buckets.next(j);
+        }
       }
     };
-    search(buckets.first(hashes[i]));
-    const SideCell cell = *cellOf(sides[i].start, sides[i].end);
-    if (cell.nearX != 0)
-      search(buckets.first(SideBuckets::hash(cell.x + cell.nearX, cell.y)));
-    if (cell.nearY != 0)
-      search(buckets.first(SideBuckets::hash(cell.x, cell.y + cell.nearY)));
-    if (cell.nearX != 0 && cell.nearY != 0)
-      search(buckets.first(SideBuckets::hash(cell.x + cell.nearX, cell.y + cell.nearY)));
+    search(buckets.first(targets[i]));
+    if (const unsigned near = targetNear[i]) {
+      SideCell own{};
+      SideCell cell{};
+      cellsOf(sides[i].start, sides[i].end, own, cell);
+      for (unsigned across = near; across != 0; across = (across - 1) & near)
+        search(buckets.first(cellHash(cell, across)));
+    }
     if (found == SideBuckets::none)
       continue;
     joined[i] = joined[found] = true;

@@ -9,7 +9,7 @@
 namespace ornival {
 
 // The buckets of Graph::joinEdges: chains of side positions per cell of the
-// sides' doubled midpoints, in list order, in one open-addressed table: a
+// sides' doubled midpoints and runs, in list order, in one open-addressed table: a
 // tiling of 100,000 tiles has some 400,000 sides to place.
 //
 // A slot holds the first side of its chain and the high half of the cell's
@@ -30,9 +30,11 @@ public:
     slots_.resize(capacity);
   }
 
-  static std::uint64_t hash(std::int64_t x, std::int64_t y) {
+  static std::uint64_t hash(std::int64_t x, std::int64_t y, std::int64_t runX, std::int64_t runY) {
     std::uint64_t h = std::uint64_t(x) * 0x9e3779b97f4a7c15ULL ^ std::uint64_t(y) * 0xc2b2ae3d27d4eb4fULL;
-    return h ^ (h >> 29);
+    h ^= h >> 29;
+    h ^= std::uint64_t(runX) * 0xbf58476d1ce4e5b9ULL ^ std::uint64_t(runY) * 0x94d049bb133111ebULL;
+    return h ^ (h >> 31);
   }
   void prefetch(std::uint64_t hash) const { __builtin_prefetch(&slots_[std::size_t(hash) & mask()]); }
 
@@ -45,8 +47,10 @@ public:
     slot.head = side;
   }
 
-  std::uint32_t first(std::uint64_t hash) { return find(hash).head; }
-  std::uint32_t next(std::uint32_t side) const { return nextInChain_[side]; }
+  // The first side of the chain and each side's link to the next, to walk the
+  // chain and to take sides out of it.
+  std::uint32_t& first(std::uint64_t hash) { return find(hash).head; }
+  std::uint32_t& next(std::uint32_t side) { return nextInChain_[side]; }
 
 private:
   struct Slot {

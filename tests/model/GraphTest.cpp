@@ -145,6 +145,42 @@ TEST(GraphJoin, SidesRunningTheSameWayOrAlreadyJoinedAreLeftAlone) {
   EXPECT_TRUE(side(pair[1], left)->join.expired());
 }
 
+// Tiles stacked in one place, as a file may hold them by the thousand: two
+// stacks side by side glue pairwise in list order, each side to the earliest
+// free one that fits, and the sides that only lie on one another stay free.
+TEST(GraphJoin, StackedTilesGluePairwiseInListOrder) {
+  Tiles west;
+  Tiles east;
+  Tiles all;
+  for (int k = 0; k < 50; ++k) {
+    const Tiles pair = squareGrid(2, 1);
+    west.push_back(pair[0]);
+    east.push_back(pair[1]);
+  }
+  // Every west square first, then the east ones, a third of them already
+  // glued elsewhere.
+  all.insert(all.end(), west.begin(), west.end());
+  all.insert(all.end(), east.begin(), east.end());
+  Tiles elsewhere;
+  for (std::size_t k = 0; k < east.size(); k += 3) {
+    elsewhere.push_back(squareGrid(1, 1).front());
+    glue(side(east[k], left), side(elsewhere.back(), 0));
+  }
+  joinedGraph(all);
+  std::size_t next = 0;
+  for (const auto& tile : west) {
+    while (next % 3 == 0 && next < east.size())
+      ++next;
+    SCOPED_TRACE(tile->index);
+    if (next < east.size())
+      EXPECT_EQ(side(tile, right)->join.lock(), side(east[next++], left));
+    else
+      EXPECT_TRUE(side(tile, right)->join.expired());
+    for (const std::size_t free : {std::size_t(0), top, left})
+      EXPECT_TRUE(side(tile, free)->join.expired());
+  }
+}
+
 TEST(GraphJoin, GroupFlagCrossesTheJoinAndRepathsTheOtherTile) {
   for (const bool flagFirst : {true, false}) {
     SCOPED_TRACE(flagFirst);
