@@ -95,6 +95,23 @@ bool isLongEnoughToGlue(const Edge& edge, const Edge& next) {
          shortestGluedSide * shortestGluedSide;
 }
 
+// The writer places a further piece by a turn, perhaps a mirror, and a
+// scale, within reach of the first: the tiles are laid side on side. Anything
+// else (a shear, a squash, a piece out where sides can no longer be told
+// apart) did not come from a drawing, and the piece is read as a reader
+// without these fields would: at the default placement.
+bool isPiecePlacement(const AffineTransform& relative) {
+  constexpr double reach = 0x1p30;
+  constexpr double tolerance = 1e-6;
+  const double first = std::hypot(relative.a, relative.b);
+  const double second = std::hypot(relative.c, relative.d);
+  const double largest = std::max(first, second);
+  return std::isfinite(relative.tx) && std::isfinite(relative.ty) && std::abs(relative.tx) <= reach &&
+         std::abs(relative.ty) <= reach && std::isfinite(largest) && first >= 0x1p-20 && second >= 0x1p-20 &&
+         largest <= 0x1p20 && std::abs(first - second) <= tolerance * largest &&
+         std::abs(relative.a * relative.c + relative.b * relative.d) <= tolerance * first * second;
+}
+
 void setNumber(std::string_view value, double& target) {
   if (const auto number = parseNumber(value))
     target = *number;
@@ -208,8 +225,7 @@ bool OrnivalModel::readRoot(ReadState& state) {
       numbers = number.has_value();
       v[k] = number.value_or(0.0);
     }
-    if (numbers) {
-      const AffineTransform relative{v[0], v[1], v[2], v[3], v[4], v[5]};
+    if (const AffineTransform relative{v[0], v[1], v[2], v[3], v[4], v[5]}; numbers && isPiecePlacement(relative)) {
       tile->transformation = relative.concatenating(state.firstRoot->transformation);
       tile->updateTransformedGeometry();
       if (!isUsablePlacement(*tile)) {

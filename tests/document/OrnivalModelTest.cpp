@@ -234,6 +234,28 @@ TEST(OrnivalModel, RefusesPlacementsThatLeaveTheNumbersAndKeepsTheRest) {
   EXPECT_EQ(model->borderEdges.size(), 6 * (model->shapes.size() - 1) + 4);
 }
 
+// A further piece is placed by a turn and a scale within reach of the first;
+// a shear, a squash or a piece out of reach did not come from a drawing, and
+// the piece goes to the default placement as a reader without those fields
+// would put it.
+TEST(OrnivalModel, PlacesFurtherPiecesOnlyByTurnsAndScalesWithinReach) {
+  struct Case {
+    const char* placement;
+    AffineTransform expected;
+  };
+  const AffineTransform first = ShapeModel::defaultTransformation();
+  const AffineTransform turned{0.0, 2.0, -2.0, 0.0, 3.0, 0.0};
+  for (const Case& c : {Case{"0.0,2.0,-2.0,0.0,3.0,0.0", turned.concatenating(first)},
+                        Case{"1.0,0.0,0.5,1.0,3.0,0.0", first}, Case{"1.0,0.0,0.0,0.5,3.0,0.0", first},
+                        Case{"1.0,0.0,0.0,1.0,1e20,0.0", first}, Case{"1e-30,0.0,0.0,1e-30,0.0,0.0", first}}) {
+    SCOPED_TRACE(c.placement);
+    auto model = OrnivalModel::create();
+    model->read(std::string("Ornival 0.2\n\nshapes:\n7\n\nshapes:\n7,0,0,0,0,0,0,") + c.placement + "\n");
+    ASSERT_EQ(model->shapes.size(), 2u);
+    EXPECT_EQ(model->shapes[1]->transformation, c.expected);
+  }
+}
+
 TEST(OrnivalModel, GivesTheSettingsToTheTiles) {
   auto model = OrnivalModel::create();
   model->read("Ornival 0.2\n\ncolors:\nFF0000FF\n\nshapes:\n7\n0,1,7,3,0\n0,2,7,0\n\n"
