@@ -101,9 +101,6 @@ void ViewController::setViewBackgroundColor(const Color& color) { viewPort_->set
 
 // Input ------------------------------------------------------------------------
 
-// The hover hit test fills this in with the candidate search.
-void ViewController::mouseMoved(const MouseEvent&) {}
-
 // Press, drag and release record where they happened; the gestures built on
 // them come with the drag actions.
 void ViewController::mouseDown(const MouseEvent& event) {
@@ -122,13 +119,6 @@ void ViewController::mouseUp(const MouseEvent& event) { locationInWindow = event
 void ViewController::keyDown(const KeyEvent&) {}
 
 // Seams of the editing concerns still to come ---------------------------------
-
-// Filled by the candidate search.
-void ViewController::updateNeighbors(Vec2) {}
-void ViewController::rebuildNeighborModels() {}
-
-// Filled by the hover hit test.
-void ViewController::select(Vec2) {}
 
 // Filled by the drag actions.
 void ViewController::updateDragAction(bool) {}
