@@ -144,13 +144,14 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
       onto->isGroupJoin = true;
       parent->animatePaths(false);
     }
-    tile->place(onto);
   } else {
-    // Nothing it lay against: back where it stood.
     graph_->insert(tile, info.index);
-    tile->transformation = info.transformation;
-    tile->updateTransformedGeometry();
   }
+  // Back exactly where it stood, rather than laid on its parent anew: placing
+  // again would shift it by rounding, undo after undo. A tile with nothing
+  // it lay against has only this.
+  tile->transformation = info.transformation;
+  tile->updateTransformedGeometry();
   applyBorderStyle(*tile);
   shapesLayer->addSublayer(tile->layer());
   borderLayer->addSublayer(tile->borderLayer());
