@@ -60,7 +60,13 @@ bool figureOverlapsSegments(const std::vector<Line>& lines, const ShapeModel& ca
   if (points.empty())
     return false;
   const auto& t = candidate.transformation;
+  std::vector<Line> inset;
+  inset.reserve(points.size());
   Vec2 previous = t.apply(points.back());
+  for (const Vec2 corner : points) {
+    inset.push_back({previous, t.apply(corner)});
+    previous = inset.back().vertex1;
+  }
   for (const Vec2 corner : points) {
     const Vec2 current = t.apply(corner);
     for (const Line& line : lines) {
@@ -75,6 +81,13 @@ bool figureOverlapsSegments(const std::vector<Line>& lines, const ShapeModel& ca
     if (pointInPolygon(lines, current))
       return true;
     previous = current;
+  }
+  // Neither crossing nor reaching in, it may still lie over a whole piece of
+  // the tiling, an island say: then a corner of the outline lies inside it.
+  for (const Line& line : lines) {
+    const Vec2 a = line.vertex0;
+    if (lo.x < a.x && a.x < hi.x && lo.y < a.y && a.y < hi.y && pointInPolygon(inset, a))
+      return true;
   }
   return false;
 }
