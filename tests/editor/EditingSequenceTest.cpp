@@ -21,15 +21,6 @@ namespace {
 
 using testing::EditorHarness;
 
-// A point over where a candidate of the free side lies: off the side's
-// midpoint, away from its tile, by a fraction of its length.
-Vec2 beyond(const Edge& side, double fraction) {
-  const Vec2 a = side.transformedVertex();
-  const Vec2 b = side.transformedEnd();
-  const Vec2 along = b - a;
-  return (a + b) * 0.5 + Vec2{along.y, -along.x} * fraction;
-}
-
 struct Tally {
   int placed = 0;
   int removed = 0;
@@ -47,7 +38,7 @@ Tally runSequence(EditorHarness& harness, std::uint64_t seed, int steps) {
     const double roll = unit(random);
     if (roll < 0.45 && !editor.borderEdges.empty()) {
       const auto& side = editor.borderEdges[random() % editor.borderEdges.size()];
-      harness.hover(beyond(*side, 0.1 + 0.3 * unit(random)));
+      harness.hover(testing::pointBeyond(*side, 0.1 + 0.3 * unit(random)));
       if (std::dynamic_pointer_cast<NeighborModel>(editor.selectedShape.lock())) {
         harness.command([](ViewController& e) { e.placeCandidate(); });
         ++tally.placed;

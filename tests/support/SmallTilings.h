@@ -86,6 +86,15 @@ inline SmallTiling squaresWithIsland() {
   return {"squares with an island", {a, b, c, d}};
 }
 
+// A point over where a candidate of the free side lies: off the side's
+// midpoint, away from its tile, by a fraction of its length.
+inline Vec2 pointBeyond(const Edge& side, double fraction) {
+  const Vec2 a = side.transformedVertex();
+  const Vec2 b = side.transformedEnd();
+  const Vec2 along = b - a;
+  return (a + b) * 0.5 + Vec2{along.y, -along.x} * fraction;
+}
+
 inline std::vector<SmallTiling> smallTilings() {
   return {squares(), rhombusHexagon(), triangleRing(), squaresWithIsland()};
 }
