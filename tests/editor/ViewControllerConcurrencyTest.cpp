@@ -64,9 +64,12 @@ TEST(ViewControllerConcurrency, EditsGoOnWhileSearchesAndHitTestsRun) {
     }
     if (step % 50 == 0)
       event([&] { e.cancelMultiNeighbors(); });
+    // Now and then the user rests on a candidate, long enough for it to show.
+    if (step % 10 == 9)
+      harness.settle();
   }
   harness.settle();
-  EXPECT_GT(most, 8u);
+  EXPECT_GT(most, 4u);
   EXPECT_TRUE(harness.checkInvariants());
   while (harness.undoManager->canUndo()) {
     harness.undo();
