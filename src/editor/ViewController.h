@@ -396,6 +396,11 @@ private:
   // The candidate searches of updateNeighbors.
   void searchSingleFigures(const std::vector<Shapes>& tools, Vec2 point);
   void searchGroup(Vec2 point);
+  // A free side as a segment of the outline: its ends on the 1/1024 grid.
+  static Line outlineLine(const Edge& edge);
+  // The outline after tiles were appended: the first oldSides entries of
+  // borderEdges are the outline before, the rest the new tiles' sides.
+  void updateOutline(std::size_t oldSides);
   // A restored tile takes its record's place, colour and settings.
   std::shared_ptr<Shape> restoreShape(const ShapeInfo& info);
   // Takes the hover away when the view moves under the pointer.

@@ -141,10 +141,16 @@ void ViewController::applyBorderStyle(Shape& shape) {
 void ViewController::addShapes() {
   std::vector<int> indices;
   indices.reserve(added.size());
+  const std::size_t oldSides = borderEdges.size();
   for (const auto& tile : added) {
     indices.push_back(tile->index);
     borderEdges.insert(borderEdges.end(), tile->edges().begin(), tile->edges().end());
   }
+  // New tiles at the end of the graph, in order, as placing appends them.
+  bool appended = true;
+  const int count = int(graph_->shapes().size());
+  for (std::size_t k = 0; k < indices.size(); ++k)
+    appended = appended && indices[k] == count - int(indices.size()) + int(k);
   if (UndoManager* undo = undoManager()) {
     registerUndoStep([indices](ViewController& editor) { editor.undoAddShapes(indices); });
     if (!undo->isUndoing())
@@ -152,7 +158,10 @@ void ViewController::addShapes() {
   }
   graph_->joinEdges(borderEdges);
   operations->neighborQueue()->cancelAllOperations();
-  rebuildOutline();
+  if (appended)
+    updateOutline(oldSides);
+  else
+    rebuildOutline();
   bool anyMarked = false;
   {
     LayerTransaction transaction;
@@ -180,6 +189,27 @@ void ViewController::addShapes() {
   if (anyMarked)
     updateMarkLayer();
   updateViewTransform(true, 1.0);
+}
+
+void ViewController::updateOutline(std::size_t oldSides) {
+  // Only sides in the list can have been joined, and the new tiles' sides
+  // follow the old ones in tile order: keeping the free ones in their order
+  // gives the outline a full rebuild would, without a walk over every tile.
+  std::vector<std::shared_ptr<Edge>> edges;
+  std::vector<Line> lines;
+  edges.reserve(borderEdges.size());
+  lines.reserve(borderEdges.size());
+  for (std::size_t i = 0; i < borderEdges.size(); ++i) {
+    const auto& edge = borderEdges[i];
+    if (!edge->join.expired())
+      continue;
+    edges.push_back(edge);
+    lines.push_back(i < oldSides && i < border.size()
+                        ? border[i]
+                        : outlineLine(*edge));
+  }
+  border = std::move(lines);
+  borderEdges = std::move(edges);
 }
 
 void ViewController::undoAddShapes(const std::vector<int>& indices) {
