@@ -155,6 +155,19 @@ TEST(ViewControllerHover, AMoveCancelsTheHitTestStillWaitingForTheMainThread) {
   EXPECT_EQ(e.selectedPoint, tile->center());
 }
 
+TEST(ViewControllerHover, ThePointerInsideTheMarkOutlineTintsIt) {
+  EditorHarness harness = harnessOn(testing::squares(), {Shapes::square});
+  auto& e = *harness.editor;
+  const auto& tile = e.graph().shapes()[0];
+  e.markLayer->setPath(tile->layer()->path());
+  harness.hover(tile->center());
+  EXPECT_TRUE(e.markSelected);
+  EXPECT_EQ(e.markLayer->fillColor(), (Color{accentColor.red, accentColor.green, accentColor.blue, 0.1}));
+  harness.hover(e.graph().shapes()[3]->center());
+  EXPECT_FALSE(e.markSelected);
+  EXPECT_FALSE(e.markLayer->fillColor().has_value());
+}
+
 TEST(ViewControllerHover, AnEmptyCanvasHoversItsOnlyPrototypeOrTheNearestOne) {
   EditorHarness one({.tiles = {}, .prepareDocument = {}, .tools = {Shapes::square}});
   one.hover({-500.0, 300.0});
