@@ -124,8 +124,8 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
   tile->borderRadiusLimit = info.borderRadiusLimit;
   tile->shapeBezierFactor = info.shapeBezierFactor;
   tile->shapeRadiusLimit = info.shapeRadiusLimit;
-  if (info.hasParent) {
-    // Laid again on the side it lay on; the record fits only a tiling as its
+  if (info.hasParent && count > 0) {
+    // Glued again to the side it lay on; the record fits only a tiling as its
     // tile left it.
     if (info.parentShapeIndex < 0 || info.parentShapeIndex >= count)
       return nullptr;
