@@ -5,6 +5,7 @@
 #include "editor/ProcessTools.h"
 #include "editor/ViewPort.h"
 #include "model/Graph.h"
+#include "model/NeighborModel.h"
 #include "model/Operations.h"
 #include "platform/Precondition.h"
 #include "platform/UndoManager.h"
@@ -101,14 +102,23 @@ void ViewController::setViewBackgroundColor(const Color& color) { viewPort_->set
 
 // Input ------------------------------------------------------------------------
 
-// The hover hit test fills this in with the candidate search.
-void ViewController::mouseMoved(const MouseEvent&) {}
-
-// Press, drag and release record where they happened; the gestures built on
-// them come with the drag actions.
+// Press, drag and release record where they happened. Of the gestures a
+// press starts, only placing the hovered candidate is here; the page frame,
+// marking tiles for a drag and the rubber band come with the drag actions.
 void ViewController::mouseDown(const MouseEvent& event) {
   locationInWindow = event.locationInWindow;
   dragged = false;
+  // Shift starts a rubber band instead. (The Function key of other keyboards
+  // means nothing here: no Linux keyboard reports it.)
+  if (event.modifiers.shift)
+    return;
+  if (std::dynamic_pointer_cast<NeighborModel>(selectedShape.lock())) {
+    placeCandidate();
+    const DragAction previous = dragAction;
+    dragAction = DragAction::add;
+    if (previous != dragAction && viewPort_->hasWindow())
+      viewPort_->invalidateCursorRects();
+  }
 }
 
 void ViewController::mouseDragged(const MouseEvent& event) {
@@ -122,13 +132,6 @@ void ViewController::mouseUp(const MouseEvent& event) { locationInWindow = event
 void ViewController::keyDown(const KeyEvent&) {}
 
 // Seams of the editing concerns still to come ---------------------------------
-
-// Filled by the candidate search.
-void ViewController::updateNeighbors(Vec2) {}
-void ViewController::rebuildNeighborModels() {}
-
-// Filled by the hover hit test.
-void ViewController::select(Vec2) {}
 
 // Filled by the drag actions.
 void ViewController::updateDragAction(bool) {}

@@ -115,8 +115,12 @@ public:
   // Input, in window points; each is one user event ----------------------
 
   // Pointer events record where they happened; what a press, drag and
-  // release do to the tiling comes with the editing gestures.
+  // release do to the tiling comes with the editing gestures. A move hovers
+  // what is under the pointer.
   void mouseMoved(const MouseEvent& event);
+  // The hover step; ignoreFrame while the pointer is over a popover and the
+  // page frame is shown.
+  void mouseMoved(const MouseEvent& event, bool ignoreFrame);
   void mouseDown(const MouseEvent& event);
   void mouseDragged(const MouseEvent& event);
   void mouseUp(const MouseEvent& event);
@@ -256,6 +260,64 @@ public:
   // Callers refresh the relief's flat copy themselves.
   void setShapeColor(const std::shared_ptr<Shape>& tile, const Color& color);
 
+  // Candidate search ----------------------------------------------------------
+
+  // A new, unplaced candidate of the kind; none for the group tool without a
+  // group.
+  std::shared_ptr<NeighborModel> neighborModel(Shapes kind) const;
+  // Forgets every group candidate and stops the searches for them: the group
+  // tile changed.
+  void cancelMultiNeighbors();
+
+  // Hover ---------------------------------------------------------------------
+
+  // The placed tile under the point, trying the hovered tile and its
+  // neighbours first.
+  std::shared_ptr<Shape> shape(Vec2 point) const;
+  // Makes the tile or candidate the hovered one and outlines it.
+  void updateSelectedPointLayer(const std::shared_ptr<ShapeModel>& model);
+  // The mark outline's fill while the pointer is inside it.
+  void updateSelectedLayerColor();
+  // Takes the hover outline away, when it is shown.
+  void clearHoverOutline();
+  // What the hit test on a worker reads of the candidate lists, taken on the
+  // main thread: the candidates of the kinds, along one side or along every
+  // free side, in tool order. Group candidates of an earlier group are left
+  // out.
+  std::vector<std::shared_ptr<NeighborModel>> candidatesAlong(const Edge& side, const ToolSet& tools) const;
+  std::vector<std::shared_ptr<NeighborModel>> candidatesAlongBorder(const ToolSet& tools) const;
+
+  // Adding tiles --------------------------------------------------------------
+
+  // Turns the hovered candidate into a tile, as one undo step.
+  void placeCandidate();
+  // Puts a new tile, or for a group candidate the group's tiles, into the
+  // tiling, glued to parent later by addShapes.
+  void addNeighborShape(const std::shared_ptr<Shape>& shape, const std::shared_ptr<Edge>& parent, int edgeOffset);
+  // The common road of one new tile into the graph, the layers and the scene.
+  void insertShape(const std::shared_ptr<Shape>& shape);
+  // The document's border bands and the editor's line join, into the tile.
+  void applyBorderStyle(Shape& shape);
+  // Closes an edit that inserted tiles: joins, outline, undo, counts.
+  void addShapes();
+  // The undo of addShapes: takes the tiles at the indices out again.
+  void undoAddShapes(const std::vector<int>& indices);
+  // Lays and inserts the other tiles of the group whose border side
+  // borderEdge was just placed as edge. Filled by the group tiles.
+  void placeMultiShape(const std::shared_ptr<Edge>& edge, const std::shared_ptr<Edge>& borderEdge);
+
+  // Removing tiles ------------------------------------------------------------
+
+  // Takes every tile of `moving` out of the tiling, as one undo step.
+  void removeShapes();
+  void finishRemoveShapes();
+  // The undo of a removal: builds the tiles of the records again where they
+  // were.
+  void restoreShapes(const std::vector<ShapeInfo>& infos);
+  // Makes the group tile of the tiles being cut; whether one was made.
+  // Filled by the group tiles.
+  bool makeMultiShapeFromMoving();
+
   // DocumentEditor ------------------------------------------------------------
 
   Graph& graph() override { return *graph_; }
@@ -367,7 +429,19 @@ public:
 private:
   ViewController(std::shared_ptr<ViewPort> viewPort, std::shared_ptr<InputState> inputState);
 
+  friend class SelectOperation;
+
   ModifierFlags modifierFlags() const;
+  // The candidate searches of updateNeighbors.
+  void searchSingleFigures(const std::vector<Shapes>& tools, Vec2 point);
+  void searchGroup(Vec2 point);
+  // A free side as a segment of the outline: its ends on the 1/1024 grid.
+  static Line outlineLine(const Edge& edge);
+  // The outline after tiles were appended: the first oldSides entries of
+  // borderEdges are the outline before, the rest the new tiles' sides.
+  void updateOutline(std::size_t oldSides);
+  // A restored tile takes its record's place, colour and settings.
+  std::shared_ptr<Shape> restoreShape(const ShapeInfo& info);
   // Takes the hover away when the view moves under the pointer.
   void clearHover();
   // Puts the copy in the place of the node it renews under contentNode, or

@@ -106,6 +106,10 @@ void ViewController::loadDocument(const std::shared_ptr<Document>& document) {
     undo->enableUndoRegistration();
 }
 
+Line ViewController::outlineLine(const Edge& edge) {
+  return {roundedToGrid(edge.transformedVertex()), roundedToGrid(edge.transformedEnd())};
+}
+
 void ViewController::rebuildOutline() {
   std::vector<std::shared_ptr<Edge>> edges;
   std::vector<Line> lines;
@@ -114,7 +118,7 @@ void ViewController::rebuildOutline() {
       if (edge->join.lock())
         continue;
       edges.push_back(edge);
-      lines.push_back({roundedToGrid(edge->transformedVertex()), roundedToGrid(edge->transformedEnd())});
+      lines.push_back(outlineLine(*edge));
     }
   }
   border = std::move(lines);

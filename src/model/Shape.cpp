@@ -386,6 +386,7 @@ ShapeInfo Shape::info() const {
   info.borderRadiusLimit = borderRadiusLimit;
   info.shapeBezierFactor = shapeBezierFactor;
   info.shapeRadiusLimit = shapeRadiusLimit;
+  info.transformation = transformation;
   bool parentFound = false;
   for (const auto& edge : edges()) {
     info.groupJoins.push_back(edge->isGroupJoin);
@@ -397,6 +398,7 @@ ShapeInfo Shape::info() const {
       info.parentShapeIndex = parent->index;
       info.parentEdgeIndex = partner->index();
       info.edgeOffset = edge->index();
+      info.hasParent = true;
       parentFound = true;
     }
   }

@@ -28,15 +28,18 @@ TEST(ViewControllerLayers, TreeHoldsTheLayersInDrawingOrder) {
   EditorHarness harness;
   const auto& e = *harness.editor;
   EXPECT_EQ(harness.view->viewLayer->sublayers(), (std::vector<std::shared_ptr<Layer>>{e.boundsLayer, e.layer}));
+  // An empty drawing hovers its one prototype, so the hover outline is shown
+  // over the rest.
   EXPECT_EQ(e.layer->sublayers(),
             (std::vector<std::shared_ptr<Layer>>{e.shapesLayer, e.borderLayer, e.borderLayer2, e.borderLayer3,
-                                                 e.crossingLayer, e.crossingLayer2, e.moveLayer, e.markLayer}));
+                                                 e.crossingLayer, e.crossingLayer2, e.moveLayer, e.markLayer,
+                                                 e.selectedLayer}));
   EXPECT_EQ(e.moveLayer->sublayers(), (std::vector<std::shared_ptr<Layer>>{e.moveShapesLayer, e.moveBorderLayer,
                                                                            e.moveBorderLayer2, e.moveBorderLayer3}));
   std::vector<double> depths;
   for (const auto& layer : e.layer->sublayers())
     depths.push_back(layer->zPosition());
-  EXPECT_EQ(depths, (std::vector{0.0, 1.0, 1.1, 1.2, 1.3, 1.4, 6.0, 7.0}));
+  EXPECT_EQ(depths, (std::vector{0.0, 1.0, 1.1, 1.2, 1.3, 1.4, 6.0, 7.0, 4.0}));
   EXPECT_EQ(e.selectedStrokeLayer->superlayer(), e.selectedLayer);
   EXPECT_TRUE(e.boundsLayer->isHidden());
   EXPECT_FALSE(e.markLayer->fillColor());

@@ -205,6 +205,9 @@ TEST(Shape, InfoNamesTheFirstJoinedSideAndItsPartner) {
   EXPECT_EQ(alone.index, 4);
   EXPECT_EQ(alone.tag, Shapes::l.rawValue());
   EXPECT_EQ(alone.groupJoins, (std::vector<bool>{false, false, true, false, false, false}));
+  // With no glued side the record keeps where the tile stands instead.
+  EXPECT_FALSE(alone.hasParent);
+  EXPECT_EQ(alone.transformation, lone->transformation);
 
   const auto base = placedTile(testing::unitSquare());
   base->index = 3;
@@ -225,6 +228,8 @@ TEST(Shape, InfoNamesTheFirstJoinedSideAndItsPartner) {
   expected.layerIndex = 2;
   expected.borderRadiusLimit = 0.25;
   expected.groupJoins = {false, false, false, false};
+  expected.hasParent = true;
+  expected.transformation = shape->transformation;
   EXPECT_EQ(shape->info(), expected);
 
   // A lower side joined later takes over; one whose partner tile went away

@@ -12,6 +12,7 @@
 #include "editor/ViewController.h"
 #include "model/Edge.h"
 #include "model/Graph.h"
+#include "model/Operations.h"
 #include "model/Shape.h"
 #include "platform/MainQueue.h"
 #include "platform/UndoManager.h"
@@ -25,6 +26,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace ornival::testing {
@@ -59,7 +61,10 @@ public:
     mainQueue->drain();
   }
 
-  ~EditorHarness() { mainQueue->drain(); }
+  ~EditorHarness() {
+    // Workers hand their last blocks over before the queue goes.
+    settle();
+  }
 
   EditorHarness(const EditorHarness&) = delete;
   EditorHarness& operator=(const EditorHarness&) = delete;
@@ -88,9 +93,26 @@ public:
     undoManager->endGroup();
   }
 
-  // Pointer and key events, at points of the canvas.
+  // Pointer and key events, at points of the canvas. A hover waits for the
+  // hit test and the candidate searches it started, as a user who stops the
+  // pointer would.
   void hover(Vec2 canvas, ModifierFlags modifiers = {}) {
     pointerEvent(canvas, modifiers, [&](const MouseEvent& e) { editor->mouseMoved(e); });
+    settle();
+  }
+  // Runs what the editor's queues hand back to the main thread until they
+  // are idle.
+  void settle() {
+    const auto& operations = *editor->operations;
+    for (;;) {
+      undoManager->beginGroup();
+      mainQueue->drain();
+      undoManager->endGroup();
+      if (operations.selectQueue()->operationCount() == 0 && operations.neighborQueue()->operationCount() == 0 &&
+          mainQueue->pendingCount() == 0)
+        return;
+      std::this_thread::yield();
+    }
   }
   void press(Vec2 canvas, ModifierFlags modifiers = {}, int clickCount = 1) {
     pointerEvent(canvas, modifiers, [&](const MouseEvent& e) { editor->mouseDown(e); }, clickCount);

@@ -91,6 +91,10 @@ TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
   ASSERT_TRUE(window->send({"undo", 0, {}}));
   QTest::qWait(50);
   EXPECT_EQ(editor->graph().shapes().size(), 2u);
+  // The pointer still hovers the candidate there; away from the tiling the
+  // place is empty again.
+  QTest::mouseMove(view, QPoint(2, 2));
+  QTest::qWait(100);
   EXPECT_EQ(shown(beyond), background);
 
   ASSERT_TRUE(window->send({"saveDocument", 0, {}}));

@@ -1,0 +1,112 @@
+#include "editor/SelectOperation.h"
+
+#include "editor/HitTest.h"
+#include "model/Edge.h"
+#include "model/NeighborModel.h"
+#include "platform/MainQueue.h"
+#include "platform/Precondition.h"
+
+namespace ornival {
+
+std::shared_ptr<SelectOperation> SelectOperation::create(const std::shared_ptr<ViewController>& viewController,
+                                                         Vec2 point) {
+  ORNIVAL_PRECONDITION(viewController != nullptr && mainQueue()->isMainThread());
+  return std::shared_ptr<SelectOperation>(new SelectOperation(viewController, point));
+}
+
+SelectOperation::SelectOperation(const std::shared_ptr<ViewController>& viewController, Vec2 point)
+    : viewController_(viewController), point_(point) {
+  const ViewController& editor = *viewController;
+  tools_ = editor.selectedTools;
+  flags_ = editor.modifierFlags();
+  border_ = editor.border;
+  if (!editor.borderEdges.empty())
+    nearestSide_ = Edge::nearestMidpoint(editor.borderEdges, point);
+}
+
+void SelectOperation::main() {
+  auto candidate = findCandidate();
+  if (!candidate && !isCancelled())
+    candidate = findToolCandidate(tools_);
+  if (isCancelled())
+    return;
+  mainQueue()->postAndWait([this, &candidate] { applyResult(candidate); }, stopToken());
+}
+
+void SelectOperation::applyResult(const std::shared_ptr<NeighborModel>& candidate) {
+  if (isCancelled())
+    return;
+  const auto editor = viewController_.lock();
+  if (!editor)
+    return;
+  if (candidate) {
+    editor->updateSelectedPointLayer(candidate);
+    editor->selectedPoint = point_;
+  } else {
+    editor->clearHoverOutline();
+  }
+}
+
+std::shared_ptr<NeighborModel> SelectOperation::findCandidate() {
+  if (nearestSide_.expired())
+    return nullptr;
+  std::vector<std::shared_ptr<NeighborModel>> candidates;
+  mainQueue()->postAndWait(
+      [&] {
+        const auto editor = viewController_.lock();
+        const auto side = nearestSide_.lock();
+        if (editor && side)
+          candidates = editor->candidatesAlong(*side, tools_);
+      },
+      stopToken());
+  return best(candidates);
+}
+
+std::shared_ptr<NeighborModel> SelectOperation::findToolCandidate(const ToolSet& tools) {
+  if (nearestSide_.expired())
+    return nullptr;
+  // One call for all sides rather than one per side: the main thread is
+  // held up once, and only sides that have lists give anything.
+  std::vector<std::shared_ptr<NeighborModel>> candidates;
+  mainQueue()->postAndWait(
+      [&] {
+        if (const auto editor = viewController_.lock())
+          candidates = editor->candidatesAlongBorder(tools);
+      },
+      stopToken());
+  return best(candidates);
+}
+
+std::shared_ptr<NeighborModel> SelectOperation::best(const std::vector<std::shared_ptr<NeighborModel>>& candidates) {
+  const Vec2 p = point_;
+  std::shared_ptr<NeighborModel> found;
+  double foundDistance = 0.0;
+  for (const auto& candidate : candidates) {
+    if (candidate == found || candidate->checked() == Checked::overlapping)
+      continue;
+    if (isCancelled())
+      return nullptr;
+    if (flags_.option && !candidate->isGood())
+      continue;
+    const double distance = (p - candidate->offCenter()).lengthSquared();
+    if (found && !(distance < foundDistance))
+      continue;
+    const Line box = candidate->bounds();
+    if (!(box.vertex0.x < p.x && p.x < box.vertex1.x && box.vertex0.y < p.y && p.y < box.vertex1.y))
+      continue;
+    if (!pointInPolygon(candidate->border(), p))
+      continue;
+    if (candidate->checked() == Checked::unknown) {
+      if (figureOverlapsSegments(border_, *candidate)) {
+        candidate->setChecked(Checked::overlapping);
+        continue;
+      }
+      candidate->setChecked(Checked::ok);
+    }
+    found = candidate;
+    foundDistance = distance;
+  }
+  return found;
+}
+
+}  // namespace ornival

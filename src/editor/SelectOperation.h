@@ -1,0 +1,62 @@
+#pragma once
+
+#include "editor/InputState.h"
+#include "editor/ViewController.h"
+#include "figures/Line.h"
+#include "platform/Operation.h"
+#include "platform/Vec2.h"
+
+#include <memory>
+#include <vector>
+
+namespace ornival {
+
+class Edge;
+class NeighborModel;
+
+// The hover hit test for candidates, whose overlap test against the tiling's
+// outline is too costly for the main thread: finds the candidate under the
+// point and hovers it, or takes the hover away, back on the main thread.
+//
+// Runs on the select queue while the main thread goes on editing, so it
+// reads nothing of the editor directly: create, on the main thread, takes
+// down what it needs (the point, the tools, the keys held, the outline and
+// the free side nearest the point), and candidate lists are fetched as
+// copies through synchronous main-queue calls. It holds the editor weakly,
+// so the editor never goes with it on a worker. A cancelled operation never
+// touches the editor: it checks between candidates, after the search and
+// again on the main queue.
+class SelectOperation final : public Operation {
+public:
+  // Main thread only.
+  static std::shared_ptr<SelectOperation> create(const std::shared_ptr<ViewController>& viewController, Vec2 point);
+
+  Vec2 point() const { return point_; }
+
+  void main() override;
+
+  // The candidate under the point along the free side nearest to it, and
+  // the same along every free side for the given kinds; none when nothing is
+  // there or the operation was cancelled. On the operation's thread, which
+  // must not be the main thread's queue blocked on it.
+  std::shared_ptr<NeighborModel> findCandidate();
+  std::shared_ptr<NeighborModel> findToolCandidate(const ToolSet& tools);
+
+private:
+  SelectOperation(const std::shared_ptr<ViewController>& viewController, Vec2 point);
+
+  // The best candidate of the list at the point, as both searches choose.
+  std::shared_ptr<NeighborModel> best(const std::vector<std::shared_ptr<NeighborModel>>& candidates);
+  // Main thread: hovers the answer, unless cancelled.
+  void applyResult(const std::shared_ptr<NeighborModel>& candidate);
+
+  const std::weak_ptr<ViewController> viewController_;
+  const Vec2 point_;
+  // Taken by create on the main thread.
+  ToolSet tools_;
+  ModifierFlags flags_;
+  std::vector<Line> border_;
+  std::weak_ptr<Edge> nearestSide_;
+};
+
+}  // namespace ornival

@@ -1,0 +1,175 @@
+// Tiles leave the tiling as records that build them again exactly: each
+// removal is one undo step, its undo puts the tiles back where they were,
+// and its redo is again a removal.
+
+#include "editor/ViewController.h"
+
+#include "document/Document.h"
+#include "editor/ProcessTools.h"
+#include "model/Edge.h"
+#include "model/Graph.h"
+#include "model/NeighborModel.h"
+#include "model/Shape.h"
+#include "platform/Localization.h"
+#include "platform/Precondition.h"
+#include "platform/UndoManager.h"
+
+#include <algorithm>
+
+namespace ornival {
+
+void ViewController::removeShapes() {
+  // Nothing to take away is no edit, and leaves no empty step to undo.
+  if (moving.empty())
+    return;
+  const bool madeGroup = moving.size() >= 2 && dragAction == DragAction::cutAndPaste && makeMultiShapeFromMoving();
+  for (auto tile = moving.rbegin(); tile != moving.rend(); ++tile) {
+    Shape& shape = **tile;
+    graph_->remove(shape);
+    auto& removedKinds = removedTools();
+    const Shapes kind = shape.figure()->tool();
+    if (std::find(removedKinds.begin(), removedKinds.end(), kind) == removedKinds.end())
+      removedKinds.push_back(kind);
+    removed.push_back(shape.info());
+    for (const auto& edge : shape.edges()) {
+      const auto partner = edge->join.lock();
+      if (!partner)
+        continue;
+      partner->isGroupJoin = false;
+      partner->join.reset();
+      edge->join.reset();
+      if (const auto neighbour = partner->shape.lock())
+        neighbour->animatePaths(false);
+    }
+    // Off the display now, even while something else still holds the tile.
+    for (const auto& layer : {shape.layer(), shape.borderLayer(), shape.borderLayer2(), shape.borderLayer3()})
+      layer->removeFromSuperlayer();
+    shape.node()->removeFromParentNode();
+    if (shape.mark)
+      shape.mark->removeFromParentNode();
+  }
+  moving.clear();
+  finishRemoveShapes();
+  operations->neighborQueue()->cancelAllOperations();
+  rebuildOutline();
+  updateNeighbors(selectedPoint);
+  // The room made may fit candidates that overlapped before.
+  for (const auto& edge : borderEdges) {
+    for (auto& [kind, candidates] : edge->neighbors) {
+      if (!selectedTools.contains(kind))
+        continue;
+      for (const auto& candidate : candidates) {
+        if (candidate->checked() == Checked::overlapping)
+          candidate->setChecked(Checked::unknown);
+      }
+    }
+  }
+  if (madeGroup)
+    selectTools({Shapes::multi});
+  else if (graph_->shapes().empty())
+    rebuildNeighborModels();
+  updateCounts();
+  // The hover goes with the outline, so that hovering the same candidate
+  // again shows it again.
+  selectedShape = {};
+  selectedLayer->setHidden(true);
+  selectedLayer->setPath(std::nullopt);
+  selectedLayer->removeFromSuperlayer();
+  updateViewTransform(true, 1.0);
+}
+
+// Filled by the group tiles.
+bool ViewController::makeMultiShapeFromMoving() { return false; }
+
+void ViewController::finishRemoveShapes() {
+  registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
+  if (UndoManager* undo = undoManager()) {
+    registerUndoStep([infos = removed](ViewController& editor) {
+      editor.restoreShapes(infos);
+      editor.select(editor.selectedPoint);
+    });
+    if (!undo->isUndoing())
+      undo->setActionName(localized(removed.size() < 2 ? "Remove Shape" : "Remove Shapes"));
+  }
+  removed.clear();
+  updateMarkLayer();
+  updateFlatNode();
+}
+
+void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos) {
+  registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
+  // Last removed first: each record meets the tiling as its tile left it.
+  for (auto info = infos.rbegin(); info != infos.rend(); ++info)
+    restoreShape(*info);
+  addShapes();
+  updateMarkLayer();
+}
+
+std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
+  const auto kind = Shapes::init(info.tag);
+  if (!kind || *kind == Shapes::multi)
+    return nullptr;
+  const auto& tiles = graph_->shapes();
+  const int count = int(tiles.size());
+  if (info.index < 0 || info.index > count)
+    return nullptr;
+  const auto figure = Shapes::figures()[std::size_t(kind->rawValue() - Shapes::firstRawValue)];
+  auto tile = Shape::create(figure);
+  const auto& edges = tile->edges();
+  if (info.groupJoins.size() == edges.size()) {
+    for (std::size_t k = 0; k < edges.size(); ++k)
+      edges[k]->isGroupJoin = info.groupJoins[k];
+  }
+  tile->borderBezierFactor = info.borderBezierFactor;
+  tile->borderRadiusLimit = info.borderRadiusLimit;
+  tile->shapeBezierFactor = info.shapeBezierFactor;
+  tile->shapeRadiusLimit = info.shapeRadiusLimit;
+  if (info.hasParent && count > 0) {
+    // Glued again to the side it lay on; the record fits only a tiling as its
+    // tile left it.
+    if (info.parentShapeIndex < 0 || info.parentShapeIndex >= count)
+      return nullptr;
+    const auto parent = tiles[std::size_t(info.parentShapeIndex)];
+    if (info.parentEdgeIndex < 0 || std::size_t(info.parentEdgeIndex) >= parent->edges().size() ||
+        info.edgeOffset < 0 || std::size_t(info.edgeOffset) >= edges.size())
+      return nullptr;
+    const auto& onto = parent->edges()[std::size_t(info.parentEdgeIndex)];
+    if (!onto->join.expired())
+      return nullptr;
+    const auto& own = edges[std::size_t(info.edgeOffset)];
+    graph_->insert(tile, info.index);
+    onto->join = own;
+    own->join = onto;
+    if (own->isGroupJoin) {
+      onto->isGroupJoin = true;
+      parent->animatePaths(false);
+    }
+  } else {
+    graph_->insert(tile, info.index);
+  }
+  // Back exactly where it stood, rather than laid on its parent anew: placing
+  // again would shift it by rounding, undo after undo. A tile with nothing
+  // it lay against has only this.
+  tile->transformation = info.transformation;
+  tile->updateTransformedGeometry();
+  applyBorderStyle(*tile);
+  shapesLayer->addSublayer(tile->layer());
+  borderLayer->addSublayer(tile->borderLayer());
+  borderLayer2->addSublayer(tile->borderLayer2());
+  borderLayer3->addSublayer(tile->borderLayer3());
+  tile->setShapeColor(info.shapeColor);
+  tile->layerIndex = info.layerIndex;
+  if (const auto document = this->document()) {
+    tile->setSurfaceRoundness(document->surfaceRoundness());
+    tile->setMetalness(document->metalness());
+    tile->setRoughness(document->roughness());
+    tile->setRipple(document->ripple());
+    tile->setRippleScale(document->rippleScale());
+  }
+  shapesNode->addChildNode(tile->node());
+  added.push_back(tile);
+  tile->showMark(info.marked, markNode);
+  return tile;
+}
+
+}  // namespace ornival

@@ -1,0 +1,157 @@
+#include "editor/ViewController.h"
+
+#include "model/Edge.h"
+#include "model/EdgeMultiNeighborsOperation.h"
+#include "model/Graph.h"
+#include "model/MultiShape.h"
+#include "model/NeighborModel.h"
+#include "model/Operations.h"
+#include "model/Shape.h"
+#include "support/EditorHarness.h"
+#include "support/SmallTilings.h"
+
+#include <gtest/gtest.h>
+
+namespace ornival {
+namespace {
+
+using testing::EditorHarness;
+
+const Shapes notch = *Shapes::init(18);
+
+// The corner of the square below, far from where the pointer starts, so
+// that loading searches no side.
+constexpr Vec2 corner{1000.0, 1000.0};
+
+// One catalogue square at the default size: sides 48.28 canvas units long,
+// from the corner up and to the right.
+EditorHarness oneSquare(std::vector<Shapes> tools) {
+  auto square = Shape::create(testing::catalogueFigure(Shapes::square));
+  square->transformation =
+      ShapeModel::defaultTransformation().concatenating(AffineTransform::translation(corner.x, corner.y));
+  square->updateTransformedGeometry();
+  return EditorHarness({.tiles = {square}, .prepareDocument = {}, .tools = std::move(tools)});
+}
+
+TEST(ViewControllerCandidates, SidesNearThePointerGetOneListPerKindSearchedOnce) {
+  EditorHarness harness = oneSquare({Shapes::triangle, notch});
+  auto& e = *harness.editor;
+  const auto& sides = e.graph().shapes()[0]->edges();
+  // Only side 0 starts within reach.
+  harness.command([](ViewController& editor) { editor.updateNeighbors(corner + Vec2{0.0, -99.0}); });
+  EXPECT_TRUE(sides[0]->neighbors.contains(Shapes::triangle));
+  for (const std::size_t far : {1u, 2u, 3u})
+    EXPECT_TRUE(sides[far]->neighbors.empty());
+
+  const auto& triangles = sides[0]->neighbors.at(Shapes::triangle);
+  ASSERT_EQ(triangles.size(), 1u);  // one period of an equal-sided triangle
+  EXPECT_EQ(triangles[0]->parent(), sides[0]);
+  EXPECT_EQ(triangles[0]->edgeOffset, 0);
+  EXPECT_EQ(triangles[0]->checked(), Checked::unknown);
+  EXPECT_NEAR(triangles[0]->scale(), 2.41421356, 1e-6);
+  // The candidate's side runs against the free side.
+  EXPECT_NEAR((triangles[0]->edges()[0]->transformedVertex() - sides[0]->transformedEnd()).length(), 0.0, 1e-9);
+  // No side of the notch fits and it does not scale: searched, and empty.
+  ASSERT_TRUE(sides[0]->neighbors.contains(notch));
+  EXPECT_TRUE(sides[0]->neighbors.at(notch).empty());
+
+  // A second search keeps the lists it finds.
+  const auto first = triangles[0];
+  harness.command([](ViewController& editor) { editor.updateNeighbors(corner + Vec2{0.0, -90.0}); });
+  EXPECT_EQ(sides[0]->neighbors.at(Shapes::triangle)[0], first);
+}
+
+TEST(ViewControllerCandidates, NearMeansASquaredDistanceBelowTenThousand) {
+  EditorHarness harness = oneSquare({Shapes::triangle});
+  const auto& sides = harness.editor->graph().shapes()[0]->edges();
+  const Vec2 start = sides[0]->transformedVertex();
+  harness.command([&](ViewController& editor) { editor.updateNeighbors(start + Vec2{-100.0, 0.0}); });
+  EXPECT_FALSE(sides[0]->neighbors.contains(Shapes::triangle));
+  harness.command([&](ViewController& editor) { editor.updateNeighbors(start + Vec2{-99.999, 0.0}); });
+  EXPECT_TRUE(sides[0]->neighbors.contains(Shapes::triangle));
+}
+
+TEST(ViewControllerCandidates, NoToolsOrAGroupToolWithoutAGroupSearchNothing) {
+  for (const auto& tools : {std::vector<Shapes>{}, std::vector<Shapes>{Shapes::multi}}) {
+    EditorHarness harness = oneSquare(tools);
+    harness.hover(corner + Vec2{24.0, -10.0});
+    for (const auto& side : harness.editor->borderEdges)
+      EXPECT_TRUE(side->neighbors.empty());
+    EXPECT_EQ(harness.editor->operations->neighborQueue()->operationCount(), 0u);
+  }
+}
+
+TEST(ViewControllerCandidates, AnEmptyTilingOffersOnePrototypePerKindAtTheDefaultPlace) {
+  EditorHarness harness({.tiles = {}, .prepareDocument = {}, .tools = {Shapes::square, Shapes::triangle, Shapes::multi}});
+  const auto& prototypes = harness.editor->neighbors;
+  // No group tile: its kind is left out.
+  ASSERT_EQ(prototypes.size(), 2u);
+  for (const auto& prototype : prototypes) {
+    EXPECT_EQ(prototype->transformation, ShapeModel::defaultTransformation());
+    EXPECT_EQ(prototype->parent(), nullptr);
+  }
+  EXPECT_EQ(prototypes[0]->figure()->tool(), Shapes::square);
+}
+
+// A group of two squares side by side, made from copies outside the tiling.
+std::shared_ptr<MultiShape> twoSquareGroup() {
+  const auto square = testing::catalogueFigure(Shapes::square);
+  auto a = testing::placedTile(square);
+  auto b = testing::attach(square, 3, a->edges()[1], true);
+  return MultiShape::create(a, {a, b});
+}
+
+TEST(ViewControllerCandidates, GroupCandidatesComeFromTheQueueOneBatchAtATime) {
+  EditorHarness harness = oneSquare({Shapes::triangle, Shapes::multi});
+  auto& e = *harness.editor;
+  e.multiShape = twoSquareGroup();
+  harness.command([](ViewController& editor) {
+    editor.updateNeighbors(corner + Vec2{0.0, -10.0});
+    // Moving on while the batch is queued adds nothing.
+    const std::size_t queued = editor.operations->neighborQueue()->operationCount();
+    editor.updateNeighbors(corner + Vec2{48.0, -10.0});
+    EXPECT_EQ(editor.operations->neighborQueue()->operationCount(), queued);
+    EXPECT_GT(queued, 0u);
+  });
+  harness.settle();
+  const auto& side = e.graph().shapes()[0]->edges()[0];
+  ASSERT_TRUE(side->neighbors.contains(Shapes::multi));
+  EXPECT_FALSE(side->neighbors.at(Shapes::multi).empty());
+  EXPECT_TRUE(side->neighbors.contains(Shapes::triangle));
+
+  harness.command([](ViewController& editor) { editor.cancelMultiNeighbors(); });
+  for (const auto& free : e.borderEdges)
+    EXPECT_FALSE(free->neighbors.contains(Shapes::multi));
+  EXPECT_TRUE(side->neighbors.contains(Shapes::triangle));
+  MultiShape::resetCurrent();
+}
+
+TEST(ViewControllerCandidates, ACandidateOfAnEarlierGroupIsNeverOfferedNorPlaced) {
+  EditorHarness harness = oneSquare({Shapes::multi});
+  auto& e = *harness.editor;
+  const auto earlier = twoSquareGroup();
+  const auto square = testing::placedTile(testing::catalogueFigure(Shapes::square));
+  e.multiShape = MultiShape::create(square, {square});
+  const auto& side = e.graph().shapes()[0]->edges()[0];
+  // A search for the earlier group whose list reaches the side after the
+  // group changed.
+  harness.command([&](ViewController&) { EdgeMultiNeighborsOperation::create(side, earlier)->main(); });
+  ASSERT_FALSE(side->neighbors.at(Shapes::multi).empty());
+  const auto stale = side->neighbors.at(Shapes::multi).front();
+  ASSERT_EQ(stale->figure(), earlier->figure());
+
+  harness.hover(testing::pointBeyond(*side, 0.3));
+  if (const auto hovered = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock()))
+    EXPECT_EQ(hovered->figure(), e.multiShape->figure());
+  harness.command([&](ViewController& editor) {
+    editor.clearHoverOutline();
+    editor.updateSelectedPointLayer(stale);
+    editor.placeCandidate();
+  });
+  EXPECT_EQ(e.graph().shapes().size(), 1u);
+  EXPECT_FALSE(harness.undoManager->canUndo());
+  MultiShape::resetCurrent();
+}
+
+}  // namespace
+}  // namespace ornival

@@ -1,0 +1,123 @@
+#include "editor/ViewController.h"
+
+#include "editor/ProcessTools.h"
+#include "model/Edge.h"
+#include "model/Graph.h"
+#include "model/NeighborModel.h"
+#include "model/Shape.h"
+#include "platform/SceneNode.h"
+#include "support/EditorHarness.h"
+#include "support/SmallTilings.h"
+
+#include <gtest/gtest.h>
+
+namespace ornival {
+namespace {
+
+using testing::EditorHarness;
+
+constexpr Color teal{0.0, 0.5, 0.5, 1.0};
+
+void removeTiles(EditorHarness& harness, const std::vector<int>& indices) {
+  harness.command([&](ViewController& editor) {
+    editor.moving.clear();
+    for (const int index : indices)
+      editor.moving.push_back(editor.graph().shapes()[std::size_t(index)]);
+    editor.removeShapes();
+  });
+}
+
+TEST(ViewControllerRemoveShapes, ARemovalIsUndoneToTheSameTilesAndRedoneAgain) {
+  EditorHarness harness({.tiles = testing::squares().tiles, .prepareDocument = {}, .tools = {Shapes::square}});
+  auto& e = *harness.editor;
+  const auto& tiles = e.graph().shapes();
+  // Tile 1, glued to tile 0 inside a group, coloured, on a layer and marked.
+  const auto shared = tiles[0]->edges()[1];
+  shared->isGroupJoin = true;
+  shared->join.lock()->isGroupJoin = true;
+  tiles[1]->setShapeColor(teal);
+  tiles[1]->layerIndex = 3;
+  tiles[1]->showMark(true, e.markNode);
+  const AffineTransform place = tiles[1]->transformation;
+  const std::string before = harness.documentText();
+
+  removeTiles(harness, {1});
+  EXPECT_EQ(harness.undoManager->undoActionName(), "Remove Shape");
+  ASSERT_EQ(tiles.size(), 3u);
+  EXPECT_FALSE(shared->isGroupJoin);
+  EXPECT_TRUE(shared->join.expired());
+  EXPECT_TRUE(e.markNode->childNodes().empty());
+  EXPECT_NE(std::find(removedTools().begin(), removedTools().end(), Shapes::square), removedTools().end());
+  EXPECT_TRUE(harness.checkInvariants());
+  const std::string after = harness.documentText();
+
+  harness.undo();
+  ASSERT_EQ(tiles.size(), 4u);
+  const auto& back = tiles[1];
+  EXPECT_EQ(back->transformation, place);
+  EXPECT_EQ(back->shapeColor(), teal);
+  EXPECT_EQ(back->layerIndex, 3);
+  EXPECT_TRUE(back->marked);
+  EXPECT_EQ(back->mark->parentNode(), e.markNode);
+  EXPECT_EQ(shared->join.lock()->shape.lock(), back);
+  EXPECT_TRUE(shared->isGroupJoin);
+  EXPECT_TRUE(shared->join.lock()->isGroupJoin);
+  EXPECT_EQ(harness.documentText(), before);
+  EXPECT_TRUE(harness.checkInvariants());
+
+  harness.redo();
+  EXPECT_EQ(tiles.size(), 3u);
+  EXPECT_EQ(harness.documentText(), after);
+  EXPECT_EQ(harness.undoManager->undoActionName(), "Remove Shape");
+  EXPECT_TRUE(harness.checkInvariants());
+
+  removeTiles(harness, {0, 2});
+  EXPECT_EQ(harness.undoManager->undoActionName(), "Remove Shapes");
+  harness.undo();
+  harness.undo();
+  EXPECT_EQ(harness.documentText(), before);
+}
+
+TEST(ViewControllerRemoveShapes, RemovingNothingLeavesNoStepToUndo) {
+  EditorHarness harness(testing::squares().tiles);
+  removeTiles(harness, {});
+  EXPECT_FALSE(harness.undoManager->canUndo());
+  EXPECT_EQ(harness.editor->graph().shapes().size(), 4u);
+}
+
+TEST(ViewControllerRemoveShapes, AnIslandRemovedWholeComesBackWhereItStood) {
+  EditorHarness harness(testing::squaresWithIsland().tiles);
+  auto& e = *harness.editor;
+  const std::string before = harness.documentText();
+  const AffineTransform first = e.graph().shapes()[2]->transformation;
+  const AffineTransform second = e.graph().shapes()[3]->transformation;
+  removeTiles(harness, {2, 3});
+  ASSERT_EQ(e.graph().shapes().size(), 2u);
+  harness.undo();
+  ASSERT_EQ(e.graph().shapes().size(), 4u);
+  EXPECT_EQ(e.graph().shapes()[2]->transformation, first);
+  EXPECT_EQ(e.graph().shapes()[3]->transformation, second);
+  EXPECT_EQ(harness.documentText(), before);
+  EXPECT_TRUE(harness.checkInvariants());
+}
+
+TEST(ViewControllerRemoveShapes, TheLastTileGoesToPrototypesAndComesBackWhereItStood) {
+  auto lone = Shape::create(testing::catalogueFigure(Shapes::square));
+  lone->transformation = ShapeModel::defaultTransformation().concatenating(AffineTransform::translation(100.0, 60.0));
+  lone->updateTransformedGeometry();
+  const AffineTransform place = lone->transformation;
+  EditorHarness harness({.tiles = {lone}, .prepareDocument = {}, .tools = {Shapes::square, Shapes::triangle}});
+  lone.reset();
+  auto& e = *harness.editor;
+  removeTiles(harness, {0});
+  EXPECT_TRUE(e.graph().shapes().empty());
+  ASSERT_EQ(e.neighbors.size(), 2u);
+  EXPECT_TRUE(harness.checkInvariants());
+  harness.undo();
+  ASSERT_EQ(e.graph().shapes().size(), 1u);
+  EXPECT_EQ(e.graph().shapes()[0]->transformation, place);
+  EXPECT_TRUE(harness.checkInvariants());
+}
+
+}  // namespace
+}  // namespace ornival
