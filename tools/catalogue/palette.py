@@ -193,6 +193,10 @@ ENTRIES = [
     ("1.532088886237956", "18", "2 cos 40°: the walls of Pentagon ⁵⁄₁₈"),
     ("1.8793852415718169", "18", "2 cos 20°, the Nonagon's shorter diagonal: the tip sides of Petal 9"),
     ("4.758770483143637", "18", "1 + 4 cos 20°: the long sides of Sunray ¹⁄₉ ²⁄₉ on Nonastar ¹⁄₉"),
+    ("3.180030884270192", "18", "the floor of Notch ²⁄₉"),
+    ("1.3730088502444022", "16", "the shoulders of Petal ¹⁄₈ up to its square top"),
+    ("4.329049329198353", "12", "the floor of Notch 12"),
+    ("5.226681596905678", "18", "the floor of Twin Peaks ²⁄₉"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

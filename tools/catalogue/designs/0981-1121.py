@@ -121,3 +121,33 @@ entry(1078, "Octa Gem", up16([(0, 1.0), (3, 2.0), (4, h), (6, 1.0), (8, X)], top
 # --- Halves of the fives.
 entry(1008, "Half Drum ¹⁄₅", sym(20, [X, 5, P / 2, 8, 1.0, 4]),
       note="Drum ¹⁄₅ cut across its flat sides, standing on the cut")
+
+# --- Classic pieces of the other families, on their own lengths rather
+# than on sides of 1.
+from palette import N8, S16, SIGMA, RHO, HEX
+from fractions import Fraction
+
+T9 = 1.614543993253255          # the side of Hexstar ²⁄₉
+
+
+def up32(steps, **kw):
+    """A figure with a vertical mirror axis from its right half, side
+    directions in 32nds of a turn."""
+    return half(32, [(Fraction(360 * k, 32), length) for k, length in steps], **kw)
+
+
+entry(981, "Notch ²⁄₉", sym(36, [X, 9, D9, 8, T9, 20], first="side"),
+      note="a block whose top falls in two slopes to a shallow notch, its shoulders of 2/9")
+entry(1018, "Notch 12", sym(24, [X, 6, HEX, 4, 2 * S12, 16], first="side"),
+      note="a block on the Hexagon's side with a notch of 1/3 between two tips of 1/6")
+entry(1048, "Twin Peaks ²⁄₉", sym(18, [X, 3, E9, 4, D9, 13], first="side"),
+      note="two peaks of 2/9 leaning together over a wide floor")
+entry(993, "Petal ¹⁄₈", sym(32, [4, N8, 14, S16, 12, X, 8], first="corner"),
+      note="a long petal from a tip of 1/8 to a square top")
+entry(1000, "Skirt ⁵⁄₁₆", up32([(0, B), (9, N8), (15, X)], bottom="side", top="corner"),
+      note="a flared skirt, its waist corners of 5/16 under a low waistband")
+entry(1032, "Drum ¹⁄₇", poly(14, [6, 2, 6, 6, 2, 6], [SIGMA, RHO, RHO, SIGMA, RHO, RHO]),
+      note="Drum ¹⁄₅'s flat hexagon in sevens: points of 1/7 on the Heptagon's diagonals")
+entry(1060, "Thin Belt ³⁄₁₀", sym(20, [6, P - 1, 7, 3.618033988749895, 6, X, 8], first="corner"),
+      note="Belt ³⁄₁₀ drawn thin and long, a point of 3/10 at one end and a blunter one at the other, "
+           "so that it lies along its axis")
