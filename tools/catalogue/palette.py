@@ -197,6 +197,10 @@ ENTRIES = [
     ("1.3730088502444022", "16", "the shoulders of Petal ¹⁄₈ up to its square top"),
     ("4.329049329198353", "12", "the floor of Notch 12"),
     ("5.226681596905678", "18", "the floor of Twin Peaks ²⁄₉"),
+    ("0.9118539999795812", "14", "the neckline of Dress ¹⁄₇"),
+    ("4.493959207434934", "14", "2σ, twice the Heptagon's long diagonal: the long sides of Belt ³⁄₁₄"),
+    ("0.6395240038449674", "14", "the blunt end of Belt ³⁄₁₄"),
+    ("1.4430164430661168", "12", "Delta ¹⁄₄'s centre-to-notch, the cut of Left Delta ¹⁄₄"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

@@ -159,3 +159,24 @@ entry(968, "Dart ¹⁄₆ ¹⁄₉", dart(36, 6, 22, E9), note="a dart of 1/6 wi
 entry(969, "Petal ²⁄₉ ¹⁄₃", kite(18, 4, 6, T9), note="a petal of 2/9 over a foot of 1/3")
 entry(972, "Kite ²⁄₉ ¹⁄₆", kite(36, 8, 6, T9), note="a kite of 2/9 over a foot of 1/6")
 entry(975, "Arrowhead 9", dart(18, 2, 12, E9), note="a narrow arrowhead of 1/9 round a notch of 2/3")
+
+# --- More sevens, on the Heptagon's diagonals rather than on sides of 1.
+from palette import RHO, SIGMA, TT12, HEX
+
+W7 = 2.6038754716096766         # a Heptagon side with the Heptastar tip sides running on
+L7 = 1.2469796037174672         # σ − 1
+I7 = 0.5549581320873711         # 1/ρ
+
+entry(845, "Short Petal ³⁄₇", poly(14, [5, 5, 2, 5, 5, 6], [X, HEPTA, 1.445041867912629, 1.445041867912629, HEPTA, X]),
+      note="Petal ³⁄₇'s corners on shorter sides: a tip of 1/7, a narrow foot of 3/7")
+entry(850, "Dress ¹⁄₇", up(14, [(0, W7), (5, RHO), (2, L7), (6, I7), (7, X)], top="side", north=True),
+      note="a skirt flaring to a hem with corners of 1/7, a narrow waist, a bodice under small shoulders")
+entry(860, "Belt ³⁄₁₄", sym(28, [6, HEPTA, 11, 2 * SIGMA, 10, X, 8], first="corner"),
+      note="a long band with a point of 3/14 at one end and a blunt one at the other, so that it lies along its axis")
+entry(894, "Thin Gem 7", poly(14, [4, 6, 4, 4, 6, 4], [HEPTA, SIGMA, SIGMA, HEPTA, SIGMA, SIGMA]),
+      note="a tall narrow stone on a table of the Heptastar's side")
+entry(903, "Shovel ⁵⁄₁₄", up(28, [(0, W7), (4, RHO), (12, X), (7, SIGMA), (14, HEPTA)], top="side", north=True),
+      note="a blade with bottom corners of 5/14 under a straight handle")
+entry(933, "Left Delta ¹⁄₄", poly(24, [6, 5, 12, 3, 10], [TT12, TT12, X, HEX, TT12]),
+      note="Delta ¹⁄₄ cut along its axis from a tip through the centre to the notch opposite; the centre stays "
+           "a straight corner so that the cut glues to the other half")

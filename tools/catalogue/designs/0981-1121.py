@@ -151,3 +151,12 @@ entry(1032, "Drum ¹⁄₇", poly(14, [6, 2, 6, 6, 2, 6], [SIGMA, RHO, RHO, SIGM
 entry(1060, "Thin Belt ³⁄₁₀", sym(20, [6, P - 1, 7, 3.618033988749895, 6, X, 8], first="corner"),
       note="Belt ³⁄₁₀ drawn thin and long, a point of 3/10 at one end and a blunter one at the other, "
            "so that it lies along its axis")
+
+# --- Cottages: low walls under a wide roof of the named corner; the roof's
+# apex is the given axis point, so the icon stands them upright.
+from palette import T12
+
+entry(1066, "Cottage ¹⁄₃", poly(24, [8, 8, 8, 6, 6], [T12, HEX, HEX, T12, B]),
+      note="House ¹⁄₃'s roof on walls of a third of its height")
+entry(1112, "Cottage ⁵⁄₁₈", poly(36, [13, 10, 13, 9, 9], [1.532088886237956, X, X, 1.532088886237956, 3.180030884270192]),
+      note="a roof of 5/18 over low walls, on the floor of Notch ²⁄₉")
