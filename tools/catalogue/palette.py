@@ -201,6 +201,12 @@ ENTRIES = [
     ("4.493959207434934", "14", "2σ, twice the Heptagon's long diagonal: the long sides of Belt ³⁄₁₄"),
     ("0.6395240038449674", "14", "the blunt end of Belt ³⁄₁₄"),
     ("1.4430164430661168", "12", "Delta ¹⁄₄'s centre-to-notch, the cut of Left Delta ¹⁄₄"),
+    ("2.964407624105707", "14", "the shoulders of Wings 7"),
+    ("1.30442530420137", "18", "the waistband of Skirt ²⁄₉"),
+    ("2.5421578920406316", "18", "the cap of Acorn ²⁄₉"),
+    ("2.120614758428183", "18", "the shoulders of Wings 9"),
+    ("1.8746235949379129", "18", "the top of Bread 9"),
+    ("2.916221867996836", "18", "the head of Cork 9"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

@@ -180,3 +180,20 @@ entry(903, "Shovel ⁵⁄₁₄", up(28, [(0, W7), (4, RHO), (12, X), (7, SIGMA)
 entry(933, "Left Delta ¹⁄₄", poly(24, [6, 5, 12, 3, 10], [TT12, TT12, X, HEX, TT12]),
       note="Delta ¹⁄₄ cut along its axis from a tip through the centre to the notch opposite; the centre stays "
            "a straight corner so that the cut glues to the other half")
+
+# --- Pictures of nines and sevens on the nine-fold stars' sides and the
+# Heptagon's diagonals. Wings spread from a body with a point below and a
+# notch between the wings above; the notch is side 0's start, so that the
+# icon stands them upright.
+E9 = 2.5320888862379562         # the side of Rhombus ¹⁄₉ and Nonastar ¹⁄₉
+D9 = 1.7587704831436335         # the side of Rhombus ²⁄₉
+K9 = 1.532088886237956          # 2 cos 40°
+U9 = 0.5739779522395381         # a side of Kite ¹⁄₁₈
+F9 = 3.180030884270192          # the floor of Notch ²⁄₉
+
+entry(949, "Wings 7", up(28, [(4, RHO), (-2, W7), (8, W7), (15, X)], bottom="corner", top="corner", north=True),
+      note="two wings raised from a pointed body")
+entry(967, "Skirt ²⁄₉", up(36, [(0, F9), (10, D9), (17, X)], top="corner"),
+      note="a short flared skirt, hem corners of 2/9, under a low waistband")
+entry(976, "Acorn ²⁄₉", up(36, [(5, E9), (9, K9), (0, U9), (15, X)], bottom="corner", top="corner"),
+      note="a nut with a point of 2/9 under a low cap that overhangs it")

@@ -160,3 +160,27 @@ entry(1066, "Cottage ¹⁄₃", poly(24, [8, 8, 8, 6, 6], [T12, HEX, HEX, T12, B
       note="House ¹⁄₃'s roof on walls of a third of its height")
 entry(1112, "Cottage ⁵⁄₁₈", poly(36, [13, 10, 13, 9, 9], [1.532088886237956, X, X, 1.532088886237956, 3.180030884270192]),
       note="a roof of 5/18 over low walls, on the floor of Notch ²⁄₉")
+
+# --- Pictures of nines on the nine-fold stars' sides.
+K9 = 1.532088886237956          # 2 cos 40°
+M9 = 0.8793852415718162         # 2 cos 20° − 1
+J9 = 1.078725692426601          # the side of Delta ²⁄₉
+U9 = 0.5739779522395381         # a side of Kite ¹⁄₁₈
+F9 = 3.180030884270192          # the floor of Notch ²⁄₉
+
+
+def up18(steps, **kw):
+    """A figure with a vertical mirror axis from its right half, side
+    directions in eighteenths of a turn; north walks it from the top."""
+    if kw.pop("north", False):
+        steps = [(-k, length) for k, length in reversed(steps)]
+        kw["from_top"] = True
+    return half(18, [(20 * k, length) for k, length in steps], **kw)
+
+
+entry(1036, "Bread 9", up18([(0, F9), (3, M9), (5, K9), (7, J9), (9, X)], top="side"),
+      note="a loaf of nines: a wide floor, low walls and a crust in two slopes")
+entry(1110, "Cork 9", up18([(0, K9), (4, D9), (0, U9), (5, J9), (9, X)], top="side", north=True),
+      note="a tapered plug under a wider head")
+entry(983, "Wings 9", up18([(3, D9), (-1, E9), (6, E9), (10, X)], bottom="corner", top="corner", north=True),
+      note="two wings spread from a pointed body, their tips drooping")
