@@ -207,6 +207,15 @@ ENTRIES = [
     ("2.120614758428183", "18", "the shoulders of Wings 9"),
     ("1.8746235949379129", "18", "the top of Bread 9"),
     ("2.916221867996836", "18", "the head of Cork 9"),
+    ("0.9301512653149666", "16", "the crown of Bonnet ¹⁄₈"),
+    ("0.9176077997076054", "16", "the crown of Bonnet ¹⁄₈ b"),
+    ("1.386874070247246", "16", "the top of Bread 8"),
+    ("1.8982758594312217", "16", "the head of Cork ¹⁄₄"),
+    ("0.8524912211537026", "24", "the tip sides of Petal 12 D"),
+    ("2.787693700234703", "24", "the tip sides of Petal 12 E"),
+    ("1.6168139402787043", "24", "the roof of Tack ⁷⁄₂₄'s head"),
+    ("1.7127001509287922", "24", "the waistband of Skirt ⁵⁄₂₄"),
+    ("2.154859961110307", "14", "the roof of Tack ¹⁄₇'s head"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

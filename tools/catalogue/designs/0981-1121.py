@@ -184,3 +184,44 @@ entry(1110, "Cork 9", up18([(0, K9), (4, D9), (0, U9), (5, J9), (9, X)], top="si
       note="a tapered plug under a wider head")
 entry(983, "Wings 9", up18([(3, D9), (-1, E9), (6, E9), (10, X)], bottom="corner", top="corner", north=True),
       note="two wings spread from a pointed body, their tips drooping")
+
+# --- Sixteenths and twelves: bonnets, a loaf, a cork, tacks, petals, a
+# skirt and a leaf on the Sun's and Sun 12's lengths.
+from palette import O8, TT12, T12
+
+C8 = 0.7653668647301796         # 2 sin 22.5°, the Compass's centre-to-notch
+W7 = 2.6038754716096766         # a Heptagon side with the Heptastar tip sides running on
+I7 = 0.5549581320873711         # 1/ρ
+
+
+def up16(steps, **kw):
+    return half(16, [(Fraction(45, 2) * k, length) for k, length in steps], **kw)
+
+
+def up24(steps, **kw):
+    return half(24, [(15 * k, length) for k, length in steps], **kw)
+
+
+entry(995, "Bonnet ¹⁄₈", up16([(0, N8), (-2, C8), (4, N8), (5, C8), (7, C8), (8, X)], top="side"),
+      note="a domed hood whose brim ends in two hooks of 1/8")
+entry(1001, "Bonnet ¹⁄₈ b", up16([(0, B), (-1, C8), (5, N8), (6, C8), (7, C8), (8, X)], top="side"),
+      note="a wider, lower hood whose brim flares out to points of 1/8")
+entry(1083, "Bread 8", up16([(0, B), (3, C8), (5, S16), (7, C8), (8, X)], top="side"),
+      note="a loaf of sixteenths: a wide floor, steep walls and a rounded crust")
+entry(1082, "Cork ¹⁄₄", up16([(0, S16), (4, N8), (0, C8), (5, S16), (8, X)], top="side"),
+      note="a straight plug with square corners of 1/4 under a head that widens upwards")
+entry(1009, "Half Wide Barrel", sym(8, [A, 2, A / 2, 3, 1.0, 3, 1.0]),
+      note="Wide Barrel cut through its top and bottom, standing on the cut")
+entry(1019, "Petal 12 D", poly(24, [8, 11, 4, 11, 8, 6], [S12, TT12, X, X, TT12, S12]),
+      note="Petal 12's foot and tip with the shoulders low and wide")
+entry(1040, "Petal 12 E", poly(24, [10, 9, 4, 9, 10, 6], [S12, HEX, X, X, HEX, S12]),
+      note="Petal 12's foot and tip with long sides of the Hexagon and the shoulders high")
+entry(1076, "Leaf ¹⁄₄ B", poly(24, [11, 8, 11, 6, 11, 8, 11, 6], [S12, HEX, HEX, S12, S12, HEX, HEX, S12]),
+      note="Leaf ¹⁄₄'s two square tips with each side bent twice")
+entry(1074, "Skirt ⁵⁄₂₄", up24([(0, 4.329049329198353), (7, HEX), (11, X)], top="corner"),
+      note="a wide flared skirt, hem corners of 5/24, on the floor of Notch 12")
+entry(1055, "Tack ⁷⁄₂₄", up24([(5, 2 * S12), (0, T12), (6, S12), (11, X)], bottom="corner", top="corner"),
+      note="a pin under a square head with a low roof whose eaves are 7/24")
+entry(1029, "Tack ¹⁄₇", half(28, [(Fraction(360 * k, 28), length) for k, length in
+                                  [(5, W7), (0, I7), (7, HEPTA), (11, X)]], bottom="corner", top="corner"),
+      note="a pin of 1/7 under a head with a roof")
