@@ -216,6 +216,14 @@ ENTRIES = [
     ("1.6168139402787043", "24", "the roof of Tack ⁷⁄₂₄'s head"),
     ("1.7127001509287922", "24", "the waistband of Skirt ⁵⁄₂₄"),
     ("2.154859961110307", "14", "the roof of Tack ¹⁄₇'s head"),
+    ("4.525785092079037", "16", "the table of Brilliant"),
+    ("1.0483394239551282", "16", "the table of Flat Brilliant"),
+    ("2.2998926876885855", "16", "the top of Chisel's handle"),
+    ("3.1213203435596424", "8", "the outer legs of Handle"),
+    ("1.530733729460359", "8", "the ridge slopes of Thin Roof"),
+    ("2.692021471630096", "14", "the top of Short Hexagon ³⁄₇"),
+    ("2.645841624856079", "10", "the floor of Notch ²⁄₅"),
+    ("1.7391701236163812", "18", "the outer sides of Small Twins ⁷⁄₁₈"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

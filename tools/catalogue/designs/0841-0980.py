@@ -197,3 +197,23 @@ entry(967, "Skirt ²⁄₉", up(36, [(0, F9), (10, D9), (17, X)], top="corner"),
       note="a short flared skirt, hem corners of 2/9, under a low waistband")
 entry(976, "Acorn ²⁄₉", up(36, [(5, E9), (9, K9), (0, U9), (15, X)], bottom="corner", top="corner"),
       note="a nut with a point of 2/9 under a low cap that overhangs it")
+
+# --- Octagonal pictures on the Sun's lengths, and three more sevens.
+from palette import N8, S16, R16
+
+C8 = 0.7653668647301796         # 2 sin 22.5°, the Compass's centre-to-notch
+C32 = 0.3901806440322565        # 2 sin(π/16)
+
+entry(907, "Brilliant", up(32, [(0, C32), (3, C32), (4, R16), (6, C32), (8, C32), (12, C8), (13, C8), (15, C32), (16, X)],
+                           top="side", north=True),
+      note="a cut stone: a deep pavilion over a small culet, a thin girdle, a low crown round a wide table")
+entry(909, "Chisel", up(32, [(0, C32), (7, R16), (0, C32), (9, S16), (16, X)], top="side", north=True),
+      note="a narrow edge at the foot of a long blade under a handle")
+entry(910, "Handle", up(8, [(0, B), (7, S2), (0, h), (3, X), (4, A)], top="side", north=True),
+      note="a grip bridging two slanted legs")
+entry(919, "Thin Roof", up(16, [(0, C), (6, S2), (7, X)], top="corner"),
+      note="Roof's eaves of 1/8 under a low ridge instead of a flat top")
+entry(923, "Bookmark", up(16, [(-2, S2), (4, 2 * B), (5, C8), (7, X)], bottom="corner", top="corner", north=True),
+      note="a long ribbon with a swallowtail below and a blunt point above")
+entry(951, "Short Hexagon ³⁄₇", up(14, [(0, RHO), (1, HEPTA), (4, L7), (7, X)], top="side"),
+      note="a low hexagon whose bottom corners are 3/7")

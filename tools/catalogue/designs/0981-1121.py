@@ -194,12 +194,18 @@ W7 = 2.6038754716096766         # a Heptagon side with the Heptastar tip sides r
 I7 = 0.5549581320873711         # 1/ρ
 
 
-def up16(steps, **kw):
-    return half(16, [(Fraction(45, 2) * k, length) for k, length in steps], **kw)
+def up(unit, steps, bottom="side", top="corner", north=False):
+    """A figure with a vertical mirror axis from its right half, side
+    directions in 1/unit turn; north walks it from the top, so that setup
+    finds the top and the icon stands it upright."""
+    if north:
+        steps = [(-k, length) for k, length in reversed(steps)]
+    return half(unit, [(Fraction(360 * k, unit), length) for k, length in steps], bottom=bottom, top=top,
+                from_top=north)
 
 
 def up24(steps, **kw):
-    return half(24, [(15 * k, length) for k, length in steps], **kw)
+    return up(24, steps, **kw)
 
 
 entry(995, "Bonnet ¹⁄₈", up16([(0, N8), (-2, C8), (4, N8), (5, C8), (7, C8), (8, X)], top="side"),
@@ -222,6 +228,25 @@ entry(1074, "Skirt ⁵⁄₂₄", up24([(0, 4.329049329198353), (7, HEX), (11, X
       note="a wide flared skirt, hem corners of 5/24, on the floor of Notch 12")
 entry(1055, "Tack ⁷⁄₂₄", up24([(5, 2 * S12), (0, T12), (6, S12), (11, X)], bottom="corner", top="corner"),
       note="a pin under a square head with a low roof whose eaves are 7/24")
-entry(1029, "Tack ¹⁄₇", half(28, [(Fraction(360 * k, 28), length) for k, length in
-                                  [(5, W7), (0, I7), (7, HEPTA), (11, X)]], bottom="corner", top="corner"),
+entry(1029, "Tack ¹⁄₇", up(28, [(5, W7), (0, I7), (7, HEPTA), (11, X)], bottom="corner", top="corner"),
       note="a pin of 1/7 under a head with a roof")
+
+# --- More pictures: octagonal, fives, sevens and nines.
+C32 = 0.3901806440322565        # 2 sin(π/16)
+from palette import R16, S2, h
+L7 = 1.2469796037174672         # σ − 1
+
+entry(1079, "Flat Brilliant", up(32, [(0, C32), (5, S16), (8, C32), (12, C8), (16, X)], top="side", north=True),
+      note="Brilliant flattened: a shallow pavilion, a low crown, a narrow table")
+entry(1044, "Square Cork", up(8, [(0, A), (2, B), (0, h), (2, S2), (4, X)], top="side"),
+      note="a cork of square corners: a straight plug under a straight head")
+entry(1064, "Right Arrow", up(8, [(0, S2), (2, B), (0, h), (3, X)], top="corner"),
+      note="an arrow whose head is a right angle")
+entry(1002, "Notch ²⁄₅", sym(20, [X, 8, P2, 1, 3.618033988749895, 12]),
+      note="a wide tray with walls flaring at 2/5 to two horns and a shallow notch between them")
+entry(1028, "Thin Twins ⁵⁄₁₄", poly(14, [5, 2, 10, 2, 5, 4], [X, I7, SIGMA, SIGMA, I7, X]),
+      note="Twins ⁵⁄₁₄'s corners on two long thin petals")
+entry(1031, "Wide Belt 7", poly(14, [5, 6, 3, 6, 5, 3], [X, SIGMA, RHO, RHO, SIGMA, X]),
+      note="Belt 7's corners on a band twice as deep")
+entry(1111, "Small Twins ⁷⁄₁₈", poly(18, [6, 2, 13, 2, 6, 7], [X, D9, E9, E9, D9, X]),
+      note="two narrow petals of 1/9 spread from a foot of 7/18")
