@@ -224,6 +224,15 @@ ENTRIES = [
     ("2.692021471630096", "14", "the top of Short Hexagon ³⁄₇"),
     ("2.645841624856079", "10", "the floor of Notch ²⁄₅"),
     ("1.7391701236163812", "18", "the outer sides of Small Twins ⁷⁄₁₈"),
+    ("3.942394238613955", "12", "twice the Hexagon's side: the rim of Acorn Cap 12"),
+    ("2.40438943615317", "12", "the stalk's top of Acorn Cap 12"),
+    ("1.7778695740147803", "12", "the foot sides of Long Petal ¹⁄₃"),
+    ("1.1782179919859732", "12", "the crown's roof of Hat ¹⁄₃"),
+    ("5.68844134336727", "14", "the tip sides of Long Leaf 7"),
+    ("1.5549581320873722", "14", "1 + 1/ρ: the ring's lower sides in Venus ³⁄₁₄"),
+    ("1.6809323425387763", "18", "the shoulders of Shovel ⁵⁄₁₈"),
+    ("2.2360679774997902", "10", "√5 = 2φ − 1: the ring's lower sides in Venus 5"),
+    ("2.663642724161403", "16", "the head of Long Right Arrow"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

@@ -161,7 +161,7 @@ entry(972, "Kite ²⁄₉ ¹⁄₆", kite(36, 8, 6, T9), note="a kite of 2/9 ove
 entry(975, "Arrowhead 9", dart(18, 2, 12, E9), note="a narrow arrowhead of 1/9 round a notch of 2/3")
 
 # --- More sevens, on the Heptagon's diagonals rather than on sides of 1.
-from palette import RHO, SIGMA, TT12, HEX
+from palette import RHO, SIGMA, TT12, HEX, T12
 
 W7 = 2.6038754716096766         # a Heptagon side with the Heptastar tip sides running on
 L7 = 1.2469796037174672         # σ − 1
@@ -217,3 +217,5 @@ entry(923, "Bookmark", up(16, [(-2, S2), (4, 2 * B), (5, C8), (7, X)], bottom="c
       note="a long ribbon with a swallowtail below and a blunt point above")
 entry(951, "Short Hexagon ³⁄₇", up(14, [(0, RHO), (1, HEPTA), (4, L7), (7, X)], top="side"),
       note="a low hexagon whose bottom corners are 3/7")
+entry(870, "Acorn Cap 12", up(24, [(0, 2 * HEX), (4, S12), (9, HEX), (6, T12), (12, X)], top="side"),
+      note="a wide domed cup on a rim of twice the Hexagon's side, with its stalk")

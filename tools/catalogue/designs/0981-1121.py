@@ -250,3 +250,28 @@ entry(1031, "Wide Belt 7", poly(14, [5, 6, 3, 6, 5, 3], [X, SIGMA, RHO, RHO, SIG
       note="Belt 7's corners on a band twice as deep")
 entry(1111, "Small Twins ⁷⁄₁₈", poly(18, [6, 2, 13, 2, 6, 7], [X, D9, E9, E9, D9, X]),
       note="two narrow petals of 1/9 spread from a foot of 7/18")
+
+# --- Arrows, venuses, a hat, a shovel, a leaf of sevens and a long petal.
+from palette import T12
+
+entry(1065, "Long Right Arrow", up(16, [(-2, N8), (5, 3.0), (-2, N8), (5, 3.0), (4, R16), (0, S16), (6, X)],
+                                   bottom="corner", top="corner"),
+      note="Right Arrow's square head on a long shaft with two feathers at its tail")
+entry(1059, "Venus 5", up(20, [(0, P - 1), (5, P), (0, P - 1), (5, P - 1), (10, P - 1), (5, 0.3681587642946257),
+                                (2, X), (5, P), (8, P), (10, P)], top="side"),
+      note="the sign of Venus: a ring of tenths over a cross")
+entry(1120, "Venus ³⁄₁₄", up(28, [(0, HEPTA), (7, RHO), (0, HEPTA), (8, HEPTA), (14, HEPTA), (7, I7), (2, X), (6, RHO),
+                                  (10, RHO), (14, RHO)], top="side"),
+      note="Venus 7's ring over a cross whose arms end in corners of 3/14")
+entry(1069, "Hat ¹⁄₃", up(24, [(1, HEX), (11, S12), (5, S12), (10, X)], bottom="corner", top="corner").start(6),
+      note="a crown with a peak of 1/3 over a brim that sags to its middle, the given axis point")
+entry(1038, "Shovel ⁵⁄₁₈", up(36, [(0, F9), (8, D9), (15, X), (9, E9), (18, M9)], top="side"),
+      note="Shovel ⁵⁄₁₄'s blade and handle in nines")
+entry(1026, "Long Leaf 7", up(28, [(0, I7), (7, HEPTA), (1, L7), (5, SIGMA), (9, X)], top="corner"),
+      note="a long leaf of sevens on a short stalk, its tip 1/7")
+entry(1020, "Short Notch ¹⁄₃", sym(24, [B, 8, HEX, 3, X, 14]),
+      note="a low tray with walls flaring at 1/3 to two horns and a shallow notch between them")
+entry(1072, "Twins ³⁄₈ ⁵⁄₂₄", sym(24, [9, HEX, 5, S12, 17, S12, 5, HEX, 9], first="corner"),
+      note="two kites with tips of 3/8 and corners of 5/24, fused along their feet")
+entry(991, "Long Petal ¹⁄₃", poly(12, [5, 4, 2, 4, 5, 4], [X, S12, 4.329049329198353, 4.329049329198353, S12, X]),
+      note="Petal ¹⁄₃'s corners drawn out along sides as long as Notch 12's floor")
