@@ -233,6 +233,9 @@ ENTRIES = [
     ("1.6809323425387763", "18", "the shoulders of Shovel ⁵⁄₁₈"),
     ("2.2360679774997902", "10", "√5 = 2φ − 1: the ring's lower sides in Venus 5"),
     ("2.663642724161403", "16", "the head of Long Right Arrow"),
+    ("5.4969014285419195", "18", "the top leaf of Palm ¹⁄₉"),
+    ("1.419326267986036", "18", "the top of Baluster ²⁄₉"),
+    ("0.350550989431947", "10", "the knob of Spinning Top ¹⁄₅"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

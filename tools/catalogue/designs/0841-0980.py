@@ -219,3 +219,15 @@ entry(951, "Short Hexagon ³⁄₇", up(14, [(0, RHO), (1, HEPTA), (4, L7), (7, 
       note="a low hexagon whose bottom corners are 3/7")
 entry(870, "Acorn Cap 12", up(24, [(0, 2 * HEX), (4, S12), (9, HEX), (6, T12), (12, X)], top="side"),
       note="a wide domed cup on a rim of twice the Hexagon's side, with its stalk")
+
+# --- A column, a baluster and a palm.
+T9 = 1.614543993253255          # the side of Hexstar ²⁄₉
+
+entry(895, "Thin Columnn 7", up(28, [(0, RHO), (7, I7), (10, HEPTA), (7, 2 * SIGMA), (4, HEPTA), (7, I7), (14, X)],
+                                top="side"),
+      note="Column's base and capital in sevens on a tall thin shaft")
+entry(915, "Baluster ¹⁄₆", up(24, [(0, 2 * HEX), (6, T12), (9, S12), (3, HEX), (11, HEX), (6, HEX), (12, X)], top="side"),
+      note="a post on a plinth, a bulb whose rim is 1/6 and a straight neck")
+entry(954, "Palm ¹⁄₉", up(36, [(1, U9), (9, 4.758770483143637), (-2, E9), (12, T9), (2, E9), (16, T9), (6, E9), (20, T9),
+                               (12, X)], bottom="corner", top="corner"),
+      note="a straight trunk under a crown of seven fronds with tips of 1/9")

@@ -275,3 +275,12 @@ entry(1072, "Twins ³⁄₈ ⁵⁄₂₄", sym(24, [9, HEX, 5, S12, 17, S12, 5, 
       note="two kites with tips of 3/8 and corners of 5/24, fused along their feet")
 entry(991, "Long Petal ¹⁄₃", poly(12, [5, 4, 2, 4, 5, 4], [X, S12, 4.329049329198353, 4.329049329198353, S12, X]),
       note="Petal ¹⁄₃'s corners drawn out along sides as long as Notch 12's floor")
+
+# --- A baluster, a spinning top and a quasar.
+entry(1045, "Baluster ²⁄₉", up(36, [(0, F9), (9, U9), (13, K9), (5, E9), (15, D9), (9, E9), (18, X)], top="side"),
+      note="Baluster ¹⁄₆'s post in nines, its bulb's rim 2/9")
+entry(1021, "Spinning Top ¹⁄₅", up(20, [(3, P2), (4, P), (5, P - 1), (7, P), (9, P - 1), (5, P), (7, 0.3681587642946257),
+                                        (8, X)], bottom="corner", top="corner"),
+      note="a round body on a point of 1/5 under a stem with a knob")
+entry(1085, "Quasar ¹⁄₄ ⁻¹⁄₃", poly(24, [16, 6, 14, 6] * 4, [HEX, HEX, S12, S12] * 4),
+      note="eight square tips round a centre, the notches alternately 2/3 and 7/12 of a turn inside")
