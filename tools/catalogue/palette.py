@@ -236,6 +236,16 @@ ENTRIES = [
     ("5.4969014285419195", "18", "the top leaf of Palm ¹⁄₉"),
     ("1.419326267986036", "18", "the top of Baluster ²⁄₉"),
     ("0.350550989431947", "10", "the knob of Spinning Top ¹⁄₅"),
+    ("3.0626732839703976", "18", "the bottom tips' inner sides of Pentastar ¹⁄₉"),
+    ("1.4533631938113558", "18", "the bottom tips' inner sides of Pentastar ¹⁄₉ b"),
+    ("3.761951883330754", "18", "the bottom tips' inner sides of Pentastar ¹⁄₉ c"),
+    ("1.7494908372008178", "18", "the bottom tips' inner sides of Pentastar ¹⁄₉ d"),
+    ("0.9519524718632097", "16", "the bottom tips' inner sides of Pentastar ¹⁄₃₂"),
+    ("3.467178602922359", "14", "the bottom tips' inner sides of Pentastar ³⁄₁₄"),
+    ("1.143765100869029", "10", "the bottom tips' inner sides of Pentastar F"),
+    ("1.2360679774997898", "10", "√5 − 1 = 2/φ: the bottom tips' inner sides of Pentastar G"),
+    ("2.3530058438983406", "10", "the bottom tips' inner sides of Pentastar H"),
+    ("2.1408071258405696", "12", "the bottom tips' inner sides of Pentastar ¹⁄₁₂ f"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

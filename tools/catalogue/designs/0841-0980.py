@@ -231,3 +231,10 @@ entry(915, "Baluster ¹⁄₆", up(24, [(0, 2 * HEX), (6, T12), (9, S12), (3, HE
 entry(954, "Palm ¹⁄₉", up(36, [(1, U9), (9, 4.758770483143637), (-2, E9), (12, T9), (2, E9), (16, T9), (6, E9), (20, T9),
                                (12, X)], bottom="corner", top="corner"),
       note="a straight trunk under a crown of seven fronds with tips of 1/9")
+
+# --- Pentastars: five tips round a centre with one mirror axis.
+
+entry(956, "Pentastar ¹⁄₉", pentastar(36, (4, 4, 4), (25, 25, 24), (E9, E9, D9, D9)),
+      note="five tips of 1/9 on the sides of Rhombus ¹⁄₉ and ²⁄₉")
+entry(957, "Pentastar ¹⁄₉ b", pentastar(36, (4, 8, 8), (22, 22, 20), (E9, E9, E9, E9)),
+      note="a top tip of 1/9 over four of 2/9")

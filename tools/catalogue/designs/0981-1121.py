@@ -284,3 +284,22 @@ entry(1021, "Spinning Top ¹⁄₅", up(20, [(3, P2), (4, P), (5, P - 1), (7, P)
       note="a round body on a point of 1/5 under a stem with a knob")
 entry(1085, "Quasar ¹⁄₄ ⁻¹⁄₃", poly(24, [16, 6, 14, 6] * 4, [HEX, HEX, S12, S12] * 4),
       note="eight square tips round a centre, the notches alternately 2/3 and 7/12 of a turn inside")
+
+# --- Pentastars: five tips round a centre with one mirror axis.
+
+entry(984, "Pentastar ¹⁄₉ c", pentastar(36, (8, 8, 4), (23, 23, 20), (K9, K9, E9, E9), north=True),
+      note="two tips of 2/9 above and two of 1/9 below, standing on its top tip's axis")
+entry(990, "Pentastar ¹⁄₉ d", pentastar(36, (8, 4, 8), (23, 23, 20), (D9, E9, E9, D9)),
+      note="tips of 2/9 at the top and below, two of 1/9 at the sides")
+entry(1027, "Pentastar ³⁄₁₄", pentastar(28, (6, 6, 6), (17, 16, 16), (2.6038754716096766, 2.6038754716096766, RHO, RHO)),
+      note="five broad tips of 3/14 on the Heptagon's diagonals")
+entry(1056, "Pentastar F", pentastar(20, (2, 3, 4), (13, 13, 12), (P, P, 1.1755705045849463, 1.1755705045849463)),
+      note="a top tip of 1/10 over tips of 3/20 and 1/5")
+entry(1057, "Pentastar G", pentastar(20, (4, 2, 3), (13, 13, 14), (1.1755705045849463, P, P, 1.1755705045849463)),
+      note="a top tip of 1/5 over tips of 1/10 and 3/20")
+entry(1073, "Pentastar H", pentastar(20, (3, 4, 2), (13, 13, 13), (P, 1.1755705045849463, 1.1755705045849463, P)),
+      note="a top tip of 3/20 over tips of 1/5 and 1/10")
+entry(1080, "Pentastar ¹⁄₁₂ f", pentastar(24, (2, 4, 3), (16, 16, 16), (HEX, HEX, S12, S12)),
+      note="a top tip of 1/12 over tips of 1/6 and 1/8")
+entry(998, "Pentastar ¹⁄₃₂", pentastar(32, (1, 4, 4), (22, 22, 23), (R16, S16, S16, N8)),
+      note="a needle of 1/32 over four tips of 1/8")
