@@ -246,6 +246,10 @@ ENTRIES = [
     ("1.2360679774997898", "10", "√5 − 1 = 2/φ: the bottom tips' inner sides of Pentastar G"),
     ("2.3530058438983406", "10", "the bottom tips' inner sides of Pentastar H"),
     ("2.1408071258405696", "12", "the bottom tips' inner sides of Pentastar ¹⁄₁₂ f"),
+    ("2.5776835371752527", "10", "the tip's left side of Left Petal ³⁄₁₀"),
+    ("4.156875757337522", "10", "the long left side of Left Petal ³⁄₁₀"),
+    ("2.883357680669369", "20", "Pentastar A from its top tip to its bottom notch: the cut of Left Half Pentastar A"),
+    ("0.38268343236508967", "16", "sin 22.5°, half of Wings A's waist: the cut of Left Half Wings A"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

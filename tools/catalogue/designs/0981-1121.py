@@ -303,3 +303,14 @@ entry(1080, "Pentastar ¹⁄₁₂ f", pentastar(24, (2, 4, 3), (16, 16, 16), (H
       note="a top tip of 1/12 over tips of 1/6 and 1/8")
 entry(998, "Pentastar ¹⁄₃₂", pentastar(32, (1, 4, 4), (22, 22, 23), (R16, S16, S16, N8)),
       note="a needle of 1/32 over four tips of 1/8")
+
+# --- Left pieces. The halves are cut along their figure's mirror axis and
+# walked so that the side the table's given axis names is the one that lies
+# lowest (or outermost) as the whole figure stands: the pair then faces each
+# other across the cut.
+entry(1013, "Left Petal ³⁄₁₀", poly(20, [8, 7, 6, 5, 4], [P, P2, P, X, Y]),
+      note="a petal of 3/10 leaning to the left over a short stalk side")
+entry(1116, "Left Half Pentastar A", poly(40, [3, 26, 4, 28, 4, 15], [X, P, 1.0, P, 1.0, P - 1]),
+      note="the left half of Pentastar A, cut from its top tip to its bottom notch")
+entry(1118, "Left Half Wings A", poly(16, [5, 8, 3, 2, 6], [S2, X, X, A, 1.0]),
+      note="one wing of Wings A, cut through its waist; the cut keeps its middle as a straight corner")
