@@ -250,6 +250,10 @@ ENTRIES = [
     ("4.156875757337522", "10", "the long left side of Left Petal ³⁄₁₀"),
     ("2.883357680669369", "20", "Pentastar A from its top tip to its bottom notch: the cut of Left Half Pentastar A"),
     ("0.38268343236508967", "16", "sin 22.5°, half of Wings A's waist: the cut of Left Half Wings A"),
+    ("1.7944330170235951", "10", "the legs of Bracket ¹¹⁄₃₀"),
+    ("2.490907738305701", "16", "the lowest tip's inner side in Heptastar ¹⁄₈"),
+    ("3.440031080572679", "10", "the lowest tips' inner sides in Heptastar ¹⁄₅"),
+    ("4.250908796837778", "10", "the lowest tips' inner sides in Nonastar ¹⁄₅"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

@@ -238,3 +238,14 @@ entry(956, "Pentastar ¹⁄₉", pentastar(36, (4, 4, 4), (25, 25, 24), (E9, E9,
       note="five tips of 1/9 on the sides of Rhombus ¹⁄₉ and ²⁄₉")
 entry(957, "Pentastar ¹⁄₉ b", pentastar(36, (4, 8, 8), (22, 22, 20), (E9, E9, E9, E9)),
       note="a top tip of 1/9 over four of 2/9")
+
+# --- Stars with unequal tips, wings and a bracket of thirtieths, and a sunrise.
+from palette import H, P, P2
+F10 = 3.618033988749895          # φ² + 1
+
+entry(927, "Bracket ¹¹⁄₃₀", up(30, [(0, P2), (-4, P), (0, P - 1), (11, X), (15, F10)], top="side", north=True),
+      note="a bracket of square legs splayed at 11/30, its opening upwards")
+entry(928, "Wings ²⁄₁₅", sym(30, [11, F10, 4, P, 11, X, 19], first="corner"),
+      note="Wings ¹⁄₅'s two wings in thirtieths, their tips 2/15, raised from a point below")
+entry(948, "Octastar ³⁄₁₄", poly(56, [12, 38, 10, 38] * 4, [SIGMA, SIGMA, RHO, RHO] * 4).start(1),
+      note="four tips of 3/14 between four of 5/28, on the Heptagon's diagonals")

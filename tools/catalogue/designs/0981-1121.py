@@ -314,3 +314,18 @@ entry(1116, "Left Half Pentastar A", poly(40, [3, 26, 4, 28, 4, 15], [X, P, 1.0,
       note="the left half of Pentastar A, cut from its top tip to its bottom notch")
 entry(1118, "Left Half Wings A", poly(16, [5, 8, 3, 2, 6], [S2, X, X, A, 1.0]),
       note="one wing of Wings A, cut through its waist; the cut keeps its middle as a straight corner")
+
+# --- Stars with unequal tips, wings and a bracket of thirtieths, and a sunrise.
+from palette import H, O8
+F10 = 3.618033988749895          # φ² + 1
+
+entry(1103, "Sunrise ⁵⁄₈", sym(16, [4, 1.0, 10, 1.0, 4, 1.0, 10, 1.0, 4, 1.0, 6, H, 8], first="corner"),
+      note="the Sun cut by the chord between two notches 5/8 of a turn apart: five tips rising over the horizon, its middle a straight corner under the top tip")
+entry(1114, "Octastar ³⁄₁₀", poly(40, [12, 24, 10, 24] * 4, [P2, P2, P, P] * 4).start(3),
+      note="four tips of 3/10 between four of 1/4, on the sides of Sun 10")
+entry(992, "Heptastar ¹⁄₈", sym(56, [7, A, 41, A, 8, S2, 41, S2, 7, A, 41, S2, 6, X, 41], first="corner"),
+      note="seven tips round a centre, the top one 1/8, the side ones a little wider and narrower")
+entry(1017, "Heptastar ¹⁄₅", sym(70, [46, X, 12, P, 46, P, 14, P2, 46, P2, 16, P, 46, P, 14], first="corner"),
+      note="seven tips round a centre, the top one 1/5")
+entry(1004, "Nonastar ¹⁄₅", sym(90, [62, X, 18, P, 62, P, 16, P2, 62, P2, 18, P, 62, P, 20, P2, 62, P2, 18], first="corner"),
+      note="nine tips round a centre, the top one 1/5")
