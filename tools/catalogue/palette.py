@@ -254,6 +254,7 @@ ENTRIES = [
     ("2.490907738305701", "16", "the lowest tip's inner side in Heptastar ¹⁄₈"),
     ("3.440031080572679", "10", "the lowest tips' inner sides in Heptastar ¹⁄₅"),
     ("4.250908796837778", "10", "the lowest tips' inner sides in Nonastar ¹⁄₅"),
+    ("2.0763215945211986", "16", "the top of Pawn B's head"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

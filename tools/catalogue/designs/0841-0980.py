@@ -249,3 +249,6 @@ entry(928, "Wings ²⁄₁₅", sym(30, [11, F10, 4, P, 11, X, 19], first="corne
       note="Wings ¹⁄₅'s two wings in thirtieths, their tips 2/15, raised from a point below")
 entry(948, "Octastar ³⁄₁₄", poly(56, [12, 38, 10, 38] * 4, [SIGMA, SIGMA, RHO, RHO] * 4).start(1),
       note="four tips of 3/14 between four of 5/28, on the Heptagon's diagonals")
+entry(908, "Double Brilliant", up(32, [(0, C32), (3, C32), (4, B), (5, C32), (7, C32), (9, C32), (11, C32), (12, B), (13, C32),
+                                       (16, X)], top="side"),
+      note="Brilliant's pavilion above and below a faceted girdle")

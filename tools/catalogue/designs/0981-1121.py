@@ -329,3 +329,10 @@ entry(1017, "Heptastar ¹⁄₅", sym(70, [46, X, 12, P, 46, P, 14, P2, 46, P2, 
       note="seven tips round a centre, the top one 1/5")
 entry(1004, "Nonastar ¹⁄₅", sym(90, [62, X, 18, P, 62, P, 16, P2, 62, P2, 18, P, 62, P, 20, P2, 62, P2, 18], first="corner"),
       note="nine tips round a centre, the top one 1/5")
+
+# --- A pawn and a serrated leaf.
+entry(1007, "Pawn B", up(16, [(0, B), (4, C32), (7, O8), (4, N8), (0, C32), (6, C32), (2, O8), (5, O8), (8, X)], top="side"),
+      note="a chess pawn: a bevelled base, a thin stem, a collar and a broad head")
+entry(1063, "Serrated Leaf ³⁄₁₀", up(20, [(3, P2), (7, P - 1), (4, P), (8, P - 1), (5, P), (9, P - 1), (7, X)],
+                                       bottom="corner", top="corner"),
+      note="a leaf on a base of 3/10 with three teeth of 3/10 on either side")
