@@ -255,6 +255,7 @@ ENTRIES = [
     ("3.440031080572679", "10", "the lowest tips' inner sides in Heptastar ¹⁄₅"),
     ("4.250908796837778", "10", "the lowest tips' inner sides in Nonastar ¹⁄₅"),
     ("2.0763215945211986", "16", "the top of Pawn B's head"),
+    ("1.9339966273213847", "16", "the stem of Sprout ³⁄₁₆"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

@@ -252,3 +252,8 @@ entry(948, "Octastar ³⁄₁₄", poly(56, [12, 38, 10, 38] * 4, [SIGMA, SIGMA,
 entry(908, "Double Brilliant", up(32, [(0, C32), (3, C32), (4, B), (5, C32), (7, C32), (9, C32), (11, C32), (12, B), (13, C32),
                                        (16, X)], top="side"),
       note="Brilliant's pavilion above and below a faceted girdle")
+
+from palette import TAN72
+
+entry(905, "Short Acorn ¹⁄₅ Top", up(20, [(0, TAN72), (5, P - 1), (11, P - 1), (7, P - 1), (10, X)], top="side"),
+      note="Acorn ¹⁄₅ Top's cup cut low: two points of 1/5 either side of a flat top")

@@ -336,3 +336,11 @@ entry(1007, "Pawn B", up(16, [(0, B), (4, C32), (7, O8), (4, N8), (0, C32), (6, 
 entry(1063, "Serrated Leaf ³⁄₁₀", up(20, [(3, P2), (7, P - 1), (4, P), (8, P - 1), (5, P), (9, P - 1), (7, X)],
                                        bottom="corner", top="corner"),
       note="a leaf on a base of 3/10 with three teeth of 3/10 on either side")
+
+# --- A hand and a sprout.
+entry(1039, "Hand ¹⁄₆", up(24, [(0, 2 * HEX), (6, HEX), (4, 2 * S12), (12, T12), (16, 2 * S12), (6, 2 * HEX), (14, T12),
+                                (18, 2 * HEX), (12, X)], top="side"),
+      note="a raised hand: a square palm, two long middle fingers and two shorter ones spread aside, "
+           "their tips slanted at 1/6")
+entry(999, "Sprout ³⁄₁₆", sym(32, [20, S16, 6, C8, 10, C8, 20, X, 4], first="corner"),
+      note="two leaves with tips of 3/16 spread from a pointed stem")
