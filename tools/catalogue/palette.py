@@ -256,6 +256,8 @@ ENTRIES = [
     ("4.250908796837778", "10", "the lowest tips' inner sides in Nonastar ¹⁄₅"),
     ("2.0763215945211986", "16", "the top of Pawn B's head"),
     ("1.9339966273213847", "16", "the stem of Sprout ³⁄₁₆"),
+    ("3.23606797749979", "10", "2φ: the wrist of Hand ³⁄₁₀"),
+    ("0.8244294954150512", "10", "the gap between the middle fingers of Hand ³⁄₁₀"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

@@ -344,3 +344,7 @@ entry(1039, "Hand ¹⁄₆", up(24, [(0, 2 * HEX), (6, HEX), (4, 2 * S12), (12, 
            "their tips slanted at 1/6")
 entry(999, "Sprout ³⁄₁₆", sym(32, [20, S16, 6, C8, 10, C8, 20, X, 4], first="corner"),
       note="two leaves with tips of 3/16 spread from a pointed stem")
+entry(1062, "Hand ³⁄₁₀", up(20, [(0, 2 * P), (5, P2), (4, P2), (10, P - 1), (14, P2), (5, F10), (11, P - 1), (15, F10), (10, X)],
+                            top="side"),
+      note="Hand ¹⁄₆'s raised hand in tenths: two long upright middle fingers, two shorter ones spread aside, "
+           "the fingertips slanted with corners of 3/10")
