@@ -111,3 +111,18 @@ def star_sector(unit, k, star_tip, side, tips, at="centre"):
 def _lit(value):
     import palette
     return palette.literal(palette.snap(value))
+
+
+def pentastar(unit, tips, notches, sides, north=False):
+    """A five-pointed star with one mirror axis, through its top tip and the
+    notch between its two lower tips. tips are the top, side and lower tips,
+    notches the upper, lower and bottom notches, all in units; sides the four
+    sides from the top tip down to the lower tip, whose inner side closes the
+    outline. It stands on the bottom notch (vertex 0), so that the icon of a
+    figure headed south stands upright; north=True starts at the top tip."""
+    t0, t1, t2 = tips
+    n0, n1, n2 = notches
+    s1, s2, s3, s4 = sides
+    if north:
+        return sym(unit, [t0, s1, n0, s2, t1, s3, n1, s4, t2, X, n2], first="corner", method="pentastar")
+    return sym(unit, [n2, X, t2, s4, n1, s3, t1, s2, n0, s1, t0], first="corner", method="pentastar")

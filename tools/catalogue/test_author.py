@@ -62,6 +62,14 @@ class ShapeTest(unittest.TestCase):
         with self.assertRaises(shapes.DesignError):
             shapes.poly(8, [1, 2, 2], [1.0, 1.0, 1.0]).close()
 
+    def test_pentastar_closes_the_regular_star_and_stands_on_its_notch_or_its_tip(self):
+        phi = 1.618033988749895
+        for north, first in ((False, 14), (True, 2)):
+            star = families.pentastar(20, (2, 2, 2), (14, 14, 14), (phi,) * 4, north=north).close()
+            self.assertEqual(star.sides, [phi] * 10)
+            self.assertEqual(star.corners[-1], first)  # the corner that vertex 0 is
+            self.assertIn(("vertex", 0), geometry.mirror_axes(star.dividends(), star.sides))
+
     def test_recipes_build_what_the_generators_design(self):
         rows = {}
         for recipe, shape in (("sector(8, 2, 1.0, 2.414213562373095)", families.sector(8, 2, 1.0, 2.414213562373095)),

@@ -159,3 +159,101 @@ entry(968, "Dart ¹⁄₆ ¹⁄₉", dart(36, 6, 22, E9), note="a dart of 1/6 wi
 entry(969, "Petal ²⁄₉ ¹⁄₃", kite(18, 4, 6, T9), note="a petal of 2/9 over a foot of 1/3")
 entry(972, "Kite ²⁄₉ ¹⁄₆", kite(36, 8, 6, T9), note="a kite of 2/9 over a foot of 1/6")
 entry(975, "Arrowhead 9", dart(18, 2, 12, E9), note="a narrow arrowhead of 1/9 round a notch of 2/3")
+
+# --- More sevens, on the Heptagon's diagonals rather than on sides of 1.
+from palette import RHO, SIGMA, TT12, HEX, T12
+
+W7 = 2.6038754716096766         # a Heptagon side with the Heptastar tip sides running on
+L7 = 1.2469796037174672         # σ − 1
+I7 = 0.5549581320873711         # 1/ρ
+
+entry(845, "Short Petal ³⁄₇", poly(14, [5, 5, 2, 5, 5, 6], [X, HEPTA, 1.445041867912629, 1.445041867912629, HEPTA, X]),
+      note="Petal ³⁄₇'s corners on shorter sides: a tip of 1/7, a narrow foot of 3/7")
+entry(850, "Dress ¹⁄₇", up(14, [(0, W7), (5, RHO), (2, L7), (6, I7), (7, X)], top="side", north=True),
+      note="a skirt flaring to a hem with corners of 1/7, a narrow waist, a bodice under small shoulders")
+entry(860, "Belt ³⁄₁₄", sym(28, [6, HEPTA, 11, 2 * SIGMA, 10, X, 8], first="corner"),
+      note="a long band with a point of 3/14 at one end and a blunt one at the other, so that it lies along its axis")
+entry(894, "Thin Gem 7", poly(14, [4, 6, 4, 4, 6, 4], [HEPTA, SIGMA, SIGMA, HEPTA, SIGMA, SIGMA]),
+      note="a tall narrow stone on a table of the Heptastar's side")
+entry(903, "Shovel ⁵⁄₁₄", up(28, [(0, W7), (4, RHO), (12, X), (7, SIGMA), (14, HEPTA)], top="side", north=True),
+      note="a blade with bottom corners of 5/14 under a straight handle")
+entry(933, "Left Delta ¹⁄₄", poly(24, [6, 5, 12, 3, 10], [TT12, TT12, X, HEX, TT12]),
+      note="Delta ¹⁄₄ cut along its axis from a tip through the centre to the notch opposite; the centre stays "
+           "a straight corner so that the cut glues to the other half")
+
+# --- Pictures of nines and sevens on the nine-fold stars' sides and the
+# Heptagon's diagonals. Wings spread from a body with a point below and a
+# notch between the wings above; the notch is side 0's start, so that the
+# icon stands them upright.
+E9 = 2.5320888862379562         # the side of Rhombus ¹⁄₉ and Nonastar ¹⁄₉
+D9 = 1.7587704831436335         # the side of Rhombus ²⁄₉
+K9 = 1.532088886237956          # 2 cos 40°
+U9 = 0.5739779522395381         # a side of Kite ¹⁄₁₈
+F9 = 3.180030884270192          # the floor of Notch ²⁄₉
+
+entry(949, "Wings 7", up(28, [(4, RHO), (-2, W7), (8, W7), (15, X)], bottom="corner", top="corner", north=True),
+      note="two wings raised from a pointed body")
+entry(967, "Skirt ²⁄₉", up(36, [(0, F9), (10, D9), (17, X)], top="corner"),
+      note="a short flared skirt, hem corners of 2/9, under a low waistband")
+entry(976, "Acorn ²⁄₉", up(36, [(5, E9), (9, K9), (0, U9), (15, X)], bottom="corner", top="corner"),
+      note="a nut with a point of 2/9 under a low cap that overhangs it")
+
+# --- Octagonal pictures on the Sun's lengths, and three more sevens.
+from palette import N8, S16, R16
+
+C8 = 0.7653668647301796         # 2 sin 22.5°, the Compass's centre-to-notch
+C32 = 0.3901806440322565        # 2 sin(π/16)
+
+entry(907, "Brilliant", up(32, [(0, C32), (3, C32), (4, R16), (6, C32), (8, C32), (12, C8), (13, C8), (15, C32), (16, X)],
+                           top="side", north=True),
+      note="a cut stone: a deep pavilion over a small culet, a thin girdle, a low crown round a wide table")
+entry(909, "Chisel", up(32, [(0, C32), (7, R16), (0, C32), (9, S16), (16, X)], top="side", north=True),
+      note="a narrow edge at the foot of a long blade under a handle")
+entry(910, "Handle", up(8, [(0, B), (7, S2), (0, h), (3, X), (4, A)], top="side", north=True),
+      note="a grip bridging two slanted legs")
+entry(919, "Thin Roof", up(16, [(0, C), (6, S2), (7, X)], top="corner"),
+      note="Roof's eaves of 1/8 under a low ridge instead of a flat top")
+entry(923, "Bookmark", up(16, [(-2, S2), (4, 2 * B), (5, C8), (7, X)], bottom="corner", top="corner", north=True),
+      note="a long ribbon with a swallowtail below and a blunt point above")
+entry(951, "Short Hexagon ³⁄₇", up(14, [(0, RHO), (1, HEPTA), (4, L7), (7, X)], top="side"),
+      note="a low hexagon whose bottom corners are 3/7")
+entry(870, "Acorn Cap 12", up(24, [(0, 2 * HEX), (4, S12), (9, HEX), (6, T12), (12, X)], top="side"),
+      note="a wide domed cup on a rim of twice the Hexagon's side, with its stalk")
+
+# --- A column, a baluster and a palm.
+T9 = 1.614543993253255          # the side of Hexstar ²⁄₉
+
+entry(895, "Thin Columnn 7", up(28, [(0, RHO), (7, I7), (10, HEPTA), (7, 2 * SIGMA), (4, HEPTA), (7, I7), (14, X)],
+                                top="side"),
+      note="Column's base and capital in sevens on a tall thin shaft")
+entry(915, "Baluster ¹⁄₆", up(24, [(0, 2 * HEX), (6, T12), (9, S12), (3, HEX), (11, HEX), (6, HEX), (12, X)], top="side"),
+      note="a post on a plinth, a bulb whose rim is 1/6 and a straight neck")
+entry(954, "Palm ¹⁄₉", up(36, [(1, U9), (9, 4.758770483143637), (-2, E9), (12, T9), (2, E9), (16, T9), (6, E9), (20, T9),
+                               (12, X)], bottom="corner", top="corner"),
+      note="a straight trunk under a crown of seven fronds with tips of 1/9")
+
+# --- Pentastars: five tips round a centre with one mirror axis.
+
+entry(956, "Pentastar ¹⁄₉", pentastar(36, (4, 4, 4), (25, 25, 24), (E9, E9, D9, D9)),
+      note="five tips of 1/9 on the sides of Rhombus ¹⁄₉ and ²⁄₉")
+entry(957, "Pentastar ¹⁄₉ b", pentastar(36, (4, 8, 8), (22, 22, 20), (E9, E9, E9, E9)),
+      note="a top tip of 1/9 over four of 2/9")
+
+# --- Stars with unequal tips, wings and a bracket of thirtieths, and a sunrise.
+from palette import H, P, P2
+F10 = 3.618033988749895          # φ² + 1
+
+entry(927, "Bracket ¹¹⁄₃₀", up(30, [(0, P2), (-4, P), (0, P - 1), (11, X), (15, F10)], top="side", north=True),
+      note="a bracket of square legs splayed at 11/30, its opening upwards")
+entry(928, "Wings ²⁄₁₅", sym(30, [11, F10, 4, P, 11, X, 19], first="corner"),
+      note="Wings ¹⁄₅'s two wings in thirtieths, their tips 2/15, raised from a point below")
+entry(948, "Octastar ³⁄₁₄", poly(56, [12, 38, 10, 38] * 4, [SIGMA, SIGMA, RHO, RHO] * 4).start(1),
+      note="four tips of 3/14 between four of 5/28, on the Heptagon's diagonals")
+entry(908, "Double Brilliant", up(32, [(0, C32), (3, C32), (4, B), (5, C32), (7, C32), (9, C32), (11, C32), (12, B), (13, C32),
+                                       (16, X)], top="side"),
+      note="Brilliant's pavilion above and below a faceted girdle")
+
+from palette import TAN72
+
+entry(905, "Short Acorn ¹⁄₅ Top", up(20, [(0, TAN72), (5, P - 1), (11, P - 1), (7, P - 1), (10, X)], top="side"),
+      note="Acorn ¹⁄₅ Top's cup cut low: two points of 1/5 either side of a flat top")

@@ -121,3 +121,230 @@ entry(1078, "Octa Gem", up16([(0, 1.0), (3, 2.0), (4, h), (6, 1.0), (8, X)], top
 # --- Halves of the fives.
 entry(1008, "Half Drum ¹⁄₅", sym(20, [X, 5, P / 2, 8, 1.0, 4]),
       note="Drum ¹⁄₅ cut across its flat sides, standing on the cut")
+
+# --- Classic pieces of the other families, on their own lengths rather
+# than on sides of 1.
+from palette import N8, S16, SIGMA, RHO, HEX
+from fractions import Fraction
+
+T9 = 1.614543993253255          # the side of Hexstar ²⁄₉
+
+
+def up32(steps, **kw):
+    """A figure with a vertical mirror axis from its right half, side
+    directions in 32nds of a turn."""
+    return half(32, [(Fraction(360 * k, 32), length) for k, length in steps], **kw)
+
+
+entry(981, "Notch ²⁄₉", sym(36, [X, 9, D9, 8, T9, 20], first="side"),
+      note="a block whose top falls in two slopes to a shallow notch, its shoulders of 2/9")
+entry(1018, "Notch 12", sym(24, [X, 6, HEX, 4, 2 * S12, 16], first="side"),
+      note="a block on the Hexagon's side with a notch of 1/3 between two tips of 1/6")
+entry(1048, "Twin Peaks ²⁄₉", sym(18, [X, 3, E9, 4, D9, 13], first="side"),
+      note="two peaks of 2/9 leaning together over a wide floor")
+entry(993, "Petal ¹⁄₈", sym(32, [4, N8, 14, S16, 12, X, 8], first="corner"),
+      note="a long petal from a tip of 1/8 to a square top")
+entry(1000, "Skirt ⁵⁄₁₆", up32([(0, B), (9, N8), (15, X)], bottom="side", top="corner"),
+      note="a flared skirt, its waist corners of 5/16 under a low waistband")
+entry(1032, "Drum ¹⁄₇", poly(14, [6, 2, 6, 6, 2, 6], [SIGMA, RHO, RHO, SIGMA, RHO, RHO]),
+      note="Drum ¹⁄₅'s flat hexagon in sevens: points of 1/7 on the Heptagon's diagonals")
+entry(1060, "Thin Belt ³⁄₁₀", sym(20, [6, P - 1, 7, 3.618033988749895, 6, X, 8], first="corner"),
+      note="Belt ³⁄₁₀ drawn thin and long, a point of 3/10 at one end and a blunter one at the other, "
+           "so that it lies along its axis")
+
+# --- Cottages: low walls under a wide roof of the named corner; the roof's
+# apex is the given axis point, so the icon stands them upright.
+from palette import T12
+
+entry(1066, "Cottage ¹⁄₃", poly(24, [8, 8, 8, 6, 6], [T12, HEX, HEX, T12, B]),
+      note="House ¹⁄₃'s roof on walls of a third of its height")
+entry(1112, "Cottage ⁵⁄₁₈", poly(36, [13, 10, 13, 9, 9], [1.532088886237956, X, X, 1.532088886237956, 3.180030884270192]),
+      note="a roof of 5/18 over low walls, on the floor of Notch ²⁄₉")
+
+# --- Pictures of nines on the nine-fold stars' sides.
+K9 = 1.532088886237956          # 2 cos 40°
+M9 = 0.8793852415718162         # 2 cos 20° − 1
+J9 = 1.078725692426601          # the side of Delta ²⁄₉
+U9 = 0.5739779522395381         # a side of Kite ¹⁄₁₈
+F9 = 3.180030884270192          # the floor of Notch ²⁄₉
+
+
+def up18(steps, **kw):
+    """A figure with a vertical mirror axis from its right half, side
+    directions in eighteenths of a turn; north walks it from the top."""
+    if kw.pop("north", False):
+        steps = [(-k, length) for k, length in reversed(steps)]
+        kw["from_top"] = True
+    return half(18, [(20 * k, length) for k, length in steps], **kw)
+
+
+entry(1036, "Bread 9", up18([(0, F9), (3, M9), (5, K9), (7, J9), (9, X)], top="side"),
+      note="a loaf of nines: a wide floor, low walls and a crust in two slopes")
+entry(1110, "Cork 9", up18([(0, K9), (4, D9), (0, U9), (5, J9), (9, X)], top="side", north=True),
+      note="a tapered plug under a wider head")
+entry(983, "Wings 9", up18([(3, D9), (-1, E9), (6, E9), (10, X)], bottom="corner", top="corner", north=True),
+      note="two wings spread from a pointed body, their tips drooping")
+
+# --- Sixteenths and twelves: bonnets, a loaf, a cork, tacks, petals, a
+# skirt and a leaf on the Sun's and Sun 12's lengths.
+from palette import O8, TT12, T12
+
+C8 = 0.7653668647301796         # 2 sin 22.5°, the Compass's centre-to-notch
+W7 = 2.6038754716096766         # a Heptagon side with the Heptastar tip sides running on
+I7 = 0.5549581320873711         # 1/ρ
+
+
+def up(unit, steps, bottom="side", top="corner", north=False):
+    """A figure with a vertical mirror axis from its right half, side
+    directions in 1/unit turn; north walks it from the top, so that setup
+    finds the top and the icon stands it upright."""
+    if north:
+        steps = [(-k, length) for k, length in reversed(steps)]
+    return half(unit, [(Fraction(360 * k, unit), length) for k, length in steps], bottom=bottom, top=top,
+                from_top=north)
+
+
+def up24(steps, **kw):
+    return up(24, steps, **kw)
+
+
+entry(995, "Bonnet ¹⁄₈", up16([(0, N8), (-2, C8), (4, N8), (5, C8), (7, C8), (8, X)], top="side"),
+      note="a domed hood whose brim ends in two hooks of 1/8")
+entry(1001, "Bonnet ¹⁄₈ b", up16([(0, B), (-1, C8), (5, N8), (6, C8), (7, C8), (8, X)], top="side"),
+      note="a wider, lower hood whose brim flares out to points of 1/8")
+entry(1083, "Bread 8", up16([(0, B), (3, C8), (5, S16), (7, C8), (8, X)], top="side"),
+      note="a loaf of sixteenths: a wide floor, steep walls and a rounded crust")
+entry(1082, "Cork ¹⁄₄", up16([(0, S16), (4, N8), (0, C8), (5, S16), (8, X)], top="side"),
+      note="a straight plug with square corners of 1/4 under a head that widens upwards")
+entry(1009, "Half Wide Barrel", sym(8, [A, 2, A / 2, 3, 1.0, 3, 1.0]),
+      note="Wide Barrel cut through its top and bottom, standing on the cut")
+entry(1019, "Petal 12 D", poly(24, [8, 11, 4, 11, 8, 6], [S12, TT12, X, X, TT12, S12]),
+      note="Petal 12's foot and tip with the shoulders low and wide")
+entry(1040, "Petal 12 E", poly(24, [10, 9, 4, 9, 10, 6], [S12, HEX, X, X, HEX, S12]),
+      note="Petal 12's foot and tip with long sides of the Hexagon and the shoulders high")
+entry(1076, "Leaf ¹⁄₄ B", poly(24, [11, 8, 11, 6, 11, 8, 11, 6], [S12, HEX, HEX, S12, S12, HEX, HEX, S12]),
+      note="Leaf ¹⁄₄'s two square tips with each side bent twice")
+entry(1074, "Skirt ⁵⁄₂₄", up24([(0, 4.329049329198353), (7, HEX), (11, X)], top="corner"),
+      note="a wide flared skirt, hem corners of 5/24, on the floor of Notch 12")
+entry(1055, "Tack ⁷⁄₂₄", up24([(5, 2 * S12), (0, T12), (6, S12), (11, X)], bottom="corner", top="corner"),
+      note="a pin under a square head with a low roof whose eaves are 7/24")
+entry(1029, "Tack ¹⁄₇", up(28, [(5, W7), (0, I7), (7, HEPTA), (11, X)], bottom="corner", top="corner"),
+      note="a pin of 1/7 under a head with a roof")
+
+# --- More pictures: octagonal, fives, sevens and nines.
+C32 = 0.3901806440322565        # 2 sin(π/16)
+from palette import R16, S2, h
+L7 = 1.2469796037174672         # σ − 1
+
+entry(1079, "Flat Brilliant", up(32, [(0, C32), (5, S16), (8, C32), (12, C8), (16, X)], top="side", north=True),
+      note="Brilliant flattened: a shallow pavilion, a low crown, a narrow table")
+entry(1044, "Square Cork", up(8, [(0, A), (2, B), (0, h), (2, S2), (4, X)], top="side"),
+      note="a cork of square corners: a straight plug under a straight head")
+entry(1064, "Right Arrow", up(8, [(0, S2), (2, B), (0, h), (3, X)], top="corner"),
+      note="an arrow whose head is a right angle")
+entry(1002, "Notch ²⁄₅", sym(20, [X, 8, P2, 1, 3.618033988749895, 12]),
+      note="a wide tray with walls flaring at 2/5 to two horns and a shallow notch between them")
+entry(1028, "Thin Twins ⁵⁄₁₄", poly(14, [5, 2, 10, 2, 5, 4], [X, I7, SIGMA, SIGMA, I7, X]),
+      note="Twins ⁵⁄₁₄'s corners on two long thin petals")
+entry(1031, "Wide Belt 7", poly(14, [5, 6, 3, 6, 5, 3], [X, SIGMA, RHO, RHO, SIGMA, X]),
+      note="Belt 7's corners on a band twice as deep")
+entry(1111, "Small Twins ⁷⁄₁₈", poly(18, [6, 2, 13, 2, 6, 7], [X, D9, E9, E9, D9, X]),
+      note="two narrow petals of 1/9 spread from a foot of 7/18")
+
+# --- Arrows, venuses, a hat, a shovel, a leaf of sevens and a long petal.
+from palette import T12
+
+entry(1065, "Long Right Arrow", up(16, [(-2, N8), (5, 3.0), (-2, N8), (5, 3.0), (4, R16), (0, S16), (6, X)],
+                                   bottom="corner", top="corner"),
+      note="Right Arrow's square head on a long shaft with two feathers at its tail")
+entry(1059, "Venus 5", up(20, [(0, P - 1), (5, P), (0, P - 1), (5, P - 1), (10, P - 1), (5, 0.3681587642946257),
+                                (2, X), (5, P), (8, P), (10, P)], top="side"),
+      note="the sign of Venus: a ring of tenths over a cross")
+entry(1120, "Venus ³⁄₁₄", up(28, [(0, HEPTA), (7, RHO), (0, HEPTA), (8, HEPTA), (14, HEPTA), (7, I7), (2, X), (6, RHO),
+                                  (10, RHO), (14, RHO)], top="side"),
+      note="Venus 7's ring over a cross whose arms end in corners of 3/14")
+entry(1069, "Hat ¹⁄₃", up(24, [(1, HEX), (11, S12), (5, S12), (10, X)], bottom="corner", top="corner").start(6),
+      note="a crown with a peak of 1/3 over a brim that sags to its middle, the given axis point")
+entry(1038, "Shovel ⁵⁄₁₈", up(36, [(0, F9), (8, D9), (15, X), (9, E9), (18, M9)], top="side"),
+      note="Shovel ⁵⁄₁₄'s blade and handle in nines")
+entry(1026, "Long Leaf 7", up(28, [(0, I7), (7, HEPTA), (1, L7), (5, SIGMA), (9, X)], top="corner"),
+      note="a long leaf of sevens on a short stalk, its tip 1/7")
+entry(1020, "Short Notch ¹⁄₃", sym(24, [B, 8, HEX, 3, X, 14]),
+      note="a low tray with walls flaring at 1/3 to two horns and a shallow notch between them")
+entry(1072, "Twins ³⁄₈ ⁵⁄₂₄", sym(24, [9, HEX, 5, S12, 17, S12, 5, HEX, 9], first="corner"),
+      note="two kites with tips of 3/8 and corners of 5/24, fused along their feet")
+entry(991, "Long Petal ¹⁄₃", poly(12, [5, 4, 2, 4, 5, 4], [X, S12, 4.329049329198353, 4.329049329198353, S12, X]),
+      note="Petal ¹⁄₃'s corners drawn out along sides as long as Notch 12's floor")
+
+# --- A baluster, a spinning top and a quasar.
+entry(1045, "Baluster ²⁄₉", up(36, [(0, F9), (9, U9), (13, K9), (5, E9), (15, D9), (9, E9), (18, X)], top="side"),
+      note="Baluster ¹⁄₆'s post in nines, its bulb's rim 2/9")
+entry(1021, "Spinning Top ¹⁄₅", up(20, [(3, P2), (4, P), (5, P - 1), (7, P), (9, P - 1), (5, P), (7, 0.3681587642946257),
+                                        (8, X)], bottom="corner", top="corner"),
+      note="a round body on a point of 1/5 under a stem with a knob")
+entry(1085, "Quasar ¹⁄₄ ⁻¹⁄₃", poly(24, [16, 6, 14, 6] * 4, [HEX, HEX, S12, S12] * 4),
+      note="eight square tips round a centre, the notches alternately 2/3 and 7/12 of a turn inside")
+
+# --- Pentastars: five tips round a centre with one mirror axis.
+
+entry(984, "Pentastar ¹⁄₉ c", pentastar(36, (8, 8, 4), (23, 23, 20), (K9, K9, E9, E9), north=True),
+      note="two tips of 2/9 above and two of 1/9 below, standing on its top tip's axis")
+entry(990, "Pentastar ¹⁄₉ d", pentastar(36, (8, 4, 8), (23, 23, 20), (D9, E9, E9, D9)),
+      note="tips of 2/9 at the top and below, two of 1/9 at the sides")
+entry(1027, "Pentastar ³⁄₁₄", pentastar(28, (6, 6, 6), (17, 16, 16), (2.6038754716096766, 2.6038754716096766, RHO, RHO)),
+      note="five broad tips of 3/14 on the Heptagon's diagonals")
+entry(1056, "Pentastar F", pentastar(20, (2, 3, 4), (13, 13, 12), (P, P, 1.1755705045849463, 1.1755705045849463)),
+      note="a top tip of 1/10 over tips of 3/20 and 1/5")
+entry(1057, "Pentastar G", pentastar(20, (4, 2, 3), (13, 13, 14), (1.1755705045849463, P, P, 1.1755705045849463)),
+      note="a top tip of 1/5 over tips of 1/10 and 3/20")
+entry(1073, "Pentastar H", pentastar(20, (3, 4, 2), (13, 13, 13), (P, 1.1755705045849463, 1.1755705045849463, P)),
+      note="a top tip of 3/20 over tips of 1/5 and 1/10")
+entry(1080, "Pentastar ¹⁄₁₂ f", pentastar(24, (2, 4, 3), (16, 16, 16), (HEX, HEX, S12, S12)),
+      note="a top tip of 1/12 over tips of 1/6 and 1/8")
+entry(998, "Pentastar ¹⁄₃₂", pentastar(32, (1, 4, 4), (22, 22, 23), (R16, S16, S16, N8)),
+      note="a needle of 1/32 over four tips of 1/8")
+
+# --- Left pieces. The halves are cut along their figure's mirror axis and
+# walked so that the side the table's given axis names is the one that lies
+# lowest (or outermost) as the whole figure stands: the pair then faces each
+# other across the cut.
+entry(1013, "Left Petal ³⁄₁₀", poly(20, [8, 7, 6, 5, 4], [P, P2, P, X, Y]),
+      note="a petal of 3/10 leaning to the left over a short stalk side")
+entry(1116, "Left Half Pentastar A", poly(40, [3, 26, 4, 28, 4, 15], [X, P, 1.0, P, 1.0, P - 1]),
+      note="the left half of Pentastar A, cut from its top tip to its bottom notch")
+entry(1118, "Left Half Wings A", poly(16, [5, 8, 3, 2, 6], [S2, X, X, A, 1.0]),
+      note="one wing of Wings A, cut through its waist; the cut keeps its middle as a straight corner")
+
+# --- Stars with unequal tips, wings and a bracket of thirtieths, and a sunrise.
+from palette import H, O8
+F10 = 3.618033988749895          # φ² + 1
+
+entry(1103, "Sunrise ⁵⁄₈", sym(16, [4, 1.0, 10, 1.0, 4, 1.0, 10, 1.0, 4, 1.0, 6, H, 8], first="corner"),
+      note="the Sun cut by the chord between two notches 5/8 of a turn apart: five tips rising over the horizon, its middle a straight corner under the top tip")
+entry(1114, "Octastar ³⁄₁₀", poly(40, [12, 24, 10, 24] * 4, [P2, P2, P, P] * 4).start(3),
+      note="four tips of 3/10 between four of 1/4, on the sides of Sun 10")
+entry(992, "Heptastar ¹⁄₈", sym(56, [7, A, 41, A, 8, S2, 41, S2, 7, A, 41, S2, 6, X, 41], first="corner"),
+      note="seven tips round a centre, the top one 1/8, the side ones a little wider and narrower")
+entry(1017, "Heptastar ¹⁄₅", sym(70, [46, X, 12, P, 46, P, 14, P2, 46, P2, 16, P, 46, P, 14], first="corner"),
+      note="seven tips round a centre, the top one 1/5")
+entry(1004, "Nonastar ¹⁄₅", sym(90, [62, X, 18, P, 62, P, 16, P2, 62, P2, 18, P, 62, P, 20, P2, 62, P2, 18], first="corner"),
+      note="nine tips round a centre, the top one 1/5")
+
+# --- A pawn and a serrated leaf.
+entry(1007, "Pawn B", up(16, [(0, B), (4, C32), (7, O8), (4, N8), (0, C32), (6, C32), (2, O8), (5, O8), (8, X)], top="side"),
+      note="a chess pawn: a bevelled base, a thin stem, a collar and a broad head")
+entry(1063, "Serrated Leaf ³⁄₁₀", up(20, [(3, P2), (7, P - 1), (4, P), (8, P - 1), (5, P), (9, P - 1), (7, X)],
+                                       bottom="corner", top="corner"),
+      note="a leaf on a base of 3/10 with three teeth of 3/10 on either side")
+
+# --- A hand and a sprout.
+entry(1039, "Hand ¹⁄₆", up(24, [(0, 2 * HEX), (6, HEX), (4, 2 * S12), (12, T12), (16, 2 * S12), (6, 2 * HEX), (14, T12),
+                                (18, 2 * HEX), (12, X)], top="side"),
+      note="a raised hand: a square palm, two long middle fingers and two shorter ones spread aside, "
+           "their tips slanted at 1/6")
+entry(999, "Sprout ³⁄₁₆", sym(32, [20, S16, 6, C8, 10, C8, 20, X, 4], first="corner"),
+      note="two leaves with tips of 3/16 spread from a pointed stem")
+entry(1062, "Hand ³⁄₁₀", up(20, [(0, 2 * P), (5, P2), (4, P2), (10, P - 1), (14, P2), (5, F10), (11, P - 1), (15, F10), (10, X)],
+                            top="side"),
+      note="Hand ¹⁄₆'s raised hand in tenths: two long upright middle fingers, two shorter ones spread aside, "
+           "the fingertips slanted with corners of 3/10")
