@@ -92,14 +92,18 @@ void PopoverHost::show(Popover& popover, QWidget* anchor, std::shared_ptr<Docume
   popover.willAppear();
   popover.adjustSize();
   if (popover.behaviour() == Popover::Behaviour::transient) {
-    QWidget* at = anchor && anchor->isVisible() ? anchor : window_.centralWidget();
-    QPoint place = at ? at->mapToGlobal(QPoint(0, at->height())) : window_.mapToGlobal(QPoint(0, 0));
+    // Under the control that asked; without one, in the view's top left corner.
+    const QWidget* content = window_.centralWidget();
+    QPoint place = anchor && anchor->isVisible() ? anchor->mapToGlobal(QPoint(0, anchor->height()))
+                   : content                     ? content->mapToGlobal(QPoint(12, 12))
+                                                 : window_.mapToGlobal(QPoint(0, 0));
     if (const QScreen* screen = window_.screen()) {
       const QRect room = screen->availableGeometry();
       place.setX(std::clamp(place.x(), room.left(), std::max(room.left(), room.right() - popover.width())));
       place.setY(std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() - popover.height())));
     }
     popover.move(place);
+    window_.activateWindow();
     popover.show();
   } else {
     const QWidget* content = window_.centralWidget();
@@ -107,8 +111,8 @@ void PopoverHost::show(Popover& popover, QWidget* anchor, std::shared_ptr<Docume
     popover.move(corner.x() - popover.width() - 12, corner.y() + 12);
     popover.show();
     popover.raise();
+    window_.activateWindow();
   }
-  window_.activateWindow();
 }
 
 void PopoverHost::close(Popover& popover) { popover.hide(); }

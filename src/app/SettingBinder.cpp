@@ -43,8 +43,11 @@ void SettingBinder::setDocument(std::shared_ptr<Document> document) {
   // Settings push others along (the export size, say), and counts change
   // without a notice of their own: every notice shows every control again.
   observer_ = document_->addObserver("", [this](std::string_view, Document::ChangePhase phase) {
-    if (phase == Document::ChangePhase::after)
-      refresh();
+    if (phase != Document::ChangePhase::after)
+      return;
+    refresh();
+    if (changed)
+      changed();
   });
   refresh();
 }

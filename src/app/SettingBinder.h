@@ -46,6 +46,8 @@ public:
 
   // Shows every setting in its controls again.
   void refresh();
+  // Called after the document changed while bound.
+  std::function<void()> changed;
   // Sets a setting as one user event; nothing without a document.
   void set(const std::string& key, const SettingValue& value);
   // Any change of the document as one user event; nothing without one.

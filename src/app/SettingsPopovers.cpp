@@ -1,7 +1,9 @@
 #include "app/SettingsPopovers.h"
 
 #include "app/ColorWell.h"
+#include "app/core/SurfacePreview.h"
 #include "document/Document.h"
+#include "platform/gl/GlSceneRenderer.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -12,6 +14,8 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QImage>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
 #include <QPixmap>
 
 #include <cmath>
@@ -93,17 +97,73 @@ SurfacePopover::SurfacePopover(SettingBinder::Perform perform, std::function<voi
   addNumberRow(tr("Light Y"), "lightAngleY", -180.0, 180.0, 1.0, 0);
   addNumberRow(tr("Light Z"), "lightAngleZ", -180.0, 180.0, 1.0, 0);
   addNumberRow(tr("Ambient"), "ambientBrightness", 0.0, 1.0, 0.01, 2);
+  // Bands and colours change the preview too, not only the relief settings.
+  binder().changed = [this] { updateScene(); };
 }
+
+// The preview's own OpenGL context, off screen, made on first use. Without
+// OpenGL the preview stays empty and says why.
+struct SurfacePopover::Renderer {
+  QOffscreenSurface surface;
+  QOpenGLContext context;
+  std::unique_ptr<GlSceneRenderer> renderer;
+  SurfacePreview preview;
+  std::string error;
+
+  Renderer() {
+    QSurfaceFormat format;
+    format.setVersion(3, 3);
+    format.setProfile(QSurfaceFormat::CoreProfile);
+    surface.setFormat(format);
+    surface.create();
+    context.setFormat(format);
+    if (!context.create() || !context.makeCurrent(&surface)) {
+      error = "no OpenGL context";
+      return;
+    }
+    renderer = GlSceneRenderer::create(
+        [this](const char* name) { return context.getProcAddress(name); }, error);
+    context.doneCurrent();
+  }
+  ~Renderer() {
+    // The renderer lets go of its objects in its own context.
+    if (renderer && context.makeCurrent(&surface)) {
+      renderer.reset();
+      context.doneCurrent();
+    }
+  }
+};
+
+SurfacePopover::~SurfacePopover() = default;
 
 void SurfacePopover::updateScene() {
   const auto document = representedDocument();
-  if (!document || !renderPreview)
+  if (!document)
     return;
-  const QImage image = renderPreview(*document, preview_->size() * preview_->devicePixelRatioF());
-  if (image.isNull())
+  if (!renderer_)
+    renderer_ = std::make_unique<Renderer>();
+  if (!renderer_->renderer) {
+    preview_->setText(tr("No preview without OpenGL"));
     return;
-  QPixmap pixmap = QPixmap::fromImage(image);
-  pixmap.setDevicePixelRatio(preview_->devicePixelRatioF());
+  }
+  renderer_->preview.update(*document);
+  if (!renderer_->context.makeCurrent(&renderer_->surface))
+    return;
+  const double ratio = preview_->devicePixelRatioF();
+  const auto image = renderer_->preview.render(*renderer_->renderer, int(preview_->width() * ratio),
+                                               int(preview_->height() * ratio),
+                                               fromQColor(palette().color(QPalette::Window)));
+  renderer_->context.doneCurrent();
+  if (!image)
+    return;
+  QImage picture(image->width(), image->height(), QImage::Format_RGBA8888);
+  for (int y = 0; y < image->height(); ++y)
+    for (int x = 0; x < image->width(); ++x) {
+      const auto& p = image->pixel(x, y);
+      picture.setPixel(x, y, qRgba(p[0], p[1], p[2], p[3]));
+    }
+  QPixmap pixmap = QPixmap::fromImage(picture);
+  pixmap.setDevicePixelRatio(ratio);
   preview_->setPixmap(pixmap);
 }
 

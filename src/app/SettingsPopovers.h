@@ -41,15 +41,16 @@ class SurfacePopover final : public Popover {
   Q_OBJECT
 public:
   SurfacePopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent);
+  ~SurfacePopover() override;
   // Draws the preview again from the document's settings.
   void updateScene();
   void willAppear() override { updateScene(); }
-  // Draws the preview: set by the window, which has the relief renderer.
-  std::function<QImage(const Document&, QSize)> renderPreview;
   QLabel* preview() const { return preview_; }
 
 private:
+  struct Renderer;
   QLabel* preview_ = nullptr;
+  std::unique_ptr<Renderer> renderer_;
 };
 
 class RotatePopover final : public Popover {

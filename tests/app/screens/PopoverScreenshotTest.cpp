@@ -6,11 +6,14 @@
 #include "app/Application.h"
 #include "app/ColorPopover.h"
 #include "app/ColorWell.h"
+#include "app/SettingsPopovers.h"
+#include "document/Document.h"
 #include "app/ToolbarDelegate.h"
 #include "app/WindowController.h"
 #include "platform/MainQueue.h"
 #include "support/QtApplication.h"
 
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QToolBar>
@@ -67,6 +70,20 @@ TEST(PopoverScreenshot, TheColourPopoverShowsItsMixedWellsOverTheWindow) {
   EXPECT_TRUE(near(at(4, 0), QColor(128, 0, 128))) << at(4, 0).name().toStdString();
   EXPECT_TRUE(near(at(4, 4), QColor(0, 255, 0))) << at(4, 4).name().toStdString();
   EXPECT_TRUE(near(at(0, 0), QColor(128, 0, 128))) << at(0, 0).name().toStdString();
+  colors.hide();
+
+  // The surface popover's sphere, lit from above on the left.
+  SurfacePopover& surface = *window->surfacePopover();
+  window->performEvent([&] { window->document()->setShapeColor({0.85, 0.3, 0.2, 1}); });
+  ASSERT_TRUE(window->send({"showSurface", 0, {}}));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+  QTest::qWait(200);
+  const QImage relief = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+  EXPECT_TRUE(relief.save(QStringLiteral(ORNIVAL_SCREENSHOTS "/surface-popover.png")));
+  const QWidget* preview = surface.preview();
+  const QColor middle(relief.pixel(preview->mapToGlobal(preview->rect().center())));
+  EXPECT_GT(middle.red(), middle.blue() + 40) << middle.name().toStdString();
+  surface.hide();
 }
 
 }  // namespace
