@@ -54,12 +54,22 @@ std::string readWholeFile(const std::filesystem::path& file, bool& ok) {
 class WindowExportTarget final : public ExportWindow {
 public:
   explicit WindowExportTarget(Application& application) : application_(application) {}
-  void showExportPopover() override {}
-  void closeExportPopover() override {}
+  void showExportPopover() override {
+    if (show)
+      show();
+  }
+  void closeExportPopover() override {
+    if (close)
+      close();
+  }
   void presentExportError(const std::string& message) override {
     if (application_.presentError)
       application_.presentError(message);
   }
+
+  // The window's export panel.
+  std::function<void()> show;
+  std::function<void()> close;
 
 private:
   Application& application_;
@@ -249,7 +259,10 @@ void WindowController::buildActions() {
   documentActions_.add(
       "setColorsWithImage", [](const Action&) {}, [this](const Action&) { return editor_->imageLayer != nullptr; });
 
-  exportWindow_ = std::make_unique<WindowExportTarget>(application_);
+  auto exportTarget = std::make_unique<WindowExportTarget>(application_);
+  exportTarget->show = [this] { send({"showExport", 0, {}}); };
+  exportTarget->close = [this] { send({"closeExport", 0, {}}); };
+  exportWindow_ = std::move(exportTarget);
   exporter_ = std::make_unique<DocumentExporter>(
       document_, DocumentExporter::Services{&application_.userDefaults(), &application_.fileViewer(),
                                             &application_.bitmapWriter(), exportWindow_.get()});

@@ -119,7 +119,8 @@ TEST_F(PopoverTest, ShowingTwiceDoesNothingAndTheRotateSliderSpansAboutTheMarked
 TEST_F(PopoverTest, TheExportPanelStaysOpenShowsThePageFrameAndHidesItWhenClosed) {
   WindowController& window = open(threeSquares);
   window.window()->show();
-  ASSERT_TRUE(window.send({"showExport", 0, {}}));
+  // The bitmap export asks for the panel.
+  ASSERT_TRUE(window.send({"export", 0, {}}));
   Popover& panel = *window.exportPopover();
   EXPECT_TRUE(panel.isVisible());
   EXPECT_FALSE(panel.isWindow());
