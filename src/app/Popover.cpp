@@ -1,5 +1,10 @@
 #include "app/Popover.h"
 
+#include "app/ColorWell.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QKeyEvent>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -16,7 +21,7 @@ namespace ornival {
 
 Popover::Popover(const QString& title, Behaviour behaviour, SettingBinder::Perform perform,
                  std::function<void(bool)> gesture, QWidget* parent)
-    : QFrame(parent, behaviour == Behaviour::transient ? Qt::Popup : Qt::Widget),
+    : QFrame(parent, behaviour == Behaviour::transient ? Qt::Tool | Qt::FramelessWindowHint : Qt::Widget),
       behaviour_(behaviour),
       binder_(std::move(perform), std::move(gesture)) {
   setFrameShape(QFrame::StyledPanel);
@@ -70,6 +75,35 @@ QSlider* Popover::addNumberRow(const QString& label, const std::string& key, dou
   return slider;
 }
 
+void Popover::showEvent(QShowEvent* event) {
+  QFrame::showEvent(event);
+  if (behaviour_ == Behaviour::transient)
+    qApp->installEventFilter(this);
+}
+
+bool Popover::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+    const QWidget* target = static_cast<QWidget*>(watched)->window();
+    const QWidget* dialog = ColorWell::colorDialog(false);
+    // Clicks in this popover, in the colour dialog and in the windows they
+    // open (a spin box's menu, say) leave it open.
+    const bool inside = target == this || target == dialog || (target && target->parentWidget() &&
+                                                               (target->parentWidget()->window() == this ||
+                                                                target->parentWidget()->window() == dialog));
+    if (!inside)
+      hide();
+  }
+  return QFrame::eventFilter(watched, event);
+}
+
+void Popover::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    hide();
+    return;
+  }
+  QFrame::keyPressEvent(event);
+}
+
 void Popover::mouseMoveEvent(QMouseEvent* event) {
   if (mouseMoved && representedDocument())
     mouseMoved(event->globalPosition(), event->modifiers());
@@ -78,6 +112,7 @@ void Popover::mouseMoveEvent(QMouseEvent* event) {
 
 void Popover::hideEvent(QHideEvent* event) {
   QFrame::hideEvent(event);
+  qApp->removeEventFilter(this);
   if (!representedDocument())
     return;
   setRepresentedDocument(nullptr);

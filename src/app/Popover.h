@@ -19,7 +19,11 @@ class Document;
 // the window's document and its controls are bound to the document's
 // settings; closed, it represents none.
 //
-// A transient popover is a popup window that closes on a click outside it.
+// A transient popover is a frameless window over the document window that
+// closes on a click outside it or on Escape. It is not a Qt popup: a popup
+// closes as soon as the colour dialog opened from one of its wells takes a
+// click, and the dialog would then edit nothing. Clicks in the colour dialog
+// leave it open.
 // An application-defined one is a panel inside the document window that
 // stays open until it is closed, so that the pointer may go on hovering and
 // dragging over the page beneath it; the pointer's movement over it reaches
@@ -53,7 +57,10 @@ public:
                         int decimals);
 
 protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
 private:

@@ -466,6 +466,7 @@ void WindowController::close() {
   }
   if (editor_)
     editor_->operations->neighborQueue()->cancelAllOperations();
+  closePopovers();
   if (window_)
     window_->hide();
   application_.windowClosed(*this);

@@ -69,7 +69,13 @@ TEST_F(ColorPopoverTest, BackgroundAlphaAndNextLayer) {
   // Tiles on layers 0, 2 and 1: the next is 3.
   colors.nextLayerIndex();
   EXPECT_EQ(window.editor()->layerIndex(), 3);
+
+  // Closing the popover closes the colour dialog its wells opened.
+  colors.backgroundColor()->activate();
+  EXPECT_TRUE(colors.isVisible());
+  ASSERT_TRUE(ColorWell::colorDialog(false)->isVisible());
   colors.hide();
+  EXPECT_FALSE(ColorWell::colorDialog(false)->isVisible());
 }
 
 TEST_F(ColorPopoverTest, OnAnEmptyDocumentTheNextLayerIs1) {

@@ -7,6 +7,7 @@
 #include "platform/UndoManager.h"
 #include "support/DocumentWindows.h"
 
+#include <QColorDialog>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
@@ -55,6 +56,29 @@ TEST_F(PopoverTest, ABoundControlSetsTheDocumentAndUndoBringsTheControlBack) {
   EXPECT_EQ(border.representedDocument(), nullptr);
   width->setValue(9.0);
   EXPECT_EQ(window.document()->borderWidth(), 5.5);
+}
+
+TEST_F(PopoverTest, AClickOutsideClosesATransientPopoverButNotOneInTheColourDialog) {
+  WindowController& window = open(threeSquares);
+  window.window()->show();
+  BorderPopover& border = *window.borderPopover();
+  window.send({"showBorder", 0, {}});
+  ASSERT_TRUE(border.isVisible());
+  // Its well opens the colour dialog, which then edits the band.
+  border.bandColors()[0]->activate();
+  QColorDialog* dialog = ColorWell::colorDialog(false);
+  ASSERT_TRUE(dialog && dialog->isVisible());
+  QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(border.isVisible());
+  dialog->setCurrentColor(QColor(0, 128, 255));
+  EXPECT_EQ(window.document()->borderColor(), fromQColor(QColor(0, 128, 255)));
+  // A click on the page closes the popover and the dialog with it.
+  QTest::mouseClick(window.view(), Qt::LeftButton, {}, QPoint(20, 400));
+  EXPECT_FALSE(border.isVisible());
+  EXPECT_FALSE(dialog->isVisible());
+  window.send({"showBorder", 0, {}});
+  QTest::keyClick(&border, Qt::Key_Escape);
+  EXPECT_FALSE(border.isVisible());
 }
 
 TEST_F(PopoverTest, ADraggedSliderIsOneUndoStep) {
@@ -132,6 +156,13 @@ TEST_F(PopoverTest, TheExportPanelStaysOpenShowsThePageFrameAndHidesItWhenClosed
   EXPECT_FALSE(panel.isVisible());
   EXPECT_TRUE(window.editor()->boundsLayer->isHidden());
   EXPECT_EQ(panel.representedDocument(), nullptr);
+
+  // Closing the window closes the panel, which hides the frame again.
+  window.send({"showExport", 0, {}});
+  ASSERT_TRUE(panel.isVisible());
+  window.close();
+  EXPECT_FALSE(panel.isVisible());
+  EXPECT_TRUE(window.editor()->boundsLayer->isHidden());
 }
 
 TEST_F(PopoverTest, TheCountPopoverShowsTheDocumentsCounts) {
