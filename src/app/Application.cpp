@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/HelpWindow.h"
 
 #include "app/WindowController.h"
 #include "app/core/DocumentFile.h"
@@ -105,13 +106,7 @@ Application::Application(Options options)
     const std::filesystem::path file = action.representedObject;
     openExample(exampleTitle(file.filename().string(), "ornival"), file);
   });
-  actions_.add("showHelp", [this](const Action&) {
-    QMessageBox::information(
-        nullptr, qstring(localized("Ornival Help")),
-        qstring(localized("Move the pointer along a free side of the pattern: the tile of the current tool shows "
-                          "where it would go. Click to place it. Pick tools in the Tools menu; the wheel zooms, "
-                          "Alt with the wheel turns the view, Space toggles the zoom.")));
-  });
+  actions_.add("showHelp", [](const Action&) { HelpWindow::showHelp(); });
   actions_.add("terminate", [](const Action&) { QApplication::closeAllWindows(); });
 
   presentError = [](const std::string& message) {
@@ -283,7 +278,8 @@ void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
       {"Edit", {item("Undo", "undo"), item("Redo", "redo"), separator(), item("Remove Image", "removeImage")}},
       {"View",
        {item("Toggle Zoom", "toggleZoom"), item("Reset Zoom", "resetScale"),
-        item("Square the View", "resetRotation")}},
+        item("Square the View", "resetRotation"), separator(), item("Show Tool Strip", "toggleToolStrip"),
+        item("Customize Toolbar…", "customizeToolbar")}},
       {"Tools", toolsMenu_},
       {"Help", {item("Ornival Help", "showHelp")}},
   };

@@ -1,6 +1,13 @@
 #include "app/WindowController.h"
 
 #include "app/Application.h"
+#include "app/ColorPopover.h"
+#include "app/ColorWell.h"
+#include "app/SettingsPopovers.h"
+#include "app/ToolStrip.h"
+#include "app/ToolbarDelegate.h"
+#include "editor/qt/EventTranslation.h"
+#include "platform/ShapeLayer.h"
 #include "app/core/DocumentFile.h"
 #include "document/qt/QtPictureRenderer.h"
 #include "document/Document.h"
@@ -26,6 +33,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QUuid>
 
 #include <cmath>
@@ -51,12 +59,22 @@ std::string readWholeFile(const std::filesystem::path& file, bool& ok) {
 class WindowExportTarget final : public ExportWindow {
 public:
   explicit WindowExportTarget(Application& application) : application_(application) {}
-  void showExportPopover() override {}
-  void closeExportPopover() override {}
+  void showExportPopover() override {
+    if (show)
+      show();
+  }
+  void closeExportPopover() override {
+    if (close)
+      close();
+  }
   void presentExportError(const std::string& message) override {
     if (application_.presentError)
       application_.presentError(message);
   }
+
+  // The window's export panel.
+  std::function<void()> show;
+  std::function<void()> close;
 
 private:
   Application& application_;
@@ -123,6 +141,7 @@ void WindowController::setUp() {
       self->autosave();
   });
   buildActions();
+  buildWindowParts();
   attach(document_);
   application_.buildMenuBar(*window_->menuBar(), *this);
   window_->statusBar()->showMessage(QString::fromStdString(countTitle_));
@@ -174,6 +193,7 @@ void WindowController::attach(std::shared_ptr<Document> document) {
 }
 
 void WindowController::detach() {
+  closePopovers();
   if (editor_)
     editor_->operations->neighborQueue()->cancelAllOperations();
   if (view_) {
@@ -259,12 +279,16 @@ void WindowController::buildActions() {
   documentActions_.add(
       "setColorsWithImage", [](const Action&) {}, [this](const Action&) { return editor_->imageLayer != nullptr; });
 
-  exportWindow_ = std::make_unique<WindowExportTarget>(application_);
+  auto exportTarget = std::make_unique<WindowExportTarget>(application_);
+  exportTarget->show = [this] { send({"showExport", 0, {}}); };
+  exportTarget->close = [this] { send({"closeExport", 0, {}}); };
+  exportWindow_ = std::move(exportTarget);
   exporter_ = std::make_unique<DocumentExporter>(
       document_, DocumentExporter::Services{&application_.userDefaults(), &application_.fileViewer(),
                                             &application_.bitmapWriter(), exportWindow_.get()});
   exporter_->fileURL = [this] { return file_; };
 
+  buildPopoverActions();
   router_.setChain({&editorActions_, &windowActions_, &documentActions_, &application_.actions()});
 }
 
@@ -462,6 +486,7 @@ void WindowController::close() {
   }
   if (editor_)
     editor_->operations->neighborQueue()->cancelAllOperations();
+  closePopovers();
   if (window_)
     window_->hide();
   application_.windowClosed(*this);
@@ -514,17 +539,34 @@ void WindowController::restoreState() {
 
 // What the editor and the document tell the window -----------------------------
 
-void WindowController::setSelectedTools(const std::vector<Shapes>& tools) { selectedTools_ = tools; }
-void WindowController::setShapeColor(const Color& color) { shapeColor_ = color; }
+void WindowController::setSelectedTools(const std::vector<Shapes>& tools) {
+  selectedTools_ = tools;
+  if (toolbarDelegate_)
+    toolbarDelegate_->setSelectedTool(tools.size() == 1 && tools.front() != Shapes::multi
+                                          ? std::optional<Shapes>(tools.front())
+                                          : std::nullopt);
+  if (toolStrip_ && toolStripBar_ && toolStripBar_->isVisible())
+    toolStrip_->reload(tools);
+}
+
+void WindowController::setShapeColor(const Color& color) {
+  shapeColor_ = color;
+  if (toolbarDelegate_)
+    toolbarDelegate_->setShapeColor(color);
+}
 
 void WindowController::setDimension(int dimension) {
   dimension_ = dimension;
+  if (toolbarDelegate_)
+    toolbarDelegate_->setDimension(dimension);
   if (document_)
     document_->setDisplayMode(dimension);
 }
 
 void WindowController::setCountTitle(const std::string& title) {
   countTitle_ = title;
+  if (toolbarDelegate_)
+    toolbarDelegate_->setCountTitle(QString::fromStdString(title));
   if (window_)
     window_->statusBar()->showMessage(QString::fromStdString(title));
 }
@@ -532,13 +574,34 @@ void WindowController::setCountTitle(const std::string& title) {
 void WindowController::updateToolLabel(Shapes kind, int count) {
   const auto& name = Shapes::figures()[std::size_t(kind.rawValue() - 1)]->name();
   toolLabels_[std::size_t(kind.rawValue())] = count >= 1 ? std::to_string(count) : name;
+  if (toolbarDelegate_)
+    toolbarDelegate_->setToolLabel(kind, toolLabels_[std::size_t(kind.rawValue())]);
 }
 
 const std::string& WindowController::toolLabel(Shapes kind) const { return toolLabels_[std::size_t(kind.rawValue())]; }
 
-void WindowController::setCornerFactor(CornerFactor factor, double value) { cornerFactors_[int(factor)] = value; }
-void WindowController::setScaleLabel(const std::string& label) { scaleLabel_ = label; }
-void WindowController::setRotateLabel(const std::string& label) { rotateLabel_ = label; }
+void WindowController::setCornerFactor(CornerFactor factor, double value) {
+  cornerFactors_[int(factor)] = value;
+  if (toolbarDelegate_)
+    toolbarDelegate_->setCornerFactor(int(factor), value);
+}
+
+void WindowController::setScaleLabel(const std::string& label) {
+  scaleLabel_ = label;
+  if (toolbarDelegate_)
+    toolbarDelegate_->setScaleLabel(QString::fromStdString(label));
+}
+
+void WindowController::setRotateLabel(const std::string& label) {
+  rotateLabel_ = label;
+  if (toolbarDelegate_)
+    toolbarDelegate_->setRotateLabel(QString::fromStdString(label));
+}
+
+void WindowController::updateSurfaceScene() {
+  if (surfacePopover_ && surfacePopover_->isVisible())
+    surfacePopover_->updateScene();
+}
 
 void WindowController::resetRotation() {
   if (!editor_)
@@ -569,6 +632,169 @@ void WindowController::offerSaveSnapshot(std::shared_ptr<const RgbaImage> image)
     if (application_.presentError)
       application_.presentError(localized("The snapshot could not be saved:") + " " + out.errorString().toStdString());
   }
+}
+
+// Toolbar, popovers and figure strip ------------------------------------------
+
+void WindowController::performEvent(const std::function<void()>& body) {
+  if (!undo_)
+    return;
+  undo_->beginGroup();
+  body();
+  undo_->endGroup();
+  noteEvent();
+}
+
+bool WindowController::sendFrom(const Action& action, QWidget* sender) {
+  sender_ = sender;
+  const bool taken = send(action);
+  sender_ = nullptr;
+  return taken;
+}
+
+void WindowController::showPopover(Popover& popover, QWidget* anchor) {
+  if (popoverHost_ && document_)
+    popoverHost_->show(popover, anchor, document_);
+}
+
+void WindowController::closePopovers() {
+  for (Popover* popover : std::initializer_list<Popover*>{colorPopover_, borderPopover_, surfacePopover_, countPopover_,
+                                                          scalePopover_, rotatePopover_, exportPopover_,
+                                                          changeColorsPopover_})
+    if (popover && popover->isVisible())
+      PopoverHost::close(*popover);
+}
+
+void WindowController::buildWindowParts() {
+  auto* toolbar = new QToolBar(QToolBar::tr("Toolbar"), window_.get());
+  window_->addToolBar(Qt::TopToolBarArea, toolbar);
+  toolbarDelegate_ = new ToolbarDelegate(
+      *toolbar, {[this](const std::string& action, int tag, QWidget* sender) { sendFrom({action, tag, {}}, sender); },
+                 [this](QWidget* sender) { sendFrom({"selectColor", 0, {}}, sender); },
+                 [this](QWidget* sender) { sendFrom({"showBorderSurface", 0, {}}, sender); }});
+  toolbarDelegate_->setDimension(dimension_);
+  if (ColorWell* well = toolbarDelegate_->colorWell())
+    QObject::connect(well, &ColorWell::colorPicked, well, [this](const Color& color) {
+      performEvent([&] { document_->setShapeColor(color); });
+    });
+
+  // The figure strip: one row under the toolbar, hidden until asked for.
+  window_->addToolBarBreak(Qt::TopToolBarArea);
+  toolStripBar_ = new QToolBar(QToolBar::tr("Tool Strip"), window_.get());
+  toolStripBar_->setObjectName(QStringLiteral("ToolStrip"));
+  toolStripBar_->setMovable(false);
+  toolStrip_ = new ToolStrip(toolStripBar_);
+  toolStripBar_->addWidget(toolStrip_);
+  window_->addToolBar(Qt::TopToolBarArea, toolStripBar_);
+  toolStripBar_->hide();
+  toolStrip_->selectTool = [this](Shapes kind) {
+    if (view_ && editor_)
+      view_->dispatch([kind](ViewController& editor) { editor.selectTool(kind); });
+  };
+  toolStrip_->status = [this](Shapes kind) { return editor_ ? editor_->toolStatus(kind) : ItemStatus::unused; };
+
+  // The popovers.
+  popoverHost_ = std::make_unique<PopoverHost>(*window_);
+  const SettingBinder::Perform perform = [this](const std::function<void()>& body) { performEvent(body); };
+  const auto gesture = [this](bool begin) {
+    if (!undo_)
+      return;
+    if (begin && !inGestureGroup_) {
+      undo_->beginGroup();
+      inGestureGroup_ = true;
+    } else if (!begin && inGestureGroup_) {
+      inGestureGroup_ = false;
+      undo_->endGroup();
+      noteEvent();
+    }
+  };
+  QWidget* parent = window_.get();
+  colorPopover_ = new ColorPopover(perform, gesture, parent);
+  borderPopover_ = new BorderPopover(perform, gesture, parent);
+  surfacePopover_ = new SurfacePopover(perform, gesture, parent);
+  countPopover_ = makeCountPopover(perform, gesture, parent);
+  scalePopover_ = makeScalePopover(perform, gesture, parent);
+  rotatePopover_ = new RotatePopover(perform, gesture, parent);
+  exportPopover_ = makeExportPopover(perform, gesture, parent, [this] { send({"exportPNG", 0, {}}); });
+  changeColorsPopover_ = makeChangeColorsPopover(perform, gesture, parent);
+  for (Popover* popover : {static_cast<Popover*>(colorPopover_), static_cast<Popover*>(borderPopover_),
+                           static_cast<Popover*>(surfacePopover_), countPopover_, scalePopover_,
+                           static_cast<Popover*>(rotatePopover_), exportPopover_, changeColorsPopover_})
+    popover->mouseMoved = [this](QPointF global, Qt::KeyboardModifiers modifiers) {
+      if (!view_ || !editor_)
+        return;
+      const QPointF point = view_->mapFromGlobal(global);
+      const MouseEvent event = mouseEvent(point, view_->height(), modifiers, 0);
+      view_->dispatch([&](ViewController& editor) { editor.mouseMoved(event); });
+    };
+  colorPopover_->didClose = [] { ColorWell::closeColorDialog(); };
+  borderPopover_->didClose = [] { ColorWell::closeColorDialog(); };
+  exportPopover_->didClose = [this] {
+    if (editor_)
+      editor_->boundsLayer->setHidden(true);
+    if (view_)
+      view_->update();
+  };
+  changeColorsPopover_->didClose = [this] {
+    if (editor_ && editor_->imageLayer)
+      editor_->imageLayer->setPath(std::nullopt);
+    if (view_)
+      view_->update();
+  };
+}
+
+void WindowController::buildPopoverActions() {
+  const auto anchor = [this] { return sender_.data(); };
+  windowActions_.add("showCounts", [this, anchor](const Action&) { showPopover(*countPopover_, anchor()); });
+  windowActions_.add("showScaleMenu", [this, anchor](const Action&) { showPopover(*scalePopover_, anchor()); });
+  windowActions_.add("showRotateMenu", [this, anchor](const Action&) {
+    if (!editor_)
+      return;
+    // The slider spans half a turn either way of the first marked tile.
+    double reference = 0.0;
+    for (const auto& tile : editor_->graph().shapes())
+      if (tile->marked) {
+        reference = -std::atan2(tile->transformation.b, tile->transformation.a) * 180.0 / M_PI;
+        break;
+      }
+    rotatePopover_->setRange(reference - 180.0, reference + 180.0);
+    showPopover(*rotatePopover_, anchor());
+  });
+  windowActions_.add("selectColor", [this, anchor](const Action&) { showPopover(*colorPopover_, anchor()); });
+  windowActions_.add("showBorder", [this, anchor](const Action&) { showPopover(*borderPopover_, anchor()); });
+  windowActions_.add("showSurface", [this, anchor](const Action&) { showPopover(*surfacePopover_, anchor()); });
+  windowActions_.add("showBorderSurface", [this, anchor](const Action&) {
+    showPopover(dimension_ == 3 ? static_cast<Popover&>(*surfacePopover_) : static_cast<Popover&>(*borderPopover_),
+                anchor());
+  });
+  windowActions_.add("showExport", [this](const Action&) {
+    if (!editor_)
+      return;
+    editor_->boundsLayer->setHidden(false);
+    showPopover(*exportPopover_, nullptr);
+  });
+  windowActions_.add("closeExport", [this](const Action&) { PopoverHost::close(*exportPopover_); });
+  windowActions_.add("showChangeColors", [this](const Action&) {
+    if (!editor_ || !editor_->imageLayer)
+      return;
+    const auto& layer = editor_->imageLayer;
+    const Vec2 size = layer->bounds().size;
+    Path frame;
+    frame.moveTo({0, 0});
+    frame.lineTo({size.x, 0});
+    frame.lineTo(size);
+    frame.lineTo({0, size.y});
+    frame.close();
+    layer->setPath(frame);
+    showPopover(*changeColorsPopover_, nullptr);
+  });
+  windowActions_.add("closeChangeColors", [this](const Action&) { PopoverHost::close(*changeColorsPopover_); });
+  windowActions_.add("toggleToolStrip", [this](const Action&) {
+    toolStripBar_->setVisible(!toolStripBar_->isVisible());
+    if (toolStripBar_->isVisible())
+      toolStrip_->reload(selectedTools_);
+  });
+  windowActions_.add("customizeToolbar", [this](const Action&) { toolbarDelegate_->customize(); });
 }
 
 }  // namespace ornival

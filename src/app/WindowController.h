@@ -19,6 +19,8 @@
 #include <vector>
 
 class QMenu;
+class QToolBar;
+class QWidget;
 
 namespace ornival {
 
@@ -28,6 +30,14 @@ class DocumentMainWindow;
 class UndoManager;
 
 class ViewController;
+class ToolbarDelegate;
+class PopoverHost;
+class Popover;
+class ColorPopover;
+class BorderPopover;
+class SurfacePopover;
+class RotatePopover;
+class ToolStrip;
 
 // The controller of one document window: it makes the window with its view
 // and editor, hands the document to the editor, routes keys and actions,
@@ -104,7 +114,7 @@ public:
   void updateToolLabel(Shapes kind, int count) override;
   const std::string& toolLabel(Shapes kind) const;
   void refreshCatalogueBrowser() override {}
-  void updateSurfaceScene() override {}
+  void updateSurfaceScene() override;
   // Asks where to save the snapshot, as a PNG picture.
   void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) override;
 
@@ -115,6 +125,25 @@ public:
 
   // The reset commands of the settings menus.
   void resetRotation();
+
+  // The toolbar, the popovers and the figure strip.
+  ToolbarDelegate* toolbarDelegate() const { return toolbarDelegate_; }
+  ToolStrip* toolStrip() const { return toolStrip_; }
+  QToolBar* toolStripBar() const { return toolStripBar_; }
+  ColorPopover* colorPopover() const { return colorPopover_; }
+  BorderPopover* borderPopover() const { return borderPopover_; }
+  SurfacePopover* surfacePopover() const { return surfacePopover_; }
+  RotatePopover* rotatePopover() const { return rotatePopover_; }
+  Popover* countPopover() const { return countPopover_; }
+  Popover* scalePopover() const { return scalePopover_; }
+  Popover* exportPopover() const { return exportPopover_; }
+  Popover* changeColorsPopover() const { return changeColorsPopover_; }
+  // Shows a popover under the control that asked (none: the view's corner).
+  void showPopover(Popover& popover, QWidget* anchor);
+  // Sends an action on behalf of a control, which anchors its popover.
+  bool sendFrom(const Action& action, QWidget* sender);
+  // Runs a change of the document as one user event.
+  void performEvent(const std::function<void()>& body);
   int blackOrWhite = 0;
 
 private:
@@ -125,6 +154,9 @@ private:
   void attach(std::shared_ptr<Document> document);
   void detach();
   void buildActions();
+  void buildWindowParts();
+  void buildPopoverActions();
+  void closePopovers();
   void noteEvent();
   void updateTitle();
   std::string restorationGroup() const;
@@ -151,6 +183,21 @@ private:
   double cornerFactors_[4] = {1.0, 1.0, 1.0, 1.0};
   std::string scaleLabel_;
   std::string rotateLabel_;
+
+  ToolbarDelegate* toolbarDelegate_ = nullptr;
+  std::unique_ptr<PopoverHost> popoverHost_;
+  ColorPopover* colorPopover_ = nullptr;
+  BorderPopover* borderPopover_ = nullptr;
+  SurfacePopover* surfacePopover_ = nullptr;
+  RotatePopover* rotatePopover_ = nullptr;
+  Popover* countPopover_ = nullptr;
+  Popover* scalePopover_ = nullptr;
+  Popover* exportPopover_ = nullptr;
+  Popover* changeColorsPopover_ = nullptr;
+  QToolBar* toolStripBar_ = nullptr;
+  ToolStrip* toolStrip_ = nullptr;
+  QPointer<QWidget> sender_;
+  bool inGestureGroup_ = false;
 
   ActionRouter router_;
   ActionTable editorActions_;

@@ -1,0 +1,64 @@
+#include "app/HelpWindow.h"
+
+#include "platform/Precondition.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+// The resources live in a static library: the program must ask for them.
+static void initHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace ornival {
+namespace {
+
+QPointer<HelpWindow> theWindow;
+int loadCount = 0;
+
+}  // namespace
+
+QString HelpWindow::resourceText(const QString& name) {
+  initHelpResources();
+  QFile file(QStringLiteral(":/help/%1.html").arg(name));
+  ORNIVAL_PRECONDITION(file.open(QIODevice::ReadOnly));
+  return QString::fromUtf8(file.readAll());
+}
+
+HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window), tabs_(new QTabWidget(this)) {
+  setWindowTitle(tr("Ornival Help"));
+  const std::pair<QString, QString> texts[] = {
+      {QStringLiteral("Help"), tr("Help")},
+      {QStringLiteral("FileFormat"), tr("File Format")},
+      {QStringLiteral("Privacy"), tr("Privacy")},
+  };
+  for (const auto& [resource, title] : texts) {
+    auto* browser = new QTextBrowser(tabs_);
+    browser->setOpenExternalLinks(true);
+    browser->setHtml(resourceText(resource));
+    tabs_->addTab(browser, title);
+  }
+  ++loadCount;
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(tabs_);
+  resize(720, 640);
+}
+
+HelpWindow& HelpWindow::showHelp() {
+  if (!theWindow)
+    theWindow = new HelpWindow();
+  theWindow->show();
+  theWindow->raise();
+  theWindow->activateWindow();
+  return *theWindow;
+}
+
+HelpWindow* HelpWindow::existing() { return theWindow; }
+
+QTextBrowser* HelpWindow::text(int index) const { return qobject_cast<QTextBrowser*>(tabs_->widget(index)); }
+
+int HelpWindow::loads() { return loadCount; }
+
+}  // namespace ornival

@@ -1,0 +1,182 @@
+#include "app/ColorWell.h"
+#include "app/Popover.h"
+#include "app/SettingsPopovers.h"
+#include "document/Document.h"
+#include "editor/ViewController.h"
+#include "platform/ShapeLayer.h"
+#include "platform/UndoManager.h"
+#include "support/DocumentWindows.h"
+
+#include <QColorDialog>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+namespace ornival {
+namespace {
+
+using PopoverTest = testing::DocumentWindowTest;
+
+const std::string threeSquares =
+    "Ornival 0.2\n\ncolors:\nFF0000FF\n\nshapes:\n7,0\n0,1,7,3,0\n1,1,7,3,0\n\nbackgroundColor: 3A5A8CFF\n";
+
+template <typename T>
+T* child(QWidget& parent, int index = 0) {
+  const auto found = parent.findChildren<T*>();
+  return index < found.size() ? found[index] : nullptr;
+}
+
+TEST_F(PopoverTest, ABoundControlSetsTheDocumentAndUndoBringsTheControlBack) {
+  WindowController& window = open(threeSquares);
+  window.window()->show();
+  BorderPopover& border = *window.borderPopover();
+  window.showPopover(border, nullptr);
+  ASSERT_TRUE(border.isVisible());
+  EXPECT_EQ(border.representedDocument(), window.document());
+  QDoubleSpinBox* width = child<QDoubleSpinBox>(border);
+  ASSERT_NE(width, nullptr);
+  EXPECT_EQ(width->value(), 2.0);
+  width->setValue(5.5);
+  EXPECT_EQ(window.document()->borderWidth(), 5.5);
+  EXPECT_TRUE(window.isEdited());
+  window.undoManager()->undo();
+  EXPECT_EQ(window.document()->borderWidth(), 2.0);
+  EXPECT_EQ(width->value(), 2.0);
+  window.undoManager()->redo();
+  EXPECT_EQ(width->value(), 5.5);
+
+  // A band colour through its well.
+  emit border.bandColors()[1]->colorPicked({0, 1, 0, 1});
+  EXPECT_EQ(window.document()->borderColor2(), (Color{0, 1, 0, 1}));
+
+  // Closed, it lets go of the document, and its controls change nothing.
+  border.hide();
+  EXPECT_EQ(border.representedDocument(), nullptr);
+  width->setValue(9.0);
+  EXPECT_EQ(window.document()->borderWidth(), 5.5);
+}
+
+TEST_F(PopoverTest, AClickOutsideClosesATransientPopoverButNotOneInTheColourDialog) {
+  WindowController& window = open(threeSquares);
+  window.window()->show();
+  BorderPopover& border = *window.borderPopover();
+  window.send({"showBorder", 0, {}});
+  ASSERT_TRUE(border.isVisible());
+  // Its well opens the colour dialog, which then edits the band.
+  border.bandColors()[0]->activate();
+  QColorDialog* dialog = ColorWell::colorDialog(false);
+  ASSERT_TRUE(dialog && dialog->isVisible());
+  QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(border.isVisible());
+  dialog->setCurrentColor(QColor(0, 128, 255));
+  EXPECT_EQ(window.document()->borderColor(), fromQColor(QColor(0, 128, 255)));
+  // A click on the page closes the popover and the dialog with it.
+  QTest::mouseClick(window.view(), Qt::LeftButton, {}, QPoint(20, 400));
+  EXPECT_FALSE(border.isVisible());
+  EXPECT_FALSE(dialog->isVisible());
+  window.send({"showBorder", 0, {}});
+  QTest::keyClick(&border, Qt::Key_Escape);
+  EXPECT_FALSE(border.isVisible());
+}
+
+TEST_F(PopoverTest, ADraggedSliderIsOneUndoStep) {
+  WindowController& window = open(threeSquares);
+  window.window()->show();
+  Popover& surface = *window.surfacePopover();
+  window.showPopover(surface, nullptr);
+  // The metalness row: its slider moves in hundredths.
+  auto* metalness = surface.findChild<QSlider*>("metalness");
+  ASSERT_NE(metalness, nullptr);
+  const std::size_t steps = window.undoManager()->undoCount();
+  metalness->setSliderDown(true);
+  emit metalness->sliderPressed();
+  for (int value : {55, 60, 70})
+    metalness->setValue(value);
+  metalness->setSliderDown(false);
+  emit metalness->sliderReleased();
+  EXPECT_DOUBLE_EQ(window.document()->metalness(), 0.7);
+  EXPECT_EQ(window.undoManager()->undoCount(), steps + 1);
+  window.undoManager()->undo();
+  EXPECT_DOUBLE_EQ(window.document()->metalness(), 0.5);
+  EXPECT_EQ(metalness->value(), 50);
+}
+
+TEST_F(PopoverTest, BandWidthSwitches) {
+  auto document = Document::create();
+  struct Step {
+    int band;
+    double width1, width2, width3;
+  } steps[] = {
+      {3, 2.0, 0.0, 0.0},  // band 3 from band 2, which is off: stays off
+      {2, 2.0, 1.0, 0.0},
+      {3, 2.0, 1.0, 0.5},
+      {3, 2.0, 1.0, 0.0},
+      {1, 0.0, 1.0, 0.0},
+      {2, 0.0, 0.0, 0.0},
+      {2, 0.0, 0.0, 0.0},  // half of nothing
+      {1, 2.0, 0.0, 0.0},
+  };
+  for (const Step& step : steps) {
+    toggleBorderWidth(*document, step.band);
+    EXPECT_EQ(document->borderWidth(), step.width1) << step.band;
+    EXPECT_EQ(document->borderWidth2(), step.width2) << step.band;
+    EXPECT_EQ(document->borderWidth3(), step.width3) << step.band;
+  }
+}
+
+TEST_F(PopoverTest, ShowingTwiceDoesNothingAndTheRotateSliderSpansAboutTheMarkedTile) {
+  WindowController& window = open(threeSquares);
+  window.window()->show();
+  ASSERT_TRUE(window.send({"showRotateMenu", 0, {}}));
+  RotatePopover& rotate = *window.rotatePopover();
+  ASSERT_TRUE(rotate.isVisible());
+  EXPECT_EQ(rotate.slider()->minimum() * 0.5, -180.0);
+  EXPECT_EQ(rotate.slider()->maximum() * 0.5, 180.0);
+  const QPoint place = rotate.pos();
+  window.send({"showRotateMenu", 0, {}});
+  EXPECT_EQ(rotate.pos(), place);
+  rotate.hide();
+}
+
+TEST_F(PopoverTest, TheExportPanelStaysOpenShowsThePageFrameAndHidesItWhenClosed) {
+  WindowController& window = open(threeSquares);
+  window.window()->show();
+  // The bitmap export asks for the panel.
+  ASSERT_TRUE(window.send({"export", 0, {}}));
+  Popover& panel = *window.exportPopover();
+  EXPECT_TRUE(panel.isVisible());
+  EXPECT_FALSE(panel.isWindow());
+  EXPECT_FALSE(window.editor()->boundsLayer->isHidden());
+  // A click on the page leaves it open.
+  QTest::mouseClick(window.view(), Qt::LeftButton, {}, QPoint(20, 400));
+  EXPECT_TRUE(panel.isVisible());
+  window.send({"closeExport", 0, {}});
+  EXPECT_FALSE(panel.isVisible());
+  EXPECT_TRUE(window.editor()->boundsLayer->isHidden());
+  EXPECT_EQ(panel.representedDocument(), nullptr);
+
+  // Closing the window closes the panel, which hides the frame again.
+  window.send({"showExport", 0, {}});
+  ASSERT_TRUE(panel.isVisible());
+  window.close();
+  EXPECT_FALSE(panel.isVisible());
+  EXPECT_TRUE(window.editor()->boundsLayer->isHidden());
+}
+
+TEST_F(PopoverTest, TheCountPopoverShowsTheDocumentsCounts) {
+  WindowController& window = open(threeSquares);
+  window.window()->show();
+  window.send({"showCounts", 0, {}});
+  Popover& counts = *window.countPopover();
+  ASSERT_TRUE(counts.isVisible());
+  QStringList texts;
+  for (QLabel* label : counts.findChildren<QLabel*>())
+    texts.push_back(label->text());
+  EXPECT_TRUE(texts.contains("3")) << texts.join(' ').toStdString();
+  counts.hide();
+}
+
+}  // namespace
+}  // namespace ornival

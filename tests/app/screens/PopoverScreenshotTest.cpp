@@ -1,0 +1,91 @@
+// The document window on a real display (run under xvfb-run) with its
+// toolbar, the figure strip and the colour popover open: a picture of the
+// whole screen is kept beside the test for a person to look at, and its
+// pixels are checked where the popover's mixed wells are.
+
+#include "app/Application.h"
+#include "app/ColorPopover.h"
+#include "app/ColorWell.h"
+#include "app/SettingsPopovers.h"
+#include "document/Document.h"
+#include "app/ToolbarDelegate.h"
+#include "app/WindowController.h"
+#include "platform/MainQueue.h"
+#include "support/QtApplication.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace ornival {
+namespace {
+
+class EventLoopQueue final : public MainQueue {
+public:
+  void post(std::function<void()> block) override {
+    QMetaObject::invokeMethod(qApp, std::move(block), Qt::QueuedConnection);
+  }
+  bool isMainThread() const override { return QThread::currentThread() == qApp->thread(); }
+};
+
+TEST(PopoverScreenshot, TheColourPopoverShowsItsMixedWellsOverTheWindow) {
+  testing::qtApplication();
+  QCoreApplication::setOrganizationName("OrnivalTests");
+  QCoreApplication::setApplicationName(QStringLiteral("OrnivalScreenshot-%1").arg(::getpid()));
+  setMainQueue(std::make_shared<EventLoopQueue>());
+  const std::filesystem::path examples = ORNIVAL_EXAMPLES;
+  const auto folder = std::filesystem::temp_directory_path() / ("ornival-screens-" + std::to_string(::getpid()));
+  Application application({examples, folder / "autosave", 60000});
+  WindowController* window =
+      application.openExample("Two Squares", std::filesystem::path(ORNIVAL_FIXTURES) / "TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  window->window()->move(0, 0);
+  window->send({"toggleToolStrip", 0, {}});
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+
+  ColorPopover& colors = *window->colorPopover();
+  ASSERT_TRUE(window->sendFrom({"selectColor", 0, {}}, window->toolbarDelegate()->toolbar().widgetForAction(
+                                                          window->toolbarDelegate()->makeToolbarItem("Color"))));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&colors));
+  colors.colorB()->setColor({0, 0, 1, 1});
+  colors.mixColors();
+  QTest::qWait(200);
+
+  const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+  const QString picture = QStringLiteral(ORNIVAL_SCREENSHOTS "/colour-popover.png");
+  EXPECT_TRUE(screen.save(picture)) << picture.toStdString();
+  // Row 4 of the grid: red to blue through purple on the left, through green
+  // on the right.
+  const auto at = [&](int row, int column) {
+    const QWidget* well = colors.mixWell(row, column);
+    const QPoint centre = well->mapToGlobal(well->rect().center());
+    return QColor(screen.pixel(centre));
+  };
+  const auto near = [](const QColor& actual, const QColor& expected) {
+    return std::abs(actual.red() - expected.red()) <= 2 && std::abs(actual.green() - expected.green()) <= 2 &&
+           std::abs(actual.blue() - expected.blue()) <= 2;
+  };
+  EXPECT_TRUE(near(at(4, 0), QColor(128, 0, 128))) << at(4, 0).name().toStdString();
+  EXPECT_TRUE(near(at(4, 4), QColor(0, 255, 0))) << at(4, 4).name().toStdString();
+  EXPECT_TRUE(near(at(0, 0), QColor(128, 0, 128))) << at(0, 0).name().toStdString();
+  colors.hide();
+
+  // The surface popover's sphere, lit from above on the left.
+  SurfacePopover& surface = *window->surfacePopover();
+  window->performEvent([&] { window->document()->setShapeColor({0.85, 0.3, 0.2, 1}); });
+  ASSERT_TRUE(window->send({"showSurface", 0, {}}));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+  QTest::qWait(200);
+  const QImage relief = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+  EXPECT_TRUE(relief.save(QStringLiteral(ORNIVAL_SCREENSHOTS "/surface-popover.png")));
+  const QWidget* preview = surface.preview();
+  const QColor middle(relief.pixel(preview->mapToGlobal(preview->rect().center())));
+  EXPECT_GT(middle.red(), middle.blue() + 40) << middle.name().toStdString();
+  surface.hide();
+}
+
+}  // namespace
+}  // namespace ornival

@@ -1,0 +1,65 @@
+#pragma once
+
+// A document window of the program on the offscreen platform, with the
+// application's dialogs answered by the test and settings kept apart.
+
+#include "app/Application.h"
+#include "app/WindowController.h"
+#include "platform/MainQueue.h"
+#include "support/QtApplication.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace ornival::testing {
+
+class DocumentWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    qtApplication();
+    QCoreApplication::setOrganizationName("OrnivalTests");
+    // Each test program keeps its own settings: they run side by side.
+    QCoreApplication::setApplicationName(QStringLiteral("OrnivalWindowTests-%1").arg(::getpid()));
+    QSettings().clear();
+    setMainQueue(mainQueue);
+    folder = std::filesystem::temp_directory_path() /
+             ("ornival-window-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "examples");
+    application = std::make_unique<Application>(Application::Options{folder / "examples", folder / "autosave", 60000});
+    application->presentError = [](const std::string&) {};
+    application->askToSave = [](const std::string&) { return Application::SaveAnswer::discard; };
+  }
+  void TearDown() override {
+    application.reset();
+    mainQueue->drain();
+    {
+      QSettings settings;
+      settings.clear();
+      settings.sync();
+      std::filesystem::remove(settings.fileName().toStdString());
+    }
+    std::filesystem::remove_all(folder);
+  }
+  // A window of a document read from text.
+  WindowController& open(const std::string& text) {
+    const auto file = folder / "document.ornival";
+    std::ofstream(file, std::ios::binary) << text;
+    WindowController* window = application->openFile(file);
+    EXPECT_NE(window, nullptr);
+    return *window;
+  }
+
+  std::shared_ptr<ManualMainQueue> mainQueue = ManualMainQueue::create();
+  std::filesystem::path folder;
+  std::unique_ptr<Application> application;
+};
+
+}  // namespace ornival::testing
