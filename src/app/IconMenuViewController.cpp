@@ -180,6 +180,8 @@ void IconMenuViewController::setCategory(int category) {
     buttons_[std::size_t(category)]->setChecked(true);
   reloadData();
   updateSelection();
+  if (categoryChanged)
+    categoryChanged(category);
 }
 
 void IconMenuViewController::makeSectionNames() {

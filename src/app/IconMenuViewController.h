@@ -75,6 +75,8 @@ public:
   std::function<void()> mirrorCommand;
   // Keys the grid lets through (the editor's shortcuts) go here.
   std::function<void(QKeyEvent*)> nextResponder;
+  // Told of every change of category, for the window's restoration.
+  std::function<void(int)> categoryChanged;
   // A double click on an item asks the host to close the browser.
   std::function<void()> closeRequest;
 

@@ -1,6 +1,7 @@
 #include "app/WindowController.h"
 
 #include "app/Application.h"
+#include "app/IconMenuViewController.h"
 #include "app/core/DocumentFile.h"
 #include "document/Document.h"
 #include "editor/ViewController.h"
@@ -137,6 +138,8 @@ void WindowController::attach(std::shared_ptr<Document> document) {
   view->setUndoManager(undo_);
   view->setWindowController(weak_from_this());
   view->setEditor(editor_);
+  if (iconMenu_)
+    iconMenu_->setViewController(editor_);
   view->eventDispatched = [this] { noteEvent(); };
   window_->setCentralWidget(view);
   view->resize(window_->size());
@@ -488,13 +491,59 @@ void WindowController::restoreState() {
   }
   if (!tools.empty())
     editor_->selectTools(tools);
-  toolCategory = settings.value("toolCategory", 0).toInt();
+  toolCategory = settings.value("toolCategory", 1).toInt();
   undo_->enableUndoRegistration();
 }
 
 // What the editor and the document tell the window -----------------------------
 
-void WindowController::setSelectedTools(const std::vector<Shapes>& tools) { selectedTools_ = tools; }
+void WindowController::setSelectedTools(const std::vector<Shapes>& tools) {
+  selectedTools_ = tools;
+  if (iconMenu_ && iconMenu_->isVisible()) {
+    iconMenu_->tools = tools;
+    iconMenu_->updateToolName();
+    iconMenu_->updateSelection();
+    iconMenu_->makeSectionNames();
+    iconMenu_->buildCategoryMenus();
+  }
+}
+
+void WindowController::refreshCatalogueBrowser() {
+  // A hidden browser catches up when it is shown.
+  if (iconMenu_ && iconMenu_->isVisible())
+    iconMenu_->refresh();
+}
+
+IconMenuViewController* WindowController::iconMenu() {
+  if (!iconMenu_) {
+    iconMenu_ = new IconMenuViewController(editor_, window_.get());
+    iconMenu_->setWindowFlag(Qt::Popup);
+    iconMenu_->resize(760, 560);
+    if (toolCategory >= 0 && toolCategory < catalogueCategories::count)
+      iconMenu_->setCategory(toolCategory);
+    iconMenu_->categoryChanged = [this](int category) { toolCategory = category; };
+    iconMenu_->dispatch = [this](const std::function<void(ViewController&)>& body) {
+      if (view_)
+        view_->dispatch(body);
+    };
+    // The editor's shortcuts typed in the browser take the window's routing.
+    iconMenu_->nextResponder = [this](QKeyEvent* event) { keyDown(keyEvent(*event)); };
+    iconMenu_->closeRequest = [menu = iconMenu_] {
+      if (menu)
+        menu->close();
+    };
+  }
+  return iconMenu_;
+}
+
+void WindowController::showIconMenu() {
+  IconMenuViewController* menu = iconMenu();
+  menu->tools = selectedTools_;
+  if (window_)
+    menu->move(window_->mapToGlobal(QPoint(std::max(0, (window_->width() - menu->width()) / 2), 40)));
+  menu->show();
+  menu->scrollTofirstTool();
+}
 void WindowController::setShapeColor(const Color& color) { shapeColor_ = color; }
 
 void WindowController::setDimension(int dimension) {
