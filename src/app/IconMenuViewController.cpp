@@ -72,9 +72,12 @@ public:
     if (row < 0 || row >= rows_)
       return std::nullopt;
     const auto [section, item] = position(row);
-    if (item < 0)
+    const auto& items = browser_.items();
+    const auto c = std::size_t(browser_.category());
+    if (item < 0 || c >= items.size() || std::size_t(section) >= items[c].size() ||
+        std::size_t(item) >= items[c][std::size_t(section)].size())
       return std::nullopt;
-    return browser_.items()[std::size_t(browser_.category())][std::size_t(section)][std::size_t(item)];
+    return items[c][std::size_t(section)][std::size_t(item)];
   }
 
   int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
@@ -300,7 +303,8 @@ int IconMenuViewController::headerRow(int section) const { return model_->header
 
 int IconMenuViewController::itemRow(int section, int item) const {
   const int header = headerRow(section);
-  if (header < 0 || item < 0 || item >= int(items_[std::size_t(category_)][std::size_t(section)].size()))
+  if (header < 0 || item < 0 || category_ >= int(items_.size()) ||
+      item >= int(items_[std::size_t(category_)][std::size_t(section)].size()))
     return -1;
   return header + 1 + item;
 }
@@ -365,6 +369,8 @@ void IconMenuViewController::selectionChanged(const QItemSelection& selected, co
 void IconMenuViewController::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   refresh();
+  // The grid takes the keys: arrows move the selection, shortcuts pass.
+  collectionView_->setFocus();
 }
 
 bool IconMenuViewController::eventFilter(QObject* watched, QEvent* event) {

@@ -263,6 +263,11 @@ TEST(IconMenuViewControllerTest, DrawsSectionsOfItemsOffscreen) {
     browser.view.grab().save(QString("%1/catalogue-browser-detail.png").arg(folder));
   QTest::mouseRelease(browser.view.collectionView()->viewport(), Qt::RightButton, {}, at);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !browser.view.detail()->isVisible(); }, 2000));
+  // A double click on an item closes the browser.
+  int closes = 0;
+  browser.view.closeRequest = [&] { ++closes; };
+  QTest::mouseDClick(browser.view.collectionView()->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(closes, 1);
 }
 
 }  // namespace
