@@ -25,6 +25,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-tools-dev
   libgl-dev libosmesa6-dev xvfb xauth
   libopenjp2-7-dev
+  fonts-dejavu-extra  # a font with 𝜑 (U+1D711) for the closed forms of side lengths
   libgtest-dev libgmock-dev libbenchmark-dev
   locales
 )

@@ -8,6 +8,7 @@
 #include "app/ToolbarDelegate.h"
 #include "editor/qt/EventTranslation.h"
 #include "platform/ShapeLayer.h"
+#include "app/IconMenuViewController.h"
 #include "app/core/DocumentFile.h"
 #include "document/qt/QtPictureRenderer.h"
 #include "document/Document.h"
@@ -161,6 +162,8 @@ void WindowController::attach(std::shared_ptr<Document> document) {
   view->setUndoManager(undo_);
   view->setWindowController(weak_from_this());
   view->setEditor(editor_);
+  if (iconMenu_)
+    iconMenu_->setViewController(editor_);
   view->eventDispatched = [this] { noteEvent(); };
   // Dropped pictures become the underlay; a dropped colour paints the tile
   // under it.
@@ -223,6 +226,7 @@ void WindowController::buildActions() {
   windowActions_.add("performClose", [this](const Action&) {
     QTimer::singleShot(0, window_.get(), [window = window_.get()] { window->close(); });
   });
+  windowActions_.add("showIconMenu", [this](const Action&) { showIconMenu(); });
   windowActions_.add("resetScale", [this](const Action&) { document_->setScale(20.0); });
   windowActions_.add("resetRotation", [this](const Action&) { resetRotation(); });
   const auto toggle = [](double value, double other) { return value == 1.0 ? other : 1.0; };
@@ -533,7 +537,7 @@ void WindowController::restoreState() {
   }
   if (!tools.empty())
     editor_->selectTools(tools);
-  toolCategory = settings.value("toolCategory", 0).toInt();
+  toolCategory = settings.value("toolCategory", 1).toInt();
   undo_->enableUndoRegistration();
 }
 
@@ -547,6 +551,50 @@ void WindowController::setSelectedTools(const std::vector<Shapes>& tools) {
                                           : std::nullopt);
   if (toolStrip_ && toolStripBar_ && toolStripBar_->isVisible())
     toolStrip_->reload(tools);
+  if (iconMenu_ && iconMenu_->isVisible()) {
+    iconMenu_->tools = tools;
+    iconMenu_->updateToolName();
+    iconMenu_->updateSelection();
+    iconMenu_->makeSectionNames();
+    iconMenu_->buildCategoryMenus();
+  }
+}
+
+void WindowController::refreshCatalogueBrowser() {
+  // A hidden browser catches up when it is shown.
+  if (iconMenu_ && iconMenu_->isVisible())
+    iconMenu_->refresh();
+}
+
+IconMenuViewController* WindowController::iconMenu() {
+  if (!iconMenu_) {
+    iconMenu_ = new IconMenuViewController(editor_, window_.get());
+    iconMenu_->setWindowFlag(Qt::Popup);
+    iconMenu_->resize(760, 560);
+    if (toolCategory >= 0 && toolCategory < catalogueCategories::count)
+      iconMenu_->setCategory(toolCategory);
+    iconMenu_->categoryChanged = [this](int category) { toolCategory = category; };
+    iconMenu_->dispatch = [this](const std::function<void(ViewController&)>& body) {
+      if (view_)
+        view_->dispatch(body);
+    };
+    // The editor's shortcuts typed in the browser take the window's routing.
+    iconMenu_->nextResponder = [this](QKeyEvent* event) { keyDown(keyEvent(*event)); };
+    iconMenu_->closeRequest = [menu = iconMenu_] {
+      if (menu)
+        menu->close();
+    };
+  }
+  return iconMenu_;
+}
+
+void WindowController::showIconMenu() {
+  IconMenuViewController* menu = iconMenu();
+  menu->tools = selectedTools_;
+  if (window_)
+    menu->move(window_->mapToGlobal(QPoint(std::max(0, (window_->width() - menu->width()) / 2), 40)));
+  menu->show();
+  menu->scrollTofirstTool();
 }
 
 void WindowController::setShapeColor(const Color& color) {

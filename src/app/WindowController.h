@@ -38,6 +38,7 @@ class BorderPopover;
 class SurfacePopover;
 class RotatePopover;
 class ToolStrip;
+class IconMenuViewController;
 
 // The controller of one document window: it makes the window with its view
 // and editor, hands the document to the editor, routes keys and actions,
@@ -102,7 +103,11 @@ public:
   // Restoration, kept per file in QSettings.
   void encodeRestorableState() const;
   void restoreState();
-  int toolCategory = 0;
+  int toolCategory = 1;
+  // The catalogue browser, a popup over this window made on first use with
+  // this window's editor.
+  IconMenuViewController* iconMenu();
+  void showIconMenu();
 
   // EditorWindowController
   std::vector<Shapes> selectedTools() const override { return selectedTools_; }
@@ -113,7 +118,7 @@ public:
   void setCountTitle(const std::string& title) override;
   void updateToolLabel(Shapes kind, int count) override;
   const std::string& toolLabel(Shapes kind) const;
-  void refreshCatalogueBrowser() override {}
+  void refreshCatalogueBrowser() override;
   void updateSurfaceScene() override;
   // Asks where to save the snapshot, as a PNG picture.
   void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) override;
@@ -164,6 +169,7 @@ private:
   Application& application_;
   std::unique_ptr<DocumentMainWindow> window_;
   QPointer<View> view_;
+  QPointer<IconMenuViewController> iconMenu_;
   std::shared_ptr<Document> document_;
   std::shared_ptr<ViewController> editor_;
   std::shared_ptr<UndoManager> undo_;

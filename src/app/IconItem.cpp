@@ -1,0 +1,266 @@
+#include "app/IconItem.h"
+
+#include "editor/ViewController.h"
+#include "figures/Figure.h"
+#include "figures/FractionText.h"
+#include "platform/AffineTransform.h"
+#include "platform/DecimalFormat.h"
+#include "platform/qt/QPainterAdapter.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QPropertyAnimation>
+
+#include <cmath>
+#include <numbers>
+
+namespace ornival {
+
+namespace {
+
+constexpr Color unusedFill{1.0, 1.0, 1.0, 0.8};
+constexpr Color usedFill{0.9238822, 1.0, 0.9238822, 0.8};
+constexpr Color recentFill{0.9254902, 0.9254902, 1.0, 0.8};
+constexpr Color removedFill{1.0, 0.9333333, 0.9333333, 0.8};
+constexpr Color iconFill{0.35, 0.35, 0.35, 1.0};
+
+QColor qt(const Color& color) { return toQColor(color); }
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// The figure's diagram in a box of the view. Our painter owns the QPainter's
+// transformation, so the diagram is drawn into an image of its own, kept for
+// the next paint of the same item.
+void drawFigure(QPainter& painter, const Figure& figure, const QRectF& box, const Color& fill) {
+  const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+  const QSize pixels(int(std::ceil(box.width() * ratio)), int(std::ceil(box.height() * ratio)));
+  if (pixels.isEmpty())
+    return;
+  const QString key = QString("ornival-figure-%1-%2x%3-%4")
+                          .arg(figure.tool().rawValue())
+                          .arg(pixels.width())
+                          .arg(pixels.height())
+                          .arg(toQColor(fill).rgba());
+  QPixmap pixmap;
+  if (!QPixmapCache::find(key, &pixmap)) {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+      QPainter imagePainter(&image);
+      QPainterAdapter adapter(imagePainter, pixels.height());
+      figure.drawIcon(adapter, Rect{{0.0, 0.0}, {double(pixels.width()), double(pixels.height())}}, fill,
+                      figure.imageAngle());
+    }
+    pixmap = QPixmap::fromImage(std::move(image));
+    QPixmapCache::insert(key, pixmap);
+  }
+  painter.drawPixmap(box, pixmap, QRectF(QPointF(), QSizeF(pixels)));
+}
+
+}  // namespace
+
+Color statusColors(ItemStatus status, bool selected) {
+  if (selected)
+    return accentColor;
+  switch (status) {
+    case ItemStatus::unused: return unusedFill;
+    case ItemStatus::used: return usedFill;
+    case ItemStatus::recent: return recentFill;
+    case ItemStatus::removed: return removedFill;
+  }
+  return unusedFill;
+}
+
+void IconItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  painter->save();
+  painter->setRenderHint(QPainter::Antialiasing);
+  painter->setRenderHint(QPainter::TextAntialiasing);
+  const QRect r = option.rect;
+  const QPalette& palette = option.palette;
+  if (index.data(browserRoles::isHeader).toBool()) {
+    // The header's three labels: title, symbol, number of tools.
+    QFont bold = option.font;
+    bold.setBold(true);
+    bold.setPointSizeF(option.font.pointSizeF() * 1.15);
+    painter->setFont(bold);
+    painter->setPen(palette.color(QPalette::WindowText));
+    const QRect inner = r.adjusted(8, 0, -8, 0);
+    const QString title = index.data(Qt::DisplayRole).toString();
+    painter->drawText(inner, Qt::AlignLeft | Qt::AlignVCenter, title);
+    const int titleWidth = QFontMetrics(bold).horizontalAdvance(title);
+    QFont plain = option.font;
+    plain.setPointSizeF(option.font.pointSizeF() * 1.15);
+    painter->setFont(plain);
+    painter->drawText(inner.adjusted(titleWidth + 12, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      index.data(browserRoles::symbol).toString());
+    painter->setPen(palette.color(QPalette::PlaceholderText));
+    painter->drawText(inner, Qt::AlignRight | Qt::AlignVCenter, index.data(browserRoles::count).toString());
+    painter->setPen(QPen(palette.color(QPalette::Mid), 1));
+    painter->drawLine(r.bottomLeft() + QPoint(4, 0), r.bottomRight() - QPoint(4, 0));
+    painter->restore();
+    return;
+  }
+
+  const bool selected = option.state & QStyle::State_Selected;
+  const auto status = ItemStatus(index.data(browserRoles::status).toInt());
+  const QRectF box = QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5);
+  painter->setPen(Qt::NoPen);
+  painter->setBrush(qt(statusColors(status, selected)));
+  painter->drawRoundedRect(box, 6, 6);
+  if (option.state & QStyle::State_MouseOver && !selected) {
+    painter->setPen(QPen(QColor::fromRgbF(0, 0, 1, 0.5), 1));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(box, 6, 6);
+  }
+
+  const QColor nameColor = selected ? QColor(Qt::white) : palette.color(QPalette::WindowText);
+  const QColor countColor = selected ? QColor(Qt::white) : palette.color(QPalette::PlaceholderText);
+  const auto raw = index.data(browserRoles::rawValue).toInt();
+  if (const auto tool = Shapes::init(raw)) {
+    const Figure& figure = *Shapes::figures()[std::size_t(raw - Shapes::firstRawValue)];
+    const double side = std::min(box.width() - 16.0, box.height() - 34.0);
+    const QRectF icon(box.center().x() - side / 2, box.top() + 6.0, side, side);
+    drawFigure(*painter, figure, icon, selected ? Color::white() : iconFill);
+
+    QFont small = option.font;
+    small.setPointSizeF(option.font.pointSizeF() * 0.85);
+    painter->setFont(small);
+    const QRectF name = QRectF(box.left() + 3, box.bottom() - 24, box.width() - 6, 22);
+    painter->setPen(nameColor);
+    painter->drawText(name, Qt::AlignHCenter | Qt::AlignVCenter,
+                      QFontMetrics(small).elidedText(text(figure.name()), Qt::ElideRight, int(name.width())));
+    painter->setPen(countColor);
+    const QRectF corner = QRectF(box.left() + 5, box.top() + 3, box.width() - 10, 16);
+    // The corner count of a figure of period 1, the tile count.
+    if (figure.variantCount() == 1)
+      painter->drawText(corner, Qt::AlignLeft | Qt::AlignTop, QString::number(figure.vertices().size()));
+    const int count = index.data(browserRoles::count).toInt();
+    if (count > 0)
+      painter->drawText(corner, Qt::AlignRight | Qt::AlignTop, QString::number(count));
+  }
+  painter->restore();
+}
+
+QSize IconItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  if (index.data(browserRoles::isHeader).toBool()) {
+    // A full row: the view's width less its spacing, so the next item wraps.
+    int width = 400;
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(option.widget))
+      width = view->viewport()->width() - 2 * 3 - 2;
+    return {std::max(width, itemWidth), headerHeight};
+  }
+  return {itemWidth, itemHeight};
+}
+
+IconItemDetail::IconItemDetail(QWidget* browser) : QWidget(browser) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();
+}
+
+void IconItemDetail::showDetail(std::shared_ptr<const Figure> figure, const QRect& iconRect) {
+  figure_ = std::move(figure);
+  iconRect_ = iconRect;
+  setGeometry(iconRect);
+  show();
+  raise();
+  auto* grow = new QPropertyAnimation(this, "geometry", this);
+  grow->setDuration(150);
+  grow->setStartValue(iconRect);
+  grow->setEndValue(parentWidget()->rect());
+  grow->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void IconItemDetail::hideDetail() {
+  if (!isVisible())
+    return;
+  auto* shrink = new QPropertyAnimation(this, "geometry", this);
+  shrink->setDuration(100);
+  shrink->setStartValue(geometry());
+  shrink->setEndValue(iconRect_);
+  connect(shrink, &QPropertyAnimation::finished, this, &QWidget::hide);
+  shrink->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void IconItemDetail::paintEvent(QPaintEvent*) {
+  if (!figure_)
+    return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  // The dimmed browser behind, darker as the drawing grows.
+  const double grown = parentWidget() ? double(width()) / std::max(1, parentWidget()->width()) : 1.0;
+  painter.fillRect(rect(), QColor::fromRgbF(0, 0, 0, 0.25 * grown));
+
+  const Figure& figure = *figure_;
+  const double side = std::min(width(), height());
+  const QRectF square((width() - side) / 2, (height() - side) / 2, side, side);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor::fromRgbF(1, 1, 1, 0.92));
+  painter.drawRoundedRect(square.adjusted(4, 4, -4, -4), 10, 10);
+  drawFigure(painter, figure, square, iconFill);
+  if (side < 160)
+    return;  // annotations only once there is room for them
+
+  // The icon's transformation, y up, then the flip into the square.
+  const Vec2 c = figure.center();
+  const double scale = side * 8.5 / (figure.radius() * 20.0);
+  const AffineTransform t = AffineTransform::translation(-c.x, -c.y)
+                                .concatenating(AffineTransform::scale(scale, scale))
+                                .concatenating(AffineTransform::rotation(figure.imageAngle()))
+                                .concatenating(AffineTransform::translation(side / 2, side / 2));
+  auto toView = [&](Vec2 p) {
+    const Vec2 q = t.apply(p);
+    return QPointF(square.left() + q.x, square.top() + side - q.y);
+  };
+  const auto& vertices = figure.vertices();
+  const int n = int(vertices.size());
+  const int v = figure.variantCount();
+  const auto& angles = figure.angles();
+  const auto& lengths = figure.lengths();
+  QFont big = font();
+  big.setPixelSize(16);
+  QFont small = font();
+  small.setPixelSize(10);
+  const QPen markerPen(QColor::fromRgbF(0.6, 0.6, 0.6, 0.7978917), 1);
+
+  // Sides of the first period with their lengths, unless all are equal.
+  if (!figure.equilateral()) {
+    for (int i = 0; i < n && i < v && i < int(lengths.size()); ++i) {
+      const QPointF a = toView(vertices[std::size_t(i)]);
+      const QPointF b = toView(vertices[std::size_t((i + 1) % n)]);
+      const QPointF q = (a + b) / 2;
+      painter.save();
+      painter.translate(q);
+      painter.rotate(std::atan2(b.y() - a.y(), b.x() - a.x()) * 180.0 / std::numbers::pi);
+      painter.setPen(markerPen);
+      painter.setBrush(QColor::fromRgbF(0.67, 0.9097656, 1.0, 0.8972688));
+      painter.drawRect(QRectF(-13, -13, 26, 26));
+      painter.restore();
+      painter.setFont(small);
+      painter.setPen(Qt::black);
+      painter.drawText(QRectF(q.x() - 15, q.y() - 15, 30, 30), Qt::AlignCenter,
+                       text(formatDecimal(lengths[std::size_t(i)], 2)));
+    }
+  }
+  // Corners of two periods: turn fractions first, then degrees, a reflex
+  // corner as its negative.
+  for (int i = 0; i < n && i < 2 * v && !angles.empty(); ++i) {
+    const QPointF p = toView(vertices[std::size_t(i)]);
+    double a = angles[std::size_t((i + v - 1) % v)];
+    if (a > 180.0)
+      a -= 360.0;
+    const bool first = i < v;
+    painter.setPen(markerPen);
+    painter.setBrush(first ? QColor::fromRgbF(0.6666667, 1.0, 0.8666667, 0.9021565)
+                           : QColor::fromRgbF(1.0, 1.0, 0.6666667, 0.8977151));
+    painter.drawEllipse(p, 18, 18);
+    painter.setFont(first ? big : small);
+    painter.setPen(Qt::black);
+    const std::string label = first ? fractionText(fractionOfTurn(a)) : formatDecimal(a, 1) + "\u00B0";
+    painter.drawText(QRectF(p.x() - 20, p.y() - 20, 40, 40), Qt::AlignCenter, text(label));
+  }
+}
+
+}  // namespace ornival

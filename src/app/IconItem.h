@@ -1,0 +1,67 @@
+#pragma once
+
+#include "editor/ItemStatus.h"
+#include "figures/catalogue/CatalogueCategories.h"
+#include "platform/Color.h"
+
+#include <QStyledItemDelegate>
+#include <QWidget>
+
+#include <memory>
+
+namespace ornival {
+
+class Figure;
+
+// The fill of a catalogue item in the normal state: the accent colour when
+// selected, else a pale colour that tells the figure's use.
+Color statusColors(ItemStatus status, bool selected);
+
+// Data roles of the browser's rows.
+namespace browserRoles {
+inline constexpr int isHeader = Qt::UserRole + 1;
+inline constexpr int rawValue = Qt::UserRole + 2;   // items: the figure number
+inline constexpr int count = Qt::UserRole + 3;      // items: tiles of the figure; headers: tools in the section
+inline constexpr int status = Qt::UserRole + 4;     // items: ItemStatus as int
+inline constexpr int symbol = Qt::UserRole + 5;     // headers: the secondary text
+}  // namespace browserRoles
+
+// Paints the browser's rows without a widget per row: an item as a rounded
+// box in its status colour with the figure's icon, its name, its tile count
+// and, for a figure of period 1, its corner count; a section header as a
+// full-width row with the title, the symbol and the number of tools.
+class IconItemDelegate final : public QStyledItemDelegate {
+public:
+  static constexpr int itemWidth = 104;
+  static constexpr int itemHeight = 112;
+  static constexpr int headerHeight = 30;
+
+  explicit IconItemDelegate(QObject* parent = nullptr) : QStyledItemDelegate(parent) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
+
+// The enlarged figure over the whole browser while the right button is held:
+// the corners of two periods marked with their turn fractions and degrees,
+// the sides of one period with their lengths. It grows from the icon and
+// shrinks back to it.
+class IconItemDetail final : public QWidget {
+public:
+  explicit IconItemDetail(QWidget* browser);
+
+  // Grows from the icon's rectangle, in browser coordinates, to the whole
+  // browser.
+  void showDetail(std::shared_ptr<const Figure> figure, const QRect& iconRect);
+  void hideDetail();
+  const std::shared_ptr<const Figure>& figure() const { return figure_; }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  std::shared_ptr<const Figure> figure_;
+  QRect iconRect_;
+};
+
+}  // namespace ornival
