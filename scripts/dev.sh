@@ -102,7 +102,7 @@ case "$command" in
     ;;
   sanitize)
     build "$root/build-asan" -DORNIVAL_SANITIZE=address,undefined -DORNIVAL_BUILD_BENCHMARKS=OFF
-    run_tests "$root/build-asan" -LE gl
+    LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp run_tests "$root/build-asan" -LE gl
     build "$root/build-tsan" -DORNIVAL_SANITIZE=thread -DORNIVAL_BUILD_BENCHMARKS=OFF
     TSAN_OPTIONS=halt_on_error=1 run_tests "$root/build-tsan" -L threads
     ;;
