@@ -23,8 +23,8 @@ struct DocumentLimits {
   std::size_t maxBytes = std::size_t(16) << 20;
   // A tile takes one line of the file, so the lines bound the tiles before
   // anything is parsed; the colour table and the settings take the rest.
-  std::size_t maxLines = 120'000;
-  std::size_t maxTiles = 100'000;
+  std::size_t maxLines = 60'000;
+  std::size_t maxTiles = 50'000;
 };
 
 // Why a file gave no model.

@@ -69,7 +69,7 @@ void OrnivalView::drawModel(Painter& painter, const Rect& rect) const {
   }
 
   const LineJoin join = settings.borderLineStyle ? LineJoin::round : LineJoin::miter;
-  for (auto band = bands.rbegin(); band != bands.rend() && band->width > 0.0; ++band)
+  for (auto band = bands.rbegin(); !border.isEmpty() && band != bands.rend() && band->width > 0.0; ++band)
     painter.stroke(border, band->color, StrokeStyle{band->width * s, LineCap::round, join});
 
   if (settings.crossings != CrossingStatus::off) {

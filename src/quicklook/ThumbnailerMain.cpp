@@ -30,10 +30,20 @@ int usage() {
   return 2;
 }
 
+// Address space, where the sanitizers do not reserve theirs up front: the
+// largest document drawn here takes well under a third of it.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr rlim_t addressSpace = RLIM_INFINITY;
+#else
+constexpr rlim_t addressSpace = rlim_t(4) << 30;
+#endif
+
 void boundResources() {
   alarm(wallSeconds);
   rlimit cpu{wallSeconds, wallSeconds + 1};
   setrlimit(RLIMIT_CPU, &cpu);
+  rlimit memory{addressSpace, addressSpace};
+  setrlimit(RLIMIT_AS, &memory);
 }
 
 }  // namespace
