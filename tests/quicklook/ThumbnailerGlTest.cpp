@@ -150,3 +150,44 @@ TEST_F(ThumbnailerTest, HugeChainsOfTilesEndWithinTheirBounds) {
 
 }  // namespace
 }  // namespace ornival
+
+namespace ornival {
+namespace {
+
+// As GNOME's file manager runs a thumbnailer: only /usr, read-only, and the
+// loader's cache; a bare /dev; a fresh /tmp holding the input and taking the
+// output; no network, no display, no session bus, no environment.
+TEST_F(ThumbnailerTest, DrawsInsideTheFileManagersSandbox) {
+  if (std::system("command -v bwrap >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "bwrap is not installed (package bubblewrap)";
+  if (std::system("bwrap --ro-bind / / --unshare-all true >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "bwrap cannot make a sandbox here: user namespaces are not available";
+  const auto sandboxTmp = folder / "tmp";
+  fs::create_directories(sandboxTmp);
+  const auto sandboxed = [&](const fs::path& input) {
+    const std::string command =
+        "bwrap --ro-bind /usr /usr --symlink usr/lib /lib --symlink usr/lib64 /lib64 --symlink usr/bin /bin"
+        " --symlink usr/sbin /sbin --ro-bind /etc/ld.so.cache /etc/ld.so.cache --proc /proc --dev /dev"
+        " --bind '" + sandboxTmp.string() + "' /tmp --ro-bind '" + input.string() +
+        "' /tmp/file-to-thumbnail.ornival --ro-bind '" + ORNIVAL_THUMBNAILER +
+        "' /opt/ornival-thumbnailer --unshare-all --die-with-parent --clearenv --setenv PATH /usr/bin --chdir /"
+        " /opt/ornival-thumbnailer -s 256 /tmp/file-to-thumbnail.ornival /tmp/thumbnail.png";
+    fs::remove(sandboxTmp / "thumbnail.png");
+    EXPECT_EQ(std::system(command.c_str()), 0) << input;
+    return QImage(QString::fromStdString((sandboxTmp / "thumbnail.png").string()), "png");
+  };
+
+  const auto flat = write("flat.ornival", twoSquares("backgroundColor: 3A5A8CFF\n"));
+  const QImage flatPicture = sandboxed(flat);
+  EXPECT_EQ(flatPicture.size(), QSize(256, 256));
+  EXPECT_EQ(flatPicture.convertToFormat(QImage::Format_ARGB32), thumbnail(flat));
+
+  const auto relief = write("relief.ornival", squareDocument("displayMode: 3\n"));
+  const QImage reliefPicture = sandboxed(relief).convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(reliefPicture.size(), QSize(256, 256));
+  EXPECT_EQ(reliefPicture.pixelColor(0, 0), QColor(Qt::white));
+  EXPECT_GT(reliefPicture.pixelColor(128, 128).red(), 2 * reliefPicture.pixelColor(128, 128).green());
+}
+
+}  // namespace
+}  // namespace ornival
