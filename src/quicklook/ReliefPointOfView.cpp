@@ -2,20 +2,20 @@
 
 #include "document/OrnivalModel.h"
 #include "model/Shape.h"
-#include "quicklook/OrnivalQuickLook.h"
 
 #include <algorithm>
 
 namespace ornival {
 
-ReliefPointOfView reliefPointOfView(const OrnivalModel& model, const QuickLookScene& scene, double aspect) {
+Rect reliefBounds(const OrnivalModel& model) {
   std::vector<std::shared_ptr<Edge>> edges;
   for (const auto& tile : model.shapes)
     edges.insert(edges.end(), tile->edges().begin(), tile->edges().end());
-  // The container turns about the origin, as rotatedBounds does.
-  const Rect box = rotatedBounds(edges, model.settings.rotation);
-  const double halfHeight = std::max(box.size.y, box.size.x / std::max(aspect, 1e-6)) * 0.5;
+  return rotatedBounds(edges, model.settings.rotation);
+}
 
+ReliefPointOfView reliefPointOfView(const Rect& box, double aspect) {
+  const double halfHeight = std::max(box.size.y, box.size.x / std::max(aspect, 1e-6)) * 0.5;
   ReliefPointOfView view;
   view.node = SceneNode::create();
   view.node->setName("camera");
@@ -23,9 +23,7 @@ ReliefPointOfView reliefPointOfView(const OrnivalModel& model, const QuickLookSc
   view.node->setTransform(Transform3D::translation(box.center().x, box.center().y, 900.0));
   view.camera.zNear = 1.0;
   view.camera.zFar = 3000.0;
-  // A tiling without tiles still has a view, of the background alone.
   view.camera.orthographicScale = halfHeight > 0.0 ? halfHeight * 1.05 : 1.0;
-  scene.scene->rootNode()->addChildNode(view.node);
   return view;
 }
 

@@ -70,7 +70,7 @@ std::optional<QImage> ThumbnailProvider::drawRelief(OrnivalModel& model, int siz
   if (!renderer)
     return std::nullopt;
   const QuickLookScene made = OrnivalQuickLook::makeScene(model);
-  const ReliefPointOfView view = reliefPointOfView(model, made);
+  const ReliefPointOfView view = reliefPointOfView(reliefBounds(model));
   // White, whatever the document's background: a relief seen small reads
   // best on the file manager's own light page.
   std::optional<RgbaImage> picture;

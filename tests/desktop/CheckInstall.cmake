@@ -11,6 +11,7 @@ endif()
 set(expected
     bin/ornival
     bin/ornival-thumbnailer
+    bin/ornival-preview
     share/applications/org.ornival.Ornival.desktop
     share/applications/org.ornival.Ornival.Preview.desktop
     share/thumbnailers/ornival.thumbnailer
