@@ -2,6 +2,7 @@
 
 #include "app/WindowController.h"
 #include "app/core/DocumentFile.h"
+#include "app/ExampleIcons.h"
 #include "app/core/Examples.h"
 #include "app/core/ToolsMenu.h"
 #include "document/Document.h"
@@ -257,6 +258,8 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
     }
     QAction* action = menu.addAction(qstring(entry.title));
     action->setShortcut(shortcutFor(entry.action));
+    if (entry.action == "openExample")
+      requestExampleIcon(*action, entry.representedObject);
     const Action sent{entry.action, entry.tag, entry.representedObject};
     action->setData(QVariant::fromValue(QString::fromStdString(entry.action)));
     QObject::connect(action, &QAction::triggered, &menu, [weak, sent] {
