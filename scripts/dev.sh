@@ -30,9 +30,11 @@ packages=(
   locales
 )
 # Needed by the tests only: an independent SVG renderer to check our exports
-# against.
+# against; the validators of the desktop entries, the AppStream metadata and
+# the MIME package; the sandbox file managers run thumbnailers in.
 test_packages=(
   librsvg2-bin
+  desktop-file-utils appstream shared-mime-info bubblewrap
 )
 
 sudo=()

@@ -3,6 +3,7 @@
 
 #include "app/WindowController.h"
 #include "app/core/DocumentFile.h"
+#include "app/ExampleIcons.h"
 #include "app/core/Examples.h"
 #include "app/core/ToolsMenu.h"
 #include "document/Document.h"
@@ -252,6 +253,8 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
     }
     QAction* action = menu.addAction(qstring(entry.title));
     action->setShortcut(shortcutFor(entry.action));
+    if (entry.action == "openExample")
+      exampleIcons_.request(*action, entry.representedObject);
     const Action sent{entry.action, entry.tag, entry.representedObject};
     action->setData(QVariant::fromValue(QString::fromStdString(entry.action)));
     QObject::connect(action, &QAction::triggered, &menu, [weak, sent] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ExampleIcons.h"
 #include "app/core/ActionRouter.h"
 #include "app/core/Menu.h"
 
@@ -90,6 +91,7 @@ private:
   std::unique_ptr<UserDefaults> defaults_;
   std::unique_ptr<FileViewer> viewer_;
   std::unique_ptr<BitmapWriter> bitmaps_;
+  ExampleIcons exampleIcons_;
 };
 
 // The data folder of untitled autosaves.

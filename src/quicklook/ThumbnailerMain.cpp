@@ -1,0 +1,84 @@
+// ornival-thumbnailer -s SIZE INPUT OUTPUT: the file manager's picture of a
+// document, a SIZE × SIZE PNG. Exits non-zero and writes nothing when the
+// file cannot be read, is not a document or cannot be drawn, so that the file
+// manager shows the type's icon instead.
+
+#include "platform/NumberText.h"
+#include "quicklook/ThumbnailProvider.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr int smallestSize = 16;
+constexpr int largestSize = 2048;
+// Far longer than the largest real document takes; a file that keeps the
+// program busier is hostile, and the default action of the alarm ends it
+// before anything is written.
+constexpr unsigned wallSeconds = 30;
+
+int usage() {
+  std::fputs("usage: ornival-thumbnailer -s SIZE INPUT OUTPUT\n", stderr);
+  return 2;
+}
+
+// Address space, where the sanitizers do not reserve theirs up front: the
+// largest document drawn here takes well under a third of it.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr rlim_t addressSpace = RLIM_INFINITY;
+#else
+constexpr rlim_t addressSpace = rlim_t(4) << 30;
+#endif
+
+void boundResources() {
+  alarm(wallSeconds);
+  rlimit cpu{wallSeconds, wallSeconds + 1};
+  setrlimit(RLIMIT_CPU, &cpu);
+  rlimit memory{addressSpace, addressSpace};
+  setrlimit(RLIMIT_AS, &memory);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 5 || std::string_view(argv[1]) != "-s")
+    return usage();
+  const auto size = ornival::parseInteger(argv[2]);
+  if (!size || *size < smallestSize || *size > largestSize) {
+    std::fprintf(stderr, "ornival-thumbnailer: the size must be a whole number from %d to %d\n", smallestSize,
+                 largestSize);
+    return 2;
+  }
+  boundResources();
+
+  ornival::DocumentFileError error = ornival::DocumentFileError::none;
+  const auto image = ornival::ThumbnailProvider::drawThumbnail(argv[3], int(*size), error);
+  if (!image) {
+    const char* why = error == ornival::DocumentFileError::unreadable    ? "cannot be read"
+                      : error == ornival::DocumentFileError::notDocument ? "is not an Ornival document"
+                      : error == ornival::DocumentFileError::tooLarge    ? "is larger than any document drawn here"
+                                                                         : "could not be drawn";
+    std::fprintf(stderr, "ornival-thumbnailer: %s %s\n", argv[3], why);
+    return 1;
+  }
+  // Written whole or not at all: a half-written picture would be cached.
+  QSaveFile file(QString::fromLocal8Bit(argv[4]));
+  if (!file.open(QIODevice::WriteOnly)) {
+    std::fprintf(stderr, "ornival-thumbnailer: cannot write %s\n", argv[4]);
+    return 1;
+  }
+  QImageWriter writer(&file, "png");
+  if (!writer.write(*image) || !file.commit()) {
+    std::fprintf(stderr, "ornival-thumbnailer: cannot write %s\n", argv[4]);
+    return 1;
+  }
+  return 0;
+}

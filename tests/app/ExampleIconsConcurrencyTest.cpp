@@ -1,0 +1,85 @@
+#include "app/ExampleIcons.h"
+
+#include "model/Operations.h"
+#include "platform/MainQueue.h"
+#include "platform/OperationQueue.h"
+#include "support/ExportDocuments.h"
+#include "support/QtApplication.h"
+
+#include <QAction>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace ornival {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ExampleIconsTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    testing::qtApplication();
+    setMainQueue(mainQueue);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  std::string write(const std::string& name, const std::string& text) {
+    std::ofstream(folder / name) << text;
+    return (folder / name).string();
+  }
+  // Whatever the export queue drew, handed over to the main thread.
+  void settle() {
+    Operations::exportQueue()->waitUntilAllOperationsAreFinished();
+    mainQueue->drain();
+  }
+
+  fs::path folder = fs::temp_directory_path() /
+                    (std::string("ornival-example-icons-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::shared_ptr<ManualMainQueue> mainQueue = ManualMainQueue::create();
+};
+
+TEST_F(ExampleIconsTest, FlatExampleIsDrawnOnTheExportQueueAndABrokenOneGetsNoIcon) {
+  ExampleIcons icons;
+  QAction flat("Flat");
+  QAction broken("Broken");
+  icons.request(flat, write("flat.ornival", testing::documentText("7,0\n", "borderWidth: 0.0,0.0,0.0\n")));
+  icons.request(broken, write("broken.ornival", "shopping list\n"));
+  settle();
+  ASSERT_FALSE(flat.icon().isNull());
+  EXPECT_EQ(flat.icon().pixmap(64, 64).toImage().pixelColor(32, 32), QColor(255, 0, 0));
+  EXPECT_TRUE(broken.icon().isNull());
+}
+
+TEST_F(ExampleIconsTest, AnItemGoneBeforeItsIconIsLeftAlone) {
+  ExampleIcons icons;
+  auto item = std::make_unique<QAction>("Gone");
+  icons.request(*item, write("flat.ornival", testing::documentText()));
+  Operations::exportQueue()->waitUntilAllOperationsAreFinished();
+  item.reset();
+  mainQueue->drain();
+  SUCCEED();
+}
+
+// An application that goes while its icons are drawn waits for them, and
+// nothing is handed back to a main queue that may be gone with it.
+TEST_F(ExampleIconsTest, DroppedWhileDrawingWaitsAndHandsNothingBack) {
+  QAction item("Busy");
+  const std::string file = write("flat.ornival", testing::documentText());
+  {
+    ExampleIcons icons;
+    for (int i = 0; i < 8; ++i)
+      icons.request(item, file);
+  }
+  const std::size_t handedBack = mainQueue->pendingCount();
+  Operations::exportQueue()->waitUntilAllOperationsAreFinished();
+  EXPECT_EQ(mainQueue->pendingCount(), handedBack);
+  mainQueue->drain();
+}
+
+}  // namespace
+}  // namespace ornival

@@ -1,0 +1,60 @@
+#include "app/ExampleIcons.h"
+
+#include "model/Operations.h"
+#include "platform/MainQueue.h"
+#include "platform/OperationQueue.h"
+#include "support/ExportDocuments.h"
+#include "support/QtApplication.h"
+
+#include <QAction>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace ornival {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ExampleIconsReliefTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    testing::qtApplication();
+    setMainQueue(mainQueue);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  std::string write(const std::string& name, const std::string& text) {
+    std::ofstream(folder / name) << text;
+    return (folder / name).string();
+  }
+  // Whatever the export queue drew, handed over to the main thread.
+  void settle() {
+    Operations::exportQueue()->waitUntilAllOperationsAreFinished();
+    mainQueue->drain();
+  }
+
+  fs::path folder = fs::temp_directory_path() /
+                    (std::string("ornival-example-icons-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::shared_ptr<ManualMainQueue> mainQueue = ManualMainQueue::create();
+};
+
+// Relief examples are rendered on the main thread, on white.
+TEST_F(ExampleIconsReliefTest, ReliefExampleGetsItsLitThumbnail) {
+  ExampleIcons icons;
+  QAction relief("Relief");
+  icons.request(relief, write("relief.ornival", testing::documentText("7,0\n", "displayMode: 3\n")));
+  settle();
+  ASSERT_FALSE(relief.icon().isNull());
+  const QImage image = relief.icon().pixmap(64, 64).toImage();
+  EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
+  const QColor centre = image.pixelColor(32, 32);
+  EXPECT_GT(centre.red(), 2 * centre.green());
+}
+
+}  // namespace
+}  // namespace ornival

@@ -1,0 +1,193 @@
+// The thumbnailer run as the file manager runs it, on document files.
+
+#include "support/ExportDocuments.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace ornival {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ThumbnailerTest : public ::testing::Test {
+protected:
+  fs::path folder = fs::temp_directory_path() /
+                    (std::string("ornival-thumbnailer-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  void SetUp() override {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  fs::path write(const std::string& name, const std::string& bytes) {
+    const auto path = folder / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  // The program's exit status; -1 when it did not exit by itself.
+  static int run(const fs::path& input, const fs::path& output, int size) {
+    const std::string command = std::string("'") + ORNIVAL_THUMBNAILER + "' -s " + std::to_string(size) + " '" +
+                                input.string() + "' '" + output.string() + "' 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  QImage thumbnail(const fs::path& input, int size = 256) {
+    const auto output = folder / (input.filename().string() + ".png");
+    EXPECT_EQ(run(input, output, size), 0) << input;
+    QImage image(QString::fromStdString(output.string()), "png");
+    return image.convertToFormat(QImage::Format_ARGB32);
+  }
+};
+
+// Red squares, one or two side by side; "Café" in a line the reader passes
+// over, so that the encodings differ in more than their header.
+std::string squareDocument(std::string_view settings, std::string_view eAcute = "\xC3\xA9",
+                           std::string_view shapes = "7,0\n") {
+  return testing::documentText(shapes, settings) + "title: Caf" + std::string(eAcute) + "\n";
+}
+
+std::string twoSquares(std::string_view settings, std::string_view eAcute = "\xC3\xA9") {
+  return squareDocument(settings, eAcute, "7,0\n0,1,7,3,0\n");
+}
+
+std::string utf16(std::string_view utf8) {
+  std::string out = "\xFF\xFE";
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    if (utf8.substr(i, 2) == "\xC3\xA9") {
+      out += std::string{'\xE9', '\0'};
+      ++i;
+    } else {
+      out += std::string{utf8[i], '\0'};
+    }
+  }
+  return out;
+}
+
+TEST_F(ThumbnailerTest, FlatDocumentKeepsItsBackgroundsAlphaAndShowsItsTileInAnyEncoding) {
+  const std::string settings = "backgroundColor: 3A5A8C80\n";
+  // Twice as wide as high: the background shows above and below.
+  const QImage utf8 = thumbnail(write("utf8.ornival", twoSquares(settings)));
+  ASSERT_EQ(utf8.size(), QSize(256, 256));
+  const QColor corner = utf8.pixelColor(0, 0);
+  EXPECT_NEAR(corner.alpha(), 0x80, 1);
+  EXPECT_NEAR(corner.red(), 0x3A, 2);
+  EXPECT_NEAR(corner.blue(), 0x8C, 2);
+  EXPECT_EQ(utf8.pixelColor(64, 128), QColor(255, 0, 0));
+
+  EXPECT_EQ(thumbnail(write("latin1.ornival", twoSquares(settings, "\xE9"))), utf8);
+  EXPECT_EQ(thumbnail(write("utf16.ornival", utf16(twoSquares(settings)))), utf8);
+}
+
+TEST_F(ThumbnailerTest, ReliefDocumentIsLitOnWhite) {
+  // A background of its own, which the thumbnail does not show.
+  const QImage image = thumbnail(write("relief.ornival", squareDocument("backgroundColor: 000000FF\ndisplayMode: 3\n")));
+  ASSERT_EQ(image.size(), QSize(256, 256));
+  for (const QPoint corner : {QPoint(0, 0), QPoint(255, 0), QPoint(0, 255), QPoint(255, 255)})
+    EXPECT_EQ(image.pixelColor(corner), QColor(Qt::white)) << corner.x() << "," << corner.y();
+  const QColor centre = image.pixelColor(128, 128);
+  EXPECT_EQ(centre.alpha(), 255);
+  EXPECT_GT(centre.red(), 60);
+  EXPECT_GT(centre.red(), 2 * centre.green());
+  EXPECT_GT(centre.red(), 2 * centre.blue());
+}
+
+TEST_F(ThumbnailerTest, GivesTheSizeAsked) {
+  const auto flat = write("flat.ornival", squareDocument(""));
+  const auto relief = write("relief.ornival", squareDocument("displayMode: 3\n"));
+  for (const int size : {128, 256, 512, 1024}) {
+    EXPECT_EQ(thumbnail(flat, size).size(), QSize(size, size));
+    EXPECT_EQ(thumbnail(relief, size).size(), QSize(size, size));
+  }
+}
+
+TEST_F(ThumbnailerTest, WritesNothingForWhatIsNoDocumentOrAWrongCall) {
+  const struct {
+    const char* name;
+    fs::path input;
+    int size;
+  } cases[] = {
+      {"missing", folder / "missing.ornival", 256},
+      {"a folder", folder, 256},
+      {"empty", write("empty.ornival", ""), 256},
+      {"plain text", write("notes.txt", "shapes:\n7,0\n"), 256},
+      {"binary", write("picture.ornival", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), 256},
+      {"size too small", write("fine.ornival", squareDocument("")), 0},
+      {"size too large", folder / "fine.ornival", 100000},
+  };
+  for (const auto& c : cases) {
+    const auto output = folder / "out.png";
+    EXPECT_NE(run(c.input, output, c.size), 0) << c.name;
+    EXPECT_FALSE(fs::exists(output)) << c.name;
+  }
+}
+
+TEST_F(ThumbnailerTest, HugeChainsOfTilesEndWithinTheirBounds) {
+  const auto chain = [](int tiles) {
+    std::string shapes = "7,0\n";
+    for (int k = 0; k + 1 < tiles; ++k)
+      shapes += std::to_string(k) + ",1,7,3," + std::to_string(k % 2) + "\n";
+    return testing::documentText(shapes, "displayMode: 3\n");
+  };
+  const auto output = folder / "out.png";
+  // Past the limit: refused before a tile is placed.
+  EXPECT_EQ(run(write("hostile.ornival", chain(500'000)), output, 256), 1);
+  EXPECT_FALSE(fs::exists(output));
+  // At the limit: drawn, within the time and memory the program allows itself.
+  EXPECT_EQ(run(write("largest.ornival", chain(49'000)), output, 256), 0);
+  EXPECT_TRUE(fs::exists(output));
+}
+
+}  // namespace
+}  // namespace ornival
+
+namespace ornival {
+namespace {
+
+// As GNOME's file manager runs a thumbnailer: only /usr, read-only, and the
+// loader's cache; a bare /dev; a fresh /tmp holding the input and taking the
+// output; no network, no display, no session bus, no environment.
+TEST_F(ThumbnailerTest, DrawsInsideTheFileManagersSandbox) {
+  if (std::system("command -v bwrap >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "bwrap is not installed (package bubblewrap)";
+  if (std::system("bwrap --ro-bind / / --unshare-all true >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "bwrap cannot make a sandbox here: user namespaces are not available";
+  const auto sandboxTmp = folder / "tmp";
+  fs::create_directories(sandboxTmp);
+  const auto sandboxed = [&](const fs::path& input) {
+    const std::string command =
+        "bwrap --ro-bind /usr /usr --symlink usr/lib /lib --symlink usr/lib64 /lib64 --symlink usr/bin /bin"
+        " --symlink usr/sbin /sbin --ro-bind /etc/ld.so.cache /etc/ld.so.cache --proc /proc --dev /dev"
+        " --bind '" + sandboxTmp.string() + "' /tmp --ro-bind '" + input.string() +
+        "' /tmp/file-to-thumbnail.ornival --ro-bind '" + ORNIVAL_THUMBNAILER +
+        "' /opt/ornival-thumbnailer --unshare-all --die-with-parent --clearenv --setenv PATH /usr/bin --chdir /"
+        " /opt/ornival-thumbnailer -s 256 /tmp/file-to-thumbnail.ornival /tmp/thumbnail.png";
+    fs::remove(sandboxTmp / "thumbnail.png");
+    EXPECT_EQ(std::system(command.c_str()), 0) << input;
+    return QImage(QString::fromStdString((sandboxTmp / "thumbnail.png").string()), "png");
+  };
+
+  const auto flat = write("flat.ornival", twoSquares("backgroundColor: 3A5A8CFF\n"));
+  const QImage flatPicture = sandboxed(flat);
+  EXPECT_EQ(flatPicture.size(), QSize(256, 256));
+  EXPECT_EQ(flatPicture.convertToFormat(QImage::Format_ARGB32), thumbnail(flat));
+
+  const auto relief = write("relief.ornival", squareDocument("displayMode: 3\n"));
+  const QImage reliefPicture = sandboxed(relief).convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(reliefPicture.size(), QSize(256, 256));
+  EXPECT_EQ(reliefPicture.pixelColor(0, 0), QColor(Qt::white));
+  EXPECT_GT(reliefPicture.pixelColor(128, 128).red(), 2 * reliefPicture.pixelColor(128, 128).green());
+}
+
+}  // namespace
+}  // namespace ornival
