@@ -126,8 +126,10 @@ std::string shapesSection(const std::vector<std::shared_ptr<Shape>>& tiles, Shap
     return s;
   for (const auto& tile : graph->shapes())
     tile->visited = 0;
-  for (const auto& tile : tiles)
-    tile->visited = 0;
+  // The save path hands over the graph's own list: one pass is enough then.
+  if (&tiles != &graph->shapes())
+    for (const auto& tile : tiles)
+      tile->visited = 0;
 
   int line = 0;
   std::string rootLine = formatInteger(start.figure()->tool().rawValue()) + ',' +
