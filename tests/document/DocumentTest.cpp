@@ -4,6 +4,7 @@
 #include "model/Graph.h"
 #include "model/Shape.h"
 #include "platform/UndoManager.h"
+#include "support/DefaultSettingsText.h"
 #include "support/DocumentFakes.h"
 #include "support/Figures.h"
 #include "support/TileGrids.h"
@@ -555,29 +556,7 @@ TEST(Document, SavesTheToolColourShown) {
 // older readers and our own default settings must agree on.
 TEST(Document, WritesTheDefaultSettingsAsEveryNewFileHasThem) {
   const auto document = Document::create();
-  EXPECT_EQ(document->documentText({}),
-            "Ornival 0.2\n"
-            "\n"
-            "shapeColor: FFFFFFFF\n"
-            "shapeFactor: 1.0\n"
-            "shapeRadiusLimit: 1.0\n"
-            "borderColor: 000000FF,FFFFFFFF,000000FF\n"
-            "borderWidth: 2.0,0.0,0.0\n"
-            "borderFactor: 1.0\n"
-            "borderRadiusLimit: 1.0\n"
-            "backgroundColor: 1A4DCC00\n"
-            "scale: 20.0\n"
-            "rotation: 0.0\n"
-            "crossings: 0\n"
-            "displayMode: 2\n"
-            "metalness: 0.5\n"
-            "roughness: 0.5\n"
-            "lightAngle: 0.0,0.0,0.0\n"
-            "ambientColor: 999999FF\n"
-            "surfaceZscale: 1.0\n"
-            "surfaceRoundness: 1.0\n"
-            "ripple: 0.0\n"
-            "rippleScale: 0.0\n");
+  EXPECT_EQ(document->documentText({}), std::string("Ornival 0.2\n\n") + testing::defaultSettingsLines);
   EXPECT_EQ(document->fileSettings(), DocumentSettings{});
 }
 

@@ -6,6 +6,7 @@
 #include "model/Edge.h"
 #include "model/Graph.h"
 #include "model/Shape.h"
+#include "support/DefaultSettingsText.h"
 #include "support/RandomTilings.h"
 #include "support/Tiles.h"
 
@@ -35,27 +36,7 @@ std::shared_ptr<Shape> rootTile(int number, const AffineTransform& placement = {
 
 const Color red{1.0, 0.0, 0.0, 1.0};
 
-const char* const defaultSettingsLines =
-    "shapeColor: FFFFFFFF\n"
-    "shapeFactor: 1.0\n"
-    "shapeRadiusLimit: 1.0\n"
-    "borderColor: 000000FF,FFFFFFFF,000000FF\n"
-    "borderWidth: 2.0,0.0,0.0\n"
-    "borderFactor: 1.0\n"
-    "borderRadiusLimit: 1.0\n"
-    "backgroundColor: 1A4DCC00\n"
-    "scale: 20.0\n"
-    "rotation: 0.0\n"
-    "crossings: 0\n"
-    "displayMode: 2\n"
-    "metalness: 0.5\n"
-    "roughness: 0.5\n"
-    "lightAngle: 0.0,0.0,0.0\n"
-    "ambientColor: 999999FF\n"
-    "surfaceZscale: 1.0\n"
-    "surfaceRoundness: 1.0\n"
-    "ripple: 0.0\n"
-    "rippleScale: 0.0\n";
+using testing::defaultSettingsLines;
 
 std::string written(const std::shared_ptr<OrnivalModel>& model) {
   const auto graph = Graph::create(model->shapes);
