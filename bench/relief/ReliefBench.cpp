@@ -1,7 +1,7 @@
 #include "model/Materials.h"
 #include "model/Shape.h"
 #include "platform/gl/GlOffscreenRenderer.h"
-#include "support/OsMesaContext.h"
+#include "platform/gl/OsMesaContext.h"
 #include "support/TileGrids.h"
 
 #include <benchmark/benchmark.h>
@@ -30,9 +30,9 @@ BENCHMARK(flattenedScene)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 // stand before the editor flattens them, or flattened as the editor shows
 // them (1). A GPU is far faster.
 void reliefFrame(benchmark::State& state) {
-  const ornival::testing::OsMesaContext context;
+  const ornival::OsMesaContext context;
   std::string error;
-  const auto renderer = GlSceneRenderer::create(ornival::testing::OsMesaContext::procAddress, error);
+  const auto renderer = GlSceneRenderer::create(ornival::OsMesaContext::procAddress, error);
   if (!context.valid() || !renderer) {
     state.SkipWithError(("no OpenGL 3.3 core context: " + error).c_str());
     return;

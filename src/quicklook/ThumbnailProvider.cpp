@@ -5,48 +5,14 @@
 #include "platform/qt/QPainterAdapter.h"
 #include "platform/gl/GlOffscreenRenderer.h"
 #include "platform/gl/GlSceneRenderer.h"
+#include "platform/gl/OsMesaContext.h"
 #include "quicklook/OrnivalQuickLook.h"
 #include "quicklook/OrnivalView.h"
 #include "quicklook/ReliefPointOfView.h"
 
-#include <GL/osmesa.h>
-
 #include <QPainter>
 
-#include <array>
-
 namespace ornival {
-
-namespace {
-
-// An OpenGL 3.3 core context drawing into memory: no display, no device.
-// Drawing goes to framebuffer objects; the context's own buffer is one pixel.
-class SoftwareContext {
-public:
-  SoftwareContext() {
-    const int attributes[] = {OSMESA_FORMAT, OSMESA_RGBA, OSMESA_PROFILE, OSMESA_CORE_PROFILE,
-                              OSMESA_CONTEXT_MAJOR_VERSION, 3, OSMESA_CONTEXT_MINOR_VERSION, 3, 0};
-    context_ = OSMesaCreateContextAttribs(attributes, nullptr);
-    if (context_ != nullptr && !OSMesaMakeCurrent(context_, buffer_.data(), GL_UNSIGNED_BYTE, 1, 1)) {
-      OSMesaDestroyContext(context_);
-      context_ = nullptr;
-    }
-  }
-  ~SoftwareContext() {
-    if (context_ != nullptr)
-      OSMesaDestroyContext(context_);
-  }
-  SoftwareContext(const SoftwareContext&) = delete;
-  SoftwareContext& operator=(const SoftwareContext&) = delete;
-
-  bool valid() const { return context_ != nullptr; }
-
-private:
-  OSMesaContext context_ = nullptr;
-  std::array<unsigned char, 4> buffer_{};
-};
-
-}  // namespace
 
 QImage ThumbnailProvider::drawFlat(OrnivalModel& model, int size) {
   QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -62,11 +28,11 @@ QImage ThumbnailProvider::drawFlat(OrnivalModel& model, int size) {
 }
 
 std::optional<QImage> ThumbnailProvider::drawRelief(OrnivalModel& model, int size) {
-  const SoftwareContext context;
+  const OsMesaContext context;
   if (!context.valid())
     return std::nullopt;
   std::string error;
-  auto renderer = GlSceneRenderer::create([](const char* name) { return OSMesaGetProcAddress(name); }, error);
+  auto renderer = GlSceneRenderer::create(OsMesaContext::procAddress, error);
   if (!renderer)
     return std::nullopt;
   const QuickLookScene made = OrnivalQuickLook::makeScene(model);

@@ -3,7 +3,7 @@
 #include "model/Shape.h"
 #include "platform/Geometry.h"
 #include "platform/gl/GlOffscreenRenderer.h"
-#include "support/OsMesaContext.h"
+#include "platform/gl/OsMesaContext.h"
 #include "support/PngFile.h"
 #include "support/TileGrids.h"
 
@@ -26,7 +26,7 @@ protected:
     if (!context_.valid())
       GTEST_SKIP() << "no OpenGL 3.3 core context";
     std::string error;
-    renderer_ = GlSceneRenderer::create(ornival::testing::OsMesaContext::procAddress, error);
+    renderer_ = GlSceneRenderer::create(ornival::OsMesaContext::procAddress, error);
     ASSERT_NE(renderer_, nullptr) << error;
 
     Materials::resetForTesting();
@@ -73,7 +73,7 @@ protected:
   std::vector<std::shared_ptr<Shape>> tiles;
 
 private:
-  ornival::testing::OsMesaContext context_;
+  ornival::OsMesaContext context_;
 
 protected:
   std::unique_ptr<GlSceneRenderer> renderer_;

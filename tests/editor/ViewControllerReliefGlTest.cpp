@@ -6,7 +6,7 @@
 #include "platform/Geometry.h"
 #include "platform/gl/GlOffscreenRenderer.h"
 #include "support/EditorHarness.h"
-#include "support/OsMesaContext.h"
+#include "platform/gl/OsMesaContext.h"
 #include "support/PngFile.h"
 #include "support/TileGrids.h"
 
@@ -30,7 +30,7 @@ protected:
     if (!context_.valid())
       GTEST_SKIP() << "no OpenGL 3.3 core context";
     std::string error;
-    renderer_ = GlSceneRenderer::create(ornival::testing::OsMesaContext::procAddress, error);
+    renderer_ = GlSceneRenderer::create(ornival::OsMesaContext::procAddress, error);
     ASSERT_NE(renderer_, nullptr) << error;
     Materials::resetForTesting();
     auto tiles = ornival::testing::squareGrid(columns, rows);
@@ -72,7 +72,7 @@ protected:
   std::unique_ptr<EditorHarness> harness_;
 
 private:
-  ornival::testing::OsMesaContext context_;
+  ornival::OsMesaContext context_;
 
 protected:
   std::unique_ptr<GlSceneRenderer> renderer_;

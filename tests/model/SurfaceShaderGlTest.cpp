@@ -1,7 +1,7 @@
 #include "model/Materials.h"
 #include "model/SurfaceShader.h"
 #include "platform/Transform3D.h"
-#include "support/OsMesaContext.h"
+#include "platform/gl/OsMesaContext.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +92,7 @@ protected:
   Gl gl;
 
 private:
-  ornival::testing::OsMesaContext context_;
+  ornival::OsMesaContext context_;
 };
 
 // A renderer's fragment shader around the modifier, as the header describes

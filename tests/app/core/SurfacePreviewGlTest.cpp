@@ -2,7 +2,7 @@
 #include "document/Document.h"
 #include "model/Materials.h"
 #include "platform/gl/GlSceneRenderer.h"
-#include "support/OsMesaContext.h"
+#include "platform/gl/OsMesaContext.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@ namespace ornival {
 namespace {
 
 TEST(SurfacePreviewGl, DrawsALitSphereInTheToolColourOnTheBackground) {
-  testing::OsMesaContext context;
+  OsMesaContext context;
   if (!context.valid())
     GTEST_SKIP() << "no OpenGL 3.3 core context";
   std::string error;
-  const auto renderer = GlSceneRenderer::create(testing::OsMesaContext::procAddress, error);
+  const auto renderer = GlSceneRenderer::create(OsMesaContext::procAddress, error);
   ASSERT_NE(renderer, nullptr) << error;
   Materials::resetForTesting();
   auto document = Document::create();

@@ -1,14 +1,14 @@
 #pragma once
 
-// An OpenGL core profile context that draws into memory, with no display: how
-// the tests and benchmarks run OpenGL code. Include only where OSMesa is
-// linked (the "gl" test executables).
+// An OpenGL core profile context that draws into memory, with no display and
+// no device: how the thumbnailer, the tests and the benchmarks run OpenGL
+// code. Include only where OSMesa is linked.
 
 #include <GL/osmesa.h>
 
 #include <array>
 
-namespace ornival::testing {
+namespace ornival {
 
 class OsMesaContext {
 public:
@@ -41,4 +41,4 @@ private:
   std::array<unsigned char, 4> buffer_{};
 };
 
-}  // namespace ornival::testing
+}  // namespace ornival
