@@ -158,6 +158,11 @@ ENTRIES = [
     ("0.6269801688313519", "14", "half the horizon of Sunrise ¹⁄₇"),
     ("1.0922842620785356", "14", "half the horizon of Sunrise ²⁄₇"),
     ("0.3819660112501051", "10", "2 − φ = 1/φ²: where the Golden Gnomon of legs 2 parts into its golden triangle"),
+    ("2.335125603737886", "14", "the upper slope of Tree 7"),
+    ("1.8629366604572732", "14", "the top of Columnn 7's capital"),
+    ("3.405813207414515", "14", "3ρ − 2, a Heptagon side and three Heptastar sides: the edge of Shovel ³⁄₁₄, the top of Cupcake 7"),
+    ("4.911853999979578", "14", "the top of Cupcake 7's icing"),
+    ("1.8290848111728217", "14", "the edges either side of Ginkgo 7's notch"),
     # Lengths that figures 841 to 1121 close with.
     ("0.2862082642155812", "14", "0.2862… less than 1.2862: a side of Pentastar ¹⁄₁₄ b"),
     ("0.41421356237309515", "8", "√2 − 1: the blunt end of Thin Belt √2"),

@@ -231,3 +231,7 @@ def fire(sides, start):
 entry(596, "Left Fire", fire([1.0, N8, S2, h, B, N8, h, S2], 7), note="a flame of three tongues, the tallest in the middle")
 entry(607, "Left Low Fire", fire([1.0, N8, S2, h, A, N8, h, S2], 7), note="the Fire burning low")
 entry(668, "Left Fire 4", fire([1.0, N8, S2, h, B, N8, S2, 2.0, h, 1.0], 9), note="a flame of four tongues")
+
+# --- Buildings and tents.
+entry(701, "Square House", sym(8, [2.0, 2, 2.0, 6, h, 1, 2.0, 3, X]),
+      note="a square body under a hipped roof with eaves")

@@ -169,3 +169,22 @@ entry(835, "Sunrise ²⁄₇", sym(28, [14, X, 9, 0.5, 16, HEPTASTAR_1_14, 8, HE
 entry(704, "Hexadecastar Edge ¹⁄₄", poly(32, [11] + [8, 22] * 7 + [8, 11], [X] + [1.0] * 16, method="star sector"),
       note="Hexadecastar 1/4 cut through two opposite notches, standing on the cut")
 entry(705, "Hexadecastar Corner ¹⁄₄", star_sector(32, 16, 8, 1.0, 11), note="Hexadecastar 1/4 from a tip radius round 11 tips")
+
+# --- Tools and buildings of the sevens.
+from palette import HEPTA, RHO, SIGMA
+
+entry(830, "Tree 7", up7([(-1, 1 / RHO), (2, HEPTA), (4, 1.0), (0, 1.0), (5, RHO), (0, HEPTA), (5, X)],
+                         bottom="corner"), note="a fir of two tiers on a trunk whose roots part")
+entry(833, "Columnn 7", up7([(0, 2.0), (3, HEPTA), (5, 1 / RHO), (4, 2.6038754716096766), (1, 1 / RHO), (3, HEPTA), (7, X)],
+                            top="side"), note="a shaft tapering up from a bevelled base to a flared capital")
+
+# Shovels: the handle's top, a shaft, shoulders and a blade, as Shovel ⁵⁄₁₄
+# is drawn; the named corners are the blade's foot.
+entry(776, "Shovel ²⁄₇", sym(28, [HEPTA, 7, SIGMA, 19, 1.0, 8, RHO, 8, X]),
+      note="Shovel ⁵⁄₁₄ with a square-cut blade")
+entry(760, "Shovel ³⁄₁₄", sym(28, [X, 6, RHO, 10, 1.0, 19, SIGMA, 7, HEPTA]),
+      note="Shovel ⁵⁄₁₄ with a blade widening to its edge, standing on it")
+entry(766, "Cupcake 7", up7([(0, 2.0), (3, RHO), (0, 1 / RHO), (2, RHO), (5, 1.0), (7, X)], top="side"),
+      note="a liner flaring up under an overhanging dome of icing")
+entry(795, "Ginkgo 7", up7([(2, 1 / RHO), (1, 1.0), (3, RHO), (8, X)], bottom="corner", top="corner").start(4),
+      note="a fan on a stalk, notched in the middle of its edge")
