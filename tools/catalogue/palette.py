@@ -163,6 +163,13 @@ ENTRIES = [
     ("3.405813207414515", "14", "3ρ − 2, a Heptagon side and three Heptastar sides: the edge of Shovel ³⁄₁₄, the top of Cupcake 7"),
     ("4.911853999979578", "14", "the top of Cupcake 7's icing"),
     ("1.8290848111728217", "14", "the edges either side of Ginkgo 7's notch"),
+    ("3.0727110268456648", "16", "the slopes of Tent 16 B"),
+    ("1.4806877677571328", "16", "the crown of Pointy Acorn 16 B's cap"),
+    ("2.5664544973505214", "16", "1 + the side of Star 16: the leading edge of Airplane 16 B's wing"),
+    ("2.43484796842742", "16", "the nose of Airplane 16 B"),
+    ("0.754364599085947", "14", "the crown of Small Bonnet 7"),
+    ("0.4058132074145127", "14", "3ρ − 5: the crown of Bonnet ²⁄₇"),
+    ("1.1588336036970468", "14", "the crown of Bonnet ³⁄₇"),
     # Lengths that figures 841 to 1121 close with.
     ("0.2862082642155812", "14", "0.2862… less than 1.2862: a side of Pentastar ¹⁄₁₄ b"),
     ("0.41421356237309515", "8", "√2 − 1: the blunt end of Thin Belt √2"),

@@ -188,3 +188,37 @@ entry(766, "Cupcake 7", up7([(0, 2.0), (3, RHO), (0, 1 / RHO), (2, RHO), (5, 1.0
       note="a liner flaring up under an overhanging dome of icing")
 entry(795, "Ginkgo 7", up7([(2, 1 / RHO), (1, 1.0), (3, RHO), (8, X)], bottom="corner", top="corner").start(4),
       note="a fan on a stalk, notched in the middle of its edge")
+
+# --- The B figures of the sixteens, in 1/32 turn.
+OCT_R = 1.3065629648763766    # an octagon's centre-to-corner, side 1
+# Tent 16 B: a bell tent, blunter than the Tent, its door a shallow notch.
+entry(741, "Tent 16 B", half(32, [(-22.5, 0.7653668647301796), (0, 1.0), (123.75, X)], bottom="corner"),
+      note="a bell tent over a shallow door, its peak 3/16")
+# An airplane seen from above, nose up: swept wings and tailplane on the
+# fuselage, the tail's notch the axis point.
+entry(740, "Airplane 16 B", half(32, [(-11.25, OCT_R), (112.5, 1.0), (90, 1.0), (22.5, 2.0), (135, 2.5664544973505214),
+                                      (112.5, X)], bottom="corner"),
+      note="swept wings and a tailplane on the fuselage, nose up")
+# Pointy Acorn 16 B: the pointed nut under a cap that overhangs it.
+entry(739, "Pointy Acorn 16 B", half(32, [(67.5, 2.613125929752753), (-11.25, 0.7653668647301796), (112.5, 1.0), (157.5, X)], bottom="corner"),
+      note="a pointed nut under an overhanging cap")
+
+# --- Bonnets: a hood round the face, as Bonnet is, its face the notch whose
+# ceiling is side 0, so that the heading south turns the face down.
+def bonnet7(face, wall, brim, outer, dome):
+    """The face's ceiling, the face's side running down, the brim running out,
+    the outer side and the crown, each (direction in 1/14 turn, length); the
+    top is solved."""
+    return up7([(0, face), wall, brim, outer, dome, (7, X)], top="side")
+
+
+entry(788, "Bonnet 7", bonnet7(1.0, (11, 1 / RHO), (0, HEPTA), (4, RHO), (5, 1.0)),
+      note="a hood round the face, its sides leaning in")
+entry(808, "Bonnet ¹⁄₇", bonnet7(1.0, (11, 1 / RHO), (13, HEPTA), (4, SIGMA), (5, 1.0)),
+      note="a hood whose brim ends in hooks of 1/7")
+entry(816, "Bonnet ²⁄₇", bonnet7(1.0, (11, 1 / RHO), (0, HEPTA), (3, RHO), (6, RHO)),
+      note="a hood flaring to its crown, the crown's corners 2/7")
+entry(819, "Bonnet ³⁄₇", bonnet7(2.0, (11, 1 / RHO), (0, HEPTA), (4, 1.0), (5, RHO)),
+      note="a wide, low hood rounding off at 3/7")
+entry(799, "Small Bonnet 7", up7([(0, 1 / RHO), (11, 0.25), (0, 0.4450418679126286), (4, RHO), (7, X)], top="side"),
+      note="Bonnet 7 small and plain, its face shallow")
