@@ -222,3 +222,20 @@ entry(819, "Bonnet ³⁄₇", bonnet7(2.0, (11, 1 / RHO), (0, HEPTA), (4, 1.0), 
       note="a wide, low hood rounding off at 3/7")
 entry(799, "Small Bonnet 7", up7([(0, 1 / RHO), (11, 0.25), (0, 0.4450418679126286), (4, RHO), (7, X)], top="side"),
       note="Bonnet 7 small and plain, its face shallow")
+
+# --- Us and Twins of the sevens.
+# A U is walked from its inner floor, the axis point, so that the heading north
+# turns the opening up; the icon stands on that point only while the floor lies
+# above the mean of the corners, so the Us have a thick foot and short arms.
+entry(758, "U ²⁄₇", up7([(0, X), (2, HEPTA), (3, RHO), (6, HEPTA), (10, 1 / RHO), (9, 0.4450418679126286), (7, 1.0)],
+                       top="side").start(6), note="a squat U, its arms cut slanting with tips of 2/7")
+entry(818, "U ³⁄₇", up7([(0, X), (1, 1.0), (3, RHO), (6, HEPTA), (10, 1 / RHO), (8, 0.4450418679126286), (7, 1.0)],
+                       top="side").start(6), note="U ²⁄₇ with a foot rounded at 3/7")
+# Twins 2/7: the two parallelograms of Twins 5/14, of tips of 2/7, leaning
+# apart on one foot.
+entry(772, "Twins ²⁄₇", up7([(0, X), (3, RHO), (6, HEPTA), (10, RHO), (7, 1 / RHO)], top="side"),
+      note="two parallelograms of 2/7 tips leaning apart on one foot")
+# Palm 7: a tapering trunk under two pairs of fronds of 1/7 tips, the upper
+# pair spread wide either side of a notch.
+entry(805, "Palm 7", up7([(0, 1.445041867912629), (2, 0.25), (4, SIGMA), (-1, RHO), (4, 1.0), (3, RHO), (8, SIGMA), (7, X)],
+                         top="side"), note="a tapering trunk under two pairs of fronds")
