@@ -235,3 +235,12 @@ entry(668, "Left Fire 4", fire([1.0, N8, S2, h, B, N8, S2, 2.0, h, 1.0], 9), not
 # --- Buildings and tents.
 entry(701, "Square House", sym(8, [2.0, 2, 2.0, 6, h, 1, 2.0, 3, X]),
       note="a square body under a hipped roof with eaves")
+
+# --- Shields and crests.
+# Blazon 12: an escutcheon with upright sides, a point of 1/3 and a top dipped
+# to its middle; walked from that dip, which the heading north turns up.
+entry(604, "Blazon 12", half(24, [(30, 2.0), (90, 2.0), (195, X)], bottom="corner").start(3),
+      note="an escutcheon: upright sides, a blunt point, a dipped top")
+# Crest 9: as Crest 12, two horns over a point, in eighteenths.
+entry(588, "Crest 9", half(18, [(50, 2.532088886237956), (90, 1.532088886237956), (210, X)], bottom="corner"),
+      note="two horns of 1/6 over a point of 2/9")
