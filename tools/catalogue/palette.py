@@ -172,6 +172,7 @@ ENTRIES = [
     ("1.1588336036970468", "14", "the crown of Bonnet ³⁄₇"),
     ("0.31174490092936535", "14", "the floor of the notch atop Palm 7's crown"),
     ("1.7931509443361076", "12", "the dipped top edges of Blazon 12"),
+    ("1.969214651533521", "16", "the domed top of Thumbtack's head"),
     # Lengths that figures 841 to 1121 close with.
     ("0.2862082642155812", "14", "0.2862… less than 1.2862: a side of Pentastar ¹⁄₁₄ b"),
     ("0.41421356237309515", "8", "√2 − 1: the blunt end of Thin Belt √2"),

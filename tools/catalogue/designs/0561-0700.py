@@ -244,3 +244,12 @@ entry(604, "Blazon 12", half(24, [(30, 2.0), (90, 2.0), (195, X)], bottom="corne
 # Crest 9: as Crest 12, two horns over a point, in eighteenths.
 entry(588, "Crest 9", half(18, [(50, 2.532088886237956), (90, 1.532088886237956), (210, X)], bottom="corner"),
       note="two horns of 1/6 over a point of 2/9")
+# Thumbtack: a push pin seen from the side, the needle's point the axis point,
+# so that the heading south stands it on its point.
+entry(634, "Thumbtack", half(32, [(78.75, 2.0), (0, 1.0), (90, 0.3901806440322565), (180, 0.7653668647301796), (90, 1.0),
+                                 (0, 1.3065629648763766), (90, 0.3901806440322565), (168.75, X)], bottom="corner"),
+      note="a needle under a flange, a grip and a wide domed head")
+# Bolt: a hexagon head seen side on, with bevelled edges, over a shank that
+# widens into it and is chamfered at its end.
+entry(682, "Bolt", half(8, [(0, 1.0), (45, h), (90, 2 + SQRT2), (45, h), (0, h), (90, 1.0), (135, h), (180, X)], top="side"),
+      note="a bolt: a bevelled head over a chamfered shank")
