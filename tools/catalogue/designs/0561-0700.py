@@ -253,3 +253,12 @@ entry(634, "Thumbtack", half(32, [(78.75, 2.0), (0, 1.0), (90, 0.390180644032256
 # widens into it and is chamfered at its end.
 entry(682, "Bolt", half(8, [(0, 1.0), (45, h), (90, 2 + SQRT2), (45, h), (0, h), (90, 1.0), (135, h), (180, X)], top="side"),
       note="a bolt: a bevelled head over a chamfered shank")
+
+# --- Letters and candles of the tens.
+# Y 1/10: a stem parting into two arms that bend upright and end in points of
+# 1/10, a flat crotch between them.
+entry(683, "Y ¹⁄₁₀", half(20, [(0, 1.0), (90, P), (54, 1.0), (90, 1.0), (234, X), (180, P - 1)], top="side"),
+      note="a Y whose arms bend upright to points of 1/10")
+# Candle 1/5: a stub on a blunt foot, its flame a point of 1/5 over short shoulders.
+entry(637, "Candle ¹⁄₅", half(20, [(18, P - 1), (90, P), (162, 0.25), (126, X)], bottom="corner"),
+      note="a candle stub under a flame of 1/5")
