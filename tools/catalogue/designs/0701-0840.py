@@ -239,3 +239,9 @@ entry(772, "Twins ²⁄₇", up7([(0, X), (3, RHO), (6, HEPTA), (10, RHO), (7, 1
 # pair spread wide either side of a notch.
 entry(805, "Palm 7", up7([(0, 1.445041867912629), (2, 0.25), (4, SIGMA), (-1, RHO), (4, 1.0), (3, RHO), (8, SIGMA), (7, X)],
                          top="side"), note="a tapering trunk under two pairs of fronds")
+
+# --- Ship and Skirt of the twelves, after Ship and the Skirts.
+entry(707, "Ship ¹⁄₆", half(24, [(0, 2.0), (60, 2.0), (180, 1.249688897773919), (90, 1.0), (180, X)], top="side"),
+      note="Ship's hull of bow and stern 1/6 under a deckhouse")
+entry(709, "Skirt ¹⁄₆", half(24, [(0, X), (120, HEX), (165, 1.249688897773919)]),
+      note="a skirt flaring to a hem of 1/6 corners from a peaked waist")
