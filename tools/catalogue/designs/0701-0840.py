@@ -245,3 +245,12 @@ entry(707, "Ship ¹⁄₆", half(24, [(0, 2.0), (60, 2.0), (180, 1.2496888977739
       note="Ship's hull of bow and stern 1/6 under a deckhouse")
 entry(709, "Skirt ¹⁄₆", half(24, [(0, X), (120, HEX), (165, 1.249688897773919)]),
       note="a skirt flaring to a hem of 1/6 corners from a peaked waist")
+# Thin Y 1/6: Y 1/6 with thinner, longer arms and stem, walked from the foot
+# so that the heading south stands it on it.
+from palette import A
+entry(710, "Thin Y ¹⁄₆", half(12, [(180, 1.0), (120, 2.0), (180, 0.5), (300, 3.0), (270, A), (0, X)], bottom="side", top="side",
+                              from_top=True).start(5), note="Y ¹⁄₆ thinner, its arms longer")
+# Triplet 1/6: Triplet's three peaks on a low block, the peaks of 1/6 and the
+# middle one tallest.
+entry(724, "Triplet ¹⁄₆", half(24, [(0, 3.0), (90, 0.5), (120, 1.0), (240, 0.5), (120, X)]),
+      note="three peaks of 1/6 on a low block, the middle one tallest")
