@@ -262,3 +262,7 @@ entry(683, "Y ¹⁄₁₀", half(20, [(0, 1.0), (90, P), (54, 1.0), (90, 1.0), (
 # Candle 1/5: a stub on a blunt foot, its flame a point of 1/5 over short shoulders.
 entry(637, "Candle ¹⁄₅", half(20, [(18, P - 1), (90, P), (162, 0.25), (126, X)], bottom="corner"),
       note="a candle stub under a flame of 1/5")
+# Tooth Skirt: a skirt under a waistband, its hem cut into three teeth.
+entry(611, "Tooth Skirt", half(16, [(0, 1.0), (45, 1.0), (0, 0.5), (315, 1.0), (0, 0.5), (112.5, 2.613125929752753),
+                                    (0, 0.3826834323650898), (90, 0.7653668647301796), (180, X)], top="side"),
+      note="a skirt under a waistband, its hem cut into three teeth")

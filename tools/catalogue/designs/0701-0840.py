@@ -254,3 +254,6 @@ entry(710, "Thin Y ¹⁄₆", half(12, [(180, 1.0), (120, 2.0), (180, 0.5), (300
 # middle one tallest.
 entry(724, "Triplet ¹⁄₆", half(24, [(0, 3.0), (90, 0.5), (120, 1.0), (240, 0.5), (120, X)]),
       note="three peaks of 1/6 on a low block, the middle one tallest")
+# Cap 12: Cap's brim under a crown rounded as the Dodecagon is.
+entry(713, "Cap 12", half(24, [(0, X), (90, 0.5), (180, 0.5), (90, 0.5), (120, 1.0), (150, 1.0), (180, 1.0)], top="side"),
+      note="Cap with a crown of Dodecagon sides over its brim")
