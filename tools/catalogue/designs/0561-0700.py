@@ -266,3 +266,7 @@ entry(637, "Candle ¹⁄₅", half(20, [(18, P - 1), (90, P), (162, 0.25), (126,
 entry(611, "Tooth Skirt", half(16, [(0, 1.0), (45, 1.0), (0, 0.5), (315, 1.0), (0, 0.5), (112.5, 2.613125929752753),
                                     (0, 0.3826834323650898), (90, 0.7653668647301796), (180, X)], top="side"),
       note="a skirt under a waistband, its hem cut into three teeth")
+# Candy 1/6: a sweet twisted into two wrappers whose ends have corners of 1/6;
+# a wrapper's end is side 0, so that the heading west lays the sweet wide.
+entry(693, "Candy ¹⁄₆", half(24, [(0, 2.0), (120, S12), (45, S12), (90, 1.0), (135, S12), (60, S12), (180, X)], top="side"),
+      note="a sweet twisted into two wrappers, lying wide")
