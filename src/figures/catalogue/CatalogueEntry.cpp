@@ -1023,7 +1023,7 @@ std::span<const Row> rows() {
       {724, "Triplet ¹⁄₆", south, scaleable, setupAxis, "polygon({3, 5, 2, 10, 2, 10, 2, 5, 3}, {3.0, 0.5, 1.0, 0.5, 1.5, 1.5, 0.5, 1.0, 0.5})"},
       {725, "Fork ¹⁄₆", south, scaleable, setupAxis, "placeholder(4)"},
       {726, "Star ¹⁄₆ 4 6", south, scaleable, setupAxis, "polygon({4, 17, 4, 17, 4, 17, 4, 20, 4, 17, 4, 17, 4, 17, 4, 17, 4, 17, 4, 20}, {1.0, 1.0, 2.0, 2.0, 2.0, 2.0, 1.0, 1.0, 1.0, 1.0, 2.0, 2.0, 2.0, 2.0, 2.0, 2.0, 2.0, 2.0, 1.0, 1.0})"},
-      {727, "Square Bonnet ¹⁄₆", south, scaleable, setupAxis, "placeholder(4)"},
+      {727, "Square Bonnet ¹⁄₆", south, scaleable, setupAxis, "polygon({18, 8, 4, 9, 9, 9, 9, 4, 8, 18}, {1.0, 0.5, 1.0, 2.0, 1.0, 1.3178372451957825, 1.0, 2.0, 1.0, 0.5})"},
       {728, "Square Star ¹⁄₆ 2 2", south, scaleable, vertex(5), "placeholder(6)"},
       {729, "Square Star ¹⁄₆ 2 1 3 1", south, scaleable, vertex(3), "placeholder(4)"},
       {730, "Square Star ¹⁄₆ 1 3 1 2", south, scaleable, vertex(5), "placeholder(6)"},

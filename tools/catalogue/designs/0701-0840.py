@@ -257,3 +257,7 @@ entry(724, "Triplet ¹⁄₆", half(24, [(0, 3.0), (90, 0.5), (120, 1.0), (240, 
 # Cap 12: Cap's brim under a crown rounded as the Dodecagon is.
 entry(713, "Cap 12", half(24, [(0, X), (90, 0.5), (180, 0.5), (90, 0.5), (120, 1.0), (150, 1.0), (180, 1.0)], top="side"),
       note="Cap with a crown of Dodecagon sides over its brim")
+# Square Bonnet 1/6: Bonnet 1/6's hood round the face with a flat, bevelled
+# crown, its brim ending in hooks of 1/6.
+entry(727, "Square Bonnet ¹⁄₆", half(24, [(0, 1.0), (270, 0.5), (330, 1.0), (90, 2.0), (135, 1.0), (180, X)], top="side"),
+      note="a hood round the face with a flat crown and hooks of 1/6")
