@@ -181,6 +181,7 @@ ENTRIES = [
     ("4.732050807568878", "12", "3 + √3: the brim of Cap 12"),
     ("4.593793989476367", "8", "the waistband of Tooth Skirt"),
     ("1.3178372451957825", "12", "the flat crown of Square Bonnet ¹⁄₆"),
+    ("1.137063339542725", "14", "the gathered top of Acorn Bag 7"),
     # Lengths that figures 841 to 1121 close with.
     ("0.2862082642155812", "14", "0.2862… less than 1.2862: a side of Pentastar ¹⁄₁₄ b"),
     ("0.41421356237309515", "8", "√2 − 1: the blunt end of Thin Belt √2"),

@@ -1122,7 +1122,7 @@ std::span<const Row> rows() {
       {823, "Sprout ³⁄₁₄", north, scaleable, setupAxis, "polygon({9, 3, 4, 9, 4, 3, 9, 1}, {1.0, 1.0, 0.8019377358048383, 0.6920214716300959, 0.6920214716300959, 0.8019377358048383, 1.0, 1.0})"},
       {824, "Small Twins ⁵⁄₁₄", south, scaleable, setupAxis, "polygon({5, 2, 10, 2, 5, 4}, {1.0, 0.5549581320873711, 1.0, 1.0, 0.5549581320873711, 1.0})"},
       {825, "Acorn 7", south, scaleable, setupAxis, "polygon({2, 3, 1, 1, 1, 3, 2, 1}, {0.8019377358048383, 1.0, 1.0, 2.6038754716096766, 2.6038754716096766, 1.0, 1.0, 0.8019377358048383})"},
-      {826, "Acorn Bag 7", north, scaleable, setupAxis, "placeholder(4)"},
+      {826, "Acorn Bag 7", north, scaleable, setupAxis, "polygon({3, 11, 4, 6, 3, 6, 4, 11, 3, 5}, {1.137063339542725, 0.8019377358048383, 0.5549581320873711, 1.8019377358048383, 1.0, 1.0, 1.8019377358048383, 0.5549581320873711, 0.8019377358048383, 1.137063339542725})"},
       {827, "Tetradecastar ⁵⁄₁₄", south, scaleable, setupAxis, "star(14, 5, 14, 1.445041867912629)"},
       {828, "Big Twins ³⁄₇", south, scaleable, setupAxis, "placeholder(4)"},
       {829, "Hexagon ³⁄₇", south, scaleable, setupAxis, "polygon({3, 2, 2, 3, 2, 2}, {1.0, 1.0, 1.0, 1.0, 1.0, 1.0})"},

@@ -261,3 +261,7 @@ entry(713, "Cap 12", half(24, [(0, X), (90, 0.5), (180, 0.5), (90, 0.5), (120, 1
 # crown, its brim ending in hooks of 1/6.
 entry(727, "Square Bonnet ¹⁄₆", half(24, [(0, 1.0), (270, 0.5), (330, 1.0), (90, 2.0), (135, 1.0), (180, X)], top="side"),
       note="a hood round the face with a flat crown and hooks of 1/6")
+# Acorn Bag 7: a sack with an acorn's pointed foot, tied at the neck, its
+# gathered top peaked; walked from that peak, which the heading north turns up.
+entry(826, "Acorn Bag 7", up7([(2, 1.0), (3, RHO), (6, 1 / RHO), (2, HEPTA), (6, X)], bottom="corner").start(5),
+      note="a sack on an acorn's point, tied at the neck under a gathered top")
