@@ -231,3 +231,42 @@ def fire(sides, start):
 entry(596, "Left Fire", fire([1.0, N8, S2, h, B, N8, h, S2], 7), note="a flame of three tongues, the tallest in the middle")
 entry(607, "Left Low Fire", fire([1.0, N8, S2, h, A, N8, h, S2], 7), note="the Fire burning low")
 entry(668, "Left Fire 4", fire([1.0, N8, S2, h, B, N8, S2, 2.0, h, 1.0], 9), note="a flame of four tongues")
+
+# --- Buildings and tents.
+entry(701, "Square House", sym(8, [2.0, 2, 2.0, 6, h, 1, 2.0, 3, X]),
+      note="a square body under a hipped roof with eaves")
+
+# --- Shields and crests.
+# Blazon 12: an escutcheon with upright sides, a point of 1/3 and a top dipped
+# to its middle; walked from that dip, which the heading north turns up.
+entry(604, "Blazon 12", half(24, [(30, 2.0), (90, 2.0), (195, X)], bottom="corner").start(3),
+      note="an escutcheon: upright sides, a blunt point, a dipped top")
+# Crest 9: as Crest 12, two horns over a point, in eighteenths.
+entry(588, "Crest 9", half(18, [(50, 2.532088886237956), (90, 1.532088886237956), (210, X)], bottom="corner"),
+      note="two horns of 1/6 over a point of 2/9")
+# Thumbtack: a push pin seen from the side, the needle's point the axis point,
+# so that the heading south stands it on its point.
+entry(634, "Thumbtack", half(32, [(78.75, 2.0), (0, 1.0), (90, 0.3901806440322565), (180, 0.7653668647301796), (90, 1.0),
+                                 (0, 1.3065629648763766), (90, 0.3901806440322565), (168.75, X)], bottom="corner"),
+      note="a needle under a flange, a grip and a wide domed head")
+# Bolt: a hexagon head seen side on, with bevelled edges, over a shank that
+# widens into it and is chamfered at its end.
+entry(682, "Bolt", half(8, [(0, 1.0), (45, h), (90, 2 + SQRT2), (45, h), (0, h), (90, 1.0), (135, h), (180, X)], top="side"),
+      note="a bolt: a bevelled head over a chamfered shank")
+
+# --- Letters and candles of the tens.
+# Y 1/10: a stem parting into two arms that bend upright and end in points of
+# 1/10, a flat crotch between them.
+entry(683, "Y ¹⁄₁₀", half(20, [(0, 1.0), (90, P), (54, 1.0), (90, 1.0), (234, X), (180, P - 1)], top="side"),
+      note="a Y whose arms bend upright to points of 1/10")
+# Candle 1/5: a stub on a blunt foot, its flame a point of 1/5 over short shoulders.
+entry(637, "Candle ¹⁄₅", half(20, [(18, P - 1), (90, P), (162, 0.25), (126, X)], bottom="corner"),
+      note="a candle stub under a flame of 1/5")
+# Tooth Skirt: a skirt under a waistband, its hem cut into three teeth.
+entry(611, "Tooth Skirt", half(16, [(0, 1.0), (45, 1.0), (0, 0.5), (315, 1.0), (0, 0.5), (112.5, 2.613125929752753),
+                                    (0, 0.3826834323650898), (90, 0.7653668647301796), (180, X)], top="side"),
+      note="a skirt under a waistband, its hem cut into three teeth")
+# Candy 1/6: a sweet twisted into two wrappers whose ends have corners of 1/6;
+# a wrapper's end is side 0, so that the heading west lays the sweet wide.
+entry(693, "Candy ¹⁄₆", half(24, [(0, 2.0), (120, S12), (45, S12), (90, 1.0), (135, S12), (60, S12), (180, X)], top="side"),
+      note="a sweet twisted into two wrappers, lying wide")

@@ -169,3 +169,99 @@ entry(835, "Sunrise ²⁄₇", sym(28, [14, X, 9, 0.5, 16, HEPTASTAR_1_14, 8, HE
 entry(704, "Hexadecastar Edge ¹⁄₄", poly(32, [11] + [8, 22] * 7 + [8, 11], [X] + [1.0] * 16, method="star sector"),
       note="Hexadecastar 1/4 cut through two opposite notches, standing on the cut")
 entry(705, "Hexadecastar Corner ¹⁄₄", star_sector(32, 16, 8, 1.0, 11), note="Hexadecastar 1/4 from a tip radius round 11 tips")
+
+# --- Tools and buildings of the sevens.
+from palette import HEPTA, RHO, SIGMA
+
+entry(830, "Tree 7", up7([(-1, 1 / RHO), (2, HEPTA), (4, 1.0), (0, 1.0), (5, RHO), (0, HEPTA), (5, X)],
+                         bottom="corner"), note="a fir of two tiers on a trunk whose roots part")
+entry(833, "Columnn 7", up7([(0, 2.0), (3, HEPTA), (5, 1 / RHO), (4, 2.6038754716096766), (1, 1 / RHO), (3, HEPTA), (7, X)],
+                            top="side"), note="a shaft tapering up from a bevelled base to a flared capital")
+
+# Shovels: the handle's top, a shaft, shoulders and a blade, as Shovel ⁵⁄₁₄
+# is drawn; the named corners are the blade's foot.
+entry(776, "Shovel ²⁄₇", sym(28, [HEPTA, 7, SIGMA, 19, 1.0, 8, RHO, 8, X]),
+      note="Shovel ⁵⁄₁₄ with a square-cut blade")
+entry(760, "Shovel ³⁄₁₄", sym(28, [X, 6, RHO, 10, 1.0, 19, SIGMA, 7, HEPTA]),
+      note="Shovel ⁵⁄₁₄ with a blade widening to its edge, standing on it")
+entry(766, "Cupcake 7", up7([(0, 2.0), (3, RHO), (0, 1 / RHO), (2, RHO), (5, 1.0), (7, X)], top="side"),
+      note="a liner flaring up under an overhanging dome of icing")
+entry(795, "Ginkgo 7", up7([(2, 1 / RHO), (1, 1.0), (3, RHO), (8, X)], bottom="corner", top="corner").start(4),
+      note="a fan on a stalk, notched in the middle of its edge")
+
+# --- The B figures of the sixteens, in 1/32 turn.
+OCT_R = 1.3065629648763766    # an octagon's centre-to-corner, side 1
+# Tent 16 B: a bell tent, blunter than the Tent, its door a shallow notch.
+entry(741, "Tent 16 B", half(32, [(-22.5, 0.7653668647301796), (0, 1.0), (123.75, X)], bottom="corner"),
+      note="a bell tent over a shallow door, its peak 3/16")
+# An airplane seen from above, nose up: swept wings and tailplane on the
+# fuselage, the tail's notch the axis point.
+entry(740, "Airplane 16 B", half(32, [(-11.25, OCT_R), (112.5, 1.0), (90, 1.0), (22.5, 2.0), (135, 2.5664544973505214),
+                                      (112.5, X)], bottom="corner"),
+      note="swept wings and a tailplane on the fuselage, nose up")
+# Pointy Acorn 16 B: the pointed nut under a cap that overhangs it.
+entry(739, "Pointy Acorn 16 B", half(32, [(67.5, 2.613125929752753), (-11.25, 0.7653668647301796), (112.5, 1.0), (157.5, X)], bottom="corner"),
+      note="a pointed nut under an overhanging cap")
+
+# --- Bonnets: a hood round the face, as Bonnet is, its face the notch whose
+# ceiling is side 0, so that the heading south turns the face down.
+def bonnet7(face, wall, brim, outer, dome):
+    """The face's ceiling, the face's side running down, the brim running out,
+    the outer side and the crown, each (direction in 1/14 turn, length); the
+    top is solved."""
+    return up7([(0, face), wall, brim, outer, dome, (7, X)], top="side")
+
+
+entry(788, "Bonnet 7", bonnet7(1.0, (11, 1 / RHO), (0, HEPTA), (4, RHO), (5, 1.0)),
+      note="a hood round the face, its sides leaning in")
+entry(808, "Bonnet ¹⁄₇", bonnet7(1.0, (11, 1 / RHO), (13, HEPTA), (4, SIGMA), (5, 1.0)),
+      note="a hood whose brim ends in hooks of 1/7")
+entry(816, "Bonnet ²⁄₇", bonnet7(1.0, (11, 1 / RHO), (0, HEPTA), (3, RHO), (6, RHO)),
+      note="a hood flaring to its crown, the crown's corners 2/7")
+entry(819, "Bonnet ³⁄₇", bonnet7(2.0, (11, 1 / RHO), (0, HEPTA), (4, 1.0), (5, RHO)),
+      note="a wide, low hood rounding off at 3/7")
+entry(799, "Small Bonnet 7", up7([(0, 1 / RHO), (11, 0.25), (0, 0.4450418679126286), (4, RHO), (7, X)], top="side"),
+      note="Bonnet 7 small and plain, its face shallow")
+
+# --- Us and Twins of the sevens.
+# A U is walked from its inner floor, the axis point, so that the heading north
+# turns the opening up; the icon stands on that point only while the floor lies
+# above the mean of the corners, so the Us have a thick foot and short arms.
+entry(758, "U ²⁄₇", up7([(0, X), (2, HEPTA), (3, RHO), (6, HEPTA), (10, 1 / RHO), (9, 0.4450418679126286), (7, 1.0)],
+                       top="side").start(6), note="a squat U, its arms cut slanting with tips of 2/7")
+entry(818, "U ³⁄₇", up7([(0, X), (1, 1.0), (3, RHO), (6, HEPTA), (10, 1 / RHO), (8, 0.4450418679126286), (7, 1.0)],
+                       top="side").start(6), note="U ²⁄₇ with a foot rounded at 3/7")
+# Twins 2/7: the two parallelograms of Twins 5/14, of tips of 2/7, leaning
+# apart on one foot.
+entry(772, "Twins ²⁄₇", up7([(0, X), (3, RHO), (6, HEPTA), (10, RHO), (7, 1 / RHO)], top="side"),
+      note="two parallelograms of 2/7 tips leaning apart on one foot")
+# Palm 7: a tapering trunk under two pairs of fronds of 1/7 tips, the upper
+# pair spread wide either side of a notch.
+entry(805, "Palm 7", up7([(0, 1.445041867912629), (2, 0.25), (4, SIGMA), (-1, RHO), (4, 1.0), (3, RHO), (8, SIGMA), (7, X)],
+                         top="side"), note="a tapering trunk under two pairs of fronds")
+
+# --- Ship and Skirt of the twelves, after Ship and the Skirts.
+entry(707, "Ship ¹⁄₆", half(24, [(0, 2.0), (60, 2.0), (180, 1.249688897773919), (90, 1.0), (180, X)], top="side"),
+      note="Ship's hull of bow and stern 1/6 under a deckhouse")
+entry(709, "Skirt ¹⁄₆", half(24, [(0, X), (120, HEX), (165, 1.249688897773919)]),
+      note="a skirt flaring to a hem of 1/6 corners from a peaked waist")
+# Thin Y 1/6: Y 1/6 with thinner, longer arms and stem, walked from the foot
+# so that the heading south stands it on it.
+from palette import A
+entry(710, "Thin Y ¹⁄₆", half(12, [(180, 1.0), (120, 2.0), (180, 0.5), (300, 3.0), (270, A), (0, X)], bottom="side", top="side",
+                              from_top=True).start(5), note="Y ¹⁄₆ thinner, its arms longer")
+# Triplet 1/6: Triplet's three peaks on a low block, the peaks of 1/6 and the
+# middle one tallest.
+entry(724, "Triplet ¹⁄₆", half(24, [(0, 3.0), (90, 0.5), (120, 1.0), (240, 0.5), (120, X)]),
+      note="three peaks of 1/6 on a low block, the middle one tallest")
+# Cap 12: Cap's brim under a crown rounded as the Dodecagon is.
+entry(713, "Cap 12", half(24, [(0, X), (90, 0.5), (180, 0.5), (90, 0.5), (120, 1.0), (150, 1.0), (180, 1.0)], top="side"),
+      note="Cap with a crown of Dodecagon sides over its brim")
+# Square Bonnet 1/6: Bonnet 1/6's hood round the face with a flat, bevelled
+# crown, its brim ending in hooks of 1/6.
+entry(727, "Square Bonnet ¹⁄₆", half(24, [(0, 1.0), (270, 0.5), (330, 1.0), (90, 2.0), (135, 1.0), (180, X)], top="side"),
+      note="a hood round the face with a flat crown and hooks of 1/6")
+# Acorn Bag 7: a sack with an acorn's pointed foot, tied at the neck, its
+# gathered top peaked; walked from that peak, which the heading north turns up.
+entry(826, "Acorn Bag 7", up7([(2, 1.0), (3, RHO), (6, 1 / RHO), (2, HEPTA), (6, X)], bottom="corner").start(5),
+      note="a sack on an acorn's point, tied at the neck under a gathered top")
