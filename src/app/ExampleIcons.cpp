@@ -58,6 +58,9 @@ void ExampleIcons::request(QAction& action, const std::string& file) {
         if (image)
           target->setIcon(QIcon(QPixmap::fromImage(*image)));
       });
+    // The item's link is let go here, before the application may go on and
+    // drop the item: never later, when the operation itself is dropped.
+    target.clear();
     --running_;
     finished_.notify_all();
   });
