@@ -3,6 +3,7 @@
 #include "model/Operations.h"
 #include "platform/MainQueue.h"
 #include "platform/OperationQueue.h"
+#include "support/ExampleIconsFixture.h"
 #include "support/ExportDocuments.h"
 #include "support/QtApplication.h"
 
@@ -19,29 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ExampleIconsReliefTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    testing::qtApplication();
-    setMainQueue(mainQueue);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
-  std::string write(const std::string& name, const std::string& text) {
-    std::ofstream(folder / name) << text;
-    return (folder / name).string();
-  }
-  // Whatever the export queue drew, handed over to the main thread.
-  void settle() {
-    Operations::exportQueue()->waitUntilAllOperationsAreFinished();
-    mainQueue->drain();
-  }
-
-  fs::path folder = fs::temp_directory_path() /
-                    (std::string("ornival-example-icons-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  std::shared_ptr<ManualMainQueue> mainQueue = ManualMainQueue::create();
-};
+class ExampleIconsReliefTest : public testing::ExampleIconsFixture {};
 
 // Relief examples are rendered on the main thread, on white.
 TEST_F(ExampleIconsReliefTest, ReliefExampleGetsItsLitThumbnail) {
