@@ -51,6 +51,7 @@ class Operations;
 class SceneNode;
 class Shape;
 class ShapeLayer;
+class Undo;
 class UndoManager;
 class ViewPort;
 
@@ -317,6 +318,41 @@ public:
   // Makes the group tile of the tiles being cut; whether one was made.
   // Filled by the group tiles.
   bool makeMultiShapeFromMoving();
+
+  // Gestures ------------------------------------------------------------------
+
+  // Abandons the drag under way: the carried tiles go back, the release
+  // commits nothing.
+  void cancelDrag();
+  // Escape, here and from the window: stops the hover's gesture.
+  void cancelCurrentAction();
+
+  // Group tiles ---------------------------------------------------------------
+
+  // The carried or hovered tiles become the current tool.
+  void pickUpShapes();
+  // Gives the carried tiles back to the drawing at the end of a drag.
+  void updateMoveDisplay();
+
+  // Swapping tiles ------------------------------------------------------------
+
+  // During a one-tile drag, flips a three-tile hexagon when the drag calls
+  // for it; swapped says whether it did.
+  void collectFourEdgeJoins(const std::shared_ptr<Shape>& shape, Vec2 offset, bool& swapped);
+  // Flips the ring of tiles; false when they do not form a closed ring.
+  bool swapShapes(const std::vector<std::shared_ptr<Shape>>& tiles);
+
+  // Selection -----------------------------------------------------------------
+
+  void selectShape(int index, Undo* undo);
+  void deselectShape(int index, Undo* undo);
+  void selectGroup(const std::shared_ptr<Shape>& shape, bool addToMoving, Undo* undo);
+  void deselectGroup(const std::shared_ptr<Shape>& shape, bool addToMoving, Undo* undo);
+  void selectColorRegion(const std::shared_ptr<Shape>& shape, Undo* undo);
+  // Colours the tiles from the underlay picture.
+  void colorShapesFromImage();
+  // Selects the tiles whose corners do not close around a vertex.
+  void selectIrregularCorners();
 
   // DocumentEditor ------------------------------------------------------------
 
