@@ -65,7 +65,7 @@ TEXT = """
 598    10  -     Pentastar ¹⁄₁₂
 599     5  -     Left Spark 12  # the given axes allow 5
 600     5  -     Right Spark 12  # mirror of 599
-601     8  -     Twins 12
+601     6  -     Twins 12  # traded with Decastar 1/5 (486), parted at φ² so as not to repeat 648
 602     6  -     Crest 12
 603    12  equal Square Compass
 604     6  -     Blazon 12
@@ -100,7 +100,7 @@ TEXT = """
 633    14  -     Crest Hand
 634    16  -     Thumbtack
 635     6  equal Hexagon ¹⁄₅
-636     5  -     Dart Kite ¹⁄₅
+636     8  -     Dart Kite ¹⁄₅  # traded with 742
 637     8  -     Candle ¹⁄₅
 638    16  -     Leaf Star
 639     6  -     Long Book ¹⁄₅
@@ -175,7 +175,7 @@ TEXT = """
 711     8  -     Left Bonnet ¹⁄₆  # the given axes allow 4 or 8
 712     8  -     Right Bonnet ¹⁄₆  # mirror of 711
 713    12  -     Cap 12
-714    10  -     Square Y ¹⁄₆
+714    12  -     Square Y ¹⁄₆  # with 789: traded with Decastar 3/10 (487), parted at φ² so as not to repeat 649
 715    10  -     Left Square Bonnet ¹⁄₆  # the given axes allow 5 or 10
 716    10  -     Right Square Bonnet ¹⁄₆  # mirror of 715
 717    12  -     Square Bonstar ¹⁄₆
@@ -203,7 +203,7 @@ TEXT = """
 739     8  -     Pointy Acorn 16 B
 740    12  -     Airplane 16 B
 741     6  -     Tent 16 B
-742     8  -     Square Star ¹⁄₆ 1
+742     5  -     Square Star ¹⁄₆ 1  # one tip on a square is odd; traded with 636
 744     6  -     Petal 7
 745     6  -     Shield ¹⁄₇
 746     4  -     Sunray ¹⁄₇
@@ -244,7 +244,7 @@ TEXT = """
 786    12  -     Candy ³⁄₁₄
 787     8  -     Bag 7
 788    10  -     Bonnet 7
-789    12  -     Long Twins 7
+789     8  -     Long Twins 7  # Twins ³⁄₇ drawn out; with 714, traded with Decastar 3/10 (487)
 790     6  -     Flat Gem 7
 791    10  -     Pentastar 7 b
 792    10  -     Pentastar 7 c
