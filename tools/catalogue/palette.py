@@ -204,8 +204,6 @@ ENTRIES = [
     ("0.4555281603610223", "14", "a side of Sunrise 7 ³⁄₇"),
     ("3.949855824363647", "14", "a side of Cap 7"),
     ("0.6248444488869594", "12", "half the side of Sun 12"),
-    ("1.366025403784438", "12", "(1 + √3)/2: the back of Left Bonnet 1/6"),
-    ("2.6339745962155616", "12", "a side of Left Bonnet ¹⁄₆"),
     ("2.5", "all", "five halves: the stem of Left Rosebud 7"),
     ("0.75", "all", "three quarters: the stem of Left Rosebud 7 between bud and leaf"),
     ("3.4878077020501896", "8", "a side of Left Sailboat 3"),
@@ -215,6 +213,8 @@ ENTRIES = [
     ("1.0550477010663", "12", "a side of Fork 12"),
     ("1.3276472373473165", "12", "the top leaf of Wide Trifolium ⁵⁄₁₂"),
     ("1.1961524227066294", "12", "a side of Fork ¹⁄₆"),
+    ("3.464101615137755", "12", "2√3: the roof of Left Bonnet ¹⁄₆"),
+    ("3.7320508075688767", "12", "2 + √3: the high wall of Left Bonnet ¹⁄₆"),
     # Lengths that figures 841 to 1121 close with.
     ("0.2862082642155812", "14", "0.2862… less than 1.2862: a side of Pentastar ¹⁄₁₄ b"),
     ("0.41421356237309515", "8", "√2 − 1: the blunt end of Thin Belt √2"),

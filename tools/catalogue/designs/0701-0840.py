@@ -327,7 +327,7 @@ mirror(730, "Square Star ¹⁄₆ 1 3 1 2", of=729, start=10)
 entry(731, "Square Star ¹⁄₆ 1 2 1 3", square_star([[T(2)], [T(), T(), Fl()], [T(), Fl()], [T(), T(), T()]]).start(12),
       note="one, two, one and three tips round an oblong, the pair and the single on top off centre")
 mirror(732, "Square Star ¹⁄₆ 3 1 2 1", of=731, start=10)
-entry(720, "Left Square Star ¹⁄₆ 2", square_star([[Fl(0.5), T(), T(), Fl(1.5)], [Fl()], [Fl(0.5), T(), T(), Fl(1.5)], [Fl()]]).start(4),
+entry(720, "Left Square Star ¹⁄₆ 2", square_star([[Fl(0.5), T(), T(), Fl()], [Fl()], [Fl(0.5), T(), T(), Fl()], [Fl()]]).start(4),
       note="a pair of tips on each long side of an oblong, both pushed the same way round")
 entry(722, "Square Star ¹⁄₆ 1 2", square_star([(0, [Fl(), T(2), Fl()]), (90, [Fl(), T(), T(), Fl()]), (180, [Fl(3)]),
                                                 (270, [Fl()]), (180, [Fl()]), (270, [Fl(3)])]).start(3),
@@ -335,8 +335,10 @@ entry(722, "Square Star ¹⁄₆ 1 2", square_star([(0, [Fl(), T(2), Fl()]), (90
 mirror(723, "Square Star ¹⁄₆ 2 1", of=722, start=8)
 
 # --- Bonnets, the Bonstar and the Y of the twelves, after Square Bonnet ¹⁄₆.
-entry(711, "Left Bonnet ¹⁄₆", loop(12, [(270, 1.0), (300, 1.0), (60, 1.0), (0, 2.0), (90, X), (150, 1.0), (180, Y), (300, 1.0)]),
-      note="a hood seen from the side: a crown over the back of the head, a brim of 1/6 over the face, a tie under the chin")
+# Left Bonnet 1/6: Bonnet 1/6's hood round the face with its peak of 1/6 pushed
+# over one side, walked from the face so that the given axis is the foot beside it.
+entry(711, "Left Bonnet ¹⁄₆", loop(12, [(0, 1.0), (90, 1.0), (0, 1.0), (270, 1.0), (0, 1.0), (90, 2.0), (150, X), (270, Y)]).start(7),
+      note="a hood round the face, its peak of 1/6 pushed over one side")
 entry(715, "Left Square Bonnet ¹⁄₆", loop(24, [(0, 1.0), (270, 0.5), (330, 1.0), (90, 2.0), (135, 1.0), (180, X), (225, 2.0),
                                                (270, Y), (30, 1.0), (90, 0.5)]).start(1),
       note="Square Bonnet 1/6 with its crown bevelled deep on one side")
