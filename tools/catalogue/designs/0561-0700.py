@@ -335,11 +335,11 @@ entry(563, "Wide Trifolium ⁵⁄₁₂", sym(24, [18, B, 6, HEX, 10, HEX, 6, B,
       note="Trifolium 5/12 with its lower leaves spread wide under a small pointed one")
 entry(630, "Crest Kite", half(16, [(67.5, B), (112.5, S2), (202.5, X)], bottom="corner"),
       note="a kite whose blunt end parts into two horns")
-entry(633, "Crest Hand", half(16, [(67.5, B), (22.5, 1.0), (135, 1.0), (90, S2), (225, h), (90, S2), (225, X)], bottom="corner"),
+entry(633, "Crest Hand", half(16, [(67.5, B), (22.5, h), (135, h), (90, S2), (225, h), (90, S2), (225, X)], bottom="corner"),
       note="a crest whose horns are two fingers, a thumb spread out either side")
-entry(636, "Dart Kite ¹⁄₅", sym(20, [4, P2, 7, 1.0, 11, 1.0, 3, X, 14], first="corner"),
+entry(636, "Dart Kite ¹⁄₅", sym(20, [4, P2, 7, P - 1, 11, P, 3, X, 14], first="corner"),
       note="a kite of a 1/5 tip over a dart's tail")
-entry(638, "Leaf Star", poly(16, [12, 7, 2, 7] * 4, [1.0, 1.0, A, A] * 4, method="star"), note="four leaves round a centre")
+entry(638, "Leaf Star", poly(16, [12, 7, 2, 7] * 4, [h, h, A, A] * 4, method="star"), note="four leaves round a centre")
 
 # --- Forks: four pointed tines on a head whose lower edge rises from the
 # handle; Left Fork is Fork's three flat-topped tines bent to the left.
@@ -354,20 +354,20 @@ def fork(unit, tip, w, handle, shoulder, outer, gap, inner):
                        (180, X)], top="side", method="fork")
 
 
-entry(593, "Fork 12", fork(24, 30, 1.0, B, 3.0, 2.0, 0.5, 2.0), note="four tines of 1/12 points")
+entry(593, "Fork 12", fork(24, 30, S12, B, 3.0, 2.0, 0.5, 2.0), note="four tines of 1/12 points")
 entry(645, "Left Fork", loop(16, [(0, h), (90, A), (67.5, A), (112.5, 1.0), (202.5, h), (292.5, 1.0), (202.5, 1.0), (112.5, 1.0),
                                  (202.5, h), (292.5, 1.0), (202.5, 1.0), (112.5, 1.0), (202.5, h), (292.5, 1.0), (337.5, X), (270, Y)]),
       note="Fork with its head bent to the left")
 
 # --- Acorns.
-entry(679, "Acorn A Top", half(8, [(0, B), (90, 1.0), (135, S2), (180, X)], top="side").start(3),
+entry(679, "Acorn A Top", half(8, [(0, B), (90, S2), (135, S2), (180, X)], top="side").start(3),
       note="the cap of Acorn A 1/4: upright sides bevelled to a flat top")
-entry(660, "Tri Acorn ¹⁄₆", half(24, [(60, HEX), (300, HEX), (60, 1.0), (0, 0.5), (90, 1.0), (120, 1.0), (150, X)],
+entry(660, "Tri Acorn ¹⁄₆", half(24, [(60, HEX), (300, HEX), (60, S12), (0, 0.5), (90, S12), (120, S12), (150, X)],
                                    bottom="corner", top="corner"),
       note="three nuts of 1/6 points hanging under one cap")
 
 # --- Bows and brackets of the octagonal family.
-entry(581, "Left Octa Bow", loop(16, [(22.5, X), (0, 1.0), (315, A), (90, C), (225, A), (180, 1.0), (135, B), (270, Y)]).start(7),
+entry(581, "Left Octa Bow", loop(16, [(22.5, X), (0, S2), (315, A), (90, C), (225, A), (180, S2), (135, B), (270, Y)]).start(7),
       note="a bow of two wings either side of the knot, the left one larger and drooping")
 entry(686, "Left Bracket", loop(8, [(90, 1.0), (180, A), (90, S2), (0, A), (45, S2), (90, 1.0), (180, C), (270, X), (315, S2),
                                    (0, Y)]).start(4),

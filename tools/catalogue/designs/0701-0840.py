@@ -273,7 +273,7 @@ entry(826, "Acorn Bag 7", up7([(2, 1.0), (3, RHO), (6, 1 / RHO), (2, HEPTA), (6,
 # axis would have an odd number of corners over a flat foot; those stand on a
 # tip turned inwards instead.
 from headings import loop
-from palette import S12
+from palette import S12, h
 
 
 def square_star(sides, u=S12):
@@ -336,8 +336,10 @@ mirror(723, "Square Star ¹⁄₆ 2 1", of=722, start=8)
 
 # --- Bonnets, the Bonstar and the Y of the twelves, after Square Bonnet ¹⁄₆.
 # Left Bonnet 1/6: Bonnet 1/6's hood round the face with its peak of 1/6 pushed
-# over one side, walked from the face so that the given axis is the foot beside it.
-entry(711, "Left Bonnet ¹⁄₆", loop(12, [(0, 1.0), (90, 1.0), (0, 1.0), (270, 1.0), (0, 1.0), (90, 2.0), (150, X), (270, Y)]).start(7),
+# over one side, the face turned towards the other. It is walked so that the
+# given axis is the face's corner under the peak, which lies straight under
+# the mean of the corners, so that the icon stands upright.
+entry(711, "Left Bonnet ¹⁄₆", loop(12, [(0, 2 * S12), (90, S12), (0, S12 / 2), (270, S12), (0, S12), (90, 2 * S12), (150, X), (270, Y)]).start(7),
       note="a hood round the face, its peak of 1/6 pushed over one side")
 entry(715, "Left Square Bonnet ¹⁄₆", loop(24, [(0, 1.0), (270, 0.5), (330, 1.0), (90, 2.0), (135, 1.0), (180, X), (225, 2.0),
                                                (270, Y), (30, 1.0), (90, 0.5)]).start(1),
@@ -349,13 +351,13 @@ entry(717, "Square Bonstar ¹⁄₆", half(24, [(0, 1.0), (270, 0.5), (330, 1.0)
 entry(714, "Square Y ¹⁄₆", half(24, [(0, 1.0), (90, A), (0, 0.5), (60, A), (180, 1.0), (240, SQRT2), (180, X)], top="side"),
       note="a Y of square shoulders, its arms cut level into points of 1/6 over a flat crotch")
 # Fork 1/6: Fork 12's four tines with points of 1/6.
-entry(725, "Fork ¹⁄₆", half(24, [(0, 1.0), (90, 2 + SQRT2), (30, 3.0), (120, 1.0), (240, 1.0), (180, 0.5), (120, 1.0), (240, 1.0),
+entry(725, "Fork ¹⁄₆", half(24, [(0, S12), (90, 2 + SQRT2), (30, 3.0), (120, S12), (240, S12), (180, 0.5), (120, S12), (240, S12),
                                 (180, X)], top="side", method="fork"), note="four tines of 1/6 points")
 
 # --- Left Sailboat 3: three sails, each taller than the one before it,
 # leaning to the left over a hull with a bowsprit; it stands on its keel.
-entry(702, "Left Sailboat 3", loop(16, [(22.5, A), (0, 1.0), (112.5, 2.0), (247.5, 1.0), (112.5, 2.0), (247.5, 1.0), (112.5, 2.0),
-                                        (247.5, X), (180, 1.0), (270, 0.5), (337.5, Y)]).start(7),
+entry(702, "Left Sailboat 3", loop(16, [(22.5, A), (0, h), (112.5, 2.0), (247.5, h), (112.5, 2.0), (247.5, h), (112.5, 2.0),
+                                        (247.5, X), (180, h), (270, 0.5), (337.5, Y)]).start(7),
       note="a boat with a bowsprit under three sails, each taller than the one before it")
 
 # --- Twins, Twin Stars and other pictures of the sevens.
