@@ -354,11 +354,11 @@ entry(714, "Square Y ¹⁄₆", half(24, [(0, 1.0), (90, A), (0, 0.5), (60, A), 
 entry(725, "Fork ¹⁄₆", half(24, [(0, S12), (90, 2 + SQRT2), (30, 3.0), (120, S12), (240, S12), (180, 0.5), (120, S12), (240, S12),
                                 (180, X)], top="side", method="fork"), note="four tines of 1/6 points")
 
-# --- Left Sailboat 3: three sails, each taller than the one before it,
-# leaning to the left over a hull with a bowsprit; it stands on its keel.
-entry(702, "Left Sailboat 3", loop(16, [(22.5, A), (0, h), (112.5, 2.0), (247.5, h), (112.5, 2.0), (247.5, h), (112.5, 2.0),
-                                        (247.5, X), (180, h), (270, 0.5), (337.5, Y)]).start(7),
-      note="a boat with a bowsprit under three sails, each taller than the one before it")
+# --- Left Sailboat 3: three sails, each a little taller than the one before
+# it, leaning to the left over a hull with a bowsprit; it stands on its keel.
+entry(702, "Left Sailboat 3", loop(16, [(22.5, 2 + SQRT2), (0, h), (112.5, 3.0), (247.5, 2.0), (112.5, 3.0), (247.5, 2.0), (112.5, 3.0),
+                                        (247.5, X), (180, h), (270, h), (337.5, Y)]).start(7),
+      note="a boat with a bowsprit under three tall sails, each a little taller than the one before it")
 
 # --- Twins, Twin Stars and other pictures of the sevens.
 def up28(steps, **kw):
