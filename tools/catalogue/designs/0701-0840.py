@@ -370,15 +370,17 @@ def up28(steps, **kw):
 HEPTA2 = 0.9293123963233717   # the side of Heptastar 2/7
 
 
-def twin_star7(tip, notch, side, junction, first):
-    """Two stars of the sevens side by side, each showing four tips and the
-    notches after them, fused at a notch above and below."""
-    return sym(14, [junction, first, tip, side, notch, side, tip, side, notch, side, tip, side, notch, side, tip, side, notch, X,
-                    junction], first="corner", method="twin star")
+def twin_star7(tip, notch, side, bridge, first):
+    """Two stars of the sevens side by side, each showing four tips, joined by
+    a bar between the notches that face each other; first is the side from the
+    bar to the first tip, drawn out so that the stars stand apart."""
+    joint = (4 * 28 - 4 * tip - 3 * notch) // 2
+    return sym(28, [bridge, joint, first, tip, side, notch, side, tip, side, notch, side, tip, side, notch, side, tip, first, joint, X],
+               method="twin star")
 
 
-entry(753, "Twin Star 7", twin_star7(3, 9, HEPTA, 8, SIGMA), note="two Heptastars fused, four tips of each showing")
-entry(798, "Twin Star ²⁄₇", twin_star7(4, 8, HEPTA2, 8, SIGMA), note="two Heptastars 2/7 fused, four tips of each showing")
+entry(753, "Twin Star 7", twin_star7(6, 18, HEPTA, 1.0, RHO), note="two Heptastars joined by a bar, four tips of each showing")
+entry(798, "Twin Star ²⁄₇", twin_star7(8, 16, HEPTA2, 1.0, RHO), note="two Heptastars 2/7 joined by a bar, four tips of each showing")
 entry(789, "Long Twins 7", poly(14, [3, 9, 3, 6] * 2, [SIGMA, 1.0, 1.0, SIGMA] * 2), note="Twins 3/7 drawn out")
 entry(780, "Wide Twins 7", up28([(0, X), (7, 1.0), (14, 0.5), (7, 1.0), (11, RHO), (19, RHO), (21, 1.0), (14, 1.0)], top="side"),
       note="two Heptastar tips on squat towers over a wide plinth")
