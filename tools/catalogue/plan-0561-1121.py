@@ -23,10 +23,12 @@ A Star 1/6 of equal sides has its tips of 1/6 and notches of 5/12 to 11/12
 turn between them; with equal sides that closes for 4, 6, 7, 8 and 10 tips
 (and 6 one-handed), not for 3 or 5: those have two lengths.
 
-Open question: the sectors of the Decastar through tips are designed at
-486-493 already, while 648-654 carry the half tip 3/20 in their names and so
-are those sectors too. The names of 486-493 hold no 3/20: they could become
-the cuts through notches instead (the same corner counts).
+The sectors of the Decastar through tips are 648-654, whose names carry the
+half tip 3/20. Decastar 2/5 to 4/5 (488-492) are the cuts through notches
+instead, at the same corner counts; the notch cuts of 1/5 and 3/10 are Big
+Twins 3/10 and Trifolium 3/10, so Decastar 1/5 and 3/10 (486, 487) are the
+tip cuts with each radius parted at φ², two corners more each, which 601,
+714 and 789 give back.
 """
 
 TEXT = """
@@ -112,7 +114,7 @@ TEXT = """
 645    16  -     Left Fork
 646    16  -     Right Fork  # mirror of 645
 647     4  -     Arrowhead ¹⁄₁₀ ³⁄₂₀
-648     6  -     Decastar ¹⁄₅ ³⁄₂₀  # sector through tips; 486-493 are the same sectors: see the module note
+648     6  -     Decastar ¹⁄₅ ³⁄₂₀  # sector through tips; 486-492 cut otherwise: see the module note
 649     8  -     Decastar ³⁄₁₀ ³⁄₂₀
 650    10  -     Decastar ²⁄₅ ³⁄₂₀
 651    14  -     Decastar ⁻²⁄₅ ³⁄₂₀
