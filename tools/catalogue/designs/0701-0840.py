@@ -341,9 +341,13 @@ mirror(723, "Square Star ¹⁄₆ 2 1", of=722, start=8)
 # the mean of the corners, so that the icon stands upright.
 entry(711, "Left Bonnet ¹⁄₆", loop(12, [(0, 2 * S12), (90, S12), (0, S12 / 2), (270, S12), (0, S12), (90, 2 * S12), (150, X), (270, Y)]).start(7),
       note="a hood round the face, its peak of 1/6 pushed over one side")
-entry(715, "Left Square Bonnet ¹⁄₆", loop(24, [(0, 1.0), (270, 0.5), (330, 1.0), (90, 2.0), (135, 1.0), (180, X), (225, 2.0),
-                                               (270, Y), (30, 1.0), (90, 0.5)]).start(1),
-      note="Square Bonnet 1/6 with its crown bevelled deep on one side")
+# Left Square Bonnet 1/6: Square Bonnet 1/6's hood with its face to one side
+# and the hook on the other side drawn out into a long flap; walked from the
+# face, so that the given axis is the face's corner over that flap, which
+# lies straight under the mean of the corners: the icon stands upright.
+entry(715, "Left Square Bonnet ¹⁄₆", loop(24, [(0, 1.0), (270, 0.5), (330, 3.0), (90, 2.0), (135, 1.0), (180, X), (225, 1.0),
+                                               (270, Y), (30, 1.0), (90, 0.5)]),
+      note="Square Bonnet 1/6 with its face to one side and a long flap on the other")
 # North-headed: walked from the crown, so that setup takes it for the axis.
 entry(717, "Square Bonstar ¹⁄₆", half(24, [(0, 1.0), (270, 0.5), (330, 1.0), (90, 2.0), (75, 1.0), (195, 1.0), (180, X)],
                                          top="side").start(6),
