@@ -327,10 +327,10 @@ mirror(730, "Square Star ¹⁄₆ 1 3 1 2", of=729, start=10)
 entry(731, "Square Star ¹⁄₆ 1 2 1 3", square_star([[T(2)], [T(), T(), Fl()], [T(), Fl()], [T(), T(), T()]]).start(12),
       note="one, two, one and three tips round an oblong, the pair and the single on top off centre")
 mirror(732, "Square Star ¹⁄₆ 3 1 2 1", of=731, start=10)
-entry(720, "Left Square Star ¹⁄₆ 2", square_star([[Fl(0.5), T(), T(), Fl()], [Fl()], [Fl(0.5), T(), T(), Fl()], [Fl()]]).start(4),
+entry(720, "Left Square Star ¹⁄₆ 2", square_star([[Fl(0.5), T(), T(), Fl()], [Fl()], [Fl(0.5), T(), T(), Fl()], [Fl()]]).start(5),
       note="a pair of tips on each long side of an oblong, both pushed the same way round")
 entry(722, "Square Star ¹⁄₆ 1 2", square_star([(0, [Fl(), T(2), Fl()]), (90, [Fl(), T(), T(), Fl()]), (180, [Fl(3)]),
-                                                (270, [Fl()]), (180, [Fl()]), (270, [Fl(3)])]).start(3),
+                                                (270, [Fl()]), (180, [Fl()]), (270, [Fl(3)])]).start(7),
       note="a big tip on one side of a square and two on the next, the far corner cut away")
 mirror(723, "Square Star ¹⁄₆ 2 1", of=722, start=8)
 
