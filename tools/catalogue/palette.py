@@ -52,6 +52,7 @@ P2 = PHI * PHI                 # φ²: Sun 10's centre-to-tip, the Decastar's ce
 S20 = 0.9021130325903072       # the side of Star 20
 TAN54 = 1.3763819204711736     # tan 54°, the Pentagon's centre-to-corner
 TAN72 = 3.0776835371752536     # tan 72°, the Decastar's centre-to-tip
+DECA_OUT = 0.45964954842535866 # tan 72° − φ²: the Decastar's tip radius beyond its notch circle
 
 # Seven and fourteen points.
 HEPTA = 0.8019377358048383     # 2 cos(π/7) − 1, the Heptastar's side
@@ -182,6 +183,37 @@ ENTRIES = [
     ("4.593793989476367", "8", "the waistband of Tooth Skirt"),
     ("1.3178372451957825", "12", "the flat crown of Square Bonnet ¹⁄₆"),
     ("1.137063339542725", "14", "the gathered top of Acorn Bag 7"),
+    ("0.9238795325112867", "16", "half of √(2 + √2): the halves of the edge Octastar Edge stands on"),
+    ("0.45964954842535866", "10", "tan 72° − φ²: the Decastar's tip radius beyond its notch circle"),
+    ("0.8284271247461903", "8", "2√2 − 2: the horns of Crest Kite"),
+    ("2.355953478829463", "8", "a side of Left Fork"),
+    ("2.8534926441050223", "12", "a side of Tri Acorn ¹⁄₆"),
+    ("2.1659106810403497", "8", "a side of Left Fork"),
+    ("2.6722882583776277", "10", "a side of Left Half Shield ¹⁄₁₀"),
+    ("0.45105651629515386", "10", "a side of Left Half Shield ¹⁄₁₀"),
+    ("1.8745333466608782", "12", "one and a half sides of Sun 12: the big tips of the Square Stars 1/6"),
+    ("3.7490666933217565", "12", "three sides of Sun 12: the plain sides of the Square Stars 1/6"),
+    ("0.9372666733304391", "12", "three quarters of the side of Sun 12: the foot of Square Star 1/6 1 2 1"),
+    ("6.381286267534822", "14", "a side of Wide Twins 7"),
+    ("0.7530203962825347", "14", "a side of Big Twins ²⁄₇"),
+    ("3.198062264195163", "14", "a side of Handle ³⁄₇"),
+    ("0.4555281603610223", "14", "a side of Sunrise 7 ³⁄₇"),
+    ("3.949855824363647", "14", "a side of Cap 7"),
+    ("0.6248444488869594", "12", "half the side of Sun 12"),
+    ("2.5", "all", "five halves: the stem of Left Rosebud 7"),
+    ("0.75", "all", "three quarters: the stem of Left Rosebud 7 between bud and leaf"),
+    ("1.2890136913913384", "14", "a side of Left Rosebud 7"),
+    ("2.5974243033938773", "14", "a side of Left Rosebud 7"),
+    ("1.3276472373473165", "12", "the top leaf of Wide Trifolium ⁵⁄₁₂"),
+    ("1.304736598840219", "12", "a side of Fork 12"),
+    ("1.3574250351607648", "8", "a side of Crest Hand"),
+    ("1.666045055090517", "10", "a side of Dart Kite ¹⁄₅"),
+    ("0.4470857293848732", "12", "a side of Fork ¹⁄₆"),
+    ("5.024656570913546", "12", "the roof of Left Bonnet ¹⁄₆"),
+    ("5.050557550731414", "12", "the high wall of Left Bonnet ¹⁄₆"),
+    ("4.124893110613835", "8", "a side of Left Sailboat 3"),
+    ("3.6791494182327344", "8", "a side of Left Sailboat 3"),
+    ("3.04988805276466", "12", "the crown of Left Square Bonnet ¹⁄₆"),
     # Lengths that figures 841 to 1121 close with.
     ("0.2862082642155812", "14", "0.2862… less than 1.2862: a side of Pentastar ¹⁄₁₄ b"),
     ("0.41421356237309515", "8", "√2 − 1: the blunt end of Thin Belt √2"),

@@ -23,10 +23,12 @@ A Star 1/6 of equal sides has its tips of 1/6 and notches of 5/12 to 11/12
 turn between them; with equal sides that closes for 4, 6, 7, 8 and 10 tips
 (and 6 one-handed), not for 3 or 5: those have two lengths.
 
-Open question: the sectors of the Decastar through tips are designed at
-486-493 already, while 648-654 carry the half tip 3/20 in their names and so
-are those sectors too. The names of 486-493 hold no 3/20: they could become
-the cuts through notches instead (the same corner counts).
+The sectors of the Decastar through tips are 648-654, whose names carry the
+half tip 3/20. Decastar 2/5 to 4/5 (488-492) are the cuts through notches
+instead, at the same corner counts; the notch cuts of 1/5 and 3/10 are Big
+Twins 3/10 and Trifolium 3/10, so Decastar 1/5 and 3/10 (486, 487) are the
+tip cuts with each radius parted at φ², two corners more each, which 601,
+714 and 789 give back.
 """
 
 TEXT = """
@@ -65,7 +67,7 @@ TEXT = """
 598    10  -     Pentastar ¹⁄₁₂
 599     5  -     Left Spark 12  # the given axes allow 5
 600     5  -     Right Spark 12  # mirror of 599
-601     8  -     Twins 12
+601     6  -     Twins 12  # traded with Decastar 1/5 (486), parted at φ² so as not to repeat 648
 602     6  -     Crest 12
 603    12  equal Square Compass
 604     6  -     Blazon 12
@@ -100,7 +102,7 @@ TEXT = """
 633    14  -     Crest Hand
 634    16  -     Thumbtack
 635     6  equal Hexagon ¹⁄₅
-636     5  -     Dart Kite ¹⁄₅
+636     8  -     Dart Kite ¹⁄₅  # traded with 742
 637     8  -     Candle ¹⁄₅
 638    16  -     Leaf Star
 639     6  -     Long Book ¹⁄₅
@@ -112,7 +114,7 @@ TEXT = """
 645    16  -     Left Fork
 646    16  -     Right Fork  # mirror of 645
 647     4  -     Arrowhead ¹⁄₁₀ ³⁄₂₀
-648     6  -     Decastar ¹⁄₅ ³⁄₂₀  # sector through tips; 486-493 are the same sectors: see the module note
+648     6  -     Decastar ¹⁄₅ ³⁄₂₀  # sector through tips; 486-492 cut otherwise: see the module note
 649     8  -     Decastar ³⁄₁₀ ³⁄₂₀
 650    10  -     Decastar ²⁄₅ ³⁄₂₀
 651    14  -     Decastar ⁻²⁄₅ ³⁄₂₀
@@ -175,7 +177,7 @@ TEXT = """
 711     8  -     Left Bonnet ¹⁄₆  # the given axes allow 4 or 8
 712     8  -     Right Bonnet ¹⁄₆  # mirror of 711
 713    12  -     Cap 12
-714    10  -     Square Y ¹⁄₆
+714    12  -     Square Y ¹⁄₆  # with 789: traded with Decastar 3/10 (487), parted at φ² so as not to repeat 649
 715    10  -     Left Square Bonnet ¹⁄₆  # the given axes allow 5 or 10
 716    10  -     Right Square Bonnet ¹⁄₆  # mirror of 715
 717    12  -     Square Bonstar ¹⁄₆
@@ -203,7 +205,7 @@ TEXT = """
 739     8  -     Pointy Acorn 16 B
 740    12  -     Airplane 16 B
 741     6  -     Tent 16 B
-742     8  -     Square Star ¹⁄₆ 1
+742     5  -     Square Star ¹⁄₆ 1  # one tip on a square is odd; traded with 636
 744     6  -     Petal 7
 745     6  -     Shield ¹⁄₇
 746     4  -     Sunray ¹⁄₇
@@ -244,7 +246,7 @@ TEXT = """
 786    12  -     Candy ³⁄₁₄
 787     8  -     Bag 7
 788    10  -     Bonnet 7
-789    12  -     Long Twins 7
+789     8  -     Long Twins 7  # Twins ³⁄₇ drawn out; with 714, traded with Decastar 3/10 (487)
 790     6  -     Flat Gem 7
 791    10  -     Pentastar 7 b
 792    10  -     Pentastar 7 c

@@ -5,12 +5,38 @@
 
 from palette import S2, A, N8, S12, HEX, R3, P2, TAN72, HEPTA
 
-# --- Sectors of the Decastar, as the Sun 10 sectors: two radii through tips.
-for raw, name, j in ((486, "Decastar ¹⁄₅", 2), (487, "Decastar ³⁄₁₀", 3), (488, "Decastar ²⁄₅", 4),
-                     (489, "Decastar ¹⁄₂", 5), (490, "Decastar ³⁄₅", 6), (491, "Decastar ⁷⁄₁₀", 7),
+# --- Sectors of the Decastar. Those whose names carry the half tip 3/20
+# (648 to 653) are cut by two radii through tips. These are cut through
+# notches instead, their radii the Decastar's centre-to-notch φ², as the Half
+# Decastar's are; the cuts through notches of 1/5 and 3/10 are Big Twins 3/10
+# and Trifolium 3/10, and the half is the Half Decastar, so Decastar 1/5 and
+# 3/10 are cut through tips with each radius parted where it crosses the
+# notches' circle, and Decastar 1/2 is the plain cut through tips.
+from palette import DECA_OUT
+
+
+def decastar_through_notches(j):
+    """The Decastar between two radii through notches, j tips between them."""
+    corners = [6] + [6, 12] * (j - 1) + [6, 6, 2 * j]
+    return poly(20, corners, [P2] + [1.0] * (2 * j) + [P2], method="star sector")
+
+
+def decastar_parted(j):
+    """The Decastar between two radii through tips, j tips apart, each radius
+    parted at φ² from the centre, so that its inner part glues to the radius
+    of a cut through notches."""
+    corners = [10, 3, 12] + [6, 12] * (j - 1) + [3, 10, 2 * j]
+    return poly(20, corners, [P2, DECA_OUT] + [1.0] * (2 * j) + [DECA_OUT, P2], method="star sector")
+
+
+entry(486, "Decastar ¹⁄₅", decastar_parted(2).start(7), note="the Decastar cut by two radii through tips, each parted at φ²")
+entry(487, "Decastar ³⁄₁₀", decastar_parted(3).start(9), note="the Decastar cut by two radii through tips, each parted at φ²")
+for raw, name, j in ((488, "Decastar ²⁄₅", 4), (490, "Decastar ³⁄₅", 6), (491, "Decastar ⁷⁄₁₀", 7),
                      (492, "Decastar ⁴⁄₅", 8)):
-    s = star_sector(20, 10, 6, 1.0, j, at="side")
-    entry(raw, name, s.start(s.n - 2), note="Decastar cut by two radii through tips")
+    s = decastar_through_notches(j)
+    entry(raw, name, s.start(s.n - 2), note="the Decastar cut by two radii through notches")
+s = star_sector(20, 10, 6, 1.0, 5, at="side")
+entry(489, "Decastar ¹⁄₂", s.start(s.n - 2), note="the Decastar cut by two radii through opposite tips")
 # With only a tenth cut away, the centre corner lies almost on the mean of the
 # corners, so an icon turned on it swings with rounding. Walked from the notch
 # opposite the cut instead, so that setup takes that notch for the axis and the

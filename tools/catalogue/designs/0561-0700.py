@@ -270,3 +270,110 @@ entry(611, "Tooth Skirt", half(16, [(0, 1.0), (45, 1.0), (0, 0.5), (315, 1.0), (
 # a wrapper's end is side 0, so that the heading west lays the sweet wide.
 entry(693, "Candy ¹⁄₆", half(24, [(0, 2.0), (120, S12), (45, S12), (90, 1.0), (135, S12), (60, S12), (180, X)], top="side"),
       note="a sweet twisted into two wrappers, lying wide")
+
+# --- The Decastar cut by two radii through tips: the half tips of 3/20 that
+# the names carry lie on the cuts. Decastar 1/5 to 4/5 (486 to 492) are the
+# cuts through notches or, for 1/5 and 3/10, these cuts with their radii parted.
+from palette import DECA_OUT, TAN72
+
+for raw, name, j in ((648, "Decastar ¹⁄₅ ³⁄₂₀", 2), (649, "Decastar ³⁄₁₀ ³⁄₂₀", 3), (650, "Decastar ²⁄₅ ³⁄₂₀", 4),
+                     (651, "Decastar ⁻²⁄₅ ³⁄₂₀", 6), (652, "Decastar ⁻³⁄₁₀ ³⁄₂₀", 7), (653, "Decastar ⁻¹⁄₅ ³⁄₂₀", 8)):
+    s = star_sector(20, 10, 6, 1.0, j, at="side")
+    entry(raw, name, s.start(s.n - 2), note="the Decastar cut by two radii through tips")
+# The second Decastar ⁻¹⁄₅ ³⁄₂₀ is the same cut with each radius parted at φ²
+# from the centre, where it crosses the notches' circle, so that the inner
+# part glues to the radius of a cut through notches.
+entry(654, "Decastar ⁻¹⁄₅ ³⁄₂₀", poly(20, [10, 3, 12] + [6, 12] * 7 + [3, 10, 16], [P2, DECA_OUT] + [1.0] * 16 + [DECA_OUT, P2],
+                                     method="star sector").start(21),
+      note="the Decastar cut by two radii through tips, each parted at φ²")
+# From a tip radius round to a notch radius, 13/20 of a turn: fifteen corners,
+# and the notch radius parted into φ and 1 (where a cut through notches of
+# Sun 10 would glue) to make the sixteen the catalogue counts.
+entry(677, "Decastar ⁻⁷⁄₂₀ ³⁄₂₀ ³⁄₁₀", poly(20, [3] + [12, 6] * 6 + [6, 10, 13], [TAN72] + [1.0] * 13 + [P, 1.0], method="star sector"),
+      note="the Decastar from a tip radius round to a notch radius, the notch radius parted")
+mirror(678, "Decastar ⁻⁷⁄₂₀ ³⁄₁₀ ³⁄₂₀", of=677, start=3)
+
+# --- The Twin Stars: two stars side by side, joined by a short bar between
+# the notches that face each other (the bar's ends lie on the axis).
+from palette import N8
+
+
+def twin_star(unit, tip, notch, side, bridge, first=None):
+    """Two regular stars (tips and notches in 1/unit turn, sides side), each
+    showing four tips, joined by a bar of length bridge; first is the partial
+    side from the bar to the first tip."""
+    joint = 4 * unit - 4 * tip - 3 * notch
+    if joint % 2:
+        raise DesignError("the bar meets the stars at no whole corner")
+    joint //= 2
+    f = side if first is None else first
+    return sym(unit, [bridge, joint, f, tip, side, notch, side, tip, side, notch, side, tip, side, notch, side, tip, f, joint, X],
+               method="twin star")
+
+
+entry(574, "Twin Star C", twin_star(16, 2, 10, S2, 1.0, first=1.0),
+      note="two Compasses joined by a short bar between the notches that face each other")
+entry(576, "Twin Star ¹⁄₄", twin_star(24, 6, 14, 1.0, S2), note="two Hexstars 1/4 joined by a bar, four tips of each showing")
+# Octastar Edge: the Octastar with one tip cut off along the line between its
+# notches, standing on that edge; the edge keeps a straight corner in its
+# middle, so that it glues to two sides of half its length.
+entry(575, "Octastar Edge", poly(16, [9] + [2, 12] * 6 + [2, 9, 8], [N8 / 2] + [A] * 14 + [N8 / 2]),
+      note="the Octastar with a tip cut off, standing on the cut")
+
+# --- Shields, crests, kites and the Trifolium.
+from headings import half, loop
+from palette import Q12, S12, HEX, TT12
+
+entry(567, "Shield ¹⁄₁₂ ¹⁄₆ S", sym(24, [2, A, 11, 0.5, 4, X, 16], first="corner"),
+      note="Shield 1/12 1/6 cut short under its horns")
+# Half a shield whose point is 1/5, lying on the cut: the point is 1/10, the
+# outer edge turns square at the shoulder and bevels into the top. Its
+# corners read the same both ways from the bevel, as the given axes ask.
+entry(569, "Left Half Shield ¹⁄₁₀", loop(20, [(270, X), (54, P2), (144, P - 1), (162, P - 1), (180, Y)]),
+      note="a shield of a 1/5 point cut along its axis, lying on the cut")
+entry(563, "Wide Trifolium ⁵⁄₁₂", sym(24, [18, B, 6, HEX, 10, HEX, 6, B, 18, 0.5, 7, X, 8], first="corner"),
+      note="Trifolium 5/12 with its lower leaves spread wide under a small pointed one")
+entry(630, "Crest Kite", half(16, [(67.5, B), (112.5, S2), (202.5, X)], bottom="corner"),
+      note="a kite whose blunt end parts into two horns")
+entry(633, "Crest Hand", half(16, [(67.5, B), (22.5, h), (135, h), (90, S2), (225, h), (90, S2), (225, X)], bottom="corner"),
+      note="a crest whose horns are two fingers, a thumb spread out either side")
+entry(636, "Dart Kite ¹⁄₅", sym(20, [4, P2, 7, P - 1, 11, P, 3, X, 14], first="corner"),
+      note="a kite of a 1/5 tip over a dart's tail")
+entry(638, "Leaf Star", poly(16, [12, 7, 2, 7] * 4, [h, h, A, A] * 4, method="star"), note="four leaves round a centre")
+
+# --- Forks: four pointed tines on a head whose lower edge rises from the
+# handle; Left Fork is Fork's three flat-topped tines bent to the left.
+
+
+def fork(unit, tip, w, handle, shoulder, outer, gap, inner):
+    """A fork of four tines, each a point of tip degrees, standing on its
+    handle: the handle, the head's lower edge rising out from it, the outer
+    tine, a gap, the inner tine; the gap between the inner tines is solved."""
+    up, down = 90 + tip / 2, 270 - tip / 2
+    return half(unit, [(0, w), (90, handle), (30, shoulder), (up, outer), (down, outer), (180, gap), (up, inner), (down, inner),
+                       (180, X)], top="side", method="fork")
+
+
+entry(593, "Fork 12", fork(24, 30, S12, B, 3.0, 2.0, 0.5, 2.0), note="four tines of 1/12 points")
+entry(645, "Left Fork", loop(16, [(0, h), (90, A), (67.5, A), (112.5, 1.0), (202.5, h), (292.5, 1.0), (202.5, 1.0), (112.5, 1.0),
+                                 (202.5, h), (292.5, 1.0), (202.5, 1.0), (112.5, 1.0), (202.5, h), (292.5, 1.0), (337.5, X), (270, Y)]),
+      note="Fork with its head bent to the left")
+
+# --- Acorns.
+entry(679, "Acorn A Top", half(8, [(0, B), (90, S2), (135, S2), (180, X)], top="side").start(3),
+      note="the cap of Acorn A 1/4: upright sides bevelled to a flat top")
+entry(660, "Tri Acorn ¹⁄₆", half(24, [(60, HEX), (300, HEX), (60, S12), (0, 0.5), (90, S12), (120, S12), (150, X)],
+                                   bottom="corner", top="corner"),
+      note="three nuts of 1/6 points hanging under one cap")
+
+# --- Bows and brackets of the octagonal family.
+entry(581, "Left Octa Bow", loop(16, [(22.5, X), (0, S2), (315, A), (90, C), (225, A), (180, S2), (135, B), (270, Y)]).start(7),
+      note="a bow of two wings either side of the knot, the left one larger and drooping")
+entry(686, "Left Bracket", loop(8, [(90, 1.0), (180, A), (90, S2), (0, A), (45, S2), (90, 1.0), (180, C), (270, X), (315, S2),
+                                   (0, Y)]).start(4),
+      note="a bracket [ whose upper arm turns out into a lip")
+
+# --- Twins of the twelves: two tips of Sun 12 cut out with the centre, through
+# the notches beside them (Sun 12's centre-to-notch is 1 + √2).
+entry(601, "Twins 12", poly(24, [9, 4, 18, 4, 9, 4], [A, S12, S12, S12, S12, A], method="star sector"),
+      note="two tips of Sun 12 and the centre, cut through the notches beside them")

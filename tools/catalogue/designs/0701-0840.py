@@ -265,3 +265,139 @@ entry(727, "Square Bonnet ¹⁄₆", half(24, [(0, 1.0), (270, 0.5), (330, 1.0),
 # gathered top peaked; walked from that peak, which the heading north turns up.
 entry(826, "Acorn Bag 7", up7([(2, 1.0), (3, RHO), (6, 1 / RHO), (2, HEPTA), (6, X)], bottom="corner").start(5),
       note="a sack on an acorn's point, tied at the neck under a gathered top")
+
+# --- Square Stars of tips of 1/6: tips raised on the unit sides of an outline
+# of squares (the unit Sun 12's side), the numbers naming the groups of tips
+# round it. Where a group sits off centre on its side the star turns one way,
+# which makes the chiral pairs. A symmetric star with a tip or a notch on its
+# axis would have an odd number of corners over a flat foot; those stand on a
+# tip turned inwards instead.
+from headings import loop
+from palette import S12, h
+
+
+def square_star(sides, u=S12):
+    """sides: the bottom, right, top and left sides of the outline, each a list
+    of ('t', k) tips of 1/6 on k units, ('f', k) plain stretches and ('i', k)
+    tips turned inwards; or (direction, items) pairs for an outline of more
+    than four sides."""
+    if all(isinstance(s, list) for s in sides):
+        sides = list(zip((0, 90, 180, 270), sides))
+    steps = []
+    for d, items in sides:
+        for kind, k in items:
+            if kind == 'f':
+                if steps and steps[-1][0] == d and steps[-1][2] == 'f':
+                    steps[-1] = (d, steps[-1][1] + k, 'f')
+                else:
+                    steps.append((d, k, 'f'))
+            elif kind == 't':
+                steps += [((d - 60) % 360, k, 't'), ((d + 60) % 360, k, 't')]
+            else:
+                steps += [((d + 60) % 360, k, 'i'), ((d - 60) % 360, k, 'i')]
+    return loop(24, [(d, k * u) for d, k, _ in steps], method="star of 1/6 tips")
+
+
+def T(k=1):
+    return ('t', k)
+
+
+def Fl(k=1):
+    return ('f', k)
+
+
+def I(k=1):
+    return ('i', k)
+
+
+entry(718, "Square Star ¹⁄₆ 10", square_star([[T(), T(), T()], [T(), T()], [T(), T(), T()], [T(), T()]]),
+      note="ten tips round an oblong of three squares by two, equal sides")
+entry(719, "Square Star ¹⁄₆ 6", square_star([[T(), T()], [T()], [T(), T()], [T()]]),
+      note="six tips round two squares, equal sides")
+entry(742, "Square Star ¹⁄₆ 1", square_star([[Fl()], [Fl(1.5)], [T()], [Fl(1.5)]]), note="one tip on a block of a square and a half")
+entry(737, "Square Star ¹⁄₆ 3", square_star([[Fl(), I(), Fl()], [Fl(2)], [T(), T(), T()], [Fl(2)]]),
+      note="three tips on an oblong, standing on a tip turned inwards")
+entry(733, "Square Star ¹⁄₆ 1 2 1", square_star([[Fl(0.75), I(0.5), Fl(0.75)], [T()], [T(), T()], [T()]]),
+      note="one tip, two and one round two squares, standing on a small tip turned inwards")
+entry(728, "Square Star ¹⁄₆ 2 2", square_star([[Fl(3)], [Fl(), T(), T()], [T(), T(), Fl()], [Fl(3)]]).start(7),
+      note="two pairs of tips meeting at a corner of a square, standing on the opposite corner")
+entry(729, "Square Star ¹⁄₆ 2 1 3 1", square_star([[T(1.5), T(1.5)], [T(), Fl()], [T(), T(), T()], [T(), Fl()]]).start(15),
+      note="two, one, three and one tips round an oblong, the single ones off centre")
+mirror(730, "Square Star ¹⁄₆ 1 3 1 2", of=729, start=10)
+entry(731, "Square Star ¹⁄₆ 1 2 1 3", square_star([[T(2)], [T(), T(), Fl()], [T(), Fl()], [T(), T(), T()]]).start(12),
+      note="one, two, one and three tips round an oblong, the pair and the single on top off centre")
+mirror(732, "Square Star ¹⁄₆ 3 1 2 1", of=731, start=10)
+entry(720, "Left Square Star ¹⁄₆ 2", square_star([[Fl(0.5), T(), T(), Fl()], [Fl()], [Fl(0.5), T(), T(), Fl()], [Fl()]]).start(5),
+      note="a pair of tips on each long side of an oblong, both pushed the same way round")
+entry(722, "Square Star ¹⁄₆ 1 2", square_star([(0, [Fl(), T(2), Fl()]), (90, [Fl(), T(), T(), Fl()]), (180, [Fl(3)]),
+                                                (270, [Fl()]), (180, [Fl()]), (270, [Fl(3)])]).start(7),
+      note="a big tip on one side of a square and two on the next, the far corner cut away")
+mirror(723, "Square Star ¹⁄₆ 2 1", of=722, start=8)
+
+# --- Bonnets, the Bonstar and the Y of the twelves, after Square Bonnet ¹⁄₆.
+# Left Bonnet 1/6: Bonnet 1/6's hood round the face with its peak of 1/6 pushed
+# over one side, the face turned towards the other. It is walked so that the
+# given axis is the face's corner under the peak, which lies straight under
+# the mean of the corners, so that the icon stands upright.
+entry(711, "Left Bonnet ¹⁄₆", loop(12, [(0, 2 * S12), (90, S12), (0, S12 / 2), (270, S12), (0, S12), (90, 2 * S12), (150, X), (270, Y)]).start(7),
+      note="a hood round the face, its peak of 1/6 pushed over one side")
+# Left Square Bonnet 1/6: Square Bonnet 1/6's hood with its face to one side
+# and the hook on the other side drawn out into a long flap; walked from the
+# face, so that the given axis is the face's corner over that flap, which
+# lies straight under the mean of the corners: the icon stands upright.
+entry(715, "Left Square Bonnet ¹⁄₆", loop(24, [(0, 1.0), (270, 0.5), (330, 3.0), (90, 2.0), (135, 1.0), (180, X), (225, 1.0),
+                                               (270, Y), (30, 1.0), (90, 0.5)]),
+      note="Square Bonnet 1/6 with its face to one side and a long flap on the other")
+# North-headed: walked from the crown, so that setup takes it for the axis.
+entry(717, "Square Bonstar ¹⁄₆", half(24, [(0, 1.0), (270, 0.5), (330, 1.0), (90, 2.0), (75, 1.0), (195, 1.0), (180, X)],
+                                         top="side").start(6),
+      note="Square Bonnet 1/6 whose upper corners grow tips of 1/6")
+entry(714, "Square Y ¹⁄₆", half(24, [(0, 1.0), (90, A), (0, 0.5), (60, A), (180, 1.0), (240, SQRT2), (180, X)], top="side"),
+      note="a Y of square shoulders, its arms cut level into points of 1/6 over a flat crotch")
+# Fork 1/6: Fork 12's four tines with points of 1/6.
+entry(725, "Fork ¹⁄₆", half(24, [(0, S12), (90, 2 + SQRT2), (30, 3.0), (120, S12), (240, S12), (180, 0.5), (120, S12), (240, S12),
+                                (180, X)], top="side", method="fork"), note="four tines of 1/6 points")
+
+# --- Left Sailboat 3: three sails, each a little taller than the one before
+# it, leaning to the left over a hull with a bowsprit; it stands on its keel.
+entry(702, "Left Sailboat 3", loop(16, [(22.5, 2 + SQRT2), (0, h), (112.5, 3.0), (247.5, 2.0), (112.5, 3.0), (247.5, 2.0), (112.5, 3.0),
+                                        (247.5, X), (180, h), (270, h), (337.5, Y)]).start(7),
+      note="a boat with a bowsprit under three tall sails, each a little taller than the one before it")
+
+# --- Twins, Twin Stars and other pictures of the sevens.
+def up28(steps, **kw):
+    """A figure with a vertical mirror axis from its right half walked upwards,
+    each step (direction in 1/28 turn, length): 7 runs straight up."""
+    return half(28, [(Fraction(360, 28) * k, l) for k, l in steps], **kw)
+
+
+HEPTA2 = 0.9293123963233717   # the side of Heptastar 2/7
+
+
+def twin_star7(tip, notch, side, bridge, first):
+    """Two stars of the sevens side by side, each showing four tips, joined by
+    a bar between the notches that face each other; first is the side from the
+    bar to the first tip, drawn out so that the stars stand apart."""
+    joint = (4 * 28 - 4 * tip - 3 * notch) // 2
+    return sym(28, [bridge, joint, first, tip, side, notch, side, tip, side, notch, side, tip, side, notch, side, tip, first, joint, X],
+               method="twin star")
+
+
+entry(753, "Twin Star 7", twin_star7(6, 18, HEPTA, 1.0, RHO), note="two Heptastars joined by a bar, four tips of each showing")
+entry(798, "Twin Star ²⁄₇", twin_star7(8, 16, HEPTA2, 1.0, RHO), note="two Heptastars 2/7 joined by a bar, four tips of each showing")
+entry(789, "Long Twins 7", poly(14, [3, 9, 3, 6] * 2, [SIGMA, 1.0, 1.0, SIGMA] * 2), note="Twins 3/7 drawn out")
+entry(780, "Wide Twins 7", up28([(0, X), (7, 1.0), (14, 0.5), (7, 1.0), (11, RHO), (19, RHO), (21, 1.0), (14, 1.0)], top="side"),
+      note="two Heptastar tips on squat towers over a wide plinth")
+entry(785, "Big Twins ²⁄₇", up7([(0, X), (1, 1.0), (2, 1.0), (3, RHO), (6, HEPTA), (10, RHO), (8, 1.0), (7, 1 / RHO)], top="side"),
+      note="Twins 2/7 on a body rounded as the Heptagon is")
+entry(828, "Big Twins ³⁄₇", up7([(0, X), (1, 1.0), (2, 1.0), (3, RHO), (7, HEPTA), (10, RHO), (8, 1.0), (7, 1 / RHO)], top="side"),
+      note="two Heptastar tips on a body rounded at 3/7")
+entry(820, "Handle ³⁄₇", up7([(0, 2.0), (-1, RHO), (0, 1.0), (6, SIGMA), (7, X)], top="side").start(4),
+      note="a grip on two legs that splay at 3/7")
+entry(834, "Sunrise 7 ³⁄₇", sym(28, [14, X, 12, 0.5, 11, HEPTA2, 16, HEPTA2, 8, HEPTA2, 16, HEPTA2, 8, HEPTA2, 16, HEPTA2, 8],
+                                first="corner"), note="Heptastar 2/7 rising over a horizon that meets it at 3/7")
+entry(836, "Left Rosebud 7", loop(28, [(Fraction(360, 28) * k, l) for k, l in
+                                       ((21, Y), (0, 0.5), (7, 2.5), (3, RHO), (9, RHO), (19, X), (21, 0.75), (16, 1.0), (26, 1.0))]),
+      note="a bud on a stem, one leaf to its side")
+entry(838, "Cap 7", up28([(0, X), (7, 0.5), (14, 0.5), (7, 1.0), (9, HEPTA), (11, HEPTA), (14, 1.0)], top="side"),
+      note="Cap's brim under a crown rounded as the Heptagon is")
