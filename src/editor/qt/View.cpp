@@ -90,11 +90,15 @@ void View::press(QMouseEvent* event) {
   buttonDown_ = true;
   clickCount_ = clicks_.press(event->position(), event->timestamp(), QApplication::doubleClickInterval());
   const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
-  // A right click is a click with control held, as the editor knows it.
-  MouseEvent adjusted = translated;
-  if (event->button() == Qt::RightButton)
-    adjusted.modifiers.control = true;
-  dispatch([&](ViewController& editor) { editor.mouseDown(adjusted); });
+  // The right button picks a tile and its colour; its drag and release do
+  // nothing, so they stay away from the left button's gesture.
+  if (event->button() == Qt::RightButton) {
+    buttonDown_ = false;
+    dispatch([&](ViewController& editor) { editor.rightMouseDown(translated); });
+    updateCursor();
+    return;
+  }
+  dispatch([&](ViewController& editor) { editor.mouseDown(translated); });
   updateCursor();
 }
 
@@ -105,6 +109,8 @@ void View::mousePressEvent(QMouseEvent* event) { press(event); }
 void View::mouseDoubleClickEvent(QMouseEvent* event) { press(event); }
 
 void View::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton)
+    return;
   const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
   buttonDown_ = false;
   dispatch([&](ViewController& editor) { editor.mouseUp(translated); });
