@@ -175,14 +175,12 @@ void ViewController::rightMouseDown(const MouseEvent& event) {
   locationInWindow = event.locationInWindow;
   const auto tile = std::dynamic_pointer_cast<Shape>(selectedShape.lock());
   if (tile && !tile->marked) {
-    {
-      SelectionBatch batch(*this);
-      if (!event.modifiers.shift) {
-        for (int i = 0; i < int(graph_->shapes().size()); ++i)
-          deselectShape(i, &batch.undo);
-      }
-      selectShape(tile->index, &batch.undo);
+    SelectionBatch batch(*this);
+    if (!event.modifiers.shift) {
+      for (int i = 0; i < int(graph_->shapes().size()); ++i)
+        deselectShape(i, &batch.undo);
     }
+    selectShape(tile->index, &batch.undo);
     // The document answers the first selected tile's colour; setting it makes
     // that the tool colour and gives it to every selected tile.
     Document& document = requiredDocument();
@@ -496,7 +494,9 @@ void ViewController::mouseUp(const MouseEvent& event) {
     rubberbandLayer->removeFromSuperlayer();
   }
 
-  if (const auto document = this->document(); document && document->pageBounds.size != Vec2{})
+  // A frame of no area stands for the automatic one.
+  if (const auto document = this->document();
+      document && document->pageBounds.size.x != 0.0 && document->pageBounds.size.y != 0.0)
     updateBoundsLayerColor();
 
   // No tile keeps a drag's colouring after the release: a pressed tile, or a

@@ -404,6 +404,63 @@ TEST(ViewControllerGestures, ADoubleClickOnEmptySpaceResetsTheFrameOrTheUnderlay
   EXPECT_EQ(e.imageLayer->bounds(), e.pageBounds());
   EXPECT_TRUE(e.imageLayer->animation("path"));
   EXPECT_EQ(e.scale(), 20.0);
+
+  // The frame shown and set by hand goes back to the automatic page.
+  e.boundsLayer->setHidden(false);
+  harness.command([&](ViewController& editor) {
+    editor.setManualPageBounds({e.pageBounds().origin, e.pageBounds().size * 2.0});
+  });
+  ASSERT_NE(harness.document->pageBounds, Rect{});
+  harness.release(nowhere, none, 2);
+  EXPECT_EQ(harness.document->pageBounds, Rect{});
+  EXPECT_EQ(e.manualPageBounds, e.pageBounds());
+  EXPECT_TRUE(e.boundsLayer->animation("path"));
+  EXPECT_EQ(harness.undoManager->undoActionName(), "Update Page Bounds");
+}
+
+TEST(ViewControllerGestures, APressOnACandidatePlacesItAndTheDragPlacesTheCandidatesPassed) {
+  EditorHarness harness({.tiles = testing::squares().tiles, .prepareDocument = {}, .tools = {Shapes::square}});
+  auto& e = *harness.editor;
+  const auto first = e.borderEdges.front();
+  const Vec2 start = testing::pointBeyond(*first, 0.5);
+  harness.hover(start);
+  ASSERT_TRUE(std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock()));
+  harness.press(start);
+  EXPECT_EQ(e.graph().shapes().size(), 5u);
+  EXPECT_EQ(e.dragAction, DragAction::add);
+  // On along the outline to a free side away from the new tile.
+  const auto next = *std::find_if(e.borderEdges.begin(), e.borderEdges.end(), [&](const auto& side) {
+    return (testing::pointBeyond(*side, 0.5) - start).length() > 30.0;
+  });
+  const Vec2 end = testing::pointBeyond(*next, 0.5);
+  harness.drag(end);
+  harness.settle();
+  harness.drag(end);
+  harness.release(end);
+  EXPECT_EQ(e.graph().shapes().size(), 6u);
+  EXPECT_TRUE(harness.checkInvariants());
+}
+
+TEST(ViewControllerGestures, PaintingGivesEachTilePassedTheToolColourOneStepEach) {
+  EditorHarness harness({.tiles = testing::squares().tiles, .prepareDocument = {}, .tools = {Shapes::square}});
+  auto& e = *harness.editor;
+  harness.window->colorWellActive = true;
+  constexpr Color red{1.0, 0.0, 0.0, 1.0};
+  e.setShapeColor(red);
+  const auto tiles = e.graph().shapes();
+  harness.hover(tiles[0]->center());
+  ASSERT_EQ(e.dragAction, DragAction::color);
+  harness.press(tiles[0]->center());
+  harness.drag(tiles[1]->center());
+  harness.drag(tiles[3]->center());
+  harness.release(tiles[3]->center());
+  EXPECT_NE(tiles[0]->shapeColor(), red);
+  EXPECT_EQ(tiles[1]->shapeColor(), red);
+  EXPECT_EQ(tiles[3]->shapeColor(), red);
+  EXPECT_EQ(harness.undoManager->undoActionName(), "Change Shape Color");
+  harness.undo();
+  EXPECT_EQ(tiles[1]->shapeColor(), red);
+  EXPECT_NE(tiles[3]->shapeColor(), red);
 }
 
 }  // namespace
