@@ -87,17 +87,18 @@ void View::mouseMoveEvent(QMouseEvent* event) {
 
 void View::press(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
-  buttonDown_ = true;
-  clickCount_ = clicks_.press(event->position(), event->timestamp(), QApplication::doubleClickInterval());
-  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
-  // The right button picks a tile and its colour; its drag and release do
-  // nothing, so they stay away from the left button's gesture.
+  // The right button picks a tile and its colour; it neither counts towards
+  // the left button's double clicks nor starts its gesture, and its drag and
+  // release do nothing.
   if (event->button() == Qt::RightButton) {
-    buttonDown_ = false;
+    const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), 1);
     dispatch([&](ViewController& editor) { editor.rightMouseDown(translated); });
     updateCursor();
     return;
   }
+  buttonDown_ = true;
+  clickCount_ = clicks_.press(event->position(), event->timestamp(), QApplication::doubleClickInterval());
+  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
   dispatch([&](ViewController& editor) { editor.mouseDown(translated); });
   updateCursor();
 }
