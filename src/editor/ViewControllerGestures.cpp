@@ -415,7 +415,12 @@ void ViewController::mouseUp(const MouseEvent& event) {
     pickUpShapes();
   } else if (dragAction != DragAction::add && !dragged) {
     moving.clear();
-    if (const auto tile = std::dynamic_pointer_cast<Shape>(hovered)) {
+    const auto tile = std::dynamic_pointer_cast<Shape>(hovered);
+    // Only a tile of the tiling: the hover is held weakly, and a tile an edit
+    // took out may still live elsewhere.
+    const auto& placed = graph_->shapes();
+    if (tile && tile->index >= 0 && std::size_t(tile->index) < placed.size() &&
+        placed[std::size_t(tile->index)] == tile) {
       SelectionBatch batch(*this);
       Undo* undo = &batch.undo;
       if (hasGroupJoins(*tile)) {
@@ -434,7 +439,7 @@ void ViewController::mouseUp(const MouseEvent& event) {
         }
       } else {
         const auto& tiles = graph_->shapes();
-        if (tiles[std::size_t(tile->index)]->marked)
+        if (tile->marked)
           deselectShape(tile->index, undo);
         else
           selectShape(tile->index, undo);
