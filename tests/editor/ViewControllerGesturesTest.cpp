@@ -158,6 +158,18 @@ TEST(ViewControllerGestures, TheDistanceOfATileDragShowsInTheActionTheOpacityAnd
   }
 }
 
+TEST(ViewControllerGestures, TheDragEventsOfADoubleClickMoveNothing) {
+  EditorHarness harness({.tiles = testing::squares().tiles, .prepareDocument = {}, .tools = {Shapes::square}});
+  auto& e = *harness.editor;
+  const auto& tile = e.graph().shapes()[0];
+  harness.hover(tile->center());
+  harness.press(tile->center(), none, 2);
+  harness.event([&] { e.mouseDragged({harness.windowPoint(tile->center() + Vec2{0.0, -70.0}), none, 2}); });
+  EXPECT_FALSE(e.dragged);
+  EXPECT_FALSE(e.isMoving);
+  EXPECT_EQ(e.dragAction, DragAction::ignore);
+}
+
 TEST(ViewControllerGestures, ADeleteOrCutReleaseTakesTheCarriedTilesAway) {
   for (const bool two : {false, true}) {
     SCOPED_TRACE(two ? "two" : "one");
