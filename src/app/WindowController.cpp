@@ -667,6 +667,17 @@ void WindowController::resetRotation() {
     document_->setRotation(0.0);
 }
 
+bool WindowController::colorWellIsActive() const {
+  return toolbarDelegate_ && toolbarDelegate_->colorWell() && toolbarDelegate_->colorWell()->isActive();
+}
+
+void WindowController::showColorPopover() {
+  if (colorPopover_)
+    showPopover(*colorPopover_, nullptr);
+}
+
+void WindowController::showChangeColors() { windowActions_.perform(Action{"showChangeColors", 0, {}}); }
+
 void WindowController::offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) {
   if (!image)
     return;

@@ -122,6 +122,10 @@ public:
   void updateSurfaceScene() override;
   // Asks where to save the snapshot, as a PNG picture.
   void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) override;
+  bool colorWellIsActive() const override;
+  // A right click on a tile: the colour popover at the view's corner.
+  void showColorPopover() override;
+  void showChangeColors() override;
 
   // DocumentWindow
   void setCornerFactor(CornerFactor factor, double value) override;

@@ -46,6 +46,14 @@ public:
   // Offers to save the share command's snapshot as a picture file, under the
   // title "Save Snapshot…". A window that cannot offers nothing.
   virtual void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) { static_cast<void>(image); }
+
+  // Whether the toolbar's colour well is active: dragging over tiles then
+  // paints them.
+  virtual bool colorWellIsActive() const { return false; }
+  // Shows the colour popover by the editor's view (a right click on a tile).
+  virtual void showColorPopover() {}
+  // Shows the popover that recolours the tiles from the underlay.
+  virtual void showChangeColors() {}
 };
 
 }  // namespace ornival

@@ -5,7 +5,6 @@
 #include "editor/ProcessTools.h"
 #include "editor/ViewPort.h"
 #include "model/Graph.h"
-#include "model/NeighborModel.h"
 #include "model/Operations.h"
 #include "platform/Precondition.h"
 #include "platform/UndoManager.h"
@@ -102,39 +101,10 @@ void ViewController::setViewBackgroundColor(const Color& color) { viewPort_->set
 
 // Input ------------------------------------------------------------------------
 
-// Press, drag and release record where they happened. Of the gestures a
-// press starts, only placing the hovered candidate is here; the page frame,
-// marking tiles for a drag and the rubber band come with the drag actions.
-void ViewController::mouseDown(const MouseEvent& event) {
-  locationInWindow = event.locationInWindow;
-  dragged = false;
-  // Shift starts a rubber band instead. (The Function key of other keyboards
-  // means nothing here: no Linux keyboard reports it.)
-  if (event.modifiers.shift)
-    return;
-  if (std::dynamic_pointer_cast<NeighborModel>(selectedShape.lock())) {
-    placeCandidate();
-    const DragAction previous = dragAction;
-    dragAction = DragAction::add;
-    if (previous != dragAction && viewPort_->hasWindow())
-      viewPort_->invalidateCursorRects();
-  }
-}
-
-void ViewController::mouseDragged(const MouseEvent& event) {
-  locationInWindow = event.locationInWindow;
-  dragged = true;
-}
-
-void ViewController::mouseUp(const MouseEvent& event) { locationInWindow = event.locationInWindow; }
-
 // The editor's own keys come with the keyboard commands.
 void ViewController::keyDown(const KeyEvent&) {}
 
 // Seams of the editing concerns still to come ---------------------------------
-
-// Filled by the drag actions.
-void ViewController::updateDragAction(bool) {}
 
 // Filled by the crossing display.
 void ViewController::updateCrossingLayers() {}

@@ -326,6 +326,24 @@ public:
   void cancelDrag();
   // Escape, here and from the window: stops the hover's gesture.
   void cancelCurrentAction();
+  // Picks the hovered tile alone (with Shift: adds it) and asks the window
+  // for the colour popover.
+  void rightMouseDown(const MouseEvent& event);
+  // Prepares the tiles a drag from the press carries: the pressed tile and
+  // its group, else the selection, and whatever hangs only on them.
+  void markShapes();
+  // The tile part of a drag, at a point of the drawing.
+  void dragShapes(const MouseEvent& event, Vec2 point);
+  // Puts the carried tiles into the move layers (once per drag) and moves
+  // them by the offset.
+  void showMovingCopies(Vec2 offset);
+  // The double-click resets of the page frame and of the underlay.
+  void animateBoundsLayer();
+  void animateImageLayer();
+  // Give the underlay its picture's proportions back after one side moved;
+  // the side the user dragged wins.
+  void fitImageLayerWidth();
+  void fitImageLayerHeight();
 
   // Group tiles ---------------------------------------------------------------
 

@@ -5,7 +5,6 @@
 
 namespace ornival {
 
-void ViewController::cancelDrag() {}                                                    // gestures
 void ViewController::cancelCurrentAction() {}                                           // keyboard
 void ViewController::pickUpShapes() {}                                                  // group tiles
 void ViewController::updateMoveDisplay() {}                                             // group tiles

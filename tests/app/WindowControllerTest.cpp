@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/ColorPopover.h"
 #include "app/WindowController.h"
 #include "app/core/DocumentFile.h"
 #include "document/Document.h"
@@ -348,6 +349,20 @@ TEST_F(Lifecycle, WheelAndKeysReachTheEditor) {
   EXPECT_EQ(editor->scale(), 20.0);
   EXPECT_EQ(window->undoManager()->groupingLevel(), 0);
   EXPECT_FALSE(window->isEdited());
+}
+
+// The right button picks the colour: the window shows its colour popover, and
+// the press starts no left-button gesture.
+TEST_F(Lifecycle, ARightClickOnTheViewShowsTheColourPopover) {
+  WindowController* window = application->openExample("Two Squares", folder / "examples/TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  window->window()->show();
+  View* view = window->view();
+  QTest::mousePress(view, Qt::RightButton, {}, QPoint(10, 10));
+  EXPECT_FALSE(view->isInGesture());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->colorPopover()->isVisible(); }, 5000));
+  QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(10, 10));
+  EXPECT_EQ(window->undoManager()->groupingLevel(), 0);
 }
 
 // What is dropped on the window reaches the editor as one undoable event: a

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 namespace ornival {
@@ -26,7 +27,49 @@ struct Tally {
   int removed = 0;
   int undone = 0;
   int redone = 0;
+  int bands = 0;
+  int drags = 0;
 };
+
+// Drags that end in place (short ones, and copies) give the carried tiles
+// back to the drawing at the release, which comes with the group tiles; until
+// then only the drags that take their tiles away run here.
+constexpr bool dragsEndingInPlace = false;
+
+// Gestures: a rubber band over part of the drawing, or a tile dragged away by
+// a distance of one of the bands (a short drag, copy, cut or delete).
+void runGesture(EditorHarness& harness, std::mt19937_64& random, Tally& tally) {
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  auto& editor = *harness.editor;
+  const auto& tiles = editor.graph().shapes();
+  if (tiles.empty() || unit(random) < 0.35) {
+    const Vec2 from{-120.0 + 240.0 * unit(random), -120.0 + 240.0 * unit(random)};
+    const Vec2 to{-120.0 + 240.0 * unit(random), -120.0 + 240.0 * unit(random)};
+    // Over a tile only Shift starts a band; elsewhere any modifiers do.
+    const ModifierFlags overTile[] = {{.shift = true}, {.shift = true, .option = true}};
+    const ModifierFlags overSpace[] = {{}, {.shift = true}, {.option = true}};
+    const ModifierFlags modifiers = editor.shape(from) ? overTile[random() % 2] : overSpace[random() % 3];
+    harness.hover(from, modifiers);
+    harness.press(from, modifiers);
+    harness.drag((from + to) * 0.5, modifiers);
+    harness.drag(to, modifiers);
+    harness.release(to, modifiers);
+    ++tally.bands;
+    return;
+  }
+  const double inPlace[] = {20.0, 40.0, 70.0, 100.0};
+  const double away[] = {70.0, 100.0};
+  const double distance = dragsEndingInPlace ? inPlace[random() % 4] : away[random() % 2];
+  const double angle = 6.283185307179586 * unit(random);
+  const Vec2 centre = tiles[random() % tiles.size()]->center();
+  const Vec2 end = centre + Vec2{std::cos(angle), std::sin(angle)} * distance;
+  harness.hover(centre);
+  harness.press(centre);
+  harness.drag((centre + end) * 0.5);
+  harness.drag(end);
+  harness.release(end);
+  ++tally.drags;
+}
 
 Tally runSequence(EditorHarness& harness, std::uint64_t seed, int steps) {
   std::mt19937_64 random(seed);
@@ -36,7 +79,9 @@ Tally runSequence(EditorHarness& harness, std::uint64_t seed, int steps) {
   for (int step = 0; step < steps; ++step) {
     SCOPED_TRACE("step " + std::to_string(step));
     const double roll = unit(random);
-    if (roll < 0.45 && !editor.borderEdges.empty()) {
+    if (unit(random) < 0.25) {
+      runGesture(harness, random, tally);
+    } else if (roll < 0.45 && !editor.borderEdges.empty()) {
       const auto& side = editor.borderEdges[random() % editor.borderEdges.size()];
       harness.hover(testing::pointBeyond(*side, 0.1 + 0.3 * unit(random)));
       if (std::dynamic_pointer_cast<NeighborModel>(editor.selectedShape.lock())) {
@@ -89,6 +134,14 @@ TEST(EditingSequence, EveryStepKeepsTheInvariantsAndUndoAllAndRedoAllGiveBackThe
       EXPECT_GT(tally.placed, 10);
       EXPECT_GT(tally.removed, 10);
       EXPECT_GT(tally.undone, 10);
+      EXPECT_GT(tally.bands, 2);
+      EXPECT_GT(tally.drags, 2);
+      // The newest state: a sequence that ended on undos still has them to
+      // redo, and redoing everything below goes that far.
+      while (harness.undoManager->canRedo()) {
+        harness.redo();
+        harness.settle();
+      }
       const std::string end = harness.documentText();
 
       int undos = 0;

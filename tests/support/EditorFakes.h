@@ -60,6 +60,13 @@ public:
   void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) override {
     offeredSnapshots.push_back(std::move(image));
   }
+
+  bool colorWellActive = false;
+  int colorPopovers = 0;
+  int changeColorsPopovers = 0;
+  bool colorWellIsActive() const override { return colorWellActive; }
+  void showColorPopover() override { ++colorPopovers; }
+  void showChangeColors() override { ++changeColorsPopovers; }
 };
 
 // Picture files by name: a file the test did not give is no picture.

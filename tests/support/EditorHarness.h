@@ -214,8 +214,10 @@ public:
         if (layers[k]->superlayer() != containers[k])
           faults << "tile " << i << " layer " << k << " is not in its container\n";
       }
-      if (tile->node()->parentNode() != e.shapesNode)
-        faults << "tile " << i << " node is not under the shapes node\n";
+      // A carried tile's node hangs under the drag's own group node.
+      if ((tile->node()->parentNode() == e.shapesNode) == carried)
+        faults << "tile " << i << (carried ? " node is carried but still under the shapes node\n"
+                                           : " node is not under the shapes node\n");
     }
     const auto strays = [&](const std::shared_ptr<Layer>& container, std::size_t expected, const char* name) {
       if (container->sublayers().size() != expected)
@@ -226,8 +228,8 @@ public:
     strays(e.borderLayer2, placedCount, "borderLayer2");
     strays(e.borderLayer3, placedCount, "borderLayer3");
     strays(e.moveShapesLayer, movingCount, "moveShapesLayer");
-    if (e.shapesNode->childNodes().size() != tiles.size())
-      faults << "shapes node holds " << e.shapesNode->childNodes().size() << " nodes for " << tiles.size()
+    if (e.shapesNode->childNodes().size() != placedCount)
+      faults << "shapes node holds " << e.shapesNode->childNodes().size() << " nodes for " << placedCount
              << " tiles\n";
 
     const std::string found = faults.str();

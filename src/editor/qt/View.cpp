@@ -87,14 +87,19 @@ void View::mouseMoveEvent(QMouseEvent* event) {
 
 void View::press(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
+  // The right button picks a tile and its colour; it neither counts towards
+  // the left button's double clicks nor starts its gesture, and its drag and
+  // release do nothing.
+  if (event->button() == Qt::RightButton) {
+    const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), 1);
+    dispatch([&](ViewController& editor) { editor.rightMouseDown(translated); });
+    updateCursor();
+    return;
+  }
   buttonDown_ = true;
   clickCount_ = clicks_.press(event->position(), event->timestamp(), QApplication::doubleClickInterval());
   const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
-  // A right click is a click with control held, as the editor knows it.
-  MouseEvent adjusted = translated;
-  if (event->button() == Qt::RightButton)
-    adjusted.modifiers.control = true;
-  dispatch([&](ViewController& editor) { editor.mouseDown(adjusted); });
+  dispatch([&](ViewController& editor) { editor.mouseDown(translated); });
   updateCursor();
 }
 
@@ -105,6 +110,8 @@ void View::mousePressEvent(QMouseEvent* event) { press(event); }
 void View::mouseDoubleClickEvent(QMouseEvent* event) { press(event); }
 
 void View::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton)
+    return;
   const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
   buttonDown_ = false;
   dispatch([&](ViewController& editor) { editor.mouseUp(translated); });
