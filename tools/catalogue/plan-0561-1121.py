@@ -341,8 +341,8 @@ TEXT = """
 887    10  -     Square Star ¹⁄₆ 3 2
 888     6  -     Square Star ¹⁄₆ 1 1
 889     4  -     Skirt ⁷⁄₁₆
-890    10  -     Left Acorn ¹⁄₅
-891    10  -     Right Acorn ¹⁄₅  # mirror of 890
+890     8  -     Left Acorn ¹⁄₅  # traded with 1104: its setup axis must meet the given edge(2) of 891, which 10 corners cannot
+891     8  -     Right Acorn ¹⁄₅  # mirror of 890
 892    12  -     Left Sun 10 ⁹⁄₂₀  # tip radius to notch radius would make 11, which Sailboat 3 takes
 893    12  -     Right Sun 10 ⁹⁄₂₀  # mirror of 892
 894     6  -     Thin Gem 7
@@ -450,7 +450,7 @@ TEXT = """
 1009    6  -     Half Wide Barrel
 1010   10  -     Left Cork  # the given axes allow 5 or 10
 1011   10  -     Right Cork  # mirror of 1010
-1012    5  -     Bottom Half Drum ¹⁄₅
+1012    6  -     Bottom Half Drum ¹⁄₅  # traded with 1092: a half must differ from Half Drum ¹⁄₅, so its cut keeps a straight corner
 1013    5  -     Left Petal ³⁄₁₀
 1014    5  -     Right Petal ³⁄₁₀  # mirror of 1013
 1015   12  -     Acorn Star ¹⁄₅
@@ -525,7 +525,7 @@ TEXT = """
 1089    4  -     Quarter Compass
 1090   10  -     Half Sun ⁵⁄₁₆
 1091    8  -     Three Quarters Compass
-1092    6  -     Quarter Sun
+1092    5  -     Quarter Sun  # traded with 1012: both radial quarters are taken (Sun ¹⁄₄, Twins C), so a chord cuts it
 1093   14  -     Three Quarters Sun
 1094    8  -     Left Acorn A ¹⁄₄
 1095    8  -     Right Acorn A ¹⁄₄  # mirror of 1094
@@ -537,8 +537,8 @@ TEXT = """
 1101    9  -     Right Sun ⁷⁄₁₆  # mirror of 1100
 1102    6  -     Three Quarters Square
 1103   12  -     Sunrise ⁵⁄₈
-1104    8  -     Left Acorn A ⁵⁄₈
-1105    8  -     Right Acorn A ⁵⁄₈  # mirror of 1104
+1104   10  -     Left Acorn A ⁵⁄₈  # traded with 890
+1105   10  -     Right Acorn A ⁵⁄₈  # mirror of 1104
 1106   10  -     Left ³⁄₄ Sunrise  # the given axes allow 10
 1107   10  -     Right ³⁄₄ Sunrise  # mirror of 1106
 1108    5  -     Left Sunrise ⁵⁄₁₆  # the given axes allow 5

@@ -257,3 +257,41 @@ from palette import TAN72
 
 entry(905, "Short Acorn ¹⁄₅ Top", up(20, [(0, TAN72), (5, P - 1), (11, P - 1), (7, P - 1), (10, X)], top="side"),
       note="Acorn ¹⁄₅ Top's cup cut low: two points of 1/5 either side of a flat top")
+
+# --- Shields and a V of sevens and nines, and the Left Small Shield: Small
+# Shield ¹⁄₁₂ ¹⁄₆'s corners on flanks and shoulders of two lengths, so that it
+# leans while its corners still mirror each other.
+from palette import SIGMA, Q12
+
+J9 = 1.078725692426601          # the side of Delta ²⁄₉
+
+entry(932, "Shield ¹⁄₁₄ ²⁄₇", up(28, [(6, 2 * SIGMA), (9, HEPTA), (15, X)], bottom="corner", top="corner"),
+      note="a shield widest below its top corners of 2/7, narrowing to a point of 1/14")
+entry(978, "V 9", up(36, [(5, E9), (18, S2), (23, X)], bottom="corner", top="corner", north=True),
+      note="a V of nines, its arms 2/9 apart and cut square across at the top")
+entry(896, "Left Small Shield ¹⁄₁₂ ¹⁄₆", poly(24, [11, 4, 16, 4, 11, 2], [X, 0.5, Q12, Q12, 1.0, Y]).start(5),
+      note="Small Shield ¹⁄₁₂ ¹⁄₆ with one shoulder higher than the other, so that its point turns aside")
+
+# --- Twin Stars: two stars of the family side by side, each showing the five
+# tips that face away from the other, the tips next to the gap joined by
+# straight bridges across it.
+E9X2 = 5.0641777724759125       # twice the side of Rhombus ¹⁄₉
+
+entry(942, "Twin Star ¹⁄₇", up(14, [(0, SIGMA), (2, HEPTA), (-1, HEPTA), (4, HEPTA), (1, HEPTA), (6, HEPTA), (3, HEPTA),
+                                    (8, HEPTA), (5, HEPTA), (7, SIGMA)], bottom="side", top="side"),
+      note="two Heptastars ¹⁄₇ bridged by the Heptagon's long diagonal")
+entry(953, "Twin Star 9", up(18, [(0, E9X2), (3, 1.0), (0, 1.0), (5, 1.0), (2, 1.0), (7, 1.0), (4, 1.0), (9, 1.0), (6, 1.0),
+                                  (9, E9X2)], bottom="side", top="side"),
+      note="two Suns 9 bridged across the gap between them")
+
+# --- Twins and cells: two lobes joined by a neck; Mitosis's lobes are of two
+# sizes, so that its corners repeat each half turn while its sides do not.
+entry(920, "Big Twins ³⁄₈", ring(16, [(0, A), (2, 1.0), (14, 1.0), (0, A), (2, 1.0), (4, A), (6, 1.0), (8, A), (10, 1.0),
+                                      (6, 1.0), (8, A), (10, 1.0), (12, A), (14, 1.0)]),
+      note="two octagons of the Sun's inner corners (3/8) side by side, pinched where they meet")
+entry(922, "Mitosis", ring(12, [(0, T12), (11, HEX), (1, HEX), (3, HEX), (5, HEX), (7, HEX), (6, T12), (5, 2 * S12),
+                                (7, 2 * S12), (9, HEX), (11, 2 * S12), (1, 2 * S12)]).start(3),
+      note="a cell dividing: two hexagonal lobes, one drawn out longer, on a short neck")
+entry(921, "Queen", up(16, [(0, B), (4, 0.5), (6, h), (5, 2.0), (0, 1.0), (3, 1.5), (9, 1.0), (5, 1.0), (11, 0.5), (4, 0.5),
+                            (6, 0.5), (8, X)], bottom="side", top="side"),
+      note="the chess queen: a wide foot, a tapering body, a crown of four points round a finial")

@@ -348,3 +348,70 @@ entry(1062, "Hand ³⁄₁₀", up(20, [(0, 2 * P), (5, P2), (4, P2), (10, P - 1
                             top="side"),
       note="Hand ¹⁄₆'s raised hand in tenths: two long upright middle fingers, two shorter ones spread aside, "
            "the fingertips slanted with corners of 3/10")
+
+# --- The Sun's own pieces that were still open: a quarter through notches,
+# the tip-to-notch cut of 5/16, and the Sunrise (the Sun above the horizon
+# through two opposite notches) cut upright through a tip or a notch, so
+# that Left ³⁄₄ Sunrise and Right Sunrise ⁵⁄₁₆ glue back into the Sunrise.
+# Where the plan asks for more corners than a cut has, the cut keeps straight
+# corners at one unit from the centre (the Octagon ¹⁄₃ of side 1 round it),
+# as the halves keep their centres.
+SUN_TIP_HALF = 0.9238795325112871       # cos 22.5°: a Sun tip's radius to the notch beside it, across the horizon
+SUN_TIP_HIGH = 2.2304424973876626
+SIN36 = 0.5877852522924731              # sin 36°, half the short diagonal of a unit Rhombus ¹⁄₅       # a Sun tip's height over that horizon
+
+entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3], [2 * O8, 1.0, 1.0, 1.0, 1.0]),
+      note="two of the Sun's eight tips over the chord between the notches beside them (the cut through the "
+           "centre is Twins C)")
+entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [1.0, S2, 1.0, 1.0, 1.0, 1.0, 1.0, N8 - 1, 1.0],
+                                 method="star sector"),
+      note="the Sun from a tip to the notch 5/16 round, its two cuts split where a unit from the centre")
+entry(1108, "Left Sunrise ⁵⁄₁₆", poly(16, [4, 1, 10, 4, 5], [SUN_TIP_HALF, SUN_TIP_HIGH, 1.0, 1.0, 1.0]).start(2),
+      note="the Sunrise's left end cut upright through its second tip")
+entry(1106, "Left ³⁄₄ Sunrise", poly(16, [8, 4, 4, 12, 2, 12, 2, 12, 2, 6], [A, X, Y, A, A, A, A, A, A, A]).start(3),
+      note="the Octastar (notches of 3/4) rising over the horizon through its notches, its last tip propped "
+           "square on the ground at the right; the horizon keeps the centre as a straight corner")
+entry(1012, "Bottom Half Drum ¹⁄₅", poly(20, [10, 5, 8, 4, 8, 5], [SIN36, SIN36, P / 2, 1.0, 1.0, P / 2]).start(4),
+      note="Half Drum ¹⁄₅ hanging from its cut, the point of 1/5 down; the cut keeps its middle as a straight "
+           "corner, so that it glues to two halves of Drum ¹⁄₅'s flat side")
+
+# --- The Left Acorns: an acorn whose corners mirror each other across its
+# upright axis but whose sides do not, so that it leans. A nut, a cap with a
+# rim that overhangs it and a flat top; the given axes of the pairs put the
+# bottom and the top on the axis.
+
+
+def ring16(steps):
+    """Any outline from its side directions in sixteenths of a turn."""
+    return loop(16, [(Fraction(360 * k, 16), length) for k, length in steps])
+
+
+def ring20(steps):
+    """Any outline from its side directions in twentieths of a turn."""
+    return loop(20, [(Fraction(360 * k, 20), length) for k, length in steps])
+
+
+entry(1094, "Left Acorn A ¹⁄₄", ring16([(0, A), (4, A), (2, 1.0), (6, A), (8, X), (10, 2.0), (14, A), (12, Y)]).start(5),
+      note="Acorn A ¹⁄₄'s square nut under a cap whose rim overhangs it further on one side")
+entry(1104, "Left Acorn A ⁵⁄₈", ring16([(0, 1.0), (2, A), (4, A), (2, 1.0), (6, A), (8, X), (10, A), (14, 1.0), (12, Y),
+                                        (14, S2)]).start(3),
+      note="a nut tapering to a blunt point under a cap whose rim overhangs it in notches of 5/8; one side of "
+           "the nut is taller, so that it leans")
+entry(890, "Left Acorn ¹⁄₅", ring20([(0, 1.0), (4, P), (1, P - 1), (7, 2.0), (10, X), (13, P), (19, P), (16, Y)]).start(5),
+      note="a nut narrowing to its foot under a cap whose rim ends in points of 1/5, the cap slanting to one side")
+
+# --- Shields and a V of sixteenths and thirty-seconds. A shield narrows from
+# a wide top that dips to its middle down to its named point; below the top
+# corners its flanks bend once, so that it stays a shield rather than a
+# dagger. A V's arms end square across and are as thick as they are apart.
+entry(994, "Shield ¹⁄₁₆", up(32, [(7, C8), (6, 2.0), (17, X)], bottom="corner", top="corner"),
+      note="a kite shield on a point of 1/16, its flanks bending out below the top corners")
+entry(996, "Shield ³⁄₃₂", up(64, [(13, C8), (10, 2.0), (34, X)], bottom="corner", top="corner"),
+      note="Shield ¹⁄₁₆ with a point of 3/32")
+entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, S16), (21, X)], bottom="corner", top="corner", north=True),
+      note="a V of two arms at 3/16, cut square across at the top")
+
+# --- Twin Star ¹⁄₅: two Suns 10 side by side, as the other Twin Stars.
+entry(1016, "Twin Star ¹⁄₅", up(20, [(0, 2 * P2), (4, 1.0), (0, 1.0), (6, 1.0), (2, 1.0), (8, 1.0), (4, 1.0), (10, 1.0), (6, 1.0),
+                                     (10, 2 * P2)], bottom="side", top="side"),
+      note="two Suns 10 bridged across the gap between them by Sun 10's notch-to-opposite-notch")
