@@ -122,6 +122,8 @@ ENTRIES = [
     ("0.3133653902198921", "16", "the inner side of V ³⁄₁₆'s arms"),
     ("5.0641777724759125", "18", "twice the side of Rhombus ¹⁄₉"),
     ("0.3286139867036134", "16", "the finial of Queen"),
+    ("3.9700057380800096", "14", "the roof of Cottage ²⁄₇"),
+    ("0.41237230557085713", "16", "the middle of Shield ³⁄₃₂'s wavy top"),
     # (end of 841-1121)
     # Twelve and twenty-four points.
     ("0.5176380902050415", "24", ""),

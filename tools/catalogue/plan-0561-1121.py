@@ -293,7 +293,7 @@ TEXT = """
 838    12  -     Cap 7
 839     8  -     Label 7
 840    12  -     Candy ¹⁄₇
-841     5  -     Cottage ²⁄₇
+841    12  -     Cottage ²⁄₇  # traded with 904/924: a door and eaves
 842     8  -     Flat Bonnet 7
 843     8  -     Left Bonnet 7  # the given axes allow 4 or 8
 844     8  -     Right Bonnet 7  # mirror of 843
@@ -355,7 +355,7 @@ TEXT = """
 901     6  -     Thin Belt √2
 902     8  -     Necktie
 903     8  -     Shovel ⁵⁄₁₄
-904    12  -     Left Decastar ³⁄₂₀
+904     5  -     Left Decastar ³⁄₂₀  # traded with 841, 1012 and 996: its setup axis must meet the given edge(2) of 924, which allows 5 to 9 corners, and the tip-to-notch cut has 5
 905     8  -     Short Acorn ¹⁄₅ Top
 906    16  -     Octastar Corner
 907    16  -     Brilliant
@@ -373,7 +373,7 @@ TEXT = """
 921    22  -     Queen  # a crown of many points
 922    12  -     Mitosis  # its dividends repeat with a shorter period than its lengths
 923     8  -     Bookmark
-924    12  -     Right Decastar ³⁄₂₀  # mirror of 904
+924     5  -     Right Decastar ³⁄₂₀  # mirror of 904
 925    10  -     Left Pentastar ¹⁄₁₂  # the given axes allow 5 or 10
 926    10  -     Right Pentastar ¹⁄₁₂  # mirror of 925
 927     8  -     Bracket ¹¹⁄₃₀
@@ -435,7 +435,7 @@ TEXT = """
 993     6  -     Petal ¹⁄₈
 994     6  -     Shield ¹⁄₁₆
 995    10  -     Bonnet ¹⁄₈
-996     6  -     Shield ³⁄₃₂
+996    12  -     Shield ³⁄₃₂  # traded with 904/924
 997     6  -     V ³⁄₁₆
 998    10  -     Pentastar ¹⁄₃₂
 999     8  -     Sprout ³⁄₁₆
@@ -450,7 +450,7 @@ TEXT = """
 1009    6  -     Half Wide Barrel
 1010   10  -     Left Cork  # the given axes allow 5 or 10
 1011   10  -     Right Cork  # mirror of 1010
-1012    6  -     Bottom Half Drum ¹⁄₅  # traded with 1092: a half must differ from Half Drum ¹⁄₅, so its cut keeps a straight corner
+1012    6  -     Bottom Half Drum ¹⁄₅  # traded with 904/924: a half must differ from Half Drum ¹⁄₅, so its cut keeps a straight corner
 1013    5  -     Left Petal ³⁄₁₀
 1014    5  -     Right Petal ³⁄₁₀  # mirror of 1013
 1015   12  -     Acorn Star ¹⁄₅
@@ -525,7 +525,7 @@ TEXT = """
 1089    4  -     Quarter Compass
 1090   10  -     Half Sun ⁵⁄₁₆
 1091    8  -     Three Quarters Compass
-1092    5  -     Quarter Sun  # traded with 1012: both radial quarters are taken (Sun ¹⁄₄, Twins C), so a chord cuts it
+1092    6  -     Quarter Sun  # both radial quarters are taken (Sun ¹⁄₄, Twins C): a chord cuts it, keeping its middle
 1093   14  -     Three Quarters Sun
 1094    8  -     Left Acorn A ¹⁄₄
 1095    8  -     Right Acorn A ¹⁄₄  # mirror of 1094

@@ -295,3 +295,19 @@ entry(922, "Mitosis", ring(12, [(0, T12), (11, HEX), (1, HEX), (3, HEX), (5, HEX
 entry(921, "Queen", up(16, [(0, B), (4, 0.5), (6, h), (5, 2.0), (0, 1.0), (3, 1.5), (9, 1.0), (5, 1.0), (11, 0.5), (4, 0.5),
                             (6, 0.5), (8, X)], bottom="side", top="side"),
       note="the chess queen: a wide foot, a tapering body, a crown of four points round a finial")
+
+# --- Sectors of Sun 10 and the Decastar from a tip's radius to a notch's.
+# Left Decastar ³⁄₂₀ is the Decastar's own five-cornered piece (its given axes
+# allow no other count up to eleven but five to nine); Left Sun 10 ⁹⁄₂₀ keeps
+# a straight corner on its tip's radius, one unit from the centre, where the
+# plan asks for one corner more than the cut has.
+entry(904, "Left Decastar ³⁄₂₀", poly(20, [3, 12, 6, 6, 3], [TAN72, 1.0, 1.0, 1.0, P2]),
+      note="the Decastar from a tip round to the notch 3/20 beyond it")
+entry(892, "Left Sun 10 ⁹⁄₂₀", poly(20, [10, 2] + [14, 4] * 4 + [7, 9], [1.0, P] + [1.0] * 9 + [X]),
+      note="Sun 10 from a tip round to the notch 9/20 beyond it")
+
+# --- A cottage of sevens: walls under a roof of 2/7 whose eaves overhang
+# them, and an arched door.
+entry(841, "Cottage ²⁄₇", up(28, [(24, HEPTA), (21, RHO), (0, RHO), (7, 2 * SIGMA), (0, HEPTA), (11, X)], bottom="corner",
+                           top="corner", north=True),
+      note="a cottage under a roof of 2/7 with overhanging eaves, its door arched")

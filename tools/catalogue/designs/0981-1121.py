@@ -360,9 +360,9 @@ SUN_TIP_HALF = 0.9238795325112871       # cos 22.5°: a Sun tip's radius to the 
 SUN_TIP_HIGH = 2.2304424973876626
 SIN36 = 0.5877852522924731              # sin 36°, half the short diagonal of a unit Rhombus ¹⁄₅       # a Sun tip's height over that horizon
 
-entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3], [2 * O8, 1.0, 1.0, 1.0, 1.0]),
+entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3, 8], [O8, 1.0, 1.0, 1.0, 1.0, O8]),
       note="two of the Sun's eight tips over the chord between the notches beside them (the cut through the "
-           "centre is Twins C)")
+           "centre is Twins C); the chord keeps its middle as a straight corner")
 entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [1.0, S2, 1.0, 1.0, 1.0, 1.0, 1.0, N8 - 1, 1.0],
                                  method="star sector"),
       note="the Sun from a tip to the notch 5/16 round, its two cuts split where a unit from the centre")
@@ -406,8 +406,9 @@ entry(890, "Left Acorn ¹⁄₅", ring20([(0, 1.0), (4, P), (1, P - 1), (7, 2.0)
 # dagger. A V's arms end square across and are as thick as they are apart.
 entry(994, "Shield ¹⁄₁₆", up(32, [(7, C8), (6, 2.0), (17, X)], bottom="corner", top="corner"),
       note="a kite shield on a point of 1/16, its flanks bending out below the top corners")
-entry(996, "Shield ³⁄₃₂", up(64, [(13, C8), (10, 2.0), (34, X)], bottom="corner", top="corner"),
-      note="Shield ¹⁄₁₆ with a point of 3/32")
+entry(996, "Shield ³⁄₃₂", up(64, [(13, C8), (10, 2.0), (16, 0.5), (34, 0.5), (28, 0.5), (36, X)], bottom="corner",
+                              top="corner"),
+      note="Shield ¹⁄₁₆'s kite shield on a point of 3/32, with upright sides under a wavy top")
 entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, S16), (21, X)], bottom="corner", top="corner", north=True),
       note="a V of two arms at 3/16, cut square across at the top")
 
