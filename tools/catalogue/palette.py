@@ -124,6 +124,11 @@ ENTRIES = [
     ("0.3286139867036134", "16", "the finial of Queen"),
     ("3.9700057380800096", "14", "the roof of Cottage ²⁄₇"),
     ("0.41237230557085713", "16", "the middle of Shield ³⁄₃₂'s wavy top"),
+    ("0.8660254037844384", "12", "√3/2"),
+    ("0.847858762962566", "10", "the middle tines of Fork ³⁄₁₀"),
+    ("2.7527638409423467", "10", "the notched rim of Acorn Ginkgo ¹⁄₅"),
+    ("1.3445765167552552", "10", "the flat cap of Acorn Star ¹⁄₅"),
+    ("4.063060260016011", "16", "the middle toe of Truncated Paw"),
     # (end of 841-1121)
     # Twelve and twenty-four points.
     ("0.5176380902050415", "24", ""),

@@ -460,8 +460,8 @@ TEXT = """
 1019    6  -     Petal 12 D
 1020    5  -     Short Notch ¹⁄₃
 1021   16  -     Spinning Top ¹⁄₅
-1022   10  -     Acorn Ginkgo ¹⁄₅
-1023    9  -     Triplet ¹⁄₅
+1022    9  -     Acorn Ginkgo ¹⁄₅  # traded with 1023
+1023   10  -     Triplet ¹⁄₅  # traded with 1022: headed north, an odd count stands its base on top
 1024   12  -     Truncated Paw
 1025    4  -     Arrowhead ¹⁄₇ ¹⁄₁₄
 1026    9  -     Long Leaf 7

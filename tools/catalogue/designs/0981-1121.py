@@ -416,3 +416,25 @@ entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, S16), (21, X)], bottom="c
 entry(1016, "Twin Star ¹⁄₅", up(20, [(0, 2 * P2), (4, 1.0), (0, 1.0), (6, 1.0), (2, 1.0), (8, 1.0), (4, 1.0), (10, 1.0), (6, 1.0),
                                      (10, 2 * P2)], bottom="side", top="side"),
       note="two Suns 10 bridged across the gap between them by Sun 10's notch-to-opposite-notch")
+
+# --- Pictures of fives and nines, and the Truncated Paw.
+from palette import TAN72
+
+entry(1046, "Sunrise 9", sym(36, [18, X, 11, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8],
+                             first="corner"),
+      note="Sun 9 risen all but its lowest tip, the horizon between the tips beside it keeping its middle")
+entry(1061, "Fork ³⁄₁₀", up(20, [(4, P - 1), (5, TAN72), (2, 0.5), (1, 0.5), (5, P2), (14, P2), (5, P2), (14, X)],
+                            bottom="corner", top="corner"),
+      note="a fork of four tines on a long handle, its shoulders of 3/10")
+entry(1023, "Triplet ¹⁄₅", up(20, [(19, P2 + 1), (5, P), (7, P2), (13, P), (7, X)], bottom="corner", top="corner",
+                              north=True),
+      note="three peaks of 1/5 on walls over a base notched in the middle, so that the middle peak is the axis "
+           "point and the icon stands it upright")
+entry(1022, "Acorn Ginkgo ¹⁄₅", up(20, [(0, 1.0), (5, 1.0), (2, P2), (5, P), (11, X)], bottom="side", top="corner"),
+      note="a ginkgo leaf's fan, its outer corners of 1/5 and a notch in its rim, on a short stalk")
+entry(1015, "Acorn Star ¹⁄₅", up(20, [(0, P - 1), (19, P), (5, P), (3, P), (9, P), (7, 1.0), (10, X)], bottom="side",
+                                  top="side"),
+      note="Star ¹⁄₅ with its top tip cut flat like an acorn's cap and its bottom notch filled")
+entry(1024, "Truncated Paw", up(16, [(0, B), (2, 1.0), (3, A), (7, 1.0), (11, 1.0), (4, 1.0), (8, X)], bottom="side",
+                                top="side"),
+      note="Paw's pad under three toes cut square across")
