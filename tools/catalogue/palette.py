@@ -129,6 +129,13 @@ ENTRIES = [
     ("2.7527638409423467", "10", "the notched rim of Acorn Ginkgo ¹⁄₅"),
     ("1.3445765167552552", "10", "the flat cap of Acorn Star ¹⁄₅"),
     ("4.063060260016011", "16", "the middle toe of Truncated Paw"),
+    ("3.1980622641951633", "14", "the brim of Left Bonnet ¹⁄₇"),
+    ("1.5176380902050417", "24", "1 + 2 sin 15°"),
+    ("1.3789373819630113", "24", "the inner side of Left Crest 12's taller horn"),
+    ("2.1961524227066334", "12", "3√3 − 3"),
+    ("4.987241532966369", "18", "the centre-to-tip of an 18-pointed star of tips 1/18 on sides of Rhombus ¹⁄₉"),
+    ("5.8997724148494495", "14", "the bar of Tri Bracket 7"),
+    ("5.350701673763247", "14", "the tapering handle of Shovel ³⁄₇"),
     # (end of 841-1121)
     # Twelve and twenty-four points.
     ("0.5176380902050415", "24", ""),

@@ -311,3 +311,31 @@ entry(892, "Left Sun 10 ⁹⁄₂₀", poly(20, [10, 2] + [14, 4] * 4 + [7, 9], 
 entry(841, "Cottage ²⁄₇", up(28, [(24, HEPTA), (21, RHO), (0, RHO), (7, 2 * SIGMA), (0, HEPTA), (11, X)], bottom="corner",
                            top="corner", north=True),
       note="a cottage under a roof of 2/7 with overhanging eaves, its door arched")
+
+# --- Left figures of sevens and twelves: a hooked bonnet, a lopsided crest,
+# a Pentastar whose notches differ, and bags leaning to one side.
+entry(861, "Left Bonnet ¹⁄₇", ring(14, [(0, X), (5, F7), (4, 1.0), (6, HEPTA), (7, 1.0), (9, Y), (11, HEPTA), (12, 1.0)]).start(6),
+      note="Left Bonnet 7 whose brim ends in a hook of 1/7")
+entry(866, "Left Crest 12", ring(24, [(0, S12), (3, X), (11, 1.0), (7, Y), (15, 1.0), (12, 1.0), (18, S12), (21, 1.0)]).start(5),
+      note="Crest 12's two horns of 1/6, one of them set higher on a step")
+entry(925, "Left Pentastar ¹⁄₁₂", poly(24, [2, 16, 2, 18, 2, 20, 2, 16, 2, 16], [X, 2.0, R3, 1.0, 2.0, 2.0, R3, R3, 2.0, 2.0]).start(1),
+      note="five tips of 1/12 round notches of three sizes, so that the star turns")
+entry(943, "Left Bag 7", ring(14, [(0, 1.0), (1, 1.0), (4, RHO), (2, HEPTA), (7, X), (12, HEPTA), (10, Y)]).start(3),
+      note="Bag 7 slumped to one side: one wall taller, the other without its bevel at the foot")
+entry(945, "Flat Left Bag 7", ring(14, [(0, SIGMA), (1, 1.0), (4, X), (2, HEPTA), (6, 1.0), (8, Y), (12, HEPTA), (10, 1.0)]).start(7),
+      note="a low, wide bag gathered to a knot off its middle, one side without its bevel at the foot")
+
+# --- More pictures of sevens and nines.
+entry(864, "Tri Bracket 7", up(28, [(0, HEPTA), (7, RHO), (0, SIGMA), (21, RHO), (0, HEPTA), (8, SIGMA), (14, X)],
+                               bottom="side", top="side"),
+      note="Tri Bracket's bar on three legs, the outer legs splayed at 2/7")
+entry(947, "Shovel ³⁄₇", up(28, [(1, SIGMA), (7, RHO), (14, 1.0), (8, X)], bottom="corner", top="corner", north=True),
+      note="a spade whose blade comes to a blunt point of 3/7 under a tapering handle")
+entry(931, "Candy ¹⁄₁₄", up(28, [(0, 2.0), (12, HEPTA), (4, RHO), (8, 1.445041867912629), (10, 1.445041867912629), (2, HEPTA),
+                               (14, X)], bottom="side", top="side"),
+      note="a sweet twisted into two wrappers whose ends have corners of 1/14")
+entry(950, "Agave", up(36, [(6, X), (3, E9), (19, E9), (5, E9), (21, E9), (7, E9), (23, E9), (9, E9), (25, E9)],
+                       bottom="corner", top="corner"),
+      note="a rosette of narrow leaves, the tips of an 18-pointed star, fanning from a pointed base")
+entry(979, "Left Bird 9", ring(18, [(0, 2 * E9), (7, E9), (2, 1.0), (4, 1.0), (9, E9), (11, 3.0), (15, K9)]),
+      note="Left Bird drawn in nines")

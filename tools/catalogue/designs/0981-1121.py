@@ -438,3 +438,8 @@ entry(1015, "Acorn Star ¹⁄₅", up(20, [(0, P - 1), (19, P), (5, P), (3, P), 
 entry(1024, "Truncated Paw", up(16, [(0, B), (2, 1.0), (3, A), (7, 1.0), (11, 1.0), (4, 1.0), (8, X)], bottom="side",
                                 top="side"),
       note="Paw's pad under three toes cut square across")
+
+# --- Left Cork: Cork's stopper with its lip higher on one side and bevelled
+# on the other.
+entry(1010, "Left Cork", ring16([(0, A), (4, S2), (2, h), (4, 2.0), (8, B), (10, h), (12, 1.0), (14, h), (12, S2), (14, h)]).start(6),
+      note="a stopper whose lip stands higher on one side and is bevelled on the other")
