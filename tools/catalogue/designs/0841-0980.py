@@ -339,3 +339,38 @@ entry(950, "Agave", up(36, [(6, X), (3, E9), (19, E9), (5, E9), (21, E9), (7, E9
       note="a rosette of narrow leaves, the tips of an 18-pointed star, fanning from a pointed base")
 entry(979, "Left Bird 9", ring(18, [(0, 2 * E9), (7, E9), (2, 1.0), (4, 1.0), (9, E9), (11, 3.0), (15, K9)]),
       note="Left Bird drawn in nines")
+
+# --- Square Stars ¹⁄₆: tips of 1/6 grouped on the sides of a square, the
+# numbers read counter-clockwise from a side, a side without a number bare.
+# A group fans its tips 1/16 turn apart round its side's outward normal; where
+# the plan gives a figure more corners than twice its tips, the bare sides of
+# the square are drawn (square_star in families.py). Each reversed-name pair
+# is one figure and its mirror image.
+from families import square_star
+
+
+entry(865, "Square Star ¹⁄₆ 2 1 2", square_star([0, 2, 1, 2], S12, free={0: X, 9: Y}),
+      note="two tips on each of two opposite sides and one on the side between")
+entry(875, "Square Star ¹⁄₆ 3 2 3", square_star([0, 3, 2, 3], S12, free={0: X, 15: Y}),
+      note="three tips on each of two opposite sides and two on the side between")
+entry(888, "Square Star ¹⁄₆ 1 1", square_star([0, 1, 1, 0], S12, bare={2: [(3, X), (0, Y)]}, free={0: HEX, 3: HEX}),
+      note="a square corner with a tip of 1/6 on each of its two far sides")
+entry(873, "Square Star ¹⁄₆ 2 1 1", square_star([2, 1, 1, 0], S12, bare={1: [(1, T12)], 2: [(2, T12), (3, 1.0), (0, T12)]},
+                                              free={9: X, 10: Y}).start(7),
+      note="two, one and one tips round three sides, the fourth side bare")
+mirror(874, "Square Star ¹⁄₆ 1 1 2", of=873, start=10)
+entry(878, "Square Star ¹⁄₆ 1 3", square_star([0, 1, 3, 0], S12, bare={1: [(1, T12), (2, T12)], 2: [(3, 1.0), (0, 1.0)]},
+                                            free={10: X, 11: Y}).start(10),
+      note="one tip and three on two neighbouring sides, the other two sides bare")
+mirror(879, "Square Star ¹⁄₆ 3 1", of=878, start=10)
+entry(880, "Square Star ¹⁄₆ 2 5 1", square_star([2, 5, 1, 0], S12, bare={2: [(2, T12), (3, 1.0)]},
+                                              free={15: X, 17: Y}).start(15),
+      note="two, five and one tips round three sides")
+mirror(881, "Square Star ¹⁄₆ 1 5 2", of=880, start=14)
+entry(884, "Square Star ¹⁄₆ 1 2 5", square_star([1, 2, 5, 0], S12, bare={2: [(2, T12), (3, 1.0)]},
+                                              free={0: X, 2: Y}).start(13),
+      note="one, two and five tips round three sides")
+mirror(885, "Square Star ¹⁄₆ 5 2 1", of=884, start=2)
+entry(886, "Square Star ¹⁄₆ 2 3", square_star([0, 2, 3, 0], S12, free={0: X, 9: Y}).start(6),
+      note="two tips and three on two neighbouring sides")
+mirror(887, "Square Star ¹⁄₆ 3 2", of=886, start=2)

@@ -443,3 +443,15 @@ entry(1024, "Truncated Paw", up(16, [(0, B), (2, 1.0), (3, A), (7, 1.0), (11, 1.
 # on the other.
 entry(1010, "Left Cork", ring16([(0, A), (4, S2), (2, h), (4, 2.0), (8, B), (10, h), (12, 1.0), (14, h), (12, S2), (14, h)]).start(6),
       note="a stopper whose lip stands higher on one side and is bevelled on the other")
+
+# --- The Square Stars ¹⁄₆ of this range (see the family in 841 to 980).
+from families import square_star
+
+entry(1043, "Square Star ¹⁄₆ 3 3", square_star([0, 3, 3, 0], S12, free={0: X, 11: Y}),
+      note="three tips on each of two neighbouring sides")
+entry(1049, "Square Star ¹⁄₆ 5 1 2", square_star([5, 1, 2, 0], S12, free={11: X, 13: Y}).start(13),
+      note="five, one and two tips round three sides")
+mirror(1050, "Square Star ¹⁄₆ 2 1 5", of=1049, start=12)
+entry(1051, "Square Star ¹⁄₆ 2 1 1 3", square_star([2, 1, 1, 3], S12, free={3: X, 6: Y}).start(2),
+      note="two, one, one and three tips round all four sides")
+mirror(1052, "Square Star ¹⁄₆ 3 1 1 2", of=1051, start=8)
