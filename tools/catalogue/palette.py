@@ -152,6 +152,11 @@ ENTRIES = [
     ("4.8293387081772385", "24", "a side of a Square Star ¹⁄₆, closing its tips round the square"),
     ("4.917061067638811", "24", "a side of a Square Star ¹⁄₆, closing its tips round the square"),
     ("5.540523414096314", "24", "a side of a Square Star ¹⁄₆, closing its tips round the square"),
+    ("3.7071067811865475", "8", "3 + 1/√2"),
+    ("11.289312119521517", "16", "the band of Left Headdress"),
+    ("5.261972627395667", "16", "the high side of Left Headdress's band"),
+    ("3.0793604314244356", "24", "a side of a Square Star ¹⁄₆, closing its tips round the square"),
+    ("5.388484420744261", "24", "a side of a Square Star ¹⁄₆, closing its tips round the square"),
     # (end of 841-1121)
     # Twelve and twenty-four points.
     ("0.5176380902050415", "24", ""),

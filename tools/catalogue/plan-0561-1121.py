@@ -329,8 +329,8 @@ TEXT = """
 875    16  -     Square Star ¹⁄₆ 3 2 3
 876    12  -     Star ¹⁄₆ 1 2 3
 877    12  -     Star ¹⁄₆ 3 2 1
-878    12  -     Square Star ¹⁄₆ 1 3
-879    12  -     Square Star ¹⁄₆ 3 1
+878    14  -     Square Star ¹⁄₆ 1 3  # traded with 1067/1068
+879    14  -     Square Star ¹⁄₆ 3 1
 880    18  -     Square Star ¹⁄₆ 2 5 1
 881    18  -     Square Star ¹⁄₆ 1 5 2
 882    18  -     Star ¹⁄₆ 2 3 4
@@ -501,8 +501,8 @@ TEXT = """
 1064    7  -     Right Arrow
 1065   14  -     Long Right Arrow
 1066    5  -     Cottage ¹⁄₃
-1067   14  -     Left Fist
-1068   14  -     Right Fist  # mirror of 1067
+1067   12  -     Left Fist  # traded with 878/879: the setup axis of 1068 must meet the given edge(2), which fourteen corners cannot
+1068   12  -     Right Fist  # mirror of 1067
 1069    8  -     Hat ¹⁄₃
 1070   10  -     Left Notch Fist  # the given axes allow 5 or 10
 1071   10  -     Right Notch Fist  # mirror of 1070

@@ -359,10 +359,10 @@ entry(873, "Square Star ¹⁄₆ 2 1 1", square_star([2, 1, 1, 0], S12, bare={1:
                                               free={9: X, 10: Y}).start(7),
       note="two, one and one tips round three sides, the fourth side bare")
 mirror(874, "Square Star ¹⁄₆ 1 1 2", of=873, start=10)
-entry(878, "Square Star ¹⁄₆ 1 3", square_star([0, 1, 3, 0], S12, bare={1: [(1, T12), (2, T12)], 2: [(3, 1.0), (0, 1.0)]},
-                                            free={10: X, 11: Y}).start(10),
-      note="one tip and three on two neighbouring sides, the other two sides bare")
-mirror(879, "Square Star ¹⁄₆ 3 1", of=878, start=10)
+entry(878, "Square Star ¹⁄₆ 1 3", square_star([0, 1, 3, 0], S12, bare={1: [(1, T12), (2, T12)],
+                                                                  2: [(2, T12), (3, X), (0, Y), (1, T12)]}).start(11),
+      note="one tip and three on two neighbouring sides, the square's other corners drawn")
+mirror(879, "Square Star ¹⁄₆ 3 1", of=878, start=12)
 entry(880, "Square Star ¹⁄₆ 2 5 1", square_star([2, 5, 1, 0], S12, bare={2: [(2, T12), (3, 1.0)]},
                                               free={15: X, 17: Y}).start(15),
       note="two, five and one tips round three sides")

@@ -455,3 +455,17 @@ mirror(1050, "Square Star ¹⁄₆ 2 1 5", of=1049, start=12)
 entry(1051, "Square Star ¹⁄₆ 2 1 1 3", square_star([2, 1, 1, 3], S12, free={3: X, 6: Y}).start(2),
       note="two, one, one and three tips round all four sides")
 mirror(1052, "Square Star ¹⁄₆ 3 1 1 2", of=1051, start=8)
+
+# --- Fists and the Left Headdress. A fist is a block under its knuckles
+# with the thumb folded over one side; Left Fist's corners mirror each other
+# across its upright axis (which the given axes of the pair ask for), its
+# thumb side bulging further than the other.
+entry(1067, "Left Fist", ring16([(0, 3.0), (4, h), (2, S2), (6, S2), (4, h), (6, h), (8, 2.0), (10, h), (12, S2), (10, h),
+                                 (14, h), (12, 1.0)]).start(10),
+      note="a fist: a block with bevelled knuckles, the thumb bulging on one side")
+entry(1070, "Left Notch Fist", ring16([(0, 3.0), (4, 1.0), (2, S2), (6, S2), (4, h), (8, 1.0), (10, h), (6, h), (8, 1.0),
+                                       (12, 3.0 + h)]).start(9),
+      note="a fist with a notch between its knuckles and the thumb folded over one side")
+entry(1041, "Left Headdress", ring16([(0, X), (4, Y), (8, 1.0), (4, B), (10, B), (5, B), (11, B), (6, B), (12, B), (7, B),
+                                      (13, B), (8, B), (14, B), (12, 1.0)]).start(12),
+      note="a band under five feathers, Octastar tips, fanning back to one side")
