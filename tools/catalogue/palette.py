@@ -128,7 +128,6 @@ ENTRIES = [
     ("0.847858762962566", "10", "the middle tines of Fork ³⁄₁₀"),
     ("2.7527638409423467", "10", "the notched rim of Acorn Ginkgo ¹⁄₅"),
     ("1.3445765167552552", "10", "the flat cap of Acorn Star ¹⁄₅"),
-    ("4.063060260016011", "16", "the middle toe of Truncated Paw"),
     ("3.1980622641951633", "14", "the brim of Left Bonnet ¹⁄₇"),
     ("1.5176380902050417", "24", "1 + 2 sin 15°"),
     ("1.3789373819630113", "24", "the inner side of Left Crest 12's taller horn"),
@@ -157,6 +156,7 @@ ENTRIES = [
     ("5.261972627395667", "16", "the high side of Left Headdress's band"),
     ("3.0793604314244356", "24", "a side of a Square Star ¹⁄₆, closing its tips round the square"),
     ("5.388484420744261", "24", "a side of a Square Star ¹⁄₆, closing its tips round the square"),
+    ("2.9176077997076053", "16", "the middle toe of Truncated Paw"),
     # (end of 841-1121)
     # Twelve and twenty-four points.
     ("0.5176380902050415", "24", ""),

@@ -360,7 +360,7 @@ SUN_TIP_HALF = 0.9238795325112871       # cos 22.5°: a Sun tip's radius to the 
 SUN_TIP_HIGH = 2.2304424973876626
 SIN36 = 0.5877852522924731              # sin 36°, half the short diagonal of a unit Rhombus ¹⁄₅       # a Sun tip's height over that horizon
 
-entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3, 8], [O8, 1.0, 1.0, 1.0, 1.0, O8]),
+entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3, 8], [O8, 1.0, 1.0, 1.0, 1.0, O8]).start(3),
       note="two of the Sun's eight tips over the chord between the notches beside them (the cut through the "
            "centre is Twins C); the chord keeps its middle as a straight corner")
 entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [1.0, S2, 1.0, 1.0, 1.0, 1.0, 1.0, N8 - 1, 1.0],
@@ -435,9 +435,9 @@ entry(1022, "Acorn Ginkgo ¹⁄₅", up(20, [(0, 1.0), (5, 1.0), (2, P2), (5, P)
 entry(1015, "Acorn Star ¹⁄₅", up(20, [(0, P - 1), (19, P), (5, P), (3, P), (9, P), (7, 1.0), (10, X)], bottom="side",
                                   top="side"),
       note="Star ¹⁄₅ with its top tip cut flat like an acorn's cap and its bottom notch filled")
-entry(1024, "Truncated Paw", up(16, [(0, B), (2, 1.0), (3, A), (7, 1.0), (11, 1.0), (4, 1.0), (8, X)], bottom="side",
+entry(1024, "Truncated Paw", up(16, [(0, 2.0), (2, S2), (3, 2.0), (7, 1.0), (11, 1.0), (4, 2.0), (8, X)], bottom="side",
                                 top="side"),
-      note="Paw's pad under three toes cut square across")
+      note="Paw's pad under three toes cut square across, the middle one the tallest")
 
 # --- Left Cork: Cork's stopper with its lip higher on one side and bevelled
 # on the other.
