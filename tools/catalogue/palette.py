@@ -120,7 +120,6 @@ ENTRIES = [
     ("3.132908994701043", "16", "twice the side of Star 16"),
     ("0.33196315098498846", "18", "the inner side of V 9's arms"),
     ("0.3133653902198921", "16", "the inner side of V ³⁄₁₆'s arms"),
-    ("5.0641777724759125", "18", "twice the side of Rhombus ¹⁄₉"),
     ("0.3286139867036134", "16", "the finial of Queen"),
     ("3.9700057380800096", "14", "the roof of Cottage ²⁄₇"),
     ("0.41237230557085713", "16", "the middle of Shield ³⁄₃₂'s wavy top"),
@@ -157,6 +156,7 @@ ENTRIES = [
     ("3.0793604314244356", "24", "a side of a Square Star ¹⁄₆, closing its tips round the square"),
     ("5.388484420744261", "24", "a side of a Square Star ¹⁄₆, closing its tips round the square"),
     ("2.9176077997076053", "16", "the middle toe of Truncated Paw"),
+    ("5.0641777724759125", "18", "twice the side of Rhombus ¹⁄₉"),
     # (end of 841-1121)
     # Twelve and twenty-four points.
     ("0.5176380902050415", "24", ""),

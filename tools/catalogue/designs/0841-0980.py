@@ -272,17 +272,15 @@ entry(978, "V 9", up(36, [(5, E9), (18, S2), (23, X)], bottom="corner", top="cor
 entry(896, "Left Small Shield ¹⁄₁₂ ¹⁄₆", poly(24, [11, 4, 16, 4, 11, 2], [X, 0.5, Q12, Q12, 1.0, Y]).start(5),
       note="Small Shield ¹⁄₁₂ ¹⁄₆ with one shoulder higher than the other, so that its point turns aside")
 
-# --- Twin Stars: two stars of the family side by side, each showing the five
-# tips that face away from the other, the tips next to the gap joined by
-# straight bridges across it.
-E9X2 = 5.0641777724759125       # twice the side of Rhombus ¹⁄₉
-
-entry(942, "Twin Star ¹⁄₇", up(14, [(0, SIGMA), (2, HEPTA), (-1, HEPTA), (4, HEPTA), (1, HEPTA), (6, HEPTA), (3, HEPTA),
-                                    (8, HEPTA), (5, HEPTA), (7, SIGMA)], bottom="side", top="side"),
-      note="two Heptastars ¹⁄₇ bridged by the Heptagon's long diagonal")
-entry(953, "Twin Star 9", up(18, [(0, E9X2), (3, 1.0), (0, 1.0), (5, 1.0), (2, 1.0), (7, 1.0), (4, 1.0), (9, 1.0), (6, 1.0),
-                                  (9, E9X2)], bottom="side", top="side"),
-      note="two Suns 9 bridged across the gap between them")
+# --- Twin Stars: two stars of the family leaning together, each showing the
+# four tips that face away from the other; below they meet in a notch, above
+# in the tip that both of them hide.
+entry(942, "Twin Star ¹⁄₇", up(14, [(12, RHO), (3, HEPTA), (0, HEPTA), (5, HEPTA), (2, HEPTA), (7, HEPTA), (4, HEPTA),
+                                    (9, HEPTA), (6, X)], bottom="corner", top="corner"),
+      note="two Heptastars ¹⁄₇ leaning together")
+entry(953, "Twin Star 9", up(18, [(17, E9), (4, 1.0), (1, 1.0), (6, 1.0), (3, 1.0), (8, 1.0), (5, 1.0), (10, 1.0), (7, X)],
+                             bottom="corner", top="corner"),
+      note="two Suns 9 leaning together")
 
 # --- Twins and cells: two lobes joined by a neck; Mitosis's lobes are of two
 # sizes, so that its corners repeat each half turn while its sides do not.

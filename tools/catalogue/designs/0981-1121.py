@@ -412,10 +412,10 @@ entry(996, "Shield ³⁄₃₂", up(64, [(13, C8), (10, 2.0), (16, 0.5), (34, 0.
 entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, S16), (21, X)], bottom="corner", top="corner", north=True),
       note="a V of two arms at 3/16, cut square across at the top")
 
-# --- Twin Star ¹⁄₅: two Suns 10 side by side, as the other Twin Stars.
-entry(1016, "Twin Star ¹⁄₅", up(20, [(0, 2 * P2), (4, 1.0), (0, 1.0), (6, 1.0), (2, 1.0), (8, 1.0), (4, 1.0), (10, 1.0), (6, 1.0),
-                                     (10, 2 * P2)], bottom="side", top="side"),
-      note="two Suns 10 bridged across the gap between them by Sun 10's notch-to-opposite-notch")
+# --- Twin Star ¹⁄₅: two Suns 10 leaning together, as the other Twin Stars.
+entry(1016, "Twin Star ¹⁄₅", up(20, [(19, 2.0), (5, 1.0), (1, 1.0), (7, 1.0), (3, 1.0), (9, 1.0), (5, 1.0), (11, 1.0), (7, X)],
+                                 bottom="corner", top="corner"),
+      note="two Suns 10 leaning together, meeting in a notch below and a shared tip above")
 
 # --- Pictures of fives and nines, and the Truncated Paw.
 from palette import TAN72
