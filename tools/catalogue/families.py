@@ -126,3 +126,30 @@ def pentastar(unit, tips, notches, sides, north=False):
     if north:
         return sym(unit, [t0, s1, n0, s2, t1, s3, n1, s4, t2, X, n2], first="corner", method="pentastar")
     return sym(unit, [n2, X, t2, s4, n1, s3, t1, s2, n0, s1, t0], first="corner", method="pentastar")
+
+
+def square_star(groups, side, bare=None, free=None):
+    """Tips of 1/6 grouped on the sides of a square: groups[k] tips on square
+    side k, counted counter-clockwise from the bottom (0 leaves a side bare).
+    A group fans its tips 1/16 turn apart round the side's outward normal, so
+    that the notches within a group are nearly square (37/48) and a group of
+    five spans a quarter turn. After the last tip of group k the outline turns
+    through one notch into the next group, or, where bare[k] lists (square
+    side, length) pairs, runs along those sides of the square first. Every
+    tip side is `side` long unless free maps its step index (two per tip, in
+    walking order) to another length, X or Y. Directions are in 1/96 turn."""
+    from headings import loop
+    bare = bare or {}
+    free = free or {}
+    steps = []
+    for k, count in enumerate(groups):
+        for i in range(count):
+            # The tip's direction, in degrees: a group points out of its side.
+            normal = Fraction(270 + 90 * k) + Fraction(45, 2) * (Fraction(i) - Fraction(count - 1, 2))
+            steps.append([normal + 30, side])
+            steps.append([normal + 150, side])
+        for square_side, length in bare.get(k, ()):
+            steps.append([Fraction(90 * square_side), length])
+    for index, length in free.items():
+        steps[index][1] = length
+    return loop(96, [(direction % 360, length) for direction, length in steps], method="square star")

@@ -295,7 +295,7 @@ TEXT = """
 838    12  -     Cap 7
 839     8  -     Label 7
 840    12  -     Candy ¹⁄₇
-841     5  -     Cottage ²⁄₇
+841    12  -     Cottage ²⁄₇  # traded with 904/924: a door and eaves
 842     8  -     Flat Bonnet 7
 843     8  -     Left Bonnet 7  # the given axes allow 4 or 8
 844     8  -     Right Bonnet 7  # mirror of 843
@@ -331,8 +331,8 @@ TEXT = """
 875    16  -     Square Star ¹⁄₆ 3 2 3
 876    12  -     Star ¹⁄₆ 1 2 3
 877    12  -     Star ¹⁄₆ 3 2 1
-878    12  -     Square Star ¹⁄₆ 1 3
-879    12  -     Square Star ¹⁄₆ 3 1
+878    14  -     Square Star ¹⁄₆ 1 3  # traded with 1067/1068
+879    14  -     Square Star ¹⁄₆ 3 1
 880    18  -     Square Star ¹⁄₆ 2 5 1
 881    18  -     Square Star ¹⁄₆ 1 5 2
 882    18  -     Star ¹⁄₆ 2 3 4
@@ -343,8 +343,8 @@ TEXT = """
 887    10  -     Square Star ¹⁄₆ 3 2
 888     6  -     Square Star ¹⁄₆ 1 1
 889     4  -     Skirt ⁷⁄₁₆
-890    10  -     Left Acorn ¹⁄₅
-891    10  -     Right Acorn ¹⁄₅  # mirror of 890
+890     8  -     Left Acorn ¹⁄₅  # traded with 1104: its setup axis must meet the given edge(2) of 891, which 10 corners cannot
+891     8  -     Right Acorn ¹⁄₅  # mirror of 890
 892    12  -     Left Sun 10 ⁹⁄₂₀  # tip radius to notch radius would make 11, which Sailboat 3 takes
 893    12  -     Right Sun 10 ⁹⁄₂₀  # mirror of 892
 894     6  -     Thin Gem 7
@@ -357,7 +357,7 @@ TEXT = """
 901     6  -     Thin Belt √2
 902     8  -     Necktie
 903     8  -     Shovel ⁵⁄₁₄
-904    12  -     Left Decastar ³⁄₂₀
+904     5  -     Left Decastar ³⁄₂₀  # traded with 841, 1012 and 996: its setup axis must meet the given edge(2) of 924, which allows 5 to 9 corners, and the tip-to-notch cut has 5
 905     8  -     Short Acorn ¹⁄₅ Top
 906    16  -     Octastar Corner
 907    16  -     Brilliant
@@ -375,7 +375,7 @@ TEXT = """
 921    22  -     Queen  # a crown of many points
 922    12  -     Mitosis  # its dividends repeat with a shorter period than its lengths
 923     8  -     Bookmark
-924    12  -     Right Decastar ³⁄₂₀  # mirror of 904
+924     5  -     Right Decastar ³⁄₂₀  # mirror of 904
 925    10  -     Left Pentastar ¹⁄₁₂  # the given axes allow 5 or 10
 926    10  -     Right Pentastar ¹⁄₁₂  # mirror of 925
 927     8  -     Bracket ¹¹⁄₃₀
@@ -437,7 +437,7 @@ TEXT = """
 993     6  -     Petal ¹⁄₈
 994     6  -     Shield ¹⁄₁₆
 995    10  -     Bonnet ¹⁄₈
-996     6  -     Shield ³⁄₃₂
+996    12  -     Shield ³⁄₃₂  # traded with 904/924
 997     6  -     V ³⁄₁₆
 998    10  -     Pentastar ¹⁄₃₂
 999     8  -     Sprout ³⁄₁₆
@@ -452,7 +452,7 @@ TEXT = """
 1009    6  -     Half Wide Barrel
 1010   10  -     Left Cork  # the given axes allow 5 or 10
 1011   10  -     Right Cork  # mirror of 1010
-1012    5  -     Bottom Half Drum ¹⁄₅
+1012    6  -     Bottom Half Drum ¹⁄₅  # traded with 904/924: a half must differ from Half Drum ¹⁄₅, so its cut keeps a straight corner
 1013    5  -     Left Petal ³⁄₁₀
 1014    5  -     Right Petal ³⁄₁₀  # mirror of 1013
 1015   12  -     Acorn Star ¹⁄₅
@@ -462,8 +462,8 @@ TEXT = """
 1019    6  -     Petal 12 D
 1020    5  -     Short Notch ¹⁄₃
 1021   16  -     Spinning Top ¹⁄₅
-1022   10  -     Acorn Ginkgo ¹⁄₅
-1023    9  -     Triplet ¹⁄₅
+1022    9  -     Acorn Ginkgo ¹⁄₅  # traded with 1023
+1023   10  -     Triplet ¹⁄₅  # traded with 1022: headed north, an odd count stands its base on top
 1024   12  -     Truncated Paw
 1025    4  -     Arrowhead ¹⁄₇ ¹⁄₁₄
 1026    9  -     Long Leaf 7
@@ -503,8 +503,8 @@ TEXT = """
 1064    7  -     Right Arrow
 1065   14  -     Long Right Arrow
 1066    5  -     Cottage ¹⁄₃
-1067   14  -     Left Fist
-1068   14  -     Right Fist  # mirror of 1067
+1067   12  -     Left Fist  # traded with 878/879: the setup axis of 1068 must meet the given edge(2), which fourteen corners cannot
+1068   12  -     Right Fist  # mirror of 1067
 1069    8  -     Hat ¹⁄₃
 1070   10  -     Left Notch Fist  # the given axes allow 5 or 10
 1071   10  -     Right Notch Fist  # mirror of 1070
@@ -527,7 +527,7 @@ TEXT = """
 1089    4  -     Quarter Compass
 1090   10  -     Half Sun ⁵⁄₁₆
 1091    8  -     Three Quarters Compass
-1092    6  -     Quarter Sun
+1092    6  -     Quarter Sun  # both radial quarters are taken (Sun ¹⁄₄, Twins C): a chord cuts it, keeping its middle
 1093   14  -     Three Quarters Sun
 1094    8  -     Left Acorn A ¹⁄₄
 1095    8  -     Right Acorn A ¹⁄₄  # mirror of 1094
@@ -539,8 +539,8 @@ TEXT = """
 1101    9  -     Right Sun ⁷⁄₁₆  # mirror of 1100
 1102    6  -     Three Quarters Square
 1103   12  -     Sunrise ⁵⁄₈
-1104    8  -     Left Acorn A ⁵⁄₈
-1105    8  -     Right Acorn A ⁵⁄₈  # mirror of 1104
+1104   10  -     Left Acorn A ⁵⁄₈  # traded with 890
+1105   10  -     Right Acorn A ⁵⁄₈  # mirror of 1104
 1106   10  -     Left ³⁄₄ Sunrise  # the given axes allow 10
 1107   10  -     Right ³⁄₄ Sunrise  # mirror of 1106
 1108    5  -     Left Sunrise ⁵⁄₁₆  # the given axes allow 5

@@ -70,6 +70,21 @@ class ShapeTest(unittest.TestCase):
             self.assertEqual(star.corners[-1], first)  # the corner that vertex 0 is
             self.assertIn(("vertex", 0), geometry.mirror_axes(star.dividends(), star.sides))
 
+    def test_square_star_puts_each_group_on_its_own_side_and_draws_the_bare_ones(self):
+        s12 = 1.249688897773919
+        # Tips on the right and top sides, the left and bottom sides drawn: a
+        # square corner (24 of 96) opposite the notch between the two tips.
+        corner = families.square_star([0, 1, 1, 0], s12, bare={2: [(3, shapes.X), (0, shapes.Y)]}).close()
+        self.assertEqual(corner.corners, [16, 56, 16, 40, 24, 40])
+        self.assertEqual(corner.sides, [s12] * 6)
+        # A group of two fans its tips 1/16 turn apart: the notch between
+        # them is 37/48, and the figure of 2, 1, 2 is its own mirror image.
+        star = families.square_star([0, 2, 1, 2], s12, free={0: shapes.X, 9: shapes.Y}).close()
+        self.assertEqual(star.corners.count(16), 5)
+        self.assertIn(74, star.corners)
+        d, l = star.dividends(), star.sides
+        self.assertEqual(geometry.canonical_name(d, l), geometry.reversed_canonical_name(d, l))
+
     def test_recipes_build_what_the_generators_design(self):
         rows = {}
         for recipe, shape in (("sector(8, 2, 1.0, 2.414213562373095)", families.sector(8, 2, 1.0, 2.414213562373095)),

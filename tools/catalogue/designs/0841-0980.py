@@ -257,3 +257,118 @@ from palette import TAN72
 
 entry(905, "Short Acorn ¹⁄₅ Top", up(20, [(0, TAN72), (5, P - 1), (11, P - 1), (7, P - 1), (10, X)], top="side"),
       note="Acorn ¹⁄₅ Top's cup cut low: two points of 1/5 either side of a flat top")
+
+# --- Shields and a V of sevens and nines, and the Left Small Shield: Small
+# Shield ¹⁄₁₂ ¹⁄₆'s corners on flanks and shoulders of two lengths, so that it
+# leans while its corners still mirror each other.
+from palette import SIGMA, Q12
+
+J9 = 1.078725692426601          # the side of Delta ²⁄₉
+
+entry(932, "Shield ¹⁄₁₄ ²⁄₇", up(28, [(6, 2 * SIGMA), (9, HEPTA), (15, X)], bottom="corner", top="corner"),
+      note="a shield widest below its top corners of 2/7, narrowing to a point of 1/14")
+entry(978, "V 9", up(36, [(5, E9), (18, S2), (23, X)], bottom="corner", top="corner", north=True),
+      note="a V of nines, its arms 2/9 apart and cut square across at the top")
+entry(896, "Left Small Shield ¹⁄₁₂ ¹⁄₆", poly(24, [11, 4, 16, 4, 11, 2], [X, 0.5, Q12, Q12, 1.0, Y]).start(5),
+      note="Small Shield ¹⁄₁₂ ¹⁄₆ with one shoulder higher than the other, so that its point turns aside")
+
+# --- Twin Stars: two stars of the family leaning together, each showing the
+# four tips that face away from the other; below they meet in a notch, above
+# in the tip that both of them hide.
+entry(942, "Twin Star ¹⁄₇", up(14, [(12, RHO), (3, HEPTA), (0, HEPTA), (5, HEPTA), (2, HEPTA), (7, HEPTA), (4, HEPTA),
+                                    (9, HEPTA), (6, X)], bottom="corner", top="corner"),
+      note="two Heptastars ¹⁄₇ leaning together")
+entry(953, "Twin Star 9", up(18, [(17, E9), (4, 1.0), (1, 1.0), (6, 1.0), (3, 1.0), (8, 1.0), (5, 1.0), (10, 1.0), (7, X)],
+                             bottom="corner", top="corner"),
+      note="two Suns 9 leaning together")
+
+# --- Twins and cells: two lobes joined by a neck; Mitosis's lobes are of two
+# sizes, so that its corners repeat each half turn while its sides do not.
+entry(920, "Big Twins ³⁄₈", ring(16, [(0, A), (2, 1.0), (14, 1.0), (0, A), (2, 1.0), (4, A), (6, 1.0), (8, A), (10, 1.0),
+                                      (6, 1.0), (8, A), (10, 1.0), (12, A), (14, 1.0)]),
+      note="two octagons of the Sun's inner corners (3/8) side by side, pinched where they meet")
+entry(922, "Mitosis", ring(12, [(0, T12), (11, HEX), (1, HEX), (3, HEX), (5, HEX), (7, HEX), (6, T12), (5, 2 * S12),
+                                (7, 2 * S12), (9, HEX), (11, 2 * S12), (1, 2 * S12)]).start(3),
+      note="a cell dividing: two hexagonal lobes, one drawn out longer, on a short neck")
+entry(921, "Queen", up(16, [(0, B), (4, 0.5), (6, h), (5, 2.0), (0, 1.0), (3, 1.5), (9, 1.0), (5, 1.0), (11, 0.5), (4, 0.5),
+                            (6, 0.5), (8, X)], bottom="side", top="side"),
+      note="the chess queen: a wide foot, a tapering body, a crown of four points round a finial")
+
+# --- Sectors of Sun 10 and the Decastar from a tip's radius to a notch's.
+# Left Decastar ³⁄₂₀ is the Decastar's own five-cornered piece (its given axes
+# allow no other count up to eleven but five to nine); Left Sun 10 ⁹⁄₂₀ keeps
+# a straight corner on its tip's radius, one unit from the centre, where the
+# plan asks for one corner more than the cut has.
+entry(904, "Left Decastar ³⁄₂₀", poly(20, [3, 12, 6, 6, 3], [TAN72, 1.0, 1.0, 1.0, P2]),
+      note="the Decastar from a tip round to the notch 3/20 beyond it")
+entry(892, "Left Sun 10 ⁹⁄₂₀", poly(20, [10, 2] + [14, 4] * 4 + [7, 9], [1.0, P] + [1.0] * 9 + [X]),
+      note="Sun 10 from a tip round to the notch 9/20 beyond it")
+
+# --- A cottage of sevens: walls under a roof of 2/7 whose eaves overhang
+# them, and an arched door.
+entry(841, "Cottage ²⁄₇", up(28, [(24, HEPTA), (21, RHO), (0, RHO), (7, 2 * SIGMA), (0, HEPTA), (11, X)], bottom="corner",
+                           top="corner", north=True),
+      note="a cottage under a roof of 2/7 with overhanging eaves, its door arched")
+
+# --- Left figures of sevens and twelves: a hooked bonnet, a lopsided crest,
+# a Pentastar whose notches differ, and bags leaning to one side.
+entry(861, "Left Bonnet ¹⁄₇", ring(14, [(0, X), (5, F7), (4, 1.0), (6, HEPTA), (7, 1.0), (9, Y), (11, HEPTA), (12, 1.0)]).start(6),
+      note="Left Bonnet 7 whose brim ends in a hook of 1/7")
+entry(866, "Left Crest 12", ring(24, [(0, S12), (3, X), (11, 1.0), (7, Y), (15, 1.0), (12, 1.0), (18, S12), (21, 1.0)]).start(5),
+      note="Crest 12's two horns of 1/6, one of them set higher on a step")
+entry(925, "Left Pentastar ¹⁄₁₂", poly(24, [2, 16, 2, 18, 2, 20, 2, 16, 2, 16], [X, 2.0, R3, 1.0, 2.0, 2.0, R3, R3, 2.0, 2.0]).start(1),
+      note="five tips of 1/12 round notches of three sizes, so that the star turns")
+entry(943, "Left Bag 7", ring(14, [(0, 1.0), (1, 1.0), (4, RHO), (2, HEPTA), (7, X), (12, HEPTA), (10, Y)]).start(3),
+      note="Bag 7 slumped to one side: one wall taller, the other without its bevel at the foot")
+entry(945, "Flat Left Bag 7", ring(14, [(0, SIGMA), (1, 1.0), (4, X), (2, HEPTA), (6, 1.0), (8, Y), (12, HEPTA), (10, 1.0)]).start(7),
+      note="a low, wide bag gathered to a knot off its middle, one side without its bevel at the foot")
+
+# --- More pictures of sevens and nines.
+entry(864, "Tri Bracket 7", up(28, [(0, HEPTA), (7, RHO), (0, SIGMA), (21, RHO), (0, HEPTA), (8, SIGMA), (14, X)],
+                               bottom="side", top="side"),
+      note="Tri Bracket's bar on three legs, the outer legs splayed at 2/7")
+entry(947, "Shovel ³⁄₇", up(28, [(1, SIGMA), (7, RHO), (14, 1.0), (8, X)], bottom="corner", top="corner", north=True),
+      note="a spade whose blade comes to a blunt point of 3/7 under a tapering handle")
+entry(931, "Candy ¹⁄₁₄", up(28, [(0, 2.0), (12, HEPTA), (4, RHO), (8, 1.445041867912629), (10, 1.445041867912629), (2, HEPTA),
+                               (14, X)], bottom="side", top="side"),
+      note="a sweet twisted into two wrappers whose ends have corners of 1/14")
+entry(950, "Agave", up(36, [(6, X), (3, E9), (19, E9), (5, E9), (21, E9), (7, E9), (23, E9), (9, E9), (25, E9)],
+                       bottom="corner", top="corner"),
+      note="a rosette of narrow leaves, the tips of an 18-pointed star, fanning from a pointed base")
+entry(979, "Left Bird 9", ring(18, [(0, 2 * E9), (7, E9), (2, 1.0), (4, 1.0), (9, E9), (11, 3.0), (15, K9)]),
+      note="Left Bird drawn in nines")
+
+# --- Square Stars ¹⁄₆: tips of 1/6 grouped on the sides of a square, the
+# numbers read counter-clockwise from a side, a side without a number bare.
+# A group fans its tips 1/16 turn apart round its side's outward normal; where
+# the plan gives a figure more corners than twice its tips, the bare sides of
+# the square are drawn (square_star in families.py). Each reversed-name pair
+# is one figure and its mirror image.
+from families import square_star
+
+
+entry(865, "Square Star ¹⁄₆ 2 1 2", square_star([0, 2, 1, 2], S12, free={0: X, 9: Y}),
+      note="two tips on each of two opposite sides and one on the side between")
+entry(875, "Square Star ¹⁄₆ 3 2 3", square_star([0, 3, 2, 3], S12, free={0: X, 15: Y}),
+      note="three tips on each of two opposite sides and two on the side between")
+entry(888, "Square Star ¹⁄₆ 1 1", square_star([0, 1, 1, 0], S12, bare={2: [(3, X), (0, Y)]}, free={0: HEX, 3: HEX}),
+      note="a square corner with a tip of 1/6 on each of its two far sides")
+entry(873, "Square Star ¹⁄₆ 2 1 1", square_star([2, 1, 1, 0], S12, bare={1: [(1, T12)], 2: [(2, T12), (3, 1.0), (0, T12)]},
+                                              free={9: X, 10: Y}).start(7),
+      note="two, one and one tips round three sides, the fourth side bare")
+mirror(874, "Square Star ¹⁄₆ 1 1 2", of=873, start=10)
+entry(878, "Square Star ¹⁄₆ 1 3", square_star([0, 1, 3, 0], S12, bare={1: [(1, T12), (2, T12)],
+                                                                  2: [(2, T12), (3, X), (0, Y), (1, T12)]}).start(11),
+      note="one tip and three on two neighbouring sides, the square's other corners drawn")
+mirror(879, "Square Star ¹⁄₆ 3 1", of=878, start=12)
+entry(880, "Square Star ¹⁄₆ 2 5 1", square_star([2, 5, 1, 0], S12, bare={2: [(2, T12), (3, 1.0)]},
+                                              free={15: X, 17: Y}).start(15),
+      note="two, five and one tips round three sides")
+mirror(881, "Square Star ¹⁄₆ 1 5 2", of=880, start=14)
+entry(884, "Square Star ¹⁄₆ 1 2 5", square_star([1, 2, 5, 0], S12, bare={2: [(2, T12), (3, 1.0)]},
+                                              free={0: X, 2: Y}).start(13),
+      note="one, two and five tips round three sides")
+mirror(885, "Square Star ¹⁄₆ 5 2 1", of=884, start=2)
+entry(886, "Square Star ¹⁄₆ 2 3", square_star([0, 2, 3, 0], S12, free={0: X, 9: Y}).start(6),
+      note="two tips and three on two neighbouring sides")
+mirror(887, "Square Star ¹⁄₆ 3 2", of=886, start=2)

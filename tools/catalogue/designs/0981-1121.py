@@ -348,3 +348,124 @@ entry(1062, "Hand ³⁄₁₀", up(20, [(0, 2 * P), (5, P2), (4, P2), (10, P - 1
                             top="side"),
       note="Hand ¹⁄₆'s raised hand in tenths: two long upright middle fingers, two shorter ones spread aside, "
            "the fingertips slanted with corners of 3/10")
+
+# --- The Sun's own pieces that were still open: a quarter through notches,
+# the tip-to-notch cut of 5/16, and the Sunrise (the Sun above the horizon
+# through two opposite notches) cut upright through a tip or a notch, so
+# that Left ³⁄₄ Sunrise and Right Sunrise ⁵⁄₁₆ glue back into the Sunrise.
+# Where the plan asks for more corners than a cut has, the cut keeps straight
+# corners at one unit from the centre (the Octagon ¹⁄₃ of side 1 round it),
+# as the halves keep their centres.
+SUN_TIP_HALF = 0.9238795325112871       # cos 22.5°: a Sun tip's radius to the notch beside it, across the horizon
+SUN_TIP_HIGH = 2.2304424973876626
+SIN36 = 0.5877852522924731              # sin 36°, half the short diagonal of a unit Rhombus ¹⁄₅       # a Sun tip's height over that horizon
+
+entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3, 8], [O8, 1.0, 1.0, 1.0, 1.0, O8]).start(3),
+      note="two of the Sun's eight tips over the chord between the notches beside them (the cut through the "
+           "centre is Twins C); the chord keeps its middle as a straight corner")
+entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [1.0, S2, 1.0, 1.0, 1.0, 1.0, 1.0, N8 - 1, 1.0],
+                                 method="star sector"),
+      note="the Sun from a tip to the notch 5/16 round, its two cuts split where a unit from the centre")
+entry(1108, "Left Sunrise ⁵⁄₁₆", poly(16, [4, 1, 10, 4, 5], [SUN_TIP_HALF, SUN_TIP_HIGH, 1.0, 1.0, 1.0]).start(2),
+      note="the Sunrise's left end cut upright through its second tip")
+entry(1106, "Left ³⁄₄ Sunrise", poly(16, [8, 4, 4, 12, 2, 12, 2, 12, 2, 6], [A, X, Y, A, A, A, A, A, A, A]).start(3),
+      note="the Octastar (notches of 3/4) rising over the horizon through its notches, its last tip propped "
+           "square on the ground at the right; the horizon keeps the centre as a straight corner")
+entry(1012, "Bottom Half Drum ¹⁄₅", poly(20, [10, 5, 8, 4, 8, 5], [SIN36, SIN36, P / 2, 1.0, 1.0, P / 2]).start(4),
+      note="Half Drum ¹⁄₅ hanging from its cut, the point of 1/5 down; the cut keeps its middle as a straight "
+           "corner, so that it glues to two halves of Drum ¹⁄₅'s flat side")
+
+# --- The Left Acorns: an acorn whose corners mirror each other across its
+# upright axis but whose sides do not, so that it leans. A nut, a cap with a
+# rim that overhangs it and a flat top; the given axes of the pairs put the
+# bottom and the top on the axis.
+
+
+def ring16(steps):
+    """Any outline from its side directions in sixteenths of a turn."""
+    return loop(16, [(Fraction(360 * k, 16), length) for k, length in steps])
+
+
+def ring20(steps):
+    """Any outline from its side directions in twentieths of a turn."""
+    return loop(20, [(Fraction(360 * k, 20), length) for k, length in steps])
+
+
+entry(1094, "Left Acorn A ¹⁄₄", ring16([(0, A), (4, A), (2, 1.0), (6, A), (8, X), (10, 2.0), (14, A), (12, Y)]).start(5),
+      note="Acorn A ¹⁄₄'s square nut under a cap whose rim overhangs it further on one side")
+entry(1104, "Left Acorn A ⁵⁄₈", ring16([(0, 1.0), (2, A), (4, A), (2, 1.0), (6, A), (8, X), (10, A), (14, 1.0), (12, Y),
+                                        (14, S2)]).start(3),
+      note="a nut tapering to a blunt point under a cap whose rim overhangs it in notches of 5/8; one side of "
+           "the nut is taller, so that it leans")
+entry(890, "Left Acorn ¹⁄₅", ring20([(0, 1.0), (4, P), (1, P - 1), (7, 2.0), (10, X), (13, P), (19, P), (16, Y)]).start(5),
+      note="a nut narrowing to its foot under a cap whose rim ends in points of 1/5, the cap slanting to one side")
+
+# --- Shields and a V of sixteenths and thirty-seconds. A shield narrows from
+# a wide top that dips to its middle down to its named point; below the top
+# corners its flanks bend once, so that it stays a shield rather than a
+# dagger. A V's arms end square across and are as thick as they are apart.
+entry(994, "Shield ¹⁄₁₆", up(32, [(7, C8), (6, 2.0), (17, X)], bottom="corner", top="corner"),
+      note="a kite shield on a point of 1/16, its flanks bending out below the top corners")
+entry(996, "Shield ³⁄₃₂", up(64, [(13, C8), (10, 2.0), (16, 0.5), (34, 0.5), (28, 0.5), (36, X)], bottom="corner",
+                              top="corner"),
+      note="Shield ¹⁄₁₆'s kite shield on a point of 3/32, with upright sides under a wavy top")
+entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, S16), (21, X)], bottom="corner", top="corner", north=True),
+      note="a V of two arms at 3/16, cut square across at the top")
+
+# --- Twin Star ¹⁄₅: two Suns 10 leaning together, as the other Twin Stars.
+entry(1016, "Twin Star ¹⁄₅", up(20, [(19, 2.0), (5, 1.0), (1, 1.0), (7, 1.0), (3, 1.0), (9, 1.0), (5, 1.0), (11, 1.0), (7, X)],
+                                 bottom="corner", top="corner"),
+      note="two Suns 10 leaning together, meeting in a notch below and a shared tip above")
+
+# --- Pictures of fives and nines, and the Truncated Paw.
+from palette import TAN72
+
+entry(1046, "Sunrise 9", sym(36, [18, X, 11, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8],
+                             first="corner"),
+      note="Sun 9 risen all but its lowest tip, the horizon between the tips beside it keeping its middle")
+entry(1061, "Fork ³⁄₁₀", up(20, [(4, P - 1), (5, TAN72), (2, 0.5), (1, 0.5), (5, P2), (14, P2), (5, P2), (14, X)],
+                            bottom="corner", top="corner"),
+      note="a fork of four tines on a long handle, its shoulders of 3/10")
+entry(1023, "Triplet ¹⁄₅", up(20, [(19, P2 + 1), (5, P), (7, P2), (13, P), (7, X)], bottom="corner", top="corner",
+                              north=True),
+      note="three peaks of 1/5 on walls over a base notched in the middle, so that the middle peak is the axis "
+           "point and the icon stands it upright")
+entry(1022, "Acorn Ginkgo ¹⁄₅", up(20, [(0, 1.0), (5, 1.0), (2, P2), (5, P), (11, X)], bottom="side", top="corner"),
+      note="a ginkgo leaf's fan, its outer corners of 1/5 and a notch in its rim, on a short stalk")
+entry(1015, "Acorn Star ¹⁄₅", up(20, [(0, P - 1), (19, P), (5, P), (3, P), (9, P), (7, 1.0), (10, X)], bottom="side",
+                                  top="side"),
+      note="Star ¹⁄₅ with its top tip cut flat like an acorn's cap and its bottom notch filled")
+entry(1024, "Truncated Paw", up(16, [(0, 2.0), (2, S2), (3, 2.0), (7, 1.0), (11, 1.0), (4, 2.0), (8, X)], bottom="side",
+                                top="side"),
+      note="Paw's pad under three toes cut square across, the middle one the tallest")
+
+# --- Left Cork: Cork's stopper with its lip higher on one side and bevelled
+# on the other.
+entry(1010, "Left Cork", ring16([(0, A), (4, S2), (2, h), (4, 2.0), (8, B), (10, h), (12, 1.0), (14, h), (12, S2), (14, h)]).start(6),
+      note="a stopper whose lip stands higher on one side and is bevelled on the other")
+
+# --- The Square Stars ¹⁄₆ of this range (see the family in 841 to 980).
+from families import square_star
+
+entry(1043, "Square Star ¹⁄₆ 3 3", square_star([0, 3, 3, 0], S12, free={0: X, 11: Y}),
+      note="three tips on each of two neighbouring sides")
+entry(1049, "Square Star ¹⁄₆ 5 1 2", square_star([5, 1, 2, 0], S12, free={11: X, 13: Y}).start(13),
+      note="five, one and two tips round three sides")
+mirror(1050, "Square Star ¹⁄₆ 2 1 5", of=1049, start=12)
+entry(1051, "Square Star ¹⁄₆ 2 1 1 3", square_star([2, 1, 1, 3], S12, free={3: X, 6: Y}).start(2),
+      note="two, one, one and three tips round all four sides")
+mirror(1052, "Square Star ¹⁄₆ 3 1 1 2", of=1051, start=8)
+
+# --- Fists and the Left Headdress. A fist is a block under its knuckles
+# with the thumb folded over one side; Left Fist's corners mirror each other
+# across its upright axis (which the given axes of the pair ask for), its
+# thumb side bulging further than the other.
+entry(1067, "Left Fist", ring16([(0, 3.0), (4, h), (2, S2), (6, S2), (4, h), (6, h), (8, 2.0), (10, h), (12, S2), (10, h),
+                                 (14, h), (12, 1.0)]).start(10),
+      note="a fist: a block with bevelled knuckles, the thumb bulging on one side")
+entry(1070, "Left Notch Fist", ring16([(0, 3.0), (4, 1.0), (2, S2), (6, S2), (4, h), (8, 1.0), (10, h), (6, h), (8, 1.0),
+                                       (12, 3.0 + h)]).start(9),
+      note="a fist with a notch between its knuckles and the thumb folded over one side")
+entry(1041, "Left Headdress", ring16([(0, X), (4, Y), (8, 1.0), (4, B), (10, B), (5, B), (11, B), (6, B), (12, B), (7, B),
+                                      (13, B), (8, B), (14, B), (12, 1.0)]).start(12),
+      note="a band under five feathers, Octastar tips, fanning back to one side")
