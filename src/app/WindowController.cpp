@@ -605,6 +605,8 @@ void WindowController::setShapeColor(const Color& color) {
 
 void WindowController::setDimension(int dimension) {
   dimension_ = dimension;
+  if (view_)
+    view_->setRelief(dimension == 3);
   if (toolbarDelegate_)
     toolbarDelegate_->setDimension(dimension);
   if (document_)
