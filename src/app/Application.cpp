@@ -294,7 +294,7 @@ void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
         item("Save", "saveDocument"), item("Save As…", "saveDocumentAs"),
         item("Revert to Saved", "revertDocumentToSaved"), separator(),
         item("Export SVG", "export", 2), item("Export Bitmap", "exportPNG"), item("Share", "share"), separator(),
-        item("Quit", "terminate")}},
+        item("Print…", "print"), separator(), item("Quit", "terminate")}},
       {"Edit", {item("Undo", "undo"), item("Redo", "redo"), separator(), item("Remove Image", "removeImage")}},
       {"View",
        {item("Toggle Zoom", "toggleZoom"), item("Reset Zoom", "resetScale"),

@@ -14,6 +14,7 @@
 #include "document/Document.h"
 #include "editor/ViewController.h"
 #include "editor/qt/View.h"
+#include "app/PrintPanel.h"
 #include "figures/Figure.h"
 #include "model/Graph.h"
 #include "model/Operations.h"
@@ -280,6 +281,11 @@ void WindowController::buildActions() {
           exporter_->exportPNG();
       },
       [this](const Action&) { return file_.has_value(); });
+  documentActions_.add("print", [this](const Action&) {
+    PrintPanel panel(document_, application_.reliefRenderers(), window_.get());
+    if (const std::string error = panel.run(); !error.empty() && application_.presentError)
+      application_.presentError(error);
+  });
   documentActions_.add(
       "setColorsWithImage", [](const Action&) {}, [this](const Action&) { return editor_->imageLayer != nullptr; });
 
