@@ -132,7 +132,6 @@ void View::dispatch(const std::function<void(ViewController&)>& body) {
   if (undo_)
     undo_->endGroup();
   update();
-  redrawRelief();
   followGlide();
   if (eventDispatched)
     eventDispatched();
@@ -141,6 +140,11 @@ void View::dispatch(const std::function<void(ViewController&)>& body) {
 void View::updateCursor() {
   const auto editor = editor_.lock();
   setCursor(editor ? Cursor::forDragAction(editor->dragAction, editor->shapeColor()) : QCursor(Qt::ArrowCursor));
+}
+
+void View::update() {
+  QWidget::update();
+  redrawRelief();
 }
 
 void View::paintEvent(QPaintEvent*) {

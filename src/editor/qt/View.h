@@ -60,6 +60,12 @@ public:
 
   // Runs body as one user event: in an undo group of its own, then redraws.
   void dispatch(const std::function<void(ViewController&)>& body);
+  // Draws the view again, and the relief too while it shows: the relief's
+  // widget keeps a picture of its own, which a repaint of this view leaves
+  // as it was.
+  using QWidget::update;
+  void update();
+
   // Whether a mouse button is down: a gesture is under way.
   bool isInGesture() const { return buttonDown_; }
 

@@ -13,6 +13,7 @@
 #include "platform/MainQueue.h"
 #include "support/QtApplication.h"
 
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -60,6 +61,8 @@ TEST(ReliefWindow, TheReliefShowsItsTilesAndTheMouseTurnsIt) {
   ASSERT_TRUE(view.isRelief());
   ASSERT_NE(view.sceneView(), nullptr);
   EXPECT_EQ(view.reliefMessage(), nullptr);
+  // The window takes a while to be made anew for OpenGL.
+  QTRY_VERIFY_WITH_TIMEOUT(view.sceneView()->isValid(), 5000);
   QTest::qWait(300);
   const QImage relief = window->window()->grab().toImage();
   EXPECT_TRUE(relief.save(QStringLiteral(ORNIVAL_SCREENSHOTS "/relief-window.png")));
@@ -68,6 +71,13 @@ TEST(ReliefWindow, TheReliefShowsItsTilesAndTheMouseTurnsIt) {
   EXPECT_TRUE(tileLike(lit)) << lit.name().toStdString();
   const QColor corner = relief.pixelColor(view.mapTo(window->window(), QPoint(3, view.height() - 4)));
   EXPECT_TRUE(std::abs(corner.blue() - 0x8C) < 12 && std::abs(corner.red() - 0x3A) < 12) << corner.name().toStdString();
+  // A change of the document reaches the screen without more ado.
+  window->performEvent([&] { window->document()->setBackgroundColor({0.2, 0.6, 0.3, 1.0}); });
+  QTest::qWait(300);
+  const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+  const QColor green = screen.pixelColor(view.mapToGlobal(QPoint(3, view.height() - 4)));
+  EXPECT_TRUE(std::abs(green.green() - 153) < 12 && std::abs(green.red() - 51) < 12) << green.name().toStdString();
+
   // The editor's snapshot is the relief's own picture.
   const RgbaImage snapshot = editor->snapshotImage(100, 100);
   EXPECT_EQ(snapshot.width(), int(view.width() * view.devicePixelRatioF()));
