@@ -9,6 +9,8 @@
 #include <QSpinBox>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace ornival {
 
 PrintPanel::PrintPanel(std::shared_ptr<const Document> document, SnapshotRendererMaker reliefRenderers,
@@ -33,6 +35,20 @@ PrintPanel::PrintPanel(std::shared_ptr<const Document> document, SnapshotRendere
   scaling_->setSuffix(QStringLiteral(" %"));
   form->addRow(QObject::tr("Scale:"), scaling_);
   dialog_->setOptionTabs({tab});
+}
+
+void PrintPanel::nameAfter(const std::string& name, const std::filesystem::path& folder) {
+  // The document's own extension goes; a dot within the name stays, and a
+  // slash would name another folder.
+  std::string stem = name;
+  const std::string extension = ".ornival";
+  if (stem.size() > extension.size() && stem.ends_with(extension))
+    stem.resize(stem.size() - extension.size());
+  std::replace(stem.begin(), stem.end(), '/', '-');
+  if (stem.empty())
+    stem = "Untitled";
+  printer_->setDocName(QString::fromStdString(stem));
+  printer_->setOutputFileName(QString::fromStdString((folder / (stem + ".pdf")).string()));
 }
 
 PrintPanel::~PrintPanel() {

@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QSpinBox>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,10 @@ public:
   ~PrintPanel();
   PrintPanel(const PrintPanel&) = delete;
   PrintPanel& operator=(const PrintPanel&) = delete;
+
+  // Names the print job after the document, and the PDF file it may go to
+  // after the document too, in `folder`.
+  void nameAfter(const std::string& name, const std::filesystem::path& folder);
 
   // Shows the dialog modally and prints when it is accepted. Empty when
   // printed or cancelled, else what went wrong.

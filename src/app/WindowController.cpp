@@ -27,6 +27,7 @@
 #include "platform/qt/QtRgbaImage.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileDialog>
@@ -283,6 +284,9 @@ void WindowController::buildActions() {
       [this](const Action&) { return file_.has_value(); });
   documentActions_.add("print", [this](const Action&) {
     PrintPanel panel(document_, application_.reliefRenderers(), window_.get());
+    // A PDF goes beside the document's file, or home for an untitled one.
+    panel.nameAfter(displayName(), file_ ? file_->parent_path()
+                                         : std::filesystem::path(QDir::homePath().toStdString()));
     if (const std::string error = panel.run(); !error.empty() && application_.presentError)
       application_.presentError(error);
   });

@@ -23,6 +23,11 @@ TEST(PrintPanelTest, StartsLandscapeWithoutMarginsAndPrintsAtItsScaling) {
   EXPECT_EQ(panel.printer().pageLayout().orientation(), QPageLayout::Landscape);
   EXPECT_EQ(panel.printer().pageLayout().margins(QPageLayout::Point), QMarginsF());
   EXPECT_EQ(panel.scaling().value(), 100);
+  panel.nameAfter("Two Squares.ornival", "/somewhere");
+  EXPECT_EQ(panel.printer().docName(), "Two Squares");
+  EXPECT_EQ(panel.printer().outputFileName(), "/somewhere/Two Squares.pdf");
+  panel.nameAfter("Stars 1.5", "/somewhere");
+  EXPECT_EQ(panel.printer().outputFileName(), "/somewhere/Stars 1.5.pdf");
 
   const auto folder = std::filesystem::path(::testing::TempDir()) / "ornival-print-panel";
   std::filesystem::remove_all(folder);
