@@ -30,10 +30,11 @@ packages=(
   locales
 )
 # Needed by the tests only: an independent SVG renderer to check our exports
-# against; the validators of the desktop entries, the AppStream metadata and
-# the MIME package; the sandbox file managers run thumbnailers in.
+# against, and a PDF reader to rasterise the pages we print; the validators of
+# the desktop entries, the AppStream metadata and the MIME package; the
+# sandbox file managers run thumbnailers in.
 test_packages=(
-  librsvg2-bin
+  librsvg2-bin poppler-utils
   desktop-file-utils appstream shared-mime-info bubblewrap
 )
 

@@ -13,6 +13,7 @@
 #include "platform/UndoManager.h"
 #include "platform/qt/DbusFileViewer.h"
 #include "platform/qt/QSettingsUserDefaults.h"
+#include "platform/qt/QtOffscreenRenderer.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -80,6 +81,21 @@ MenuItem submenu(std::string title, std::vector<MenuItem> items) {
   return entry;
 }
 
+SnapshotRendererMaker offscreenReliefRenderers() {
+  if (!QtOffscreenRenderer::available())
+    return {};
+  return [](std::shared_ptr<const Scene> scene, std::shared_ptr<const SceneNode> pointOfView, const Camera& camera,
+            Color background) -> std::unique_ptr<SnapshotRenderer> {
+    return QtOffscreenRenderer::create(std::move(scene), std::move(pointOfView), camera, background);
+  };
+}
+
+std::unique_ptr<BitmapWriter> makeBitmapWriter(const SnapshotRendererMaker& reliefRenderers) {
+  auto writer = std::make_unique<QtBitmapWriter>();
+  writer->reliefRenderers = reliefRenderers;
+  return writer;
+}
+
 }  // namespace
 
 std::filesystem::path defaultAutosaveFolder() {
@@ -93,7 +109,8 @@ Application::Application(Options options)
       examplesMenu_(makeExamplesMenu(options_.examplesFolder)),
       defaults_(std::make_unique<QSettingsUserDefaults>()),
       viewer_(std::make_unique<DbusFileViewer>()),
-      bitmaps_(std::make_unique<QtBitmapWriter>()) {
+      reliefRenderers_(offscreenReliefRenderers()),
+      bitmaps_(makeBitmapWriter(reliefRenderers_)) {
   actions_.add("newDocument", [this](const Action&) { newDocument(); });
   actions_.add("openDocument", [this](const Action&) {
     if (!chooseOpenFile)
@@ -277,7 +294,7 @@ void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
         item("Save", "saveDocument"), item("Save As…", "saveDocumentAs"),
         item("Revert to Saved", "revertDocumentToSaved"), separator(),
         item("Export SVG", "export", 2), item("Export Bitmap", "exportPNG"), item("Share", "share"), separator(),
-        item("Quit", "terminate")}},
+        item("Print…", "print"), separator(), item("Quit", "terminate")}},
       {"Edit", {item("Undo", "undo"), item("Redo", "redo"), separator(), item("Remove Image", "removeImage")}},
       {"View",
        {item("Toggle Zoom", "toggleZoom"), item("Reset Zoom", "resetScale"),

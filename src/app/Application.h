@@ -3,6 +3,7 @@
 #include "app/ExampleIcons.h"
 #include "app/core/ActionRouter.h"
 #include "app/core/Menu.h"
+#include "document/ReliefSnapshot.h"
 
 #include <QObject>
 
@@ -70,6 +71,9 @@ public:
   UserDefaults& userDefaults() { return *defaults_; }
   FileViewer& fileViewer() { return *viewer_; }
   BitmapWriter& bitmapWriter() { return *bitmaps_; }
+  // What relief exports and prints render with: an offscreen OpenGL context
+  // each; empty where the platform has no OpenGL.
+  const SnapshotRendererMaker& reliefRenderers() const { return reliefRenderers_; }
 
   // Dialogs.
   enum class SaveAnswer { save, discard, cancel };
@@ -90,6 +94,7 @@ private:
   ActionTable actions_;
   std::unique_ptr<UserDefaults> defaults_;
   std::unique_ptr<FileViewer> viewer_;
+  SnapshotRendererMaker reliefRenderers_;
   std::unique_ptr<BitmapWriter> bitmaps_;
   ExampleIcons exampleIcons_;
 };

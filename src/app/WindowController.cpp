@@ -14,6 +14,7 @@
 #include "document/Document.h"
 #include "editor/ViewController.h"
 #include "editor/qt/View.h"
+#include "app/PrintPanel.h"
 #include "figures/Figure.h"
 #include "model/Graph.h"
 #include "model/Operations.h"
@@ -26,6 +27,7 @@
 #include "platform/qt/QtRgbaImage.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileDialog>
@@ -280,6 +282,14 @@ void WindowController::buildActions() {
           exporter_->exportPNG();
       },
       [this](const Action&) { return file_.has_value(); });
+  documentActions_.add("print", [this](const Action&) {
+    PrintPanel panel(document_, application_.reliefRenderers(), window_.get());
+    // A PDF goes beside the document's file, or home for an untitled one.
+    panel.nameAfter(displayName(), file_ ? file_->parent_path()
+                                         : std::filesystem::path(QDir::homePath().toStdString()));
+    if (const std::string error = panel.run(); !error.empty() && application_.presentError)
+      application_.presentError(error);
+  });
   documentActions_.add(
       "setColorsWithImage", [](const Action&) {}, [this](const Action&) { return editor_->imageLayer != nullptr; });
 
@@ -605,6 +615,8 @@ void WindowController::setShapeColor(const Color& color) {
 
 void WindowController::setDimension(int dimension) {
   dimension_ = dimension;
+  if (view_)
+    view_->setRelief(dimension == 3);
   if (toolbarDelegate_)
     toolbarDelegate_->setDimension(dimension);
   if (document_)

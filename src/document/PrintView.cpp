@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <numbers>
 
 namespace ornival {
@@ -49,6 +50,13 @@ AffineTransform PrintView::pageTransform(const Rect& rect) const {
   return AffineTransform::scale(scale, scale)
       .concatenating(AffineTransform::rotation(degrees * std::numbers::pi / 180.0))
       .concatenating(AffineTransform::translation(shift.x, shift.y));
+}
+
+Rect PrintView::paginatedFrame(const Rect& imageable, double scaling) {
+  const double f = std::isfinite(scaling) && scaling > 0.0 ? scaling : 1.0;
+  // The printable area's size already leaves out its margins: taking them
+  // off again would shrink the view and pull the drawing off centre.
+  return {{0.0, 0.0}, imageable.size * (1.0 / f)};
 }
 
 void PrintView::drawDocument(Painter& painter, const Rect& rect) const {

@@ -42,6 +42,14 @@ public:
   // document's rotation, then moved into place.
   AffineTransform pageTransform(const Rect& rect) const;
 
+  // The frame a print view takes on a sheet whose printable area is
+  // `imageable` (in points, its origin the unprintable margin) at a scaling
+  // of `scaling` (1 for 100 %): the whole printable area, no less, so that
+  // the drawing centred in it is centred on what the printer prints. Larger
+  // in points as the scaling shrinks, so that it still fills one page. A
+  // scaling that is not positive counts as 1.
+  static Rect paginatedFrame(const Rect& imageable, double scaling);
+
   // The pieces of the band of width w1 that cross over at the tiling's
   // crossings, reaching out to where a band of width w0 would end; empty
   // when the widths are equal.

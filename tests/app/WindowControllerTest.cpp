@@ -11,8 +11,10 @@
 #include "platform/ShapeLayer.h"
 #include "platform/MainQueue.h"
 #include "platform/UndoManager.h"
+#include "platform/qt/QtOffscreenRenderer.h"
 #include "support/QtApplication.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -395,6 +397,24 @@ TEST_F(Lifecycle, DroppedPicturesAndColoursReachTheEditor) {
   window->undoManager()->undo();
   EXPECT_NE(tile->shapeColor(), blue);
   EXPECT_EQ(window->undoManager()->groupingLevel(), 0);
+}
+
+// Where no OpenGL context can be made, the relief's place says so instead of
+// staying black, and the flat view comes back as it was.
+TEST_F(Lifecycle, WithoutOpenGlTheReliefSaysWhy) {
+  if (QtOffscreenRenderer::available())
+    GTEST_SKIP() << "this platform has OpenGL";
+  WindowController* window = application->openFile(folder / "examples" / "TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  View& view = *window->view();
+  window->performEvent([&] { window->document()->setDisplayMode(3); });
+  EXPECT_TRUE(view.isRelief());
+  EXPECT_EQ(view.sceneView(), nullptr);
+  ASSERT_NE(view.reliefMessage(), nullptr);
+  EXPECT_FALSE(view.reliefMessage()->isHidden());
+  EXPECT_TRUE(qobject_cast<QLabel*>(view.reliefMessage())->text().contains("OpenGL"));
+  window->performEvent([&] { window->document()->setDisplayMode(2); });
+  EXPECT_TRUE(view.reliefMessage()->isHidden());
 }
 
 }  // namespace

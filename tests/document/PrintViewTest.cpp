@@ -191,6 +191,31 @@ TEST(PrintViewTest, PrintingCentresThePageWithoutBackground) {
   }
 }
 
+// The printable area's size already leaves out the unprintable margin: the
+// view takes all of it, larger in points as the scaling shrinks.
+TEST(PrintViewTest, PaginatedFrameCoversThePrintableAreaAtTheScaling) {
+  struct Case {
+    Rect imageable;
+    double scaling;
+    Vec2 size;
+  };
+  const std::vector<Case> cases = {
+      {{{0.0, 0.0}, {842.0, 595.0}}, 1.0, {842.0, 595.0}},
+      {{{18.0, 12.0}, {806.0, 571.0}}, 1.0, {806.0, 571.0}},
+      {{{18.0, 12.0}, {806.0, 571.0}}, 0.5, {1612.0, 1142.0}},
+      {{{18.0, 12.0}, {806.0, 571.0}}, 2.0, {403.0, 285.5}},
+      {{{18.0, 12.0}, {806.0, 571.0}}, 0.0, {806.0, 571.0}},
+      {{{18.0, 12.0}, {806.0, 571.0}}, std::nan(""), {806.0, 571.0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "scaling " << c.scaling << ", margin " << c.imageable.origin.x);
+    const Rect frame = PrintView::paginatedFrame(c.imageable, c.scaling);
+    EXPECT_EQ(frame.origin, (Vec2{0.0, 0.0}));
+    EXPECT_DOUBLE_EQ(frame.size.x, c.size.x);
+    EXPECT_DOUBLE_EQ(frame.size.y, c.size.y);
+  }
+}
+
 TEST(PrintViewTest, EqualWidthsGiveNoBandPath) {
   auto graph = Graph::create();
   EXPECT_TRUE(PrintView::bandPath(2.0, 2.0, 1.0, *graph, CrossingStatus::on, false).isEmpty());

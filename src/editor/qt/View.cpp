@@ -2,10 +2,13 @@
 
 #include "editor/ViewController.h"
 #include "editor/qt/Cursor.h"
+#include "editor/qt/SceneView.h"
 #include "platform/Layer.h"
 #include "platform/LayerRenderer.h"
 #include "platform/UndoManager.h"
+#include "platform/Localization.h"
 #include "platform/qt/QPainterAdapter.h"
+#include "platform/qt/QtOffscreenRenderer.h"
 
 #include <QApplication>
 #include <QColor>
@@ -13,6 +16,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,9 +32,84 @@ View::View(QWidget* parent) : QWidget(parent), rootLayer_(Layer::create()) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 150);
+  glide_.setInterval(16);
+  connect(&glide_, &QTimer::timeout, this, [this] { followGlide(); });
 }
 
 View::~View() = default;
+
+void View::setRelief(bool relief) {
+  relief_ = relief;
+  if (relief && !sceneView_ && !message_) {
+    if (!QtOffscreenRenderer::available()) {
+      showReliefMessage("no OpenGL context");
+    } else {
+      sceneView_ = new SceneView(*this);
+      sceneView_->setGeometry(rect());
+      sceneView_->failed = [this](const std::string& reason) {
+        if (sceneView_)
+          sceneView_->hide();
+        showReliefMessage(reason);
+      };
+      if (const auto editor = editor_.lock()) {
+        editor->sceneSnapshot = [relief = sceneView_]() -> std::optional<RgbaImage> {
+          return relief ? relief->picture() : std::nullopt;
+        };
+      }
+    }
+  }
+  if (sceneView_)
+    sceneView_->setVisible(relief && !message_);
+  if (message_)
+    message_->setVisible(relief);
+  followGlide();
+  update();
+}
+
+void View::showReliefMessage(const std::string& reason) {
+  if (!message_) {
+    auto* label = new QLabel(this);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setAutoFillBackground(true);
+    label->setMargin(24);
+    label->setText(QString::fromStdString(localized("The relief view needs OpenGL, which is not available here.") +
+                                          "\n" + localized("Switch to the flat view to go on editing.")));
+    label->setToolTip(QString::fromStdString(reason));
+    label->setGeometry(rect());
+    message_ = label;
+  }
+  message_->setVisible(relief_);
+}
+
+bool View::steersCamera() const {
+  const auto editor = editor_.lock();
+  return relief_ && editor && editor->cameraControl.isOn();
+}
+
+void View::redrawRelief() {
+  if (sceneView_ && sceneView_->isVisible())
+    sceneView_->update();
+}
+
+// The free camera glides home after the mouse lets go of it; the view follows
+// until it arrives.
+void View::followGlide() {
+  const auto editor = editor_.lock();
+  if (!editor || !editor->cameraControl.isGliding()) {
+    glide_.stop();
+    return;
+  }
+  if (!glide_.isActive()) {
+    glideClock_.start();
+    glide_.start();
+    return;
+  }
+  editor->cameraControl.advance(glideClock_.restart() / 1000.0);
+  redrawRelief();
+  if (!editor->cameraControl.isGliding())
+    glide_.stop();
+}
 
 Vec2 View::mouseLocationOutsideOfEventStream() const {
   return windowPoint(QPointF(mapFromGlobal(QCursor::pos())), height());
@@ -53,6 +132,7 @@ void View::dispatch(const std::function<void(ViewController&)>& body) {
   if (undo_)
     undo_->endGroup();
   update();
+  followGlide();
   if (eventDispatched)
     eventDispatched();
 }
@@ -60,6 +140,11 @@ void View::dispatch(const std::function<void(ViewController&)>& body) {
 void View::updateCursor() {
   const auto editor = editor_.lock();
   setCursor(editor ? Cursor::forDragAction(editor->dragAction, editor->shapeColor()) : QCursor(Qt::ArrowCursor));
+}
+
+void View::update() {
+  QWidget::update();
+  redrawRelief();
 }
 
 void View::paintEvent(QPaintEvent*) {
@@ -71,12 +156,27 @@ void View::paintEvent(QPaintEvent*) {
 
 void View::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  if (sceneView_)
+    sceneView_->setGeometry(rect());
+  if (message_)
+    message_->setGeometry(rect());
   if (const auto editor = editor_.lock())
     editor->updateViewTransform(false, 1.0);
   update();
 }
 
 void View::mouseMoveEvent(QMouseEvent* event) {
+  if (steersCamera()) {
+    // No hovering while the mouse has the camera.
+    if (!buttonDown_)
+      return;
+    const QPointF moved = event->position() - steerFrom_;
+    steerFrom_ = event->position();
+    if (const auto editor = editor_.lock())
+      editor->cameraControl.drag({moved.x(), -moved.y()}, double(height()), steerAcross_);
+    redrawRelief();
+    return;
+  }
   const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
   if (buttonDown_)
     dispatch([&](ViewController& editor) { editor.mouseDragged(translated); });
@@ -87,6 +187,15 @@ void View::mouseMoveEvent(QMouseEvent* event) {
 
 void View::press(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
+  if (steersCamera()) {
+    buttonDown_ = true;
+    // The right or middle button, or a drag with a modifier, moves the view
+    // across; a plain drag turns it.
+    steerFrom_ = event->position();
+    steerAcross_ = event->button() != Qt::LeftButton ||
+                   (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
+    return;
+  }
   // The right button picks a tile and its colour; it neither counts towards
   // the left button's double clicks nor starts its gesture, and its drag and
   // release do nothing.
@@ -110,6 +219,10 @@ void View::mousePressEvent(QMouseEvent* event) { press(event); }
 void View::mouseDoubleClickEvent(QMouseEvent* event) { press(event); }
 
 void View::mouseReleaseEvent(QMouseEvent* event) {
+  if (steersCamera()) {
+    buttonDown_ = false;
+    return;
+  }
   if (event->button() == Qt::RightButton)
     return;
   const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
@@ -119,6 +232,14 @@ void View::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void View::wheelEvent(QWheelEvent* event) {
+  if (steersCamera()) {
+    if (const auto editor = editor_.lock())
+      for (const ScrollEvent& scroll : scrollEvents(*event))
+        editor->cameraControl.zoom(scroll.scrollingDeltaY);
+    redrawRelief();
+    event->accept();
+    return;
+  }
   for (const ScrollEvent& scroll : scrollEvents(*event))
     dispatch([&](ViewController& editor) { editor.scrollWheel(scroll); });
   event->accept();

@@ -4,8 +4,12 @@
 #include "editor/InputState.h"
 #include "editor/ViewPort.h"
 #include "editor/qt/EventTranslation.h"
+#include "editor/qt/SceneView.h"
 #include "platform/Color.h"
 
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -23,9 +27,12 @@ class ViewController;
 // It takes dropped picture files and colours, and shows the cursor of what a
 // drag would do.
 //
-// The relief is drawn elsewhere: a view that renders the scene implements the
-// same ViewPort over an OpenGL widget; this one keeps the scene only so that
-// the editor can hand it over, and editing never needs OpenGL.
+// The relief is drawn by an OpenGL widget laid over this view while the
+// document is in relief, made the first time it is; the flat view never
+// needs OpenGL. Where no OpenGL context can be made, the relief's place says
+// so. This view keeps the input in both: while the mouse steers the relief's
+// camera, drags turn or move it and the wheel zooms, and the editor sees no
+// pointer.
 //
 // Main thread only.
 class View : public QWidget, public ViewPort, public InputState {
@@ -40,9 +47,25 @@ public:
   void setEditor(std::weak_ptr<ViewController> editor) { editor_ = std::move(editor); }
   void setUndoManager(std::shared_ptr<UndoManager> undo) { undo_ = std::move(undo); }
   void setWindowController(std::weak_ptr<EditorWindowController> controller) { controller_ = std::move(controller); }
+  std::shared_ptr<ViewController> editor() const { return editor_.lock(); }
+
+  // Shows the relief over the flat drawing, or hides it.
+  void setRelief(bool relief);
+  bool isRelief() const { return relief_; }
+  // The relief's widget once made; none before the first relief or without
+  // OpenGL.
+  SceneView* sceneView() const { return sceneView_; }
+  // What the relief's place says when it cannot be drawn; none while it can.
+  QWidget* reliefMessage() const { return message_; }
 
   // Runs body as one user event: in an undo group of its own, then redraws.
   void dispatch(const std::function<void(ViewController&)>& body);
+  // Draws the view again, and the relief too while it shows: the relief's
+  // widget keeps a picture of its own, which a repaint of this view leaves
+  // as it was.
+  using QWidget::update;
+  void update();
+
   // Whether a mouse button is down: a gesture is under way.
   bool isInGesture() const { return buttonDown_; }
 
@@ -89,6 +112,11 @@ protected:
 
 private:
   void press(QMouseEvent* event);
+  // Whether the pointer steers the relief's camera rather than editing.
+  bool steersCamera() const;
+  void redrawRelief();
+  void followGlide();
+  void showReliefMessage(const std::string& reason);
 
   std::weak_ptr<ViewController> editor_;
   std::shared_ptr<UndoManager> undo_;
@@ -99,6 +127,15 @@ private:
   ClickCounter clicks_;
   int clickCount_ = 1;
   bool buttonDown_ = false;
+  bool relief_ = false;
+  QPointer<SceneView> sceneView_;
+  QPointer<QWidget> message_;
+  // The last pointer position of a camera drag, and whether it moves the
+  // view across rather than turning it.
+  QPointF steerFrom_;
+  bool steerAcross_ = false;
+  QTimer glide_;
+  QElapsedTimer glideClock_;
 };
 
 }  // namespace ornival

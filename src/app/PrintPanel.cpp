@@ -1,0 +1,71 @@
+#include "app/PrintPanel.h"
+
+#include "document/Document.h"
+#include "document/qt/DocumentPrinter.h"
+
+#include <QFormLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace ornival {
+
+PrintPanel::PrintPanel(std::shared_ptr<const Document> document, SnapshotRendererMaker reliefRenderers,
+                       QWidget* parent)
+    : document_(std::move(document)),
+      reliefRenderers_(std::move(reliefRenderers)),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+  preparePrinter(*printer_);
+  dialog_ = new QPrintDialog(printer_.get(), parent);
+  dialog_->setWindowTitle(QObject::tr("Print"));
+  // One page is all a document prints.
+  dialog_->setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog_->setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog_->setOption(QAbstractPrintDialog::PrintToFile, true);
+
+  auto* tab = new QWidget;
+  tab->setWindowTitle(QObject::tr("Scaling"));
+  auto* form = new QFormLayout(tab);
+  scaling_ = new QSpinBox(tab);
+  scaling_->setRange(1, 1000);
+  scaling_->setValue(100);
+  scaling_->setSuffix(QStringLiteral(" %"));
+  form->addRow(QObject::tr("Scale:"), scaling_);
+  dialog_->setOptionTabs({tab});
+}
+
+void PrintPanel::nameAfter(const std::string& name, const std::filesystem::path& folder) {
+  // The document's own extension goes; a dot within the name stays, and a
+  // slash would name another folder.
+  std::string stem = name;
+  const std::string extension = ".ornival";
+  if (stem.size() > extension.size() && stem.ends_with(extension))
+    stem.resize(stem.size() - extension.size());
+  std::replace(stem.begin(), stem.end(), '/', '-');
+  if (stem.empty())
+    stem = "Untitled";
+  printer_->setDocName(QString::fromStdString(stem));
+  printer_->setOutputFileName(QString::fromStdString((folder / (stem + ".pdf")).string()));
+}
+
+PrintPanel::~PrintPanel() {
+  // The dialog refers to the printer: it goes first.
+  delete dialog_.data();
+}
+
+std::string PrintPanel::run() {
+  if (!dialog_ || dialog_->exec() != QDialog::Accepted)
+    return {};
+  return print();
+}
+
+std::string PrintPanel::print() {
+  if (!document_)
+    return {};
+  return printDocument(*document_, *printer_, scaling_ ? scaling_->value() / 100.0 : 1.0, reliefRenderers_);
+}
+
+}  // namespace ornival
