@@ -18,10 +18,12 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileIconProvider>
+#include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -111,6 +113,7 @@ Application::Application(Options options)
       viewer_(std::make_unique<DbusFileViewer>()),
       reliefRenderers_(offscreenReliefRenderers()),
       bitmaps_(makeBitmapWriter(reliefRenderers_)) {
+  requestExampleIcons(examplesMenu_);
   actions_.add("newDocument", [this](const Action&) { newDocument(); });
   actions_.add("openDocument", [this](const Action&) {
     if (!chooseOpenFile)
@@ -271,7 +274,7 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
     QAction* action = menu.addAction(qstring(entry.title));
     action->setShortcut(shortcutFor(entry.action));
     if (entry.action == "openExample")
-      exampleIcons_.request(*action, entry.representedObject);
+      followExampleIcon(*action, entry.representedObject);
     const Action sent{entry.action, entry.tag, entry.representedObject};
     action->setData(QVariant::fromValue(QString::fromStdString(entry.action)));
     QObject::connect(action, &QAction::triggered, &menu, [weak, sent] {
@@ -284,6 +287,44 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
         action->setEnabled(window->router().validate(sent));
     });
   }
+}
+
+const QIcon& Application::exampleDocumentIcon() {
+  // Never destroyed: the icon engines it may hold belong to the theme
+  // loader, which can be gone when statics are.
+  static const QIcon* const icon = new QIcon([] {
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(QStringLiteral("example.ornival"),
+                                                           QMimeDatabase::MatchExtension);
+    QIcon fallback = QIcon::fromTheme(type.genericIconName());
+    if (fallback.isNull())
+      fallback = QFileIconProvider().icon(QFileIconProvider::File);
+    return QIcon::fromTheme(type.iconName(), fallback);
+  }());
+  return *icon;
+}
+
+void Application::requestExampleIcons(const std::vector<MenuItem>& items) {
+  for (const MenuItem& entry : items) {
+    requestExampleIcons(entry.submenu);
+    if (entry.action != "openExample" || exampleIconSources_.count(entry.representedObject))
+      continue;
+    auto* source = new QAction(this);
+    source->setIcon(exampleDocumentIcon());
+    exampleIconSources_.emplace(entry.representedObject, source);
+    exampleIcons_.request(*source, entry.representedObject);
+  }
+}
+
+void Application::followExampleIcon(QAction& item, const std::string& file) {
+  const auto found = exampleIconSources_.find(file);
+  if (found == exampleIconSources_.end())
+    return;
+  QAction* source = found->second;
+  item.setIcon(source->icon());
+  QObject::connect(source, &QAction::changed, &item, [source, &item] {
+    if (source->icon().cacheKey() != item.icon().cacheKey())
+      item.setIcon(source->icon());
+  });
 }
 
 void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {

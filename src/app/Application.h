@@ -9,11 +9,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class QAction;
+class QIcon;
 class QMenu;
 class QMenuBar;
 
@@ -65,6 +68,9 @@ public:
   void buildMenuBar(QMenuBar& bar, WindowController& controller);
   const std::vector<MenuItem>& toolsMenu() const { return toolsMenu_; }
   const std::vector<MenuItem>& examplesMenu() const { return examplesMenu_; }
+  // The icon every example item shows until its thumbnail comes: the icon
+  // of the document type, made once.
+  static const QIcon& exampleDocumentIcon();
   // The application's own actions: the end of every window's chain.
   ActionTable& actions() { return actions_; }
 
@@ -86,6 +92,10 @@ public:
 private:
   WindowController* show(std::shared_ptr<WindowController> controller);
   void fillMenu(QMenu& menu, const std::vector<MenuItem>& items, WindowController& controller);
+  // The thumbnails of the examples are asked for once, at start, on the
+  // export queue; every window's Examples items follow them.
+  void requestExampleIcons(const std::vector<MenuItem>& items);
+  void followExampleIcon(QAction& item, const std::string& file);
 
   Options options_;
   std::vector<std::shared_ptr<WindowController>> windows_;
@@ -96,6 +106,9 @@ private:
   std::unique_ptr<FileViewer> viewer_;
   SnapshotRendererMaker reliefRenderers_;
   std::unique_ptr<BitmapWriter> bitmaps_;
+  // Per example file, the action (a child of the application, in no menu)
+  // that holds the example's icon as drawn so far.
+  std::map<std::string, QAction*> exampleIconSources_;
   ExampleIcons exampleIcons_;
 };
 

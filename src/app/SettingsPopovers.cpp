@@ -1,6 +1,7 @@
 #include "app/SettingsPopovers.h"
 
 #include "app/ColorWell.h"
+#include "app/CountViewController.h"
 #include "app/core/SurfacePreview.h"
 #include "document/Document.h"
 #include "platform/gl/GlSceneRenderer.h"
@@ -184,21 +185,28 @@ Popover* makeScalePopover(SettingBinder::Perform perform, std::function<void(boo
   return popover;
 }
 
+namespace {
+
+// Shows the counts of its document on each opening.
+class CountPopover final : public Popover {
+public:
+  using Popover::Popover;
+  void willAppear() override { refreshCountPopover(*this); }
+};
+
+}  // namespace
+
 Popover* makeCountPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent) {
-  auto* popover = new Popover(Popover::tr("Count"), Popover::Behaviour::transient, std::move(perform),
-                              std::move(gesture), parent);
-  const std::pair<QString, const char*> rows[] = {{Popover::tr("Tiles"), "shapeCount"},
-                                                  {Popover::tr("Selected"), "selectedShapeCount"},
-                                                  {Popover::tr("Sides"), "edgeCount"},
-                                                  {Popover::tr("Corners"), "vertexCount"},
-                                                  {Popover::tr("Perimeter"), "perimeter"}};
-  for (const auto& [label, key] : rows) {
-    auto* value = new QLabel(popover);
-    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    popover->form()->addRow(label, value);
-    popover->binder().bind(value, key);
-  }
+  auto* popover = new CountPopover(Popover::tr("Count"), Popover::Behaviour::transient, std::move(perform),
+                                   std::move(gesture), parent);
+  popover->form()->addRow(new CountViewController(popover));
+  popover->binder().changed = [popover] { refreshCountPopover(*popover); };
   return popover;
+}
+
+void refreshCountPopover(Popover& popover) {
+  if (auto* counts = popover.findChild<CountViewController*>())
+    counts->showCounts(popover.representedDocument().get());
 }
 
 Popover* makeExportPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent,

@@ -67,6 +67,9 @@ private:
 
 Popover* makeScalePopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent);
 Popover* makeCountPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent);
+// Shows the counts of the count popover's document again: the tiles change
+// without a notice of the document.
+void refreshCountPopover(Popover& popover);
 Popover* makeExportPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent,
                            std::function<void()> exportNow);
 Popover* makeChangeColorsPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent);

@@ -629,6 +629,9 @@ void WindowController::setCountTitle(const std::string& title) {
     toolbarDelegate_->setCountTitle(QString::fromStdString(title));
   if (window_)
     window_->statusBar()->showMessage(QString::fromStdString(title));
+  // The counts change with the tiles, without a notice of the document.
+  if (countPopover_ && countPopover_->isVisible())
+    refreshCountPopover(*countPopover_);
 }
 
 void WindowController::updateToolLabel(Shapes kind, int count) {

@@ -1,5 +1,8 @@
 #include "app/ExampleIcons.h"
 
+#include "app/Application.h"
+#include "app/WindowController.h"
+
 #include "model/Operations.h"
 #include "platform/MainQueue.h"
 #include "platform/OperationQueue.h"
@@ -8,6 +11,9 @@
 #include "support/QtApplication.h"
 
 #include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -57,6 +63,44 @@ TEST_F(ExampleIconsTest, DroppedWhileDrawingWaitsAndHandsNothingBack) {
   const std::size_t handedBack = mainQueue->pendingCount();
   Operations::exportQueue()->waitUntilAllOperationsAreFinished();
   EXPECT_EQ(mainQueue->pendingCount(), handedBack);
+  mainQueue->drain();
+}
+
+QMenu* submenuTitled(const QList<QAction*>& actions, const QString& title) {
+  for (QAction* action : actions)
+    if (action->text() == title && action->menu())
+      return action->menu();
+  return nullptr;
+}
+
+QList<QAction*> exampleItems(WindowController& window) {
+  QMenu* file = submenuTitled(window.window()->menuBar()->actions(), "File");
+  QMenu* examples = file ? submenuTitled(file->actions(), "Examples") : nullptr;
+  return examples ? examples->actions() : QList<QAction*>{};
+}
+
+// The thumbnails are drawn once, when the application starts: a window made
+// later shows those already drawn at once and asks for no drawing of its
+// own. Until its thumbnail comes, an item shows the document icon, and keeps
+// it when the file cannot be drawn.
+TEST_F(ExampleIconsTest, ThumbnailsAreDrawnOnceAtStartForEveryWindow) {
+  write("1-Broken.ornival", "shopping list\n");
+  write("2-Flat.ornival", testing::documentText("7,0\n", "borderWidth: 0.0,0.0,0.0\n"));
+  auto application = std::make_unique<Application>(Application::Options{folder, folder / "autosave", 50});
+  WindowController* early = application->newDocument();
+  const auto documentIcon = Application::exampleDocumentIcon().cacheKey();
+  ASSERT_EQ(exampleItems(*early).size(), 2);
+  for (QAction* item : exampleItems(*early))
+    EXPECT_EQ(item->icon().cacheKey(), documentIcon);
+
+  settle();
+  EXPECT_EQ(exampleItems(*early)[0]->icon().cacheKey(), documentIcon);
+  EXPECT_NE(exampleItems(*early)[1]->icon().cacheKey(), documentIcon);
+  WindowController* late = application->newDocument();
+  EXPECT_EQ(Operations::exportQueue()->operationCount(), 0u);
+  EXPECT_EQ(exampleItems(*late)[0]->icon().cacheKey(), documentIcon);
+  EXPECT_EQ(exampleItems(*late)[1]->icon().pixmap(64, 64).toImage().pixelColor(32, 32), QColor(255, 0, 0));
+  application.reset();
   mainQueue->drain();
 }
 

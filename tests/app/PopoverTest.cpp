@@ -1,8 +1,11 @@
 #include "app/ColorWell.h"
+#include "app/CountViewController.h"
 #include "app/Popover.h"
 #include "app/SettingsPopovers.h"
 #include "document/Document.h"
 #include "editor/ViewController.h"
+#include "model/Graph.h"
+#include "model/Shape.h"
 #include "platform/ShapeLayer.h"
 #include "platform/UndoManager.h"
 #include "support/DocumentWindows.h"
@@ -13,6 +16,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+
+#include <cstdlib>
 
 namespace ornival {
 namespace {
@@ -176,6 +181,37 @@ TEST_F(PopoverTest, TheCountPopoverShowsTheDocumentsCounts) {
     texts.push_back(label->text());
   EXPECT_TRUE(texts.contains("3")) << texts.join(' ').toStdString();
   counts.hide();
+}
+
+// The counts follow the tiles while the popover is open; the selected count
+// shows only while some tile is selected.
+TEST_F(PopoverTest, TheCountViewFollowsTheTilesAndShowsTheSelectedOnlyWhenThereIsOne) {
+  WindowController& window = open(threeSquares);
+  window.window()->show();
+  window.send({"showCounts", 0, {}});
+  Popover& popover = *window.countPopover();
+  ASSERT_TRUE(popover.isVisible());
+  auto* counts = popover.findChild<CountViewController*>();
+  ASSERT_NE(counts, nullptr);
+  EXPECT_EQ(counts->countText("shapeCount"), "3");
+  EXPECT_EQ(counts->countText("edgeCount"), "10");
+  EXPECT_EQ(counts->countText("vertexCount"), "8");
+  EXPECT_EQ(counts->countText("perimeter"), "8");
+  EXPECT_FALSE(counts->isCountShown("selectedShapeCount"));
+
+  const auto& tiles = window.editor()->graph().shapes();
+  tiles[0]->marked = true;
+  tiles[2]->marked = true;
+  window.editor()->updateCounts();
+  EXPECT_TRUE(counts->isCountShown("selectedShapeCount"));
+  EXPECT_EQ(counts->countText("selectedShapeCount"), "2");
+  if (const char* folder = std::getenv("ORNIVAL_SCREENSHOTS"))
+    popover.grab().save(QString("%1/count-popover.png").arg(folder));
+  popover.hide();
+
+  CountViewController empty;
+  EXPECT_EQ(empty.countText("shapeCount"), "");
+  EXPECT_FALSE(empty.isCountShown("selectedShapeCount"));
 }
 
 }  // namespace

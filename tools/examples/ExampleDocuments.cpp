@@ -462,8 +462,9 @@ ExampleDocument colourRegions() {
     const double r = distance(tile->center(), g.centre());
     const int sector = std::min(5, int(bearing(g.centre(), tile->center()) / (std::numbers::pi / 3.0)));
     Color c = regions[sector];
+    // The centre in a dark neutral: white on the white ground read as a hole.
     if (r < 30.0)
-      c = rgb(250, 250, 250);
+      c = rgb(64, 70, 78);
     else if (tile->figure()->tool().rawValue() == 169)
       c = {c.red * 0.55, c.green * 0.55, c.blue * 0.55, 1.0};
     tile->setShapeColor(c);
@@ -499,11 +500,91 @@ ExampleDocument groupTiles() {
   return finish("09-GroupTiles.ornival", settings, g.tiles);
 }
 
+// Eight-pointed stars held in a lattice of straps: wide light bands edged in
+// the background's colour, passing alternately over and under where their
+// lines cross.
+ExampleDocument interlacedStars() {
+  Grower g(4);  // Sun
+  g.grow({4, 7, 3}, 125.0);
+  for (const auto& tile : g.tiles) {
+    switch (tile->figure()->tool().rawValue()) {
+    case 4: tile->setShapeColor(distance(tile->center(), g.centre()) < 1.0 ? rgb(214, 164, 66) : rgb(26, 92, 104)); break;
+    case 7: tile->setShapeColor(rgb(214, 164, 66)); break;
+    default: tile->setShapeColor(rgb(146, 42, 58)); break;
+    }
+  }
+  DocumentSettings settings = opaqueBackground(rgb(14, 22, 34));
+  settings.borderWidth = 10.0;
+  settings.borderColor = rgb(14, 22, 34);
+  settings.borderWidth2 = 6.5;
+  settings.borderColor2 = rgb(242, 232, 208);
+  settings.borderWidth3 = 1.2;
+  settings.borderColor3 = rgb(214, 164, 66);
+  settings.crossings = CrossingStatus::alternate;
+  return finish("10-InterlacedStars.ornival", settings, g.tiles);
+}
+
+// A field of twelve-fold rosettes, hexagons ringed by squares and triangles
+// round a dodecagon, in six coloured regions.
+ExampleDocument rosetteField() {
+  Grower g(380);  // Dodecagon
+  g.grow({169, 7, 170}, 160.0);
+  const Color regions[] = {rgb(196, 74, 62), rgb(222, 156, 52), rgb(118, 150, 70),
+                           rgb(40, 132, 130), rgb(52, 96, 160), rgb(126, 78, 140)};
+  for (const auto& tile : g.tiles) {
+    const int kind = tile->figure()->tool().rawValue();
+    // Sector borders fall between the rosettes of the first ring.
+    const double turn = bearing(g.centre(), tile->center()) + std::numbers::pi / 6.0;
+    const Color c = regions[int(turn / (std::numbers::pi / 3.0)) % 6];
+    switch (kind) {
+    case 380: tile->setShapeColor(rgb(242, 226, 190)); break;
+    case 170: tile->setShapeColor(c); break;
+    case 7: tile->setShapeColor(rgb(242, 226, 190)); break;
+    default: tile->setShapeColor({c.red * 0.6, c.green * 0.6, c.blue * 0.6, 1.0}); break;
+    }
+  }
+  DocumentSettings settings = opaqueBackground(rgb(34, 32, 40));
+  settings.borderWidth = 1.5;
+  settings.borderColor = rgb(34, 32, 40);
+  return finish("11-RosetteField.ornival", settings, g.tiles);
+}
+
+// Twelve-pointed stars among squares and triangles, cut in matte stone: a
+// rounded relief with a light ripple, raised crossings and a warm ambient
+// light on a dark ground.
+ExampleDocument carvedStone() {
+  Grower g(163);  // Sun 12
+  g.grow({7, 169}, 115.0);
+  for (const auto& tile : g.tiles) {
+    switch (tile->figure()->tool().rawValue()) {
+    case 163: tile->setShapeColor(rgb(214, 196, 164)); break;
+    case 7: tile->setShapeColor(rgb(176, 150, 120)); break;
+    default: tile->setShapeColor(rgb(122, 104, 90)); break;
+    }
+  }
+  DocumentSettings settings = opaqueBackground(rgb(22, 20, 18));
+  settings.displayMode = 3;
+  settings.metalness = 0.05;
+  settings.roughness = 0.85;
+  settings.ripple = 0.25;
+  settings.rippleScale = 0.8;
+  settings.surfaceZscale = 1.0;
+  settings.surfaceRoundness = 0.6;
+  settings.ambientColor = rgb(120, 104, 88);
+  settings.lightAngleX = -25.0;
+  settings.lightAngleY = 20.0;
+  settings.crossings = CrossingStatus::on;
+  settings.borderWidth = 2.0;
+  settings.borderColor = rgb(22, 20, 18);
+  return finish("12-CarvedStone.ornival", settings, g.tiles);
+}
+
 }  // namespace
 
 std::vector<ExampleDocument> exampleDocuments() {
   return {starAndCross(),  octagonsAndSquares(), twelveFold(),    tenFold(),   sevenFold(),
-          borderBands(),   metalRelief(),        colourRegions(), groupTiles()};
+          borderBands(),   metalRelief(),        colourRegions(), groupTiles(), interlacedStars(),
+          rosetteField(),  carvedStone()};
 }
 
 }  // namespace ornival::examples
