@@ -29,12 +29,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   locales
 )
-# Needed by the tests only: an independent SVG renderer to check our exports
-# against, and a PDF reader to rasterise the pages we print; the validators of
-# the desktop entries, the AppStream metadata and the MIME package; the
-# sandbox file managers run thumbnailers in.
+# Needed by the tests only: an independent SVG renderer and an independent
+# 3D scene reader to check our exports against, and a PDF reader to rasterise
+# the pages we print; the validators of the desktop entries, the AppStream
+# metadata and the MIME package; the sandbox file managers run thumbnailers in.
 test_packages=(
-  librsvg2-bin poppler-utils
+  librsvg2-bin assimp-utils poppler-utils
   desktop-file-utils appstream shared-mime-info bubblewrap
 )
 

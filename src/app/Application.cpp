@@ -5,6 +5,7 @@
 #include "app/core/DocumentFile.h"
 #include "app/ExampleIcons.h"
 #include "app/core/Examples.h"
+#include "app/core/ExportMenu.h"
 #include "app/core/ToolsMenu.h"
 #include "document/Document.h"
 #include "document/qt/QtBitmapWriter.h"
@@ -334,7 +335,8 @@ void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
         submenu("Examples", examplesMenu_), separator(), item("Close", "performClose"),
         item("Save", "saveDocument"), item("Save As…", "saveDocumentAs"),
         item("Revert to Saved", "revertDocumentToSaved"), separator(),
-        item("Export SVG", "export", 2), item("Export Bitmap", "exportPNG"), item("Share", "share"), separator(),
+        item("Export SVG", "export", 2), item("Export Bitmap", "exportPNG"),
+        submenu("Export 3D Scene", sceneExportMenu()), item("Share", "share"), separator(),
         item("Print…", "print"), separator(), item("Quit", "terminate")}},
       {"Edit", {item("Undo", "undo"), item("Redo", "redo"), separator(), item("Remove Image", "removeImage")}},
       {"View",

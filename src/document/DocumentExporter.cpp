@@ -4,13 +4,17 @@
 #include "document/DocumentEditor.h"
 #include "document/FilePresenter.h"
 #include "document/OrnivalModel.h"
+#include "document/scene/ExportScene.h"
+#include "document/scene/SceneWriters.h"
 #include "model/Graph.h"
 #include "model/Shape.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileViewer.h"
 #include "platform/Localization.h"
+#include "platform/NumberText.h"
 #include "platform/UserDefaults.h"
 
+#include <chrono>
 #include <system_error>
 
 namespace ornival {
@@ -28,6 +32,19 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 }
 
 std::string quoted(const std::filesystem::path& file) { return "\u201C" + file.filename().string() + "\u201D"; }
+
+std::string twoDigits(unsigned value) { return (value < 10 ? "0" : "") + formatInteger(value); }
+
+std::string currentTime() {
+  using namespace std::chrono;
+  const auto now = floor<seconds>(system_clock::now());
+  const auto day = floor<days>(now);
+  const year_month_day date(day);
+  const hh_mm_ss time(now - day);
+  return formatInteger(int(date.year())) + "-" + twoDigits(unsigned(date.month())) + "-" +
+         twoDigits(unsigned(date.day())) + "T" + twoDigits(unsigned(time.hours().count())) + ":" +
+         twoDigits(unsigned(time.minutes().count())) + ":" + twoDigits(unsigned(time.seconds().count())) + "Z";
+}
 
 }  // namespace
 
@@ -112,8 +129,41 @@ ExportResult DocumentExporter::exportSVG() {
 
 ExportResult DocumentExporter::export3D(ExportFileFormat format) {
   ExportResult result;
-  result.error = localized("Exporting the 3D scene as") + " " + std::string(pathExtension(format)) + " " +
-                 localized("is not available yet.");
+  const auto document = document_.lock();
+  if (!document || !document->viewController() || !(fileURL && fileURL()))
+    return result;
+  if (!canWriteScene(format)) {
+    result.error = sceneFiles(format, {}, "", "").error;
+    return finish(std::move(result));
+  }
+  const auto file = target(pathExtension(format), result);
+  if (!file)
+    return finish(std::move(result));
+  const std::optional<ExportScene> scene = exportScene(*document);
+  if (!scene) {
+    result.error = localized("There is no 3D scene to export.");
+    return finish(std::move(result));
+  }
+  SceneFiles files = sceneFiles(format, *scene, file->stem().string(), now ? now() : currentTime());
+  if (!files.error.empty()) {
+    result.error = files.error;
+    return finish(std::move(result));
+  }
+  // The companion files (an obj's materials) go first, so that the main
+  // file never names one that is missing.
+  for (auto entry = files.files.rbegin(); entry != files.files.rend(); ++entry) {
+    const std::filesystem::path path = file->parent_path() / entry->name;
+    if (const auto url = fileURL(); url && sameFile(path, *url)) {
+      result.error = localized("The export would replace the document itself.") + " " +
+                     localized("Save the document under another name first.");
+      return finish(std::move(result));
+    }
+    if (const std::string error = writeFileAtomically(path, entry->data); !error.empty()) {
+      result.error = localized("Could not write") + " " + quoted(path) + ": " + error;
+      return finish(std::move(result));
+    }
+  }
+  result.file = file;
   return finish(std::move(result));
 }
 

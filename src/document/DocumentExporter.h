@@ -50,8 +50,8 @@ struct ExportResult {
   std::string error;
 };
 
-// The exports of one document, written beside its file: SVG drawings and
-// PNG, JPEG or JPEG 2000 bitmaps. A written file is shown in the file
+// The exports of one document, written beside its file: SVG drawings, PNG,
+// JPEG or JPEG 2000 bitmaps and 3D scenes. A written file is shown in the file
 // manager; a failure is told to the window and nothing is shown.
 //
 // Main thread only.
@@ -68,6 +68,9 @@ public:
 
   // The document's file; none while it was never saved.
   std::function<std::optional<std::filesystem::path>()> fileURL;
+  // The time a scene file records as made, in ISO 8601 ("2026-01-31T12:00:00Z");
+  // the clock's time in UTC unless set.
+  std::function<std::string()> now;
 
   // The export command: the sender's tag picks the format. Bitmaps open the
   // export popover; no tag, or a tag that is no format, does nothing.
@@ -76,7 +79,9 @@ public:
   // "ExportFileFormat" (png when it holds no bitmap format).
   ExportResult exportPNG();
   ExportResult exportSVG();
-  // The 3D scene formats are not written yet: always an error.
+  // The editor's tiles and crossings as a 3D scene in the format, in canvas
+  // units with the relief's height scale, whatever the window shows. The
+  // formats that cannot be written here (abc, usdc, scn) are an error.
   ExportResult export3D(ExportFileFormat format);
 
   // The model the SVG drawing is made from: the editor's tiles with the

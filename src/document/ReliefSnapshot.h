@@ -73,6 +73,10 @@ struct ReliefScene {
   std::shared_ptr<SceneNode> cameraNode;
   Camera* camera = nullptr;
   std::shared_ptr<SceneNode> contentNode;
+  // What the scene exports write: every tile's node, kept current by every
+  // edit, and the crossings' node while crossings show (none otherwise).
+  std::shared_ptr<const SceneNode> shapesNode;
+  std::shared_ptr<const SceneNode> crossingsNode;
 };
 
 // Makes the renderer a snapshot draws with: the scene as seen from

@@ -243,7 +243,10 @@ void ViewController::setAmbientLightColor(const Color& color) {
 }
 
 ReliefScene ViewController::reliefScene() {
-  return {viewPort_->scene(), cameraNode(), &camera(), contentNode};
+  // The tiles' own nodes rather than the flattened copy, which an edit may
+  // have left to be rebuilt later; never the marks or a drag's copy.
+  return {viewPort_->scene(), cameraNode(), &camera(), contentNode, shapesNode,
+          crossingsNode->parentNode() ? crossingsNode : nullptr};
 }
 
 Document& ViewController::requiredDocument() const {
