@@ -46,6 +46,12 @@ public:
   // Offers to save the share command's snapshot as a picture file, under the
   // title "Save Snapshot…". A window that cannot offers nothing.
   virtual void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) { static_cast<void>(image); }
+
+  // Closes the change-colours popover, when it is shown.
+  virtual void closeChangeColors() {}
+  // Opens a new untitled document in a window of its own. A window that
+  // cannot opens nothing.
+  virtual void openUntitledDocument() {}
 };
 
 }  // namespace ornival
