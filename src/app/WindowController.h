@@ -122,6 +122,9 @@ public:
   void updateSurfaceScene() override;
   // Asks where to save the snapshot, as a PNG picture.
   void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) override;
+  void closeChangeColors() override;
+  // Qt has no native window tabs: a new tab is a new window.
+  void openUntitledDocument() override;
 
   // DocumentWindow
   void setCornerFactor(CornerFactor factor, double value) override;
