@@ -22,41 +22,44 @@ constexpr Color teal{0.0, 0.5, 0.5, 1.0};
 
 TEST(ViewControllerGroups, AGroupWithAHoleIsLaidOncePerTemplateWithTheTemplatesLooks) {
   MultiShape::resetCurrent();
-  // The ring around a hole: every template is reached along several paths.
-  EditorHarness source({.tiles = testing::triangleRing().tiles, .prepareDocument = {}, .tools = {Shapes::triangle}});
-  auto& from = *source.editor;
-  const auto& ring = from.graph().shapes();
-  ASSERT_EQ(ring.size(), 18u);
-  for (std::size_t i = 0; i < ring.size(); ++i) {
-    ring[i]->setShapeColor(Color{double(i) / 20.0, 0.2, 0.3, 1.0});
-    ring[i]->layerIndex = int(i % 3);
+  // The colours and layers of the ring's tiles.
+  std::vector<std::pair<double, int>> want;
+  {
+    // The ring around a hole: every template is reached along several paths.
+    EditorHarness source({.tiles = testing::triangleRing().tiles, .prepareDocument = {}, .tools = {Shapes::triangle}});
+    auto& from = *source.editor;
+    const auto& ring = from.graph().shapes();
+    ASSERT_EQ(ring.size(), 18u);
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+      ring[i]->setShapeColor(Color{double(i) / 20.0, 0.2, 0.3, 1.0});
+      ring[i]->layerIndex = int(i % 3);
+    }
+    // Two of them glued into a group of their own.
+    const auto glued = *std::find_if(ring[0]->edges().begin(), ring[0]->edges().end(),
+                                     [](const auto& e) { return !e->join.expired(); });
+    glued->isGroupJoin = true;
+    glued->join.lock()->isGroupJoin = true;
+    source.command([](ViewController& e) { e.selectAll(); });
+    source.command([](ViewController& e) { e.copy(); });
+    ASSERT_TRUE(from.multiShape);
+    EXPECT_EQ(from.multiShape, MultiShape::current());
+    EXPECT_EQ(from.selectedTools, ToolSet{Shapes::multi});
+    EXPECT_EQ(source.undoManager->undoActionName(), "Select Tools");
+    EXPECT_TRUE(from.moving.empty());
+    for (const auto& tile : ring)
+      want.emplace_back(tile->shapeColor().red, tile->layerIndex);
   }
-  // Two of them glued into a group of their own.
-  const auto glued = ring[0]->edges()[std::size_t(std::find_if(ring[0]->edges().begin(), ring[0]->edges().end(),
-                                                               [](const auto& e) { return !e->join.expired(); }) -
-                                                  ring[0]->edges().begin())];
-  glued->isGroupJoin = true;
-  glued->join.lock()->isGroupJoin = true;
-  source.command([](ViewController& e) { e.selectAll(); });
-  source.command([](ViewController& e) { e.copy(); });
-  ASSERT_TRUE(from.multiShape);
-  EXPECT_EQ(from.multiShape, MultiShape::current());
-  EXPECT_EQ(from.selectedTools, ToolSet{Shapes::multi});
-  EXPECT_EQ(source.undoManager->undoActionName(), "Select Tools");
-  EXPECT_TRUE(from.moving.empty());
 
   // Another window pastes it into its empty drawing, where it lands at once.
+  // (One window at a time: each harness is the main queue while it lives.)
   EditorHarness target;
   auto& to = *target.editor;
   target.command([](ViewController& e) { e.paste(0); });
   const auto& laid = to.graph().shapes();
-  ASSERT_EQ(laid.size(), ring.size());
+  ASSERT_EQ(laid.size(), want.size());
   EXPECT_TRUE(target.checkInvariants());
   // Once each: as many distinct centres and the same colours and layers.
-  std::vector<std::pair<double, int>> want;
   std::vector<std::pair<double, int>> got;
-  for (const auto& tile : ring)
-    want.emplace_back(tile->shapeColor().red, tile->layerIndex);
   for (const auto& tile : laid) {
     got.emplace_back(tile->shapeColor().red, tile->layerIndex);
     for (const auto& other : laid)
