@@ -306,7 +306,7 @@ public:
   // The undo of addShapes: takes the tiles at the indices out again.
   void undoAddShapes(const std::vector<int>& indices);
   // Lays and inserts the other tiles of the group whose border side
-  // borderEdge was just placed as edge. Filled by the group tiles.
+  // borderEdge was just placed as edge, each template once.
   void placeMultiShape(const std::shared_ptr<Edge>& edge, const std::shared_ptr<Edge>& borderEdge);
 
   // Removing tiles ------------------------------------------------------------
@@ -317,8 +317,9 @@ public:
   // The undo of a removal: builds the tiles of the records again where they
   // were.
   void restoreShapes(const std::vector<ShapeInfo>& infos);
-  // Makes the group tile of the tiles being cut; whether one was made.
-  // Filled by the group tiles.
+  // Makes the group tile, and the clipboard, of the carried tiles; whether
+  // one was made (not when the hovered tile is not among them, nor when their
+  // outline does not close).
   bool makeMultiShapeFromMoving();
 
   // Gestures ------------------------------------------------------------------
