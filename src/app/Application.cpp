@@ -3,6 +3,7 @@
 
 #include "app/WindowController.h"
 #include "app/core/DocumentFile.h"
+#include "app/core/EditorActions.h"
 #include "app/ExampleIcons.h"
 #include "app/core/Examples.h"
 #include "app/core/ExportMenu.h"
@@ -334,13 +335,22 @@ void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
        {item("New", "newDocument"), item("Open…", "openDocument"),
         submenu("Examples", examplesMenu_), separator(), item("Close", "performClose"),
         item("Save", "saveDocument"), item("Save As…", "saveDocumentAs"),
-        item("Revert to Saved", "revertDocumentToSaved"), separator(),
+        item("Revert to Saved", "revertDocumentToSaved"), item("New Tab", "newTab"), separator(),
         item("Export SVG", "export", 2), item("Export Bitmap", "exportPNG"),
         submenu("Export 3D Scene", sceneExportMenu()), item("Share", "share"), separator(),
         item("Print…", "print"), separator(), item("Quit", "terminate")}},
-      {"Edit", {item("Undo", "undo"), item("Redo", "redo"), separator(), item("Remove Image", "removeImage")}},
+      {"Edit",
+       {item("Undo", "undo"), item("Redo", "redo"), separator(), item("Cut", "cut"), item("Copy", "copy"),
+        item("Paste", "paste"), item("Paste and Add", "paste", 1), item("Delete", "delete"),
+        item("Select All", "selectAll"), separator(), item("Group", "group"), item("Ungroup", "ungroup"),
+        item("Mirror", "mirror"), item("Invert Colors", "invertColors"), separator(),
+        item("Colors from Image", "changeColors"), item("Remove Image", "removeImage")}},
+      // Filled by the editor each time they open.
+      {"Select", {}},
+      {"Layer", {}},
       {"View",
-       {item("Toggle Zoom", "toggleZoom"), item("Reset Zoom", "resetScale"),
+       {item("3D View", "showDimension"), item("Hugging Square", "huggingSquare"), separator(),
+        item("Toggle Zoom", "toggleZoom"), item("Reset Zoom", "resetScale"),
         item("Square the View", "resetRotation"), separator(), item("Show Tool Strip", "toggleToolStrip"),
         item("Customize Toolbar…", "customizeToolbar")}},
       {"Tools", toolsMenu_},
@@ -349,6 +359,24 @@ void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
   for (const auto& [title, items] : menus) {
     QMenu* menu = bar.addMenu(qstring(localized(title)));
     fillMenu(*menu, items, controller);
+    if (title != "Select" && title != "Layer")
+      continue;
+    const bool selectMenu = title == "Select";
+    const std::weak_ptr<WindowController> weak = controller.weak_from_this();
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu, weak, selectMenu] {
+      for (QMenu* sub : menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        sub->deleteLater();
+      menu->clear();
+      const auto window = weak.lock();
+      if (!window || !window->editor())
+        return;
+      std::vector<EditorMenuItem> items;
+      if (selectMenu)
+        window->editor()->updateSelectMenu(items);
+      else
+        window->editor()->updateLayerMenu(items);
+      fillMenu(*menu, menuItems(items), *window);
+    });
   }
 }
 

@@ -1,4 +1,5 @@
 #include "app/WindowController.h"
+#include "app/core/EditorActions.h"
 
 #include "app/Application.h"
 #include "app/ColorPopover.h"
@@ -216,6 +217,7 @@ void WindowController::buildActions() {
       editor_->selectTool(*kind);
   });
   editorActions_.add("toggleZoom", [this](const Action&) { editor_->toggleZoom(); });
+  addEditorActions(editorActions_, [this] { return editor_.get(); });
   editorActions_.add("share", [this](const Action&) { editor_->share(); });
   editorActions_.add(
       "removeImage", [this](const Action&) { editor_->removeImage(); },
@@ -576,6 +578,13 @@ void WindowController::refreshCatalogueBrowser() {
     iconMenu_->refresh();
 }
 
+void WindowController::closeChangeColors() {
+  if (changeColorsPopover_)
+    PopoverHost::close(*changeColorsPopover_);
+}
+
+void WindowController::openUntitledDocument() { application_.newDocument(); }
+
 IconMenuViewController* WindowController::iconMenu() {
   if (!iconMenu_) {
     iconMenu_ = new IconMenuViewController(editor_, window_.get());
@@ -590,6 +599,7 @@ IconMenuViewController* WindowController::iconMenu() {
     };
     // The editor's shortcuts typed in the browser take the window's routing.
     iconMenu_->nextResponder = [this](QKeyEvent* event) { keyDown(keyEvent(*event)); };
+    iconMenu_->mirrorCommand = [this] { send({"mirror", 0, {}}); };
     iconMenu_->closeRequest = [menu = iconMenu_] {
       if (menu)
         menu->close();

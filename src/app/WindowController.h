@@ -126,6 +126,9 @@ public:
   // A right click on a tile: the colour popover at the view's corner.
   void showColorPopover() override;
   void showChangeColors() override;
+  void closeChangeColors() override;
+  // Qt has no native window tabs: a new tab is a new window.
+  void openUntitledDocument() override;
 
   // DocumentWindow
   void setCornerFactor(CornerFactor factor, double value) override;

@@ -54,6 +54,11 @@ public:
   virtual void showColorPopover() {}
   // Shows the popover that recolours the tiles from the underlay.
   virtual void showChangeColors() {}
+  // Closes the change-colours popover, when it is shown.
+  virtual void closeChangeColors() {}
+  // Opens a new untitled document in a window of its own. A window that
+  // cannot opens nothing.
+  virtual void openUntitledDocument() {}
 };
 
 }  // namespace ornival

@@ -3,6 +3,7 @@
 #include "document/DocumentEditor.h"
 #include "editor/CameraControl.h"
 #include "editor/DragAction.h"
+#include "editor/EditorMenuItem.h"
 #include "editor/InputEvents.h"
 #include "editor/InputState.h"
 #include "editor/ItemStatus.h"
@@ -33,6 +34,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <string_view>
 #include <vector>
 
 namespace ornival {
@@ -304,7 +306,7 @@ public:
   // The undo of addShapes: takes the tiles at the indices out again.
   void undoAddShapes(const std::vector<int>& indices);
   // Lays and inserts the other tiles of the group whose border side
-  // borderEdge was just placed as edge. Filled by the group tiles.
+  // borderEdge was just placed as edge, each template once.
   void placeMultiShape(const std::shared_ptr<Edge>& edge, const std::shared_ptr<Edge>& borderEdge);
 
   // Removing tiles ------------------------------------------------------------
@@ -315,8 +317,9 @@ public:
   // The undo of a removal: builds the tiles of the records again where they
   // were.
   void restoreShapes(const std::vector<ShapeInfo>& infos);
-  // Makes the group tile of the tiles being cut; whether one was made.
-  // Filled by the group tiles.
+  // Makes the group tile, and the clipboard, of the carried tiles; whether
+  // one was made (not when the hovered tile is not among them, nor when their
+  // outline does not close).
   bool makeMultiShapeFromMoving();
 
   // Gestures ------------------------------------------------------------------
@@ -371,6 +374,54 @@ public:
   void colorShapesFromImage();
   // Selects the tiles whose corners do not close around a vertex.
   void selectIrregularCorners();
+  // The standard select all: every tile; with Shift the selection inverted,
+  // with Option none. One undo step.
+  void selectAll();
+  // The record of a batch of selection changes: undo and redo of the batch
+  // end with one rebuild of the mark layer.
+  Undo selectionBatch();
+
+  // Edit menu -----------------------------------------------------------------
+
+  // Removes the hovered tile (with its group) or the selected tiles, with the
+  // islands only they held to the rest: "Remove Shape(s)". (The menu's
+  // delete action; delete is taken in C++.)
+  void deleteShapes();
+  // The same, two or more tiles becoming the group tool and clipboard first.
+  void cut();
+  // The hovered tile (with its group) or the selected tiles become the tool;
+  // two or more become the group tool and the clipboard.
+  void copy();
+  // The clipboard group becomes the tool; senderTag 1 adds it to the tools.
+  void paste(int senderTag);
+  // Glues the selected tiles to each other, and unglues them. The undo puts
+  // back exactly the flags each changed, not a fresh ungroup or group.
+  void group();
+  void ungroup();
+  void invertColors();
+  // The tools become their mirror images; with Shift they are added.
+  void mirror();
+  // Selects the tiles of a kind that are in no group, of one orientation
+  // class when variant is given; one undo step.
+  void selectShapes(Shapes kind, std::optional<int> variant);
+  // Selects every tile of the layer; one undo step.
+  void selectLayer(int layerIndex);
+  // Append the select-by-kind and the layer menus' items, made afresh from
+  // the tiling each time the menu opens.
+  void updateSelectMenu(std::vector<EditorMenuItem>& menu) const;
+  void updateLayerMenu(std::vector<EditorMenuItem>& menu) const;
+  // One item per orientation class of the kind's tiles; none without tiles.
+  std::vector<EditorMenuItem> makeToolMenuItems(Shapes kind) const;
+  // Between the flat drawing and the relief.
+  void showDimension();
+  // Closes the window's change-colours popover and colours the tiles from
+  // the underlay.
+  void changeColors();
+  // A new untitled document in a window of its own.
+  void newTab();
+  // Whether the item is enabled now; sets its check mark and, for a figure's
+  // tool item, its picture.
+  bool validateMenuItem(EditorMenuItem& item) const;
 
   // DocumentEditor ------------------------------------------------------------
 
@@ -527,6 +578,30 @@ private:
   // A new underlay layer with the underlay's look, beneath the drawing.
   std::shared_ptr<ShapeLayer> makeImageLayer(std::shared_ptr<const RgbaImage> picture, const Rect& bounds,
                                              std::optional<Path> frame);
+
+  // Steps of the edit commands.
+  //
+  // One side's group flag as an edit found it: the flag it had before.
+  struct GroupFlag {
+    int tile = 0;
+    int edge = 0;
+    bool before = false;
+  };
+  // The selected tiles' flags grouped or ungrouped; the flags that changed.
+  std::vector<GroupFlag> changeGroupFlags(bool group);
+  void regroup(bool group);
+  // Sets the recorded flags to their before or after values, registering the
+  // way back under the command's name.
+  void setGroupFlags(const std::vector<GroupFlag>& flags, bool toBefore, std::string_view name);
+  // The outlines of the tiles and of those joined to them, the crossings and
+  // the mark layer, after group flags changed.
+  void refreshGroupOutlines(const std::vector<std::shared_ptr<Shape>>& tiles);
+  // The tiles a delete or cut takes: the hovered tile with its group or the
+  // selection, with the islands only they held to the rest.
+  void markForRemoval();
+  void setDragActionForCommand(DragAction action);
+  // A picked-up tile's colour, layer and mark as the tool's, undoably.
+  void setToolSettings(const Color& color, int layerIndex, bool mark);
 
   std::shared_ptr<ViewPort> viewPort_;
   std::shared_ptr<InputState> inputState_;

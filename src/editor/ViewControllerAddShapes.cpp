@@ -94,9 +94,6 @@ void ViewController::addNeighborShape(const std::shared_ptr<Shape>& shape, const
   placeMultiShape(edge, borderEdge);
 }
 
-// Filled by the group tiles.
-void ViewController::placeMultiShape(const std::shared_ptr<Edge>&, const std::shared_ptr<Edge>&) {}
-
 void ViewController::insertShape(const std::shared_ptr<Shape>& shape) {
   graph_->insert(shape, int(graph_->shapes().size()));
   clearHoverOutline();

@@ -78,9 +78,6 @@ void ViewController::removeShapes() {
   updateViewTransform(true, 1.0);
 }
 
-// Filled by the group tiles.
-bool ViewController::makeMultiShapeFromMoving() { return false; }
-
 void ViewController::finishRemoveShapes() {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   if (UndoManager* undo = undoManager()) {

@@ -6,6 +6,7 @@
 #include "editor/ViewController.h"
 #include "editor/qt/View.h"
 #include "model/Graph.h"
+#include "model/MultiShape.h"
 #include "model/Shape.h"
 #include "platform/RgbaImage.h"
 #include "platform/ShapeLayer.h"
@@ -25,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <set>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -297,7 +299,7 @@ TEST_F(Lifecycle, MenusAreValidatedAsTheyOpen) {
   QStringList titles;
   for (QAction* action : bar->actions())
     titles << action->text();
-  EXPECT_EQ(titles, (QStringList{"File", "Edit", "View", "Tools", "Help"}));
+  EXPECT_EQ(titles, (QStringList{"File", "Edit", "Select", "Layer", "View", "Tools", "Help"}));
 
   QMenu* file = menuTitled(bar->actions(), "File");
   ASSERT_NE(file, nullptr);
@@ -325,6 +327,32 @@ TEST_F(Lifecycle, MenusAreValidatedAsTheyOpen) {
   QMenu* tools = menuTitled(bar->actions(), "Tools");
   ASSERT_NE(tools, nullptr);
   EXPECT_GT(tools->actions().size(), 20);
+
+  // The Select and Layer menus are filled from the window's tiling as they
+  // open; the Edit menu's paste waits for something copied.
+  MultiShape::resetCurrent();
+  QMenuBar* exampleBar = application->windows()[1]->window()->menuBar();
+  QMenu* select = menuTitled(exampleBar->actions(), "Select");
+  QMenu* layer = menuTitled(exampleBar->actions(), "Layer");
+  ASSERT_NE(select, nullptr);
+  ASSERT_NE(layer, nullptr);
+  emit select->aboutToShow();
+  ASSERT_EQ(select->actions().size(), 1);
+  ASSERT_NE(select->actions()[0]->menu(), nullptr);
+  EXPECT_EQ(select->actions()[0]->menu()->actions()[0]->text(), "All");
+  emit select->aboutToShow();
+  EXPECT_EQ(select->actions().size(), 1);
+  std::set<int> layers;
+  for (const auto& tile : application->windows()[1]->editor()->graph().shapes())
+    layers.insert(tile->layerIndex);
+  emit layer->aboutToShow();
+  ASSERT_EQ(layer->actions().size(), qsizetype(layers.size()));
+  EXPECT_EQ(layer->actions()[0]->text(), QString::number(*layers.begin()));
+  QMenu* edit = menuTitled(exampleBar->actions(), "Edit");
+  ASSERT_NE(edit, nullptr);
+  emit edit->aboutToShow();
+  EXPECT_FALSE(actionTitled(edit->actions(), "Paste")->isEnabled());
+  EXPECT_TRUE(actionTitled(edit->actions(), "Group")->isEnabled());
 }
 
 }  // namespace

@@ -141,16 +141,16 @@ TEST(ViewControllerAddShapes, AGroupPastedIntoAnEmptyDrawingGoesWhereItsOutlineS
   EXPECT_TRUE(e.selectedStrokeLayer->path().has_value());
   harness.command([](ViewController& editor) { editor.placeCandidate(); });
 
-  // The tile of the group's first border side; the rest of the group is laid
-  // by the group tiles.
-  ASSERT_EQ(e.graph().shapes().size(), 1u);
+  // The tile of the group's first border side first, then the rest of the
+  // group.
+  ASSERT_EQ(e.graph().shapes().size(), 2u);
   const auto& placed = e.graph().shapes()[0];
   const auto& borderTile = e.multiShape->border()[0]->shape.lock();
   for (std::size_t k = 0; k < placed->edges().size(); ++k) {
     const Vec2 expected = borderTile->edges()[k]->transformedVertex();
     EXPECT_NEAR((placed->edges()[k]->transformedVertex() - expected).length(), 0.0, 1e-9) << k;
   }
-  EXPECT_EQ(harness.undoManager->undoActionName(), "Add Shape");
+  EXPECT_EQ(harness.undoManager->undoActionName(), "Add Shapes");
   EXPECT_TRUE(harness.checkInvariants());
   MultiShape::resetCurrent();
 }
