@@ -34,7 +34,7 @@ struct Tally {
   int edits = 0;
 };
 
-// Gestures: a rubber band over part of the drawing, or a tile dragged away by
+// Gestures: a rubber band over part of the drawing, or a tile dragged by
 // a distance of one of the bands (a short drag, copy, cut or delete).
 void runGesture(EditorHarness& harness, std::mt19937_64& random, Tally& tally) {
   std::uniform_real_distribution<double> unit(0.0, 1.0);
