@@ -46,6 +46,9 @@ public:
   // Offers to save the share command's snapshot as a picture file, under the
   // title "Save Snapshot…". A window that cannot offers nothing.
   virtual void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) { static_cast<void>(image); }
+
+  // The toolbar's colour well stops taking the colour panel's picks.
+  virtual void deactivateColorWell() {}
 };
 
 }  // namespace ornival

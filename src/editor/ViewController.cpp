@@ -128,15 +128,9 @@ void ViewController::mouseDragged(const MouseEvent& event) {
 
 void ViewController::mouseUp(const MouseEvent& event) { locationInWindow = event.locationInWindow; }
 
-// The editor's own keys come with the keyboard commands.
-void ViewController::keyDown(const KeyEvent&) {}
-
 // Seams of the editing concerns still to come ---------------------------------
 
 // Filled by the drag actions.
 void ViewController::updateDragAction(bool) {}
-
-// Filled by the crossing display.
-void ViewController::updateCrossingLayers() {}
 
 }  // namespace ornival

@@ -6,19 +6,13 @@
 namespace ornival {
 
 void ViewController::cancelDrag() {}                                                    // gestures
-void ViewController::cancelCurrentAction() {}                                           // keyboard
 void ViewController::pickUpShapes() {}                                                  // group tiles
 void ViewController::updateMoveDisplay() {}                                             // group tiles
-void ViewController::collectFourEdgeJoins(const std::shared_ptr<Shape>&, Vec2, bool& swapped) {  // swapping
-  swapped = false;
-}
-bool ViewController::swapShapes(const std::vector<std::shared_ptr<Shape>>&) { return false; }  // swapping
 void ViewController::selectShape(int, Undo*) {}                                         // selection
 void ViewController::deselectShape(int, Undo*) {}                                       // selection
 void ViewController::selectGroup(const std::shared_ptr<Shape>&, bool, Undo*) {}         // selection
 void ViewController::deselectGroup(const std::shared_ptr<Shape>&, bool, Undo*) {}       // selection
 void ViewController::selectColorRegion(const std::shared_ptr<Shape>&, Undo*) {}         // selection
 void ViewController::colorShapesFromImage() {}                                          // selection
-void ViewController::selectIrregularCorners() {}                                        // keyboard
 
 }  // namespace ornival
