@@ -122,6 +122,7 @@ public:
   void updateSurfaceScene() override;
   // Asks where to save the snapshot, as a PNG picture.
   void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) override;
+  void deactivateColorWell() override;
 
   // DocumentWindow
   void setCornerFactor(CornerFactor factor, double value) override;
