@@ -73,6 +73,13 @@ void ColorWell::activate() {
   update();
 }
 
+void ColorWell::deactivate() {
+  if (activeWell != this)
+    return;
+  activeWell = nullptr;
+  update();
+}
+
 void ColorWell::paintEvent(QPaintEvent* event) {
   QToolButton::paintEvent(event);
   QPainter painter(this);

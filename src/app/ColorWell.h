@@ -25,6 +25,8 @@ public:
   bool isActive() const;
   // Opens the colour dialog on this well.
   void activate();
+  // The colour dialog stops editing this well; it stays open.
+  void deactivate();
 
   // The process-wide colour dialog, made on first use; none before.
   static QColorDialog* colorDialog(bool make);

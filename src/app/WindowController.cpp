@@ -18,6 +18,7 @@
 #include "app/PrintPanel.h"
 #include "figures/Figure.h"
 #include "model/Graph.h"
+#include "model/NeighborModel.h"
 #include "model/Operations.h"
 #include "model/Shape.h"
 #include "platform/Localization.h"
@@ -332,7 +333,55 @@ bool WindowController::keyDown(const KeyEvent& event) {
     view_->dispatch([](ViewController& editor) { editor.toggleZoom(); });
     return true;
   }
+  // Return places the hovered candidate; over a tile or nothing it is not
+  // the editor's.
+  if (event.characters == "\r") {
+    if (!std::dynamic_pointer_cast<NeighborModel>(editor_->selectedShape.lock()))
+      return false;
+    view_->dispatch([](ViewController& editor) { editor.placeCandidate(); });
+    return true;
+  }
+  using Recolor = void (ViewController::*)();
+  static const std::pair<const char*, Recolor> recolorKeys[] = {{"1", &ViewController::hueColorsByAngle},
+                                                                {"r", &ViewController::randomColors},
+                                                                {"t", &ViewController::hueColorsByEdgeAngle},
+                                                                {"w", &ViewController::whiteColors}};
+  for (const auto& [key, command] : recolorKeys) {
+    if (event.characters == key) {
+      view_->dispatch([command](ViewController& editor) { (editor.*command)(); });
+      return true;
+    }
+  }
+  if (event.characters == "b") {
+    // Each press swaps which class of the two-colouring is black.
+    const int parity = blackOrWhite;
+    view_->dispatch([parity](ViewController& editor) { editor.blackOrWhiteColors(parity); });
+    blackOrWhite = 1 - blackOrWhite;
+    return true;
+  }
+  // The arrow keys step the hovered candidate; when there is none to step
+  // to the key goes on.
+  using Step = bool (ViewController::*)();
+  static const std::pair<const char*, Step> arrowKeys[] = {
+      {"\xEF\x9C\x80", &ViewController::moveNeighborSelectionUp},
+      {"\xEF\x9C\x81", &ViewController::moveNeighborSelectionDown},
+      {"\xEF\x9C\x82", &ViewController::moveNeighborSelectionLeft},
+      {"\xEF\x9C\x83", &ViewController::moveNeighborSelectionRight}};
+  for (const auto& [key, command] : arrowKeys) {
+    if (event.characters == key) {
+      bool taken = false;
+      view_->dispatch([command, &taken](ViewController& editor) { taken = (editor.*command)(); });
+      return taken;
+    }
+  }
   return false;
+}
+
+void WindowController::deactivateColorWell() {
+  if (!toolbarDelegate_)
+    return;
+  if (ColorWell* well = toolbarDelegate_->colorWell())
+    well->deactivate();
 }
 
 void WindowController::noteEvent() {

@@ -129,6 +129,7 @@ public:
   void closeChangeColors() override;
   // Qt has no native window tabs: a new tab is a new window.
   void openUntitledDocument() override;
+  void deactivateColorWell() override;
 
   // DocumentWindow
   void setCornerFactor(CornerFactor factor, double value) override;

@@ -59,6 +59,8 @@ public:
   // Opens a new untitled document in a window of its own. A window that
   // cannot opens nothing.
   virtual void openUntitledDocument() {}
+  // The toolbar's colour well stops taking the colour panel's picks.
+  virtual void deactivateColorWell() {}
 };
 
 }  // namespace ornival

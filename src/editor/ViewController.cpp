@@ -101,12 +101,5 @@ void ViewController::setViewBackgroundColor(const Color& color) { viewPort_->set
 
 // Input ------------------------------------------------------------------------
 
-// The editor's own keys come with the keyboard commands.
-void ViewController::keyDown(const KeyEvent&) {}
-
-// Seams of the editing concerns still to come ---------------------------------
-
-// Filled by the crossing display.
-void ViewController::updateCrossingLayers() {}
 
 }  // namespace ornival

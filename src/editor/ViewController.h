@@ -6,6 +6,7 @@
 #include "editor/EditorMenuItem.h"
 #include "editor/InputEvents.h"
 #include "editor/InputState.h"
+#include "editor/RandomSource.h"
 #include "editor/ItemStatus.h"
 #include "figures/Line.h"
 #include "figures/catalogue/Shapes.h"
@@ -43,6 +44,7 @@ class Clipboard;
 class Document;
 class Edge;
 class EditorWindowController;
+class Geometry;
 class Graph;
 class ImageDecoder;
 class Layer;
@@ -362,6 +364,49 @@ public:
   void collectFourEdgeJoins(const std::shared_ptr<Shape>& shape, Vec2 offset, bool& swapped);
   // Flips the ring of tiles; false when they do not form a closed ring.
   bool swapShapes(const std::vector<std::shared_ptr<Shape>>& tiles);
+  // The three four-sided, equal-sided tiles that close around the start
+  // corner of edge, the edge's own tile first, then the one across edge,
+  // then the third; empty when the corner is no such hexagon centre.
+  std::vector<std::shared_ptr<Shape>> fourEdgeJoin(const std::shared_ptr<Edge>& edge) const;
+  // Moves the tile so that its figure's centre lands on point.
+  void moveShape(Shape& shape, Vec2 point, bool animated);
+
+  // Keyboard commands -------------------------------------------------------
+
+  // The arrow keys: step the hovered candidate through the candidates of its
+  // kind on its side (Up, Down) or to the next free side along the outline
+  // with one (Left, Right). True when a candidate is hovered afterwards;
+  // false lets the window pass the key on.
+  bool moveNeighborSelectionUp();
+  bool moveNeighborSelectionDown();
+  bool moveNeighborSelectionLeft();
+  bool moveNeighborSelectionRight();
+  // The pairs of glued tiles, by index, whose corners at a shared vertex make
+  // neither a straight side nor a full turn; at most one pair per first tile.
+  std::vector<std::pair<int, int>> irregularCorners() const;
+
+  // Recolouring ---------------------------------------------------------------
+
+  // Each recolours the selected tiles, or all tiles when none is selected,
+  // one undo step with one refresh of the relief.
+  void randomColors();
+  void hueColorsByAngle();
+  void hueColorsByEdgeAngle();
+  // Black and white by a two-colouring of the tiles glued to the first one;
+  // parity chooses which class is black.
+  void blackOrWhiteColors(int parity);
+  // White for the tiles glued to the first one.
+  void whiteColors();
+  // Where the random colours come from; tests give a seeded one.
+  std::shared_ptr<RandomSource> randomSource = RandomSource::create();
+
+  // Crossing display ------------------------------------------------------------
+
+  // The pieces of the band of width w1 that pass over at the crossings,
+  // reaching out to where the band of width w0 ends; empty for equal widths.
+  Path crossingsPath(double w1, double w0);
+  // The raised crossings of the relief, in the widest band's colour.
+  std::shared_ptr<Geometry> crossingsGeometry();
 
   // Selection -----------------------------------------------------------------
 
@@ -537,6 +582,20 @@ private:
   friend class SelectOperation;
 
   ModifierFlags modifierFlags() const;
+  // The arrow keys' steps and what they share: a candidate is usable unless
+  // it overlaps the outline (the verdict is kept on it), and hovering one
+  // fills the candidate lists around it.
+  bool stepAlongSide(bool up);
+  bool stepAlongOutline(bool left);
+  bool isUsableCandidate(NeighborModel& candidate) const;
+  void hoverCandidate(const std::shared_ptr<NeighborModel>& candidate);
+  // The recolouring commands' frame: the tiles in scope, and the colouring
+  // walk from the first tile through the joins.
+  std::vector<std::shared_ptr<Shape>> recolorScope() const;
+  template <typename Colouring>
+  void recolor(Colouring colouring);
+  template <typename Colouring>
+  void recolorJoined(Colouring colouring);
   // The candidate searches of updateNeighbors.
   void searchSingleFigures(const std::vector<Shapes>& tools, Vec2 point);
   void searchGroup(Vec2 point);

@@ -136,20 +136,7 @@ void ViewController::updateCrossingsNode() {
     crossingsNode->removeFromParentNode();
     return;
   }
-  const auto document = this->document();
-  ORNIVAL_PRECONDITION(document != nullptr);
-  const std::vector<LineAttribute> bands = documentBands();
-  Graph::CrossingBands walk;
-  walk.halfWidth = bands[2].width / 2.0;
-  walk.radiusLimit = document->borderRadiusLimit();
-  walk.crossingsOn = crossings_ == CrossingStatus::on;
-  walk.rounded = document->borderBezierFactor() != 1.0;
-  auto geometry = Geometry::create(graph_->crossingRoofs(walk));
-  // The crossings wear the widest band's colour in the tiles' surface.
-  geometry->setFirstMaterial(Materials::material(
-      {bands[2].color, float(document->metalness()), float(document->roughness()), float(document->ripple()),
-       float(document->rippleScale()), 1.0f, bands}));
-  crossingsNode->setGeometry(std::move(geometry));
+  crossingsNode->setGeometry(crossingsGeometry());
   if (!crossingsNode->parentNode())
     contentNode->addChildNode(crossingsNode);
 }

@@ -395,6 +395,38 @@ TEST_F(Lifecycle, ARightClickOnTheViewShowsTheColourPopover) {
   EXPECT_EQ(window->undoManager()->groupingLevel(), 0);
 }
 
+// The single-key commands reach the editor each as one undoable event; keys
+// with nothing to do go on to the window.
+TEST_F(Lifecycle, RecolouringAndArrowKeysReachTheEditor) {
+  WindowController* window = application->openExample("Two Squares", folder / "examples/TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  View* view = window->view();
+  const auto& editor = window->editor();
+  const auto& tiles = editor->graph().shapes();
+  ASSERT_EQ(tiles.size(), 2u);
+  const std::size_t steps = window->undoManager()->undoCount();
+
+  EXPECT_TRUE(window->keyDown({"b", {}}));
+  EXPECT_EQ(tiles[0]->shapeColor(), Color::white());
+  EXPECT_EQ(tiles[1]->shapeColor(), Color::black());
+  EXPECT_EQ(window->blackOrWhite, 1);
+  QTest::keyClick(view, Qt::Key_B);
+  EXPECT_EQ(tiles[0]->shapeColor(), Color::black());
+  EXPECT_EQ(tiles[1]->shapeColor(), Color::white());
+  EXPECT_EQ(window->blackOrWhite, 0);
+  EXPECT_EQ(window->undoManager()->undoCount(), steps + 2);
+  EXPECT_TRUE(window->keyDown({"w", {}}));
+  EXPECT_EQ(tiles[0]->shapeColor(), Color::white());
+  EXPECT_EQ(window->undoManager()->groupingLevel(), 0);
+
+  // Nothing hovered: Return and the arrows are not the editor's.
+  editor->selectedShape = {};
+  EXPECT_FALSE(window->keyDown({"\r", {}}));
+  EXPECT_FALSE(window->keyDown({"\xEF\x9C\x80", {}}));
+  EXPECT_FALSE(window->keyDown({"\xEF\x9C\x82", {}}));
+  EXPECT_FALSE(window->keyDown({"B", {}}));
+}
+
 // What is dropped on the window reaches the editor as one undoable event: a
 // picture becomes the underlay, a colour paints the tile under it.
 TEST_F(Lifecycle, DroppedPicturesAndColoursReachTheEditor) {

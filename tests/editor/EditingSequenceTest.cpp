@@ -32,6 +32,8 @@ struct Tally {
   int bands = 0;
   int drags = 0;
   int edits = 0;
+  int swapped = 0;
+  int recolored = 0;
 };
 
 // Gestures: a rubber band over part of the drawing, or a tile dragged by
@@ -139,13 +141,60 @@ void runEdit(EditorHarness& harness, std::mt19937_64& random, Tally& tally) {
   ++tally.edits;
 }
 
+// The first three tiles that close a hexagon a flip can turn, in flip order;
+// none when the tiling has no such hexagon.
+std::vector<std::shared_ptr<Shape>> flippableHexagon(const ViewController& editor) {
+  for (const auto& tile : editor.graph().shapes()) {
+    const auto& sides = tile->edges();
+    if (sides.size() != 4 || !tile->figure()->equilateral() ||
+        std::any_of(sides.begin(), sides.end(), [](const auto& side) { return side->isGroupJoin; }))
+      continue;
+    for (const auto& side : sides) {
+      auto triple = editor.fourEdgeJoin(side);
+      if (!triple.empty())
+        return triple;
+    }
+  }
+  return {};
+}
+
 Tally runSequence(EditorHarness& harness, std::uint64_t seed, int steps) {
   std::mt19937_64 random(seed);
   std::uniform_real_distribution<double> unit(0.0, 1.0);
   Tally tally;
   auto& editor = *harness.editor;
+  // Flips and recolouring come between the steps, drawn from a stream of
+  // their own, so that the other edits are those a run without them makes.
+  std::mt19937_64 keysRandom(seed + 2);
   for (int step = 0; step < steps; ++step) {
     SCOPED_TRACE("step " + std::to_string(step));
+    while (unit(keysRandom) < 0.1) {
+      // Flips where the tiling has a hexagon to flip, else recolouring.
+      const auto hexagon = flippableHexagon(editor);
+      if (!hexagon.empty() && unit(keysRandom) < 0.7) {
+        bool flipped = false;
+        harness.command([&](ViewController& e) { flipped = e.swapShapes(hexagon); });
+        EXPECT_TRUE(flipped);
+        ++tally.swapped;
+      } else {
+        const auto which = keysRandom() % 5;
+        const int parity = int(keysRandom() % 2);
+        harness.command([&](ViewController& e) {
+          switch (which) {
+            case 0: e.randomColors(); break;
+            case 1: e.hueColorsByAngle(); break;
+            case 2: e.hueColorsByEdgeAngle(); break;
+            case 3: e.blackOrWhiteColors(parity); break;
+            default: e.whiteColors(); break;
+          }
+        });
+        ++tally.recolored;
+      }
+      harness.settle();
+      EXPECT_TRUE(harness.checkInvariants());
+      if (::testing::Test::HasFailure())
+        return tally;
+    }
     const double roll = unit(random);
     const double branch = unit(random);
     if (branch < 0.2) {
@@ -200,6 +249,7 @@ TEST(EditingSequence, EveryStepKeepsTheInvariantsAndUndoAllAndRedoAllGiveBackThe
       EditorHarness harness({.tiles = tiling.tiles,
                              .prepareDocument = {},
                              .tools = {Shapes::square, Shapes::triangle, Shapes::rhombus16}});
+      harness.editor->randomSource = RandomSource::create(seed);
       ASSERT_TRUE(harness.checkInvariants());
       const std::string start = harness.documentText();
       const Tally tally = runSequence(harness, seed, 150);
@@ -215,6 +265,7 @@ TEST(EditingSequence, EveryStepKeepsTheInvariantsAndUndoAllAndRedoAllGiveBackThe
         harness.settle();
       }
       EXPECT_GT(tally.edits, 10);
+      EXPECT_GT(tally.recolored, 3);
       const std::string end = harness.documentText();
 
       int undos = 0;

@@ -55,6 +55,10 @@ public:
   void refreshCatalogueBrowser() override { ++catalogueRefreshes; }
   void updateSurfaceScene() override { ++surfaceSceneUpdates; }
 
+  // Times the toolbar's colour well was told to let go of the colour panel.
+  int colorWellDeactivations = 0;
+  void deactivateColorWell() override { ++colorWellDeactivations; }
+
   // The snapshots the window was asked to offer for saving.
   std::vector<std::shared_ptr<const RgbaImage>> offeredSnapshots;
   void offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) override {

@@ -1,22 +1,12 @@
 #pragma once
 
 #include "platform/Color.h"
+#include "platform/HsbColor.h"
 
 #include <array>
 #include <optional>
 
 namespace ornival {
-
-// A colour as hue, saturation and brightness, each in 0…1, with its alpha.
-struct HsbColor {
-  double hue = 0.0;
-  double saturation = 0.0;
-  double brightness = 0.0;
-  double alpha = 1.0;
-};
-
-HsbColor hsbOf(const Color& color);
-Color colorOf(const HsbColor& color);
 
 // The colour popover's mixer: two colours A and B blended into a grid of
 // five columns and eight rows. Column k lies k quarters of the way from the
