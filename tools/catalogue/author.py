@@ -4,8 +4,7 @@
     author.py check DESIGN...          build and check the designs, change nothing
     author.py apply DESIGN...          check, then write their rows into the table
     author.py preview DESIGN... -o F   draw the designs into an SVG page
-    author.py tally                    the table's corner counts and lengths now
-    author.py tally --plan PLAN        the same with the placeholders at their planned counts
+    author.py tally                    the table's corner counts and lengths
     author.py stage DESIGN...          stage in git only the rows these designs wrote
 
 A design file holds one design per entry of a range of raw values; see
@@ -87,10 +86,8 @@ def _designed(statement):
     return (raw if isinstance(raw, int) else None), (name if isinstance(name, str) else None)
 
 
-def build(paths, plan=None):
-    """The table as it would be with the designs applied, and a report.
-    With a plan, a design whose corner count or equal sides differ from its
-    planned ones is warned about: the quotas of the catalogue rest on it."""
+def build(paths):
+    """The table as it would be with the designs applied, and a report."""
     report = checks.Report()
     lines, rows = table.read_rows(table.TABLE)
     designs = {}
@@ -146,7 +143,7 @@ def build(paths, plan=None):
     checked = set()
     for raw, design in sorted(designs.items()):
         source = raw if design.shape is not None else design.mirror_of
-        if source in checked or source not in rows or outlines[source].placeholder:
+        if source in checked or source not in rows:
             continue
         checked.add(source)
         if source in chiral and source not in partners:
@@ -158,15 +155,6 @@ def build(paths, plan=None):
             checked.add(image_row.raw)
     designed = set(designs) | {p[0].raw for s, p in partners.items() if s in designs}
     checks.check_table(report, rows, outlines, designed)
-    for raw in sorted(designed):
-        if plan and raw in plan and raw in outlines and not outlines[raw].placeholder:
-            corners, equal, _ = plan[raw]
-            outline = outlines[raw]
-            made_equal = all(x == outline.lengths[0] for x in outline.lengths)
-            if len(outline.dividends) != corners or made_equal != equal:
-                report.warn(raw, "the plan has %d corners%s, the design %d%s" % (
-                    corners, " and equal sides" if equal else "", len(outline.dividends),
-                    " and equal sides" if made_equal else ""))
     return rows, outlines, designs, report
 
 
@@ -191,13 +179,13 @@ def method_counts(designs):
 
 
 def command_check(args):
-    rows, outlines, designs, report = build(args.designs, _plan(args))
+    rows, outlines, designs, report = build(args.designs)
     print_report(report, designs)
     print("%d designs, %d errors, %d warnings" % (len(designs), len(report.errors), len(report.warnings)))
     for method, count in sorted(method_counts(designs).items(), key=lambda x: -x[1]):
         print("  %-24s %d" % (method, count))
     if args.tally:
-        print("\n".join(checks.tally(rows, outlines, _plan(args))))
+        print("\n".join(checks.tally(rows, outlines)))
     return 1 if report.errors else 0
 
 
@@ -249,16 +237,9 @@ def command_stage(args):
 
 def command_tally(args):
     lines, rows = table.read_rows(table.TABLE)
-    result = checks.tally(rows, table.evaluate(rows), _plan(args))
+    result = checks.tally(rows, table.evaluate(rows))
     print("\n".join(result))
-    return 1 if args.plan and "the plan closes the catalogue exactly" not in result else 0
-
-
-def _plan(args):
-    if not getattr(args, "plan", None):
-        return None
-    import plan
-    return plan.read(args.plan)
+    return 0 if checks.HAS_ITS_SHAPE in result else 1
 
 
 def command_preview(args):
@@ -300,8 +281,6 @@ def main(argv=None):
     p.set_defaults(run=command_stage)
     p = sub.add_parser("tally", help="the table's corner counts and lengths")
     p.set_defaults(run=command_tally)
-    for name in ("check", "tally"):
-        sub.choices[name].add_argument("--plan", help="a plan of corner counts, such as plan-0561-1121.py")
     for p in sub.choices.values():
         p.add_argument("--table", help="another copy of CatalogueEntry.cpp, to try things out on")
     args = parser.parse_args(argv)

@@ -170,10 +170,12 @@ def check_entry(report, row, outline, partner=None):
 
 
 def check_table(report, rows, outlines, designed):
-    """Rules that span entries: unique texts, and mirror pairs that pair."""
+    """Rules that span entries: unique texts, mirror pairs that pair, and the
+    catalogue's corner counts and equal-sided figures, which a redesign must
+    keep."""
     texts = collections.defaultdict(list)
     for raw, outline in outlines.items():
-        if raw == 1122 or outline.placeholder:
+        if raw == 1122:
             continue
         texts[geometry.canonical_name(outline.dividends, outline.lengths)].append(raw)
     for raws in texts.values():
@@ -183,93 +185,67 @@ def check_table(report, rows, outlines, designed):
                     report.error(r, "has the same canonical text as %s" % ", ".join(str(x) for x in raws if x != r))
     reversed_texts = {}
     for raw, outline in outlines.items():
-        if raw == 1122 or outline.placeholder:
+        if raw == 1122:
             continue
         reversed_texts[geometry.reversed_canonical_name(outline.dividends, outline.lengths)] = raw
     for first, second in chiral_pairs(rows):
         if first not in designed and second not in designed:
             continue
-        a, b = outlines[first], outlines[second]
-        if a.placeholder or b.placeholder:
-            continue
+        a = outlines[first]
         image = reversed_texts.get(geometry.canonical_name(a.dividends, a.lengths))
         if image != second:
             report.error(first, "its mirror image in the table is %s, not %d" % (image, second))
 
+    counts = collections.Counter(len(o.dividends) for o in outlines.values())
+    for raw in sorted(designed):
+        k = len(outlines[raw].dividends)
+        if counts[k] != TARGET_HISTOGRAM.get(k, 0):
+            report.error(raw, "the table would have %d figures of %d corners, the catalogue has %d"
+                         % (counts[k], k, TARGET_HISTOGRAM.get(k, 0)))
+    equal = sum(1 for o in outlines.values() if _equal_sided(o))
+    if equal != TARGET_EQUILATERAL:
+        for raw in sorted(designed):
+            if _equal_sided(outlines[raw]) == (equal > TARGET_EQUILATERAL):
+                report.error(raw, "the table would have %d equal-sided figures, the catalogue has %d"
+                             % (equal, TARGET_EQUILATERAL))
 
-def tally(rows, outlines, plan=None):
-    """The table's shape now: corner counts against the catalogue's, sides,
-    equal-sided figures, and how lengths are shared. With a plan (raw value ->
-    (corners, equal-sided, name)), every placeholder counts at its planned
-    corners instead, and the lines say whether the plan closes the catalogue
-    exactly."""
-    fixed = collections.Counter()
-    guessed = collections.Counter()
-    for raw, outline in outlines.items():
-        (guessed if outline.placeholder else fixed)[len(outline.dividends)] += 1
-    if plan is not None:
-        return _tally_plan(rows, outlines, plan, fixed) + _length_lines(outlines)
-    lines = ["corners  target  authored  placeholders  still to author"]
-    for k in sorted(set(TARGET_HISTOGRAM) | set(fixed) | set(guessed)):
+
+def _equal_sided(outline):
+    return all(x == outline.lengths[0] for x in outline.lengths)
+
+
+def tally(rows, outlines):
+    """The table's shape: corner counts and equal-sided figures against the
+    catalogue's, and how lengths are shared. Its last count line says whether
+    the table has the catalogue's shape."""
+    counts = collections.Counter(len(o.dividends) for o in outlines.values())
+    lines = ["corners  catalogue  table  off"]
+    exact = True
+    for k in sorted(set(TARGET_HISTOGRAM) | set(counts)):
         target = TARGET_HISTOGRAM.get(k, 0)
-        flag = "  over" if fixed[k] > target else ""
-        lines.append("%7d  %6d  %8d  %12d  %15d%s" % (k, target, fixed[k], guessed[k], target - fixed[k], flag))
-    lines.append("placeholders left: %d" % sum(guessed.values()))
-    authored = {raw: o for raw, o in outlines.items() if not o.placeholder}
-    equilateral = sum(1 for o in authored.values() if all(x == o.lengths[0] for x in o.lengths))
-    lines.append("equal-sided figures: %d authored, %d in the finished catalogue" % (equilateral, TARGET_EQUILATERAL))
+        off = counts[k] - target
+        exact = exact and off == 0
+        lines.append("%7d  %9d  %5d  %3s" % (k, target, counts[k], "%+d" % off if off else ""))
+    equal = sum(1 for o in outlines.values() if _equal_sided(o))
+    lines.append("equal-sided figures: %d of %d" % (equal, TARGET_EQUILATERAL))
+    exact = exact and equal == TARGET_EQUILATERAL
+    lines.append(HAS_ITS_SHAPE if exact else "the table does NOT have the catalogue's corner counts and equal sides")
     return lines + _length_lines(outlines)
+
+
+HAS_ITS_SHAPE = "the table has the catalogue's corner counts and equal sides"
 
 
 def _length_lines(outlines):
     lines = []
-    authored = {raw: o for raw, o in outlines.items() if not o.placeholder}
-    sides = sum(len(o.lengths) for o in authored.values())
-    lines.append("sides: %d authored, %d in the finished catalogue" % (sides, TARGET_SIDES))
-    counts = collections.Counter(x for o in authored.values() for x in o.lengths)
-    unit = sum(1 for o in authored.values() if 1.0 in o.lengths)
+    sides = sum(len(o.lengths) for o in outlines.values())
+    lines.append("sides: %d of %d" % (sides, TARGET_SIDES))
+    counts = collections.Counter(x for o in outlines.values() for x in o.lengths)
+    unit = sum(1 for o in outlines.values() if 1.0 in o.lengths)
     top = counts.most_common(10)
     share = sum(c for _, c in top) / max(1, sides)
-    lines.append("distinct lengths: %d (about 287 in the finished catalogue)" % len(counts))
-    lines.append("entries with a side of 1: %d of %d authored (about 495 of 1122 in the finished catalogue)"
-                 % (unit, len(authored)))
+    lines.append("distinct lengths: %d (the catalogue is known to have 287)" % len(counts))
+    lines.append("entries with a side of 1: %d of %d (the catalogue is known to have 495)" % (unit, len(outlines)))
     lines.append("ten commonest: " + ", ".join("%r (%d)" % (v, c) for v, c in top))
-    lines.append("their share of all sides: %.3f (about 2/3 in the finished catalogue)" % share)
-    return lines
-
-
-def _tally_plan(rows, outlines, plan, fixed):
-    lines = []
-    faults = []
-    planned = collections.Counter()
-    equal = 0
-    for raw, outline in outlines.items():
-        if not outline.placeholder:
-            if all(x == outline.lengths[0] for x in outline.lengths):
-                equal += 1
-            continue
-        if raw not in plan:
-            faults.append("%d %s: a placeholder without a planned count" % (raw, rows[raw].name))
-            continue
-        corners, equal_sided, name = plan[raw]
-        if name != rows[raw].name:
-            faults.append("%d: planned as %r, the table names it %r" % (raw, name, rows[raw].name))
-        if equal_sided and not rows[raw].scaleable:
-            faults.append("%d %s: planned equal-sided, but it is not scaleable" % (raw, name))
-        planned[corners] += 1
-        equal += equal_sided
-    for first, second in chiral_pairs(rows):
-        if first in plan and second in plan and plan[first][:2] != plan[second][:2]:
-            faults.append("%d and %d: mirror images planned unlike" % (first, second))
-    lines.append("corners  target  authored  planned  off")
-    closes = True
-    for k in sorted(set(TARGET_HISTOGRAM) | set(fixed) | set(planned)):
-        target = TARGET_HISTOGRAM.get(k, 0)
-        off = fixed[k] + planned[k] - target
-        closes = closes and off == 0
-        lines.append("%7d  %6d  %8d  %7d  %3s" % (k, target, fixed[k], planned[k], "%+d" % off if off else ""))
-    lines.append("equal-sided figures with the plan: %d of %d" % (equal, TARGET_EQUILATERAL))
-    closes = closes and equal == TARGET_EQUILATERAL and not faults
-    lines.extend(faults)
-    lines.append("the plan closes the catalogue exactly" if closes else "the plan does NOT close the catalogue")
+    lines.append("their share of all sides: %.3f (about 2/3 in the catalogue)" % share)
     return lines

@@ -39,8 +39,6 @@ def page(rows, outlines, raws, notes=None):
     cells = []
     for raw in raws:
         row, outline = rows[raw], outlines[raw]
-        if outline.placeholder:
-            continue
         d, l = outline.dividends, outline.lengths
         vertices = geometry.walk(d, l)
         axis = row.axis or geometry.first_mirror_axis(d)

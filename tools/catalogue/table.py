@@ -90,10 +90,9 @@ def _start(values, start):
 class Outline:
     """An entry's corners and sides as the program builds them."""
 
-    def __init__(self, dividends, lengths, placeholder=False):
+    def __init__(self, dividends, lengths):
         self.dividends = list(dividends)
         self.lengths = [float(x) for x in lengths]
-        self.placeholder = placeholder
 
 
 def evaluate(rows):
@@ -130,25 +129,12 @@ def evaluate(rows):
         elif kind == "mirrorOf":
             parts = [int(x) for x in args.split(",")]
             mirrors.append((raw, parts[0], parts[1] if len(parts) > 1 else 0))
-        elif kind == "placeholder":
-            result[raw] = placeholder_outline(row, int(args))
         else:
             raise ValueError("row %d: unknown recipe %s" % (raw, row.recipe))
     for raw, source, start in mirrors:
         left = result[source]
-        if left.placeholder:
-            result[raw] = placeholder_outline(rows[raw], len(left.dividends))
-        else:
-            result[raw] = Outline(*geometry.mirrored_outline(left.dividends, left.lengths, start))
+        result[raw] = Outline(*geometry.mirrored_outline(left.dividends, left.lengths, start))
     return result
-
-
-def placeholder_outline(row, corners):
-    length = 1.0 + row.raw / 4096.0
-    lengths = [length] * corners
-    if not row.scaleable:
-        lengths = [length if i % 2 == 0 else 2.0 * length for i in range(corners)]
-    return Outline([1] * corners, lengths, placeholder=True)
 
 
 @contextlib.contextmanager

@@ -168,17 +168,24 @@ if __name__ == "__main__":
     unittest.main()
 
 
-class PlanTest(unittest.TestCase):
-    PLAN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "plan-0561-1121.py")
-
-    def test_the_plan_closes_the_catalogue_and_a_changed_count_does_not(self):
-        import plan
+class TallyTest(unittest.TestCase):
+    def test_the_table_has_the_catalogues_shape_and_a_changed_count_breaks_it(self):
         _, rows = table.read_rows()
         outlines = table.evaluate(rows)
-        counts = plan.read(self.PLAN)
-        self.assertIn("the plan closes the catalogue exactly", checks.tally(rows, outlines, counts))
-        placeholder = next(raw for raw in sorted(counts) if outlines[raw].placeholder and rows[raw].kind != "mirrorOf"
-                           and not any(raw in pair for pair in checks.chiral_pairs(rows)))
-        corners, equal, name = counts[placeholder]
-        counts[placeholder] = (corners + 1, equal, name)
-        self.assertIn("the plan does NOT close the catalogue", checks.tally(rows, outlines, counts))
+        self.assertIn(checks.HAS_ITS_SHAPE, checks.tally(rows, outlines))
+
+        house = outlines[6]
+        outlines[6] = table.Outline(house.dividends + [4], house.lengths + [1.0])
+        self.assertNotIn(checks.HAS_ITS_SHAPE, checks.tally(rows, outlines))
+        report = checks.Report()
+        checks.check_table(report, rows, outlines, {6})
+        self.assertTrue(any("figures of %d corners" % (len(house.dividends) + 1) in text for _, text in report.errors))
+
+    def test_a_new_equal_sided_figure_breaks_the_count(self):
+        _, rows = table.read_rows()
+        outlines = table.evaluate(rows)
+        outlines[6] = table.Outline([1] * 5, [1.0] * 5)
+        self.assertNotIn(checks.HAS_ITS_SHAPE, checks.tally(rows, outlines))
+        report = checks.Report()
+        checks.check_table(report, rows, outlines, {6})
+        self.assertTrue(any("equal-sided" in text for _, text in report.errors))

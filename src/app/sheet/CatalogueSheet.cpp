@@ -1,7 +1,6 @@
 #include "app/sheet/CatalogueSheet.h"
 
 #include "figures/Figure.h"
-#include "figures/catalogue/CatalogueEntry.h"
 #include "figures/catalogue/Shapes.h"
 #include "platform/NumberText.h"
 
@@ -64,7 +63,6 @@ std::vector<Vec2> drawnOutline(const Figure& figure, bool turned) {
 struct Cell {
   const Figure* figure;
   std::vector<Vec2> outline;
-  bool placeholder;
   std::string caption;
   double minX, maxY;     // the figure's bounds in its own units
   double width, height;  // the cell in pixels, label included
@@ -76,7 +74,6 @@ struct Cell {
 
 std::string CatalogueSheet::svg() const {
   const auto& figures = Shapes::figures();
-  const auto& entries = catalogueEntries();
 
   std::vector<Cell> cells;
   cells.reserve(figures.size());
@@ -93,13 +90,12 @@ std::string CatalogueSheet::svg() const {
       minY = std::min(minY, v.y);
       maxY = std::max(maxY, v.y);
     }
-    const bool placeholder = entries[i].placeholder;
-    std::string caption = formatInteger(figure.tool().rawValue()) + (placeholder ? " placeholder" : "");
+    std::string caption = formatInteger(figure.tool().rawValue());
     const double figureWidth = (maxX - minX) * pixelsPerUnit;
     const double figureHeight = (maxY - minY) * pixelsPerUnit;
     const double labelWidth =
         double(std::max(characterCount(figure.name()), characterCount(caption))) * characterWidth;
-    cells.push_back({&figure, std::move(outline), placeholder, std::move(caption), minX, maxY, std::max(figureWidth, labelWidth),
+    cells.push_back({&figure, std::move(outline), std::move(caption), minX, maxY, std::max(figureWidth, labelWidth),
                      figureHeight + 2 * lineHeight + 4, figureWidth, figureHeight});
   }
 
@@ -119,8 +115,6 @@ std::string CatalogueSheet::svg() const {
   }
   const double pageHeight = y + rowHeight + margin;
 
-  // Of the figures drawn, not of the whole catalogue, when a range is drawn.
-  const auto placeholders = std::count_if(cells.begin(), cells.end(), [](const Cell& c) { return c.placeholder; });
   std::string out;
   out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + number(pageWidth) + "\" height=\"" +
@@ -131,8 +125,6 @@ std::string CatalogueSheet::svg() const {
          formatInteger(std::int64_t(cells.size())) + " figures at one scale";
   if (cells.size() != figures.size())
     out += " (" + formatInteger(firstRawValue) + " to " + formatInteger(lastRawValue) + ")";
-  if (placeholders > 0)
-    out += ", " + formatInteger(std::int64_t(placeholders)) + " of them placeholders (dashed, grey)";
   out += "</text>\n";
 
   for (const Cell& cell : cells) {
@@ -145,14 +137,11 @@ std::string CatalogueSheet::svg() const {
       points += number(left + (v.x - cell.minX) * pixelsPerUnit) + "," +
                 number(cell.y + (cell.maxY - v.y) * pixelsPerUnit);
     }
-    out += "<g>\n<polygon points=\"" + points + "\" ";
-    out += cell.placeholder ? "fill=\"#ececec\" stroke=\"#9a9a9a\" stroke-dasharray=\"4 3\""
-                            : "fill=\"#cfe0f0\" stroke=\"#1f4e79\"";
+    out += "<g>\n<polygon points=\"" + points + "\" fill=\"#cfe0f0\" stroke=\"#1f4e79\"";
     out += " stroke-width=\"1\" stroke-linejoin=\"round\"/>\n";
     const std::string centre = number(cell.x + cell.width / 2);
     const std::string textStyle = "\" text-anchor=\"middle\" font-family=\"sans-serif\" font-size=\"" +
-                                  number(fontSize) + "\" fill=\"" +
-                                  std::string(cell.placeholder ? "#8a8a8a" : "#202020") + "\">";
+                                  number(fontSize) + "\" fill=\"#202020\">";
     out += "<text x=\"" + centre + "\" y=\"" + number(cell.y + cell.figureHeight + lineHeight) + textStyle +
            escaped(cell.caption) + "</text>\n";
     out += "<text x=\"" + centre + "\" y=\"" + number(cell.y + cell.figureHeight + 2 * lineHeight) + textStyle +

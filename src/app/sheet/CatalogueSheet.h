@@ -8,8 +8,7 @@ namespace ornival {
 
 // One SVG page that shows every figure of the catalogue table at one common
 // scale, in raw-value order, each labelled with its raw value and display
-// name. Figures that are still placeholders are drawn dashed and grey and
-// say so in their label.
+// name.
 struct CatalogueSheet {
   double pixelsPerUnit = 24.0;
   double pageWidth = 2400.0;

@@ -23,14 +23,13 @@ using Int = std::int64_t;
 // are written by their rule's parameters, so that a line reads like the
 // figure's description; everything else is written out.
 struct Recipe {
-  enum class Kind { given, mirror, placeholder };
+  enum class Kind { given, mirror };
 
   Kind kind = Kind::given;
   std::vector<Int> dividends;
   std::vector<double> lengths;
   int source = 0;   // mirror: the raw value of the Left entry
-  int start = 0;    // mirror: where both mirrored sequences begin
-  int corners = 0;  // placeholder
+  int start = 0;   // mirror: where both mirrored sequences begin
 };
 
 // One line of the table. The recipe stays text until the catalogue is first
@@ -129,31 +128,6 @@ Recipe mirrorOf(int source, int start = 0) {
   return recipe;
 }
 
-// Not yet authored; see CatalogueEntry::placeholder.
-Recipe placeholder(int corners) {
-  Recipe recipe;
-  recipe.kind = Recipe::Kind::placeholder;
-  recipe.corners = corners;
-  return recipe;
-}
-
-void fillPlaceholder(CatalogueEntry& entry, int corners) {
-  ORNIVAL_PRECONDITION(corners >= 3);
-  // A side length of its own keeps every placeholder's canonical text unique,
-  // so none of them pairs with another figure in the mirror map.
-  const double length = 1.0 + double(entry.tool.rawValue()) / 4096.0;
-  entry.dividends.assign(std::size_t(corners), 1);
-  entry.lengths.assign(std::size_t(corners), length);
-  if (!entry.scaleable) {
-    // Alternating sides keep an equiangular polygon closed and stop setup
-    // from declaring it scaleable.
-    ORNIVAL_PRECONDITION(corners % 2 == 0);
-    for (std::size_t i = 1; i < entry.lengths.size(); i += 2)
-      entry.lengths[i] = 2.0 * length;
-  }
-  entry.placeholder = true;
-}
-
 // Reads a recipe as the table writes it: a call of one of the recipes above,
 // with whole numbers, decimals and lists of them in braces as arguments, such
 // as "star(8, 1, 4, 1.0)" or "polygon({1, 1, 2}, {2.4, 3.4, 2.4})". The table
@@ -211,13 +185,10 @@ private:
       const Int start = take(',') ? integer() : 0;
       return sector(k, j, s, c, int(start));
     }
-    if (name == "mirrorOf") {
-      const Int source = integer();
-      const Int start = take(',') ? integer() : 0;
-      return mirrorOf(int(source), int(start));
-    }
-    ORNIVAL_PRECONDITION(name == "placeholder");
-    return placeholder(int(integer()));
+    ORNIVAL_PRECONDITION(name == "mirrorOf");
+    const Int source = integer();
+    const Int start = take(',') ? integer() : 0;
+    return mirrorOf(int(source), int(start));
   }
 
   template <typename T>
@@ -817,7 +788,7 @@ std::span<const Row> rows() {
       {518, "Left Decastar ¹⁄₄", south, scaleable, setupAxis, "polygon({3, 12, 6, 12, 6, 6, 5}, {3.0776835371752536, 1.0, 1.0, 1.0, 1.0, 1.0, 2.618033988749895})"},
       {519, "Right Decastar ¹⁄₄", south, scaleable, edge(1), "mirrorOf(518)"},
       {520, "Short Trapezoid ¹⁄₅", south, scaleable, setupAxis, "polygon({2, 3, 3, 2}, {2.618033988749895, 1.0, 2.0, 1.0})"},
-      {521, "Long Sun", south, fixedSize, vertex(13), "polygon({2, 5, 2, 5, 2, 5, 2, 5, 2, 5, 2, 5, 2, 5, 2, 5}, {1.0, 1.0, 2.0, 1.0, 1.0, 1.0, 1.0, 2.0, 1.0, 1.0, 2.0, 1.0, 1.0, 1.0, 1.0, 2.0})"},
+      {521, "Long Sun", south, fixedSize, vertex(13), "polygon({2, 5, 2, 5, 2, 5, 2, 5, 2, 5, 2, 5, 2, 5, 2, 5}, {1.0, 1.0, 2.0, 1.0, 1.0, 1.0, 1.0, 2.0, 1.0, 1.0, 3.414213562373095, 1.0, 1.0, 1.0, 1.0, 3.414213562373095})"},
       {522, "Corner", south, fixedSize, setupAxis, "polygon({2, 2, 5, 5, 2, 2, 2}, {2.414213562373095, 1.0, 0.7071067811865476, 1.0, 0.7071067811865476, 1.0, 2.414213562373095})"},
       {523, "Half Cross", south, fixedSize, setupAxis, "polygon({1, 3, 6, 3, 2, 3, 6, 3, 1}, {4.82842712474619, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0})"},
       {524, "Shovel", north, scaleable, setupAxis, "polygon({2, 6, 2, 3, 2, 3, 2, 6, 2}, {1.0, 3.414213562373095, 0.7071067811865476, 2.414213562373095, 1.7071067811865475, 1.7071067811865475, 2.414213562373095, 0.7071067811865476, 3.414213562373095})"},
@@ -1451,13 +1422,11 @@ std::vector<CatalogueEntry> makeCatalogueEntries() {
     const auto tool = Shapes::init(row.rawValue);
     ORNIVAL_PRECONDITION(tool && tool->rawValue() == Shapes::firstRawValue + int(i));
     const Recipe& recipe = recipes.emplace_back(RecipeReader(row.recipe).read());
-    CatalogueEntry entry{*tool, row.displayName, row.heading, row.scaleable, row.axis, {}, {}, false};
+    CatalogueEntry entry{*tool, row.displayName, row.heading, row.scaleable, row.axis, {}, {}};
     if (recipe.kind == Recipe::Kind::given) {
       ORNIVAL_PRECONDITION(recipe.dividends.size() >= 3 && recipe.lengths.size() == recipe.dividends.size());
       entry.dividends = recipe.dividends;
       entry.lengths = recipe.lengths;
-    } else if (recipe.kind == Recipe::Kind::placeholder) {
-      fillPlaceholder(entry, recipe.corners);
     }
     entries.push_back(std::move(entry));
   }
@@ -1471,13 +1440,9 @@ std::vector<CatalogueEntry> makeCatalogueEntries() {
     ORNIVAL_PRECONDITION(source < table.size() && recipes[source].kind != Recipe::Kind::mirror);
     const CatalogueEntry& left = entries[source];
     CatalogueEntry& right = entries[i];
-    if (left.placeholder) {
-      fillPlaceholder(right, int(left.dividends.size()));
-    } else {
-      auto [dividends, lengths] = mirroredOutline(left.dividends, left.lengths, recipe.start);
-      right.dividends = std::move(dividends);
-      right.lengths = std::move(lengths);
-    }
+    auto [dividends, lengths] = mirroredOutline(left.dividends, left.lengths, recipe.start);
+    right.dividends = std::move(dividends);
+    right.lengths = std::move(lengths);
   }
   return entries;
 }
@@ -1485,14 +1450,6 @@ std::vector<CatalogueEntry> makeCatalogueEntries() {
 const std::vector<CatalogueEntry>& catalogueEntries() {
   static const std::vector<CatalogueEntry> entries = makeCatalogueEntries();
   return entries;
-}
-
-std::vector<Shapes> placeholderCases() {
-  std::vector<Shapes> cases;
-  for (const CatalogueEntry& entry : catalogueEntries())
-    if (entry.placeholder)
-      cases.push_back(entry.tool);
-  return cases;
 }
 
 std::shared_ptr<Figure> makeCatalogueFigure(const CatalogueEntry& entry) {

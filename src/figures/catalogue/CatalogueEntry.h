@@ -27,18 +27,10 @@ struct CatalogueEntry {
   std::optional<Axis> axis;
   std::vector<std::int64_t> dividends;
   std::vector<double> lengths;
-  // Not yet authored: a stand-in polygon that only keeps the table complete.
-  // It has the corner count the name suggests, enough corners for its given
-  // axis, sides of a length no other figure has (so it pairs with no figure
-  // in the mirror map) and, when not scaleable, two alternating side lengths.
-  bool placeholder;
 };
 
 // All 1122 entries, entry i for raw value i + 1. Built once, on first use.
 const std::vector<CatalogueEntry>& catalogueEntries();
-
-// The cases whose entries are still placeholders, in raw-value order.
-std::vector<Shapes> placeholderCases();
 
 // The steps behind Shapes::figures() and Shapes::mirrors(), each a fresh
 // build, for measuring them.

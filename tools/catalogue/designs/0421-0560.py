@@ -53,9 +53,13 @@ entry(547, "Half Sun 12", sector(12, 6, S12, 2 + SQRT2), note="Sun 12 cut throug
 # a notch is what makes it one-handed.
 entry(467, "Left Sun", poly(16, [2] + [10, 4] * 5 + [5, 11], [A] + [1.0] * 11 + [N8]),
       note="the Sun from a tip round to a notch, 11/16 of a turn")
-# The Sun drawn out along one line: its four sides in that direction longer.
-entry(521, "Long Sun", poly(8, [2, 5] * 8, [2.0 if i % 8 in (0, 5) else 1.0 for i in range(16)]).start(6),
-      note="the Sun stretched: four sides along its length are 2")
+# The Sun drawn out along one line: its four sides in that direction longer,
+# the lower two longer than the upper two. Stretched evenly it would have a
+# second mirror axis across its waist, and the Long Sun is one of the figures
+# that is its own mirror image only about the line through its end tips.
+entry(521, "Long Sun", poly(8, [2, 5] * 8, [{0: 2 + SQRT2, 5: 2 + SQRT2, 8: 2.0, 13: 2.0}.get(i, 1.0)
+                                            for i in range(16)]).start(6),
+      note="the Sun stretched along the line of its end tips, more below its waist than above")
 entry(433, "Triangle ⁵⁄₁₂", isosceles(24, 10, S12),
       note="the flat triangle of 5/12 on a Square's side")
 

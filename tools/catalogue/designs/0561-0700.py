@@ -1,6 +1,6 @@
 # Figures of raw values 561 to 700.
 #
-# The corner counts follow plan-0561-1121.py. Lengths come from palette.py.
+# The corner counts are the catalogue's (`author.py tally`). Lengths come from palette.py.
 
 from palette import A, B, HEX, P, P2, Q12, R3, S2, S12, TT12
 

@@ -1,6 +1,6 @@
 # Figures of raw values 701 to 840.
 #
-# The corner counts follow plan-0561-1121.py. Lengths come from palette.py.
+# The corner counts are the catalogue's (`author.py tally`). Lengths come from palette.py.
 
 from palette import HEPTA, HEX
 
