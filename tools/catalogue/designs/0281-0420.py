@@ -101,8 +101,8 @@ entry(349, "Wide Trapezoid ¹⁄₅", trapezoid(20, 4, P2 + 1, P), note="Trapezo
 entry(371, "Trifolium ³⁄₁₀", sym(20, [6, 1.0, 12, 1.0, 6, 1.0, 6, X, 6], first="corner"),
       note="three Decastar tips and the centre")
 entry(372, "Skirt ¹⁄₅", sym(20, [2.0, 4, P, 11, P - 1, 5, X]), note="a flared skirt on a waistband")
-entry(396, "Long Twins ³⁄₁₀", half(20, [(0, X), (90, P), (126, 1.0), (198, 1.0)]),
-      note="Twins 3/10 drawn out on long sides")
+entry(396, "Long Twins ³⁄₁₀", half(20, [(0, P), (72, 2 * P), (108, P), (252, X)], bottom="side", top="corner"),
+      note="Twins 3/10 drawn out into two long bars, leaning apart from one foot, pointed by 1/10")
 entry(401, "Drop ¹⁄₅", half(20, [(234, P), (288, 1.1755705045849463), (342, X)], bottom="corner", top="corner", from_top=True),
       note="a drop of a 1/5 tip")
 entry(420, "Crest ¹⁄₁₀", half(20, [(54, X), (90, 1.0), (234, P)], bottom="corner", top="corner"),
