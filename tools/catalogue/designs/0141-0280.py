@@ -12,7 +12,7 @@
 #   five, ten and twenty (unit 20): Sun 10 and the Decastar of side 1, the
 #     Pentagon and Star of side φ.
 
-from headings import half
+from headings import half, loop
 from palette import (S2, h, H, A, B, C, N8, O8, S16, R16, S32, W32, C32, S12, TT12, HEX, T12, S24, R3,
                      TAN72)
 
@@ -188,8 +188,12 @@ entry(201, "Twin Star D", sym(8, [5, h, 5, S2, 1, S2, 5, S2, 1, S2, 5, S2, 1, S2
            "the waist is tall enough to hold the icon's turn")
 entry(233, "Small Twin Star B", sym(8, [7, h, 1, 1.0, 5, 1.0, 1, 1.0, 5, 1.0, 1, h, 7], first="corner"),
       note="Twin Star B at 1/√2 of its size")
-entry(214, "Twins C", sym(16, [4, N8, 5, 1.0, 4, 1.0, 10], first="corner"),
-      note="two Sun tips with the Sun's centre, cut along radii through notches")
+# Two tips of 1/8 point to point, fused where their sides cross; their bases
+# are the ends of the axis, so that the icon, headed west, lays the pair side
+# by side.
+entry(214, "Twins C", loop(16, [(270, 2 * S2), (22.5, 2.613125929752753), (337.5, 2.613125929752753), (90, 2 * S2),
+                               (202.5, 2.613125929752753), (157.5, 2.613125929752753)]),
+      note="two tips of 1/8 point to point, fused at a waist")
 entry(208, "Spindle", upright(8, [(0, 0), (h, h), (h, 2 + h), (H, 3 + h), (H, 4 + h), (h, 5 + h), (h, 7 + h), (0, 7 + 2 * h)]),
       note="a shaft pointed at both ends with a whorl in the middle")
 # Straight sides from the stalk's point out to a broad rim, the notch in the

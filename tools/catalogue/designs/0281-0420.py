@@ -167,7 +167,12 @@ entry(311, "Square Compass a", poly(16, [5, 5, 10] * 4, [S2, 0.7653668647301796,
 entry(312, "Triple", half(8, [(45, 1.0), (315, 1.0), (45, S2), (135, S2), (225, 1.0), (135, X)], bottom="corner",
                           top="corner"),
       note="three Squares on their corners, fused")
-entry(355, "Left Podium", poly(8, [2, 2, 3, 3, 2], [B, A, X, S2, Y]), note="a lectern: its desk slopes to one side")
+# A block whose top is flat over one half and slopes down by 1/16 over the
+# other: with the bend over the middle of the foot, the corners' mean stands
+# straight above it, and the icon, turned by the foot (side 1), keeps the
+# block upright.
+entry(355, "Left Podium", loop(16, [(270, X), (0, 2 * S2), (90, B), (180, S2), (202.5, 1.530733729460359)]),
+      note="a lectern: half its top a flat shelf, the other half a desk sloping down to one side")
 entry(364, "Y", half(16, [(180, 1.0), (112.5, N8), (202.5, 1.0), (292.5, A), (270, A), (0, X)], bottom="side", top="side",
                      from_top=True),
       note="arms 1/8 apart on a stem")
