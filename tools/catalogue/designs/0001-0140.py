@@ -9,6 +9,7 @@
 # The lengths' names, shared by all the design files, are palette.py's.
 
 from palette import S2, h, H, A, B, C, N8, S16, S12, S24, P, S20
+from headings import half
 
 # Octagonal family.
 entry(2, "Right Hexagon", sym(8, [A, 2, H, 3, 1, 3, 1]),
@@ -71,7 +72,10 @@ entry(73, "Wide Kink", sym(8, [3, B, 2, A, 2, X, 5], first="corner"), note="a ba
 entry(79, "Leaf", sym(8, [1, 2, 1, 5, X, 2, A, 2]), note="a leaf on a stem")
 entry(80, "Swallow A", sym(8, [6, X, 1, h, 5, 2, 1, S2, 5, 1, 2], first="corner"),
       note="forked tail, wings, head; wings long and tail short enough that the bird's weight sits above the fork")
-entry(81, "Hand", sym(16, [X, 4, 2, 7, h, 2, 1, 14, H, 2, S2, 14]), note="palm and four fingers, the middle ones longer")
+# A raised hand, as the Hands of the twelves and tens stand: a square palm,
+# two long middle fingers and two shorter ones spread aside by 1/16.
+entry(81, "Hand", half(16, [(0, B), (90, 2.0), (67.5, X), (225, A), (90, B), (247.5, A)], bottom="side", top="corner"),
+      note="a raised hand: a square palm, two long middle fingers, two shorter ones spread aside")
 entry(82, "Fin A", sym(8, [5, X, 2, 1, 3, B, 1], first="corner"), note="an arrow's fin")
 entry(83, "Rosebud", sym(8, [1, 2, A, 5, H, 1, 1, 6, 1, 3, X, 2]), note="bud, sepals and stem")
 entry(84, "Shield C", sym(16, [4, X, 6, N8 - 1, 5, N8, 6], first="corner"), note="pointed foot, gabled top")

@@ -12,6 +12,7 @@
 #   five, ten and twenty (unit 20): Sun 10 and the Decastar of side 1, the
 #     Pentagon and Star of side φ.
 
+from headings import half, loop
 from palette import (S2, h, H, A, B, C, N8, O8, S16, R16, S32, W32, C32, S12, TT12, HEX, T12, S24, R3,
                      TAN72)
 
@@ -91,10 +92,14 @@ entry(160, "Acorn B ¹⁄₄", sym(8, [A, 3, 1.0, 3, 1.0, 2, h, 6, A, 3, X, 2]),
 # --- Five and ten.
 entry(154, "Drum ¹⁄₅", sym(20, [PHI, 8, 1.0, 4, 1.0, 8, PHI]), note="rims of φ, sides bulging to 1/5")
 entry(158, "Book ¹⁄₅", sym(20, [12, PHI, 4, 1.0, 6, PHI, 8], first="corner"), note="an open book, pages at 1/20 turn")
-entry(185, "Twins ³⁄₁₀", sym(20, [TAN72, 3, 1.0, 6, 1.0, 12]), note="two Decastar tips cut off by a chord")
-entry(258, "Big Twins ³⁄₁₀", star_sector(20, 10, 6, 1.0, 2).start(0) if False else
-      sym(20, [4, 2.618033988749895, 6, 1.0, 6, 1.0, 12], first="corner"),
-      note="two Decastar tips with the centre: Twins 3/10 and the triangle below it")
+# The Twins of tenths are two horns leaning apart from one foot, its corners
+# the Pentagon's 3/10: the plain pair of Sunray 1/20 tips, the Big pair with a
+# flat-bottomed gap between them, and the Long pair (Long Twins 3/10) drawn
+# out into bars.
+entry(185, "Twins ³⁄₁₀", half(20, [(0, PHI), (72, 2 * PHI), (234, X)], bottom="side", top="corner"),
+      note="two horns of 1/20 leaning apart from a foot of Pentagon corners, the gap between them deep")
+entry(258, "Big Twins ³⁄₁₀", half(20, [(0, 2.0), (72, PHI ** 3), (234, TAN72), (180, X)], bottom="side", top="side"),
+      note="Twins 3/10 grown taller, a flat-bottomed gap between the horns")
 
 # --- Octagonal barrels.
 entry(156, "Wide Barrel", sym(8, [A, 3, 1.0, 3, 1.0, 3, 1.0, 3, X]), note="Barrel with wider heads and shorter staves")
@@ -183,11 +188,19 @@ entry(201, "Twin Star D", sym(8, [5, h, 5, S2, 1, S2, 5, S2, 1, S2, 5, S2, 1, S2
            "the waist is tall enough to hold the icon's turn")
 entry(233, "Small Twin Star B", sym(8, [7, h, 1, 1.0, 5, 1.0, 1, 1.0, 5, 1.0, 1, h, 7], first="corner"),
       note="Twin Star B at 1/√2 of its size")
-entry(214, "Twins C", sym(16, [4, N8, 5, 1.0, 4, 1.0, 10], first="corner"),
-      note="two Sun tips with the Sun's centre, cut along radii through notches")
+# Two tips of 1/8 point to point, fused where their sides cross; their bases
+# are the ends of the axis, so that the icon, headed west, lays the pair side
+# by side.
+entry(214, "Twins C", loop(16, [(270, 2 * S2), (22.5, 2.613125929752753), (337.5, 2.613125929752753), (90, 2 * S2),
+                               (202.5, 2.613125929752753), (157.5, 2.613125929752753)]),
+      note="two tips of 1/8 point to point, fused at a waist")
 entry(208, "Spindle", upright(8, [(0, 0), (h, h), (h, 2 + h), (H, 3 + h), (H, 4 + h), (h, 5 + h), (h, 7 + h), (0, 7 + 2 * h)]),
       note="a shaft pointed at both ends with a whorl in the middle")
-entry(209, "Ginkgo", upright(8, [(0, 0), (2, 2), (2, 3), (1, 4), (0, 3)], axis_at="top"), note="a fan with a notched rim")
+# Straight sides from the stalk's point out to a broad rim, the notch in the
+# middle of the rim: walked from the notch, so that setup takes it for the
+# axis and the icon, headed north, stands the fan on its point.
+entry(209, "Ginkgo", half(16, [(135, S2), (202.5, N8), (225, 1.0), (315, X)], bottom="corner", top="corner", from_top=True),
+      note="a fan of a quarter turn, its broad rim notched in the middle")
 entry(210, "Tree", upright(8, [(h, 0), (h, 1), (H, 1), (h, 2), (H, 2), (0, 2 + H)]), note="a trunk under two tiers")
 entry(211, "Left Cross Boat C", traced(8, [(0, 0), (B, 0), (B + h, h), (B + h, 2 * h), (B, 3 * h), (B - h, 2 * h), (B - h, h),
                                              (h, h), (h, h + 1), (0, h + 1 + h), (-h, h + 1), (-h, h)]),

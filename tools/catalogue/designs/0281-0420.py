@@ -101,8 +101,8 @@ entry(349, "Wide Trapezoid ¹⁄₅", trapezoid(20, 4, P2 + 1, P), note="Trapezo
 entry(371, "Trifolium ³⁄₁₀", sym(20, [6, 1.0, 12, 1.0, 6, 1.0, 6, X, 6], first="corner"),
       note="three Decastar tips and the centre")
 entry(372, "Skirt ¹⁄₅", sym(20, [2.0, 4, P, 11, P - 1, 5, X]), note="a flared skirt on a waistband")
-entry(396, "Long Twins ³⁄₁₀", half(20, [(0, X), (90, P), (126, 1.0), (198, 1.0)]),
-      note="Twins 3/10 drawn out on long sides")
+entry(396, "Long Twins ³⁄₁₀", half(20, [(0, P), (72, 2 * P), (108, P), (252, X)], bottom="side", top="corner"),
+      note="Twins 3/10 drawn out into two long bars, leaning apart from one foot, pointed by 1/10")
 entry(401, "Drop ¹⁄₅", half(20, [(234, P), (288, 1.1755705045849463), (342, X)], bottom="corner", top="corner", from_top=True),
       note="a drop of a 1/5 tip")
 entry(420, "Crest ¹⁄₁₀", half(20, [(54, X), (90, 1.0), (234, P)], bottom="corner", top="corner"),
@@ -167,7 +167,12 @@ entry(311, "Square Compass a", poly(16, [5, 5, 10] * 4, [S2, 0.7653668647301796,
 entry(312, "Triple", half(8, [(45, 1.0), (315, 1.0), (45, S2), (135, S2), (225, 1.0), (135, X)], bottom="corner",
                           top="corner"),
       note="three Squares on their corners, fused")
-entry(355, "Left Podium", poly(8, [2, 2, 3, 3, 2], [B, A, X, S2, Y]), note="a lectern: its desk slopes to one side")
+# A block whose top is flat over one half and slopes down by 1/16 over the
+# other: with the bend over the middle of the foot, the corners' mean stands
+# straight above it, and the icon, turned by the foot (side 1), keeps the
+# block upright.
+entry(355, "Left Podium", loop(16, [(270, X), (0, 2 * S2), (90, B), (180, S2), (202.5, 1.530733729460359)]),
+      note="a lectern: half its top a flat shelf, the other half a desk sloping down to one side")
 entry(364, "Y", half(16, [(180, 1.0), (112.5, N8), (202.5, 1.0), (292.5, A), (270, A), (0, X)], bottom="side", top="side",
                      from_top=True),
       note="arms 1/8 apart on a stem")

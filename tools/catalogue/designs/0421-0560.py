@@ -4,6 +4,7 @@
 # them bit for bit; every other length comes from the palette through the solver.
 
 from palette import S2, A, N8, S12, HEX, R3, P2, TAN72, HEPTA
+from headings import half, loop
 
 # --- Sectors of the Decastar. Those whose names carry the half tip 3/20
 # (648 to 653) are cut by two radii through tips. These are cut through
@@ -129,8 +130,10 @@ entry(441, "Sunrise ³⁄₁₀", poly(20, [6, 6, 12, 6, 12, 6, 12, 6, 12, 6, 6]
       note="the Decastar above a line through two opposite notches")
 entry(462, "Bouquet ¹⁄₅", sym(20, [4, X, 8, PHI, 4, 1.0, 14, 1.0, 4], first="corner"),
       note="three Sun 10 blooms in a cone")
-entry(466, "Hand ¹⁄₅", sym(20, [X, 6, P2, 4, 1.0, 14, 1.0, 4, 1.0, 14]),
-      note="a palm flaring into four fingers spread like Sun 10 tips")
+# The Hand in tenths: the palm flares straight into the two spread fingers,
+# whose tips are Sun 10's; the two middle fingers part a little below the others.
+entry(466, "Hand ¹⁄₅", half(20, [(0, 2.0), (54, X), (162, PHI), (90, PHI * PHI), (252, 2 * PHI)], bottom="side", top="corner"),
+      note="a raised hand: two long middle fingers, two spread aside with Sun 10 tips of 1/5")
 entry(471, "Bracket ³⁄₁₀", sym(20, [P2, 6, PHI, 4, 1.0, 6, X, 14, 1.0]),
       note="a trough whose arms leave its floor at 3/10")
 entry(472, "Petal ³⁄₁₀", sym(20, [2, X, 8, 1.0, 8, 1.0, 6], first="corner"),
@@ -196,8 +199,11 @@ entry(456, "Pointy Acorn", sym(16, [2, X, 7, A, 4, 1.0, 10, 1.0, 4], first="corn
       note="three Sun tips over a nut of 1/8")
 entry(457, "Wide Arrow Bow", sym(8, [1.0, 5, 1.0, 2, A, 2, A, 2, 1.0, 5, 1.0]),
       note="a knot between two wide wings that end in arrow points")
-entry(458, "Wide Twin Star", sym(8, [7, 1.3065629648763766, 1, S2, 5, S2, 1, S2, 5, S2, 1, 1.3065629648763766, 7], first="corner"),
-      note="two Compass stars fused, farther apart than Twin Star B")
+# Walked from an outer tip, so that setup takes the line through both stars'
+# centres for the axis and the icon, headed west, lays the pair side by side.
+entry(458, "Wide Twin Star", sym(8, [1, S2, 5, S2, 1, 1.3065629648763766, 7, 1.3065629648763766, 1, S2, 5, S2, 1],
+                                 first="corner"),
+      note="two Compass stars side by side, fused where their facing tips cross, farther apart than Twin Star B")
 entry(465, "Fin -A", sym(8, [3, X, 1, 1.0, 5, A, 1], first="corner"),
       note="a fin with barbs of 1/8 over a pointed foot")
 entry(496, "Sprout Top", sym(16, [12, X, 4, 1.0, 4, 1 + 1 / S2, 4], first="corner"),
