@@ -6,11 +6,11 @@
 #include "platform/LayerRenderer.h"
 #include "platform/gl/GlSceneRenderer.h"
 #include "platform/qt/QPainterAdapter.h"
+#include "platform/qt/QtGl.h"
 #include "platform/qt/QtRgbaImage.h"
 
 #include <QOpenGLContext>
 #include <QPainter>
-#include <QSurfaceFormat>
 #include <QTimer>
 
 #include <cstdio>
@@ -18,10 +18,7 @@
 namespace ornival {
 
 SceneView::SceneView(View& view) : QOpenGLWidget(&view), view_(view) {
-  QSurfaceFormat format;
-  format.setVersion(3, 3);
-  format.setProfile(QSurfaceFormat::CoreProfile);
-  format.setDepthBufferSize(24);
+  QSurfaceFormat format = coreGlFormat();
   format.setStencilBufferSize(8);
   format.setSamples(4);
   setFormat(format);
@@ -46,11 +43,9 @@ void SceneView::initializeGL() {
   QOpenGLContext* glContext = context();
   // Qt may make the context anew (the widget moved to another window): the
   // renderer goes with the old one.
-  if (glContext)
-    connect(glContext, &QOpenGLContext::aboutToBeDestroyed, this, [this] { releaseRenderer(); });
   if (glContext) {
-    const auto lookUp = [glContext](const char* name) { return GlFunctionPointer(glContext->getProcAddress(name)); };
-    renderer_ = GlSceneRenderer::create(lookUp, error);
+    connect(glContext, &QOpenGLContext::aboutToBeDestroyed, this, [this] { releaseRenderer(); });
+    renderer_ = GlSceneRenderer::create(glLoader(*glContext), error);
   }
   if (!renderer_ && !broken_) {
     broken_ = true;
