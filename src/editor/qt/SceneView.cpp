@@ -72,8 +72,10 @@ void SceneView::paintGL() {
         free ? renderer_->render(*scene, *free, editor->cameraControl.camera(), w, h, view_.backgroundColor())
              : renderer_->render(*scene, *editor->cameraNode(), editor->camera(), w, h, view_.backgroundColor());
     painter.endNativePainting();
-    if (!drewAll)
-      std::fprintf(stderr, "ornival: the relief is drawn in part: %s\n", renderer_->error().c_str());
+    const std::string error = drewAll ? std::string() : renderer_->error();
+    if (!error.empty() && error != partError_)
+      std::fprintf(stderr, "ornival: the relief is drawn in part: %s\n", error.c_str());
+    partError_ = error;
   } else {
     painter.fillRect(rect(), toQColor(view_.backgroundColor()));
   }
