@@ -27,7 +27,13 @@ SceneView::SceneView(View& view) : QOpenGLWidget(&view), view_(view) {
   setFocusPolicy(Qt::NoFocus);
 }
 
-SceneView::~SceneView() { releaseRenderer(); }
+SceneView::~SceneView() {
+  // QOpenGLWidget's destructor, which runs after this one, lets the context
+  // go: its notice must not call into what is left of this view.
+  if (QOpenGLContext* glContext = context())
+    disconnect(glContext, nullptr, this, nullptr);
+  releaseRenderer();
+}
 
 // The renderer's meshes and programs belong to the widget's context.
 void SceneView::releaseRenderer() {
