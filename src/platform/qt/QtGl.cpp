@@ -13,7 +13,7 @@ QSurfaceFormat coreGlFormat() {
 }
 
 GlLoader glLoader(QOpenGLContext& context) {
-  return [&context](const char* name) { return GlFunctionPointer(context.getProcAddress(name)); };
+  return [context = &context](const char* name) { return GlFunctionPointer(context->getProcAddress(name)); };
 }
 
 }  // namespace ornival
