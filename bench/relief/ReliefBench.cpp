@@ -2,6 +2,7 @@
 #include "model/Shape.h"
 #include "platform/gl/GlOffscreenRenderer.h"
 #include "platform/gl/OsMesaContext.h"
+#include "support/ReliefLights.h"
 #include "support/TileGrids.h"
 
 #include <benchmark/benchmark.h>
@@ -47,13 +48,7 @@ void reliefFrame(benchmark::State& state) {
   const double extent = 20.0 * side;
   cameraNode->setTransform(Transform3D::translation(extent * 0.5 * 1080.0 / 800.0, extent * 0.5, 900.0));
   const Camera camera{extent * 0.5 * 1.05, 1.0, 3000.0};
-  const auto ambient = SceneNode::create();
-  scene->rootNode()->addChildNode(ambient);
-  scene->addLight(ambient, Light::create(LightType::ambient, {0.6, 0.6, 0.6, 1.0}));
-  const auto omni = SceneNode::create();
-  omni->setTransform(Transform3D::translation(-200.0, 1000.0, 200.0));
-  scene->rootNode()->addChildNode(omni);
-  scene->addLight(omni, Light::create(LightType::omni));
+  ornival::testing::addReliefLights(*scene);
   const auto tiles = ornival::testing::squareGrid(side, side);
   const auto shapesNode = SceneNode::create();
   for (const auto& tile : tiles)

@@ -85,6 +85,8 @@ MenuItem submenu(std::string title, std::vector<MenuItem> items) {
   return entry;
 }
 
+// Asked for at the first relief picture or print, never at start: the probe
+// for OpenGL makes a context, which can take a good part of a second.
 SnapshotRendererMaker offscreenReliefRenderers() {
   if (!QtOffscreenRenderer::available())
     return {};
@@ -94,9 +96,9 @@ SnapshotRendererMaker offscreenReliefRenderers() {
   };
 }
 
-std::unique_ptr<BitmapWriter> makeBitmapWriter(const SnapshotRendererMaker& reliefRenderers) {
+std::unique_ptr<BitmapWriter> makeBitmapWriter() {
   auto writer = std::make_unique<QtBitmapWriter>();
-  writer->reliefRenderers = reliefRenderers;
+  writer->reliefRenderers = offscreenReliefRenderers;
   return writer;
 }
 
@@ -113,8 +115,7 @@ Application::Application(Options options)
       examplesMenu_(makeExamplesMenu(options_.examplesFolder)),
       defaults_(std::make_unique<QSettingsUserDefaults>()),
       viewer_(std::make_unique<DbusFileViewer>()),
-      reliefRenderers_(offscreenReliefRenderers()),
-      bitmaps_(makeBitmapWriter(reliefRenderers_)) {
+      bitmaps_(makeBitmapWriter()) {
   requestExampleIcons(examplesMenu_);
   actions_.add("newDocument", [this](const Action&) { newDocument(); });
   actions_.add("openDocument", [this](const Action&) {
@@ -290,6 +291,8 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
     });
   }
 }
+
+SnapshotRendererMaker Application::reliefRenderers() const { return offscreenReliefRenderers(); }
 
 const QIcon& Application::exampleDocumentIcon() {
   // Never destroyed: the icon engines it may hold belong to the theme

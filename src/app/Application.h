@@ -79,7 +79,7 @@ public:
   BitmapWriter& bitmapWriter() { return *bitmaps_; }
   // What relief exports and prints render with: an offscreen OpenGL context
   // each; empty where the platform has no OpenGL.
-  const SnapshotRendererMaker& reliefRenderers() const { return reliefRenderers_; }
+  SnapshotRendererMaker reliefRenderers() const;
 
   // Dialogs.
   enum class SaveAnswer { save, discard, cancel };
@@ -104,7 +104,6 @@ private:
   ActionTable actions_;
   std::unique_ptr<UserDefaults> defaults_;
   std::unique_ptr<FileViewer> viewer_;
-  SnapshotRendererMaker reliefRenderers_;
   std::unique_ptr<BitmapWriter> bitmaps_;
   // Per example file, the action (a child of the application, in no menu)
   // that holds the example's icon as drawn so far.

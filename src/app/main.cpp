@@ -6,36 +6,17 @@
 #include "app/WindowController.h"
 #include "app/core/Examples.h"
 #include "platform/MainQueue.h"
+#include "platform/qt/QtMainQueue.h"
 
 #include <QApplication>
-#include <QMetaObject>
-#include <QThread>
 
 #include <filesystem>
-
-namespace {
-
-// Blocks posted from workers run on Qt's event loop.
-class EventLoopMainQueue final : public ornival::MainQueue {
-public:
-  explicit EventLoopMainQueue(QObject* context) : context_(context), thread_(QThread::currentThread()) {}
-  void post(std::function<void()> block) override {
-    QMetaObject::invokeMethod(context_, std::move(block), Qt::QueuedConnection);
-  }
-  bool isMainThread() const override { return QThread::currentThread() == thread_; }
-
-private:
-  QObject* context_;
-  QThread* thread_;
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Ornival");
   QApplication::setOrganizationName("Ornival");
-  ornival::setMainQueue(std::make_shared<EventLoopMainQueue>(&app));
+  ornival::setMainQueue(std::make_shared<ornival::QtMainQueue>(&app));
 
   const std::filesystem::path executable = QApplication::applicationFilePath().toStdString();
   ornival::Application application({ornival::examplesFolder(executable), ornival::defaultAutosaveFolder()});

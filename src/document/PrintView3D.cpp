@@ -21,23 +21,16 @@ Rect PrintView3D::fittedPage(const Rect& page, double width, double height) {
 std::optional<RgbaImage> PrintView3D::image(const SnapshotRendererMaker& makeRenderer) const {
   const int width = std::isfinite(frame.size.x) ? int(frame.size.x) : 0;
   const int height = std::isfinite(frame.size.y) ? int(frame.size.y) : 0;
-  if (!document || !makeRenderer || width < 1 || height < 1)
+  if (!document || width < 1 || height < 1)
     return std::nullopt;
   const auto editor = document->viewController();
   if (!editor)
-    return std::nullopt;
-  const ReliefScene relief = editor->reliefScene();
-  if (!relief.scene || !relief.camera || !relief.cameraNode || !relief.contentNode)
-    return std::nullopt;
-  const std::unique_ptr<SnapshotRenderer> renderer =
-      makeRenderer(relief.scene, relief.cameraNode, *relief.camera, document->backgroundColor());
-  if (!renderer)
     return std::nullopt;
   // The relief snapshot fits the page's height to the picture; a page wider
   // than the sheet would lose its sides, so it is widened to the sheet first.
   const ReliefFraming framing{fittedPage(editor->snappedPageBounds(), width, height), document->rotation(),
                               document->surfaceZscale(), width, height};
-  return reliefSnapshot(*renderer, {*relief.camera, *relief.cameraNode, *relief.contentNode}, framing);
+  return documentReliefSnapshot(*document, makeRenderer, document->backgroundColor(), framing);
 }
 
 }  // namespace ornival

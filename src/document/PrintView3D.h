@@ -22,14 +22,9 @@ public:
 
   // The view's place and size, in the pixels the picture is made of.
   Rect frame;
-  // The document drawn; nothing is drawn without one or without its editor.
+  // The document drawn, on its background colour; nothing is drawn without
+  // one or without its editor.
   std::shared_ptr<const Document> document;
-  bool printing = false;
-  // Whether the passes of a large picture keep their alpha; the background
-  // is the document's own colour either way.
-  bool exportAlpha = true;
-  // Kept beside the flat view's; the relief always fills its view.
-  double scale = 1.0;
 
   // A picture of the frame's size (truncated to whole pixels) through
   // renderers of makeRenderer. None without a document, its editor, the

@@ -136,21 +136,29 @@ std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const Relief
   return scaledImage(assembled, framing.width, framing.height);
 }
 
-std::optional<RgbaImage> snapshot3DImage(const Document& document, const SnapshotRendererMaker& makeRenderer) {
+std::optional<RgbaImage> documentReliefSnapshot(const Document& document, const SnapshotRendererMaker& makeRenderer,
+                                                Color background, const ReliefFraming& framing) {
   const auto editor = document.viewController();
   if (!editor || !makeRenderer)
     return std::nullopt;
   const ReliefScene relief = editor->reliefScene();
   if (!relief.scene || !relief.camera || !relief.cameraNode || !relief.contentNode)
     return std::nullopt;
-  const Color background = document.exportAlpha() ? Color::clear() : document.backgroundColor();
   const std::unique_ptr<SnapshotRenderer> renderer =
       makeRenderer(relief.scene, relief.cameraNode, *relief.camera, background);
   if (!renderer)
     return std::nullopt;
+  return reliefSnapshot(*renderer, {*relief.camera, *relief.cameraNode, *relief.contentNode}, framing);
+}
+
+std::optional<RgbaImage> snapshot3DImage(const Document& document, const SnapshotRendererMaker& makeRenderer) {
+  const auto editor = document.viewController();
+  if (!editor)
+    return std::nullopt;
+  const Color background = document.exportAlpha() ? Color::clear() : document.backgroundColor();
   const ReliefFraming framing{editor->snappedPageBounds(), document.rotation(), document.surfaceZscale(),
                               document.exportWidth(), document.exportHeight()};
-  return reliefSnapshot(*renderer, {*relief.camera, *relief.cameraNode, *relief.contentNode}, framing);
+  return documentReliefSnapshot(document, makeRenderer, background, framing);
 }
 
 }  // namespace ornival

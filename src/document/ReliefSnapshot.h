@@ -86,6 +86,13 @@ using SnapshotRendererMaker = std::function<std::unique_ptr<SnapshotRenderer>(
     std::shared_ptr<const Scene> scene, std::shared_ptr<const SceneNode> pointOfView, const Camera& camera,
     Color background)>;
 
+// A snapshot of the relief of the document's editor, drawn by a renderer of
+// makeRenderer on background. None without an editor or its scene, without a
+// renderer, or when the rendering fails; the editor's camera and content are
+// as before in every case.
+std::optional<RgbaImage> documentReliefSnapshot(const Document& document, const SnapshotRendererMaker& makeRenderer,
+                                                Color background, const ReliefFraming& framing);
+
 // The bitmap export in relief: the document's page (its editor's snapped page
 // bounds) at exportWidth × exportHeight pixels, on a transparent background
 // when exportAlpha is set, else on the document's background colour. None

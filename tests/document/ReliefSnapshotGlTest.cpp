@@ -5,6 +5,7 @@
 #include "platform/gl/GlOffscreenRenderer.h"
 #include "platform/gl/OsMesaContext.h"
 #include "support/PngFile.h"
+#include "support/ReliefLights.h"
 #include "support/TileGrids.h"
 
 #include <gtest/gtest.h>
@@ -33,13 +34,7 @@ protected:
     scene->rootNode()->addChildNode(content);
     scene->rootNode()->addChildNode(cameraNode);
     cameraNode->setTransform(Transform3D::translation(0.0, 0.0, 900.0));
-    const auto ambient = SceneNode::create();
-    scene->rootNode()->addChildNode(ambient);
-    scene->addLight(ambient, Light::create(LightType::ambient, {0.6, 0.6, 0.6, 1.0}));
-    const auto omni = SceneNode::create();
-    omni->setTransform(Transform3D::translation(-200.0, 1000.0, 200.0));
-    scene->rootNode()->addChildNode(omni);
-    scene->addLight(omni, Light::create(LightType::omni));
+    ornival::testing::addReliefLights(*scene);
 
     tiles = ornival::testing::squareGrid(2, 1);
     for (const auto& tile : tiles) {

@@ -140,9 +140,8 @@ TEST(ExportSceneTest, TilesArePlacedInCanvasUnitsWithTheHeightScale) {
   EXPECT_EQ(mesh.positions, (std::vector<Vec3>{{10, 20, 0}, {11, 20, 0}, {10, 21, 3}, {0, 0, 0}, {-2, 0, 0}, {0, 2, 6}}));
   ASSERT_EQ(mesh.triangles.size(), 2u);
   for (const auto& t : mesh.triangles) {
-    const Vec3 u = mesh.positions[t[1]] - mesh.positions[t[0]];
-    const Vec3 v = mesh.positions[t[2]] - mesh.positions[t[0]];
-    const Vec3 face{u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
+    const Vec3 a = mesh.positions[t[0]];
+    const Vec3 face = (mesh.positions[t[1]] - a).cross(mesh.positions[t[2]] - a);
     EXPECT_GT(face.z, 0.0) << "faces up";
     EXPECT_GT(face.dot(mesh.normals[t[0]]), 0.0) << "normal along the face";
   }

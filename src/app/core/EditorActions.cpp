@@ -4,19 +4,20 @@
 #include "platform/Localization.h"
 #include "platform/NumberText.h"
 
-#include <charconv>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string_view>
 
 namespace ornival {
 namespace {
 
+// Menu tags and layers are ints: a number beyond them stands for nothing.
 std::optional<int> readInteger(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size())
+  const std::optional<std::int64_t> value = parseInteger(text);
+  if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max())
     return std::nullopt;
-  return value;
+  return int(*value);
 }
 
 // Splits "a:b:c" at its colons.

@@ -3,6 +3,7 @@
 #include "figures/Figure.h"
 #include "figures/catalogue/Shapes.h"
 #include "platform/NumberText.h"
+#include "platform/XmlText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,20 +25,6 @@ constexpr double titleHeight = 40.0;
 
 // Two decimals are far below a pixel and keep the file small.
 std::string number(double value) { return formatNumber(std::round(value * 100.0) / 100.0); }
-
-std::string escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
 
 // Characters, not bytes: a fraction's three code points take three bytes each.
 std::size_t characterCount(std::string_view text) {
@@ -143,9 +130,9 @@ std::string CatalogueSheet::svg() const {
     const std::string textStyle = "\" text-anchor=\"middle\" font-family=\"sans-serif\" font-size=\"" +
                                   number(fontSize) + "\" fill=\"#202020\">";
     out += "<text x=\"" + centre + "\" y=\"" + number(cell.y + cell.figureHeight + lineHeight) + textStyle +
-           escaped(cell.caption) + "</text>\n";
+           xmlEscaped(cell.caption) + "</text>\n";
     out += "<text x=\"" + centre + "\" y=\"" + number(cell.y + cell.figureHeight + 2 * lineHeight) + textStyle +
-           escaped(cell.figure->name()) + "</text>\n</g>\n";
+           xmlEscaped(cell.figure->name()) + "</text>\n</g>\n";
   }
   out += "</svg>\n";
   return out;

@@ -50,14 +50,11 @@ std::string printDocument(const Document& document, QPrinter& printer, double sc
   // cannot be drawn leaves no empty page behind.
   QImage relief;
   if (document.displayMode() == 3) {
-    const std::shared_ptr<const Document> shared(std::shared_ptr<const Document>(), &document);
     const double resolution = std::min(double(printer.resolution()), finestReliefResolution);
     const double fineness = resolution / printer.resolution();
     PrintView3D view({{0.0, 0.0}, {pixels.width() * fineness, pixels.height() * fineness}});
-    view.document = shared;
-    view.printing = true;
-    view.scale = f;
-    const std::optional<RgbaImage> image = reliefRenderers ? view.image(reliefRenderers) : std::nullopt;
+    view.document = std::shared_ptr<const Document>(std::shared_ptr<const Document>(), &document);
+    const std::optional<RgbaImage> image = view.image(reliefRenderers);
     if (!image || image->width() == 0)
       return reliefUnavailable();
     relief = toQImage(*image);

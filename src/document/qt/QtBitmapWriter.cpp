@@ -189,12 +189,13 @@ std::optional<QByteArray> encodeJpeg2000(const QImage& source) {
 }
 
 QImage QtBitmapWriter::reliefImage(const Document& document, std::string& error) const {
-  if (!reliefRenderers) {
+  const SnapshotRendererMaker renderers = reliefRenderers ? reliefRenderers() : SnapshotRendererMaker();
+  if (!renderers) {
     error = localized("Pictures of the relief view need OpenGL, which is not available here.") + " " +
             localized("Switch to the flat view to export a picture.");
     return {};
   }
-  const std::optional<RgbaImage> image = snapshot3DImage(document, reliefRenderers);
+  const std::optional<RgbaImage> image = snapshot3DImage(document, renderers);
   if (!image || image->width() == 0 || image->height() == 0) {
     error = localized("The relief view could not be drawn.");
     return {};

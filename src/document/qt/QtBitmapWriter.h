@@ -35,8 +35,10 @@ std::optional<QByteArray> encodeJpeg2000(const QImage& image);
 // relief drawn by the renderers `reliefRenderers` makes.
 class QtBitmapWriter final : public BitmapWriter {
 public:
-  // Empty where the program has no OpenGL: relief pictures then say so.
-  SnapshotRendererMaker reliefRenderers;
+  // Gives what relief pictures are drawn with, asked at the first one so that
+  // finding out whether there is OpenGL costs nothing before. None, or an
+  // empty maker where the program has no OpenGL: relief pictures then say so.
+  std::function<SnapshotRendererMaker()> reliefRenderers;
 
   std::string writeBitmap(const Document& document, BitmapFileType type,
                           const std::filesystem::path& target) override;

@@ -4,24 +4,11 @@
 #include "document/scene/SceneWriters.h"
 
 #include "platform/NumberText.h"
+#include "platform/XmlText.h"
 
 namespace ornival {
 
 namespace {
-
-std::string escaped(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-    case '&': out += "&amp;"; break;
-    case '<': out += "&lt;"; break;
-    case '>': out += "&gt;"; break;
-    case '"': out += "&quot;"; break;
-    default: out += c;
-    }
-  }
-  return out;
-}
 
 void appendColor(std::string& out, const Color& c, bool alpha) {
   out += formatNumber(c.red) + " " + formatNumber(c.green) + " " + formatNumber(c.blue);
@@ -68,7 +55,7 @@ std::string colladaDocument(const ExportScene& scene, std::string_view created) 
       "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
       "<COLLADA xmlns=\"http://www.collada.org/2005/11/COLLADASchema\" version=\"1.4.1\">\n"
       "<asset><contributor><authoring_tool>Ornival</authoring_tool></contributor>";
-  out += "<created>" + escaped(created) + "</created><modified>" + escaped(created) + "</modified>";
+  out += "<created>" + xmlEscaped(created) + "</created><modified>" + xmlEscaped(created) + "</modified>";
   out += "<up_axis>Z_UP</up_axis></asset>\n";
 
   out += "<library_effects>\n";
@@ -89,14 +76,14 @@ std::string colladaDocument(const ExportScene& scene, std::string_view created) 
   out += "</library_effects>\n<library_materials>\n";
   for (std::size_t i = 0; i < scene.materials.size(); ++i) {
     const std::string id = "material" + formatInteger(std::int64_t(i));
-    out += "<material id=\"" + id + "\" name=\"" + escaped(scene.materials[i].name) + "\"><instance_effect url=\"#" +
+    out += "<material id=\"" + id + "\" name=\"" + xmlEscaped(scene.materials[i].name) + "\"><instance_effect url=\"#" +
            id + "-effect\"/></material>\n";
   }
   out += "</library_materials>\n<library_geometries>\n";
   for (std::size_t i = 0; i < scene.meshes.size(); ++i) {
     const ExportMesh& mesh = scene.meshes[i];
     const std::string id = "mesh" + formatInteger(std::int64_t(i));
-    out += "<geometry id=\"" + id + "\" name=\"" + escaped(mesh.name) + "\"><mesh>\n";
+    out += "<geometry id=\"" + id + "\" name=\"" + xmlEscaped(mesh.name) + "\"><mesh>\n";
     appendSource(out, id + "-positions", mesh.positions, "XYZ");
     appendSource(out, id + "-normals", mesh.normals, "XYZ");
     out += "<vertices id=\"" + id + "-vertices\"><input semantic=\"POSITION\" source=\"#" + id +
@@ -117,7 +104,7 @@ std::string colladaDocument(const ExportScene& scene, std::string_view created) 
 
   if (scene.camera) {
     const ExportCamera& c = *scene.camera;
-    out += "<library_cameras><camera id=\"camera0\" name=\"" + escaped(c.name) +
+    out += "<library_cameras><camera id=\"camera0\" name=\"" + xmlEscaped(c.name) +
            "\"><optics><technique_common><orthographic><ymag>" + formatNumber(c.orthographicScale) +
            "</ymag><aspect_ratio>" + formatNumber(c.aspectRatio) + "</aspect_ratio><znear>" + formatNumber(c.zNear) +
            "</znear><zfar>" + formatNumber(c.zFar) + "</zfar></orthographic></technique_common></optics></camera></library_cameras>\n";
@@ -127,7 +114,7 @@ std::string colladaDocument(const ExportScene& scene, std::string_view created) 
     for (std::size_t i = 0; i < scene.lights.size(); ++i) {
       const ExportLight& light = scene.lights[i];
       const bool ambient = light.type == LightType::ambient;
-      out += "<light id=\"light" + formatInteger(std::int64_t(i)) + "\" name=\"" + escaped(light.name) +
+      out += "<light id=\"light" + formatInteger(std::int64_t(i)) + "\" name=\"" + xmlEscaped(light.name) +
              "\"><technique_common><" + (ambient ? "ambient" : "point") + "><color>";
       appendColor(out, light.color, false);
       out += "</color>";
@@ -155,7 +142,7 @@ std::string colladaDocument(const ExportScene& scene, std::string_view created) 
       open.pop_back();
     }
     const ExportNode& node = scene.nodes[i];
-    out += "<node id=\"node" + formatInteger(std::int64_t(i)) + "\" name=\"" + escaped(node.name) +
+    out += "<node id=\"node" + formatInteger(std::int64_t(i)) + "\" name=\"" + xmlEscaped(node.name) +
            "\" type=\"NODE\">";
     appendMatrix(out, node.transform);
     for (const std::size_t mesh : node.meshes)
@@ -168,12 +155,12 @@ std::string colladaDocument(const ExportScene& scene, std::string_view created) 
   for (; !open.empty(); open.pop_back())
     out += "</node>\n";
   if (scene.camera) {
-    out += "<node id=\"camera\" name=\"" + escaped(scene.camera->name) + "\" type=\"NODE\">";
+    out += "<node id=\"camera\" name=\"" + xmlEscaped(scene.camera->name) + "\" type=\"NODE\">";
     appendMatrix(out, scene.camera->transform);
     out += "<instance_camera url=\"#camera0\"/></node>\n";
   }
   for (std::size_t i = 0; i < scene.lights.size(); ++i) {
-    out += "<node id=\"light" + formatInteger(std::int64_t(i)) + "-node\" name=\"" + escaped(scene.lights[i].name) +
+    out += "<node id=\"light" + formatInteger(std::int64_t(i)) + "-node\" name=\"" + xmlEscaped(scene.lights[i].name) +
            "\" type=\"NODE\">";
     appendMatrix(out, scene.lights[i].transform);
     out += "<instance_light url=\"#light" + formatInteger(std::int64_t(i)) + "\"/></node>\n";

@@ -3,23 +3,16 @@
 
 #include "document/scene/SceneWriters.h"
 
+#include "document/scene/LittleEndian.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
 namespace ornival {
 
 namespace {
-
-void appendUint32(std::string& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8)
-    out += char((value >> shift) & 0xFF);
-}
-
-void appendFloat(std::string& out, double value) { appendUint32(out, std::bit_cast<std::uint32_t>(float(value))); }
 
 char channel(double value) { return char(std::uint8_t(std::lround(std::clamp(value, 0.0, 1.0) * 255.0))); }
 
@@ -45,9 +38,9 @@ std::string binaryPly(const ExportScene& scene) {
     const Color& c = scene.materials[mesh.material].baseColor;
     for (std::size_t i = 0; i < mesh.positions.size(); ++i) {
       for (const Vec3& v : {mesh.positions[i], mesh.normals[i]}) {
-        appendFloat(out, v.x);
-        appendFloat(out, v.y);
-        appendFloat(out, v.z);
+        appendFloat32(out, v.x);
+        appendFloat32(out, v.y);
+        appendFloat32(out, v.z);
       }
       for (const double x : {c.red, c.green, c.blue, c.alpha})
         out += channel(x);

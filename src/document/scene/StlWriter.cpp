@@ -3,24 +3,18 @@
 
 #include "document/scene/SceneWriters.h"
 
-#include <bit>
+#include "document/scene/LittleEndian.h"
+
 #include <cstdint>
 
 namespace ornival {
 
 namespace {
 
-void appendUint32(std::string& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8)
-    out += char((value >> shift) & 0xFF);
-}
-
-void appendFloat(std::string& out, double value) { appendUint32(out, std::bit_cast<std::uint32_t>(float(value))); }
-
 void appendVector(std::string& out, Vec3 v) {
-  appendFloat(out, v.x);
-  appendFloat(out, v.y);
-  appendFloat(out, v.z);
+  appendFloat32(out, v.x);
+  appendFloat32(out, v.y);
+  appendFloat32(out, v.z);
 }
 
 }  // namespace
@@ -40,11 +34,9 @@ std::string binaryStl(const ExportScene& scene) {
       const Vec3 a = mesh.positions[t[0]];
       const Vec3 b = mesh.positions[t[1]];
       const Vec3 c = mesh.positions[t[2]];
-      const Vec3 u = b - a;
-      const Vec3 v = c - a;
-      Vec3 n{u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
+      Vec3 n = (b - a).cross(c - a);
       const double length = n.length();
-      n = length > 0.0 ? Vec3{n.x / length, n.y / length, n.z / length} : Vec3{};
+      n = length > 0.0 ? n / length : Vec3{};
       appendVector(out, n);
       appendVector(out, a);
       appendVector(out, b);

@@ -1,5 +1,6 @@
 #include "document/scene/ZipArchive.h"
 
+#include "document/scene/LittleEndian.h"
 #include "platform/Precondition.h"
 
 #include <array>
@@ -20,23 +21,13 @@ constexpr std::array<std::uint32_t, 256> crcTable = [] {
   return table;
 }();
 
-void append16(std::string& out, std::uint32_t value) {
-  out += char(value & 0xFF);
-  out += char((value >> 8) & 0xFF);
-}
-
-void append32(std::string& out, std::uint32_t value) {
-  append16(out, value & 0xFFFF);
-  append16(out, value >> 16);
-}
-
 // 1 January 1980, the earliest time a zip entry can carry: the archive's
 // bytes depend on its contents only.
-constexpr std::uint32_t dosTime = 0;
-constexpr std::uint32_t dosDate = (0 << 9) | (1 << 5) | 1;
+constexpr std::uint16_t dosTime = 0;
+constexpr std::uint16_t dosDate = (0 << 9) | (1 << 5) | 1;
 // The extra field that carries the padding; the id is the one used by the
 // packages that align their entries this way.
-constexpr std::uint32_t paddingFieldId = 0x1986;
+constexpr std::uint16_t paddingFieldId = 0x1986;
 
 }  // namespace
 
@@ -66,56 +57,56 @@ std::string storedZip(const std::vector<ZipEntry>& entries, std::size_t alignmen
     if (offset >= limit || padding > 0xFFFF)
       return {};
 
-    append32(out, 0x04034B50);
-    append16(out, 20);  // version needed: 2.0
-    append16(out, 0);   // flags
-    append16(out, 0);   // stored
-    append16(out, dosTime);
-    append16(out, dosDate);
-    append32(out, crc);
-    append32(out, size);
-    append32(out, size);
-    append16(out, std::uint32_t(entry.name.size()));
-    append16(out, std::uint32_t(padding));
+    appendUint32(out, 0x04034B50);
+    appendUint16(out, 20);  // version needed: 2.0
+    appendUint16(out, 0);   // flags
+    appendUint16(out, 0);   // stored
+    appendUint16(out, dosTime);
+    appendUint16(out, dosDate);
+    appendUint32(out, crc);
+    appendUint32(out, size);
+    appendUint32(out, size);
+    appendUint16(out, std::uint16_t(entry.name.size()));
+    appendUint16(out, std::uint16_t(padding));
     out += entry.name;
     if (padding > 0) {
-      append16(out, paddingFieldId);
-      append16(out, std::uint32_t(padding - 4));
+      appendUint16(out, paddingFieldId);
+      appendUint16(out, std::uint16_t(padding - 4));
       out.append(padding - 4, '\0');
     }
     out += entry.data;
 
-    append32(directory, 0x02014B50);
-    append16(directory, 20);  // made by: 2.0
-    append16(directory, 20);
-    append16(directory, 0);
-    append16(directory, 0);
-    append16(directory, dosTime);
-    append16(directory, dosDate);
-    append32(directory, crc);
-    append32(directory, size);
-    append32(directory, size);
-    append16(directory, std::uint32_t(entry.name.size()));
-    append16(directory, 0);  // extra
-    append16(directory, 0);  // comment
-    append16(directory, 0);  // disk
-    append16(directory, 0);  // internal attributes
-    append32(directory, 0);  // external attributes
-    append32(directory, std::uint32_t(offset));
+    appendUint32(directory, 0x02014B50);
+    appendUint16(directory, 20);  // made by: 2.0
+    appendUint16(directory, 20);
+    appendUint16(directory, 0);
+    appendUint16(directory, 0);
+    appendUint16(directory, dosTime);
+    appendUint16(directory, dosDate);
+    appendUint32(directory, crc);
+    appendUint32(directory, size);
+    appendUint32(directory, size);
+    appendUint16(directory, std::uint16_t(entry.name.size()));
+    appendUint16(directory, 0);  // extra
+    appendUint16(directory, 0);  // comment
+    appendUint16(directory, 0);  // disk
+    appendUint16(directory, 0);  // internal attributes
+    appendUint32(directory, 0);  // external attributes
+    appendUint32(directory, std::uint32_t(offset));
     directory += entry.name;
   }
   const std::uint64_t directoryOffset = out.size();
   if (directoryOffset >= limit || entries.size() > 0xFFFF)
     return {};
   out += directory;
-  append32(out, 0x06054B50);
-  append16(out, 0);
-  append16(out, 0);
-  append16(out, std::uint32_t(entries.size()));
-  append16(out, std::uint32_t(entries.size()));
-  append32(out, std::uint32_t(directory.size()));
-  append32(out, std::uint32_t(directoryOffset));
-  append16(out, 0);
+  appendUint32(out, 0x06054B50);
+  appendUint16(out, 0);
+  appendUint16(out, 0);
+  appendUint16(out, std::uint16_t(entries.size()));
+  appendUint16(out, std::uint16_t(entries.size()));
+  appendUint32(out, std::uint32_t(directory.size()));
+  appendUint32(out, std::uint32_t(directoryOffset));
+  appendUint16(out, 0);
   return out;
 }
 

@@ -6,11 +6,11 @@
 #include "platform/LayerRenderer.h"
 #include "platform/gl/GlSceneRenderer.h"
 #include "platform/qt/QPainterAdapter.h"
+#include "platform/qt/QtGl.h"
 #include "platform/qt/QtRgbaImage.h"
 
 #include <QOpenGLContext>
 #include <QPainter>
-#include <QSurfaceFormat>
 #include <QTimer>
 
 #include <cstdio>
@@ -18,10 +18,7 @@
 namespace ornival {
 
 SceneView::SceneView(View& view) : QOpenGLWidget(&view), view_(view) {
-  QSurfaceFormat format;
-  format.setVersion(3, 3);
-  format.setProfile(QSurfaceFormat::CoreProfile);
-  format.setDepthBufferSize(24);
+  QSurfaceFormat format = coreGlFormat();
   format.setStencilBufferSize(8);
   format.setSamples(4);
   setFormat(format);
@@ -30,7 +27,13 @@ SceneView::SceneView(View& view) : QOpenGLWidget(&view), view_(view) {
   setFocusPolicy(Qt::NoFocus);
 }
 
-SceneView::~SceneView() { releaseRenderer(); }
+SceneView::~SceneView() {
+  // QOpenGLWidget's destructor, which runs after this one, lets the context
+  // go: its notice must not call into what is left of this view.
+  if (QOpenGLContext* glContext = context())
+    disconnect(glContext, nullptr, this, nullptr);
+  releaseRenderer();
+}
 
 // The renderer's meshes and programs belong to the widget's context.
 void SceneView::releaseRenderer() {
@@ -46,11 +49,9 @@ void SceneView::initializeGL() {
   QOpenGLContext* glContext = context();
   // Qt may make the context anew (the widget moved to another window): the
   // renderer goes with the old one.
-  if (glContext)
-    connect(glContext, &QOpenGLContext::aboutToBeDestroyed, this, [this] { releaseRenderer(); });
   if (glContext) {
-    const auto lookUp = [glContext](const char* name) { return GlFunctionPointer(glContext->getProcAddress(name)); };
-    renderer_ = GlSceneRenderer::create(lookUp, error);
+    connect(glContext, &QOpenGLContext::aboutToBeDestroyed, this, [this] { releaseRenderer(); });
+    renderer_ = GlSceneRenderer::create(glLoader(*glContext), error);
   }
   if (!renderer_ && !broken_) {
     broken_ = true;
@@ -77,8 +78,10 @@ void SceneView::paintGL() {
         free ? renderer_->render(*scene, *free, editor->cameraControl.camera(), w, h, view_.backgroundColor())
              : renderer_->render(*scene, *editor->cameraNode(), editor->camera(), w, h, view_.backgroundColor());
     painter.endNativePainting();
-    if (!drewAll)
-      std::fprintf(stderr, "ornival: the relief is drawn in part: %s\n", renderer_->error().c_str());
+    const std::string error = drewAll ? std::string() : renderer_->error();
+    if (!error.empty() && error != partError_)
+      std::fprintf(stderr, "ornival: the relief is drawn in part: %s\n", error.c_str());
+    partError_ = error;
   } else {
     painter.fillRect(rect(), toQColor(view_.backgroundColor()));
   }

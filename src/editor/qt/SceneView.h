@@ -44,6 +44,8 @@ private:
   View& view_;
   std::unique_ptr<GlSceneRenderer> renderer_;
   bool broken_ = false;
+  // What the last frame drawn in part said: told once, not at every frame.
+  std::string partError_;
 };
 
 }  // namespace ornival

@@ -2,24 +2,12 @@
 
 #include "platform/gl/GlOffscreenRenderer.h"
 #include "platform/gl/GlSceneRenderer.h"
+#include "platform/qt/QtGl.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
-#include <QSurfaceFormat>
 
 namespace ornival {
-
-namespace {
-
-QSurfaceFormat coreFormat() {
-  QSurfaceFormat format;
-  format.setVersion(3, 3);
-  format.setProfile(QSurfaceFormat::CoreProfile);
-  format.setDepthBufferSize(24);
-  return format;
-}
-
-}  // namespace
 
 struct QtOffscreenRenderer::Context {
   QOffscreenSurface surface;
@@ -43,15 +31,13 @@ std::unique_ptr<QtOffscreenRenderer> QtOffscreenRenderer::create(std::shared_ptr
   if (!scene || !pointOfView || !available())
     return nullptr;
   auto made = std::make_unique<Context>();
-  made->surface.setFormat(coreFormat());
+  made->surface.setFormat(coreGlFormat());
   made->surface.create();
-  made->context.setFormat(coreFormat());
+  made->context.setFormat(coreGlFormat());
   if (!made->surface.isValid() || !made->context.create() || !made->context.makeCurrent(&made->surface))
     return nullptr;
   std::string error;
-  QOpenGLContext* context = &made->context;
-  made->renderer = GlSceneRenderer::create(
-      [context](const char* name) { return GlFunctionPointer(context->getProcAddress(name)); }, error);
+  made->renderer = GlSceneRenderer::create(glLoader(made->context), error);
   if (!made->renderer) {
     made->context.doneCurrent();
     return nullptr;
@@ -82,10 +68,10 @@ std::optional<RgbaImage> QtOffscreenRenderer::snapshot(int width, int height, bo
 bool QtOffscreenRenderer::available() {
   static const bool answer = [] {
     QOffscreenSurface surface;
-    surface.setFormat(coreFormat());
+    surface.setFormat(coreGlFormat());
     surface.create();
     QOpenGLContext context;
-    context.setFormat(coreFormat());
+    context.setFormat(coreGlFormat());
     if (!surface.isValid() || !context.create() || !context.makeCurrent(&surface))
       return false;
     const QSurfaceFormat made = context.format();

@@ -10,6 +10,7 @@
 #include "model/Graph.h"
 #include "platform/Layer.h"
 #include "platform/MainQueue.h"
+#include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
 
 #include <QTest>
@@ -29,17 +30,9 @@ std::string contents(const std::filesystem::path& file) {
   return text.str();
 }
 
-class EventLoopQueue final : public MainQueue {
-public:
-  void post(std::function<void()> block) override {
-    QMetaObject::invokeMethod(qApp, std::move(block), Qt::QueuedConnection);
-  }
-  bool isMainThread() const override { return QThread::currentThread() == qApp->thread(); }
-};
-
 TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
   testing::qtApplication();
-  setMainQueue(std::make_shared<EventLoopQueue>());
+  setMainQueue(std::make_shared<QtMainQueue>(qApp));
   const std::filesystem::path examples = ORNIVAL_EXAMPLES;
   const auto folder = std::filesystem::temp_directory_path() / ("ornival-program-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);

@@ -11,6 +11,7 @@
 #include "app/ToolbarDelegate.h"
 #include "app/WindowController.h"
 #include "platform/MainQueue.h"
+#include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
 
 #include <QLabel>
@@ -23,19 +24,11 @@
 namespace ornival {
 namespace {
 
-class EventLoopQueue final : public MainQueue {
-public:
-  void post(std::function<void()> block) override {
-    QMetaObject::invokeMethod(qApp, std::move(block), Qt::QueuedConnection);
-  }
-  bool isMainThread() const override { return QThread::currentThread() == qApp->thread(); }
-};
-
 TEST(PopoverScreenshot, TheColourPopoverShowsItsMixedWellsOverTheWindow) {
   testing::qtApplication();
   QCoreApplication::setOrganizationName("OrnivalTests");
   QCoreApplication::setApplicationName(QStringLiteral("OrnivalScreenshot-%1").arg(::getpid()));
-  setMainQueue(std::make_shared<EventLoopQueue>());
+  setMainQueue(std::make_shared<QtMainQueue>(qApp));
   const std::filesystem::path examples = ORNIVAL_EXAMPLES;
   const auto folder = std::filesystem::temp_directory_path() / ("ornival-screens-" + std::to_string(::getpid()));
   Application application({examples, folder / "autosave", 60000});

@@ -11,6 +11,7 @@
 #include "editor/qt/SceneView.h"
 #include "editor/qt/View.h"
 #include "platform/MainQueue.h"
+#include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
 
 #include <QScreen>
@@ -21,21 +22,13 @@
 namespace ornival {
 namespace {
 
-class EventLoopQueue final : public MainQueue {
-public:
-  void post(std::function<void()> block) override {
-    QMetaObject::invokeMethod(qApp, std::move(block), Qt::QueuedConnection);
-  }
-  bool isMainThread() const override { return QThread::currentThread() == qApp->thread(); }
-};
-
 bool tileLike(const QColor& c) { return c.red() > c.blue() + 40; }
 
 TEST(ReliefWindow, TheReliefShowsItsTilesAndTheMouseTurnsIt) {
   testing::qtApplication();
   QCoreApplication::setOrganizationName("OrnivalTests");
   QCoreApplication::setApplicationName(QStringLiteral("OrnivalRelief-%1").arg(::getpid()));
-  setMainQueue(std::make_shared<EventLoopQueue>());
+  setMainQueue(std::make_shared<QtMainQueue>(qApp));
   const auto folder = std::filesystem::temp_directory_path() / ("ornival-relief-" + std::to_string(::getpid()));
   Application application({ORNIVAL_EXAMPLES, folder / "autosave", 60000});
   ASSERT_TRUE(application.reliefRenderers()) << "no offscreen OpenGL on this display";

@@ -8,6 +8,7 @@
 #include "support/DocumentFakes.h"
 #include "support/PrintedPages.h"
 #include "support/QtApplication.h"
+#include "support/ReliefLights.h"
 #include "support/TileGrids.h"
 
 #include <QPrinter>
@@ -28,22 +29,6 @@ public:
   ReliefScene reliefScene() override { return relief; }
 };
 
-// The renderer relief snapshots draw with, on this test's OSMesa context.
-class MesaRenderer final : public SnapshotRenderer {
-public:
-  MesaRenderer(std::unique_ptr<GlSceneRenderer> renderer, std::shared_ptr<const Scene> scene,
-               std::shared_ptr<const SceneNode> pointOfView, const Camera& camera, Color background)
-      : renderer_(std::move(renderer)),
-        offscreen_(*renderer_, std::move(scene), std::move(pointOfView), camera, background) {}
-  std::optional<RgbaImage> snapshot(int width, int height, bool antialiased) override {
-    return offscreen_.snapshot(width, height, antialiased);
-  }
-
-private:
-  std::unique_ptr<GlSceneRenderer> renderer_;
-  GlOffscreenRenderer offscreen_;
-};
-
 // Two squares of 20 units side by side, blue on a sand background, lit from
 // above as the editor lights them; the page runs from (-10, -10) to (50, 30).
 class ReliefPrint : public ::testing::Test {
@@ -52,17 +37,14 @@ protected:
     testing::qtApplication();
     if (!context_.valid())
       GTEST_SKIP() << "no OpenGL 3.3 core context";
+    std::string error;
+    renderer_ = GlSceneRenderer::create(OsMesaContext::procAddress, error);
+    ASSERT_NE(renderer_, nullptr) << error;
     Materials::resetForTesting();
     scene->rootNode()->addChildNode(content);
     scene->rootNode()->addChildNode(cameraNode);
     cameraNode->setTransform(Transform3D::translation(0.0, 0.0, 900.0));
-    const auto ambient = SceneNode::create();
-    scene->rootNode()->addChildNode(ambient);
-    scene->addLight(ambient, Light::create(LightType::ambient, {0.6, 0.6, 0.6, 1.0}));
-    const auto omni = SceneNode::create();
-    omni->setTransform(Transform3D::translation(-200.0, 1000.0, 200.0));
-    scene->rootNode()->addChildNode(omni);
-    scene->addLight(omni, Light::create(LightType::omni));
+    testing::addReliefLights(*scene);
     tiles = testing::squareGrid(2, 1);
     for (const auto& tile : tiles) {
       tile->setShapeColor({0.2, 0.4, 0.8, 1.0});
@@ -85,11 +67,7 @@ protected:
     return [this](std::shared_ptr<const Scene> s, std::shared_ptr<const SceneNode> pointOfView, const Camera& c,
                   Color b) -> std::unique_ptr<SnapshotRenderer> {
       ++made;
-      std::string error;
-      auto renderer = GlSceneRenderer::create(OsMesaContext::procAddress, error);
-      if (!renderer)
-        return nullptr;
-      return std::make_unique<MesaRenderer>(std::move(renderer), std::move(s), std::move(pointOfView), c, b);
+      return std::make_unique<GlOffscreenRenderer>(*renderer_, std::move(s), std::move(pointOfView), c, b);
     };
   }
 
@@ -105,6 +83,7 @@ protected:
 
 private:
   OsMesaContext context_;
+  std::unique_ptr<GlSceneRenderer> renderer_;
 };
 
 // The relief fills the printable area at any scaling, the page whole and

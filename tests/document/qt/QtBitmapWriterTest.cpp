@@ -200,5 +200,27 @@ TEST(QtBitmapWriterTest, ReliefPictureWithoutOpenGlSaysWhy) {
   EXPECT_FALSE(fs::exists(target));
 }
 
+// A relief picture where the program has no OpenGL says so and writes
+// nothing, whether no renderers were given or the program finds it has none
+// when it asks for them at the first relief picture.
+TEST(QtBitmapWriterTest, ReliefWithoutOpenGlSaysWhyAndWritesNothing) {
+  const auto live = testing::liveDocument(testing::documentText(tower));
+  live.document->setDisplayMode(3);
+  const fs::path folder = freshFolder("no-opengl");
+  int asked = 0;
+  const std::function<SnapshotRendererMaker()> none = [&asked] {
+    ++asked;
+    return SnapshotRendererMaker();
+  };
+  for (const auto& renderers : {std::function<SnapshotRendererMaker()>(), none}) {
+    QtBitmapWriter writer;
+    writer.reliefRenderers = renderers;
+    const fs::path target = folder / "relief.png";
+    EXPECT_NE(writer.writeBitmap(*live.document, BitmapFileType::png, target).find("OpenGL"), std::string::npos);
+    EXPECT_FALSE(fs::exists(target));
+  }
+  EXPECT_EQ(asked, 1);
+}
+
 }  // namespace
 }  // namespace ornival
