@@ -3,7 +3,8 @@
 # Lengths are named once, in palette.py, so that figures of one family share
 # them bit for bit; every other length comes from the palette through the solver.
 
-from palette import S2, A, N8, S12, HEX, R3, P2, TAN72, HEPTA
+from palette import S2, h, A, B, N8, S12, HEX, R3, P2, TAN72, HEPTA
+from headings import half
 
 # --- Sectors of the Decastar. Those whose names carry the half tip 3/20
 # (648 to 653) are cut by two radii through tips. These are cut through
@@ -168,8 +169,8 @@ entry(447, "Obtuse Trifolium ⁵⁄₁₂", poly(24, [10, 7, 10, 13] * 3, [A, 1.
 entry(449, "Kite ³⁄₁₆", kite(32, 6, 2, 0.8477590650225735, X),
       note="a tip of Hexadecastar ³⁄₁₆ cut out with its centre")
 entry(470, "Drum ¹⁄₆", sym(24, [HEX, 10, 1.0, 4, 1.0, 10, X]), note="rims of the Hexagon's side, sides bulging to 1/6")
-entry(501, "Acorn ¹⁄₃", sym(24, [8, X, 8, HEX, 4, S12, 18, S12, 4], first="corner"),
-      note="three Sun 12 tips over a blunt nut")
+entry(501, "Acorn ¹⁄₃", half(24, [(30, HEX), (90, R3), (180, h), (135, S2)], bottom="corner", top="corner"),
+      note="Acorn A's nut and stalk on a point of 1/3")
 entry(512, "Kite ¹⁄₁₂", kite(24, 2, 4, A, X), note="a tip of 1/12 over a Sun 12 tip")
 entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, R3, 11, 0.5, 4, X, 16], first="corner"),
       note="Shield 1/12 1/6 with half as tall a wall: the same foot and notched top")
@@ -202,8 +203,9 @@ entry(498, "Wide Tower ¹⁄₄", sym(8, [X, 2, 2 + SQRT2, 3, 1 + 1 / S2, 2, 1 +
       note="a wide wall topped by two large Sun tips")
 entry(500, "Icing", sym(8, [A, 3, 1.0, 3, 1 / S2, 2, 1 / S2, 6, 1 / S2, 2, 1 / S2, 2, 1 / S2, 6, X]),
       note="the icing of a cupcake, dripping")
-entry(503, "Twin Acorn", sym(8, [6, 1.0, 2, 1.0, 3, 1.0, 6, 1.0, 2, 1.0, 3, X, 2], first="corner"),
-      note="two nuts hanging side by side from one roof-shaped cap")
+entry(503, "Twin Acorn", half(8, [(315, A), (45, A), (90, B), (180, 1.0), (135, 1.0), (225, X)], bottom="corner",
+                              top="corner"),
+      note="two of Acorn A's nuts side by side, each under its own stalk")
 entry(505, "Shield A2", sym(16, [4, X, 6, 1.0, 5, N8, 6], first="corner"), note="Shield A's foot under a pointed top")
 entry(508, "Flat Sailboat", sym(8, [2 + SQRT2, 3, 1 / S2, 1, 1.0, 5, X, 2]), note="a long low hull, a low sail")
 entry(513, "Long Bow", sym(8, [1.0, 5, A, 1, 2 * A, 1, A, 5, 1.0]), note="the Bow with longer loops")
@@ -218,8 +220,8 @@ entry(528, "Notch Bouquet", sym(16, [12, 1 / S2, 4, 1 / S2, 10, 1 / S2, 4, 1.0, 
       note="two blooms either side of a notch, in a cone")
 entry(529, "Ship Star ⁵⁄₈", sym(8, [S2, 3, A, 1, X, 5, 1.0, 2, 1.0, 6]),
       note="a hull under two Sun tips")
-entry(535, "Acorn Compass", sym(8, [3, X, 3, A, 1, S2, 6, S2, 1], first="corner"),
-      note="three Compass tips over a rounded nut")
+entry(535, "Acorn Compass", half(16, [(45, A), (90, 1.0), (180, 1.0), (112.5, X)], bottom="corner", top="corner"),
+      note="Acorn A's nut under a Compass tip for a stalk")
 entry(555, "Fingers", sym(8, [2 * A, 2, A, 2, 1.0, 2, S2, 6, 1 / S2, 6, A, 2, X]),
       note="three square fingers, the middle one longest")
 
@@ -258,8 +260,9 @@ entry(450, "Cupcake", sym(8, [1.0, 3, 1.0, 5, 1 / S2, 2, 1 / S2, 3, 1 + 1 / S2, 
 # tips merge into a straight bridge of two sides across the top and the foot.
 entry(499, "Wide Twin Star ¹⁄₄", poly(8, ([5] + [2, 5] * 5) * 2, ([2.0] + [1.0] * 10) * 2),
       note="two Suns fused, bridged by straight sides of 2")
-entry(502, "Tri Acorn", sym(8, [2, S2, 6, S2, 2, 1.0, 3, 1.0, 6, 1 / S2, 2, 1.0, 3, X, 2], first="corner"),
-      note="three nuts hanging from one roof-shaped cap")
+entry(502, "Tri Acorn", half(8, [(45, S2), (315, S2), (45, S2), (90, A), (180, 2.0), (90, h), (135, X)],
+                             bottom="corner", top="corner"),
+      note="three of Acorn A's points under one body and one stalk")
 entry(506, "Bow 2", sym(8, [1.0, 5, S2, 2, 1.0, 2, 1 / S2, 6, 1 / S2, 2, 1.0, 2, S2, 5, X]),
       note="a bow whose loops are doubled")
 entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, A, 5, X]),
