@@ -201,7 +201,9 @@ entry(198, "Twin Peaks", sym(8, [C, 1, A, 2, 1.0, 6]), note="two quarter-turn pe
 entry(223, "Hat", sym(8, [B, 2, h, 2, 1.0, 6, A, 2, S2]), note="a top hat")
 entry(224, "Small Column", sym(8, [A, 2, h, 3, 1.0, 5, 1.0, 5, 1.0, 3, h, 2, A]), note="Column with a short shaft of 1")
 entry(230, "Nail", sym(8, [A, 2, h, 2, h, 6, B, 3, h, 2]), note="head, shank and point")
-entry(231, "Swallow B", sym(8, [6, X, 1, 1.0, 5, S2, 1, 1, 5, 1, 2], first="corner"), note="Swallow A with shorter wings")
+entry(231, "Swallow B", upright(16, walked((0, 0), [(1.0, -45), (1.0, 90), (1.8477590650225735, -22.5), (A, 135),
+                                                  (1.8477590650225735, 112.5)])),
+      note="a swallow from above as Swallow 1/3 draws it, with short wings swept back and a pointed head")
 entry(232, "Fin B", sym(8, [5, X, 2, S2, 3, C, 1], first="corner"), note="a longer, broader fin")
 entry(234, "Sailboat 3", sym(8, [C + 2, 3, S2, 1, 1.0, 5, A, 2, 1.0, 6, h, 3, X]), note="hull and three sails, the middle one square-topped")
 entry(244, "v √2", sym(8, [2, X, 1, 1, 3, S2, 6], first="corner"), note="a small v, inner arms √2")

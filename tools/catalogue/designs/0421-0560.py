@@ -4,7 +4,8 @@
 # them bit for bit; every other length comes from the palette through the solver.
 
 from palette import S2, h, A, B, N8, S12, HEX, R3, P2, TAN72, HEPTA
-from headings import half
+from headings import half, loop
+from palette import R16
 
 # --- Sectors of the Decastar. Those whose names carry the half tip 3/20
 # (648 to 653) are cut by two radii through tips. These are cut through
@@ -64,8 +65,11 @@ entry(433, "Triangle ⁵⁄₁₂", isosceles(24, 10, S12),
 # long sides 1 + √2 of the Square.
 entry(421, "Long Leaf", sym(8, [1.0, 2, 1.0, 5, 1.0, 3, A, 3, X, 2]),
       note="the Leaf on its stem, its blade drawn out by sides of 1 + √2")
-entry(423, "Navette", sym(8, [2, S2, 3, 1.0, 3, S2, 2], first="corner"),
-      note="a lens with square tips")
+# Its two tips differ a little (1/8 and 3/16), so that the only axis setup can
+# find runs tip to tip and the icon lies along its heading.
+entry(423, "Navette", loop(32, [(337.5, R16), (0, 1.0), (33.75, 3.0727110268456648), (146.25, 3.0727110268456648),
+                                (180, 1.0), (202.5, X)]),
+      note="a pointed lens, a tip of 1/8 at one end and of 3/16 at the other")
 entry(425, "Cone", sym(8, [1, 2 + SQRT2, 5, 1 / S2, 2, 1.0, 3, X, 3], first="corner"),
       note="a cone of 1/8 holding a rounded scoop")
 entry(435, "Bracket ³⁄₈", sym(8, [A, 3, A, 1, 1.0, 3, X, 5, 1.0]),
