@@ -92,8 +92,8 @@ entry(302, "Belt ³⁄₁₀", sym(20, [6, P, 7, 2 * P2, 6, X, 8], first="corner
 entry(303, "Triangle ¹⁄₅", isosceles(20, 2, P2), note="corners of 1/5 under a 1/10 apex, legs φ², base φ")
 entry(304, "Triangle ²⁄₅", isosceles(20, 8, 1.0), note="apex of 2/5, legs 1")
 entry(313, "Kite ¹⁄₆ ³⁄₁₀", kite(60, 10, 18, P, X), note="tip of 1/6, opposite corner 3/10")
-entry(318, "Propeller\\u00a05", half(20, [(342, P2), (90, 2.0), (198, X)], bottom="corner", top="corner"),
-      note="two long blades around a hub")
+entry(318, "Propeller\\u00a05", half(20, [(342, P2), (90, 2 * P), (198, X)], bottom="corner", top="corner"),
+      note="two long blades around a hub wide enough to hold them")
 entry(319, "Trisosceles ¹⁄₅", isosceles(20, 4, 1.0), note="apex of 1/5, legs 1: a Sun 10 tip")
 entry(320, "Trapezoid ¹⁄₅", trapezoid(20, 4, P2, P), note="the Pentagon of side φ cut by a diagonal")
 entry(321, "Hexagon ²⁄₅", half(20, [(0, 2.0), (36, 1.0), (144, X), (180, 2.0)], top="side"),

@@ -95,8 +95,9 @@ entry(461, "Barrel", sym(8, [S2, 3, 1.0, 3, A, 3, 1.0, 3, X]),
       note="an upright barrel, its staves bulging")
 entry(463, "Hourglass", sym(8, [2 + SQRT2, 1, 2.0, 6, 2.0, 1, X]),
       note="two triangles of 1/8 joined at a narrow waist")
-entry(464, "Hand Fan", sym(8, [S2, 2, 1.0, 5, A, 2, 1.0, 3, X]),
-      note="a fan of a quarter turn on a short handle")
+entry(464, "Hand Fan", half(8, [(0, 1.0), (90, S2), (45, B), (135, A), (180, X)], bottom="side",
+                             top="side"),
+      note="a fan opened a quarter turn on a short handle, its rim bent as an arc")
 entry(469, "Bracket Sun", sym(8, [1.0, 3, A, 1, 1.0, 3, X, 6]),
       note="a bracket whose inside takes a Sun tip")
 entry(473, "Cork", sym(8, [A, 2, S2, 5, 1 / S2, 3, 1 / S2, 2, X]),
