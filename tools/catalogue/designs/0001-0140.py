@@ -8,8 +8,8 @@
 #   cross pattern puts four Suns tip to tip around a Cross of the same sides.
 # The lengths' names, shared by all the design files, are palette.py's.
 
-from palette import S2, h, H, A, B, C, N8, S16, S12, S24, P, S20
-from headings import half
+from palette import S2, h, H, A, B, C, N8, S16, S12, S24, P, S20, R3
+from headings import half, loop
 
 # Octagonal family.
 entry(2, "Right Hexagon", sym(8, [A, 2, H, 3, 1, 3, 1]),
@@ -77,7 +77,9 @@ entry(80, "Swallow A", sym(8, [6, X, 1, h, 5, 2, 1, S2, 5, 1, 2], first="corner"
 entry(81, "Hand", half(16, [(0, B), (90, 2.0), (67.5, X), (225, A), (90, B), (247.5, A)], bottom="side", top="corner"),
       note="a raised hand: a square palm, two long middle fingers, two shorter ones spread aside")
 entry(82, "Fin A", sym(8, [5, X, 2, 1, 3, B, 1], first="corner"), note="an arrow's fin")
-entry(83, "Rosebud", sym(8, [1, 2, A, 5, H, 1, 1, 6, 1, 3, X, 2]), note="bud, sepals and stem")
+entry(83, "Rosebud", half(16, [(0, 1.0), (90, 2.0), (45, S2), (180, 1.0), (67.5, 1.8477590650225735), (135, X)], bottom="side",
+                            top="corner"),
+      note="a pointed bud held by two sepals on a stem")
 entry(84, "Shield C", sym(16, [4, X, 6, N8 - 1, 5, N8, 6], first="corner"), note="pointed foot, gabled top")
 entry(86, "Crest", sym(8, [2, X, 3, 1, 1, S2, 6], first="corner"), note="two horns over a pointed foot")
 entry(88, "Knob", sym(8, [A, 2, h, 2, X, 6, 1, 5, 1, 3, 1, 3, 1, 3, 1]), note="an Octagon on a neck and plate")
@@ -166,9 +168,11 @@ entry(117, "Palm 24", sym(24, [6, 1, 9, A, 18, X, 6, S24, 3, S24, 20, S24, 3, S2
       note="four Star 24 tips on a trunk pointed at its foot, as Palm 12 and Palm 32")
 entry(118, "Petal Left 24", poly(24, [3, 10, 11, 4, 10, 10], [X, Y, 2 * math.sin(math.pi / 12), S12, S2, 1]), note="a petal leaning one way")
 entry(120, "Gem 24", sym(24, [2, X, 9, 2 * math.sin(math.pi / 12), 8, S12], first="corner").start(4), note="a long pavilion under a flat table")
-# Beak, belly, forked tail, back, wing; the belly is vertex 2, the axis.
-entry(121, "Swallow Left 24", poly(24, [2, 9, 3, 20, 3, 19, 2, 14], [1, X, S12, 1, 1, 2, 1, Y]),
-      note="a swallow seen from the side, beak to the left")
+# Head, beak, belly, forked tail, back and a raised wing swept back; the
+# belly is vertex 2, the axis.
+entry(121, "Swallow Left 24", loop(24, [(210, X), (345, 2.0), (15, 2.0), (165, R3 - 1), (45, 1.0), (195, R3), (75, R3),
+                                        (225, Y)]),
+      note="a swallow in flight seen from the side, beak to the left, one wing raised")
 entry(139, "Doll 24", sym(24, [X, 6, A, 9, 2, 15, 2 * math.sin(math.pi / 12), 16, 2 * math.sin(math.pi / 12), 8, S12, 8, 2 * math.sin(math.pi / 12), 10, 1]), note="body and head")
 entry(140, "U 24", sym(24, [2, 14, 2 * math.sin(math.pi / 12), 14, 2 * math.sin(math.pi / 12), 14, 0.9148357668252574, 6, X, 6, B, 10, 0.9148357668252574, 10, 0.9148357668252574, 10, B]),
       note="a round shallow cup on a thick foot, so that its inner floor stands clear above the centre")

@@ -15,6 +15,7 @@
 from headings import half, loop
 from palette import (S2, h, H, A, B, C, N8, O8, S16, R16, S32, W32, C32, S12, TT12, HEX, T12, S24, R3,
                      TAN72)
+from headings import half
 
 
 def traced(unit, points, method="traced outline"):
@@ -86,8 +87,9 @@ entry(144, "Short Acorn", sym(8, [2, 1.0, 5, 1.0, 2, 1.0, 3, A, 2], first="corne
 entry(150, "Bell", sym(8, [X, 1, 1.0, 5, A, 3, 1.0, 3, 1.0]), note="a flared mouth under a domed crown")
 entry(152, "Left v", poly(8, [6, 2, 2, 2, 3, 2, 3], [2.0, 1.0, S2, A, B, 1.0, 1.0]),
       note="a check mark: a short square-ended arm and a long pointed one")
-entry(160, "Acorn B ¹⁄₄", sym(8, [A, 3, 1.0, 3, 1.0, 2, h, 6, A, 3, X, 2]),
-      note="a domed cap over a nut of a quarter-turn point")
+entry(160, "Acorn B ¹⁄₄", half(8, [(180, X), (225, 1.0), (270, 1.0), (0, h), (270, 1.0), (315, A)],
+                                bottom="corner", top="side", from_top=True),
+      note="Acorn A's nut of a quarter-turn point under a cap whose rim stands out over it")
 
 # --- Five and ten.
 entry(154, "Drum ¹⁄₅", sym(20, [PHI, 8, 1.0, 4, 1.0, 8, PHI]), note="rims of φ, sides bulging to 1/5")
@@ -161,9 +163,10 @@ entry(193, "Candle 12 B", sym(24, [4, R3, 10, B, 8, 1.0, 8], first="corner"),
       note="a taller candle on a point that fits the Hexstar's notch")
 entry(227, "Notch Candle 12", sym(24, [18, S12, 3, A, 10, TT12, 4], first="corner"),
       note="Candle 12 A with a quarter-turn notch for a foot")
-entry(268, "Shield ¹⁄₁₂ ¹⁄₄", sym(24, [2, B, 11, S12, 9, S12, 6], first="corner"),
-      note="a pointed foot, a gable that fits a Sun 12 notch")
-entry(276, "Long Shield ¹⁄₁₂ ¹⁄₄", sym(24, [2, B, 11, B, 9, S12, 6], first="corner"), note="Shield 1/12 1/4 drawn out")
+entry(268, "Shield ¹⁄₁₂ ¹⁄₄", half(24, [(45, S2), (60, S2), (210, X)], bottom="corner", top="corner"),
+      note="a quarter-turn foot, sides flaring to horns of 1/12, a dipped top")
+entry(276, "Long Shield ¹⁄₁₂ ¹⁄₄", half(24, [(45, 1.0), (75, 2 + 2 * R3), (225, X)], bottom="corner", top="corner"),
+      note="Shield 1/12 1/4 drawn out: the same foot and horns on long, steeper sides")
 entry(206, "Sun Edge 12", sym(24, [B, 6, 1.0, 8, S12, 6, S12, 20]),
       note="between Sun 12 and the edge of its square: a tip and its two notches")
 entry(207, "Sun Corner 12", sym(24, [6, B, 4, S12, 6, S12, 20, S12, 6], first="corner"),
@@ -211,7 +214,9 @@ entry(198, "Twin Peaks", sym(8, [C, 1, A, 2, 1.0, 6]), note="two quarter-turn pe
 entry(223, "Hat", sym(8, [B, 2, h, 2, 1.0, 6, A, 2, S2]), note="a top hat")
 entry(224, "Small Column", sym(8, [A, 2, h, 3, 1.0, 5, 1.0, 5, 1.0, 3, h, 2, A]), note="Column with a short shaft of 1")
 entry(230, "Nail", sym(8, [A, 2, h, 2, h, 6, B, 3, h, 2]), note="head, shank and point")
-entry(231, "Swallow B", sym(8, [6, X, 1, 1.0, 5, S2, 1, 1, 5, 1, 2], first="corner"), note="Swallow A with shorter wings")
+entry(231, "Swallow B", upright(16, walked((0, 0), [(1.0, -45), (1.0, 90), (1.8477590650225735, -22.5), (A, 135),
+                                                  (1.8477590650225735, 112.5)])),
+      note="a swallow from above as Swallow 1/3 draws it, with short wings swept back and a pointed head")
 entry(232, "Fin B", sym(8, [5, X, 2, S2, 3, C, 1], first="corner"), note="a longer, broader fin")
 entry(234, "Sailboat 3", sym(8, [C + 2, 3, S2, 1, 1.0, 5, A, 2, 1.0, 6, h, 3, X]), note="hull and three sails, the middle one square-topped")
 entry(244, "v √2", sym(8, [2, X, 1, 1, 3, S2, 6], first="corner"), note="a small v, inner arms √2")

@@ -16,7 +16,7 @@
 # half(...) draws a figure with a vertical mirror axis from its right half, by
 # the directions of its sides (headings.py).
 
-from palette import S2, h, H, A, B, C, N8, S32, S12, TT12, HEX, T12, Q12, R3, P, P2, TAN72
+from palette import S2, h, H, A, B, C, N8, S16, S32, S12, TT12, HEX, T12, Q12, R3, P, P2, TAN72
 from headings import half, loop
 
 
@@ -41,8 +41,11 @@ entry(294, "Wrist", half(8, [(0, B), (90, A), (135, 1.0), (45, 1.0), (90, 1.0), 
       note="a forearm narrowing to the wrist, the hand widening again")
 entry(295, "Sharp Cross", poly(16, [7, 2, 7, 12] * 4, [1.0, N8, N8, 1.0] * 4),
       note="the Cross with arms ending in tips of 1/8")
-entry(296, "Belt", half(8, [(0, C), (45, S2), (135, S2), (180, C)], top="side"),
-      note="a long hexagon with square tips")
+# A Belt has a tip at one end and another corner at the other, as the Belts of
+# the other families do: with equal ends setup would take the axis across the
+# band and the icon would stand it on end.
+entry(296, "Belt", sym(16, [2, 2.613125929752753, 7, C, 6, X, 4], first="corner"),
+      note="a band with a tip of 1/8 at one end and a square end at the other")
 entry(299, "Belt Edge", trapezoid(8, 1, 2 * B, S2), note="the Belt cut along its length")
 entry(300, "Comet", half(16, [(202.5, 2.0), (247.5, 1.0), (292.5, 2.0), (67.5, 1.0), (292.5, X)], bottom="corner",
                            top="corner", from_top=True),
@@ -84,13 +87,13 @@ entry(414, "Left Leaf", loop(8, [(315, 1.0), (0, 1.0), (45, S2), (90, B), (225, 
 
 # ---------------------------------------------------------------- fives and tens
 
-entry(302, "Belt ³⁄₁₀", half(20, [(0, 2.0), (54, 1.0), (126, X), (180, 2.0)], top="side"),
-      note="a long hexagon with tips of 3/10")
+entry(302, "Belt ³⁄₁₀", sym(20, [6, P, 7, 2 * P2, 6, X, 8], first="corner"),
+      note="Thin Belt 3/10 made broader: a tip of 3/10 at one end, a blunt end at the other")
 entry(303, "Triangle ¹⁄₅", isosceles(20, 2, P2), note="corners of 1/5 under a 1/10 apex, legs φ², base φ")
 entry(304, "Triangle ²⁄₅", isosceles(20, 8, 1.0), note="apex of 2/5, legs 1")
 entry(313, "Kite ¹⁄₆ ³⁄₁₀", kite(60, 10, 18, P, X), note="tip of 1/6, opposite corner 3/10")
-entry(318, "Propeller\\u00a05", half(20, [(342, P2), (90, 2.0), (198, X)], bottom="corner", top="corner"),
-      note="two long blades around a hub")
+entry(318, "Propeller\\u00a05", half(20, [(342, P2), (90, 2 * P), (198, X)], bottom="corner", top="corner"),
+      note="two long blades around a hub wide enough to hold them")
 entry(319, "Trisosceles ¹⁄₅", isosceles(20, 4, 1.0), note="apex of 1/5, legs 1: a Sun 10 tip")
 entry(320, "Trapezoid ¹⁄₅", trapezoid(20, 4, P2, P), note="the Pentagon of side φ cut by a diagonal")
 entry(321, "Hexagon ²⁄₅", half(20, [(0, 2.0), (36, 1.0), (144, X), (180, 2.0)], top="side"),
@@ -231,8 +234,9 @@ entry(411, "Heptagon ¹⁄₃", half(12, [(0, R3), (30, 1.0), (90, 2.0), (150, X
 entry(343, "Orchid 32", half(32, [(247.5, X), (180, S2), (337.5, 1.0), (292.5, 1.0), (45, 1.0)], bottom="corner",
                               top="corner", from_top=True),
       note="five petals, the lip below")
-entry(344, "Swallow 32", sym(32, [28, X, 2, S2, 24, 1.0, 2, 0.8477590650225735, 20, S2, 4], first="corner"),
-      note="a swallow of narrow wings and tail")
+entry(344, "Swallow 32", half(32, [(303.75, 1.8477590650225735), (90, 2.0), (348.75, S16), (146.25, A), (123.75, X)],
+                              bottom="corner", top="corner"),
+      note="a swallow from above as Swallow 1/3 draws it: forked tail, wings swept back to tips of 1/16, a pointed head")
 entry(345, "Left Bird 32", poly(32, [2, 24, 14, 8, 12, 8, 12], [B, A, 1.0, 1.0, A, X, Y]),
       note="Left Bird with a tail of 1/16")
 entry(347, "Left V 32", poly(32, [8, 28, 8, 8, 4, 8], [1.0, X, Y, 1.0, B, C]), note="a V of 1/8 whose right arm is longer")

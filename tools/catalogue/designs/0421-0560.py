@@ -3,8 +3,9 @@
 # Lengths are named once, in palette.py, so that figures of one family share
 # them bit for bit; every other length comes from the palette through the solver.
 
-from palette import S2, A, N8, S12, HEX, R3, P2, TAN72, HEPTA
+from palette import S2, h, A, B, N8, S12, HEX, R3, P2, TAN72, HEPTA
 from headings import half, loop
+from palette import R16
 
 # --- Sectors of the Decastar. Those whose names carry the half tip 3/20
 # (648 to 653) are cut by two radii through tips. These are cut through
@@ -68,8 +69,11 @@ entry(433, "Triangle ⁵⁄₁₂", isosceles(24, 10, S12),
 # long sides 1 + √2 of the Square.
 entry(421, "Long Leaf", sym(8, [1.0, 2, 1.0, 5, 1.0, 3, A, 3, X, 2]),
       note="the Leaf on its stem, its blade drawn out by sides of 1 + √2")
-entry(423, "Navette", sym(8, [2, S2, 3, 1.0, 3, S2, 2], first="corner"),
-      note="a lens with square tips")
+# Its two tips differ a little (1/8 and 3/16), so that the only axis setup can
+# find runs tip to tip and the icon lies along its heading.
+entry(423, "Navette", loop(32, [(337.5, R16), (0, 1.0), (33.75, 3.0727110268456648), (146.25, 3.0727110268456648),
+                                (180, 1.0), (202.5, X)]),
+      note="a pointed lens, a tip of 1/8 at one end and of 3/16 at the other")
 entry(425, "Cone", sym(8, [1, 2 + SQRT2, 5, 1 / S2, 2, 1.0, 3, X, 3], first="corner"),
       note="a cone of 1/8 holding a rounded scoop")
 entry(435, "Bracket ³⁄₈", sym(8, [A, 3, A, 1, 1.0, 3, X, 5, 1.0]),
@@ -95,8 +99,9 @@ entry(461, "Barrel", sym(8, [S2, 3, 1.0, 3, A, 3, 1.0, 3, X]),
       note="an upright barrel, its staves bulging")
 entry(463, "Hourglass", sym(8, [2 + SQRT2, 1, 2.0, 6, 2.0, 1, X]),
       note="two triangles of 1/8 joined at a narrow waist")
-entry(464, "Hand Fan", sym(8, [S2, 2, 1.0, 5, A, 2, 1.0, 3, X]),
-      note="a fan of a quarter turn on a short handle")
+entry(464, "Hand Fan", half(8, [(0, 1.0), (90, S2), (45, B), (135, A), (180, X)], bottom="side",
+                             top="side"),
+      note="a fan opened a quarter turn on a short handle, its rim bent as an arc")
 entry(469, "Bracket Sun", sym(8, [1.0, 3, A, 1, 1.0, 3, X, 6]),
       note="a bracket whose inside takes a Sun tip")
 entry(473, "Cork", sym(8, [A, 2, S2, 5, 1 / S2, 3, 1 / S2, 2, X]),
@@ -175,8 +180,8 @@ entry(447, "Obtuse Trifolium ⁵⁄₁₂", poly(24, [10, 7, 10, 13] * 3, [A, 1.
 entry(449, "Kite ³⁄₁₆", kite(32, 6, 2, 0.8477590650225735, X),
       note="a tip of Hexadecastar ³⁄₁₆ cut out with its centre")
 entry(470, "Drum ¹⁄₆", sym(24, [HEX, 10, 1.0, 4, 1.0, 10, X]), note="rims of the Hexagon's side, sides bulging to 1/6")
-entry(501, "Acorn ¹⁄₃", sym(24, [8, X, 8, HEX, 4, S12, 18, S12, 4], first="corner"),
-      note="three Sun 12 tips over a blunt nut")
+entry(501, "Acorn ¹⁄₃", half(24, [(30, HEX), (90, R3), (180, h), (135, S2)], bottom="corner", top="corner"),
+      note="Acorn A's nut and stalk on a point of 1/3")
 entry(512, "Kite ¹⁄₁₂", kite(24, 2, 4, A, X), note="a tip of 1/12 over a Sun 12 tip")
 entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, R3, 11, 0.5, 4, X, 16], first="corner"),
       note="Shield 1/12 1/6 with half as tall a wall: the same foot and notched top")
@@ -212,8 +217,9 @@ entry(498, "Wide Tower ¹⁄₄", sym(8, [X, 2, 2 + SQRT2, 3, 1 + 1 / S2, 2, 1 +
       note="a wide wall topped by two large Sun tips")
 entry(500, "Icing", sym(8, [A, 3, 1.0, 3, 1 / S2, 2, 1 / S2, 6, 1 / S2, 2, 1 / S2, 2, 1 / S2, 6, X]),
       note="the icing of a cupcake, dripping")
-entry(503, "Twin Acorn", sym(8, [6, 1.0, 2, 1.0, 3, 1.0, 6, 1.0, 2, 1.0, 3, X, 2], first="corner"),
-      note="two nuts hanging side by side from one roof-shaped cap")
+entry(503, "Twin Acorn", half(8, [(315, A), (45, A), (90, B), (180, 1.0), (135, 1.0), (225, X)], bottom="corner",
+                              top="corner"),
+      note="two of Acorn A's nuts side by side, each under its own stalk")
 entry(505, "Shield A2", sym(16, [4, X, 6, 1.0, 5, N8, 6], first="corner"), note="Shield A's foot under a pointed top")
 entry(508, "Flat Sailboat", sym(8, [2 + SQRT2, 3, 1 / S2, 1, 1.0, 5, X, 2]), note="a long low hull, a low sail")
 entry(513, "Long Bow", sym(8, [1.0, 5, A, 1, 2 * A, 1, A, 5, 1.0]), note="the Bow with longer loops")
@@ -228,8 +234,8 @@ entry(528, "Notch Bouquet", sym(16, [12, 1 / S2, 4, 1 / S2, 10, 1 / S2, 4, 1.0, 
       note="two blooms either side of a notch, in a cone")
 entry(529, "Ship Star ⁵⁄₈", sym(8, [S2, 3, A, 1, X, 5, 1.0, 2, 1.0, 6]),
       note="a hull under two Sun tips")
-entry(535, "Acorn Compass", sym(8, [3, X, 3, A, 1, S2, 6, S2, 1], first="corner"),
-      note="three Compass tips over a rounded nut")
+entry(535, "Acorn Compass", half(16, [(45, A), (90, 1.0), (180, 1.0), (112.5, X)], bottom="corner", top="corner"),
+      note="Acorn A's nut under a Compass tip for a stalk")
 entry(555, "Fingers", sym(8, [2 * A, 2, A, 2, 1.0, 2, S2, 6, 1 / S2, 6, A, 2, X]),
       note="three square fingers, the middle one longest")
 
@@ -268,8 +274,9 @@ entry(450, "Cupcake", sym(8, [1.0, 3, 1.0, 5, 1 / S2, 2, 1 / S2, 3, 1 + 1 / S2, 
 # tips merge into a straight bridge of two sides across the top and the foot.
 entry(499, "Wide Twin Star ¹⁄₄", poly(8, ([5] + [2, 5] * 5) * 2, ([2.0] + [1.0] * 10) * 2),
       note="two Suns fused, bridged by straight sides of 2")
-entry(502, "Tri Acorn", sym(8, [2, S2, 6, S2, 2, 1.0, 3, 1.0, 6, 1 / S2, 2, 1.0, 3, X, 2], first="corner"),
-      note="three nuts hanging from one roof-shaped cap")
+entry(502, "Tri Acorn", half(8, [(45, S2), (315, S2), (45, S2), (90, A), (180, 2.0), (90, h), (135, X)],
+                             bottom="corner", top="corner"),
+      note="three of Acorn A's points under one body and one stalk")
 entry(506, "Bow 2", sym(8, [1.0, 5, S2, 2, 1.0, 2, 1 / S2, 6, 1 / S2, 2, 1.0, 2, S2, 5, X]),
       note="a bow whose loops are doubled")
 entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, A, 5, X]),

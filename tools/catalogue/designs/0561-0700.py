@@ -2,7 +2,8 @@
 #
 # The corner counts are the catalogue's (`author.py tally`). Lengths come from palette.py.
 
-from palette import A, B, HEX, P, P2, Q12, R3, S2, S12, TT12
+from palette import A, B, HEX, P, P2, Q12, R3, R16, S2, S12, TT12
+from headings import loop
 
 SUN10_NOTCH = 1.902113032590307   # Sun 10's centre-to-notch
 
@@ -120,7 +121,9 @@ entry(602, "Crest 12", poly(24, [9, 4, 16, 4, 9, 6], [S12, 1.0, X, X, 1.0, S12])
 entry(625, "Wide Twin Peaks ¹⁄₅", poly(10, [2, 2, 7, 2, 2], [X, P, P, P, P]), note="Twin Peaks 1/5, the peaks lower and farther apart")
 entry(639, "Long Book ¹⁄₅", poly(10, [2, 3, 4, 3, 2, 6], [P2, 1.0, X, X, 1.0, P2]).start(3), note="Book 1/5 with longer pages")
 entry(680, "Short Wings A", poly(8, [1, 3, 5, 3, 1, 3], [X, 1.0, 1.0, 1.0, 1.0, X]), note="Wings A, shorter")
-entry(684, "Long Navette", poly(8, [3, 3, 2, 3, 3, 2], [S2, A, S2, S2, A, S2]), note="the Navette drawn out")
+entry(684, "Long Navette", loop(32, [(337.5, R16), (0, B), (33.75, 3.0727110268456648), (146.25, 3.0727110268456648),
+                                  (180, B), (202.5, X)]),
+      note="the Navette drawn out; its tips differ, as the Navette's do, so that it lies along its heading")
 entry(688, "Skirt ⁷⁄₂₄", sym(24, [X, 4, 1.0, 13, R3, 7, Q12]), note="a skirt flaring from a waist of 7/24 corners")
 entry(627, "Wings ¹⁄₅", poly(20, [4, 7, 12, 7, 4, 6], [X, 1.0, 1.3763819204711736, 1.3763819204711736, 1.0, X]), note="two wings of 1/5 spread from a body")
 entry(626, "Wide Wings ¹⁄₅", poly(20, [4, 7, 12, 7, 4, 6], [X, P, 1.1755705045849463, 1.1755705045849463, P, X]), note="Wings 1/5 spread wider")
