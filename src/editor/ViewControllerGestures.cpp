@@ -373,8 +373,10 @@ void ViewController::cancelDrag() {
     selectedLayer->removeFromSuperlayer();
     updateDragAction(false);
   }
-  updateMoveDisplay();
+  // The carried tiles go back whatever the distance: the display step keeps
+  // them in the move layers only for a delete about to take them away.
   setDragAction(*this, DragAction::ignore);
+  updateMoveDisplay();
   moving.clear();
   if (ignoreDragging)
     dragged = false;
