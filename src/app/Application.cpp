@@ -402,7 +402,8 @@ void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
         item("Paste", "paste"), item("Paste and Add", "paste", 1), item("Delete", "delete"),
         item("Select All", "selectAll"), separator(), item("Group", "group"), item("Ungroup", "ungroup"),
         item("Mirror", "mirror"), item("Invert Colors", "invertColors"), separator(),
-        item("Colors from Image", "changeColors"), item("Remove Image", "removeImage")}},
+        item("Change Colors…", "setColorsWithImage"), item("Colors from Image", "changeColors"),
+        item("Remove Image", "removeImage")}},
       // Filled by the editor each time they open.
       {"Select", {}},
       {"Layer", {}},
