@@ -156,6 +156,19 @@ TEST(ViewControllerGesturesTogether, ACopyDragMakesTheCarriedTilesTheTool) {
     }
     EXPECT_FALSE(e.isMoving);
     EXPECT_TRUE(harness.checkInvariants());
+    // The tile's outline comes back under the pointer; away from the tiles
+    // nothing is hovered, and a press there starts a band.
+    harness.hover(centre + Vec2{1.0, 1.0});
+    EXPECT_EQ(e.selectedShape.lock(), tiles[0]);
+    EXPECT_FALSE(e.selectedLayer->isHidden());
+    drag(harness, centre, {0.0, -40.0});
+    harness.hover({-300.0, -300.0});
+    EXPECT_EQ(e.selectedShape.lock(), nullptr);
+    harness.press({-300.0, -300.0});
+    EXPECT_EQ(e.dragAction, DragAction::rubberband);
+    harness.drag({-250.0, -250.0});
+    harness.release({-250.0, -250.0});
+    EXPECT_EQ(e.graph().shapes(), tiles);
   }
 }
 
