@@ -251,5 +251,19 @@ TEST(ViewControllerGesturesTogether, DraggingOneRhombusAcrossTheHexagonFlipsIt) 
   EXPECT_TRUE(harness.checkInvariants());
 }
 
+TEST(ViewControllerGesturesTogether, DeleteAndCutWithNothingHoveredOrSelectedTakeNothing) {
+  for (const bool cut : {false, true}) {
+    SCOPED_TRACE(cut ? "cut" : "delete");
+    EditorHarness harness(
+        {.tiles = testing::squaresWithIsland().tiles, .prepareDocument = {}, .tools = {Shapes::square}});
+    auto& e = *harness.editor;
+    harness.hover({-300.0, -300.0});
+    ASSERT_EQ(e.selectedShape.lock(), nullptr);
+    harness.command([cut](ViewController& editor) { cut ? editor.cut() : editor.deleteShapes(); });
+    EXPECT_EQ(e.graph().shapes().size(), 4u);
+    EXPECT_TRUE(harness.checkInvariants());
+  }
+}
+
 }  // namespace
 }  // namespace ornival
