@@ -7,6 +7,7 @@
 #include "model/Edge.h"
 #include "model/Graph.h"
 #include "model/MultiShape.h"
+#include "model/NeighborModel.h"
 #include "model/Shape.h"
 #include "support/EditorHarness.h"
 #include "support/SmallTilings.h"
@@ -187,10 +188,15 @@ TEST(ViewControllerGesturesTogether, ACutDragTakesTheTilesAwayIntoTheGroupToolAn
   EXPECT_TRUE(harness.checkInvariants());
 
   // The group's candidate beside the left column lays both tiles at once.
+  // The group's candidates come from a worker after the first hover; the
+  // pointer moved a hair finds them, as it does for a user.
   const auto& side = *e.graph().shapes()[0]->edges()[1];
-  harness.hover(testing::pointBeyond(side, 0.5));
-  harness.press(testing::pointBeyond(side, 0.5));
-  harness.release(testing::pointBeyond(side, 0.5));
+  const Vec2 beyond = testing::pointBeyond(side, 0.5);
+  harness.hover(beyond);
+  harness.hover(beyond + Vec2{0.5, 0.5});
+  ASSERT_NE(std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock()), nullptr);
+  harness.press(beyond + Vec2{0.5, 0.5});
+  harness.release(beyond + Vec2{0.5, 0.5});
   EXPECT_EQ(e.graph().shapes().size(), 4u);
   EXPECT_TRUE(harness.checkInvariants());
   harness.undo();
