@@ -316,6 +316,10 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
     }
     if (!entry.submenu.empty() || entry.action.empty()) {
       QMenu* sub = menu.addMenu(qstring(entry.title));
+      if (entry.image || entry.picture) {
+        sub->setIcon(menuIcon(entry));
+        sub->menuAction()->setIconVisibleInMenu(true);
+      }
       fillMenu(*sub, entry.submenu, controller);
       continue;
     }
