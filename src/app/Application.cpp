@@ -12,7 +12,10 @@
 #include "document/qt/QtBitmapWriter.h"
 #include "editor/ViewController.h"
 #include "platform/Localization.h"
+#include "figures/Figure.h"
+#include "platform/Icon.h"
 #include "platform/UndoManager.h"
+#include "platform/qt/QPainterAdapter.h"
 #include "platform/qt/DbusFileViewer.h"
 #include "platform/qt/QSettingsUserDefaults.h"
 #include "platform/qt/QtOffscreenRenderer.h"
@@ -26,6 +29,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QPainter>
+#include <QPixmap>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -83,6 +88,47 @@ MenuItem submenu(std::string title, std::vector<MenuItem> items) {
   entry.title = localized(title);
   entry.submenu = std::move(items);
   return entry;
+}
+
+// A menu item's picture: a tile's figure in its colour, turned as it lies,
+// filling the picture's square; or a figure's catalogue picture.
+QIcon menuIcon(const MenuItem& entry) {
+  const double ratio = 2.0;
+  if (entry.picture && entry.picture->figure) {
+    const TilePicture& picture = *entry.picture;
+    const double size = picture.size;
+    QPixmap pixmap(int(size * ratio), int(size * ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterAdapter adapter(painter, size);
+    const Figure& figure = *picture.figure;
+    const Vec2 center = figure.center();
+    const double radius = figure.radius();
+    const double scale = radius > 0.0 ? (size / 2.0 - 1.5) / radius : 1.0;
+    const AffineTransform transform = AffineTransform::translation(-center.x, -center.y)
+                                          .concatenating(AffineTransform::scale(scale, scale))
+                                          .concatenating(AffineTransform::rotation(picture.angle))
+                                          .concatenating(AffineTransform::translation(size / 2.0, size / 2.0));
+    const Path outline = figure.path().transformed(transform);
+    adapter.fill(outline, picture.color);
+    adapter.stroke(outline, Color{0.0, 0.0, 0.0, 0.5}, {1.0, LineCap::butt, LineJoin::round});
+    return QIcon(pixmap);
+  }
+  if (entry.image) {
+    const Vec2 size = entry.image->size();
+    if (size.x <= 0.0 || size.y <= 0.0)
+      return {};
+    QPixmap pixmap(int(size.x * ratio), int(size.y * ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QPainterAdapter adapter(painter, size.y);
+    entry.image->draw(adapter, Rect{{0, 0}, size});
+    return QIcon(pixmap);
+  }
+  return {};
 }
 
 // Asked for at the first relief picture or print, never at start: the probe
@@ -271,11 +317,21 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
     }
     if (!entry.submenu.empty() || entry.action.empty()) {
       QMenu* sub = menu.addMenu(qstring(entry.title));
+      if (entry.image || entry.picture) {
+        sub->setIcon(menuIcon(entry));
+        sub->menuAction()->setIconVisibleInMenu(true);
+      }
       fillMenu(*sub, entry.submenu, controller);
       continue;
     }
     QAction* action = menu.addAction(qstring(entry.title));
     action->setShortcut(shortcutFor(entry.action));
+    if (entry.image || entry.picture) {
+      action->setIcon(menuIcon(entry));
+      // The pictures are the point of these items: shown even where the
+      // desktop hides menu icons.
+      action->setIconVisibleInMenu(true);
+    }
     if (entry.action == "openExample")
       followExampleIcon(*action, entry.representedObject);
     const Action sent{entry.action, entry.tag, entry.representedObject};
@@ -286,8 +342,14 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
     });
     // Validated as the menu opens.
     QObject::connect(&menu, &QMenu::aboutToShow, action, [weak, sent, action] {
-      if (const auto window = weak.lock())
-        action->setEnabled(window->router().validate(sent));
+      const auto window = weak.lock();
+      if (!window)
+        return;
+      action->setEnabled(window->router().validate(sent));
+      if (const auto checked = window->router().checkState(sent)) {
+        action->setCheckable(true);
+        action->setChecked(*checked);
+      }
     });
   }
 }
@@ -347,7 +409,8 @@ void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
         item("Paste", "paste"), item("Paste and Add", "paste", 1), item("Delete", "delete"),
         item("Select All", "selectAll"), separator(), item("Group", "group"), item("Ungroup", "ungroup"),
         item("Mirror", "mirror"), item("Invert Colors", "invertColors"), separator(),
-        item("Colors from Image", "changeColors"), item("Remove Image", "removeImage")}},
+        item("Change Colors…", "setColorsWithImage"), item("Colors from Image", "changeColors"),
+        item("Remove Image", "removeImage")}},
       // Filled by the editor each time they open.
       {"Select", {}},
       {"Layer", {}},

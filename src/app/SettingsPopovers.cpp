@@ -10,6 +10,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -254,12 +255,42 @@ Popover* makeExportPopover(SettingBinder::Perform perform, std::function<void(bo
   return popover;
 }
 
-Popover* makeChangeColorsPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent) {
+Popover* makeChangeColorsPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent,
+                                 std::function<void()> colorFromImage,
+                                 std::function<void(const std::string& key)> recolor) {
   auto* popover = new Popover(Popover::tr("Change Colors"), Popover::Behaviour::applicationDefined, std::move(perform),
                               std::move(gesture), parent);
-  auto* hint = new QLabel(Popover::tr("Drag the picture's frame to where its colours should go."), popover);
+  auto* hint = new QLabel(Popover::tr("Drag the picture's frame to where its colours should go; with Alt "
+                                      "held the tiles follow it."),
+                          popover);
   hint->setWordWrap(true);
   popover->form()->addRow(hint);
+  auto* fromImage = new QPushButton(Popover::tr("Colors from Image"), popover);
+  fromImage->setDefault(true);
+  QObject::connect(fromImage, &QPushButton::clicked, popover, [colorFromImage] {
+    if (colorFromImage)
+      colorFromImage();
+  });
+  popover->form()->addRow(fromImage);
+  // The recolouring keys, for a user who does not know them; each button
+  // names its key.
+  const std::pair<QString, std::string> commands[] = {
+      {Popover::tr("Random (R)"), "r"},           {Popover::tr("Hue by Corner (1)"), "1"},
+      {Popover::tr("Hue by Side (T)"), "t"},      {Popover::tr("Black and White (B)"), "b"},
+      {Popover::tr("White (W)"), "w"},
+  };
+  auto* grid = new QGridLayout();
+  int at = 0;
+  for (const auto& [title, key] : commands) {
+    auto* button = new QPushButton(title, popover);
+    QObject::connect(button, &QPushButton::clicked, popover, [recolor, key = key] {
+      if (recolor)
+        recolor(key);
+    });
+    grid->addWidget(button, at / 2, at % 2);
+    ++at;
+  }
+  popover->form()->addRow(grid);
   auto* background = new ColorWell(popover);
   background->setFixedSize(34, 24);
   popover->form()->addRow(Popover::tr("Background"), background);

@@ -3,6 +3,8 @@
 #include "app/Popover.h"
 
 #include <array>
+#include <functional>
+#include <string>
 
 class QLabel;
 class QSlider;
@@ -72,6 +74,10 @@ Popover* makeCountPopover(SettingBinder::Perform perform, std::function<void(boo
 void refreshCountPopover(Popover& popover);
 Popover* makeExportPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent,
                            std::function<void()> exportNow);
-Popover* makeChangeColorsPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent);
+// The tiles coloured from the underlay picture, and the window's recolouring
+// keys as buttons: recolor gets the key a button stands for.
+Popover* makeChangeColorsPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent,
+                                 std::function<void()> colorFromImage,
+                                 std::function<void(const std::string& key)> recolor);
 
 }  // namespace ornival

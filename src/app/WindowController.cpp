@@ -294,7 +294,8 @@ void WindowController::buildActions() {
       application_.presentError(error);
   });
   documentActions_.add(
-      "setColorsWithImage", [](const Action&) {}, [this](const Action&) { return editor_->imageLayer != nullptr; });
+      "setColorsWithImage", [this](const Action&) { showChangeColors(); },
+      [this](const Action&) { return editor_ && editor_->imageLayer != nullptr; });
 
   auto exportTarget = std::make_unique<WindowExportTarget>(application_);
   exportTarget->show = [this] { send({"showExport", 0, {}}); };
@@ -849,7 +850,9 @@ void WindowController::buildWindowParts() {
   scalePopover_ = makeScalePopover(perform, gesture, parent);
   rotatePopover_ = new RotatePopover(perform, gesture, parent);
   exportPopover_ = makeExportPopover(perform, gesture, parent, [this] { send({"exportPNG", 0, {}}); });
-  changeColorsPopover_ = makeChangeColorsPopover(perform, gesture, parent);
+  changeColorsPopover_ = makeChangeColorsPopover(
+      perform, gesture, parent, [this] { send({"changeColors", 0, {}}); },
+      [this](const std::string& key) { keyDown({key, {}}); });
   for (Popover* popover : {static_cast<Popover*>(colorPopover_), static_cast<Popover*>(borderPopover_),
                            static_cast<Popover*>(surfacePopover_), countPopover_, scalePopover_,
                            static_cast<Popover*>(rotatePopover_), exportPopover_, changeColorsPopover_})

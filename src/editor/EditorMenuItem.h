@@ -20,6 +20,8 @@ struct TilePicture {
   Color color;
   double angle = 0.0;
   int size = 64;
+
+  bool operator==(const TilePicture&) const = default;
 };
 
 // A menu item as the editor fills and validates it, as plain data: the window

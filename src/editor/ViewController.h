@@ -334,8 +334,9 @@ public:
   // Picks the hovered tile alone (with Shift: adds it) and asks the window
   // for the colour popover.
   void rightMouseDown(const MouseEvent& event);
-  // Prepares the tiles a drag from the press carries: the pressed tile and
-  // its group, else the selection, and whatever hangs only on them.
+  // Prepares the tiles a drag from the press, a delete or a cut carries: the
+  // hovered tile and its group, else the selection, and whatever hangs only
+  // on them.
   void markShapes();
   // The tile part of a drag, at a point of the drawing.
   void dragShapes(const MouseEvent& event, Vec2 point);
@@ -655,9 +656,6 @@ private:
   // The outlines of the tiles and of those joined to them, the crossings and
   // the mark layer, after group flags changed.
   void refreshGroupOutlines(const std::vector<std::shared_ptr<Shape>>& tiles);
-  // The tiles a delete or cut takes: the hovered tile with its group or the
-  // selection, with the islands only they held to the rest.
-  void markForRemoval();
   void setDragActionForCommand(DragAction action);
   // A picked-up tile's colour, layer and mark as the tool's, undoably.
   void setToolSettings(const Color& color, int layerIndex, bool mark);

@@ -66,31 +66,16 @@ void ViewController::setDragActionForCommand(DragAction action) {
     viewPort_->invalidateCursorRects();
 }
 
-void ViewController::markForRemoval() {
-  // The hovered tile and its group, unless it is selected: then the selection.
-  auto tiles = hoveredGroup(*this);
-  if (tiles.empty()) {
-    for (const auto& tile : graph_->shapes()) {
-      if (tile->marked)
-        tiles.push_back(tile);
-    }
-  }
-  for (const auto& tile : tiles) {
-    if (tile->status() != ShapeStatus::marked)
-      tile->setStatus(ShapeStatus::marked);
-  }
-  moving = graph_->selectOutside(graph_->largestRegion());
-}
-
 void ViewController::deleteShapes() {
-  markForRemoval();
+  // The same tiles a drag from the pointer would carry.
+  markShapes();
   setDragActionForCommand(DragAction::remove);
   removeShapes();
   updateDragAction(false);
 }
 
 void ViewController::cut() {
-  markForRemoval();
+  markShapes();
   setDragActionForCommand(DragAction::cutAndPaste);
   removeShapes();
   updateDragAction(false);

@@ -154,7 +154,13 @@ void ViewController::mouseDown(const MouseEvent& event) {
 }
 
 void ViewController::markShapes() {
-  const auto hovered = std::dynamic_pointer_cast<Shape>(selectedShape.lock());
+  auto hovered = std::dynamic_pointer_cast<Shape>(selectedShape.lock());
+  // Only a tile of the tiling: the hover is held weakly, and a tile an edit
+  // took out may still live elsewhere.
+  const auto& placed = graph_->shapes();
+  if (hovered && (hovered->index < 0 || std::size_t(hovered->index) >= placed.size() ||
+                  placed[std::size_t(hovered->index)] != hovered))
+    hovered = nullptr;
   if (hovered && !hovered->marked) {
     std::vector<std::shared_ptr<Shape>> group{hovered};
     if (hasGroupJoins(*hovered))
@@ -373,8 +379,10 @@ void ViewController::cancelDrag() {
     selectedLayer->removeFromSuperlayer();
     updateDragAction(false);
   }
-  updateMoveDisplay();
+  // The carried tiles go back whatever the distance: the display step keeps
+  // them in the move layers only for a delete about to take them away.
   setDragAction(*this, DragAction::ignore);
+  updateMoveDisplay();
   moving.clear();
   if (ignoreDragging)
     dragged = false;

@@ -127,7 +127,8 @@ std::shared_ptr<Shape> ViewController::shape(Vec2 point) const {
 }
 
 void ViewController::updateSelectedPointLayer(const std::shared_ptr<ShapeModel>& model) {
-  if (!model || selectedShape.lock() == model)
+  // The same model again shows its outline again if a drag hid it.
+  if (!model || (selectedShape.lock() == model && !selectedLayer->isHidden()))
     return;
   selectedShape = model;
   updateDragAction(false);
@@ -155,7 +156,10 @@ void ViewController::updateSelectedPointLayer(const std::shared_ptr<ShapeModel>&
 }
 
 void ViewController::clearHoverOutline() {
-  if (selectedLayer->isHidden())
+  // A one-tile drag hides the outline and leaves its tile hovered: once the
+  // pointer is elsewhere that tile is no longer hovered either, or the next
+  // press would carry it off from wherever it is.
+  if (selectedLayer->isHidden() && selectedShape.expired())
     return;
   selectedShape = {};
   selectedLayer->setHidden(true);

@@ -12,6 +12,7 @@
 
 #include <QColorDialog>
 #include <QDoubleSpinBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -212,6 +213,44 @@ TEST_F(PopoverTest, TheCountViewFollowsTheTilesAndShowsTheSelectedOnlyWhenThereI
   CountViewController empty;
   EXPECT_EQ(empty.countText("shapeCount"), "");
   EXPECT_FALSE(empty.isCountShown("selectedShapeCount"));
+}
+
+TEST_F(PopoverTest, TheChangeColoursPanelColoursTheTilesFromTheUnderlayAndRecolours) {
+  WindowController& window = open(threeSquares);
+  window.window()->show();
+  // Without an underlay there is nothing to colour from.
+  EXPECT_FALSE(window.router().validate(Action{"setColorsWithImage"}));
+  QImage picture(4, 2, QImage::Format_RGBA8888);
+  picture.fill(Qt::green);
+  const auto file = folder / "underlay.png";
+  ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
+  window.view()->imageDropped(file.string());
+  ASSERT_TRUE(window.send({"setColorsWithImage", 0, {}}));
+  Popover& panel = *window.changeColorsPopover();
+  ASSERT_TRUE(panel.isVisible());
+  const auto button = [&](const QString& title) -> QPushButton* {
+    for (QPushButton* found : panel.findChildren<QPushButton*>())
+      if (found->text() == title)
+        return found;
+    return nullptr;
+  };
+  ASSERT_NE(button("Colors from Image"), nullptr);
+  button("Colors from Image")->click();
+  EXPECT_FALSE(panel.isVisible());
+  const auto& tiles = window.editor()->graph().shapes();
+  for (const auto& tile : tiles)
+    EXPECT_EQ(tile->shapeColor(), (Color{0, 1, 0, 1}));
+
+  // The recolouring keys' buttons: one undo step each.
+  window.send({"setColorsWithImage", 0, {}});
+  ASSERT_NE(button("White (W)"), nullptr);
+  button("White (W)")->click();
+  for (const auto& tile : tiles)
+    EXPECT_EQ(tile->shapeColor(), Color::white());
+  window.undoManager()->undo();
+  for (const auto& tile : tiles)
+    EXPECT_EQ(tile->shapeColor(), (Color{0, 1, 0, 1}));
+  EXPECT_EQ(window.undoManager()->groupingLevel(), 0);
 }
 
 }  // namespace

@@ -379,6 +379,15 @@ TEST_F(Lifecycle, WheelAndKeysReachTheEditor) {
   EXPECT_EQ(editor->scale(), 20.0);
   EXPECT_EQ(window->undoManager()->groupingLevel(), 0);
   EXPECT_FALSE(window->isEdited());
+
+  // In the relief Tab hands the mouse to the camera and takes it back,
+  // rather than stepping to the next control.
+  window->performEvent([&] { window->document()->setDisplayMode(3); });
+  QTest::keyClick(view, Qt::Key_Tab);
+  EXPECT_TRUE(editor->cameraControl.isOn());
+  QTest::keyClick(view, Qt::Key_Tab);
+  EXPECT_FALSE(editor->cameraControl.isOn());
+  window->performEvent([&] { window->document()->setDisplayMode(2); });
 }
 
 // The right button picks the colour: the window shows its colour popover, and

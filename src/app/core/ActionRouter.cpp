@@ -6,6 +6,12 @@ void ActionTable::add(std::string action, Perform perform, Validate validate) {
   entries_.push_back({std::move(action), std::move(perform), std::move(validate)});
 }
 
+void ActionTable::setCheck(std::string_view action, Check check) {
+  for (Entry& entry : entries_)
+    if (entry.action == action)
+      entry.check = check;
+}
+
 const ActionTable::Entry* ActionTable::find(std::string_view action) const {
   for (const Entry& entry : entries_)
     if (entry.action == action)
@@ -18,6 +24,13 @@ bool ActionTable::answers(std::string_view action) const { return find(action) !
 bool ActionTable::validate(const Action& action) const {
   const Entry* entry = find(action.name);
   return entry && (!entry->validate || entry->validate(action));
+}
+
+std::optional<bool> ActionTable::checkState(const Action& action) const {
+  const Entry* entry = find(action.name);
+  if (!entry || !entry->check)
+    return std::nullopt;
+  return entry->check(action);
 }
 
 void ActionTable::perform(const Action& action) {
@@ -45,10 +58,18 @@ bool ActionRouter::validate(const Action& action) const {
   return answering && answering->validate(action);
 }
 
+std::optional<bool> ActionRouter::checkState(const Action& action) const {
+  const ActionTarget* answering = target(action.name);
+  return answering ? answering->checkState(action) : std::nullopt;
+}
+
 void ActionRouter::validate(std::vector<MenuItem>& items) const {
   for (MenuItem& item : items) {
-    if (!item.action.empty())
-      item.enabled = validate(Action{item.action, item.tag, item.representedObject});
+    if (!item.action.empty()) {
+      const Action action{item.action, item.tag, item.representedObject};
+      item.enabled = validate(action);
+      item.checked = checkState(action).value_or(false);
+    }
     validate(item.submenu);
   }
 }

@@ -3,6 +3,7 @@
 #include "app/core/Menu.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,9 @@ public:
   virtual bool answers(std::string_view action) const = 0;
   // Whether the item is enabled now; asked only for actions it answers.
   virtual bool validate(const Action&) const { return true; }
+  // Whether the item shows a check mark now; none for an item that never
+  // does.
+  virtual std::optional<bool> checkState(const Action&) const { return std::nullopt; }
   virtual void perform(const Action& action) = 0;
 };
 
@@ -34,9 +38,13 @@ public:
   using Perform = std::function<void(const Action&)>;
   using Validate = std::function<bool(const Action&)>;
   void add(std::string action, Perform perform, Validate validate = {});
+  // Gives an action of the table a check mark that follows check.
+  using Check = std::function<bool(const Action&)>;
+  void setCheck(std::string_view action, Check check);
 
   bool answers(std::string_view action) const override;
   bool validate(const Action& action) const override;
+  std::optional<bool> checkState(const Action& action) const override;
   void perform(const Action& action) override;
 
 private:
@@ -44,6 +52,7 @@ private:
     std::string action;
     Perform perform;
     Validate validate;
+    Check check;
   };
   const Entry* find(std::string_view action) const;
   std::vector<Entry> entries_;
@@ -63,7 +72,8 @@ public:
   // Whether something took the action.
   bool send(const Action& action) const;
   bool validate(const Action& action) const;
-  // Sets `enabled` on every item with an action, submenus included, as a
+  std::optional<bool> checkState(const Action& action) const;
+  // Sets `enabled` (and `checked`) on every item with an action, submenus included, as a
   // menu is about to open.
   void validate(std::vector<MenuItem>& items) const;
 

@@ -77,6 +77,8 @@ std::vector<MenuItem> menuItems(const std::vector<EditorMenuItem>& items) {
     entry.tag = item.tag;
     entry.representedObject = representedObject(item);
     entry.checked = item.checked;
+    entry.image = item.image;
+    entry.picture = item.picture;
     if (!item.submenu.empty()) {
       // The kind's own item comes first in its submenu, as a submenu's title
       // sends nothing.
@@ -132,6 +134,17 @@ void addEditorActions(ActionTable& table, std::function<ViewController*()> edito
     if (item.layer)
       e.selectLayer(*item.layer);
   });
+  // The relief's switch and the current tools show check marks.
+  const auto checked = [editor](const Action& action) {
+    ViewController* target = editor();
+    if (!target)
+      return false;
+    EditorMenuItem item = editorMenuItem(action);
+    target->validateMenuItem(item);
+    return item.checked;
+  };
+  table.setCheck("showDimension", checked);
+  table.setCheck("selectTool", checked);
 }
 
 }  // namespace ornival

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "editor/EditorMenuItem.h"
+
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +24,10 @@ struct MenuItem {
   bool separator = false;
   bool enabled = true;
   bool checked = false;
+  // The picture beside the title, drawn by whoever shows the menu: a
+  // figure's small catalogue picture or a picture of one tile.
+  std::shared_ptr<const Icon> image;
+  std::optional<TilePicture> picture;
 
   bool operator==(const MenuItem&) const = default;
 };

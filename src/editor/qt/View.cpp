@@ -246,7 +246,20 @@ void View::wheelEvent(QWheelEvent* event) {
 }
 
 // The window controller routes the keys; the view only passes them up.
-void View::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
+void View::keyPressEvent(QKeyEvent* event) {
+  // Tab goes straight to the editor: on its way up through the window the
+  // focus chain would take it as a step to the next control.
+  if (event->key() == Qt::Key_Tab && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    const KeyEvent translated = keyEvent(*event);
+    dispatch([&](ViewController& editor) { editor.keyDown(translated); });
+    updateCursor();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+bool View::focusNextPrevChild(bool) { return false; }
 
 void View::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls() || event->mimeData()->hasColor())

@@ -92,5 +92,40 @@ TEST(EditorActions, TheEditorsCommandsAreRoutedAndValidatedByTheEditor) {
   MultiShape::resetCurrent();
 }
 
+TEST(EditorActions, TheReliefSwitchAndTheCurrentToolsCarryCheckMarksAndTheSelectMenuItsPictures) {
+  EditorHarness harness({.tiles = testing::squares().tiles, .prepareDocument = {}, .tools = {Shapes::triangle}});
+  ActionTable editor;
+  editor.add("selectTool", [](const Action&) {});
+  addEditorActions(editor, [&] { return harness.editor.get(); });
+  ActionRouter router;
+  router.setChain({&editor});
+
+  std::vector<MenuItem> menu(4);
+  menu[0].action = "showDimension";
+  menu[1].action = "selectTool";
+  menu[1].tag = Shapes::triangle.rawValue();
+  menu[2].action = "selectTool";
+  menu[2].tag = Shapes::square.rawValue();
+  menu[3].action = "selectAll";
+  router.validate(menu);
+  EXPECT_FALSE(menu[0].checked);
+  EXPECT_TRUE(menu[1].checked);
+  EXPECT_FALSE(menu[2].checked);
+  // An item that never shows a mark has no check state at all.
+  EXPECT_EQ(router.checkState({"selectAll", 0, {}}), std::nullopt);
+  harness.command([](ViewController& e) { e.showDimension(); });
+  EXPECT_EQ(router.checkState({"showDimension", 0, {}}), std::optional<bool>(true));
+
+  std::vector<EditorMenuItem> items;
+  harness.editor->updateSelectMenu(items);
+  const auto plain = menuItems(items);
+  ASSERT_EQ(plain.size(), 1u);
+  EXPECT_NE(plain[0].image, nullptr);
+  ASSERT_EQ(plain[0].submenu.size(), 2u);
+  ASSERT_TRUE(plain[0].submenu[1].picture.has_value());
+  EXPECT_EQ(plain[0].submenu[1].picture->size, 64);
+  EXPECT_EQ(plain[0].submenu[1].picture->figure, harness.editor->graph().shapes()[0]->figure());
+}
+
 }  // namespace
 }  // namespace ornival

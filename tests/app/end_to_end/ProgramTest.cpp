@@ -4,15 +4,19 @@
 #include "app/Application.h"
 #include "app/WindowController.h"
 #include "app/core/Examples.h"
+#include "document/Document.h"
 #include "editor/ViewController.h"
 #include "editor/qt/View.h"
 #include "model/Edge.h"
 #include "model/Graph.h"
+#include "model/NeighborModel.h"
+#include "model/Shape.h"
 #include "platform/Layer.h"
 #include "platform/MainQueue.h"
 #include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -92,6 +96,96 @@ TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
 
   ASSERT_TRUE(window->send({"saveDocument", 0, {}}));
   EXPECT_EQ(contents(folder / "saved.ornival"), contents(example));
+  window->setEdited(false);
+  window->window()->close();
+  std::filesystem::remove_all(folder);
+}
+
+// A drag and the Edit menu: the red square dragged a little way becomes the
+// tool, the pair copied through the menu is laid beside the pair with one
+// click, and the Delete key takes away the tile under the pointer.
+TEST(Program, CopiesByDraggingAndThroughTheEditMenuAndDeletesWithTheKey) {
+  testing::qtApplication();
+  setMainQueue(std::make_shared<EventLoopQueue>());
+  const auto folder = std::filesystem::temp_directory_path() / ("ornival-copies-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  Application application({ORNIVAL_EXAMPLES, folder / "autosave", 60000});
+  WindowController* window =
+      application.openExample("Two Squares", std::filesystem::path(ORNIVAL_FIXTURES) / "TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+  window->window()->activateWindow();
+  // The Delete key is the Edit menu's shortcut, which needs the window active.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window->window()));
+  View* view = window->view();
+  const auto& editor = window->editor();
+  const auto pixel = [&](Vec2 canvas) {
+    const Vec2 p = editor->layer->convertTo(canvas, *view->rootLayer());
+    return QPoint(int(std::lround(p.x)), int(std::lround(view->height() - p.y)));
+  };
+  const auto tiles = editor->graph().shapes();
+  ASSERT_EQ(tiles.size(), 2u);
+  const auto red = tiles[0]->shapeColor() == Color::white() ? tiles[1] : tiles[0];
+  const auto other = red == tiles[0] ? tiles[1] : tiles[0];
+
+  // A drag of 40 units picks the red square up as the tool.
+  const Vec2 from = red->center();
+  QTest::mouseMove(view, pixel(from));
+  QTest::qWait(100);
+  QTest::mousePress(view, Qt::LeftButton, {}, pixel(from));
+  for (int step = 1; step <= 4; ++step) {
+    QTest::mouseMove(view, pixel(from + Vec2{0.0, 10.0 * step}));
+    QTest::qWait(20);
+  }
+  QTest::mouseRelease(view, Qt::LeftButton, {}, pixel(from + Vec2{0.0, 40.0}));
+  QTest::qWait(100);
+  EXPECT_EQ(editor->graph().shapes().size(), 2u);
+  EXPECT_EQ(editor->selectedTools, ToolSet{Shapes::square});
+  EXPECT_EQ(window->document()->shapeColor(), red->shapeColor());
+  EXPECT_EQ(red->center(), from);
+
+  // Both selected by clicks, copied through the menu, and laid again beyond
+  // the red square's free side.
+  for (const auto& tile : {red, other}) {
+    QTest::mouseMove(view, pixel(tile->center()));
+    QTest::qWait(100);
+    QTest::mouseClick(view, Qt::LeftButton, {}, pixel(tile->center()));
+    // Apart from the next click by more than a double click's time.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+  }
+  ASSERT_TRUE(red->marked && other->marked);
+  QTest::mouseMove(view, QPoint(2, 2));
+  QTest::qWait(100);
+  ASSERT_TRUE(window->send({"copy", 0, {}}));
+  EXPECT_EQ(editor->selectedTools, ToolSet{Shapes::multi});
+  std::shared_ptr<Edge> right;
+  for (const auto& edge : editor->borderEdges)
+    if (!right || edge->transformedVertex().x + edge->transformedEnd().x >
+                      right->transformedVertex().x + right->transformedEnd().x)
+      right = edge;
+  ASSERT_NE(right, nullptr);
+  const Vec2 middle = (right->transformedVertex() + right->transformedEnd()) * 0.5;
+  const double side = std::abs(right->transformedEnd().y - right->transformedVertex().y);
+  const Vec2 beyond{middle.x + side / 2, middle.y};
+  // The group's candidates are searched on a worker: the pointer rests until
+  // one is hovered, as a user waits for the outline.
+  QTest::mouseMove(view, pixel(beyond));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return std::dynamic_pointer_cast<NeighborModel>(editor->selectedShape.lock()) != nullptr; }, 5000));
+  QTest::mouseClick(view, Qt::LeftButton, {}, pixel(beyond));
+  QTest::qWait(100);
+  EXPECT_EQ(editor->graph().shapes().size(), 4u);
+
+  // The Delete key over the far end of the row takes that tile away, in one
+  // undoable step.
+  QTest::mouseMove(view, pixel(beyond + Vec2{side, 1.0}));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return std::dynamic_pointer_cast<Shape>(editor->selectedShape.lock()) != nullptr; }, 5000));
+  QTest::keyClick(view, Qt::Key_Delete);
+  QTest::qWait(50);
+  EXPECT_EQ(editor->graph().shapes().size(), 3u);
+  ASSERT_TRUE(window->send({"undo", 0, {}}));
+  EXPECT_EQ(editor->graph().shapes().size(), 4u);
   window->setEdited(false);
   window->window()->close();
   std::filesystem::remove_all(folder);
