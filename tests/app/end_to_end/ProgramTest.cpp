@@ -106,7 +106,7 @@ TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
 // click, and the Delete key takes away the tile under the pointer.
 TEST(Program, CopiesByDraggingAndThroughTheEditMenuAndDeletesWithTheKey) {
   testing::qtApplication();
-  setMainQueue(std::make_shared<EventLoopQueue>());
+  setMainQueue(std::make_shared<QtMainQueue>(qApp));
   const auto folder = std::filesystem::temp_directory_path() / ("ornival-copies-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   Application application({ORNIVAL_EXAMPLES, folder / "autosave", 60000});
