@@ -370,6 +370,13 @@ public:
   std::vector<std::shared_ptr<Shape>> fourEdgeJoin(const std::shared_ptr<Edge>& edge) const;
   // Moves the tile so that its figure's centre lands on point.
   void moveShape(Shape& shape, Vec2 point, bool animated);
+  // Where moveShape would put the tile; none when its placement is singular.
+  static std::optional<AffineTransform> movedTo(const Shape& shape, Vec2 point);
+  // Sets the tile's placement and brings its geometry, solid and layers along.
+  void placeShape(Shape& shape, const AffineTransform& placement, bool animated);
+  // Sets the ring's placements and glues its sides anew, as one undo step
+  // whose undo restores the placements it found.
+  void placeRing(const std::vector<std::shared_ptr<Shape>>& tiles, const std::vector<AffineTransform>& placements);
 
   // Keyboard commands -------------------------------------------------------
 
