@@ -659,6 +659,15 @@ private:
   // Sets the recorded flags to their before or after values, registering the
   // way back under the command's name.
   void setGroupFlags(const std::vector<GroupFlag>& flags, bool toBefore, std::string_view name);
+  // One tile's colour before and after an inversion.
+  struct ColorChange {
+    int tile = 0;
+    Color before;
+    Color after;
+  };
+  // Sets the recorded colours to their before or after values, registering
+  // the way back.
+  void setInvertedColors(const std::vector<ColorChange>& changes, bool toBefore);
   // The outlines of the tiles and of those joined to them, the crossings and
   // the mark layer, after group flags changed.
   void refreshGroupOutlines(const std::vector<std::shared_ptr<Shape>>& tiles);
