@@ -235,15 +235,25 @@ std::string documentText(const DocumentSettings& settings, const std::vector<std
   if (tiles.empty())
     return text + settingsSection(settings, 0.0);
 
-  std::vector<Color> table;
+  std::vector<Color> colors;
   ColorIndex index;
   for (const auto& tile : tiles)
     if (index.emplace(tile->shapeColor(), 0).second)
-      table.push_back(tile->shapeColor());
-  sortByHexString(table);
-  index.clear();
-  for (std::size_t i = 0; i < table.size(); ++i)
-    index.emplace(table[i], int(i));
+      colors.push_back(tile->shapeColor());
+  sortByHexString(colors);
+  // Colours apart only below the text's precision share one entry: two
+  // entries of one text would read back as one colour, and the document
+  // saved again would lose one of them.
+  std::vector<Color> table;
+  std::string last;
+  for (const Color& color : colors) {
+    std::string entry = hexString(color);
+    if (table.empty() || entry != last) {
+      table.push_back(color);
+      last = std::move(entry);
+    }
+    index[color] = int(table.size()) - 1;
+  }
   text += colorsSection(table);
 
   const auto found = std::find_if(tiles.begin(), tiles.end(), [](const auto& tile) { return tile->scale() == 1.0; });

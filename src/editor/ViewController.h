@@ -371,6 +371,13 @@ public:
   std::vector<std::shared_ptr<Shape>> fourEdgeJoin(const std::shared_ptr<Edge>& edge) const;
   // Moves the tile so that its figure's centre lands on point.
   void moveShape(Shape& shape, Vec2 point, bool animated);
+  // Where moveShape would put the tile; none when its placement is singular.
+  static std::optional<AffineTransform> movedTo(const Shape& shape, Vec2 point);
+  // Sets the tile's placement and brings its geometry, solid and layers along.
+  void placeShape(Shape& shape, const AffineTransform& placement, bool animated);
+  // Sets the ring's placements and glues its sides anew, as one undo step
+  // whose undo restores the placements it found.
+  void placeRing(const std::vector<std::shared_ptr<Shape>>& tiles, const std::vector<AffineTransform>& placements);
 
   // Keyboard commands -------------------------------------------------------
 
@@ -653,6 +660,15 @@ private:
   // Sets the recorded flags to their before or after values, registering the
   // way back under the command's name.
   void setGroupFlags(const std::vector<GroupFlag>& flags, bool toBefore, std::string_view name);
+  // One tile's colour before and after an inversion.
+  struct ColorChange {
+    int tile = 0;
+    Color before;
+    Color after;
+  };
+  // Sets the recorded colours to their before or after values, registering
+  // the way back.
+  void setInvertedColors(const std::vector<ColorChange>& changes, bool toBefore);
   // The outlines of the tiles and of those joined to them, the crossings and
   // the mark layer, after group flags changed.
   void refreshGroupOutlines(const std::vector<std::shared_ptr<Shape>>& tiles);

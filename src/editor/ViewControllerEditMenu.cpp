@@ -234,13 +234,34 @@ void ViewController::group() { regroup(true); }
 void ViewController::ungroup() { regroup(false); }
 
 void ViewController::invertColors() {
+  const auto& tiles = graph_->shapes();
+  std::vector<Color> before;
+  before.reserve(tiles.size());
+  for (const auto& tile : tiles)
+    before.push_back(tile->shapeColor());
+  graph_->invertColors();
+  // Inverting again gives the old colours back only up to rounding: the way
+  // back sets the colours the command found.
+  std::vector<ColorChange> changes;
+  for (std::size_t i = 0; i < tiles.size(); ++i) {
+    if (!(tiles[i]->shapeColor() == before[i]))
+      changes.push_back({int(i), before[i], tiles[i]->shapeColor()});
+  }
+  setInvertedColors(changes, false);
+}
+
+void ViewController::setInvertedColors(const std::vector<ColorChange>& changes, bool toBefore) {
   registerRefreshStep([](ViewController& editor) { editor.updateFlatNode(); });
   if (UndoManager* undo = undoManager()) {
-    registerUndoStep([](ViewController& editor) { editor.invertColors(); });
+    registerUndoStep([changes, toBefore](ViewController& editor) { editor.setInvertedColors(changes, !toBefore); });
     if (!undo->isUndoing())
       undo->setActionName(localized("Invert Colors"));
   }
-  graph_->invertColors();
+  const auto& tiles = graph_->shapes();
+  for (const auto& change : changes) {
+    if (change.tile >= 0 && std::size_t(change.tile) < tiles.size())
+      tiles[std::size_t(change.tile)]->setShapeColor(toBefore ? change.before : change.after);
+  }
   updateFlatNode();
 }
 

@@ -1,7 +1,7 @@
 // Flipping a hexagon of three rhombus-like tiles: while one of them is
 // dragged towards where the flip would take it, the three slide along each
 // other's sides at once and the inner corner moves to the opposite side.
-// The flip is its own inverse, so its undo and redo are the flip again.
+// Its undo and redo put the three back where the step found them.
 
 #include "editor/ViewController.h"
 
@@ -111,6 +111,26 @@ bool ViewController::swapShapes(const std::vector<std::shared_ptr<Shape>>& tiles
     centres.push_back(*centre);
   }
 
+  // The pointer keeps its place on the dragged tile. An undo or redo comes
+  // with no drag under way, and the pointer is not on the tile then.
+  if (!moving.empty())
+    selectedPoint = selectedPoint + (centres[0] - tiles[0]->center());
+
+  std::vector<AffineTransform> placements;
+  placements.reserve(n);
+  for (std::size_t k = 0; k < n; ++k) {
+    const auto placement = movedTo(*tiles[k], centres[k]);
+    if (!placement)
+      return false;
+    placements.push_back(*placement);
+  }
+  placeRing(tiles, placements);
+  return true;
+}
+
+void ViewController::placeRing(const std::vector<std::shared_ptr<Shape>>& tiles,
+                               const std::vector<AffineTransform>& placements) {
+  const std::size_t n = tiles.size();
   // The sides to glue again: the ring's own and their partners outside it.
   std::vector<std::shared_ptr<Edge>> renew;
   for (const auto& tile : tiles)
@@ -124,16 +144,18 @@ bool ViewController::swapShapes(const std::vector<std::shared_ptr<Shape>>& tiles
     }
   }
 
-  // The pointer keeps its place on the dragged tile. An undo or redo comes
-  // with no drag under way, and the pointer is not on the tile then.
-  const bool dragging = !moving.empty();
-  if (dragging)
-    selectedPoint = selectedPoint + (centres[0] - tiles[0]->center());
+  // Undo and redo put the tiles back at exactly the placements they left:
+  // flipping again would come back only up to rounding, and the drift grows
+  // with every undo and redo.
+  std::vector<AffineTransform> previous;
+  previous.reserve(n);
+  for (const auto& tile : tiles)
+    previous.push_back(tile->transformation);
 
   for (std::size_t k = 0; k < n; ++k) {
     Shape& tile = *tiles[k];
     // The dragged tile follows the pointer; the other two slide into place.
-    moveShape(tile, centres[k], k != 0);
+    placeShape(tile, placements[k], k != 0);
     for (const auto& edge : tile.edges()) {
       const auto partner = edge->join.lock();
       if (!partner)
@@ -163,7 +185,7 @@ bool ViewController::swapShapes(const std::vector<std::shared_ptr<Shape>>& tiles
     indices.reserve(n);
     for (const auto& tile : tiles)
       indices.push_back(tile->index);
-    registerUndoStep([indices](ViewController& editor) {
+    registerUndoStep([indices, previous](ViewController& editor) {
       const auto& all = editor.graph().shapes();
       std::vector<std::shared_ptr<Shape>> ring;
       for (const int index : indices) {
@@ -171,7 +193,7 @@ bool ViewController::swapShapes(const std::vector<std::shared_ptr<Shape>>& tiles
           return;
         ring.push_back(all[std::size_t(index)]);
       }
-      editor.swapShapes(ring);
+      editor.placeRing(ring, previous);
     });
     if (!undo->isUndoing())
       undo->setActionName(localized("Swap Shapes"));
@@ -179,7 +201,7 @@ bool ViewController::swapShapes(const std::vector<std::shared_ptr<Shape>>& tiles
 
   // The copy of the carried tiles exists only during a drag; outside one it
   // would be an empty node left in the scene.
-  if (dragging) {
+  if (!moving.empty()) {
     auto carried = SceneNode::create();
     for (const auto& tile : moving) {
       // Stand-ins sharing the tiles' solids: the tiles' own nodes stay where
@@ -198,16 +220,24 @@ bool ViewController::swapShapes(const std::vector<std::shared_ptr<Shape>>& tiles
   // The lines through the flipped corners changed; during a drag the layers
   // stay hidden.
   updateCrossingLayers();
-  return true;
 }
 
-void ViewController::moveShape(Shape& shape, Vec2 point, bool animated) {
+std::optional<AffineTransform> ViewController::movedTo(const Shape& shape, Vec2 point) {
   const AffineTransform& t = shape.transformation;
   const auto inverse = t.inverted();
   if (!inverse)
-    return;
+    return std::nullopt;
   const Vec2 shift = inverse->apply(point) - shape.figure()->center();
-  shape.transformation = t.translatedBy(shift.x, shift.y);
+  return t.translatedBy(shift.x, shift.y);
+}
+
+void ViewController::moveShape(Shape& shape, Vec2 point, bool animated) {
+  if (const auto placement = movedTo(shape, point))
+    placeShape(shape, *placement, animated);
+}
+
+void ViewController::placeShape(Shape& shape, const AffineTransform& placement, bool animated) {
+  shape.transformation = placement;
   shape.updateTransformedGeometry();
   const AffineTransform& moved = shape.transformation;
   const auto& node = shape.node();

@@ -62,6 +62,33 @@ TEST(DocumentWriter, WritesAndReadsTheTwoSquaresExactly) {
   }
 }
 
+// Colours apart only below the text's precision are one entry of the table:
+// two entries of one text would read back as one colour and the document,
+// saved again, would lose one. A file that does hold two such entries still
+// reads, and is saved with one.
+TEST(DocumentWriter, ColoursOfOneTextShareOneTableEntry) {
+  const double red = 0.2;
+  const double nearlyRed = 1.0 - (1.0 - red);
+  ASSERT_NE(red, nearlyRed);
+  const std::string expected =
+      std::string("Ornival 0.2\n\ncolors:\n330000FF\n\nshapes:\n7,0\n0,1,7,3,0\n\n") + defaultSettingsLines;
+  auto first = rootTile(7);
+  auto second = attach(figure(7), 3, first->edges()[1]);
+  first->setShapeColor({red, 0.0, 0.0, 1.0});
+  second->setShapeColor({nearlyRed, 0.0, 0.0, 1.0});
+  const auto graph = Graph::create({first, second});
+  EXPECT_EQ(documentText(DocumentSettings{}, graph->shapes(), graph.get()), expected);
+
+  const std::string twoEntries =
+      std::string("Ornival 0.2\n\ncolors:\n330000FF\n330000FF\n\nshapes:\n7,0\n0,1,7,3,1\n\n") + defaultSettingsLines;
+  for (const std::string& text : {expected, twoEntries}) {
+    auto model = OrnivalModel::create();
+    ASSERT_EQ(model->read(text), TextKind::document);
+    ASSERT_EQ(model->shapes.size(), 2u);
+    EXPECT_EQ(written(model), expected);
+  }
+}
+
 struct WriterCase {
   const char* name;
   std::function<std::vector<std::shared_ptr<Shape>>(DocumentSettings&)> build;

@@ -238,7 +238,9 @@ Tally runSequence(EditorHarness& harness, std::uint64_t seed, int steps) {
 }
 
 TEST(EditingSequence, EveryStepKeepsTheInvariantsAndUndoAllAndRedoAllGiveBackTheTexts) {
-  const std::uint64_t seeds[] = {19, 2024};
+  // 40 and 26 flip hexagons on the rhombus tiling, between recolouring and
+  // inverting, often enough to show undo or redo off in the last place.
+  const std::uint64_t seeds[] = {19, 2024, 40, 26};
   const std::size_t tilings = testing::smallTilings().size();
   for (std::size_t which = 0; which < tilings; ++which) {
     for (const std::uint64_t seed : seeds) {

@@ -315,5 +315,35 @@ TEST(ViewControllerEditMenu, MirrorInvertAndDimensionWithTheirMenuStates) {
   EXPECT_FALSE(e.validateMenuItem(removeImage));
 }
 
+// 1 - (1 - x) is x only up to rounding for most components: undo and redo
+// must give back the very colours, or a redone document writes two table
+// entries that read back as one.
+TEST(ViewControllerEditMenu, UndoAndRedoOfInvertGiveBackTheExactColours) {
+  EditorHarness harness(testing::squares().tiles);
+  auto& e = *harness.editor;
+  const auto& tiles = e.graph().shapes();
+  const Color odd{0.1, 0.7, 0.3, 1.0};
+  ASSERT_NE(1.0 - (1.0 - odd.red), odd.red);
+  harness.command([&](ViewController& editor) { editor.setShapeColor(tiles[2], odd); });
+  const auto colours = [&] {
+    std::vector<Color> all;
+    for (const auto& tile : tiles)
+      all.push_back(tile->shapeColor());
+    return all;
+  };
+  const auto before = colours();
+  const std::string beforeText = harness.documentText();
+  harness.command([](ViewController& editor) { editor.invertColors(); });
+  const auto after = colours();
+  EXPECT_EQ(after[2], (Color{1.0 - odd.red, 1.0 - odd.green, 1.0 - odd.blue, 1.0}));
+  for (int round = 0; round < 2; ++round) {
+    harness.undo();
+    EXPECT_EQ(colours(), before);
+    EXPECT_EQ(harness.documentText(), beforeText);
+    harness.redo();
+    EXPECT_EQ(colours(), after);
+  }
+}
+
 }  // namespace
 }  // namespace ornival
