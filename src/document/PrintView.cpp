@@ -17,16 +17,6 @@ namespace ornival {
 
 namespace {
 
-Path rectanglePath(const Rect& r) {
-  Path path;
-  path.moveTo(r.origin);
-  path.lineTo({r.maxX(), r.minY()});
-  path.lineTo({r.maxX(), r.maxY()});
-  path.lineTo({r.minX(), r.maxY()});
-  path.close();
-  return path;
-}
-
 // Laid over white: what an opaque page shows of a translucent colour.
 Color flattened(const Color& c) {
   const auto over = [&](double component) { return (1.0 - c.alpha) + c.alpha * component; };
@@ -64,7 +54,7 @@ void PrintView::drawDocument(Painter& painter, const Rect& rect) const {
     return;
   if (!printing) {
     const Color background = document->backgroundColor();
-    painter.fill(rectanglePath({{0.0, 0.0}, rect.size}), exportAlpha ? background : flattened(background));
+    painter.fill(Path::rectangle({{0.0, 0.0}, rect.size}), exportAlpha ? background : flattened(background));
   }
   const auto editor = document->viewController();
   if (!editor)

@@ -40,21 +40,11 @@ void setDragAction(ViewController& editor, DragAction action) {
     editor.viewPort()->invalidateCursorRects();
 }
 
-Path rectanglePath(const Rect& r) {
-  Path path;
-  path.moveTo(r.origin);
-  path.lineTo({r.maxX(), r.minY()});
-  path.lineTo({r.maxX(), r.maxY()});
-  path.lineTo({r.minX(), r.maxY()});
-  path.close();
-  return path;
-}
-
 // A rectangle with quarter-circle corners of the radius, drawn as cubic
 // curves.
 Path roundedRectangle(const Rect& r, double radius) {
   if (radius <= 0.0)
-    return rectanglePath(r);
+    return Path::rectangle(r);
   const double k = radius * (1.0 - 0.5522847498307936);
   const double x0 = r.minX(), y0 = r.minY(), x1 = r.maxX(), y1 = r.maxY();
   Path path;
@@ -546,7 +536,7 @@ void ViewController::animateImageLayer() {
   animation.duration = 0.2;
   imageLayer->addAnimation(animation, "path");
   imageLayer->setBounds(pageBounds_);
-  imageLayer->setPath(rectanglePath(imageLayer->bounds()));
+  imageLayer->setPath(Path::rectangle(imageLayer->bounds()));
   updateImageLayerTransform();
 }
 

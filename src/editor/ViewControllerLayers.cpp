@@ -279,15 +279,8 @@ void ViewController::updateImageLayerTransform() {
                                                         offsetY + bounds.origin.y + bounds.size.y / 2.0)
                                .concatenating(AffineTransform::scale(s, s))
                                .concatenating(AffineTransform::translation(size.x / 2.0, size.y / 2.0)));
-  if (imageLayer->path()) {
-    Path rectangle;
-    rectangle.moveTo(bounds.origin);
-    rectangle.lineTo({bounds.maxX(), bounds.minY()});
-    rectangle.lineTo({bounds.maxX(), bounds.maxY()});
-    rectangle.lineTo({bounds.minX(), bounds.maxY()});
-    rectangle.close();
-    imageLayer->setPath(rectangle);
-  }
+  if (imageLayer->path())
+    imageLayer->setPath(Path::rectangle(bounds));
 }
 
 // Page bounds ----------------------------------------------------------------

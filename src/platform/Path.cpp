@@ -63,6 +63,16 @@ bool PathElement::operator==(const PathElement& other) const {
   }
 }
 
+Path Path::rectangle(const Rect& r) {
+  Path path;
+  path.moveTo(r.origin);
+  path.lineTo({r.maxX(), r.minY()});
+  path.lineTo({r.maxX(), r.maxY()});
+  path.lineTo({r.minX(), r.maxY()});
+  path.close();
+  return path;
+}
+
 void Path::append(const Path& other) {
   elements_.insert(elements_.end(), other.elements_.begin(), other.elements_.end());
 }

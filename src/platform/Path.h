@@ -46,6 +46,8 @@ class Path {
 public:
   Path() = default;
   explicit Path(std::vector<PathElement> elements) : elements_(std::move(elements)) {}
+  // The rectangle's outline, counter-clockwise from its origin.
+  static Path rectangle(const Rect& r);
 
   void moveTo(Vec2 p) { elements_.push_back(PathElement::move(p)); }
   void lineTo(Vec2 p) { elements_.push_back(PathElement::line(p)); }

@@ -31,16 +31,6 @@ const char* name(DragAction action) {
   return names[int(action)];
 }
 
-Path rectangle(const Rect& r) {
-  Path path;
-  path.moveTo(r.origin);
-  path.lineTo({r.maxX(), r.minY()});
-  path.lineTo({r.maxX(), r.maxY()});
-  path.lineTo({r.minX(), r.maxY()});
-  path.close();
-  return path;
-}
-
 TEST(DragRules, TheHandleZoneIsStrictlyWithinTenUnitsOfASideAndCornersWin) {
   const Rect frame{{0.0, 0.0}, {100.0, 50.0}};
   const struct {
@@ -328,7 +318,7 @@ TEST(ViewControllerGestures, UnderlayHandlesGrowAboutTheCentreKeepTheProportions
   harness.command([](ViewController& editor) {
     editor.setImageLayer(std::make_shared<RgbaImage>(100, 50), std::nullopt);
     editor.imageLayer->setBounds({{0.0, 0.0}, {100.0, 50.0}});
-    editor.imageLayer->setPath(rectangle(editor.imageLayer->bounds()));
+    editor.imageLayer->setPath(Path::rectangle(editor.imageLayer->bounds()));
     editor.updateImageLayerTransform();
   });
   const Vec2 right{99.0, 25.0};
@@ -410,7 +400,7 @@ TEST(ViewControllerGestures, ADoubleClickOnEmptySpaceResetsTheFrameOrTheUnderlay
   harness.command([](ViewController& editor) {
     editor.setImageLayer(std::make_shared<RgbaImage>(100, 50), std::nullopt);
     editor.imageLayer->setBounds({{0.0, 0.0}, {10.0, 10.0}});
-    editor.imageLayer->setPath(rectangle(editor.imageLayer->bounds()));
+    editor.imageLayer->setPath(Path::rectangle(editor.imageLayer->bounds()));
   });
   harness.release(nowhere, none, 2);
   EXPECT_EQ(e.imageLayer->bounds(), e.pageBounds());

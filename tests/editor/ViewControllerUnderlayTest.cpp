@@ -22,16 +22,6 @@ RgbaImage picture(int width, int height, std::uint8_t red) {
   return image;
 }
 
-Path rectangle(const Rect& r) {
-  Path path;
-  path.moveTo(r.origin);
-  path.lineTo({r.maxX(), r.minY()});
-  path.lineTo({r.maxX(), r.maxY()});
-  path.lineTo({r.minX(), r.maxY()});
-  path.close();
-  return path;
-}
-
 // Everything an underlay change may touch, to compare states whole.
 struct UnderlayState {
   bool shown = false;
@@ -110,7 +100,7 @@ TEST_F(Underlays, ASecondPictureKeepsTheFirstOnesRectangleAndFrame) {
   // The frame as the change-colours popover gives it, then dragged elsewhere.
   const Rect moved{{-10.0, 5.0}, {80.0, 30.0}};
   harness.editor->imageLayer->setBounds(moved);
-  harness.editor->imageLayer->setPath(rectangle(moved));
+  harness.editor->imageLayer->setPath(Path::rectangle(moved));
   const auto first = harness.editor->imageLayer;
   drop("/pictures/b.jpg");
   const UnderlayState state = stateOf(harness);
@@ -119,7 +109,7 @@ TEST_F(Underlays, ASecondPictureKeepsTheFirstOnesRectangleAndFrame) {
   EXPECT_EQ(state.contents, picture(2, 5, 20));
   EXPECT_EQ(state.url, std::filesystem::path("/pictures/b.jpg"));
   EXPECT_EQ(state.bounds, moved);
-  EXPECT_EQ(state.frame, rectangle(moved));
+  EXPECT_EQ(state.frame, Path::rectangle(moved));
 }
 
 // Each change is undone to exactly what was there before it, and redone to
@@ -130,7 +120,7 @@ TEST_F(Underlays, UndoAndRedoPutBackEachUnderlayExactly) {
   harness.event([&] {
     const Rect moved{{-10.0, 5.0}, {80.0, 30.0}};
     harness.editor->imageLayer->setBounds(moved);
-    harness.editor->imageLayer->setPath(rectangle(moved));
+    harness.editor->imageLayer->setPath(Path::rectangle(moved));
     harness.editor->updateImageLayerTransform();
   });
   states.push_back(stateOf(harness));
