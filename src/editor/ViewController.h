@@ -313,12 +313,19 @@ public:
 
   // Removing tiles ------------------------------------------------------------
 
+  // One side's group flag as an edit found it: the flag it had before.
+  struct GroupFlag {
+    int tile = 0;
+    int edge = 0;
+    bool before = false;
+  };
   // Takes every tile of `moving` out of the tiling, as one undo step.
   void removeShapes();
   void finishRemoveShapes();
   // The undo of a removal: builds the tiles of the records again where they
-  // were.
-  void restoreShapes(const std::vector<ShapeInfo>& infos);
+  // were, then sets both sides of every join the removal broke as it found
+  // them.
+  void restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<GroupFlag>& joinFlags = {});
   // Makes the group tile, and the clipboard, of the carried tiles; whether
   // one was made (not when the hovered tile is not among them, nor when their
   // outline does not close).
@@ -555,6 +562,8 @@ public:
   bool isMoving = false;
   std::vector<std::shared_ptr<Shape>> added;
   std::vector<ShapeInfo> removed;
+  // Both sides' group flags of the joins the removal under way breaks.
+  std::vector<GroupFlag> removedJoinFlags;
   // The free sides as segments on the 1/1024 grid, and the free sides.
   std::vector<Line> border;
   std::vector<std::shared_ptr<Edge>> borderEdges;
@@ -648,12 +657,6 @@ private:
 
   // Steps of the edit commands.
   //
-  // One side's group flag as an edit found it: the flag it had before.
-  struct GroupFlag {
-    int tile = 0;
-    int edge = 0;
-    bool before = false;
-  };
   // The selected tiles' flags grouped or ungrouped; the flags that changed.
   std::vector<GroupFlag> changeGroupFlags(bool group);
   void regroup(bool group);

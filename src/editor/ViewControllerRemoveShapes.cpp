@@ -23,6 +23,19 @@ void ViewController::removeShapes() {
   if (moving.empty())
     return;
   const bool madeGroup = moving.size() >= 2 && dragAction == DragAction::cutAndPaste && makeMultiShapeFromMoving();
+  // A join may be grouped on one side only, and gluing again groups both:
+  // the way back needs the flags of both sides as they are now, numbered as
+  // the tiling stands before the removal and again after its undo.
+  for (const auto& tile : moving) {
+    for (const auto& edge : tile->edges()) {
+      const auto partner = edge->join.lock();
+      const auto neighbour = partner ? partner->shape.lock() : nullptr;
+      if (!neighbour)
+        continue;
+      removedJoinFlags.push_back({tile->index, edge->index(), edge->isGroupJoin});
+      removedJoinFlags.push_back({neighbour->index, partner->index(), partner->isGroupJoin});
+    }
+  }
   for (auto tile = moving.rbegin(); tile != moving.rend(); ++tile) {
     Shape& shape = **tile;
     graph_->remove(shape);
@@ -81,25 +94,43 @@ void ViewController::removeShapes() {
 void ViewController::finishRemoveShapes() {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   if (UndoManager* undo = undoManager()) {
-    registerUndoStep([infos = removed](ViewController& editor) {
-      editor.restoreShapes(infos);
+    registerUndoStep([infos = removed, joinFlags = removedJoinFlags](ViewController& editor) {
+      editor.restoreShapes(infos, joinFlags);
       editor.select(editor.selectedPoint);
     });
     if (!undo->isUndoing())
       undo->setActionName(localized(removed.size() < 2 ? "Remove Shape" : "Remove Shapes"));
   }
   removed.clear();
+  removedJoinFlags.clear();
   updateMarkLayer();
   updateFlatNode();
 }
 
-void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos) {
+void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<GroupFlag>& joinFlags) {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   // Last removed first: each record meets the tiling as its tile left it.
   for (auto info = infos.rbegin(); info != infos.rend(); ++info)
     restoreShape(*info);
   addShapes();
-  updateMarkLayer();
+  // Gluing groups both sides of a join grouped on either; the removal's
+  // records give back the one-sided joins as they were.
+  const auto& tiles = graph_->shapes();
+  std::vector<std::shared_ptr<Shape>> touched;
+  for (const auto& flag : joinFlags) {
+    if (flag.tile < 0 || std::size_t(flag.tile) >= tiles.size())
+      continue;
+    const auto& tile = tiles[std::size_t(flag.tile)];
+    if (flag.edge < 0 || std::size_t(flag.edge) >= tile->edges().size())
+      continue;
+    auto& edge = *tile->edges()[std::size_t(flag.edge)];
+    if (edge.isGroupJoin == flag.before)
+      continue;
+    edge.isGroupJoin = flag.before;
+    if (std::find(touched.begin(), touched.end(), tile) == touched.end())
+      touched.push_back(tile);
+  }
+  refreshGroupOutlines(touched);
 }
 
 std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {

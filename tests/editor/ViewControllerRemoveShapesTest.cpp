@@ -78,6 +78,36 @@ TEST(ViewControllerRemoveShapes, ARemovalIsUndoneToTheSameTilesAndRedoneAgain) {
   EXPECT_EQ(harness.documentText(), before);
 }
 
+TEST(ViewControllerRemoveShapes, AJoinGroupedOnOneSideComesBackGroupedOnThatSideOnly) {
+  // Tile 1 lies on tile 0's side 1 with its side 3, and carries tile 3 on
+  // its side 2: one side of each join flagged, the tile removed and put back.
+  struct Case {
+    int tile, edge;
+  };
+  for (const Case flagged : {Case{1, 3}, Case{0, 1}, Case{1, 2}, Case{3, 0}}) {
+    SCOPED_TRACE(::testing::Message() << "flag on tile " << flagged.tile << " side " << flagged.edge);
+    EditorHarness harness(testing::squares().tiles);
+    const auto& tiles = harness.editor->graph().shapes();
+    const auto side = [&tiles](int tile, int edge) { return tiles[std::size_t(tile)]->edges()[std::size_t(edge)]; };
+    const auto own = side(flagged.tile, flagged.edge);
+    const auto partner = own->join.lock();
+    ASSERT_NE(partner, nullptr);
+    const int partnerTile = partner->shape.lock()->index;
+    const int partnerEdge = partner->index();
+    own->isGroupJoin = true;
+    const std::string before = harness.documentText();
+
+    removeTiles(harness, {1});
+    harness.undo();
+    ASSERT_EQ(tiles.size(), 4u);
+    EXPECT_TRUE(side(flagged.tile, flagged.edge)->isGroupJoin);
+    EXPECT_EQ(side(flagged.tile, flagged.edge)->join.lock(), side(partnerTile, partnerEdge));
+    EXPECT_FALSE(side(partnerTile, partnerEdge)->isGroupJoin);
+    EXPECT_EQ(harness.documentText(), before);
+    EXPECT_TRUE(harness.checkInvariants());
+  }
+}
+
 TEST(ViewControllerRemoveShapes, RemovingNothingLeavesNoStepToUndo) {
   EditorHarness harness(testing::squares().tiles);
   removeTiles(harness, {});
