@@ -621,6 +621,8 @@ private:
   // The outline after tiles were appended: the first oldSides entries of
   // borderEdges are the outline before, the rest the new tiles' sides.
   void updateOutline(std::size_t oldSides);
+  // Unglues every side of the tile from its neighbours.
+  void breakJoins(Shape& shape);
   // A restored tile takes its record's place, colour and settings.
   std::shared_ptr<Shape> restoreShape(const ShapeInfo& info);
   // Takes the hover away when the view moves under the pointer.

@@ -18,6 +18,20 @@
 
 namespace ornival {
 
+// Unglues every side of the tile; the neighbours redraw their sides as free.
+void ViewController::breakJoins(Shape& shape) {
+  for (const auto& edge : shape.edges()) {
+    const auto partner = edge->join.lock();
+    if (!partner)
+      continue;
+    partner->isGroupJoin = false;
+    partner->join.reset();
+    edge->join.reset();
+    if (const auto neighbour = partner->shape.lock())
+      neighbour->animatePaths(false);
+  }
+}
+
 void ViewController::removeShapes() {
   // Nothing to take away is no edit, and leaves no empty step to undo.
   if (moving.empty())
@@ -44,16 +58,7 @@ void ViewController::removeShapes() {
     if (std::find(removedKinds.begin(), removedKinds.end(), kind) == removedKinds.end())
       removedKinds.push_back(kind);
     removed.push_back(shape.info());
-    for (const auto& edge : shape.edges()) {
-      const auto partner = edge->join.lock();
-      if (!partner)
-        continue;
-      partner->isGroupJoin = false;
-      partner->join.reset();
-      edge->join.reset();
-      if (const auto neighbour = partner->shape.lock())
-        neighbour->animatePaths(false);
-    }
+    breakJoins(shape);
     // Off the display now, even while something else still holds the tile.
     for (const auto& layer : {shape.layer(), shape.borderLayer(), shape.borderLayer2(), shape.borderLayer3()})
       layer->removeFromSuperlayer();

@@ -156,16 +156,7 @@ void ViewController::placeRing(const std::vector<std::shared_ptr<Shape>>& tiles,
     Shape& tile = *tiles[k];
     // The dragged tile follows the pointer; the other two slide into place.
     placeShape(tile, placements[k], k != 0);
-    for (const auto& edge : tile.edges()) {
-      const auto partner = edge->join.lock();
-      if (!partner)
-        continue;
-      partner->isGroupJoin = false;
-      partner->join.reset();
-      edge->join.reset();
-      if (const auto neighbour = partner->shape.lock())
-        neighbour->animatePaths(false);
-    }
+    breakJoins(tile);
     // The tile moved, so candidates left on its sides lie in the wrong place.
     for (const auto& edge : tile.edges())
       edge->neighbors.clear();
