@@ -6,6 +6,7 @@
 #include "model/Graph.h"
 #include "model/LineAttribute.h"
 #include "model/Shape.h"
+#include "platform/LineStyle.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>
@@ -60,6 +61,8 @@ void appendPathData(std::string& out, const std::vector<PathElement>& elements) 
     }
   }
 }
+
+static_assert(miterLimit == 4.0, "the drawing's miter limit is the painter's");
 
 std::string strokeAttributes(const Color& color, double width, bool lineStyle) {
   std::string out = " stroke=\"#" + rgbHexString(color) + "\" stroke-opacity=\"" + opacityString(color) +
