@@ -167,6 +167,7 @@ IconMenuViewController::IconMenuViewController(std::weak_ptr<ViewController> vie
   layout->addWidget(toolName_);
 
   collectionView_ = new CollectionView(this);
+  collectionView_->setAccessibleName(QCoreApplication::translate("IconMenuViewController", "Figures"));
   model_ = new IconMenuModel(*this);
   collectionView_->setModel(model_);
   collectionView_->setItemDelegate(new IconItemDelegate(collectionView_));
