@@ -5,6 +5,7 @@
 #include "platform/FileViewer.h"
 #include "platform/UserDefaults.h"
 #include "support/ExportDocuments.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ std::string contents(const fs::path& file) {
 }
 
 struct Exporting : ::testing::Test {
-  fs::path folder;
+  testing::TemporaryFolder folder{"ornival-export"};
   testing::LiveDocument live = testing::liveDocument(testing::documentText());
   MemoryUserDefaults defaults;
   RecordingViewer viewer;
@@ -60,10 +61,6 @@ struct Exporting : ::testing::Test {
   DocumentExporter exporter{live.document, {&defaults, &viewer, &bitmaps, &window}};
 
   void SetUp() override {
-    folder = fs::path(::testing::TempDir()) /
-             ("ornival-export-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
     documentFile = folder / "Pattern.orn";
     exporter.fileURL = [this] { return documentFile; };
   }

@@ -1,4 +1,5 @@
 #include "platform/AtomicFile.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,16 +20,8 @@ std::string contents(const fs::path& file) {
   return text.str();
 }
 
-fs::path freshFolder() {
-  const fs::path folder = fs::path(::testing::TempDir()) /
-                          ("ornival-atomic-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
-
 TEST(AtomicFileTest, WritesAndReplacesWithOrdinaryPermissions) {
-  const fs::path folder = freshFolder();
+  const testing::TemporaryFolder folder("ornival-atomic");
   const fs::path file = folder / "Pattern.svg";
   const mode_t previous = ::umask(022);
   EXPECT_EQ(writeFileAtomically(file, "first"), "");
@@ -40,7 +33,7 @@ TEST(AtomicFileTest, WritesAndReplacesWithOrdinaryPermissions) {
 }
 
 TEST(AtomicFileTest, FailureSaysWhyAndLeavesTheOldFile) {
-  const fs::path folder = freshFolder();
+  const testing::TemporaryFolder folder("ornival-atomic");
   EXPECT_NE(writeFileAtomically(folder / "missing" / "Pattern.svg", "text"), "");
   // A folder in the way of the file: the rename fails, the folder stays.
   fs::create_directories(folder / "Pattern.svg" / "inside");
