@@ -560,13 +560,15 @@ bool WindowController::saveAs() {
   if (!application_.chooseSaveFile || !editor_)
     return false;
   const auto folder = file_ ? file_->parent_path() : application_.documentsFolder();
-  const auto chosen = prompt(application_.chooseSaveFile, folder / (file_ ? file_->filename().string() : displayName()));
+  const auto chosen =
+      prompt(application_.chooseSaveFile, folder / (file_ ? file_->filename().string() : displayName()));
   if (!chosen)
     return false;
   const std::string text = documentText();
   if (const std::string error = saveTo(*chosen); !error.empty()) {
     if (application_.presentError)
-      prompt(application_.presentError, localized("“%1” could not be saved: %2.", {chosen->filename().string(), error}));
+      prompt(application_.presentError,
+             localized("“%1” could not be saved: %2.", {chosen->filename().string(), error}));
     return false;
   }
   file_ = *chosen;

@@ -477,14 +477,19 @@ TEST_F(FileSafety, ASecondInstanceLeavesTheFirstsWorkAloneUntilItHasEnded) {
   envp.push_back(nullptr);
   pid_t first = 0;
   ASSERT_EQ(::posix_spawn(&first, argv[0], nullptr, nullptr, argv.data(), envp.data()), 0);
+  // Ended by its id however the test ends.
+  struct Reaper {
+    pid_t& pid;
+    ~Reaper() {
+      if (pid > 0 && ::kill(pid, SIGKILL) == 0)
+        ::waitpid(pid, nullptr, 0);
+    }
+  } reaper{first};
   int status = 0;
   const bool started = QTest::qWaitFor([&] { return fs::exists(ready) || ::waitpid(first, &status, WNOHANG) != 0; },
                                        30000);
-  if (!started || !fs::exists(ready)) {
-    ::kill(first, SIGKILL);
-    ::waitpid(first, &status, 0);
+  if (!started || !fs::exists(ready))
     FAIL() << "the first program did not keep its document";
-  }
   const fs::path kept = contents(ready);
   ASSERT_TRUE(fs::exists(kept));
 
@@ -504,6 +509,7 @@ TEST_F(FileSafety, ASecondInstanceLeavesTheFirstsWorkAloneUntilItHasEnded) {
   // and taken over.
   ::kill(first, SIGKILL);
   ::waitpid(first, &status, 0);
+  first = 0;
   {
     Application third({folder / "examples", defaultAutosaveFolder(), 50});
     third.askToReopen = [this](int count) {
