@@ -58,6 +58,7 @@ public:
   ~Application() override;
 
   const Options& options() const { return options_; }
+  const FileCalls& files() const { return options_.files ? *options_.files : systemFileCalls(); }
 
   // Opens a document file in a new window, or brings forward the window that
   // has it. A file that is no document is refused with a message: no window.

@@ -507,7 +507,7 @@ bool WindowController::changedOutside() const { return file_ && fileIdentity(*fi
 std::string WindowController::saveTo(const std::filesystem::path& target) {
   if (!editor_)
     return localized("there is no document to save");
-  if (std::string error = writeFileAtomically(target, documentText(), *application_.options().files); !error.empty())
+  if (std::string error = writeFileAtomically(target, documentText(), application_.files()); !error.empty())
     return error;
   // Tags are a courtesy to file managers: a file system without extended
   // attributes simply has none.
@@ -659,7 +659,7 @@ std::string WindowController::revert() {
   if (!fileHoldsReference_) {
     if (changedOutside()) {
       changedOutside_ = true;
-    } else if (const std::string error = writeFileAtomically(*file_, reference_, *application_.options().files);
+    } else if (const std::string error = writeFileAtomically(*file_, reference_, application_.files());
                !error.empty()) {
       return localized("“%1” could not be put back as it was: %2.", {displayFileName(), error});
     } else {
@@ -746,7 +746,7 @@ std::string WindowController::keepReference() {
   if (code)
     return code.message();
   const auto copy = *folder / "Kept" / newFileName("-" + file_->filename().string());
-  if (std::string failure = writeFileAtomically(copy, reference_, *application_.options().files); !failure.empty())
+  if (std::string failure = writeFileAtomically(copy, reference_, application_.files()); !failure.empty())
     return failure;
   keptCopy_ = copy;
   return {};
@@ -805,7 +805,7 @@ bool WindowController::shouldClose() {
       // The file goes back to the version as opened or last saved, unless
       // another program has changed it since.
       if (file_ && !fileHoldsReference_ && !changedOutside()) {
-        if (const std::string error = writeFileAtomically(*file_, reference_, *application_.options().files);
+        if (const std::string error = writeFileAtomically(*file_, reference_, application_.files());
             !error.empty()) {
           if (application_.presentError)
             prompt(application_.presentError,
@@ -1052,7 +1052,7 @@ void WindowController::offerSaveSnapshot(std::shared_ptr<const RgbaImage> image)
   const std::string error =
       toQImage(*image).save(&buffer, "png")
           ? writeFileAtomically(*chosen, std::string_view(png.constData(), std::size_t(png.size())),
-                                *application_.options().files)
+                                application_.files())
           : localized("the picture could not be encoded");
   if (!error.empty() && application_.presentError)
     prompt(application_.presentError,
