@@ -10,12 +10,14 @@
 #include "figures/Vertex.h"
 #include "figures/catalogue/CatalogueEntry.h"
 #include "figures/catalogue/Shapes.h"
+#include "platform/DecimalFormat.h"
 #include "platform/NumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <cstdint>
 #include <iostream>
 #include <iterator>
@@ -25,6 +27,8 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace ornival {
 namespace {
@@ -480,6 +484,126 @@ TEST(CatalogueCheck, ExactlyFiveAchiralFiguresHaveUnequalTexts) {
     if (!Shapes::mirrors().contains(s) && figureOf(s).canonicalName() != figureOf(s).reversedCanonicalName())
       unequal.insert(s.rawValue());
   EXPECT_EQ(unequal, (std::set<int>{417, 521, 526, 527, 922}));
+}
+
+// The outline traced at equal steps along its edge, centred on the trace's
+// mean and scaled to a mean square radius of 1: a description of the shape
+// that a turn, a shift of the starting point and a change of size leave alone
+// but for a rotation and a cyclic shift of the samples.
+using Trace = std::vector<std::complex<double>>;
+constexpr std::size_t tracePoints = 128;
+
+Trace traceOf(const std::vector<Vec2>& v) {
+  const std::size_t n = v.size();
+  double perimeter = 0.0;
+  for (std::size_t i = 0; i < n; ++i)
+    perimeter += (v[(i + 1) % n] - v[i]).length();
+  Trace trace;
+  std::size_t side = 0;
+  double walked = 0.0;  // arc length at the start of the current side
+  for (std::size_t k = 0; k < tracePoints; ++k) {
+    const double at = perimeter * double(k) / double(tracePoints);
+    while ((v[(side + 1) % n] - v[side]).length() + walked < at) {
+      walked += (v[(side + 1) % n] - v[side]).length();
+      ++side;
+    }
+    const Vec2 a = v[side], b = v[(side + 1) % n];
+    const Vec2 p = a + (b - a) * ((at - walked) / (b - a).length());
+    trace.emplace_back(p.x, p.y);
+  }
+  std::complex<double> mean;
+  for (const auto& z : trace)
+    mean += z;
+  mean /= double(tracePoints);
+  double squares = 0.0;
+  for (auto& z : trace) {
+    z -= mean;
+    squares += std::norm(z);
+  }
+  for (auto& z : trace)
+    z /= std::sqrt(squares / double(tracePoints));
+  return trace;
+}
+
+// The N-th roots of unity, e^(2πik/N).
+const std::vector<std::complex<double>>& roots() {
+  static const std::vector<std::complex<double>> table = [] {
+    std::vector<std::complex<double>> r;
+    for (std::size_t k = 0; k < tracePoints; ++k)
+      r.push_back(std::polar(1.0, 2.0 * std::numbers::pi * double(k) / double(tracePoints)));
+    return r;
+  }();
+  return table;
+}
+
+std::vector<std::complex<double>> spectrumOf(const Trace& trace) {
+  std::vector<std::complex<double>> spectrum(tracePoints);
+  for (std::size_t f = 0; f < tracePoints; ++f)
+    for (std::size_t k = 0; k < tracePoints; ++k)
+      spectrum[f] += trace[k] * std::conj(roots()[f * k % tracePoints]);
+  return spectrum;
+}
+
+// How far apart two traced outlines lie at the best turn and starting point,
+// either one mirrored: the root mean square distance of matched samples, in
+// units of the mean radius (0 for one shape; a notch a tenth of the radius
+// deep along a tenth of the edge gives about 0.03).
+double outlineDistance(const std::vector<std::complex<double>>& a, const std::vector<std::complex<double>>& b,
+                       const std::vector<std::complex<double>>& bMirrored) {
+  double best = 0.0;
+  for (const auto* other : {&b, &bMirrored})
+    for (std::size_t shift = 0; shift < tracePoints; ++shift) {
+      // The correlation at this shift, from the spectra.
+      std::complex<double> c;
+      for (std::size_t f = 0; f < tracePoints; ++f)
+        c += std::conj(a[f]) * (*other)[f] * roots()[f * shift % tracePoints];
+      best = std::max(best, std::abs(c) / double(tracePoints * tracePoints));
+    }
+  return std::sqrt(std::max(0.0, 2.0 - 2.0 * best));
+}
+
+// Not a rule but a list for the designer: pairs of differently named figures
+// whose outlines come so close that an icon would hardly tell them apart.
+TEST(CatalogueCheck, ListsNearlyAlikeOutlinesForReview) {
+  constexpr double nearlyAlike = 0.03;
+  const auto items = allItems();
+  std::vector<std::vector<std::complex<double>>> spectra, mirrored;
+  std::vector<std::vector<double>> magnitudes;  // a cheap first sieve, blind to turns and shifts
+  for (const auto& item : items) {
+    const Trace trace = traceOf(item.figure.vertices());
+    Trace reflected(trace.rbegin(), trace.rend());
+    for (auto& z : reflected)
+      z = std::conj(z);
+    spectra.push_back(spectrumOf(trace));
+    mirrored.push_back(spectrumOf(reflected));
+    std::vector<double> m;
+    for (std::size_t f = 1; f < 12; ++f)
+      m.push_back(std::abs(spectra.back()[f]) + std::abs(spectra.back()[tracePoints - f]));
+    magnitudes.push_back(m);
+  }
+  const auto& mirrors = Shapes::mirrors();
+  std::vector<std::pair<double, std::string>> alike;
+  for (std::size_t x = 0; x < items.size(); ++x)
+    for (std::size_t y = x + 1; y < items.size(); ++y) {
+      const CatalogueEntry& a = items[x].entry;
+      const CatalogueEntry& b = items[y].entry;
+      const auto mirror = mirrors.find(a.tool);
+      if (a.tool == Shapes::multi || b.tool == Shapes::multi || (mirror != mirrors.end() && mirror->second == b.tool) ||
+          withoutSizeWords(a.displayName) == withoutSizeWords(b.displayName))
+        continue;
+      double sieve = 0.0;
+      for (std::size_t f = 0; f < magnitudes[x].size(); ++f)
+        sieve += std::pow((magnitudes[x][f] - magnitudes[y][f]) / double(tracePoints), 2);
+      if (std::sqrt(sieve) > std::numbers::sqrt2 * nearlyAlike)
+        continue;
+      const double distance = outlineDistance(spectra[x], spectra[y], mirrored[y]);
+      if (distance < nearlyAlike)
+        alike.emplace_back(distance, label(a) + " ~ " + label(b));
+    }
+  std::sort(alike.begin(), alike.end());
+  for (const auto& [distance, pair] : alike)
+    report("nearly alike", pair + " (" + formatDecimal(distance, 3) + ")");
+  report("nearly alike pairs", formatInteger(Int(alike.size())));
 }
 
 TEST(CatalogueCheck, ReportsHowLengthsAreShared) {

@@ -296,8 +296,9 @@ entry(172, "Quasar", poly(16, [2, 11, 4, 11] * 4, [A, A, 1.0, 1.0] * 4), note="f
 entry(219, "Mask 16", sym(32, [X, 12, 1.0, 10, A, 6, 1.0, 24]), note="a domino mask, eyes slanting by 1/16")
 entry(220, "Arrowhead 16", dart(32, 4, 24, A), note="tip of 1/8, barbs of 1/16 round a quarter-turn notch")
 entry(183, "Paw", upright(8, [(1, 0), (2, 1), (2, 2), (3, 3), (2, 4), (1, 3), (1, 4)]), note="a pad and three toes")
-entry(246, "Moth", half(16, [(45, h), (22.5, 2.0), (180, X), (67.5, O8), (225, S2)], bottom="corner", top="corner"),
-      note="wide wings, straight along the front, and two feelers in a V")
+entry(246, "Moth", half(16, [(45, h), (0, 1.0), (112.5, 0.7653668647301796), (22.5, N8), (180, X), (90, 0.5), (67.5, O8),
+                          (225, S2)], bottom="corner", top="corner"),
+      note="forewings straight along the front over smaller hindwings, a head and two feelers in a V")
 entry(247, "Ship Star", sym(16, [6, N8, 7, 1.0, 4, 1.0, 10, 1.0, 4, 1.0, 10, 1.0, 4], first="corner"),
       note="a keeled hull carrying the upper half of the Sun")
 entry(225, "U 16 B", sym(32, [A, 24, 1.0, 8, H, 8, 1.0, 14, N8, 14, h, 12, B]), note="a deep cup rounded by sixteenths")

@@ -189,7 +189,7 @@ entry(449, "Kite ³⁄₁₆", kite(32, 6, 8, X, A),
 entry(470, "Drum ¹⁄₆", sym(24, [HEX, 10, 1.0, 4, 1.0, 10, X]), note="rims of the Hexagon's side, sides bulging to 1/6")
 entry(501, "Acorn ¹⁄₃", half(24, [(30, HEX), (90, R3), (180, h), (135, S2)], bottom="corner", top="corner"),
       note="Acorn A's nut and stalk on a point of 1/3")
-entry(512, "Kite ¹⁄₁₂", kite(24, 2, 8, A, X), note="a tip of 1/12 over a corner of 1/3")
+entry(512, "Kite ¹⁄₁₂", kite(24, 2, 10, B, X), note="a tip of 1/12 under a blunt head of 5/12")
 entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, R3, 11, 0.5, 4, X, 16], first="corner"),
       note="Shield 1/12 1/6 with half as tall a wall: the same foot and notched top")
 entry(532, "Acorn 12 ¹⁄₆", sym(24, [4, X, 10, HEX, 4, S12, 18, S12, 4], first="corner"),

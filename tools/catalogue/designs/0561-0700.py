@@ -320,8 +320,8 @@ entry(576, "Twin Star ¹⁄₄", twin_star(24, 6, 14, 1.0, S2), note="two Hexsta
 # Octastar Edge: the Octastar with one tip cut off along the line between its
 # notches, standing on that edge; the edge keeps a straight corner in its
 # middle, so that it glues to two sides of half its length.
-entry(575, "Octastar Edge", poly(16, [10] + [2, 12] * 6 + [2, 10, 6], [1.0] + [A] * 14 + [1.0]),
-      note="the Octastar with one tip blunted to a quarter turn and a half, standing on it")
+entry(575, "Octastar Edge", poly(16, [8, 1] + [12, 2] * 3 + [12, 1], [R16, R16] + [A] * 8),
+      note="the Octastar cut through two opposite tips, standing on the cut, which keeps the centre as a straight corner")
 
 # --- Shields, crests, kites and the Trifolium.
 from headings import half, loop

@@ -41,7 +41,8 @@ entry(829, "Hexagon ³⁄₇", poly(14, [6, 4, 4] * 2, [1.0] * 6), note="equal s
 entry(771, "Pentagon 7", up7([(0, X), (4, 1.0), (6, 1.0)]),
       note="the Heptagon cut along a long diagonal, standing on the cut")
 entry(749, "Wide Pentagon 7", up7([(0, X), (3, HEPTA), (6, 1.445041867912629)]), note="Pentagon 7 with a wider roof")
-entry(802, "Pentagon ³⁄₇", up7([(0, X), (3, 1.0), (5, 1.0)]), note="a pointed dome of the sevens: walls leaning in, a point of 3/14")
+entry(802, "Pentagon ³⁄₇", up7([(0, X), (3, RHO), (5, 1.0)]),
+      note="a tall pentagon of the sevens: long walls leaning in under a point of 3/14")
 entry(764, "Quadstar 7", poly(14, [2, 8, 2, 9] * 2, [1.0] * 8), note="four tips of 1/7, equal sides")
 entry(763, "Drum 7", up7([(0, 2.0), (2, HEPTA), (5, HEPTA), (7, X)], top="side"), note="a drum: flat ends, bulging sides")
 
