@@ -231,7 +231,9 @@ entry(272, "Arrow", upright(8, [(0, 0), (h, -h), (h, B - h), (H, B - h), (0, B -
       note="head of a quarter turn on a shaft with a notched tail")
 entry(278, "Bellstar", upright(8, [(S2 + 1, 0), (S2, 1), (S2, 1 + A), (h, A + 1 - h), (0, A + 1)]),
       note="a flared bell crowned with three quarter-turn tips")
-entry(279, "L", poly(8, [2, 2, 2, 2, 2, 6], [A, 1.0, B, A, 1.0, S2]), note="bars of width 1")
+# A foot twice the bar's width puts the foot's middle, the axis point, under
+# the middle of the corners, so that the letter stands upright.
+entry(279, "L", poly(8, [2, 2, 2, 2, 2, 6], [A, 1.0, B, 2.0, 1.0, 1.0]), note="bars of width 1, a foot of 2")
 mirror(280, "⅃", of=279, start=5)
 entry(257, "Kite Bracket", sym(8, [B, 3, 1.0, 2, 1.0, 2, 1.0, 5, X]), note="a bar bent down to kite points")
 entry(260, "Tri Bracket", sym(8, [1.0, 2, 1.0, 6, h, 6, 1.0, 2, h, 2, 2.0, 2, X]), note="a bar on three legs")

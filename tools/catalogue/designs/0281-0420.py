@@ -59,7 +59,7 @@ entry(329, "Anvil", half(8, [(180, C), (315, 2.0), (270, 1.0), (180, h), (270, h
 entry(328, "Baluster Edge", half(8, [(0, 2.0), (45, 1.0), (90, H), (180, X)], top="side"),
       note="the Baluster's vase cut across its belly: foot and lower belly")
 # The right half of the Baluster Edge; its foot, side 1, is the axis.
-entry(331, "Left Baluster Corner", loop(8, [(270, X), (0, 1.0), (45, 1.0), (90, H), (180, Y)]),
+entry(331, "Left Baluster Corner", loop(8, [(270, X), (0, 1.0), (45, 1.0), (90, H), (180, Y)]).start(3),
       note="the Baluster Edge cut along its axis")
 entry(335, "Left Parallelogram ¹⁄₈", poly(8, [1, 3, 1, 3], [1.0, A, 1.0, A]), note="corners of 1/8 and 3/8")
 entry(337, "Left Trapezoid", poly(8, [2, 1, 3, 2], [1.0, A, S2, S2]), note="a right trapezoid with a 1/8 corner")
@@ -123,7 +123,7 @@ entry(306, "Petal 12", half(24, [(45, S12), (90, 1.0), (120, X)], bottom="corner
       note="sits in a Sun 12 notch, tip of 1/6")
 entry(307, "Crest 12 a", half(24, [(45, S12), (90, 1.0), (240, X)], bottom="corner", top="corner"),
       note="two horns of 1/12 over a foot that fits a Sun 12 notch")
-entry(333, "Left Triangle ¹⁄₁₂", poly(12, [2, 3, 1], [2.0, 1.0, R3]), note="half the Triangle")
+entry(333, "Left Triangle ¹⁄₁₂", poly(12, [2, 3, 1], [2.0, 1.0, R3]).start(2), note="half the Triangle, standing on its half base")
 entry(339, "Triangle ¹⁄₃", isosceles(12, 4, HEX), note="apex of 1/3: between two Hexstar tips")
 entry(340, "Drop ¹⁄₆", half(12, [(0, 1.0), (60, 1.0), (90, 1.0), (120, X)]), note="a drop of a 1/6 tip")
 entry(341, "Small House ¹⁄₃", half(12, [(0, R3), (90, 1.0), (150, X)]), note="a roof of 1/3 over a low wall")

@@ -143,8 +143,10 @@ entry(471, "Bracket ³⁄₁₀", sym(20, [P2, 6, PHI, 4, 1.0, 6, X, 14, 1.0]),
       note="a trough whose arms leave its floor at 3/10")
 entry(472, "Petal ³⁄₁₀", sym(20, [2, X, 8, 1.0, 8, 1.0, 6], first="corner"),
       note="a tip of 1/10 over a base of 3/10")
-entry(474, "Left Petal ¹⁄₅", poly(20, [4, 8, 6, 7, 5], [P2, PHI, PHI, X, Y]),
-      note="a petal of 1/5 bent to one side")
+# Standing on its stalk's end, side 0, which setup takes for the axis: the
+# tip leans over the longer flank far enough that the stalk stays level.
+entry(474, "Left Petal ¹⁄₅", loop(20, [(0, PHI - 1), (72, PHI), (126, 1.0), (234, X), (306, Y)]),
+      note="a petal of 1/5 on a short stalk, bent to one side")
 entry(494, "Acorn ¹⁄₅ Top", sym(20, [X, 5, 1.0, 4, 1.0, 14, 1.0, 4]),
       note="the cap of an acorn: three Sun 10 tips")
 entry(495, "Petal ¹⁄₅ Top", sym(20, [X, 5, 1.0, 8, 1.0, 4]), note="the tip of a petal of 1/5")
@@ -281,10 +283,13 @@ entry(506, "Bow 2", sym(8, [1.0, 5, S2, 2, 1.0, 2, 1 / S2, 6, 1 / S2, 2, 1.0, 2,
       note="a bow whose loops are doubled")
 entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, A, 5, X]),
       note="a skirt whose hem is cut into tabs and points")
-# The thumb on one side and a step down from the index to the little finger
-# make the hand one-handed; the wrist's point is the axis corner.
-entry(544, "Left Hand", poly(8, [3, 2, 3, 5, 2, 5, 2, 2, 6, 2], [Y, A, A, S2, S2, S2, 1.0, S2, 1.0, X]).start(6),
-      note="a mitten: fingers closed to a point, the thumb out to one side, the wrist corner that faces south")
+# A mitten raised palm out: the thumb stands out at an eighth of a turn, a
+# notch parts the fingers in two. The wrist is narrow and the thumb long, so
+# that the wrist's corner under the thumb, the axis corner, lies straight
+# below the middle of the corners and the wrist stands level.
+entry(544, "Left Hand", loop(8, [(0, 0.5), (90, 0.5), (45, 2.0), (135, h), (225, X), (90, 1.0), (225, 1.0), (135, 1.0),
+                                 (270, Y), (315, 1.0)]).start(9),
+      note="a mitten, the thumb out to one side, a notch between the fingers, standing on its wrist")
 entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]),
       note="half of a petal with a tip of 1/6 and a foot of 1/4, cut along its length")
 entry(551, "Left Half Bracket 12", poly(24, [10, 2, 10, 14, 6, 6], [1.0, 2 + SQRT2, 0.5176380902050415, 2.0, 1 + 1 / S2, 1 / S2]),

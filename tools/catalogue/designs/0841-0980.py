@@ -11,7 +11,7 @@ from fractions import Fraction
 from headings import half, loop
 from shapes import DesignError
 
-from palette import h, S2, A, B, C, S12, R3, HEPTA
+from palette import h, S2, A, B, C, S12, R3, HEPTA, HEX
 
 F7 = 1 + HEPTA                  # 2 cos(π/7)
 
@@ -118,8 +118,12 @@ mirror(883, "Star ¹⁄₆ 4 3 2", of=882, start=12)
 
 
 # --- Twelves.
-entry(871, "Left Fork ¹⁄₆", fit(24, [(0, 1.0), (6, A), (1, S12), (7, 2.0), (15, 2.0), (7, 2.0), (15, 2.0), (20, S12), (18, A), (21, 1.0)]),
-      note="a fork of tines of 1/6 bent to one side")
+# Fork ¹⁄₆'s bar and tines of 1/6 on a handle set off to one side: two tines,
+# the bar reaching further on the side away from the handle. The handle's
+# outer foot corner, the axis corner, lies under the middle of the corners.
+entry(871, "Left Fork ¹⁄₆", loop(24, [(270, HEX), (0, A), (270, B), (0, 0.5), (90, X), (0, 1.5), (90, HEX), (210, HEX), (180, Y),
+                                     (150, HEX)]),
+      note="two tines of 1/6 on a bar, the handle set off to one side")
 entry(916, "Trifolium ¹⁄₄ b", poly(12, [3, 5, 3, 9] * 3, [1.0, R3, R3, 1.0] * 3).start(1),
       note="three lobes with quarter-turn tips")
 entry(935, "Left Quadrilateral ⁵⁄₂₄", fit(24, [(0, 2.0), (7, 1.0), (12, S12), (19, 1.0)]),
@@ -177,9 +181,12 @@ entry(894, "Thin Gem 7", poly(14, [4, 6, 4, 4, 6, 4], [HEPTA, SIGMA, SIGMA, HEPT
       note="a tall narrow stone on a table of the Heptastar's side")
 entry(903, "Shovel ⁵⁄₁₄", up(28, [(0, W7), (4, RHO), (12, X), (7, SIGMA), (14, HEPTA)], top="side", north=True),
       note="a blade with bottom corners of 5/14 under a straight handle")
-entry(933, "Left Delta ¹⁄₄", poly(24, [6, 5, 12, 3, 10], [TT12, TT12, X, HEX, TT12]),
-      note="Delta ¹⁄₄ cut along its axis from a tip through the centre to the notch opposite; the centre stays "
-           "a straight corner so that the cut glues to the other half")
+# Delta ¹⁄₄ cut along its axis from a tip to the notch opposite. The cut
+# passes the centre without a corner there: a corner of half a turn would not
+# show. The half tip is blunted square to the cut instead, which gives the
+# figure its fifth corner; side 0, the cut, is its foot.
+entry(933, "Left Delta ¹⁄₄", loop(24, [(0, X), (90, 0.7320508075688771), (135, Y), (165, TT12), (255, TT12)]),
+      note="half of Delta ¹⁄₄ lying on its cut, its half tip blunted")
 
 # --- Pictures of nines and sevens on the nine-fold stars' sides and the
 # Heptagon's diagonals. Wings spread from a body with a point below and a

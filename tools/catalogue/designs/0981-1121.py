@@ -54,8 +54,12 @@ entry(1090, "Half Sun ⁵⁄₁₆", sun_through_notches(4), note="the Sun cut t
 entry(1087, "Sun ¹⁄₄ ⁻³⁄₈", sun_through_notches(5), note="five tips of the Sun between radii through notches")
 entry(1093, "Three Quarters Sun", sun_through_notches(6), note="six tips of the Sun between radii through notches")
 entry(1088, "Sun ⁻¹⁄₈ ⁵⁄₁₆", sun_through_notches(7), note="the Sun with one tip cut away through its notches")
-entry(1096, "Left Sun ³⁄₁₆", sun_tip_to_notch(3), note="the Sun from a tip to the next notch but one")
-entry(1100, "Left Sun ⁷⁄₁₆", sun_tip_to_notch(7), note="the Sun from a tip round three and a half tips")
+# Each Left Sun is walked so that side 1, its axis side, is the side it
+# stands on best: the smaller pieces lie on a cut with their tips up, the
+# largest stands as the Sun's left half, its cuts upright.
+entry(1096, "Left Sun ³⁄₁₆", sun_tip_to_notch(3).start(4),
+      note="the Sun from a tip to the next notch but one, lying on the cut through the tip")
+entry(1100, "Left Sun ⁷⁄₁₆", sun_tip_to_notch(7).start(6), note="the Sun from a tip round three and a half tips, standing")
 entry(1102, "Three Quarters Square", poly(4, [1, 1, 1, 1, 1, 3], [A / 2, A / 2, A, A, A / 2, A / 2]).start(3),
       note="the Square with a quarter cut away")
 entry(1115, "Half Octagon", sym(8, [C, 2, 1.0, 3, 2.0, 3, 2.0]), note="the Octagon cut through two opposite sides")
