@@ -140,10 +140,8 @@ entry(384, "House ¹⁄₃", half(12, [(0, B), (90, A), (150, X)]), note="a Hexa
 entry(385, "Petal 12 B", half(24, [(45, S12), (90, A), (105, X)], bottom="corner", top="corner"),
       note="sits in a Sun 12 notch, a long tip of 1/12")
 entry(394, "Narrow House ¹⁄₃", half(12, [(0, 2.0), (90, B), (150, X)]), note="a tall house of a 1/3 roof")
-entry(395, "Twins ¹⁄₃", half(12, [(30, 1.0), (90, HEX), (210, X)], bottom="corner", top="corner"),
-      note="two 1/6 parallelograms fused")
-entry(399, "Twins ⁵⁄₁₂", half(12, [(60, 1.0), (90, S12), (240, X)], bottom="corner", top="corner"),
-      note="two 1/12 parallelograms fused")
+entry(395, "Twins ¹⁄₃", twins(24, 3, 4, 1.0, S12), note="two lobes with tips of 1/3, fused at a deep waist")
+entry(399, "Twins ⁵⁄₁₂", twins(24, 2, 5, HEX, S12), note="two blunt lobes with tips of 5/12, fused at a notched waist")
 entry(402, "Short Twins ¹⁄₃", half(12, [(30, HEX), (90, 1.0), (210, X)], bottom="corner", top="corner"),
       note="Twins 1/3 with short sides")
 entry(404, "Trapezoid 1 2 3", trapezoid(12, 2, THREE, 2.0), note="sides 1, 2, 2 and 3")

@@ -3,6 +3,7 @@
 # The corner counts are the catalogue's (`author.py tally`). Lengths come from palette.py.
 
 from palette import HEPTA, HEX
+import families
 
 HEPTASTAR_1_14 = 0.9293123963233717   # the side of Heptastar 1/14
 HEPTAGON = 1.0                        # the Heptagon's side
@@ -76,14 +77,16 @@ entry(779, "Wide Skirt 7", up7([(0, X), (4, HEPTA), (5, 1.0), (7, 1.0)], top="si
 entry(782, "Twin Peaks 7", up7([(0, X), (4, HEPTA), (8, HEPTA)]), note="two Heptastar tips side by side")
 entry(814, "V 7", up7([(2, RHO), (5, HEPTA), (9, X)], bottom="corner"), note="a V of two arms cut square")
 
-# Twins: two parallelograms of a 1/7 tip leaning on each other, a 5/14 corner
-# at each shoulder; the variants scale them or draw them out.
-def twins(a, b):
-    return up7([(1.5, a), (3.5, b), (8.5, X)], bottom="corner")
-entry(800, "Twins ⁵⁄₁₄", twins(RHO, 1.0), note="two parallelograms of ρ by 1, tips of 1/7 up")
-entry(824, "Small Twins ⁵⁄₁₄", twins(1.0, 1 / RHO), note="Twins 5/14 at 1/ρ")
-entry(748, "Big Twins ⁵⁄₁₄", twins(SIGMA, SIGMA - 1), note="Twins 5/14 at σ/ρ")
-entry(794, "Narrow Twins ⁵⁄₁₄", twins(1.0, RHO), note="Twins 5/14 with narrower, taller blades")
+# Twins ⁵⁄₁₄: two lobes with the Heptagon's corner for a tip, fused at a
+# notched waist as Twins ³⁄₈ draws them; Big Twins broader and lower, Small
+# Twins smaller and shallower at the waist. Narrow Twins keeps the two
+# parallelograms of a 1/7 tip leaning on each other.
+entry(800, "Twins ⁵⁄₁₄", families.twins(28, 2, 5, 1.445041867912629, 1.0), note="two lobes with tips of 5/14, fused at a notched waist")
+entry(824, "Small Twins ⁵⁄₁₄", families.twins(28, 1, 5, 1.1588336036970468, HEPTA),
+      note="two small lobes with tips of 5/14, their waist notched less deeply")
+entry(748, "Big Twins ⁵⁄₁₄", families.twins(28, 2, 5, SIGMA, 1.5), note="Twins 5/14 with broader, lower lobes")
+entry(794, "Narrow Twins ⁵⁄₁₄", up7([(1.5, 1.0), (3.5, RHO), (8.5, X)], bottom="corner"),
+      note="two parallelograms of a 1/7 tip, narrow and tall, leaning on each other")
 
 # Candles, corks, bags: bodies standing on their foot.
 entry(806, "Candle 7", up7([(1, 1.0), (3, RHO), (6, 1 / RHO), (5, X)], bottom="corner", from_top=True),
@@ -233,8 +236,8 @@ entry(818, "U ³⁄₇", up7([(0, X), (1, 1.0), (3, RHO), (6, HEPTA), (10, 1 / R
                        top="side").start(6), note="U ²⁄₇ with a foot rounded at 3/7")
 # Twins 2/7: the two parallelograms of Twins 5/14, of tips of 2/7, leaning
 # apart on one foot.
-entry(772, "Twins ²⁄₇", up7([(0, X), (3, RHO), (6, HEPTA), (10, RHO), (7, 1 / RHO)], top="side"),
-      note="two parallelograms of 2/7 tips leaning apart on one foot")
+entry(772, "Twins ²⁄₇", families.twins(28, 2, 4, RHO, 1.445041867912629),
+      note="two lobes with tips of 2/7, fused at a notched waist")
 # Palm 7: a tapering trunk under two pairs of fronds of 1/7 tips, the upper
 # pair spread wide either side of a notch.
 entry(805, "Palm 7", up7([(0, 1.445041867912629), (2, 0.25), (4, SIGMA), (-1, RHO), (4, 1.0), (3, RHO), (8, SIGMA), (7, X)],

@@ -119,8 +119,8 @@ entry(1081, "Navette ¹⁄₄", sym(8, [2, 1.0, 3, A, 3, 1.0, 2], first="corner"
       note="a lozenge drawn out between two points of 1/4")
 entry(1084, "Belt ¹⁄₄", sym(16, [4, 1.0, 6, B, 5, X, 6], first="corner"),
       note="a band with a point of 1/4 at one end and a blunt end at the other")
-entry(1078, "Octa Gem", up16([(0, 1.0), (3, 2.0), (4, h), (6, 1.0), (8, X)], top="side"),
-      note="a cut stone of eighths: a deep pavilion, a narrow girdle, a table of eight sides")
+entry(1078, "Octa Gem", up16([(2, A), (6, 1.0), (8, X)], bottom="corner", top="side"),
+      note="a cut stone of eighths: a pavilion of a quarter turn under a crown bevelled at 1/8 and a flat table")
 
 # --- Halves of the fives.
 entry(1008, "Half Drum ¹⁄₅", sym(20, [X, 5, P / 2, 8, 1.0, 4]),
@@ -186,8 +186,8 @@ entry(1036, "Bread 9", up18([(0, F9), (3, M9), (5, K9), (7, J9), (9, X)], top="s
       note="a loaf of nines: a wide floor, low walls and a crust in two slopes")
 entry(1110, "Cork 9", up18([(0, K9), (4, D9), (0, U9), (5, J9), (9, X)], top="side", north=True),
       note="a tapered plug under a wider head")
-entry(983, "Wings 9", up18([(3, D9), (-1, E9), (6, E9), (10, X)], bottom="corner", top="corner", north=True),
-      note="two wings spread from a pointed body, their tips drooping")
+entry(983, "Wings 9", up18([(17, 2.0), (1, 1.0), (8, X)], bottom="corner", top="corner"),
+      note="wide wings spread from a notch")
 
 # --- Sixteenths and twelves: bonnets, a loaf, a cork, tacks, petals, a
 # skirt and a leaf on the Sun's and Sun 12's lengths.
@@ -367,9 +367,11 @@ SIN36 = 0.5877852522924731              # sin 36°, half the short diagonal of a
 entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3, 8], [O8, 1.0, 1.0, 1.0, 1.0, O8]).start(3),
       note="two of the Sun's eight tips over the chord between the notches beside them (the cut through the "
            "centre is Twins C); the chord keeps its middle as a straight corner")
-entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [1.0, S2, 1.0, 1.0, 1.0, 1.0, 1.0, N8 - 1, 1.0],
-                                 method="star sector"),
-      note="the Sun from a tip to the notch 5/16 round, its two cuts split where a unit from the centre")
+entry(1098, "Left Sun ⁵⁄₁₆", loop(16, [(0, S2), (135, 1.0), (90, 1.0), (180, 1.0), (135, 1.0), (225, 1.0),
+                                       (292.5, 0.8477590650225735), (315, 0.8477590650225735),
+                                       (337.5, 0.8477590650225735)]).start(4),
+      note="the Sun from a tip to the notch 5/16 round, its cuts meeting a little past the centre, so that no corner "
+           "is straight")
 entry(1108, "Left Sunrise ⁵⁄₁₆", poly(16, [4, 1, 10, 4, 5], [SUN_TIP_HALF, SUN_TIP_HIGH, 1.0, 1.0, 1.0]).start(2),
       note="the Sunrise's left end cut upright through its second tip")
 entry(1106, "Left ³⁄₄ Sunrise", poly(16, [8, 4, 4, 12, 2, 12, 2, 12, 2, 6], [A, X, Y, A, A, A, A, A, A, A]).start(3),
