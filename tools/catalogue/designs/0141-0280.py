@@ -148,14 +148,16 @@ entry(186, "Sail Canoe", upright(8, [(A, 0), (A + 2, 2), (A + 2, 3), (A + 1, 2),
       note="the Canoe with a square sail")
 entry(215, "Canoe C", upright(8, [(1, 0), (A, S2), (A, A), (H, H)], axis_at="top"),
       note="a deeper, shorter canoe; its gunwale above the prows' feet, so that the centre stays clear below it")
-entry(182, "Tower D", sym(8, [X, 2, B, 2, h, 2, h, 6, h, 6, h, 2, 1.0]), note="a tower with three merlons")
+# Battlements and fingers are cut deeper and wider than the outline an icon
+# draws them with, or it closes the gaps: merlons narrow, gaps wide.
+entry(182, "Tower D", sym(8, [X, 2, B, 2, 0.5, 2, S2, 6, S2, 6, S2, 2, 1.0]), note="a tower with three merlons")
 # Square cusps over pointed roots: with both ends alike the tooth had a
 # crosswise axis too, setup took that one and the icon laid the tooth on its side.
 entry(190, "Tooth ¹⁄₄", upright(8, [(0, 1), (1, 0), (2, 1), (2, 4), (1, 4), (0, 3)]), note="a molar: two roots, two cusps")
 entry(187, "Jingle", upright(8, [(0, -1), (0.5, -1.5), (1.5, -0.5), (1.5, 0.5), (0.5, 1.5), (0.5, 2.5), (0, 3)], axis_at="top"),
       note="a round bell with a slit below and a loop on top")
-entry(195, "Crown", upright(8, [(H, 0), (H, 2), (1, 2 - h), (1, 2), (0.5, 1.5), (0.5, 2.5)], axis_at="top"),
-      note="a band with four points and a jewel")
+entry(195, "Crown", upright(8, [(A, 0), (A, 2), (A - h, 2 - h), (1, 2), (0.5, 1.5), (0.5, 3)], axis_at="top"),
+      note="a band with four points and a jewel, the notches between them deep")
 entry(196, "Spade", upright(8, [(1, 0), (H, h), (H, h + A), (h, h + A), (h, h + A + 2), (H, h + A + 2), (H, S2 + A + 2)],
                              axis_at="top"), note="a garden spade: blade, shaft, grip")
 

@@ -274,8 +274,11 @@ J9 = 1.078725692426601          # the side of Delta ²⁄₉
 
 entry(932, "Shield ¹⁄₁₄ ²⁄₇", up(28, [(6, 2 * SIGMA), (9, HEPTA), (15, X)], bottom="corner", top="corner"),
       note="a shield widest below its top corners of 2/7, narrowing to a point of 1/14")
-entry(978, "V 9", up(36, [(5, E9), (18, S2), (23, X)], bottom="corner", top="corner", north=True),
-      note="a V of nines, its arms 2/9 apart and cut square across at the top")
+# The notch is a wide dip rather than a deep cut: a deeper notch would pull
+# the middle of the corners above it, and the icon would stand the V on its
+# point upwards.
+entry(978, "V 9", up(36, [(5, E9), (18, 1.0), (20, X)], bottom="corner", top="corner", north=True),
+      note="a V of nines, its arms 2/9 apart, the notch between them a wide dip")
 entry(896, "Left Small Shield ¹⁄₁₂ ¹⁄₆", poly(24, [11, 4, 16, 4, 11, 2], [X, 0.5, Q12, Q12, 1.0, Y]).start(5),
       note="Small Shield ¹⁄₁₂ ¹⁄₆ with one shoulder higher than the other, so that its point turns aside")
 

@@ -348,9 +348,9 @@ entry(1039, "Hand ¹⁄₆", up(24, [(0, 2 * HEX), (6, HEX), (4, 2 * S12), (12, 
            "their tips slanted at 1/6")
 entry(999, "Sprout ³⁄₁₆", sym(32, [20, S16, 6, C8, 10, C8, 20, X, 4], first="corner"),
       note="two leaves with tips of 3/16 spread from a pointed stem")
-entry(1062, "Hand ³⁄₁₀", up(20, [(0, 2 * P), (5, P2), (4, P2), (10, P - 1), (14, P2), (5, F10), (11, P - 1), (15, F10), (10, X)],
+entry(1062, "Hand ³⁄₁₀", up(20, [(0, P2 + 1), (5, 2.0), (3, P2), (10, 1.0), (14, P2), (5, F10), (11, P - 1), (15, F10), (10, X)],
                             top="side"),
-      note="Hand ¹⁄₆'s raised hand in tenths: two long upright middle fingers, two shorter ones spread aside, "
+      note="Hand ¹⁄₆'s raised hand in tenths: two long upright middle fingers, two shorter ones spread wide aside, "
            "the fingertips slanted with corners of 3/10")
 
 # --- The Sun's own pieces that were still open: a quarter through notches,
@@ -415,8 +415,8 @@ entry(994, "Shield ¹⁄₁₆", up(32, [(7, C8), (6, 2.0), (17, X)], bottom="co
 entry(996, "Shield ³⁄₃₂", up(64, [(13, C8), (10, 2.0), (16, 0.5), (34, 0.5), (28, 0.5), (36, X)], bottom="corner",
                               top="corner"),
       note="Shield ¹⁄₁₆'s kite shield on a point of 3/32, with upright sides under a wavy top")
-entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, S16), (21, X)], bottom="corner", top="corner", north=True),
-      note="a V of two arms at 3/16, cut square across at the top")
+entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, 1.0), (18, X)], bottom="corner", top="corner", north=True),
+      note="a V of two arms at 3/16, the notch between them a wide dip, as V 9's")
 
 # --- Twin Star ¹⁄₅: two Suns 10 leaning together, as the other Twin Stars.
 entry(1016, "Twin Star ¹⁄₅", up(20, [(19, 2.0), (5, 1.0), (1, 1.0), (7, 1.0), (3, 1.0), (9, 1.0), (5, 1.0), (11, 1.0), (7, X)],
@@ -429,9 +429,9 @@ from palette import TAN72
 entry(1046, "Sunrise 9", sym(36, [18, X, 11, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8],
                              first="corner"),
       note="Sun 9 risen all but its lowest tip, the horizon between the tips beside it keeping its middle")
-entry(1061, "Fork ³⁄₁₀", up(20, [(4, P - 1), (5, TAN72), (2, 0.5), (1, 0.5), (5, P2), (14, P2), (5, P2), (14, X)],
+entry(1061, "Fork ³⁄₁₀", up(20, [(4, 1.0), (5, 3.0), (2, P - 1), (1, 1.0), (5, P), (13, P), (5, 2.0), (13, X)],
                             bottom="corner", top="corner"),
-      note="a fork of four tines on a long handle, its shoulders of 3/10")
+      note="a fork of four tines on a long handle, its shoulders of 3/10, the gaps between the tines open")
 entry(1023, "Triplet ¹⁄₅", up(20, [(19, P2 + 1), (5, P), (7, P2), (13, P), (7, X)], bottom="corner", top="corner",
                               north=True),
       note="three peaks of 1/5 on walls over a base notched in the middle, so that the middle peak is the axis "
