@@ -173,7 +173,8 @@ entry(517, "Wings ¹⁄₆ b", sym(24, [8, 2 + SQRT2, 4, 1.0, 8, X, 16], first="
 entry(430, "Triple ¹⁄₆", sym(24, [X, 6, 1.0, 10, 1.0, 4, 1.0, 20, S2, 4]),
       note="three Triangle tips on a band")
 entry(442, "Arrowhead 12", dart(24, 4, 16, X, HEX), note="tip of 1/6, barbs of 1/12, a Hexstar notch inside")
-entry(443, "Swallow 12", sym(24, [16, 1.0, 4, A, 10, X, 4], first="corner"), note="a slender body, a forked tail")
+entry(443, "Swallow 12", sym(24, [18, HEX, 3, 2.0, 10, X, 4], first="corner"),
+      note="a slender body under a pointed head, a deeply forked tail")
 entry(444, "Gem 12", sym(24, [1.0, 8, 2 + SQRT2, 6, 1.1547005383792515, 10, X]), note="culet, a steep pavilion, crown and table")
 entry(445, "Fin ¹⁄₆", sym(24, [16, S12, 6, S12, 8, X, 4], first="corner"), note="a fin of 1/6 with a notched foot")
 entry(446, "Gem ⁵⁄₁₂", sym(24, [1.0, 9, A, 5, 1.1547005383792515, 10, X]), note="a broad gem under a table with corners of 5/12")

@@ -399,8 +399,11 @@ entry(820, "Handle ³⁄₇", up7([(0, 2.0), (-1, RHO), (0, 1.0), (6, SIGMA), (7
       note="a grip on two legs that splay at 3/7")
 entry(834, "Sunrise 7 ³⁄₇", sym(28, [14, X, 12, 0.5, 11, HEPTA2, 16, HEPTA2, 8, HEPTA2, 16, HEPTA2, 8, HEPTA2, 16, HEPTA2, 8],
                                 first="corner"), note="Heptastar 2/7 rising over a horizon that meets it at 3/7")
+# A bud on a straight stem with one leaf to its side, walked so that side 1,
+# the axis side, is the stem's foot: the leaf's weight is balanced by the bud
+# leaning the other way, so that the stem stands upright.
 entry(836, "Left Rosebud 7", loop(28, [(Fraction(360, 28) * k, l) for k, l in
-                                       ((21, Y), (0, 0.5), (7, 2.5), (3, RHO), (9, RHO), (19, X), (21, 0.75), (16, 1.0), (26, 1.0))]),
+                                       ((0, 0.5), (7, 2.0), (4, 1.5), (12, X), (5, RHO), (10, 1.5), (18, 1.5), (23, RHO), (21, Y))]).start(8),
       note="a bud on a stem, one leaf to its side")
 entry(838, "Cap 7", up28([(0, X), (7, 0.5), (14, 0.5), (7, 1.0), (9, HEPTA), (11, HEPTA), (14, 1.0)], top="side"),
       note="Cap's brim under a crown rounded as the Heptagon is")

@@ -447,8 +447,11 @@ entry(1024, "Truncated Paw", up(16, [(0, 2.0), (2, S2), (3, 2.0), (7, 1.0), (11,
 
 # --- Left Cork: Cork's stopper with its lip higher on one side and bevelled
 # on the other.
-entry(1010, "Left Cork", ring16([(0, A), (4, S2), (2, h), (4, 2.0), (8, B), (10, h), (12, 1.0), (14, h), (12, S2), (14, h)]).start(6),
-      note="a stopper whose lip stands higher on one side and is bevelled on the other")
+# Walked so that side 4, the axis side, is the plug's foot: the plug stands
+# level under a lip that reaches out further on one side and is bevelled there.
+entry(1010, "Left Cork", loop(8, [(270, X), (0, h), (270, A), (315, h), (0, 2.0), (90, A), (0, 1.0), (90, 0.5), (135, h),
+                                  (180, Y)]),
+      note="a stopper: a square plug under a lip that overhangs further on one side, bevelled there")
 
 # --- The Square Stars ¹⁄₆ of this range (see the family in 841 to 980).
 from families import square_star
