@@ -391,10 +391,16 @@ entry(798, "Twin Star ²⁄₇", twin_star7(8, 16, HEPTA2, 1.0, RHO), note="two 
 entry(789, "Long Twins 7", poly(14, [3, 9, 3, 6] * 2, [SIGMA, 1.0, 1.0, SIGMA] * 2), note="Twins 3/7 drawn out")
 entry(780, "Wide Twins 7", up28([(0, X), (7, 1.0), (14, 0.5), (7, 1.0), (11, RHO), (19, RHO), (21, 1.0), (14, 1.0)], top="side"),
       note="two Heptastar tips on squat towers over a wide plinth")
-entry(785, "Big Twins ²⁄₇", up7([(0, X), (1, 1.0), (2, 1.0), (3, RHO), (6, HEPTA), (10, RHO), (8, 1.0), (7, 1 / RHO)], top="side"),
-      note="Twins 2/7 on a body rounded as the Heptagon is")
-entry(828, "Big Twins ³⁄₇", up7([(0, X), (1, 1.0), (2, 1.0), (3, RHO), (7, HEPTA), (10, RHO), (8, 1.0), (7, 1 / RHO)], top="side"),
-      note="two Heptastar tips on a body rounded at 3/7")
+# The Big Twins of sevens: two lobes of six corners each, rounded above and
+# below their tips, fused at a notched waist.
+entry(785, "Big Twins ²⁄₇", half(28, [(Fraction(360, 28) * k, l) for k, l in
+                                      ((25, 1.0), (0, 1.0), (1, RHO), (7, RHO), (11, 1.0), (14, 1.0), (17, X))],
+                                bottom="corner", top="corner"),
+      note="two broad lobes with tips of 2/7, fused at a notched waist")
+entry(828, "Big Twins ³⁄₇", half(28, [(Fraction(360, 28) * k, l) for k, l in
+                                      ((25, HEPTA), (27, RHO), (5, 1.0), (7, HEPTA), (11, RHO), (15, HEPTA), (17, X))],
+                                bottom="corner", top="corner"),
+      note="two rounded lobes with blunt tips of 3/7, fused at a notched waist")
 entry(820, "Handle ³⁄₇", up7([(0, 2.0), (-1, RHO), (0, 1.0), (6, SIGMA), (7, X)], top="side").start(4),
       note="a grip on two legs that splay at 3/7")
 entry(834, "Sunrise 7 ³⁄₇", sym(28, [14, X, 12, 0.5, 11, HEPTA2, 16, HEPTA2, 8, HEPTA2, 16, HEPTA2, 8, HEPTA2, 16, HEPTA2, 8],
