@@ -16,7 +16,7 @@
 # half(...) draws a figure with a vertical mirror axis from its right half, by
 # the directions of its sides (headings.py).
 
-from palette import S2, h, H, A, B, C, N8, S16, S32, S12, TT12, HEX, T12, Q12, R3, P, P2, TAN72
+from palette import S2, h, H, A, B, C, N8, S16, S32, S12, TT12, HEX, T12, Q12, R3, P, P2, TAN54, TAN72
 from headings import half, loop
 
 
@@ -102,8 +102,13 @@ entry(321, "Hexagon ²⁄₅", half(20, [(0, 2.0), (36, 1.0), (144, X), (180, 2.
 entry(330, "Twins ³⁄₁₀ Edge", half(20, [(0, TAN72), (90, 1.0), (126, 1.0), (198, X)]),
       note="Twins 3/10 standing on a strip down to an edge")
 entry(349, "Wide Trapezoid ¹⁄₅", trapezoid(20, 4, P2 + 1, P), note="Trapezoid 1/5 widened by 1")
-entry(371, "Trifolium ³⁄₁₀", sym(20, [6, 1.0, 12, 1.0, 6, 1.0, 6, X, 6], first="corner"),
-      note="three Decastar tips and the centre")
+# Three arms of one width round a hub, the upper one pointed by 3/10: ten
+# corners, since with eight the notches between three lobes stay too shallow
+# to show through an icon's outline. The two corners come from Decastar 3/10,
+# whose radii no longer need parting at their middles.
+entry(371, "Trifolium ³⁄₁₀", half(20, [(216, X), (270, TAN54), (216, TAN54), (306, TAN54), (36, TAN54)],
+                                    bottom="corner", top="corner", from_top=True),
+      note="three arms from a hub, square-ended below and pointed by 3/10 above")
 entry(372, "Skirt ¹⁄₅", sym(20, [2.0, 4, P, 11, P - 1, 5, X]), note="a flared skirt on a waistband")
 entry(396, "Long Twins ³⁄₁₀", half(20, [(0, P), (72, 2 * P), (108, P), (252, X)], bottom="side", top="corner"),
       note="Twins 3/10 drawn out into two long bars, leaning apart from one foot, pointed by 1/10")

@@ -10,10 +10,8 @@ from palette import R16
 # --- Sectors of the Decastar. Those whose names carry the half tip 3/20
 # (648 to 653) are cut by two radii through tips. These are cut through
 # notches instead, their radii the Decastar's centre-to-notch φ², as the Half
-# Decastar's are; the cuts through notches of 1/5 and 3/10 are Big Twins 3/10
-# and Trifolium 3/10, and the half is the Half Decastar, so Decastar 1/5 and
-# 3/10 are cut through tips with each radius parted where it crosses the
-# notches' circle, and Decastar 1/2 is the plain cut through tips.
+# Decastar's are; the half is the Half Decastar, so Decastar 1/2 is the plain
+# cut through tips.
 from palette import DECA_OUT
 
 
@@ -35,15 +33,14 @@ def decastar_parted(j):
     return poly(20, corners, [P2, DECA_OUT] + [1.0] * (2 * j) + [DECA_OUT, P2], method="star sector")
 
 
-for raw, name, j in ((488, "Decastar ²⁄₅", 4), (490, "Decastar ³⁄₅", 6), (491, "Decastar ⁷⁄₁₀", 7),
-                     (492, "Decastar ⁴⁄₅", 8)):
+for raw, name, j in ((487, "Decastar ³⁄₁₀", 3), (488, "Decastar ²⁄₅", 4), (490, "Decastar ³⁄₅", 6),
+                     (491, "Decastar ⁷⁄₁₀", 7), (492, "Decastar ⁴⁄₅", 8)):
     s = decastar_through_notches(j)
     entry(raw, name, s.start(s.n - 2), note="the Decastar cut by two radii through notches")
-# The narrow cuts part each radius at its middle, where half a radius of the
+# The narrowest cut parts each radius at its middle, where half a radius of the
 # wider cuts meets it.
-for raw, name, j in ((486, "Decastar ¹⁄₅", 2), (487, "Decastar ³⁄₁₀", 3)):
-    s = decastar_through_notches(j, halved=True)
-    entry(raw, name, s.start(s.n - 3), note="the Decastar cut by two radii through notches, each parted at its middle")
+s = decastar_through_notches(2, halved=True)
+entry(486, "Decastar ¹⁄₅", s.start(s.n - 3), note="the Decastar cut by two radii through notches, each parted at its middle")
 s = star_sector(20, 10, 6, 1.0, 5, at="side")
 entry(489, "Decastar ¹⁄₂", s.start(s.n - 2), note="the Decastar cut by two radii through opposite tips")
 # With only a tenth cut away, the centre corner lies almost on the mean of the
