@@ -205,9 +205,11 @@ entry(571, "Left Half Gnomon", poly(20, [5, 3, 2], [P, TWO_SIN36, 2.0]).start(2)
 # Left Page 1/5: a page leaning as a 1/5 rhombus does, its top corner turned down.
 entry(619, "Left Page ¹⁄₅", loop(20, [(0, 2.0), (108, X), (144, P - 1), (180, Y), (288, 3.0)]),
       note="a leaning page with a dog-ear")
-# Left Half Bracket 1/5: the Bracket's right trapezoid of a 1/5 corner.
-entry(623, "Left Half Bracket ¹⁄₅", loop(20, [(0, P2), (90, X), (180, Y), (252, 2.0)]),
-      note="a shelf bracket of a 1/5 corner")
+# Left Half Bracket 1/5: half of a bracket's bar, cut square where it meets
+# its other half and slanted at 1/5 where it turns up; walked so that the
+# given axis is that 1/5 corner, which the heading turns outwards.
+entry(623, "Left Half Bracket ¹⁄₅", loop(20, [(270, Y), (0, P2 + 1), (108, 1.2360679774997898), (180, X)]),
+      note="a bar cut square at one end and at 1/5 at the other")
 # Left House 9: walls leaning in at the Nonagon's 4/9 corners, the roof's ridge
 # to one side.
 entry(585, "Left House 9", loop(18, [(0, X), (100, 1.8793852415718169), (160, 1.3472963553338604), (220, 1.532088886237956), (260, Y)]),
@@ -381,7 +383,8 @@ entry(686, "Left Bracket", loop(8, [(90, 1.0), (180, A), (90, S2), (0, A), (45, 
                                    (0, Y)]).start(4),
       note="a bracket [ whose upper arm turns out into a lip")
 
-# --- Twins of the twelves: two tips of Sun 12 cut out with the centre, through
-# the notches beside them (Sun 12's centre-to-notch is 1 + √2).
-entry(601, "Twins 12", poly(24, [9, 4, 18, 4, 9, 4], [A, S12, S12, S12, S12, A], method="star sector"),
-      note="two tips of Sun 12 and the centre, cut through the notches beside them")
+# --- Twins 12: two lobes of the twelves fused at a narrow neck, a bow tie
+# lying along its heading; the axis setup finds is the middle of one lobe's
+# outer side, so that the heading west lays the lobes side by side.
+entry(601, "Twins 12", half(24, [(0, 2 * S12), (105, HEX), (75, HEX), (180, X)], bottom="side", top="side"),
+      note="two lobes with corners of 5/24, fused at a narrow neck")

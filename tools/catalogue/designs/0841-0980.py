@@ -11,9 +11,10 @@ from fractions import Fraction
 from headings import half, loop
 from shapes import DesignError
 
-from palette import h, S2, A, B, C, S12, R3, HEPTA, HEX
+from palette import h, S2, A, B, C, S12, R3, HEPTA, HEX, RHO
 
 F7 = 1 + HEPTA                  # 2 cos(π/7)
+HEPTASTAR_2_7 = 0.9293123963233717   # the side of Heptastar 2/7
 
 
 
@@ -60,8 +61,12 @@ def fit(unit, steps, free=None):
 # --- Sevens: the Heptagon of side 1, the Heptastars, sides 0.8019 and 1.8019.
 entry(842, "Flat Bonnet 7", up(14, [(0, 2.6038754716096766), (2, HEPTA), (4, HEPTA), (6, HEPTA), (7, X)], top="side"),
       note="a low hood, wide at the face")
-entry(843, "Left Bonnet 7", fit(14, [(0, 1.0), (2, F7), (4, 1.0), (6, HEPTA), (7, X), (9, Y), (11, HEPTA), (12, 1.0)]),
-      note="a hood turned to one side")
+# The Left Bonnets of sevens: a hood seen from the side, its crown over the
+# back of the head, a pointed face opening below; walked from the back foot,
+# so that vertex 2, the given axis, is the top of the face, which lies
+# straight under the middle of the corners: the icon stands the hood upright.
+entry(843, "Left Bonnet 7", ring(14, [(0, HEPTA), (2, 1.0), (12, 1.0), (0, 1.0), (4, RHO), (6, 2.0), (8, X), (10, Y)]),
+      note="a hood seen from the side over a pointed face opening")
 entry(846, "Twins ³⁄₇", sym(14, [6, F7, 3, 1.0, 9, 1.0, 3, X, 6], first="corner"),
       note="two petals of 3/7 side by side")
 entry(847, "Pentastar 7 d", sym(14, [10, HEPTA, 3, HEPTA, 8, HEPTA, 3, HEPTA, 8, X, 2], first="corner"),
@@ -318,20 +323,21 @@ entry(841, "Cottage ²⁄₇", up(28, [(24, HEPTA), (21, RHO), (0, RHO), (7, 2 *
 
 # --- Left figures of sevens and twelves: a hooked bonnet, a lopsided crest,
 # a Pentastar whose notches differ, and bags leaning to one side.
-entry(861, "Left Bonnet ¹⁄₇", ring(14, [(0, X), (5, F7), (4, 1.0), (6, HEPTA), (7, 1.0), (9, Y), (11, HEPTA), (12, 1.0)]).start(6),
-      note="Left Bonnet 7 whose brim ends in a hook of 1/7")
+entry(861, "Left Bonnet ¹⁄₇", ring(14, [(0, RHO), (2, 1.0), (12, 1.0), (0, HEPTASTAR_2_7), (4, 2.6038754716096766), (6, HEPTA),
+                                         (8, X), (9, Y)]),
+      note="Left Bonnet 7 whose back reaches down into a hook of 1/7")
 entry(866, "Left Crest 12", ring(24, [(0, S12), (3, X), (11, 1.0), (7, Y), (15, 1.0), (12, 1.0), (18, S12), (21, 1.0)]).start(5),
       note="Crest 12's two horns of 1/6, one of them set higher on a step")
 entry(925, "Left Pentastar ¹⁄₁₂", poly(24, [2, 16, 2, 18, 2, 20, 2, 16, 2, 16], [X, 2.0, R3, 1.0, 2.0, 2.0, R3, R3, 2.0, 2.0]).start(1),
       note="five tips of 1/12 round notches of three sizes, so that the star turns")
-# The Bags of sevens turned to one side: a sack narrowing to a tied neck, over
-# which its knot tips towards the side the sack bulges less. The knot's top is
-# the axis corner and faces north; it lies straight above the middle of the
-# corners, so that the sack stands on its floor.
-entry(943, "Left Bag 7", ring(14, [(4, RHO), (2, 1.0), (6, 1.0), (9, 1.0), (12, X), (9, RHO), (0, Y)]),
-      note="a sack narrowing to a tied neck, its knot tipped to one side")
-entry(945, "Flat Left Bag 7", ring(14, [(9, X), (0, SIGMA), (2, 1.0), (5, RHO), (2, HEPTA), (5, 1.0), (8, 1.0), (12, Y)]),
-      note="a low, wide sack bulging on one side only, its knot tipped to the other")
+# The Bags of sevens turned to one side: a sack narrowing to a tied neck
+# over which its gathered top flops towards one side. The top is the axis
+# corner and faces north; it lies straight above the middle of the corners,
+# so that the sack stands on its floor.
+entry(943, "Left Bag 7", ring(14, [(4, RHO), (2, 0.6920214716300959), (6, 1.0), (9, 2.0), (13, HEPTASTAR_2_7), (10, X), (0, Y)]),
+      note="a sack narrowing to a tied neck, its gathered top flopping to one side")
+entry(945, "Flat Left Bag 7", ring(14, [(8, 1.0), (0, RHO), (2, 0.5), (5, 1.0), (1, I7), (6, HEPTA), (9, X), (12, Y)]),
+      note="a low, wide sack bulging on one side, its gathered top flopping to the other")
 
 # --- More pictures of sevens and nines.
 entry(864, "Tri Bracket 7", up(28, [(0, HEPTA), (7, RHO), (0, SIGMA), (21, RHO), (0, HEPTA), (8, SIGMA), (14, X)],

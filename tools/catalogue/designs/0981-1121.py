@@ -369,8 +369,8 @@ entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3, 8], [O8, 1.0, 1.0, 1.0, 1.0
            "centre is Twins C); the chord keeps its middle as a straight corner")
 entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [A / 2] * 2 + [1.0] * 5 + [N8 / 2] * 2, method="star sector"),
       note="the Sun from a tip to the notch 5/16 round, both radii parted at their middles")
-entry(1108, "Left Sunrise ⁵⁄₁₆", poly(16, [4, 1, 10, 4, 5], [SUN_TIP_HALF, SUN_TIP_HIGH, 1.0, 1.0, 1.0]).start(2),
-      note="the Sunrise's left end cut upright through its second tip")
+entry(1108, "Left Sunrise ⁵⁄₁₆", loop(16, [(157.5, A), (247.5, N8), (202.5, X), (0, Y), (90, 1.0)]),
+      note="the Sunrise's left end cut upright through a notch: one tip of the Sun over the horizon, standing on it")
 entry(1106, "Left ³⁄₄ Sunrise", poly(16, [8, 4, 4, 12, 2, 12, 2, 12, 2, 6], [X, X, Y, A, A, A, A, A, A, A]).start(3),
       note="the Octastar (notches of 3/4) rising over the horizon through its notches, its last tip propped "
            "square on the ground at the right; the horizon is parted at its middle")
@@ -461,16 +461,20 @@ entry(1051, "Square Star ¹⁄₆ 2 1 1 3", square_star([2, 1, 1, 3], S12, free=
       note="two, one, one and three tips round all four sides")
 mirror(1052, "Square Star ¹⁄₆ 3 1 1 2", of=1051, start=8)
 
-# --- Fists and the Left Headdress. A fist is a block under its knuckles
-# with the thumb folded over one side; Left Fist's corners mirror each other
-# across its upright axis (which the given axes of the pair ask for), its
-# thumb side bulging further than the other.
-entry(1067, "Left Fist", ring16([(0, 3.0), (4, h), (2, S2), (6, S2), (4, h), (6, h), (8, 2.0), (10, h), (12, S2), (10, h),
-                                 (14, h), (12, 1.0)]).start(10),
-      note="a fist: a block with bevelled knuckles, the thumb bulging on one side")
-entry(1070, "Left Notch Fist", ring16([(0, 3.0), (4, 1.0), (2, S2), (6, S2), (4, h), (8, 1.0), (10, h), (6, h), (8, 1.0),
-                                       (12, 3.0 + h)]).start(9),
-      note="a fist with a notch between its knuckles and the thumb folded over one side")
+# --- Fists and the Left Headdress. A fist is a block of curled fingers on a
+# narrower wrist, its knuckles bumps along the top and the thumb sticking out
+# on one side; the wrist's foot, the given axis, lies straight under the
+# middle of the corners, so that the fist stands on it.
+F3 = 3 * SQRT2 - 3              # the thumb of the Fists
+# Left Fist's corners mirror each other across its upright axis, as the given
+# axes of the pair ask; its sides do not, so that the knuckles on one side
+# stand out further than on the other.
+entry(1067, "Left Fist", loop(8, [(270, X), (315, 2.0), (0, 2.0), (45, 1.5), (90, 2.0), (135, h), (225, h), (135, h), (180, Y),
+                                  (225, 1.0), (135, 1.0), (225, 1.0)]),
+      note="a fist on its wrist, its knuckles standing out further on one side")
+entry(1070, "Left Notch Fist", loop(8, [(315, S2), (0, 2.0), (45, 1.0), (90, A), (135, 1.0), (225, 1.0), (135, 1.0), (225, 1.0),
+                                        (270, F3), (225, F3)]),
+      note="a fist on its wrist: two knuckles with a notch between, the thumb sticking out on one side")
 entry(1041, "Left Headdress", ring16([(0, X), (4, Y), (8, 1.0), (4, B), (10, B), (5, B), (11, B), (6, B), (12, B), (7, B),
                                       (13, B), (8, B), (14, B), (12, 1.0)]).start(12),
       note="a band under five feathers, Octastar tips, fanning back to one side")
