@@ -381,6 +381,7 @@ ENTRIES = [
     ("3.267766952966369", "8", "(3 + 5/√2)/2: each half of the horizon of Left ³⁄₄ Sunrise"),
     ("1.1380711874576983", "8", "(2 + √2)/3: a third of the foot of Seven Sun"),
     # Lengths of the second round's redesigns of 561 to 1121.
+    ("3.306562964876376", "8", "2 + the centre-to-corner of an octagon of side 1: the upper waist of Big Twins ³⁄₈"),
     ("0.3079785283699043", "14", "a side of Left Bonnet 7"),
     ("0.5664544973505204", "16", "a side of Left Sunrise ⁵⁄₁₆"),
     ("0.6745630752863039", "14", "a side of Left Bonnet ¹⁄₇"),

@@ -7,6 +7,7 @@
 # solver closes with are the figure's own and are named there once.
 
 from fractions import Fraction
+from fractions import Fraction as F
 
 from headings import half, loop
 from shapes import DesignError
@@ -283,21 +284,36 @@ entry(978, "V 9", up(36, [(5, E9), (18, 1.0), (20, X)], bottom="corner", top="co
 entry(896, "Left Small Shield ¹⁄₁₂ ¹⁄₆", poly(24, [11, 4, 16, 4, 11, 2], [X, 0.5, Q12, Q12, 1.0, Y]).start(5),
       note="Small Shield ¹⁄₁₂ ¹⁄₆ with one shoulder higher than the other, so that its point turns aside")
 
-# --- Twin Stars: two stars of the family leaning together, each showing the
-# four tips that face away from the other; below they meet in a notch, above
-# in the tip that both of them hide.
+# --- Twin Stars: two stars of the family side by side, fused at a waist
+# notched deeply above and below, each showing the four tips that face away
+# from the other.
+
+def fused_stars(unit, tip, tips, side, waist, waist_dir):
+    """Two regular stars side by side, fused where they meet: the right one
+    walked from the lower notch of the waist round its tips (tip degrees,
+    each pointing at one of the angles tips from its centre) up to the upper
+    notch; the left one is its mirror image. With waist_dir the waist leaves
+    its lower notch at that angle for waist before it meets the star; without
+    it the star's first tip side starts at the notch, waist long."""
+    steps = [] if waist_dir is None else [(F(waist_dir), waist)]
+    for i, direction in enumerate(tips):
+        first = waist if waist_dir is None and i == 0 else side
+        steps.append((F(direction) + F(tip) / 2, first))
+        steps.append((F(direction) + 180 - F(tip) / 2, side if i < len(tips) - 1 else X))
+    return half(unit, steps, bottom="corner", top="corner", method="twin star")
+
+
 entry(942, "Twin Star ¹⁄₇", up(14, [(12, RHO), (3, HEPTA), (0, HEPTA), (5, HEPTA), (2, HEPTA), (7, HEPTA), (4, HEPTA),
                                     (9, HEPTA), (6, X)], bottom="corner", top="corner"),
       note="two Heptastars ¹⁄₇ leaning together")
-entry(953, "Twin Star 9", up(18, [(17, E9), (4, 1.0), (1, 1.0), (6, 1.0), (3, 1.0), (8, 1.0), (5, 1.0), (10, 1.0), (7, X)],
-                             bottom="corner", top="corner"),
-      note="two Suns 9 leaning together")
+entry(953, "Twin Star 9", fused_stars(18, 80, [-60, -20, 20, 60], 1.0, 1.8793852415718169, -40),
+      note="two Suns 9 side by side, fused at a waist notched deeply above and below")
 
 # --- Twins and cells: two lobes joined by a neck; Mitosis's lobes are of two
 # sizes, so that its corners repeat each half turn while its sides do not.
-entry(920, "Big Twins ³⁄₈", ring(16, [(0, A), (2, 1.0), (14, 1.0), (0, A), (2, 1.0), (4, A), (6, 1.0), (8, A), (10, 1.0),
-                                      (6, 1.0), (8, A), (10, 1.0), (12, A), (14, 1.0)]),
-      note="two octagons of the Sun's inner corners (3/8) side by side, pinched where they meet")
+entry(920, "Big Twins ³⁄₈", half(16, [(337.5, 1.0), (0, A), (45, 1.0), (90, A), (135, 1.0), (180, 1.0), (225, X)], bottom="corner",
+                                 top="corner"),
+      note="two octagons of the Sun's inner corners (3/8) side by side, pinched where they meet, more deeply above")
 entry(922, "Mitosis", ring(12, [(0, T12), (11, HEX), (1, HEX), (3, HEX), (5, HEX), (7, HEX), (6, T12), (5, 2 * S12),
                                 (7, 2 * S12), (9, HEX), (11, 2 * S12), (1, 2 * S12)]).start(3),
       note="a cell dividing: two hexagonal lobes, one drawn out longer, on a short neck")

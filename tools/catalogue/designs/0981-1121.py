@@ -92,7 +92,9 @@ entry(1030, "Decagon ⁵⁄₁₄", poly(14, [5, 6, 6, 5, 6] * 2, [1.0] * 10),
       note="equal sides, four corners of 5/14 between corners of 3/7")
 entry(977, "Twins 9", sym(18, [4, D9, 5, 1.0, 13, 1.0, 5, D9, 4], first="corner"),
       note="two Rhombi ²⁄₉ fused at their blunt corners")
-entry(989, "Twins ⁷⁄₁₈", sym(18, [7, E9, 2, 1.0, 16, 1.0, 2, E9, 7], first="corner"),
+# Walked from a blunt corner of one rhombus, so that the heading west lays
+# the pair side by side.
+entry(989, "Twins ⁷⁄₁₈", sym(18, [7, E9, 2, 1.0, 16, 1.0, 2, E9, 7], first="corner").start(1),
       note="two Rhombi ¹⁄₉ fused at their sharp corners")
 
 # --- Left and Right pieces of twelves.
@@ -275,7 +277,9 @@ entry(1026, "Long Leaf 7", up(28, [(0, I7), (7, HEPTA), (1, L7), (5, SIGMA), (9,
       note="a long leaf of sevens on a short stalk, its tip 1/7")
 entry(1020, "Short Notch ¹⁄₃", sym(24, [B, 8, HEX, 3, X, 14]),
       note="a low tray with walls flaring at 1/3 to two horns and a shallow notch between them")
-entry(1072, "Twins ³⁄₈ ⁵⁄₂₄", sym(24, [9, HEX, 5, S12, 17, S12, 5, HEX, 9], first="corner"),
+# Walked from a kite's side corner, so that the heading west lays the kites
+# side by side.
+entry(1072, "Twins ³⁄₈ ⁵⁄₂₄", sym(24, [9, HEX, 5, S12, 17, S12, 5, HEX, 9], first="corner").start(1),
       note="two kites with tips of 3/8 and corners of 5/24, fused along their feet")
 entry(991, "Long Petal ¹⁄₃", poly(12, [5, 4, 2, 4, 5, 4], [X, S12, 4.329049329198353, 4.329049329198353, S12, X]),
       note="Petal ¹⁄₃'s corners drawn out along sides as long as Notch 12's floor")
@@ -414,10 +418,23 @@ entry(996, "Shield ³⁄₃₂", up(64, [(13, C8), (10, 2.0), (16, 0.5), (34, 0.
 entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, 1.0), (18, X)], bottom="corner", top="corner", north=True),
       note="a V of two arms at 3/16, the notch between them a wide dip, as V 9's")
 
-# --- Twin Star ¹⁄₅: two Suns 10 leaning together, as the other Twin Stars.
-entry(1016, "Twin Star ¹⁄₅", up(20, [(19, 2.0), (5, 1.0), (1, 1.0), (7, 1.0), (3, 1.0), (9, 1.0), (5, 1.0), (11, 1.0), (7, X)],
-                                 bottom="corner", top="corner"),
-      note="two Suns 10 leaning together, meeting in a notch below and a shared tip above")
+# --- Twin Star ¹⁄₅: two Suns 10 side by side, fused at a waist notched above
+# and below, each showing the four tips that face away from the other, as
+# the other Twin Stars.
+def fused_stars(unit, tip, tips, side, waist, waist_dir):
+    """Two regular stars side by side, fused where they meet: the right one
+    walked from the lower notch of the waist, which leaves it at waist_dir for
+    waist, round its tips (tip degrees, each pointing at one of the angles tips
+    from its centre) up to the upper notch; the left one is its mirror image."""
+    steps = [(Fraction(waist_dir), waist)]
+    for i, direction in enumerate(tips):
+        steps.append((Fraction(direction) + Fraction(tip, 2), side))
+        steps.append((Fraction(direction) + 180 - Fraction(tip, 2), side if i < len(tips) - 1 else X))
+    return half(unit, steps, bottom="corner", top="corner", method="twin star")
+
+
+entry(1016, "Twin Star ¹⁄₅", fused_stars(20, 72, [-54, -18, 18, 54], 1.0, 1.902113032590307, -36),
+      note="two Suns 10 side by side, fused at a waist notched more deeply above than below")
 
 # --- Pictures of fives and nines, and the Truncated Paw.
 from palette import TAN72
