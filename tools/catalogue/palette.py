@@ -381,6 +381,9 @@ ENTRIES = [
     ("3.267766952966369", "8", "(3 + 5/√2)/2: each half of the horizon of Left ³⁄₄ Sunrise"),
     ("1.1380711874576983", "8", "(2 + √2)/3: a third of the foot of Seven Sun"),
     # Lengths of the second round's redesigns of 561 to 1121.
+    ("2.1464466094067256", "8", "the top of Left Acorn A ⁵⁄₈'s cap, between its bevels"),
+    ("2.560660171779821", "8", "the deeper side of the Left Acorns A's caps"),
+    ("3.974873734152917", "8", "the top of Left Acorn A ¹⁄₄'s cap"),
     ("3.306562964876376", "8", "2 + the centre-to-corner of an octagon of side 1: the upper waist of Big Twins ³⁄₈"),
     ("0.3079785283699043", "14", "a side of Left Bonnet 7"),
     ("0.5664544973505204", "16", "a side of Left Sunrise ⁵⁄₁₆"),

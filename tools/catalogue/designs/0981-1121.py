@@ -381,10 +381,19 @@ entry(1106, "Left ³⁄₄ Sunrise", poly(16, [8, 4, 4, 12, 2, 12, 2, 12, 2, 6],
 entry(1012, "Bottom Half Drum ¹⁄₅", sym(20, [4, 1.0, 8, P, 5, X], first="corner"),
       note="a drum twice as deep as Drum ¹⁄₅, cut across its rims and hanging from the cut, its point of 1/5 down")
 
-# --- The Left Acorns: an acorn whose corners mirror each other across its
-# upright axis but whose sides do not, so that it leans. A nut, a cap with a
-# rim that overhangs it and a flat top; the given axes of the pairs put the
-# bottom and the top on the axis.
+# --- The Left Acorns: Acorn A's nut narrowing to a small foot under a cap
+# whose rim overhangs it, their corners mirroring each other across the
+# upright axis (as the given axes of the pairs ask) while their sides do
+# not: the cap sits deeper on one side, the nut is longer on the other. The
+# foot is the axis side and lies straight under the middle of the corners.
+def left_acorn(foot, right_nut, right_rim, right_cap, top, left_cap, left_rim, left_nut, bevels=None):
+    """From the foot round by the right: the nut's side at 1/8 turn, the rim
+    out square, the cap's side up, the top (with bevels of 1/8 turn at both
+    ends when bevels gives their length), and down the left."""
+    steps = [(0, foot), (45, right_nut), (0, right_rim), (90, right_cap)]
+    steps += [(135, bevels), (180, top), (225, bevels)] if bevels else [(180, top)]
+    steps += [(270, left_cap), (0, left_rim), (315, left_nut)]
+    return loop(8, steps)
 
 
 def ring16(steps):
@@ -397,14 +406,13 @@ def ring20(steps):
     return loop(20, [(Fraction(360 * k, 20), length) for k, length in steps])
 
 
-entry(1094, "Left Acorn A ¹⁄₄", ring16([(0, A), (4, A), (2, 1.0), (6, A), (8, X), (10, 2.0), (14, A), (12, Y)]).start(5),
-      note="Acorn A ¹⁄₄'s square nut under a cap whose rim overhangs it further on one side")
-entry(1104, "Left Acorn A ⁵⁄₈", ring16([(0, 1.0), (2, A), (4, A), (2, 1.0), (6, A), (8, X), (10, A), (14, 1.0), (12, Y),
-                                        (14, S2)]).start(3),
-      note="a nut tapering to a blunt point under a cap whose rim overhangs it in notches of 5/8; one side of "
-           "the nut is taller, so that it leans")
-entry(890, "Left Acorn ¹⁄₅", ring20([(0, 1.0), (4, P), (1, P - 1), (7, 2.0), (10, X), (13, P), (19, P), (16, Y)]).start(5),
-      note="a nut narrowing to its foot under a cap whose rim ends in points of 1/5, the cap slanting to one side")
+entry(1094, "Left Acorn A ¹⁄₄", left_acorn(0.5, 1.7071067811865475, 0.5, A, X, Y, h, 1.5).start(5),
+      note="Acorn A's nut under a flat cap with square rims, the cap deeper on one side and the nut longer on the other")
+entry(1104, "Left Acorn A ⁵⁄₈", left_acorn(0.5, 1.7071067811865475, 0.5, 2.0, X, Y, h, 1.5, bevels=1.0).start(3),
+      note="Left Acorn A ¹⁄₄ with the cap's top corners bevelled, its rims overhanging the nut in notches of 5/8")
+# Left Acorn ¹⁄₅: the same in tenths, the cap's rim ending in points of 1/5.
+entry(890, "Left Acorn ¹⁄₅", loop(20, [(0, 0.5), (72, P), (0, P - 1), (108, 2.0), (180, X), (252, Y), (0, 1.0), (288, 1.0)]).start(5),
+      note="a nut narrowing to its foot under a cap whose rim ends in points of 1/5, the cap deeper on one side")
 
 # --- Shields and a V of sixteenths and thirty-seconds. A shield narrows from
 # a wide top that dips to its middle down to its named point; below the top
