@@ -91,9 +91,11 @@ QKeySequence shortcutFor(const std::string& action, int tag) {
   return {};
 }
 
-MenuItem item(std::string title, std::string action, int tag = 0) {
+// The titles are marked for the translators where the menus are written
+// down, and looked up here.
+MenuItem item(const char* title, std::string action, int tag = 0) {
   MenuItem entry;
-  entry.title = localized(title);
+  entry.title = localized("Menu", title);
   entry.action = std::move(action);
   entry.tag = tag;
   return entry;
@@ -105,9 +107,9 @@ MenuItem separator() {
   return entry;
 }
 
-MenuItem submenu(std::string title, std::vector<MenuItem> items) {
+MenuItem submenu(const char* title, std::vector<MenuItem> items) {
   MenuItem entry;
-  entry.title = localized(title);
+  entry.title = localized("Menu", title);
   entry.submenu = std::move(items);
   return entry;
 }
@@ -202,14 +204,16 @@ Application::Application(Options options)
   actions_.add("terminate", [](const Action&) { QApplication::closeAllWindows(); });
 
   presentError = [](const std::string& message) {
-    QMessageBox::warning(nullptr, qstring(localized("Ornival")), qstring(message));
+    QMessageBox::warning(nullptr, QCoreApplication::translate("Application", "Ornival"), qstring(message));
   };
   askToSave = [](const std::string& name) {
-    QMessageBox box(QMessageBox::Warning, qstring(localized("Ornival")),
-                    qstring(localized("Do you want to save the changes made to the document “") + name +
-                            localized("”?")),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.setInformativeText(qstring(localized("Your changes will be lost if you don’t save them.")));
+    QMessageBox box(
+        QMessageBox::Warning, QCoreApplication::translate("Application", "Ornival"),
+        QCoreApplication::translate("Application", "Do you want to save the changes made to the document “%1”?")
+            .arg(qstring(name)),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setInformativeText(
+        QCoreApplication::translate("Application", "Your changes will be lost if you don’t save them."));
     switch (box.exec()) {
       case QMessageBox::Save: return SaveAnswer::save;
       case QMessageBox::Discard: return SaveAnswer::discard;
@@ -220,24 +224,35 @@ Application::Application(Options options)
     QString suggested = qstring(name);
     if (!suggested.endsWith(".ornival"))
       suggested += ".ornival";
-    const QString file = QFileDialog::getSaveFileName(nullptr, qstring(localized("Save")), suggested,
-                                                      qstring(localized("Ornival documents (*.ornival)")));
+    const QString file = QFileDialog::getSaveFileName(
+        nullptr, QCoreApplication::translate("Application", "Save"), suggested,
+        QCoreApplication::translate("Application", "Ornival documents (%1)").arg(QStringLiteral("*.ornival")));
     if (file.isEmpty())
       return std::nullopt;
     return file.toStdString();
   };
   chooseOpenFile = []() -> std::optional<std::filesystem::path> {
-    const QString file = QFileDialog::getOpenFileName(nullptr, qstring(localized("Open")), {},
-                                                      qstring(localized("Ornival documents (*.ornival);;All files (*)")));
+    const QString filters =
+        QCoreApplication::translate("Application", "Ornival documents (%1)").arg(QStringLiteral("*.ornival")) +
+        QStringLiteral(";;") + QCoreApplication::translate("Application", "All files (%1)").arg(QStringLiteral("*"));
+    const QString file =
+        QFileDialog::getOpenFileName(nullptr, QCoreApplication::translate("Application", "Open"), {}, filters);
     if (file.isEmpty())
       return std::nullopt;
     return file.toStdString();
   };
   askToReopen = [](int count) {
-    return QMessageBox::question(
-               nullptr, qstring(localized("Ornival")),
-               qstring(localized("Ornival kept ") + std::to_string(count) +
-                       localized(" unsaved document(s) from the last session. Open them again?"))) ==
+    // One document has a sentence of its own: English has no plural form
+    // to spare, and other languages take the count from %n.
+    const QString question =
+        count == 1 ? QCoreApplication::translate("Application",
+                                                 "Ornival kept an unsaved document from the last session. "
+                                                 "Open it again?")
+                   : QCoreApplication::translate("Application",
+                                                 "Ornival kept %n unsaved documents from the last session. "
+                                                 "Open them again?",
+                                                 nullptr, count);
+    return QMessageBox::question(nullptr, QCoreApplication::translate("Application", "Ornival"), question) ==
            QMessageBox::Yes;
   };
 }
@@ -262,7 +277,8 @@ WindowController* Application::openFile(const std::filesystem::path& file) {
   const auto text = readFile(file);
   if (!text) {
     if (presentError)
-      presentError(localized("The file “") + file.filename().string() + localized("” could not be opened."));
+      presentError(
+          formatText(localized("Application", "The file “%1” could not be opened."), {file.filename().string()}));
     return nullptr;
   }
   auto document = Document::create();
@@ -423,42 +439,88 @@ void Application::followExampleIcon(QAction& item, const std::string& file) {
 }
 
 void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
-  const std::vector<std::pair<std::string, std::vector<MenuItem>>> menus = {
-      {"File",
-       {item("New", "newDocument"), item("New Window", "newTab"), item("Open…", "openDocument"),
-        submenu("Examples", examplesMenu_), separator(), item("Close", "performClose"),
-        item("Save", "saveDocument"), item("Save As…", "saveDocumentAs"),
-        item("Revert to Saved", "revertDocumentToSaved"), separator(), item("Export SVG", "export", 2),
-        item("Export Bitmap…", "export", 0), submenu("Export 3D Scene", sceneExportMenu()),
-        item("Share", "share"), separator(), item("Print…", "print"), separator(), item("Quit", "terminate")}},
-      {"Edit",
-       {item("Undo", "undo"), item("Redo", "redo"), separator(), item("Cut", "cut"), item("Copy", "copy"),
-        item("Paste", "paste"), item("Paste and Add", "paste", 1), item("Delete", "delete"),
-        item("Select All", "selectAll"), separator(), item("Group", "group"), item("Ungroup", "ungroup"),
-        item("Mirror", "mirror"), item("Invert Colors", "invertColors"), separator(),
-        item("Change Colors…", "setColorsWithImage"), item("Colors from Image", "changeColors"),
-        item("Remove Image", "removeImage")}},
+  const std::vector<std::pair<const char*, std::vector<MenuItem>>> menus = {
+      {QT_TRANSLATE_NOOP("Menu", "File"),
+       {
+           item(QT_TRANSLATE_NOOP("Menu", "New"), "newDocument"),
+           item(QT_TRANSLATE_NOOP("Menu", "New Window"), "newTab"),
+           item(QT_TRANSLATE_NOOP("Menu", "Open…"), "openDocument"),
+           submenu(QT_TRANSLATE_NOOP("Menu", "Examples"), examplesMenu_),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Close"), "performClose"),
+           item(QT_TRANSLATE_NOOP("Menu", "Save"), "saveDocument"),
+           item(QT_TRANSLATE_NOOP("Menu", "Save As…"), "saveDocumentAs"),
+           item(QT_TRANSLATE_NOOP("Menu", "Revert to Saved"), "revertDocumentToSaved"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Export SVG"), "export", 2),
+           item(QT_TRANSLATE_NOOP("Menu", "Export Bitmap…"), "export", 0),
+           submenu(QT_TRANSLATE_NOOP("Menu", "Export 3D Scene"), sceneExportMenu()),
+           item(QT_TRANSLATE_NOOP("Menu", "Share"), "share"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Print…"), "print"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Quit"), "terminate"),
+       }},
+      {QT_TRANSLATE_NOOP("Menu", "Edit"),
+       {
+           item(QT_TRANSLATE_NOOP("Menu", "Undo"), "undo"),
+           item(QT_TRANSLATE_NOOP("Menu", "Redo"), "redo"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Cut"), "cut"),
+           item(QT_TRANSLATE_NOOP("Menu", "Copy"), "copy"),
+           item(QT_TRANSLATE_NOOP("Menu", "Paste"), "paste"),
+           item(QT_TRANSLATE_NOOP("Menu", "Paste and Add"), "paste", 1),
+           item(QT_TRANSLATE_NOOP("Menu", "Delete"), "delete"),
+           item(QT_TRANSLATE_NOOP("Menu", "Select All"), "selectAll"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Group"), "group"),
+           item(QT_TRANSLATE_NOOP("Menu", "Ungroup"), "ungroup"),
+           item(QT_TRANSLATE_NOOP("Menu", "Mirror"), "mirror"),
+           item(QT_TRANSLATE_NOOP("Menu", "Invert Colors"), "invertColors"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Change Colors…"), "setColorsWithImage"),
+           item(QT_TRANSLATE_NOOP("Menu", "Colors from Image"), "changeColors"),
+           item(QT_TRANSLATE_NOOP("Menu", "Remove Image"), "removeImage"),
+       }},
       // Filled by the editor each time they open.
-      {"Select", {}},
-      {"Layer", {}},
-      {"Format",
-       {item("Colors…", "selectColor"), item("Border and Crossings…", "showBorder"),
-        item("Surface…", "showSurface")}},
-      {"View",
-       {item("3D View", "showDimension"), item("Hugging Square", "huggingSquare"), separator(),
-        item("Catalogue…", "showIconMenu"), item("Counts…", "showCounts"), item("Zoom…", "showScaleMenu"),
-        item("Rotation…", "showRotateMenu"), separator(), item("Toggle Zoom", "toggleZoom"),
-        item("Reset Zoom", "resetScale"), item("Square the View", "resetRotation"), separator(),
-        item("Show Tool Strip", "toggleToolStrip"), item("Customize Toolbar…", "customizeToolbar")}},
-      {"Tools", toolsMenu_},
-      {"Help", {item("Ornival Help", "showHelp")}},
+      {QT_TRANSLATE_NOOP("Menu", "Select"), {}},
+      {QT_TRANSLATE_NOOP("Menu", "Layer"), {}},
+      {QT_TRANSLATE_NOOP("Menu", "Format"),
+       {
+           item(QT_TRANSLATE_NOOP("Menu", "Colors…"), "selectColor"),
+           item(QT_TRANSLATE_NOOP("Menu", "Border and Crossings…"), "showBorder"),
+           item(QT_TRANSLATE_NOOP("Menu", "Surface…"), "showSurface"),
+       }},
+      {QT_TRANSLATE_NOOP("Menu", "View"),
+       {
+           item(QT_TRANSLATE_NOOP("Menu", "3D View"), "showDimension"),
+           item(QT_TRANSLATE_NOOP("Menu", "Hugging Square"), "huggingSquare"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Catalogue…"), "showIconMenu"),
+           item(QT_TRANSLATE_NOOP("Menu", "Counts…"), "showCounts"),
+           item(QT_TRANSLATE_NOOP("Menu", "Zoom…"), "showScaleMenu"),
+           item(QT_TRANSLATE_NOOP("Menu", "Rotation…"), "showRotateMenu"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Toggle Zoom"), "toggleZoom"),
+           item(QT_TRANSLATE_NOOP("Menu", "Reset Zoom"), "resetScale"),
+           item(QT_TRANSLATE_NOOP("Menu", "Square the View"), "resetRotation"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Show Tool Strip"), "toggleToolStrip"),
+           item(QT_TRANSLATE_NOOP("Menu", "Customize Toolbar…"), "customizeToolbar"),
+       }},
+      {QT_TRANSLATE_NOOP("Menu", "Tools"), toolsMenu_},
+      {QT_TRANSLATE_NOOP("Menu", "Help"),
+       {
+           item(QT_TRANSLATE_NOOP("Menu", "Ornival Help"), "showHelp"),
+       }},
   };
   for (const auto& [title, items] : menus) {
-    QMenu* menu = bar.addMenu(qstring(localized(title)));
+    QMenu* menu = bar.addMenu(QCoreApplication::translate("Menu", title));
     fillMenu(*menu, items, controller);
-    if (title != "Select" && title != "Layer")
+    const std::string_view name = title;
+    if (name != "Select" && name != "Layer")
       continue;
-    const bool selectMenu = title == "Select";
+    const bool selectMenu = name == "Select";
     const std::weak_ptr<WindowController> weak = controller.weak_from_this();
     QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu, weak, selectMenu] {
       for (QMenu* sub : menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))

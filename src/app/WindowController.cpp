@@ -251,11 +251,11 @@ void WindowController::buildActions() {
   // The items name the step they would take back or do again.
   windowActions_.setTitle("undo", [this](const Action&) {
     const std::string name = undo_->canUndo() ? undo_->undoActionName() : std::string();
-    return (name.empty() ? QCoreApplication::translate("Menu", "Undo") : QCoreApplication::translate("Menu", "Undo %1").arg(QString::fromStdString(name))).toStdString();
+    return name.empty() ? localized("Menu", "Undo") : formatText(localized("Menu", "Undo %1"), {name});
   });
   windowActions_.setTitle("redo", [this](const Action&) {
     const std::string name = undo_->canRedo() ? undo_->redoActionName() : std::string();
-    return (name.empty() ? QCoreApplication::translate("Menu", "Redo") : QCoreApplication::translate("Menu", "Redo %1").arg(QString::fromStdString(name))).toStdString();
+    return name.empty() ? localized("Menu", "Redo") : formatText(localized("Menu", "Redo %1"), {name});
   });
   windowActions_.add("performClose", [this](const Action&) {
     QTimer::singleShot(0, window_.get(), [window = window_.get()] { window->close(); });
@@ -456,7 +456,7 @@ std::string WindowController::displayName() const {
     return displayName_;
   if (file_)
     return file_->filename().string();
-  return localized("Untitled");
+  return localized("WindowController", "Untitled");
 }
 
 void WindowController::setDisplayName(std::string name) {
@@ -467,7 +467,9 @@ void WindowController::setDisplayName(std::string name) {
 void WindowController::updateTitle() {
   if (!window_)
     return;
-  window_->setWindowTitle(QString::fromStdString(displayName()) + "[*] — Ornival");
+  // "[*]" is where the window shows that the document has changes.
+  window_->setWindowTitle(QCoreApplication::translate("WindowController", "%1[*] — Ornival")
+                              .arg(QString::fromStdString(displayName())));
   window_->setWindowModified(edited_);
 }
 
@@ -475,13 +477,15 @@ void WindowController::updateTitle() {
 
 std::string WindowController::saveTo(const std::filesystem::path& target) {
   if (!editor_)
-    return localized("The document could not be saved.");
+    return localized("WindowController", "The document could not be saved.");
   const std::string text = document_->documentText(editor_->graph().shapes());
   QSaveFile out(QString::fromStdString(target.string()));
   if (!out.open(QIODevice::WriteOnly))
-    return localized("The document could not be saved: ") + out.errorString().toStdString();
+    return formatText(localized("WindowController", "The document could not be saved: %1"),
+                      {out.errorString().toStdString()});
   if (out.write(text.data(), qint64(text.size())) != qint64(text.size()) || !out.commit())
-    return localized("The document could not be saved: ") + out.errorString().toStdString();
+    return formatText(localized("WindowController", "The document could not be saved: %1"),
+                      {out.errorString().toStdString()});
   // Tags are a courtesy to file managers: a file system without extended
   // attributes simply has none.
   writeFileTags(target, documentTags(editor_->counts));
@@ -532,7 +536,7 @@ std::string WindowController::revert() {
   bool ok = false;
   const std::string text = readWholeFile(*file_, ok);
   if (!ok)
-    return localized("The document could not be read again.");
+    return localized("WindowController", "The document could not be read again.");
   auto fresh = Document::create();
   const TextKind kind = readDocument(*fresh, text);
   if (kind != TextKind::document)
@@ -803,15 +807,17 @@ void WindowController::showChangeColors() { windowActions_.perform(Action{"showC
 void WindowController::offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) {
   if (!image)
     return;
-  const QString file = QFileDialog::getSaveFileName(window_.get(), QString::fromStdString(localized("Save Snapshot…")),
-                                                    QStringLiteral("Snapshot.png"),
-                                                    QString::fromStdString(localized("PNG pictures (*.png)")));
+  const QString file = QFileDialog::getSaveFileName(
+      window_.get(), QCoreApplication::translate("WindowController", "Save Snapshot…"),
+      QCoreApplication::translate("WindowController", "Snapshot.png", "the file name offered for a snapshot"),
+      QCoreApplication::translate("WindowController", "PNG pictures (%1)").arg(QStringLiteral("*.png")));
   if (file.isEmpty())
     return;
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly) || !toQImage(*image).save(&out, "png") || !out.commit()) {
     if (application_.presentError)
-      application_.presentError(localized("The snapshot could not be saved:") + " " + out.errorString().toStdString());
+      application_.presentError(formatText(localized("WindowController", "The snapshot could not be saved: %1"),
+                                           {out.errorString().toStdString()}));
   }
 }
 
@@ -838,13 +844,14 @@ void WindowController::showExportNotice(const std::optional<std::filesystem::pat
     return;
   if (file) {
     exported_ = *file;
-    exportNoticeText_->setText(QLabel::tr("Exported “%1” to %2.")
-                                   .arg(QString::fromStdString(file->filename().string()),
-                                        QDir::toNativeSeparators(QString::fromStdString(file->parent_path().string()))));
+    const QString folder = QDir::toNativeSeparators(QString::fromStdString(file->parent_path().string()));
+    exportNoticeText_->setText(QCoreApplication::translate("WindowController", "Exported “%1” to %2.")
+                                   .arg(QString::fromStdString(file->filename().string()), folder));
     exportNoticeReveal_->show();
   } else {
     exported_.clear();
-    exportNoticeText_->setText(QLabel::tr("Nothing was exported: %1").arg(QString::fromStdString(error)));
+    exportNoticeText_->setText(
+        QCoreApplication::translate("WindowController", "Nothing was exported: %1").arg(QString::fromStdString(error)));
     exportNoticeReveal_->hide();
   }
   exportNotice_->show();
@@ -864,7 +871,7 @@ void WindowController::closePopovers() {
 }
 
 void WindowController::buildWindowParts() {
-  auto* toolbar = new QToolBar(QToolBar::tr("Toolbar"), window_.get());
+  auto* toolbar = new QToolBar(QCoreApplication::translate("WindowController", "Toolbar"), window_.get());
   window_->addToolBar(Qt::TopToolBarArea, toolbar);
   toolbarDelegate_ = new ToolbarDelegate(
       *toolbar, {[this](const std::string& action, int tag, QWidget* sender) { sendFrom({action, tag, {}}, sender); },
@@ -878,7 +885,7 @@ void WindowController::buildWindowParts() {
 
   // The figure strip: one row under the toolbar, hidden until asked for.
   window_->addToolBarBreak(Qt::TopToolBarArea);
-  toolStripBar_ = new QToolBar(QToolBar::tr("Tool Strip"), window_.get());
+  toolStripBar_ = new QToolBar(QCoreApplication::translate("WindowController", "Tool Strip"), window_.get());
   toolStripBar_->setObjectName(QStringLiteral("ToolStrip"));
   toolStripBar_->setMovable(false);
   toolStrip_ = new ToolStrip(toolStripBar_);
@@ -900,8 +907,9 @@ void WindowController::buildWindowParts() {
   exportNoticeText_->setObjectName(QStringLiteral("exportNotice"));
   exportNoticeText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* reveal = new QToolButton(exportNotice_);
-  reveal->setText(QToolButton::tr("Show in Folder"));
-  reveal->setAccessibleName(QToolButton::tr("Show the exported file in the file manager"));
+  reveal->setText(QCoreApplication::translate("WindowController", "Show in Folder"));
+  reveal->setAccessibleName(
+      QCoreApplication::translate("WindowController", "Show the exported file in the file manager"));
   QObject::connect(reveal, &QToolButton::clicked, exportNotice_, [this] {
     if (!exported_.empty())
       application_.fileViewer().reveal(exported_);
@@ -910,8 +918,8 @@ void WindowController::buildWindowParts() {
   auto* dismiss = new QToolButton(exportNotice_);
   dismiss->setText(QStringLiteral("✕"));
   dismiss->setAutoRaise(true);
-  dismiss->setAccessibleName(QToolButton::tr("Dismiss"));
-  dismiss->setToolTip(QToolButton::tr("Dismiss"));
+  dismiss->setAccessibleName(QCoreApplication::translate("WindowController", "Dismiss"));
+  dismiss->setToolTip(QCoreApplication::translate("WindowController", "Dismiss"));
   QObject::connect(dismiss, &QToolButton::clicked, exportNotice_, [this] { exportNotice_->hide(); });
   noticeLayout->addWidget(exportNoticeText_);
   noticeLayout->addWidget(reveal);

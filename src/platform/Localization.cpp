@@ -1,31 +1,49 @@
 #include "platform/Localization.h"
 
-#include <mutex>
+#include "platform/NumberText.h"
+
+#include <atomic>
 
 namespace ornival {
 namespace {
 
-std::mutex tableMutex;
-std::shared_ptr<const TextTable> currentTable;
+std::atomic<TextLookup> installed{nullptr};
 
-std::shared_ptr<const TextTable> table() {
-  const std::lock_guard lock(tableMutex);
-  return currentTable;
+// English as written, with the count in place of %n.
+std::string english(const char* text, int count) {
+  std::string result = text ? text : "";
+  if (count < 0)
+    return result;
+  const std::string number = formatInteger(count);
+  for (std::size_t at = result.find("%n"); at != std::string::npos; at = result.find("%n", at + number.size()))
+    result.replace(at, 2, number);
+  return result;
 }
 
 }  // namespace
 
-void setTextTable(std::shared_ptr<const TextTable> table) {
-  const std::lock_guard lock(tableMutex);
-  currentTable = std::move(table);
+void setTextLookup(TextLookup lookup) { installed.store(lookup); }
+
+std::string localized(const char* context, const char* text, const char* disambiguation, int count) {
+  if (const TextLookup lookup = installed.load())
+    return lookup(context, text, disambiguation, count);
+  return english(text, count);
 }
 
-std::string localized(std::string_view english) {
-  if (const auto t = table()) {
-    if (auto text = t->text(english))
-      return std::move(*text);
+std::string formatText(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
+  std::string result;
+  result.reserve(pattern.size());
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    const std::size_t index = std::size_t(next - '1');
+    if (pattern[i] == '%' && next >= '1' && next <= '9' && index < arguments.size()) {
+      result += *(arguments.begin() + std::ptrdiff_t(index));
+      ++i;
+    } else {
+      result += pattern[i];
+    }
   }
-  return std::string(english);
+  return result;
 }
 
 }  // namespace ornival

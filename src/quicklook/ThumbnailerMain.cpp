@@ -4,9 +4,12 @@
 // manager shows the type's icon instead.
 
 #include "platform/NumberText.h"
+#include "platform/qt/Translations.h"
 #include "quicklook/ThumbnailProvider.h"
 
+#include <QCoreApplication>
 #include <QImageWriter>
+#include <QLocale>
 #include <QSaveFile>
 
 #include <sys/resource.h>
@@ -25,8 +28,11 @@ constexpr int largestSize = 2048;
 // before anything is written.
 constexpr unsigned wallSeconds = 30;
 
+// A line on the error output, in the user's language.
+void say(const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); }
+
 int usage() {
-  std::fputs("usage: ornival-thumbnailer -s SIZE INPUT OUTPUT\n", stderr);
+  say(QCoreApplication::translate("Thumbnailer", "usage: ornival-thumbnailer -s SIZE INPUT OUTPUT"));
   return 2;
 }
 
@@ -49,12 +55,16 @@ void boundResources() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const QCoreApplication application(argc, argv);
+  ornival::installTranslations(QLocale().uiLanguages());
   if (argc != 5 || std::string_view(argv[1]) != "-s")
     return usage();
   const auto size = ornival::parseInteger(argv[2]);
   if (!size || *size < smallestSize || *size > largestSize) {
-    std::fprintf(stderr, "ornival-thumbnailer: the size must be a whole number from %d to %d\n", smallestSize,
-                 largestSize);
+    say(QCoreApplication::translate("Thumbnailer",
+                                    "ornival-thumbnailer: the size must be a whole number from %1 to %2")
+            .arg(smallestSize)
+            .arg(largestSize));
     return 2;
   }
   boundResources();
@@ -62,22 +72,27 @@ int main(int argc, char** argv) {
   ornival::DocumentFileError error = ornival::DocumentFileError::none;
   const auto image = ornival::ThumbnailProvider::drawThumbnail(argv[3], int(*size), error);
   if (!image) {
-    const char* why = error == ornival::DocumentFileError::unreadable    ? "cannot be read"
-                      : error == ornival::DocumentFileError::notDocument ? "is not an Ornival document"
-                      : error == ornival::DocumentFileError::tooLarge    ? "is larger than any document drawn here"
-                                                                         : "could not be drawn";
-    std::fprintf(stderr, "ornival-thumbnailer: %s %s\n", argv[3], why);
+    const char* why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 could not be drawn");
+    if (error == ornival::DocumentFileError::unreadable)
+      why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 cannot be read");
+    else if (error == ornival::DocumentFileError::notDocument)
+      why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 is not an Ornival document");
+    else if (error == ornival::DocumentFileError::tooLarge)
+      why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 is larger than any document drawn here");
+    say(QCoreApplication::translate("Thumbnailer", why).arg(QString::fromLocal8Bit(argv[3])));
     return 1;
   }
   // Written whole or not at all: a half-written picture would be cached.
   QSaveFile file(QString::fromLocal8Bit(argv[4]));
   if (!file.open(QIODevice::WriteOnly)) {
-    std::fprintf(stderr, "ornival-thumbnailer: cannot write %s\n", argv[4]);
+    say(QCoreApplication::translate("Thumbnailer", "ornival-thumbnailer: cannot write %1")
+            .arg(QString::fromLocal8Bit(argv[4])));
     return 1;
   }
   QImageWriter writer(&file, "png");
   if (!writer.write(*image) || !file.commit()) {
-    std::fprintf(stderr, "ornival-thumbnailer: cannot write %s\n", argv[4]);
+    say(QCoreApplication::translate("Thumbnailer", "ornival-thumbnailer: cannot write %1")
+            .arg(QString::fromLocal8Bit(argv[4])));
     return 1;
   }
   return 0;

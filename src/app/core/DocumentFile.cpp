@@ -29,10 +29,12 @@ std::string refusalMessage(TextKind kind, const std::string& displayName) {
   switch (kind) {
     case TextKind::document: return {};
     case TextKind::notUtf8:
-      return localized("The file “") + displayName + localized("” is not an Ornival document: it is not UTF-8 text.");
+      return formatText(localized("Document", "The file “%1” is not an Ornival document: it is not UTF-8 text."),
+                        {displayName});
     case TextKind::notDocument:
-      return localized("The file “") + displayName +
-             localized("” is not an Ornival document: it has no “Ornival” header line.");
+      return formatText(
+          localized("Document", "The file “%1” is not an Ornival document: it has no “Ornival” header line."),
+          {displayName});
   }
   return {};
 }
