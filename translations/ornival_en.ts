@@ -63,7 +63,7 @@
 <context>
     <name>Catalogue</name>
     <message>
-        <location filename="../src/figures/catalogue/CatalogueCategories.cpp" line="+31"/>
+        <location filename="../src/figures/catalogue/CatalogueCategories.cpp" line="+32"/>
         <source>Ornival 8</source>
         <translation type="unfinished"></translation>
     </message>
@@ -213,7 +213,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+143"/>
+        <location line="+179"/>
         <source>Polygons with %n Edge Variants</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -268,6 +268,15 @@
     <message>
         <location line="+4"/>
         <source>The file “%1” is not an Ornival document: it has no “Ornival” header line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Editor</name>
+    <message>
+        <location filename="../src/editor/ViewControllerSnapshot.cpp" line="+21"/>
+        <source>I just created this using the Ornival App.
+#Ornival</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
