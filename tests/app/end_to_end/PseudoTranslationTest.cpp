@@ -261,9 +261,10 @@ protected:
   std::unique_ptr<Application> application;
 };
 
-// Every menu, the window's title, its toolbar and the undo names the Edit
-// menu shows after an edit and after taking it back.
-TEST_F(PseudoTranslation, MenusToolbarAndUndoNames) {
+// Every menu, the window's title, its toolbar, the undo names the Edit menu
+// shows after an edit and after taking it back, and the status bar after an
+// export.
+TEST_F(PseudoTranslation, MenusToolbarUndoNamesAndStatusBar) {
   WindowController& window = open();
   Texts texts;
   texts.add("window title", window.window()->windowTitle(), {"Pattern.ornival"});
@@ -297,6 +298,12 @@ TEST_F(PseudoTranslation, MenusToolbarAndUndoNames) {
   texts.add("undo", edit->actions().at(0)->text());
   texts.add("redo", edit->actions().at(1)->text());
   EXPECT_TRUE(edit->actions().at(1)->text().contains(QCoreApplication::translate("Undo", "Change Metalness")));
+
+  // The status bar's word on an export.
+  ASSERT_TRUE(window.send({"export", 2, {}}));
+  ASSERT_TRUE(window.exportNotice()->isVisible());
+  collect(texts, *window.exportNotice()->parentWidget(), "export notice",
+          {"Pattern.svg", QString::fromStdString(folder.string())});
 
   edit->popup(window.window()->mapToGlobal(QPoint(60, 30)));
   picture("edit-menu");

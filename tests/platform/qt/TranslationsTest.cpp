@@ -68,7 +68,7 @@ TEST(Translations, ResourcesFollowTheLanguageInstalled) {
   ASSERT_TRUE(pages.isValid());
   const QDir dir(pages.path());
   ASSERT_TRUE(dir.mkpath("de"));
-  for (const QString& page : {"Help.html", "Privacy.html", "de/Help.html"}) {
+  for (const char* page : {"Help.html", "Privacy.html", "de/Help.html"}) {
     QFile file(dir.filePath(page));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
