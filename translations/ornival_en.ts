@@ -4,14 +4,16 @@
 <context>
     <name>Application</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+207"/>
+        <location filename="../src/app/Application.cpp" line="+204"/>
         <location line="+4"/>
-        <location line="+44"/>
+        <location line="+53"/>
+        <location line="+5"/>
+        <location line="+25"/>
         <source>Ornival</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-43"/>
+        <location line="-82"/>
         <source>Do you want to save the changes made to the document “%1”?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -27,12 +29,22 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+7"/>
+        <location line="+15"/>
         <source>Ornival documents (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-8"/>
+        <source>Save Snapshot…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>PNG pictures (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>All files (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -42,21 +54,52 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Ornival kept an unsaved document from the last session. Open it again?</source>
+        <location line="+10"/>
+        <source>Ornival kept an unsaved document from a session that ended without closing it. Open it again? If not, it is deleted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
-        <source>Ornival kept %n unsaved documents from the last session. Open them again?</source>
+        <source>Ornival kept %n unsaved documents from a session that ended without closing them. Open them again? Those not opened again are deleted.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
     <message>
-        <location line="+30"/>
-        <source>The file “%1” could not be opened.</source>
+        <location line="+10"/>
+        <source>“%1” was changed by another program since Ornival last read or saved it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reload shows the file as it is now and drops the changes made in this window. Overwrite replaces the file with this window’s document. Until you choose, Ornival does not save over the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+19"/>
+        <source>Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Saving replaces the file with what this window shows; the tiles that could not be read are then lost from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Save Anyway</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -261,7 +304,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/app/core/DocumentFile.cpp" line="+32"/>
+        <location filename="../src/app/core/DocumentFile.cpp" line="+38"/>
         <source>The file “%1” is not an Ornival document: it is not UTF-8 text.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -269,6 +312,37 @@
         <location line="+4"/>
         <source>The file “%1” is not an Ornival document: it has no “Ornival” header line.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>“%1” could not be opened: it is not a file but a device, a pipe or a socket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>“%1” could not be opened: it is larger than %n MB, far more than any Ornival document.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>“%1” could not be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The one tile in “%1” could not be read and was left out. Ornival will not save over the file by itself, and asks before you save over it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>Only %1 of the %n tiles in “%2” could be read; the others were left out. Ornival will not save over the file by itself, and asks before you save over it.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -364,7 +438,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/document/qt/QtBitmapWriter.cpp" line="+80"/>
+        <location filename="../src/document/qt/QtBitmapWriter.cpp" line="+79"/>
         <source>The document has no window to draw from.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -552,7 +626,7 @@
 <context>
     <name>Menu</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+162"/>
+        <location filename="../src/app/Application.cpp" line="+299"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -633,7 +707,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/WindowController.cpp" line="+254"/>
+        <location filename="../src/app/WindowController.cpp" line="+261"/>
         <source>Undo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -926,7 +1000,7 @@
 <context>
     <name>PrintPanel</name>
     <message>
-        <location filename="../src/app/PrintPanel.cpp" line="+24"/>
+        <location filename="../src/app/PrintPanel.cpp" line="+31"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -944,7 +1018,7 @@
 <context>
     <name>Thumbnailer</name>
     <message>
-        <location filename="../src/quicklook/ThumbnailerMain.cpp" line="+35"/>
+        <location filename="../src/quicklook/ThumbnailerMain.cpp" line="+36"/>
         <source>usage: ornival-thumbnailer -s SIZE INPUT OUTPUT</source>
         <translation type="unfinished"></translation>
     </message>
@@ -970,13 +1044,17 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>ornival-thumbnailer: %1 is larger than any document drawn here</source>
+        <source>ornival-thumbnailer: %1 is too large to draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>ornival-thumbnailer: the picture of %1 could not be encoded</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+6"/>
-        <source>ornival-thumbnailer: cannot write %1</source>
+        <source>ornival-thumbnailer: cannot write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1215,7 +1293,7 @@ Switch to the flat view to go on editing.</source>
     <name>WindowController</name>
     <message>
         <location filename="../src/app/PrintPanel.cpp" line="+13"/>
-        <location filename="../src/app/WindowController.cpp" line="+201"/>
+        <location filename="../src/app/WindowController.cpp" line="+204"/>
         <source>Untitled</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1225,40 +1303,65 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>The document could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <location line="+3"/>
-        <source>The document could not be saved: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>The document could not be read again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+272"/>
-        <source>Save Snapshot…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+575"/>
         <source>Snapshot.png</source>
         <comment>the file name offered for a snapshot</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>PNG pictures (%1)</source>
+        <location line="-545"/>
+        <source>there is no document to save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>The snapshot could not be saved: %1</source>
+        <location line="+33"/>
+        <location line="+30"/>
+        <source>“%1” could not be saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>“%1” could not be put back as it was: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Autosave left “%1” as it is: the version to go back to could not be kept first (%2). Your changes are kept in this window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Autosave could not write “%1”: %2. Your changes are kept in this window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Autosave could not keep this document: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Autosave could not keep this document in “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>“%1” was changed by another program. Ornival stopped saving it automatically; Save asks what to do.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>“%1” could not be put back as it was: %2. The window stays open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+247"/>
+        <source>the picture could not be encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The snapshot “%1” could not be saved: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1282,7 +1385,17 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+15"/>
+        <source>Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Show in Folder</source>
         <translation type="unfinished"></translation>
     </message>

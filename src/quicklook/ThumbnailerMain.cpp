@@ -3,14 +3,15 @@
 // file cannot be read, is not a document or cannot be drawn, so that the file
 // manager shows the type's icon instead.
 
+#include "platform/AtomicFile.h"
 #include "platform/NumberText.h"
 #include "platform/qt/Translations.h"
 #include "quicklook/ThumbnailProvider.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -78,21 +79,25 @@ int main(int argc, char** argv) {
     else if (error == ornival::DocumentFileError::notDocument)
       why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 is not an Ornival document");
     else if (error == ornival::DocumentFileError::tooLarge)
-      why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 is larger than any document drawn here");
+      why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 is too large to draw");
     say(QCoreApplication::translate("Thumbnailer", why).arg(QString::fromLocal8Bit(argv[3])));
     return 1;
   }
   // Written whole or not at all: a half-written picture would be cached.
-  QSaveFile file(QString::fromLocal8Bit(argv[4]));
-  if (!file.open(QIODevice::WriteOnly)) {
-    say(QCoreApplication::translate("Thumbnailer", "ornival-thumbnailer: cannot write %1")
-            .arg(QString::fromLocal8Bit(argv[4])));
+  // Encoded in memory first, so that a full disk shows in the write.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!QImageWriter(&buffer, "png").write(*image)) {
+    say(QCoreApplication::translate("Thumbnailer", "ornival-thumbnailer: the picture of %1 could not be encoded")
+            .arg(QString::fromLocal8Bit(argv[3])));
     return 1;
   }
-  QImageWriter writer(&file, "png");
-  if (!writer.write(*image) || !file.commit()) {
-    say(QCoreApplication::translate("Thumbnailer", "ornival-thumbnailer: cannot write %1")
-            .arg(QString::fromLocal8Bit(argv[4])));
+  const std::string failure =
+      ornival::writeFileAtomically(argv[4], std::string_view(png.constData(), std::size_t(png.size())));
+  if (!failure.empty()) {
+    say(QCoreApplication::translate("Thumbnailer", "ornival-thumbnailer: cannot write %1: %2")
+            .arg(QString::fromLocal8Bit(argv[4]), QString::fromStdString(failure)));
     return 1;
   }
   return 0;

@@ -40,7 +40,8 @@ TEST(Localization, FormatTextFillsEachMarkerOnceInAnyOrder) {
       {"The file “%1” could not be opened.", {"a.ornival"}, "The file “a.ornival” could not be opened."},
       {"%2 before %1", {"one", "two"}, "two before one"},
       // An argument's markers are text, not markers to fill again.
-      {"%1 and %2", {"%2", "x"}, "%2 and x"},
+      {"“%1” could not be opened: %2.", {"a%2.ornival", "Is a directory"},
+       "“a%2.ornival” could not be opened: Is a directory."},
       {"%1%1", {"ab"}, "abab"},
       // Markers without an argument, and a lone % at the end, stay.
       {"%1 %3 100%", {"a"}, "a %3 100%"},

@@ -14,6 +14,7 @@
 #include "app/Popover.h"
 #include "app/ToolbarDelegate.h"
 #include "app/WindowController.h"
+#include "app/core/DocumentFile.h"
 #include "figures/Figure.h"
 #include "figures/catalogue/Shapes.h"
 #include "platform/MainQueue.h"
@@ -360,8 +361,9 @@ TEST_F(PseudoTranslation, PopoversAndCatalogueBrowser) {
   texts.expectTranslated();
 }
 
-// The save prompt, the prompt to reopen kept documents (a plural) and an
-// error: their texts, whatever their buttons of Qt's own say.
+// The save prompt, the prompt to reopen kept documents (a plural), the
+// prompts about a file changed outside and one read in part, and an error:
+// their texts, whatever their buttons of Qt's own say.
 TEST_F(PseudoTranslation, Dialogs) {
   Texts texts;
   answerNextDialog(texts, "save prompt", QMessageBox::Cancel, QStringLiteral(ORNIVAL_SCREENSHOTS "/pseudo-save.png"),
@@ -370,6 +372,13 @@ TEST_F(PseudoTranslation, Dialogs) {
   answerNextDialog(texts, "reopen prompt", QMessageBox::No, QStringLiteral(ORNIVAL_SCREENSHOTS "/pseudo-reopen.png"));
   EXPECT_FALSE(application->askToReopen(3));
   EXPECT_TRUE(texts.seen.back().text.contains('3'));
+  answerNextDialog(texts, "changed outside", QMessageBox::Cancel,
+                   QStringLiteral(ORNIVAL_SCREENSHOTS "/pseudo-changed.png"), {"Pattern.ornival"});
+  EXPECT_EQ(application->askAboutOutsideChange("Pattern.ornival"), Application::ChangedAnswer::cancel);
+  answerNextDialog(texts, "read in part", QMessageBox::Cancel,
+                   QStringLiteral(ORNIVAL_SCREENSHOTS "/pseudo-incomplete.png"), {"Pattern.ornival"});
+  EXPECT_EQ(application->askToSaveOverIncomplete(incompleteReadNotice({6, 3}, "Pattern.ornival")),
+            Application::IncompleteAnswer::cancel);
   const fs::path notes = folder / "Notes.ornival";
   std::ofstream(notes) << "Shopping: bread, tiles\n";
   answerNextDialog(texts, "error", QMessageBox::Ok, QStringLiteral(ORNIVAL_SCREENSHOTS "/pseudo-error.png"),
