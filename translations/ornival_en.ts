@@ -1214,7 +1214,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ViewControllerEditMenu.cpp" line="+215"/>
+        <location filename="../src/editor/ViewControllerEditMenu.cpp" line="+217"/>
         <source>Group Shapes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1683,7 +1683,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+149"/>
+        <location line="+160"/>
         <location line="+2"/>
         <source>Scale</source>
         <translation type="unfinished"></translation>
@@ -1814,7 +1814,7 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::RotatePopover</name>
     <message>
-        <location line="-152"/>
+        <location line="-163"/>
         <source>Rotate</source>
         <translation type="unfinished"></translation>
     </message>

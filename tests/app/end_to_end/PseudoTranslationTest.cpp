@@ -21,6 +21,7 @@
 #include "platform/qt/QtMainQueue.h"
 #include "platform/qt/Translations.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -222,10 +223,6 @@ protected:
               QStringLiteral(ORNIVAL_PSEUDO_LANGUAGE));
   }
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("ornival-pseudo-" + std::to_string(::getpid()) + "-" +
-                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
     setMainQueue(std::make_shared<QtMainQueue>(qApp));
     application = std::make_unique<Application>(Application::Options{ORNIVAL_EXAMPLES, folder / "autosave", 600000});
   }
@@ -235,7 +232,6 @@ protected:
     QApplication::closeAllWindows();
     application.reset();
     QSettings().clear();
-    fs::remove_all(folder);
   }
   WindowController& open() {
     const fs::path file = folder / "Pattern.ornival";
@@ -258,7 +254,7 @@ protected:
                                                                       name + ".png"));
   }
 
-  fs::path folder;
+  testing::TemporaryFolder folder{"ornival-pseudo"};
   std::unique_ptr<Application> application;
 };
 
@@ -304,7 +300,7 @@ TEST_F(PseudoTranslation, MenusToolbarUndoNamesAndStatusBar) {
   ASSERT_TRUE(window.send({"export", 2, {}}));
   ASSERT_TRUE(window.exportNotice()->isVisible());
   collect(texts, *window.exportNotice()->parentWidget(), "export notice",
-          {"Pattern.svg", QString::fromStdString(folder.string())});
+          {"Pattern.svg", QString::fromStdString(folder.path().string())});
 
   edit->popup(window.window()->mapToGlobal(QPoint(60, 30)));
   picture("edit-menu");
