@@ -68,6 +68,8 @@ BENCHMARK(reliefFrame)
     ->Args({1000, 0})
     ->Args({10000, 0})
     ->Args({10000, 1})
+    ->Args({100000, 0})
+    ->Args({100000, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
