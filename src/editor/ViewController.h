@@ -224,6 +224,9 @@ public:
   // Hands the mouse to the relief's camera and back; only in the relief view.
   void toggleCameraControl();
   ReliefScene reliefScene() override;
+  // Whether shapesNode holds the tiles' nodes: only once the relief, an
+  // export or a snapshot asked for them; the flat view never does.
+  bool tileNodesShown() const { return tileNodesShown_; }
 
   // Seams for the editing concerns still to come -------------------------
 
@@ -584,6 +587,7 @@ public:
   std::vector<int> counts = std::vector<int>(std::size_t(Shapes::caseCount) + 1, 0);
   bool borderLineStyle = false;
   bool needsUpdateNode = false;
+  bool needsUpdateMarkNode = false;
   Rect oldViewFrame;
   bool scrollWheelIsRunning = false;
   const std::shared_ptr<Light> ambientLight = Light::create(LightType::ambient);
@@ -595,6 +599,8 @@ public:
 
 private:
   ViewController(std::shared_ptr<ViewPort> viewPort, std::shared_ptr<InputState> inputState);
+
+  bool tileNodesShown_ = false;
 
   friend class SelectOperation;
 
@@ -630,6 +636,15 @@ private:
   // Puts the copy in the place of the node it renews under contentNode, or
   // adds it there.
   void installFlatCopy(const std::shared_ptr<SceneNode>& old, const std::shared_ptr<SceneNode>& copy);
+  // The relief's copies are rebuilt only while it shows, or when an export or
+  // snapshot reads the scene; until then an edit only notes that they are due.
+  void rebuildFlatNode();
+  void rebuildFlatMarkNode();
+  void refreshRelief();
+  // The tiles' nodes under shapesNode, made when first needed, and a tile's
+  // node added there once they are.
+  void showTileNodes();
+  void addTileNode(Shape& tile);
   // Canvas to rotated canvas coordinates.
   AffineTransform viewRotation() const;
   void configureLayerTree();

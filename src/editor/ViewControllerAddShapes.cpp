@@ -109,7 +109,7 @@ void ViewController::insertShape(const std::shared_ptr<Shape>& shape) {
     shape->setRipple(document->ripple());
     shape->setRippleScale(document->rippleScale());
   }
-  shapesNode->addChildNode(shape->node());
+  addTileNode(*shape);
   if (!shape->customShapesColors) {
     shape->showMark(marked, markNode);
     shape->setShapeColor(shapeColor_);

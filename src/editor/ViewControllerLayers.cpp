@@ -37,6 +37,9 @@ constexpr Color manualFrameColor = rgb(236, 131, 26);
 // A page frame of no area is the document's way of saying "automatic".
 bool isEmpty(const Rect& r) { return r.size.x == 0.0 || r.size.y == 0.0; }
 
+// The page of automatic bounds: the tiling's box widened by 20 on every side.
+Rect automaticPage(const Rect& tiling) { return {tiling.origin - Vec2{20.0, 20.0}, tiling.size + Vec2{40.0, 40.0}}; }
+
 // The pixels of a page side at the export scale, kept within what an export
 // size can hold.
 int exportPixels(double length, double scale) {
@@ -296,8 +299,10 @@ void ViewController::setPageBounds(const Rect& bounds) {
   // that names no action of its own.
   const Rect previous = manualPageBounds;
   manualPageBounds = pageBounds_;
+  // Automatic bounds snap to nothing: their page is the tiling's box with a
+  // margin, which the frame's path would put in place of any snapped page.
   if (manualPageBounds != previous)
-    setSnappedPageBounds(snapPageBounds(manualPageBounds));
+    setSnappedPageBounds(automaticPage(pageBounds_));
 }
 
 void ViewController::setSnappedPageBounds(const Rect& bounds) {
@@ -374,7 +379,11 @@ void ViewController::snappedPageBoundsDidSet(const Rect& previous) {
   document->setExportHeight(exportPixels(snappedPageBounds_.size.y, exportScale));
 }
 
-void ViewController::resnapPageBounds() { setSnappedPageBounds(snapPageBounds(manualPageBounds)); }
+void ViewController::resnapPageBounds() {
+  const auto document = this->document();
+  setSnappedPageBounds(document && isEmpty(document->pageBounds) ? automaticPage(pageBounds_)
+                                                                 : snapPageBounds(manualPageBounds));
+}
 
 void ViewController::updateBoundsLayerColor() {
   const auto document = this->document();
@@ -393,7 +402,7 @@ void ViewController::updateBoundsLayerPath() {
   const auto document = this->document();
   ORNIVAL_PRECONDITION(document != nullptr);
   if (isEmpty(document->pageBounds))
-    setSnappedPageBounds({pageBounds_.origin - Vec2{20.0, 20.0}, pageBounds_.size + Vec2{40.0, 40.0}});
+    setSnappedPageBounds(automaticPage(pageBounds_));
   const Rect& r = snappedPageBounds_;
   Path frame;
   frame.moveTo(r.origin);

@@ -144,8 +144,9 @@ void ViewController::load(const std::vector<std::shared_ptr<Shape>>& tiles) {
     }
   }
   updateNeighbors(selectedPoint);
+  // The tiles' nodes wait for the relief to ask for them.
   for (const auto& tile : graph_->shapes())
-    shapesNode->addChildNode(tile->node());
+    addTileNode(*tile);
   updateFlatNode();
 }
 

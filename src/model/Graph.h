@@ -49,6 +49,11 @@ public:
   // keeps its old index, for an undo that puts it back. A tile that is not at
   // its index in this graph is a programming error.
   virtual void remove(const Shape& shape);
+  // Takes out every tile of the list in one pass, however many, and renumbers
+  // the rest as removing them one by one would; each keeps its old index. A
+  // tile that is not at its index in this graph, or is listed twice, is a
+  // programming error.
+  void remove(const std::vector<std::shared_ptr<Shape>>& shapes);
 
   // Appends to `into` every tile reachable from `from` across group joins that
   // is not in it yet, depth first in side order. The caller seeds the list with

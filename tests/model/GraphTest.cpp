@@ -70,6 +70,21 @@ TEST(Graph, InsertAndRemoveKeepEveryIndexAtItsPosition) {
   EXPECT_EQ(graph->shapes(), (Tiles{tiles[0], tiles[1]}));
 }
 
+// Many tiles at once, in any order, in one pass: the rest close up in order
+// and are renumbered; the tiles taken out keep the index they had.
+TEST(Graph, RemovingAListTakesItsTilesOutTogether) {
+  const Tiles tiles = squareGrid(6, 1);
+  const auto graph = Graph::create(tiles);
+  graph->remove(Tiles{tiles[4], tiles[1], tiles[2]});
+  EXPECT_EQ(graph->shapes(), (Tiles{tiles[0], tiles[3], tiles[5]}));
+  EXPECT_EQ(indices(graph->shapes()), (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(tiles[4]->index, 4);
+  graph->remove(Tiles{});
+  EXPECT_EQ(graph->shapes().size(), 3u);
+  graph->remove(graph->shapes());
+  EXPECT_TRUE(graph->shapes().empty());
+}
+
 TEST(Graph, ListReadFromAFileIsRenumbered) {
   Tiles tiles = squareGrid(3, 1);
   tiles[0]->index = 5;
@@ -94,6 +109,8 @@ TEST(GraphDeathTest, PositionsOutsideTheListAndStrangersStop) {
   // In range, but another tile sits there.
   stranger->index = 1;
   EXPECT_DEATH(graph->remove(*stranger), "");
+  EXPECT_DEATH(graph->remove(Tiles{graph->shapes()[0], stranger}), "");
+  EXPECT_DEATH(graph->remove(Tiles{graph->shapes()[1], graph->shapes()[1]}), "");
 }
 
 // --- Gluing ---
