@@ -30,6 +30,7 @@
 #include "platform/Vec3.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -601,6 +602,13 @@ private:
   ViewController(std::shared_ptr<ViewPort> viewPort, std::shared_ptr<InputState> inputState);
 
   bool tileNodesShown_ = false;
+  // What page bounds snap to: the candidates' coordinates sorted, made when
+  // first needed after an edit of the tiling or a turn of the view, so that a
+  // frame drag over a large tiling looks up rather than walks every side.
+  struct SnapTargets;
+  mutable std::shared_ptr<const SnapTargets> snapTargets_;
+  // Counts the edits that move tiles, to tell when the targets are stale.
+  std::uint64_t tilingEdits_ = 0;
 
   friend class SelectOperation;
 

@@ -189,6 +189,7 @@ void ViewController::addShapes() {
 }
 
 void ViewController::updateOutline(std::size_t oldSides) {
+  ++tilingEdits_;
   // Only sides in the list can have been joined, and the new tiles' sides
   // follow the old ones in tile order: keeping the free ones in their order
   // gives the outline a full rebuild would, without a walk over every tile.

@@ -22,6 +22,8 @@
 #include <array>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <numbers>
 
 namespace ornival {
@@ -336,36 +338,93 @@ void ViewController::setManualPageBounds(const Rect& bounds) {
     setSnappedPageBounds(snapPageBounds(manualPageBounds));
 }
 
+// Every corner and side midpoint of the tiling, turned with the view, as two
+// sorted lists of coordinates, each value with the place in tile and side
+// order where it first comes: the nearest value to a side of the frame is
+// found by a search, and of two equally near the one met first wins, as if
+// every candidate were offered in order.
+struct ViewController::SnapTargets {
+  struct Value {
+    double value;
+    std::size_t first;
+    bool operator<(const Value& other) const {
+      return value < other.value || (value == other.value && first < other.first);
+    }
+  };
+  std::uint64_t edits = 0;
+  double rotation = 0.0;
+  std::vector<Value> xs;
+  std::vector<Value> ys;
+
+  static void sortAndMerge(std::vector<Value>& values) {
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end(),
+                             [](const Value& a, const Value& b) { return a.value == b.value; }),
+                 values.end());
+  }
+
+  // The nearest value, the earliest on a tie; 0 when none is at a finite
+  // distance.
+  static double nearest(const std::vector<Value>& values, double target) {
+    double best = 0.0;
+    double distance = INFINITY;
+    std::size_t first = SIZE_MAX;
+    const auto offer = [&](const Value& v) {
+      const double d = std::abs(v.value - target);
+      if (d < distance || (d == distance && v.first < first)) {
+        best = v.value;
+        distance = d;
+        first = v.first;
+      }
+    };
+    if (!std::isfinite(target))
+      return best;
+    const auto above = std::lower_bound(values.begin(), values.end(), target,
+                                        [](const Value& v, double t) { return v.value < t; });
+    // On each side the nearest distance, and every value that rounds to it.
+    for (auto it = above; it != values.end() && std::abs(it->value - target) == std::abs(above->value - target); ++it)
+      offer(*it);
+    if (above != values.begin()) {
+      const auto below = std::prev(above);
+      for (auto it = std::make_reverse_iterator(above);
+           it != values.rend() && std::abs(it->value - target) == std::abs(below->value - target); ++it)
+        offer(*it);
+    }
+    return best;
+  }
+};
+
 Rect ViewController::snapPageBounds(const Rect& bounds) const {
   if (borderEdges.empty() || modifierFlags().option)
     return bounds;
-  const AffineTransform r = viewRotation();
-  // Per side the nearest candidate coordinate; the earlier one on a tie.
-  struct Side {
-    double target;
-    double best = 0.0;
-    double distance = INFINITY;
-    void offer(double value) {
-      const double d = std::abs(value - target);
-      if (d < distance) {
-        distance = d;
-        best = value;
+  if (!snapTargets_ || snapTargets_->edits != tilingEdits_ || snapTargets_->rotation != rotation_) {
+    auto targets = std::make_shared<SnapTargets>();
+    targets->edits = tilingEdits_;
+    targets->rotation = rotation_;
+    const AffineTransform r = viewRotation();
+    std::size_t order = 0;
+    for (const auto& tile : graph_->shapes()) {
+      for (const auto& edge : tile->edges()) {
+        const Vec2 start = edge->transformedVertex();
+        for (const Vec2 candidate : {r.apply(start), r.apply((start + edge->transformedEnd()) * 0.5)}) {
+          // A coordinate at no finite distance from anything is never taken.
+          if (std::isfinite(candidate.x))
+            targets->xs.push_back({candidate.x, order});
+          if (std::isfinite(candidate.y))
+            targets->ys.push_back({candidate.y, order});
+          ++order;
+        }
       }
     }
-  };
-  Side minX{bounds.minX()}, minY{bounds.minY()}, maxX{bounds.maxX()}, maxY{bounds.maxY()};
-  for (const auto& tile : graph_->shapes()) {
-    for (const auto& edge : tile->edges()) {
-      const Vec2 start = edge->transformedVertex();
-      for (const Vec2 candidate : {r.apply(start), r.apply((start + edge->transformedEnd()) * 0.5)}) {
-        minX.offer(candidate.x);
-        maxX.offer(candidate.x);
-        minY.offer(candidate.y);
-        maxY.offer(candidate.y);
-      }
-    }
+    SnapTargets::sortAndMerge(targets->xs);
+    SnapTargets::sortAndMerge(targets->ys);
+    snapTargets_ = std::move(targets);
   }
-  return {{minX.best, minY.best}, {maxX.best - minX.best, maxY.best - minY.best}};
+  const double minX = SnapTargets::nearest(snapTargets_->xs, bounds.minX());
+  const double maxX = SnapTargets::nearest(snapTargets_->xs, bounds.maxX());
+  const double minY = SnapTargets::nearest(snapTargets_->ys, bounds.minY());
+  const double maxY = SnapTargets::nearest(snapTargets_->ys, bounds.maxY());
+  return {{minX, minY}, {maxX - minX, maxY - minY}};
 }
 
 void ViewController::snappedPageBoundsDidSet(const Rect& previous) {

@@ -111,6 +111,7 @@ Line ViewController::outlineLine(const Edge& edge) {
 }
 
 void ViewController::rebuildOutline() {
+  ++tilingEdits_;
   std::vector<std::shared_ptr<Edge>> edges;
   std::vector<Line> lines;
   for (const auto& tile : graph_->shapes()) {

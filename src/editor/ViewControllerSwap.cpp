@@ -228,6 +228,7 @@ void ViewController::moveShape(Shape& shape, Vec2 point, bool animated) {
 }
 
 void ViewController::placeShape(Shape& shape, const AffineTransform& placement, bool animated) {
+  ++tilingEdits_;
   shape.transformation = placement;
   shape.updateTransformedGeometry();
   const Transform3D placed = shape.nodeTransform();
