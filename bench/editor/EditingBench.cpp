@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -98,10 +100,17 @@ const std::string& documentOf(int tiles) {
 
 // Opening up to the editor's first paint: the text read into tiles, handed to
 // the editor, glued, outlined and laid into the display.
+// The heap in use also gives the bytes a tile costs in the open editor,
+// model and display together.
 void openDocument(benchmark::State& state) {
   const std::string& text = documentOf(int(state.range(0)));
   std::size_t tiles = 0;
+  double bytes = 0.0;
   for (auto _ : state) {
+    state.PauseTiming();
+    malloc_trim(0);
+    const std::size_t before = mallinfo2().uordblks;
+    state.ResumeTiming();
     auto model = OrnivalModel::create();
     model->read(text);
     tiles = model->shapes.size();
@@ -109,10 +118,12 @@ void openDocument(benchmark::State& state) {
     benchmark::DoNotOptimize(w->editor.get());
     state.PauseTiming();
     model.reset();
+    bytes = double(mallinfo2().uordblks - before);
     w.reset();
     state.ResumeTiming();
   }
   state.counters["tiles"] = double(tiles);
+  state.counters["bytes per tile"] = bytes / double(tiles);
 }
 BENCHMARK(openDocument)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
