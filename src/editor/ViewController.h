@@ -13,6 +13,7 @@
 #include "model/LineAttribute.h"
 #include "model/Operations.h"
 #include "model/CrossingStatus.h"
+#include "model/Graph.h"
 #include "model/ShapeInfo.h"
 #include "model/ShapeModel.h"
 #include "platform/AffineTransform.h"
@@ -641,7 +642,8 @@ private:
   // Unglues every side of the tile from its neighbours.
   void breakJoins(Shape& shape);
   // A restored tile takes its record's place, colour and settings.
-  std::shared_ptr<Shape> restoreShape(const ShapeInfo& info);
+  // The tiling takes the restored tiles as a batch of insertions.
+  std::shared_ptr<Shape> restoreShape(const ShapeInfo& info, Graph::Insertions& tiling);
   // Takes the hover away when the view moves under the pointer.
   void clearHover();
   // Puts the copy in the place of the node it renews under contentNode, or

@@ -153,8 +153,11 @@ void ViewController::finishRemoveShapes() {
 void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<GroupFlag>& joinFlags) {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   // Last removed first: each record meets the tiling as its tile left it.
-  for (auto info = infos.rbegin(); info != infos.rend(); ++info)
-    restoreShape(*info);
+  {
+    Graph::Insertions tiling(*graph_);
+    for (auto info = infos.rbegin(); info != infos.rend(); ++info)
+      restoreShape(*info, tiling);
+  }
   addShapes();
   // Gluing groups both sides of a join grouped on either; the removal's
   // records give back the one-sided joins as they were.
@@ -176,12 +179,11 @@ void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const st
   refreshGroupOutlines(touched);
 }
 
-std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
+std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info, Graph::Insertions& tiling) {
   const auto kind = Shapes::init(info.tag);
   if (!kind || *kind == Shapes::multi)
     return nullptr;
-  const auto& tiles = graph_->shapes();
-  const int count = int(tiles.size());
+  const int count = int(tiling.count());
   if (info.index < 0 || info.index > count)
     return nullptr;
   const auto figure = Shapes::figures()[std::size_t(kind->rawValue() - Shapes::firstRawValue)];
@@ -200,7 +202,7 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
     // tile left it.
     if (info.parentShapeIndex < 0 || info.parentShapeIndex >= count)
       return nullptr;
-    const auto parent = tiles[std::size_t(info.parentShapeIndex)];
+    const auto parent = tiling.at(std::size_t(info.parentShapeIndex));
     if (info.parentEdgeIndex < 0 || std::size_t(info.parentEdgeIndex) >= parent->edges().size() ||
         info.edgeOffset < 0 || std::size_t(info.edgeOffset) >= edges.size())
       return nullptr;
@@ -208,7 +210,7 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
     if (!onto->join.expired())
       return nullptr;
     const auto& own = edges[std::size_t(info.edgeOffset)];
-    graph_->insert(tile, info.index);
+    tiling.insert(tile, std::size_t(info.index));
     onto->join = own;
     own->join = onto;
     if (own->isGroupJoin) {
@@ -216,7 +218,7 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
       parent->animatePaths(false);
     }
   } else {
-    graph_->insert(tile, info.index);
+    tiling.insert(tile, std::size_t(info.index));
   }
   // Back exactly where it stood, rather than laid on its parent anew: placing
   // again would shift it by rounding, undo after undo. A tile with nothing

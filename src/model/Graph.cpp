@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <deque>
+#include <iterator>
 #include <optional>
 #include <unordered_set>
 
@@ -167,6 +168,63 @@ void Graph::remove(const std::vector<std::shared_ptr<Shape>>& shapes) {
   }
   shapes_.resize(kept);
   renumber(first);
+}
+
+namespace {
+
+// Blocks of about this many tiles keep both the search for a position and the
+// shift within a block short.
+constexpr std::size_t insertionBlock = 512;
+
+}  // namespace
+
+Graph::Insertions::Insertions(Graph& graph) : graph_(graph), count_(graph.shapes_.size()) {
+  auto& shapes = graph.shapes_;
+  for (std::size_t first = 0; first < shapes.size(); first += insertionBlock) {
+    const std::size_t last = std::min(shapes.size(), first + insertionBlock);
+    blocks_.emplace_back(std::make_move_iterator(shapes.begin() + std::ptrdiff_t(first)),
+                         std::make_move_iterator(shapes.begin() + std::ptrdiff_t(last)));
+  }
+  shapes.clear();
+}
+
+Graph::Insertions::~Insertions() {
+  auto& shapes = graph_.shapes_;
+  shapes.reserve(count_);
+  for (auto& block : blocks_)
+    std::move(block.begin(), block.end(), std::back_inserter(shapes));
+  graph_.renumber(0);
+}
+
+const std::shared_ptr<Shape>& Graph::Insertions::at(std::size_t position) const {
+  ORNIVAL_PRECONDITION(position < count_);
+  for (const auto& block : blocks_) {
+    if (position < block.size())
+      return block[position];
+    position -= block.size();
+  }
+  ORNIVAL_PRECONDITION(false);
+  return blocks_.front().front();
+}
+
+void Graph::Insertions::insert(std::shared_ptr<Shape> shape, std::size_t position) {
+  ORNIVAL_PRECONDITION(shape != nullptr && position <= count_);
+  if (blocks_.empty())
+    blocks_.emplace_back();
+  std::size_t b = 0;
+  while (b + 1 < blocks_.size() && position > blocks_[b].size()) {
+    position -= blocks_[b].size();
+    ++b;
+  }
+  auto& block = blocks_[b];
+  block.insert(block.begin() + std::ptrdiff_t(position), std::move(shape));
+  ++count_;
+  if (block.size() >= 2 * insertionBlock) {
+    std::vector<std::shared_ptr<Shape>> upper(std::make_move_iterator(block.begin() + std::ptrdiff_t(insertionBlock)),
+                                              std::make_move_iterator(block.end()));
+    block.resize(insertionBlock);
+    blocks_.insert(blocks_.begin() + std::ptrdiff_t(b) + 1, std::move(upper));
+  }
 }
 
 void Graph::collectGroup(const std::shared_ptr<Shape>& from, std::vector<std::shared_ptr<Shape>>& into) const {

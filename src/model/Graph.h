@@ -55,6 +55,28 @@ public:
   // programming error.
   void remove(const std::vector<std::shared_ptr<Shape>>& shapes);
 
+  // Many insertions in a row, each at a position of the tiling as it stands
+  // then, in time that does not grow with the tiling for each: the list is
+  // held in blocks meanwhile and put back, renumbered once, when the batch
+  // ends. The graph's own list is empty while a batch is open.
+  class Insertions {
+  public:
+    explicit Insertions(Graph& graph);
+    ~Insertions();
+    Insertions(const Insertions&) = delete;
+    Insertions& operator=(const Insertions&) = delete;
+
+    std::size_t count() const { return count_; }
+    const std::shared_ptr<Shape>& at(std::size_t position) const;
+    // Any position from 0 to count; any other is a programming error.
+    void insert(std::shared_ptr<Shape> shape, std::size_t position);
+
+  private:
+    Graph& graph_;
+    std::vector<std::vector<std::shared_ptr<Shape>>> blocks_;
+    std::size_t count_ = 0;
+  };
+
   // Appends to `into` every tile reachable from `from` across group joins that
   // is not in it yet, depth first in side order. The caller seeds the list with
   // `from`, which is not appended again.

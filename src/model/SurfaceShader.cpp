@@ -78,7 +78,9 @@ void modifySurface(inout Surface surface) {
   if (b < borderWidth.x) {
     surface.diffuse.rgb = mix(surface.diffuse.rgb, borderColor.rgb, borderColor.a);
     surface.normal.xy *= -1.0;
-  } else {
+  } else if (ripple != 0.0) {
+    // Without ripple the noise would add nothing; it is the costliest step
+    // of the whole shader.
     vec4 noise = rippleNoise(surface.modelPosition * rippleScale * 0.07);
     surface.diffuse.rgb += noise.w * ripple;
     surface.normal += noise.xyz * ripple;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include <algorithm>
 
 namespace ornival {
@@ -83,6 +85,34 @@ TEST(Graph, RemovingAListTakesItsTilesOutTogether) {
   EXPECT_EQ(graph->shapes().size(), 3u);
   graph->remove(graph->shapes());
   EXPECT_TRUE(graph->shapes().empty());
+}
+
+// A batch of insertions lands where inserting one by one would put each,
+// also across the blocks the batch keeps, and is numbered once at its end.
+TEST(Graph, InsertionsInABatchLandWhereOneByOneWould) {
+  const Tiles tiles = squareGrid(1400, 1);
+  const auto graph = Graph::create(Tiles(tiles.begin(), tiles.begin() + 600));
+  std::vector<std::shared_ptr<Shape>> expected = graph->shapes();
+  {
+    Graph::Insertions batch(*graph);
+    EXPECT_TRUE(graph->shapes().empty());
+    std::size_t position = 0;
+    for (std::size_t i = 600; i < tiles.size(); ++i) {
+      // Front, back and strides across the whole list.
+      position = i % 3 == 0 ? 0 : i % 3 == 1 ? batch.count() : (position + 577) % (batch.count() + 1);
+      batch.insert(tiles[i], position);
+      expected.insert(expected.begin() + std::ptrdiff_t(position), tiles[i]);
+      ASSERT_EQ(batch.at(position), tiles[i]);
+    }
+    EXPECT_EQ(batch.count(), tiles.size());
+    EXPECT_EQ(batch.at(batch.count() - 1), expected.back());
+  }
+  EXPECT_EQ(graph->shapes(), expected);
+  EXPECT_EQ(indices(graph->shapes()), [&] {
+    std::vector<int> all(tiles.size());
+    std::iota(all.begin(), all.end(), 0);
+    return all;
+  }());
 }
 
 TEST(Graph, ListReadFromAFileIsRenumbered) {
