@@ -131,6 +131,8 @@ public:
   void mouseDown(const MouseEvent& event);
   void mouseDragged(const MouseEvent& event);
   void mouseUp(const MouseEvent& event);
+  // The pointer left the view: nothing is hovered until it comes back.
+  void mouseExited();
   void keyDown(const KeyEvent& event);
   // Zooms in steps of 1, or with Option turns the view in steps of 3 degrees.
   void scrollWheel(const ScrollEvent& event);
@@ -236,8 +238,12 @@ public:
   void updateNeighbors(Vec2 point);
   // Prototype candidates of the current tools for an empty tiling.
   void rebuildNeighborModels();
-  // The hover hit test at a point of the drawing.
+  // The hover hit test at a point of the drawing; nothing is hovered while
+  // the pointer is not over the view.
   void select(Vec2 point);
+  // The same wherever the pointer is: for a command that places what is
+  // hovered at once.
+  void hover(Vec2 point);
   // What a drag from the pointer would do.
   void updateDragAction(bool ignoreFrame);
   // The interlaced bands where lines of tiles cross.
@@ -537,6 +543,10 @@ public:
   Vec2 selectedPoint;
   Vec2 point2;
   Vec2 locationInWindow;
+  // Whether the pointer is over the view, as its events last told: hovering
+  // shows only what the user points at, and nothing before the pointer first
+  // comes over the view.
+  bool pointerInView = false;
   const std::shared_ptr<ShapeLayer> selectedLayer = ShapeLayer::create();
   const std::shared_ptr<ShapeLayer> selectedStrokeLayer = ShapeLayer::create();
   const std::shared_ptr<ShapeLayer> rubberbandLayer = ShapeLayer::create();

@@ -28,8 +28,9 @@ TEST(ViewControllerLayers, TreeHoldsTheLayersInDrawingOrder) {
   EditorHarness harness;
   const auto& e = *harness.editor;
   EXPECT_EQ(harness.view->viewLayer->sublayers(), (std::vector<std::shared_ptr<Layer>>{e.boundsLayer, e.layer}));
-  // An empty drawing hovers its one prototype, so the hover outline is shown
-  // over the rest.
+  // With the pointer over it, an empty drawing hovers its one prototype, so
+  // the hover outline is shown over the rest.
+  harness.hover({0.0, 0.0});
   EXPECT_EQ(e.layer->sublayers(),
             (std::vector<std::shared_ptr<Layer>>{e.shapesLayer, e.borderLayer, e.borderLayer2, e.borderLayer3,
                                                  e.crossingLayer, e.crossingLayer2, e.moveLayer, e.markLayer,

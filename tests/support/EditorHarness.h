@@ -100,6 +100,14 @@ public:
     pointerEvent(canvas, modifiers, [&](const MouseEvent& e) { editor->mouseMoved(e); });
     settle();
   }
+  // A move that does not wait for the hit test it starts.
+  void move(Vec2 canvas, ModifierFlags modifiers = {}) {
+    pointerEvent(canvas, modifiers, [&](const MouseEvent& e) { editor->mouseMoved(e); });
+  }
+  // The pointer leaves the view.
+  void leave() {
+    event([&] { editor->mouseExited(); });
+  }
   // Runs what the editor's queues hand back to the main thread until they
   // are idle.
   void settle() {
