@@ -381,6 +381,9 @@ ENTRIES = [
     ("3.267766952966369", "8", "(3 + 5/√2)/2: each half of the horizon of Left ³⁄₄ Sunrise"),
     ("1.1380711874576983", "8", "(2 + √2)/3: a third of the foot of Seven Sun"),
     # Lengths of the second round's redesigns of 561 to 1121.
+    ("1.4228363195532998", "10", "the upper left side of Left Petal ³⁄₁₀"),
+    ("1.9920718593705513", "24", "the back of Left Square Bonnet ¹⁄₆"),
+    ("2.166045055090518", "10", "the lower left side of Left Petal ³⁄₁₀"),
     ("2.1464466094067256", "8", "the top of Left Acorn A ⁵⁄₈'s cap, between its bevels"),
     ("2.560660171779821", "8", "the deeper side of the Left Acorns A's caps"),
     ("3.974873734152917", "8", "the top of Left Acorn A ¹⁄₄'s cap"),

@@ -106,8 +106,9 @@ entry(631, "Sun ³⁄₁₀", poly(20, [7, 4, 14, 4, 14, 4, 7, 6], [SUN10_NOTCH]
       note="Sun 10 cut by two radii through notches, three tips between")
 entry(632, "Sun ⁴⁄₁₀", poly(20, [7, 4, 14, 4, 14, 4, 14, 4, 7, 8], [SUN10_NOTCH] + [1.0] * 8 + [SUN10_NOTCH], method="star sector"),
       note="Sun 10 cut by two radii through notches, four tips between")
-entry(612, "Left Sun 10 ¹⁄₄", poly(20, [2, 14, 4, 14, 4, 7, 5], [P2] + [1.0] * 5 + [SUN10_NOTCH], method="star sector").start(3),
-      note="Sun 10 from a tip round to a notch, a quarter turn, walked so that it stands on a Sun side with its tips up")
+entry(612, "Left Sun 10 ¹⁄₄", poly(20, [2, 14, 4, 14, 4, 7, 5], [P2] + [1.0] * 5 + [SUN10_NOTCH], method="star sector").start(4),
+      note="Sun 10 from a tip round to a notch, a quarter turn, walked so that it stands on a Sun side below its notch "
+           "radius, its tips fanning up as the Sun 10 sectors' do")
 # Walked so that side 5, the axis side, is the lower tip's outer side: the
 # half stands with its cut upright, as the left half of the star.
 entry(615, "Left Half Star ¹⁄₅", poly(20, [12, 4, 12, 4, 6, 2], [P] * 5 + [X], method="star sector").start(5),

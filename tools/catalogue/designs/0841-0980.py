@@ -187,8 +187,8 @@ entry(894, "Thin Gem 7", poly(14, [4, 6, 4, 4, 6, 4], [HEPTA, SIGMA, SIGMA, HEPT
       note="a tall narrow stone on a table of the Heptastar's side")
 entry(903, "Shovel ⁵⁄₁₄", up(28, [(0, W7), (4, RHO), (12, X), (7, SIGMA), (14, HEPTA)], top="side", north=True),
       note="a blade with bottom corners of 5/14 under a straight handle")
-entry(933, "Left Delta ¹⁄₄", poly(24, [6, 5, 3, 10], [TT12, TT12, X, TT12]),
-      note="Delta ¹⁄₄ cut along its axis from a tip through the centre to the notch opposite")
+entry(933, "Left Delta ¹⁄₄", poly(24, [6, 5, 3, 10], [TT12, TT12, X, TT12]).start(2),
+      note="Delta ¹⁄₄ cut along its axis from a tip through the centre to the notch opposite, lying on the cut")
 
 # --- Pictures of nines and sevens on the nine-fold stars' sides and the
 # Heptagon's diagonals. Wings spread from a body with a point below and a
@@ -276,11 +276,17 @@ J9 = 1.078725692426601          # the side of Delta ²⁄₉
 
 entry(932, "Shield ¹⁄₁₄ ²⁄₇", up(28, [(6, 2 * SIGMA), (9, HEPTA), (15, X)], bottom="corner", top="corner"),
       note="a shield widest below its top corners of 2/7, narrowing to a point of 1/14")
-# The notch is a wide dip rather than a deep cut: a deeper notch would pull
-# the middle of the corners above it, and the icon would stand the V on its
-# point upwards.
-entry(978, "V 9", up(36, [(5, E9), (18, 1.0), (20, X)], bottom="corner", top="corner", north=True),
-      note="a V of nines, its arms 2/9 apart, the notch between them a wide dip")
+def vee(unit, spread, outer_top, arm, top):
+    """A V standing on its point: arms spread degrees either side of upright,
+    each arm as wide all along as its top, which is cut so that its outer
+    corner is outer_top degrees. Walked from the notch between the arms, the
+    axis point, which lies above the middle of the corners: a heading north
+    stands the V on its point."""
+    a = Fraction(90) - Fraction(spread)
+    return half(unit, [(a, arm), (a + 180 - Fraction(outer_top), top), (a + 180, X)], bottom="corner", top="corner").start(3)
+
+
+entry(978, "V 9", vee(18, 40, 80, 1.7587704831436335, 0.8793852415718162), note="a V of nines, its arms 2/9 apart and cut slanting at their tops")
 entry(896, "Left Small Shield ¹⁄₁₂ ¹⁄₆", poly(24, [11, 4, 16, 4, 11, 2], [X, 0.5, Q12, Q12, 1.0, Y]).start(5),
       note="Small Shield ¹⁄₁₂ ¹⁄₆ with one shoulder higher than the other, so that its point turns aside")
 

@@ -59,7 +59,8 @@ entry(1088, "Sun ⁻¹⁄₈ ⁵⁄₁₆", sun_through_notches(7), note="the Su
 # largest stands as the Sun's left half, its cuts upright.
 entry(1096, "Left Sun ³⁄₁₆", sun_tip_to_notch(3).start(4),
       note="the Sun from a tip to the next notch but one, lying on the cut through the tip")
-entry(1100, "Left Sun ⁷⁄₁₆", sun_tip_to_notch(7).start(6), note="the Sun from a tip round three and a half tips, standing")
+entry(1100, "Left Sun ⁷⁄₁₆", sun_tip_to_notch(7).start(7),
+      note="the Sun from a tip round three and a half tips, lying on its notch radius with its tips up")
 entry(1102, "Three Quarters Square", poly(4, [1, 1, 1, 1, 1, 3], [A / 2, A / 2, A, A, A / 2, A / 2]).start(3),
       note="the Square with a quarter cut away")
 entry(1115, "Half Octagon", sym(8, [C, 2, 1.0, 3, 2.0, 3, 2.0]), note="the Octagon cut through two opposite sides")
@@ -316,11 +317,11 @@ entry(998, "Pentastar ¹⁄₃₂", pentastar(32, (2, 4, 4), (22, 22, 22), (R16,
 # walked so that the side the table's given axis names is the one that lies
 # lowest (or outermost) as the whole figure stands: the pair then faces each
 # other across the cut.
-entry(1013, "Left Petal ³⁄₁₀", poly(20, [8, 7, 6, 5, 4], [P, P2, P, X, Y]),
-      note="a petal of 3/10 leaning to the left over a short stalk side")
-entry(1116, "Left Half Pentastar A", poly(40, [3, 26, 4, 28, 4, 15], [X, P, 1.0, P, 1.0, P - 1]),
-      note="the left half of Pentastar A, cut from its top tip to its bottom notch")
-entry(1118, "Left Half Wings A", poly(16, [5, 8, 3, 2, 6], [S2, X, X, A, 1.0]),
+entry(1013, "Left Petal ³⁄₁₀", loop(20, [(0, 0.5), (72, 2.0), (126, P), (234, X), (288, Y)]),
+      note="a petal on a narrow foot of 3/10 corners, leaning to the left: its corners mirror each other, its sides do not")
+entry(1116, "Left Half Pentastar A", poly(40, [3, 26, 4, 28, 4, 15], [X, P, 1.0, P, 1.0, P - 1]).start(2),
+      note="the left half of Pentastar A, cut from its top tip to its bottom notch, standing with the cut upright")
+entry(1118, "Left Half Wings A", poly(16, [5, 8, 3, 2, 6], [S2, X, X, A, 1.0]).start(4),
       note="one wing of Wings A, cut through its waist; the cut keeps its middle as a straight corner")
 
 # --- Stars with unequal tips, wings and a bracket of thirtieths, and a sunrise.
@@ -371,7 +372,7 @@ SIN36 = 0.5877852522924731              # sin 36°, half the short diagonal of a
 entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3, 8], [O8, 1.0, 1.0, 1.0, 1.0, O8]).start(3),
       note="two of the Sun's eight tips over the chord between the notches beside them (the cut through the "
            "centre is Twins C); the chord keeps its middle as a straight corner")
-entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [A / 2] * 2 + [1.0] * 5 + [N8 / 2] * 2, method="star sector"),
+entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [A / 2] * 2 + [1.0] * 5 + [N8 / 2] * 2, method="star sector").start(7),
       note="the Sun from a tip to the notch 5/16 round, both radii parted at their middles")
 entry(1108, "Left Sunrise ⁵⁄₁₆", loop(16, [(157.5, A), (247.5, N8), (202.5, X), (0, Y), (90, 1.0)]),
       note="the Sunrise's left end cut upright through a notch: one tip of the Sun over the horizon, standing on it")
@@ -423,8 +424,17 @@ entry(994, "Shield ¹⁄₁₆", up(32, [(7, C8), (6, 2.0), (17, X)], bottom="co
 entry(996, "Shield ³⁄₃₂", up(64, [(13, C8), (10, 2.0), (16, 0.5), (34, 0.5), (28, 0.5), (36, X)], bottom="corner",
                               top="corner"),
       note="Shield ¹⁄₁₆'s kite shield on a point of 3/32, with upright sides under a wavy top")
-entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, 1.0), (18, X)], bottom="corner", top="corner", north=True),
-      note="a V of two arms at 3/16, the notch between them a wide dip, as V 9's")
+def vee(unit, spread, outer_top, arm, top):
+    """A V standing on its point: arms spread degrees either side of upright,
+    each arm as wide all along as its top, which is cut so that its outer
+    corner is outer_top degrees. Walked from the notch between the arms, the
+    axis point, which lies above the middle of the corners: a heading north
+    stands the V on its point."""
+    a = Fraction(90) - Fraction(spread)
+    return half(unit, [(a, arm), (a + 180 - Fraction(outer_top), top), (a + 180, X)], bottom="corner", top="corner").start(3)
+
+
+entry(997, "V ³⁄₁₆", vee(32, 45, 67.5, A, S2), note="a V of arms a quarter turn apart, their tops cut slanting to corners of 3/16")
 
 # --- Twin Star ¹⁄₅: two Suns 10 side by side, fused at a waist notched above
 # and below, each showing the four tips that face away from the other, as
