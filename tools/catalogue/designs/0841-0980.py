@@ -200,8 +200,8 @@ K9 = 1.532088886237956          # 2 cos 40°
 U9 = 0.5739779522395381         # a side of Kite ¹⁄₁₈
 F9 = 3.180030884270192          # the floor of Notch ²⁄₉
 
-entry(949, "Wings 7", up(14, [(12, HEPTA), (1, 1.0), (6, X)], bottom="corner", top="corner"),
-      note="two long flat wings, a notch between them")
+entry(949, "Wings 7", up(14, [(12, HEPTA), (1, 1.0), (6, X)], bottom="corner", top="corner").start(3),
+      note="two long flat wings, a notch between them; walked from the body's point, which the heading north turns up")
 entry(967, "Skirt ²⁄₉", up(36, [(0, F9), (10, D9), (17, X)], top="corner"),
       note="a short flared skirt, hem corners of 2/9, under a low waistband")
 entry(976, "Acorn ²⁄₉", up(36, [(5, E9), (9, K9), (0, U9), (15, X)], bottom="corner", top="corner"),

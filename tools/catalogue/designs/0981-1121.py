@@ -189,8 +189,8 @@ entry(1036, "Bread 9", up18([(0, F9), (3, M9), (5, K9), (7, J9), (9, X)], top="s
       note="a loaf of nines: a wide floor, low walls and a crust in two slopes")
 entry(1110, "Cork 9", up18([(0, K9), (4, D9), (0, U9), (5, J9), (9, X)], top="side", north=True),
       note="a tapered plug under a wider head")
-entry(983, "Wings 9", up18([(17, 2.0), (1, 1.0), (8, X)], bottom="corner", top="corner"),
-      note="wide wings spread from a notch")
+entry(983, "Wings 9", up18([(17, 2.0), (1, 1.0), (8, X)], bottom="corner", top="corner").start(3),
+      note="wide wings spread from a notch; walked from the body's point, which the heading north turns up")
 
 # --- Sixteenths and twelves: bonnets, a loaf, a cork, tacks, petals, a
 # skirt and a leaf on the Sun's and Sun 12's lengths.
