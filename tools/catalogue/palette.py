@@ -381,6 +381,8 @@ ENTRIES = [
     ("3.267766952966369", "8", "(3 + 5/√2)/2: each half of the horizon of Left ³⁄₄ Sunrise"),
     ("1.1380711874576983", "8", "(2 + √2)/3: a third of the foot of Seven Sun"),
     # Lengths of the second round's redesigns of 561 to 1121.
+    ("2.4693365928607345", "24", "a closing side of Square Star ¹⁄₆ 5 1 2, beside its drawn square side"),
+    ("2.5842704787585804", "24", "a closing side of Square Star ¹⁄₆ 5 1 2, beside its drawn square side"),
     ("1.4228363195532998", "10", "the upper left side of Left Petal ³⁄₁₀"),
     ("1.9920718593705513", "24", "the back of Left Square Bonnet ¹⁄₆"),
     ("2.166045055090518", "10", "the lower left side of Left Petal ³⁄₁₀"),

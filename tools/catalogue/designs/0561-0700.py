@@ -3,6 +3,7 @@
 # The corner counts are the catalogue's (`author.py tally`). Lengths come from palette.py.
 
 from palette import A, B, HEX, P, P2, Q12, R3, R16, S2, S12, TT12
+from fractions import Fraction
 from headings import loop
 
 SUN10_NOTCH = 1.902113032590307   # Sun 10's centre-to-notch
@@ -321,7 +322,25 @@ def twin_star(unit, tip, notch, side, bridge, first=None):
 
 entry(574, "Twin Star C", twin_star(16, 2, 10, S2, 1.0, first=1.0),
       note="two Compasses joined by a short bar between the notches that face each other")
-entry(576, "Twin Star ¹⁄₄", twin_star(24, 6, 14, 1.0, S2), note="two Hexstars 1/4 joined by a bar, four tips of each showing")
+
+
+def fused_stars(unit, tip, tips, side, waist):
+    """Two regular stars side by side, fused at a waist notched above and
+    below: the right one walked from the lower notch round its tips (tip
+    degrees, each pointing at one of the angles tips from its centre) up to
+    the upper notch, its first side waist long; the left one is its mirror
+    image."""
+    steps = []
+    for i, direction in enumerate(tips):
+        steps.append((Fraction(direction) + Fraction(tip, 2), waist if i == 0 else side))
+        steps.append((Fraction(direction) + 180 - Fraction(tip, 2), side if i < len(tips) - 1 else X))
+    return half(unit, steps, bottom="corner", top="corner", method="twin star")
+
+
+# Walked from the notch at one star's far end, so that the heading west lays
+# the stars side by side.
+entry(576, "Twin Star ¹⁄₄", fused_stars(24, 90, [-90, -30, 30, 90], 1.0, 2.0).start(3),
+      note="two Hexstars 1/4 side by side, fused at a notched waist, four tips of each showing")
 # Octastar Edge: the Octastar with one tip cut off along the line between its
 # notches, standing on that edge; the edge keeps a straight corner in its
 # middle, so that it glues to two sides of half its length.

@@ -309,9 +309,10 @@ def fused_stars(unit, tip, tips, side, waist, waist_dir):
     return half(unit, steps, bottom="corner", top="corner", method="twin star")
 
 
-entry(942, "Twin Star ¹⁄₇", up(14, [(12, RHO), (3, HEPTA), (0, HEPTA), (5, HEPTA), (2, HEPTA), (7, HEPTA), (4, HEPTA),
-                                    (9, HEPTA), (6, X)], bottom="corner", top="corner"),
-      note="two Heptastars ¹⁄₇ leaning together")
+entry(942, "Twin Star ¹⁄₇", fused_stars(28, F(360, 7), [-F(540, 7), -F(180, 7), F(180, 7), F(540, 7)], HEPTA, 1.445041867912629,
+                                       None).start(3),
+      note="two Heptastars ¹⁄₇ side by side, fused at a notched waist; walked from the notch at one's far end, so that the "
+           "heading west lays them side by side")
 entry(953, "Twin Star 9", fused_stars(18, 80, [-60, -20, 20, 60], 1.0, 1.8793852415718169, -40),
       note="two Suns 9 side by side, fused at a waist notched deeply above and below")
 

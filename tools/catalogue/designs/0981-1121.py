@@ -489,9 +489,9 @@ from families import square_star
 
 entry(1043, "Square Star ¹⁄₆ 3 3", square_star([0, 3, 3, 0], S12, free={0: X, 11: Y}),
       note="three tips on each of two neighbouring sides")
-entry(1049, "Square Star ¹⁄₆ 5 1 2", square_star([5, 1, 2, 0], S12, free={11: X, 13: Y}).start(13),
-      note="five, one and two tips round three sides")
-mirror(1050, "Square Star ¹⁄₆ 2 1 5", of=1049, start=12)
+entry(1049, "Square Star ¹⁄₆ 5 1 2", square_star([5, 1, 2, 0], S12, bare={2: [(2, T12), (3, 1.0)]}, free={11: X, 13: Y}).start(14),
+      note="five, one and two tips round three sides, the square's fourth side drawn")
+mirror(1050, "Square Star ¹⁄₆ 2 1 5", of=1049, start=14)
 entry(1051, "Square Star ¹⁄₆ 2 1 1 3", square_star([2, 1, 1, 3], S12, free={3: X, 6: Y}).start(2),
       note="two, one, one and three tips round all four sides")
 mirror(1052, "Square Star ¹⁄₆ 3 1 1 2", of=1051, start=8)
