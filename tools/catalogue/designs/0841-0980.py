@@ -382,7 +382,8 @@ entry(979, "Left Bird 9", ring(18, [(0, 2 * E9), (7, E9), (2, 1.0), (4, 1.0), (9
 # A group fans its tips 1/16 turn apart round its side's outward normal; where
 # the plan gives a figure more corners than twice its tips, the bare sides of
 # the square are drawn (square_star in families.py). Each reversed-name pair
-# is one figure and its mirror image.
+# is one figure and its mirror image. Each is walked so that its given axis
+# corner is the one that stands the square most nearly level.
 from families import square_star
 
 
@@ -393,19 +394,19 @@ entry(875, "Square Star ¹⁄₆ 3 2 3", square_star([0, 3, 2, 3], S12, free={0:
 entry(888, "Square Star ¹⁄₆ 1 1", square_star([0, 1, 1, 0], S12, bare={2: [(3, X), (0, Y)]}, free={0: HEX, 3: HEX}),
       note="a square corner with a tip of 1/6 on each of its two far sides")
 entry(873, "Square Star ¹⁄₆ 2 1 1", square_star([2, 1, 1, 0], S12, bare={1: [(1, T12)], 2: [(2, T12), (3, 1.0), (0, T12)]},
-                                              free={9: X, 10: Y}).start(7),
-      note="two, one and one tips round three sides, the fourth side bare")
+                                              free={9: X, 10: Y}).start(10),
+      note="two, one and one tips round three sides, the fourth side bare, standing square under its pair")
 mirror(874, "Square Star ¹⁄₆ 1 1 2", of=873, start=10)
 entry(878, "Square Star ¹⁄₆ 1 3", square_star([0, 1, 3, 0], S12, bare={1: [(1, T12), (2, T12)],
-                                                                  2: [(2, T12), (3, X), (0, Y), (1, T12)]}).start(11),
+                                                                  2: [(2, T12), (3, X), (0, Y), (1, T12)]}).start(4),
       note="one tip and three on two neighbouring sides, the square's other corners drawn")
 mirror(879, "Square Star ¹⁄₆ 3 1", of=878, start=12)
 entry(880, "Square Star ¹⁄₆ 2 5 1", square_star([2, 5, 1, 0], S12, bare={2: [(2, T12), (3, 1.0)]},
-                                              free={15: X, 17: Y}).start(15),
+                                              free={15: X, 17: Y}).start(12),
       note="two, five and one tips round three sides")
 mirror(881, "Square Star ¹⁄₆ 1 5 2", of=880, start=14)
 entry(884, "Square Star ¹⁄₆ 1 2 5", square_star([1, 2, 5, 0], S12, bare={2: [(2, T12), (3, 1.0)]},
-                                              free={0: X, 2: Y}).start(13),
+                                              free={0: X, 2: Y}).start(3),
       note="one, two and five tips round three sides")
 mirror(885, "Square Star ¹⁄₆ 5 2 1", of=884, start=2)
 entry(886, "Square Star ¹⁄₆ 2 3", square_star([0, 2, 3, 0], S12, free={0: X, 9: Y}).start(6),
