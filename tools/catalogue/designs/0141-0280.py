@@ -139,7 +139,11 @@ entry(199, "Wings D", half(8, [(315, 2.0), (45, S2), (135, X)], bottom="corner",
 entry(161, "Cross Boat B", sym(8, [B, 3, 1.0, 1, X, 6, 1.0, 3, 1.0, 2]), note="Cross Boat A carrying an arm of the Cross")
 entry(177, "Butterfly", upright(8, [(0, 0), (h, h), (S2, 0), (3 * h, h), (S2, S2), (2 * S2, 2 * S2), (2 * S2, 3 * S2), (S2, 3 * S2), (0, 2 * S2)]),
       note="small hind wings, large fore wings")
-entry(178, "Left Lid", poly(8, [2, 2, 5, 3, 2, 2], [A, h, h, S2, h, H]), note="the left half of the Lid")
+# The left half of the Lid, its foot parted in the middle by a straight
+# corner: the axis corner must lie straight below the middle of the corners,
+# and no corner of the half alone does, so the icon stood it aslant.
+entry(178, "Left Lid", poly(8, [2, 2, 2, 5, 3, 2, 4], [1.0, A, 1.0, h, S2, h, 1.0]).start(5),
+      note="the Lid cut along its axis, standing level on the middle of its foot")
 # A hull deeper than its turned-up ends are tall, so that the deck lies above
 # the mean of the corners and the icon keeps the canoe upright.
 entry(181, "Canoe", upright(8, [(A, 0), (A + 2, 2), (A + 2, 3), (A + 1, 2)], axis_at="top"),
@@ -226,7 +230,11 @@ entry(234, "Sailboat 3", sym(8, [C + 2, 3, S2, 1, 1.0, 5, A, 2, 1.0, 6, h, 3, X]
 entry(244, "v √2", sym(8, [2, X, 1, 1, 3, S2, 6], first="corner"), note="a small v, inner arms √2")
 entry(245, "Mask √2", sym(8, [X, 3, S2, 2, S2, 2, S2, 6]), note="Mask with a wider nose")
 entry(248, "Triangle ¹⁄₈", isosceles(16, 2, A), note="apex of 1/8, legs 1 + √2")
-entry(249, "Left Sailboat", poly(8, [1, 3, 3, 1, 5, 1, 6], [h, 1.0, A, 1.0, h, B, A]), note="a hull and one sail leaning back to its mast")
+# The mast stands on the stern, so that the sail and the hull share a corner
+# and the keel, the axis side, lies straight under the middle of the corners.
+entry(249, "Left Sailboat", loop(16, [(0, 2 * S2), (45, S2), (180, S2), (135, X), (270, 3.0), (292.5, Y)]).start(4),
+      note="a hull and one sail, its mast on the stern and the sail's edge sloping down to the bow")
+mirror(250, "Right Sailboat", of=249, start=3)
 entry(253, "Double Notch", sym(8, [C + 2, 2, S2, 2, h, 3, S2, 6, S2, 3, S2]), note="a bar with two quarter-turn notches")
 entry(254, "Short Double Notch", sym(8, [C + 2, 2, 1.0, 2, 1.0, 3, 1.0, 6, 1.0, 3, 2.0]), note="Double Notch, lower, notches of side 1")
 entry(256, "Cross Edge", sym(8, [S2, 2, 1.0, 3, 1.0, 2]), note="one arm of the Cross, cut off at its inner corners")

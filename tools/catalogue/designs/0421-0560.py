@@ -57,7 +57,9 @@ entry(548, "Half Sun", sector(8, 4, 1.0, A), note="the Sun cut through two oppos
 entry(547, "Half Sun 12", sector(12, 6, S12, 2 + SQRT2), note="Sun 12 cut through two opposite tips")
 # From a tip radius round to a notch radius, 11/16 of a turn: the cut through
 # a notch is what makes it one-handed.
-entry(467, "Left Sun", poly(16, [2] + [10, 4] * 5 + [5, 11], [A] + [1.0] * 11 + [N8]),
+# Walked from the notch's radius, so that the icon turns the Sun's tips as
+# the Sun's own icon stands them, the bite taken out below on the right.
+entry(467, "Left Sun", poly(16, [2] + [10, 4] * 5 + [5, 11], [A] + [1.0] * 11 + [N8]).start(12),
       note="the Sun from a tip round to a notch, 11/16 of a turn")
 # The Sun drawn out along one line: its four sides in that direction longer,
 # the lower two longer than the upper two. Stretched evenly it would have a
@@ -157,7 +159,9 @@ entry(495, "Petal ¹⁄₅ Top", sym(20, [X, 5, 1.0, 8, 1.0, 4]), note="the tip 
 entry(510, "Roof ²⁄₅", sym(20, [1.0, 8, PHI, 2, X]), note="a low roof of 1/10 slopes, its ridge between corners of 2/5")
 entry(511, "Flat Pentagon", sym(20, [P2, 6, 1.0, 6, X, 6]), note="a Pentagon's corners on a long base")
 entry(516, "Cork ³⁄₁₀", sym(20, [1.0, 6, 2.0, 14, 1.0, 5, 1.0, 5, X]), note="a tapered cork with a lip")
-entry(518, "Left Decastar ¹⁄₄", poly(20, [3, 12, 6, 12, 6, 6, 5], [TAN72, 1.0, 1.0, 1.0, 1.0, 1.0, P2]),
+# Walked from its first Decastar side, so that the icon stands it on the
+# centre's corner, as the other slices of the Decastar stand.
+entry(518, "Left Decastar ¹⁄₄", poly(20, [3, 12, 6, 12, 6, 6, 5], [TAN72, 1.0, 1.0, 1.0, 1.0, 1.0, P2]).start(1),
       note="the Decastar from a tip round to a notch, a quarter turn")
 entry(520, "Short Trapezoid ¹⁄₅", trapezoid(20, 4, P2, 1.0), note="a low trapezoid of 1/5 on a long base")
 
@@ -288,13 +292,13 @@ entry(506, "Bow 2", sym(8, [1.0, 5, S2, 2, 1.0, 2, 1 / S2, 6, 1 / S2, 2, 1.0, 2,
       note="a bow whose loops are doubled")
 entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, A, 5, X]),
       note="a skirt whose hem is cut into tabs and points")
-# A mitten raised palm out: the thumb stands out at an eighth of a turn, a
-# notch parts the fingers in two. The wrist is narrow and the thumb long, so
-# that the wrist's corner under the thumb, the axis corner, lies straight
-# below the middle of the corners and the wrist stands level.
-entry(544, "Left Hand", loop(8, [(0, 0.5), (90, 0.5), (45, 2.0), (135, h), (225, X), (90, 1.0), (225, 1.0), (135, 1.0),
-                                 (270, Y), (315, 1.0)]).start(9),
-      note="a mitten, the thumb out to one side, a notch between the fingers, standing on its wrist")
+# A mitten raised palm out, the thumb standing out at an eighth of a turn.
+# The wrist is narrow and the thumb long, so that the wrist's corner under
+# the thumb, the axis corner, lies straight below the middle of the corners
+# and the mitten stands level.
+entry(544, "Left Hand", loop(8, [(270, X), (0, S2), (90, 0.5), (45, A), (135, 1.0), (225, h), (90, S2), (135, 1.0),
+                                 (180, Y), (225, 1.0)]),
+      note="a mitten, the thumb out to one side")
 entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]),
       note="half of a petal with a tip of 1/6 and a foot of 1/4, cut along its length")
 entry(551, "Left Half Bracket 12", poly(24, [10, 2, 10, 14, 6, 6], [1.0, 2 + SQRT2, 0.5176380902050415, 2.0, 1 + 1 / S2, 1 / S2]),
