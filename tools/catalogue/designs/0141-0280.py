@@ -76,6 +76,15 @@ def walked(start, moves):
     return points
 
 
+def acorn(unit, point_side, low, upper_side, high, stalk_side, stalk):
+    """Acorn A's outline in a family's angles: a nut pointed below, its
+    sides rising from the point along point_side and on along upper_side to
+    the cap's corners, a flat cap and a stalk peaked on the axis. Directions
+    in degrees of the right half, walked from the point; the cap is solved."""
+    return half(unit, [(point_side, low), (upper_side, high), (180, X), (stalk_side, stalk)], bottom="corner",
+                top="corner")
+
+
 # --- Twenty-four.
 entry(141, "Kite 24", kite(24, 3, 1, S24), note="Star 24 cut into 24 by radii through its notches")
 entry(142, "Arrowhead 24", dart(24, 3, 17, A), note="a Star 24 tip, barbs of Star 24 sides")
@@ -186,9 +195,9 @@ entry(263, "Book ¹⁄₆", sym(24, [16, HEX, 4, A, 8, HEX, 8], first="corner"),
 entry(261, "Kite ¹⁄₆", kite(24, 4, 8, R3, 1.0), note="a third of a Triangle's corner cut to its centre")
 entry(266, "Kite ¹⁄₄ ¹⁄₆", kite(24, 6, 10, A), note="a quarter-turn tip, side corners of 1/6")
 entry(265, "Notch ¹⁄₃", sym(24, [A, 6, S12, 6, h, 8, 1.0, 20]), note="a bar with a notch for the Triangle's corner")
-entry(271, "Acorn 12", sym(24, [6, A, 9, A, 4, S12, 18, S12, 4], first="corner"),
-      note="three tips of Sun 12 as the cap, a quarter-turn point below")
-entry(275, "Short Acorn 12", sym(24, [6, A, 9, S12, 4, S12, 18, S12, 4], first="corner"), note="Acorn 12 with a short body")
+entry(271, "Acorn 12", acorn(24, 60, 3.0, 90, 1.5773502691896257, 120, 1.0),
+      note="Acorn A's nut, cap and stalk with a point and a peak of Sun 12's tips")
+entry(275, "Short Acorn 12", acorn(24, 60, TT12, 90, 0.5, 120, 0.7320508075688771), note="Acorn 12 with a short body")
 
 # --- More octagonal figures.
 entry(200, "Twins ¹⁄₆", half(12, [(330, 2.0), (90, 2.5), (210, X)], bottom="corner", top="corner"),
@@ -256,8 +265,8 @@ entry(226, "Truncated Star", poly(20, [6, 14, 6] * 5, [PHI - 1, PHI, PHI] * 5), 
 # Sides taller than the face opening is deep, so that the opening lies below
 # the mean of the corners and the icon stands the hood on it.
 entry(202, "Bonnet ¹⁄₆", sym(24, [S2, 18, 1.0, 6, 1.0, 6, A, 10, X, 4]), note="a hood pointed at 1/6")
-entry(204, "Acorn ¹⁄₆", sym(24, [8, B, 8, HEX, 6, HEX, 16, HEX, 4], first="corner"),
-      note="a Hexstar tip and notches as the cap, a 1/3 point below")
+entry(204, "Acorn ¹⁄₆", acorn(24, 30, 1.0, 90, S2, 120, 0.7320508075688771),
+      note="a broad nut of a 1/3 point under a stalk peaked at 1/6")
 # The centre stays a (straight) corner, so that the base is two notch radii
 # of Sun 12 and glues to its other sectors.
 entry(205, "Sunrise 12", sym(24, [12, A, 9, S12, 4, S12, 18, S12, 4, S12, 18, S12, 4, S12, 18], first="corner"),
@@ -317,7 +326,10 @@ entry(247, "Ship Star", sym(16, [6, N8, 7, 1.0, 4, 1.0, 10, 1.0, 4, 1.0, 10, 1.0
 entry(225, "U 16 B", sym(32, [A, 24, 1.0, 8, H, 8, 1.0, 14, N8, 14, h, 12, B]), note="a deep cup rounded by sixteenths")
 entry(241, "U 32", sym(32, [S16, 24, N8 - 1, 2, A, 6, B]),
       note="a cup whose rims are Sun 32 tips, shallow enough that its floor stands clear above the centre")
-entry(243, "v 32", sym(32, [2, B, 7, C32, 9, S2, 30], first="corner"), note="a small v of 1/16, inner arms √2")
+# A v of 1/8 whose arms end in blunt points of 3/16: with the arms of 1/16
+# the notch was narrower than an icon's outline and closed.
+entry(243, "v 32", sym(32, [4, R16, 6, h, 10, X, 28], first="corner"),
+      note="a narrow v of 1/8, its arms ending in points of 3/16")
 entry(236, "Sunray 32", sunray(32, 32, 2, S32, 1), note="in the notch of Sun 32")
 entry(239, "Petal Left 32", poly(32, [4, 12, 2, 14], [1.0, 0.8477590650225735, N8, S16]), note="a petal leaning one way, a Sun 32 tip")
 entry(274, "Mask 32", sym(32, [24, 1.0, 8, 0.8477590650225735, 8, 1.3065629648763766, 13, C32, 14], first="corner"),

@@ -3,7 +3,7 @@
 # Lengths are named once, in palette.py, so that figures of one family share
 # them bit for bit; every other length comes from the palette through the solver.
 
-from palette import S2, h, A, B, N8, S12, HEX, R3, P2, TAN72, HEPTA
+from palette import S2, h, A, B, N8, S12, HEX, R3, P2, TAN72, HEPTA, Q12
 from headings import half, loop
 from palette import R16
 
@@ -13,6 +13,15 @@ from palette import R16
 # Decastar's are; the half is the Half Decastar, so Decastar 1/2 is the plain
 # cut through tips.
 from palette import DECA_OUT
+
+
+def acorn(unit, point_side, low, upper_side, high, stalk_side, stalk):
+    """Acorn A's outline in a family's angles: a nut pointed below, its
+    sides rising from the point along point_side and on along upper_side to
+    the cap's corners, a flat cap and a stalk peaked on the axis. Directions
+    in degrees of the right half, walked from the point; the cap is solved."""
+    return half(unit, [(point_side, low), (upper_side, high), (180, X), (stalk_side, stalk)], bottom="corner",
+                top="corner")
 
 
 def decastar_through_notches(j, halved=False):
@@ -196,8 +205,8 @@ entry(501, "Acorn ¹⁄₃", half(24, [(30, HEX), (90, R3), (180, h), (135, S2)]
 entry(512, "Kite ¹⁄₁₂", kite(24, 2, 10, B, X), note="a tip of 1/12 under a blunt head of 5/12")
 entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, R3, 11, 0.5, 4, X, 16], first="corner"),
       note="Shield 1/12 1/6 with half as tall a wall: the same foot and notched top")
-entry(532, "Acorn 12 ¹⁄₆", sym(24, [4, X, 10, HEX, 4, S12, 18, S12, 4], first="corner"),
-      note="three Sun 12 tips over a pointed nut")
+entry(532, "Acorn 12 ¹⁄₆", acorn(24, 60, B, 105, Q12, 135, h),
+      note="a nut of a 1/6 point, narrowing a little under its cap, and a square-peaked stalk")
 entry(534, "Trifolium ¹⁄₃", poly(24, [8, 8, 8, 16] * 3, [HEX, 1.0, 1.0, HEX] * 3),
       note="three Hexagon lobes round a point")
 entry(536, "T ¹⁄₃", sym(24, [2 * A, 4, 1.0, 8, S2, 18, A, 6, X]),
@@ -211,8 +220,8 @@ entry(554, "Kite ¹⁄₆ ⁷⁄₂₄", kite(24, 4, 6, X, S12), note="in the no
 # --- More of the octagonal family.
 entry(452, "Seven Star", poly(16, [9] + [2, 12] * 6 + [2, 9], [N8] + [A] * 14),
       note="the Octastar with one tip taken away")
-entry(456, "Pointy Acorn", sym(16, [2, X, 7, A, 4, 1.0, 10, 1.0, 4], first="corner"),
-      note="three Sun tips over a nut of 1/8")
+entry(456, "Pointy Acorn", acorn(16, 67.5, B, 90, 0.5, 135, 0.7653668647301796),
+      note="Acorn A's cap and stalk over a long nut of 1/8")
 entry(457, "Wide Arrow Bow", sym(8, [1.0, 5, 1.0, 2, A, 2, A, 2, 1.0, 5, 1.0]),
       note="a knot between two wide wings that end in arrow points")
 # Walked from an outer tip, so that setup takes the line through both stars'
