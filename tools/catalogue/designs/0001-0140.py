@@ -144,8 +144,12 @@ entry(130, "Dart ¹⁄₁₀", dart(20, 4, 12, P, X), note="Penrose's dart")
 # 13/16 and sides 1.566; its notches lie 3.073 from the centre, so a chord
 # between notches three tips apart is 2 + √2.
 entry(44, "Sunray ¹⁄₁₆", kite(32, 2, 6, X, S16), note="in the notch of Star 16")
-entry(92, "Palm 16", sym(32, [S2, 8, A, 24, 1, 8, S16, 4, S16, 26, S16, 4]), note="three Star 16 tips on a trunk")
-entry(46, "Palm 16 B", sym(32, [2, 8, N8, 24, h, 8, S16, 4, S16, 26, S16, 4]), note="a stout trunk")
+entry(92, "Palm 16", half(32, [(0, 0.7653668647301796), (90, C), (-22.5, A), (112.5, S2), (67.5, S2), (202.5, X)],
+                           bottom="side", top="corner"),
+      note="a tall trunk under fronds of Star 16 tips, the lower pair drooping, a notch between the upper pair")
+entry(46, "Palm 16 B", half(32, [(0, S2), (90, C), (-45, S16), (90, 1.0), (67.5, S16), (202.5, X)], bottom="side",
+                             top="corner"),
+      note="Palm 16 on a stouter trunk, its lower fronds hanging lower")
 entry(91, "Candle 16", sym(32, [4, S16, 22, X, 8, A, 12, N8, 8], first="corner"), note="a Star 16 tip for a flame")
 entry(47, "Candle 16 B", sym(32, [4, N8, 22, X, 8, B, 12, 2, 8], first="corner"), note="a taller flame and body")
 entry(89, "Swallow 16", sym(32, [24, X, 2, S16, 22, N8, 4, 1, 20, 1, 8], first="corner"),

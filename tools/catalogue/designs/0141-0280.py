@@ -271,9 +271,9 @@ entry(204, "Acorn ¹⁄₆", acorn(24, 30, 1.0, 90, S2, 120, 0.7320508075688771)
 # of Sun 12 and glues to its other sectors.
 entry(205, "Sunrise 12", sym(24, [12, A, 9, S12, 4, S12, 18, S12, 4, S12, 18, S12, 4, S12, 18], first="corner"),
       note="Sun 12 above a line through two opposite notches and its centre")
-entry(194, "Palm 12", upright(24, [(0, -h), (h, 0), (h, A), (H, A), (H, 2 * A), polar(A, 15, (0, A + A - B * math.cos(math.pi / 6))),
-                                 polar(B, 0, (0, A + A - B * math.cos(math.pi / 6)))]),
-      note="three Sun 12 tips on a trunk")
+entry(194, "Palm 12", half(24, [(30, 1.0), (90, C), (-30, S2), (120, TT12), (60, TT12), (210, X)], bottom="corner",
+                            top="corner"),
+      note="a tall trunk on a pointed foot under four fronds of 1/12 tips, the lower pair drooping")
 entry(228, "Left Wedge 12", poly(24, [2, 10, 6, 6], [B, 2 * S12, S12, S12]), note="a block sloping to a 1/12 edge")
 entry(269, "Petal ¹⁄₃", sym(24, [8, X, 10, S2, 8, B, 4], first="corner"), note="a 1/3 foot and a 1/6 tip")
 entry(270, "Arrow Bow ¹⁄₁₂", sym(24, [1.0, 13, 1.0, 10, A, 2, A, 10, 1.0, 13, 1.0]), note="a bow whose wings are 1/12 rhombi")
@@ -294,8 +294,9 @@ entry(191, "Left Petal 12", poly(24, [6, 7, 2, 9], [S12, 2.1645246645991763, X, 
 entry(217, "Palm Stem 16", sym(32, [S2, 8, B, 8, S2]) if False else sym(32, [S2, 8, B, 24, h, 8, h, 8, X]),
       note="the trunk of Palm 16 with the foot of its crown")
 entry(218, "Palm Crown 16", sym(32, [B, 8, S16, 4, S16, 26, S16, 4]), note="the three Star 16 tips of Palm 16")
-entry(238, "Palm 32", sym(32, [8, 1.0, 12, A, 24, 1.0, 8, S32, 2, S32, 29, S32, 2], first="corner"),
-      note="three Sun 32 tips on a pointed trunk")
+entry(238, "Palm 32", half(32, [(45, 0.7653668647301796), (90, C), (-22.5, S2), (123.75, 1.5), (56.25, 1.5), (202.5, X)],
+                            bottom="corner", top="corner"),
+      note="a tall trunk on a pointed foot under four fronds of 3/32 tips, the lower pair drooping")
 # A flat foot would be a side on the axis, which setup prefers to the flame's
 # tip: the icon then stood the candle on its flame. A pointed foot, as the
 # other candles have, leaves the tip for the axis. A ledge of the width of a
