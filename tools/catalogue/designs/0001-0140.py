@@ -37,7 +37,7 @@ entry(35, "Venus", sym(8, [1, 2, 1, 6, 1, 2, 1, 2, 1, 6, h, 5, 1, 3, 1, 3, 1, 3,
       note="an Octagon of side 1 over a cross")
 entry(36, "Column", sym(8, [B, 2, 1, 3, S2, 5, A, 5, S2, 3, 1, 2, B]), note="plinth, shaft and capital")
 entry(37, "Ship", sym(8, [A, 3, S2, 1, 1, 6, 1, 2, X]), note="hull and cabin")
-entry(38, "Mushroom", sym(8, [1, 3, S2, 3, 1, 2, 1, 6, A, 2, X]), note="cap and stem, cap on top")
+entry(38, "Mushroom", sym(8, [2.0, 3, 2 * S2, 3, 0.5, 2, 2.0, 6, A, 2, X]), note="a broad domed cap on a short stem")
 # The icon stands a figure by its axis point against the mean of its corners,
 # so the door must lie below that mean: a base of 1 beside it keeps the
 # door's three corners from outweighing the apex.
@@ -66,8 +66,8 @@ entry(85, "Twin Star A", sym(8, [7, h, 1, S2, 5, S2, 1, S2, 5, S2, 1, h, 7], fir
 entry(59, "Cross Boat D", sym(8, [S2, 2, 1, 6, 1, 3, 1, 1, X]), note="Cross Boat A on a keel")
 entry(60, "Petal D", sym(8, [1, X, 3, 1, 3, 1, 3], first="corner"), note="tips of 1/8 and 3/8")
 entry(71, "Helmet", sym(8, [X, 1, 1, 5, 1, 3, S2, 3, S2]), note="dome over a flared brim")
-entry(72, "Fork", sym(8, [h, 2, A, 5, A, 3, 1, 2, X, 2, 1, 6, 1, 6, 1, 2, h]),
-      note="handle and three tines")
+entry(72, "Fork", sym(8, [h, 2, B, 5, 3.0, 3, A, 2, X, 2, A, 6, S2, 6, A, 2, h]),
+      note="a long handle and three long tines, the gaps between them wider than an icon's outline")
 entry(73, "Wide Kink", sym(8, [3, B, 2, A, 2, X, 5], first="corner"), note="a bar of width 1 + √2 bent by 1/8")
 entry(79, "Leaf", sym(8, [1, 2, 1, 5, X, 2, A, 2]), note="a leaf on a stem")
 entry(80, "Swallow A", sym(8, [6, X, 1, h, 5, 2, 1, S2, 5, 1, 2], first="corner"),

@@ -257,7 +257,8 @@ entry(278, "Bellstar", upright(8, [(S2 + 1, 0), (S2, 1), (S2, 1 + A), (h, A + 1 
 entry(279, "L", poly(8, [2, 2, 2, 2, 2, 6], [A, 1.0, B, 2.0, 1.0, 1.0]), note="bars of width 1, a foot of 2")
 mirror(280, "⅃", of=279, start=5)
 entry(257, "Kite Bracket", sym(8, [B, 3, 1.0, 2, 1.0, 2, 1.0, 5, X]), note="a bar bent down to kite points")
-entry(260, "Tri Bracket", sym(8, [1.0, 2, 1.0, 6, h, 6, 1.0, 2, h, 2, 2.0, 2, X]), note="a bar on three legs")
+entry(260, "Tri Bracket", sym(8, [S2, 2, H, 6, 2.0, 6, H, 2, h, 2, 2.0, 2, X]),
+      note="a bar on three legs, the gaps between them wider than an icon's outline")
 entry(255, "Bouquet Corner", upright(8, [(0, 0), (1, 1), (2, 1), (2, 2), (1, 3), (0, 2)]), note="two blooms in a quarter-turn cone")
 entry(226, "Truncated Star", poly(20, [6, 14, 6] * 5, [PHI - 1, PHI, PHI] * 5), note="the Star of side φ² with its tips cut")
 

@@ -106,8 +106,8 @@ entry(454, "Accordion", sym(8, [2.0, 3, 1.0, 2, 1.0, 6, 1.0, 2, 1.0, 6, 1.0, 2, 
       note="bellows of three pleats between two flat ends")
 entry(455, "Wings ¹⁄₈", sym(8, [3, 1.0, 3, A, 1, X, 5], first="corner"),
       note="two wings of 1/8 spread from a body")
-entry(459, "Wide Tower", sym(8, [X, 2, 2.0, 2, 1.0, 2, 1.0, 6, S2, 6, 1.0, 2, 2.0]),
-      note="a wide wall with three merlons")
+entry(459, "Wide Tower", sym(8, [X, 2, A, 2, h, 2, 2.0, 6, 2.0, 6, 2.0, 2, S2]),
+      note="a wide wall with three merlons, the embrasures between them wide and deep")
 entry(460, "Pin", sym(8, [2, 1 / S2, 3, 2 + SQRT2, 5, 1 / S2, 3, 1.0, 3, X, 2], first="corner"),
       note="a long pin under an octagonal head")
 entry(461, "Barrel", sym(8, [S2, 3, 1.0, 3, A, 3, 1.0, 3, X]),
@@ -256,7 +256,7 @@ entry(529, "Ship Star ⁵⁄₈", sym(8, [S2, 3, A, 1, X, 5, 1.0, 2, 1.0, 6]),
       note="a hull under two Sun tips")
 entry(535, "Acorn Compass", half(16, [(45, A), (90, 1.0), (180, 1.0), (112.5, X)], bottom="corner", top="corner"),
       note="Acorn A's nut under a Compass tip for a stalk")
-entry(555, "Fingers", sym(8, [X, 2, 3.0, 2, h, 2, S2, 6, 1.0, 6, A, 2, S2]),
+entry(555, "Fingers", sym(8, [X, 2, 3.0, 2, h, 2, 2.0, 6, 2.0, 6, 3.0, 2, S2]),
       note="three square fingers, the middle one longest, wide gaps between them")
 
 # --- Twelves again.
