@@ -86,8 +86,11 @@ entry(88, "Knob", sym(8, [A, 2, h, 2, X, 6, 1, 5, 1, 3, 1, 3, 1, 3, 1]), note="a
 entry(97, "Petal E", sym(16, [2, X, 6, N8, 7, 1, 4], first="corner"), note="tips of 1/8 and 1/4, full below")
 mirror(100, "Backslash", of=99)
 entry(101, "Sailboat 2", sym(8, [X, 3, S2, 1, 1, 5, A, 2, 1, 6]), note="hull and two sails as tall as the Sailboat's")
-# The keel is side 2, the axis of both boats.
-entry(107, "Left Boat", poly(8, [1, 3, 2, 2, 6, 2, 3, 5], [1, S2, B, 1, 1, 1, S2, S2]), note="bow, cabin aft")
+# A hull with a raked bow and an upright stern, a low cabin aft: the keel,
+# the axis side, lies under the middle of the corners, so the boat floats level.
+entry(107, "Left Boat", loop(8, [(0, 2 * S2), (45, S2), (180, 2.0), (90, h), (180, S2), (270, h), (180, Y), (270, X)]).start(6),
+      note="a hull with a raked bow, a cabin aft")
+mirror(106, "Right Boat", of=107, start=5)
 entry(108, "Dragonfly", sym(16, [h, 4, B, 13, A, 1, 2.613125929752753, 10, 1, 11, A, 1, 2.613125929752753, 12, 1, 4, X]),
       note="a long tail, two pairs of wings swept apart, head")
 # Taking a tip off the Sun leaves its two notches as straight corners and
