@@ -308,9 +308,13 @@ entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, A, 5, X]),
 entry(544, "Left Hand", loop(8, [(270, X), (0, S2), (90, 0.5), (45, A), (135, 1.0), (225, h), (90, S2), (135, 1.0),
                                  (180, Y), (225, 1.0)]),
       note="a mitten, the thumb out to one side")
-entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]),
+# Walked from its foot, so that the icon stands it as Petal 12 stands, the
+# tip up and the cut upright.
+entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]).start(3),
       note="half of a petal with a tip of 1/6 and a foot of 1/4, cut along its length")
-entry(551, "Left Half Bracket 12", poly(24, [10, 2, 10, 14, 6, 6], [1.0, 2 + SQRT2, 0.5176380902050415, 2.0, 1 + 1 / S2, 1 / S2]),
+# Walked so that the arm's end faces the heading: the icon lays the half
+# as Bracket 12 lies, its floor level and its arm rising to the left.
+entry(551, "Left Half Bracket 12", poly(24, [10, 2, 10, 14, 6, 6], [1.0, 2 + SQRT2, 0.5176380902050415, 2.0, 1 + 1 / S2, 1 / S2]).start(5),
       note="Bracket 12 cut along its axis")
 # Four tips as fingers, and in place of the other three a wrist: a square
 # stub on the Heptagon's side, its shoulders the corners of 3/4 turn.
