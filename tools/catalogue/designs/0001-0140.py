@@ -85,7 +85,8 @@ entry(86, "Crest", sym(8, [2, X, 3, 1, 1, S2, 6], first="corner"), note="two hor
 entry(88, "Knob", sym(8, [A, 2, h, 2, X, 6, 1, 5, 1, 3, 1, 3, 1, 3, 1]), note="an Octagon on a neck and plate")
 entry(97, "Petal E", sym(16, [2, X, 6, N8, 7, 1, 4], first="corner"), note="tips of 1/8 and 1/4, full below")
 mirror(100, "Backslash", of=99)
-entry(101, "Sailboat 2", sym(8, [X, 3, S2, 1, 1, 5, A, 2, 1, 6]), note="hull and two sails as tall as the Sailboat's")
+entry(101, "Sailboat 2", sym(8, [X, 3, S2, 1, h, 5, 2 * S2, 2, 1.0, 6]),
+      note="hull and two sails, each as tall as the Sailboat's, a deep notch between them")
 # A hull with a raked bow and an upright stern, a low cabin aft: the keel,
 # the axis side, lies under the middle of the corners, so the boat floats level.
 entry(107, "Left Boat", loop(8, [(0, 2 * S2), (45, S2), (180, 2.0), (90, h), (180, S2), (270, h), (180, Y), (270, X)]).start(6),
