@@ -24,7 +24,7 @@ entry(14, "Sunrise", half(16, [(0, X), (112.5, 1.0), (67.5, 1.0), (157.5, 1.0), 
 entry(18, "Notch", sym(8, [C, 2, S2, 2, S2, 3, S2, 6]), note="a bar with a quarter-turn notch")
 entry(19, "Sailboat", sym(8, [A, 3, S2, 1, 1, 5, X, 2]), note="hull and a quarter-turn sail")
 entry(20, "Triplet", sym(8, [C, 2, 1, 3, 1, 2, 1, 6, S2, 2]), note="three tips, the middle one taller")
-entry(23, "Bag", sym(8, [A, 1, h, 6, S2, 3, H, 2, B]), note="a sack tied at the neck")
+entry(23, "Bag", sym(8, [S2, 1, h, 6, A, 3, A, 2, X]), note="a sack narrowing to a tied neck, its tuft smaller than the sack")
 entry(15, "Petal C", sym(16, [4, X, 7, N8, 7, N8 - 1, 6, 2, 4], first="corner"), note="quarter-turn tips, round below")
 entry(25, "Shield A", sym(16, [4, X, 6, H, 3, S2, 10], first="corner"), note="pointed foot, dipped top")
 entry(27, "Petal A", sym(16, [2, X, 7, 1, 6, 1, 4], first="corner"), note="tips of 1/8 and 1/4")
