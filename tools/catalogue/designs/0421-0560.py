@@ -100,7 +100,9 @@ entry(439, "Long Tree", sym(8, [S2, 2, 2 + SQRT2, 6, S2, 1, 2.0, 7, 1.0, 1, X, 2
 entry(440, "Fin", sym(8, [5, 1 / S2, 3, 1 / S2, 2, X, 1], first="corner"),
       note="a fin of 1/8 with a notched foot, its shoulders low")
 entry(451, "Small Roof", trapezoid(8, 1, A, 1.0), note="a hip roof of 1/8 over a Square's side")
-entry(453, "Long Twins", sym(8, [2, S2, 3, A, 3, 1.0, 6, 1.0, 3, A, 3, S2, 2], first="corner"),
+# Walked from a tip's side, so that setup takes the waist for the axis and
+# the icon lays the two leaves side by side, as the other Twins lie.
+entry(453, "Long Twins", sym(8, [2, S2, 3, A, 3, 1.0, 6, 1.0, 3, A, 3, S2, 2], first="corner").start(1),
       note="two long Leaves side by side, fused")
 entry(454, "Accordion", sym(8, [2.0, 3, 1.0, 2, 1.0, 6, 1.0, 2, 1.0, 6, 1.0, 2, 1.0, 3, X]),
       note="bellows of three pleats between two flat ends")
