@@ -57,7 +57,7 @@ void ViewController::mouseMoved(const MouseEvent& event, bool ignoreFrame) {
       updateSelectedLayerColor();
     }
   }
-  if (needsUpdateNode)
+  if (needsUpdateNode && dimension_ == 3)
     updateFlatNode();
 }
 

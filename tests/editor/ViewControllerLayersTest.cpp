@@ -207,6 +207,22 @@ TEST(ViewControllerLayers, SnappingTakesTheNearestCornerOrMidpointFirstOnATie) {
   EXPECT_EQ(EditorHarness().editor->snapPageBounds(frame), frame);
 }
 
+// What the frame snaps to follows every edit of the tiling and every turn of
+// the view.
+TEST(ViewControllerLayers, SnappingFollowsTheTilingAndTheTurn) {
+  EditorHarness harness(testing::squareGrid(2, 1));
+  const auto snappedX = [&](double x) { return harness.editor->snapPageBounds({{x, 3.0}, {0.0, 0.0}}).origin.x; };
+  EXPECT_EQ(snappedX(57.0), 40.0);
+  harness.command([](ViewController& e) {
+    e.moving = {e.graph().shapes()[1]};
+    e.removeShapes();
+  });
+  EXPECT_EQ(snappedX(57.0), 20.0);
+  harness.document->setRotation(90.0);
+  EXPECT_NEAR(snappedX(57.0), 0.0, 1e-12);
+  EXPECT_NEAR(snappedX(-13.0), -10.0, 1e-12);
+}
+
 TEST(ViewControllerLayers, SnappingWorksInTheTurnedView) {
   EditorHarness harness(testing::squareGrid(2, 1));
   harness.document->setRotation(90.0);

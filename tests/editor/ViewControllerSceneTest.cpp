@@ -52,11 +52,14 @@ std::pair<std::size_t, Vec3> placedVertices(const SceneNode& node) {
                                                                              const Transform3D& placed) {
     if (n.isHidden())
       return;
+    // A node drawn at many places counts at each of them.
+    const std::vector<Transform3D> once{Transform3D()};
     if (n.geometry())
-      for (const Vec3& p : n.geometry()->sources().positions) {
-        ++found.first;
-        found.second += placed.apply(p);
-      }
+      for (const Transform3D& place : n.instances() ? *n.instances() : once)
+        for (const Vec3& p : n.geometry()->sources().positions) {
+          ++found.first;
+          found.second += place.concatenating(placed).apply(p);
+        }
     for (const auto& child : n.childNodes())
       walk(*child, child->transform().concatenating(placed));
   };
@@ -70,6 +73,8 @@ std::pair<std::size_t, Vec3> placedVertices(const SceneNode& node) {
 TEST(ViewControllerScene, FlatCopyFollowsUndoAndRedo) {
   EditorHarness harness({.tiles = testing::squares().tiles, .prepareDocument = {}, .tools = {Shapes::square}});
   auto& e = *harness.editor;
+  // The copy is kept while the relief shows.
+  harness.command([&](ViewController&) { harness.document->setDisplayMode(3); });
   const auto copied = [&] { return placedVertices(*e.flatNode); };
   const auto live = [&] { return placedVertices(*e.shapesNode); };
   const auto same = [](const std::pair<std::size_t, Vec3>& a, const std::pair<std::size_t, Vec3>& b) {
