@@ -15,6 +15,7 @@
 #include "platform/UndoManager.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace ornival {
 namespace {
@@ -42,8 +43,9 @@ private:
 
 }  // namespace
 
-// Unglues every side of the tile; the neighbours redraw their sides as free.
-void ViewController::breakJoins(Shape& shape) {
+// Unglues every side of the tile. The neighbours redraw their sides as free,
+// or, when the caller collects them, wait for it to redraw each once.
+void ViewController::breakJoins(Shape& shape, std::vector<Shape*>* neighbours) {
   for (const auto& edge : shape.edges()) {
     const auto partner = edge->join.lock();
     if (!partner)
@@ -51,8 +53,12 @@ void ViewController::breakJoins(Shape& shape) {
     partner->isGroupJoin = false;
     partner->join.reset();
     edge->join.reset();
-    if (const auto neighbour = partner->shape.lock())
-      neighbour->animatePaths(false);
+    if (const auto neighbour = partner->shape.lock()) {
+      if (neighbours)
+        neighbours->push_back(neighbour.get());
+      else
+        neighbour->animatePaths(false);
+    }
   }
 }
 
@@ -64,16 +70,25 @@ void ViewController::removeShapes() {
   // A join may be grouped on one side only, and gluing again groups both:
   // the way back needs the flags of both sides as they are now, numbered as
   // the tiling stands before the removal and again after its undo.
+  // A join grouped on neither side glues back ungrouped by itself; only the
+  // others need their flags kept.
+  const auto& placed = graph_->shapes();
+  std::vector<std::uint8_t> leaving(placed.size(), 0);
   for (const auto& tile : moving) {
+    if (tile->index >= 0 && std::size_t(tile->index) < placed.size() && placed[std::size_t(tile->index)] == tile)
+      leaving[std::size_t(tile->index)] = 1;
     for (const auto& edge : tile->edges()) {
       const auto partner = edge->join.lock();
       const auto neighbour = partner ? partner->shape.lock() : nullptr;
-      if (!neighbour)
+      if (!neighbour || (!edge->isGroupJoin && !partner->isGroupJoin))
         continue;
       removedJoinFlags.push_back({tile->index, edge->index(), edge->isGroupJoin});
       removedJoinFlags.push_back({neighbour->index, partner->index(), partner->isGroupJoin});
     }
   }
+  // Neighbours that stay redraw their sides once, after all their joins to
+  // the leaving tiles broke; neighbours that leave too are not redrawn.
+  std::vector<Shape*> neighbours;
   // Last first, each record taken as its tile leaves, numbered as the tiles
   // still there stand then; the graph itself lets them go in one pass.
   Departures departures(graph_->shapes().size());
@@ -91,7 +106,7 @@ void ViewController::removeShapes() {
     if (info.hasParent)
       info.parentShapeIndex = departures.position(info.parentShapeIndex);
     removed.push_back(std::move(info));
-    breakJoins(shape);
+    breakJoins(shape, &neighbours);
     // Off the display now, even while something else still holds the tile.
     for (const auto& layer : {shape.layer(), shape.borderLayer(), shape.borderLayer2(), shape.borderLayer3()})
       layer->removeFromSuperlayer();
@@ -99,6 +114,15 @@ void ViewController::removeShapes() {
       shape.node()->removeFromParentNode();
     if (shape.mark)
       shape.mark->removeFromParentNode();
+  }
+  std::vector<std::uint8_t> redrawn(placed.size(), 0);
+  for (Shape* neighbour : neighbours) {
+    const int at = neighbour->index;
+    if (at < 0 || std::size_t(at) >= placed.size() || placed[std::size_t(at)].get() != neighbour ||
+        leaving[std::size_t(at)] || redrawn[std::size_t(at)])
+      continue;
+    redrawn[std::size_t(at)] = 1;
+    neighbour->animatePaths(false);
   }
   graph_->remove(moving);
   // The tiles keep the places they had as they left, as an undo reads them.
@@ -137,12 +161,13 @@ void ViewController::removeShapes() {
 void ViewController::finishRemoveShapes() {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   if (UndoManager* undo = undoManager()) {
-    registerUndoStep([infos = removed, joinFlags = removedJoinFlags](ViewController& editor) {
+    const bool one = removed.size() < 2;
+    registerUndoStep([infos = std::move(removed), joinFlags = std::move(removedJoinFlags)](ViewController& editor) {
       editor.restoreShapes(infos, joinFlags);
       editor.select(editor.selectedPoint);
     });
     if (!undo->isUndoing())
-      undo->setActionName(removed.size() < 2 ? localized("Undo", "Remove Shape") : localized("Undo", "Remove Shapes"));
+      undo->setActionName(one ? localized("Undo", "Remove Shape") : localized("Undo", "Remove Shapes"));
   }
   removed.clear();
   removedJoinFlags.clear();
