@@ -44,16 +44,24 @@ private:
 }  // namespace
 
 // Unglues every side of the tile. The neighbours redraw their sides as free,
-// or, when the caller collects them, wait for it to redraw each once.
-void ViewController::breakJoins(Shape& shape, std::vector<Shape*>* neighbours) {
+// or, when the caller collects them, wait for it to redraw each once. Each
+// join breaks once, from whichever side comes first, with both sides' group
+// flags still as they were: the moment to keep them for an undo.
+void ViewController::breakJoins(Shape& shape, std::vector<Shape*>* neighbours, std::vector<GroupFlag>* flags) {
   for (const auto& edge : shape.edges()) {
     const auto partner = edge->join.lock();
     if (!partner)
       continue;
+    const auto neighbour = partner->shape.lock();
+    // A join grouped on neither side glues back ungrouped by itself.
+    if (flags && neighbour && (edge->isGroupJoin || partner->isGroupJoin)) {
+      flags->push_back({shape.index, edge->index(), edge->isGroupJoin});
+      flags->push_back({neighbour->index, partner->index(), partner->isGroupJoin});
+    }
     partner->isGroupJoin = false;
     partner->join.reset();
     edge->join.reset();
-    if (const auto neighbour = partner->shape.lock()) {
+    if (neighbour) {
       if (neighbours)
         neighbours->push_back(neighbour.get());
       else
@@ -68,23 +76,13 @@ void ViewController::removeShapes() {
     return;
   const bool madeGroup = moving.size() >= 2 && dragAction == DragAction::cutAndPaste && makeMultiShapeFromMoving();
   // A join may be grouped on one side only, and gluing again groups both:
-  // the way back needs the flags of both sides as they are now, numbered as
-  // the tiling stands before the removal and again after its undo.
-  // A join grouped on neither side glues back ungrouped by itself; only the
-  // others need their flags kept.
+  // the way back needs the flags of both sides as the joins break, numbered
+  // as the tiling stands before the removal and again after its undo.
   const auto& placed = graph_->shapes();
   std::vector<std::uint8_t> leaving(placed.size(), 0);
   for (const auto& tile : moving) {
     if (tile->index >= 0 && std::size_t(tile->index) < placed.size() && placed[std::size_t(tile->index)] == tile)
       leaving[std::size_t(tile->index)] = 1;
-    for (const auto& edge : tile->edges()) {
-      const auto partner = edge->join.lock();
-      const auto neighbour = partner ? partner->shape.lock() : nullptr;
-      if (!neighbour || (!edge->isGroupJoin && !partner->isGroupJoin))
-        continue;
-      removedJoinFlags.push_back({tile->index, edge->index(), edge->isGroupJoin});
-      removedJoinFlags.push_back({neighbour->index, partner->index(), partner->isGroupJoin});
-    }
   }
   // Neighbours that stay redraw their sides once, after all their joins to
   // the leaving tiles broke; neighbours that leave too are not redrawn.
@@ -93,6 +91,7 @@ void ViewController::removeShapes() {
   // still there stand then; the graph itself lets them go in one pass.
   Departures departures(graph_->shapes().size());
   std::vector<int> leftAt(moving.size());
+  removed.reserve(removed.size() + moving.size());
   for (auto tile = moving.rbegin(); tile != moving.rend(); ++tile) {
     Shape& shape = **tile;
     auto& removedKinds = removedTools();
@@ -106,10 +105,10 @@ void ViewController::removeShapes() {
     if (info.hasParent)
       info.parentShapeIndex = departures.position(info.parentShapeIndex);
     removed.push_back(std::move(info));
-    breakJoins(shape, &neighbours);
+    breakJoins(shape, &neighbours, &removedJoinFlags);
     // Off the display now, even while something else still holds the tile.
-    for (const auto& layer : {shape.layer(), shape.borderLayer(), shape.borderLayer2(), shape.borderLayer3()})
-      layer->removeFromSuperlayer();
+    for (const auto* layer : {&shape.layer(), &shape.borderLayer(), &shape.borderLayer2(), &shape.borderLayer3()})
+      (*layer)->removeFromSuperlayer();
     if (shape.hasNode())
       shape.node()->removeFromParentNode();
     if (shape.mark)
