@@ -83,7 +83,11 @@ std::shared_ptr<const GeometrySources> solidWithNormals(const Figure& figure, fl
 }  // namespace
 
 std::shared_ptr<Shape> Shape::create(std::shared_ptr<const Figure> figure) {
-  auto shape = std::shared_ptr<Shape>(new Shape(std::move(figure)));
+  // The tile and its count in one block: one allocation a tile, not two.
+  struct Made : Shape {
+    explicit Made(std::shared_ptr<const Figure> figure) : Shape(std::move(figure)) {}
+  };
+  std::shared_ptr<Shape> shape = std::make_shared<Made>(std::move(figure));
   for (const auto& edge : shape->edges())
     edge->shape = shape;
   return shape;
