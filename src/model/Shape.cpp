@@ -284,9 +284,11 @@ const std::shared_ptr<SceneNode>& Shape::node() {
 
 std::shared_ptr<SceneNode> Shape::markNode() {
   auto markNode = SceneNode::create();
-  if (!geometry_)
-    makeGeometry();
-  auto markGeometry = geometry_->copy();
+  // The tile's solid in the mark's own material. A tile without a solid of
+  // its own yet (the flat view builds none) keeps it so: selecting a large
+  // tiling builds no materials for its tiles.
+  auto markGeometry = geometry_ ? geometry_->copy()
+                                : std::make_shared<Geometry>(solidWithNormals(*figure(), float(surfaceRoundness_)));
   markGeometry->setFirstMaterial(defaultMaterial());
   markNode->setGeometry(std::move(markGeometry));
   markNode->setName("mark");
