@@ -13,6 +13,7 @@
 namespace ornival {
 
 class Edge;
+class Graph;
 class Shape;
 
 // What a text turned out to be when read.
@@ -53,6 +54,11 @@ public:
   std::vector<Color> colors;
   // The drawing's size, set by the SVG export; zero after reading.
   Rect bounds;
+  // The lines of the text's shapes sections, each meant to be a tile; those
+  // that gave none (a figure that is no catalogue figure, a side taken
+  // already, a placement out of range, a line after the section broke off)
+  // are tileLines - shapes.size(). Opening tells the user when they differ.
+  std::size_t tileLines = 0;
 
   // The corner factors as the file holds them; tiles get twice these.
   double shapeFactor() const { return settings.shapeBezierFactor; }
@@ -77,7 +83,8 @@ public:
   const std::vector<int>& counts();
 
   // The drawing as an SVG 1.1 document in canvas units, with a margin of 13
-  // on every side: one definition per figure in use, one reference per tile,
+  // on every side, more where the bands or crossings reach farther: one
+  // definition per figure in use, one reference per tile,
   // the border bands widest first and the crossing bands. Gathers borderEdges
   // when they are empty (only their corners count, for the drawing's box) and
   // sets the width and height of `bounds` to the drawing's size. No line
@@ -100,6 +107,10 @@ public:
 
 private:
   OrnivalModel() = default;
+
+  // The crossing pieces the window and the printed page draw, of the graph
+  // over this model's tiles.
+  Path crossingPieces(Graph& graph, double w1, double w0) const;
 
   struct ReadState;
   void parseLine(std::string_view line, ReadState& state);

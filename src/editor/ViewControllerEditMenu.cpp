@@ -118,8 +118,10 @@ void ViewController::paste(int senderTag) {
   if (graph_->shapes().empty())
     rebuildNeighborModels();
   select(selectedPoint);
-  // In an empty drawing the group is laid down at once.
+  // In an empty drawing the group is laid down at once, wherever the
+  // pointer is.
   if (graph_->shapes().empty() && selectedTools.size() == 1) {
+    hover(selectedPoint);
     placeCandidate();
     select(selectedPoint);
   }
@@ -265,11 +267,13 @@ void ViewController::setInvertedColors(const std::vector<ColorChange>& changes, 
   updateFlatNode();
 }
 
-void ViewController::mirror() {
+void ViewController::mirror() { mirror(modifierFlags().shift); }
+
+void ViewController::mirror(bool keepTools) {
   operations->neighborQueue()->cancelAllOperations();
   const auto mirrored = mirroredTools();
   ToolSet tools(mirrored.begin(), mirrored.end());
-  if (modifierFlags().shift)
+  if (keepTools)
     tools.insert(selectedTools.begin(), selectedTools.end());
   if (multiShape && selectedTools.contains(Shapes::multi)) {
     // A group whose image does not close keeps its old form.

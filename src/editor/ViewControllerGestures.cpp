@@ -110,6 +110,7 @@ void ViewController::mouseDown(const MouseEvent& event) {
   ignoreDragging = false;
   cancelDragging = false;
   locationInWindow = event.locationInWindow;
+  pointerInView = true;
   if (!boundsLayer->isHidden()) {
     // A click while the frame is shown commits the frame and edits no tiles.
     mouseMoved(event);
@@ -527,6 +528,9 @@ void ViewController::animateBoundsLayer() {
   manualPageBounds = pageBounds_;
   if (manualPageBounds != previous)
     setSnappedPageBounds(snapPageBounds(manualPageBounds));
+  // Back to the page a document opens with: the tiles and their margin, not
+  // the tiles' bare box that the snap gives.
+  updateBoundsLayerColor();
 }
 
 void ViewController::animateImageLayer() {

@@ -4,7 +4,9 @@
 #include "support/ExportDocuments.h"
 #include "support/PrintedPages.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
+#include <QComboBox>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -29,9 +31,7 @@ TEST(PrintPanelTest, StartsLandscapeWithoutMarginsAndPrintsAtItsScaling) {
   panel.nameAfter("Stars 1.5", "/somewhere");
   EXPECT_EQ(panel.printer().outputFileName(), "/somewhere/Stars 1.5.pdf");
 
-  const auto folder = std::filesystem::path(::testing::TempDir()) / "ornival-print-panel";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
+  const testing::TemporaryFolder folder("ornival-print-panel");
   std::vector<int> widths;
   for (const int percent : {100, 50}) {
     const auto pdf = folder / ("panel-" + std::to_string(percent) + ".pdf");
@@ -44,6 +44,25 @@ TEST(PrintPanelTest, StartsLandscapeWithoutMarginsAndPrintsAtItsScaling) {
     widths.push_back(testing::boxOf(page, [](const QColor& c) { return c.red() > 200 && c.green() < 90; }).width());
   }
   EXPECT_NEAR(widths[0], 2 * widths[1], 2);
+}
+
+// Qt's dialog offers the PDF file it finds on the printer when it is made:
+// once named after the document, it offers <document's folder>/<name>.pdf.
+TEST(PrintPanelTest, OffersThePdfBesideTheDocumentUnderItsName) {
+  testing::qtApplication();
+  const auto live = testing::liveDocument(testing::documentText("7,0\n", ""));
+  const auto folder = std::filesystem::path(::testing::TempDir()) / "ornival-print-pdf";
+  PrintPanel panel(live.document, {}, nullptr);
+  panel.scaling().setValue(50);
+  panel.nameAfter("Two Squares.ornival", folder);
+  EXPECT_EQ(panel.scaling().value(), 50);
+  panel.dialog().show();
+  auto* printers = panel.dialog().findChild<QComboBox*>(QStringLiteral("printers"));
+  ASSERT_NE(printers, nullptr);
+  printers->setCurrentIndex(printers->count() - 1);
+  panel.dialog().accept();
+  EXPECT_EQ(panel.printer().outputFormat(), QPrinter::PdfFormat);
+  EXPECT_EQ(panel.printer().outputFileName().toStdString(), (folder / "Two Squares.pdf").string());
 }
 
 }  // namespace

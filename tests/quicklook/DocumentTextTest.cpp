@@ -2,6 +2,7 @@
 
 #include "document/OrnivalModel.h"
 #include "support/ExportDocuments.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -39,11 +40,7 @@ TEST(DocumentTextTest, DecodesByByteOrderMarkElseUtf8ElseLatin1) {
 
 class DocumentFileTest : public ::testing::Test {
 protected:
-  std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                 ("ornival-document-file-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  void SetUp() override { std::filesystem::create_directories(folder); }
-  void TearDown() override { std::filesystem::remove_all(folder); }
+  testing::TemporaryFolder folder{"ornival-document-file"};
 
   std::string write(const std::string& name, const std::string& bytes) {
     const auto path = folder / name;
@@ -84,9 +81,10 @@ TEST_F(DocumentFileTest, RefusesWhatCannotBeReadOrIsNoDocumentOrIsTooLarge) {
     DocumentFileError error;
   } cases[] = {
       {"missing", (folder / "missing.ornival").string(), DocumentFileError::unreadable},
-      {"a folder", folder.string(), DocumentFileError::unreadable},
+      {"a folder", folder.path().string(), DocumentFileError::unreadable},
       {"over the byte limit", write("big", testing::documentText() + std::string(4096, '\n')),
-       DocumentFileError::unreadable},
+       DocumentFileError::tooLarge},
+      {"a link to a device", (folder / "zero.ornival").string(), DocumentFileError::unreadable},
       {"no header", write("plain.txt", "shapes:\n7,0\n"), DocumentFileError::notDocument},
       {"binary", write("bin", "\x89PNG\r\n\x1A\n\0\0"s), DocumentFileError::notDocument},
       {"over the line limit", write("lines", testing::documentText() + std::string(40, '\n')),
@@ -94,6 +92,7 @@ TEST_F(DocumentFileTest, RefusesWhatCannotBeReadOrIsNoDocumentOrIsTooLarge) {
       {"over the tile limit", write("tiles", testing::documentText(chain30)), DocumentFileError::tooLarge},
       {"at the limits", write("fits", testing::documentText(chain19)), DocumentFileError::none},
   };
+  std::filesystem::create_symlink("/dev/zero", folder / "zero.ornival");
   for (const auto& c : cases) {
     DocumentFileError error = DocumentFileError::none;
     const auto model = readDocumentFile(c.path, error, limits);

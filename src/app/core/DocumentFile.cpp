@@ -10,11 +10,13 @@
 
 namespace ornival {
 
-TextKind readDocument(Document& document, std::string_view text) {
+TextKind readDocument(Document& document, std::string_view text, ReadCounts* counts) {
   const auto model = OrnivalModel::create();
   const TextKind kind = model->read(text);
   if (kind != TextKind::document)
     return kind;
+  if (counts)
+    *counts = {model->tileLines, model->shapes.size()};
   const auto& undo = document.undoManager();
   if (undo)
     undo->disableUndoRegistration();
@@ -37,6 +39,26 @@ std::string refusalMessage(TextKind kind, const std::string& displayName) {
   return {};
 }
 
+std::string readRefusalMessage(const FileContents& contents, const std::string& displayName) {
+  switch (contents.refusal) {
+    case ReadRefusal::none: return {};
+    case ReadRefusal::notRegular:
+      return localized("“%1” could not be opened: it is not a file but a device, a pipe or a socket.", {displayName});
+    case ReadRefusal::tooLarge:
+      return localizedCount("“%1” could not be opened: it is larger than %n MB, far more than any Ornival document.",
+                            std::int64_t(largestDocumentBytes >> 20), {displayName});
+    case ReadRefusal::system:
+    case ReadRefusal::directory: break;
+  }
+  return localized("“%1” could not be opened: %2.", {displayName, contents.reason()});
+}
+
+std::string incompleteReadNotice(const ReadCounts& counts, const std::string& displayName) {
+  return localizedCount("Only %1 of the %n tile(s) in “%2” could be read; the others were left out. "
+                        "Ornival will not save over the file by itself, and asks before you save over it.",
+                        std::int64_t(counts.tileLines), {std::to_string(counts.tiles), displayName});
+}
+
 std::vector<std::string> documentTags(const std::vector<int>& counts) {
   std::vector<std::string> tags{"Ornival"};
   for (const Shapes kind : Shapes::allButLast()) {
@@ -48,15 +70,27 @@ std::vector<std::string> documentTags(const std::vector<int>& counts) {
 }
 
 namespace {
+
 constexpr const char* tagsAttribute = "user.xdg.tags";
+// File managers split the attribute at every comma and know no escape, so a
+// comma inside a tag is written as the low quotation mark that looks like
+// one, and read back as a comma.
+constexpr std::string_view commaInTag = "\u201A";
+
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
 }
+
+}  // namespace
 
 bool writeFileTags(const std::filesystem::path& file, const std::vector<std::string>& tags) {
   std::string value;
   for (const std::string& tag : tags) {
     if (!value.empty())
       value += ',';
-    value += tag;
+    value += replaced(tag, ",", commaInTag);
   }
   return ::setxattr(file.c_str(), tagsAttribute, value.data(), value.size(), 0) == 0;
 }
@@ -76,7 +110,7 @@ std::vector<std::string> readFileTags(const std::filesystem::path& file) {
     const std::size_t comma = value.find(',', start);
     const std::size_t end = comma == std::string::npos ? value.size() : comma;
     if (end > start)
-      tags.push_back(value.substr(start, end - start));
+      tags.push_back(replaced(value.substr(start, end - start), commaInTag, ","));
     if (comma == std::string::npos)
       break;
     start = comma + 1;

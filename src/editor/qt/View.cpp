@@ -184,7 +184,9 @@ Vec2 View::mouseLocationOutsideOfEventStream() const {
   return windowPoint(QPointF(mapFromGlobal(QCursor::pos())), height());
 }
 
-ModifierFlags View::modifierFlags() const { return ornival::modifierFlags(QApplication::queryKeyboardModifiers()); }
+ModifierFlags View::modifierFlags() const {
+  return ornival::modifierFlags(QApplication::queryKeyboardModifiers(), QApplication::mouseButtons());
+}
 
 void View::setBackgroundColor(const Color& color) {
   background_ = color;
@@ -258,7 +260,7 @@ void View::mouseMoveEvent(QMouseEvent* event) {
     redrawRelief();
     return;
   }
-  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
+  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_, event->buttons() | event->button());
   if (buttonDown_)
     dispatch([&](ViewController& editor) { editor.mouseDragged(translated); });
   else
@@ -281,14 +283,14 @@ void View::press(QMouseEvent* event) {
   // the left button's double clicks nor starts its gesture, and its drag and
   // release do nothing.
   if (event->button() == Qt::RightButton) {
-    const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), 1);
+    const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), 1, event->buttons() | event->button());
     dispatch([&](ViewController& editor) { editor.rightMouseDown(translated); });
     updateCursor();
     return;
   }
   buttonDown_ = true;
   clickCount_ = clicks_.press(event->position(), event->timestamp(), QApplication::doubleClickInterval());
-  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
+  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_, event->buttons() | event->button());
   dispatch([&](ViewController& editor) { editor.mouseDown(translated); });
   updateCursor();
 }
@@ -299,6 +301,13 @@ void View::mousePressEvent(QMouseEvent* event) { press(event); }
 // like any other, counted by the click counter.
 void View::mouseDoubleClickEvent(QMouseEvent* event) { press(event); }
 
+void View::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  // A drag keeps the pointer to itself until the button is let go.
+  if (!buttonDown_)
+    dispatch([](ViewController& editor) { editor.mouseExited(); });
+}
+
 void View::mouseReleaseEvent(QMouseEvent* event) {
   if (steersCamera()) {
     buttonDown_ = false;
@@ -306,7 +315,7 @@ void View::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (event->button() == Qt::RightButton)
     return;
-  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
+  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_, event->buttons() | event->button());
   buttonDown_ = false;
   dispatch([&](ViewController& editor) { editor.mouseUp(translated); });
   updateCursor();

@@ -92,7 +92,8 @@ Qt::FillRule toQt(FillRule rule) { return rule == FillRule::evenOdd ? Qt::OddEve
 
 QPen strokePen(const Color& color, const StrokeStyle& style) {
   QPen pen(toQColor(color), style.width, Qt::SolidLine, toQt(style.cap), toQt(style.join));
-  pen.setMiterLimit(strokeMiterLimit);
+  // Qt measures its limit as SVG does: the miter's length over the width.
+  pen.setMiterLimit(miterLimit);
   return pen;
 }
 

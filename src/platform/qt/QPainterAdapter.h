@@ -37,10 +37,7 @@ QPainterPath toQPainterPath(const Path& path);
 QColor toQColor(const Color& color);
 Qt::FillRule toQt(FillRule rule);
 
-// How far a mitred corner of a stroke may reach, in line widths from the
-// corner: a miter reaches at most four line widths from tip to inner corner,
-// as in SVG drawings by default.
-constexpr double strokeMiterLimit = 2.0;
+// The pen of a stroke, mitred corners limited as in every picture.
 QPen strokePen(const Color& color, const StrokeStyle& style);
 
 // Qt's antialiasing rasteriser slows down steeply on one path of very many

@@ -467,8 +467,10 @@ struct TiledLayerRenderer::Impl {
     return shape.strokeColor() && shape.strokeColor()->alpha > 0.0 && shape.lineWidth() > 0.0;
   }
   static bool fills(const ShapeLayer& shape) { return shape.fillColor() && shape.fillColor()->alpha > 0.0; }
+  // How far a stroke reaches beyond its outline: a miter's tip lies at most
+  // half the miter limit in widths from its corner, a square cap under one.
   static double strokeReach(const ShapeLayer& shape) {
-    return strokes(shape) ? shape.lineWidth() * std::max(strokeMiterLimit, 1.0) : 0.0;
+    return strokes(shape) ? shape.lineWidth() * std::max(miterLimit / 2.0, 1.0) : 0.0;
   }
 
   // The box of an outline's points, control points included: it holds the

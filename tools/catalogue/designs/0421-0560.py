@@ -10,15 +10,17 @@ from palette import R16
 # --- Sectors of the Decastar. Those whose names carry the half tip 3/20
 # (648 to 653) are cut by two radii through tips. These are cut through
 # notches instead, their radii the Decastar's centre-to-notch φ², as the Half
-# Decastar's are; the cuts through notches of 1/5 and 3/10 are Big Twins 3/10
-# and Trifolium 3/10, and the half is the Half Decastar, so Decastar 1/5 and
-# 3/10 are cut through tips with each radius parted where it crosses the
-# notches' circle, and Decastar 1/2 is the plain cut through tips.
+# Decastar's are; the half is the Half Decastar, so Decastar 1/2 is the plain
+# cut through tips.
 from palette import DECA_OUT
 
 
-def decastar_through_notches(j):
-    """The Decastar between two radii through notches, j tips between them."""
+def decastar_through_notches(j, halved=False):
+    """The Decastar between two radii through notches, j tips between them;
+    halved parts each radius at its middle."""
+    if halved:
+        corners = [10, 6] + [6, 12] * (j - 1) + [6, 6, 10, 2 * j]
+        return poly(20, corners, [P2 / 2] * 2 + [1.0] * (2 * j) + [P2 / 2] * 2, method="star sector")
     corners = [6] + [6, 12] * (j - 1) + [6, 6, 2 * j]
     return poly(20, corners, [P2] + [1.0] * (2 * j) + [P2], method="star sector")
 
@@ -31,20 +33,22 @@ def decastar_parted(j):
     return poly(20, corners, [P2, DECA_OUT] + [1.0] * (2 * j) + [DECA_OUT, P2], method="star sector")
 
 
-entry(486, "Decastar ¹⁄₅", decastar_parted(2).start(7), note="the Decastar cut by two radii through tips, each parted at φ²")
-entry(487, "Decastar ³⁄₁₀", decastar_parted(3).start(9), note="the Decastar cut by two radii through tips, each parted at φ²")
-for raw, name, j in ((488, "Decastar ²⁄₅", 4), (490, "Decastar ³⁄₅", 6), (491, "Decastar ⁷⁄₁₀", 7),
-                     (492, "Decastar ⁴⁄₅", 8)):
+for raw, name, j in ((487, "Decastar ³⁄₁₀", 3), (488, "Decastar ²⁄₅", 4), (490, "Decastar ³⁄₅", 6),
+                     (491, "Decastar ⁷⁄₁₀", 7), (492, "Decastar ⁴⁄₅", 8)):
     s = decastar_through_notches(j)
     entry(raw, name, s.start(s.n - 2), note="the Decastar cut by two radii through notches")
+# The narrowest cut parts each radius at its middle, where half a radius of the
+# wider cuts meets it.
+s = decastar_through_notches(2, halved=True)
+entry(486, "Decastar ¹⁄₅", s.start(s.n - 3), note="the Decastar cut by two radii through notches, each parted at its middle")
 s = star_sector(20, 10, 6, 1.0, 5, at="side")
 entry(489, "Decastar ¹⁄₂", s.start(s.n - 2), note="the Decastar cut by two radii through opposite tips")
 # With only a tenth cut away, the centre corner lies almost on the mean of the
-# corners, so an icon turned on it swings with rounding. Walked from the notch
-# opposite the cut instead, so that setup takes that notch for the axis and the
+# corners, so an icon turned on it swings with rounding. Walked from the tip
+# opposite the cut instead, so that setup takes that tip for the axis and the
 # icon stands the star on it, the cut on top.
-s = star_sector(20, 10, 6, 1.0, 9, at="side")
-entry(493, "Decastar ⁹⁄₁₀", s.start(10), note="Decastar cut by two radii through tips, standing on a notch")
+s = decastar_through_notches(9)
+entry(493, "Decastar ⁹⁄₁₀", s.start(10), note="the Decastar cut by two radii through notches, standing on a tip")
 
 # --- Pieces of the Sun and of Sun 12.
 # Half the Sun is the sector between two opposite tips; its centre stays a
@@ -91,7 +95,7 @@ entry(454, "Accordion", sym(8, [2.0, 3, 1.0, 2, 1.0, 6, 1.0, 2, 1.0, 6, 1.0, 2, 
       note="bellows of three pleats between two flat ends")
 entry(455, "Wings ¹⁄₈", sym(8, [3, 1.0, 3, A, 1, X, 5], first="corner"),
       note="two wings of 1/8 spread from a body")
-entry(459, "Wide Tower", sym(8, [2 * A, 2, 2 + SQRT2, 2, 1 / S2, 2, 1 / S2, 6, 1 / S2, 6, 1 / S2, 2, X]),
+entry(459, "Wide Tower", sym(8, [X, 2, 2.0, 2, 1.0, 2, 1.0, 6, S2, 6, 1.0, 2, 2.0]),
       note="a wide wall with three merlons")
 entry(460, "Pin", sym(8, [2, 1 / S2, 3, 2 + SQRT2, 5, 1 / S2, 3, 1.0, 3, X, 2], first="corner"),
       note="a long pin under an octagonal head")
@@ -131,8 +135,8 @@ entry(504, "Star ⁵⁄₈", poly(8, [1, 5, 3, 5] * 4, [A, A, 1.0, 1.0] * 4).sta
 entry(424, "Arrowhead 10", dart(20, 2, 14, X, 1.0), note="tip and barbs of 1/10 round a Sun 10 notch")
 entry(436, "Twin Peaks ¹⁄₅", sym(20, [X, 4, PHI, 4, 1.0, 14]), note="two Sun 10 tips side by side on a base")
 entry(437, "Wide Drum ¹⁄₅", sym(20, [P2, 8, 1.0, 4, 1.0, 8, X]), note="Drum ¹⁄₅ with rims of φ²")
-entry(441, "Sunrise ³⁄₁₀", poly(20, [6, 6, 12, 6, 12, 6, 12, 6, 12, 6, 6], [2 * P2] + [1.0] * 10),
-      note="the Decastar above a line through two opposite notches")
+entry(441, "Sunrise ³⁄₁₀", half(20, [(0, X), (144, 1.0), (108, 1.0), (180, 1.0), (144, 1.0)]),
+      note="the Decastar rising: a horizon just above its centre cuts the two tips beside it, three whole tips up")
 entry(462, "Bouquet ¹⁄₅", sym(20, [4, X, 8, PHI, 4, 1.0, 14, 1.0, 4], first="corner"),
       note="three Sun 10 blooms in a cone")
 # The Hand in tenths: the palm flares straight into the two spread fingers,
@@ -143,8 +147,10 @@ entry(471, "Bracket ³⁄₁₀", sym(20, [P2, 6, PHI, 4, 1.0, 6, X, 14, 1.0]),
       note="a trough whose arms leave its floor at 3/10")
 entry(472, "Petal ³⁄₁₀", sym(20, [2, X, 8, 1.0, 8, 1.0, 6], first="corner"),
       note="a tip of 1/10 over a base of 3/10")
-entry(474, "Left Petal ¹⁄₅", poly(20, [4, 8, 6, 7, 5], [P2, PHI, PHI, X, Y]),
-      note="a petal of 1/5 bent to one side")
+# Standing on its stalk's end, side 0, which setup takes for the axis: the
+# tip leans over the longer flank far enough that the stalk stays level.
+entry(474, "Left Petal ¹⁄₅", loop(20, [(0, PHI - 1), (72, PHI), (126, 1.0), (234, X), (306, Y)]),
+      note="a petal of 1/5 on a short stalk, bent to one side")
 entry(494, "Acorn ¹⁄₅ Top", sym(20, [X, 5, 1.0, 4, 1.0, 14, 1.0, 4]),
       note="the cap of an acorn: three Sun 10 tips")
 entry(495, "Petal ¹⁄₅ Top", sym(20, [X, 5, 1.0, 8, 1.0, 4]), note="the tip of a petal of 1/5")
@@ -171,18 +177,19 @@ entry(517, "Wings ¹⁄₆ b", sym(24, [8, 2 + SQRT2, 4, 1.0, 8, X, 16], first="
 entry(430, "Triple ¹⁄₆", sym(24, [X, 6, 1.0, 10, 1.0, 4, 1.0, 20, S2, 4]),
       note="three Triangle tips on a band")
 entry(442, "Arrowhead 12", dart(24, 4, 16, X, HEX), note="tip of 1/6, barbs of 1/12, a Hexstar notch inside")
-entry(443, "Swallow 12", sym(24, [16, 1.0, 4, A, 10, X, 4], first="corner"), note="a slender body, a forked tail")
+entry(443, "Swallow 12", sym(24, [18, HEX, 3, 2.0, 10, X, 4], first="corner"),
+      note="a slender body under a pointed head, a deeply forked tail")
 entry(444, "Gem 12", sym(24, [1.0, 8, 2 + SQRT2, 6, 1.1547005383792515, 10, X]), note="culet, a steep pavilion, crown and table")
 entry(445, "Fin ¹⁄₆", sym(24, [16, S12, 6, S12, 8, X, 4], first="corner"), note="a fin of 1/6 with a notched foot")
 entry(446, "Gem ⁵⁄₁₂", sym(24, [1.0, 9, A, 5, 1.1547005383792515, 10, X]), note="a broad gem under a table with corners of 5/12")
 entry(447, "Obtuse Trifolium ⁵⁄₁₂", poly(24, [10, 7, 10, 13] * 3, [A, 1.0, 1.0, A] * 3),
       note="three lobes with obtuse tips of 7/24")
-entry(449, "Kite ³⁄₁₆", kite(32, 6, 2, 0.8477590650225735, X),
-      note="a tip of Hexadecastar ³⁄₁₆ cut out with its centre")
+entry(449, "Kite ³⁄₁₆", kite(32, 6, 8, X, A),
+      note="a tip of Hexadecastar ³⁄₁₆ over a square corner")
 entry(470, "Drum ¹⁄₆", sym(24, [HEX, 10, 1.0, 4, 1.0, 10, X]), note="rims of the Hexagon's side, sides bulging to 1/6")
 entry(501, "Acorn ¹⁄₃", half(24, [(30, HEX), (90, R3), (180, h), (135, S2)], bottom="corner", top="corner"),
       note="Acorn A's nut and stalk on a point of 1/3")
-entry(512, "Kite ¹⁄₁₂", kite(24, 2, 4, A, X), note="a tip of 1/12 over a Sun 12 tip")
+entry(512, "Kite ¹⁄₁₂", kite(24, 2, 10, B, X), note="a tip of 1/12 under a blunt head of 5/12")
 entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, R3, 11, 0.5, 4, X, 16], first="corner"),
       note="Shield 1/12 1/6 with half as tall a wall: the same foot and notched top")
 entry(532, "Acorn 12 ¹⁄₆", sym(24, [4, X, 10, HEX, 4, S12, 18, S12, 4], first="corner"),
@@ -211,7 +218,7 @@ entry(458, "Wide Twin Star", sym(8, [1, S2, 5, S2, 1, 1.3065629648763766, 7, 1.3
       note="two Compass stars side by side, fused where their facing tips cross, farther apart than Twin Star B")
 entry(465, "Fin -A", sym(8, [3, X, 1, 1.0, 5, A, 1], first="corner"),
       note="a fin with barbs of 1/8 over a pointed foot")
-entry(496, "Sprout Top", sym(16, [12, X, 4, 1.0, 4, 1 + 1 / S2, 4], first="corner"),
+entry(496, "Sprout Top", sym(8, [6, X, 2, 1.0, 2, S2, 2], first="corner"),
       note="the Sprout's two leaves without their stalk, broader than long so that the centre stays inside the notch")
 entry(498, "Wide Tower ¹⁄₄", sym(8, [X, 2, 2 + SQRT2, 3, 1 + 1 / S2, 2, 1 + 1 / S2, 6]),
       note="a wide wall topped by two large Sun tips")
@@ -236,8 +243,8 @@ entry(529, "Ship Star ⁵⁄₈", sym(8, [S2, 3, A, 1, X, 5, 1.0, 2, 1.0, 6]),
       note="a hull under two Sun tips")
 entry(535, "Acorn Compass", half(16, [(45, A), (90, 1.0), (180, 1.0), (112.5, X)], bottom="corner", top="corner"),
       note="Acorn A's nut under a Compass tip for a stalk")
-entry(555, "Fingers", sym(8, [2 * A, 2, A, 2, 1.0, 2, S2, 6, 1 / S2, 6, A, 2, X]),
-      note="three square fingers, the middle one longest")
+entry(555, "Fingers", sym(8, [X, 2, 3.0, 2, h, 2, S2, 6, 1.0, 6, A, 2, S2]),
+      note="three square fingers, the middle one longest, wide gaps between them")
 
 # --- Twelves again.
 entry(422, "Pentastar ¹⁄₁₂ c", sym(24, [2, 1.0, 17, A, 2, A, 17, A, 2, X, 18], first="corner"),
@@ -281,10 +288,13 @@ entry(506, "Bow 2", sym(8, [1.0, 5, S2, 2, 1.0, 2, 1 / S2, 6, 1 / S2, 2, 1.0, 2,
       note="a bow whose loops are doubled")
 entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, A, 5, X]),
       note="a skirt whose hem is cut into tabs and points")
-# The thumb on one side and a step down from the index to the little finger
-# make the hand one-handed; the wrist's point is the axis corner.
-entry(544, "Left Hand", poly(8, [3, 2, 3, 5, 2, 5, 2, 2, 6, 2], [Y, A, A, S2, S2, S2, 1.0, S2, 1.0, X]).start(6),
-      note="a mitten: fingers closed to a point, the thumb out to one side, the wrist corner that faces south")
+# A mitten raised palm out: the thumb stands out at an eighth of a turn, a
+# notch parts the fingers in two. The wrist is narrow and the thumb long, so
+# that the wrist's corner under the thumb, the axis corner, lies straight
+# below the middle of the corners and the wrist stands level.
+entry(544, "Left Hand", loop(8, [(0, 0.5), (90, 0.5), (45, 2.0), (135, h), (225, X), (90, 1.0), (225, 1.0), (135, 1.0),
+                                 (270, Y), (315, 1.0)]).start(9),
+      note="a mitten, the thumb out to one side, a notch between the fingers, standing on its wrist")
 entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]),
       note="half of a petal with a tip of 1/6 and a foot of 1/4, cut along its length")
 entry(551, "Left Half Bracket 12", poly(24, [10, 2, 10, 14, 6, 6], [1.0, 2 + SQRT2, 0.5176380902050415, 2.0, 1 + 1 / S2, 1 / S2]),

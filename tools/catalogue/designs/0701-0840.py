@@ -3,6 +3,7 @@
 # The corner counts are the catalogue's (`author.py tally`). Lengths come from palette.py.
 
 from palette import HEPTA, HEX
+import families
 
 HEPTASTAR_1_14 = 0.9293123963233717   # the side of Heptastar 1/14
 HEPTAGON = 1.0                        # the Heptagon's side
@@ -41,16 +42,17 @@ entry(829, "Hexagon ³⁄₇", poly(14, [6, 4, 4] * 2, [1.0] * 6), note="equal s
 entry(771, "Pentagon 7", up7([(0, X), (4, 1.0), (6, 1.0)]),
       note="the Heptagon cut along a long diagonal, standing on the cut")
 entry(749, "Wide Pentagon 7", up7([(0, X), (3, HEPTA), (6, 1.445041867912629)]), note="Pentagon 7 with a wider roof")
-entry(802, "Pentagon ³⁄₇", up7([(0, X), (4, 1.0), (5, 1.445041867912629)]), note="a pointed arch: shoulders of 3/7")
+entry(802, "Pentagon ³⁄₇", up7([(0, X), (3, RHO), (5, 1.0)]),
+      note="a tall pentagon of the sevens: long walls leaning in under a point of 3/14")
 entry(764, "Quadstar 7", poly(14, [2, 8, 2, 9] * 2, [1.0] * 8), note="four tips of 1/7, equal sides")
 entry(763, "Drum 7", up7([(0, 2.0), (2, HEPTA), (5, HEPTA), (7, X)], top="side"), note="a drum: flat ends, bulging sides")
 
 # Kites, darts and petals.
-entry(750, "Arrowhead 7", dart(14, 2, 10, 1.0), note="a dart of a 1/7 tip, barbs of 1/14")
+entry(750, "Arrowhead 7", dart(14, 2, 8, 1.0), note="a dart whose tip and barbs are all 1/7, as Arrowhead's are all 1/8")
 entry(767, "Kite 7", kite(14, 3, 5, HEPTA), note="a Heptastar tip over a Heptagon corner")
 entry(775, "Kite ¹⁄₇", kite(14, 2, 6, RHO), note="a 1/7 tip over a 3/7 corner")
 entry(813, "Kite ²⁄₇", kite(14, 4, 6, 1.0), note="a 2/7 tip over a 3/7 corner")
-entry(804, "Petal ⁵⁄₁₄", kite(14, 5, 3, 1.0, at="opposite"), note="a Heptagon corner over a Heptastar tip")
+entry(804, "Petal ⁵⁄₁₄", kite(14, 5, 1, 1 / RHO), note="a Heptagon corner over a long stem's point of 1/14")
 entry(744, "Petal 7", up7([(2, 1.0), (3, HEPTA), (5, X)], bottom="corner"), note="a pointed lens of Heptastar tips")
 entry(761, "Petal ³⁄₇", up7([(0.5, 1 / RHO), (2.5, 1.0), (4.5, X)], bottom="corner", from_top=True),
       note="a round petal of 3/7 at its foot, pointed above")
@@ -76,14 +78,16 @@ entry(779, "Wide Skirt 7", up7([(0, X), (4, HEPTA), (5, 1.0), (7, 1.0)], top="si
 entry(782, "Twin Peaks 7", up7([(0, X), (4, HEPTA), (8, HEPTA)]), note="two Heptastar tips side by side")
 entry(814, "V 7", up7([(2, RHO), (5, HEPTA), (9, X)], bottom="corner"), note="a V of two arms cut square")
 
-# Twins: two parallelograms of a 1/7 tip leaning on each other, a 5/14 corner
-# at each shoulder; the variants scale them or draw them out.
-def twins(a, b):
-    return up7([(1.5, a), (3.5, b), (8.5, X)], bottom="corner")
-entry(800, "Twins ⁵⁄₁₄", twins(RHO, 1.0), note="two parallelograms of ρ by 1, tips of 1/7 up")
-entry(824, "Small Twins ⁵⁄₁₄", twins(1.0, 1 / RHO), note="Twins 5/14 at 1/ρ")
-entry(748, "Big Twins ⁵⁄₁₄", twins(SIGMA, SIGMA - 1), note="Twins 5/14 at σ/ρ")
-entry(794, "Narrow Twins ⁵⁄₁₄", twins(1.0, RHO), note="Twins 5/14 with narrower, taller blades")
+# Twins ⁵⁄₁₄: two lobes with the Heptagon's corner for a tip, fused at a
+# notched waist as Twins ³⁄₈ draws them; Big Twins broader and lower, Small
+# Twins smaller and shallower at the waist. Narrow Twins keeps the two
+# parallelograms of a 1/7 tip leaning on each other.
+entry(800, "Twins ⁵⁄₁₄", families.twins(28, 2, 5, 1.445041867912629, 1.0), note="two lobes with tips of 5/14, fused at a notched waist")
+entry(824, "Small Twins ⁵⁄₁₄", families.twins(28, 1, 5, 1.1588336036970468, HEPTA),
+      note="two small lobes with tips of 5/14, their waist notched less deeply")
+entry(748, "Big Twins ⁵⁄₁₄", families.twins(28, 2, 5, SIGMA, 1.5), note="Twins 5/14 with broader, lower lobes")
+entry(794, "Narrow Twins ⁵⁄₁₄", up7([(1.5, 1.0), (3.5, RHO), (8.5, X)], bottom="corner"),
+      note="two parallelograms of a 1/7 tip, narrow and tall, leaning on each other")
 
 # Candles, corks, bags: bodies standing on their foot.
 entry(806, "Candle 7", up7([(1, 1.0), (3, RHO), (6, 1 / RHO), (5, X)], bottom="corner", from_top=True),
@@ -233,8 +237,8 @@ entry(818, "U ³⁄₇", up7([(0, X), (1, 1.0), (3, RHO), (6, HEPTA), (10, 1 / R
                        top="side").start(6), note="U ²⁄₇ with a foot rounded at 3/7")
 # Twins 2/7: the two parallelograms of Twins 5/14, of tips of 2/7, leaning
 # apart on one foot.
-entry(772, "Twins ²⁄₇", up7([(0, X), (3, RHO), (6, HEPTA), (10, RHO), (7, 1 / RHO)], top="side"),
-      note="two parallelograms of 2/7 tips leaning apart on one foot")
+entry(772, "Twins ²⁄₇", families.twins(28, 2, 4, RHO, 1.445041867912629),
+      note="two lobes with tips of 2/7, fused at a notched waist")
 # Palm 7: a tapering trunk under two pairs of fronds of 1/7 tips, the upper
 # pair spread wide either side of a notch.
 entry(805, "Palm 7", up7([(0, 1.445041867912629), (2, 0.25), (4, SIGMA), (-1, RHO), (4, 1.0), (3, RHO), (8, SIGMA), (7, X)],
@@ -384,20 +388,29 @@ def twin_star7(tip, notch, side, bridge, first):
 
 
 entry(753, "Twin Star 7", twin_star7(6, 18, HEPTA, 1.0, RHO), note="two Heptastars joined by a bar, four tips of each showing")
-entry(798, "Twin Star ²⁄₇", twin_star7(8, 16, HEPTA2, 1.0, RHO), note="two Heptastars 2/7 joined by a bar, four tips of each showing")
+entry(798, "Twin Star ²⁄₇", twin_star7(2, 22, HEPTA2, 1.0, HEPTA2), note="two Heptastars ¹⁄₁₄ joined by a bar, four tips of each showing")
 entry(789, "Long Twins 7", poly(14, [3, 9, 3, 6] * 2, [SIGMA, 1.0, 1.0, SIGMA] * 2), note="Twins 3/7 drawn out")
 entry(780, "Wide Twins 7", up28([(0, X), (7, 1.0), (14, 0.5), (7, 1.0), (11, RHO), (19, RHO), (21, 1.0), (14, 1.0)], top="side"),
       note="two Heptastar tips on squat towers over a wide plinth")
-entry(785, "Big Twins ²⁄₇", up7([(0, X), (1, 1.0), (2, 1.0), (3, RHO), (6, HEPTA), (10, RHO), (8, 1.0), (7, 1 / RHO)], top="side"),
-      note="Twins 2/7 on a body rounded as the Heptagon is")
-entry(828, "Big Twins ³⁄₇", up7([(0, X), (1, 1.0), (2, 1.0), (3, RHO), (7, HEPTA), (10, RHO), (8, 1.0), (7, 1 / RHO)], top="side"),
-      note="two Heptastar tips on a body rounded at 3/7")
+# The Big Twins of sevens: two lobes of six corners each, rounded above and
+# below their tips, fused at a notched waist.
+entry(785, "Big Twins ²⁄₇", half(28, [(Fraction(360, 28) * k, l) for k, l in
+                                      ((25, 1.0), (0, 1.0), (1, RHO), (7, RHO), (11, 1.0), (14, 1.0), (17, X))],
+                                bottom="corner", top="corner"),
+      note="two broad lobes with tips of 2/7, fused at a notched waist")
+entry(828, "Big Twins ³⁄₇", half(28, [(Fraction(360, 28) * k, l) for k, l in
+                                      ((25, HEPTA), (27, RHO), (5, 1.0), (7, HEPTA), (11, RHO), (15, HEPTA), (17, X))],
+                                bottom="corner", top="corner"),
+      note="two rounded lobes with blunt tips of 3/7, fused at a notched waist")
 entry(820, "Handle ³⁄₇", up7([(0, 2.0), (-1, RHO), (0, 1.0), (6, SIGMA), (7, X)], top="side").start(4),
       note="a grip on two legs that splay at 3/7")
 entry(834, "Sunrise 7 ³⁄₇", sym(28, [14, X, 12, 0.5, 11, HEPTA2, 16, HEPTA2, 8, HEPTA2, 16, HEPTA2, 8, HEPTA2, 16, HEPTA2, 8],
                                 first="corner"), note="Heptastar 2/7 rising over a horizon that meets it at 3/7")
+# A bud on a straight stem with one leaf to its side, walked so that side 1,
+# the axis side, is the stem's foot: the leaf's weight is balanced by the bud
+# leaning the other way, so that the stem stands upright.
 entry(836, "Left Rosebud 7", loop(28, [(Fraction(360, 28) * k, l) for k, l in
-                                       ((21, Y), (0, 0.5), (7, 2.5), (3, RHO), (9, RHO), (19, X), (21, 0.75), (16, 1.0), (26, 1.0))]),
+                                       ((0, 0.5), (7, 2.0), (4, 1.5), (12, X), (5, RHO), (10, 1.5), (18, 1.5), (23, RHO), (21, Y))]).start(8),
       note="a bud on a stem, one leaf to its side")
 entry(838, "Cap 7", up28([(0, X), (7, 0.5), (14, 0.5), (7, 1.0), (9, HEPTA), (11, HEPTA), (14, 1.0)], top="side"),
       note="Cap's brim under a crown rounded as the Heptagon is")
