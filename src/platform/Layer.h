@@ -18,6 +18,7 @@
 namespace ornival {
 
 class Layer;
+class ShapeLayer;
 
 // Told by the root of a layer tree of every change that alters what the tree
 // draws, as it happens, so that a renderer can draw again only what changed.
@@ -37,6 +38,14 @@ public:
 class LayerDrawingCache {
 public:
   virtual ~LayerDrawingCache() = default;
+  // Which renderer made it, as that renderer numbers itself.
+  std::uint32_t owner() const { return owner_; }
+
+protected:
+  explicit LayerDrawingCache(std::uint32_t owner) : owner_(owner) {}
+
+private:
+  std::uint32_t owner_;
 };
 
 // One node of the retained 2D drawing: plain data that a painter renders later.
@@ -158,6 +167,10 @@ public:
   // observer must outlive its watch or be taken away first.
   void setObserver(LayerObserver* observer);
   LayerObserver* observer() const { return details_ ? details_->observer : nullptr; }
+
+  // This layer as a shape layer, or none; cheaper than a cast for renderers
+  // that ask of every layer.
+  virtual const ShapeLayer* asShapeLayer() const { return nullptr; }
 
   // The renderer's notes on this layer.
   LayerDrawingCache* drawingCache() const { return drawingCache_.get(); }

@@ -23,7 +23,7 @@ void render(const Layer& layer, Painter& painter, const AffineTransform& toDevic
     painter.setTransform(transform);
     painter.drawImage(*picture, layer.bounds(), opacity);
   }
-  if (const auto* shape = dynamic_cast<const ShapeLayer*>(&layer); shape && shape->path()) {
+  if (const ShapeLayer* shape = layer.asShapeLayer(); shape && shape->path()) {
     painter.setTransform(transform);
     const auto faded = [opacity](Color color) {
       color.alpha *= opacity;

@@ -48,6 +48,8 @@ public:
   double lineDashPhase() const { return dash_ ? dash_->phase : 0.0; }
   void setLineDashPhase(double phase);
 
+  const ShapeLayer* asShapeLayer() const override { return this; }
+
   explicit ShapeLayer(Token token) : Layer(token) {}
 
 private:

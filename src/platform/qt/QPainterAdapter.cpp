@@ -44,7 +44,12 @@ void drawInRuns(const Path& path, bool whole, Draw draw) {
 
 QPainterPath toQPainterPath(const Path& path) {
   QPainterPath out;
-  out.reserve(int(path.elements().size()) + 1);
+  appendToQPainterPath(out, path);
+  return out;
+}
+
+void appendToQPainterPath(QPainterPath& out, const Path& path) {
+  out.reserve(out.elementCount() + int(path.elements().size()) + 1);
   for (const PathElement& e : path) {
     switch (e.kind) {
       case PathElement::Kind::move: out.moveTo(e.point.x, e.point.y); break;
@@ -55,7 +60,6 @@ QPainterPath toQPainterPath(const Path& path) {
       case PathElement::Kind::close: out.closeSubpath(); break;
     }
   }
-  return out;
 }
 
 std::vector<QPainterPath> paintingRuns(const Path& path) {

@@ -34,6 +34,8 @@ private:
 };
 
 QPainterPath toQPainterPath(const Path& path);
+// The same, added to a path (an emptied one keeps its memory).
+void appendToQPainterPath(QPainterPath& out, const Path& path);
 QColor toQColor(const Color& color);
 Qt::FillRule toQt(FillRule rule);
 

@@ -5,6 +5,7 @@
 #include "platform/qt/QPainterAdapter.h"
 #include "platform/qt/QtRgbaImage.h"
 
+#include <QBrush>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -83,7 +84,7 @@ struct Kept {
 // What the renderer keeps of one layer.
 class Entry final : public LayerDrawingCache {
 public:
-  Entry(std::uint32_t ownerId, const Layer* layer) : layer(layer), ownerId(ownerId) {}
+  Entry(std::uint32_t ownerId, const Layer* layer) : LayerDrawingCache(ownerId), layer(layer) {}
   ~Entry() override;
 
   const Layer* layer;
@@ -96,7 +97,6 @@ public:
   std::uint32_t dirtySlot = none;
   std::uint32_t shownSlot = none;
   std::uint32_t stamp = 0;
-  std::uint32_t ownerId;
   // The layer, or one above it, changed since the last flush.
   bool changed = false;
   // The rectangle on the view lies in the cached picture.
@@ -360,8 +360,8 @@ struct TiledLayerRenderer::Impl {
   // Entries ----------------------------------------------------------------
 
   Entry& entryFor(const Layer& layer) {
-    if (auto* e = dynamic_cast<Entry*>(layer.drawingCache()); e && e->ownerId == id)
-      return *e;
+    if (LayerDrawingCache* cache = layer.drawingCache(); cache && cache->owner() == id)
+      return static_cast<Entry&>(*cache);
     auto made = std::make_unique<Entry>(id, &layer);
     Entry& e = *made;
     layer.setDrawingCache(std::move(made));
@@ -369,8 +369,8 @@ struct TiledLayerRenderer::Impl {
   }
 
   Entry* existingEntry(const Layer& layer) const {
-    auto* e = dynamic_cast<Entry*>(layer.drawingCache());
-    return e && e->ownerId == id ? e : nullptr;
+    LayerDrawingCache* cache = layer.drawingCache();
+    return cache && cache->owner() == id ? static_cast<Entry*>(cache) : nullptr;
   }
 
   void markDirty(Entry& e) {
@@ -511,7 +511,7 @@ struct TiledLayerRenderer::Impl {
     } else if (e.kept) {
       e.kept->picture.reset();
     }
-    const auto* shape = dynamic_cast<const ShapeLayer*>(&layer);
+    const ShapeLayer* shape = layer.asShapeLayer();
     if (!shape || !shape->path())
       forgetConversion(e);
     else if (fills(*shape) || strokes(*shape)) {
@@ -560,7 +560,7 @@ struct TiledLayerRenderer::Impl {
   static bool drawsItself(const Layer& layer) {
     if (layer.contents())
       return true;
-    const auto* shape = dynamic_cast<const ShapeLayer*>(&layer);
+    const ShapeLayer* shape = layer.asShapeLayer();
     return shape && shape->path();
   }
 
@@ -1037,6 +1037,52 @@ struct TiledLayerRenderer::Impl {
     painter.restore();
   }
 
+  // A tiling uses few colours and bands: the brushes and pens of the last
+  // few drawings serve again.
+  static constexpr std::size_t remembered = 8;
+  struct Brushes {
+    Color color;
+    QBrush brush;
+  };
+  std::vector<Brushes> brushes;
+  struct Pens {
+    Color color;
+    StrokeStyle style;
+    QPen pen;
+  };
+  std::vector<Pens> pens;
+  std::size_t nextBrush = 0;
+  std::size_t nextPen = 0;
+
+  const QBrush& brushFor(const Color& color) {
+    for (const Brushes& b : brushes)
+      if (b.color == color)
+        return b.brush;
+    Brushes made{color, QBrush(toQColor(color))};
+    if (brushes.size() < remembered) {
+      brushes.push_back(std::move(made));
+      return brushes.back().brush;
+    }
+    Brushes& slot = brushes[nextBrush++ % remembered];
+    slot = std::move(made);
+    return slot.brush;
+  }
+
+  const QPen& penFor(const Color& color, const StrokeStyle& style) {
+    for (const Pens& p : pens)
+      if (p.color == color && p.style == style)
+        return p.pen;
+    Pens made{color, style, strokePen(color, style)};
+    if (pens.size() < remembered) {
+      pens.push_back(std::move(made));
+      return pens.back().pen;
+    }
+    Pens& slot = pens[nextPen++ % remembered];
+    slot = std::move(made);
+    return slot.pen;
+  }
+  QPainterPath scratchPath;
+
   // A layer's own drawing, as the layer tree renderer draws it, leaving out
   // runs that miss `cull` (in the painter's device coordinates). A kept
   // outline stays converted for the next paint; others are converted for
@@ -1046,7 +1092,7 @@ struct TiledLayerRenderer::Impl {
                const QRectF& cull, bool keep) {
     if (layer.contents())
       drawPicture(painter, layer, e, world, opacity);
-    const auto* shape = dynamic_cast<const ShapeLayer*>(&layer);
+    const ShapeLayer* shape = layer.asShapeLayer();
     if (!shape || !shape->path())
       return;
     // Sublayers of tile-cached layers come culled by their index.
@@ -1059,7 +1105,6 @@ struct TiledLayerRenderer::Impl {
     }
     const QPainterPath* whole = nullptr;
     const std::vector<Run>* runs = nullptr;
-    QPainterPath once;
     std::vector<Run> onceRuns;
     if (keep || isConverted(e, *shape)) {
       convert(e, *shape);
@@ -1078,9 +1123,11 @@ struct TiledLayerRenderer::Impl {
       } else {
         runs = nullptr;
       }
-      once = toQPainterPath(path);
-      once.setFillRule(toQt(rule));
-      whole = &once;
+      // One path, emptied for each outline, keeps its memory for the next.
+      scratchPath.clear();
+      appendToQPainterPath(scratchPath, path);
+      scratchPath.setFillRule(toQt(rule));
+      whole = &scratchPath;
     }
     const auto faded = [opacity](Color color) {
       color.alpha *= opacity;
@@ -1093,18 +1140,18 @@ struct TiledLayerRenderer::Impl {
       if (painter.worldTransform() != world)
         painter.setTransform(world);
       const Color color = faded(*shape->fillColor());
-      const QColor qcolor = toQColor(color);
+      const QBrush& brush = brushFor(color);
       if (!runs || drawsWhole(shape->fillRule(), color)) {
-        painter.fillPath(*whole, qcolor);
+        painter.fillPath(*whole, brush);
       } else {
         for (const Run& run : *runs)
           if (visible(run.bounds, 0.0))
-            painter.fillPath(run.path, qcolor);
+            painter.fillPath(run.path, brush);
       }
     }
     if (strokes(*shape)) {
       const Color color = faded(*shape->strokeColor());
-      const QPen pen = strokePen(color, StrokeStyle{shape->lineWidth(), shape->lineCap(), shape->lineJoin()});
+      const QPen& pen = penFor(color, StrokeStyle{shape->lineWidth(), shape->lineCap(), shape->lineJoin()});
       if (painter.worldTransform() != world)
         painter.setTransform(world);
       if (!runs || strokesWhole(color)) {
@@ -1343,7 +1390,7 @@ namespace tiled {
 
 Entry::~Entry() {
   for (const auto& [rendererId, renderer] : renderers()) {
-    if (rendererId == ownerId) {
+    if (rendererId == owner()) {
       renderer->forget(*this);
       return;
     }
