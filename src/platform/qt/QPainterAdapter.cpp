@@ -49,7 +49,7 @@ QPainterPath toQPainterPath(const Path& path) {
 }
 
 void appendToQPainterPath(QPainterPath& out, const Path& path) {
-  out.reserve(out.elementCount() + int(path.elements().size()) + 1);
+  out.reserve(out.elementCount() + int(path.size()) + 1);
   for (const PathElement& e : path) {
     switch (e.kind) {
       case PathElement::Kind::move: out.moveTo(e.point.x, e.point.y); break;
@@ -63,7 +63,7 @@ void appendToQPainterPath(QPainterPath& out, const Path& path) {
 }
 
 std::vector<QPainterPath> paintingRuns(const Path& path) {
-  if (path.elements().size() <= elementsPerRun)
+  if (path.size() <= elementsPerRun)
     return {toQPainterPath(path)};
   std::vector<QPainterPath> runs;
   QPainterPath run;

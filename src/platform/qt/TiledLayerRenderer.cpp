@@ -436,7 +436,7 @@ struct TiledLayerRenderer::Impl {
     e.convertedRule = rule;
     e.runs.reset();
     const Path& path = **source;
-    if (path.elements().size() > elementsPerRun) {
+    if (path.size() > elementsPerRun) {
       auto runs = std::make_unique<std::vector<Run>>();
       for (QPainterPath& run : paintingRuns(path)) {
         run.setFillRule(toQt(rule));
@@ -1113,7 +1113,7 @@ struct TiledLayerRenderer::Impl {
     } else {
       const FillRule rule = conversionRule(*shape);
       const Path& path = *shape->path();
-      if (path.elements().size() > elementsPerRun) {
+      if (path.size() > elementsPerRun) {
         for (QPainterPath& run : paintingRuns(path)) {
           run.setFillRule(toQt(rule));
           const QRectF runBounds = run.controlPointRect();
