@@ -395,6 +395,16 @@ TEST(TiledLayerRenderer, DamagesOnlyWhereTheChangeIs) {
   EXPECT_TRUE(renderer.takeDamage(frame).isEmpty());
   EXPECT_EQ(notices, 2);
 
+  // A tile out of sight comes, changes and goes: nothing on the view.
+  auto far = ShapeLayer::create();
+  far->setPath(polygon({{1000, 1000}, {1011, 1000}, {1011, 1011}}));
+  scene.shapes->addSublayer(far);
+  far->setFillColor(Color{0, 1, 0, 1});
+  far->removeFromSuperlayer();
+  EXPECT_TRUE(renderer.takeDamage(frame).isEmpty());
+  paint(renderer, shown, frame, QRect(QPoint(), frame.size), false);
+  EXPECT_EQ(difference(shown, reference(scene, frame)), "");
+
   scene.look(5.0, 0.0, {-50.5, -40}, frame.size);
   EXPECT_EQ(renderer.takeDamage(frame), QRegion(QRect(QPoint(), frame.size)));
 }
