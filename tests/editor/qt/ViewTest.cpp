@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace ornival {
 namespace {
 
@@ -167,9 +169,36 @@ TEST(View, SharpensAfterAZoomToTheExactDrawing) {
   ASSERT_TRUE(w.waitFor([&] { return !w.log.regions.empty(); }));
   ASSERT_TRUE(w.waitFor([&] { return w.view.isDrawingSharp(); }));
   w.settle();
-  const QImage shown = w.view.screen()->grabWindow(w.view.winId()).toImage().convertToFormat(
-      QImage::Format_ARGB32_Premultiplied);
-  EXPECT_EQ(shown, w.reference());
+  const auto shown = [&] {
+    return w.view.screen()->grabWindow(w.view.winId()).toImage().convertToFormat(
+        QImage::Format_ARGB32_Premultiplied);
+  };
+  EXPECT_EQ(shown(), w.reference());
+
+  // Turned, with a second band and the hover outline over a tile: each
+  // change shown from the pictures kept, as drawn without them.
+  const struct {
+    const char* name;
+    std::function<void()> change;
+  } changes[] = {
+      {"turned", [&] { w.document->setRotation(17.0); }},
+      {"a second band", [&] {
+         w.undo->beginGroup();
+         w.document->setBorderColor2(Color{0.9, 0.75, 0.2, 1.0});
+         w.document->setBorderWidth2(5.0);
+         w.undo->endGroup();
+       }},
+      {"hovered", [&] { w.movePointer(w.pixel({50, 30})); }},
+  };
+  for (const auto& c : changes) {
+    SCOPED_TRACE(c.name);
+    c.change();
+    w.view.refreshDrawing();
+    ASSERT_TRUE(w.waitFor([&] { return w.view.isDrawingSharp(); }));
+    w.settle();
+    EXPECT_EQ(shown(), w.reference());
+  }
+  EXPECT_FALSE(w.editor->selectedLayer->isHidden());
 }
 
 }  // namespace
