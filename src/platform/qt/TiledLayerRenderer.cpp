@@ -762,6 +762,10 @@ struct TiledLayerRenderer::Impl {
       if (!e.box.isEmpty()) {
         index.insert(e);
         damageIndexed(index, e.box.rect());
+      } else if (!e.kept) {
+        // A tile's band of no width draws nothing and keeps nothing: a
+        // tiling holds two such a tile. A change that shows makes it again.
+        layer.setDrawingCache(nullptr);
       }
       return;
     }

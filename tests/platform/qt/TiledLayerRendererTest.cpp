@@ -108,7 +108,8 @@ struct Scene {
         inner->setPath(*outer);
         inner->setFillColor(std::nullopt);
         inner->setStrokeColor(Color{0.9, 0.8, 0.1, 1});
-        inner->setLineWidth(0.7);
+        // Some bands of no width, as a document's unused bands are.
+        inner->setLineWidth((x + 2 * y) % 7 == 3 ? 0.0 : 0.7);
         narrow->addSublayer(inner);
         bands.push_back(outer);
         bands.push_back(inner);
@@ -290,6 +291,11 @@ TEST(TiledLayerRenderer, PaintsWhatTheLayerTreeRendererPaintsAfterEveryChange) {
          }},
         {"a tile brought to the top", [&] { scene.shapes->addSublayer(scene.fills[3]); }},
         {"a band widened", [&] { scene.bands[30]->setLineWidth(4.0); }},
+        {"a band thinned to nothing", [&] { scene.bands[32]->setLineWidth(0.0); }},
+        {"the band given a width again", [&] { scene.bands[32]->setLineWidth(1.5); }},
+        {"a band's colour taken away", [&] { scene.bands[34]->setStrokeColor(std::nullopt); }},
+        {"the band coloured again", [&] { scene.bands[34]->setStrokeColor(Color{0.2, 0.9, 0.4, 1}); }},
+        {"a band of no width from the start widened", [&] { scene.bands[7]->setLineWidth(2.5); }},
         {"the hover outline moved", [&] {
            scene.hover->setPath(polygon({{55, 11}, {66, 11}, {66, 22}}));
            scene.hoverStroke->setPath(std::nullopt);
