@@ -653,7 +653,8 @@ private:
   // sides at once, or are appended to neighbours for the caller to redraw.
   // With flags, the group flags of both sides of each grouped join go there
   // as the join breaks.
-  void breakJoins(Shape& shape, std::vector<Shape*>* neighbours = nullptr, std::vector<GroupFlag>* flags = nullptr);
+  void breakJoins(Shape& shape, std::vector<std::shared_ptr<Shape>>* neighbours = nullptr,
+                  std::vector<GroupFlag>* flags = nullptr);
   // A restored tile takes its record's place, colour and settings.
   // The tiling takes the restored tiles as a batch of insertions.
   std::shared_ptr<Shape> restoreShape(const ShapeInfo& info, Graph::Insertions& tiling);

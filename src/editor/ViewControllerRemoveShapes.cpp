@@ -47,7 +47,8 @@ private:
 // or, when the caller collects them, wait for it to redraw each once. Each
 // join breaks once, from whichever side comes first, with both sides' group
 // flags still as they were: the moment to keep them for an undo.
-void ViewController::breakJoins(Shape& shape, std::vector<Shape*>* neighbours, std::vector<GroupFlag>* flags) {
+void ViewController::breakJoins(Shape& shape, std::vector<std::shared_ptr<Shape>>* neighbours,
+                                std::vector<GroupFlag>* flags) {
   for (const auto& edge : shape.edges()) {
     const auto partner = edge->join.lock();
     if (!partner)
@@ -63,7 +64,7 @@ void ViewController::breakJoins(Shape& shape, std::vector<Shape*>* neighbours, s
     edge->join.reset();
     if (neighbour) {
       if (neighbours)
-        neighbours->push_back(neighbour.get());
+        neighbours->push_back(neighbour);
       else
         neighbour->animatePaths(false);
     }
@@ -86,7 +87,7 @@ void ViewController::removeShapes() {
   }
   // Neighbours that stay redraw their sides once, after all their joins to
   // the leaving tiles broke; neighbours that leave too are not redrawn.
-  std::vector<Shape*> neighbours;
+  std::vector<std::shared_ptr<Shape>> neighbours;
   // Last first, each record taken as its tile leaves, numbered as the tiles
   // still there stand then; the graph itself lets them go in one pass.
   Departures departures(graph_->shapes().size());
@@ -115,14 +116,16 @@ void ViewController::removeShapes() {
       shape.mark->removeFromParentNode();
   }
   std::vector<std::uint8_t> redrawn(placed.size(), 0);
-  for (Shape* neighbour : neighbours) {
+  for (const auto& neighbour : neighbours) {
     const int at = neighbour->index;
-    if (at < 0 || std::size_t(at) >= placed.size() || placed[std::size_t(at)].get() != neighbour ||
+    if (at < 0 || std::size_t(at) >= placed.size() || placed[std::size_t(at)] != neighbour ||
         leaving[std::size_t(at)] || redrawn[std::size_t(at)])
       continue;
     redrawn[std::size_t(at)] = 1;
     neighbour->animatePaths(false);
   }
+  // The leaving tiles go with `moving`, not with this list.
+  neighbours = {};
   graph_->remove(moving);
   // The tiles keep the places they had as they left, as an undo reads them.
   for (std::size_t i = 0; i < moving.size(); ++i)
