@@ -8,6 +8,7 @@
 #include "app/core/Examples.h"
 #include "app/core/ExportMenu.h"
 #include "app/core/ToolsMenu.h"
+#include "app/core/WindowPlacement.h"
 #include "document/Document.h"
 #include "document/qt/QtBitmapWriter.h"
 #include "editor/ViewController.h"
@@ -35,6 +36,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QUuid>
 
@@ -330,8 +332,39 @@ std::filesystem::path Application::documentsFolder() const {
 bool Application::isPromptOpen() const { return prompts_ > 0 || QApplication::activeModalWidget() != nullptr; }
 
 WindowController* Application::show(std::shared_ptr<WindowController> controller) {
+  QMainWindow& window = *controller->window();
+  // On the screen of the window in front, below and right of the last one,
+  // and never larger than the screen (a small screen at twice the density
+  // has few points).
+  const QWidget* front = QApplication::activeWindow();
+  std::optional<ScreenRect> previous;
+  FrameMargins frame{2, 30, 2, 2};
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+    const QMainWindow* other = (*it)->window();
+    if (!other || !other->isVisible())
+      continue;
+    const QRect outer = other->frameGeometry();
+    const QRect inner = other->geometry();
+    previous = ScreenRect{outer.x(), outer.y(), outer.width(), outer.height()};
+    // The window manager's frame as it is, once there is one to measure.
+    if (outer != inner)
+      frame = {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+               outer.bottom() - inner.bottom()};
+    if (!front)
+      front = other;
+    break;
+  }
+  const QScreen* screen = front ? front->screen() : QGuiApplication::primaryScreen();
+  if (screen) {
+    const QRect room = screen->availableGeometry();
+    const WindowPlacement placement = placeWindow(WindowController::preferredWidth, WindowController::preferredHeight,
+                                                  {room.x(), room.y(), room.width(), room.height()}, frame, previous);
+    window.resize(placement.width, placement.height);
+    if (placement.x && placement.y)
+      window.move(*placement.x, *placement.y);
+  }
   windows_.push_back(controller);
-  controller->window()->show();
+  window.show();
   return controller.get();
 }
 

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -22,7 +23,7 @@ namespace ornival {
 
 Popover::Popover(const QString& title, Behaviour behaviour, SettingBinder::Perform perform,
                  std::function<void(bool)> gesture, QWidget* parent)
-    : QFrame(parent, behaviour == Behaviour::transient ? Qt::Tool | Qt::FramelessWindowHint : Qt::Widget),
+    : QFrame(parent, behaviour == Behaviour::transient ? Qt::Popup : Qt::Widget),
       behaviour_(behaviour),
       binder_(std::move(perform), std::move(gesture)) {
   setFrameShape(QFrame::StyledPanel);
@@ -98,27 +99,6 @@ QSlider* Popover::addNumberRow(const QString& label, const std::string& key, dou
   return slider;
 }
 
-void Popover::showEvent(QShowEvent* event) {
-  QFrame::showEvent(event);
-  if (behaviour_ == Behaviour::transient)
-    qApp->installEventFilter(this);
-}
-
-bool Popover::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
-    const QWidget* target = static_cast<QWidget*>(watched)->window();
-    const QWidget* dialog = ColorWell::colorDialog(false);
-    // Clicks in this popover, in the colour dialog and in the windows they
-    // open (a spin box's menu, say) leave it open.
-    const bool inside = target == this || target == dialog || (target && target->parentWidget() &&
-                                                               (target->parentWidget()->window() == this ||
-                                                                target->parentWidget()->window() == dialog));
-    if (!inside)
-      hide();
-  }
-  return QFrame::eventFilter(watched, event);
-}
-
 void Popover::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     hide();
@@ -135,7 +115,14 @@ void Popover::mouseMoveEvent(QMouseEvent* event) {
 
 void Popover::hideEvent(QHideEvent* event) {
   QFrame::hideEvent(event);
-  qApp->removeEventFilter(this);
+  // The chooser goes with the popover; it opens again when a well asks.
+  if (chooser_ && !chooser_->isHidden()) {
+    chooser_->hide();
+    if (ColorWell* well = choosing_.data())
+      well->update();
+    choosing_ = nullptr;
+    adjustSize();
+  }
   if (!representedDocument())
     return;
   setRepresentedDocument(nullptr);
@@ -143,24 +130,94 @@ void Popover::hideEvent(QHideEvent* event) {
     didClose();
 }
 
-void PopoverHost::show(Popover& popover, QWidget* anchor, std::shared_ptr<Document> document) {
+void Popover::chooseColor(ColorWell& well) {
+  if (behaviour_ != Behaviour::transient)
+    return;
+  if (!chooser_) {
+    chooser_ = new QColorDialog(this);
+    chooser_->setWindowFlags(Qt::Widget);
+    chooser_->setOptions(QColorDialog::DontUseNativeDialog | QColorDialog::NoButtons |
+                         QColorDialog::ShowAlphaChannel);
+    layout()->addWidget(chooser_);
+    connect(chooser_, &QColorDialog::currentColorChanged, this, [this](const QColor& picked) {
+      ColorWell* well = choosing_.data();
+      if (!well)
+        return;
+      const Color color = fromQColor(picked);
+      if (color == well->color())
+        return;
+      well->setColor(color);
+      emit well->colorPicked(color);
+    });
+  }
+  ColorWell* previous = choosing_.data();
+  // The well changes hands before the chooser takes its colour, so that the
+  // old well does not take the new well's colour.
+  choosing_ = nullptr;
+  chooser_->setCurrentColor(toQColorValue(well.color()));
+  choosing_ = &well;
+  if (previous && previous != &well)
+    previous->update();
+  if (chooser_->isHidden()) {
+    chooser_->show();
+    adjustSize();
+    if (grew)
+      grew();
+  }
+}
+
+bool Popover::isChoosing(const ColorWell& well) const {
+  return chooser_ && choosing_.data() == &well && chooser_->isVisible();
+}
+
+void Popover::stopChoosing(const ColorWell& well) {
+  if (choosing_.data() == &well)
+    choosing_ = nullptr;
+}
+
+bool placesWindowsItself() { return QGuiApplication::platformName() != QLatin1String("wayland"); }
+
+QPoint popupPlace(const QWidget& popup, const PopupAnchor& anchor) {
+  const QWidget* widget = anchor.widget.data();
+  QPoint place = anchor.point;
+  const QScreen* screen = widget ? widget->screen() : popup.screen();
+  if (widget && widget->isVisible()) {
+    // Centred under the control, just below it.
+    const QPoint below = widget->mapToGlobal(QPoint(widget->width() / 2, widget->height()));
+    place = QPoint(below.x() - popup.width() / 2, below.y() + 2);
+  }
+  if (screen && placesWindowsItself()) {
+    const QRect room = screen->availableGeometry();
+    place.setX(std::clamp(place.x(), room.left(), std::max(room.left(), room.right() + 1 - popup.width())));
+    place.setY(std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() + 1 - popup.height())));
+  }
+  return place;
+}
+
+void PopoverHost::show(Popover& popover, const PopupAnchor& anchor, std::shared_ptr<Document> document) {
   if (popover.isVisible())
     return;
   popover.setRepresentedDocument(std::move(document));
   popover.willAppear();
   popover.adjustSize();
   if (popover.behaviour() == Popover::Behaviour::transient) {
-    // Under the control that asked; without one, in the view's top left corner.
-    const QWidget* content = window_.centralWidget();
-    QPoint place = anchor && anchor->isVisible() ? anchor->mapToGlobal(QPoint(0, anchor->height()))
-                   : content                     ? content->mapToGlobal(QPoint(12, 12))
-                                                 : window_.mapToGlobal(QPoint(0, 0));
-    if (const QScreen* screen = window_.screen()) {
-      const QRect room = screen->availableGeometry();
-      place.setX(std::clamp(place.x(), room.left(), std::max(room.left(), room.right() - popover.width())));
-      place.setY(std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() - popover.height())));
+    // At the control that asked; without one, at the window's point (the
+    // right click), else in the view's top left corner.
+    PopupAnchor at = anchor;
+    if (!at.widget && at.point.isNull()) {
+      const QWidget* content = window_.centralWidget();
+      at.point = content ? content->mapToGlobal(QPoint(12, 12)) : window_.mapToGlobal(QPoint(0, 0));
     }
-    popover.move(place);
+    popover.move(popupPlace(popover, at));
+    // The chooser makes it taller: the top stays, the rest comes back on
+    // the screen.
+    popover.grew = [&popover] {
+      if (!placesWindowsItself())
+        return;
+      PopupAnchor corner;
+      corner.point = popover.pos();
+      popover.move(popupPlace(popover, corner));
+    };
     window_.activateWindow();
     popover.show();
   } else {

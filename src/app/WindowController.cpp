@@ -38,6 +38,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QToolButton>
 #include <QMenuBar>
 #include <QSettings>
@@ -160,7 +161,7 @@ WindowController::~WindowController() {
 
 void WindowController::setUp() {
   window_ = std::make_unique<DocumentMainWindow>(weak_from_this());
-  window_->resize(1080, 800);
+  window_->resize(preferredWidth, preferredHeight);
   QObject::connect(&autosaveTimer_, &QTimer::timeout, window_.get(), [weak = weak_from_this()] {
     if (const auto self = weak.lock())
       self->autosave();
@@ -208,6 +209,10 @@ void WindowController::attach(std::shared_ptr<Document> document) {
   document_->setWindowController(weak_from_this());
   editor_->viewDidLoad();
   editor_->loadDocument(document_);
+  // The zoom and turn show in the toolbar from the start, not only after
+  // their first change.
+  document_->setScale(document_->scale());
+  document_->setRotation(document_->rotation());
   restoreState();
   undoCount_ = undo_->undoCount();
   redoCount_ = undo_->redoCount();
@@ -946,8 +951,19 @@ IconMenuViewController* WindowController::iconMenu() {
 void WindowController::showIconMenu() {
   IconMenuViewController* menu = iconMenu();
   menu->tools = selectedTools_;
-  if (window_)
-    menu->move(window_->mapToGlobal(QPoint(std::max(0, (window_->width() - menu->width()) / 2), 40)));
+  if (window_) {
+    // Under the toolbar's button, leaving the toolbar in sight; no larger
+    // than the screen has room for.
+    PopupAnchor at;
+    at.widget = sender_ ? sender_.data() : toolbarAnchor(*menu);
+    if (!at.widget)
+      at.point = window_->mapToGlobal(QPoint(0, window_->centralWidget() ? window_->centralWidget()->y() : 0));
+    if (const QScreen* screen = window_->screen()) {
+      const QSize room = screen->availableGeometry().size();
+      menu->resize(std::min(760, room.width()), std::min(560, room.height() * 4 / 5));
+    }
+    menu->move(popupPlace(*menu, at));
+  }
   menu->show();
   menu->scrollTofirstTool();
 }
@@ -1032,8 +1048,14 @@ bool WindowController::colorWellIsActive() const {
 }
 
 void WindowController::showColorPopover() {
-  if (colorPopover_)
-    showPopover(*colorPopover_, nullptr);
+  // At the tile clicked, as a context menu opens.
+  if (!colorPopover_ || !popoverHost_ || !document_ || !view_)
+    return;
+  PopupAnchor at;
+  at.point = view_->lastPressPosition();
+  if (at.point.isNull())
+    at.widget = toolbarAnchor(*colorPopover_);
+  popoverHost_->show(*colorPopover_, at, document_);
 }
 
 void WindowController::showChangeColors() { windowActions_.perform(Action{"showChangeColors", 0, {}}); }
@@ -1096,8 +1118,41 @@ void WindowController::showExportNotice(const std::optional<std::filesystem::pat
 }
 
 void WindowController::showPopover(Popover& popover, QWidget* anchor) {
-  if (popoverHost_ && document_)
-    popoverHost_->show(popover, anchor, document_);
+  if (!popoverHost_ || !document_)
+    return;
+  PopupAnchor at;
+  at.widget = anchor ? anchor : toolbarAnchor(popover);
+  popoverHost_->show(popover, at, document_);
+}
+
+QWidget* WindowController::toolbarAnchor(const QWidget& popup) const {
+  // Asked for from a menu or a key: at the toolbar item that opens it, when
+  // the toolbar shows one.
+  if (!toolbarDelegate_)
+    return nullptr;
+  std::vector<const char*> items;
+  if (&popup == colorPopover_)
+    items = {"Color"};
+  else if (&popup == borderPopover_ || &popup == surfacePopover_)
+    items = {"Border", "Dimension"};
+  else if (&popup == countPopover_)
+    items = {"Count"};
+  else if (&popup == scalePopover_)
+    items = {"Scale"};
+  else if (&popup == rotatePopover_)
+    items = {"Rotate"};
+  else if (&popup == iconMenu_.data())
+    items = {"Shapes"};
+  ToolbarDelegate& toolbar = *toolbarDelegate_;
+  for (const char* identifier : items) {
+    const auto& shown = toolbar.currentItems();
+    if (std::find(shown.begin(), shown.end(), identifier) == shown.end())
+      continue;
+    QWidget* widget = toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem(identifier));
+    if (widget && widget->isVisible())
+      return widget;
+  }
+  return nullptr;
 }
 
 void WindowController::closePopovers() {
@@ -1223,8 +1278,6 @@ void WindowController::buildWindowParts() {
       view_->dispatch([&](ViewController& editor) { editor.mouseMoved(event); });
     };
   }
-  colorPopover_->didClose = [] { ColorWell::closeColorDialog(); };
-  borderPopover_->didClose = [] { ColorWell::closeColorDialog(); };
   exportPopover_->didClose = [this] {
     if (editor_)
       editor_->boundsLayer->setHidden(true);

@@ -64,25 +64,43 @@ TEST_F(PopoverTest, ABoundControlSetsTheDocumentAndUndoBringsTheControlBack) {
   EXPECT_EQ(window.document()->borderWidth(), 5.5);
 }
 
-TEST_F(PopoverTest, AClickOutsideClosesATransientPopoverButNotOneInTheColourDialog) {
+TEST_F(PopoverTest, AClickOutsideClosesATransientPopoverWhoseWellsChooseInsideIt) {
   WindowController& window = open(threeSquares);
   window.window()->show();
   BorderPopover& border = *window.borderPopover();
   window.send({"showBorder", 0, {}});
   ASSERT_TRUE(border.isVisible());
-  // Its well opens the colour dialog, which then edits the band.
-  border.bandColors()[0]->activate();
-  QColorDialog* dialog = ColorWell::colorDialog(false);
-  ASSERT_TRUE(dialog && dialog->isVisible());
-  QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(5, 5));
+  // A popup of the document window: it alone is placed where the program
+  // puts it on every desktop.
+  EXPECT_EQ(border.windowType(), Qt::Popup);
+  EXPECT_EQ(border.parentWidget(), window.window());
+  // Its well opens a chooser inside it, which then edits the band; a colour
+  // dialog, another window, would close it at its first click.
+  ColorWell& band = *border.bandColors()[0];
+  band.activate();
+  QColorDialog* chooser = border.colorChooser();
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_TRUE(chooser->isVisible());
+  EXPECT_EQ(chooser->window(), &border);
+  EXPECT_TRUE(band.isActive());
+  EXPECT_TRUE(ColorWell::colorDialog(false) == nullptr || !ColorWell::colorDialog(false)->isVisible());
+  QTest::mouseClick(chooser, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_TRUE(border.isVisible());
-  dialog->setCurrentColor(QColor(0, 128, 255));
+  chooser->setCurrentColor(QColor(0, 128, 255));
   EXPECT_EQ(window.document()->borderColor(), fromQColor(QColor(0, 128, 255)));
-  // A click on the page closes the popover and the dialog with it.
-  QTest::mouseClick(window.view(), Qt::LeftButton, {}, QPoint(20, 400));
+  EXPECT_EQ(band.color(), fromQColor(QColor(0, 128, 255)));
+  // Another well takes the chooser over without taking the first one's colour.
+  ColorWell& second = *border.bandColors()[1];
+  second.activate();
+  EXPECT_TRUE(second.isActive());
+  EXPECT_FALSE(band.isActive());
+  EXPECT_EQ(band.color(), fromQColor(QColor(0, 128, 255)));
+  // A click beside it closes the popover and its chooser with it. (The
+  // popup holds the pointer: the display gives it the click.)
+  QTest::mouseClick(border.windowHandle(), Qt::LeftButton, {}, QPoint(border.width() + 10, 10));
   EXPECT_FALSE(border.isVisible());
-  EXPECT_FALSE(dialog->isVisible());
   window.send({"showBorder", 0, {}});
+  EXPECT_FALSE(chooser->isVisible());
   QTest::keyClick(&border, Qt::Key_Escape);
   EXPECT_FALSE(border.isVisible());
 }

@@ -189,6 +189,7 @@ void View::mouseMoveEvent(QMouseEvent* event) {
 
 void View::press(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
+  lastPress_ = event->globalPosition().toPoint();
   if (steersCamera()) {
     buttonDown_ = true;
     // The right or middle button, or a drag with a modifier, moves the view
