@@ -32,10 +32,14 @@ packages=(
 # Needed by the tests only: an independent SVG renderer and an independent
 # 3D scene reader to check our exports against, and a PDF reader to rasterise
 # the pages we print; the validators of the desktop entries, the AppStream
-# metadata and the MIME package; the sandbox file managers run thumbnailers in.
+# metadata and the MIME package; the sandbox file managers run thumbnailers in;
+# a Wayland compositor to run the window under, nested in the test's display,
+# with Qt's Wayland plugin (GNOME and KDE sessions run Qt programs on Wayland)
+# and a pointer to click with there, for where popovers open on each desktop.
 test_packages=(
   librsvg2-bin assimp-utils poppler-utils
   desktop-file-utils appstream shared-mime-info bubblewrap
+  weston qt6-wayland xdotool
 )
 
 sudo=()

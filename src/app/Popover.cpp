@@ -14,12 +14,47 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
 
 #include <cmath>
 
 namespace ornival {
+
+namespace {
+
+// The free area of the widget's screen; empty where it is not known.
+QSize screenRoom(const QWidget& widget) {
+  const QScreen* shown = widget.screen();
+  return shown ? shown->availableGeometry().size() : QSize();
+}
+
+// The popover's controls, as large as they ask to be, but never larger than
+// the screen leaves room for: on a small screen (or a dense one, where a
+// point is two pixels) the rest scrolls.
+class FittingScrollArea final : public QScrollArea {
+public:
+  using QScrollArea::QScrollArea;
+
+  QSize sizeHint() const override {
+    QSize size = widget() ? widget()->sizeHint() : QSize();
+    size += QSize(2 * frameWidth(), 2 * frameWidth());
+    // The popover's title and margins take the rest. (A screen not yet
+    // told its size, as on Wayland at first, sets no bound.)
+    const QSize room = screenRoom(*this) - QSize(24, 72);
+    if (room.isValid() && !room.isEmpty()) {
+      if (size.height() > room.height())
+        size.rwidth() += verticalScrollBar()->sizeHint().width();
+      size = size.boundedTo(room);
+    }
+    return size;
+  }
+  QSize minimumSizeHint() const override { return {}; }
+};
+
+}  // namespace
 
 Popover::Popover(const QString& title, Behaviour behaviour, SettingBinder::Perform perform,
                  std::function<void(bool)> gesture, QWidget* parent)
@@ -46,10 +81,23 @@ Popover::Popover(const QString& title, Behaviour behaviour, SettingBinder::Perfo
     heading->addWidget(closeButton);
   }
   outer->addLayout(heading);
+  scroll_ = new FittingScrollArea(this);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  auto* body = new QWidget(scroll_);
+  body_ = new QVBoxLayout(body);
+  body_->setContentsMargins(0, 0, 0, 0);
   form_ = new QFormLayout();
-  outer->addLayout(form_);
-  if (behaviour == Behaviour::applicationDefined)
+  body_->addLayout(form_);
+  scroll_->setWidget(body);
+  outer->addWidget(scroll_, 1);
+  if (behaviour == Behaviour::applicationDefined) {
+    // The relief is drawn in a window of its own over the view: a panel
+    // inside the document window stands above it only as a window too.
+    setAttribute(Qt::WA_DontCreateNativeAncestors);
+    setAttribute(Qt::WA_NativeWindow);
     hide();
+  }
 }
 
 Popover::~Popover() { binder_.setDocument(nullptr); }
@@ -121,7 +169,7 @@ void Popover::hideEvent(QHideEvent* event) {
     if (ColorWell* well = choosing_.data())
       well->update();
     choosing_ = nullptr;
-    adjustSize();
+    fitToContents();
   }
   if (!representedDocument())
     return;
@@ -138,7 +186,7 @@ void Popover::chooseColor(ColorWell& well) {
     chooser_->setWindowFlags(Qt::Widget);
     chooser_->setOptions(QColorDialog::DontUseNativeDialog | QColorDialog::NoButtons |
                          QColorDialog::ShowAlphaChannel);
-    layout()->addWidget(chooser_);
+    body_->addWidget(chooser_);
     connect(chooser_, &QColorDialog::currentColorChanged, this, [this](const QColor& picked) {
       ColorWell* well = choosing_.data();
       if (!well)
@@ -160,10 +208,25 @@ void Popover::chooseColor(ColorWell& well) {
     previous->update();
   if (chooser_->isHidden()) {
     chooser_->show();
-    adjustSize();
+    fitToContents();
     if (grew)
       grew();
+    scroll_->ensureWidgetVisible(chooser_);
   }
+}
+
+void Popover::fitToContents() {
+  // As large as the controls ask, up to the whole free area of the screen
+  // (a window's own adjustSize stops at two thirds of it). The controls'
+  // layout measures them only once it has been laid out.
+  body_->activate();
+  scroll_->updateGeometry();
+  if (QLayout* outer = layout())
+    outer->activate();
+  QSize size = sizeHint();
+  if (const QSize room = screenRoom(*this); room.isValid() && !room.isEmpty())
+    size = size.boundedTo(room);
+  resize(size);
 }
 
 bool Popover::isChoosing(const ColorWell& well) const {
@@ -199,7 +262,7 @@ void PopoverHost::show(Popover& popover, const PopupAnchor& anchor, std::shared_
     return;
   popover.setRepresentedDocument(std::move(document));
   popover.willAppear();
-  popover.adjustSize();
+  popover.fitToContents();
   if (popover.behaviour() == Popover::Behaviour::transient) {
     // At the control that asked; without one, at the window's point (the
     // right click), else in the view's top left corner.

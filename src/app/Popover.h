@@ -14,6 +14,8 @@
 class QColorDialog;
 class QFormLayout;
 class QMainWindow;
+class QScrollArea;
+class QVBoxLayout;
 class QSlider;
 
 namespace ornival {
@@ -82,6 +84,8 @@ public:
   // The chooser, once a well asked for it.
   QColorDialog* colorChooser() const { return chooser_; }
 
+  // Takes the size its controls ask for, no larger than the screen.
+  void fitToContents();
   // After its size changed while shown (the chooser opened): back on the
   // screen where it would reach over the edge.
   std::function<void()> grew;
@@ -94,6 +98,8 @@ protected:
 private:
   Behaviour behaviour_;
   SettingBinder binder_;
+  QScrollArea* scroll_;
+  QVBoxLayout* body_;
   QFormLayout* form_;
   QColorDialog* chooser_ = nullptr;
   QPointer<ColorWell> choosing_;

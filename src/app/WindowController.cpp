@@ -960,7 +960,9 @@ void WindowController::showIconMenu() {
       at.point = window_->mapToGlobal(QPoint(0, window_->centralWidget() ? window_->centralWidget()->y() : 0));
     if (const QScreen* screen = window_->screen()) {
       const QSize room = screen->availableGeometry().size();
-      menu->resize(std::min(760, room.width()), std::min(560, room.height() * 4 / 5));
+      // Wide enough for its segments where the screen allows.
+      const int wide = std::max(760, menu->sizeHint().width());
+      menu->resize(std::min(wide, room.width()), std::min(560, room.height() * 4 / 5));
     }
     menu->move(popupPlace(*menu, at));
   }
@@ -978,6 +980,10 @@ void WindowController::setDimension(int dimension) {
   dimension_ = dimension;
   if (view_)
     view_->setRelief(dimension == 3);
+  // The panels open over the view stay above the relief's window.
+  for (Popover* panel : {exportPopover_, changeColorsPopover_})
+    if (panel && panel->isVisible())
+      panel->raise();
   if (toolbarDelegate_)
     toolbarDelegate_->setDimension(dimension);
   if (document_)
@@ -1326,15 +1332,10 @@ void WindowController::buildPopoverActions() {
   windowActions_.add("showChangeColors", [this](const Action&) {
     if (!editor_ || !editor_->imageLayer)
       return;
+    // The frame in the layer's own coordinates, which its bounds give, as
+    // the editor keeps it after a drag.
     const auto& layer = editor_->imageLayer;
-    const Vec2 size = layer->bounds().size;
-    Path frame;
-    frame.moveTo({0, 0});
-    frame.lineTo({size.x, 0});
-    frame.lineTo(size);
-    frame.lineTo({0, size.y});
-    frame.close();
-    layer->setPath(frame);
+    layer->setPath(Path::rectangle(layer->bounds()));
     showPopover(*changeColorsPopover_, nullptr);
   });
   windowActions_.add("closeChangeColors", [this](const Action&) { PopoverHost::close(*changeColorsPopover_); });

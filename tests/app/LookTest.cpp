@@ -184,3 +184,4 @@ TEST_F(LookTest, TheProgramsOwnPicturesAreDrawnInThePalettesTextColour) {
 
 }  // namespace
 }  // namespace ornival
+

@@ -1,6 +1,7 @@
 #include "editor/qt/View.h"
 
 #include "editor/ViewController.h"
+#include "editor/qt/Checkerboard.h"
 #include "editor/qt/Cursor.h"
 #include "editor/qt/SceneView.h"
 #include "platform/Layer.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QUrl>
 #include <QWheelEvent>
@@ -149,8 +151,12 @@ void View::update() {
   redrawRelief();
 }
 
-void View::paintEvent(QPaintEvent*) {
+void View::paintEvent(QPaintEvent* event) {
   QPainter qpainter(this);
+  // The view paints every pixel itself: a background that lets light
+  // through stands on checks, never on what was there before.
+  if (background_.alpha < 1.0)
+    paintCheckerboard(qpainter, event->rect(), palette());
   qpainter.fillRect(rect(), toQColor(background_));
   QPainterAdapter painter(qpainter, height());
   renderLayerTree(*rootLayer_, painter);
