@@ -173,10 +173,17 @@ QIcon toolMenuIcon(const Figure& figure, bool selected) {
                      const auto image = shown->image();
                      if (!image)
                        return;
-                     const double inset = selected ? pixels.height() / 10.0 : 0.0;
-                     QPainterAdapter adapter(painter, pixels.height());
-                     image->draw(adapter, Rect{{inset, inset},
-                                               {pixels.width() - 2.0 * inset, pixels.height() - 2.0 * inset}});
+                     // The picture fills its square; on the highlight it
+                     // stands a little inside.
+                     const int inset = selected ? std::max(1, pixels.height() / 10) : 0;
+                     QImage inner(pixels - QSize(2 * inset, 2 * inset), QImage::Format_ARGB32_Premultiplied);
+                     inner.fill(Qt::transparent);
+                     {
+                       QPainter innerPainter(&inner);
+                       QPainterAdapter adapter(innerPainter, inner.height());
+                       image->draw(adapter, Rect{{0, 0}, {double(inner.width()), double(inner.height())}});
+                     }
+                     painter.drawImage(QPoint(inset, inset), inner);
                    });
 }
 

@@ -14,10 +14,14 @@
 #include "app/ToolbarDelegate.h"
 #include "app/WindowController.h"
 #include "app/core/ToolbarItems.h"
+#include "editor/ViewController.h"
 #include "support/DocumentWindows.h"
 #include "support/Palettes.h"
 
 #include <QAbstractButton>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
 #include <QLabel>
 #include <QTest>
 #include <QToolBar>
@@ -180,6 +184,70 @@ TEST_F(LookTest, TheProgramsOwnPicturesAreDrawnInThePalettesTextColour) {
       }
     EXPECT_GT(inked, 60);
   }
+}
+
+// A menu of the bar by its title, and an item of a menu.
+QMenu* menuTitled(const QList<QAction*>& actions, const QString& title) {
+  for (QAction* action : actions)
+    if (action->text() == title)
+      return action->menu();
+  return nullptr;
+}
+
+TEST_F(LookTest, ToolsItemsShowTheirFiguresPictureWithTheSelectionInItNotACheckBox) {
+  WindowController* window = application->newDocument();
+  QMenuBar* bar = window->window()->menuBar();
+  QMenu* tools = menuTitled(bar->actions(), "Tools");
+  ASSERT_NE(tools, nullptr);
+  // The figures' pictures stand at their size of 20 points.
+  EXPECT_EQ(tools->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, tools), 20);
+  QMenu* examples = menuTitled(menuTitled(bar->actions(), "File")->actions(), "Examples");
+  ASSERT_NE(examples, nullptr);
+  EXPECT_EQ(examples->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, examples), 48);
+  // Every item of a figure, in the menu and its submenus, has its picture
+  // and no check box; the selected tool's picture stands on the highlight.
+  window->performEvent([&] { window->editor()->selectTools({Shapes::square}); });
+  int figures = 0;
+  QAction* square = nullptr;
+  QAction* octagon = nullptr;
+  std::function<void(QMenu&)> visit = [&](QMenu& menu) {
+    emit menu.aboutToShow();
+    for (QAction* action : menu.actions()) {
+      if (QMenu* sub = action->menu()) {
+        EXPECT_EQ(sub->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, sub), 20);
+        visit(*sub);
+      }
+      if (action->data().toString() != "selectTool")
+        continue;
+      ++figures;
+      EXPECT_FALSE(action->isCheckable()) << action->text().toStdString();
+      EXPECT_FALSE(action->icon().isNull()) << action->text().toStdString();
+      if (action->text().toStdString() == Shapes::figures()[Shapes::square.rawValue() - 1]->name())
+        square = action;
+      if (action->text().toStdString() == Shapes::figures()[Shapes::octagon.rawValue() - 1]->name())
+        octagon = action;
+    }
+  };
+  visit(*tools);
+  EXPECT_EQ(figures, Shapes::caseCount - 1);
+  ASSERT_TRUE(square && octagon);
+  const QRgb highlight = QGuiApplication::palette().color(QPalette::Highlight).rgb();
+  // The share of the picture in the highlight's colour.
+  const auto highlighted = [&](QAction* action) {
+    const QImage picture = action->icon().pixmap(QSize(20, 20), 2.0).toImage();
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x)
+        count += picture.pixel(x, y) == highlight;
+    return double(count) / (picture.width() * picture.height());
+  };
+  EXPECT_GT(highlighted(square), 0.1);
+  EXPECT_EQ(highlighted(octagon), 0.0);
+  // Another tool chosen: the pictures follow as the menu opens again.
+  window->performEvent([&] { window->editor()->selectTools({Shapes::octagon}); });
+  visit(*tools);
+  EXPECT_GT(highlighted(octagon), 0.1);
+  EXPECT_EQ(highlighted(square), 0.0);
 }
 
 }  // namespace

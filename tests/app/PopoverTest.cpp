@@ -292,9 +292,16 @@ TEST_F(PopoverTest, TheChangeColoursPanelColoursTheTilesFromTheUnderlayAndRecolo
   const auto file = folder / "underlay.png";
   ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
   window.view()->imageDropped(file.string());
+  // The picture's frame stands where the picture is from the first opening,
+  // as after any drag, wherever its bounds lie.
+  const auto& underlay = window.editor()->imageLayer;
+  ASSERT_NE(underlay, nullptr);
+  const Rect dropped = underlay->bounds();
+  underlay->setBounds({dropped.origin - Vec2{30, 20}, dropped.size + Vec2{60, 40}});
   ASSERT_TRUE(window.send({"setColorsWithImage", 0, {}}));
   Popover& panel = *window.changeColorsPopover();
   ASSERT_TRUE(panel.isVisible());
+  EXPECT_EQ(underlay->path(), Path::rectangle(underlay->bounds()));
   const auto button = [&](const QString& title) -> QPushButton* {
     for (QPushButton* found : panel.findChildren<QPushButton*>())
       if (found->text() == title)

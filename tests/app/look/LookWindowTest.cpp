@@ -19,6 +19,8 @@
 #include "editor/qt/View.h"
 #include "platform/MainQueue.h"
 #include "platform/qt/QtMainQueue.h"
+#include "quicklook/DocumentText.h"
+#include "quicklook/ThumbnailProvider.h"
 #include "support/Palettes.h"
 #include "support/QtApplication.h"
 #include "support/TemporaryFolder.h"
@@ -29,6 +31,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -38,6 +41,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 
 namespace ornival {
@@ -213,6 +217,39 @@ TEST_F(LookWindow, PopoversOpenAtTheirAnchorsAndStayOnTheScreen) {
     EXPECT_EQ(popup.top(), std::min(corner.y(), room.bottom() + 1 - popup.height()));
   }
   colors.close();
+}
+
+TEST_F(LookWindow, ExamplesThumbnailsAre48PointsDrawnAtTheScreensDensity) {
+  WindowController* window = application->newDocument();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+  QMenu* file = nullptr;
+  for (QAction* action : window->window()->menuBar()->actions())
+    if (action->text() == "File")
+      file = action->menu();
+  ASSERT_NE(file, nullptr);
+  QMenu* examples = nullptr;
+  for (QAction* action : file->actions())
+    if (action->text() == "Examples")
+      examples = action->menu();
+  ASSERT_NE(examples, nullptr);
+  ASSERT_FALSE(examples->actions().isEmpty());
+  QAction* first = examples->actions().front();
+  // The thumbnail replaces the document icon once drawn.
+  const qint64 documentIcon = Application::exampleDocumentIcon().cacheKey();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return first->icon().cacheKey() != documentIcon; }, 20000));
+  EXPECT_EQ(examples->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, examples), 48);
+  // Shown at 48 points, it is the thumbnail drawn for those pixels, not one
+  // drawn smaller or larger and scaled.
+  const double ratio = examples->devicePixelRatioF();
+  const int pixels = int(std::ceil(48 * ratio));
+  const QImage shown = first->icon().pixmap(QSize(48, 48), ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+  DocumentFileError error = DocumentFileError::none;
+  const auto model = readDocumentFile((std::filesystem::path(ORNIVAL_EXAMPLES) / "01-StarAndCross.ornival").string(),
+                                      error);
+  ASSERT_NE(model, nullptr);
+  const QImage drawn = ThumbnailProvider::drawFlat(*model, pixels).convertToFormat(QImage::Format_ARGB32);
+  EXPECT_EQ(shown.size(), drawn.size());
+  EXPECT_TRUE(shown == drawn) << "the thumbnail was scaled to its size";
 }
 
 // On Wayland only the compositor knows where windows are: the pointer is
@@ -393,6 +430,20 @@ TEST_F(LookWindow, PicturesOfTheWindowItsPopoversAndTheBrowserInALightAndADarkPa
     const QImage drawn = panel->grab().toImage();
     const QPoint probe(drawn.width() / 2, 10);
     EXPECT_EQ(relief.pixelColor(onScreen(*panel, probe / drawn.devicePixelRatio(), relief)), drawn.pixelColor(probe));
+    window->send({"closeExport", 0, {}});
+    // The Change Colors panel over a picture laid under the flat drawing.
+    window->performEvent([&] { window->document()->setDisplayMode(2); });
+    QImage picture(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x)
+        picture.setPixel(x, y, qRgb(x * 255 / 300, y * 255 / 200, 160));
+    const auto file = folder.path() / "underlay.png";
+    ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
+    window->view()->dispatch([&](ViewController& editor) { editor.setImage(file); });
+    ASSERT_TRUE(window->send({"showChangeColors", 0, {}}));
+    QTest::qWait(300);
+    keep(region(screen(), window->window()->frameGeometry()), prefix + "-change-colors");
+    window->send({"closeChangeColors", 0, {}});
     window->setEdited(false);
     window->window()->close();
   }
