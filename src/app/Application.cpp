@@ -587,6 +587,20 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
         sub->setStyle(menuIconStyle(48));
       else if (menu.style() != QApplication::style())
         sub->setStyle(menu.style());
+      // A group of tools shows its head figure, and whether it is selected.
+      if (const auto head = entry.action == "selectTool" ? Shapes::init(entry.tag) : std::nullopt;
+          head && *head != Shapes::multi) {
+        const Figure& figure = *Shapes::figures()[std::size_t(head->rawValue() - 1)];
+        QAction* item = sub->menuAction();
+        item->setIcon(toolMenuIcon(figure, false));
+        item->setIconVisibleInMenu(true);
+        const Action sent{entry.action, entry.tag, entry.representedObject};
+        QObject::connect(&menu, &QMenu::aboutToShow, item, [weak, sent, item, &figure] {
+          if (const auto window = weak.lock())
+            if (const auto checked = window->router().checkState(sent))
+              item->setIcon(toolMenuIcon(figure, *checked));
+        });
+      }
       fillMenu(*sub, entry.submenu, controller);
       continue;
     }

@@ -214,6 +214,8 @@ TEST_F(LookTest, ToolsItemsShowTheirFiguresPictureWithTheSelectionInItNotACheckB
     emit menu.aboutToShow();
     for (QAction* action : menu.actions()) {
       if (QMenu* sub = action->menu()) {
+        // A group shows the picture of its head figure.
+        EXPECT_FALSE(action->icon().isNull()) << action->text().toStdString();
         EXPECT_EQ(sub->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, sub), 20);
         visit(*sub);
       }

@@ -418,6 +418,25 @@ TEST_F(LookWindow, PicturesOfTheWindowItsPopoversAndTheBrowserInALightAndADarkPa
         keep(region(shown, window->window()->frameGeometry().united(popup->frameGeometry())), prefix + "-browser");
       popup->close();
     }
+    // The Tools menu with its figures' pictures, and the examples with
+    // their thumbnails.
+    for (const char* title : {"Tools", "File"}) {
+      QMenu* menu = nullptr;
+      for (QAction* action : window->window()->menuBar()->actions())
+        if (action->text() == title)
+          menu = action->menu();
+      ASSERT_NE(menu, nullptr);
+      QMenu* shown = menu;
+      if (std::string(title) == "File")
+        for (QAction* action : menu->actions())
+          if (action->text() == "Examples")
+            shown = action->menu();
+      QTest::qWait(std::string(title) == "File" ? 3000 : 0);
+      shown->popup(window->window()->mapToGlobal(QPoint(40, 40)));
+      QTest::qWait(300);
+      keep(region(screen(), shown->frameGeometry()), prefix + "-menu-" + title);
+      shown->close();
+    }
     // The panels inside the window, over the relief.
     window->performEvent([&] { window->document()->setDisplayMode(3); });
     QTRY_VERIFY_WITH_TIMEOUT(window->view()->sceneView() && window->view()->sceneView()->isValid(), 5000);
