@@ -10,6 +10,8 @@
 #include "platform/qt/QtGl.h"
 #include "platform/qt/QtRgbaImage.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLPaintDevice>
@@ -17,6 +19,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <cstdio>
 
@@ -31,8 +34,11 @@ public:
     QSurfaceFormat format = coreGlFormat();
     format.setStencilBufferSize(8);
     setFormat(format);
-    // The view beneath takes the pointer, the wheel and the drops.
+    // The view beneath takes the pointer, the wheel and the keys: the
+    // desktop passes them through where it can (X11), else they are handed
+    // on (below).
     setFlag(Qt::WindowTransparentForInput);
+    setFlag(Qt::WindowDoesNotAcceptFocus);
   }
 
   ~SceneWindow() override {
@@ -45,12 +51,13 @@ public:
 
   std::function<void(const std::string& reason)> failed;
 
-  // The frame as drawn now, at the window's pixel size.
+  // The frame as drawn now, at the window's pixel size; a background that
+  // lets light through stays transparent in it, without the checks.
   QImage grab() {
     if (!isValid())
       return {};
     makeCurrent();
-    drawFrame();
+    drawFrame(false);
     QImage image = frame_ ? frame_->toImage() : QImage();
     doneCurrent();
     image.setDevicePixelRatio(devicePixelRatio());
@@ -60,6 +67,40 @@ public:
   bool broken() const { return !renderer_ && broken_; }
 
 protected:
+  // Where the desktop gives this window the input (Wayland gives a window
+  // within a window the pointer over it), the view gets it as its own: the
+  // two lie one on the other, point for point.
+  bool event(QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        QMouseEvent handed(mouse->type(), mouse->position(), mouse->scenePosition(), mouse->globalPosition(),
+                           mouse->button(), mouse->buttons(), mouse->modifiers(), mouse->pointingDevice());
+        handed.setTimestamp(mouse->timestamp());
+        QCoreApplication::sendEvent(&view_, &handed);
+        setCursor(view_.cursor());
+        return true;
+      }
+      case QEvent::Wheel: {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        QWheelEvent handed(wheel->position(), wheel->globalPosition(), wheel->pixelDelta(), wheel->angleDelta(),
+                           wheel->buttons(), wheel->modifiers(), wheel->phase(), wheel->inverted(), wheel->source(),
+                           wheel->pointingDevice());
+        QCoreApplication::sendEvent(&view_, &handed);
+        return true;
+      }
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+        QCoreApplication::sendEvent(&view_, event);
+        return true;
+      default:
+        return QOpenGLWindow::event(event);
+    }
+  }
+
   void initializeGL() override {
     std::string error;
     QOpenGLContext* glContext = context();
@@ -79,7 +120,7 @@ protected:
   }
 
   void paintGL() override {
-    if (!drawFrame())
+    if (!drawFrame(true))
       return;
     QOpenGLFramebufferObject::blitFramebuffer(nullptr, QRect(QPoint(0, 0), frame_->size()), frame_.get(),
                                               QRect(QPoint(0, 0), frame_->size()));
@@ -96,7 +137,7 @@ private:
     doneCurrent();
   }
 
-  bool drawFrame() {
+  bool drawFrame(bool checks) {
     const qreal ratio = devicePixelRatio();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (pixels.isEmpty())
@@ -137,7 +178,7 @@ private:
       }
       // Behind a background that lets light through, the checks: the window
       // is opaque, whatever the desktop would show through it.
-      if (background.alpha < 1.0)
+      if (checks && background.alpha < 1.0)
         paintCheckerboard(painter, QRect(QPoint(0, 0), size()), view_.palette(),
                           QPainter::CompositionMode_DestinationOver);
       // The layers the relief keeps: the underlay, the selection, the frame.

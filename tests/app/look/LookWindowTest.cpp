@@ -31,6 +31,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStatusBar>
 #include <QTest>
@@ -317,6 +318,33 @@ protected:
     return QObject::eventFilter(watched, event);
   }
 };
+
+// The relief is a window of its own over the view, and the view keeps the
+// input: a real click on the relief reaches it, on X11 and on Wayland.
+TEST_F(LookWindow, AClickOnTheReliefReachesTheView) {
+  if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+    GTEST_SKIP() << "xdotool is not installed";
+  WindowController* window = openFixture("TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  window->window()->move(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+  window->performEvent([&] { window->document()->setDisplayMode(3); });
+  View& view = *window->view();
+  QTRY_VERIFY_WITH_TIMEOUT(view.sceneView() && view.sceneView()->isValid(), 5000);
+  QTest::qWait(300);
+  // Away from the tiles, where a click changes nothing.
+  const QPoint inView(view.width() / 8, view.height() / 8);
+  // On X11 the display's points are global ones; on Wayland (kiosk-shell)
+  // the window fills the output from its corner.
+  const QPoint at = onWayland() ? view.mapTo(window->window(), inView) : view.mapToGlobal(inView);
+  const double ratio = onWayland() ? 1.0 : view.devicePixelRatioF();
+  ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"),
+                              {QStringLiteral("mousemove"), QString::number(int(at.x() * ratio)),
+                               QString::number(int(at.y() * ratio)), QStringLiteral("click"), QStringLiteral("1")}),
+            0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return (view.mapFromGlobal(view.lastPressPosition()) - inView).manhattanLength() <= 3; },
+                              3000))
+      << "the click went to the relief's window, not the view";
+}
 
 TEST_F(LookWindow, TheWindowKeepsItsPlaceWhenTheReliefIsFirstShown) {
   WindowController* window = openFixture("TwoSquares.ornival");
