@@ -68,8 +68,8 @@ public:
 
 protected:
   // Where the desktop gives this window the input (Wayland gives a window
-  // within a window the pointer over it), the view gets it as its own: the
-  // two lie one on the other, point for point.
+  // within a window the pointer over it, and the drops), the view gets it as
+  // its own: the two lie one on the other, point for point.
   bool event(QEvent* event) override {
     switch (event->type()) {
       case QEvent::MouseButtonPress:
@@ -94,6 +94,10 @@ protected:
       }
       case QEvent::KeyPress:
       case QEvent::KeyRelease:
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::DragLeave:
+      case QEvent::Drop:
         QCoreApplication::sendEvent(&view_, event);
         return true;
       default:
