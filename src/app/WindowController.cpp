@@ -1038,6 +1038,10 @@ void WindowController::setRotateLabel(const std::string& label) {
     toolbarDelegate_->setRotateLabel(QString::fromStdString(label));
 }
 
+double WindowController::shownRotation(double degrees) const {
+  return rotatePopover_ ? rotatePopover_->shown(degrees) : degrees;
+}
+
 void WindowController::updateSurfaceScene() {
   if (surfacePopover_ && surfacePopover_->isVisible())
     surfacePopover_->updateScene();
@@ -1328,6 +1332,9 @@ void WindowController::buildPopoverActions() {
         break;
       }
     rotatePopover_->setRange(reference - 180.0, reference + 180.0);
+    // The label tells the angle as the new range shows it.
+    if (document_)
+      document_->setRotation(document_->rotation());
     showPopover(*rotatePopover_, anchor());
   });
   windowActions_.add("selectColor", [this, anchor](const Action&) { showPopover(*colorPopover_, anchor()); });

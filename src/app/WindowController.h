@@ -169,6 +169,7 @@ public:
   void setCornerFactor(CornerFactor factor, double value) override;
   void setScaleLabel(const std::string& label) override;
   void setRotateLabel(const std::string& label) override;
+  double shownRotation(double degrees) const override;
 
   // The reset commands of the settings menus.
   void resetRotation();

@@ -2,6 +2,7 @@
 #include "app/CountViewController.h"
 #include "app/Popover.h"
 #include "app/SettingsPopovers.h"
+#include "app/ToolbarDelegate.h"
 #include "document/Document.h"
 #include "editor/ViewController.h"
 #include "model/Graph.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <cstdlib>
 #include <numbers>
@@ -185,10 +188,18 @@ TEST_F(PopoverTest, TheRotateSliderShowsTheDocumentsRotationWithinItsRange) {
   EXPECT_DOUBLE_EQ(box->minimum(), -90.0);
   EXPECT_DOUBLE_EQ(box->maximum(), 270.0);
 
+  // The toolbar's label tells the angle the controls show.
+  ToolbarDelegate& toolbar = *window.toolbarDelegate();
+  const auto label = [&] {
+    return static_cast<QToolButton*>(toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem("Rotate")))
+        ->text()
+        .toStdString();
+  };
   slider.setValue(400);
   EXPECT_DOUBLE_EQ(window.document()->rotation(), -160.0);
   EXPECT_EQ(slider.value(), 400);
   EXPECT_DOUBLE_EQ(box->value(), 200.0);
+  EXPECT_EQ(label(), "Rotate: 200\u00B0");
 
   box->setValue(269.5);
   EXPECT_DOUBLE_EQ(window.document()->rotation(), -90.5);
@@ -203,6 +214,7 @@ TEST_F(PopoverTest, TheRotateSliderShowsTheDocumentsRotationWithinItsRange) {
   window.performEvent([&] { window.document()->setRotation(-100.0); });
   EXPECT_DOUBLE_EQ(box->value(), 260.0);
   EXPECT_EQ(slider.value(), 520);
+  EXPECT_EQ(label(), "Rotate: 260\u00B0");
   rotate.hide();
 
   // Without a marked tile the range is half a turn either way again.
@@ -211,6 +223,7 @@ TEST_F(PopoverTest, TheRotateSliderShowsTheDocumentsRotationWithinItsRange) {
   EXPECT_DOUBLE_EQ(slider.maximum() * 0.5, 180.0);
   EXPECT_DOUBLE_EQ(box->value(), -100.0);
   EXPECT_DOUBLE_EQ(box->maximum(), 180.0);
+  EXPECT_EQ(label(), "Rotate: -100\u00B0");
 }
 
 TEST_F(PopoverTest, TheExportPanelStaysOpenShowsThePageFrameAndHidesItWhenClosed) {
