@@ -27,6 +27,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
@@ -39,6 +40,7 @@
 #include <QToolButton>
 #include <QWindow>
 #include <QPlatformSurfaceEvent>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -301,6 +303,91 @@ TEST_F(LookWindow, OnWaylandAClickedButtonsPopoverOpensUnderIt) {
     c.popover->close();
     QTest::qWait(100);
   }
+}
+
+// Notes which widget the last press went to, and where in it. (An open
+// popup is handed the presses outside it too, to close.)
+class PressWitness final : public QObject {
+public:
+  QPointer<QObject> pressed;
+  QPoint at;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+      pressed = watched;
+      at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// Every popover, opened by a real click on its button (or the right click in
+// the view for the colour popover), is where the program placed it, under
+// its anchor: a click at its corner reaches it, and not the window under it.
+TEST_F(LookWindow, OnWaylandEveryPopoverOpensWhereTheProgramPlacesIt) {
+  if (!onWayland())
+    GTEST_SKIP() << "a test of the Wayland desktop (run-on-weston.sh runs it)";
+  WindowController* window = openFixture("TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  ToolbarDelegate& toolbar = *window->toolbarDelegate();
+  QTest::qWait(300);
+  // The display's points are the window's (kiosk-shell puts it in the
+  // output's corner, and the output fills the display).
+  const auto click = [&](const QWidget& widget, QPoint point, int button) {
+    const QPoint at = widget.mapTo(widget.window(), point) + widget.window()->pos() -
+                      window->window()->pos();
+    return QProcess::execute(QStringLiteral("xdotool"),
+                             {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                              QStringLiteral("click"), QString::number(button)}) == 0;
+  };
+  PressWitness witness;
+  qApp->installEventFilter(&witness);
+  const auto reaches = [&](QWidget& popup) {
+    witness.pressed = nullptr;
+    if (!click(popup, QPoint(6, 6), 1))
+      return false;
+    if (!QTest::qWaitFor([&] { return !witness.pressed.isNull(); }, 3000))
+      return false;
+    const auto* widget = qobject_cast<QWidget*>(witness.pressed.data());
+    return widget && (widget == &popup || popup.isAncestorOf(widget)) && widget->rect().contains(witness.at);
+  };
+  const std::pair<const char*, QWidget*> cases[] = {
+      {"Count", window->countPopover()},   {"Scale", window->scalePopover()},
+      {"Rotate", window->rotatePopover()}, {"Border", window->borderPopover()},
+      {"Shapes", window->iconMenu()},
+  };
+  for (const auto& [item, popup] : cases) {
+    SCOPED_TRACE(item);
+    // In the toolbar's middle, so that the popover fits the output under it
+    // and the compositor has no cause to slide it.
+    toolbar.setItems({"FlexibleSpace", item, "FlexibleSpace"});
+    QTest::qWait(200);
+    QWidget* button = toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem(item));
+    ASSERT_TRUE(click(*button, button->rect().center(), 1)) << "xdotool could not click";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 5000));
+    QTest::qWait(300);
+    // Placed centred just under its button…
+    const QRect at(button->mapTo(window->window(), QPoint(0, 0)), button->size());
+    const QPoint corner = popup->pos() - window->window()->pos();
+    EXPECT_NEAR(corner.y(), at.bottom() + 3, 2);
+    EXPECT_NEAR(corner.x() + popup->width() / 2, at.center().x(), 2);
+    // …and there on the desktop.
+    EXPECT_TRUE(reaches(*popup)) << "the compositor put it elsewhere";
+    popup->close();
+    QTest::qWait(100);
+  }
+  // The right click's colour popover, at the click.
+  View& view = *window->view();
+  const QPoint inView(view.width() / 3, view.height() / 2);
+  ASSERT_TRUE(click(view, inView, 3));
+  ColorPopover& colors = *window->colorPopover();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return colors.isVisible(); }, 5000));
+  QTest::qWait(300);
+  EXPECT_EQ(colors.pos() - window->window()->pos(), view.mapTo(window->window(), inView));
+  EXPECT_TRUE(reaches(colors)) << "the compositor put it elsewhere";
+  colors.close();
+  qApp->removeEventFilter(&witness);
 }
 
 // Counts the native surfaces made and let go for a window.
