@@ -25,8 +25,19 @@ namespace ornival {
 
 namespace {
 
-// The free area of the widget's screen; empty where it is not known.
+// The room a popover has: the free area of its screen for a popup; for a
+// panel inside the window, the window's content less the panel's margins,
+// so that it covers neither the toolbar nor the status bar. Empty where it
+// is not known.
 QSize screenRoom(const QWidget& widget) {
+  const QWidget* popover = &widget;
+  while (popover && !qobject_cast<const Popover*>(popover))
+    popover = popover->parentWidget();
+  if (popover && !popover->isWindow()) {
+    const auto* window = qobject_cast<const QMainWindow*>(popover->window());
+    const QWidget* content = window ? window->centralWidget() : nullptr;
+    return content ? content->size() - QSize(24, 24) : QSize();
+  }
   const QScreen* shown = widget.screen();
   return shown ? shown->availableGeometry().size() : QSize();
 }

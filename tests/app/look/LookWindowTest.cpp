@@ -559,8 +559,12 @@ TEST_F(LookWindow, PicturesOfTheWindowItsPopoversAndTheBrowserInALightAndADarkPa
     QTest::qWait(300);
     const QImage relief = screen();
     keep(region(relief, window->window()->frameGeometry()), prefix + "-relief-export");
-    // The export panel stands above the relief.
+    // The export panel stands above the relief, inside the view: it covers
+    // neither the toolbar nor the status bar, on a small screen too.
     QWidget* panel = window->exportPopover();
+    const QWidget* content = window->window()->centralWidget();
+    EXPECT_TRUE(content->geometry().contains(panel->geometry()))
+        << panel->height() << " high in a view " << content->height() << " high";
     const QImage drawn = panel->grab().toImage();
     const QPoint probe(drawn.width() / 2, 10);
     EXPECT_EQ(relief.pixelColor(onScreen(*panel, probe / drawn.devicePixelRatio(), relief)), drawn.pixelColor(probe));
@@ -576,6 +580,7 @@ TEST_F(LookWindow, PicturesOfTheWindowItsPopoversAndTheBrowserInALightAndADarkPa
     window->view()->dispatch([&](ViewController& editor) { editor.setImage(file); });
     ASSERT_TRUE(window->send({"showChangeColors", 0, {}}));
     QTest::qWait(300);
+    EXPECT_TRUE(content->geometry().contains(window->changeColorsPopover()->geometry()));
     keep(region(screen(), window->window()->frameGeometry()), prefix + "-change-colors");
     window->send({"closeChangeColors", 0, {}});
     window->setEdited(false);
