@@ -495,6 +495,51 @@ TEST_F(LookWindow, ATransparentPageStandsOnChecksInTheFlatViewAndTheRelief) {
   }
 }
 
+// Each example, opened, is a whole mosaic that fills the window's view at
+// its first size: not a small patch in a corner, nothing cut at the edges.
+TEST_F(LookWindow, EveryExampleOpenedFillsTheViewWhole) {
+  if (onWayland())
+    GTEST_SKIP() << "the screen's picture is the compositor's on Wayland";
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(ORNIVAL_EXAMPLES))
+    if (entry.path().extension() == ".ornival")
+      files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  ASSERT_EQ(files.size(), 12u);
+  for (const auto& file : files) {
+    const std::string name = file.stem().string();
+    SCOPED_TRACE(name);
+    WindowController* window = application->openExample(name, file);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+    View& view = *window->view();
+    if (window->document()->displayMode() == 3)
+      QTRY_VERIFY_WITH_TIMEOUT(view.sceneView() && view.sceneView()->isValid(), 5000);
+    QTest::qWait(300);
+    const QImage shown = region(screen(), QRect(view.mapToGlobal(QPoint(0, 0)), view.size()));
+    keep(region(screen(), window->window()->frameGeometry()), QString::fromStdString("example-" + name));
+    // The page's ground is the colour at the view's corner; the mosaic is
+    // what differs from it.
+    const QColor ground = shown.pixelColor(2, 2);
+    QRect mosaic;
+    for (int y = 0; y < shown.height(); y += 2)
+      for (int x = 0; x < shown.width(); x += 2) {
+        const QColor c = shown.pixelColor(x, y);
+        if (std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green()) +
+                std::abs(c.blue() - ground.blue()) > 24)
+          mosaic |= QRect(x, y, 1, 1);
+      }
+    ASSERT_FALSE(mosaic.isEmpty());
+    const QRect inside = shown.rect().adjusted(4, 4, -4, -4);
+    EXPECT_TRUE(inside.contains(mosaic)) << "cut at the view's edge";
+    EXPECT_GE(std::max(double(mosaic.width()) / shown.width(), double(mosaic.height()) / shown.height()), 0.6)
+        << "a patch of " << mosaic.width() << "×" << mosaic.height() << " in a view of " << shown.width() << "×"
+        << shown.height();
+    window->setEdited(false);
+    window->window()->close();
+  }
+}
+
 TEST_F(LookWindow, PicturesOfTheWindowItsPopoversAndTheBrowserInALightAndADarkPalette) {
   if (onWayland())
     GTEST_SKIP() << "the screen's picture is the compositor's on Wayland";
