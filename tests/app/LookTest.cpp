@@ -162,6 +162,27 @@ TEST_F(LookTest, EveryToolbarItemShowsAPictureAndItsLabel) {
   EXPECT_EQ(text("Scale"), "Scale: 35");
 }
 
+// A tool item's label, under its picture, is its count where the document
+// has tiles of its figure, else the figure's name.
+TEST_F(LookTest, AToolItemShowsItsCountUnderItsPicture) {
+  const std::string square = toolIdentifier(Shapes::square);
+  const std::string octagon = toolIdentifier(Shapes::octagon);
+  WindowController& window = open("Ornival 0.2\n\ncolors:\nFF0000FF\n\nshapes:\n7,0\n0,1,7,3,0\n1,1,7,3,0\n");
+  ToolbarDelegate& toolbar = *window.toolbarDelegate();
+  toolbar.setItems({"Shapes", square, octagon});
+  window.window()->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.window()));
+  const auto button = [&](const std::string& identifier) {
+    return static_cast<QToolButton*>(toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem(identifier)));
+  };
+  EXPECT_EQ(button(square)->text().toStdString(), "3");
+  EXPECT_EQ(button(octagon)->text().toStdString(), Shapes::figures()[Shapes::octagon.rawValue() - 1]->name());
+  for (const std::string& identifier : {square, octagon}) {
+    EXPECT_EQ(button(identifier)->toolButtonStyle(), Qt::ToolButtonTextUnderIcon) << identifier;
+    EXPECT_TRUE(button(identifier)->isVisible()) << identifier;
+  }
+}
+
 TEST_F(LookTest, TheProgramsOwnPicturesAreDrawnInThePalettesTextColour) {
   WindowController* window = application->newDocument();
   ToolbarDelegate& toolbar = *window->toolbarDelegate();
