@@ -556,6 +556,12 @@ TEST_F(LookWindow, PicturesOfTheWindowItsPopoversAndTheBrowserInALightAndADarkPa
     QTest::qWait(200);
     const QString prefix = QString::fromLatin1(name);
     keep(region(screen(), window->window()->frameGeometry()), prefix + "-window");
+    // The figure strip under the toolbar, the figures in use marked.
+    QToolBar* strip = window->toolStripBar();
+    strip->show();
+    QTest::qWait(200);
+    keep(region(screen(), QRect(strip->mapToGlobal(QPoint(0, 0)), strip->size())), prefix + "-strip");
+    strip->hide();
     const std::pair<const char*, QWidget*> popups[] = {
         {"showCounts", window->countPopover()},      {"showScaleMenu", window->scalePopover()},
         {"showRotateMenu", window->rotatePopover()}, {"showBorder", window->borderPopover()},
