@@ -260,8 +260,19 @@ QPoint popupPlace(const QWidget& popup, const PopupAnchor& anchor) {
     const QPoint below = widget->mapToGlobal(QPoint(widget->width() / 2, widget->height()));
     place = QPoint(below.x() - popup.width() / 2, below.y() + 2);
   }
-  if (screen && placesWindowsItself()) {
-    const QRect room = screen->availableGeometry();
+  // The room it is kept in: the screen's free area where the program places
+  // its windows itself. On Wayland the window's place on the screen is not
+  // known, and not every compositor slides a popup back onto the screen
+  // (weston leaves it hanging off the edge): there it is the window's own
+  // area, which the user keeps in sight.
+  QRect room;
+  if (placesWindowsItself()) {
+    if (screen)
+      room = screen->availableGeometry();
+  } else if (const QWidget* parent = widget ? widget : popup.parentWidget()) {
+    room = parent->window()->geometry();
+  }
+  if (!room.isEmpty()) {
     place.setX(std::clamp(place.x(), room.left(), std::max(room.left(), room.right() + 1 - popup.width())));
     place.setY(std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() + 1 - popup.height())));
   }
@@ -286,6 +297,7 @@ void PopoverHost::show(Popover& popover, const PopupAnchor& anchor, std::shared_
     // The chooser makes it taller: the top stays, the rest comes back on
     // the screen.
     popover.grew = [&popover] {
+      // (A shown popup on Wayland stays where it opened.)
       if (!placesWindowsItself())
         return;
       PopupAnchor corner;

@@ -107,8 +107,8 @@ private:
 
 // Where a popup opens: centred under its anchor (the control that asked for
 // it), else with its corner at a point of the window; kept on the screen
-// where the program places its windows itself. On Wayland the compositor
-// keeps popups on the screen, and the window's place on it is not known.
+// where the program places its windows itself, and within the window on
+// Wayland, where the window's place on the screen is not known.
 struct PopupAnchor {
   QPointer<QWidget> widget;
   QPoint point;  // global; used without a widget

@@ -352,31 +352,41 @@ TEST_F(LookWindow, OnWaylandEveryPopoverOpensWhereTheProgramPlacesIt) {
     const auto* widget = qobject_cast<QWidget*>(witness.pressed.data());
     return widget && (widget == &popup || popup.isAncestorOf(widget)) && widget->rect().contains(witness.at);
   };
+  // Each at the toolbar's left edge, where it hangs over the window's edge
+  // unless kept in, and in the toolbar's middle, where it opens centred
+  // under its button.
   const std::pair<const char*, QWidget*> cases[] = {
       {"Count", window->countPopover()},   {"Scale", window->scalePopover()},
       {"Rotate", window->rotatePopover()}, {"Border", window->borderPopover()},
       {"Shapes", window->iconMenu()},
   };
-  for (const auto& [item, popup] : cases) {
-    SCOPED_TRACE(item);
-    // In the toolbar's middle, so that the popover fits the output under it
-    // and the compositor has no cause to slide it.
-    toolbar.setItems({"FlexibleSpace", item, "FlexibleSpace"});
-    QTest::qWait(200);
-    QWidget* button = toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem(item));
-    ASSERT_TRUE(click(*button, button->rect().center(), 1)) << "xdotool could not click";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 5000));
-    QTest::qWait(300);
-    // Placed centred just under its button…
-    const QRect at(button->mapTo(window->window(), QPoint(0, 0)), button->size());
-    const QPoint corner = popup->pos() - window->window()->pos();
-    EXPECT_NEAR(corner.y(), at.bottom() + 3, 2);
-    EXPECT_NEAR(corner.x() + popup->width() / 2, at.center().x(), 2);
-    // …and there on the desktop.
-    EXPECT_TRUE(reaches(*popup)) << "the compositor put it elsewhere";
-    popup->close();
-    QTest::qWait(100);
-  }
+  for (const bool atTheEdge : {true, false})
+    for (const auto& [item, popup] : cases) {
+      SCOPED_TRACE(std::string(item) + (atTheEdge ? " at the edge" : " in the middle"));
+      if (atTheEdge)
+        toolbar.setItems({item, "FlexibleSpace"});
+      else
+        toolbar.setItems({"FlexibleSpace", item, "FlexibleSpace"});
+      QTest::qWait(200);
+      QWidget* button = toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem(item));
+      ASSERT_TRUE(click(*button, button->rect().center(), 1)) << "xdotool could not click";
+      ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 5000));
+      QTest::qWait(300);
+      // Placed centred just under its button, kept within the window…
+      const QRect at(button->mapTo(window->window(), QPoint(0, 0)), button->size());
+      const QSize room = window->window()->size();
+      const QPoint corner = popup->pos() - window->window()->pos();
+      EXPECT_EQ(corner.y(), std::clamp(at.bottom() + 3, 0, std::max(0, room.height() - popup->height())));
+      EXPECT_NEAR(corner.x(),
+                  std::clamp(at.center().x() - popup->width() / 2, 0, std::max(0, room.width() - popup->width())),
+                  1);
+      if (!atTheEdge)
+        EXPECT_NEAR(corner.x() + popup->width() / 2, at.center().x(), 2);
+      // …and there on the desktop.
+      EXPECT_TRUE(reaches(*popup)) << "the compositor put it elsewhere";
+      popup->close();
+      QTest::qWait(100);
+    }
   // The right click's colour popover, at the click.
   View& view = *window->view();
   const QPoint inView(view.width() / 3, view.height() / 2);
