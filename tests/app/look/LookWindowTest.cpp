@@ -294,8 +294,10 @@ TEST_F(LookWindow, OnWaylandAClickedButtonsPopoverOpensUnderIt) {
     window->performEvent(c.change);
     QWidget* button = toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem(c.item));
     ASSERT_TRUE(click(*button, button->rect().center())) << "xdotool could not click";
+    // Shown by the compositor, and so taking clicks.
     ASSERT_TRUE(QTest::qWaitFor([&] { return c.popover->isVisible(); }, 5000));
-    QTest::qWait(300);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(c.popover, 5000));
+    QTest::qWait(100);
     const auto* reset = c.popover->findChild<QToolButton*>(QString::fromLatin1(c.reset));
     ASSERT_NE(reset, nullptr);
     ASSERT_TRUE(click(*reset, reset->rect().center()));
@@ -371,7 +373,8 @@ TEST_F(LookWindow, OnWaylandEveryPopoverOpensWhereTheProgramPlacesIt) {
       QWidget* button = toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem(item));
       ASSERT_TRUE(click(*button, button->rect().center(), 1)) << "xdotool could not click";
       ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 5000));
-      QTest::qWait(300);
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(popup, 5000));
+      QTest::qWait(100);
       // Placed centred just under its button, kept within the window…
       const QRect at(button->mapTo(window->window(), QPoint(0, 0)), button->size());
       const QSize room = window->window()->size();
@@ -393,7 +396,8 @@ TEST_F(LookWindow, OnWaylandEveryPopoverOpensWhereTheProgramPlacesIt) {
   ASSERT_TRUE(click(view, inView, 3));
   ColorPopover& colors = *window->colorPopover();
   ASSERT_TRUE(QTest::qWaitFor([&] { return colors.isVisible(); }, 5000));
-  QTest::qWait(300);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&colors, 5000));
+  QTest::qWait(100);
   EXPECT_EQ(colors.pos() - window->window()->pos(), view.mapTo(window->window(), inView));
   EXPECT_TRUE(reaches(colors)) << "the compositor put it elsewhere";
   colors.close();
