@@ -305,7 +305,15 @@ QSize IconItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
       width = view->viewport()->width() - 2 * 3 - 2;
     return {std::max(width, itemWidth), headerHeight};
   }
-  return {itemWidth, itemHeight};
+  // As many boxes as fit in a row, widened alike to fill it, so that no
+  // empty strip is left at the right.
+  int width = itemWidth;
+  if (const auto* view = qobject_cast<const QAbstractItemView*>(option.widget)) {
+    const int room = view->viewport()->width() - 2 * 3 - 2;
+    const int columns = std::max(1, (room + 3) / (itemWidth + 3));
+    width = std::max(itemWidth, (room - (columns - 1) * 3) / columns);
+  }
+  return {width, itemHeight};
 }
 
 IconItemDetail::IconItemDetail(QWidget* browser) : QWidget(browser) {

@@ -97,6 +97,14 @@ TEST_F(LookTest, TheBrowsersNamesHeadersAndCountsReadInALightAndADarkPalette) {
     const QRect box = browser->collectionView()->visualRect(first);
     const QColor painted = image.pixelColor(box.topLeft() + QPoint(5, box.height() / 2));
     EXPECT_EQ(painted.rgb(), itemColors(ItemStatus::unused, false, shown).ground.rgb());
+    // The boxes fill their rows: no empty strip at the right.
+    int right = 0;
+    for (int row = 0; row < browser->collectionView()->model()->rowCount(); ++row) {
+      const QRect other = browser->collectionView()->visualRect(browser->collectionView()->model()->index(row, 0));
+      if (other.top() == box.top())
+        right = std::max(right, other.right());
+    }
+    EXPECT_GE(right, browser->collectionView()->viewport()->width() - 12);
     browser->close();
   }
 }
