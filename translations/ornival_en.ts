@@ -594,7 +594,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+99"/>
+        <source>Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Show Selection</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1085,7 +1090,7 @@
 <context>
     <name>Undo</name>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Change Background Color</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1304,13 +1309,13 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+598"/>
+        <location line="+602"/>
         <source>Snapshot.png</source>
         <comment>the file name offered for a snapshot</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-568"/>
+        <location line="-572"/>
         <source>there is no document to save</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1356,7 +1361,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+270"/>
+        <location line="+274"/>
         <source>the picture could not be encoded</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1654,7 +1659,8 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::Popover</name>
     <message>
-        <location filename="../src/app/Popover.cpp" line="+78"/>
+        <location filename="../src/app/Popover.cpp" line="+92"/>
+        <location line="+1"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1684,7 +1690,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+164"/>
         <location line="+2"/>
         <source>Scale</source>
         <translation type="unfinished"></translation>
@@ -1815,7 +1821,7 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::RotatePopover</name>
     <message>
-        <location line="-163"/>
+        <location line="-167"/>
         <source>Rotate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1981,7 +1987,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+242"/>
+        <location line="+243"/>
         <source>Customize Toolbar</source>
         <translation type="unfinished"></translation>
     </message>

@@ -146,6 +146,7 @@ QAction* ToolbarDelegate::makeToolbarItem(const std::string& identifier) {
       countButton_ = makeButton(QStringLiteral("0"), "showCounts", 84);
       countButton_->setIcon(symbolicIcon(iconFile("count")));
       countButton_->setToolTip(itemLabel(identifier));
+      // The button shows the count; a listener hears what it counts.
       countButton_->setAccessibleName(itemLabel(identifier));
       widget = countButton_;
     } else if (identifier == share) {
