@@ -310,6 +310,11 @@ void PopoverHost::show(Popover& popover, const PopupAnchor& anchor, std::shared_
     };
     window_.activateWindow();
     popover.show();
+    // The keyboard's focus goes into it, as into any popup: Escape closes
+    // it, Tab reaches its controls, and a screen reader announces it (a
+    // popup is not among the window's children it lists).
+    if (!popover.focusWidget())
+      popover.setFocus(Qt::PopupFocusReason);
   } else {
     const QWidget* content = window_.centralWidget();
     const QPoint corner = content ? content->geometry().topRight() : QPoint(window_.width(), 0);

@@ -178,6 +178,10 @@ TEST_F(LookWindow, PopoversOpenAtTheirAnchorsAndStayOnTheScreen) {
     ASSERT_TRUE(window->send({c.action, 0, {}}));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(c.popup));
     QTest::qWait(50);
+    // The keyboard's focus is in it: Escape closes it, Tab reaches its
+    // controls, a screen reader hears of it.
+    const QWidget* focused = QApplication::focusWidget();
+    EXPECT_TRUE(focused == c.popup || c.popup->isAncestorOf(focused));
     // All its controls show: on a screen of room, none scrolled away.
     if (const auto* scroll = c.popup->findChild<QScrollArea*>(); scroll && room.height() >= 900) {
       EXPECT_GE(scroll->viewport()->height(), scroll->widget()->sizeHint().height());
