@@ -83,10 +83,12 @@ TEST(ReliefWindow, TheReliefShowsItsTilesAndTheMouseTurnsIt) {
   const auto greenAt = [&](const QImage& screen) {
     return screen.pixelColor(view.mapToGlobal(QPoint(3, view.height() - 4)));
   };
-  const QColor green = greenAt(testing::screenWhen([&](const QImage& screen) {
+  const QImage recoloured = testing::screenWhen([&](const QImage& screen) {
     const QColor c = greenAt(screen);
     return std::abs(c.green() - 153) < 12 && std::abs(c.red() - 51) < 12;
-  }));
+  });
+  EXPECT_TRUE(recoloured.save(QStringLiteral(ORNIVAL_SCREENSHOTS "/relief-recoloured.png")));
+  const QColor green = greenAt(recoloured);
   EXPECT_TRUE(std::abs(green.green() - 153) < 12 && std::abs(green.red() - 51) < 12) << green.name().toStdString();
 
   // The editor's snapshot is the relief's own picture.
