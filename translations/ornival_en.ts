@@ -594,7 +594,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+99"/>
+        <source>Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Show Selection</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1229,12 +1234,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ViewControllerLayers.cpp" line="+319"/>
+        <location filename="../src/editor/ViewControllerLayers.cpp" line="+326"/>
         <source>Update Page Bounds</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ViewControllerRemoveShapes.cpp" line="+107"/>
+        <location filename="../src/editor/ViewControllerRemoveShapes.cpp" line="+145"/>
         <source>Remove Shape</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1653,7 +1658,8 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::Popover</name>
     <message>
-        <location filename="../src/app/Popover.cpp" line="+42"/>
+        <location filename="../src/app/Popover.cpp" line="+45"/>
+        <location line="+1"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
