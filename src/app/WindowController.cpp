@@ -360,7 +360,7 @@ bool WindowController::send(const Action& action) {
   const bool taken = router_.send(action);
   undo->endGroup();
   if (view_)
-    view_->update();
+    view_->refreshDrawing();
   noteEvent();
   return taken;
 }
@@ -449,7 +449,7 @@ void WindowController::noteEvent() {
   undoCount_ = undoCount;
   redoCount_ = redoCount;
   if (view_)
-    view_->update();
+    view_->refreshDrawing();
   if (window_)
     window_->statusBar()->showMessage(QString::fromStdString(countTitle_));
 }
@@ -1244,13 +1244,13 @@ void WindowController::buildWindowParts() {
     if (editor_)
       editor_->boundsLayer->setHidden(true);
     if (view_)
-      view_->update();
+      view_->refreshDrawing();
   };
   changeColorsPopover_->didClose = [this] {
     if (editor_ && editor_->imageLayer)
       editor_->imageLayer->setPath(std::nullopt);
     if (view_)
-      view_->update();
+      view_->refreshDrawing();
   };
 }
 
