@@ -6,6 +6,7 @@
 #include "document/Document.h"
 #include "editor/ViewController.h"
 #include "support/DocumentWindows.h"
+#include "support/Waiting.h"
 
 #include <QAction>
 #include <QTest>
@@ -87,7 +88,7 @@ TEST_F(ToolbarDelegateTest, ALongPressOnTheDimensionButtonOpensItsPopoverWithout
   int switches = 0;
   QObject::connect(dimension, &QToolButton::clicked, [&] { ++switches; });
   QTest::mousePress(dimension, Qt::LeftButton);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return window->borderPopover()->isVisible(); }, 5000));
+  EXPECT_TRUE(testing::waitFor([&] { return window->borderPopover()->isVisible(); }));
   QTest::mouseRelease(dimension, Qt::LeftButton);
   EXPECT_EQ(switches, 0);
   // In 2D the border popover opens.
