@@ -303,8 +303,10 @@ public:
   void insertShape(const std::shared_ptr<Shape>& shape);
   // The document's border bands and the editor's line join, into the tile.
   void applyBorderStyle(Shape& shape);
-  // Closes an edit that inserted tiles: joins, outline, undo, counts.
-  void addShapes();
+  // Closes an edit that inserted tiles: joins, outline, undo, counts. The
+  // new tiles' sides are glued to every free side they lie against unless
+  // the caller has glued them as they must be.
+  void addShapes(bool glueByPosition = true);
   // The undo of addShapes: takes the tiles at the indices out again.
   void undoAddShapes(const std::vector<int>& indices);
   // Lays and inserts the other tiles of the group whose border side
@@ -319,13 +321,25 @@ public:
     int edge = 0;
     bool before = false;
   };
+  // One join a removal broke, by tile index and side as the tiling stood
+  // before the removal (and stands again after its undo), with both sides'
+  // group flags.
+  struct BrokenJoin {
+    int tile = 0;
+    int edge = 0;
+    int partnerTile = 0;
+    int partnerEdge = 0;
+    bool groupJoin = false;
+    bool partnerGroupJoin = false;
+  };
   // Takes every tile of `moving` out of the tiling, as one undo step.
   void removeShapes();
   void finishRemoveShapes();
   // The undo of a removal: builds the tiles of the records again where they
-  // were, then sets both sides of every join the removal broke as it found
-  // them.
-  void restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<GroupFlag>& joinFlags = {});
+  // stood, then glues exactly the joins the removal broke, with the group
+  // flags both sides had. Sides that merely lie against each other stay as
+  // they were: unglued.
+  void restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<BrokenJoin>& joins = {});
   // Makes the group tile, and the clipboard, of the carried tiles; whether
   // one was made (not when the hovered tile is not among them, nor when their
   // outline does not close).
@@ -562,8 +576,8 @@ public:
   bool isMoving = false;
   std::vector<std::shared_ptr<Shape>> added;
   std::vector<ShapeInfo> removed;
-  // Both sides' group flags of the joins the removal under way breaks.
-  std::vector<GroupFlag> removedJoinFlags;
+  // The joins the removal under way breaks.
+  std::vector<BrokenJoin> removedJoins;
   // The free sides as segments on the 1/1024 grid, and the free sides.
   std::vector<Line> border;
   std::vector<std::shared_ptr<Edge>> borderEdges;

@@ -109,6 +109,31 @@ TEST(ViewControllerRemoveShapes, AJoinGroupedOnOneSideComesBackGroupedOnThatSide
   }
 }
 
+// Undo gives back the joins there were, no more: two sides that lay against
+// each other unglued while editing stay unglued when a removal next to them
+// is undone.
+TEST(ViewControllerRemoveShapes, UndoGluesExactlyTheJoinsThereWere) {
+  EditorHarness harness(testing::squares().tiles);
+  auto& e = *harness.editor;
+  const auto& tiles = e.graph().shapes();
+  const auto apart = tiles[0]->edges()[1];
+  const auto other = apart->join.lock();
+  ASSERT_NE(other, nullptr);
+  apart->join.reset();
+  other->join.reset();
+  e.rebuildOutline();
+  const std::string before = harness.documentText();
+  for (const std::vector<int>& taken : {std::vector<int>{2}, {3}, {2, 3}}) {
+    removeTiles(harness, taken);
+    harness.undo();
+    ASSERT_EQ(tiles.size(), 4u);
+    EXPECT_TRUE(apart->join.expired());
+    EXPECT_TRUE(other->join.expired());
+    EXPECT_EQ(harness.documentText(), before);
+    EXPECT_TRUE(harness.checkInvariants());
+  }
+}
+
 TEST(ViewControllerRemoveShapes, RemovingNothingLeavesNoStepToUndo) {
   EditorHarness harness(testing::squares().tiles);
   removeTiles(harness, {});
