@@ -2,6 +2,8 @@
 
 #include "editor/HitTest.h"
 #include "model/Edge.h"
+#include "model/EdgeMultiNeighborsOperation.h"
+#include "model/MultiShape.h"
 #include "model/NeighborModel.h"
 #include "platform/MainQueue.h"
 #include "platform/Precondition.h"
@@ -22,9 +24,18 @@ SelectOperation::SelectOperation(const std::shared_ptr<ViewController>& viewCont
   border_ = editor.border;
   if (!editor.borderEdges.empty())
     nearestSide_ = Edge::nearestMidpoint(editor.borderEdges, point);
+  groupSearches_ = editor.pendingGroupSearches();
+  if (editor.multiShape) {
+    groupFigure_ = editor.multiShape->figure();
+    groupOutline_ = editor.multiShape->outline();
+  }
 }
 
 void SelectOperation::main() {
+  for (const auto& search : groupSearches_) {
+    if (!search->waitUntilDone(stopToken()))
+      return;
+  }
   auto candidate = findCandidate();
   if (!candidate && !isCancelled())
     candidate = findToolCandidate(tools_);
@@ -91,13 +102,12 @@ std::shared_ptr<NeighborModel> SelectOperation::best(const std::vector<std::shar
     const double distance = (p - candidate->offCenter()).lengthSquared();
     if (found && !(distance < foundDistance))
       continue;
-    const Line box = candidate->bounds();
-    if (!(box.vertex0.x < p.x && p.x < box.vertex1.x && box.vertex0.y < p.y && p.y < box.vertex1.y))
-      continue;
-    if (!pointInPolygon(candidate->border(), p))
+    if (!isUnder(*candidate))
       continue;
     if (candidate->checked() == Checked::unknown) {
-      if (figureOverlapsSegments(border_, *candidate)) {
+      if (!outline_)
+        outline_.emplace(std::move(border_));
+      if (figureOverlapsSegments(*outline_, *candidate)) {
         candidate->setChecked(Checked::overlapping);
         continue;
       }
@@ -107,6 +117,17 @@ std::shared_ptr<NeighborModel> SelectOperation::best(const std::vector<std::shar
     foundDistance = distance;
   }
   return found;
+}
+
+bool SelectOperation::isUnder(const NeighborModel& candidate) const {
+  const Vec2 p = point_;
+  if (groupOutline_ && candidate.figure() == groupFigure_) {
+    const auto toFigure = candidate.transformation.inverted();
+    return toFigure && pointInPolygon(*groupOutline_, toFigure->apply(p));
+  }
+  const Line box = candidate.bounds();
+  return box.vertex0.x < p.x && p.x < box.vertex1.x && box.vertex0.y < p.y && p.y < box.vertex1.y &&
+         pointInPolygon(candidate.border(), p);
 }
 
 }  // namespace ornival

@@ -43,6 +43,7 @@ namespace ornival {
 class Clipboard;
 class Document;
 class Edge;
+class EdgeMultiNeighborsOperation;
 class EditorWindowController;
 class Geometry;
 class Graph;
@@ -273,6 +274,9 @@ public:
   // Forgets every group candidate and stops the searches for them: the group
   // tile changed.
   void cancelMultiNeighbors();
+  // The group searches queued and neither done nor cancelled; the hover's
+  // hit test waits for them.
+  std::vector<std::shared_ptr<EdgeMultiNeighborsOperation>> pendingGroupSearches() const;
 
   // Hover ---------------------------------------------------------------------
 
@@ -630,6 +634,11 @@ private:
   // The candidate searches of updateNeighbors.
   void searchSingleFigures(const std::vector<Shapes>& tools, Vec2 point);
   void searchGroup(Vec2 point);
+  // Lets go of the group candidates of sides far from the point, except the
+  // hovered one's, and stops the searches for such sides.
+  void dropFarGroupCandidates(Vec2 point);
+  // The group searches queued by searchGroup, until they are done.
+  std::vector<std::shared_ptr<EdgeMultiNeighborsOperation>> groupSearches_;
   // A free side as a segment of the outline: its ends on the 1/1024 grid.
   static Line outlineLine(const Edge& edge);
   // The outline after tiles were appended: the first oldSides entries of

@@ -69,6 +69,8 @@ void ViewController::updateSelectedLayerColor() {
 
 void ViewController::select(Vec2 point) {
   operations->selectQueue()->cancelAllOperations();
+  if (multiShape)
+    dropFarGroupCandidates(point);
   updateNeighbors(point);
   if (const auto tile = shape(point)) {
     updateSelectedPointLayer(tile);

@@ -9,8 +9,11 @@
 #include "model/Shape.h"
 #include "support/EditorHarness.h"
 #include "support/SmallTilings.h"
+#include "support/TileGrids.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace ornival {
 namespace {
@@ -101,13 +104,14 @@ std::shared_ptr<MultiShape> twoSquareGroup() {
   return MultiShape::create(a, {a, b});
 }
 
-TEST(ViewControllerCandidates, GroupCandidatesComeFromTheQueueOneBatchAtATime) {
+// Each side is searched once for a group, on the queue: a pointer that moves
+// on while searches are under way adds none for the sides being searched.
+TEST(ViewControllerCandidates, GroupCandidatesComeFromTheQueueOncePerSide) {
   EditorHarness harness = oneSquare({Shapes::triangle, Shapes::multi});
   auto& e = *harness.editor;
   e.multiShape = twoSquareGroup();
   harness.command([](ViewController& editor) {
     editor.updateNeighbors(corner + Vec2{0.0, -10.0});
-    // Moving on while the batch is queued adds nothing.
     const std::size_t queued = editor.operations->neighborQueue()->operationCount();
     editor.updateNeighbors(corner + Vec2{48.0, -10.0});
     EXPECT_EQ(editor.operations->neighborQueue()->operationCount(), queued);
@@ -118,11 +122,90 @@ TEST(ViewControllerCandidates, GroupCandidatesComeFromTheQueueOneBatchAtATime) {
   ASSERT_TRUE(side->neighbors.contains(Shapes::multi));
   EXPECT_FALSE(side->neighbors.at(Shapes::multi).empty());
   EXPECT_TRUE(side->neighbors.contains(Shapes::triangle));
+  const auto found = side->neighbors.at(Shapes::multi).front();
+  harness.command([](ViewController& editor) { editor.updateNeighbors(corner + Vec2{0.0, -10.0}); });
+  harness.settle();
+  EXPECT_EQ(side->neighbors.at(Shapes::multi).front(), found);
 
   harness.command([](ViewController& editor) { editor.cancelMultiNeighbors(); });
   for (const auto& free : e.borderEdges)
     EXPECT_FALSE(free->neighbors.contains(Shapes::multi));
   EXPECT_TRUE(side->neighbors.contains(Shapes::triangle));
+  MultiShape::resetCurrent();
+}
+
+// A group of 1,600 small triangles in a long strip, the whole drawing
+// copied, fits each free side in 330 ways. One hover searches the sides nearest the pointer first,
+// every way on each side it searches, up to its share of candidates; what
+// the pointer leaves far behind is let go, but for the side of the candidate
+// hovered when it left.
+TEST(ViewControllerCandidates, GroupCandidatesStayNearThePointerAndOneHoverMakesAtMostItsShare) {
+  auto tiles = testing::triangleGrid(160, 5);
+  for (const auto& tile : tiles) {
+    tile->transformation = tile->transformation.concatenating(AffineTransform::scale(0.2, 0.2));
+    tile->updateTransformedGeometry();
+  }
+  EditorHarness harness({.tiles = tiles, .prepareDocument = {}, .tools = {Shapes::square}});
+  auto& e = *harness.editor;
+  harness.command([](ViewController& editor) {
+    editor.selectAll();
+    editor.copy();
+  });
+  harness.command([](ViewController& editor) { editor.paste(0); });
+  harness.settle();
+  ASSERT_NE(e.multiShape, nullptr);
+  const std::size_t ways = e.multiShape->border().size();
+  ASSERT_EQ(ways, 330u);
+  const auto listed = [&] {
+    std::size_t candidates = 0;
+    std::vector<std::shared_ptr<Edge>> sides;
+    for (const auto& side : e.borderEdges) {
+      const auto found = side->neighbors.find(Shapes::multi);
+      if (found == side->neighbors.end())
+        continue;
+      EXPECT_EQ(found->second.size(), ways);
+      candidates += found->second.size();
+      sides.push_back(side);
+    }
+    return std::make_pair(candidates, sides);
+  };
+
+  // Under the middle of the bottom row, far from where the paste looked:
+  // some fifty sides start within reach, more than one hover's share.
+  const Vec2 below{320.0, -2.0};
+  harness.hover(below);
+  const auto [candidates, sides] = listed();
+  EXPECT_LE(candidates, 8192u);
+  EXPECT_GT(candidates, 8192u - ways);
+  EXPECT_NE(std::find(sides.begin(), sides.end(), Edge::nearestMidpoint(e.borderEdges, below)), sides.end());
+  // Nearest first: every side searched lies nearer than every side left.
+  double farthestSearched = 0.0;
+  double nearestLeft = 1e9;
+  for (const auto& side : e.borderEdges) {
+    const double distance = ((side->transformedVertex() + side->transformedEnd()) * 0.5 - below).lengthSquared();
+    if ((side->transformedVertex() - below).lengthSquared() >= 10000.0)
+      continue;
+    if (std::find(sides.begin(), sides.end(), side) != sides.end())
+      farthestSearched = std::max(farthestSearched, distance);
+    else
+      nearestLeft = std::min(nearestLeft, distance);
+  }
+  EXPECT_LE(farthestSearched, nearestLeft);
+  const auto hovered = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock());
+  ASSERT_NE(hovered, nullptr);
+  EXPECT_EQ(hovered->figure(), e.multiShape->figure());
+
+  // Beyond the strip's right end, far from there: those lists are let go.
+  const Vec2 above{644.0, 8.0};
+  harness.hover(above);
+  const auto [after, kept] = listed();
+  EXPECT_LE(after, 8192u + ways);
+  // The candidate hovered until then keeps its list, for the hover it had
+  // while the pointer moved.
+  for (const auto& side : kept) {
+    if (side != hovered->parent())
+      EXPECT_LT((side->transformedVertex() - above).lengthSquared(), 40000.0);
+  }
   MultiShape::resetCurrent();
 }
 
