@@ -51,21 +51,43 @@ std::optional<std::string> readFile(const std::filesystem::path& file) {
 
 QString qstring(const std::string& text) { return QString::fromStdString(text); }
 
-// The standard key sequence of an action, where the desktop has one.
-QKeySequence shortcutFor(const std::string& action) {
-  static const std::vector<std::pair<std::string, QKeySequence::StandardKey>> keys = {
-      {"newDocument", QKeySequence::New},     {"openDocument", QKeySequence::Open},
-      {"performClose", QKeySequence::Close},  {"saveDocument", QKeySequence::Save},
-      {"saveDocumentAs", QKeySequence::SaveAs}, {"terminate", QKeySequence::Quit},
-      {"undo", QKeySequence::Undo},           {"redo", QKeySequence::Redo},
-      {"cut", QKeySequence::Cut},             {"copy", QKeySequence::Copy},
-      {"paste", QKeySequence::Paste},         {"delete", QKeySequence::Delete},
-      {"selectAll", QKeySequence::SelectAll}, {"showHelp", QKeySequence::HelpContents},
-      {"print", QKeySequence::Print},
+// The key of a menu item, where the desktop has a convention for it. Items
+// that share an action (Paste and Paste and Add) are told apart by their tag:
+// two items holding one key would make Qt fire neither.
+QKeySequence shortcutFor(const std::string& action, int tag) {
+  struct Key {
+    std::string_view action;
+    int tag;
+    QKeySequence key;
   };
-  for (const auto& [name, key] : keys)
-    if (name == action)
-      return QKeySequence(key);
+  static const std::vector<Key> keys = {
+      {"newDocument", 0, QKeySequence(QKeySequence::New)},
+      {"newTab", 0, QKeySequence(QStringLiteral("Ctrl+Shift+N"))},
+      {"openDocument", 0, QKeySequence(QKeySequence::Open)},
+      {"performClose", 0, QKeySequence(QKeySequence::Close)},
+      {"saveDocument", 0, QKeySequence(QKeySequence::Save)},
+      {"saveDocumentAs", 0, QKeySequence(QKeySequence::SaveAs)},
+      {"export", 0, QKeySequence(QStringLiteral("Ctrl+Shift+E"))},
+      {"print", 0, QKeySequence(QKeySequence::Print)},
+      {"terminate", 0, QKeySequence(QKeySequence::Quit)},
+      {"undo", 0, QKeySequence(QKeySequence::Undo)},
+      {"redo", 0, QKeySequence(QKeySequence::Redo)},
+      {"cut", 0, QKeySequence(QKeySequence::Cut)},
+      {"copy", 0, QKeySequence(QKeySequence::Copy)},
+      {"paste", 0, QKeySequence(QKeySequence::Paste)},
+      {"paste", 1, QKeySequence(QStringLiteral("Ctrl+Shift+V"))},
+      {"delete", 0, QKeySequence(QKeySequence::Delete)},
+      {"selectAll", 0, QKeySequence(QKeySequence::SelectAll)},
+      {"group", 0, QKeySequence(QStringLiteral("Ctrl+G"))},
+      {"ungroup", 0, QKeySequence(QStringLiteral("Ctrl+Shift+G"))},
+      {"showDimension", 0, QKeySequence(QStringLiteral("Ctrl+3"))},
+      {"resetScale", 0, QKeySequence(QStringLiteral("Ctrl+0"))},
+      {"toggleToolStrip", 0, QKeySequence(QStringLiteral("F9"))},
+      {"showHelp", 0, QKeySequence(QKeySequence::HelpContents)},
+  };
+  for (const Key& key : keys)
+    if (key.action == action && key.tag == tag)
+      return key.key;
   return {};
 }
 
@@ -325,7 +347,7 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
       continue;
     }
     QAction* action = menu.addAction(qstring(entry.title));
-    action->setShortcut(shortcutFor(entry.action));
+    action->setShortcut(shortcutFor(entry.action, entry.tag));
     if (entry.image || entry.picture) {
       action->setIcon(menuIcon(entry));
       // The pictures are the point of these items: shown even where the
@@ -340,8 +362,9 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
       if (const auto window = weak.lock())
         window->send(sent);
     });
-    // Validated as the menu opens.
-    QObject::connect(&menu, &QMenu::aboutToShow, action, [weak, sent, action] {
+    // Validated as the menu opens; items with a check mark show it from the
+    // start, and items that name their step (Undo, Redo) name it then.
+    const auto validate = [weak, sent, action, title = entry.title] {
       const auto window = weak.lock();
       if (!window)
         return;
@@ -350,7 +373,12 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
         action->setCheckable(true);
         action->setChecked(*checked);
       }
-    });
+      const auto named = window->router().title(sent);
+      action->setText(qstring(named ? *named : title));
+    };
+    if (controller.router().checkState(sent))
+      validate();
+    QObject::connect(&menu, &QMenu::aboutToShow, action, validate);
   }
 }
 
@@ -397,13 +425,12 @@ void Application::followExampleIcon(QAction& item, const std::string& file) {
 void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
   const std::vector<std::pair<std::string, std::vector<MenuItem>>> menus = {
       {"File",
-       {item("New", "newDocument"), item("Open…", "openDocument"),
+       {item("New", "newDocument"), item("New Window", "newTab"), item("Open…", "openDocument"),
         submenu("Examples", examplesMenu_), separator(), item("Close", "performClose"),
         item("Save", "saveDocument"), item("Save As…", "saveDocumentAs"),
-        item("Revert to Saved", "revertDocumentToSaved"), item("New Tab", "newTab"), separator(),
-        item("Export SVG", "export", 2), item("Export Bitmap", "exportPNG"),
-        submenu("Export 3D Scene", sceneExportMenu()), item("Share", "share"), separator(),
-        item("Print…", "print"), separator(), item("Quit", "terminate")}},
+        item("Revert to Saved", "revertDocumentToSaved"), separator(), item("Export SVG", "export", 2),
+        item("Export Bitmap…", "export", 0), submenu("Export 3D Scene", sceneExportMenu()),
+        item("Share", "share"), separator(), item("Print…", "print"), separator(), item("Quit", "terminate")}},
       {"Edit",
        {item("Undo", "undo"), item("Redo", "redo"), separator(), item("Cut", "cut"), item("Copy", "copy"),
         item("Paste", "paste"), item("Paste and Add", "paste", 1), item("Delete", "delete"),
@@ -414,11 +441,15 @@ void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
       // Filled by the editor each time they open.
       {"Select", {}},
       {"Layer", {}},
+      {"Format",
+       {item("Colors…", "selectColor"), item("Border and Crossings…", "showBorder"),
+        item("Surface…", "showSurface")}},
       {"View",
        {item("3D View", "showDimension"), item("Hugging Square", "huggingSquare"), separator(),
-        item("Toggle Zoom", "toggleZoom"), item("Reset Zoom", "resetScale"),
-        item("Square the View", "resetRotation"), separator(), item("Show Tool Strip", "toggleToolStrip"),
-        item("Customize Toolbar…", "customizeToolbar")}},
+        item("Catalogue…", "showIconMenu"), item("Counts…", "showCounts"), item("Zoom…", "showScaleMenu"),
+        item("Rotation…", "showRotateMenu"), separator(), item("Toggle Zoom", "toggleZoom"),
+        item("Reset Zoom", "resetScale"), item("Square the View", "resetRotation"), separator(),
+        item("Show Tool Strip", "toggleToolStrip"), item("Customize Toolbar…", "customizeToolbar")}},
       {"Tools", toolsMenu_},
       {"Help", {item("Ornival Help", "showHelp")}},
   };

@@ -43,6 +43,8 @@ ColorPopover::ColorPopover(SettingBinder::Perform perform, std::function<void(bo
   connect(layer, &QPushButton::clicked, this, &ColorPopover::nextLayerIndex);
   top->addWidget(layer);
   form()->addRow(top);
+  shapeColor_->setAccessibleName(tr("Tile colour"));
+  backgroundColor_->setAccessibleName(tr("Background colour"));
   binder().bind(shapeColor_, "shapeColor");
   binder().bind(backgroundColor_, "backgroundColor");
 
@@ -53,6 +55,9 @@ ColorPopover::ColorPopover(SettingBinder::Perform perform, std::function<void(bo
   mixer_ = new QSlider(Qt::Horizontal, this);
   mixer_->setRange(0, 1000);
   mixer_->setValue(500);
+  colorA_->setAccessibleName(tr("First colour to blend"));
+  colorB_->setAccessibleName(tr("Second colour to blend"));
+  mixer_->setAccessibleName(tr("Blend"));
   auto* flip = new QPushButton(tr("Flip"), this);
   auto* mixRow = new QHBoxLayout();
   mixRow->addWidget(colorA_);
@@ -72,6 +77,7 @@ ColorPopover::ColorPopover(SettingBinder::Perform perform, std::function<void(bo
       // A mixed well picks on click; it never opens the colour dialog.
       auto* mixed = new ColorWell(this);
       mixed->setFixedSize(30, 22);
+      mixed->setAccessibleName(tr("Blended colour, row %1, column %2").arg(row + 1).arg(column + 1));
       mixed->disconnect(mixed, &QToolButton::clicked, nullptr, nullptr);
       connect(mixed, &QToolButton::clicked, this, [this, mixed] { selectColor(*mixed); });
       grid->addWidget(mixed, row == 0 ? 0 : row + 1, column);

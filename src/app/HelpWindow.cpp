@@ -1,6 +1,9 @@
 #include "app/HelpWindow.h"
 
+#include "editor/qt/EventTranslation.h"
 #include "platform/Precondition.h"
+
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QPointer>
@@ -26,6 +29,19 @@ QString HelpWindow::resourceText(const QString& name) {
   return QString::fromUtf8(file.readAll());
 }
 
+QString HelpWindow::helpText() {
+  // The keys held with the mouse come from the table the events are read
+  // by, so that the help cannot tell another story.
+  QString rows;
+  for (const ModifierBinding& binding : modifierBindings())
+    rows += QStringLiteral("<tr><td valign=\"top\"><b>%1</b></td><td>%2</td></tr>")
+                .arg(QCoreApplication::translate("Gestures", binding.heldAs).toHtmlEscaped(),
+                     QCoreApplication::translate("Gestures", binding.gestures).toHtmlEscaped());
+  return resourceText(QStringLiteral("Help"))
+      .replace(QStringLiteral("<!-- gestures -->"),
+               QStringLiteral("<table cellspacing=\"6\">%1</table>").arg(rows));
+}
+
 HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window), tabs_(new QTabWidget(this)) {
   setWindowTitle(tr("Ornival Help"));
   const std::pair<QString, QString> texts[] = {
@@ -36,7 +52,7 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window), tabs_(new QTabWidget(th
   for (const auto& [resource, title] : texts) {
     auto* browser = new QTextBrowser(tabs_);
     browser->setOpenExternalLinks(true);
-    browser->setHtml(resourceText(resource));
+    browser->setHtml(resource == QStringLiteral("Help") ? helpText() : resourceText(resource));
     tabs_->addTab(browser, title);
   }
   ++loadCount;

@@ -27,6 +27,8 @@ public:
   // The HTML of a text resource ("Help", "FileFormat", "Privacy"); a
   // missing one is a fault of the build and stops the program.
   static QString resourceText(const QString& name);
+  // The user's help, with the table of the keys held with the mouse.
+  static QString helpText();
 
 private:
   HelpWindow();

@@ -10,6 +10,9 @@
 #include "platform/Localization.h"
 
 #include <QAbstractListModel>
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -143,20 +146,40 @@ IconMenuViewController::IconMenuViewController(std::weak_ptr<ViewController> vie
     buttons_[std::size_t(c)] = button;
   }
   segments->addStretch();
+  auto* center = new QToolButton(this);
+  auto* centerAction = new QAction(QCoreApplication::translate("IconMenuViewController", "Show Selection"), center);
+  centerAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+  centerAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  centerAction->setToolTip(QCoreApplication::translate("IconMenuViewController", "Bring the selected figures into view."));
+  connect(centerAction, &QAction::triggered, this, [this] { centerSelectionInVisibleArea(); });
+  center->setDefaultAction(centerAction);
+  center->setObjectName(QStringLiteral("centerSelection"));
+  addAction(centerAction);
+  segments->addWidget(center);
   layout->addLayout(segments);
-  connect(group, &QButtonGroup::idClicked, this, [this](int c) { setCategory(c); });
+  connect(group, &QButtonGroup::idClicked, this, [this](int c) {
+    setCategory(c);
+    selectCategory();
+  });
 
   toolName_ = new QLabel(this);
   toolName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(toolName_);
 
   collectionView_ = new CollectionView(this);
+  collectionView_->setAccessibleName(QCoreApplication::translate("IconMenuViewController", "Figures"));
   model_ = new IconMenuModel(*this);
   collectionView_->setModel(model_);
   collectionView_->setItemDelegate(new IconItemDelegate(collectionView_));
   collectionView_->setMouseTracking(true);
   collectionView_->viewport()->installEventFilter(this);
+  // "m" and "M" are the browser's own mirror command; the other keys the
+  // grid lets through are the window's.
   collectionView_->nextResponder = [this](QKeyEvent* event) {
+    if (event->text() == QLatin1String("m") || event->text() == QLatin1String("M")) {
+      mirror(event->text() == QLatin1String("M"));
+      return;
+    }
     if (nextResponder)
       nextResponder(event);
   };
@@ -327,9 +350,13 @@ void IconMenuViewController::scrollTofirstTool() {
     collectionView_->scrollTo(selected.front(), QAbstractItemView::PositionAtCenter);
 }
 
-void IconMenuViewController::mirror() {
+void IconMenuViewController::selectCategory() { scrollTofirstTool(); }
+
+void IconMenuViewController::centerSelectionInVisibleArea() { selectCategory(); }
+
+void IconMenuViewController::mirror(bool keepTools) {
   if (viewController() && mirrorCommand)
-    mirrorCommand();
+    mirrorCommand(keepTools);
 }
 
 QMenu* IconMenuViewController::categoryMenu(int category) const { return buttons_[std::size_t(category)]->menu(); }

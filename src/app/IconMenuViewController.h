@@ -67,12 +67,17 @@ public:
   void scrollToRow(int category, int section);
   // Brings the selection into view, centred.
   void scrollTofirstTool();
+  // A category chosen: its sections that hold the tools come into view.
+  void selectCategory();
+  // The selection into view again (Ctrl+L, or the browser's button).
+  void centerSelectionInVisibleArea();
   // Runs a change of the editor's tools as one user event (one undo group);
   // without it the change runs directly.
   std::function<void(const std::function<void(ViewController&)>&)> dispatch;
-  // The editor's mirror command, through whoever hosts the browser.
-  void mirror();
-  std::function<void()> mirrorCommand;
+  // The editor's mirror command, through whoever hosts the browser: the
+  // tools become their mirror images ("m"), or gain them ("M").
+  void mirror(bool keepTools = false);
+  std::function<void(bool keepTools)> mirrorCommand;
   // Keys the grid lets through (the editor's shortcuts) go here.
   std::function<void(QKeyEvent*)> nextResponder;
   // Told of every change of category, for the window's restoration.

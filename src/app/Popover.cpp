@@ -2,6 +2,7 @@
 
 #include "app/ColorWell.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QColorDialog>
 #include <QKeyEvent>
@@ -55,7 +56,7 @@ Popover::~Popover() { binder_.setDocument(nullptr); }
 void Popover::setRepresentedDocument(std::shared_ptr<Document> document) { binder_.setDocument(std::move(document)); }
 
 QSlider* Popover::addNumberRow(const QString& label, const std::string& key, double minimum, double maximum,
-                               double step, int decimals) {
+                               double step, int decimals, const std::vector<RowCommand>& commands) {
   auto* row = new QHBoxLayout();
   auto* slider = new QSlider(Qt::Horizontal, this);
   slider->setRange(int(std::lround(minimum / step)), int(std::lround(maximum / step)));
@@ -63,12 +64,34 @@ QSlider* Popover::addNumberRow(const QString& label, const std::string& key, dou
   auto* box = new QDoubleSpinBox(this);
   slider->setObjectName(QString::fromStdString(key));
   box->setObjectName(QString::fromStdString(key));
+  // The row's label names both controls for assistive tools.
+  slider->setAccessibleName(label);
+  box->setAccessibleName(label);
   box->setRange(minimum, maximum);
   box->setDecimals(decimals);
   box->setSingleStep(step);
   box->setKeyboardTracking(false);
   row->addWidget(slider, 1);
   row->addWidget(box);
+  if (!commands.empty())
+    slider->setContextMenuPolicy(Qt::ActionsContextMenu);
+  for (const RowCommand& entry : commands) {
+    const auto send = [this, action = entry.action] {
+      if (command)
+        command(action);
+    };
+    auto* button = new QToolButton(this);
+    button->setText(entry.symbol);
+    button->setToolTip(entry.description);
+    button->setAccessibleName(entry.description);
+    button->setAutoRaise(true);
+    button->setObjectName(QString::fromStdString(entry.action));
+    connect(button, &QToolButton::clicked, this, send);
+    row->addWidget(button);
+    auto* item = new QAction(entry.description, slider);
+    connect(item, &QAction::triggered, this, send);
+    slider->addAction(item);
+  }
   form_->addRow(label, row);
   binder_.bind(slider, key, step);
   binder_.bind(box, key);

@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QFormLayout;
 class QMainWindow;
@@ -52,9 +54,21 @@ public:
 
   // The form the controls go in.
   QFormLayout* form() const { return form_; }
-  // A row of a slider and a number box, both bound to the setting.
+  // A command of a row: a small button beside it and an entry of its
+  // slider's context menu, which send the window's action.
+  struct RowCommand {
+    std::string action;
+    QString symbol;
+    // What it does, as a whole sentence: the tooltip, the accessible name
+    // and the menu entry.
+    QString description;
+  };
+  // A row of a slider and a number box, both bound to the setting, and the
+  // row's commands (its reset, say).
   QSlider* addNumberRow(const QString& label, const std::string& key, double minimum, double maximum, double step,
-                        int decimals);
+                        int decimals, const std::vector<RowCommand>& commands = {});
+  // Sends a window action on the popover's behalf (the rows' resets).
+  std::function<void(const std::string& action)> command;
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include <QAbstractSlider>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -129,6 +130,17 @@ void SettingBinder::bind(QCheckBox* box, std::string key) {
   add(std::move(key), [box](const SettingValue& value) {
     const QSignalBlocker block(box);
     box->setChecked(numberOf(value) != 0.0);
+  });
+}
+
+void SettingBinder::bind(QComboBox* box, std::string key) {
+  QObject::connect(box, &QComboBox::currentIndexChanged, box, [this, key](int index) {
+    if (index >= 0)
+      set(key, index);
+  });
+  add(std::move(key), [box](const SettingValue& value) {
+    const QSignalBlocker block(box);
+    box->setCurrentIndex(int(std::lround(numberOf(value))));
   });
 }
 

@@ -9,6 +9,7 @@
 
 class QAbstractSlider;
 class QCheckBox;
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
@@ -40,6 +41,9 @@ public:
   // release.
   void bind(QAbstractSlider* slider, std::string key, double unit);
   void bind(QCheckBox* box, std::string key);
+  // The setting is the index of the chosen entry (crossings: off, on,
+  // alternate).
+  void bind(QComboBox* box, std::string key);
   void bind(ColorWell* well, std::string key);
   // Read-only: the setting's number as text.
   void bind(QLabel* label, std::string key);

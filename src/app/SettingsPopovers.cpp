@@ -4,9 +4,13 @@
 #include "app/CountViewController.h"
 #include "app/core/SurfacePreview.h"
 #include "document/Document.h"
+#include "document/ExportFileFormat.h"
+#include "platform/UserDefaults.h"
 #include "platform/gl/GlSceneRenderer.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QSignalBlocker>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -52,6 +56,9 @@ void addBandRows(Popover& popover, std::array<ColorWell*, 3>* wells) {
     QObject::connect(toggle, &QPushButton::clicked, &popover, [&popover, band] {
       popover.binder().change([band](Document& document) { toggleBorderWidth(document, band); });
     });
+    well->setAccessibleName(Popover::tr("Colour of band %1").arg(band));
+    width->setAccessibleName(Popover::tr("Width of band %1").arg(band));
+    toggle->setAccessibleName(Popover::tr("Switch band %1 on or off").arg(band));
     row->addWidget(well);
     row->addWidget(width, 1);
     row->addWidget(toggle);
@@ -72,10 +79,26 @@ BorderPopover::BorderPopover(SettingBinder::Perform perform, std::function<void(
   auto* roundJoins = new QCheckBox(tr("Round joins"), this);
   form()->addRow(QString(), roundJoins);
   binder().bind(roundJoins, "borderLineStyle");
-  addNumberRow(tr("Border rounding"), "borderBezierFactor", 0.0, 1.0, 0.01, 2);
-  addNumberRow(tr("Border radius limit"), "borderRadiusLimit", 0.0, 1.0, 0.01, 2);
-  addNumberRow(tr("Tile rounding"), "shapeBezierFactor", 0.0, 1.0, 0.01, 2);
-  addNumberRow(tr("Tile radius limit"), "shapeRadiusLimit", 0.0, 1.0, 0.01, 2);
+  // Crossings: where bands cross, one passes over the other; alternating
+  // goes over and under in turn along each band.
+  auto* crossings = new QComboBox(this);
+  crossings->setObjectName(QStringLiteral("crossings"));
+  crossings->addItems({tr("Off"), tr("On"), tr("Alternate")});
+  crossings->setAccessibleName(tr("Crossings"));
+  form()->addRow(tr("Crossings"), crossings);
+  binder().bind(crossings, "crossingsValue");
+  // The rounding rows reset to 1, or to their other usual value when at 1.
+  const QString reset = QStringLiteral("↺");
+  addNumberRow(tr("Border rounding"), "borderBezierFactor", 0.0, 1.0, 0.01, 2,
+               {{"resetBorderFactor", reset, tr("Reset the border rounding")},
+                {"copyBorderFactor", QStringLiteral("⇣"), tr("Round the tiles as the border")}});
+  addNumberRow(tr("Border radius limit"), "borderRadiusLimit", 0.0, 1.0, 0.01, 2,
+               {{"resetRadiusLimit", reset, tr("Reset the border radius limit")}});
+  addNumberRow(tr("Tile rounding"), "shapeBezierFactor", 0.0, 1.0, 0.01, 2,
+               {{"resetShapeFactor", reset, tr("Reset the tile rounding")},
+                {"copyShapeFactor", QStringLiteral("⇡"), tr("Round the border as the tiles")}});
+  addNumberRow(tr("Tile radius limit"), "shapeRadiusLimit", 0.0, 1.0, 0.01, 2,
+               {{"resetShapeRadiusLimit", reset, tr("Reset the tile radius limit")}});
   backgroundColor_ = new ColorWell(this);
   backgroundColor_->setFixedSize(34, 24);
   form()->addRow(tr("Background"), backgroundColor_);
@@ -89,16 +112,23 @@ SurfacePopover::SurfacePopover(SettingBinder::Perform perform, std::function<voi
   preview_->setAlignment(Qt::AlignCenter);
   form()->addRow(preview_);
   addBandRows(*this, nullptr);
+  const QString reset = QStringLiteral("↺");
   addNumberRow(tr("Roundness"), "surfaceRoundness", 0.0, 1.0, 0.01, 2);
-  addNumberRow(tr("Height"), "surfaceZscale", 0.0, 4.0, 0.01, 2);
-  addNumberRow(tr("Metalness"), "metalness", 0.0, 1.0, 0.01, 2);
-  addNumberRow(tr("Roughness"), "roughness", 0.0, 1.0, 0.01, 2);
-  addNumberRow(tr("Ripple"), "ripple", 0.0, 1.0, 0.01, 2);
-  addNumberRow(tr("Ripple scale"), "rippleScale", 0.0, 1.0, 0.01, 2);
+  addNumberRow(tr("Height"), "surfaceZscale", 0.0, 4.0, 0.01, 2,
+               {{"resetSurfaceZscale", reset, tr("Reset the height")}});
+  addNumberRow(tr("Metalness"), "metalness", 0.0, 1.0, 0.01, 2,
+               {{"resetMetalness", reset, tr("Reset the metalness")}});
+  addNumberRow(tr("Roughness"), "roughness", 0.0, 1.0, 0.01, 2,
+               {{"resetRoughness", reset, tr("Reset the roughness")}});
+  addNumberRow(tr("Ripple"), "ripple", 0.0, 1.0, 0.01, 2, {{"resetRipple", reset, tr("Reset the ripple")}});
+  addNumberRow(tr("Ripple scale"), "rippleScale", 0.0, 1.0, 0.01, 2,
+               {{"resetRippleScale", reset, tr("Reset the ripple scale")}});
   addNumberRow(tr("Light X"), "lightAngleX", -180.0, 180.0, 1.0, 0);
   addNumberRow(tr("Light Y"), "lightAngleY", -180.0, 180.0, 1.0, 0);
   addNumberRow(tr("Light Z"), "lightAngleZ", -180.0, 180.0, 1.0, 0);
-  addNumberRow(tr("Ambient"), "ambientBrightness", 0.0, 1.0, 0.01, 2);
+  // The ambient light goes between off and its usual brightness.
+  addNumberRow(tr("Ambient"), "ambientBrightness", 0.0, 1.0, 0.01, 2,
+               {{"resetAmbientBrightness", reset, tr("Switch the ambient light off or back on")}});
   // Bands and colours change the preview too, not only the relief settings.
   binder().changed = [this] { updateScene(); };
 }
@@ -171,7 +201,8 @@ void SurfacePopover::updateScene() {
 
 RotatePopover::RotatePopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent)
     : Popover(tr("Rotate"), Behaviour::transient, std::move(perform), std::move(gesture), parent) {
-  slider_ = addNumberRow(tr("Rotation"), "rotation", -180.0, 180.0, 0.5, 1);
+  slider_ = addNumberRow(tr("Rotation"), "rotation", -180.0, 180.0, 0.5, 1,
+                         {{"resetRotation", QStringLiteral("↺"), tr("Square the view")}});
 }
 
 void RotatePopover::setRange(double minimum, double maximum) {
@@ -182,7 +213,8 @@ void RotatePopover::setRange(double minimum, double maximum) {
 Popover* makeScalePopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent) {
   auto* popover = new Popover(Popover::tr("Scale"), Popover::Behaviour::transient, std::move(perform),
                               std::move(gesture), parent);
-  popover->addNumberRow(Popover::tr("Scale"), "scale", 1.0, 400.0, 0.5, 1);
+  popover->addNumberRow(Popover::tr("Scale"), "scale", 1.0, 400.0, 0.5, 1,
+                        {{"resetScale", QStringLiteral("↺"), Popover::tr("Reset the zoom")}});
   return popover;
 }
 
@@ -210,8 +242,10 @@ void refreshCountPopover(Popover& popover) {
     counts->showCounts(popover.representedDocument().get());
 }
 
+const char* const exportFileFormatKey = "ExportFileFormat";
+
 Popover* makeExportPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent,
-                           std::function<void()> exportNow) {
+                           std::function<void()> exportNow, UserDefaults* defaults) {
   auto* popover = new Popover(Popover::tr("Export"), Popover::Behaviour::applicationDefined, std::move(perform),
                               std::move(gesture), parent);
   auto* width = new QSpinBox(popover);
@@ -226,14 +260,33 @@ Popover* makeExportPopover(SettingBinder::Perform perform, std::function<void(bo
   scale->setDecimals(2);
   scale->setKeyboardTracking(false);
   auto* alpha = new QCheckBox(Popover::tr("Transparent background"), popover);
+  // The bitmap format is the user's lasting choice, not the document's: PNG,
+  // or JPEG, which is written as JPEG 2000 when it keeps the transparency.
+  auto* format = new QComboBox(popover);
+  format->setObjectName(QStringLiteral("exportFileFormat"));
+  format->addItem(Popover::tr("PNG"), int(ExportFileFormat::png));
+  format->addItem(Popover::tr("JPEG"), int(ExportFileFormat::jpg));
   popover->form()->addRow(Popover::tr("Width"), width);
   popover->form()->addRow(Popover::tr("Height"), height);
   popover->form()->addRow(Popover::tr("Pixels per unit"), scale);
   popover->form()->addRow(QString(), alpha);
+  popover->form()->addRow(Popover::tr("Format"), format);
   popover->binder().bind(width, "exportWidth");
   popover->binder().bind(height, "exportHeight");
   popover->binder().bind(scale, "exportScale");
   popover->binder().bind(alpha, "exportAlpha");
+  const auto showFormat = [format, alpha, defaults] {
+    const auto stored = defaults ? defaults->integer(exportFileFormatKey) : std::nullopt;
+    const QSignalBlocker block(format);
+    format->setCurrentIndex(stored == int(ExportFileFormat::jpg) ? 1 : 0);
+    format->setItemText(1, alpha->isChecked() ? Popover::tr("JPEG 2000") : Popover::tr("JPEG"));
+  };
+  QObject::connect(format, &QComboBox::currentIndexChanged, popover, [format, defaults](int index) {
+    if (defaults && index >= 0)
+      defaults->setInteger(exportFileFormatKey, format->itemData(index).toInt());
+  });
+  popover->binder().changed = showFormat;
+  QObject::connect(alpha, &QCheckBox::toggled, popover, showFormat);
   auto* fit = new QPushButton(Popover::tr("Fit 2048"), popover);
   QObject::connect(fit, &QPushButton::clicked, popover,
                    [popover] { popover->binder().change([](Document& d) { d.changeExportSize(); }); });
@@ -252,6 +305,12 @@ Popover* makeExportPopover(SettingBinder::Perform perform, std::function<void(bo
   buttons->addStretch(1);
   buttons->addWidget(save);
   popover->form()->addRow(buttons);
+  auto* hint = new QLabel(Popover::tr("Drag the frame or its handles to choose the page; double-click beside "
+                                      "the tiles to fit it to the tiling again."),
+                          popover);
+  hint->setWordWrap(true);
+  popover->form()->addRow(hint);
+  showFormat();
   return popover;
 }
 
@@ -260,8 +319,8 @@ Popover* makeChangeColorsPopover(SettingBinder::Perform perform, std::function<v
                                  std::function<void(const std::string& key)> recolor) {
   auto* popover = new Popover(Popover::tr("Change Colors"), Popover::Behaviour::applicationDefined, std::move(perform),
                               std::move(gesture), parent);
-  auto* hint = new QLabel(Popover::tr("Drag the picture's frame to where its colours should go; with Alt "
-                                      "held the tiles follow it."),
+  auto* hint = new QLabel(Popover::tr("Drag the picture's frame to where its colours should go; dragged with "
+                                      "the middle button, the tiles follow it."),
                           popover);
   hint->setWordWrap(true);
   popover->form()->addRow(hint);

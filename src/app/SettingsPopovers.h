@@ -13,6 +13,7 @@ namespace ornival {
 
 class ColorWell;
 class Document;
+class UserDefaults;
 
 // The band-width switches of the border and surface popovers: band 1 goes
 // between 0 and 2, band 2 between 0 and half of band 1, band 3 between 0 and
@@ -72,8 +73,10 @@ Popover* makeCountPopover(SettingBinder::Perform perform, std::function<void(boo
 // Shows the counts of the count popover's document again: the tiles change
 // without a notice of the document.
 void refreshCountPopover(Popover& popover);
+// The bitmap export panel: size, scale, transparency and the format, which
+// is kept in the user defaults under "ExportFileFormat"; exportNow writes.
 Popover* makeExportPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent,
-                           std::function<void()> exportNow);
+                           std::function<void()> exportNow, UserDefaults* defaults);
 // The tiles coloured from the underlay picture, and the window's recolouring
 // keys as buttons: recolor gets the key a button stands for.
 Popover* makeChangeColorsPopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent,

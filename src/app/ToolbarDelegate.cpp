@@ -149,11 +149,13 @@ QAction* ToolbarDelegate::makeToolbarItem(const std::string& identifier) {
     } else if (identifier == border) {
       borderButton_ = makeButton(QString(), "showBorder", itemSize);
       borderButton_->setToolTip(itemLabel(identifier));
+      borderButton_->setAccessibleName(itemLabel(identifier));
       widget = borderButton_;
     } else if (identifier == color) {
       colorWell_ = new ColorWell();
       colorWell_->setFixedSize(itemSize, itemSize);
       colorWell_->setToolTip(itemLabel(identifier));
+      colorWell_->setAccessibleName(itemLabel(identifier));
       colorWell_->setColor(shapeColor_);
       auto& press = longPresses_[colorWell_.data()];
       press = std::make_unique<LongPress>();

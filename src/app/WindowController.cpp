@@ -21,6 +21,7 @@
 #include "model/Operations.h"
 #include "model/Shape.h"
 #include "platform/Localization.h"
+#include "platform/FileViewer.h"
 #include "platform/OperationQueue.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtImageDecoder.h"
@@ -29,11 +30,15 @@
 #include "platform/UndoManager.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QToolButton>
 #include <QMenuBar>
 #include <QSaveFile>
 #include <QSettings>
@@ -73,6 +78,8 @@ public:
       close();
   }
   void presentExportError(const std::string& message) override {
+    if (failed)
+      failed(message);
     if (application_.presentError)
       application_.presentError(message);
   }
@@ -80,9 +87,22 @@ public:
   // The window's export panel.
   std::function<void()> show;
   std::function<void()> close;
+  // The window's word on a failed export.
+  std::function<void(const std::string&)> failed;
 
 private:
   Application& application_;
+};
+
+// What the exports "show" of a file they wrote: the window's status bar says
+// what and where, and offers the file manager.
+class ExportNoticeViewer final : public FileViewer {
+public:
+  void reveal(const std::filesystem::path& file) override {
+    if (written)
+      written(file);
+  }
+  std::function<void(const std::filesystem::path&)> written;
 };
 
 }  // namespace
@@ -228,6 +248,15 @@ void WindowController::buildActions() {
       "undo", [this](const Action&) { undo_->undo(); }, [this](const Action&) { return undo_->canUndo(); });
   windowActions_.add(
       "redo", [this](const Action&) { undo_->redo(); }, [this](const Action&) { return undo_->canRedo(); });
+  // The items name the step they would take back or do again.
+  windowActions_.setTitle("undo", [this](const Action&) {
+    const std::string name = undo_->canUndo() ? undo_->undoActionName() : std::string();
+    return (name.empty() ? QCoreApplication::translate("Menu", "Undo") : QCoreApplication::translate("Menu", "Undo %1").arg(QString::fromStdString(name))).toStdString();
+  });
+  windowActions_.setTitle("redo", [this](const Action&) {
+    const std::string name = undo_->canRedo() ? undo_->redoActionName() : std::string();
+    return (name.empty() ? QCoreApplication::translate("Menu", "Redo") : QCoreApplication::translate("Menu", "Redo %1").arg(QString::fromStdString(name))).toStdString();
+  });
   windowActions_.add("performClose", [this](const Action&) {
     QTimer::singleShot(0, window_.get(), [window = window_.get()] { window->close(); });
   });
@@ -300,9 +329,13 @@ void WindowController::buildActions() {
   auto exportTarget = std::make_unique<WindowExportTarget>(application_);
   exportTarget->show = [this] { send({"showExport", 0, {}}); };
   exportTarget->close = [this] { send({"closeExport", 0, {}}); };
+  exportTarget->failed = [this](const std::string& message) { showExportNotice(std::nullopt, message); };
   exportWindow_ = std::move(exportTarget);
+  auto viewer = std::make_unique<ExportNoticeViewer>();
+  viewer->written = [this](const std::filesystem::path& file) { showExportNotice(file, {}); };
+  exportViewer_ = std::move(viewer);
   exporter_ = std::make_unique<DocumentExporter>(
-      document_, DocumentExporter::Services{&application_.userDefaults(), &application_.fileViewer(),
+      document_, DocumentExporter::Services{&application_.userDefaults(), exportViewer_.get(),
                                             &application_.bitmapWriter(), exportWindow_.get()});
   exporter_->fileURL = [this] { return file_; };
 
@@ -352,6 +385,17 @@ bool WindowController::keyDown(const KeyEvent& event) {
       view_->dispatch([command](ViewController& editor) { (editor.*command)(); });
       return true;
     }
+  }
+  // "m" turns the tools into their mirror images, "M" adds the images to
+  // them; "i" inverts the colours.
+  if (event.characters == "m" || event.characters == "M") {
+    const bool keepTools = event.characters == "M";
+    view_->dispatch([keepTools](ViewController& editor) { editor.mirror(keepTools); });
+    return true;
+  }
+  if (event.characters == "i") {
+    view_->dispatch([](ViewController& editor) { editor.invertColors(); });
+    return true;
   }
   if (event.characters == "b") {
     // Each press swaps which class of the two-colouring is black.
@@ -497,7 +541,7 @@ std::string WindowController::revert() {
   detach();
   attach(std::move(fresh));
   exporter_ = std::make_unique<DocumentExporter>(
-      document_, DocumentExporter::Services{&application_.userDefaults(), &application_.fileViewer(),
+      document_, DocumentExporter::Services{&application_.userDefaults(), exportViewer_.get(),
                                             &application_.bitmapWriter(), exportWindow_.get()});
   exporter_->fileURL = [this] { return file_; };
   edited_ = false;
@@ -649,7 +693,10 @@ IconMenuViewController* WindowController::iconMenu() {
     };
     // The editor's shortcuts typed in the browser take the window's routing.
     iconMenu_->nextResponder = [this](QKeyEvent* event) { keyDown(keyEvent(*event)); };
-    iconMenu_->mirrorCommand = [this] { send({"mirror", 0, {}}); };
+    iconMenu_->mirrorCommand = [this](bool keepTools) {
+      if (view_)
+        view_->dispatch([keepTools](ViewController& editor) { editor.mirror(keepTools); });
+    };
     iconMenu_->closeRequest = [menu = iconMenu_] {
       if (menu)
         menu->close();
@@ -786,6 +833,23 @@ bool WindowController::sendFrom(const Action& action, QWidget* sender) {
   return taken;
 }
 
+void WindowController::showExportNotice(const std::optional<std::filesystem::path>& file, const std::string& error) {
+  if (!exportNotice_)
+    return;
+  if (file) {
+    exported_ = *file;
+    exportNoticeText_->setText(QLabel::tr("Exported “%1” to %2.")
+                                   .arg(QString::fromStdString(file->filename().string()),
+                                        QDir::toNativeSeparators(QString::fromStdString(file->parent_path().string()))));
+    exportNoticeReveal_->show();
+  } else {
+    exported_.clear();
+    exportNoticeText_->setText(QLabel::tr("Nothing was exported: %1").arg(QString::fromStdString(error)));
+    exportNoticeReveal_->hide();
+  }
+  exportNotice_->show();
+}
+
 void WindowController::showPopover(Popover& popover, QWidget* anchor) {
   if (popoverHost_ && document_)
     popoverHost_->show(popover, anchor, document_);
@@ -827,6 +891,34 @@ void WindowController::buildWindowParts() {
   };
   toolStrip_->status = [this](Shapes kind) { return editor_ ? editor_->toolStatus(kind) : ItemStatus::unused; };
 
+  // The word on the last export, at the status bar's right end, where the
+  // tile count's messages leave it standing.
+  exportNotice_ = new QWidget(window_.get());
+  auto* noticeLayout = new QHBoxLayout(exportNotice_);
+  noticeLayout->setContentsMargins(0, 0, 0, 0);
+  exportNoticeText_ = new QLabel(exportNotice_);
+  exportNoticeText_->setObjectName(QStringLiteral("exportNotice"));
+  exportNoticeText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* reveal = new QToolButton(exportNotice_);
+  reveal->setText(QToolButton::tr("Show in Folder"));
+  reveal->setAccessibleName(QToolButton::tr("Show the exported file in the file manager"));
+  QObject::connect(reveal, &QToolButton::clicked, exportNotice_, [this] {
+    if (!exported_.empty())
+      application_.fileViewer().reveal(exported_);
+  });
+  exportNoticeReveal_ = reveal;
+  auto* dismiss = new QToolButton(exportNotice_);
+  dismiss->setText(QStringLiteral("✕"));
+  dismiss->setAutoRaise(true);
+  dismiss->setAccessibleName(QToolButton::tr("Dismiss"));
+  dismiss->setToolTip(QToolButton::tr("Dismiss"));
+  QObject::connect(dismiss, &QToolButton::clicked, exportNotice_, [this] { exportNotice_->hide(); });
+  noticeLayout->addWidget(exportNoticeText_);
+  noticeLayout->addWidget(reveal);
+  noticeLayout->addWidget(dismiss);
+  window_->statusBar()->addPermanentWidget(exportNotice_);
+  exportNotice_->hide();
+
   // The popovers.
   popoverHost_ = std::make_unique<PopoverHost>(*window_);
   const SettingBinder::Perform perform = [this](const std::function<void()>& body) { performEvent(body); };
@@ -849,13 +941,15 @@ void WindowController::buildWindowParts() {
   countPopover_ = makeCountPopover(perform, gesture, parent);
   scalePopover_ = makeScalePopover(perform, gesture, parent);
   rotatePopover_ = new RotatePopover(perform, gesture, parent);
-  exportPopover_ = makeExportPopover(perform, gesture, parent, [this] { send({"exportPNG", 0, {}}); });
+  exportPopover_ = makeExportPopover(perform, gesture, parent, [this] { send({"exportPNG", 0, {}}); },
+                                     &application_.userDefaults());
   changeColorsPopover_ = makeChangeColorsPopover(
       perform, gesture, parent, [this] { send({"changeColors", 0, {}}); },
       [this](const std::string& key) { keyDown({key, {}}); });
   for (Popover* popover : {static_cast<Popover*>(colorPopover_), static_cast<Popover*>(borderPopover_),
                            static_cast<Popover*>(surfacePopover_), countPopover_, scalePopover_,
-                           static_cast<Popover*>(rotatePopover_), exportPopover_, changeColorsPopover_})
+                           static_cast<Popover*>(rotatePopover_), exportPopover_, changeColorsPopover_}) {
+    popover->command = [this](const std::string& action) { send({action, 0, {}}); };
     popover->mouseMoved = [this](QPointF global, Qt::KeyboardModifiers modifiers) {
       if (!view_ || !editor_)
         return;
@@ -863,6 +957,7 @@ void WindowController::buildWindowParts() {
       const MouseEvent event = mouseEvent(point, view_->height(), modifiers, 0);
       view_->dispatch([&](ViewController& editor) { editor.mouseMoved(event); });
     };
+  }
   colorPopover_->didClose = [] { ColorWell::closeColorDialog(); };
   borderPopover_->didClose = [] { ColorWell::closeColorDialog(); };
   exportPopover_->didClose = [this] {
@@ -930,6 +1025,7 @@ void WindowController::buildPopoverActions() {
     if (toolStripBar_->isVisible())
       toolStrip_->reload(selectedTools_);
   });
+  windowActions_.setCheck("toggleToolStrip", [this](const Action&) { return toolStripBar_ && toolStripBar_->isVisible(); });
   windowActions_.add("customizeToolbar", [this](const Action&) { toolbarDelegate_->customize(); });
 }
 

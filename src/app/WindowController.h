@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
+class QLabel;
 class QMenu;
 class QToolBar;
 class QWidget;
@@ -26,6 +28,7 @@ namespace ornival {
 
 class Application;
 class Document;
+class FileViewer;
 class DocumentMainWindow;
 class UndoManager;
 
@@ -157,6 +160,11 @@ public:
   bool sendFrom(const Action& action, QWidget* sender);
   // Runs a change of the document as one user event.
   void performEvent(const std::function<void()>& body);
+  // The status bar's word on the last export: the file written and where,
+  // with a button that shows it in the file manager; or why nothing was.
+  void showExportNotice(const std::optional<std::filesystem::path>& file, const std::string& error);
+  QLabel* exportNotice() const { return exportNoticeText_; }
+  QAbstractButton* exportNoticeReveal() const { return exportNoticeReveal_; }
   int blackOrWhite = 0;
 
 private:
@@ -219,6 +227,11 @@ private:
   ActionTable documentActions_;
   std::unique_ptr<DocumentExporter> exporter_;
   std::unique_ptr<ExportWindow> exportWindow_;
+  std::unique_ptr<FileViewer> exportViewer_;
+  QWidget* exportNotice_ = nullptr;
+  QLabel* exportNoticeText_ = nullptr;
+  QAbstractButton* exportNoticeReveal_ = nullptr;
+  std::filesystem::path exported_;
 };
 
 // The document window: its closing asks the controller, and keys the view

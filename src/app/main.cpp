@@ -9,26 +9,70 @@
 #include "platform/qt/QtMainQueue.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <filesystem>
 
+namespace {
+
+void describe(QCommandLineParser& parser, const QCommandLineOption& example) {
+  parser.setApplicationDescription(
+      QCoreApplication::translate("main", "Ornival, the editor of tile mosaics, opens each document file given."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addOption(example);
+  parser.addPositionalArgument(QStringLiteral("files"),
+                               QCoreApplication::translate("main", "The documents to open."),
+                               QStringLiteral("[FILE…]"));
+}
+
+void name() {
+  QCoreApplication::setApplicationName(QStringLiteral("Ornival"));
+  QCoreApplication::setOrganizationName(QStringLiteral("Ornival"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(ORNIVAL_VERSION));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  const QCommandLineOption example(
+      QStringLiteral("example"),
+      QCoreApplication::translate("main", "Opens the first example as an untitled document."));
+  // --help and --version answer as command-line programs do, also where no
+  // display is to be had: before any window system is asked for.
+  for (int i = 1; i < argc; ++i) {
+    const QString argument = QString::fromLocal8Bit(argv[i]);
+    if (argument == "-h" || argument == "--help" || argument == "-?" || argument == "--help-all" ||
+        argument == "-v" || argument == "--version") {
+      QCoreApplication core(argc, argv);
+      name();
+      QCommandLineParser parser;
+      describe(parser, example);
+      parser.process(core);
+      return 0;
+    }
+  }
+
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Ornival");
-  QApplication::setOrganizationName("Ornival");
+  name();
+  // The window belongs to the desktop entry of that name: its launcher and
+  // icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.ornival.Ornival"));
+  QCommandLineParser parser;
+  describe(parser, example);
+  parser.process(app);
   ornival::setMainQueue(std::make_shared<ornival::QtMainQueue>(&app));
 
   const std::filesystem::path executable = QApplication::applicationFilePath().toStdString();
   ornival::Application application({ornival::examplesFolder(executable), ornival::defaultAutosaveFolder()});
 
-  QStringList arguments = QApplication::arguments().mid(1);
-  const bool example = arguments.removeAll("--example") > 0;
+  const QStringList arguments = parser.positionalArguments();
   for (const QString& argument : arguments)
     application.openFile(argument.toStdString());
   if (arguments.isEmpty()) {
     const int reopened = application.reopenUntitledAutosaves();
     const auto first = ornival::firstExample(application.options().examplesFolder);
-    if (example && !first.empty())
+    if (parser.isSet(example) && !first.empty())
       application.openExample(ornival::exampleTitle(first.filename().string(), "ornival"), first);
     else if (reopened == 0)
       application.newDocument();

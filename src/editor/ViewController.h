@@ -479,6 +479,9 @@ public:
   void invertColors();
   // The tools become their mirror images; with Shift they are added.
   void mirror();
+  // The same with the current tools kept beside their mirror images, or not,
+  // whatever keys are held (a typed "M" keeps them).
+  void mirror(bool keepTools);
   // Selects the tiles of a kind that are in no group, of one orientation
   // class when variant is given; one undo step.
   void selectShapes(Shapes kind, std::optional<int> variant);

@@ -265,11 +265,13 @@ void ViewController::setInvertedColors(const std::vector<ColorChange>& changes, 
   updateFlatNode();
 }
 
-void ViewController::mirror() {
+void ViewController::mirror() { mirror(modifierFlags().shift); }
+
+void ViewController::mirror(bool keepTools) {
   operations->neighborQueue()->cancelAllOperations();
   const auto mirrored = mirroredTools();
   ToolSet tools(mirrored.begin(), mirrored.end());
-  if (modifierFlags().shift)
+  if (keepTools)
     tools.insert(selectedTools.begin(), selectedTools.end());
   if (multiShape && selectedTools.contains(Shapes::multi)) {
     // A group whose image does not close keeps its old form.

@@ -527,6 +527,9 @@ void ViewController::animateBoundsLayer() {
   manualPageBounds = pageBounds_;
   if (manualPageBounds != previous)
     setSnappedPageBounds(snapPageBounds(manualPageBounds));
+  // Back to the page a document opens with: the tiles and their margin, not
+  // the tiles' bare box that the snap gives.
+  updateBoundsLayerColor();
 }
 
 void ViewController::animateImageLayer() {

@@ -1,4 +1,5 @@
 #include "app/HelpWindow.h"
+#include "editor/qt/EventTranslation.h"
 #include "document/OrnivalModel.h"
 #include "figures/catalogue/Shapes.h"
 #include "model/Edge.h"
@@ -29,6 +30,27 @@ TEST(HelpWindow, ShowsItsThreeTextsReadOnceAndComesBackToTheFront) {
   EXPECT_TRUE(window.isVisible());
   EXPECT_EQ(HelpWindow::loads(), 1);
   window.close();
+}
+
+// The help tells what a user finds nowhere else in the window: every key,
+// the drag distances, and how each of the editor's modifiers is held.
+TEST(HelpWindow, TheHelpCoversTheKeysTheDragDistancesAndTheHeldKeys) {
+  testing::qtApplication();
+  QTextDocument document;
+  document.setHtml(HelpWindow::helpText());
+  const QString text = document.toPlainText().simplified();
+  const char* const needed[] = {
+      "r colours", "1 by", "t by", "b colours", "w makes", "e selects", "i inverts", "m turns", "M adds",
+      "Tab hands", "Return lays", "Up and Down", "Left and Right", "Space switches", "Escape stops",
+      "28 units", "57 units", "85 units", "Select All", "Group (Ctrl+G)", "Paste (Ctrl+V)", "crossings",
+      "Alternate", "Export Bitmap", "JPEG 2000", "Double-click beside the tiles", "Print", "PDF", "Format",
+  };
+  for (const char* phrase : needed)
+    EXPECT_TRUE(text.contains(QString::fromUtf8(phrase))) << phrase;
+  for (const ModifierBinding& binding : modifierBindings()) {
+    EXPECT_TRUE(text.contains(QString::fromUtf8(binding.heldAs))) << binding.heldAs;
+    EXPECT_TRUE(text.contains(QString::fromUtf8(binding.gestures).simplified())) << binding.gestures;
+  }
 }
 
 TEST(HelpWindow, TheFileFormatsExampleReadsAsADocument) {

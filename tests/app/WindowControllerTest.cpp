@@ -299,7 +299,7 @@ TEST_F(Lifecycle, MenusAreValidatedAsTheyOpen) {
   QStringList titles;
   for (QAction* action : bar->actions())
     titles << action->text();
-  EXPECT_EQ(titles, (QStringList{"File", "Edit", "Select", "Layer", "View", "Tools", "Help"}));
+  EXPECT_EQ(titles, (QStringList{"File", "Edit", "Select", "Layer", "Format", "View", "Tools", "Help"}));
 
   QMenu* file = menuTitled(bar->actions(), "File");
   ASSERT_NE(file, nullptr);

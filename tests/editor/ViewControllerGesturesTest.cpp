@@ -407,8 +407,11 @@ TEST(ViewControllerGestures, ADoubleClickOnEmptySpaceResetsTheFrameOrTheUnderlay
   EXPECT_TRUE(e.imageLayer->animation("path"));
   EXPECT_EQ(e.scale(), 20.0);
 
-  // The frame shown and set by hand goes back to the automatic page.
+  // The frame shown and set by hand goes back to the automatic page, the
+  // very page a document opens with (the tiles and a margin of 20), so that
+  // an export after the reset is the export before the frame was touched.
   e.boundsLayer->setHidden(false);
+  const Rect automatic = e.snappedPageBounds();
   harness.command([&](ViewController& editor) {
     editor.setManualPageBounds({e.pageBounds().origin, e.pageBounds().size * 2.0});
   });
@@ -416,6 +419,7 @@ TEST(ViewControllerGestures, ADoubleClickOnEmptySpaceResetsTheFrameOrTheUnderlay
   harness.release(nowhere, none, 2);
   EXPECT_EQ(harness.document->pageBounds, Rect{});
   EXPECT_EQ(e.manualPageBounds, e.pageBounds());
+  EXPECT_EQ(e.snappedPageBounds(), automatic);
   EXPECT_TRUE(e.boundsLayer->animation("path"));
   EXPECT_EQ(harness.undoManager->undoActionName(), "Update Page Bounds");
 }

@@ -12,6 +12,19 @@ void ActionTable::setCheck(std::string_view action, Check check) {
       entry.check = check;
 }
 
+void ActionTable::setTitle(std::string_view action, Title title) {
+  for (Entry& entry : entries_)
+    if (entry.action == action)
+      entry.title = title;
+}
+
+std::optional<std::string> ActionTable::title(const Action& action) const {
+  const Entry* entry = find(action.name);
+  if (!entry || !entry->title)
+    return std::nullopt;
+  return entry->title(action);
+}
+
 const ActionTable::Entry* ActionTable::find(std::string_view action) const {
   for (const Entry& entry : entries_)
     if (entry.action == action)
@@ -63,12 +76,19 @@ std::optional<bool> ActionRouter::checkState(const Action& action) const {
   return answering ? answering->checkState(action) : std::nullopt;
 }
 
+std::optional<std::string> ActionRouter::title(const Action& action) const {
+  const ActionTarget* answering = target(action.name);
+  return answering ? answering->title(action) : std::nullopt;
+}
+
 void ActionRouter::validate(std::vector<MenuItem>& items) const {
   for (MenuItem& item : items) {
     if (!item.action.empty()) {
       const Action action{item.action, item.tag, item.representedObject};
       item.enabled = validate(action);
       item.checked = checkState(action).value_or(false);
+      if (auto named = title(action))
+        item.title = std::move(*named);
     }
     validate(item.submenu);
   }

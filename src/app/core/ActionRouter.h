@@ -29,6 +29,9 @@ public:
   // Whether the item shows a check mark now; none for an item that never
   // does.
   virtual std::optional<bool> checkState(const Action&) const { return std::nullopt; }
+  // The item's title now, for items that name what they would do ("Undo
+  // Add Shape"); none keeps the menu's own title.
+  virtual std::optional<std::string> title(const Action&) const { return std::nullopt; }
   virtual void perform(const Action& action) = 0;
 };
 
@@ -41,10 +44,14 @@ public:
   // Gives an action of the table a check mark that follows check.
   using Check = std::function<bool(const Action&)>;
   void setCheck(std::string_view action, Check check);
+  // Gives an action of the table a title that follows title.
+  using Title = std::function<std::string(const Action&)>;
+  void setTitle(std::string_view action, Title title);
 
   bool answers(std::string_view action) const override;
   bool validate(const Action& action) const override;
   std::optional<bool> checkState(const Action& action) const override;
+  std::optional<std::string> title(const Action& action) const override;
   void perform(const Action& action) override;
 
 private:
@@ -53,6 +60,7 @@ private:
     Perform perform;
     Validate validate;
     Check check;
+    Title title;
   };
   const Entry* find(std::string_view action) const;
   std::vector<Entry> entries_;
@@ -73,6 +81,7 @@ public:
   bool send(const Action& action) const;
   bool validate(const Action& action) const;
   std::optional<bool> checkState(const Action& action) const;
+  std::optional<std::string> title(const Action& action) const;
   // Sets `enabled` (and `checked`) on every item with an action, submenus included, as a
   // menu is about to open.
   void validate(std::vector<MenuItem>& items) const;

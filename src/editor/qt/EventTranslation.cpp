@@ -1,5 +1,6 @@
 #include "editor/qt/EventTranslation.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWheelEvent>
 
@@ -7,26 +8,65 @@
 
 namespace ornival {
 
-ModifierFlags modifierFlags(Qt::KeyboardModifiers modifiers) {
+const std::vector<ModifierBinding>& modifierBindings() {
+  static const std::vector<ModifierBinding> bindings = {
+      {EditorModifier::shift, InputKind::pointer, Qt::ShiftModifier, Qt::NoButton, QT_TRANSLATE_NOOP("Gestures", "Shift"),
+       QT_TRANSLATE_NOOP("Gestures", "Dragging with Shift draws a band around tiles to select them, and keeps the "
+                                     "selection there was. Choosing a figure or mirroring with Shift adds to the "
+                                     "current figures.")},
+      {EditorModifier::control, InputKind::pointer, Qt::ControlModifier, Qt::NoButton,
+       QT_TRANSLATE_NOOP("Gestures", "Ctrl"),
+       QT_TRANSLATE_NOOP("Gestures", "Holding Ctrl while zoomed in keeps the view from following the pointer. "
+                                     "Dragging with Ctrl paints a selection over the tiles it passes. "
+                                     "Double-clicking a tile with Ctrl selects every tile of its colour, or a "
+                                     "group's whole region of one colour.")},
+      {EditorModifier::option, InputKind::pointer, Qt::NoModifier, Qt::MiddleButton,
+       QT_TRANSLATE_NOOP("Gestures", "The middle button"),
+       QT_TRANSLATE_NOOP("Gestures", "The middle button does what the left one does, with these differences. "
+                                     "Its band toggles the tiles inside and keeps the others. Dragging it with "
+                                     "Ctrl takes tiles out of the selection. Dragging the picture's frame with "
+                                     "it recolours the tiles as the picture moves, and dragging the page frame "
+                                     "with it leaves the frame where it is let go instead of snapping it to the "
+                                     "tiles. Double-clicking a tile with it selects every tile of that figure; "
+                                     "with Ctrl only those of its colour too, with Shift only those turned the "
+                                     "same way. Laying tiles by dragging with it lays only those that fit.")},
+      {EditorModifier::option, InputKind::wheel, Qt::ShiftModifier, Qt::NoButton,
+       QT_TRANSLATE_NOOP("Gestures", "Shift with the wheel"),
+       QT_TRANSLATE_NOOP("Gestures", "The wheel zooms the view; with Shift it turns the view.")},
+  };
+  return bindings;
+}
+
+ModifierFlags modifierFlags(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, InputKind input) {
   ModifierFlags flags;
-  flags.shift = modifiers.testFlag(Qt::ShiftModifier);
-  flags.command = modifiers.testFlag(Qt::ControlModifier);
-  flags.option = modifiers.testFlag(Qt::AltModifier);
-  flags.control = modifiers.testFlag(Qt::MetaModifier);
+  for (const ModifierBinding& binding : modifierBindings()) {
+    if (binding.input != input)
+      continue;
+    const bool held = (binding.keys != Qt::NoModifier && (modifiers & binding.keys) == binding.keys) ||
+                      (binding.buttons != Qt::NoButton && (buttons & binding.buttons));
+    if (!held)
+      continue;
+    switch (binding.modifier) {
+      case EditorModifier::shift: flags.shift = true; break;
+      case EditorModifier::control: flags.control = true; break;
+      case EditorModifier::option: flags.option = true; break;
+    }
+  }
   return flags;
 }
 
 Vec2 windowPoint(QPointF widgetPoint, double height) { return {widgetPoint.x(), height - widgetPoint.y()}; }
 
-MouseEvent mouseEvent(QPointF widgetPoint, double height, Qt::KeyboardModifiers modifiers, int clickCount) {
-  return {windowPoint(widgetPoint, height), modifierFlags(modifiers), clickCount};
+MouseEvent mouseEvent(QPointF widgetPoint, double height, Qt::KeyboardModifiers modifiers, int clickCount,
+                      Qt::MouseButtons buttons) {
+  return {windowPoint(widgetPoint, height), modifierFlags(modifiers, buttons), clickCount};
 }
 
 std::vector<ScrollEvent> scrollEvents(double deltaY, Qt::ScrollPhase phase, bool momentum,
                                       Qt::KeyboardModifiers modifiers) {
   ScrollEvent event;
   event.scrollingDeltaY = deltaY;
-  event.modifiers = modifierFlags(modifiers);
+  event.modifiers = modifierFlags(modifiers, Qt::NoButton, InputKind::wheel);
   if (phase == Qt::NoScrollPhase && !momentum) {
     event.phase = ScrollPhase::began;
     ScrollEvent end;

@@ -18,13 +18,35 @@ namespace ornival {
 // (y down) and leave in window points with y up: the view fills the window's
 // content, so the two differ by the flip alone.
 
-// Ctrl is this desktop's command key (shortcuts, copy-drag), Alt the option
-// key, and the Meta key stands for control.
-ModifierFlags modifierFlags(Qt::KeyboardModifiers modifiers);
+// How the editor's modifiers are held on this desktop. GNOME and KDE keep
+// Super for themselves, and window managers take Alt with a click, a drag or
+// the wheel, so neither may carry a gesture. This table is the one mapping:
+// the events below read it, and the help shows it.
+enum class EditorModifier { shift, control, option };
+enum class InputKind { pointer, wheel };
+struct ModifierBinding {
+  EditorModifier modifier;
+  InputKind input;
+  // Held keys, or a held mouse button, that stand for the modifier.
+  Qt::KeyboardModifiers keys;
+  Qt::MouseButtons buttons;
+  // For the help: how it is held and what it does, as English text for the
+  // translation (context "Gestures").
+  const char* heldAs;
+  const char* gestures;
+};
+const std::vector<ModifierBinding>& modifierBindings();
+
+// The editor's modifiers for the keys and buttons held at an event of the
+// kind. For a pointer event, buttons are the buttons held together with the
+// one pressed or released.
+ModifierFlags modifierFlags(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton,
+                            InputKind input = InputKind::pointer);
 
 Vec2 windowPoint(QPointF widgetPoint, double height);
 
-MouseEvent mouseEvent(QPointF widgetPoint, double height, Qt::KeyboardModifiers modifiers, int clickCount);
+MouseEvent mouseEvent(QPointF widgetPoint, double height, Qt::KeyboardModifiers modifiers, int clickCount,
+                      Qt::MouseButtons buttons = Qt::NoButton);
 
 // A wheel that reports phases (a touchpad) gives one event in its phase; a
 // plain mouse wheel reports none, so each of its steps is a gesture of its

@@ -115,7 +115,9 @@ Vec2 View::mouseLocationOutsideOfEventStream() const {
   return windowPoint(QPointF(mapFromGlobal(QCursor::pos())), height());
 }
 
-ModifierFlags View::modifierFlags() const { return ornival::modifierFlags(QApplication::queryKeyboardModifiers()); }
+ModifierFlags View::modifierFlags() const {
+  return ornival::modifierFlags(QApplication::queryKeyboardModifiers(), QApplication::mouseButtons());
+}
 
 void View::setBackgroundColor(const Color& color) {
   background_ = color;
@@ -177,7 +179,7 @@ void View::mouseMoveEvent(QMouseEvent* event) {
     redrawRelief();
     return;
   }
-  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
+  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_, event->buttons() | event->button());
   if (buttonDown_)
     dispatch([&](ViewController& editor) { editor.mouseDragged(translated); });
   else
@@ -200,14 +202,14 @@ void View::press(QMouseEvent* event) {
   // the left button's double clicks nor starts its gesture, and its drag and
   // release do nothing.
   if (event->button() == Qt::RightButton) {
-    const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), 1);
+    const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), 1, event->buttons() | event->button());
     dispatch([&](ViewController& editor) { editor.rightMouseDown(translated); });
     updateCursor();
     return;
   }
   buttonDown_ = true;
   clickCount_ = clicks_.press(event->position(), event->timestamp(), QApplication::doubleClickInterval());
-  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
+  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_, event->buttons() | event->button());
   dispatch([&](ViewController& editor) { editor.mouseDown(translated); });
   updateCursor();
 }
@@ -225,7 +227,7 @@ void View::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (event->button() == Qt::RightButton)
     return;
-  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_);
+  const MouseEvent translated = mouseEvent(event->position(), height(), event->modifiers(), clickCount_, event->buttons() | event->button());
   buttonDown_ = false;
   dispatch([&](ViewController& editor) { editor.mouseUp(translated); });
   updateCursor();

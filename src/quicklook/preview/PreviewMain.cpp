@@ -4,12 +4,12 @@
 #include "document/OrnivalModel.h"
 #include "quicklook/PreviewViewController.h"
 #include "quicklook/preview/FlatPreviewView.h"
+#include "quicklook/preview/PreviewWindow.h"
 #include "quicklook/preview/ReliefPreviewView.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QStackedWidget>
 #include <QSurfaceFormat>
 
 #include <cstdio>
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   }
   const QString path = arguments.front();
 
-  QStackedWidget window;
+  ornival::PreviewWindow window;
   auto flat = std::make_shared<ornival::FlatPreviewView>();
   auto relief = std::make_shared<ornival::ReliefPreviewView>();
   // The window shows the views and the controller holds them; they go

@@ -13,6 +13,8 @@ TEST(ActionRouter, TheFirstTargetThatAnswersTakesTheActionAndValidatesIt) {
   window.add("undo", [&](const Action&) { log.push_back("undo"); }, [](const Action&) { return false; });
   document.add("export", [&](const Action&) { log.push_back("export"); }, [](const Action& a) { return a.tag == 2; });
   application.add("newDocument", [&](const Action&) { log.push_back("new"); });
+  // An item may name what it would do; the others keep their titles.
+  window.setTitle("undo", [](const Action&) { return std::string("Undo Add Shape"); });
   ActionRouter router;
   router.setChain({&editor, &window, &document, &application});
 
@@ -25,11 +27,14 @@ TEST(ActionRouter, TheFirstTargetThatAnswersTakesTheActionAndValidatesIt) {
   menu[0].action = "undo";
   menu[1].action = "export";
   menu[1].tag = 2;
+  menu[1].title = "Export SVG";
   menu[2].action = "nobodyAnswers";
   menu[3].submenu.resize(1);
   menu[3].submenu[0].action = "export";
   router.validate(menu);
   EXPECT_FALSE(menu[0].enabled);
+  EXPECT_EQ(menu[0].title, "Undo Add Shape");
+  EXPECT_EQ(menu[1].title, "Export SVG");
   EXPECT_TRUE(menu[1].enabled);
   EXPECT_FALSE(menu[2].enabled);
   EXPECT_TRUE(menu[3].enabled);

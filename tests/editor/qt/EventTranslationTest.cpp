@@ -5,30 +5,46 @@
 namespace ornival {
 namespace {
 
+// The desktop keeps Super and Alt for itself: the editor's control is Ctrl,
+// its option the middle button (or Shift on the wheel); Alt and Super carry
+// nothing.
 TEST(EventTranslation, FlipsPointsAndMapsModifiersAndClicks) {
   struct Case {
     QPointF widget;
     Qt::KeyboardModifiers modifiers;
+    Qt::MouseButtons buttons;
     int clicks;
     Vec2 expected;
     ModifierFlags flags;
   };
   const Case cases[] = {
-      {{0, 0}, Qt::NoModifier, 1, {0, 600}, {}},
-      {{10.5, 600}, Qt::ShiftModifier, 2, {10.5, 0}, {true, false, false, false}},
-      {{300, 100}, Qt::ControlModifier, 3, {300, 500}, {false, false, false, true}},
-      {{1, 2}, Qt::AltModifier | Qt::MetaModifier, 1, {1, 598}, {false, true, true, false}},
+      {{0, 0}, Qt::NoModifier, Qt::LeftButton, 1, {0, 600}, {}},
+      {{10.5, 600}, Qt::ShiftModifier, Qt::LeftButton, 2, {10.5, 0}, {true, false, false, false}},
+      {{300, 100}, Qt::ControlModifier, Qt::LeftButton, 3, {300, 500}, {false, true, false, false}},
+      {{1, 2}, Qt::AltModifier | Qt::MetaModifier, Qt::LeftButton, 1, {1, 598}, {}},
+      {{1, 2}, Qt::NoModifier, Qt::MiddleButton, 2, {1, 598}, {false, false, true, false}},
+      {{1, 2}, Qt::ControlModifier | Qt::ShiftModifier, Qt::MiddleButton | Qt::LeftButton, 1, {1, 598},
+       {true, true, true, false}},
   };
   for (const Case& c : cases) {
-    const MouseEvent event = mouseEvent(c.widget, 600.0, c.modifiers, c.clicks);
+    const MouseEvent event = mouseEvent(c.widget, 600.0, c.modifiers, c.clicks, c.buttons);
     EXPECT_EQ(event.locationInWindow, c.expected);
     EXPECT_EQ(event.modifiers, c.flags);
     EXPECT_EQ(event.clickCount, c.clicks);
   }
+  // Every binding the help shows is one the translation reads.
+  for (const ModifierBinding& binding : modifierBindings()) {
+    const ModifierFlags flags = modifierFlags(binding.keys, binding.buttons, binding.input);
+    const bool set[] = {flags.shift, flags.control, flags.option};
+    EXPECT_TRUE(set[int(binding.modifier)]) << binding.heldAs;
+  }
 }
 
 TEST(EventTranslation, APlainWheelStepBeginsAndEndsAGestureAndATouchpadKeepsItsPhases) {
-  const auto plain = scrollEvents(15.0, Qt::NoScrollPhase, false, Qt::AltModifier);
+  // Shift turns the view with the wheel; Alt, which the desktop may keep,
+  // does nothing.
+  EXPECT_FALSE(scrollEvents(15.0, Qt::NoScrollPhase, false, Qt::AltModifier)[0].modifiers.option);
+  const auto plain = scrollEvents(15.0, Qt::NoScrollPhase, false, Qt::ShiftModifier);
   ASSERT_EQ(plain.size(), 2u);
   EXPECT_EQ(plain[0].scrollingDeltaY, 15.0);
   EXPECT_EQ(plain[0].phase, ScrollPhase::began);

@@ -3,6 +3,7 @@
 
 #include "quicklook/PreviewViewController.h"
 #include "quicklook/preview/FlatPreviewView.h"
+#include "quicklook/preview/PreviewWindow.h"
 #include "quicklook/preview/ReliefPreviewView.h"
 #include "support/ExportDocuments.h"
 
@@ -85,6 +86,33 @@ TEST_F(PreviewWindowTest, ReliefViewShowsTheLitTilesOnTheDocumentsBackground) {
   EXPECT_NEAR(corner.blue(), 0x8C, 2);
   const QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
   EXPECT_GT(centre.red(), 2 * centre.green());
+}
+
+}  // namespace
+}  // namespace ornival
+
+namespace ornival {
+namespace {
+
+// The preview closes as a viewer does: with Escape and with the desktop's
+// Close key.
+TEST(PreviewWindowKeys, EscapeAndCtrlWCloseTheWindow) {
+  static int argc = 1;
+  static char name[] = "preview";
+  static char* argv[] = {name, nullptr};
+  if (!qApp)
+    new QApplication(argc, argv);
+  for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+    PreviewWindow window;
+    auto* view = new FlatPreviewView();
+    window.addWidget(view);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keySequence(&window, key);
+    EXPECT_FALSE(window.isVisible()) << key.toString().toStdString();
+  }
 }
 
 }  // namespace
