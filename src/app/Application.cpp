@@ -14,6 +14,7 @@
 #include "platform/Localization.h"
 #include "figures/Figure.h"
 #include "platform/Icon.h"
+#include "platform/RegularFile.h"
 #include "platform/UndoManager.h"
 #include "platform/qt/QPainterAdapter.h"
 #include "platform/qt/DbusFileViewer.h"
@@ -21,33 +22,27 @@
 #include "platform/qt/QtOffscreenRenderer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QIcon>
 #include <QKeySequence>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QUuid>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+#include <system_error>
 
 namespace ornival {
 namespace {
-
-std::optional<std::string> readFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in)
-    return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 QString qstring(const std::string& text) { return QString::fromStdString(text); }
 
@@ -66,7 +61,8 @@ QKeySequence shortcutFor(const std::string& action, int tag) {
       {"openDocument", 0, QKeySequence(QKeySequence::Open)},
       {"performClose", 0, QKeySequence(QKeySequence::Close)},
       {"saveDocument", 0, QKeySequence(QKeySequence::Save)},
-      {"saveDocumentAs", 0, QKeySequence(QKeySequence::SaveAs)},
+      // The desktops that bind Save As bind it to this; some bind nothing.
+      {"saveDocumentAs", 0, QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
       {"export", 0, QKeySequence(QStringLiteral("Ctrl+Shift+E"))},
       {"print", 0, QKeySequence(QKeySequence::Print)},
       {"terminate", 0, QKeySequence(QKeySequence::Quit)},
@@ -179,6 +175,7 @@ std::filesystem::path defaultAutosaveFolder() {
 
 Application::Application(Options options)
     : options_(std::move(options)),
+      instanceName_(QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString()),
       toolsMenu_(makeToolsMenu()),
       examplesMenu_(makeExamplesMenu(options_.examplesFolder)),
       defaults_(std::make_unique<QSettingsUserDefaults>()),
@@ -216,12 +213,20 @@ Application::Application(Options options)
       default: return SaveAnswer::cancel;
     }
   };
-  chooseSaveFile = [](const std::string& name) -> std::optional<std::filesystem::path> {
-    QString suggested = qstring(name);
-    if (!suggested.endsWith(".ornival"))
-      suggested += ".ornival";
-    const QString file = QFileDialog::getSaveFileName(nullptr, qstring(localized("Save")), suggested,
+  chooseSaveFile = [](const std::filesystem::path& suggested) -> std::optional<std::filesystem::path> {
+    QString start = qstring(suggested.string());
+    if (!start.endsWith(".ornival"))
+      start += ".ornival";
+    const QString file = QFileDialog::getSaveFileName(nullptr, qstring(localized("Save")), start,
                                                       qstring(localized("Ornival documents (*.ornival)")));
+    if (file.isEmpty())
+      return std::nullopt;
+    return file.toStdString();
+  };
+  chooseSnapshotFile = [](const std::filesystem::path& suggested) -> std::optional<std::filesystem::path> {
+    const QString file = QFileDialog::getSaveFileName(nullptr, qstring(localized("Save Snapshot…")),
+                                                      qstring(suggested.string()),
+                                                      qstring(localized("PNG pictures (*.png)")));
     if (file.isEmpty())
       return std::nullopt;
     return file.toStdString();
@@ -236,13 +241,93 @@ Application::Application(Options options)
   askToReopen = [](int count) {
     return QMessageBox::question(
                nullptr, qstring(localized("Ornival")),
-               qstring(localized("Ornival kept ") + std::to_string(count) +
-                       localized(" unsaved document(s) from the last session. Open them again?"))) ==
-           QMessageBox::Yes;
+               qstring(localizedCount("Ornival kept %n unsaved document(s) from a session that ended without "
+                                      "closing them. Open them again? Those not opened again are deleted.",
+                                      count))) == QMessageBox::Yes;
+  };
+  askAboutOutsideChange = [](const std::string& name) {
+    QMessageBox box(QMessageBox::Warning, qstring(localized("Ornival")),
+                    qstring(localized("“%1” was changed by another program since Ornival last read or saved it.",
+                                      {name})));
+    box.setInformativeText(qstring(localized(
+        "Reload shows the file as it is now and drops the changes made in this window. Overwrite replaces "
+        "the file with this window’s document. Until you choose, Ornival does not save over the file.")));
+    QPushButton* reload = box.addButton(qstring(localized("Reload")), QMessageBox::DestructiveRole);
+    QPushButton* overwrite = box.addButton(qstring(localized("Overwrite")), QMessageBox::AcceptRole);
+    QPushButton* saveAs = box.addButton(qstring(localized("Save As…")), QMessageBox::ActionRole);
+    box.addButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == reload)
+      return ChangedAnswer::reload;
+    if (box.clickedButton() == overwrite)
+      return ChangedAnswer::overwrite;
+    if (box.clickedButton() == saveAs)
+      return ChangedAnswer::saveAs;
+    return ChangedAnswer::cancel;
+  };
+  askToSaveOverIncomplete = [](const std::string& notice) {
+    QMessageBox box(QMessageBox::Warning, qstring(localized("Ornival")), qstring(notice));
+    box.setInformativeText(qstring(localized("Saving replaces the file with what this window shows; the tiles "
+                                             "that could not be read are then lost from it.")));
+    QPushButton* save = box.addButton(qstring(localized("Save Anyway")), QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton(qstring(localized("Save As…")), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+      return IncompleteAnswer::save;
+    if (box.clickedButton() == saveAs)
+      return IncompleteAnswer::saveAs;
+    return IncompleteAnswer::cancel;
   };
 }
 
-Application::~Application() = default;
+Application::~Application() {
+  windows_.clear();
+  // A folder left with nothing in it goes; one that still holds work stays,
+  // and with its lock gone the next start offers what it holds.
+  if (instanceLock_) {
+    std::error_code ignored;
+    const auto folder = options_.autosaveFolder / instanceName_;
+    std::filesystem::remove(folder / "Kept", ignored);
+    std::filesystem::remove(folder, ignored);
+  }
+}
+
+std::optional<std::filesystem::path> Application::instanceFolder(std::string* error) {
+  const auto folder = options_.autosaveFolder / instanceName_;
+  if (instanceLock_)
+    return folder;
+  std::error_code code;
+  std::filesystem::create_directories(options_.autosaveFolder, code);
+  if (code) {
+    if (error)
+      *error = code.message();
+    return std::nullopt;
+  }
+  auto lock = std::make_unique<QLockFile>(qstring((options_.autosaveFolder / (instanceName_ + ".lock")).string()));
+  // Held for as long as the program runs: never taken for stale by age.
+  lock->setStaleLockTime(0);
+  if (!lock->tryLock(0)) {
+    if (error)
+      *error = std::system_category().message(lock->error() == QLockFile::PermissionError ? EACCES : EEXIST);
+    return std::nullopt;
+  }
+  std::filesystem::create_directories(folder, code);
+  if (code) {
+    if (error)
+      *error = code.message();
+    return std::nullopt;
+  }
+  instanceLock_ = std::move(lock);
+  return folder;
+}
+
+std::filesystem::path Application::documentsFolder() const {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return (documents.isEmpty() ? QDir::homePath() : documents).toStdString();
+}
+
+bool Application::isPromptOpen() const { return prompts_ > 0 || QApplication::activeModalWidget() != nullptr; }
 
 WindowController* Application::show(std::shared_ptr<WindowController> controller) {
   windows_.push_back(controller);
@@ -259,20 +344,26 @@ WindowController* Application::openFile(const std::filesystem::path& file) {
       return window.get();
     }
   }
-  const auto text = readFile(file);
-  if (!text) {
-    if (presentError)
-      presentError(localized("The file “") + file.filename().string() + localized("” could not be opened."));
+  const auto refuse = [this](const std::string& message) -> WindowController* {
+    if (presentError) {
+      PromptScope prompt(*this);
+      presentError(message);
+    }
     return nullptr;
-  }
+  };
+  // Only a regular file of a document's size, looked at before it is opened:
+  // never a pipe that would wait for ever or a device without end.
+  FileContents contents = readRegularFile(file, largestDocumentBytes);
+  if (!contents.ok())
+    return refuse(readRefusalMessage(contents, file.filename().string()));
   auto document = Document::create();
-  const TextKind kind = readDocument(*document, *text);
-  if (kind != TextKind::document) {
-    if (presentError)
-      presentError(refusalMessage(kind, file.filename().string()));
-    return nullptr;
-  }
-  return show(WindowController::create(*this, std::move(document), absolute));
+  ReadCounts counts;
+  const TextKind kind = readDocument(*document, contents.bytes, &counts);
+  if (kind != TextKind::document)
+    return refuse(refusalMessage(kind, file.filename().string()));
+  auto controller = WindowController::create(*this, std::move(document), absolute);
+  controller->setOpenedFile(std::move(contents.bytes), contents.identity, counts);
+  return show(std::move(controller));
 }
 
 WindowController* Application::newDocument() {
@@ -280,11 +371,11 @@ WindowController* Application::newDocument() {
 }
 
 WindowController* Application::openExample(const std::string& title, const std::filesystem::path& file) {
-  const auto text = readFile(file);
-  if (!text)
+  const FileContents contents = readRegularFile(file, largestDocumentBytes);
+  if (!contents.ok())
     return nullptr;
   auto document = Document::create();
-  if (readDocument(*document, *text) != TextKind::document)
+  if (readDocument(*document, contents.bytes) != TextKind::document)
     return nullptr;
   WindowController* controller = show(WindowController::create(*this, std::move(document), std::nullopt));
   controller->setDisplayName(title);
@@ -293,28 +384,80 @@ WindowController* Application::openExample(const std::string& title, const std::
 }
 
 int Application::reopenUntitledAutosaves() {
+  // The folders of programs that have ended: their locks are free. A running
+  // program's folder is left alone, whatever it holds.
+  std::vector<std::unique_ptr<QLockFile>> endedLocks;
+  std::vector<std::filesystem::path> endedFolders;
   std::vector<std::filesystem::path> files;
+  const auto isDocument = [](const std::filesystem::directory_entry& entry) {
+    std::error_code ignored;
+    return entry.path().extension() == ".ornival" && entry.is_regular_file(ignored);
+  };
   std::error_code error;
-  std::filesystem::directory_iterator it(options_.autosaveFolder, error);
-  if (error)
-    return 0;
-  for (const auto& entry : it)
-    if (entry.path().extension() == ".ornival")
+  for (const auto& entry : std::filesystem::directory_iterator(options_.autosaveFolder, error)) {
+    std::error_code ignored;
+    if (entry.is_directory(ignored)) {
+      if (entry.path().filename() == instanceName_)
+        continue;
+      auto lock = std::make_unique<QLockFile>(qstring(entry.path().string() + ".lock"));
+      lock->setStaleLockTime(0);
+      if (!lock->tryLock(0))
+        continue;
+      for (const auto& inner : std::filesystem::directory_iterator(entry.path(), ignored))
+        if (isDocument(inner))
+          files.push_back(inner.path());
+      endedLocks.push_back(std::move(lock));
+      endedFolders.push_back(entry.path());
+    } else if (isDocument(entry)) {
+      // Kept without a folder of its own, as autosaves were before they had
+      // owners.
       files.push_back(entry.path());
+    }
+  }
   std::sort(files.begin(), files.end());
-  if (files.empty() || !askToReopen || !askToReopen(int(files.size())))
-    return 0;
-  int opened = 0;
+
+  // What is empty or no document is of no use to anyone: it goes unasked.
+  std::vector<std::pair<std::filesystem::path, std::shared_ptr<Document>>> kept;
   for (const auto& file : files) {
-    const auto text = readFile(file);
+    const FileContents contents = readRegularFile(file, largestDocumentBytes);
     auto document = Document::create();
-    if (!text || readDocument(*document, *text) != TextKind::document)
+    std::error_code ignored;
+    if (!contents.ok() || contents.bytes.empty() || readDocument(*document, contents.bytes) != TextKind::document)
+      std::filesystem::remove(file, ignored);
+    else
+      kept.emplace_back(file, std::move(document));
+  }
+
+  bool reopen = false;
+  if (!kept.empty() && askToReopen) {
+    PromptScope prompt(*this);
+    reopen = askToReopen(int(kept.size()));
+  }
+  int opened = 0;
+  for (auto& [file, document] : kept) {
+    std::error_code ignored;
+    if (!reopen) {
+      std::filesystem::remove(file, ignored);
       continue;
+    }
+    // Moved into this program's own folder, under its lock.
+    std::filesystem::path adopted = file;
+    if (const auto own = instanceFolder()) {
+      std::error_code moved;
+      std::filesystem::rename(file, *own / file.filename(), moved);
+      if (!moved)
+        adopted = *own / file.filename();
+    }
     WindowController* controller = show(WindowController::create(*this, std::move(document), std::nullopt));
     // Still unsaved: it keeps its place in the folder until saved or closed.
-    controller->adoptUntitledAutosave(file);
+    controller->adoptUntitledAutosave(adopted);
     controller->setEdited(true);
     ++opened;
+  }
+  for (const auto& folder : endedFolders) {
+    std::error_code ignored;
+    std::filesystem::remove(folder / "Kept", ignored);
+    std::filesystem::remove(folder, ignored);
   }
   return opened;
 }

@@ -4,6 +4,7 @@
 #include "app/core/ActionRouter.h"
 #include "app/core/Menu.h"
 #include "document/ReliefSnapshot.h"
+#include "platform/AtomicFile.h"
 
 #include <QObject>
 
@@ -17,6 +18,7 @@
 
 class QAction;
 class QIcon;
+class QLockFile;
 class QMenu;
 class QMenuBar;
 
@@ -32,6 +34,10 @@ class WindowController;
 // untitled documents kept from the last session. The dialogs it shows go
 // through replaceable functions so that tests answer them.
 //
+// Each running program keeps what it autosaves in a folder of its own under
+// the autosave folder, locked while it runs; at start it offers only what
+// programs that have ended left behind, never another running one's work.
+//
 // Main thread only.
 class Application : public QObject {
   Q_OBJECT
@@ -44,11 +50,15 @@ public:
     std::filesystem::path autosaveFolder;
     // Seconds from an edit to its autosave.
     int autosaveDelayMilliseconds = 3000;
+    // What every document, kept copy and snapshot is written with: the
+    // system's calls unless a test breaks one.
+    const FileCalls* files = &systemFileCalls();
   };
   explicit Application(Options options);
   ~Application() override;
 
   const Options& options() const { return options_; }
+  const FileCalls& files() const { return options_.files ? *options_.files : systemFileCalls(); }
 
   // Opens a document file in a new window, or brings forward the window that
   // has it. A file that is no document is refused with a message: no window.
@@ -57,9 +67,15 @@ public:
   // An example opens as an untitled document with the example's title and no
   // unsaved changes.
   WindowController* openExample(const std::string& title, const std::filesystem::path& file);
-  // Offers the untitled documents autosaved in an earlier session; returns
-  // how many were opened again.
+  // Offers the untitled documents autosaved by programs that have ended
+  // without closing them; returns how many were opened again. Those declined
+  // are deleted, and empty or unreadable ones without asking.
   int reopenUntitledAutosaves();
+  // This program's own folder among the autosaves, made and locked on first
+  // use; none, with the reason in error, when it cannot be.
+  std::optional<std::filesystem::path> instanceFolder(std::string* error = nullptr);
+  // Where a document saved for the first time is suggested to go.
+  std::filesystem::path documentsFolder() const;
 
   const std::vector<std::shared_ptr<WindowController>>& windows() const { return windows_; }
   void windowClosed(WindowController& controller);
@@ -83,11 +99,35 @@ public:
 
   // Dialogs.
   enum class SaveAnswer { save, discard, cancel };
+  // Another program changed the file: take its version, write this window's
+  // over it, save this window's elsewhere, or leave both as they are.
+  enum class ChangedAnswer { reload, overwrite, saveAs, cancel };
+  // A file that did not read whole is about to be saved over.
+  enum class IncompleteAnswer { save, saveAs, cancel };
   std::function<void(const std::string& message)> presentError;
   std::function<SaveAnswer(const std::string& displayName)> askToSave;
-  std::function<std::optional<std::filesystem::path>(const std::string& suggestedName)> chooseSaveFile;
+  // suggested: the folder to start in and the name to offer.
+  std::function<std::optional<std::filesystem::path>(const std::filesystem::path& suggested)> chooseSaveFile;
+  std::function<std::optional<std::filesystem::path>(const std::filesystem::path& suggested)> chooseSnapshotFile;
   std::function<std::optional<std::filesystem::path>()> chooseOpenFile;
   std::function<bool(int count)> askToReopen;
+  std::function<ChangedAnswer(const std::string& displayName)> askAboutOutsideChange;
+  std::function<IncompleteAnswer(const std::string& notice)> askToSaveOverIncomplete;
+
+  // Marks a prompt as open for as long as it lives; autosave waits for every
+  // prompt to close, so that what the user answers is what happens.
+  class PromptScope {
+  public:
+    explicit PromptScope(Application& application) : application_(application) { ++application_.prompts_; }
+    ~PromptScope() { --application_.prompts_; }
+    PromptScope(const PromptScope&) = delete;
+    PromptScope& operator=(const PromptScope&) = delete;
+
+  private:
+    Application& application_;
+  };
+  // Whether a prompt or any other modal dialog is open.
+  bool isPromptOpen() const;
 
 private:
   WindowController* show(std::shared_ptr<WindowController> controller);
@@ -98,6 +138,10 @@ private:
   void followExampleIcon(QAction& item, const std::string& file);
 
   Options options_;
+  // The name of this program's autosave folder and its lock, taken on first use.
+  std::string instanceName_;
+  std::unique_ptr<QLockFile> instanceLock_;
+  int prompts_ = 0;
   std::vector<std::shared_ptr<WindowController>> windows_;
   std::vector<MenuItem> toolsMenu_;
   std::vector<MenuItem> examplesMenu_;

@@ -14,7 +14,9 @@
 #include <QPixmapCache>
 #include <QPropertyAnimation>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 
 namespace ornival {
@@ -59,7 +61,105 @@ void drawFigure(QPainter& painter, const Figure& figure, const QRectF& box, cons
   painter.drawPixmap(box, pixmap, QRectF(QPointF(), QSizeF(pixels)));
 }
 
+// A figure's labels are looked up on every paint of its item.
+struct LabelCache {
+  QString fontKey;
+  double width = -1.0;
+  std::vector<QString> labels;
+};
+
 }  // namespace
+
+std::vector<QString> distinctLabels(const std::vector<QString>& names, const QFontMetricsF& metrics, double width) {
+  auto fits = [&](const QString& s) { return metrics.horizontalAdvance(s) <= width; };
+  // The cuts of one name, the best first.
+  auto cuts = [&](const QString& name) {
+    std::vector<QString> result;
+    auto add = [&](const QString& s) {
+      if (!s.isEmpty() && fits(s) && std::find(result.begin(), result.end(), s) == result.end())
+        result.push_back(s);
+    };
+    if (fits(name)) {
+      result.push_back(name);
+      return result;
+    }
+    // The first word says what kind of figure (Left, Short, Square), the
+    // last ones which of its family: keep both whole where they fit.
+    const QStringList words = name.split(' ');
+    std::vector<QString> firstKept, firstCut;
+    for (qsizetype tail = words.size() - 1; tail >= 1; --tail) {
+      const QString end = words.mid(words.size() - tail).join(' ');
+      const double room = width - metrics.horizontalAdvance(' ' + end);
+      const QString start = metrics.elidedText(words.mid(0, words.size() - tail).join(' '), Qt::ElideRight, room);
+      if (start.size() > 1)  // more than the ellipsis alone
+        (start.startsWith(words.front()) ? firstKept : firstCut).push_back(start + ' ' + end);
+    }
+    for (const QString& label : firstKept)
+      add(label);
+    add(metrics.elidedText(name, Qt::ElideRight, width));
+    for (const QString& label : firstCut)
+      add(label);
+    for (Qt::TextElideMode mode : {Qt::ElideMiddle, Qt::ElideLeft})
+      add(metrics.elidedText(name, mode, width));
+    return result;
+  };
+
+  std::vector<std::vector<QString>> options;
+  for (const QString& name : names)
+    options.push_back(cuts(name));
+  // Whole names first, so that no cut takes a label a whole name has.
+  std::vector<QString> labels(names.size());
+  std::map<QString, QString> owner;  // label → the name that shows it
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (options[i].size() == 1 && options[i].front() == names[i]) {
+      labels[i] = names[i];
+      owner.emplace(names[i], names[i]);
+    }
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (!labels[i].isNull())
+      continue;
+    const auto free = std::find_if(options[i].begin(), options[i].end(), [&](const QString& label) {
+      const auto taken = owner.find(label);
+      return taken == owner.end() || taken->second == names[i];
+    });
+    // A name with no free cut left keeps its best one; with the catalogue's
+    // names at the browser's size it never comes to that.
+    labels[i] = free != options[i].end() ? *free : options[i].empty() ? QString("…") : options[i].front();
+    owner.emplace(labels[i], names[i]);
+  }
+  return labels;
+}
+
+QString itemLabel(int rawValue, const QFont& font, double width) {
+  static LabelCache cache;
+  if (cache.fontKey != font.key() || cache.width != width) {
+    std::vector<QString> names;
+    for (const auto& figure : Shapes::figures())
+      names.push_back(text(figure->name()));
+    cache.labels = distinctLabels(names, QFontMetricsF(font), width);
+    cache.fontKey = font.key();
+    cache.width = width;
+  }
+  return cache.labels.at(std::size_t(rawValue - Shapes::firstRawValue));
+}
+
+std::string cornerLabel(const Figure& figure, int vertex, bool asDegrees) {
+  // The corner at vertex i is the corner of the dividend before it, an exact
+  // share of the turn: its degrees may overshoot half a turn in the last bit.
+  const auto& dividends = figure.dividends();
+  const auto n = std::int64_t(dividends.size());
+  const std::int64_t divisor = figure.divisor();
+  std::int64_t numerator = dividends[std::size_t((vertex + n - 1) % n)] * (n - 2);
+  int sign = 1;
+  if (2 * numerator > divisor) {
+    numerator = divisor - numerator;
+    sign = -1;
+  }
+  if (asDegrees)
+    return formatDecimal(sign * 360.0 * double(numerator) / double(divisor), 1) + "\u00B0";
+  const std::int64_t g = gcd(numerator, divisor);
+  return fractionText(numerator / g, divisor / g, sign);
+}
 
 Color statusColors(ItemStatus status, bool selected) {
   if (selected)
@@ -124,13 +224,11 @@ void IconItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QRectF icon(box.center().x() - side / 2, box.top() + 6.0, side, side);
     drawFigure(*painter, figure, icon, selected ? Color::white() : iconFill);
 
-    QFont small = option.font;
-    small.setPointSizeF(option.font.pointSizeF() * 0.85);
+    const QFont small = nameFont(option.font);
     painter->setFont(small);
-    const QRectF name = QRectF(box.left() + 3, box.bottom() - 24, box.width() - 6, 22);
+    const QRectF name = QRectF(box.left() + 3, box.bottom() - 24, nameWidth(r), 22);
     painter->setPen(nameColor);
-    painter->drawText(name, Qt::AlignHCenter | Qt::AlignVCenter,
-                      QFontMetrics(small).elidedText(text(figure.name()), Qt::ElideRight, int(name.width())));
+    painter->drawText(name, Qt::AlignHCenter | Qt::AlignVCenter, itemLabel(raw, small, name.width()));
     painter->setPen(countColor);
     const QRectF corner = QRectF(box.left() + 5, box.top() + 3, box.width() - 10, 16);
     // The corner count of a figure of period 1, the tile count.
@@ -142,6 +240,14 @@ void IconItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   }
   painter->restore();
 }
+
+QFont IconItemDelegate::nameFont(const QFont& font) {
+  QFont small = font;
+  small.setPointSizeF(font.pointSizeF() * 0.85);
+  return small;
+}
+
+double IconItemDelegate::nameWidth(const QRect& item) { return QRectF(item).adjusted(1.5, 1.5, -1.5, -1.5).width() - 6; }
 
 QSize IconItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
   if (index.data(browserRoles::isHeader).toBool()) {
@@ -248,9 +354,6 @@ void IconItemDetail::paintEvent(QPaintEvent*) {
   // corner as its negative.
   for (int i = 0; i < n && i < 2 * v && !angles.empty(); ++i) {
     const QPointF p = toView(vertices[std::size_t(i)]);
-    double a = angles[std::size_t((i + v - 1) % v)];
-    if (a > 180.0)
-      a -= 360.0;
     const bool first = i < v;
     painter.setPen(markerPen);
     painter.setBrush(first ? QColor::fromRgbF(0.6666667, 1.0, 0.8666667, 0.9021565)
@@ -258,7 +361,7 @@ void IconItemDetail::paintEvent(QPaintEvent*) {
     painter.drawEllipse(p, 18, 18);
     painter.setFont(first ? big : small);
     painter.setPen(Qt::black);
-    const std::string label = first ? fractionText(fractionOfTurn(a)) : formatDecimal(a, 1) + "\u00B0";
+    const std::string label = cornerLabel(figure, i, !first);
     painter.drawText(QRectF(p.x() - 20, p.y() - 20, 40, 40), Qt::AlignCenter, text(label));
   }
 }

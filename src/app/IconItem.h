@@ -4,10 +4,13 @@
 #include "figures/catalogue/CatalogueCategories.h"
 #include "platform/Color.h"
 
+#include <QFontMetricsF>
 #include <QStyledItemDelegate>
 #include <QWidget>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace ornival {
 
@@ -16,6 +19,22 @@ class Figure;
 // The fill of a catalogue item in the normal state: the accent colour when
 // selected, else a pale colour that tells the figure's use.
 Color statusColors(ItemStatus status, bool selected);
+
+// Names as items show them, on one line of at most width pixels: a name that
+// fits stands whole; a longer one keeps its last words, where the names of a
+// family differ, and as much of its start as fits, with an ellipsis between.
+// Where two names would still read alike, the later one takes another cut,
+// so that different names never show one label. One label per name, in order.
+std::vector<QString> distinctLabels(const std::vector<QString>& names, const QFontMetricsF& metrics, double width);
+
+// The label of a catalogue figure in the given font and width; the labels of
+// the whole catalogue are made once per font and width.
+QString itemLabel(int rawValue, const QFont& font, double width);
+
+// The text of a corner in the enlarged figure: the exact fraction of a turn,
+// a reflex corner as its negative ("⁻¹⁄₄" for three quarters of a turn), or
+// with asDegrees its degrees with one decimal, likewise. vertex counts from 0.
+std::string cornerLabel(const Figure& figure, int vertex, bool asDegrees);
 
 // Data roles of the browser's rows.
 namespace browserRoles {
@@ -37,6 +56,10 @@ public:
   static constexpr int headerHeight = 30;
 
   explicit IconItemDelegate(QObject* parent = nullptr) : QStyledItemDelegate(parent) {}
+
+  // The font and the line width of an item's name.
+  static QFont nameFont(const QFont& font);
+  static double nameWidth(const QRect& item);
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;

@@ -17,9 +17,16 @@ PrintPanel::PrintPanel(std::shared_ptr<const Document> document, SnapshotRendere
                        QWidget* parent)
     : document_(std::move(document)),
       reliefRenderers_(std::move(reliefRenderers)),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      parent_(parent) {
   preparePrinter(*printer_);
-  dialog_ = new QPrintDialog(printer_.get(), parent);
+  makeDialog();
+}
+
+void PrintPanel::makeDialog() {
+  const int scaling = scaling_ ? scaling_->value() : 100;
+  delete dialog_.data();
+  dialog_ = new QPrintDialog(printer_.get(), parent_);
   dialog_->setWindowTitle(QObject::tr("Print"));
   // One page is all a document prints.
   dialog_->setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -31,7 +38,7 @@ PrintPanel::PrintPanel(std::shared_ptr<const Document> document, SnapshotRendere
   auto* form = new QFormLayout(tab);
   scaling_ = new QSpinBox(tab);
   scaling_->setRange(1, 1000);
-  scaling_->setValue(100);
+  scaling_->setValue(scaling);
   scaling_->setSuffix(QStringLiteral(" %"));
   form->addRow(QObject::tr("Scale:"), scaling_);
   dialog_->setOptionTabs({tab});
@@ -49,6 +56,10 @@ void PrintPanel::nameAfter(const std::string& name, const std::filesystem::path&
     stem = "Untitled";
   printer_->setDocName(QString::fromStdString(stem));
   printer_->setOutputFileName(QString::fromStdString((folder / (stem + ".pdf")).string()));
+  // Qt's dialog takes the file it offers from the printer when it is made,
+  // and writes its own choice back when accepted: made again, it offers this
+  // one.
+  makeDialog();
 }
 
 PrintPanel::~PrintPanel() {

@@ -46,12 +46,15 @@ public:
   QSpinBox& scaling() { return *scaling_; }
 
 private:
+  void makeDialog();
+
   std::shared_ptr<const Document> document_;
   SnapshotRendererMaker reliefRenderers_;
   std::unique_ptr<QPrinter> printer_;
   // Owned here, but a child of the window: gone with it if the window goes first.
   QPointer<QPrintDialog> dialog_;
   QPointer<QSpinBox> scaling_;
+  QPointer<QWidget> parent_;
 };
 
 }  // namespace ornival

@@ -20,6 +20,7 @@
 #include "model/NeighborModel.h"
 #include "model/Operations.h"
 #include "model/Shape.h"
+#include "platform/AtomicFile.h"
 #include "platform/Localization.h"
 #include "platform/FileViewer.h"
 #include "platform/OperationQueue.h"
@@ -29,26 +30,23 @@
 #include "platform/ShapeLayer.h"
 #include "platform/UndoManager.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QUuid>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 namespace ornival {
 namespace {
@@ -58,12 +56,8 @@ bool isEditorKey(const std::string& characters) {
   return characters == "\t" || characters == "e" || characters == "\x1b";
 }
 
-std::string readWholeFile(const std::filesystem::path& file, bool& ok) {
-  std::ifstream in(file, std::ios::binary);
-  ok = bool(in);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+std::string newFileName(const std::string& suffix) {
+  return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString() + suffix;
 }
 
 class WindowExportTarget final : public ExportWindow {
@@ -106,6 +100,12 @@ public:
 };
 
 }  // namespace
+
+template <class Dialog, class... Arguments>
+auto WindowController::prompt(const Dialog& dialog, Arguments&&... arguments) {
+  Application::PromptScope scope(application_);
+  return dialog(std::forward<Arguments>(arguments)...);
+}
 
 // Window ------------------------------------------------------------------------
 
@@ -177,6 +177,8 @@ void WindowController::attach(std::shared_ptr<Document> document) {
   loading_ = true;
   document_ = std::move(document);
   undo_ = UndoManager::create();
+  undoCount_ = 0;
+  redoCount_ = 0;
   auto* view = new View(window_.get());
   view_ = view;
   // The editor holds its view port without owning it: the window owns the
@@ -220,6 +222,11 @@ void WindowController::attach(std::shared_ptr<Document> document) {
 }
 
 void WindowController::detach() {
+  // A slider's gesture ends with the manager it began on.
+  if (inGestureGroup_ && undo_) {
+    inGestureGroup_ = false;
+    undo_->endGroup();
+  }
   closePopovers();
   if (editor_)
     editor_->operations->neighborQueue()->cancelAllOperations();
@@ -295,9 +302,9 @@ void WindowController::buildActions() {
       "revertDocumentToSaved",
       [this](const Action&) {
         if (const std::string error = revert(); !error.empty() && application_.presentError)
-          application_.presentError(error);
+          prompt(application_.presentError, error);
       },
-      [this](const Action&) { return file_.has_value() && edited_; });
+      [this](const Action&) { return canRevert(); });
   // The export writes beside the document's file, so it waits for the first
   // save.
   documentActions_.add(
@@ -316,9 +323,10 @@ void WindowController::buildActions() {
       [this](const Action&) { return file_.has_value(); });
   documentActions_.add("print", [this](const Action&) {
     PrintPanel panel(document_, application_.reliefRenderers(), window_.get());
-    // A PDF goes beside the document's file, or home for an untitled one.
-    panel.nameAfter(displayName(), file_ ? file_->parent_path()
-                                         : std::filesystem::path(QDir::homePath().toStdString()));
+    // A PDF goes beside the document's file, or among the user's documents
+    // for an untitled one.
+    panel.nameAfter(displayName(), file_ ? file_->parent_path() : application_.documentsFolder());
+    Application::PromptScope printing(application_);
     if (const std::string error = panel.run(); !error.empty() && application_.presentError)
       application_.presentError(error);
   });
@@ -346,9 +354,11 @@ void WindowController::buildActions() {
 bool WindowController::send(const Action& action) {
   if (!router_.validate(action))
     return false;
-  undo_->beginGroup();
+  // Closed on the manager it was opened on: Revert gives the window a new one.
+  const std::shared_ptr<UndoManager> undo = undo_;
+  undo->beginGroup();
   const bool taken = router_.send(action);
-  undo_->endGroup();
+  undo->endGroup();
   if (view_)
     view_->update();
   noteEvent();
@@ -473,29 +483,73 @@ void WindowController::updateTitle() {
 
 // Files ------------------------------------------------------------------------
 
+std::string WindowController::documentText() const {
+  return editor_ ? document_->documentText(editor_->graph().shapes()) : std::string();
+}
+
+std::string WindowController::displayFileName() const {
+  return file_ ? file_->filename().string() : displayName();
+}
+
+void WindowController::setOpenedFile(std::string bytes, const FileIdentity& identity, const ReadCounts& counts) {
+  reference_ = std::move(bytes);
+  identity_ = identity;
+  fileHoldsReference_ = true;
+  incomplete_ = !counts.whole();
+  incompleteNotice_ = incomplete_ ? incompleteReadNotice(counts, displayFileName()) : std::string();
+  updateMessageBar();
+}
+
+bool WindowController::canRevert() const { return file_.has_value() && (edited_ || !fileHoldsReference_); }
+
+bool WindowController::changedOutside() const { return file_ && fileIdentity(*file_) != identity_; }
+
 std::string WindowController::saveTo(const std::filesystem::path& target) {
   if (!editor_)
-    return localized("The document could not be saved.");
-  const std::string text = document_->documentText(editor_->graph().shapes());
-  QSaveFile out(QString::fromStdString(target.string()));
-  if (!out.open(QIODevice::WriteOnly))
-    return localized("The document could not be saved: ") + out.errorString().toStdString();
-  if (out.write(text.data(), qint64(text.size())) != qint64(text.size()) || !out.commit())
-    return localized("The document could not be saved: ") + out.errorString().toStdString();
+    return localized("there is no document to save");
+  if (std::string error = writeFileAtomically(target, documentText(), application_.files()); !error.empty())
+    return error;
   // Tags are a courtesy to file managers: a file system without extended
   // attributes simply has none.
   writeFileTags(target, documentTags(editor_->counts));
+  if (file_ && target == *file_)
+    identity_ = fileIdentity(target);
   return {};
 }
 
 bool WindowController::save() {
   if (!file_)
     return saveAs();
+  if (!editor_)
+    return false;
+  if (incomplete_) {
+    const auto answer = application_.askToSaveOverIncomplete
+                            ? prompt(application_.askToSaveOverIncomplete, incompleteNotice_)
+                            : Application::IncompleteAnswer::cancel;
+    if (answer == Application::IncompleteAnswer::saveAs)
+      return saveAs();
+    if (answer != Application::IncompleteAnswer::save)
+      return false;
+  }
+  // A file that is gone is simply written again: saving is what was asked.
+  if (changedOutside() && fileIdentity(*file_))
+    if (const auto done = resolveOutsideChange())
+      return *done;
+  const std::string text = documentText();
   if (const std::string error = saveTo(*file_); !error.empty()) {
     if (application_.presentError)
-      application_.presentError(error);
+      prompt(application_.presentError, localized("“%1” could not be saved: %2.", {displayFileName(), error}));
     return false;
   }
+  // Saved on purpose: what Revert goes back to from now on.
+  reference_ = text;
+  fileHoldsReference_ = true;
+  dropKeptCopy();
+  incomplete_ = false;
+  incompleteNotice_.clear();
+  changedOutside_ = false;
+  autosaveProblem_.clear();
+  updateMessageBar();
   setEdited(false);
   autosaveTimer_.stop();
   encodeRestorableState();
@@ -503,17 +557,30 @@ bool WindowController::save() {
 }
 
 bool WindowController::saveAs() {
-  if (!application_.chooseSaveFile)
+  if (!application_.chooseSaveFile || !editor_)
     return false;
-  const auto chosen = application_.chooseSaveFile(displayName());
+  const auto folder = file_ ? file_->parent_path() : application_.documentsFolder();
+  const auto chosen =
+      prompt(application_.chooseSaveFile, folder / (file_ ? file_->filename().string() : displayName()));
   if (!chosen)
     return false;
+  const std::string text = documentText();
   if (const std::string error = saveTo(*chosen); !error.empty()) {
     if (application_.presentError)
-      application_.presentError(error);
+      prompt(application_.presentError,
+             localized("“%1” could not be saved: %2.", {chosen->filename().string(), error}));
     return false;
   }
   file_ = *chosen;
+  identity_ = fileIdentity(*chosen);
+  reference_ = text;
+  fileHoldsReference_ = true;
+  dropKeptCopy();
+  incomplete_ = false;
+  incompleteNotice_.clear();
+  changedOutside_ = false;
+  autosaveProblem_.clear();
+  updateMessageBar();
   displayName_.clear();
   if (untitledAutosave_) {
     std::error_code ignored;
@@ -526,17 +593,31 @@ bool WindowController::saveAs() {
   return true;
 }
 
-std::string WindowController::revert() {
-  if (!file_)
-    return {};
-  bool ok = false;
-  const std::string text = readWholeFile(*file_, ok);
-  if (!ok)
-    return localized("The document could not be read again.");
-  auto fresh = Document::create();
-  const TextKind kind = readDocument(*fresh, text);
-  if (kind != TextKind::document)
-    return refusalMessage(kind, file_->filename().string());
+std::optional<bool> WindowController::resolveOutsideChange() {
+  changedOutside_ = true;
+  updateMessageBar();
+  const auto answer = application_.askAboutOutsideChange
+                          ? prompt(application_.askAboutOutsideChange, displayFileName())
+                          : Application::ChangedAnswer::cancel;
+  switch (answer) {
+    case Application::ChangedAnswer::reload:
+      if (const std::string error = reloadFromFile(); !error.empty() && application_.presentError)
+        prompt(application_.presentError, error);
+      return false;
+    case Application::ChangedAnswer::overwrite:
+      // The file holds the other program's text now, not the version Revert
+      // goes back to.
+      changedOutside_ = false;
+      fileHoldsReference_ = false;
+      updateMessageBar();
+      return std::nullopt;
+    case Application::ChangedAnswer::saveAs: return saveAs();
+    case Application::ChangedAnswer::cancel: return false;
+  }
+  return false;
+}
+
+void WindowController::replaceDocument(std::shared_ptr<Document> fresh) {
   autosaveTimer_.stop();
   detach();
   attach(std::move(fresh));
@@ -546,40 +627,195 @@ std::string WindowController::revert() {
   exporter_->fileURL = [this] { return file_; };
   edited_ = false;
   updateTitle();
+}
+
+std::string WindowController::reloadFromFile() {
+  if (!file_)
+    return {};
+  FileContents contents = readRegularFile(*file_, largestDocumentBytes);
+  if (!contents.ok())
+    return readRefusalMessage(contents, displayFileName());
+  auto fresh = Document::create();
+  ReadCounts counts;
+  if (const TextKind kind = readDocument(*fresh, contents.bytes, &counts); kind != TextKind::document)
+    return refusalMessage(kind, displayFileName());
+  replaceDocument(std::move(fresh));
+  dropKeptCopy();
+  changedOutside_ = false;
+  autosaveProblem_.clear();
+  setOpenedFile(std::move(contents.bytes), contents.identity, counts);
+  return {};
+}
+
+std::string WindowController::revert() {
+  if (!file_)
+    return {};
+  auto fresh = Document::create();
+  ReadCounts counts;
+  if (const TextKind kind = readDocument(*fresh, reference_, &counts); kind != TextKind::document)
+    return refusalMessage(kind, displayFileName());
+  // The file goes back too, unless another program has changed it since:
+  // that change stays, and autosave waits for the user to decide.
+  if (!fileHoldsReference_) {
+    if (changedOutside()) {
+      changedOutside_ = true;
+    } else if (const std::string error = writeFileAtomically(*file_, reference_, application_.files());
+               !error.empty()) {
+      return localized("“%1” could not be put back as it was: %2.", {displayFileName(), error});
+    } else {
+      identity_ = fileIdentity(*file_);
+      fileHoldsReference_ = true;
+      dropKeptCopy();
+    }
+  }
+  replaceDocument(std::move(fresh));
+  incomplete_ = !counts.whole();
+  incompleteNotice_ = incomplete_ ? incompleteReadNotice(counts, displayFileName()) : std::string();
+  autosaveProblem_.clear();
+  updateMessageBar();
   return {};
 }
 
 void WindowController::autosave() {
   if (!edited_)
     return;
-  // Never in the middle of a drag: the tiles are half moved.
-  if (view_ && view_->isInGesture()) {
+  // Never in the middle of a gesture, where the tiles are half moved, nor
+  // under a prompt, whose answer decides what the file is to hold.
+  if ((view_ && view_->isInGesture()) || inGestureGroup_ || application_.isPromptOpen()) {
     autosaveTimer_.start(500);
     return;
   }
   autosaveTimer_.setInterval(application_.options().autosaveDelayMilliseconds);
-  if (file_) {
-    save();
+  if (file_)
+    autosaveInPlace();
+  else
+    autosaveUntitled();
+}
+
+void WindowController::autosaveInPlace() {
+  // A file that did not read whole, or that another program changed, is
+  // not written over unasked.
+  if (!editor_ || incomplete_ || changedOutside_)
+    return;
+  if (changedOutside())
+    if (resolveOutsideChange())
+      return;
+  if (!keptCopy_) {
+    if (const std::string error = keepReference(); !error.empty()) {
+      setAutosaveProblem(localized("Autosave left “%1” as it is: the version to go back to could not be kept first "
+                                   "(%2). Your changes are kept in this window.",
+                                   {displayFileName(), error}));
+      return;
+    }
+  }
+  const std::string text = documentText();
+  if (const std::string error = saveTo(*file_); !error.empty()) {
+    setAutosaveProblem(localized("Autosave could not write “%1”: %2. Your changes are kept in this window.",
+                                 {file_->string(), error}));
     return;
   }
+  fileHoldsReference_ = text == reference_;
+  setAutosaveProblem({});
+  setEdited(false);
+}
+
+void WindowController::autosaveUntitled() {
   if (!untitledAutosave_) {
-    std::error_code ignored;
-    std::filesystem::create_directories(application_.options().autosaveFolder, ignored);
-    untitledAutosave_ = application_.options().autosaveFolder /
-                        (QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString() + ".ornival");
+    std::string error;
+    const auto folder = application_.instanceFolder(&error);
+    if (!folder) {
+      setAutosaveProblem(localized("Autosave could not keep this document: %1.", {error}));
+      return;
+    }
+    untitledAutosave_ = *folder / newFileName(".ornival");
   }
-  if (const std::string error = saveTo(*untitledAutosave_); !error.empty() && application_.presentError)
-    application_.presentError(error);
+  if (const std::string error = saveTo(*untitledAutosave_); !error.empty())
+    setAutosaveProblem(localized("Autosave could not keep this document in “%1”: %2.",
+                                 {untitledAutosave_->string(), error}));
+  else
+    setAutosaveProblem({});
+}
+
+std::string WindowController::keepReference() {
+  std::string error;
+  const auto folder = application_.instanceFolder(&error);
+  if (!folder)
+    return error;
+  std::error_code code;
+  std::filesystem::create_directories(*folder / "Kept", code);
+  if (code)
+    return code.message();
+  const auto copy = *folder / "Kept" / newFileName("-" + file_->filename().string());
+  if (std::string failure = writeFileAtomically(copy, reference_, application_.files()); !failure.empty())
+    return failure;
+  keptCopy_ = copy;
+  return {};
+}
+
+void WindowController::dropKeptCopy() {
+  if (!keptCopy_)
+    return;
+  std::error_code ignored;
+  std::filesystem::remove(*keptCopy_, ignored);
+  keptCopy_.reset();
+}
+
+void WindowController::setAutosaveProblem(std::string problem) {
+  // Told once: the same trouble again changes nothing in the window.
+  if (problem == autosaveProblem_)
+    return;
+  autosaveProblem_ = std::move(problem);
+  updateMessageBar();
+}
+
+std::string WindowController::message() const {
+  return messageBar_ && !messageBar_->isHidden() && messageLabel_ ? messageLabel_->text().toStdString()
+                                                                  : std::string();
+}
+
+void WindowController::updateMessageBar() {
+  if (!messageBar_ || !messageLabel_)
+    return;
+  std::string text;
+  const auto add = [&text](const std::string& line) {
+    if (line.empty())
+      return;
+    if (!text.empty())
+      text += "\n";
+    text += line;
+  };
+  add(incompleteNotice_);
+  if (changedOutside_)
+    add(localized("“%1” was changed by another program. Ornival stopped saving it automatically; Save asks what "
+                  "to do.",
+                  {displayFileName()}));
+  add(autosaveProblem_);
+  messageLabel_->setText(QString::fromStdString(text));
+  messageBar_->setVisible(!text.empty());
 }
 
 bool WindowController::shouldClose() {
   if (!edited_)
     return true;
   const auto answer =
-      application_.askToSave ? application_.askToSave(displayName()) : Application::SaveAnswer::cancel;
+      application_.askToSave ? prompt(application_.askToSave, displayName()) : Application::SaveAnswer::cancel;
   switch (answer) {
     case Application::SaveAnswer::save: return save();
-    case Application::SaveAnswer::discard: return true;
+    case Application::SaveAnswer::discard:
+      // The file goes back to the version as opened or last saved, unless
+      // another program has changed it since.
+      if (file_ && !fileHoldsReference_ && !changedOutside()) {
+        if (const std::string error = writeFileAtomically(*file_, reference_, application_.files());
+            !error.empty()) {
+          if (application_.presentError)
+            prompt(application_.presentError,
+                   localized("“%1” could not be put back as it was: %2. The window stays open.",
+                             {displayFileName(), error}));
+          return false;
+        }
+        fileHoldsReference_ = true;
+      }
+      return true;
     case Application::SaveAnswer::cancel: return false;
   }
   return false;
@@ -588,12 +824,14 @@ bool WindowController::shouldClose() {
 void WindowController::close() {
   autosaveTimer_.stop();
   encodeRestorableState();
-  // Closed on purpose: an untitled document kept for the next session goes.
+  // Closed on purpose: an untitled document kept for the next session goes,
+  // and so does the copy of the version to go back to.
   if (untitledAutosave_) {
     std::error_code ignored;
     std::filesystem::remove(*untitledAutosave_, ignored);
     untitledAutosave_.reset();
   }
+  dropKeptCopy();
   if (editor_)
     editor_->operations->neighborQueue()->cancelAllOperations();
   closePopovers();
@@ -801,18 +1039,24 @@ void WindowController::showColorPopover() {
 void WindowController::showChangeColors() { windowActions_.perform(Action{"showChangeColors", 0, {}}); }
 
 void WindowController::offerSaveSnapshot(std::shared_ptr<const RgbaImage> image) {
-  if (!image)
+  if (!image || !application_.chooseSnapshotFile)
     return;
-  const QString file = QFileDialog::getSaveFileName(window_.get(), QString::fromStdString(localized("Save Snapshot…")),
-                                                    QStringLiteral("Snapshot.png"),
-                                                    QString::fromStdString(localized("PNG pictures (*.png)")));
-  if (file.isEmpty())
+  const auto folder = file_ ? file_->parent_path() : application_.documentsFolder();
+  const auto chosen = prompt(application_.chooseSnapshotFile, folder / "Snapshot.png");
+  if (!chosen)
     return;
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly) || !toQImage(*image).save(&out, "png") || !out.commit()) {
-    if (application_.presentError)
-      application_.presentError(localized("The snapshot could not be saved:") + " " + out.errorString().toStdString());
-  }
+  // Encoded whole in memory, so that writing it is one checked step.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  const std::string error =
+      toQImage(*image).save(&buffer, "png")
+          ? writeFileAtomically(*chosen, std::string_view(png.constData(), std::size_t(png.size())),
+                                application_.files())
+          : localized("the picture could not be encoded");
+  if (!error.empty() && application_.presentError)
+    prompt(application_.presentError,
+           localized("The snapshot “%1” could not be saved: %2.", {chosen->filename().string(), error}));
 }
 
 // Toolbar, popovers and figure strip ------------------------------------------
@@ -820,9 +1064,10 @@ void WindowController::offerSaveSnapshot(std::shared_ptr<const RgbaImage> image)
 void WindowController::performEvent(const std::function<void()>& body) {
   if (!undo_)
     return;
-  undo_->beginGroup();
+  const std::shared_ptr<UndoManager> undo = undo_;
+  undo->beginGroup();
   body();
-  undo_->endGroup();
+  undo->endGroup();
   noteEvent();
 }
 
@@ -890,6 +1135,26 @@ void WindowController::buildWindowParts() {
       view_->dispatch([kind](ViewController& editor) { editor.selectTool(kind); });
   };
   toolStrip_->status = [this](Shapes kind) { return editor_ ? editor_->toolStatus(kind) : ItemStatus::unused; };
+
+  // The message bar: what the window has to say about its file, shown until
+  // it no longer holds, without a dialog in the way of the work.
+  messageBar_ = new QToolBar(QToolBar::tr("Messages"), window_.get());
+  messageBar_->setObjectName(QStringLiteral("MessageBar"));
+  messageBar_->setMovable(false);
+  messageBar_->setFloatable(false);
+  messageBar_->toggleViewAction()->setVisible(false);
+  auto* icon = new QLabel(messageBar_);
+  icon->setPixmap(window_->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(24, 24));
+  icon->setContentsMargins(6, 0, 6, 0);
+  messageBar_->addWidget(icon);
+  messageLabel_ = new QLabel(messageBar_);
+  messageLabel_->setAccessibleName(QStringLiteral("Message"));
+  messageLabel_->setWordWrap(true);
+  messageLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  messageLabel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  messageBar_->addWidget(messageLabel_);
+  window_->addToolBar(Qt::BottomToolBarArea, messageBar_);
+  messageBar_->hide();
 
   // The word on the last export, at the status bar's right end, where the
   // tile count's messages leave it standing.

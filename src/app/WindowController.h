@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/core/ActionRouter.h"
+#include "app/core/DocumentFile.h"
 #include "document/DocumentExporter.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorWindowController.h"
 #include "editor/InputEvents.h"
 #include "editor/qt/View.h"
+#include "platform/RegularFile.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -48,6 +50,14 @@ class IconMenuViewController;
 // carries the reset commands, and owns the document's file: saving,
 // autosaving, reverting and closing without losing work.
 //
+// The file: autosave writes the document in place a moment after an edit,
+// never in the middle of a gesture, under a prompt, over a file that did not
+// read whole or over a change another program made. The version Revert and
+// Discard go back to (the file as opened, or as last saved on purpose) is
+// kept in memory, and in the program's own folder before anything else is
+// written over it; a clean close lets go of that copy. A failed write
+// changes nothing: the window stays edited and says why.
+//
 // Actions travel the router: the editor, this controller, the document's
 // commands, the application. Every action and key is one undo group.
 //
@@ -80,6 +90,18 @@ public:
   // autosave.
   const std::optional<std::filesystem::path>& untitledAutosave() const { return untitledAutosave_; }
   void adoptUntitledAutosave(std::filesystem::path file) { untitledAutosave_ = std::move(file); }
+  // What the window's file held when it was opened, which Revert and Discard
+  // go back to until the document is saved on purpose, the file's identity
+  // then and how many of its tiles were read.
+  void setOpenedFile(std::string bytes, const FileIdentity& identity, const ReadCounts& counts);
+  // Where the version Revert goes back to is kept while the file holds
+  // another; none while the file holds it.
+  const std::optional<std::filesystem::path>& keptCopy() const { return keptCopy_; }
+  // Whether Revert to Saved has something to go back to.
+  bool canRevert() const;
+  // What the window's message bar says (notices, autosave trouble); empty
+  // while it is hidden.
+  std::string message() const;
 
   // Sends an action along the router as one undo group; whether something
   // took it.
@@ -88,15 +110,20 @@ public:
   // passes the key on.
   bool keyDown(const KeyEvent& event);
 
-  // Lifecycle. Each reports why it failed, or empty.
+  // Lifecycle. Writes the document to file, whole or not at all; why not,
+  // or empty.
   std::string saveTo(const std::filesystem::path& file);
+  // Saving on purpose; a failure is told in a dialog and keeps the edits.
   bool save();
   bool saveAs();
-  // Reads the file again into a fresh document and editor: the undo steps of
-  // the old tiles have no meaning for the new ones.
+  // Goes back to the file as opened, or as last saved on purpose, and puts
+  // that back into the file: a fresh document and editor, since the undo
+  // steps of the old tiles have no meaning for the new ones. Why not, or
+  // empty.
   std::string revert();
-  // Writes the document where autosave keeps it: its own file, or the
-  // untitled folder. Put off while a gesture is under way.
+  // Writes the document where autosave keeps it: its own file, or this
+  // program's untitled folder. Put off while a gesture is under way or a
+  // prompt is open; a failure shows in the window's message bar.
   void autosave();
   bool isAutosavePending() const { return autosaveTimer_.isActive(); }
   // Asks about unsaved changes; false keeps the window.
@@ -181,6 +208,25 @@ private:
   void noteEvent();
   void updateTitle();
   std::string restorationGroup() const;
+  // The file's side of saving.
+  std::string documentText() const;
+  std::string displayFileName() const;
+  bool changedOutside() const;
+  // Asks what to do about another program's change of the file: none to
+  // write over it, else whether the document was saved (elsewhere).
+  std::optional<bool> resolveOutsideChange();
+  std::string reloadFromFile();
+  // A fresh editor and undo manager for a document read again.
+  void replaceDocument(std::shared_ptr<Document> fresh);
+  void autosaveInPlace();
+  void autosaveUntitled();
+  std::string keepReference();
+  void dropKeptCopy();
+  void setAutosaveProblem(std::string problem);
+  void updateMessageBar();
+  // Runs a dialog of the application with autosave held off.
+  template <class Dialog, class... Arguments>
+  auto prompt(const Dialog& dialog, Arguments&&... arguments);
 
   Application& application_;
   std::unique_ptr<DocumentMainWindow> window_;
@@ -191,6 +237,20 @@ private:
   std::shared_ptr<UndoManager> undo_;
   std::optional<std::filesystem::path> file_;
   std::optional<std::filesystem::path> untitledAutosave_;
+  // What this window last read from or wrote to its file.
+  std::optional<FileIdentity> identity_;
+  // The text Revert and Discard go back to, and whether the file holds it.
+  std::string reference_;
+  bool fileHoldsReference_ = true;
+  std::optional<std::filesystem::path> keptCopy_;
+  // The file did not read whole: never written over unasked.
+  bool incomplete_ = false;
+  std::string incompleteNotice_;
+  // Another program changed the file: autosave stops until the user decides.
+  bool changedOutside_ = false;
+  std::string autosaveProblem_;
+  QToolBar* messageBar_ = nullptr;
+  QLabel* messageLabel_ = nullptr;
   std::string displayName_;
   bool edited_ = false;
   std::size_t undoCount_ = 0;

@@ -110,6 +110,8 @@ struct OrnivalModel::ReadState {
   State state = State::start;
   bool colorsAreIndexed = true;
   bool sawHeader = false;
+  // From a shapes section's first line to the blank line that ends it.
+  bool inTileSection = false;
   // The first root tile of this read: the later roots that say where they
   // lie say it relative to this one.
   std::shared_ptr<Shape> firstRoot;
@@ -128,6 +130,12 @@ TextKind OrnivalModel::read(std::string_view text) {
 }
 
 void OrnivalModel::parseLine(std::string_view line, ReadState& state) {
+  if (state.inTileSection) {
+    if (line.empty())
+      state.inTileSection = false;
+    else
+      ++tileLines;
+  }
   switch (state.state) {
     case State::start:
       if (line.starts_with(header)) {
@@ -135,6 +143,7 @@ void OrnivalModel::parseLine(std::string_view line, ReadState& state) {
         if (line == version01) {
           state.colorsAreIndexed = false;
           state.state = State::root;
+          state.inTileSection = true;
         } else {
           state.state = State::topLevel;
         }
@@ -169,12 +178,14 @@ void OrnivalModel::parseLine(std::string_view line, ReadState& state) {
         return;
       const std::size_t first = line.find(partSeparator);
       if (first == std::string_view::npos) {
-        if (line == "shapes:")
+        if (line == "shapes:") {
           state.state = State::root;
-        else if (line == "colors:")
+          state.inTileSection = true;
+        } else if (line == "colors:") {
           state.state = State::colors;
-        else
+        } else {
           state.state = State::unknown;
+        }
         return;
       }
       const std::string_view rest = line.substr(first + partSeparator.size());

@@ -53,6 +53,11 @@ public:
   std::vector<Color> colors;
   // The drawing's size, set by the SVG export; zero after reading.
   Rect bounds;
+  // The lines of the text's shapes sections, each meant to be a tile; those
+  // that gave none (a figure that is no catalogue figure, a side taken
+  // already, a placement out of range, a line after the section broke off)
+  // are tileLines - shapes.size(). Opening tells the user when they differ.
+  std::size_t tileLines = 0;
 
   // The corner factors as the file holds them; tiles get twice these.
   double shapeFactor() const { return settings.shapeBezierFactor; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,5 +24,14 @@ void setTextTable(std::shared_ptr<const TextTable> table);
 
 // The text the user sees for an English key. Any thread.
 std::string localized(std::string_view english);
+
+// A whole sentence with places %1, %2 … filled in by arguments in order,
+// looked up before it is filled, so that a translation may move the places.
+std::string localized(std::string_view english, std::initializer_list<std::string_view> arguments);
+
+// A sentence about a count: %n is the count, and the English "(s)" is the
+// plural ending, dropped for one; %1, %2 … as above.
+std::string localizedCount(std::string_view english, std::int64_t count,
+                           std::initializer_list<std::string_view> arguments = {});
 
 }  // namespace ornival

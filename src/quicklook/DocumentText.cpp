@@ -1,12 +1,10 @@
 #include "quicklook/DocumentText.h"
 
 #include "document/OrnivalModel.h"
+#include "platform/RegularFile.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <system_error>
-#include <filesystem>
 
 namespace ornival {
 
@@ -143,21 +141,14 @@ std::string decodedDocumentText(std::string_view bytes) {
 std::shared_ptr<OrnivalModel> readDocumentFile(const std::string& path, DocumentFileError& error,
                                                const DocumentLimits& limits) {
   error = DocumentFileError::unreadable;
-  std::error_code code;
-  if (!std::filesystem::is_regular_file(path, code))
+  // Never a pipe or a device: the file manager's helper would wait or read
+  // for ever.
+  const FileContents file = readRegularFile(path, limits.maxBytes);
+  if (file.refusal == ReadRefusal::tooLarge)
+    error = DocumentFileError::tooLarge;
+  if (!file.ok())
     return nullptr;
-  std::ifstream file(path, std::ios::binary);
-  if (!file)
-    return nullptr;
-  // One byte past the limit tells a file at the limit from a larger one,
-  // without trusting a size the file system reports.
-  std::string bytes(limits.maxBytes + 1, '\0');
-  file.read(bytes.data(), std::streamsize(bytes.size()));
-  if (file.bad())
-    return nullptr;
-  bytes.resize(std::size_t(file.gcount()));
-  if (bytes.size() > limits.maxBytes)
-    return nullptr;
+  const std::string& bytes = file.bytes;
 
   const std::string text = decodedDocumentText(bytes);
   if (std::size_t(std::count(text.begin(), text.end(), '\n')) > limits.maxLines) {

@@ -30,9 +30,9 @@ struct DocumentLimits {
 // Why a file gave no model.
 enum class DocumentFileError {
   none,
-  unreadable,   // missing, a folder, no permission, or larger than the limit
+  unreadable,   // missing, a folder, a pipe or a device, no permission
   notDocument,  // no header line
-  tooLarge,     // more lines or tiles than the limits allow
+  tooLarge,     // more bytes, lines or tiles than the limits allow
 };
 
 // The document in the file at path, read and with its settings given to its

@@ -3,11 +3,12 @@
 // file cannot be read, is not a document or cannot be drawn, so that the file
 // manager shows the type's icon instead.
 
+#include "platform/AtomicFile.h"
 #include "platform/NumberText.h"
 #include "quicklook/ThumbnailProvider.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -64,20 +65,24 @@ int main(int argc, char** argv) {
   if (!image) {
     const char* why = error == ornival::DocumentFileError::unreadable    ? "cannot be read"
                       : error == ornival::DocumentFileError::notDocument ? "is not an Ornival document"
-                      : error == ornival::DocumentFileError::tooLarge    ? "is larger than any document drawn here"
+                      : error == ornival::DocumentFileError::tooLarge    ? "is too large to draw"
                                                                          : "could not be drawn";
     std::fprintf(stderr, "ornival-thumbnailer: %s %s\n", argv[3], why);
     return 1;
   }
   // Written whole or not at all: a half-written picture would be cached.
-  QSaveFile file(QString::fromLocal8Bit(argv[4]));
-  if (!file.open(QIODevice::WriteOnly)) {
-    std::fprintf(stderr, "ornival-thumbnailer: cannot write %s\n", argv[4]);
+  // Encoded in memory first, so that a full disk shows in the write.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!QImageWriter(&buffer, "png").write(*image)) {
+    std::fprintf(stderr, "ornival-thumbnailer: the picture of %s could not be encoded\n", argv[3]);
     return 1;
   }
-  QImageWriter writer(&file, "png");
-  if (!writer.write(*image) || !file.commit()) {
-    std::fprintf(stderr, "ornival-thumbnailer: cannot write %s\n", argv[4]);
+  const std::string failure =
+      ornival::writeFileAtomically(argv[4], std::string_view(png.constData(), std::size_t(png.size())));
+  if (!failure.empty()) {
+    std::fprintf(stderr, "ornival-thumbnailer: cannot write %s: %s\n", argv[4], failure.c_str());
     return 1;
   }
   return 0;

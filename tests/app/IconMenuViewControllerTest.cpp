@@ -19,7 +19,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <set>
+#include <string>
 
 namespace ornival {
 namespace {
@@ -228,6 +230,83 @@ TEST(IconMenuViewControllerTest, TheGridLetsTheEditorsShortcutsThrough) {
     QKeyEvent event(QEvent::KeyPress, c.key, Qt::NoModifier, c.text);
     QCoreApplication::sendEvent(&view, &event);
     EXPECT_EQ(passed.size(), c.passes ? 1u : 0u) << c.text.toStdString();
+  }
+}
+
+// Long names are cut to the item's width, but never so that two figures
+// read alike: families share their first words and differ in their last.
+TEST(IconMenuViewControllerTest, ItemNamesAreCutToTheirWidthYetStayDistinct) {
+  testing::qtApplication();
+  const QFont font = IconItemDelegate::nameFont(QApplication::font());
+  const QFontMetricsF metrics(font);
+  const double width = IconItemDelegate::nameWidth(QRect(0, 0, IconItemDelegate::itemWidth, IconItemDelegate::itemHeight));
+
+  // A family of long names at a width that fits only the short one.
+  const std::vector<QString> family{"Square Star ¹⁄₆ 2 1 1 3", "Square Star ¹⁄₆ 3 1 1 2", "Square Star ¹⁄₆ 2 1 1",
+                                    "Square Star ¹⁄₆ 2 1", "Star", "Left Half Pentastar A", "Right Half Pentastar A"};
+  const double narrow = metrics.horizontalAdvance("Square Star");
+  const auto cut = distinctLabels(family, metrics, narrow);
+  EXPECT_EQ(cut[4], "Star");
+  EXPECT_EQ(std::set<QString>(cut.begin(), cut.end()).size(), family.size());
+  for (const QString& label : cut)
+    EXPECT_LE(metrics.horizontalAdvance(label), narrow) << label.toStdString();
+
+  // The whole catalogue at the browser's size: names that fit stand whole,
+  // and only one name (two figures carry it) shows one label.
+  std::map<QString, std::set<std::string>> namesByLabel;
+  int shortened = 0;
+  for (Shapes tool : Shapes::allButLast()) {
+    const std::string& name = figureOf(tool).name();
+    const QString label = itemLabel(tool.rawValue(), font, width);
+    EXPECT_LE(metrics.horizontalAdvance(label), width) << name;
+    if (metrics.horizontalAdvance(QString::fromStdString(name)) <= width)
+      EXPECT_EQ(label.toStdString(), name);
+    else
+      ++shortened;
+    namesByLabel[label].insert(name);
+  }
+  EXPECT_GT(shortened, 0);
+  for (const auto& [label, names] : namesByLabel)
+    EXPECT_EQ(names.size(), 1u) << label.toStdString() << " stands for " << names.size() << " names";
+
+  // The tooltip holds the whole name.
+  EditorHarness harness(threeSunsAndASquare());
+  Browser browser(harness);
+  browser.view.setCategory(cc::families);
+  for (int i = 0; i < int(browser.view.items()[cc::families][9].size()); ++i) {
+    const Shapes tool = browser.view.items()[cc::families][9][std::size_t(i)];
+    EXPECT_EQ(browser.model()->index(browser.view.itemRow(9, i), 0).data(Qt::ToolTipRole).toString().toStdString(),
+              figureOf(tool).name());
+  }
+}
+
+// The corners of the enlarged figure are labelled from their exact share of
+// the turn: a straight corner reads half a turn however its degrees round.
+TEST(IconMenuViewControllerTest, CornerLabelsAreExact) {
+  struct Case {
+    int raw, vertex;
+    const char* fraction;
+    const char* degrees;
+  };
+  // Sunrise 12 has a straight corner; Sun's notches are reflex, its tips a
+  // quarter turn.
+  const Case cases[] = {{4, 1, "¹⁄₄", "90°"}, {4, 2, "⁻³⁄₈", "-135°"}, {205, 14, "¹⁄₂", "180°"},
+                        {1, 0, "¹⁄₄", "90°"}};
+  for (const auto& c : cases) {
+    const Figure& figure = figureOf(*Shapes::init(c.raw));
+    EXPECT_EQ(cornerLabel(figure, c.vertex, false), c.fraction) << c.raw << " vertex " << c.vertex;
+    EXPECT_EQ(cornerLabel(figure, c.vertex, true), c.degrees) << c.raw << " vertex " << c.vertex;
+  }
+  // Every straight corner of the catalogue.
+  for (Shapes tool : Shapes::allButLast()) {
+    const Figure& figure = figureOf(tool);
+    const auto& dividends = figure.dividends();
+    const auto n = std::int64_t(dividends.size());
+    for (std::int64_t i = 0; i < n; ++i)
+      if (2 * dividends[std::size_t(i)] * (n - 2) == figure.divisor()) {
+        EXPECT_EQ(cornerLabel(figure, int((i + 1) % n), false), "¹⁄₂") << tool.rawValue();
+        EXPECT_EQ(cornerLabel(figure, int((i + 1) % n), true), "180°") << tool.rawValue();
+      }
   }
 }
 

@@ -5,6 +5,7 @@
 #include "support/PrintedPages.h"
 #include "support/QtApplication.h"
 
+#include <QComboBox>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,25 @@ TEST(PrintPanelTest, StartsLandscapeWithoutMarginsAndPrintsAtItsScaling) {
     widths.push_back(testing::boxOf(page, [](const QColor& c) { return c.red() > 200 && c.green() < 90; }).width());
   }
   EXPECT_NEAR(widths[0], 2 * widths[1], 2);
+}
+
+// Qt's dialog offers the PDF file it finds on the printer when it is made:
+// once named after the document, it offers <document's folder>/<name>.pdf.
+TEST(PrintPanelTest, OffersThePdfBesideTheDocumentUnderItsName) {
+  testing::qtApplication();
+  const auto live = testing::liveDocument(testing::documentText("7,0\n", ""));
+  const auto folder = std::filesystem::path(::testing::TempDir()) / "ornival-print-pdf";
+  PrintPanel panel(live.document, {}, nullptr);
+  panel.scaling().setValue(50);
+  panel.nameAfter("Two Squares.ornival", folder);
+  EXPECT_EQ(panel.scaling().value(), 50);
+  panel.dialog().show();
+  auto* printers = panel.dialog().findChild<QComboBox*>(QStringLiteral("printers"));
+  ASSERT_NE(printers, nullptr);
+  printers->setCurrentIndex(printers->count() - 1);
+  panel.dialog().accept();
+  EXPECT_EQ(panel.printer().outputFormat(), QPrinter::PdfFormat);
+  EXPECT_EQ(panel.printer().outputFileName().toStdString(), (folder / "Two Squares.pdf").string());
 }
 
 }  // namespace

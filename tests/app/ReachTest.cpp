@@ -61,7 +61,7 @@ TEST_F(Reach, NoKeyIsHeldByTwoActionsAndTheDesktopsKeysAreThere) {
       {"New Window", QKeySequence("Ctrl+Shift+N")},       {"Group", QKeySequence("Ctrl+G")},
       {"Ungroup", QKeySequence("Ctrl+Shift+G")},          {"3D View", QKeySequence("Ctrl+3")},
       {"Show Tool Strip", QKeySequence("F9")},            {"Export Bitmap…", QKeySequence("Ctrl+Shift+E")},
-      {"Save As…", QKeySequence(QKeySequence::SaveAs)},
+      {"Save As…", QKeySequence("Ctrl+Shift+S")},
   };
   for (const auto& [title, key] : keys) {
     QAction* action = itemTitled(*window.window(), title);

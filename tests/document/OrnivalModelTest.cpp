@@ -234,6 +234,39 @@ TEST(OrnivalModel, RefusesPlacementsThatLeaveTheNumbersAndKeepsTheRest) {
   EXPECT_EQ(model->borderEdges.size(), 6 * (model->shapes.size() - 1) + 4);
 }
 
+// Opening tells the user when a file did not read whole, so the reader counts
+// the tile lines it met against the tiles it made of them.
+TEST(OrnivalModel, CountsTheTileLinesItCouldNotRead) {
+  const struct {
+    const char* shapes;
+    std::size_t lines;
+    std::size_t tiles;
+  } cases[] = {
+      {"7,1\n0,1,7,3\n", 2, 2},
+      // A line cut short ends the section's reading: it and the rest are lost.
+      {"7,1\n0,1,7,3\n0,1,x\n1,1,7,3\n1,2,7,3\n", 5, 2},
+      // No such figure, a side taken twice, a tile that does not exist.
+      {"99999\n7\n0,1,7,3\n0,1,7,3\n5,0,7,0\n", 5, 2},
+      {"", 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shapes);
+    auto model = OrnivalModel::create();
+    ASSERT_EQ(model->read(std::string("Ornival 0.2\n\ncolors:\nFF0000FF\n\nshapes:\n") + c.shapes +
+                          "\nscale: 6.0\n"),
+              TextKind::document);
+    EXPECT_EQ(model->tileLines, c.lines);
+    EXPECT_EQ(model->shapes.size(), c.tiles);
+    // The settings after the section are read all the same.
+    EXPECT_EQ(model->settings.scale, 6.0);
+  }
+  // The first version has no section header: its tiles follow the header.
+  auto old = OrnivalModel::create();
+  ASSERT_EQ(old->read("Ornival 0.1\n7,FF0000FF\nx\n\nscale: 6.0\n"), TextKind::document);
+  EXPECT_EQ(old->tileLines, 2u);
+  EXPECT_EQ(old->shapes.size(), 1u);
+}
+
 // A further piece is placed by a turn and a scale within reach of the first;
 // a shear, a squash or a piece out of reach did not come from a drawing, and
 // the piece goes to the default placement as a reader without those fields

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -24,8 +26,28 @@ int v(Shapes t) { return figureOf(t).variantCount(); }
 int c(Shapes t) { return figureOf(t).concave(); }
 int e(Shapes t) { return figureOf(t).equilateralCount(); }
 int m(Shapes t) { return t.mirrorAxisCount(); }
-double a(Shapes t) { return figureOf(t).angle(); }
-double d(Shapes t) { return figureOf(t).density(); }
+double degrees(Shapes t) { return figureOf(t).angle(); }
+
+// The smallest corner exactly, as the fraction of a turn its dividend gives.
+struct Turn {
+  std::int64_t numerator, denominator;
+  friend bool operator<(Turn x, Turn y) { return x.numerator * y.denominator < y.numerator * x.denominator; }
+  friend Turn operator-(Turn x) { return {-x.numerator, x.denominator}; }
+};
+Turn a(Shapes t) {
+  const Figure& f = figureOf(t);
+  const auto smallest = *std::min_element(f.dividends().begin(), f.dividends().end());
+  return {smallest * std::int64_t(f.dividends().size() - 2), f.divisor()};
+}
+
+// Density as computed: one figure and its mirror image may differ in the last
+// bits, so values this close count as one.
+struct Near {
+  double value;
+  friend bool operator<(Near x, Near y) { return x.value < y.value - 1e-12 * std::abs(y.value); }
+  friend Near operator-(Near x) { return {-x.value}; }
+};
+Near d(Shapes t) { return {figureOf(t).density()}; }
 
 // How often each tool stands in the category.
 std::map<int, int> occurrences(const CatalogueCategory& category) {
@@ -180,11 +202,11 @@ TEST(CatalogueCategoriesTest, SmallestAngleGroupsWithinAFiveHundredTwelfthOfTheF
   double previousFirst = -1.0;
   for (std::size_t s = 0; s < category.items.size(); ++s) {
     const auto& section = category.items[s];
-    double first = a(section.front());
+    double first = degrees(section.front());
     for (Shapes tool : section)
-      first = std::min(first, a(tool));
+      first = std::min(first, degrees(tool));
     for (Shapes tool : section)
-      EXPECT_LE(a(tool) - first, 1.0 / 512.0);
+      EXPECT_LE(degrees(tool) - first, 1.0 / 512.0);
     // The next group starts more than the tolerance above this one's first.
     EXPECT_GT(first - previousFirst, s == 0 ? 0.0 : 1.0 / 512.0);
     previousFirst = first;
@@ -227,7 +249,7 @@ TEST(CatalogueCategoriesTest, AngleFamiliesHoldEveryFigureWithACornerOfADivisor)
   expectAligned(category);
   std::set<std::int64_t> denominators;
   for (Shapes tool : Shapes::allButLast())
-    denominators.insert(fractionOfTurn(a(tool)).denominator);
+    denominators.insert(fractionOfTurn(degrees(tool)).denominator);
   ASSERT_EQ(category.items.size(), denominators.size());
   std::size_t s = 0;
   for (std::int64_t family : denominators) {
@@ -293,6 +315,36 @@ TEST(CatalogueCategoriesTest, SymmetryListsMirrorGroupsBeforeRotationGroups) {
     else
       expectSortedBy(CatalogueCategory{{}, {category.items[s]}}, [](Shapes t) { return std::tuple(n(t), -a(t)); });
   }
+}
+
+// A figure and its mirror image tie on every key of every sorted section, so
+// they stand in catalogue order wherever they meet, however the last bits of
+// their computed angles and densities fall.
+TEST(CatalogueCategoriesTest, MirrorImagesStandInCatalogueOrderWhereverTheyMeet) {
+  int pairs = 0;
+  for (int category : {cc::edgeVariants, cc::edgeLengths, cc::smallestAngle, cc::edgeCount, cc::concavity,
+                       cc::angleFamily, cc::symmetry})
+    for (const auto& section : cc::fixed()[std::size_t(category)].items) {
+      std::map<int, std::size_t> position;
+      for (std::size_t i = 0; i < section.size(); ++i)
+        position[section[i].rawValue()] = i;
+      for (const auto& [tool, image] : Shapes::mirrors()) {
+        const auto first = position.find(tool.rawValue()), second = position.find(image.rawValue());
+        if (tool.rawValue() > image.rawValue() || first == position.end() || second == position.end())
+          continue;
+        ++pairs;
+        EXPECT_LT(first->second, second->second) << "category " << category << ": " << tool.rawValue() << " and "
+                                                  << image.rawValue();
+      }
+    }
+  EXPECT_GT(pairs, 1000);
+
+  ToolUsage usage;
+  usage.counts.assign(std::size_t(Shapes::caseCount) + 1, 0);
+  for (const auto& [tool, image] : Shapes::mirrors())
+    usage.counts[std::size_t(tool.rawValue())] = 1;
+  const auto used = cc::byUse(usage).items.front();
+  expectSortedBy(CatalogueCategory{{}, {used}}, [](Shapes t) { return std::tuple(a(t)); });
 }
 
 TEST(CatalogueCategoriesTest, UsageSeparatesUsedRecentRemovedAndUnused) {

@@ -4,25 +4,31 @@
 // table, the shape the catalogue is known to have.
 
 #include "figures/Figure.h"
+#include "figures/FractionText.h"
 #include "figures/Roof.h"
 #include "figures/Triangulation.h"
 #include "figures/Vertex.h"
 #include "figures/catalogue/CatalogueEntry.h"
 #include "figures/catalogue/Shapes.h"
+#include "platform/DecimalFormat.h"
 #include "platform/NumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <cstdint>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <numbers>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace ornival {
 namespace {
@@ -137,9 +143,6 @@ double segmentDistance(Vec2 a, Vec2 b, Vec2 c, Vec2 d) {
                    pointSegmentDistance(d, a, b)});
 }
 
-// The seven names whose fractions describe something other than a corner.
-const std::set<int> fractionsNamingNoCorner{324, 325, 654, 797, 798, 802, 998};
-
 TEST(CatalogueCheck, EveryEntryClosesWithItsAngles) {
   for (const auto& [entry, figure] : allItems()) {
     const std::size_t n = entry.dividends.size();
@@ -185,28 +188,37 @@ TEST(CatalogueCheck, EveryEntryIsASimplePolygonOfPositiveArea) {
   }
 }
 
-TEST(CatalogueCheck, NameFractionsAreCornersOfTheirFigure) {
-  int fractionCount = 0;
-  for (const CatalogueEntry& entry : catalogueEntries())
-    fractionCount += int(nameFractions(entry.displayName).size());
-  EXPECT_EQ(fractionCount, 589);
+// What a fraction of a turn in a name stands for: a corner of that angle,
+// a reflex corner (⁻p/q names the corner of 1 − p/q), or no corner at all.
+enum class Named { corner, reflex, none };
 
-  for (const auto& [entry, figure] : allItems()) {
-    if (fractionsNamingNoCorner.contains(entry.tool.rawValue()))
-      continue;
-    const Int n = Int(entry.dividends.size());
-    const Int divisor = figure.divisor();
+Named whatFractionNames(const CatalogueEntry& entry, const Figure& figure, const NameFraction& f) {
+  // A corner of dividend d is d·(n − 2)/divisor of a turn.
+  const Int n = Int(entry.dividends.size());
+  const Int divisor = figure.divisor();
+  const Int turns = f.reflex ? f.denominator - f.numerator : f.numerator;
+  const bool found = std::any_of(entry.dividends.begin(), entry.dividends.end(),
+                                 [&](Int d) { return d * (n - 2) * f.denominator == turns * divisor; });
+  return !found ? Named::none : f.reflex ? Named::reflex : Named::corner;
+}
+
+// Almost every fraction in a name is a corner of its figure; a handful of
+// names use theirs otherwise, and the catalogue counts exactly how many of
+// each there are, and which figures hold the ones that name no corner.
+TEST(CatalogueCheck, NameFractionsKeepTheCataloguesTally) {
+  std::map<Named, int> tally;
+  std::set<int> namingNoCorner;
+  for (const auto& [entry, figure] : allItems())
     for (const NameFraction& f : nameFractions(entry.displayName)) {
-      // A corner of dividend d is d·(n − 2)/divisor of a turn; a reflex p/q
-      // names the corner of 1 − p/q.
-      const Int turns = f.reflex ? f.denominator - f.numerator : f.numerator;
-      const bool found = std::any_of(entry.dividends.begin(), entry.dividends.end(), [&](Int d) {
-        return d * (n - 2) * f.denominator == turns * divisor;
-      });
-      EXPECT_TRUE(found) << label(entry) << ": no corner of " << (f.reflex ? "-" : "") << f.numerator << "/"
-                         << f.denominator;
+      const Named named = whatFractionNames(entry, figure, f);
+      ++tally[named];
+      if (named == Named::none)
+        namingNoCorner.insert(entry.tool.rawValue());
     }
-  }
+  EXPECT_EQ(tally[Named::corner], 567);
+  EXPECT_EQ(tally[Named::reflex], 15);
+  EXPECT_EQ(tally[Named::none], 7);
+  EXPECT_EQ(namingNoCorner, (std::set<int>{324, 325, 654, 797, 798, 802, 998}));
 }
 
 TEST(CatalogueCheck, GivenAxesAndScaleableDeclarationsFitEveryEntry) {
@@ -274,6 +286,134 @@ TEST(CatalogueCheck, NinetyNineEntriesHaveAllSidesEqual) {
   for (const auto& figure : Shapes::figures())
     equilateral += figure->equilateral();
   EXPECT_EQ(equilateral, 99);
+}
+
+// A corner of half a turn does not show: between two sides of one length it
+// marks where a figure meets the middle of another's side, but between sides
+// of different lengths it only makes the figure look like one of fewer
+// corners than it has.
+TEST(CatalogueCheck, StraightCornersJoinOnlySidesOfOneLength) {
+  for (const auto& [entry, figure] : allItems()) {
+    const std::size_t n = entry.dividends.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      const bool straight = 2 * entry.dividends[i] * Int(n - 2) == figure.divisor();
+      EXPECT_TRUE(!straight || entry.lengths[i] == entry.lengths[(i + 1) % n]) << label(entry) << ", corner " << i;
+    }
+  }
+}
+
+// A figure's outline as seen: its corners as exact fractions of a turn, each
+// at the end of its side, straight corners merged away, and the sides as
+// shares of the perimeter, so that one shape at any size reads the same.
+struct Outline {
+  std::vector<std::pair<Int, Int>> corners;  // numerator, denominator, reduced
+  std::vector<double> sides;
+};
+
+Outline outlineOf(const CatalogueEntry& entry, const Figure& figure) {
+  const std::size_t n = entry.dividends.size();
+  const Int divisor = figure.divisor();
+  auto straight = [&](std::size_t i) { return 2 * entry.dividends[i % n] * Int(n - 2) == divisor; };
+  std::size_t first = 0;
+  while (straight(first))
+    ++first;
+  Outline outline;
+  double side = 0.0, perimeter = 0.0;
+  for (std::size_t k = 1; k <= n; ++k) {
+    const std::size_t i = (first + k) % n;
+    side += entry.lengths[i];
+    perimeter += entry.lengths[i];
+    if (straight(i))
+      continue;
+    const Int numerator = entry.dividends[i] * Int(n - 2);
+    const Int g = gcd(numerator, divisor);
+    outline.corners.emplace_back(numerator / g, divisor / g);
+    outline.sides.push_back(side);
+    side = 0.0;
+  }
+  for (double& x : outline.sides)
+    x /= perimeter;
+  return outline;
+}
+
+// Whether b, walked from some corner in either direction, is a.
+bool similar(const Outline& a, const Outline& b) {
+  const std::size_t n = a.corners.size();
+  if (b.corners.size() != n)
+    return false;
+  for (bool mirrored : {false, true})
+    for (std::size_t shift = 0; shift < n; ++shift) {
+      bool same = true;
+      for (std::size_t i = 0; i < n && same; ++i) {
+        // Walked backwards, side j ends at the corner that began it.
+        const std::size_t side = mirrored ? (2 * n - 1 - i - shift) % n : (i + shift) % n;
+        const std::size_t corner = mirrored ? (3 * n - 2 - i - shift) % n : side;
+        same = a.corners[i] == b.corners[corner] && std::abs(a.sides[i] - b.sides[side]) <= 1e-9;
+      }
+      if (same)
+        return true;
+    }
+  return false;
+}
+
+// The name without the words that make one shape two sizes of itself.
+std::string withoutSizeWords(std::string_view name) {
+  std::string result;
+  for (std::size_t start = 0; start <= name.size();) {
+    const std::size_t end = std::min(name.find(' ', start), name.size());
+    const std::string_view word = name.substr(start, end - start);
+    if (word != "Big" && word != "Small" && word != "\u221a2")
+      result += (result.empty() ? "" : " ") + std::string(word);
+    start = end + 1;
+  }
+  return result;
+}
+
+// ALIKE, FOR NOW: pairs still one shape because one of them awaits its
+// redesign (Trifolium ³⁄₁₀ has the outline of Decastar ³⁄₁₀, the Decastar's
+// cut through notches three tips wide). Take a pair out once it differs.
+const std::set<std::pair<int, int>> pendingAlike{{371, 487}};
+
+// A figure is known by its shape: two names for one shape, at whatever size,
+// turned or mirrored, would leave the user picking between twins. Mirror
+// images are one another's partners, and a size word or a stated scale
+// says that one shape comes twice on purpose.
+TEST(CatalogueCheck, NoTwoNamesShareOneShape) {
+  const auto items = allItems();
+  std::map<std::vector<std::pair<Int, Int>>, std::vector<std::size_t>> byCorners;
+  std::vector<Outline> outlines;
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    outlines.push_back(outlineOf(items[k].entry, items[k].figure));
+    auto corners = outlines.back().corners;
+    std::sort(corners.begin(), corners.end());
+    if (items[k].entry.tool != Shapes::multi)
+      byCorners[corners].push_back(k);
+  }
+  const auto& mirrors = Shapes::mirrors();
+  for (const auto& [corners, members] : byCorners)
+    for (std::size_t x = 0; x < members.size(); ++x)
+      for (std::size_t y = x + 1; y < members.size(); ++y) {
+        const CatalogueEntry& a = items[members[x]].entry;
+        const CatalogueEntry& b = items[members[y]].entry;
+        const auto mirror = mirrors.find(a.tool);
+        if ((mirror != mirrors.end() && mirror->second == b.tool) ||
+            withoutSizeWords(a.displayName) == withoutSizeWords(b.displayName) ||
+            pendingAlike.contains(std::minmax(a.tool.rawValue(), b.tool.rawValue())))
+          continue;
+        EXPECT_FALSE(similar(outlines[members[x]], outlines[members[y]]))
+            << label(a) << " and " << label(b) << " are one shape";
+      }
+}
+
+// Figures glue along sides of equal length, compared exactly: one length
+// written twice, a few bits apart, would keep apart sides that belong
+// together and show one length twice in the browser.
+TEST(CatalogueCheck, EveryLengthIsWrittenOnce) {
+  std::set<double> lengths;
+  for (const CatalogueEntry& entry : catalogueEntries())
+    lengths.insert(entry.lengths.begin(), entry.lengths.end());
+  for (auto it = lengths.begin(); std::next(it) != lengths.end(); ++it)
+    EXPECT_GT(*std::next(it) - *it, 1e-9 * *it) << formatNumber(*it) << " and " << formatNumber(*std::next(it));
 }
 
 // Two figures with one text would be one figure twice, and the mirror map
@@ -344,6 +484,126 @@ TEST(CatalogueCheck, ExactlyFiveAchiralFiguresHaveUnequalTexts) {
     if (!Shapes::mirrors().contains(s) && figureOf(s).canonicalName() != figureOf(s).reversedCanonicalName())
       unequal.insert(s.rawValue());
   EXPECT_EQ(unequal, (std::set<int>{417, 521, 526, 527, 922}));
+}
+
+// The outline traced at equal steps along its edge, centred on the trace's
+// mean and scaled to a mean square radius of 1: a description of the shape
+// that a turn, a shift of the starting point and a change of size leave alone
+// but for a rotation and a cyclic shift of the samples.
+using Trace = std::vector<std::complex<double>>;
+constexpr std::size_t tracePoints = 128;
+
+Trace traceOf(const std::vector<Vec2>& v) {
+  const std::size_t n = v.size();
+  double perimeter = 0.0;
+  for (std::size_t i = 0; i < n; ++i)
+    perimeter += (v[(i + 1) % n] - v[i]).length();
+  Trace trace;
+  std::size_t side = 0;
+  double walked = 0.0;  // arc length at the start of the current side
+  for (std::size_t k = 0; k < tracePoints; ++k) {
+    const double at = perimeter * double(k) / double(tracePoints);
+    while ((v[(side + 1) % n] - v[side]).length() + walked < at) {
+      walked += (v[(side + 1) % n] - v[side]).length();
+      ++side;
+    }
+    const Vec2 a = v[side], b = v[(side + 1) % n];
+    const Vec2 p = a + (b - a) * ((at - walked) / (b - a).length());
+    trace.emplace_back(p.x, p.y);
+  }
+  std::complex<double> mean;
+  for (const auto& z : trace)
+    mean += z;
+  mean /= double(tracePoints);
+  double squares = 0.0;
+  for (auto& z : trace) {
+    z -= mean;
+    squares += std::norm(z);
+  }
+  for (auto& z : trace)
+    z /= std::sqrt(squares / double(tracePoints));
+  return trace;
+}
+
+// The N-th roots of unity, e^(2πik/N).
+const std::vector<std::complex<double>>& roots() {
+  static const std::vector<std::complex<double>> table = [] {
+    std::vector<std::complex<double>> r;
+    for (std::size_t k = 0; k < tracePoints; ++k)
+      r.push_back(std::polar(1.0, 2.0 * std::numbers::pi * double(k) / double(tracePoints)));
+    return r;
+  }();
+  return table;
+}
+
+std::vector<std::complex<double>> spectrumOf(const Trace& trace) {
+  std::vector<std::complex<double>> spectrum(tracePoints);
+  for (std::size_t f = 0; f < tracePoints; ++f)
+    for (std::size_t k = 0; k < tracePoints; ++k)
+      spectrum[f] += trace[k] * std::conj(roots()[f * k % tracePoints]);
+  return spectrum;
+}
+
+// How far apart two traced outlines lie at the best turn and starting point,
+// either one mirrored: the root mean square distance of matched samples, in
+// units of the mean radius (0 for one shape; a notch a tenth of the radius
+// deep along a tenth of the edge gives about 0.03).
+double outlineDistance(const std::vector<std::complex<double>>& a, const std::vector<std::complex<double>>& b,
+                       const std::vector<std::complex<double>>& bMirrored) {
+  double best = 0.0;
+  for (const auto* other : {&b, &bMirrored})
+    for (std::size_t shift = 0; shift < tracePoints; ++shift) {
+      // The correlation at this shift, from the spectra.
+      std::complex<double> c;
+      for (std::size_t f = 0; f < tracePoints; ++f)
+        c += std::conj(a[f]) * (*other)[f] * roots()[f * shift % tracePoints];
+      best = std::max(best, std::abs(c) / double(tracePoints * tracePoints));
+    }
+  return std::sqrt(std::max(0.0, 2.0 - 2.0 * best));
+}
+
+// Not a rule but a list for the designer: pairs of differently named figures
+// whose outlines come so close that an icon would hardly tell them apart.
+TEST(CatalogueCheck, ListsNearlyAlikeOutlinesForReview) {
+  constexpr double nearlyAlike = 0.03;
+  const auto items = allItems();
+  std::vector<std::vector<std::complex<double>>> spectra, mirrored;
+  std::vector<std::vector<double>> magnitudes;  // a cheap first sieve, blind to turns and shifts
+  for (const auto& item : items) {
+    const Trace trace = traceOf(item.figure.vertices());
+    Trace reflected(trace.rbegin(), trace.rend());
+    for (auto& z : reflected)
+      z = std::conj(z);
+    spectra.push_back(spectrumOf(trace));
+    mirrored.push_back(spectrumOf(reflected));
+    std::vector<double> m;
+    for (std::size_t f = 1; f < 12; ++f)
+      m.push_back(std::abs(spectra.back()[f]) + std::abs(spectra.back()[tracePoints - f]));
+    magnitudes.push_back(m);
+  }
+  const auto& mirrors = Shapes::mirrors();
+  std::vector<std::pair<double, std::string>> alike;
+  for (std::size_t x = 0; x < items.size(); ++x)
+    for (std::size_t y = x + 1; y < items.size(); ++y) {
+      const CatalogueEntry& a = items[x].entry;
+      const CatalogueEntry& b = items[y].entry;
+      const auto mirror = mirrors.find(a.tool);
+      if (a.tool == Shapes::multi || b.tool == Shapes::multi || (mirror != mirrors.end() && mirror->second == b.tool) ||
+          withoutSizeWords(a.displayName) == withoutSizeWords(b.displayName))
+        continue;
+      double sieve = 0.0;
+      for (std::size_t f = 0; f < magnitudes[x].size(); ++f)
+        sieve += std::pow((magnitudes[x][f] - magnitudes[y][f]) / double(tracePoints), 2);
+      if (std::sqrt(sieve) > std::numbers::sqrt2 * nearlyAlike)
+        continue;
+      const double distance = outlineDistance(spectra[x], spectra[y], mirrored[y]);
+      if (distance < nearlyAlike)
+        alike.emplace_back(distance, label(a) + " ~ " + label(b));
+    }
+  std::sort(alike.begin(), alike.end());
+  for (const auto& [distance, pair] : alike)
+    report("nearly alike", pair + " (" + formatDecimal(distance, 3) + ")");
+  report("nearly alike pairs", formatInteger(Int(alike.size())));
 }
 
 TEST(CatalogueCheck, ReportsHowLengthsAreShared) {

@@ -86,7 +86,8 @@ TEST_F(DocumentFileTest, RefusesWhatCannotBeReadOrIsNoDocumentOrIsTooLarge) {
       {"missing", (folder / "missing.ornival").string(), DocumentFileError::unreadable},
       {"a folder", folder.string(), DocumentFileError::unreadable},
       {"over the byte limit", write("big", testing::documentText() + std::string(4096, '\n')),
-       DocumentFileError::unreadable},
+       DocumentFileError::tooLarge},
+      {"a link to a device", (folder / "zero.ornival").string(), DocumentFileError::unreadable},
       {"no header", write("plain.txt", "shapes:\n7,0\n"), DocumentFileError::notDocument},
       {"binary", write("bin", "\x89PNG\r\n\x1A\n\0\0"s), DocumentFileError::notDocument},
       {"over the line limit", write("lines", testing::documentText() + std::string(40, '\n')),
@@ -94,6 +95,7 @@ TEST_F(DocumentFileTest, RefusesWhatCannotBeReadOrIsNoDocumentOrIsTooLarge) {
       {"over the tile limit", write("tiles", testing::documentText(chain30)), DocumentFileError::tooLarge},
       {"at the limits", write("fits", testing::documentText(chain19)), DocumentFileError::none},
   };
+  std::filesystem::create_symlink("/dev/zero", folder / "zero.ornival");
   for (const auto& c : cases) {
     DocumentFileError error = DocumentFileError::none;
     const auto model = readDocumentFile(c.path, error, limits);

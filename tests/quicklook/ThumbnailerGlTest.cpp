@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace ornival {
 namespace {
@@ -130,6 +131,51 @@ TEST_F(ThumbnailerTest, WritesNothingForWhatIsNoDocumentOrAWrongCall) {
     EXPECT_NE(run(c.input, output, c.size), 0) << c.name;
     EXPECT_FALSE(fs::exists(output)) << c.name;
   }
+}
+
+// The file manager's log says why there is no picture: a file over the size
+// limit is too large, not unreadable.
+TEST_F(ThumbnailerTest, SaysThatAFileOverTheSizeLimitIsTooLarge) {
+  const auto big = write("big.ornival", squareDocument("") + std::string(std::size_t(17) << 20, '\n'));
+  const auto log = folder / "log.txt";
+  const std::string command = std::string("'") + ORNIVAL_THUMBNAILER + "' -s 256 '" + big.string() + "' '" +
+                              (folder / "out.png").string() + "' 2>'" + log.string() + "'";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+  std::ifstream in(log);
+  const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(said.find("too large"), std::string::npos) << said;
+  EXPECT_EQ(said.find("cannot be read"), std::string::npos) << said;
+}
+
+// A real full disk: a 64 KiB tmpfs in a user and mount namespace of its own,
+// filled up; the picture that was there stays, and the program says why.
+TEST_F(ThumbnailerTest, AFullDiskLeavesThePictureThatWasThereAndSaysSo) {
+  const auto disk = folder / "disk";
+  fs::create_directories(disk);
+  if (std::system(("unshare -rm sh -c 'mount -t tmpfs -o size=64k tmpfs \"$0\"' '" + disk.string() + "' 2>/dev/null")
+                      .c_str()) != 0)
+    GTEST_SKIP() << "this machine cannot mount a small tmpfs in a private user and mount namespace "
+                    "(unshare -rm), so the real full disk is not tried here";
+  const auto document = write("flat.ornival", twoSquares("backgroundColor: 3A5A8CFF\n"));
+  const auto log = folder / "log.txt";
+  // Everything is checked inside the namespace: the tmpfs goes with it.
+  const std::string script =
+      "mount -t tmpfs -o size=64k tmpfs \"$0\" || exit 90\n"
+      "printf old > \"$0/out.png\"\n"
+      "dd if=/dev/zero of=\"$0/filler\" bs=4k 2>/dev/null\n"
+      "\"$1\" -s 256 \"$2\" \"$0/out.png\" 2>\"$3\" && exit 91\n"
+      "[ \"$(cat \"$0/out.png\")\" = old ] || exit 92\n"
+      "[ \"$(ls -A \"$0\" | wc -l)\" -eq 2 ] || exit 93\n";
+  const std::string command = "unshare -rm sh -c '" + script + "' '" + disk.string() + "' '" +
+                              ORNIVAL_THUMBNAILER + "' '" + document.string() + "' '" + log.string() + "'";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  // 91: it said it wrote; 92: the old picture was replaced; 93: a temporary file was left.
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  std::ifstream in(log);
+  const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(said.find("No space left on device"), std::string::npos) << said;
 }
 
 TEST_F(ThumbnailerTest, HugeChainsOfTilesEndWithinTheirBounds) {

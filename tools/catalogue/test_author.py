@@ -149,6 +149,53 @@ class DesignFileTest(unittest.TestCase):
             shapes.poly(8, [2, shapes.X, 2, 3, 3], [1.0] * 5).close()
 
 
+class CatalogueRulesTest(unittest.TestCase):
+    def row(self, raw, name):
+        return table.Row(0, table.ROW.match('  {%d, "%s", south, scaleable, setupAxis, "polygon({}, {})"},\n'
+                                            % (raw, name)))
+
+    def test_the_palette_holds_each_length_once(self):
+        import palette
+        values = sorted(palette.VALUES)
+        for a, b in zip(values, values[1:]):
+            self.assertGreater(b - a, 2 * palette.TOLERANCE * max(1.0, b), (a, b))
+
+    def test_a_straight_corner_only_between_sides_of_one_length(self):
+        # A rectangle 2 by 1 with a corner of 1/2 on its top side.
+        for top, errors in (((1.0, 1.0), 0), ((0.5, 1.5), 1)):
+            report = checks.Report()
+            checks.check_entry(report, self.row(911, "Rectangle 2"),
+                               table.Outline([1, 1, 2, 1, 1], [2.0, 1.0, top[0], top[1], 1.0]))
+            with self.subTest(top=top):
+                self.assertEqual(len([t for _, t in report.errors if "straight" in t]), errors)
+
+    def test_a_fraction_the_catalogue_says_names_no_corner_must_not_be_one(self):
+        rhombus = families.rhombus(2, 7, 1.0).close()
+        for raw, name, expected in ((798, "Twin Star ²⁄₇", "must name no corner"), (796, "Rhombus ²⁄₇", None)):
+            report = checks.Report()
+            checks.check_entry(report, self.row(raw, name), table.Outline(rhombus.dividends(), rhombus.sides))
+            with self.subTest(raw=raw):
+                if expected:
+                    self.assertTrue(any(expected in t for _, t in report.errors), report.errors)
+                else:
+                    self.assertEqual(report.errors, [])
+
+    def test_one_shape_under_two_names_is_an_error_unless_only_a_size_word_parts_them(self):
+        _, rows = table.read_rows()
+        outlines = table.evaluate(rows)
+        # A rectangle twice the size of Rectangle 2, turned a quarter.
+        outlines[622] = table.Outline([1, 1, 1, 1], [4.0, 2.0, 4.0, 2.0])
+        rows[233].name = "Small Wide Rectangle 2"
+        rows[911].name = "Wide Rectangle 2"
+        outlines[233] = table.Outline([1, 1, 1, 1], [1.0, 0.5, 1.0, 0.5])
+        report = checks.Report()
+        checks.check_table(report, rows, outlines, {622, 233})
+        # Each pair once; the two that differ by Small alone pass.
+        shared = sorted((raw, t) for raw, t in report.errors if "one shape" in t)
+        self.assertEqual(shared, [(233, "is one shape with 622 Trapezoid 1 1 2"),
+                                  (622, "is one shape with 911 Wide Rectangle 2")])
+
+
 class RewriteTest(unittest.TestCase):
     def test_rewrite_replaces_only_the_named_rows(self):
         with tempfile.TemporaryDirectory() as directory:

@@ -10,11 +10,13 @@
 
 namespace ornival {
 
-TextKind readDocument(Document& document, std::string_view text) {
+TextKind readDocument(Document& document, std::string_view text, ReadCounts* counts) {
   const auto model = OrnivalModel::create();
   const TextKind kind = model->read(text);
   if (kind != TextKind::document)
     return kind;
+  if (counts)
+    *counts = {model->tileLines, model->shapes.size()};
   const auto& undo = document.undoManager();
   if (undo)
     undo->disableUndoRegistration();
@@ -35,6 +37,26 @@ std::string refusalMessage(TextKind kind, const std::string& displayName) {
              localized("” is not an Ornival document: it has no “Ornival” header line.");
   }
   return {};
+}
+
+std::string readRefusalMessage(const FileContents& contents, const std::string& displayName) {
+  switch (contents.refusal) {
+    case ReadRefusal::none: return {};
+    case ReadRefusal::notRegular:
+      return localized("“%1” could not be opened: it is not a file but a device, a pipe or a socket.", {displayName});
+    case ReadRefusal::tooLarge:
+      return localizedCount("“%1” could not be opened: it is larger than %n MB, far more than any Ornival document.",
+                            std::int64_t(largestDocumentBytes >> 20), {displayName});
+    case ReadRefusal::system:
+    case ReadRefusal::directory: break;
+  }
+  return localized("“%1” could not be opened: %2.", {displayName, contents.reason()});
+}
+
+std::string incompleteReadNotice(const ReadCounts& counts, const std::string& displayName) {
+  return localizedCount("Only %1 of the %n tile(s) in “%2” could be read; the others were left out. "
+                        "Ornival will not save over the file by itself, and asks before you save over it.",
+                        std::int64_t(counts.tileLines), {std::to_string(counts.tiles), displayName});
 }
 
 std::vector<std::string> documentTags(const std::vector<int>& counts) {

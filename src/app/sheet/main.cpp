@@ -8,8 +8,10 @@
 
 #include "app/sheet/CatalogueSheet.h"
 #include "figures/catalogue/Shapes.h"
+#include "platform/AtomicFile.h"
 #include "platform/NumberText.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
@@ -18,9 +20,9 @@
 #include <QSvgRenderer>
 
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -29,11 +31,11 @@ int usage() {
   return 2;
 }
 
-bool writeText(const std::string& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(text.data(), std::streamsize(text.size()));
-  file.close();
-  return bool(file);
+bool writeText(const std::string& path, std::string_view text) {
+  const std::string failure = ornival::writeFileAtomically(path, text);
+  if (!failure.empty())
+    std::cerr << "ornival-sheet: " << path << ": " << failure << "\n";
+  return failure.empty();
 }
 
 bool writePng(int argc, char** argv, const std::string& svg, const std::string& path) {
@@ -52,7 +54,10 @@ bool writePng(int argc, char** argv, const std::string& svg, const std::string& 
   painter.setRenderHint(QPainter::Antialiasing);
   renderer.render(&painter);
   painter.end();
-  return image.save(QString::fromStdString(path), "PNG");
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  return image.save(&buffer, "PNG") && writeText(path, std::string_view(png.constData(), std::size_t(png.size())));
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <openjpeg.h>
 
@@ -229,12 +228,8 @@ std::string QtBitmapWriter::writeBitmap(const Document& document, BitmapFileType
       return localized("The picture could not be encoded:") + " " + writer.errorString().toStdString();
   }
 
-  QSaveFile file(QString::fromStdString(target.string()));
-  if (!file.open(QIODevice::WriteOnly))
-    return file.errorString().toStdString();
-  if (file.write(data) != data.size() || !file.commit())
-    return file.errorString().toStdString();
-  return {};
+  // Encoded whole in memory above, so that the write is one checked step.
+  return writeFileAtomically(target, std::string_view(data.constData(), std::size_t(data.size())), *files);
 }
 
 }  // namespace ornival

@@ -2,6 +2,7 @@
 
 #include "document/DocumentExporter.h"
 #include "document/ReliefSnapshot.h"
+#include "platform/AtomicFile.h"
 #include "platform/RgbaImage.h"
 
 #include <QByteArray>
@@ -39,6 +40,8 @@ public:
   // finding out whether there is OpenGL costs nothing before. None, or an
   // empty maker where the program has no OpenGL: relief pictures then say so.
   std::function<SnapshotRendererMaker()> reliefRenderers;
+  // What the file is written with: the system's calls unless a test breaks one.
+  const FileCalls* files = &systemFileCalls();
 
   std::string writeBitmap(const Document& document, BitmapFileType type,
                           const std::filesystem::path& target) override;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -164,6 +165,21 @@ const Words& words() {
   return instance;
 }
 
+// A figure's smallest corner as the exact fraction of a turn its dividend
+// gives: the degrees of two equal corners may differ in the last bit.
+struct Turn {
+  std::int64_t numerator = 0;
+  std::int64_t denominator = 1;
+
+  friend bool operator<(Turn x, Turn y) { return x.numerator * y.denominator < y.numerator * x.denominator; }
+};
+
+Turn smallestTurn(const Figure& f) {
+  const auto& dividends = f.dividends();
+  const std::int64_t smallest = *std::min_element(dividends.begin(), dividends.end());
+  return {smallest * std::int64_t(dividends.size() - 2), f.divisor()};
+}
+
 // What the sorts compare, read once per figure.
 struct Properties {
   Shapes tool;
@@ -173,11 +189,30 @@ struct Properties {
   int e = 0;  // equilateral count
   int m = 0;  // mirror axes
   int r = 0;  // rotations
-  double a = 0.0;  // smallest angle
+  double a = 0.0;  // smallest angle in degrees, for titles and groups
+  Turn turn;       // the same, exactly, for sorting
   double d = 0.0;  // density
+  int densityRank = 0;  // densities equal but for rounding share a rank
   const std::vector<double>* angles = nullptr;
   const std::vector<double>* lengths = nullptr;
 };
+
+// Area over squared perimeter is computed from vertices that a figure and its
+// mirror image reach along different walks, so their densities, equal in
+// exact arithmetic, may differ in the last bits. Values that close share one
+// rank; distinct figures lie many orders of magnitude further apart.
+void rankDensities(std::vector<Properties>& all) {
+  constexpr double sameWithin = 1e-12;
+  std::vector<double> values;
+  for (const auto& p : all)
+    values.push_back(p.d);
+  std::sort(values.begin(), values.end());
+  std::vector<int> ranks(values.size());
+  for (std::size_t i = 1; i < values.size(); ++i)
+    ranks[i] = ranks[i - 1] + (values[i] - values[i - 1] > sameWithin * std::abs(values[i]) ? 1 : 0);
+  for (auto& p : all)
+    p.densityRank = ranks[std::size_t(std::lower_bound(values.begin(), values.end(), p.d) - values.begin())];
+}
 
 std::vector<Properties> readProperties() {
   std::vector<Properties> all;
@@ -188,6 +223,7 @@ std::vector<Properties> readProperties() {
     p.n = int(f.vertices().size());
     p.v = f.variantCount();
     p.a = f.angle();
+    p.turn = smallestTurn(f);
     p.angles = &f.angles();
     p.c = f.concave();
     p.e = f.equilateralCount();
@@ -197,6 +233,7 @@ std::vector<Properties> readProperties() {
     p.lengths = &f.lengths();
     all.push_back(p);
   }
+  rankDensities(all);
   return all;
 }
 
@@ -290,8 +327,8 @@ CatalogueCategory edgeVariantsOf(const std::vector<Properties>& all) {
                [](auto& x, auto& y) { return largerFirst(x.m, y.m); },
                [](auto& x, auto& y) { return smallerFirst(x.c, y.c); },
                [](auto& x, auto& y) { return largerFirst(x.e, y.e); },
-               [](auto& x, auto& y) { return largerFirst(x.d, y.d); },
-               [](auto& x, auto& y) { return largerFirst(x.a, y.a); });
+               [](auto& x, auto& y) { return largerFirst(x.densityRank, y.densityRank); },
+               [](auto& x, auto& y) { return largerFirst(x.turn, y.turn); });
       },
       [&](int v) {
         if (v == 1)
@@ -310,7 +347,7 @@ std::vector<const Properties*> byAngle(const std::vector<Properties>& all) {
   std::vector<const Properties*> list;
   for (const auto& p : all)
     list.push_back(&p);
-  sortBy(list, [](auto& x, auto& y) { return smallerFirst(x.a, y.a); });
+  sortBy(list, [](auto& x, auto& y) { return smallerFirst(x.turn, y.turn); });
   return list;
 }
 
@@ -365,8 +402,8 @@ CatalogueCategory edgeCountOf(const std::vector<Properties>& all) {
                [](auto& x, auto& y) { return smallerFirst(x.v, y.v); },
                [](auto& x, auto& y) { return largerFirst(x.m, y.m); },
                [](auto& x, auto& y) { return largerFirst(x.e, y.e); },
-               [](auto& x, auto& y) { return largerFirst(x.a, y.a); },
-               [](auto& x, auto& y) { return smallerFirst(x.d, y.d); });
+               [](auto& x, auto& y) { return largerFirst(x.turn, y.turn); },
+               [](auto& x, auto& y) { return smallerFirst(x.densityRank, y.densityRank); });
       },
       [&](int n) { return titled(w.polygonsWith + formatInteger(n) + w.edges); });
   return category;
@@ -382,8 +419,8 @@ CatalogueCategory concavityOf(const std::vector<Properties>& all) {
                [](auto& x, auto& y) { return smallerFirst(x.v, y.v); },
                [](auto& x, auto& y) { return largerFirst(x.m, y.m); },
                [](auto& x, auto& y) { return largerFirst(x.e, y.e); },
-               [](auto& x, auto& y) { return largerFirst(x.d, y.d); },
-               [](auto& x, auto& y) { return largerFirst(x.a, y.a); });
+               [](auto& x, auto& y) { return largerFirst(x.densityRank, y.densityRank); },
+               [](auto& x, auto& y) { return largerFirst(x.turn, y.turn); });
       },
       [&](int c) { return titled(c == 0 ? w.convex : w.concave + formatInteger(c)); });
   return category;
@@ -413,8 +450,8 @@ CatalogueCategory angleFamilyOf(const std::vector<Properties>& all) {
            [](auto& x, auto& y) { return smallerFirst(x.v, y.v); },
            [](auto& x, auto& y) { return largerFirst(x.m, y.m); },
            [](auto& x, auto& y) { return smallerFirst(x.c, y.c); },
-           [](auto& x, auto& y) { return largerFirst(x.a, y.a); },
-           [](auto& x, auto& y) { return smallerFirst(x.d, y.d); });
+           [](auto& x, auto& y) { return largerFirst(x.turn, y.turn); },
+           [](auto& x, auto& y) { return smallerFirst(x.densityRank, y.densityRank); });
     category.items.push_back(toolsOf(list));
     category.sectionNames.push_back(titled(w.family + fractionText(fractionOfTurn(360.0 / double(d)))));
   }
@@ -433,8 +470,8 @@ CatalogueCategory symmetryOf(const std::vector<Properties>& all) {
       category, all, [](const Properties& p) { return p.m > 0 ? std::optional<int>(p.m) : std::nullopt; }, true,
       [](auto& list) {
         sortBy(list, [](auto& x, auto& y) { return smallerFirst(x.n, y.n); },
-               [](auto& x, auto& y) { return largerFirst(x.a, y.a); },
-               [](auto& x, auto& y) { return smallerFirst(x.d, y.d); });
+               [](auto& x, auto& y) { return largerFirst(x.turn, y.turn); },
+               [](auto& x, auto& y) { return smallerFirst(x.densityRank, y.densityRank); });
       },
       [&](int m) {
         return withSymbol(w.polygonsWith + formatInteger(m) + w.symmetry + (m == 1 ? w.axis : w.axes),
@@ -444,7 +481,7 @@ CatalogueCategory symmetryOf(const std::vector<Properties>& all) {
       category, all, [](const Properties& p) { return p.m == 0 ? std::optional<int>(p.r) : std::nullopt; }, true,
       [](auto& list) {
         sortBy(list, [](auto& x, auto& y) { return smallerFirst(x.n, y.n); },
-               [](auto& x, auto& y) { return largerFirst(x.a, y.a); });
+               [](auto& x, auto& y) { return largerFirst(x.turn, y.turn); });
       },
       [&](int r) { return withSymbol(w.polygonsWith + formatInteger(r) + w.foldSymmetry, "C" + subscriptText(r)); });
   return category;
@@ -489,11 +526,11 @@ CatalogueCategory byUse(const ToolUsage& usage) {
     return std::find(list.begin(), list.end(), tool) != list.end();
   };
   const auto& figures = Shapes::figures();
-  std::vector<std::pair<Shapes, double>> used;
+  std::vector<std::pair<Shapes, Turn>> used;
   std::vector<Shapes> recent, removed, unused;
   for (Shapes tool : Shapes::allButLast()) {
     if (countOf(tool) >= 1)
-      used.emplace_back(tool, figures[std::size_t(tool.rawValue() - Shapes::firstRawValue)]->angle());
+      used.emplace_back(tool, smallestTurn(*figures[std::size_t(tool.rawValue() - Shapes::firstRawValue)]));
     else if (holds(usage.recent, tool))
       recent.push_back(tool);
     else if (holds(usage.removed, tool))

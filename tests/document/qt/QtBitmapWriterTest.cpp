@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <system_error>
 #include <fstream>
 
 namespace ornival {
@@ -143,6 +145,27 @@ TEST(QtBitmapWriterTest, TooLargeAPictureIsRefusedWithAReason) {
   const std::string error = writer.writeBitmap(*live.document, BitmapFileType::png, file);
   EXPECT_NE(error.find("too large"), std::string::npos) << error;
   EXPECT_FALSE(fs::exists(file));
+}
+
+// A picture that cannot be written whole (a disk failing as the data is
+// synced) leaves the picture that was there and gives the system's reason.
+TEST(QtBitmapWriterTest, AFailedWriteLeavesTheOldPictureAndSaysWhy) {
+  struct FailingSync : FileCalls {
+    int sync(int) const override {
+      errno = EIO;
+      return -1;
+    }
+  } failingSync;
+  const auto live = testing::liveDocument(testing::documentText(tower), 13.0, 2.0);
+  const fs::path folder = freshFolder("failing");
+  const fs::path file = folder / "Tower.png";
+  std::ofstream(file, std::ios::binary) << "old picture";
+  QtBitmapWriter writer;
+  writer.files = &failingSync;
+  EXPECT_EQ(writer.writeBitmap(*live.document, BitmapFileType::png, file), std::system_category().message(EIO));
+  EXPECT_EQ(contents(file), QByteArray("old picture"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  fs::remove_all(folder);
 }
 
 // The jpg export of a transparent page: JPEG 2000 data under ".jp2".

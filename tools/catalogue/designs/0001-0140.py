@@ -19,8 +19,8 @@ entry(8, "Skirt", sym(16, [B, 3, N8, 5, X]), note="flaring trapezoid")
 entry(11, "Arrowhead", dart(8, 1, 5, A), note="tip and barbs of 1/8, a Sun notch inside")
 entry(12, "V", sym(8, [6, X, 2, S2, 2, A, 2], first="corner"), note="two bars at a quarter turn, ends square")
 entry(13, "Cross", poly(8, [3, 2, 3, 6] * 4, [1] * 16), note="the cross between four Suns")
-entry(14, "Sunrise", poly(16, [5, 4, 10, 4, 10, 4, 10, 4, 5], [2 * N8] + [1] * 8),
-      note="the Sun above a line through two opposite notches")
+entry(14, "Sunrise", half(16, [(0, X), (112.5, 1.0), (67.5, 1.0), (157.5, 1.0), (112.5, 1.0), (202.5, 1.0)]),
+      note="the Sun rising: a horizon just below its centre cuts the tips beside it, four whole tips up")
 entry(18, "Notch", sym(8, [C, 2, S2, 2, S2, 3, S2, 6]), note="a bar with a quarter-turn notch")
 entry(19, "Sailboat", sym(8, [A, 3, S2, 1, 1, 5, X, 2]), note="hull and a quarter-turn sail")
 entry(20, "Triplet", sym(8, [C, 2, 1, 3, 1, 2, 1, 6, S2, 2]), note="three tips, the middle one taller")
@@ -92,14 +92,15 @@ entry(108, "Dragonfly", sym(16, [h, 4, B, 13, A, 1, 2.613125929752753, 10, 1, 11
       note="a long tail, two pairs of wings swept apart, head")
 # Taking a tip off the Sun leaves its two notches as straight corners and
 # the tip's base of √2 between them, where the tip glues back.
-entry(110, "Seven Sun", sym(8, [S2, 4, 1, 2, 1, 5, 1, 2, 1, 5, 1, 2, 1, 5, 1, 2]),
-      note="the Sun with one tip taken away, its notches kept")
+entry(110, "Seven Sun", sym(8, [B / 3, 4, B / 3, 2, 1, 5, 1, 2, 1, 5, 1, 2, 1, 5, 1, 2]),
+      note="the Sun with one tip taken away: the tips beside it run on into the straight foot, which is "
+           "parted in thirds")
 entry(111, "Left Spark", poly(8, [1, 3, 6] * 4, [A, S2, S2] * 4), note="four tips turning one way")
 entry(124, "Kite ¹⁄₄", kite(16, 4, 6, X, S2), note="a Sun tip over a Sunray notch")
 entry(128, "Bracket", sym(8, [C, 3, A, 1, 1, 3, X, 5, B]), note="a bar bent down at both ends")
 entry(131, "Orchid", sym(8, [1, X, 5, S2, 1, 2, 5, 1, 1, 1, 7], first="corner"), note="five petals, the lip below")
 entry(132, "Houses Edge", sym(8, [C, 2, 1, 3, H, 2, H, 6]), note="two Houses side by side")
-entry(134, "Trisosceles ¹⁄₈", isosceles(16, 2, N8), note="apex of 1/8")
+entry(134, "Trisosceles ¹⁄₈", sym(16, [1.0, 4, 1.0, 7, X, 2]), note="an isosceles triangle of apex 1/8 on a square")
 entry(137, "Cross Corner", sym(8, [2, A, 3, 1, 2, 1, 3, 1, 6], first="corner"),
       note="two arms of the Cross and its centre")
 

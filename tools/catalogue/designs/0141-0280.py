@@ -217,7 +217,8 @@ entry(230, "Nail", sym(8, [A, 2, h, 2, h, 6, B, 3, h, 2]), note="head, shank and
 entry(231, "Swallow B", upright(16, walked((0, 0), [(1.0, -45), (1.0, 90), (1.8477590650225735, -22.5), (A, 135),
                                                   (1.8477590650225735, 112.5)])),
       note="a swallow from above as Swallow 1/3 draws it, with short wings swept back and a pointed head")
-entry(232, "Fin B", sym(8, [5, X, 2, S2, 3, C, 1], first="corner"), note="a longer, broader fin")
+entry(232, "Fin B", sym(16, [11, X, 4, N8, 5, 2 * N8, 3], first="corner"),
+      note="a broader fin than Fin A: a tip of 3/16, shoulders of 5/16 and square feet beside a shallow notch")
 entry(234, "Sailboat 3", sym(8, [C + 2, 3, S2, 1, 1.0, 5, A, 2, 1.0, 6, h, 3, X]), note="hull and three sails, the middle one square-topped")
 entry(244, "v √2", sym(8, [2, X, 1, 1, 3, S2, 6], first="corner"), note="a small v, inner arms √2")
 entry(245, "Mask √2", sym(8, [X, 3, S2, 2, S2, 2, S2, 6]), note="Mask with a wider nose")
@@ -295,7 +296,9 @@ entry(172, "Quasar", poly(16, [2, 11, 4, 11] * 4, [A, A, 1.0, 1.0] * 4), note="f
 entry(219, "Mask 16", sym(32, [X, 12, 1.0, 10, A, 6, 1.0, 24]), note="a domino mask, eyes slanting by 1/16")
 entry(220, "Arrowhead 16", dart(32, 4, 24, A), note="tip of 1/8, barbs of 1/16 round a quarter-turn notch")
 entry(183, "Paw", upright(8, [(1, 0), (2, 1), (2, 2), (3, 3), (2, 4), (1, 3), (1, 4)]), note="a pad and three toes")
-entry(246, "Moth", upright(8, [(0, 0), (1, 1), (3, 1), (1, 3), (1, 4), (0, 3)]), note="swept wings and two feelers")
+entry(246, "Moth", half(16, [(45, h), (0, 1.0), (112.5, 0.7653668647301796), (22.5, N8), (180, X), (90, 0.5), (67.5, O8),
+                          (225, S2)], bottom="corner", top="corner"),
+      note="forewings straight along the front over smaller hindwings, a head and two feelers in a V")
 entry(247, "Ship Star", sym(16, [6, N8, 7, 1.0, 4, 1.0, 10, 1.0, 4, 1.0, 10, 1.0, 4], first="corner"),
       note="a keeled hull carrying the upper half of the Sun")
 entry(225, "U 16 B", sym(32, [A, 24, 1.0, 8, H, 8, 1.0, 14, N8, 14, h, 12, B]), note="a deep cup rounded by sixteenths")

@@ -46,11 +46,12 @@ entry(295, "Sharp Cross", poly(16, [7, 2, 7, 12] * 4, [1.0, N8, N8, 1.0] * 4),
 # band and the icon would stand it on end.
 entry(296, "Belt", sym(16, [2, 2.613125929752753, 7, C, 6, X, 4], first="corner"),
       note="a band with a tip of 1/8 at one end and a square end at the other")
-entry(299, "Belt Edge", trapezoid(8, 1, 2 * B, S2), note="the Belt cut along its length")
+from palette import R16
+entry(299, "Belt Edge", sym(16, [R16, 7, A, 2, A, 7, R16]), note="a long strip pointed at both ends by tips of 1/8")
 entry(300, "Comet", half(16, [(202.5, 2.0), (247.5, 1.0), (292.5, 2.0), (67.5, 1.0), (292.5, X)], bottom="corner",
                            top="corner", from_top=True),
       note="a round head trailing three streaks, the middle one longest")
-entry(322, "Short Right Hexagon", half(8, [(0, A), (90, 1.0), (135, 1.0), (180, X)], top="side"),
+entry(322, "Short Right Hexagon", half(8, [(0, A), (90, h), (135, 1.0), (180, X)], top="side"),
       note="the Right Hexagon with shorter sides")
 entry(323, "Flask", half(8, [(0, B), (135, H), (90, 1.0), (180, X)], top="side"), note="a conical flask")
 entry(329, "Anvil", half(8, [(180, C), (315, 2.0), (270, 1.0), (180, h), (270, h), (0, X)], bottom="side", top="side",
@@ -89,12 +90,12 @@ entry(414, "Left Leaf", loop(8, [(315, 1.0), (0, 1.0), (45, S2), (90, B), (225, 
 
 entry(302, "Belt ³⁄₁₀", sym(20, [6, P, 7, 2 * P2, 6, X, 8], first="corner"),
       note="Thin Belt 3/10 made broader: a tip of 3/10 at one end, a blunt end at the other")
-entry(303, "Triangle ¹⁄₅", isosceles(20, 2, P2), note="corners of 1/5 under a 1/10 apex, legs φ², base φ")
+entry(303, "Triangle ¹⁄₅", isosceles(20, 4, P), note="apex of 1/5 over corners of 3/20: Rhombus ¹⁄₅ cut across its short diagonal")
 entry(304, "Triangle ²⁄₅", isosceles(20, 8, 1.0), note="apex of 2/5, legs 1")
 entry(313, "Kite ¹⁄₆ ³⁄₁₀", kite(60, 10, 18, P, X), note="tip of 1/6, opposite corner 3/10")
 entry(318, "Propeller\\u00a05", half(20, [(342, P2), (90, 2 * P), (198, X)], bottom="corner", top="corner"),
       note="two long blades around a hub wide enough to hold them")
-entry(319, "Trisosceles ¹⁄₅", isosceles(20, 4, 1.0), note="apex of 1/5, legs 1: a Sun 10 tip")
+entry(319, "Trisosceles ¹⁄₅", trapezoid(20, 4, 1.0, 1.0), note="three equal sides, corners of 1/5: a Sun 10 tip cut off at 2 − φ")
 entry(320, "Trapezoid ¹⁄₅", trapezoid(20, 4, P2, P), note="the Pentagon of side φ cut by a diagonal")
 entry(321, "Hexagon ²⁄₅", half(20, [(0, 2.0), (36, 1.0), (144, X), (180, 2.0)], top="side"),
       note="corners of 2/5 and tips of 1/5")

@@ -17,8 +17,12 @@ from palette import R16
 from palette import DECA_OUT
 
 
-def decastar_through_notches(j):
-    """The Decastar between two radii through notches, j tips between them."""
+def decastar_through_notches(j, halved=False):
+    """The Decastar between two radii through notches, j tips between them;
+    halved parts each radius at its middle."""
+    if halved:
+        corners = [10, 6] + [6, 12] * (j - 1) + [6, 6, 10, 2 * j]
+        return poly(20, corners, [P2 / 2] * 2 + [1.0] * (2 * j) + [P2 / 2] * 2, method="star sector")
     corners = [6] + [6, 12] * (j - 1) + [6, 6, 2 * j]
     return poly(20, corners, [P2] + [1.0] * (2 * j) + [P2], method="star sector")
 
@@ -31,20 +35,23 @@ def decastar_parted(j):
     return poly(20, corners, [P2, DECA_OUT] + [1.0] * (2 * j) + [DECA_OUT, P2], method="star sector")
 
 
-entry(486, "Decastar ¹⁄₅", decastar_parted(2).start(7), note="the Decastar cut by two radii through tips, each parted at φ²")
-entry(487, "Decastar ³⁄₁₀", decastar_parted(3).start(9), note="the Decastar cut by two radii through tips, each parted at φ²")
 for raw, name, j in ((488, "Decastar ²⁄₅", 4), (490, "Decastar ³⁄₅", 6), (491, "Decastar ⁷⁄₁₀", 7),
                      (492, "Decastar ⁴⁄₅", 8)):
     s = decastar_through_notches(j)
     entry(raw, name, s.start(s.n - 2), note="the Decastar cut by two radii through notches")
+# The narrow cuts part each radius at its middle, where half a radius of the
+# wider cuts meets it.
+for raw, name, j in ((486, "Decastar ¹⁄₅", 2), (487, "Decastar ³⁄₁₀", 3)):
+    s = decastar_through_notches(j, halved=True)
+    entry(raw, name, s.start(s.n - 3), note="the Decastar cut by two radii through notches, each parted at its middle")
 s = star_sector(20, 10, 6, 1.0, 5, at="side")
 entry(489, "Decastar ¹⁄₂", s.start(s.n - 2), note="the Decastar cut by two radii through opposite tips")
 # With only a tenth cut away, the centre corner lies almost on the mean of the
-# corners, so an icon turned on it swings with rounding. Walked from the notch
-# opposite the cut instead, so that setup takes that notch for the axis and the
+# corners, so an icon turned on it swings with rounding. Walked from the tip
+# opposite the cut instead, so that setup takes that tip for the axis and the
 # icon stands the star on it, the cut on top.
-s = star_sector(20, 10, 6, 1.0, 9, at="side")
-entry(493, "Decastar ⁹⁄₁₀", s.start(10), note="Decastar cut by two radii through tips, standing on a notch")
+s = decastar_through_notches(9)
+entry(493, "Decastar ⁹⁄₁₀", s.start(10), note="the Decastar cut by two radii through notches, standing on a tip")
 
 # --- Pieces of the Sun and of Sun 12.
 # Half the Sun is the sector between two opposite tips; its centre stays a
@@ -131,8 +138,8 @@ entry(504, "Star ⁵⁄₈", poly(8, [1, 5, 3, 5] * 4, [A, A, 1.0, 1.0] * 4).sta
 entry(424, "Arrowhead 10", dart(20, 2, 14, X, 1.0), note="tip and barbs of 1/10 round a Sun 10 notch")
 entry(436, "Twin Peaks ¹⁄₅", sym(20, [X, 4, PHI, 4, 1.0, 14]), note="two Sun 10 tips side by side on a base")
 entry(437, "Wide Drum ¹⁄₅", sym(20, [P2, 8, 1.0, 4, 1.0, 8, X]), note="Drum ¹⁄₅ with rims of φ²")
-entry(441, "Sunrise ³⁄₁₀", poly(20, [6, 6, 12, 6, 12, 6, 12, 6, 12, 6, 6], [2 * P2] + [1.0] * 10),
-      note="the Decastar above a line through two opposite notches")
+entry(441, "Sunrise ³⁄₁₀", half(20, [(0, X), (144, 1.0), (108, 1.0), (180, 1.0), (144, 1.0)]),
+      note="the Decastar rising: a horizon just above its centre cuts the two tips beside it, three whole tips up")
 entry(462, "Bouquet ¹⁄₅", sym(20, [4, X, 8, PHI, 4, 1.0, 14, 1.0, 4], first="corner"),
       note="three Sun 10 blooms in a cone")
 # The Hand in tenths: the palm flares straight into the two spread fingers,
@@ -177,12 +184,12 @@ entry(445, "Fin ¹⁄₆", sym(24, [16, S12, 6, S12, 8, X, 4], first="corner"), 
 entry(446, "Gem ⁵⁄₁₂", sym(24, [1.0, 9, A, 5, 1.1547005383792515, 10, X]), note="a broad gem under a table with corners of 5/12")
 entry(447, "Obtuse Trifolium ⁵⁄₁₂", poly(24, [10, 7, 10, 13] * 3, [A, 1.0, 1.0, A] * 3),
       note="three lobes with obtuse tips of 7/24")
-entry(449, "Kite ³⁄₁₆", kite(32, 6, 2, 0.8477590650225735, X),
-      note="a tip of Hexadecastar ³⁄₁₆ cut out with its centre")
+entry(449, "Kite ³⁄₁₆", kite(32, 6, 8, X, A),
+      note="a tip of Hexadecastar ³⁄₁₆ over a square corner")
 entry(470, "Drum ¹⁄₆", sym(24, [HEX, 10, 1.0, 4, 1.0, 10, X]), note="rims of the Hexagon's side, sides bulging to 1/6")
 entry(501, "Acorn ¹⁄₃", half(24, [(30, HEX), (90, R3), (180, h), (135, S2)], bottom="corner", top="corner"),
       note="Acorn A's nut and stalk on a point of 1/3")
-entry(512, "Kite ¹⁄₁₂", kite(24, 2, 4, A, X), note="a tip of 1/12 over a Sun 12 tip")
+entry(512, "Kite ¹⁄₁₂", kite(24, 2, 10, B, X), note="a tip of 1/12 under a blunt head of 5/12")
 entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, R3, 11, 0.5, 4, X, 16], first="corner"),
       note="Shield 1/12 1/6 with half as tall a wall: the same foot and notched top")
 entry(532, "Acorn 12 ¹⁄₆", sym(24, [4, X, 10, HEX, 4, S12, 18, S12, 4], first="corner"),
@@ -211,7 +218,7 @@ entry(458, "Wide Twin Star", sym(8, [1, S2, 5, S2, 1, 1.3065629648763766, 7, 1.3
       note="two Compass stars side by side, fused where their facing tips cross, farther apart than Twin Star B")
 entry(465, "Fin -A", sym(8, [3, X, 1, 1.0, 5, A, 1], first="corner"),
       note="a fin with barbs of 1/8 over a pointed foot")
-entry(496, "Sprout Top", sym(16, [12, X, 4, 1.0, 4, 1 + 1 / S2, 4], first="corner"),
+entry(496, "Sprout Top", sym(8, [6, X, 2, 1.0, 2, S2, 2], first="corner"),
       note="the Sprout's two leaves without their stalk, broader than long so that the centre stays inside the notch")
 entry(498, "Wide Tower ¹⁄₄", sym(8, [X, 2, 2 + SQRT2, 3, 1 + 1 / S2, 2, 1 + 1 / S2, 6]),
       note="a wide wall topped by two large Sun tips")

@@ -45,7 +45,8 @@ entry(700, "Sun ⁷⁄₂₄ ⁻¹⁄₈", star_sector(48, 8, 14, Q12, 7, at="si
 entry(665, "Pentastar ¹⁄₆", regular_star(5, 1, 6, HEX), note="five tips of 1/6, the Hexstar's side")
 entry(656, "Star ¹⁄₆ 2 2", tips_of_one_sixth([5, 9, 5, 9]), note="two pairs of tips")
 entry(661, "Star ¹⁄₆ 2,2", poly(24, [4, 13, 4, 15] * 2, [HEX] * 8, method="star of 1/6 tips"), note="two pairs of tips, each pair on a 1/3 corner")
-entry(657, "Star ¹⁄₆ 3 3", tips_of_one_sixth([7, 7, 10, 7, 7, 10]), note="two fans of three tips")
+entry(657, "Star ¹⁄₆ 3 3", poly(24, [4, 15, 4, 15, 4, 18] * 2, [HEX] * 12, method="star of 1/6 tips"),
+      note="two fans of three tips, spread wider than round a square")
 entry(659, "Star ¹⁄₆ 3,3", tips_of_one_sixth([7, 9, 7, 9, 7, 9]), note="three pairs of tips")
 entry(671, "Star ¹⁄₆ 4 4", tips_of_one_sixth([8, 8, 8, 10, 8, 8, 8, 10]), note="two fans of four tips")
 
@@ -53,7 +54,7 @@ entry(671, "Star ¹⁄₆ 4 4", tips_of_one_sixth([8, 8, 8, 10, 8, 8, 8, 10]), n
 entry(628, "Hexagon ³⁄₁₀", poly(20, [6, 7, 7, 6, 7, 7], [1.0] * 6), note="equal sides, two corners of 3/10")
 entry(635, "Hexagon ¹⁄₅", poly(20, [4, 8, 8, 4, 8, 8], [P] * 6), note="equal sides, two corners of 1/5")
 entry(614, "Trapezoid ³⁄₁₆", trapezoid(32, 6, 2.0, 1.0), note="base corners of 3/16")
-entry(622, "Trapezoid 1 1 2", trapezoid(8, 2, 2.0, 1.0), note="sides 1, 1 and 2 under a top of 1")
+entry(622, "Trapezoid 1 1 2", trapezoid(12, 2, 2.0, 1.0), note="legs of 1 and a base of 2 under a top of 1: half a Hexagon of side 1")
 
 # --- Kites, sunrays, triangles.
 entry(689, "Kite ¹⁄₆ ⁵⁄₁₂", kite(24, 4, 10, HEX), note="a Hexstar tip over a 5/12 corner")
@@ -196,9 +197,8 @@ TWO_SIN36 = 1.1755705045849463    # 2 sin 36°
 # Left V: the V of square-cut arms on a flat foot, its left arm the longer.
 entry(579, "Left V", loop(8, [(0, 2.0), (45, B), (135, S2), (225, B), (135, C), (225, S2), (315, C)]).start(3),
       note="a V on a flat foot, its left arm longer")
-# Left Half Gnomon: the Golden Gnomon of legs 2 cut along its axis; the straight
-# corner on the leg parts it where the Gnomon parts into its golden triangle.
-entry(571, "Left Half Gnomon", poly(20, [5, 3, 10, 2], [P, TWO_SIN36, P, 2.0 - P]).start(3),
+# Left Half Gnomon: the Golden Gnomon of legs 2 cut along its axis.
+entry(571, "Left Half Gnomon", poly(20, [5, 3, 2], [P, TWO_SIN36, 2.0]).start(2),
       note="the Golden Gnomon cut along its axis")
 # Left Page 1/5: a page leaning as a 1/5 rhombus does, its top corner turned down.
 entry(619, "Left Page ¹⁄₅", loop(20, [(0, 2.0), (108, X), (144, P - 1), (180, Y), (288, 3.0)]),
@@ -283,17 +283,17 @@ for raw, name, j in ((648, "Decastar ¹⁄₅ ³⁄₂₀", 2), (649, "Decastar 
                      (651, "Decastar ⁻²⁄₅ ³⁄₂₀", 6), (652, "Decastar ⁻³⁄₁₀ ³⁄₂₀", 7), (653, "Decastar ⁻¹⁄₅ ³⁄₂₀", 8)):
     s = star_sector(20, 10, 6, 1.0, j, at="side")
     entry(raw, name, s.start(s.n - 2), note="the Decastar cut by two radii through tips")
-# The second Decastar ⁻¹⁄₅ ³⁄₂₀ is the same cut with each radius parted at φ²
-# from the centre, where it crosses the notches' circle, so that the inner
-# part glues to the radius of a cut through notches.
-entry(654, "Decastar ⁻¹⁄₅ ³⁄₂₀", poly(20, [10, 3, 12] + [6, 12] * 7 + [3, 10, 16], [P2, DECA_OUT] + [1.0] * 16 + [DECA_OUT, P2],
-                                     method="star sector").start(21),
-      note="the Decastar cut by two radii through tips, each parted at φ²")
-# From a tip radius round to a notch radius, 13/20 of a turn: fifteen corners,
-# and the notch radius parted into φ and 1 (where a cut through notches of
-# Sun 10 would glue) to make the sixteen the catalogue counts.
-entry(677, "Decastar ⁻⁷⁄₂₀ ³⁄₂₀ ³⁄₁₀", poly(20, [3] + [12, 6] * 6 + [6, 10, 13], [TAN72] + [1.0] * 13 + [P, 1.0], method="star sector"),
-      note="the Decastar from a tip radius round to a notch radius, the notch radius parted")
+# The second Decastar ⁻¹⁄₅ ³⁄₂₀ is cut as its case name says, 9/10 of the star
+# round, so its name's ⁻¹⁄₅ is no corner of it. With only a tenth cut away the
+# centre corner lies almost on the mean of the corners, so an icon turned on it
+# swings with rounding: walked from the notch opposite the cut, which setup
+# takes for the axis, it stands on that notch, the cut on top.
+s = star_sector(20, 10, 6, 1.0, 9, at="side")
+entry(654, "Decastar ⁻¹⁄₅ ³⁄₂₀", s.start(10), note="the Decastar cut by two radii through tips 9/10 of a turn apart")
+# From a tip radius round to a notch radius, 13/20 of a turn.
+entry(677, "Decastar ⁻⁷⁄₂₀ ³⁄₂₀ ³⁄₁₀", poly(20, [10, 3] + [12, 6] * 6 + [6, 13], [TAN72 / 2] * 2 + [1.0] * 13 + [P2],
+                                        method="star sector").start(1),
+      note="the Decastar from a tip radius round to a notch radius, the tip radius parted at its middle")
 mirror(678, "Decastar ⁻⁷⁄₂₀ ³⁄₁₀ ³⁄₂₀", of=677, start=3)
 
 # --- The Twin Stars: two stars side by side, joined by a short bar between
@@ -320,8 +320,8 @@ entry(576, "Twin Star ¹⁄₄", twin_star(24, 6, 14, 1.0, S2), note="two Hexsta
 # Octastar Edge: the Octastar with one tip cut off along the line between its
 # notches, standing on that edge; the edge keeps a straight corner in its
 # middle, so that it glues to two sides of half its length.
-entry(575, "Octastar Edge", poly(16, [9] + [2, 12] * 6 + [2, 9, 8], [N8 / 2] + [A] * 14 + [N8 / 2]),
-      note="the Octastar with a tip cut off, standing on the cut")
+entry(575, "Octastar Edge", poly(16, [8, 1] + [12, 2] * 3 + [12, 1], [R16, R16] + [A] * 8),
+      note="the Octastar cut through two opposite tips, standing on the cut, which keeps the centre as a straight corner")
 
 # --- Shields, crests, kites and the Trifolium.
 from headings import half, loop

@@ -41,16 +41,17 @@ entry(829, "Hexagon ³⁄₇", poly(14, [6, 4, 4] * 2, [1.0] * 6), note="equal s
 entry(771, "Pentagon 7", up7([(0, X), (4, 1.0), (6, 1.0)]),
       note="the Heptagon cut along a long diagonal, standing on the cut")
 entry(749, "Wide Pentagon 7", up7([(0, X), (3, HEPTA), (6, 1.445041867912629)]), note="Pentagon 7 with a wider roof")
-entry(802, "Pentagon ³⁄₇", up7([(0, X), (4, 1.0), (5, 1.445041867912629)]), note="a pointed arch: shoulders of 3/7")
+entry(802, "Pentagon ³⁄₇", up7([(0, X), (3, RHO), (5, 1.0)]),
+      note="a tall pentagon of the sevens: long walls leaning in under a point of 3/14")
 entry(764, "Quadstar 7", poly(14, [2, 8, 2, 9] * 2, [1.0] * 8), note="four tips of 1/7, equal sides")
 entry(763, "Drum 7", up7([(0, 2.0), (2, HEPTA), (5, HEPTA), (7, X)], top="side"), note="a drum: flat ends, bulging sides")
 
 # Kites, darts and petals.
-entry(750, "Arrowhead 7", dart(14, 2, 10, 1.0), note="a dart of a 1/7 tip, barbs of 1/14")
+entry(750, "Arrowhead 7", dart(14, 2, 8, 1.0), note="a dart whose tip and barbs are all 1/7, as Arrowhead's are all 1/8")
 entry(767, "Kite 7", kite(14, 3, 5, HEPTA), note="a Heptastar tip over a Heptagon corner")
 entry(775, "Kite ¹⁄₇", kite(14, 2, 6, RHO), note="a 1/7 tip over a 3/7 corner")
 entry(813, "Kite ²⁄₇", kite(14, 4, 6, 1.0), note="a 2/7 tip over a 3/7 corner")
-entry(804, "Petal ⁵⁄₁₄", kite(14, 5, 3, 1.0, at="opposite"), note="a Heptagon corner over a Heptastar tip")
+entry(804, "Petal ⁵⁄₁₄", kite(14, 5, 1, 1 / RHO), note="a Heptagon corner over a long stem's point of 1/14")
 entry(744, "Petal 7", up7([(2, 1.0), (3, HEPTA), (5, X)], bottom="corner"), note="a pointed lens of Heptastar tips")
 entry(761, "Petal ³⁄₇", up7([(0.5, 1 / RHO), (2.5, 1.0), (4.5, X)], bottom="corner", from_top=True),
       note="a round petal of 3/7 at its foot, pointed above")
@@ -384,7 +385,7 @@ def twin_star7(tip, notch, side, bridge, first):
 
 
 entry(753, "Twin Star 7", twin_star7(6, 18, HEPTA, 1.0, RHO), note="two Heptastars joined by a bar, four tips of each showing")
-entry(798, "Twin Star ²⁄₇", twin_star7(8, 16, HEPTA2, 1.0, RHO), note="two Heptastars 2/7 joined by a bar, four tips of each showing")
+entry(798, "Twin Star ²⁄₇", twin_star7(2, 22, HEPTA2, 1.0, HEPTA2), note="two Heptastars ¹⁄₁₄ joined by a bar, four tips of each showing")
 entry(789, "Long Twins 7", poly(14, [3, 9, 3, 6] * 2, [SIGMA, 1.0, 1.0, SIGMA] * 2), note="Twins 3/7 drawn out")
 entry(780, "Wide Twins 7", up28([(0, X), (7, 1.0), (14, 0.5), (7, 1.0), (11, RHO), (19, RHO), (21, 1.0), (14, 1.0)], top="side"),
       note="two Heptastar tips on squat towers over a wide plinth")

@@ -177,9 +177,8 @@ entry(894, "Thin Gem 7", poly(14, [4, 6, 4, 4, 6, 4], [HEPTA, SIGMA, SIGMA, HEPT
       note="a tall narrow stone on a table of the Heptastar's side")
 entry(903, "Shovel ⁵⁄₁₄", up(28, [(0, W7), (4, RHO), (12, X), (7, SIGMA), (14, HEPTA)], top="side", north=True),
       note="a blade with bottom corners of 5/14 under a straight handle")
-entry(933, "Left Delta ¹⁄₄", poly(24, [6, 5, 12, 3, 10], [TT12, TT12, X, HEX, TT12]),
-      note="Delta ¹⁄₄ cut along its axis from a tip through the centre to the notch opposite; the centre stays "
-           "a straight corner so that the cut glues to the other half")
+entry(933, "Left Delta ¹⁄₄", poly(24, [6, 5, 3, 10], [TT12, TT12, X, TT12]),
+      note="Delta ¹⁄₄ cut along its axis from a tip through the centre to the notch opposite")
 
 # --- Pictures of nines and sevens on the nine-fold stars' sides and the
 # Heptagon's diagonals. Wings spread from a body with a point below and a
@@ -301,7 +300,7 @@ entry(921, "Queen", up(16, [(0, B), (4, 0.5), (6, h), (5, 2.0), (0, 1.0), (3, 1.
 # plan asks for one corner more than the cut has.
 entry(904, "Left Decastar ³⁄₂₀", poly(20, [3, 12, 6, 6, 3], [TAN72, 1.0, 1.0, 1.0, P2]),
       note="the Decastar from a tip round to the notch 3/20 beyond it")
-entry(892, "Left Sun 10 ⁹⁄₂₀", poly(20, [10, 2] + [14, 4] * 4 + [7, 9], [1.0, P] + [1.0] * 9 + [X]),
+entry(892, "Left Sun 10 ⁹⁄₂₀", poly(20, [10, 2] + [14, 4] * 4 + [7, 9], [P2 / 2] * 2 + [1.0] * 9 + [X]),
       note="Sun 10 from a tip round to the notch 9/20 beyond it")
 
 # --- A cottage of sevens: walls under a roof of 2/7 whose eaves overhang

@@ -301,8 +301,8 @@ entry(1073, "Pentastar H", pentastar(20, (3, 4, 2), (13, 13, 13), (P, 1.17557050
       note="a top tip of 3/20 over tips of 1/5 and 1/10")
 entry(1080, "Pentastar ¹⁄₁₂ f", pentastar(24, (2, 4, 3), (16, 16, 16), (HEX, HEX, S12, S12)),
       note="a top tip of 1/12 over tips of 1/6 and 1/8")
-entry(998, "Pentastar ¹⁄₃₂", pentastar(32, (1, 4, 4), (22, 22, 23), (R16, S16, S16, N8)),
-      note="a needle of 1/32 over four tips of 1/8")
+entry(998, "Pentastar ¹⁄₃₂", pentastar(32, (2, 4, 4), (22, 22, 22), (R16, S16, N8, S16)),
+      note="a needle of 1/16 over four tips of 1/8, each notch 1/32 short of the Octastar's")
 
 # --- Left pieces. The halves are cut along their figure's mirror axis and
 # walked so that the side the table's given axis names is the one that lies
@@ -363,17 +363,15 @@ SIN36 = 0.5877852522924731              # sin 36°, half the short diagonal of a
 entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3, 8], [O8, 1.0, 1.0, 1.0, 1.0, O8]).start(3),
       note="two of the Sun's eight tips over the chord between the notches beside them (the cut through the "
            "centre is Twins C); the chord keeps its middle as a straight corner")
-entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [1.0, S2, 1.0, 1.0, 1.0, 1.0, 1.0, N8 - 1, 1.0],
-                                 method="star sector"),
-      note="the Sun from a tip to the notch 5/16 round, its two cuts split where a unit from the centre")
+entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [A / 2] * 2 + [1.0] * 5 + [N8 / 2] * 2, method="star sector"),
+      note="the Sun from a tip to the notch 5/16 round, both radii parted at their middles")
 entry(1108, "Left Sunrise ⁵⁄₁₆", poly(16, [4, 1, 10, 4, 5], [SUN_TIP_HALF, SUN_TIP_HIGH, 1.0, 1.0, 1.0]).start(2),
       note="the Sunrise's left end cut upright through its second tip")
-entry(1106, "Left ³⁄₄ Sunrise", poly(16, [8, 4, 4, 12, 2, 12, 2, 12, 2, 6], [A, X, Y, A, A, A, A, A, A, A]).start(3),
+entry(1106, "Left ³⁄₄ Sunrise", poly(16, [8, 4, 4, 12, 2, 12, 2, 12, 2, 6], [X, X, Y, A, A, A, A, A, A, A]).start(3),
       note="the Octastar (notches of 3/4) rising over the horizon through its notches, its last tip propped "
-           "square on the ground at the right; the horizon keeps the centre as a straight corner")
-entry(1012, "Bottom Half Drum ¹⁄₅", poly(20, [10, 5, 8, 4, 8, 5], [SIN36, SIN36, P / 2, 1.0, 1.0, P / 2]).start(4),
-      note="Half Drum ¹⁄₅ hanging from its cut, the point of 1/5 down; the cut keeps its middle as a straight "
-           "corner, so that it glues to two halves of Drum ¹⁄₅'s flat side")
+           "square on the ground at the right; the horizon is parted at its middle")
+entry(1012, "Bottom Half Drum ¹⁄₅", sym(20, [4, 1.0, 8, P, 5, X], first="corner"),
+      note="a drum twice as deep as Drum ¹⁄₅, cut across its rims and hanging from the cut, its point of 1/5 down")
 
 # --- The Left Acorns: an acorn whose corners mirror each other across its
 # upright axis but whose sides do not, so that it leans. A nut, a cap with a
