@@ -172,6 +172,17 @@ OutlineIndex::OutlineIndex(std::vector<Line> lines) : lines_(std::move(lines)), 
       for (int x = c.x0; x <= c.x1; ++x)
         items_[count[std::size_t(y) * std::size_t(columns_) + std::size_t(x)]++] = std::uint32_t(i);
   }
+  std::vector<std::uint32_t> perRow(std::size_t(rows_) + 1, 0);
+  for (const Cells& c : spans)
+    for (int y = c.y0; y <= c.y1; ++y)
+      ++perRow[std::size_t(y) + 1];
+  for (std::size_t r = 0; r < std::size_t(rows_); ++r)
+    perRow[r + 1] += perRow[r];
+  rowStart_ = perRow;
+  rowItems_.resize(rowStart_.back());
+  for (std::size_t i = 0; i < lines_.size(); ++i)
+    for (int y = spans[i].y0; y <= spans[i].y1; ++y)
+      rowItems_[perRow[std::size_t(y)]++] = std::uint32_t(i);
 }
 
 int OutlineIndex::column(double x) const {
@@ -194,18 +205,17 @@ void OutlineIndex::nextStamp() const {
 bool OutlineIndex::contains(Vec2 p) const {
   if (lines_.empty())
     return false;
-  // The lines a ray from p to the right meets lie in p's row, from p's
-  // column on; one column more to the left takes in a crossing that
-  // rounding puts just beyond a line's end.
+  // Only a line whose height takes in p's height can cross the ray from p,
+  // and such a line reaches into p's row.
   bool inside = false;
-  const auto count = [&](const Line& line) {
+  const std::size_t y = std::size_t(row(p.y));
+  for (std::uint32_t k = rowStart_[y]; k < rowStart_[y + 1]; ++k) {
+    const Line& line = lines_[rowItems_[k]];
     const Vec2 a = line.vertex0;
     const Vec2 b = line.vertex1;
     if ((p.y >= a.y) == (p.y < b.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y))
       inside = !inside;
-  };
-  const int y = row(p.y);
-  forEachIn(Cells{std::max(column(p.x) - 1, 0), y, columns_ - 1, y}, count);
+  }
   return inside;
 }
 

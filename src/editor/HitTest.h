@@ -71,6 +71,10 @@ private:
   std::vector<std::uint32_t> items_;
   // Lines across too many cells to file, looked at by every query.
   std::vector<std::uint32_t> wide_;
+  // The lines whose height reaches into each row, for the even-odd test:
+  // row r holds rowItems_[rowStart_[r] … rowStart_[r + 1]).
+  std::vector<std::uint32_t> rowStart_;
+  std::vector<std::uint32_t> rowItems_;
   mutable std::vector<std::uint32_t> seen_;
   mutable std::uint32_t stamp_ = 0;
 };
