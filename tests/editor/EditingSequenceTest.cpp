@@ -28,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -451,6 +452,12 @@ TEST_P(EditingSequence, EveryStepKeepsTheInvariantsAndUndoAllAndRedoAllGiveBackT
     if (HasFailure())
       return;
     const Tally& tally = run.tally;
+    // What the run did, for the long form's logs.
+    std::printf("%s, seed %llu: %d placed, %d removed, %d undone, %d redone, %d bands, %d drags, %d edits, "
+                "%d flipped, %d recoloured, %d settings, %d keys; %zu tiles at the end\n",
+                start.name.c_str(), static_cast<unsigned long long>(seed), tally.placed, tally.removed, tally.undone,
+                tally.redone, tally.bands, tally.drags, tally.edits, tally.flipped, tally.recolored, tally.settings,
+                tally.keys, harness.editor->graph().shapes().size());
     EXPECT_GT(tally.placed, steps / 20);
     EXPECT_GT(tally.removed, steps / 20);
     EXPECT_GT(tally.undone, steps / 20);
