@@ -78,8 +78,8 @@ std::optional<std::filesystem::path> DocumentExporter::target(std::string_view e
   // A document saved under an export's extension would be overwritten by
   // its own export.
   if (sameFile(*presenter.presentedItemURL, *url)) {
-    result.error = localized("The export would replace the document itself.") + " " +
-                   localized("Save the document under another name first.");
+    result.error = localized("Export", "The export would replace the document itself. "
+                                         "Save the document under another name first.");
     return std::nullopt;
   }
   return presenter.presentedItemURL;
@@ -121,7 +121,7 @@ ExportResult DocumentExporter::exportSVG() {
     return finish(std::move(result));
   const std::string text = model->svg();
   if (const std::string error = writeFileAtomically(*file, text); !error.empty())
-    result.error = localized("Could not write") + " " + quoted(*file) + ": " + error;
+    result.error = formatText(localized("Export", "Could not write %1: %2"), {quoted(*file), error});
   else
     result.file = file;
   return finish(std::move(result));
@@ -141,7 +141,7 @@ ExportResult DocumentExporter::export3D(ExportFileFormat format) {
     return finish(std::move(result));
   const std::optional<ExportScene> scene = exportScene(*document);
   if (!scene) {
-    result.error = localized("There is no 3D scene to export.");
+    result.error = localized("Export", "There is no 3D scene to export.");
     return finish(std::move(result));
   }
   SceneFiles files = sceneFiles(format, *scene, file->stem().string(), now ? now() : currentTime());
@@ -154,12 +154,12 @@ ExportResult DocumentExporter::export3D(ExportFileFormat format) {
   for (auto entry = files.files.rbegin(); entry != files.files.rend(); ++entry) {
     const std::filesystem::path path = file->parent_path() / entry->name;
     if (const auto url = fileURL(); url && sameFile(path, *url)) {
-      result.error = localized("The export would replace the document itself.") + " " +
-                     localized("Save the document under another name first.");
+      result.error = localized("Export", "The export would replace the document itself. "
+                                           "Save the document under another name first.");
       return finish(std::move(result));
     }
     if (const std::string error = writeFileAtomically(path, entry->data); !error.empty()) {
-      result.error = localized("Could not write") + " " + quoted(path) + ": " + error;
+      result.error = formatText(localized("Export", "Could not write %1: %2"), {quoted(path), error});
       return finish(std::move(result));
     }
   }
@@ -194,7 +194,7 @@ ExportResult DocumentExporter::exportPNG() {
   if (!document->viewController() || !services_.bitmaps)
     return result;
   if (std::string error = services_.bitmaps->writeBitmap(*document, type, *file); !error.empty())
-    result.error = localized("Could not write") + " " + quoted(*file) + ": " + error;
+    result.error = formatText(localized("Export", "Could not write %1: %2"), {quoted(*file), error});
   else
     result.file = file;
   return finish(std::move(result));

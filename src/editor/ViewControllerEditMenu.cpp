@@ -118,8 +118,10 @@ void ViewController::paste(int senderTag) {
   if (graph_->shapes().empty())
     rebuildNeighborModels();
   select(selectedPoint);
-  // In an empty drawing the group is laid down at once.
+  // In an empty drawing the group is laid down at once, wherever the
+  // pointer is.
   if (graph_->shapes().empty() && selectedTools.size() == 1) {
+    hover(selectedPoint);
     placeCandidate();
     select(selectedPoint);
   }
@@ -169,7 +171,7 @@ void ViewController::setGroupFlags(const std::vector<GroupFlag>& flags, bool toB
       editor.setGroupFlags(flags, !toBefore, name);
     });
     if (!undo->isUndoing())
-      undo->setActionName(localized(name));
+      undo->setActionName(localized("Undo", name.data()));
   }
   const auto& tiles = graph_->shapes();
   std::vector<std::shared_ptr<Shape>> touched;
@@ -212,13 +214,13 @@ void ViewController::refreshGroupOutlines(const std::vector<std::shared_ptr<Shap
 void ViewController::regroup(bool group) {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   const auto changes = changeGroupFlags(group);
-  const std::string_view name = group ? "Group Shapes" : "Ungroup Shapes";
+  const std::string_view name = group ? ORNIVAL_TEXT("Undo", "Group Shapes") : ORNIVAL_TEXT("Undo", "Ungroup Shapes");
   if (UndoManager* undo = undoManager()) {
     registerUndoStep([changes, name = std::string(name)](ViewController& editor) {
       editor.setGroupFlags(changes, true, name);
     });
     if (!undo->isUndoing())
-      undo->setActionName(localized(name));
+      undo->setActionName(localized("Undo", name.data()));
   }
   std::vector<std::shared_ptr<Shape>> touched;
   for (const auto& change : changes) {
@@ -255,7 +257,7 @@ void ViewController::setInvertedColors(const std::vector<ColorChange>& changes, 
   if (UndoManager* undo = undoManager()) {
     registerUndoStep([changes, toBefore](ViewController& editor) { editor.setInvertedColors(changes, !toBefore); });
     if (!undo->isUndoing())
-      undo->setActionName(localized("Invert Colors"));
+      undo->setActionName(localized("Undo", "Invert Colors"));
   }
   const auto& tiles = graph_->shapes();
   for (const auto& change : changes) {

@@ -71,14 +71,12 @@ struct StreamDeleter {
   void operator()(opj_stream_t* stream) const { opj_stream_destroy(stream); }
 };
 
-std::string sizeText(int width, int height) { return formatInteger(width) + " \u00D7 " + formatInteger(height); }
-
 }  // namespace
 
 QImage render2DImage(const Document& document, std::string* error) {
   const auto editor = document.viewController();
   if (!editor) {
-    setError(error, localized("The document has no window to draw from."));
+    setError(error, localized("Export", "The document has no window to draw from."));
     return {};
   }
   const Rect page = editor->snappedPageBounds();
@@ -86,18 +84,20 @@ QImage render2DImage(const Document& document, std::string* error) {
   const int W = document.exportWidth();
   const int H = document.exportHeight();
   if (W <= 0 || H <= 0) {
-    setError(error, localized("The picture has no size.") + " " + localized("Choose a width and a height first."));
+    setError(error, localized("Export", "The picture has no size. Choose a width and a height first."));
     return {};
   }
   if (W > maximumExportSide || H > maximumExportSide || qint64(W) * qint64(H) > maximumExportPixels) {
-    setError(error, localized("A picture of") + " " + sizeText(W, H) + " " +
-                        localized("pixels is too large to make.") + " " + localized("Choose a smaller size."));
+    setError(error, formatText(localized("Export", "A picture of %1 × %2 pixels is too large to make. "
+                                                   "Choose a smaller size."),
+                               {formatInteger(W), formatInteger(H)}));
     return {};
   }
   QImage image(W, H, QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) {
-    setError(error, localized("There is not enough memory for a picture of") + " " + sizeText(W, H) + " " +
-                        localized("pixels.") + " " + localized("Choose a smaller size."));
+    setError(error, formatText(localized("Export", "There is not enough memory for a picture of %1 × %2 pixels. "
+                                                   "Choose a smaller size."),
+                               {formatInteger(W), formatInteger(H)}));
     return {};
   }
   image.fill(Qt::transparent);
@@ -190,13 +190,13 @@ std::optional<QByteArray> encodeJpeg2000(const QImage& source) {
 QImage QtBitmapWriter::reliefImage(const Document& document, std::string& error) const {
   const SnapshotRendererMaker renderers = reliefRenderers ? reliefRenderers() : SnapshotRendererMaker();
   if (!renderers) {
-    error = localized("Pictures of the relief view need OpenGL, which is not available here.") + " " +
-            localized("Switch to the flat view to export a picture.");
+    error = localized("Export", "Pictures of the relief view need OpenGL, which is not available here. "
+                                "Switch to the flat view to export a picture.");
     return {};
   }
   const std::optional<RgbaImage> image = snapshot3DImage(document, renderers);
   if (!image || image->width() == 0 || image->height() == 0) {
-    error = localized("The relief view could not be drawn.");
+    error = localized("Export", "The relief view could not be drawn.");
     return {};
   }
   // Without alpha the encoders take three samples, as for the flat picture.
@@ -215,7 +215,7 @@ std::string QtBitmapWriter::writeBitmap(const Document& document, BitmapFileType
   if (type == BitmapFileType::jpeg2000) {
     const auto encoded = encodeJpeg2000(image);
     if (!encoded)
-      return localized("The picture could not be encoded as JPEG 2000.");
+      return localized("Export", "The picture could not be encoded as JPEG 2000.");
     data = *encoded;
   } else {
     QBuffer buffer(&data);
@@ -225,7 +225,8 @@ std::string QtBitmapWriter::writeBitmap(const Document& document, BitmapFileType
     // drawings like ours is as small as the default level and much faster.
     writer.setQuality(type == BitmapFileType::jpeg ? 90 : 70);
     if (!writer.write(image))
-      return localized("The picture could not be encoded:") + " " + writer.errorString().toStdString();
+      return formatText(localized("Export", "The picture could not be encoded: %1"),
+                        {writer.errorString().toStdString()});
   }
 
   // Encoded whole in memory above, so that the write is one checked step.
