@@ -1,5 +1,7 @@
 #include "editor/ViewController.h"
 
+#include "editor/HitTest.h"
+#include "figures/Figure.h"
 #include "model/Edge.h"
 #include "model/EdgeMultiNeighborsOperation.h"
 #include "model/Graph.h"
@@ -13,7 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <set>
+#include <utility>
 
 namespace ornival {
 namespace {
@@ -206,6 +211,83 @@ TEST(ViewControllerCandidates, GroupCandidatesStayNearThePointerAndOneHoverMakes
     if (side != hovered->parent())
       EXPECT_LT((side->transformedVertex() - above).lengthSquared(), 40000.0);
   }
+  MultiShape::resetCurrent();
+}
+
+// Bounding the group search loses no placement: every way the group fits a
+// free side without overlapping the drawing, taken from the full definition
+// (each side of the group of matching length on each free side), is offered
+// in the real flow of Select All, Copy, the pointer going along the outline
+// and Up stepping through the hovered side's candidates. The drawing is long
+// enough that the lists the pointer leaves behind are let go on the way.
+TEST(ViewControllerCandidates, EveryPlacementOfACopiedDrawingThatFitsIsOfferedAlongTheOutline) {
+  const auto square = testing::catalogueFigure(Shapes::square);
+  std::vector<std::shared_ptr<Shape>> tiles{testing::placedTile(square)};
+  for (int k = 1; k < 6; ++k)
+    tiles.push_back(testing::attach(square, 3, tiles.back()->edges()[1]));
+  // A rhombus on the first square, so that the group has no turn of its own.
+  tiles.push_back(testing::attach(testing::catalogueFigure(Shapes::rhombus16), 0, tiles[0]->edges()[2]));
+  EditorHarness harness({.tiles = tiles, .prepareDocument = {}, .tools = {Shapes::square}});
+  auto& e = *harness.editor;
+  harness.command([](ViewController& editor) {
+    editor.selectAll();
+    editor.copy();
+  });
+  harness.command([](ViewController& editor) { editor.paste(0); });
+  harness.settle();
+  ASSERT_NE(e.multiShape, nullptr);
+  const auto figure = e.multiShape->figure();
+  const auto sides = e.borderEdges;
+
+  // A placement as the free side's place in the outline and the group's side.
+  using Placement = std::pair<std::size_t, std::int64_t>;
+  const auto placeOf = [&](const std::shared_ptr<Edge>& side) {
+    return std::size_t(std::find(sides.begin(), sides.end(), side) - sides.begin());
+  };
+  std::set<Placement> expected;
+  for (const auto& side : sides) {
+    const auto tile = side->shape.lock();
+    const double target = tile->figure()->lengths()[std::size_t(side->index())] * tile->scale();
+    for (int k = 0; k < figure->variantCount(); ++k) {
+      if (!(std::abs(figure->lengths()[std::size_t(k)] - target) < 1.0 / 512.0))
+        continue;
+      const auto placed = NeighborModel::create(figure);
+      placed->place(k, ParentSide::of(*side));
+      if (!figureOverlapsSegments(e.border, *placed))
+        expected.insert({placeOf(side), k});
+    }
+  }
+
+  std::set<Placement> offered;
+  std::size_t letGo = 0;
+  for (const auto& side : sides) {
+    harness.hover(testing::pointBeyond(*side, 0.05));
+    const auto first = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock());
+    if (!first)
+      continue;
+    EXPECT_EQ(first->parent(), side);
+    auto current = first;
+    for (int step = 0; step < 200; ++step) {
+      const auto parent = current->parent();
+      ASSERT_NE(parent, nullptr);
+      // Laid on its side the other way round.
+      const auto& own = current->edges();
+      const std::size_t k = std::size_t(current->edgeOffset);
+      EXPECT_LT((own[k]->transformedVertex() - parent->transformedEnd()).length(), 1e-6);
+      EXPECT_LT((own[(k + 1) % own.size()]->transformedVertex() - parent->transformedVertex()).length(), 1e-6);
+      offered.insert({placeOf(parent), current->edgeOffset});
+      harness.command([](ViewController& editor) { EXPECT_TRUE(editor.moveNeighborSelectionUp()); });
+      current = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock());
+      ASSERT_NE(current, nullptr);
+      if (current == first)
+        break;
+    }
+    for (const auto& other : sides)
+      letGo += other->neighbors.contains(Shapes::multi) ? 0 : 1;
+  }
+  EXPECT_EQ(offered, expected);
+  EXPECT_GT(expected.size(), sides.size());
+  EXPECT_GT(letGo, 0u);
   MultiShape::resetCurrent();
 }
 
