@@ -172,8 +172,9 @@ TEST(ViewControllerLoading, GluesAsThePreviewDoesAndReopensWithEveryTileInPlace)
     const auto& again = reopened.editor->graph().shapes();
     ASSERT_EQ(again.size(), count);
     EXPECT_EQ(describeJoins(again), describeJoins(tiles));
-    if (count == 3)
+    if (count == 3) {
       EXPECT_NEAR(islandTurn(again), islandTurn(tiles), 1e-6);
+    }
     EXPECT_EQ(reopened.documentText(), window.documentText());
   }
 }

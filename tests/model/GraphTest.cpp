@@ -369,8 +369,9 @@ TEST(GraphJoin, SidesTooShortToTellFromAPointAndSidesOfOneTileStayFree) {
       ++joins;
     }
     EXPECT_EQ(joins, 2 * c.joins);
-    if (c.joins == 1)
+    if (c.joins == 1) {
       EXPECT_EQ(side(tiles[0], right)->join.lock(), side(tiles[1], left));
+    }
   }
 }
 
