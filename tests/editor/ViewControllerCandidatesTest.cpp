@@ -79,6 +79,65 @@ TEST(ViewControllerCandidates, NearMeansASquaredDistanceBelowTenThousand) {
   EXPECT_TRUE(sides[0]->neighbors.contains(Shapes::triangle));
 }
 
+// A figure of fixed size fits a free side whose length differs from one of
+// its own by less than 1/512; a figure that scales fits any side, at a scale
+// from 0.1 to 6.0. Each limit just inside and just outside, on the free side
+// of a square grown or shrunk to the length wanted.
+TEST(ViewControllerCandidates, LengthAndScaleLimitsHoldOnBothSides) {
+  const auto squareFigure = testing::catalogueFigure(Shapes::square);
+  const auto notchFigure = testing::catalogueFigure(notch);
+  ASSERT_TRUE(squareFigure->scaleable());
+  ASSERT_FALSE(notchFigure->scaleable());
+  const double squareSide = squareFigure->lengths()[0];
+  const auto& lengths = notchFigure->lengths();
+  const double length = lengths[0];
+  std::size_t same = 0;
+  for (int k = 0; k < notchFigure->variantCount(); ++k) {
+    const double other = lengths[std::size_t(k)];
+    same += other == length ? 1 : 0;
+    ASSERT_TRUE(other == length || std::abs(other - length) > 3.0 / 512.0) << "side " << k;
+  }
+  struct Case {
+    const char* name;
+    Shapes tool;
+    // The square's scale: its sides are this many times the catalogue's.
+    double scale;
+    std::size_t candidates;
+  };
+  const double step = 1.0 / 512.0;
+  const Case cases[] = {
+      {"0.9/512 longer", notch, (length + 0.9 * step) / squareSide, same},
+      {"1.1/512 longer", notch, (length + 1.1 * step) / squareSide, 0},
+      {"0.9/512 shorter", notch, (length - 0.9 * step) / squareSide, same},
+      {"1.1/512 shorter", notch, (length - 1.1 * step) / squareSide, 0},
+      // A square on a square takes the parent's scale.
+      {"scale just below 6", Shapes::square, 6.0 * (1.0 - 1e-9), 1},
+      {"scale just above 6", Shapes::square, 6.0 * (1.0 + 1e-9), 0},
+      {"scale just above 0.1", Shapes::square, 0.1 * (1.0 + 1e-9), 1},
+      {"scale just below 0.1", Shapes::square, 0.1 * (1.0 - 1e-9), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto square = Shape::create(squareFigure);
+    square->transformation = ShapeModel::defaultTransformation()
+                                 .concatenating(AffineTransform::scale(c.scale, c.scale))
+                                 .concatenating(AffineTransform::translation(corner.x, corner.y));
+    square->updateTransformedGeometry();
+    EditorHarness harness({.tiles = {square}, .prepareDocument = {}, .tools = {c.tool}});
+    const auto& side = harness.editor->graph().shapes()[0]->edges()[0];
+    harness.command([&](ViewController& editor) { editor.updateNeighbors(side->transformedVertex()); });
+    harness.settle();
+    ASSERT_TRUE(side->neighbors.contains(c.tool));
+    const auto& found = side->neighbors.at(c.tool);
+    EXPECT_EQ(found.size(), c.candidates);
+    for (const auto& candidate : found) {
+      EXPECT_NEAR((candidate->edges()[std::size_t(candidate->edgeOffset)]->transformedVertex() - side->transformedEnd())
+                      .length(),
+                  0.0, 1e-6);
+    }
+  }
+}
+
 TEST(ViewControllerCandidates, NoToolsOrAGroupToolWithoutAGroupSearchNothing) {
   for (const auto& tools : {std::vector<Shapes>{}, std::vector<Shapes>{Shapes::multi}}) {
     EditorHarness harness = oneSquare(tools);
@@ -208,8 +267,9 @@ TEST(ViewControllerCandidates, GroupCandidatesStayNearThePointerAndOneHoverMakes
   // The candidate hovered until then keeps its list, for the hover it had
   // while the pointer moved.
   for (const auto& side : kept) {
-    if (side != hovered->parent())
+    if (side != hovered->parent()) {
       EXPECT_LT((side->transformedVertex() - above).lengthSquared(), 40000.0);
+    }
   }
   MultiShape::resetCurrent();
 }
@@ -306,8 +366,9 @@ TEST(ViewControllerCandidates, ACandidateOfAnEarlierGroupIsNeverOfferedNorPlaced
   ASSERT_EQ(stale->figure(), earlier->figure());
 
   harness.hover(testing::pointBeyond(*side, 0.3));
-  if (const auto hovered = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock()))
+  if (const auto hovered = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock())) {
     EXPECT_EQ(hovered->figure(), e.multiShape->figure());
+  }
   harness.command([&](ViewController& editor) {
     editor.clearHoverOutline();
     editor.updateSelectedPointLayer(stale);
