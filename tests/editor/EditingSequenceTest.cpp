@@ -1,5 +1,5 @@
-// Every gesture and command in a seeded random order, from every example and
-// from the small tilings: placing, removing, dragging, rubber bands,
+// Every gesture and command in a seeded random order, from every example,
+// the small tilings and a field of rhombus hexagons: placing, removing, dragging, rubber bands,
 // selecting, grouping, cutting, copying, pasting, flipping, recolouring,
 // band and surface settings, arrow keys, undoing and redoing. The editor's
 // invariants hold after every step, and the document's text is the oracle:
@@ -51,6 +51,56 @@ const std::vector<Shapes> sequenceTools{Shapes::square, Shapes::triangle, Shapes
 // Tiles beyond which a pasted group is no longer placed.
 constexpr std::size_t largestDrawing = 1200;
 
+// Nine hexagons of three rhombi each, side by side: every hexagon is a
+// corner that a flip can turn, so flips come up from the first steps on,
+// as they hardly do where random placing has to make such a corner first.
+std::vector<std::shared_ptr<Shape>> rhombusField() {
+  const auto hexagon = testing::rhombusHexagon().tiles;
+  // The hexagon's middle is the corner its three tiles share.
+  const auto shared = [&](Vec2 p) {
+    return std::all_of(hexagon.begin(), hexagon.end(), [&](const auto& tile) {
+      return std::any_of(tile->edges().begin(), tile->edges().end(),
+                         [&](const auto& edge) { return (edge->transformedVertex() - p).lengthSquared() < 1e-9; });
+    });
+  };
+  Vec2 centre{};
+  for (const auto& edge : hexagon[0]->edges()) {
+    if (shared(edge->transformedVertex()))
+      centre = edge->transformedVertex();
+  }
+  // The middles of the outer sides lie farthest from it; twice the way to
+  // two of them 60 degrees apart leads to the middles of two neighbours.
+  std::vector<Vec2> outer;
+  double farthest = 0.0;
+  for (const auto& tile : hexagon) {
+    for (const auto& edge : tile->edges()) {
+      const Vec2 middle = (edge->transformedVertex() + edge->transformedEnd()) * 0.5 - centre;
+      farthest = std::max(farthest, middle.lengthSquared());
+      outer.push_back(middle);
+    }
+  }
+  std::erase_if(outer, [&](Vec2 m) { return m.lengthSquared() < farthest * 0.99; });
+  const Vec2 u = outer[0] * 2.0;
+  Vec2 v = u;
+  for (const Vec2 m : outer) {
+    if (std::abs(m.x * outer[0].x + m.y * outer[0].y - 0.5 * farthest) < 1e-6 * farthest)
+      v = m * 2.0;
+  }
+  std::vector<std::shared_ptr<Shape>> tiles;
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 3; ++j) {
+      const Vec2 shift = u * double(i) + v * double(j);
+      for (const auto& tile : hexagon) {
+        auto copy = Shape::create(tile->figure());
+        copy->transformation = tile->transformation.concatenating(AffineTransform::translation(shift.x, shift.y));
+        copy->updateTransformedGeometry();
+        tiles.push_back(std::move(copy));
+      }
+    }
+  }
+  return tiles;
+}
+
 std::vector<Start> starts() {
   std::vector<Start> all;
   for (std::size_t k = 0; k < testing::smallTilings().size(); ++k) {
@@ -59,6 +109,9 @@ std::vector<Start> starts() {
                          .tiles = testing::smallTilings()[k].tiles, .prepareDocument = {}, .tools = sequenceTools};
                    }});
   }
+  all.push_back({"rhombus field", [] {
+                   return EditorHarness::Setup{.tiles = rhombusField(), .prepareDocument = {}, .tools = sequenceTools};
+                 }});
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::directory_iterator(ORNIVAL_EXAMPLES_DIR))
     files.push_back(entry.path());
@@ -466,6 +519,9 @@ TEST_P(EditingSequence, EveryStepKeepsTheInvariantsAndUndoAllAndRedoAllGiveBackT
     EXPECT_GT(tally.recolored + tally.flipped, steps / 40);
     EXPECT_GT(tally.settings, steps / 50);
     EXPECT_GT(tally.keys, 0);
+    if (start.name == "rhombus field") {
+      EXPECT_GT(tally.flipped, 0);
+    }
     // The newest state: a sequence that ended on undos still has them to
     // redo, and redoing everything below goes that far.
     while (harness.undoManager->canRedo()) {
