@@ -4,7 +4,7 @@
 <context>
     <name>Application</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+204"/>
+        <location filename="../src/app/Application.cpp" line="+268"/>
         <location line="+4"/>
         <location line="+53"/>
         <location line="+5"/>
@@ -549,7 +549,7 @@
 <context>
     <name>IconMenuViewController</name>
     <message>
-        <location filename="../src/app/IconMenuViewController.cpp" line="+33"/>
+        <location filename="../src/app/IconMenuViewController.cpp" line="+34"/>
         <source>Usage</source>
         <translation type="unfinished"></translation>
     </message>
@@ -599,7 +599,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Show Selection</source>
         <translation type="unfinished"></translation>
     </message>
@@ -631,7 +631,7 @@
 <context>
     <name>Menu</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+299"/>
+        <location filename="../src/app/Application.cpp" line="+365"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -651,7 +651,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-118"/>
+        <location line="+119"/>
         <source>Examples</source>
         <translation type="unfinished"></translation>
     </message>
@@ -712,7 +713,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/WindowController.cpp" line="+261"/>
+        <location filename="../src/app/WindowController.cpp" line="+266"/>
         <source>Undo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1089,7 +1090,7 @@
 <context>
     <name>Undo</name>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Change Background Color</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1282,8 +1283,8 @@
 <context>
     <name>View</name>
     <message>
-        <location filename="../src/editor/qt/SceneView.cpp" line="+62"/>
-        <location filename="../src/editor/qt/View.cpp" line="+45"/>
+        <location filename="../src/editor/qt/SceneView.cpp" line="+122"/>
+        <location filename="../src/editor/qt/View.cpp" line="+47"/>
         <source>No OpenGL context could be made.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1308,13 +1309,13 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+575"/>
+        <location line="+602"/>
         <source>Snapshot.png</source>
         <comment>the file name offered for a snapshot</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-545"/>
+        <location line="-572"/>
         <source>there is no document to save</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1360,7 +1361,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+247"/>
+        <location line="+274"/>
         <source>the picture could not be encoded</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1380,7 +1381,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+53"/>
         <source>Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1599,7 +1600,7 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::ColorWell</name>
     <message>
-        <location filename="../src/app/ColorWell.cpp" line="+44"/>
+        <location filename="../src/app/ColorWell.cpp" line="+55"/>
         <source>Colors</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1658,7 +1659,7 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::Popover</name>
     <message>
-        <location filename="../src/app/Popover.cpp" line="+45"/>
+        <location filename="../src/app/Popover.cpp" line="+92"/>
         <location line="+1"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
@@ -1689,7 +1690,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+164"/>
         <location line="+2"/>
         <source>Scale</source>
         <translation type="unfinished"></translation>
@@ -1820,7 +1821,7 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::RotatePopover</name>
     <message>
-        <location line="-163"/>
+        <location line="-167"/>
         <source>Rotate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1931,7 +1932,7 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::ToolbarDelegate</name>
     <message>
-        <location filename="../src/app/ToolbarDelegate.cpp" line="+41"/>
+        <location filename="../src/app/ToolbarDelegate.cpp" line="+46"/>
         <source>Flexible Space</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1981,12 +1982,12 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Customize Toolbar…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+220"/>
+        <location line="+243"/>
         <source>Customize Toolbar</source>
         <translation type="unfinished"></translation>
     </message>

@@ -46,19 +46,17 @@ private:
 // Unglues every side of the tile. The neighbours redraw their sides as free,
 // or, when the caller collects them, wait for it to redraw each once. Each
 // join breaks once, from whichever side comes first, with both sides' group
-// flags still as they were: the moment to keep them for an undo.
+// flags still as they were: the moment to keep it for an undo.
 void ViewController::breakJoins(Shape& shape, std::vector<std::shared_ptr<Shape>>* neighbours,
-                                std::vector<GroupFlag>* flags) {
+                                std::vector<BrokenJoin>* broken) {
   for (const auto& edge : shape.edges()) {
     const auto partner = edge->join.lock();
     if (!partner)
       continue;
     const auto neighbour = partner->shape.lock();
-    // A join grouped on neither side glues back ungrouped by itself.
-    if (flags && neighbour && (edge->isGroupJoin || partner->isGroupJoin)) {
-      flags->push_back({shape.index, edge->index(), edge->isGroupJoin});
-      flags->push_back({neighbour->index, partner->index(), partner->isGroupJoin});
-    }
+    if (broken && neighbour)
+      broken->push_back({shape.index, edge->index(), neighbour->index, partner->index(), edge->isGroupJoin,
+                         partner->isGroupJoin});
     partner->isGroupJoin = false;
     partner->join.reset();
     edge->join.reset();
@@ -76,9 +74,11 @@ void ViewController::removeShapes() {
   if (moving.empty())
     return;
   const bool madeGroup = moving.size() >= 2 && dragAction == DragAction::cutAndPaste && makeMultiShapeFromMoving();
-  // A join may be grouped on one side only, and gluing again groups both:
-  // the way back needs the flags of both sides as the joins break, numbered
-  // as the tiling stands before the removal and again after its undo.
+  // The way back glues exactly the joins this breaks, numbered as the tiling
+  // stands before the removal and again after its undo: gluing by position
+  // would also glue sides that only lay against each other, and a join
+  // grouped on one side only would come back grouped on both. Each join is
+  // taken once, as it breaks.
   const auto& placed = graph_->shapes();
   std::vector<std::uint8_t> leaving(placed.size(), 0);
   for (const auto& tile : moving) {
@@ -106,7 +106,7 @@ void ViewController::removeShapes() {
     if (info.hasParent)
       info.parentShapeIndex = departures.position(info.parentShapeIndex);
     removed.push_back(std::move(info));
-    breakJoins(shape, &neighbours, &removedJoinFlags);
+    breakJoins(shape, &neighbours, &removedJoins);
     // Off the display now, even while something else still holds the tile.
     for (const auto* layer : {&shape.layer(), &shape.borderLayer(), &shape.borderLayer2(), &shape.borderLayer3()})
       (*layer)->removeFromSuperlayer();
@@ -164,45 +164,59 @@ void ViewController::finishRemoveShapes() {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   if (UndoManager* undo = undoManager()) {
     const bool one = removed.size() < 2;
-    registerUndoStep([infos = std::move(removed), joinFlags = std::move(removedJoinFlags)](ViewController& editor) {
-      editor.restoreShapes(infos, joinFlags);
+    registerUndoStep([infos = std::move(removed), joins = std::move(removedJoins)](ViewController& editor) {
+      editor.restoreShapes(infos, joins);
       editor.select(editor.selectedPoint);
     });
     if (!undo->isUndoing())
       undo->setActionName(one ? localized("Undo", "Remove Shape") : localized("Undo", "Remove Shapes"));
   }
   removed.clear();
-  removedJoinFlags.clear();
+  removedJoins.clear();
   updateMarkLayer();
   updateFlatNode();
 }
 
-void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<GroupFlag>& joinFlags) {
+void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<BrokenJoin>& joins) {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
-  // Last removed first: each record meets the tiling as its tile left it.
+  // Last removed first: each record meets the tiling as its tile left it,
+  // and the tiles take back their indices.
   {
     Graph::Insertions tiling(*graph_);
     for (auto info = infos.rbegin(); info != infos.rend(); ++info)
       restoreShape(*info, tiling);
   }
-  addShapes();
-  // Gluing groups both sides of a join grouped on either; the removal's
-  // records give back the one-sided joins as they were.
   const auto& tiles = graph_->shapes();
+  const auto sideOf = [&tiles](int tile, int edge) -> std::shared_ptr<Edge> {
+    if (tile < 0 || std::size_t(tile) >= tiles.size())
+      return nullptr;
+    const auto& edges = tiles[std::size_t(tile)]->edges();
+    return edge >= 0 && std::size_t(edge) < edges.size() ? edges[std::size_t(edge)] : nullptr;
+  };
   std::vector<std::shared_ptr<Shape>> touched;
-  for (const auto& flag : joinFlags) {
-    if (flag.tile < 0 || std::size_t(flag.tile) >= tiles.size())
+  // Whether a tile is in `touched` yet, by index: a removal of everything
+  // glues back every join of the tiling.
+  std::vector<std::uint8_t> inTouched(tiles.size(), 0);
+  for (const BrokenJoin& join : joins) {
+    const auto a = sideOf(join.tile, join.edge);
+    const auto b = sideOf(join.partnerTile, join.partnerEdge);
+    // A tiling that is not as the removal left it keeps what it has.
+    if (!a || !b || a == b || !a->join.expired() || !b->join.expired())
       continue;
-    const auto& tile = tiles[std::size_t(flag.tile)];
-    if (flag.edge < 0 || std::size_t(flag.edge) >= tile->edges().size())
-      continue;
-    auto& edge = *tile->edges()[std::size_t(flag.edge)];
-    if (edge.isGroupJoin == flag.before)
-      continue;
-    edge.isGroupJoin = flag.before;
-    if (std::find(touched.begin(), touched.end(), tile) == touched.end())
-      touched.push_back(tile);
+    a->join = b;
+    b->join = a;
+    a->neighbors.clear();
+    b->neighbors.clear();
+    a->isGroupJoin = join.groupJoin;
+    b->isGroupJoin = join.partnerGroupJoin;
+    for (const int at : {join.tile, join.partnerTile}) {
+      if (inTouched[std::size_t(at)])
+        continue;
+      inTouched[std::size_t(at)] = 1;
+      touched.push_back(tiles[std::size_t(at)]);
+    }
   }
+  addShapes(false);
   refreshGroupOutlines(touched);
 }
 
@@ -224,32 +238,10 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info, Graph
   tile->borderRadiusLimit = info.borderRadiusLimit;
   tile->shapeBezierFactor = info.shapeBezierFactor;
   tile->shapeRadiusLimit = info.shapeRadiusLimit;
-  if (info.hasParent && count > 0) {
-    // Glued again to the side it lay on; the record fits only a tiling as its
-    // tile left it.
-    if (info.parentShapeIndex < 0 || info.parentShapeIndex >= count)
-      return nullptr;
-    const auto parent = tiling.at(std::size_t(info.parentShapeIndex));
-    if (info.parentEdgeIndex < 0 || std::size_t(info.parentEdgeIndex) >= parent->edges().size() ||
-        info.edgeOffset < 0 || std::size_t(info.edgeOffset) >= edges.size())
-      return nullptr;
-    const auto& onto = parent->edges()[std::size_t(info.parentEdgeIndex)];
-    if (!onto->join.expired())
-      return nullptr;
-    const auto& own = edges[std::size_t(info.edgeOffset)];
-    tiling.insert(tile, std::size_t(info.index));
-    onto->join = own;
-    own->join = onto;
-    if (own->isGroupJoin) {
-      onto->isGroupJoin = true;
-      parent->animatePaths(false);
-    }
-  } else {
-    tiling.insert(tile, std::size_t(info.index));
-  }
+  tiling.insert(tile, std::size_t(info.index));
   // Back exactly where it stood, rather than laid on its parent anew: placing
-  // again would shift it by rounding, undo after undo. A tile with nothing
-  // it lay against has only this.
+  // again would shift it by rounding, undo after undo. Its joins follow once
+  // every tile is back.
   tile->transformation = info.transformation;
   tile->updateTransformedGeometry();
   applyBorderStyle(*tile);

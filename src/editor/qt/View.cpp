@@ -1,6 +1,7 @@
 #include "editor/qt/View.h"
 
 #include "editor/ViewController.h"
+#include "editor/qt/Checkerboard.h"
 #include "editor/qt/Cursor.h"
 #include "editor/qt/SceneView.h"
 #include "platform/Layer.h"
@@ -220,6 +221,10 @@ void View::update() {
 
 void View::paintEvent(QPaintEvent* event) {
   QPainter qpainter(this);
+  // The view paints every pixel itself: a background that lets light
+  // through stands on checks, never on what was there before.
+  if (background_.alpha < 1.0)
+    paintCheckerboard(qpainter, event->rect(), palette());
   // A picture taken of the view (a grab) is drawn directly, exactly; the
   // screen's paints go through the pictures kept, and may show the last
   // view's picture while the new one is drawn.
@@ -270,6 +275,7 @@ void View::mouseMoveEvent(QMouseEvent* event) {
 
 void View::press(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
+  lastPress_ = event->globalPosition().toPoint();
   if (steersCamera()) {
     buttonDown_ = true;
     // The right or middle button, or a drag with a modifier, moves the view

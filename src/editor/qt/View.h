@@ -81,6 +81,9 @@ public:
 
   // Whether a mouse button is down: a gesture is under way.
   bool isInGesture() const { return buttonDown_; }
+  // Where the last mouse button went down, in global coordinates: what a
+  // popover asked for by a click opens at.
+  QPoint lastPressPosition() const { return lastPress_; }
 
   // Called after every event the editor saw, for the window to note edits.
   std::function<void()> eventDispatched;
@@ -152,6 +155,7 @@ private:
   ClickCounter clicks_;
   int clickCount_ = 1;
   bool buttonDown_ = false;
+  QPoint lastPress_;
   bool relief_ = false;
   QPointer<SceneView> sceneView_;
   QPointer<QWidget> message_;
