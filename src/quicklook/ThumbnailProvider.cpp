@@ -1,6 +1,7 @@
 #include "quicklook/ThumbnailProvider.h"
 
 #include "document/OrnivalModel.h"
+#include "model/Materials.h"
 #include "model/Shape.h"
 #include "platform/qt/QPainterAdapter.h"
 #include "platform/gl/GlOffscreenRenderer.h"
@@ -33,6 +34,8 @@ QImage ThumbnailProvider::drawFlat(OrnivalModel& model, int size) {
 }
 
 std::optional<QImage> ThumbnailProvider::drawRelief(OrnivalModel& model, int size) {
+  // Any thread may draw: the scene's materials are its own.
+  const Materials::PrivateCache materials;
   const OsMesaContext context;
   if (!context.valid())
     return std::nullopt;

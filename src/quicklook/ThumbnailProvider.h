@@ -16,7 +16,8 @@ class OrnivalModel;
 // OpenGL (OSMesa) on white. Needs no display, no GPU device, no fonts and no
 // settings, so it runs in the sandbox file managers start thumbnailers in.
 //
-// Each call makes its own model, view and renderer; calls share nothing.
+// Each call makes its own model, view and renderer; calls share nothing, so
+// any thread may draw.
 class ThumbnailProvider {
 public:
   // A size × size picture of the file, or none, with the reason in error. A
