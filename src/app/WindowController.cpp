@@ -8,6 +8,7 @@
 #include "app/IconMenuViewController.h"
 #include "app/PrintPanel.h"
 #include "app/SettingsPopovers.h"
+#include "app/TaskList.h"
 #include "app/ToolbarDelegate.h"
 #include "app/ToolStrip.h"
 #include "document/Document.h"
@@ -24,6 +25,7 @@
 #include "platform/Localization.h"
 #include "platform/FileViewer.h"
 #include "platform/OperationQueue.h"
+#include "platform/Task.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtImageDecoder.h"
 #include "platform/qt/QtRgbaImage.h"
@@ -77,12 +79,18 @@ public:
     if (application_.presentError)
       application_.presentError(message);
   }
+  void exportStarted(const std::shared_ptr<Task>& task) override {
+    if (started)
+      started(task);
+  }
 
   // The window's export panel.
   std::function<void()> show;
   std::function<void()> close;
   // The window's word on a failed export.
   std::function<void(const std::string&)> failed;
+  // The window's list of work under way.
+  std::function<void(const std::shared_ptr<Task>&)> started;
 
 private:
   Application& application_;
@@ -155,6 +163,8 @@ WindowController::WindowController(Application& application, std::shared_ptr<Doc
 
 WindowController::~WindowController() {
   autosaveTimer_.stop();
+  if (taskList_)
+    taskList_->cancelAll();
   detach();
 }
 
@@ -338,17 +348,28 @@ void WindowController::buildActions() {
   exportTarget->show = [this] { send({"showExport", 0, {}}); };
   exportTarget->close = [this] { send({"closeExport", 0, {}}); };
   exportTarget->failed = [this](const std::string& message) { showExportNotice(std::nullopt, message); };
+  exportTarget->started = [this](const std::shared_ptr<Task>& task) {
+    if (taskList_)
+      taskList_->add(task);
+  };
   exportWindow_ = std::move(exportTarget);
   auto viewer = std::make_unique<ExportNoticeViewer>();
   viewer->written = [this](const std::filesystem::path& file) { showExportNotice(file, {}); };
   exportViewer_ = std::move(viewer);
-  exporter_ = std::make_unique<DocumentExporter>(
-      document_, DocumentExporter::Services{&application_.userDefaults(), exportViewer_.get(),
-                                            &application_.bitmapWriter(), exportWindow_.get()});
-  exporter_->fileURL = [this] { return file_; };
+  makeExporter();
 
   buildPopoverActions();
   router_.setChain({&editorActions_, &windowActions_, &documentActions_, &application_.actions()});
+}
+
+void WindowController::makeExporter() {
+  DocumentExporter::Services services{&application_.userDefaults(), exportViewer_.get(),
+                                      &application_.bitmapWriter(), exportWindow_.get()};
+  services.queue = Operations::exportQueue();
+  services.lifetime = exportLifetime_;
+  services.files = &application_.files();
+  exporter_ = std::make_unique<DocumentExporter>(document_, std::move(services));
+  exporter_->fileURL = [this] { return file_; };
 }
 
 bool WindowController::send(const Action& action) {
@@ -621,10 +642,7 @@ void WindowController::replaceDocument(std::shared_ptr<Document> fresh) {
   autosaveTimer_.stop();
   detach();
   attach(std::move(fresh));
-  exporter_ = std::make_unique<DocumentExporter>(
-      document_, DocumentExporter::Services{&application_.userDefaults(), exportViewer_.get(),
-                                            &application_.bitmapWriter(), exportWindow_.get()});
-  exporter_->fileURL = [this] { return file_; };
+  makeExporter();
   edited_ = false;
   updateTitle();
 }
@@ -823,6 +841,10 @@ bool WindowController::shouldClose() {
 
 void WindowController::close() {
   autosaveTimer_.stop();
+  // Exports under way stop and write nothing: the window they belong to is
+  // going.
+  if (taskList_)
+    taskList_->cancelAll();
   encodeRestorableState();
   // Closed on purpose: an untitled document kept for the next session goes,
   // and so does the copy of the version to go back to.
@@ -1183,6 +1205,8 @@ void WindowController::buildWindowParts() {
   noticeLayout->addWidget(dismiss);
   window_->statusBar()->addPermanentWidget(exportNotice_);
   exportNotice_->hide();
+  taskList_ = new TaskList(window_.get(), application_.options().taskShownAfterMilliseconds);
+  window_->statusBar()->addPermanentWidget(taskList_);
 
   // The popovers.
   popoverHost_ = std::make_unique<PopoverHost>(*window_);

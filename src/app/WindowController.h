@@ -44,6 +44,7 @@ class SurfacePopover;
 class RotatePopover;
 class ToolStrip;
 class IconMenuViewController;
+class TaskList;
 
 // The controller of one document window: it makes the window with its view
 // and editor, hands the document to the editor, routes keys and actions,
@@ -191,6 +192,9 @@ public:
   // with a button that shows it in the file manager; or why nothing was.
   void showExportNotice(const std::optional<std::filesystem::path>& file, const std::string& error);
   QLabel* exportNotice() const { return exportNoticeText_; }
+  // The window's exports and saves under way, shown with their progress and
+  // a Cancel button.
+  TaskList* taskList() const { return taskList_; }
   QAbstractButton* exportNoticeReveal() const { return exportNoticeReveal_; }
   int blackOrWhite = 0;
 
@@ -204,6 +208,8 @@ private:
   void buildActions();
   void buildWindowParts();
   void buildPopoverActions();
+  // The exports of the document, run on the export queue.
+  void makeExporter();
   void closePopovers();
   void noteEvent();
   void updateTitle();
@@ -286,6 +292,10 @@ private:
   ActionTable windowActions_;
   ActionTable documentActions_;
   std::unique_ptr<DocumentExporter> exporter_;
+  // The exporters' services live as long as this: exports that end later
+  // tell nobody.
+  std::shared_ptr<int> exportLifetime_ = std::make_shared<int>();
+  TaskList* taskList_ = nullptr;
   std::unique_ptr<ExportWindow> exportWindow_;
   std::unique_ptr<FileViewer> exportViewer_;
   QWidget* exportNotice_ = nullptr;

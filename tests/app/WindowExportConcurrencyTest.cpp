@@ -1,0 +1,202 @@
+// A window's exports run on the export queue while the window goes on
+// handling events, show their progress with a way to cancel, and end cleanly
+// when the window closes first.
+
+#include "app/TaskList.h"
+#include "model/Operations.h"
+#include "platform/AtomicFile.h"
+#include "platform/OperationQueue.h"
+#include "platform/Task.h"
+#include "support/DocumentWindows.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <fstream>
+#include <future>
+#include <sstream>
+#include <mutex>
+#include <thread>
+
+namespace ornival {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// Holds the first step of every write until the main thread lets it go,
+// and notes where writes were made.
+struct GatedFiles : FileCalls {
+  mutable std::mutex mutex;
+  mutable std::condition_variable changed;
+  mutable bool open = false;
+  mutable bool waiting = false;
+  mutable std::vector<std::thread::id> writers;
+
+  int makeTemporary(char* pattern) const override {
+    {
+      std::unique_lock lock(mutex);
+      writers.push_back(std::this_thread::get_id());
+      waiting = true;
+      changed.notify_all();
+      // Bounded: a write made on the main thread would wait for a main
+      // thread that cannot let it go, and the test fails instead of hanging.
+      changed.wait_for(lock, 20s, [this] { return open; });
+      waiting = false;
+    }
+    return FileCalls::makeTemporary(pattern);
+  }
+  void letGo() const {
+    std::lock_guard lock(mutex);
+    open = true;
+    changed.notify_all();
+  }
+  bool isWaiting() const {
+    std::lock_guard lock(mutex);
+    return waiting;
+  }
+};
+
+std::string contents(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A grid of squares, in the file's tree form.
+std::string squares(int columns, int rows) {
+  std::string shapes;
+  for (int y = 0; y < rows; ++y)
+    for (int x = 0; x < columns; ++x) {
+      const int index = y * columns + x;
+      shapes += index == 0   ? "7,0\n"
+                : x == 0     ? std::to_string(index - columns) + ",2,7,0," + std::to_string(index % 2) + "\n"
+                             : std::to_string(index - 1) + ",1,7,3," + std::to_string(index % 2) + "\n";
+    }
+  return "Ornival 0.2\n\ncolors:\nFF0000FF\nFFFFFFFF\n\nshapes:\n" + shapes + "\nbackgroundColor: 3A5A8CFF\n";
+}
+
+class WindowExports : public testing::DocumentWindowTest {
+protected:
+  void SetUp() override {
+    DocumentWindowTest::SetUp();
+    Application::Options options{folder / "examples", folder / "autosave", 60000};
+    options.files = &files;
+    options.taskShownAfterMilliseconds = 0;
+    application = std::make_unique<Application>(options);
+    application->presentError = [](const std::string&) {};
+  }
+  void TearDown() override {
+    files.letGo();
+    Operations::exportQueue()->waitUntilAllOperationsAreFinished();
+    DocumentWindowTest::TearDown();
+  }
+
+  // Files in the folder beside the document, the document's own left out.
+  std::vector<std::string> exportsBeside() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+      if (entry.is_regular_file() && entry.path().filename() != "document.ornival")
+        names.push_back(entry.path().filename().string());
+    return names;
+  }
+
+  GatedFiles files;
+};
+
+// The export's file is written on another thread, which waits until the
+// main thread's event loop has turned several times: the loop turns while
+// the export runs, and the window shows it with its progress and Cancel.
+TEST_F(WindowExports, TheWindowGoesOnHandlingEventsWhileAnExportRuns) {
+  WindowController& window = open(squares(40, 40));
+  int ticks = 0;
+  std::chrono::steady_clock::duration longestGap{};
+  auto last = std::chrono::steady_clock::now();
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    const auto now = std::chrono::steady_clock::now();
+    longestGap = std::max(longestGap, now - last);
+    last = now;
+    if (files.isWaiting() && ++ticks == 5)
+      files.letGo();
+  });
+  timer.start(5);
+
+  ASSERT_TRUE(window.send({"export", 2, {}}));
+  ASSERT_EQ(window.taskList()->tasks().size(), 1u);
+  const auto task = window.taskList()->tasks()[0];
+  window.taskList()->refresh();
+  EXPECT_NE(window.taskList()->cancelButton(*task), nullptr);
+  EXPECT_NE(window.taskList()->progressBar(*task), nullptr);
+
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        mainQueue->drain();
+        return window.exportNotice()->isVisible();
+      },
+      30000));
+  EXPECT_GE(ticks, 5);
+  ASSERT_EQ(files.writers.size(), 1u);
+  EXPECT_NE(files.writers[0], std::this_thread::get_id());
+  EXPECT_TRUE(window.exportNotice()->text().contains("document.svg")) << window.exportNotice()->text().toStdString();
+  EXPECT_EQ(exportsBeside(), std::vector<std::string>{"document.svg"});
+  window.taskList()->refresh();
+  EXPECT_TRUE(window.taskList()->tasks().empty());
+  std::printf("longest gap between the main thread's timer ticks while exporting: %.1f ms\n",
+              std::chrono::duration<double, std::milli>(longestGap).count());
+}
+
+// Cancel in the window: the export stops and writes nothing, no temporary
+// file either.
+TEST_F(WindowExports, CancelInTheWindowWritesNothing) {
+  WindowController& window = open(squares(20, 20));
+  files.letGo();
+  // Both of the queue's threads busy, so that the export waits its turn.
+  std::promise<void> gate;
+  const auto held = gate.get_future().share();
+  for (int i = 0; i < 2; ++i)
+    Operations::exportQueue()->addOperation([held] { held.wait(); });
+  window.send({"export", 2, {}});
+  window.send({"exportPNG", 0, {}});
+  for (const auto& task : window.taskList()->tasks())
+    window.taskList()->cancelButton(*task)->click();
+  EXPECT_TRUE(window.taskList()->tasks().empty());
+  gate.set_value();
+  Operations::exportQueue()->waitUntilAllOperationsAreFinished();
+  mainQueue->drain();
+  EXPECT_TRUE(exportsBeside().empty());
+  EXPECT_FALSE(window.exportNotice()->isVisible());
+}
+
+// Closing the window cancels the exports waiting and lets one under way end
+// with nobody to tell: nothing half written, nothing left behind.
+TEST_F(WindowExports, ClosingTheWindowDuringExportsEndsThemCleanly) {
+  WindowController& window = open(squares(20, 20));
+  window.send({"export", 2, {}});
+  // The first one waits in its write; the second one behind it.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return files.isWaiting(); }, 20000));
+  std::promise<void> gate;
+  const auto held = gate.get_future().share();
+  Operations::exportQueue()->addOperation([held] { held.wait(); });
+  window.send({"exportPNG", 0, {}});
+  window.window()->close();
+  ASSERT_TRUE(application->windows().empty());
+  files.letGo();
+  gate.set_value();
+  Operations::exportQueue()->waitUntilAllOperationsAreFinished();
+  mainQueue->drain();
+  // The one under way wrote its file whole; the waiting one nothing.
+  EXPECT_EQ(exportsBeside(), std::vector<std::string>{"document.svg"});
+  EXPECT_TRUE(contents(folder / "document.svg").ends_with("</svg>"));
+}
+
+}  // namespace
+}  // namespace ornival
