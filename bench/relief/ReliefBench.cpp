@@ -13,7 +13,8 @@ namespace ornival {
 namespace {
 
 // The copy of every tile's node that the editor shows in relief and rebuilds
-// after every edit: one shallow node over n tiles of a square tiling.
+// after every edit while the relief shows: one node per solid and material
+// over n tiles of a square tiling.
 void flattenedScene(benchmark::State& state) {
   const int side = int(std::lround(std::sqrt(double(state.range(0)))));
   const auto tiles = ornival::testing::squareGrid(side, side);
@@ -21,15 +22,15 @@ void flattenedScene(benchmark::State& state) {
   for (const auto& tile : tiles)
     shapesNode->addChildNode(tile->node());
   for (auto _ : state)
-    benchmark::DoNotOptimize(shapesNode->flattenedClone());
+    benchmark::DoNotOptimize(shapesNode->flattenedByMaterial());
   state.counters["tiles"] = double(tiles.size());
 }
-BENCHMARK(flattenedScene)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(flattenedScene)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // One multisampled 1080 × 800 frame of a square tiling, read back, on OSMesa's
 // software rasterizer: the tiles one node each (second argument 0), as they
-// stand before the editor flattens them, or flattened as the editor shows
-// them (1). A GPU is far faster.
+// stand before the editor flattens them, or one node per solid and material
+// as the editor shows them (1). A GPU is far faster.
 void reliefFrame(benchmark::State& state) {
   const ornival::OsMesaContext context;
   std::string error;
@@ -54,7 +55,7 @@ void reliefFrame(benchmark::State& state) {
   for (const auto& tile : tiles)
     (state.range(1) != 0 ? shapesNode : content)->addChildNode(tile->node());
   if (state.range(1) != 0)
-    content->addChildNode(shapesNode->flattenedClone());
+    content->addChildNode(shapesNode->flattenedByMaterial());
 
   GlOffscreenRenderer offscreen(*renderer, scene, cameraNode, camera, Color::white());
   // The meshes go up once, as in the editor.
@@ -68,6 +69,8 @@ BENCHMARK(reliefFrame)
     ->Args({1000, 0})
     ->Args({10000, 0})
     ->Args({10000, 1})
+    ->Args({100000, 0})
+    ->Args({100000, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

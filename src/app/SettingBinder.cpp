@@ -61,6 +61,16 @@ void SettingBinder::refresh() {
       binding.show(*value);
 }
 
+void SettingBinder::setShownNumber(const std::string& key, std::function<double(double)> shown) {
+  shown_[key] = std::move(shown);
+  refresh();
+}
+
+double SettingBinder::shownNumber(const std::string& key, const SettingValue& value) const {
+  const auto shown = shown_.find(key);
+  return shown == shown_.end() ? numberOf(value) : shown->second(numberOf(value));
+}
+
 void SettingBinder::set(const std::string& key, const SettingValue& value) {
   if (!document_)
     return;
@@ -92,9 +102,9 @@ void SettingBinder::add(std::string key, std::function<void(const SettingValue&)
 
 void SettingBinder::bind(QDoubleSpinBox* box, std::string key) {
   QObject::connect(box, &QDoubleSpinBox::valueChanged, box, [this, key](double v) { set(key, v); });
-  add(std::move(key), [box](const SettingValue& value) {
+  add(key, [this, box, key](const SettingValue& value) {
     const QSignalBlocker block(box);
-    box->setValue(numberOf(value));
+    box->setValue(shownNumber(key, value));
   });
 }
 
@@ -117,11 +127,11 @@ void SettingBinder::bind(QAbstractSlider* slider, std::string key, double unit) 
     }
   });
   QObject::connect(slider, &QAbstractSlider::sliderReleased, slider, [this] { endDrag(); });
-  add(std::move(key), [slider, unit](const SettingValue& value) {
+  add(key, [this, slider, unit, key](const SettingValue& value) {
     if (slider->isSliderDown())
       return;
     const QSignalBlocker block(slider);
-    slider->setValue(int(std::lround(numberOf(value) / unit)));
+    slider->setValue(int(std::lround(shownNumber(key, value) / unit)));
   });
 }
 

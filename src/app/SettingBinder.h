@@ -3,6 +3,7 @@
 #include "document/Document.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +51,10 @@ public:
 
   // Shows every setting in its controls again.
   void refresh();
+  // The number the controls of key show for a value of the setting (an
+  // angle folded into the controls' range, say); the value itself unless
+  // set.
+  void setShownNumber(const std::string& key, std::function<double(double)> shown);
   // Called after the document changed while bound.
   std::function<void()> changed;
   // Sets a setting as one user event; nothing without a document.
@@ -65,12 +70,14 @@ private:
   void add(std::string key, std::function<void(const SettingValue&)> show);
 
   void endDrag();
+  double shownNumber(const std::string& key, const SettingValue& value) const;
 
   Perform perform_;
   std::function<void(bool)> gesture_;
   std::shared_ptr<Document> document_;
   Document::ObserverId observer_ = 0;
   std::vector<Binding> bindings_;
+  std::map<std::string, std::function<double(double)>> shown_;
   bool dragging_ = false;
 };
 

@@ -13,6 +13,7 @@
 namespace ornival {
 
 class Edge;
+class Graph;
 class Shape;
 
 // What a text turned out to be when read.
@@ -82,7 +83,8 @@ public:
   const std::vector<int>& counts();
 
   // The drawing as an SVG 1.1 document in canvas units, with a margin of 13
-  // on every side: one definition per figure in use, one reference per tile,
+  // on every side, more where the bands or crossings reach farther: one
+  // definition per figure in use, one reference per tile,
   // the border bands widest first and the crossing bands. Gathers borderEdges
   // when they are empty (only their corners count, for the drawing's box) and
   // sets the width and height of `bounds` to the drawing's size. No line
@@ -105,6 +107,10 @@ public:
 
 private:
   OrnivalModel() = default;
+
+  // The crossing pieces the window and the printed page draw, of the graph
+  // over this model's tiles.
+  Path crossingPieces(Graph& graph, double w1, double w0) const;
 
   struct ReadState;
   void parseLine(std::string_view line, ReadState& state);

@@ -1,15 +1,18 @@
 #include "document/ColorText.h"
 #include "document/OrnivalModel.h"
+#include "document/PrintView.h"
 #include "figures/Figure.h"
 #include "figures/catalogue/Shapes.h"
 #include "model/Edge.h"
 #include "model/Graph.h"
 #include "model/LineAttribute.h"
 #include "model/Shape.h"
+#include "platform/LineStyle.h"
 #include "platform/NumberText.h"
 
 #include <algorithm>
 #include <array>
+#include <numbers>
 
 namespace ornival {
 
@@ -61,6 +64,8 @@ void appendPathData(std::string& out, const std::vector<PathElement>& elements) 
   }
 }
 
+static_assert(miterLimit == 4.0, "the drawing's miter limit is the painter's");
+
 std::string strokeAttributes(const Color& color, double width, bool lineStyle) {
   std::string out = " stroke=\"#" + rgbHexString(color) + "\" stroke-opacity=\"" + opacityString(color) +
                     "\" stroke-width=\"" + number(width) + "\"";
@@ -92,7 +97,40 @@ std::string OrnivalModel::svgDocument() {
   collectBorderEdges();
   const Rect box = rotatedBounds(borderEdges, settings.rotation);
   const double x = box.origin.x, y = box.origin.y, w = box.size.x, h = box.size.y;
-  const double W = w + 2 * margin, H = h + 2 * margin;
+
+  const auto bands = sortedBands(settings);
+  std::vector<PathElement> outline;
+  for (const auto& tile : shapes) {
+    const auto elements = tile->borderPathElements();
+    outline.insert(outline.end(), elements.begin(), elements.end());
+  }
+  // The crossings the window draws, from the same pieces.
+  Path over;
+  Path over2;
+  if (settings.crossings != CrossingStatus::off && !shapes.empty()) {
+    const auto graph = Graph::create(shapes);
+    over = crossingPieces(*graph, bands[1].width, bands[0].width);
+    over2 = crossingPieces(*graph, bands[2].width, bands[1].width);
+  }
+
+  // The margin holds what is drawn beyond the tiles' corners: wide bands,
+  // their mitred tips most of all, and crossing pieces. It grows alike on
+  // both sides, so that the tiles stay in the middle.
+  double marginX = margin;
+  double marginY = margin;
+  const AffineTransform turn = AffineTransform::rotation(settings.rotation * std::numbers::pi / 180.0);
+  const auto hold = [&](const std::optional<Rect>& drawn) {
+    if (!drawn || shapes.empty())
+      return;
+    marginX = std::max({marginX, x - drawn->minX(), drawn->maxX() - (x + w)});
+    marginY = std::max({marginY, y - drawn->minY(), drawn->maxY() - (y + h)});
+  };
+  if (bands[2].width > 0.0)
+    hold(Path(outline).transformed(turn).strokedBoundingBox(
+        bands[2].width, settings.borderLineStyle ? LineJoin::round : LineJoin::miter));
+  hold(over.transformed(turn).boundingBox());
+  hold(over2.transformed(turn).boundingBox());
+  const double W = w + 2 * marginX, H = h + 2 * marginY;
   bounds.size = {W, H};
 
   std::string out;
@@ -122,7 +160,7 @@ std::string OrnivalModel::svgDocument() {
   }
   out += "</defs>\n";
 
-  out += "<g transform=\"translate(" + number(margin - x) + " " + number(y + h + margin) + ") scale(1 -1) rotate(" +
+  out += "<g transform=\"translate(" + number(marginX - x) + " " + number(y + h + marginY) + ") scale(1 -1) rotate(" +
          number(settings.rotation) + ")\">\n";
   for (const auto& tile : shapes) {
     const AffineTransform& t = tile->transformation;
@@ -139,26 +177,18 @@ std::string OrnivalModel::svgDocument() {
     out += "/>\n";
   }
 
-  const auto bands = sortedBands(settings);
   if (!shapes.empty()) {
-    std::vector<PathElement> outline;
-    for (const auto& tile : shapes) {
-      const auto elements = tile->borderPathElements();
-      outline.insert(outline.end(), elements.begin(), elements.end());
-    }
     for (auto band = bands.rbegin(); band != bands.rend() && band->width > 0.0; ++band) {
       out += svgBorder(band->width, "", outline, band->color, true, settings.borderLineStyle);
       out += '\n';
     }
   }
-  if (settings.crossings != CrossingStatus::off) {
-    for (const std::string& line : {svgCrossings(bands[1].width, bands[0].width, bands[1].color),
-                                    svgCrossings(bands[2].width, bands[1].width, bands[2].color)}) {
-      if (!line.empty()) {
-        out += line;
-        out += '\n';
-      }
-    }
+  for (const auto& [pieces, color] : {std::pair{&over, bands[1].color}, std::pair{&over2, bands[2].color}}) {
+    if (pieces->isEmpty())
+      continue;
+    out += "<path" + svgFillAttribute(color) + " d=\"";
+    appendPathData(out, pieces->elements());
+    out += "\"/>\n";
   }
   out += "</g>\n";
   out += "</svg>";
@@ -224,20 +254,19 @@ std::string OrnivalModel::svgBorder(double width, std::string_view id, const std
   return out;
 }
 
+Path OrnivalModel::crossingPieces(Graph& graph, double w1, double w0) const {
+  return PrintView::bandPath(w1, w0, settings.borderRadiusLimit, graph, settings.crossings, borderFactor() != 1.0);
+}
+
 std::string OrnivalModel::svgCrossings(double w1, double w0, const Color& color) const {
-  if (w1 == w0)
+  if (w1 == w0 || shapes.empty())
     return {};
-  Graph::CrossingBands bands;
-  bands.halfWidth = w1 / 2;
-  bands.reachHalfWidth = w0 / 2;
-  bands.radiusLimit = settings.borderRadiusLimit;
-  bands.crossingsOn = settings.crossings == CrossingStatus::on;
-  bands.rounded = borderFactor() != 1.0;
-  const auto elements = Graph::create(shapes)->crossingPaths(bands);
-  if (elements.empty())
+  const auto graph = Graph::create(shapes);
+  const Path pieces = crossingPieces(*graph, w1, w0);
+  if (pieces.isEmpty())
     return {};
   std::string out = "<path" + svgFillAttribute(color) + " d=\"";
-  appendPathData(out, elements);
+  appendPathData(out, pieces.elements());
   out += "\"/>";
   return out;
 }

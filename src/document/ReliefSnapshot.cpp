@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/DocumentEditor.h"
+#include "document/PrintView3D.h"
 
 #include "platform/AffineTransform.h"
 #include "platform/Precondition.h"
@@ -156,8 +157,13 @@ std::optional<RgbaImage> snapshot3DImage(const Document& document, const Snapsho
   if (!editor)
     return std::nullopt;
   const Color background = document.exportAlpha() ? Color::clear() : document.backgroundColor();
-  const ReliefFraming framing{editor->snappedPageBounds(), document.rotation(), document.surfaceZscale(),
-                              document.exportWidth(), document.exportHeight()};
+  // The camera fits the page's height to the picture; a picture of other
+  // proportions gets the page widened to its own about the page's centre,
+  // as the flat bitmap centres the page, so that no side is cut.
+  const int width = document.exportWidth();
+  const int height = document.exportHeight();
+  const ReliefFraming framing{PrintView3D::fittedPage(editor->snappedPageBounds(), width, height),
+                              document.rotation(), document.surfaceZscale(), width, height};
   return documentReliefSnapshot(document, makeRenderer, background, framing);
 }
 

@@ -94,7 +94,8 @@ std::optional<RgbaImage> documentReliefSnapshot(const Document& document, const 
                                                 Color background, const ReliefFraming& framing);
 
 // The bitmap export in relief: the document's page (its editor's snapped page
-// bounds) at exportWidth × exportHeight pixels, on a transparent background
+// bounds) at exportWidth × exportHeight pixels, the whole page centred where
+// the picture's proportions differ from it, on a transparent background
 // when exportAlpha is set, else on the document's background colour. None
 // without an editor or its scene, without a renderer, or when the rendering
 // fails; the editor's camera and content are as before in every case.

@@ -13,6 +13,7 @@
 #include "model/LineAttribute.h"
 #include "model/Operations.h"
 #include "model/CrossingStatus.h"
+#include "model/Graph.h"
 #include "model/ShapeInfo.h"
 #include "model/ShapeModel.h"
 #include "platform/AffineTransform.h"
@@ -30,6 +31,7 @@
 #include "platform/Vec3.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -129,6 +131,8 @@ public:
   void mouseDown(const MouseEvent& event);
   void mouseDragged(const MouseEvent& event);
   void mouseUp(const MouseEvent& event);
+  // The pointer left the view: nothing is hovered until it comes back.
+  void mouseExited();
   void keyDown(const KeyEvent& event);
   // Zooms in steps of 1, or with Option turns the view in steps of 3 degrees.
   void scrollWheel(const ScrollEvent& event);
@@ -224,6 +228,9 @@ public:
   // Hands the mouse to the relief's camera and back; only in the relief view.
   void toggleCameraControl();
   ReliefScene reliefScene() override;
+  // Whether shapesNode holds the tiles' nodes: only once the relief, an
+  // export or a snapshot asked for them; the flat view never does.
+  bool tileNodesShown() const { return tileNodesShown_; }
 
   // Seams for the editing concerns still to come -------------------------
 
@@ -231,8 +238,12 @@ public:
   void updateNeighbors(Vec2 point);
   // Prototype candidates of the current tools for an empty tiling.
   void rebuildNeighborModels();
-  // The hover hit test at a point of the drawing.
+  // The hover hit test at a point of the drawing; nothing is hovered while
+  // the pointer is not over the view.
   void select(Vec2 point);
+  // The same wherever the pointer is: for a command that places what is
+  // hovered at once.
+  void hover(Vec2 point);
   // What a drag from the pointer would do.
   void updateDragAction(bool ignoreFrame);
   // The interlaced bands where lines of tiles cross.
@@ -532,6 +543,10 @@ public:
   Vec2 selectedPoint;
   Vec2 point2;
   Vec2 locationInWindow;
+  // Whether the pointer is over the view, as its events last told: hovering
+  // shows only what the user points at, and nothing before the pointer first
+  // comes over the view.
+  bool pointerInView = false;
   const std::shared_ptr<ShapeLayer> selectedLayer = ShapeLayer::create();
   const std::shared_ptr<ShapeLayer> selectedStrokeLayer = ShapeLayer::create();
   const std::shared_ptr<ShapeLayer> rubberbandLayer = ShapeLayer::create();
@@ -587,6 +602,7 @@ public:
   std::vector<int> counts = std::vector<int>(std::size_t(Shapes::caseCount) + 1, 0);
   bool borderLineStyle = false;
   bool needsUpdateNode = false;
+  bool needsUpdateMarkNode = false;
   Rect oldViewFrame;
   bool scrollWheelIsRunning = false;
   const std::shared_ptr<Light> ambientLight = Light::create(LightType::ambient);
@@ -598,6 +614,15 @@ public:
 
 private:
   ViewController(std::shared_ptr<ViewPort> viewPort, std::shared_ptr<InputState> inputState);
+
+  bool tileNodesShown_ = false;
+  // What page bounds snap to: the candidates' coordinates sorted, made when
+  // first needed after an edit of the tiling or a turn of the view, so that a
+  // frame drag over a large tiling looks up rather than walks every side.
+  struct SnapTargets;
+  mutable std::shared_ptr<const SnapTargets> snapTargets_;
+  // Counts the edits that move tiles, to tell when the targets are stale.
+  std::uint64_t tilingEdits_ = 0;
 
   friend class SelectOperation;
 
@@ -627,12 +652,22 @@ private:
   // Unglues every side of the tile from its neighbours.
   void breakJoins(Shape& shape);
   // A restored tile takes its record's place, colour and settings.
-  std::shared_ptr<Shape> restoreShape(const ShapeInfo& info);
+  // The tiling takes the restored tiles as a batch of insertions.
+  std::shared_ptr<Shape> restoreShape(const ShapeInfo& info, Graph::Insertions& tiling);
   // Takes the hover away when the view moves under the pointer.
   void clearHover();
   // Puts the copy in the place of the node it renews under contentNode, or
   // adds it there.
   void installFlatCopy(const std::shared_ptr<SceneNode>& old, const std::shared_ptr<SceneNode>& copy);
+  // The relief's copies are rebuilt only while it shows, or when an export or
+  // snapshot reads the scene; until then an edit only notes that they are due.
+  void rebuildFlatNode();
+  void rebuildFlatMarkNode();
+  void refreshRelief();
+  // The tiles' nodes under shapesNode, made when first needed, and a tile's
+  // node added there once they are.
+  void showTileNodes();
+  void addTileNode(Shape& tile);
   // Canvas to rotated canvas coordinates.
   AffineTransform viewRotation() const;
   void configureLayerTree();

@@ -109,7 +109,7 @@ void ViewController::insertShape(const std::shared_ptr<Shape>& shape) {
     shape->setRipple(document->ripple());
     shape->setRippleScale(document->rippleScale());
   }
-  shapesNode->addChildNode(shape->node());
+  addTileNode(*shape);
   if (!shape->customShapesColors) {
     shape->showMark(marked, markNode);
     shape->setShapeColor(shapeColor_);
@@ -189,6 +189,7 @@ void ViewController::addShapes() {
 }
 
 void ViewController::updateOutline(std::size_t oldSides) {
+  ++tilingEdits_;
   // Only sides in the list can have been joined, and the new tiles' sides
   // follow the old ones in tile order: keeping the free ones in their order
   // gives the outline a full rebuild would, without a walk over every tile.

@@ -118,8 +118,10 @@ void ViewController::paste(int senderTag) {
   if (graph_->shapes().empty())
     rebuildNeighborModels();
   select(selectedPoint);
-  // In an empty drawing the group is laid down at once.
+  // In an empty drawing the group is laid down at once, wherever the
+  // pointer is.
   if (graph_->shapes().empty() && selectedTools.size() == 1) {
+    hover(selectedPoint);
     placeCandidate();
     select(selectedPoint);
   }

@@ -110,6 +110,7 @@ void ViewController::mouseDown(const MouseEvent& event) {
   ignoreDragging = false;
   cancelDragging = false;
   locationInWindow = event.locationInWindow;
+  pointerInView = true;
   if (!boundsLayer->isHidden()) {
     // A click while the frame is shown commits the frame and edits no tiles.
     mouseMoved(event);

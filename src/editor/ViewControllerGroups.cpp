@@ -207,7 +207,7 @@ void ViewController::updateMoveDisplay() {
       borderLayer->addSublayer(tile->borderLayer());
       borderLayer2->addSublayer(tile->borderLayer2());
       borderLayer3->addSublayer(tile->borderLayer3());
-      shapesNode->addChildNode(tile->node());
+      addTileNode(*tile);
     }
   }
   updateFlatNode();

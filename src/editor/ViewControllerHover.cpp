@@ -43,6 +43,7 @@ void ViewController::mouseMoved(const MouseEvent& event) { mouseMoved(event, fal
 void ViewController::mouseMoved(const MouseEvent& event, bool ignoreFrame) {
   updateViewTransform(false, 1.0);
   locationInWindow = event.locationInWindow;
+  pointerInView = true;
   updateDragAction(ignoreFrame);
   if (!boundsLayer->isHidden() || (imageLayer && imageLayer->path())) {
     // Nothing is hovered while the page frame or an underlay is shown.
@@ -56,7 +57,7 @@ void ViewController::mouseMoved(const MouseEvent& event, bool ignoreFrame) {
       updateSelectedLayerColor();
     }
   }
-  if (needsUpdateNode)
+  if (needsUpdateNode && dimension_ == 3)
     updateFlatNode();
 }
 
@@ -67,7 +68,29 @@ void ViewController::updateSelectedLayerColor() {
     markLayer->setFillColor(std::nullopt);
 }
 
+void ViewController::mouseExited() {
+  pointerInView = false;
+  operations->selectQueue()->cancelAllOperations();
+  clearHoverOutline();
+  if (markSelected) {
+    markSelected = false;
+    updateSelectedLayerColor();
+  }
+}
+
 void ViewController::select(Vec2 point) {
+  // Tool changes, undo and pastes hover again where the pointer last was;
+  // with the pointer elsewhere, or not yet come, nothing is.
+  if (!pointerInView) {
+    operations->selectQueue()->cancelAllOperations();
+    updateNeighbors(point);
+    clearHoverOutline();
+    return;
+  }
+  hover(point);
+}
+
+void ViewController::hover(Vec2 point) {
   operations->selectQueue()->cancelAllOperations();
   updateNeighbors(point);
   if (const auto tile = shape(point)) {

@@ -22,6 +22,8 @@
 #include <array>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <numbers>
 
 namespace ornival {
@@ -36,6 +38,9 @@ constexpr Color manualFrameColor = rgb(236, 131, 26);
 
 // A page frame of no area is the document's way of saying "automatic".
 bool isEmpty(const Rect& r) { return r.size.x == 0.0 || r.size.y == 0.0; }
+
+// The page of automatic bounds: the tiling's box widened by 20 on every side.
+Rect automaticPage(const Rect& tiling) { return {tiling.origin - Vec2{20.0, 20.0}, tiling.size + Vec2{40.0, 40.0}}; }
 
 // The pixels of a page side at the export scale, kept within what an export
 // size can hold.
@@ -296,8 +301,10 @@ void ViewController::setPageBounds(const Rect& bounds) {
   // that names no action of its own.
   const Rect previous = manualPageBounds;
   manualPageBounds = pageBounds_;
+  // Automatic bounds snap to nothing: their page is the tiling's box with a
+  // margin, which the frame's path would put in place of any snapped page.
   if (manualPageBounds != previous)
-    setSnappedPageBounds(snapPageBounds(manualPageBounds));
+    setSnappedPageBounds(automaticPage(pageBounds_));
 }
 
 void ViewController::setSnappedPageBounds(const Rect& bounds) {
@@ -331,36 +338,93 @@ void ViewController::setManualPageBounds(const Rect& bounds) {
     setSnappedPageBounds(snapPageBounds(manualPageBounds));
 }
 
+// Every corner and side midpoint of the tiling, turned with the view, as two
+// sorted lists of coordinates, each value with the place in tile and side
+// order where it first comes: the nearest value to a side of the frame is
+// found by a search, and of two equally near the one met first wins, as if
+// every candidate were offered in order.
+struct ViewController::SnapTargets {
+  struct Value {
+    double value;
+    std::size_t first;
+    bool operator<(const Value& other) const {
+      return value < other.value || (value == other.value && first < other.first);
+    }
+  };
+  std::uint64_t edits = 0;
+  double rotation = 0.0;
+  std::vector<Value> xs;
+  std::vector<Value> ys;
+
+  static void sortAndMerge(std::vector<Value>& values) {
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end(),
+                             [](const Value& a, const Value& b) { return a.value == b.value; }),
+                 values.end());
+  }
+
+  // The nearest value, the earliest on a tie; 0 when none is at a finite
+  // distance.
+  static double nearest(const std::vector<Value>& values, double target) {
+    double best = 0.0;
+    double distance = INFINITY;
+    std::size_t first = SIZE_MAX;
+    const auto offer = [&](const Value& v) {
+      const double d = std::abs(v.value - target);
+      if (d < distance || (d == distance && v.first < first)) {
+        best = v.value;
+        distance = d;
+        first = v.first;
+      }
+    };
+    if (!std::isfinite(target))
+      return best;
+    const auto above = std::lower_bound(values.begin(), values.end(), target,
+                                        [](const Value& v, double t) { return v.value < t; });
+    // On each side the nearest distance, and every value that rounds to it.
+    for (auto it = above; it != values.end() && std::abs(it->value - target) == std::abs(above->value - target); ++it)
+      offer(*it);
+    if (above != values.begin()) {
+      const auto below = std::prev(above);
+      for (auto it = std::make_reverse_iterator(above);
+           it != values.rend() && std::abs(it->value - target) == std::abs(below->value - target); ++it)
+        offer(*it);
+    }
+    return best;
+  }
+};
+
 Rect ViewController::snapPageBounds(const Rect& bounds) const {
   if (borderEdges.empty() || modifierFlags().option)
     return bounds;
-  const AffineTransform r = viewRotation();
-  // Per side the nearest candidate coordinate; the earlier one on a tie.
-  struct Side {
-    double target;
-    double best = 0.0;
-    double distance = INFINITY;
-    void offer(double value) {
-      const double d = std::abs(value - target);
-      if (d < distance) {
-        distance = d;
-        best = value;
+  if (!snapTargets_ || snapTargets_->edits != tilingEdits_ || snapTargets_->rotation != rotation_) {
+    auto targets = std::make_shared<SnapTargets>();
+    targets->edits = tilingEdits_;
+    targets->rotation = rotation_;
+    const AffineTransform r = viewRotation();
+    std::size_t order = 0;
+    for (const auto& tile : graph_->shapes()) {
+      for (const auto& edge : tile->edges()) {
+        const Vec2 start = edge->transformedVertex();
+        for (const Vec2 candidate : {r.apply(start), r.apply((start + edge->transformedEnd()) * 0.5)}) {
+          // A coordinate at no finite distance from anything is never taken.
+          if (std::isfinite(candidate.x))
+            targets->xs.push_back({candidate.x, order});
+          if (std::isfinite(candidate.y))
+            targets->ys.push_back({candidate.y, order});
+          ++order;
+        }
       }
     }
-  };
-  Side minX{bounds.minX()}, minY{bounds.minY()}, maxX{bounds.maxX()}, maxY{bounds.maxY()};
-  for (const auto& tile : graph_->shapes()) {
-    for (const auto& edge : tile->edges()) {
-      const Vec2 start = edge->transformedVertex();
-      for (const Vec2 candidate : {r.apply(start), r.apply((start + edge->transformedEnd()) * 0.5)}) {
-        minX.offer(candidate.x);
-        maxX.offer(candidate.x);
-        minY.offer(candidate.y);
-        maxY.offer(candidate.y);
-      }
-    }
+    SnapTargets::sortAndMerge(targets->xs);
+    SnapTargets::sortAndMerge(targets->ys);
+    snapTargets_ = std::move(targets);
   }
-  return {{minX.best, minY.best}, {maxX.best - minX.best, maxY.best - minY.best}};
+  const double minX = SnapTargets::nearest(snapTargets_->xs, bounds.minX());
+  const double maxX = SnapTargets::nearest(snapTargets_->xs, bounds.maxX());
+  const double minY = SnapTargets::nearest(snapTargets_->ys, bounds.minY());
+  const double maxY = SnapTargets::nearest(snapTargets_->ys, bounds.maxY());
+  return {{minX, minY}, {maxX - minX, maxY - minY}};
 }
 
 void ViewController::snappedPageBoundsDidSet(const Rect& previous) {
@@ -374,7 +438,11 @@ void ViewController::snappedPageBoundsDidSet(const Rect& previous) {
   document->setExportHeight(exportPixels(snappedPageBounds_.size.y, exportScale));
 }
 
-void ViewController::resnapPageBounds() { setSnappedPageBounds(snapPageBounds(manualPageBounds)); }
+void ViewController::resnapPageBounds() {
+  const auto document = this->document();
+  setSnappedPageBounds(document && isEmpty(document->pageBounds) ? automaticPage(pageBounds_)
+                                                                 : snapPageBounds(manualPageBounds));
+}
 
 void ViewController::updateBoundsLayerColor() {
   const auto document = this->document();
@@ -393,7 +461,7 @@ void ViewController::updateBoundsLayerPath() {
   const auto document = this->document();
   ORNIVAL_PRECONDITION(document != nullptr);
   if (isEmpty(document->pageBounds))
-    setSnappedPageBounds({pageBounds_.origin - Vec2{20.0, 20.0}, pageBounds_.size + Vec2{40.0, 40.0}});
+    setSnappedPageBounds(automaticPage(pageBounds_));
   const Rect& r = snappedPageBounds_;
   Path frame;
   frame.moveTo(r.origin);

@@ -111,6 +111,7 @@ Line ViewController::outlineLine(const Edge& edge) {
 }
 
 void ViewController::rebuildOutline() {
+  ++tilingEdits_;
   std::vector<std::shared_ptr<Edge>> edges;
   std::vector<Line> lines;
   for (const auto& tile : graph_->shapes()) {
@@ -144,8 +145,9 @@ void ViewController::load(const std::vector<std::shared_ptr<Shape>>& tiles) {
     }
   }
   updateNeighbors(selectedPoint);
+  // The tiles' nodes wait for the relief to ask for them.
   for (const auto& tile : graph_->shapes())
-    shapesNode->addChildNode(tile->node());
+    addTileNode(*tile);
   updateFlatNode();
 }
 

@@ -17,6 +17,30 @@
 #include <algorithm>
 
 namespace ornival {
+namespace {
+
+// Where tiles stand while a batch leaves the graph one by one, without
+// moving the graph each time: a tile's position then is its index less the
+// tiles before it that have left already, counted in logarithmic time.
+class Departures {
+public:
+  explicit Departures(std::size_t count) : counts_(count + 1, 0) {}
+  void leave(int index) {
+    for (std::size_t i = std::size_t(index) + 1; i < counts_.size(); i += i & (~i + 1))
+      ++counts_[i];
+  }
+  int position(int index) const {
+    int before = 0;
+    for (std::size_t i = std::size_t(index); i > 0; i -= i & (~i + 1))
+      before += counts_[i];
+    return index - before;
+  }
+
+private:
+  std::vector<int> counts_;
+};
+
+}  // namespace
 
 // Unglues every side of the tile; the neighbours redraw their sides as free.
 void ViewController::breakJoins(Shape& shape) {
@@ -50,22 +74,36 @@ void ViewController::removeShapes() {
       removedJoinFlags.push_back({neighbour->index, partner->index(), partner->isGroupJoin});
     }
   }
+  // Last first, each record taken as its tile leaves, numbered as the tiles
+  // still there stand then; the graph itself lets them go in one pass.
+  Departures departures(graph_->shapes().size());
+  std::vector<int> leftAt(moving.size());
   for (auto tile = moving.rbegin(); tile != moving.rend(); ++tile) {
     Shape& shape = **tile;
-    graph_->remove(shape);
     auto& removedKinds = removedTools();
     const Shapes kind = shape.figure()->tool();
     if (std::find(removedKinds.begin(), removedKinds.end(), kind) == removedKinds.end())
       removedKinds.push_back(kind);
-    removed.push_back(shape.info());
+    ShapeInfo info = shape.info();
+    departures.leave(shape.index);
+    info.index = departures.position(info.index);
+    leftAt[std::size_t(moving.rend() - tile - 1)] = info.index;
+    if (info.hasParent)
+      info.parentShapeIndex = departures.position(info.parentShapeIndex);
+    removed.push_back(std::move(info));
     breakJoins(shape);
     // Off the display now, even while something else still holds the tile.
     for (const auto& layer : {shape.layer(), shape.borderLayer(), shape.borderLayer2(), shape.borderLayer3()})
       layer->removeFromSuperlayer();
-    shape.node()->removeFromParentNode();
+    if (shape.hasNode())
+      shape.node()->removeFromParentNode();
     if (shape.mark)
       shape.mark->removeFromParentNode();
   }
+  graph_->remove(moving);
+  // The tiles keep the places they had as they left, as an undo reads them.
+  for (std::size_t i = 0; i < moving.size(); ++i)
+    moving[i]->index = leftAt[i];
   moving.clear();
   finishRemoveShapes();
   operations->neighborQueue()->cancelAllOperations();
@@ -115,8 +153,11 @@ void ViewController::finishRemoveShapes() {
 void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<GroupFlag>& joinFlags) {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   // Last removed first: each record meets the tiling as its tile left it.
-  for (auto info = infos.rbegin(); info != infos.rend(); ++info)
-    restoreShape(*info);
+  {
+    Graph::Insertions tiling(*graph_);
+    for (auto info = infos.rbegin(); info != infos.rend(); ++info)
+      restoreShape(*info, tiling);
+  }
   addShapes();
   // Gluing groups both sides of a join grouped on either; the removal's
   // records give back the one-sided joins as they were.
@@ -138,12 +179,11 @@ void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const st
   refreshGroupOutlines(touched);
 }
 
-std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
+std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info, Graph::Insertions& tiling) {
   const auto kind = Shapes::init(info.tag);
   if (!kind || *kind == Shapes::multi)
     return nullptr;
-  const auto& tiles = graph_->shapes();
-  const int count = int(tiles.size());
+  const int count = int(tiling.count());
   if (info.index < 0 || info.index > count)
     return nullptr;
   const auto figure = Shapes::figures()[std::size_t(kind->rawValue() - Shapes::firstRawValue)];
@@ -162,7 +202,7 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
     // tile left it.
     if (info.parentShapeIndex < 0 || info.parentShapeIndex >= count)
       return nullptr;
-    const auto parent = tiles[std::size_t(info.parentShapeIndex)];
+    const auto parent = tiling.at(std::size_t(info.parentShapeIndex));
     if (info.parentEdgeIndex < 0 || std::size_t(info.parentEdgeIndex) >= parent->edges().size() ||
         info.edgeOffset < 0 || std::size_t(info.edgeOffset) >= edges.size())
       return nullptr;
@@ -170,7 +210,7 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
     if (!onto->join.expired())
       return nullptr;
     const auto& own = edges[std::size_t(info.edgeOffset)];
-    graph_->insert(tile, info.index);
+    tiling.insert(tile, std::size_t(info.index));
     onto->join = own;
     own->join = onto;
     if (own->isGroupJoin) {
@@ -178,7 +218,7 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
       parent->animatePaths(false);
     }
   } else {
-    graph_->insert(tile, info.index);
+    tiling.insert(tile, std::size_t(info.index));
   }
   // Back exactly where it stood, rather than laid on its parent anew: placing
   // again would shift it by rounding, undo after undo. A tile with nothing
@@ -199,7 +239,7 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info) {
     tile->setRipple(document->ripple());
     tile->setRippleScale(document->rippleScale());
   }
-  shapesNode->addChildNode(tile->node());
+  addTileNode(*tile);
   added.push_back(tile);
   tile->showMark(info.marked, markNode);
   return tile;

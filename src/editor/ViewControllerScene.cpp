@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <numbers>
+#include <unordered_set>
 
 namespace ornival {
 
@@ -70,13 +71,50 @@ void ViewController::installFlatCopy(const std::shared_ptr<SceneNode>& old, cons
     contentNode->addChildNode(copy);
 }
 
-void ViewController::updateFlatNode() {
+void ViewController::showTileNodes() {
+  if (tileNodesShown_)
+    return;
+  tileNodesShown_ = true;
+  // Tiles being dragged hang under the drag's own node.
+  std::unordered_set<const Shape*> carried;
+  if (isMoving) {
+    for (const auto& tile : moving)
+      carried.insert(tile.get());
+  }
+  for (const auto& tile : graph_->shapes()) {
+    if (!carried.contains(tile.get()))
+      shapesNode->addChildNode(tile->node());
+  }
+}
+
+void ViewController::addTileNode(Shape& tile) {
+  if (tileNodesShown_)
+    shapesNode->addChildNode(tile.node());
+}
+
+void ViewController::rebuildFlatNode() {
   needsUpdateNode = false;
-  auto copy = shapesNode->flattenedClone();
+  showTileNodes();
+  auto copy = shapesNode->flattenedByMaterial();
   copy->setName("shapes");
   installFlatCopy(flatNode, copy);
   flatNode = std::move(copy);
   updateCrossingsNode();
+}
+
+void ViewController::refreshRelief() {
+  showTileNodes();
+  if (needsUpdateNode)
+    rebuildFlatNode();
+  if (needsUpdateMarkNode)
+    rebuildFlatMarkNode();
+}
+
+void ViewController::updateFlatNode() {
+  if (dimension_ == 3)
+    rebuildFlatNode();
+  else
+    needsUpdateNode = true;
   // Undone, this only arranges that the matching redo rebuilds the copy, and
   // that rebuild registers this step again: the copy stays right through any
   // number of undos and redos.
@@ -87,10 +125,23 @@ void ViewController::updateFlatNode() {
 
 void ViewController::updateFlatMarkNode() {
   if (markNode->childNodes().empty()) {
+    needsUpdateMarkNode = false;
     flatMarkNode->removeFromParentNode();
     return;
   }
-  auto copy = markNode->flattenedClone();
+  if (dimension_ == 3)
+    rebuildFlatMarkNode();
+  else
+    needsUpdateMarkNode = true;
+}
+
+void ViewController::rebuildFlatMarkNode() {
+  needsUpdateMarkNode = false;
+  if (markNode->childNodes().empty()) {
+    flatMarkNode->removeFromParentNode();
+    return;
+  }
+  auto copy = markNode->flattenedByMaterial();
   copy->setName("mark");
   installFlatCopy(flatMarkNode, copy);
   flatMarkNode = std::move(copy);
@@ -98,7 +149,7 @@ void ViewController::updateFlatMarkNode() {
 
 void ViewController::updateFlatMoveNode(const std::shared_ptr<SceneNode>& node) {
   ORNIVAL_PRECONDITION(node != nullptr);
-  auto copy = node->flattenedClone();
+  auto copy = node->flattenedByMaterial();
   copy->setName("move");
   copy->setOpacity(0.5);
   installFlatCopy(flatMoveNode, copy);
@@ -154,6 +205,8 @@ void ViewController::dimensionDidSet(int previous) {
   if (imageLayer)
     imageLayer->setOpacity(relief ? 0.5 : 1.0);
   rootNode()->setHidden(!relief);
+  if (relief)
+    refreshRelief();
   if (cameraControl.isOn()) {
     cameraControl.turnOff(1.0);
     updateDragAction(false);
@@ -230,6 +283,8 @@ void ViewController::setAmbientLightColor(const Color& color) {
 }
 
 ReliefScene ViewController::reliefScene() {
+  // Snapshots draw the scene as the relief would show it.
+  refreshRelief();
   // The tiles' own nodes rather than the flattened copy, which an edit may
   // have left to be rebuilt later; never the marks or a drag's copy.
   return {viewPort_->scene(), cameraNode(), &camera(), contentNode, shapesNode,

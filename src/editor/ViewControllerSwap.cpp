@@ -228,14 +228,15 @@ void ViewController::moveShape(Shape& shape, Vec2 point, bool animated) {
 }
 
 void ViewController::placeShape(Shape& shape, const AffineTransform& placement, bool animated) {
+  ++tilingEdits_;
   shape.transformation = placement;
   shape.updateTransformedGeometry();
-  const AffineTransform& moved = shape.transformation;
-  const auto& node = shape.node();
-  node->setTransform(Transform3D::affine(moved).scaledBy(1.0, 1.0, std::sqrt(moved.a * moved.a + moved.c * moved.c)));
+  const Transform3D placed = shape.nodeTransform();
+  // A tile without a node yet gets it in this place when it is made.
+  if (shape.hasNode())
+    shape.node()->setTransform(placed);
   if (shape.mark)
-    shape.mark->setTransform(
-        node->transform().scaledBy(1.0, 1.0, -1.0).translatedBy(0.0, 0.0, -0.2 / shape.scale()));
+    shape.mark->setTransform(placed.scaledBy(1.0, 1.0, -1.0).translatedBy(0.0, 0.0, -0.2 / shape.scale()));
   shape.configureLayers(animated);
 }
 

@@ -9,9 +9,11 @@
 #include "platform/ParallelFor.h"
 #include "platform/Precondition.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <deque>
+#include <iterator>
 #include <optional>
 #include <unordered_set>
 
@@ -146,6 +148,83 @@ void Graph::remove(const Shape& shape) {
   ORNIVAL_PRECONDITION(shapes_[std::size_t(at)].get() == &shape);
   shapes_.erase(shapes_.begin() + at);
   renumber(std::size_t(at));
+}
+
+void Graph::remove(const std::vector<std::shared_ptr<Shape>>& shapes) {
+  std::vector<std::uint8_t> leaving(shapes_.size());
+  std::size_t first = shapes_.size();
+  for (const auto& shape : shapes) {
+    ORNIVAL_PRECONDITION(shape != nullptr);
+    const int at = shape->index;
+    ORNIVAL_PRECONDITION(at >= 0 && std::size_t(at) < shapes_.size());
+    ORNIVAL_PRECONDITION(shapes_[std::size_t(at)] == shape && !leaving[std::size_t(at)]);
+    leaving[std::size_t(at)] = 1;
+    first = std::min(first, std::size_t(at));
+  }
+  std::size_t kept = first;
+  for (std::size_t i = first; i < shapes_.size(); ++i) {
+    if (!leaving[i])
+      shapes_[kept++] = std::move(shapes_[i]);
+  }
+  shapes_.resize(kept);
+  renumber(first);
+}
+
+namespace {
+
+// Blocks of about this many tiles keep both the search for a position and the
+// shift within a block short.
+constexpr std::size_t insertionBlock = 512;
+
+}  // namespace
+
+Graph::Insertions::Insertions(Graph& graph) : graph_(graph), count_(graph.shapes_.size()) {
+  auto& shapes = graph.shapes_;
+  for (std::size_t first = 0; first < shapes.size(); first += insertionBlock) {
+    const std::size_t last = std::min(shapes.size(), first + insertionBlock);
+    blocks_.emplace_back(std::make_move_iterator(shapes.begin() + std::ptrdiff_t(first)),
+                         std::make_move_iterator(shapes.begin() + std::ptrdiff_t(last)));
+  }
+  shapes.clear();
+}
+
+Graph::Insertions::~Insertions() {
+  auto& shapes = graph_.shapes_;
+  shapes.reserve(count_);
+  for (auto& block : blocks_)
+    std::move(block.begin(), block.end(), std::back_inserter(shapes));
+  graph_.renumber(0);
+}
+
+const std::shared_ptr<Shape>& Graph::Insertions::at(std::size_t position) const {
+  ORNIVAL_PRECONDITION(position < count_);
+  for (const auto& block : blocks_) {
+    if (position < block.size())
+      return block[position];
+    position -= block.size();
+  }
+  ORNIVAL_PRECONDITION(false);
+  return blocks_.front().front();
+}
+
+void Graph::Insertions::insert(std::shared_ptr<Shape> shape, std::size_t position) {
+  ORNIVAL_PRECONDITION(shape != nullptr && position <= count_);
+  if (blocks_.empty())
+    blocks_.emplace_back();
+  std::size_t b = 0;
+  while (b + 1 < blocks_.size() && position > blocks_[b].size()) {
+    position -= blocks_[b].size();
+    ++b;
+  }
+  auto& block = blocks_[b];
+  block.insert(block.begin() + std::ptrdiff_t(position), std::move(shape));
+  ++count_;
+  if (block.size() >= 2 * insertionBlock) {
+    std::vector<std::shared_ptr<Shape>> upper(std::make_move_iterator(block.begin() + std::ptrdiff_t(insertionBlock)),
+                                              std::make_move_iterator(block.end()));
+    block.resize(insertionBlock);
+    blocks_.insert(blocks_.begin() + std::ptrdiff_t(b) + 1, std::move(upper));
+  }
 }
 
 void Graph::collectGroup(const std::shared_ptr<Shape>& from, std::vector<std::shared_ptr<Shape>>& into) const {
@@ -332,18 +411,55 @@ void Graph::computeSpin() {
   }
 }
 
-void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
-  // The end points of every side and whether it is joined, read once: the
-  // search then stays in these arrays, and an edge is touched again only to
-  // glue it, when the pairs are known and their edges can be fetched ahead.
+namespace {
+
+// The working memory of joinEdges, kept from one call to the next on each
+// thread: asking the system for tens of megabytes anew and touching them
+// page by page cost more than the gluing itself. It shrinks again when a
+// call needs far less than it holds, so that one large document read does not
+// keep its scratch for the life of the thread.
+struct JoinScratch {
   struct Side {
     Vec2 start;
     Vec2 end;
   };
+  std::vector<Side> sides;
+  std::vector<std::uint8_t> joined;
+  std::vector<std::uint64_t> hashes;
+  std::vector<std::uint64_t> targets;
+  std::vector<std::uint8_t> targetNear;
+  std::vector<std::uint8_t> placed;
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
+  SideBuckets buckets;
+
+  void prepare(std::size_t count) {
+    if (sides.capacity() > 4 * count + 4096) {
+      JoinScratch fresh;
+      std::swap(*this, fresh);
+    }
+    sides.resize(count);
+    joined.assign(count, 0);
+    hashes.assign(count, 0);
+    targets.assign(count, 0);
+    targetNear.assign(count, 0);
+    placed.assign(count, 0);
+    pairs.clear();
+    buckets.reset(count);
+  }
+};
+
+}  // namespace
+
+void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
+  // The end points of every side and whether it is joined, read once: the
+  // search then stays in these arrays, and an edge is touched again only to
+  // glue it, when the pairs are known and their edges can be fetched ahead.
   constexpr std::size_t ahead = 32;
   const std::size_t count = edges.size();
-  std::vector<Side> sides(count);
-  std::vector<std::uint8_t> joined(count);
+  thread_local JoinScratch scratch;
+  scratch.prepare(count);
+  auto& sides = scratch.sides;
+  auto& joined = scratch.joined;
   // Lists mostly hold whole tiles, side after side: a side's next is then
   // found in the list itself, which spares locking it.
   const auto sameEdge = [](const std::weak_ptr<Edge>& link, const std::shared_ptr<Edge>& edge) {
@@ -371,13 +487,13 @@ void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
     joined[i] = isJoined(edge);
   }
 
-  SideBuckets buckets(count);
+  SideBuckets& buckets = scratch.buckets;
   // Each side's own cell, and the cell its partners lie in with the edges
   // across which they may lie as well.
-  std::vector<std::uint64_t> hashes(count);
-  std::vector<std::uint64_t> targets(count);
-  std::vector<std::uint8_t> targetNear(count);
-  std::vector<std::uint8_t> placed(count);
+  auto& hashes = scratch.hashes;
+  auto& targets = scratch.targets;
+  auto& targetNear = scratch.targetNear;
+  auto& placed = scratch.placed;
   for (std::size_t i = 0; i < count; ++i) {
     SideCell own{};
     SideCell target{};
@@ -401,7 +517,7 @@ void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
     return (sides[a].end - sides[b].start).lengthSquared() < gridToleranceSquared &&
            (sides[a].start - sides[b].end).lengthSquared() < gridToleranceSquared;
   };
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
+  auto& pairs = scratch.pairs;
   pairs.reserve(count / 2);
   for (std::size_t i = 0; i < count; ++i) {
     if (i + ahead < count && placed[i + ahead])

@@ -49,6 +49,33 @@ public:
   // keeps its old index, for an undo that puts it back. A tile that is not at
   // its index in this graph is a programming error.
   virtual void remove(const Shape& shape);
+  // Takes out every tile of the list in one pass, however many, and renumbers
+  // the rest as removing them one by one would; each keeps its old index. A
+  // tile that is not at its index in this graph, or is listed twice, is a
+  // programming error.
+  void remove(const std::vector<std::shared_ptr<Shape>>& shapes);
+
+  // Many insertions in a row, each at a position of the tiling as it stands
+  // then, in time that does not grow with the tiling for each: the list is
+  // held in blocks meanwhile and put back, renumbered once, when the batch
+  // ends. The graph's own list is empty while a batch is open.
+  class Insertions {
+  public:
+    explicit Insertions(Graph& graph);
+    ~Insertions();
+    Insertions(const Insertions&) = delete;
+    Insertions& operator=(const Insertions&) = delete;
+
+    std::size_t count() const { return count_; }
+    const std::shared_ptr<Shape>& at(std::size_t position) const;
+    // Any position from 0 to count; any other is a programming error.
+    void insert(std::shared_ptr<Shape> shape, std::size_t position);
+
+  private:
+    Graph& graph_;
+    std::vector<std::vector<std::shared_ptr<Shape>>> blocks_;
+    std::size_t count_ = 0;
+  };
 
   // Appends to `into` every tile reachable from `from` across group joins that
   // is not in it yet, depth first in side order. The caller seeds the list with

@@ -1,5 +1,6 @@
 #include "model/Shape.h"
 
+#include "figures/Figure.h"
 #include "figures/catalogue/Shapes.h"
 #include "model/Edge.h"
 #include "model/MaterialProperty.h"
@@ -18,7 +19,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <mutex>
 #include <numbers>
+#include <unordered_map>
 
 namespace ornival {
 
@@ -46,6 +49,36 @@ constexpr double markDepth = 0.2;
 constexpr const char* pathKey = "path";
 
 void requireBands(const std::vector<LineAttribute>& bands) { ORNIVAL_PRECONDITION(bands.size() >= 3); }
+
+// The figure's solid with normals at the crease threshold, made once for all
+// the tiles that wear it at the same time: a tiling of a hundred thousand
+// squares needs one. Held weakly, so that a solid no tile wears any more
+// goes, and a figure that goes takes its solids with it.
+std::shared_ptr<const GeometrySources> solidWithNormals(const Figure& figure, float creaseThreshold) {
+  struct Made {
+    std::weak_ptr<const Geometry> figureSolid;
+    float creaseThreshold;
+    std::weak_ptr<const GeometrySources> sources;
+  };
+  static std::mutex mutex;
+  static std::unordered_map<const Geometry*, std::vector<Made>> made;
+  const std::shared_ptr<const Geometry> solid = figure.geometry();
+  const std::lock_guard lock(mutex);
+  auto& entries = made[solid.get()];
+  for (const Made& entry : entries) {
+    if (entry.creaseThreshold != creaseThreshold || entry.figureSolid.lock() != solid)
+      continue;
+    if (auto sources = entry.sources.lock())
+      return sources;
+  }
+  auto sources = std::make_shared<const GeometrySources>(addNormals(solid->sources(), double(creaseThreshold)));
+  std::erase_if(entries, [&](const Made& entry) {
+    return entry.sources.expired() || entry.figureSolid.lock() != solid ||
+           entry.creaseThreshold == creaseThreshold;
+  });
+  entries.push_back({solid, creaseThreshold, sources});
+  return sources;
+}
 
 }  // namespace
 
@@ -156,8 +189,9 @@ void Shape::setSurfaceRoundness(double value) {
     return;
   surfaceRoundness_ = value;
   if (geometry_) {
-    const auto& tileNode = node();
-    tileNode->setGeometry(makeGeometry());
+    makeGeometry();
+    if (node_)
+      node_->setGeometry(geometry_);
   }
 }
 
@@ -184,8 +218,9 @@ void Shape::configureLayers(bool animated) {
   }
   updateLineJoin();
   if (geometry_) {
-    const auto& tileNode = node();
-    tileNode->setGeometry(makeGeometry());
+    makeGeometry();
+    if (node_)
+      node_->setGeometry(geometry_);
   }
 }
 
@@ -224,18 +259,21 @@ void Shape::applyMaterial() {
 }
 
 std::shared_ptr<Geometry> Shape::makeGeometry() {
-  const auto& solid = figure()->geometry();
-  geometry_ = Geometry::create(addNormals(solid->sources(), double(float(surfaceRoundness_))));
+  geometry_ = std::make_shared<Geometry>(solidWithNormals(*figure(), float(surfaceRoundness_)));
   applyMaterial();
   return geometry_;
 }
 
+Transform3D Shape::nodeTransform() const {
+  const AffineTransform& t = transformation;
+  // Heights grow with the tile's size, so a scaled tile keeps its shape.
+  return Transform3D::affine(t).scaledBy(1.0, 1.0, std::sqrt(t.a * t.a + t.c * t.c));
+}
+
 const std::shared_ptr<SceneNode>& Shape::node() {
   if (!node_) {
-    node_ = SceneNode::create(makeGeometry());
-    const AffineTransform& t = transformation;
-    // Heights grow with the tile's size, so a scaled tile keeps its shape.
-    node_->setTransform(Transform3D::affine(t).scaledBy(1.0, 1.0, std::sqrt(t.a * t.a + t.c * t.c)));
+    node_ = SceneNode::create(geometry_ ? geometry_ : makeGeometry());
+    node_->setTransform(nodeTransform());
   }
   return node_;
 }
@@ -243,7 +281,7 @@ const std::shared_ptr<SceneNode>& Shape::node() {
 std::shared_ptr<SceneNode> Shape::markNode() {
   auto markNode = SceneNode::create();
   if (!geometry_)
-    return markNode;
+    makeGeometry();
   auto markGeometry = geometry_->copy();
   markGeometry->setFirstMaterial(defaultMaterial());
   markNode->setGeometry(std::move(markGeometry));
@@ -251,7 +289,7 @@ std::shared_ptr<SceneNode> Shape::markNode() {
   // Moved down, then turned upside down, then placed like the tile: the mark
   // hangs below the tile's base and shows through where the tile is see-through.
   markNode->setTransform(
-      node()->transform().scaledBy(1.0, 1.0, -1.0).translatedBy(0.0, 0.0, -markDepth / scale()));
+      (node_ ? node_->transform() : nodeTransform()).scaledBy(1.0, 1.0, -1.0).translatedBy(0.0, 0.0, -markDepth / scale()));
   return markNode;
 }
 

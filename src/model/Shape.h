@@ -8,6 +8,7 @@
 #include "platform/Color.h"
 #include "platform/Lazy.h"
 #include "platform/Path.h"
+#include "platform/Transform3D.h"
 
 #include <memory>
 #include <vector>
@@ -118,11 +119,17 @@ public:
   // The tile's 3D node, made on first use with the solid and placed like the
   // tile, its heights scaled with the tile.
   const std::shared_ptr<SceneNode>& node();
+  // Whether node() was asked for: the flat view never needs it.
+  bool hasNode() const { return node_ != nullptr; }
+  // Where the node places the solid: the tile's transformation, heights
+  // scaled with the tile's size.
+  Transform3D nodeTransform() const;
 
   // Shows or hides the mark under parent when flag differs from `marked`.
   void showMark(bool flag, const std::shared_ptr<SceneNode>& parent);
   // A new mark node: the solid upside down just below the tile in the mark
-  // material, or an empty node when the tile has no solid yet.
+  // material. A tile without a solid gets one, so that marks made in the flat
+  // view show once the relief does.
   std::shared_ptr<SceneNode> markNode();
   // The material of every mark, made once.
   static const std::shared_ptr<Material>& defaultMaterial();
@@ -170,8 +177,9 @@ public:
 
   ShapeInfo info() const;
 
-  // A new solid from the figure's with normals at surfaceRoundness; it becomes
-  // `geometry` and gets its material.
+  // The figure's solid with normals at surfaceRoundness, shared by every tile
+  // of the figure at that roundness, under a new geometry of the tile's own
+  // that becomes `geometry` and gets its material.
   std::shared_ptr<Geometry> makeGeometry();
 
 protected:

@@ -22,12 +22,18 @@ class SideBuckets {
 public:
   static constexpr std::uint32_t none = UINT32_MAX;
 
-  explicit SideBuckets(std::size_t count) : nextInChain_(count, none) {
+  SideBuckets() = default;
+  explicit SideBuckets(std::size_t count) { reset(count); }
+
+  // Empty again, for count sides, in the memory of the last use where it
+  // fits: the table is cleared, not given back and asked for anew.
+  void reset(std::size_t count) {
     ORNIVAL_PRECONDITION(count < none);
     std::size_t capacity = 16;
     while (capacity < count + count / 2)
       capacity *= 2;
-    slots_.resize(capacity);
+    slots_.assign(capacity, Slot{});
+    nextInChain_.assign(count, none);
   }
 
   static std::uint64_t hash(std::int64_t x, std::int64_t y, std::int64_t runX, std::int64_t runY) {

@@ -78,9 +78,10 @@ void modifySurface(inout Surface surface) {
   if (b < borderWidth.x) {
     surface.diffuse.rgb = mix(surface.diffuse.rgb, borderColor.rgb, borderColor.a);
     surface.normal.xy *= -1.0;
-  } else {
-    vec4 q = u_inverseModelTransform * u_inverseViewTransform * vec4(surface.position, 1.0);
-    vec4 noise = rippleNoise(q.xyz * rippleScale * 0.07);
+  } else if (ripple != 0.0) {
+    // Without ripple the noise would add nothing; it is the costliest step
+    // of the whole shader.
+    vec4 noise = rippleNoise(surface.modelPosition * rippleScale * 0.07);
     surface.diffuse.rgb += noise.w * ripple;
     surface.normal += noise.xyz * ripple;
   }

@@ -23,9 +23,10 @@ namespace ornival {
 //      which declares its own uniforms and defines
 //      void modifySurface(inout Surface surface);
 //   4. its main(), which fills a Surface from its inputs (position and normal
-//      in view space, the normal of unit length, the mesh's first texture
-//      coordinate, the material's diffuse colour), calls modifySurface,
-//      normalizes the normal and lights the result.
+//      in view space, the normal of unit length, the position in the mesh's
+//      own space, the mesh's first texture coordinate, the material's diffuse
+//      colour), calls modifySurface, normalizes the normal and lights the
+//      result.
 // Every entry of the material's uniformValues is bound to the uniform of the
 // same name: a float to a float, a Vec3 to a vec3, a Color to a vec4
 // (r, g, b, a; the renderer hands colours over in its linear working space, as
@@ -48,8 +49,8 @@ struct SurfaceUniforms {
 
 // One point of a tile's surface, what the shader reads and writes.
 struct SurfacePoint {
-  // In the tile's model space: where the GLSL arrives through the inverse
-  // model and view transforms.
+  // In the tile's model space: the GLSL's modelPosition, which the renderer
+  // hands on from the mesh however the tile is placed or drawn.
   Vec3 position;
   // In view space; the caller normalizes the result before lighting.
   Vec3 normal;

@@ -139,6 +139,88 @@ std::optional<Rect> Path::boundingBox() const {
   return Rect{lo, hi - lo};
 }
 
+std::optional<Rect> Path::strokedBoundingBox(double width, LineJoin join) const {
+  const std::optional<Rect> box = boundingBox();
+  if (!box)
+    return std::nullopt;
+  const double half = std::abs(width) / 2.0;
+  Vec2 lo = box->origin - Vec2{half, half};
+  Vec2 hi = box->origin + box->size + Vec2{half, half};
+  if (join != LineJoin::miter || half == 0.0)
+    return Rect{lo, hi - lo};
+
+  // A mitred corner reaches beyond the widened outline along the outside of
+  // its bisector. The directions in and out of each corner are those of the
+  // pieces that meet there, pieces of no length left out, as the stroke
+  // itself sees them; a closed subpath also turns the corner at its start.
+  struct Piece {
+    Vec2 start;
+    Vec2 out;  // unit direction leaving start
+    Vec2 in;   // unit direction arriving at the end
+  };
+  const auto unit = [](Vec2 v) { return v / v.length(); };
+  const auto corner = [&](Vec2 at, Vec2 in, Vec2 out) {
+    const double turn = in.dot(out);
+    // sin of half the angle between the two pieces; the miter is half a
+    // width over it from the corner.
+    const double sine = std::sqrt(std::max(0.0, (1.0 + turn) / 2.0));
+    if (!(sine * miterLimit >= 1.0) || turn >= 1.0)
+      return;
+    const Vec2 tip = at + unit(in - out) * (half / sine);
+    lo = {std::min(lo.x, tip.x), std::min(lo.y, tip.y)};
+    hi = {std::max(hi.x, tip.x), std::max(hi.y, tip.y)};
+  };
+  std::vector<Piece> pieces;
+  const auto turnCorners = [&](bool closed) {
+    for (std::size_t i = 1; i < pieces.size(); ++i)
+      corner(pieces[i].start, pieces[i - 1].in, pieces[i].out);
+    if (closed && pieces.size() > 1)
+      corner(pieces.front().start, pieces.back().in, pieces.front().out);
+    pieces.clear();
+  };
+  // The piece through the points: it leaves towards the first point apart
+  // from its start and arrives from the last point apart from its end. One
+  // whose points all coincide is none.
+  const auto add = [&](std::initializer_list<Vec2> points) {
+    const Vec2* first = points.begin();
+    const Vec2* last = points.end() - 1;
+    const Vec2* ahead = first + 1;
+    while (ahead != last && *ahead == *first)
+      ++ahead;
+    if (*ahead == *first)
+      return;
+    const Vec2* behind = last - 1;
+    while (behind != first && *behind == *last)
+      --behind;
+    pieces.push_back({*first, unit(*ahead - *first), unit(*last - *behind)});
+  };
+  Vec2 current;
+  Vec2 start;
+  for (const PathElement& e : elements_) {
+    switch (e.kind) {
+      case PathElement::Kind::move:
+        turnCorners(false);
+        start = current = e.point;
+        break;
+      case PathElement::Kind::line:
+        add({current, e.point});
+        current = e.point;
+        break;
+      case PathElement::Kind::curve:
+        add({current, e.control1, e.control2, e.point});
+        current = e.point;
+        break;
+      case PathElement::Kind::close:
+        add({current, start});
+        turnCorners(true);
+        current = start;
+        break;
+    }
+  }
+  turnCorners(false);
+  return Rect{lo, hi - lo};
+}
+
 bool Path::contains(Vec2 p, FillRule rule) const {
   // Curves are flattened finely enough for hit tests at any screen scale the
   // editor uses; the outline itself is never changed.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/AffineTransform.h"
+#include "platform/LineStyle.h"
 #include "platform/Vec2.h"
 
 #include <optional>
@@ -68,6 +69,12 @@ public:
   // exactly rather than by their control points. Absent for an outline without
   // points.
   std::optional<Rect> boundingBox() const;
+  // The smallest rectangle holding everything a stroke of the outline covers,
+  // for a line of the width with round or flat ends: every point of the
+  // outline widened by half the width, and the tips of the mitred corners
+  // that the miter limit leaves pointed. Absent for an outline without
+  // points.
+  std::optional<Rect> strokedBoundingBox(double width, LineJoin join) const;
 
   // Whether p lies inside under the given rule. Open subpaths count as closed
   // back to their start, as a fill would treat them.

@@ -31,6 +31,14 @@ public:
   // Absent for a node that only groups others.
   const std::shared_ptr<Geometry>& geometry() const { return geometry_; }
   void setGeometry(std::shared_ptr<Geometry> geometry) { geometry_ = std::move(geometry); }
+  // Where the geometry is drawn, each place mapping into the node's own space
+  // as a child's transform would: many tiles of one solid and material drawn
+  // at once. Absent (the usual case) draws the geometry once, in place.
+  // Children are not repeated. The list never changes once given, so that a
+  // renderer may keep its own copy while the list lives.
+  using Instances = std::vector<Transform3D>;
+  const std::shared_ptr<const Instances>& instances() const { return instances_; }
+  void setInstances(std::shared_ptr<const Instances> instances) { instances_ = std::move(instances); }
   // Multiplies down the tree: a child at 0.5 under a parent at 0.5 shows at 0.25.
   double opacity() const { return opacity_; }
   void setOpacity(double opacity) { opacity_ = opacity; }
@@ -41,7 +49,12 @@ public:
   int renderingOrder() const { return renderingOrder_; }
   void setRenderingOrder(int order) { renderingOrder_ = order; }
 
-  const std::vector<std::shared_ptr<SceneNode>>& childNodes() const { return children_; }
+  // In the order they were added.
+  const std::vector<std::shared_ptr<SceneNode>>& childNodes() const {
+    if (holes_ != 0)
+      closeHoles();
+    return children_;
+  }
   std::shared_ptr<SceneNode> parentNode() const { return parent_.lock(); }
 
   // Appends child after the other children, taking it out of its present
@@ -49,7 +62,8 @@ public:
   // Adding a node to itself or to one of its descendants is a programming
   // error.
   void addChildNode(const std::shared_ptr<SceneNode>& child);
-  // Nothing happens when the node has no parent.
+  // Nothing happens when the node has no parent. Takes constant time, however
+  // many siblings there are: closing a window lets go of every tile's node.
   void removeFromParentNode();
   // Puts child in the place of old, one of the children; child leaves its
   // present parent first. Replacing a node that is no child of this one is a
@@ -66,16 +80,40 @@ public:
   // shallow node that an edit replaces whole.
   std::shared_ptr<SceneNode> flattenedClone() const;
 
+  // The same snapshot with one child for all the descendants that show one
+  // solid (the same sources) in one material at one opacity and order, each
+  // child drawing its solid at their places (`instances`), in the order of
+  // their first descendant. Places that turn the solid inside out go to a
+  // child of their own, so that every child faces one way. However many
+  // tiles, the renderer draws a few nodes, and an edit rebuilds lists of
+  // transforms rather than copies of nodes.
+  std::shared_ptr<SceneNode> flattenedByMaterial() const;
+
 private:
   explicit SceneNode(std::shared_ptr<Geometry> geometry) : geometry_(std::move(geometry)) {}
+
+  // Takes out the empty places that removals left, keeping the order.
+  void closeHoles() const;
+  // The node without its children, its geometry a copy.
+  std::shared_ptr<SceneNode> shallowCopy() const;
+  // Every shown descendant with geometry, in tree order, once per place it is
+  // drawn at: visit(node, its place in this node's space, its opacity).
+  template <typename Visit>
+  void forEachShownDescendant(Visit visit) const;
 
   std::string name_;
   Transform3D transform_;
   std::shared_ptr<Geometry> geometry_;
+  std::shared_ptr<const Instances> instances_;
   double opacity_ = 1.0;
   bool hidden_ = false;
   int renderingOrder_ = 0;
-  std::vector<std::shared_ptr<SceneNode>> children_;
+  // A removed child leaves an empty place, found through the child's own
+  // position and closed up later in one pass: removal never scans siblings.
+  mutable std::vector<std::shared_ptr<SceneNode>> children_;
+  mutable std::size_t holes_ = 0;
+  // Where the node stands in its parent's list while it has a parent.
+  mutable std::size_t place_ = 0;
   std::weak_ptr<SceneNode> parent_;
 };
 

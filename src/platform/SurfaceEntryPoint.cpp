@@ -6,6 +6,7 @@ std::string_view surfaceEntryPointDeclarations() {
   return R"glsl(
 struct Surface {
   vec3 position;
+  vec3 modelPosition;
   vec3 normal;
   vec2 diffuseTexcoord;
   vec4 diffuse;

@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <numbers>
 
 namespace ornival {
 namespace {
@@ -144,6 +145,54 @@ TEST_F(PopoverTest, ShowingTwiceDoesNothingAndTheRotateSliderSpansAboutTheMarked
   window.send({"showRotateMenu", 0, {}});
   EXPECT_EQ(rotate.pos(), place);
   rotate.hide();
+}
+
+// About a marked tile turned a quarter, the slider spans −90° to 270°; an
+// angle set beyond half a turn is kept by the document as the same angle a
+// turn back, and slider and box show it as set, as they show any rotation
+// the document takes on, folded into their range.
+TEST_F(PopoverTest, TheRotateSliderShowsTheDocumentsRotationWithinItsRange) {
+  WindowController& window = open(threeSquares);
+  window.window()->show();
+  const auto& tile = window.editor()->graph().shapes().front();
+  tile->transformation = AffineTransform::rotation(-std::numbers::pi / 2).concatenating(tile->transformation);
+  tile->marked = true;
+  ASSERT_TRUE(window.send({"showRotateMenu", 0, {}}));
+  RotatePopover& rotate = *window.rotatePopover();
+  QSlider& slider = *rotate.slider();
+  auto* box = rotate.findChild<QDoubleSpinBox*>("rotation");
+  ASSERT_NE(box, nullptr);
+  EXPECT_DOUBLE_EQ(slider.minimum() * 0.5, -90.0);
+  EXPECT_DOUBLE_EQ(slider.maximum() * 0.5, 270.0);
+  EXPECT_DOUBLE_EQ(box->minimum(), -90.0);
+  EXPECT_DOUBLE_EQ(box->maximum(), 270.0);
+
+  slider.setValue(400);
+  EXPECT_DOUBLE_EQ(window.document()->rotation(), -160.0);
+  EXPECT_EQ(slider.value(), 400);
+  EXPECT_DOUBLE_EQ(box->value(), 200.0);
+
+  box->setValue(269.5);
+  EXPECT_DOUBLE_EQ(window.document()->rotation(), -90.5);
+  EXPECT_EQ(slider.value(), 539);
+  // The two ends are one angle, shown at the start of the range.
+  for (const double degrees : {-90.0, 270.0}) {
+    box->setValue(degrees);
+    EXPECT_DOUBLE_EQ(window.document()->rotation(), -90.0);
+    EXPECT_DOUBLE_EQ(box->value(), -90.0);
+    EXPECT_EQ(slider.value(), -180);
+  }
+  window.performEvent([&] { window.document()->setRotation(-100.0); });
+  EXPECT_DOUBLE_EQ(box->value(), 260.0);
+  EXPECT_EQ(slider.value(), 520);
+  rotate.hide();
+
+  // Without a marked tile the range is half a turn either way again.
+  tile->marked = false;
+  window.send({"showRotateMenu", 0, {}});
+  EXPECT_DOUBLE_EQ(slider.maximum() * 0.5, 180.0);
+  EXPECT_DOUBLE_EQ(box->value(), -100.0);
+  EXPECT_DOUBLE_EQ(box->maximum(), 180.0);
 }
 
 TEST_F(PopoverTest, TheExportPanelStaysOpenShowsThePageFrameAndHidesItWhenClosed) {

@@ -4,6 +4,7 @@
 #include "support/ExportDocuments.h"
 #include "support/PrintedPages.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QComboBox>
 #include <QPrinter>
@@ -30,9 +31,7 @@ TEST(PrintPanelTest, StartsLandscapeWithoutMarginsAndPrintsAtItsScaling) {
   panel.nameAfter("Stars 1.5", "/somewhere");
   EXPECT_EQ(panel.printer().outputFileName(), "/somewhere/Stars 1.5.pdf");
 
-  const auto folder = std::filesystem::path(::testing::TempDir()) / "ornival-print-panel";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
+  const testing::TemporaryFolder folder("ornival-print-panel");
   std::vector<int> widths;
   for (const int percent : {100, 50}) {
     const auto pdf = folder / ("panel-" + std::to_string(percent) + ".pdf");

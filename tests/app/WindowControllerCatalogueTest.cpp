@@ -6,6 +6,7 @@
 #include "platform/MainQueue.h"
 #include "platform/UndoManager.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
@@ -28,7 +29,6 @@ protected:
     QCoreApplication::setOrganizationName("OrnivalTests");
     QCoreApplication::setApplicationName("OrnivalTests");
     setMainQueue(mainQueue);
-    folder = std::filesystem::temp_directory_path() / ("ornival-catalogue-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder / "examples");
     application = std::make_unique<Application>(Application::Options{folder / "examples", folder / "autosave", 50});
     application->askToSave = [](const std::string&) { return Application::SaveAnswer::discard; };
@@ -37,10 +37,9 @@ protected:
   void TearDown() override {
     application.reset();
     mainQueue->drain();
-    std::filesystem::remove_all(folder);
   }
   std::shared_ptr<ManualMainQueue> mainQueue = ManualMainQueue::create();
-  std::filesystem::path folder;
+  testing::TemporaryFolder folder{"ornival-catalogue"};
   std::unique_ptr<Application> application;
 };
 

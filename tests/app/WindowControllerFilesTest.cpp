@@ -11,6 +11,7 @@
 #include "platform/RgbaImage.h"
 #include "platform/UndoManager.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -81,16 +82,12 @@ protected:
     QCoreApplication::setOrganizationName("OrnivalTests");
     QCoreApplication::setApplicationName(QStringLiteral("OrnivalFileTests-%1").arg(::getpid()));
     setMainQueue(mainQueue);
-    folder = fs::temp_directory_path() / ("ornival-files-" + std::to_string(::getpid()) + "-" +
-                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
     fs::create_directories(folder / "examples");
     application = makeApplication();
   }
   void TearDown() override {
     application.reset();
     mainQueue->drain();
-    fs::remove_all(folder);
   }
   std::unique_ptr<Application> makeApplication() {
     auto made = std::make_unique<Application>(
@@ -130,7 +127,7 @@ protected:
 
   SwitchableCalls calls;
   std::shared_ptr<ManualMainQueue> mainQueue = ManualMainQueue::create();
-  fs::path folder;
+  testing::TemporaryFolder folder{"ornival-files"};
   std::unique_ptr<Application> application;
   std::vector<std::string> errors;
   std::function<Application::SaveAnswer()> askToSave;

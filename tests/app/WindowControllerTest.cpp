@@ -15,6 +15,7 @@
 #include "platform/UndoManager.h"
 #include "platform/qt/QtOffscreenRenderer.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -59,10 +60,6 @@ protected:
     QCoreApplication::setOrganizationName("OrnivalTests");
     QCoreApplication::setApplicationName("OrnivalTests");
     setMainQueue(mainQueue);
-    folder = std::filesystem::temp_directory_path() /
-             ("ornival-lifecycle-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder / "examples");
     write("examples/TwoSquares.ornival", twoSquares);
     application = std::make_unique<Application>(
@@ -75,7 +72,6 @@ protected:
   void TearDown() override {
     application.reset();
     mainQueue->drain();
-    std::filesystem::remove_all(folder);
   }
   std::filesystem::path write(const std::string& name, const std::string& text) {
     std::ofstream(folder / name, std::ios::binary) << text;
@@ -90,7 +86,7 @@ protected:
   }
 
   std::shared_ptr<ManualMainQueue> mainQueue = ManualMainQueue::create();
-  std::filesystem::path folder;
+  testing::TemporaryFolder folder{"ornival-lifecycle"};
   std::unique_ptr<Application> application;
   std::vector<std::string> errors;
   Application::SaveAnswer saveAnswer = Application::SaveAnswer::cancel;

@@ -2,6 +2,8 @@
 // package compiled by update-mime-database into a fresh prefix, then asked
 // about sample files through Qt's reader of that database.
 
+#include "support/TemporaryFolder.h"
+
 #include <QMimeDatabase>
 
 #include <gtest/gtest.h>
@@ -17,8 +19,8 @@ namespace fs = std::filesystem;
 TEST(MimeTypeTest, DocumentsResolveToTheirTypeByNameAndByContent) {
   if (std::system("command -v update-mime-database >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "update-mime-database is not installed (package shared-mime-info)";
-  const fs::path prefix = fs::temp_directory_path() / "ornival-mime-test";
-  fs::remove_all(prefix);
+  const ornival::testing::TemporaryFolder folder("ornival-mime");
+  const fs::path prefix = folder.path();
   fs::create_directories(prefix / "share/mime/packages");
   fs::create_directories(prefix / "home");
   fs::copy_file(fs::path(ORNIVAL_DATA_DIR) / "ornival-mime.xml", prefix / "share/mime/packages/ornival.xml");
@@ -44,7 +46,6 @@ TEST(MimeTypeTest, DocumentsResolveToTheirTypeByNameAndByContent) {
   EXPECT_EQ(database.mimeTypeForFile(named).name(), "application/x-ornival");
   EXPECT_EQ(database.mimeTypeForFile(unnamed, QMimeDatabase::MatchContent).name(), "application/x-ornival");
   EXPECT_EQ(database.mimeTypeForFile(notes, QMimeDatabase::MatchContent).name(), "text/plain");
-  fs::remove_all(prefix);
 }
 
 }  // namespace

@@ -1,14 +1,21 @@
 #include "editor/ViewController.h"
 
+#include "document/DocumentExporter.h"
+#include "document/OrnivalModel.h"
+
 #include "model/Graph.h"
 #include "model/Shape.h"
 #include "platform/Geometry.h"
+#include "platform/NumberText.h"
 #include "support/EditorHarness.h"
 #include "support/SmallTilings.h"
+#include "support/TileGrids.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace ornival {
 namespace {
@@ -66,17 +73,115 @@ TEST(ViewControllerCrossings, ABlockOfFourSquaresCrossesOnceInsideAndFourTimesOn
   EXPECT_EQ(e.crossingsNode->parentNode(), e.contentNode);
 }
 
+// Which line passes over at each crossing of a grid of squares (20 canvas
+// units a side; crossings counted in sides from the corner), read
+// from the pieces of one crossing layer: the pieces lie on the line that
+// passes under, on either side of the crossing, and carry the other line's
+// edges across it. True where the horizontal line passes over; a crossing
+// whose pieces are not two, on one line, on either side, fails the test.
+std::map<std::pair<int, int>, bool> horizontalOver(const std::optional<Path>& pieces) {
+  std::map<std::pair<int, int>, std::vector<Vec2>> offsets;
+  if (!pieces)
+    return {};
+  std::vector<Vec2> corners;
+  for (const PathElement& e : *pieces) {
+    if (e.kind != PathElement::Kind::close) {
+      corners.push_back(e.point);
+      continue;
+    }
+    Vec2 centre;
+    for (const Vec2 p : corners)
+      centre = centre + p / double(corners.size());
+    corners.clear();
+    const std::pair<int, int> at{int(std::lround(centre.x / 20.0)), int(std::lround(centre.y / 20.0))};
+    offsets[at].push_back(centre - Vec2{at.first * 20.0, at.second * 20.0});
+  }
+  std::map<std::pair<int, int>, bool> over;
+  for (const auto& [at, both] : offsets) {
+    SCOPED_TRACE(::testing::Message() << "crossing at " << at.first << ", " << at.second);
+    EXPECT_EQ(both.size(), 2u);
+    if (both.size() != 2)
+      continue;
+    const bool underIsHorizontal = std::abs(both[0].x) > std::abs(both[0].y);
+    EXPECT_EQ(std::abs(both[1].x) > std::abs(both[1].y), underIsHorizontal) << "both pieces on one line";
+    EXPECT_LT((both[0] + both[1]).length(), 1e-9) << "on either side";
+    over[at] = !underIsHorizontal;
+  }
+  return over;
+}
+
+// Along every line of the grid, the line passes over and under in turn at
+// its crossings, four to a line, the grid's border among them; switching
+// between on and alternate turns every crossing the other way; undo turns
+// them back.
 TEST(ViewControllerCrossings, OnAndAlternateSwapWhichLinePassesOver) {
+  EditorHarness::Setup setup;
+  setup.tiles = testing::squareGrid(3, 3);
+  setup.prepareDocument = [](Document& d) {
+    DocumentSettings settings;
+    settings.borderWidth = 6.0;
+    settings.borderWidth2 = 2.0;
+    settings.borderWidth3 = 4.0;
+    settings.borderBezierFactor = 1.0;
+    settings.crossings = CrossingStatus::on;
+    d.applyFileSettings(settings);
+  };
+  EditorHarness harness(setup);
+  auto& e = *harness.editor;
+  const auto on = horizontalOver(e.crossingLayer2->path());
+  ASSERT_EQ(on.size(), 12u) << "four inside the grid, two on each side of its border";
+  EXPECT_EQ(horizontalOver(e.crossingLayer->path()), on) << "both layers pass the same line over";
+  for (int line = 1; line <= 2; ++line) {
+    for (int step = 1; step <= 3; ++step) {
+      SCOPED_TRACE(::testing::Message() << "line " << line << ", crossing " << step);
+      // Along the horizontal line y = line, and the vertical line x = line.
+      EXPECT_NE(on.at({step, line}), on.at({step - 1, line}));
+      EXPECT_NE(on.at({line, step}), on.at({line, step - 1}));
+    }
+  }
+
+  harness.command([](ViewController& editor) { editor.document()->setCrossings(CrossingStatus::alternate); });
+  const auto alternate = horizontalOver(e.crossingLayer2->path());
+  ASSERT_EQ(alternate.size(), on.size());
+  for (const auto& [at, horizontal] : on)
+    EXPECT_NE(alternate.at(at), horizontal) << at.first << ", " << at.second;
+  harness.undo();
+  EXPECT_EQ(horizontalOver(e.crossingLayer2->path()), on);
+}
+
+// SVG path data of the pieces, as the drawing writes it.
+std::string pathData(const Path& path) {
+  std::string out;
+  for (const PathElement& e : path) {
+    if (!out.empty())
+      out += ' ';
+    if (e.kind == PathElement::Kind::close) {
+      out += 'Z';
+      continue;
+    }
+    out += e.kind == PathElement::Kind::move ? 'M' : 'L';
+    out += formatNumberWithFraction(e.point.x) + "," + formatNumberWithFraction(e.point.y);
+  }
+  return out;
+}
+
+// The SVG drawing carries the very pieces the window shows, in the colours
+// of the bands that pass over, with crossings on and alternate alike.
+TEST(ViewControllerCrossings, TheSvgDrawsTheWindowsPieces) {
   EditorHarness harness(block(CrossingStatus::on));
   auto& e = *harness.editor;
-  const auto on = e.crossingLayer2->path();
-  harness.command([](ViewController& editor) { editor.document()->setCrossings(CrossingStatus::alternate); });
-  const auto alternate = e.crossingLayer2->path();
-  ASSERT_TRUE(on && alternate);
-  EXPECT_NE(*on, *alternate);
-  EXPECT_EQ(closedPieces(alternate), 10u);
-  harness.undo();
-  EXPECT_EQ(e.crossingLayer2->path(), on);
+  for (const CrossingStatus crossings : {CrossingStatus::on, CrossingStatus::alternate}) {
+    harness.command([&](ViewController& editor) { editor.document()->setCrossings(crossings); });
+    DocumentExporter exporter(harness.document, {});
+    const std::string svg = exporter.svgModel()->svg();
+    for (const auto& layer : {e.crossingLayer, e.crossingLayer2}) {
+      ASSERT_TRUE(layer->path() && layer->fillColor());
+      EXPECT_NE(svg.find(OrnivalModel::svgFillAttribute(*layer->fillColor()) + " d=\"" + pathData(*layer->path()) +
+                         "\"/>"),
+                std::string::npos)
+          << svg;
+    }
+  }
 }
 
 TEST(ViewControllerCrossings, TheLayersHideWhenCrossingsAreOffInReliefOrDuringADrag) {

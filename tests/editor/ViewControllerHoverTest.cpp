@@ -182,5 +182,49 @@ TEST(ViewControllerHover, AnEmptyCanvasHoversItsOnlyPrototypeOrTheNearestOne) {
   EXPECT_EQ(two.editor->selectedShape.lock()->figure()->tool(), Shapes::triangle);
 }
 
+// Nothing shows hovered that nobody points at: not the tile under the
+// window's centre when the document opens, nor after the window restores its
+// tools, nor once the pointer has left the view, until it comes back. A
+// candidate search the pointer left behind never lands either.
+TEST(ViewControllerHover, NothingIsHoveredUntilThePointerIsOverTheView) {
+  EditorHarness harness = harnessOn(testing::squares(), {Shapes::square});
+  auto& e = *harness.editor;
+  const auto hovered = [&] { return e.selectedShape.lock(); };
+  const auto& tiles = e.graph().shapes();
+  ASSERT_TRUE(e.shape(e.selectedPoint)) << "a tile lies where the pointer would be";
+  EXPECT_FALSE(hovered());
+  EXPECT_TRUE(e.selectedLayer->isHidden());
+  harness.command([](ViewController& editor) { editor.selectTools({Shapes::triangle}); });
+  harness.settle();
+  EXPECT_FALSE(hovered());
+
+  harness.hover(tiles[1]->center());
+  EXPECT_EQ(hovered(), tiles[1]);
+  EXPECT_FALSE(e.selectedLayer->isHidden());
+  harness.leave();
+  EXPECT_FALSE(hovered());
+  EXPECT_TRUE(e.selectedLayer->isHidden());
+  harness.command([](ViewController& editor) { editor.selectTools({Shapes::square}); });
+  harness.settle();
+  EXPECT_FALSE(hovered());
+
+  // Off the tiles a hit test for candidates goes to the select queue; the
+  // pointer leaves before it answers.
+  harness.hover(tiles[1]->center());
+  const Vec2 outside = testing::pointBeyond(*tiles[1]->edges()[1], 0.2);
+  harness.move(outside);
+  harness.leave();
+  harness.settle();
+  EXPECT_FALSE(hovered());
+  harness.hover(outside);
+  EXPECT_TRUE(hoveredCandidate(harness)) << "the pointer back over the view hovers again";
+
+  // An empty drawing offers its prototype only to a pointer over the view.
+  EditorHarness empty({.tiles = {}, .prepareDocument = {}, .tools = {Shapes::square}});
+  EXPECT_FALSE(empty.editor->selectedShape.lock());
+  empty.hover({0.0, 0.0});
+  EXPECT_EQ(empty.editor->selectedShape.lock(), empty.editor->neighbors[0]);
+}
+
 }  // namespace
 }  // namespace ornival

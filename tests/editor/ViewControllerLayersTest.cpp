@@ -28,8 +28,9 @@ TEST(ViewControllerLayers, TreeHoldsTheLayersInDrawingOrder) {
   EditorHarness harness;
   const auto& e = *harness.editor;
   EXPECT_EQ(harness.view->viewLayer->sublayers(), (std::vector<std::shared_ptr<Layer>>{e.boundsLayer, e.layer}));
-  // An empty drawing hovers its one prototype, so the hover outline is shown
-  // over the rest.
+  // With the pointer over it, an empty drawing hovers its one prototype, so
+  // the hover outline is shown over the rest.
+  harness.hover({0.0, 0.0});
   EXPECT_EQ(e.layer->sublayers(),
             (std::vector<std::shared_ptr<Layer>>{e.shapesLayer, e.borderLayer, e.borderLayer2, e.borderLayer3,
                                                  e.crossingLayer, e.crossingLayer2, e.moveLayer, e.markLayer,
@@ -204,6 +205,22 @@ TEST(ViewControllerLayers, SnappingTakesTheNearestCornerOrMidpointFirstOnATie) {
   harness.input->flags = option;
   EXPECT_EQ(harness.editor->snapPageBounds(frame), frame);
   EXPECT_EQ(EditorHarness().editor->snapPageBounds(frame), frame);
+}
+
+// What the frame snaps to follows every edit of the tiling and every turn of
+// the view.
+TEST(ViewControllerLayers, SnappingFollowsTheTilingAndTheTurn) {
+  EditorHarness harness(testing::squareGrid(2, 1));
+  const auto snappedX = [&](double x) { return harness.editor->snapPageBounds({{x, 3.0}, {0.0, 0.0}}).origin.x; };
+  EXPECT_EQ(snappedX(57.0), 40.0);
+  harness.command([](ViewController& e) {
+    e.moving = {e.graph().shapes()[1]};
+    e.removeShapes();
+  });
+  EXPECT_EQ(snappedX(57.0), 20.0);
+  harness.document->setRotation(90.0);
+  EXPECT_NEAR(snappedX(57.0), 0.0, 1e-12);
+  EXPECT_NEAR(snappedX(-13.0), -10.0, 1e-12);
 }
 
 TEST(ViewControllerLayers, SnappingWorksInTheTurnedView) {

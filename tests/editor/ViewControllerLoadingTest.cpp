@@ -47,14 +47,25 @@ TEST(ViewControllerLoading, OutlineIsRoundedToTheGridHalvesAwayFromZero) {
   EXPECT_TRUE(harness.checkInvariants());
 }
 
-TEST(ViewControllerLoading, TilesShowInTheLayersAndTheSceneCopy) {
+// The flat view gets the layers and nothing of the relief; showing the relief
+// makes the tiles' nodes and one copy node for their one solid and material.
+TEST(ViewControllerLoading, TilesShowInTheLayersAndTheReliefWhenItShows) {
   EditorHarness harness(testing::triangleGrid(2, 1));
   const auto& e = *harness.editor;
   EXPECT_EQ(e.shapesLayer->sublayers().size(), 4u);
+  EXPECT_TRUE(e.shapesNode->childNodes().empty());
+  for (const auto& tile : e.graph().shapes())
+    EXPECT_FALSE(tile->hasNode() || tile->geometry());
+  EXPECT_EQ(e.flatNode->parentNode(), nullptr);
+  EXPECT_TRUE(harness.checkInvariants());
+
+  harness.command([&](ViewController&) { harness.document->setDisplayMode(3); });
   EXPECT_EQ(e.shapesNode->childNodes().size(), 4u);
   EXPECT_EQ(e.flatNode->parentNode(), e.contentNode);
   EXPECT_EQ(e.flatNode->name(), "shapes");
-  EXPECT_EQ(e.flatNode->childNodes().size(), 4u);
+  ASSERT_EQ(e.flatNode->childNodes().size(), 1u);
+  ASSERT_NE(e.flatNode->childNodes()[0]->instances(), nullptr);
+  EXPECT_EQ(e.flatNode->childNodes()[0]->instances()->size(), 4u);
   EXPECT_TRUE(harness.checkInvariants());
 }
 

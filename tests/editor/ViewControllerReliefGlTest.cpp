@@ -8,6 +8,7 @@
 #include "support/EditorHarness.h"
 #include "platform/gl/OsMesaContext.h"
 #include "support/PngFile.h"
+#include "support/ReliefLights.h"
 #include "support/TileGrids.h"
 
 #include <gtest/gtest.h>
@@ -179,6 +180,90 @@ TEST_F(EditorReliefBlock, CrossingsRiseInTheWidestBandsColour) {
   }
   // Away from the crossing the picture is the plain one.
   EXPECT_EQ(at(*crossed, 10.0, 10.0), at(*plain, 10.0, 10.0));
+}
+
+}  // namespace
+}  // namespace ornival
+
+namespace ornival {
+namespace {
+
+// The relief's copy draws one node per solid and material with the tiles'
+// places as instances; it must show what a node per tile shows: tiles of
+// several colours and materials, turned ones, rippled ones, see-through ones
+// and marks hanging upside down, seen through the editor's kind of camera
+// and lights. Only pixels on an edge may differ, by rounding.
+TEST(ReliefCopy, OneNodePerMaterialShowsWhatANodePerTileShows) {
+  const ornival::OsMesaContext context;
+  if (!context.valid())
+    GTEST_SKIP() << "no OpenGL 3.3 core context";
+  std::string error;
+  const auto renderer = GlSceneRenderer::create(ornival::OsMesaContext::procAddress, error);
+  ASSERT_NE(renderer, nullptr) << error;
+  Materials::resetForTesting();
+
+  auto tiles = ornival::testing::squareGrid(9, 4);
+  for (auto& tile : ornival::testing::triangleGrid(5, 2)) {
+    tile->transformation = tile->transformation.concatenating(AffineTransform::translation(0.0, 90.0));
+    tile->updateTransformedGeometry();
+    tiles.push_back(std::move(tile));
+  }
+  const auto shapes = SceneNode::create();
+  const auto marks = SceneNode::create();
+  const Color colours[] = {{0.2, 0.4, 0.8, 1.0}, {0.9, 0.5, 0.1, 1.0}, {0.3, 0.8, 0.3, 0.6}};
+  for (std::size_t i = 0; i < tiles.size(); ++i) {
+    const auto& tile = tiles[i];
+    tile->setShapeColor(colours[i % 3]);
+    if (i % 4 == 1) {
+      tile->setRipple(0.6);
+      tile->setRippleScale(3.0);
+    }
+    if (i % 5 == 2)
+      tile->setMetalness(0.9);
+    shapes->addChildNode(tile->node());
+    if (i % 7 == 3)
+      tile->showMark(true, marks);
+  }
+
+  const auto draw = [&](bool byMaterial) {
+    const auto scene = Scene::create();
+    const auto content = SceneNode::create();
+    const auto eye = SceneNode::create();
+    scene->rootNode()->addChildNode(content);
+    scene->rootNode()->addChildNode(eye);
+    ornival::testing::addReliefLights(*scene);
+    // Turned and tilted a little, so that the sides show too.
+    content->setTransform(Transform3D::scale(3.0, 3.0, 2.0).concatenating(
+        Transform3D::rotation({1.0, 0.2, 0.0}, 0.4)).concatenating(Transform3D::translation(-280.0, -200.0, 0.0)));
+    for (const auto& tree : {shapes, marks})
+      content->addChildNode(byMaterial ? tree->flattenedByMaterial() : tree->flattenedClone());
+    eye->setTransform(Transform3D::translation(0.0, 0.0, 900.0));
+    const Camera camera{240.0, 1.0, 3000.0};
+    GlOffscreenRenderer offscreen(*renderer, scene, eye, camera, Color::white());
+    return offscreen.snapshot(480, 400, false);
+  };
+  const auto perTile = draw(false);
+  const auto perMaterial = draw(true);
+  ASSERT_TRUE(perTile && perMaterial);
+  int differing = 0;
+  int tilePixels = 0;
+  for (int y = 0; y < perTile->height(); ++y) {
+    for (int x = 0; x < perTile->width(); ++x) {
+      const auto& a = perTile->pixel(x, y);
+      const auto& b = perMaterial->pixel(x, y);
+      tilePixels += a != RgbaImage::Pixel{255, 255, 255, 255} ? 1 : 0;
+      int most = 0;
+      for (std::size_t k = 0; k < 4; ++k)
+        most = std::max(most, std::abs(int(a[k]) - int(b[k])));
+      differing += most > 2 ? 1 : 0;
+    }
+  }
+  // Most of the picture shows tiles, and all but a few of those pixels agree.
+  EXPECT_GT(tilePixels, perTile->width() * perTile->height() / 3);
+  EXPECT_LE(differing, tilePixels / 500) << differing << " of " << tilePixels;
+  keepPicture(*perTile, "relief-per-tile");
+  keepPicture(*perMaterial, "relief-per-material");
+  Materials::resetForTesting();
 }
 
 }  // namespace

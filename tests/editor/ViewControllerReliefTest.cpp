@@ -4,6 +4,7 @@
 #include "model/Shape.h"
 #include "platform/Geometry.h"
 #include "platform/Material.h"
+#include "platform/Scene.h"
 #include "support/EditorHarness.h"
 #include "support/TileGrids.h"
 
@@ -101,6 +102,7 @@ TEST(ViewControllerRelief, SurfaceSettingsReachTheTilesMaterials) {
     SCOPED_TRACE(family.name);
     EditorHarness harness(testing::squareGrid(2, 1));
     auto& e = *harness.editor;
+    harness.command([&](ViewController&) { harness.document->setDisplayMode(3); });
     const auto& tiles = e.graph().shapes();
     const auto material = tiles[0]->geometry()->firstMaterial();
     const auto shown = e.flatNode;
@@ -121,7 +123,9 @@ TEST(ViewControllerRelief, SurfaceSettingsReachTheTilesMaterials) {
       EXPECT_EQ(tiles[0]->geometry()->firstMaterial().get()->*family.materialValue, 0.875);
     }
     ASSERT_NE(e.flatNode, shown);
-    ASSERT_EQ(e.flatNode->childNodes().size(), 2u);
+    // One node shows both.
+    ASSERT_EQ(e.flatNode->childNodes().size(), 1u);
+    EXPECT_EQ(e.flatNode->childNodes()[0]->instances()->size(), 2u);
     EXPECT_EQ(e.flatNode->childNodes()[0]->geometry()->firstMaterial(), tiles[0]->geometry()->firstMaterial());
     EXPECT_GT(harness.window->surfaceSceneUpdates, previews);
 
@@ -314,6 +318,86 @@ TEST(ViewControllerRelief, BitmapExportInReliefDrawsThePageFromTheEditorsCamera)
   EXPECT_FALSE(snapshot3DImage(document, none));
   const auto detached = Document::create();
   EXPECT_FALSE(snapshot3DImage(*detached, plainRenderers(recorded)));
+}
+
+// What the camera shows while a picture is taken.
+struct Framing {
+  Camera lens;
+  Vec3 at;
+  Transform3D placed;
+  double aspect = 0.0;
+};
+
+class FramingRenderer : public SnapshotRenderer {
+public:
+  FramingRenderer(Framing& seen, const Camera& camera, const SceneNode& eye, const SceneNode& content)
+      : seen_(seen), camera_(camera), eye_(eye), content_(content) {}
+  std::optional<RgbaImage> snapshot(int width, int height, bool) override {
+    seen_ = {camera_, position(eye_), content_.transform(), double(width) / height};
+    return RgbaImage(width, height);
+  }
+
+private:
+  Framing& seen_;
+  const Camera& camera_;
+  const SceneNode& eye_;
+  const SceneNode& content_;
+};
+
+// A picture of other proportions than the page shows the whole page,
+// centred, filling the picture one way, at the scale of the flat bitmap's:
+// a tall picture of a wide page is not cut at the sides.
+TEST(ViewControllerRelief, BitmapExportInReliefShowsTheWholePageWhateverThePicturesProportions) {
+  EditorHarness harness(testing::squareGrid(3, 1));
+  auto& e = *harness.editor;
+  auto& document = *harness.document;
+  harness.command([&](ViewController&) { document.setDisplayMode(3); });
+  const Rect page = e.snappedPageBounds();
+  ASSERT_GT(page.size.x, page.size.y);
+  const int width = document.exportWidth();
+  const int height = document.exportHeight();
+  struct Case {
+    const char* name;
+    int width, height;
+  };
+  const Case cases[] = {
+      {"the page's own", width, height},
+      {"taller", width, height * 4},
+      {"wider", width * 3, height},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    harness.command([&](ViewController&) {
+      document.setExportHeight(c.height);
+      document.setExportWidth(c.width);
+    });
+    ASSERT_EQ(document.exportWidth(), c.width);
+    ASSERT_EQ(document.exportHeight(), c.height);
+    Framing seen;
+    const SnapshotRendererMaker maker = [&](std::shared_ptr<const Scene>, std::shared_ptr<const SceneNode> eye,
+                                            const Camera& camera, Color) -> std::unique_ptr<SnapshotRenderer> {
+      return std::make_unique<FramingRenderer>(seen, camera, *eye, *e.contentNode);
+    };
+    ASSERT_TRUE(snapshot3DImage(document, maker));
+    const Framing* renderer = &seen;
+    // The view seen: half its height is the camera's scale.
+    const double halfHeight = renderer->lens.orthographicScale;
+    const double halfWidth = halfHeight * renderer->aspect;
+    double left = 1e300, right = -1e300, bottom = 1e300, top = -1e300;
+    for (const Vec2 corner : {page.origin, Vec2{page.maxX(), page.minY()}, Vec2{page.minX(), page.maxY()},
+                              Vec2{page.maxX(), page.maxY()}}) {
+      const Vec3 q = renderer->placed.apply({corner.x, corner.y, 0.0});
+      left = std::min(left, q.x - renderer->at.x), right = std::max(right, q.x - renderer->at.x);
+      bottom = std::min(bottom, q.y - renderer->at.y), top = std::max(top, q.y - renderer->at.y);
+    }
+    EXPECT_NEAR(left, -right, 1e-9) << "centred across";
+    EXPECT_NEAR(bottom, -top, 1e-9) << "centred up and down";
+    EXPECT_LE(right, halfWidth + 1e-9) << "the sides show";
+    EXPECT_LE(top, halfHeight + 1e-9) << "top and bottom show";
+    EXPECT_NEAR(std::max(right / halfWidth, top / halfHeight), 1.0, 1e-9) << "the page fills the picture one way";
+    // Canvas units per pixel, as the flat bitmap draws them.
+    EXPECT_NEAR(2.0 * halfHeight / c.height, 1.0 / document.exportScale(), 1e-3 / document.exportScale());
+  }
 }
 
 }  // namespace

@@ -2,9 +2,13 @@
 
 #include "model/Shape.h"
 #include "support/EditorHarness.h"
+#include "support/SmallTilings.h"
 #include "support/TileGrids.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 namespace ornival {
 namespace {
@@ -40,37 +44,65 @@ TEST(ViewControllerScene, ReliefViewShowsTheSceneAndHidesTheFlatLayers) {
   EXPECT_FALSE(e.shapesLayer->isHidden());
 }
 
-// An edit registers the copy's rebuild first, changes the tiles' nodes and
-// rebuilds the copy; the refresh pair keeps the copy right through undo and
-// redo.
-TEST(ViewControllerScene, FlatCopyFollowsUndoAndRedo) {
-  EditorHarness harness(testing::squareGrid(1, 1));
-  const auto extra = testing::squareGrid(1, 1).front();
-  struct Nodes {
-    static void add(ViewController& e, const std::shared_ptr<SceneNode>& node) {
-      e.registerUndoStep([node](ViewController& editor) { remove(editor, node); });
-      e.shapesNode->addChildNode(node);
-    }
-    static void remove(ViewController& e, const std::shared_ptr<SceneNode>& node) {
-      e.registerUndoStep([node](ViewController& editor) { add(editor, node); });
-      node->removeFromParentNode();
-    }
+// Every vertex of the geometry under node, placed by the transforms below
+// node: how many, and their sum.
+std::pair<std::size_t, Vec3> placedVertices(const SceneNode& node) {
+  std::pair<std::size_t, Vec3> found{0, {}};
+  const std::function<void(const SceneNode&, const Transform3D&)> walk = [&](const SceneNode& n,
+                                                                             const Transform3D& placed) {
+    if (n.isHidden())
+      return;
+    // A node drawn at many places counts at each of them.
+    const std::vector<Transform3D> once{Transform3D()};
+    if (n.geometry())
+      for (const Transform3D& place : n.instances() ? *n.instances() : once)
+        for (const Vec3& p : n.geometry()->sources().positions) {
+          ++found.first;
+          found.second += place.concatenating(placed).apply(p);
+        }
+    for (const auto& child : n.childNodes())
+      walk(*child, child->transform().concatenating(placed));
   };
-  harness.command([&](ViewController& e) {
-    e.registerUndoStep([](ViewController& editor) { editor.updateFlatNode(); });
-    Nodes::add(e, extra->node());
-    e.updateFlatNode();
-  });
-  const auto shown = [&] { return harness.editor->flatNode->childNodes().size(); };
-  EXPECT_EQ(shown(), 2u);
+  walk(node, Transform3D());
+  return found;
+}
+
+// A tile laid by a click on a candidate, undone and redone: after each step
+// the flat copy holds every tile's surface where the tiles are, with no
+// refresh of the test's own.
+TEST(ViewControllerScene, FlatCopyFollowsUndoAndRedo) {
+  EditorHarness harness({.tiles = testing::squares().tiles, .prepareDocument = {}, .tools = {Shapes::square}});
+  auto& e = *harness.editor;
+  // The copy is kept while the relief shows.
+  harness.command([&](ViewController&) { harness.document->setDisplayMode(3); });
+  const auto copied = [&] { return placedVertices(*e.flatNode); };
+  const auto live = [&] { return placedVertices(*e.shapesNode); };
+  const auto same = [](const std::pair<std::size_t, Vec3>& a, const std::pair<std::size_t, Vec3>& b) {
+    return a.first == b.first && (a.second - b.second).length() < 1e-6 * (1.0 + a.second.length());
+  };
+  const auto before = live();
+  ASSERT_GT(before.first, 0u);
+  EXPECT_TRUE(same(copied(), before));
+
+  const Vec2 beyond = testing::pointBeyond(*e.graph().shapes()[1]->edges()[1], 0.2);
+  harness.hover(beyond);
+  harness.press(beyond);
+  harness.release(beyond);
+  ASSERT_EQ(e.graph().shapes().size(), 5u);
+  const auto after = live();
+  ASSERT_GT(after.first, before.first);
+  EXPECT_TRUE(same(copied(), after));
   for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
     harness.undo();
-    EXPECT_EQ(shown(), 1u);
+    ASSERT_EQ(e.graph().shapes().size(), 4u);
+    EXPECT_TRUE(same(copied(), before));
     harness.redo();
-    EXPECT_EQ(shown(), 2u);
+    ASSERT_EQ(e.graph().shapes().size(), 5u);
+    EXPECT_TRUE(same(copied(), after));
   }
-  EXPECT_EQ(harness.editor->flatNode->parentNode(), harness.editor->contentNode);
-  EXPECT_EQ(harness.editor->contentNode->childNodes().size(), 1u);
+  EXPECT_EQ(e.flatNode->parentNode(), e.contentNode);
+  EXPECT_EQ(std::count(e.contentNode->childNodes().begin(), e.contentNode->childNodes().end(), e.flatNode), 1);
 }
 
 TEST(ViewControllerScene, MarkLayerOutlinesTheMarkedTilesAsARefreshOnly) {

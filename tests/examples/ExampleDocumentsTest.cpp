@@ -1,11 +1,16 @@
 #include "ExampleDocuments.h"
 
 #include "document/OrnivalModel.h"
+#include "model/Shape.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <numbers>
 #include <set>
 #include <sstream>
 
@@ -37,6 +42,71 @@ TEST(ExampleDocuments, CommittedFilesAreTheGeneratorsAndReadBackWithTiles) {
     EXPECT_GT(model->shapes.size(), 10u) << example.fileName;
   }
   EXPECT_EQ(committed, generated);
+}
+
+// The points where two straight lines of sides cross inside the tiling,
+// found from the tiles' corners alone: exactly four corners meet there,
+// filling the turn, and the sides leaving the point run in four directions,
+// two by two opposite.
+int crossingsInside(const OrnivalModel& model) {
+  struct Corner {
+    double angle;
+    Vec2 towards[2];
+  };
+  std::map<std::pair<long, long>, std::vector<Corner>> corners;
+  const auto unit = [](Vec2 v) { return v / v.length(); };
+  for (const auto& tile : model.shapes) {
+    const auto& sides = tile->border();
+    for (std::size_t i = 0; i < sides.size(); ++i) {
+      const Vec2 p = sides[i].vertex0;
+      const Vec2 back = unit(sides[(i + sides.size() - 1) % sides.size()].vertex0 - p);
+      const Vec2 on = unit(sides[i].vertex1 - p);
+      // Outlines run counter-clockwise: the tile lies from `on` round to `back`.
+      double angle = std::atan2(on.x * back.y - on.y * back.x, on.dot(back));
+      if (angle < 0.0)
+        angle += 2.0 * std::numbers::pi;
+      corners[{std::lround(p.x * 64.0), std::lround(p.y * 64.0)}].push_back({angle, {back, on}});
+    }
+  }
+  int count = 0;
+  for (const auto& [at, meeting] : corners) {
+    if (meeting.size() != 4)
+      continue;
+    double turn = 0.0;
+    std::vector<Vec2> directions;
+    for (const Corner& corner : meeting) {
+      turn += corner.angle;
+      for (const Vec2 d : corner.towards)
+        if (std::none_of(directions.begin(), directions.end(), [&](Vec2 e) { return (d - e).length() < 1e-6; }))
+          directions.push_back(d);
+    }
+    const bool opposite = std::all_of(directions.begin(), directions.end(), [&](Vec2 d) {
+      return std::any_of(directions.begin(), directions.end(), [&](Vec2 e) { return (d + e).length() < 1e-6; });
+    });
+    count += std::abs(turn - 2.0 * std::numbers::pi) < 1e-6 && directions.size() == 4 && opposite;
+  }
+  return count;
+}
+
+// An example that draws its crossings has some to draw: interlaced lines
+// inside the tiling, and bands that show which passes over (two widths
+// that differ in a flat drawing, a band at all in relief).
+TEST(ExampleDocuments, ThoseThatDrawCrossingsInterlace) {
+  int interlacing = 0;
+  for (const auto& example : examples::exampleDocuments()) {
+    auto model = OrnivalModel::create();
+    model->read(example.text);
+    if (model->settings.crossings == CrossingStatus::off)
+      continue;
+    SCOPED_TRACE(example.fileName);
+    ++interlacing;
+    EXPECT_GE(crossingsInside(*model), 12);
+    std::vector<double> widths{model->settings.borderWidth, model->settings.borderWidth2,
+                               model->settings.borderWidth3};
+    std::sort(widths.begin(), widths.end());
+    EXPECT_GT(widths[2], model->settings.displayMode == 3 ? 0.0 : widths[1]);
+  }
+  EXPECT_GE(interlacing, 3) << "the interlaced stars, the carved stone and the border bands";
 }
 
 }  // namespace

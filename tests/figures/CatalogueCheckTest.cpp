@@ -369,11 +369,6 @@ std::string withoutSizeWords(std::string_view name) {
   return result;
 }
 
-// ALIKE, FOR NOW: pairs still one shape because one of them awaits its
-// redesign (Trifolium ³⁄₁₀ has the outline of Decastar ³⁄₁₀, the Decastar's
-// cut through notches three tips wide). Take a pair out once it differs.
-const std::set<std::pair<int, int>> pendingAlike{{371, 487}};
-
 // A figure is known by its shape: two names for one shape, at whatever size,
 // turned or mirrored, would leave the user picking between twins. Mirror
 // images are one another's partners, and a size word or a stated scale
@@ -397,8 +392,7 @@ TEST(CatalogueCheck, NoTwoNamesShareOneShape) {
         const CatalogueEntry& b = items[members[y]].entry;
         const auto mirror = mirrors.find(a.tool);
         if ((mirror != mirrors.end() && mirror->second == b.tool) ||
-            withoutSizeWords(a.displayName) == withoutSizeWords(b.displayName) ||
-            pendingAlike.contains(std::minmax(a.tool.rawValue(), b.tool.rawValue())))
+            withoutSizeWords(a.displayName) == withoutSizeWords(b.displayName))
           continue;
         EXPECT_FALSE(similar(outlines[members[x]], outlines[members[y]]))
             << label(a) << " and " << label(b) << " are one shape";

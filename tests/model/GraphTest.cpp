@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include <algorithm>
 
 namespace ornival {
@@ -70,6 +72,49 @@ TEST(Graph, InsertAndRemoveKeepEveryIndexAtItsPosition) {
   EXPECT_EQ(graph->shapes(), (Tiles{tiles[0], tiles[1]}));
 }
 
+// Many tiles at once, in any order, in one pass: the rest close up in order
+// and are renumbered; the tiles taken out keep the index they had.
+TEST(Graph, RemovingAListTakesItsTilesOutTogether) {
+  const Tiles tiles = squareGrid(6, 1);
+  const auto graph = Graph::create(tiles);
+  graph->remove(Tiles{tiles[4], tiles[1], tiles[2]});
+  EXPECT_EQ(graph->shapes(), (Tiles{tiles[0], tiles[3], tiles[5]}));
+  EXPECT_EQ(indices(graph->shapes()), (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(tiles[4]->index, 4);
+  graph->remove(Tiles{});
+  EXPECT_EQ(graph->shapes().size(), 3u);
+  graph->remove(graph->shapes());
+  EXPECT_TRUE(graph->shapes().empty());
+}
+
+// A batch of insertions lands where inserting one by one would put each,
+// also across the blocks the batch keeps, and is numbered once at its end.
+TEST(Graph, InsertionsInABatchLandWhereOneByOneWould) {
+  const Tiles tiles = squareGrid(1400, 1);
+  const auto graph = Graph::create(Tiles(tiles.begin(), tiles.begin() + 600));
+  std::vector<std::shared_ptr<Shape>> expected = graph->shapes();
+  {
+    Graph::Insertions batch(*graph);
+    EXPECT_TRUE(graph->shapes().empty());
+    std::size_t position = 0;
+    for (std::size_t i = 600; i < tiles.size(); ++i) {
+      // Front, back and strides across the whole list.
+      position = i % 3 == 0 ? 0 : i % 3 == 1 ? batch.count() : (position + 577) % (batch.count() + 1);
+      batch.insert(tiles[i], position);
+      expected.insert(expected.begin() + std::ptrdiff_t(position), tiles[i]);
+      ASSERT_EQ(batch.at(position), tiles[i]);
+    }
+    EXPECT_EQ(batch.count(), tiles.size());
+    EXPECT_EQ(batch.at(batch.count() - 1), expected.back());
+  }
+  EXPECT_EQ(graph->shapes(), expected);
+  EXPECT_EQ(indices(graph->shapes()), [&] {
+    std::vector<int> all(tiles.size());
+    std::iota(all.begin(), all.end(), 0);
+    return all;
+  }());
+}
+
 TEST(Graph, ListReadFromAFileIsRenumbered) {
   Tiles tiles = squareGrid(3, 1);
   tiles[0]->index = 5;
@@ -94,6 +139,8 @@ TEST(GraphDeathTest, PositionsOutsideTheListAndStrangersStop) {
   // In range, but another tile sits there.
   stranger->index = 1;
   EXPECT_DEATH(graph->remove(*stranger), "");
+  EXPECT_DEATH(graph->remove(Tiles{graph->shapes()[0], stranger}), "");
+  EXPECT_DEATH(graph->remove(Tiles{graph->shapes()[1], graph->shapes()[1]}), "");
 }
 
 // --- Gluing ---

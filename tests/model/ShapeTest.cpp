@@ -367,6 +367,27 @@ TEST_F(ShapeMaterial, NodeCarriesTheSolidWithTheSharedMaterial) {
   EXPECT_EQ(twin->geometry()->firstMaterial()->diffuse, red);
 }
 
+// Every tile of a figure wears the one solid made for its roundness, each
+// under a geometry of its own for its own material.
+TEST_F(ShapeMaterial, TilesOfAFigureShareTheSolidOfTheirRoundness) {
+  const auto a = placedTile(testing::unitSquare());
+  const auto b = placedTile(a->figure());
+  a->node();
+  b->node();
+  EXPECT_NE(a->geometry(), b->geometry());
+  EXPECT_EQ(&a->geometry()->sources(), &b->geometry()->sources());
+  b->setSurfaceRoundness(0.0);
+  EXPECT_NE(&a->geometry()->sources(), &b->geometry()->sources());
+  EXPECT_EQ(b->geometry()->sources().positions, a->geometry()->sources().positions);
+  a->setSurfaceRoundness(0.0);
+  EXPECT_EQ(&a->geometry()->sources(), &b->geometry()->sources());
+  // Another figure, if of the same outline, has its own solid.
+  const auto c = placedTile(testing::unitSquare());
+  c->setSurfaceRoundness(0.0);
+  c->node();
+  EXPECT_NE(&c->geometry()->sources(), &a->geometry()->sources());
+}
+
 TEST_F(ShapeMaterial, SurfaceRoundnessRebuildsAnExistingSolidOnly) {
   const auto plain = placedTile(testing::unitSquare());
   plain->setSurfaceRoundness(0.0);
@@ -382,13 +403,12 @@ TEST_F(ShapeMaterial, SurfaceRoundnessRebuildsAnExistingSolidOnly) {
 }
 
 TEST_F(ShapeMaterial, MarkHangsUpsideDownBelowTheTile) {
+  // A tile marked in the flat view has no solid yet; its mark makes one, and
+  // no node, so that it shows once the relief does.
   const auto shape = placedTile(testing::unitSquare());
-  const auto empty = shape->markNode();
-  EXPECT_EQ(empty->geometry(), nullptr);
-  EXPECT_EQ(empty->name(), "");
-
-  shape->node();
   const auto mark = shape->markNode();
+  ASSERT_NE(shape->geometry(), nullptr);
+  EXPECT_FALSE(shape->hasNode());
   EXPECT_EQ(mark->name(), "mark");
   ASSERT_NE(mark->geometry(), nullptr);
   EXPECT_NE(mark->geometry(), shape->geometry());

@@ -101,6 +101,7 @@ std::string fragmentShader(const char* version) {
   return std::string(version) + "\n" + std::string(surfaceEntryPointDeclarations()) +
          std::string(surfaceShaderSource()) + R"glsl(
 flat in vec3 vPosition;
+flat in vec3 vModelPosition;
 flat in vec3 vNormal;
 flat in vec2 vTexcoord;
 flat in vec4 vDiffuse;
@@ -109,6 +110,7 @@ layout(location = 1) out vec4 outNormal;
 void main() {
   Surface surface;
   surface.position = vPosition;
+  surface.modelPosition = vModelPosition;
   surface.normal = vNormal;
   surface.diffuseTexcoord = vTexcoord;
   surface.diffuse = vDiffuse;
@@ -125,13 +127,16 @@ layout(location = 0) in vec3 position;
 layout(location = 1) in vec3 normal;
 layout(location = 2) in vec2 texcoord;
 layout(location = 3) in vec4 diffuse;
+layout(location = 4) in vec3 modelPosition;
 uniform float pointCount;
 flat out vec3 vPosition;
+flat out vec3 vModelPosition;
 flat out vec3 vNormal;
 flat out vec2 vTexcoord;
 flat out vec4 vDiffuse;
 void main() {
   vPosition = position;
+  vModelPosition = modelPosition;
   vNormal = normal;
   vTexcoord = texcoord;
   vDiffuse = diffuse;
@@ -181,22 +186,12 @@ TEST_F(GlContext, GpuShadesLikeTheReference) {
       gl.glUniform4f(location, float(c->red), float(c->green), float(c->blue), float(c->alpha));
   }
 
-  // The tile is turned, enlarged and lifted, the view moved: the shader must
-  // find its way back to the tile's own space.
+  // The tile is turned, enlarged and lifted, the view moved: the ripple must
+  // follow the tile's own space, which the renderer hands on beside the
+  // point in view space.
   const AffineTransform placement = AffineTransform::rotation(0.5).scaledBy(20.0, 20.0).translatedBy(3.0, -1.0);
   const Transform3D model = Transform3D::affine(placement).scaledBy(1.0, 1.0, 20.0);
-  const Transform3D inverseModel =
-      Transform3D::affine(*placement.inverted()).concatenating(Transform3D::scale(1.0, 1.0, 1.0 / 20.0));
   const Transform3D view = Transform3D::translation(-40.0, 25.0, -900.0);
-  const Transform3D inverseView = Transform3D::translation(40.0, -25.0, 900.0);
-  const auto upload = [&](const char* name, const Transform3D& t) {
-    std::array<float, 16> entries{};
-    for (int i = 0; i < 16; ++i)
-      entries[static_cast<std::size_t>(i)] = float(t.m[static_cast<std::size_t>(i / 4)][static_cast<std::size_t>(i % 4)]);
-    gl.glUniformMatrix4fv(gl.glGetUniformLocation(program, name), 1, GL_FALSE, entries.data());
-  };
-  upload("u_inverseModelTransform", inverseModel);
-  upload("u_inverseViewTransform", inverseView);
 
   // Heights inside each band, on band 0's edge and beyond it.
   std::vector<SurfacePoint> points;
@@ -210,7 +205,8 @@ TEST_F(GlContext, GpuShadesLikeTheReference) {
     attributes.insert(attributes.end(), {float(seen.x), float(seen.y), float(seen.z), float(p.normal.x),
                                          float(p.normal.y), float(p.normal.z), float(p.u), 0.0f,
                                          float(p.diffuse.red), float(p.diffuse.green), float(p.diffuse.blue),
-                                         float(p.diffuse.alpha)});
+                                         float(p.diffuse.alpha), float(p.position.x), float(p.position.y),
+                                         float(p.position.z)});
   }
   GLuint array = 0;
   GLuint buffer = 0;
@@ -220,8 +216,8 @@ TEST_F(GlContext, GpuShadesLikeTheReference) {
   gl.glBindBuffer(GL_ARRAY_BUFFER, buffer);
   gl.glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(attributes.size() * sizeof(float)), attributes.data(),
                   GL_STATIC_DRAW);
-  const GLsizei stride = 12 * sizeof(float);
-  const std::array<std::pair<GLint, std::size_t>, 4> layout{{{3, 0}, {3, 3}, {2, 6}, {4, 8}}};
+  const GLsizei stride = 15 * sizeof(float);
+  const std::array<std::pair<GLint, std::size_t>, 5> layout{{{3, 0}, {3, 3}, {2, 6}, {4, 8}, {3, 12}}};
   for (GLuint i = 0; i < layout.size(); ++i) {
     gl.glVertexAttribPointer(i, layout[i].first, GL_FLOAT, GL_FALSE, stride,
                              reinterpret_cast<const void*>(layout[i].second * sizeof(float)));

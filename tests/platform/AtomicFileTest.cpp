@@ -1,4 +1,5 @@
 #include "platform/AtomicFile.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -36,15 +37,6 @@ std::string contents(const fs::path& file) {
   return text.str();
 }
 
-fs::path freshFolder() {
-  const fs::path folder = fs::path(::testing::TempDir()) /
-                          ("ornival-atomic-" + std::to_string(::getpid()) + "-" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
-
 std::size_t entries(const fs::path& folder) {
   return std::size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
@@ -60,7 +52,7 @@ std::string stripDocument(int tiles, const std::string& color) {
 }
 
 TEST(AtomicFileTest, WritesAndReplacesWithOrdinaryPermissions) {
-  const fs::path folder = freshFolder();
+  const testing::TemporaryFolder folder("ornival-atomic");
   const fs::path file = folder / "Pattern.svg";
   const mode_t previous = ::umask(022);
   EXPECT_EQ(writeFileAtomically(file, "first"), "");
@@ -78,18 +70,16 @@ TEST(AtomicFileTest, WritesAndReplacesWithOrdinaryPermissions) {
   EXPECT_EQ(writeFileAtomically(folder / "Link.svg", "through"), "");
   EXPECT_TRUE(fs::is_symlink(folder / "Link.svg"));
   EXPECT_EQ(contents(file), "through");
-  fs::remove_all(folder);
 }
 
 TEST(AtomicFileTest, FailureSaysWhyAndLeavesTheOldFile) {
-  const fs::path folder = freshFolder();
+  const testing::TemporaryFolder folder("ornival-atomic");
   EXPECT_EQ(writeFileAtomically(folder / "missing" / "Pattern.svg", "text"), systemReason(ENOENT));
   // A folder in the way of the file: the rename fails, the folder stays.
   fs::create_directories(folder / "Pattern.svg" / "inside");
   EXPECT_EQ(writeFileAtomically(folder / "Pattern.svg", "text"), systemReason(EISDIR));
   EXPECT_TRUE(fs::is_directory(folder / "Pattern.svg" / "inside"));
   EXPECT_EQ(entries(folder), 1u) << "no temporary left";
-  fs::remove_all(folder);
 }
 
 // The writer's steps made to fail one at a time, as a full disk, a failing
@@ -141,7 +131,7 @@ TEST(AtomicFileTest, AnyStepThatFailsLeavesTheOldFileByteForByteAndGivesTheSyste
     int error;
   } cases[] = {{Step::makeTemporary, EACCES}, {Step::changeMode, EPERM}, {Step::write, ENOSPC},
                {Step::sync, EIO},             {Step::close, EDQUOT},     {Step::rename, EXDEV}};
-  const fs::path folder = freshFolder();
+  const testing::TemporaryFolder folder("ornival-atomic");
   const fs::path file = folder / "Field.ornival";
   const std::string old = stripDocument(20, "FFFFFFFF");
   for (const auto& c : cases) {
@@ -152,13 +142,12 @@ TEST(AtomicFileTest, AnyStepThatFailsLeavesTheOldFileByteForByteAndGivesTheSyste
     EXPECT_EQ(contents(file), old);
     EXPECT_EQ(entries(folder), 1u) << "no temporary left";
   }
-  fs::remove_all(folder);
 }
 
 // A save killed at any moment: the file is the whole old text or the whole
 // new one, never a mixture or a stump.
 TEST(AtomicFileTest, ASaveKilledAtRandomMomentsLeavesTheWholeOldOrTheWholeNewText) {
-  const fs::path folder = freshFolder();
+  const testing::TemporaryFolder folder("ornival-atomic");
   const fs::path file = folder / "Field.ornival";
   const std::string first = stripDocument(100000, "FFFFFFFF");
   const std::string second = stripDocument(100000, "3A5A8CFF") + "rotation: 12.5\n";
@@ -188,13 +177,12 @@ TEST(AtomicFileTest, ASaveKilledAtRandomMomentsLeavesTheWholeOldOrTheWholeNewTex
     (now == first ? firsts : seconds) += 1;
   }
   std::cout << "old text " << firsts << " times, new text " << seconds << " times\n";
-  fs::remove_all(folder);
 }
 
 // A real full disk: a tmpfs of 64 KiB mounted in a user and mount namespace
 // of its own, where this test runs again as the helper below.
 TEST(AtomicFileFullDisk, AFullDiskLeavesTheOldFileAndSaysSo) {
-  const fs::path folder = freshFolder();
+  const testing::TemporaryFolder folder("ornival-atomic");
   const fs::path mountPoint = folder / "disk";
   fs::create_directories(mountPoint);
   const auto run = [](std::vector<std::string> arguments, const std::vector<std::string>& extraEnvironment) {
@@ -230,7 +218,6 @@ TEST(AtomicFileFullDisk, AFullDiskLeavesTheOldFileAndSaysSo) {
                  "--gtest_filter=AtomicFileFullDisk.DISABLED_OnASmallFileSystem"},
                 {"ORNIVAL_SMALL_DISK=" + mountPoint.string()}),
             0);
-  fs::remove_all(folder);
 }
 
 // Run by the test above, inside the namespace, on the 64 KiB tmpfs.

@@ -1,4 +1,5 @@
 #include "platform/RegularFile.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,19 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path freshFolder() {
-  const fs::path folder = fs::path(::testing::TempDir()) /
-                          ("ornival-regular-" + std::to_string(::getpid()) + "-" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
-
 std::string systemReason(int error) { return std::system_category().message(error); }
 
 TEST(RegularFileTest, ReadsARegularFileUpToTheLimitAndSaysWhyItRefusesTheRest) {
-  const fs::path folder = freshFolder();
+  const testing::TemporaryFolder folder("ornival-regular");
   std::ofstream(folder / "ten.txt", std::ios::binary) << "0123456789";
   fs::create_symlink("ten.txt", folder / "link.txt");
   fs::create_symlink("loop-b", folder / "loop-a");
@@ -60,11 +52,10 @@ TEST(RegularFileTest, ReadsARegularFileUpToTheLimitAndSaysWhyItRefusesTheRest) {
     EXPECT_EQ(contents.reason(), c.reason);
     EXPECT_TRUE(contents.bytes.empty());
   }
-  fs::remove_all(folder);
 }
 
 TEST(RegularFileTest, AFileItMayNotReadIsRefusedWithTheSystemsReason) {
-  const fs::path folder = freshFolder();
+  const testing::TemporaryFolder folder("ornival-regular");
   fs::permissions(folder, fs::perms(0755));
   std::ofstream(folder / "private.ornival") << "Ornival 0.2\n";
   fs::permissions(folder / "private.ornival", fs::perms(0600));
@@ -89,14 +80,13 @@ TEST(RegularFileTest, AFileItMayNotReadIsRefusedWithTheSystemsReason) {
       GTEST_SKIP() << "cannot become another user here";
     EXPECT_EQ(WEXITSTATUS(status), 0);
   }
-  fs::remove_all(folder);
 }
 
 // A pipe waits for a writer and /dev/zero never ends: both are refused at
 // once. Read in a child under a time limit, so that a reader that waits or
 // reads for ever fails here rather than hanging the run.
 TEST(RegularFileTest, APipeAndALinkToDevZeroAreRefusedWithoutWaiting) {
-  const fs::path folder = freshFolder();
+  const testing::TemporaryFolder folder("ornival-regular");
   ASSERT_EQ(::mkfifo((folder / "pipe.ornival").c_str(), 0600), 0);
   fs::create_symlink("/dev/zero", folder / "zero.ornival");
   const pid_t child = ::fork();
@@ -118,7 +108,6 @@ TEST(RegularFileTest, APipeAndALinkToDevZeroAreRefusedWithoutWaiting) {
   }
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
-  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -71,6 +71,106 @@ TEST(SceneNode, ReplacingAChildKeepsItsPlace) {
 
 // Nodes with geometry come out as one level of children placed in the
 // clone's space, in tree order; hidden subtrees and grouping nodes vanish.
+// Removal leaves a place to close up later rather than scanning the siblings:
+// whatever order children leave in, and however many, the others keep their
+// order, and each still knows its place to leave or be replaced from.
+TEST(SceneNode, RemovingManyChildrenKeepsTheOthersInOrder) {
+  const auto root = SceneNode::create();
+  std::vector<std::shared_ptr<SceneNode>> children;
+  for (int i = 0; i < 100; ++i) {
+    children.push_back(SceneNode::create());
+    root->addChildNode(children.back());
+  }
+  std::vector<std::shared_ptr<SceneNode>> expected;
+  // Every third from the front, then all but every fifth of the rest from the
+  // back, past the point where the list is closed up.
+  for (std::size_t i = 0; i < children.size(); i += 3)
+    children[i]->removeFromParentNode();
+  for (std::size_t i = children.size(); i-- > 0;) {
+    if (i % 3 == 0)
+      continue;
+    if (i % 5 == 0)
+      expected.insert(expected.begin(), children[i]);
+    else
+      children[i]->removeFromParentNode();
+  }
+  EXPECT_EQ(root->childNodes(), expected);
+  for (std::size_t i = 0; i < children.size(); ++i)
+    EXPECT_EQ(children[i]->parentNode(), i % 3 != 0 && i % 5 == 0 ? root : nullptr) << i;
+
+  // The places survive the closing up: replace, remove and add again.
+  const auto fresh = SceneNode::create();
+  root->replaceChildNode(expected[2], fresh);
+  expected[2] = fresh;
+  expected[4]->removeFromParentNode();
+  expected.erase(expected.begin() + 4);
+  root->addChildNode(expected[0]);
+  expected.push_back(expected[0]);
+  expected.erase(expected.begin());
+  EXPECT_EQ(root->childNodes(), expected);
+}
+
+// One child per solid, material, opacity and facing, in the order their
+// first node comes in the tree, drawing the solid at every place it shows.
+TEST(SceneNode, FlattenedByMaterialDrawsEachSolidAndMaterialOnce) {
+  const auto solidA = Geometry::create({{{0.0, 0.0, 0.0}}, {{0.0, 0.0}}, {}, {}});
+  const auto solidB = Geometry::create({{{1.0, 0.0, 0.0}}, {{0.0, 0.0}}, {}, {}});
+  const auto m1 = Material::create();
+  const auto m2 = Material::create();
+  const auto tile = [](const std::shared_ptr<Geometry>& solid, const std::shared_ptr<Material>& material,
+                       const Transform3D& place) {
+    auto geometry = solid->copy();
+    geometry->setFirstMaterial(material);
+    auto node = SceneNode::create(geometry);
+    node->setTransform(place);
+    return node;
+  };
+  const auto root = SceneNode::create();
+  root->setName("shapes");
+  const auto t = [](double x) { return Transform3D::translation(x, 0.0, 0.0); };
+  const auto mirrored = Transform3D::scale(1.0, 1.0, -1.0);
+  const auto hidden = tile(solidA, m1, t(5));
+  hidden->setHidden(true);
+  const auto faded = SceneNode::create();
+  faded->setOpacity(0.5);
+  faded->setTransform(t(100));
+  faded->addChildNode(tile(solidA, m1, t(7)));
+  for (const auto& node : {tile(solidA, m1, t(1)), tile(solidB, m1, t(2)), tile(solidA, m2, t(3)),
+                           tile(solidA, m1, t(4)), hidden, tile(solidA, m1, mirrored), faded})
+    root->addChildNode(node);
+
+  const auto flat = root->flattenedByMaterial();
+  EXPECT_EQ(flat->name(), "shapes");
+  struct Expected {
+    const Geometry* solid;
+    const Material* material;
+    double opacity;
+    std::vector<Transform3D> places;
+  };
+  const std::vector<Expected> expected{{solidA.get(), m1.get(), 1.0, {t(1), t(4)}},
+                                       {solidB.get(), m1.get(), 1.0, {t(2)}},
+                                       {solidA.get(), m2.get(), 1.0, {t(3)}},
+                                       {solidA.get(), m1.get(), 1.0, {mirrored}},
+                                       {solidA.get(), m1.get(), 0.5, {t(107)}}};
+  ASSERT_EQ(flat->childNodes().size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const auto& child = *flat->childNodes()[i];
+    SCOPED_TRACE(i);
+    EXPECT_EQ(&child.geometry()->sources(), &expected[i].solid->sources());
+    EXPECT_EQ(child.geometry()->firstMaterial().get(), expected[i].material);
+    EXPECT_EQ(child.opacity(), expected[i].opacity);
+    EXPECT_TRUE(child.transform().isIdentity());
+    ASSERT_NE(child.instances(), nullptr);
+    EXPECT_EQ(*child.instances(), expected[i].places);
+  }
+
+  // Flattened again, instances stand for their places, one node each.
+  const auto again = flat->flattenedClone();
+  ASSERT_EQ(again->childNodes().size(), 6u);
+  EXPECT_EQ(again->childNodes()[1]->transform(), t(4));
+  EXPECT_EQ(again->childNodes()[5]->opacity(), 0.5);
+}
+
 TEST(SceneNode, FlattenedCloneIsAShallowSnapshotOfTheVisibleGeometry) {
   const auto mesh = [] { return Geometry::create({{{0.0, 0.0, 0.0}}, {{0.0, 0.0}}, {}, {}}); };
   const auto root = SceneNode::create();

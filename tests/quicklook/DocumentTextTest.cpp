@@ -2,6 +2,7 @@
 
 #include "document/OrnivalModel.h"
 #include "support/ExportDocuments.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -39,11 +40,7 @@ TEST(DocumentTextTest, DecodesByByteOrderMarkElseUtf8ElseLatin1) {
 
 class DocumentFileTest : public ::testing::Test {
 protected:
-  std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                 ("ornival-document-file-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  void SetUp() override { std::filesystem::create_directories(folder); }
-  void TearDown() override { std::filesystem::remove_all(folder); }
+  testing::TemporaryFolder folder{"ornival-document-file"};
 
   std::string write(const std::string& name, const std::string& bytes) {
     const auto path = folder / name;
@@ -84,7 +81,7 @@ TEST_F(DocumentFileTest, RefusesWhatCannotBeReadOrIsNoDocumentOrIsTooLarge) {
     DocumentFileError error;
   } cases[] = {
       {"missing", (folder / "missing.ornival").string(), DocumentFileError::unreadable},
-      {"a folder", folder.string(), DocumentFileError::unreadable},
+      {"a folder", folder.path().string(), DocumentFileError::unreadable},
       {"over the byte limit", write("big", testing::documentText() + std::string(4096, '\n')),
        DocumentFileError::tooLarge},
       {"a link to a device", (folder / "zero.ornival").string(), DocumentFileError::unreadable},

@@ -2,6 +2,7 @@
 
 #include "document/OrnivalModel.h"
 #include "support/ExportDocuments.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,19 +28,16 @@ struct FakeSceneView : PreviewSceneView {
 
 class PreviewViewControllerTest : public ::testing::Test {
 protected:
-  fs::path folder = fs::temp_directory_path() /
-                    (std::string("ornival-preview-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  testing::TemporaryFolder folder{"ornival-preview"};
   std::shared_ptr<FakeContentView> content = std::make_shared<FakeContentView>();
   std::shared_ptr<FakeSceneView> scene = std::make_shared<FakeSceneView>();
   PreviewViewController controller;
   int handled = 0;
 
   void SetUp() override {
-    fs::create_directories(folder);
     controller.view = content;
     controller.sceneView = scene;
   }
-  void TearDown() override { fs::remove_all(folder); }
 
   std::string write(const std::string& name, const std::string& text) {
     std::ofstream(folder / name, std::ios::binary) << text;
@@ -91,7 +89,7 @@ TEST_F(PreviewViewControllerTest, ReliefDocumentGoesToTheSceneViewOnItsOwnBackgr
 
 TEST_F(PreviewViewControllerTest, FileThatCannotBeShownEmptiesThePreviewAndStillAnswersOnce) {
   load(write("a.ornival", testing::documentText()));
-  for (const auto& path : {(folder / "missing.ornival").string(), folder.string(), write("n.txt", "no document\n")}) {
+  for (const auto& path : {(folder / "missing.ornival").string(), folder.path().string(), write("n.txt", "no document\n")}) {
     const int before = handled;
     load(path);
     EXPECT_EQ(handled, before + 1) << path;

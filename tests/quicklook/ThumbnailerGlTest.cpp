@@ -1,6 +1,7 @@
 // The thumbnailer run as the file manager runs it, on document files.
 
 #include "support/ExportDocuments.h"
+#include "support/TemporaryFolder.h"
 
 #include <QColor>
 #include <QImage>
@@ -21,13 +22,7 @@ namespace fs = std::filesystem;
 
 class ThumbnailerTest : public ::testing::Test {
 protected:
-  fs::path folder = fs::temp_directory_path() /
-                    (std::string("ornival-thumbnailer-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  void SetUp() override {
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
+  ornival::testing::TemporaryFolder folder{"ornival-thumbnailer"};
 
   fs::path write(const std::string& name, const std::string& bytes) {
     const auto path = folder / name;

@@ -7,6 +7,7 @@
 #include "app/WindowController.h"
 #include "platform/MainQueue.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -28,10 +29,6 @@ protected:
     QCoreApplication::setApplicationName(QStringLiteral("OrnivalWindowTests-%1").arg(::getpid()));
     QSettings().clear();
     setMainQueue(mainQueue);
-    folder = std::filesystem::temp_directory_path() /
-             ("ornival-window-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder / "examples");
     application = std::make_unique<Application>(Application::Options{folder / "examples", folder / "autosave", 60000});
     application->presentError = [](const std::string&) {};
@@ -46,7 +43,6 @@ protected:
       settings.sync();
       std::filesystem::remove(settings.fileName().toStdString());
     }
-    std::filesystem::remove_all(folder);
   }
   // A window of a document read from text.
   WindowController& open(const std::string& text) {
@@ -58,7 +54,7 @@ protected:
   }
 
   std::shared_ptr<ManualMainQueue> mainQueue = ManualMainQueue::create();
-  std::filesystem::path folder;
+  TemporaryFolder folder{"ornival-window"};
   std::unique_ptr<Application> application;
 };
 

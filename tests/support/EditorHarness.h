@@ -100,6 +100,14 @@ public:
     pointerEvent(canvas, modifiers, [&](const MouseEvent& e) { editor->mouseMoved(e); });
     settle();
   }
+  // A move that does not wait for the hit test it starts.
+  void move(Vec2 canvas, ModifierFlags modifiers = {}) {
+    pointerEvent(canvas, modifiers, [&](const MouseEvent& e) { editor->mouseMoved(e); });
+  }
+  // The pointer leaves the view.
+  void leave() {
+    event([&] { editor->mouseExited(); });
+  }
   // Runs what the editor's queues hand back to the main thread until they
   // are idle.
   void settle() {
@@ -214,8 +222,9 @@ public:
         if (layers[k]->superlayer() != containers[k])
           faults << "tile " << i << " layer " << k << " is not in its container\n";
       }
-      // A carried tile's node hangs under the drag's own group node.
-      if ((tile->node()->parentNode() == e.shapesNode) == carried)
+      // A carried tile's node hangs under the drag's own group node; the
+      // flat view makes none until the relief asks.
+      if (e.tileNodesShown() && (tile->node()->parentNode() == e.shapesNode) == carried)
         faults << "tile " << i << (carried ? " node is carried but still under the shapes node\n"
                                            : " node is not under the shapes node\n");
     }
@@ -228,7 +237,7 @@ public:
     strays(e.borderLayer2, placedCount, "borderLayer2");
     strays(e.borderLayer3, placedCount, "borderLayer3");
     strays(e.moveShapesLayer, movingCount, "moveShapesLayer");
-    if (e.shapesNode->childNodes().size() != placedCount)
+    if (e.shapesNode->childNodes().size() != (e.tileNodesShown() ? placedCount : 0))
       faults << "shapes node holds " << e.shapesNode->childNodes().size() << " nodes for " << placedCount
              << " tiles\n";
 

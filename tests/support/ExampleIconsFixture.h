@@ -7,6 +7,7 @@
 #include "platform/MainQueue.h"
 #include "platform/OperationQueue.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +25,7 @@ protected:
   void SetUp() override {
     qtApplication();
     setMainQueue(mainQueue);
-    fs::create_directories(folder);
   }
-  void TearDown() override { fs::remove_all(folder); }
 
   std::string write(const std::string& name, const std::string& text) {
     std::ofstream(folder / name) << text;
@@ -38,8 +37,7 @@ protected:
     mainQueue->drain();
   }
 
-  fs::path folder = fs::temp_directory_path() /
-                    (std::string("ornival-example-icons-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  TemporaryFolder folder{"ornival-example-icons"};
   std::shared_ptr<ManualMainQueue> mainQueue = ManualMainQueue::create();
 };
 

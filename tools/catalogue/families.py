@@ -153,3 +153,20 @@ def square_star(groups, side, bare=None, free=None):
     for index, length in free.items():
         steps[index][1] = length
     return loop(96, [(direction % 360, length) for direction, length in steps], method="square star")
+
+
+def twins(unit, waist, half_tip, inner, outer, tip_first=False):
+    """Two equal lobes side by side, fused at a waist notched above and
+    below: the figure of Twins ³⁄₈. Each lobe runs from the lower notch
+    through a side corner to its tip and back through a side corner to the
+    upper notch; inner is the side at the notch, outer the side at the tip.
+    The sides at the notches fall waist units below (and rise above) the
+    horizontal, the tip's sides half_tip units, so the tip is 2·half_tip
+    units. The lower notch sits at the origin, so that setup takes the waist
+    for the axis and the icon shows the lobes side by side; tip_first walks
+    from a tip instead, for a figure whose heading points along the lobes."""
+    steps = [(-waist % unit, inner), (half_tip, outer), (unit // 2 - half_tip, outer), (unit // 2 + waist, X)]
+    from headings import half
+    shape = half(unit, [(Fraction(360 * k, unit), length) for k, length in steps], bottom="corner", top="corner",
+                 method="twins")
+    return shape.start(2) if tip_first else shape

@@ -85,6 +85,18 @@ class ShapeTest(unittest.TestCase):
         d, l = star.dividends(), star.sides
         self.assertEqual(geometry.canonical_name(d, l), geometry.reversed_canonical_name(d, l))
 
+    def test_twins_fuse_two_equal_lobes_at_notches_on_both_axes(self):
+        # Twins ³⁄₈'s lobes of 3/8 tips and square side corners, fused at
+        # notches of 5/8: the given figure's corners, walked from a notch.
+        t = families.twins(16, 1, 3, 1.0, 1.0).close()
+        self.assertEqual(t.dividends(), [2, 3, 2, 5, 2, 3, 2, 5])
+        self.assertEqual(t.sides, [1.0] * 8)
+        d, l = t.dividends(), t.sides
+        self.assertEqual(geometry.first_mirror_axis(d), ("vertex", 0))
+        self.assertEqual(geometry.mirror_axes(d, l), [("vertex", 0), ("vertex", 2), ("vertex", 4), ("vertex", 6)])
+        tipped = families.twins(16, 1, 3, 1.0, 1.0, tip_first=True).close()
+        self.assertEqual(tipped.corners[-1], 3 * 2)  # vertex 0 is a tip of 3/8
+
     def test_recipes_build_what_the_generators_design(self):
         rows = {}
         for recipe, shape in (("sector(8, 2, 1.0, 2.414213562373095)", families.sector(8, 2, 1.0, 2.414213562373095)),

@@ -124,7 +124,9 @@ public:
   // Sides whose midpoint lies farther than radius canvas units from the
   // centre stay free. Figures with unequal sides go only on sides of their
   // own length; equal-sided ones are scaled to fit, as the editor does.
-  void grow(const std::vector<int>& kinds, double radius) {
+  // With unlike, no tile goes onto a side of a tile of its own figure.
+  void grow(const std::vector<int>& kinds, double radius, bool unlike = false) {
+    unlike_ = unlike;
     std::set<const Edge*> failed;
     for (;;) {
       std::shared_ptr<Edge> onto;
@@ -185,6 +187,8 @@ private:
     std::shared_ptr<Shape> best;
     int bestContacts = -1;
     for (const int kind : kinds) {
+      if (unlike_ && kind == parent->figure()->tool().rawValue())
+        continue;
       const auto f = figure(kind);
       for (std::size_t own = 0; own < f->lengths().size(); ++own) {
         if (!f->equilateral() && std::abs(sideLength(*f, own) * 20.0 - length) > tolerance)
@@ -304,6 +308,7 @@ private:
 
   Vec2 centre_;
   std::size_t bestOwn_ = 0;
+  bool unlike_ = false;
 };
 
 // The angle of p about c in [0, 2π).
@@ -500,18 +505,18 @@ ExampleDocument groupTiles() {
   return finish("09-GroupTiles.ornival", settings, g.tiles);
 }
 
-// Eight-pointed stars held in a lattice of straps: wide light bands edged in
-// the background's colour, passing alternately over and under where their
-// lines cross.
+// Eight-pointed stars held in a lattice of crosses: wide light straps edged
+// in the background's colour run along the tiles' sides and pass alternately
+// over and under where they cross, at the stars' points.
 ExampleDocument interlacedStars() {
   Grower g(4);  // Sun
-  g.grow({4, 7, 3}, 125.0);
+  g.grow({4, 13}, 200.0);
   for (const auto& tile : g.tiles) {
-    switch (tile->figure()->tool().rawValue()) {
-    case 4: tile->setShapeColor(distance(tile->center(), g.centre()) < 1.0 ? rgb(214, 164, 66) : rgb(26, 92, 104)); break;
-    case 7: tile->setShapeColor(rgb(214, 164, 66)); break;
-    default: tile->setShapeColor(rgb(146, 42, 58)); break;
-    }
+    const bool star = tile->figure()->tool().rawValue() == 4;
+    if (star)
+      tile->setShapeColor(distance(tile->center(), g.centre()) < 1.0 ? rgb(214, 164, 66) : rgb(26, 92, 104));
+    else
+      tile->setShapeColor(rgb(146, 42, 58));
   }
   DocumentSettings settings = opaqueBackground(rgb(14, 22, 34));
   settings.borderWidth = 10.0;
@@ -549,18 +554,18 @@ ExampleDocument rosetteField() {
   return finish("11-RosetteField.ornival", settings, g.tiles);
 }
 
-// Twelve-pointed stars among squares and triangles, cut in matte stone: a
-// rounded relief with a light ripple, raised crossings and a warm ambient
-// light on a dark ground.
+// Hexagons woven with triangles, cut in matte stone: every side of a hexagon
+// lies against a triangle, so the sides run on as straight straps that cross
+// at every corner, raised where one passes over the other, in a rounded
+// relief with a light ripple and a warm ambient light on a dark ground.
 ExampleDocument carvedStone() {
-  Grower g(163);  // Sun 12
-  g.grow({7, 169}, 115.0);
+  Grower g(170);  // Hexagon
+  g.grow({169, 170}, 150.0, true);
   for (const auto& tile : g.tiles) {
-    switch (tile->figure()->tool().rawValue()) {
-    case 163: tile->setShapeColor(rgb(214, 196, 164)); break;
-    case 7: tile->setShapeColor(rgb(176, 150, 120)); break;
-    default: tile->setShapeColor(rgb(122, 104, 90)); break;
-    }
+    if (tile->figure()->tool().rawValue() == 169)
+      tile->setShapeColor(rgb(122, 104, 90));
+    else
+      tile->setShapeColor(distance(tile->center(), g.centre()) < 1.0 ? rgb(214, 196, 164) : rgb(176, 150, 120));
   }
   DocumentSettings settings = opaqueBackground(rgb(22, 20, 18));
   settings.displayMode = 3;
@@ -574,8 +579,11 @@ ExampleDocument carvedStone() {
   settings.lightAngleX = -25.0;
   settings.lightAngleY = 20.0;
   settings.crossings = CrossingStatus::on;
-  settings.borderWidth = 2.0;
-  settings.borderColor = rgb(22, 20, 18);
+  // Light straps with a groove along their middle.
+  settings.borderWidth = 7.0;
+  settings.borderColor = rgb(220, 204, 174);
+  settings.borderWidth2 = 1.5;
+  settings.borderColor2 = rgb(96, 80, 66);
   return finish("12-CarvedStone.ornival", settings, g.tiles);
 }
 

@@ -70,15 +70,27 @@ std::vector<std::string> documentTags(const std::vector<int>& counts) {
 }
 
 namespace {
+
 constexpr const char* tagsAttribute = "user.xdg.tags";
+// File managers split the attribute at every comma and know no escape, so a
+// comma inside a tag is written as the low quotation mark that looks like
+// one, and read back as a comma.
+constexpr std::string_view commaInTag = "\u201A";
+
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
 }
+
+}  // namespace
 
 bool writeFileTags(const std::filesystem::path& file, const std::vector<std::string>& tags) {
   std::string value;
   for (const std::string& tag : tags) {
     if (!value.empty())
       value += ',';
-    value += tag;
+    value += replaced(tag, ",", commaInTag);
   }
   return ::setxattr(file.c_str(), tagsAttribute, value.data(), value.size(), 0) == 0;
 }
@@ -98,7 +110,7 @@ std::vector<std::string> readFileTags(const std::filesystem::path& file) {
     const std::size_t comma = value.find(',', start);
     const std::size_t end = comma == std::string::npos ? value.size() : comma;
     if (end > start)
-      tags.push_back(value.substr(start, end - start));
+      tags.push_back(replaced(value.substr(start, end - start), commaInTag, ","));
     if (comma == std::string::npos)
       break;
     start = comma + 1;

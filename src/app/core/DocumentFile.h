@@ -48,8 +48,10 @@ std::string incompleteReadNotice(const ReadCounts& counts, const std::string& di
 std::vector<std::string> documentTags(const std::vector<int>& counts);
 
 // Writes the tags as the extended attribute "user.xdg.tags", comma-separated,
-// the way file managers read them. A file system without extended attributes
-// is quietly skipped; returns whether they were written.
+// the way file managers read them; a comma within a tag (some figures' names
+// hold one) is written as "‚" (U+201A), which looks like it, and read back
+// as a comma. A file system without extended attributes is quietly skipped;
+// returns whether they were written.
 bool writeFileTags(const std::filesystem::path& file, const std::vector<std::string>& tags);
 std::vector<std::string> readFileTags(const std::filesystem::path& file);
 

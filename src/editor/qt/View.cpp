@@ -220,6 +220,13 @@ void View::mousePressEvent(QMouseEvent* event) { press(event); }
 // like any other, counted by the click counter.
 void View::mouseDoubleClickEvent(QMouseEvent* event) { press(event); }
 
+void View::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  // A drag keeps the pointer to itself until the button is let go.
+  if (!buttonDown_)
+    dispatch([](ViewController& editor) { editor.mouseExited(); });
+}
+
 void View::mouseReleaseEvent(QMouseEvent* event) {
   if (steersCamera()) {
     buttonDown_ = false;

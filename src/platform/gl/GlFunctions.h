@@ -38,6 +38,7 @@ namespace ornival {
   X(PFNGLPIXELSTOREIPROC, glPixelStorei)                                \
   X(PFNGLREADBUFFERPROC, glReadBuffer)                                  \
   X(PFNGLDRAWELEMENTSPROC, glDrawElements)                              \
+  X(PFNGLDRAWELEMENTSINSTANCEDPROC, glDrawElementsInstanced)            \
   X(PFNGLCREATESHADERPROC, glCreateShader)                              \
   X(PFNGLSHADERSOURCEPROC, glShaderSource)                              \
   X(PFNGLCOMPILESHADERPROC, glCompileShader)                            \
@@ -68,6 +69,9 @@ namespace ornival {
   X(PFNGLBINDBUFFERPROC, glBindBuffer)                                  \
   X(PFNGLBUFFERDATAPROC, glBufferData)                                  \
   X(PFNGLVERTEXATTRIBPOINTERPROC, glVertexAttribPointer)                \
+  X(PFNGLVERTEXATTRIBDIVISORPROC, glVertexAttribDivisor)                \
+  X(PFNGLVERTEXATTRIB4FPROC, glVertexAttrib4f)                          \
+  X(PFNGLDISABLEVERTEXATTRIBARRAYPROC, glDisableVertexAttribArray)      \
   X(PFNGLENABLEVERTEXATTRIBARRAYPROC, glEnableVertexAttribArray)        \
   X(PFNGLGENFRAMEBUFFERSPROC, glGenFramebuffers)                        \
   X(PFNGLDELETEFRAMEBUFFERSPROC, glDeleteFramebuffers)                  \

@@ -24,16 +24,22 @@ const char* const vertexShader = R"glsl(#version 330 core
 layout(location = 0) in vec3 a_position;
 layout(location = 1) in vec3 a_normal;
 layout(location = 2) in vec2 a_texcoord;
+// Where an instance places the mesh in its node, and how it turns normals;
+// a draw without instances leaves both at the identity.
+layout(location = 3) in mat4 a_instance;
+layout(location = 7) in mat3 a_instanceNormal;
 uniform mat4 u_modelView;
 uniform mat4 u_projection;
 uniform mat3 u_normalMatrix;
 out vec3 v_position;
+out vec3 v_modelPosition;
 out vec3 v_normal;
 out vec2 v_texcoord;
 void main() {
-  vec4 p = u_modelView * vec4(a_position, 1.0);
+  vec4 p = u_modelView * (a_instance * vec4(a_position, 1.0));
   v_position = p.xyz;
-  v_normal = u_normalMatrix * a_normal;
+  v_modelPosition = a_position;
+  v_normal = u_normalMatrix * (a_instanceNormal * a_normal);
   v_texcoord = a_texcoord;
   gl_Position = u_projection * p;
 }
@@ -49,6 +55,7 @@ const char* const plainModifier = "void modifySurface(inout Surface surface) {}\
 // the eye looks down -z everywhere.
 const char* const fragmentMain = R"glsl(
 in vec3 v_position;
+in vec3 v_modelPosition;
 in vec3 v_normal;
 in vec2 v_texcoord;
 out vec4 fragColor;
@@ -113,6 +120,7 @@ vec3 light(vec3 position, vec3 normal, vec3 albedo) {
 void main() {
   Surface surface;
   surface.position = v_position;
+  surface.modelPosition = v_modelPosition;
   surface.normal = normalize(gl_FrontFacing ? v_normal : -v_normal);
   surface.diffuseTexcoord = v_texcoord;
   surface.diffuse = u_diffuse;
@@ -166,7 +174,31 @@ std::optional<Transform3D> inverted(const Transform3D& t) {
   return result;
 }
 
+// The determinant of the linear part: negative for a map that mirrors.
+double determinant(const Transform3D& t) {
+  const auto& m = t.m;
+  return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+         m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+}
+
+// The first of the seven attribute locations of an instance: four columns of
+// its transform, three of its normal matrix.
+constexpr GLuint instanceLocation = 3;
+
 }  // namespace
+
+void GlSceneRenderer::setIdentityInstance() {
+  if (!instanceArraysUsed_)
+    return;
+  instanceArraysUsed_ = false;
+  const GlFunctions& gl = *gl_;
+  for (GLuint column = 0; column < 4; ++column)
+    gl.glVertexAttrib4f(instanceLocation + column, column == 0 ? 1.0f : 0.0f, column == 1 ? 1.0f : 0.0f,
+                        column == 2 ? 1.0f : 0.0f, column == 3 ? 1.0f : 0.0f);
+  for (GLuint column = 0; column < 3; ++column)
+    gl.glVertexAttrib4f(instanceLocation + 4 + column, column == 0 ? 1.0f : 0.0f, column == 1 ? 1.0f : 0.0f,
+                        column == 2 ? 1.0f : 0.0f, 0.0f);
+}
 
 struct GlSceneRenderer::Program {
   GLuint id = 0;
@@ -191,8 +223,17 @@ struct GlSceneRenderer::Mesh {
   GLsizei count = 0;
 };
 
+struct GlSceneRenderer::InstanceList {
+  std::weak_ptr<const SceneNode::Instances> owner;
+  GLuint buffer = 0;
+  GLsizei count = 0;
+  // Whether the places turn the mesh inside out; one list turns all one way.
+  bool turned = false;
+};
+
 struct GlSceneRenderer::Draw {
   std::shared_ptr<Geometry> holder;
+  std::shared_ptr<const SceneNode::Instances> instances;
   Transform3D world;
   double opacity;
   int order;
@@ -234,6 +275,8 @@ GlSceneRenderer::~GlSceneRenderer() {
     gl_->glDeleteBuffers(1, &mesh->vertices);
     gl_->glDeleteBuffers(1, &mesh->indices);
   }
+  for (auto& [places, list] : instanceLists_)
+    gl_->glDeleteBuffers(1, &list->buffer);
 }
 
 GlSceneRenderer::Program* GlSceneRenderer::program(const std::string& modifier) {
@@ -343,7 +386,49 @@ GlSceneRenderer::Mesh& GlSceneRenderer::mesh(const std::shared_ptr<Geometry>& ge
   return mesh;
 }
 
+GlSceneRenderer::InstanceList& GlSceneRenderer::instanceList(
+    const std::shared_ptr<const SceneNode::Instances>& places) {
+  auto& slot = instanceLists_[places.get()];
+  if (slot && !slot->owner.expired())
+    return *slot;
+  const GlFunctions& gl = *gl_;
+  if (!slot) {
+    slot = std::make_unique<InstanceList>();
+    gl.glGenBuffers(1, &slot->buffer);
+  }
+  InstanceList& list = *slot;
+  list.owner = places;
+  list.count = GLsizei(places->size());
+  // Per place its transform, then the inverse transpose of its linear part
+  // for the normals, as the renderer would set them for a node of its own.
+  std::vector<float> data;
+  data.reserve(places->size() * 25);
+  for (const Transform3D& place : *places) {
+    const auto entriesOfPlace = entries(place);
+    data.insert(data.end(), entriesOfPlace.begin(), entriesOfPlace.end());
+    const std::optional<Transform3D> inverse = inverted(place);
+    // Column by column: the corner of the inverse as it stands, as for the
+    // node's own normal matrix.
+    for (std::size_t column = 0; column < 3; ++column)
+      for (std::size_t row = 0; row < 3; ++row)
+        data.push_back(inverse ? float(inverse->m[row][column]) : (row == column ? 1.0f : 0.0f));
+  }
+  list.turned = !places->empty() && determinant(places->front()) < 0.0;
+  gl.glBindBuffer(GL_ARRAY_BUFFER, list.buffer);
+  gl.glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(data.size() * sizeof(float)), data.data(), GL_STATIC_DRAW);
+  gl.glBindBuffer(GL_ARRAY_BUFFER, 0);
+  return list;
+}
+
 void GlSceneRenderer::releaseUnusedMeshes() {
+  for (auto it = instanceLists_.begin(); it != instanceLists_.end();) {
+    if (it->second->owner.expired()) {
+      gl_->glDeleteBuffers(1, &it->second->buffer);
+      it = instanceLists_.erase(it);
+    } else {
+      ++it;
+    }
+  }
   for (auto it = meshes_.begin(); it != meshes_.end();) {
     if (it->second->owner.expired()) {
       gl_->glDeleteVertexArrays(1, &it->second->vertexArray);
@@ -391,7 +476,8 @@ bool GlSceneRenderer::render(const Scene& scene, const SceneNode& pointOfView, c
     if (geometry && geometry->firstMaterial() && !geometry->sources().indices.empty() && shown > 0.0) {
       const Material& material = *geometry->firstMaterial();
       const bool transparent = shown * material.transparency * material.diffuse.alpha < 1.0;
-      draws.push_back({geometry, world, shown, node.renderingOrder(), transparent});
+      if (!node.instances() || !node.instances()->empty())
+        draws.push_back({geometry, node.instances(), world, shown, node.renderingOrder(), transparent});
     }
     for (const auto& child : node.childNodes())
       self(self, *child, world, shown);
@@ -432,6 +518,7 @@ bool GlSceneRenderer::render(const Scene& scene, const SceneNode& pointOfView, c
   projection[15] = 1.0f;
   const std::array<float, 16> inverseView = entries(worldTransform(pointOfView));
 
+  instanceArraysUsed_ = true;
   gl.glEnable(GL_DEPTH_TEST);
   gl.glDepthFunc(GL_LEQUAL);
   gl.glCullFace(GL_BACK);
@@ -496,11 +583,9 @@ bool GlSceneRenderer::render(const Scene& scene, const SceneNode& pointOfView, c
     }
 
     // A mirroring transform turns the triangles' winding over.
-    const auto& m = modelView.m;
-    const double determinant = m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
-                               m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
-                               m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
-    gl.glFrontFace(determinant < 0.0 ? GL_CW : GL_CCW);
+    InstanceList* places = draw.instances ? &instanceList(draw.instances) : nullptr;
+    const bool turned = (determinant(modelView) < 0.0) != (places != nullptr && places->turned);
+    gl.glFrontFace(turned ? GL_CW : GL_CCW);
     if (material.doubleSided)
       gl.glDisable(GL_CULL_FACE);
     else
@@ -515,7 +600,28 @@ bool GlSceneRenderer::render(const Scene& scene, const SceneNode& pointOfView, c
     }
     const Mesh& mesh = this->mesh(draw.holder);
     gl.glBindVertexArray(mesh.vertexArray);
-    gl.glDrawElements(GL_TRIANGLES, mesh.count, GL_UNSIGNED_INT, nullptr);
+    if (places == nullptr) {
+      // Arrays once bound to these attributes leave their values undefined.
+      setIdentityInstance();
+      gl.glDrawElements(GL_TRIANGLES, mesh.count, GL_UNSIGNED_INT, nullptr);
+      continue;
+    }
+    gl.glBindBuffer(GL_ARRAY_BUFFER, places->buffer);
+    const GLsizei stride = 25 * sizeof(float);
+    for (GLuint column = 0; column < 7; ++column) {
+      const GLuint location = instanceLocation + column;
+      const std::size_t offset = column < 4 ? column * 4 : 16 + (column - 4) * 3;
+      gl.glVertexAttribPointer(location, column < 4 ? 4 : 3, GL_FLOAT, GL_FALSE, stride,
+                               reinterpret_cast<const void*>(offset * sizeof(float)));
+      gl.glVertexAttribDivisor(location, 1);
+      gl.glEnableVertexAttribArray(location);
+    }
+    gl.glDrawElementsInstanced(GL_TRIANGLES, mesh.count, GL_UNSIGNED_INT, nullptr, places->count);
+    // The mesh's own array serves draws without instances too.
+    for (GLuint column = 0; column < 7; ++column)
+      gl.glDisableVertexAttribArray(instanceLocation + column);
+    gl.glBindBuffer(GL_ARRAY_BUFFER, 0);
+    instanceArraysUsed_ = true;
   }
   gl.glBindVertexArray(0);
   gl.glUseProgram(0);

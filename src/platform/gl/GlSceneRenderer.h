@@ -30,7 +30,8 @@ class Geometry;
 //
 // A renderer belongs to one context: make it, use it and destroy it while
 // that context is current. Meshes are uploaded when a geometry is first drawn
-// and kept while the geometry lives; programs are made once per modifier text.
+// and kept while the geometry lives, the places of instanced nodes likewise;
+// programs are made once per modifier text.
 class GlSceneRenderer {
 public:
   // Null, with the reason in `error`, when the current context is older than
@@ -55,15 +56,22 @@ private:
   struct Program;
   struct Mesh;
   struct Draw;
+  struct InstanceList;
 
   explicit GlSceneRenderer(std::unique_ptr<GlFunctions> gl);
   Program* program(const std::string& modifier);
   Mesh& mesh(const std::shared_ptr<Geometry>& geometry);
+  InstanceList& instanceList(const std::shared_ptr<const SceneNode::Instances>& places);
   void releaseUnusedMeshes();
+  // Puts the identity back into the instance attributes for a draw without
+  // instances.
+  void setIdentityInstance();
 
   std::unique_ptr<GlFunctions> gl_;
   std::map<std::string, std::unique_ptr<Program>, std::less<>> programs_;
   std::unordered_map<const Geometry*, std::unique_ptr<Mesh>> meshes_;
+  std::unordered_map<const SceneNode::Instances*, std::unique_ptr<InstanceList>> instanceLists_;
+  bool instanceArraysUsed_ = true;
   std::string error_;
   std::uint64_t frames_ = 0;
 };

@@ -109,9 +109,8 @@ void QPainterAdapter::fill(const Path& path, const Color& color, FillRule rule) 
 
 void QPainterAdapter::stroke(const Path& path, const Color& color, const StrokeStyle& style) {
   QPen pen(toQColor(color), style.width, Qt::SolidLine, toQt(style.cap), toQt(style.join));
-  // A miter reaches at most four line widths from tip to inner corner, as in
-  // SVG drawings by default.
-  pen.setMiterLimit(2.0);
+  // Qt measures its limit as SVG does: the miter's length over the width.
+  pen.setMiterLimit(miterLimit);
   applyTransform();
   drawInRuns(path, color.alpha < 1.0, [&](const QPainterPath& qpath) { painter_.strokePath(qpath, pen); });
 }

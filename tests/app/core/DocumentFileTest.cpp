@@ -4,10 +4,13 @@
 #include "figures/Figure.h"
 #include "figures/catalogue/Shapes.h"
 #include "platform/UndoManager.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#include <sys/xattr.h>
 
 namespace ornival {
 namespace {
@@ -54,16 +57,35 @@ TEST(DocumentFile, TagsNameTheFiguresInUseInCatalogueOrder) {
   EXPECT_EQ(documentTags(counts), (std::vector<std::string>{"Ornival", name(4), name(9)}));
 }
 
+// File managers split the attribute at every comma; a figure's name may
+// hold one ("Star ¹⁄₆ 3,3"), which must stay inside its tag, shown as a
+// comma, and read back as written.
 TEST(DocumentFile, WritesTagsAsAnExtendedAttributeAndReadsThemBack) {
-  const auto file = std::filesystem::temp_directory_path() /
-                    ("ornival-tags-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".ornival");
+  const testing::TemporaryFolder folder("ornival-tags");
+  const auto file = folder / "Pattern.ornival";
   std::ofstream(file) << twoSquares;
-  const std::vector<std::string> tags{"Ornival", "Square", "Star"};
-  if (!writeFileTags(file, tags)) {
-    std::filesystem::remove(file);
+  std::vector<int> counts(std::size_t(Shapes::caseCount) + 1, 0);
+  counts[7] = 1;
+  counts[659] = 2;
+  const std::vector<std::string> tags = documentTags(counts);
+  ASSERT_EQ(tags.size(), 3u);
+  ASSERT_EQ(tags[2], "Star ¹⁄₆ 3,3");
+  if (!writeFileTags(file, tags))
     GTEST_SKIP() << "the temporary folder's file system keeps no extended attributes";
-  }
   EXPECT_EQ(readFileTags(file), tags);
+
+  // What a file manager reads: the attribute split at its commas.
+  std::string raw(256, '\0');
+  const ssize_t size = ::getxattr(file.c_str(), "user.xdg.tags", raw.data(), raw.size());
+  ASSERT_GT(size, 0);
+  raw.resize(std::size_t(size));
+  EXPECT_EQ(raw, tags[0] + "," + tags[1] + ",Star ¹⁄₆ 3\u201A3");
+
+  // A tag of commas alone, and commas at either end, come back whole.
+  const std::vector<std::string> odd{",", ",a", "b,", "a,,b"};
+  ASSERT_TRUE(writeFileTags(file, odd));
+  EXPECT_EQ(readFileTags(file), odd);
+
   std::filesystem::remove(file);
   EXPECT_FALSE(writeFileTags(file, tags));
   EXPECT_TRUE(readFileTags(file).empty());

@@ -1,4 +1,5 @@
 #include "app/core/Examples.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -26,19 +27,11 @@ TEST(Examples, TitlesFollowTheFileNames) {
 
 class ExamplesFolder : public ::testing::Test {
 protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("ornival-examples-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
   void touch(const std::filesystem::path& relative) {
     std::filesystem::create_directories((folder / relative).parent_path());
     std::ofstream(folder / relative) << "Ornival 0.2\n";
   }
-  std::filesystem::path folder;
+  testing::TemporaryFolder folder{"ornival-examples"};
 };
 
 TEST_F(ExamplesFolder, ListsByUrlWithSeparatorsAndFolders) {

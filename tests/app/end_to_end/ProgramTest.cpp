@@ -15,6 +15,7 @@
 #include "platform/MainQueue.h"
 #include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QApplication>
 #include <QTest>
@@ -38,8 +39,7 @@ TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
   testing::qtApplication();
   setMainQueue(std::make_shared<QtMainQueue>(qApp));
   const std::filesystem::path examples = ORNIVAL_EXAMPLES;
-  const auto folder = std::filesystem::temp_directory_path() / ("ornival-program-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
+  const testing::TemporaryFolder folder("ornival-program");
   Application application({examples, folder / "autosave", 60000});
   application.chooseSaveFile = [&](const std::string&) { return folder / "saved.ornival"; };
 
@@ -98,7 +98,6 @@ TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
   EXPECT_EQ(contents(folder / "saved.ornival"), contents(example));
   window->setEdited(false);
   window->window()->close();
-  std::filesystem::remove_all(folder);
 }
 
 // A drag and the Edit menu: the red square dragged a little way becomes the
@@ -107,8 +106,7 @@ TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
 TEST(Program, CopiesByDraggingAndThroughTheEditMenuAndDeletesWithTheKey) {
   testing::qtApplication();
   setMainQueue(std::make_shared<QtMainQueue>(qApp));
-  const auto folder = std::filesystem::temp_directory_path() / ("ornival-copies-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
+  const testing::TemporaryFolder folder("ornival-copies");
   Application application({ORNIVAL_EXAMPLES, folder / "autosave", 60000});
   WindowController* window =
       application.openExample("Two Squares", std::filesystem::path(ORNIVAL_FIXTURES) / "TwoSquares.ornival");
@@ -188,7 +186,6 @@ TEST(Program, CopiesByDraggingAndThroughTheEditMenuAndDeletesWithTheKey) {
   EXPECT_EQ(editor->graph().shapes().size(), 4u);
   window->setEdited(false);
   window->window()->close();
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

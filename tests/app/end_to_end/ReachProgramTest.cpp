@@ -18,6 +18,7 @@
 #include "platform/ShapeLayer.h"
 #include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -70,10 +71,6 @@ protected:
   }
   void SetUp() override {
     home();
-    folder = fs::temp_directory_path() / ("ornival-reach-" + std::to_string(::getpid()) + "-" +
-                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
     testing::qtApplication();
     QCoreApplication::setOrganizationName("OrnivalTests");
     QCoreApplication::setApplicationName("OrnivalReach");
@@ -88,7 +85,6 @@ protected:
     QApplication::closeAllWindows();
     application.reset();
     QSettings().clear();
-    fs::remove_all(folder);
   }
   // A window of a copy of a document, saved in the test's folder.
   WindowController& open(const fs::path& source, const std::string& name,
@@ -111,7 +107,7 @@ protected:
   }
   static QImage screen() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
 
-  fs::path folder;
+  testing::TemporaryFolder folder{"ornival-reach"};
   std::unique_ptr<Application> application;
   std::vector<std::string> errors;
 };
@@ -180,7 +176,7 @@ TEST_F(Reach, TheExportPanelWritesTheJpegChosenInIt) {
   EXPECT_TRUE(editor->boundsLayer->isHidden());
   EXPECT_TRUE(window.exportNotice()->isVisible());
   EXPECT_TRUE(window.exportNotice()->text().contains("Pattern.jpg")) << window.exportNotice()->text().toStdString();
-  EXPECT_TRUE(window.exportNotice()->text().contains(QString::fromStdString(folder.string())));
+  EXPECT_TRUE(window.exportNotice()->text().contains(QString::fromStdString(folder.path().string())));
   EXPECT_TRUE(window.exportNoticeReveal()->isVisible());
   QTest::qWait(100);
   EXPECT_TRUE(screen().save(QStringLiteral(ORNIVAL_SCREENSHOTS "/export-written.png")));

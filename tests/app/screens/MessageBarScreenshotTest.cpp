@@ -8,6 +8,7 @@
 #include "platform/MainQueue.h"
 #include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,8 +29,7 @@ TEST(MessageBarScreenshot, ANoticeReadsWholeUnderTheDrawingInLightAndDark) {
   QCoreApplication::setOrganizationName("OrnivalTests");
   QCoreApplication::setApplicationName(QStringLiteral("OrnivalScreenshot-%1").arg(::getpid()));
   setMainQueue(std::make_shared<QtMainQueue>(qApp));
-  const auto folder = std::filesystem::temp_directory_path() / ("ornival-message-bar-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
+  const testing::TemporaryFolder folder("ornival-message-bar");
   const auto file = folder / "Column.ornival";
   std::ofstream(file) << "Ornival 0.2\n\nshapes:\n7,1\n0,2,7,0\n1,2,7,0\n2,2,x\n3,2,7,0\n4,2,7,0\n\n"
                          "backgroundColor: 3A5A8CFF\n";
@@ -67,7 +67,6 @@ TEST(MessageBarScreenshot, ANoticeReadsWholeUnderTheDrawingInLightAndDark) {
     window->window()->close();
   }
   QApplication::setPalette(light);
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

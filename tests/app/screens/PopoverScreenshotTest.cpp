@@ -13,6 +13,7 @@
 #include "platform/MainQueue.h"
 #include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -30,7 +31,7 @@ TEST(PopoverScreenshot, TheColourPopoverShowsItsMixedWellsOverTheWindow) {
   QCoreApplication::setApplicationName(QStringLiteral("OrnivalScreenshot-%1").arg(::getpid()));
   setMainQueue(std::make_shared<QtMainQueue>(qApp));
   const std::filesystem::path examples = ORNIVAL_EXAMPLES;
-  const auto folder = std::filesystem::temp_directory_path() / ("ornival-screens-" + std::to_string(::getpid()));
+  const testing::TemporaryFolder folder("ornival-screens");
   Application application({examples, folder / "autosave", 60000});
   WindowController* window =
       application.openExample("Two Squares", std::filesystem::path(ORNIVAL_FIXTURES) / "TwoSquares.ornival");

@@ -13,6 +13,7 @@
 #include "platform/MainQueue.h"
 #include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QScreen>
 #include <QTest>
@@ -29,7 +30,7 @@ TEST(ReliefWindow, TheReliefShowsItsTilesAndTheMouseTurnsIt) {
   QCoreApplication::setOrganizationName("OrnivalTests");
   QCoreApplication::setApplicationName(QStringLiteral("OrnivalRelief-%1").arg(::getpid()));
   setMainQueue(std::make_shared<QtMainQueue>(qApp));
-  const auto folder = std::filesystem::temp_directory_path() / ("ornival-relief-" + std::to_string(::getpid()));
+  const testing::TemporaryFolder folder("ornival-relief");
   Application application({ORNIVAL_EXAMPLES, folder / "autosave", 60000});
   ASSERT_TRUE(application.reliefRenderers()) << "no offscreen OpenGL on this display";
   WindowController* window =
@@ -106,7 +107,6 @@ TEST(ReliefWindow, TheReliefShowsItsTilesAndTheMouseTurnsIt) {
   // Back to the flat view: the relief's widget goes away.
   window->performEvent([&] { window->document()->setDisplayMode(2); });
   EXPECT_FALSE(view.sceneView()->isVisible());
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "support/QtApplication.h"
 #include "support/ReliefLights.h"
 #include "support/TileGrids.h"
+#include "support/TemporaryFolder.h"
 
 #include <QPrinter>
 
@@ -90,9 +91,7 @@ private:
 // centred on the document's background, rendered at the printer's
 // resolution rather than at one pixel a point.
 TEST_F(ReliefPrint, ReliefFillsTheSheetAtThePrintersResolution) {
-  const fs::path folder = fs::path(::testing::TempDir()) / "ornival-print-relief";
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  const testing::TemporaryFolder folder("ornival-print-relief");
   const QColor sand = QColor::fromRgbF(0.9f, 0.85f, 0.7f);
   const Transform3D contentBefore = content->transform();
   const Transform3D cameraBefore = cameraNode->transform();

@@ -3,6 +3,7 @@
 #include "support/ExportDocuments.h"
 #include "support/PrintedPages.h"
 #include "support/QtApplication.h"
+#include "support/TemporaryFolder.h"
 
 #include <QMarginsF>
 #include <QPrinter>
@@ -15,13 +16,6 @@ namespace ornival {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path freshFolder(const std::string& name) {
-  const fs::path folder = fs::path(::testing::TempDir()) / ("ornival-print-" + name);
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
 
 // Two red squares of 48.28 units side by side, without bands, on a page 13
 // units wider every way.
@@ -43,7 +37,7 @@ bool isRed(const QColor& c) { return c.red() > 200 && c.green() < 90 && c.blue()
 TEST(DocumentPrinterTest, FlatPagePrintsCentredAtItsScaling) {
   testing::qtApplication();
   const auto live = twoSquares();
-  const fs::path folder = freshFolder("flat");
+  const testing::TemporaryFolder folder("ornival-print");
   constexpr int dpi = 144;
   for (const double scaling : {1.0, 0.5}) {
     SCOPED_TRACE(::testing::Message() << "scaling " << scaling);
@@ -76,7 +70,8 @@ TEST(DocumentPrinterTest, FlatPagePrintsCentredAtItsScaling) {
 TEST(DocumentPrinterTest, FlatPageIsCentredInAPrintableAreaWithMargins) {
   testing::qtApplication();
   const auto live = twoSquares();
-  const fs::path pdf = freshFolder("margins") / "margins.pdf";
+  const testing::TemporaryFolder folder("ornival-print");
+  const fs::path pdf = folder / "margins.pdf";
   constexpr int dpi = 72;
   QPrinter printer(QPrinter::HighResolution);
   toPdf(printer, pdf);
@@ -96,7 +91,8 @@ TEST(DocumentPrinterTest, ReliefWithoutRenderersSaysWhyAndPrintsNothing) {
   testing::qtApplication();
   const auto live = twoSquares();
   live.document->setDisplayMode(3);
-  const fs::path pdf = freshFolder("no-relief") / "relief.pdf";
+  const testing::TemporaryFolder folder("ornival-print");
+  const fs::path pdf = folder / "relief.pdf";
   QPrinter printer(QPrinter::HighResolution);
   toPdf(printer, pdf);
   preparePrinter(printer);

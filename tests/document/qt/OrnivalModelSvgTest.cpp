@@ -1,10 +1,15 @@
 #include "document/OrnivalModel.h"
+#include "model/Shape.h"
+#include "platform/NumberText.h"
 #include "support/ExportDocuments.h"
 
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -182,6 +187,88 @@ TEST(OrnivalModelSvgTest, Cases) {
       EXPECT_EQ(svg.find(part), std::string::npos) << part << "\n" << svg;
     for (const auto& [marker, part, count] : c.counts)
       EXPECT_EQ(occurrences(marker.empty() ? svg : lineWith(svg, marker), part), count) << part << "\n" << svg;
+  }
+}
+
+// The two numbers after key, up to the closing quote or bracket.
+std::pair<double, double> numbersAfter(const std::string& svg, const std::string& key) {
+  const std::size_t at = svg.find(key) + key.size();
+  const std::size_t blank = svg.find(' ', at);
+  const std::size_t end = svg.find_first_of("\")", blank);
+  return {parseNumber(svg.substr(at, blank - at)).value_or(NAN),
+          parseNumber(svg.substr(blank + 1, end - blank - 1)).value_or(NAN)};
+}
+
+// The view box holds the whole stroke: an acute corner's mitred tip reaches
+// half a width over sin(θ/2) beyond the corner, 26 units for a 20-unit band
+// at an eighth of a turn, twice the usual margin. Where nothing reaches that
+// far the margin stays 13.
+TEST(OrnivalModelSvgTest, TheViewBoxHoldsTheMitredTipsOfWideBands) {
+  struct Case {
+    const char* name;
+    std::string settings;
+    double width;
+    bool mitred;
+  };
+  const Case cases[] = {
+      {"wide band", "borderWidth: 20.0,0.0,0.0\n", 20.0, true},
+      {"wide band, turned", "borderWidth: 20.0,0.0,0.0\nrotation: 30.0\n", 20.0, true},
+      {"narrow band", "borderWidth: 2.0,0.0,0.0\n", 2.0, true},
+      {"wide band, round joins", "borderWidth: 20.0,0.0,0.0\nborderLineStyle: 1\n", 20.0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto model = OrnivalModel::create();
+    model->read(testing::documentText("3,0\n", c.settings));
+    const std::string svg = model->svg();
+    const auto [width, height] = numbersAfter(svg, "viewBox=\"0 0 ");
+    const auto [tx, ty] = numbersAfter(svg, "<g transform=\"translate(");
+    const double degrees = model->settings.rotation * std::numbers::pi / 180.0;
+    // A canvas point as the group places it in the view box.
+    const auto placed = [&](Vec2 p) {
+      return Vec2{tx + p.x * std::cos(degrees) - p.y * std::sin(degrees),
+                  ty - (p.x * std::sin(degrees) + p.y * std::cos(degrees))};
+    };
+    std::vector<Vec2> corners;
+    for (const Line& side : model->shapes.front()->border())
+      corners.push_back(side.vertex0);
+    double left = width, right = 0.0, top = height, bottom = 0.0;
+    double cornersLeft = width, cornersTop = height;
+    for (const Vec2 corner : corners) {
+      cornersLeft = std::min(cornersLeft, placed(corner).x);
+      cornersTop = std::min(cornersTop, placed(corner).y);
+    }
+    const auto reach = [&](Vec2 p) {
+      const Vec2 q = placed(p);
+      left = std::min(left, q.x), right = std::max(right, q.x);
+      top = std::min(top, q.y), bottom = std::max(bottom, q.y);
+    };
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+      const Vec2 p = corners[(i + corners.size() - 1) % corners.size()];
+      const Vec2 v = corners[i];
+      const Vec2 n = corners[(i + 1) % corners.size()];
+      const Vec2 a = (p - v) / (p - v).length();
+      const Vec2 b = (n - v) / (n - v).length();
+      const double half = std::acos(a.dot(b)) / 2;
+      const Vec2 outward = (a + b) * -1.0 / (a + b).length();
+      // The mitred tip where the limit of 4 keeps it, else the widest the
+      // band reaches round the corner.
+      const double farthest = c.mitred && 1.0 / std::sin(half) <= 4.0 ? c.width / 2 / std::sin(half) : c.width / 2;
+      reach(v + outward * farthest);
+    }
+    EXPECT_GE(left, -1e-9);
+    EXPECT_GE(top, -1e-9);
+    EXPECT_LE(right, width + 1e-9);
+    EXPECT_LE(bottom, height + 1e-9);
+    // The drawing sits in the middle: a margin as wide on either side.
+    EXPECT_NEAR(left, width - right, 1e-9);
+    EXPECT_NEAR(top, height - bottom, 1e-9);
+    if (c.width / 2 / std::sin(std::numbers::pi / 8) > 13.0 && c.mitred) {
+      EXPECT_NEAR(std::min(left, top), 0.0, 1e-9) << "a tip touches the box";
+    } else {
+      EXPECT_NEAR(cornersLeft, 13.0, 1e-9) << "the plain margin";
+      EXPECT_NEAR(cornersTop, 13.0, 1e-9) << "the plain margin";
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 #include "document/DocumentExporter.h"
 #include "platform/UserDefaults.h"
 #include "support/ExportDocuments.h"
+#include "support/TemporaryFolder.h"
 
 #include <QFile>
 #include <QImage>
@@ -25,13 +26,6 @@ namespace fs = std::filesystem;
 // every way; at export scale 2 the picture is 149 × 245 pixels (148.6 × 245.1
 // rounded).
 const std::string tower = "7,1\n0,2,7,0,0\n";
-
-fs::path freshFolder(const std::string& name) {
-  const fs::path folder = fs::path(::testing::TempDir()) / ("ornival-bitmap-" + name);
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
 
 QByteArray contents(const fs::path& file) {
   QFile f(QString::fromStdString(file.string()));
@@ -77,7 +71,7 @@ TEST(QtBitmapWriterTest, BitmapsDecodeWithTheirFormatSizeAndAlpha) {
       {"png, opaque page", "backgroundColor: 1A4DCCFF\n", BitmapFileType::png, false, QColor(26, 77, 204)},
       {"jpeg, opaque page", "backgroundColor: 1A4DCCFF\n", BitmapFileType::jpeg, false, QColor(26, 77, 204)},
   };
-  const fs::path folder = freshFolder("formats");
+  const testing::TemporaryFolder folder("ornival-bitmap");
   for (std::size_t i = 0; i < cases.size(); ++i) {
     const Case& c = cases[i];
     SCOPED_TRACE(c.name);
@@ -140,7 +134,8 @@ TEST(QtBitmapWriterTest, PageIsCentredInALargerPicture) {
 TEST(QtBitmapWriterTest, TooLargeAPictureIsRefusedWithAReason) {
   const auto live = testing::liveDocument(testing::documentText(tower), 13.0, 2.0);
   live.document->setExportScale(2000.0);
-  const fs::path file = freshFolder("large") / "Tower.png";
+  const testing::TemporaryFolder folder("ornival-bitmap");
+  const fs::path file = folder / "Tower.png";
   QtBitmapWriter writer;
   const std::string error = writer.writeBitmap(*live.document, BitmapFileType::png, file);
   EXPECT_NE(error.find("too large"), std::string::npos) << error;
@@ -157,7 +152,7 @@ TEST(QtBitmapWriterTest, AFailedWriteLeavesTheOldPictureAndSaysWhy) {
     }
   } failingSync;
   const auto live = testing::liveDocument(testing::documentText(tower), 13.0, 2.0);
-  const fs::path folder = freshFolder("failing");
+  const testing::TemporaryFolder folder("ornival-bitmap");
   const fs::path file = folder / "Tower.png";
   std::ofstream(file, std::ios::binary) << "old picture";
   QtBitmapWriter writer;
@@ -172,7 +167,7 @@ TEST(QtBitmapWriterTest, AFailedWriteLeavesTheOldPictureAndSaysWhy) {
 TEST(QtBitmapWriterTest, TransparentJpgExportIsJpeg2000NamedJp2) {
   const auto live = testing::liveDocument(testing::documentText(tower), 13.0, 2.0);
   ASSERT_TRUE(live.document->exportAlpha());
-  const fs::path folder = freshFolder("jp2");
+  const testing::TemporaryFolder folder("ornival-bitmap");
   MemoryUserDefaults defaults;
   defaults.setInteger("ExportFileFormat", 1);
   QtBitmapWriter writer;
@@ -216,7 +211,8 @@ TEST(QtBitmapWriterTest, TransparentJpgExportIsJpeg2000NamedJp2) {
 TEST(QtBitmapWriterTest, ReliefPictureWithoutOpenGlSaysWhy) {
   const auto live = testing::liveDocument(testing::documentText(tower), 13.0, 2.0);
   live.document->setDisplayMode(3);
-  const fs::path target = freshFolder("relief") / "Pattern.png";
+  const testing::TemporaryFolder folder("ornival-bitmap");
+  const fs::path target = folder / "Pattern.png";
   QtBitmapWriter writer;
   const std::string error = writer.writeBitmap(*live.document, BitmapFileType::png, target);
   EXPECT_NE(error.find("OpenGL"), std::string::npos) << error;
@@ -229,7 +225,7 @@ TEST(QtBitmapWriterTest, ReliefPictureWithoutOpenGlSaysWhy) {
 TEST(QtBitmapWriterTest, ReliefWithoutOpenGlSaysWhyAndWritesNothing) {
   const auto live = testing::liveDocument(testing::documentText(tower));
   live.document->setDisplayMode(3);
-  const fs::path folder = freshFolder("no-opengl");
+  const testing::TemporaryFolder folder("ornival-bitmap");
   int asked = 0;
   const std::function<SnapshotRendererMaker()> none = [&asked] {
     ++asked;

@@ -7,6 +7,7 @@
 #include "document/qt/QtBitmapWriter.h"
 #include "platform/NumberText.h"
 #include "support/ExportDocuments.h"
+#include "support/TemporaryFolder.h"
 
 #include <QFile>
 #include <QImage>
@@ -134,12 +135,18 @@ std::string framed(const std::string& svg, QSize pixels, double scale, bool abso
 const std::string fourSquares = "7,0\n0,1,7,3,1\n0,2,7,0,1\n1,2,7,0,0\n";
 // A square and a triangle on each of its sides: corners of two kinds.
 const std::string squareWithTriangles = "7,0\n0,0,1,0,1\n0,1,1,0,1\n0,2,1,0,1\n0,3,1,0,1\n";
+// A rhombus of an eighth turn: a mitred band reaches 2.6 half-widths beyond
+// its acute corners, within the SVG's limit of 4 and beyond the 2 (a 60°
+// corner) where a painter that reads the limit otherwise cuts it.
+const std::string acuteRhombus = "3,0\n";
 
 TEST(RenderedSvgTest, SvgAndBitmapOfThePageAgree) {
   struct Case {
     const char* name;
     std::string shapes;
     std::string settings;
+    // Around the tiles on the page, which is the bitmap.
+    double margin = 13.0;
   };
   const std::vector<Case> cases = {
       {"plain", fourSquares, ""},
@@ -152,12 +159,12 @@ TEST(RenderedSvgTest, SvgAndBitmapOfThePageAgree) {
       {"rounded", squareWithTriangles,
        "shapeFactor: 0.6\nborderFactor: 0.6\nborderWidth: 3.0,0.0,0.0\nrotation: -45.0\n"},
       {"translucent", squareWithTriangles, "backgroundColor: 1A4DCC80\nborderColor: 00000080,FFFFFFFF,000000FF\n"},
+      {"acute", acuteRhombus, "borderWidth: 10.0,0.0,0.0\nborderColor: 000000FF,FFFFFFFF,000000FF\n", 20.0},
   };
-  const fs::path folder = fs::path(::testing::TempDir()) / "ornival-rendered";
-  fs::create_directories(folder);
+  const testing::TemporaryFolder folder("ornival-rendered");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const auto live = testing::liveDocument(testing::documentText(c.shapes, c.settings), 13.0, 3.0);
+    const auto live = testing::liveDocument(testing::documentText(c.shapes, c.settings), c.margin, 3.0);
     const QImage bitmap = render2DImage(*live.document);
     ASSERT_FALSE(bitmap.isNull());
     bitmap.save(QString::fromStdString((folder / (std::string(c.name) + "-bitmap.png")).string()));

@@ -1,6 +1,7 @@
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtImageDecoder.h"
 #include "platform/qt/QtRgbaImage.h"
+#include "support/TemporaryFolder.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -38,8 +39,7 @@ TEST(QtRgbaImage, ConvertsBothWaysKeepingRowsAndStraightAlpha) {
 }
 
 TEST(QtImageDecoder, ReadsPicturesAndRefusesOtherFiles) {
-  const fs::path folder = fs::path(::testing::TempDir()) / "ornival-decoder";
-  fs::create_directories(folder);
+  const testing::TemporaryFolder folder("ornival-decoder");
   const fs::path png = folder / "picture.png";
   ASSERT_TRUE(toQImage(twoRows()).save(QString::fromStdString(png.string()), "PNG"));
   // The name promises a picture; the contents are text.

@@ -6,6 +6,7 @@
 #include "quicklook/preview/PreviewWindow.h"
 #include "quicklook/preview/ReliefPreviewView.h"
 #include "support/ExportDocuments.h"
+#include "support/TemporaryFolder.h"
 
 #include <QApplication>
 #include <QImage>
@@ -37,10 +38,7 @@ protected:
     static QApplication application(argc, argv);
   }
 
-  fs::path folder = fs::temp_directory_path() /
-                    (std::string("ornival-preview-window-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  void SetUp() override { fs::create_directories(folder); }
-  void TearDown() override { fs::remove_all(folder); }
+  testing::TemporaryFolder folder{"ornival-preview-window"};
 
   std::string write(const std::string& text) {
     std::ofstream(folder / "doc.ornival") << text;

@@ -94,12 +94,11 @@ entry(160, "Acorn B ¹⁄₄", half(8, [(180, X), (225, 1.0), (270, 1.0), (0, h)
 # --- Five and ten.
 entry(154, "Drum ¹⁄₅", sym(20, [PHI, 8, 1.0, 4, 1.0, 8, PHI]), note="rims of φ, sides bulging to 1/5")
 entry(158, "Book ¹⁄₅", sym(20, [12, PHI, 4, 1.0, 6, PHI, 8], first="corner"), note="an open book, pages at 1/20 turn")
-# The Twins of tenths are two horns leaning apart from one foot, its corners
-# the Pentagon's 3/10: the plain pair of Sunray 1/20 tips, the Big pair with a
-# flat-bottomed gap between them, and the Long pair (Long Twins 3/10) drawn
-# out into bars.
-entry(185, "Twins ³⁄₁₀", half(20, [(0, PHI), (72, 2 * PHI), (234, X)], bottom="side", top="corner"),
-      note="two horns of 1/20 leaning apart from a foot of Pentagon corners, the gap between them deep")
+# The Twins are two equal lobes side by side, fused at a waist notched above
+# and below, as Twins ³⁄₈ draws them; the fraction is each lobe's tip. Big
+# Twins 3/10 is still two horns leaning apart, with a flat-bottomed gap
+# between them.
+entry(185, "Twins ³⁄₁₀", twins(20, 2, 3, 1.0, PHI), note="two lobes with tips of 3/10, fused at a notched waist")
 entry(258, "Big Twins ³⁄₁₀", half(20, [(0, 2.0), (72, PHI ** 3), (234, TAN72), (180, X)], bottom="side", top="side"),
       note="Twins 3/10 grown taller, a flat-bottomed gap between the horns")
 
@@ -133,9 +132,10 @@ entry(155, "Baluster", sym(8, [2.0, 3, 1.0, 3, A, 3, S2, 5, 1.0, 5, h, 1, X]), n
 entry(157, "Bonnet", sym(8, [X, 6, 1.0, 2, h, 2, A, 3, 1.0, 3, 1.0]), note="a hood round the face")
 # A short shoulder of 1 under wings of 2: with longer shoulders the wing tips
 # lift the mean of the corners above the notch and the icon turns it over.
-entry(159, "Wings B", upright(8, [(0, 0), (h, h), (h + S2, h), (h, h + S2), (0, S2)], axis_at="top"),
-      note="wings bent at the shoulder, tips of 1/8 pointing outwards")
-entry(199, "Wings D", upright(8, [(0, 3), (1, 2), (2, 2), (2, 3), (0, 5)], axis_at="top"), note="swept wings cut square, a notched tail")
+entry(159, "Wings B", half(8, [(315, 1.0), (0, H), (135, X)], bottom="corner", top="corner"),
+      note="wide swept wings, a notch between them")
+entry(199, "Wings D", half(8, [(315, 2.0), (45, S2), (135, X)], bottom="corner", top="corner"),
+      note="deep wings bent at the shoulder, a notch between them")
 entry(161, "Cross Boat B", sym(8, [B, 3, 1.0, 1, X, 6, 1.0, 3, 1.0, 2]), note="Cross Boat A carrying an arm of the Cross")
 entry(177, "Butterfly", upright(8, [(0, 0), (h, h), (S2, 0), (3 * h, h), (S2, S2), (2 * S2, 2 * S2), (2 * S2, 3 * S2), (S2, 3 * S2), (0, 2 * S2)]),
       note="small hind wings, large fore wings")
@@ -148,14 +148,16 @@ entry(186, "Sail Canoe", upright(8, [(A, 0), (A + 2, 2), (A + 2, 3), (A + 1, 2),
       note="the Canoe with a square sail")
 entry(215, "Canoe C", upright(8, [(1, 0), (A, S2), (A, A), (H, H)], axis_at="top"),
       note="a deeper, shorter canoe; its gunwale above the prows' feet, so that the centre stays clear below it")
-entry(182, "Tower D", sym(8, [X, 2, B, 2, h, 2, h, 6, h, 6, h, 2, 1.0]), note="a tower with three merlons")
+# Battlements and fingers are cut deeper and wider than the outline an icon
+# draws them with, or it closes the gaps: merlons narrow, gaps wide.
+entry(182, "Tower D", sym(8, [X, 2, B, 2, 0.5, 2, S2, 6, S2, 6, S2, 2, 1.0]), note="a tower with three merlons")
 # Square cusps over pointed roots: with both ends alike the tooth had a
 # crosswise axis too, setup took that one and the icon laid the tooth on its side.
 entry(190, "Tooth ¹⁄₄", upright(8, [(0, 1), (1, 0), (2, 1), (2, 4), (1, 4), (0, 3)]), note="a molar: two roots, two cusps")
 entry(187, "Jingle", upright(8, [(0, -1), (0.5, -1.5), (1.5, -0.5), (1.5, 0.5), (0.5, 1.5), (0.5, 2.5), (0, 3)], axis_at="top"),
       note="a round bell with a slit below and a loop on top")
-entry(195, "Crown", upright(8, [(H, 0), (H, 2), (1, 2 - h), (1, 2), (0.5, 1.5), (0.5, 2.5)], axis_at="top"),
-      note="a band with four points and a jewel")
+entry(195, "Crown", upright(8, [(A, 0), (A, 2), (A - h, 2 - h), (1, 2), (0.5, 1.5), (0.5, 3)], axis_at="top"),
+      note="a band with four points and a jewel, the notches between them deep")
 entry(196, "Spade", upright(8, [(1, 0), (H, h), (H, h + A), (h, h + A), (h, h + A + 2), (H, h + A + 2), (H, S2 + A + 2)],
                              axis_at="top"), note="a garden spade: blade, shaft, grip")
 
@@ -185,7 +187,8 @@ entry(271, "Acorn 12", sym(24, [6, A, 9, A, 4, S12, 18, S12, 4], first="corner")
 entry(275, "Short Acorn 12", sym(24, [6, A, 9, S12, 4, S12, 18, S12, 4], first="corner"), note="Acorn 12 with a short body")
 
 # --- More octagonal figures.
-entry(200, "Twins ¹⁄₆", sym(24, [B, 6, HEX, 4, HEX, 16]), note="two Hexstar tips cut off by a chord")
+entry(200, "Twins ¹⁄₆", half(12, [(330, 2.0), (90, 2.5), (210, X)], bottom="corner", top="corner"),
+      note="two triangles of 1/6 corners tip to tip, lying along the heading")
 entry(201, "Twin Star D", sym(8, [5, h, 5, S2, 1, S2, 5, S2, 1, S2, 5, S2, 1, S2, 5, h, 5], first="corner"),
       note="two Compass stars fused where the sides of their tips cross, at the middle of those sides, so that "
            "the waist is tall enough to hold the icon's turn")
@@ -232,7 +235,9 @@ entry(272, "Arrow", upright(8, [(0, 0), (h, -h), (h, B - h), (H, B - h), (0, B -
       note="head of a quarter turn on a shaft with a notched tail")
 entry(278, "Bellstar", upright(8, [(S2 + 1, 0), (S2, 1), (S2, 1 + A), (h, A + 1 - h), (0, A + 1)]),
       note="a flared bell crowned with three quarter-turn tips")
-entry(279, "L", poly(8, [2, 2, 2, 2, 2, 6], [A, 1.0, B, A, 1.0, S2]), note="bars of width 1")
+# A foot twice the bar's width puts the foot's middle, the axis point, under
+# the middle of the corners, so that the letter stands upright.
+entry(279, "L", poly(8, [2, 2, 2, 2, 2, 6], [A, 1.0, B, 2.0, 1.0, 1.0]), note="bars of width 1, a foot of 2")
 mirror(280, "⅃", of=279, start=5)
 entry(257, "Kite Bracket", sym(8, [B, 3, 1.0, 2, 1.0, 2, 1.0, 5, X]), note="a bar bent down to kite points")
 entry(260, "Tri Bracket", sym(8, [1.0, 2, 1.0, 6, h, 6, 1.0, 2, h, 2, 2.0, 2, X]), note="a bar on three legs")

@@ -10,10 +10,8 @@ from palette import R16
 # --- Sectors of the Decastar. Those whose names carry the half tip 3/20
 # (648 to 653) are cut by two radii through tips. These are cut through
 # notches instead, their radii the Decastar's centre-to-notch φ², as the Half
-# Decastar's are; the cuts through notches of 1/5 and 3/10 are Big Twins 3/10
-# and Trifolium 3/10, and the half is the Half Decastar, so Decastar 1/5 and
-# 3/10 are cut through tips with each radius parted where it crosses the
-# notches' circle, and Decastar 1/2 is the plain cut through tips.
+# Decastar's are; the half is the Half Decastar, so Decastar 1/2 is the plain
+# cut through tips.
 from palette import DECA_OUT
 
 
@@ -35,15 +33,14 @@ def decastar_parted(j):
     return poly(20, corners, [P2, DECA_OUT] + [1.0] * (2 * j) + [DECA_OUT, P2], method="star sector")
 
 
-for raw, name, j in ((488, "Decastar ²⁄₅", 4), (490, "Decastar ³⁄₅", 6), (491, "Decastar ⁷⁄₁₀", 7),
-                     (492, "Decastar ⁴⁄₅", 8)):
+for raw, name, j in ((487, "Decastar ³⁄₁₀", 3), (488, "Decastar ²⁄₅", 4), (490, "Decastar ³⁄₅", 6),
+                     (491, "Decastar ⁷⁄₁₀", 7), (492, "Decastar ⁴⁄₅", 8)):
     s = decastar_through_notches(j)
     entry(raw, name, s.start(s.n - 2), note="the Decastar cut by two radii through notches")
-# The narrow cuts part each radius at its middle, where half a radius of the
+# The narrowest cut parts each radius at its middle, where half a radius of the
 # wider cuts meets it.
-for raw, name, j in ((486, "Decastar ¹⁄₅", 2), (487, "Decastar ³⁄₁₀", 3)):
-    s = decastar_through_notches(j, halved=True)
-    entry(raw, name, s.start(s.n - 3), note="the Decastar cut by two radii through notches, each parted at its middle")
+s = decastar_through_notches(2, halved=True)
+entry(486, "Decastar ¹⁄₅", s.start(s.n - 3), note="the Decastar cut by two radii through notches, each parted at its middle")
 s = star_sector(20, 10, 6, 1.0, 5, at="side")
 entry(489, "Decastar ¹⁄₂", s.start(s.n - 2), note="the Decastar cut by two radii through opposite tips")
 # With only a tenth cut away, the centre corner lies almost on the mean of the
@@ -98,7 +95,7 @@ entry(454, "Accordion", sym(8, [2.0, 3, 1.0, 2, 1.0, 6, 1.0, 2, 1.0, 6, 1.0, 2, 
       note="bellows of three pleats between two flat ends")
 entry(455, "Wings ¹⁄₈", sym(8, [3, 1.0, 3, A, 1, X, 5], first="corner"),
       note="two wings of 1/8 spread from a body")
-entry(459, "Wide Tower", sym(8, [2 * A, 2, 2 + SQRT2, 2, 1 / S2, 2, 1 / S2, 6, 1 / S2, 6, 1 / S2, 2, X]),
+entry(459, "Wide Tower", sym(8, [X, 2, 2.0, 2, 1.0, 2, 1.0, 6, S2, 6, 1.0, 2, 2.0]),
       note="a wide wall with three merlons")
 entry(460, "Pin", sym(8, [2, 1 / S2, 3, 2 + SQRT2, 5, 1 / S2, 3, 1.0, 3, X, 2], first="corner"),
       note="a long pin under an octagonal head")
@@ -150,8 +147,10 @@ entry(471, "Bracket ³⁄₁₀", sym(20, [P2, 6, PHI, 4, 1.0, 6, X, 14, 1.0]),
       note="a trough whose arms leave its floor at 3/10")
 entry(472, "Petal ³⁄₁₀", sym(20, [2, X, 8, 1.0, 8, 1.0, 6], first="corner"),
       note="a tip of 1/10 over a base of 3/10")
-entry(474, "Left Petal ¹⁄₅", poly(20, [4, 8, 6, 7, 5], [P2, PHI, PHI, X, Y]),
-      note="a petal of 1/5 bent to one side")
+# Standing on its stalk's end, side 0, which setup takes for the axis: the
+# tip leans over the longer flank far enough that the stalk stays level.
+entry(474, "Left Petal ¹⁄₅", loop(20, [(0, PHI - 1), (72, PHI), (126, 1.0), (234, X), (306, Y)]),
+      note="a petal of 1/5 on a short stalk, bent to one side")
 entry(494, "Acorn ¹⁄₅ Top", sym(20, [X, 5, 1.0, 4, 1.0, 14, 1.0, 4]),
       note="the cap of an acorn: three Sun 10 tips")
 entry(495, "Petal ¹⁄₅ Top", sym(20, [X, 5, 1.0, 8, 1.0, 4]), note="the tip of a petal of 1/5")
@@ -178,7 +177,8 @@ entry(517, "Wings ¹⁄₆ b", sym(24, [8, 2 + SQRT2, 4, 1.0, 8, X, 16], first="
 entry(430, "Triple ¹⁄₆", sym(24, [X, 6, 1.0, 10, 1.0, 4, 1.0, 20, S2, 4]),
       note="three Triangle tips on a band")
 entry(442, "Arrowhead 12", dart(24, 4, 16, X, HEX), note="tip of 1/6, barbs of 1/12, a Hexstar notch inside")
-entry(443, "Swallow 12", sym(24, [16, 1.0, 4, A, 10, X, 4], first="corner"), note="a slender body, a forked tail")
+entry(443, "Swallow 12", sym(24, [18, HEX, 3, 2.0, 10, X, 4], first="corner"),
+      note="a slender body under a pointed head, a deeply forked tail")
 entry(444, "Gem 12", sym(24, [1.0, 8, 2 + SQRT2, 6, 1.1547005383792515, 10, X]), note="culet, a steep pavilion, crown and table")
 entry(445, "Fin ¹⁄₆", sym(24, [16, S12, 6, S12, 8, X, 4], first="corner"), note="a fin of 1/6 with a notched foot")
 entry(446, "Gem ⁵⁄₁₂", sym(24, [1.0, 9, A, 5, 1.1547005383792515, 10, X]), note="a broad gem under a table with corners of 5/12")
@@ -243,8 +243,8 @@ entry(529, "Ship Star ⁵⁄₈", sym(8, [S2, 3, A, 1, X, 5, 1.0, 2, 1.0, 6]),
       note="a hull under two Sun tips")
 entry(535, "Acorn Compass", half(16, [(45, A), (90, 1.0), (180, 1.0), (112.5, X)], bottom="corner", top="corner"),
       note="Acorn A's nut under a Compass tip for a stalk")
-entry(555, "Fingers", sym(8, [2 * A, 2, A, 2, 1.0, 2, S2, 6, 1 / S2, 6, A, 2, X]),
-      note="three square fingers, the middle one longest")
+entry(555, "Fingers", sym(8, [X, 2, 3.0, 2, h, 2, S2, 6, 1.0, 6, A, 2, S2]),
+      note="three square fingers, the middle one longest, wide gaps between them")
 
 # --- Twelves again.
 entry(422, "Pentastar ¹⁄₁₂ c", sym(24, [2, 1.0, 17, A, 2, A, 17, A, 2, X, 18], first="corner"),
@@ -288,10 +288,13 @@ entry(506, "Bow 2", sym(8, [1.0, 5, S2, 2, 1.0, 2, 1 / S2, 6, 1 / S2, 2, 1.0, 2,
       note="a bow whose loops are doubled")
 entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, A, 5, X]),
       note="a skirt whose hem is cut into tabs and points")
-# The thumb on one side and a step down from the index to the little finger
-# make the hand one-handed; the wrist's point is the axis corner.
-entry(544, "Left Hand", poly(8, [3, 2, 3, 5, 2, 5, 2, 2, 6, 2], [Y, A, A, S2, S2, S2, 1.0, S2, 1.0, X]).start(6),
-      note="a mitten: fingers closed to a point, the thumb out to one side, the wrist corner that faces south")
+# A mitten raised palm out: the thumb stands out at an eighth of a turn, a
+# notch parts the fingers in two. The wrist is narrow and the thumb long, so
+# that the wrist's corner under the thumb, the axis corner, lies straight
+# below the middle of the corners and the wrist stands level.
+entry(544, "Left Hand", loop(8, [(0, 0.5), (90, 0.5), (45, 2.0), (135, h), (225, X), (90, 1.0), (225, 1.0), (135, 1.0),
+                                 (270, Y), (315, 1.0)]).start(9),
+      note="a mitten, the thumb out to one side, a notch between the fingers, standing on its wrist")
 entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]),
       note="half of a petal with a tip of 1/6 and a foot of 1/4, cut along its length")
 entry(551, "Left Half Bracket 12", poly(24, [10, 2, 10, 14, 6, 6], [1.0, 2 + SQRT2, 0.5176380902050415, 2.0, 1 + 1 / S2, 1 / S2]),

@@ -106,10 +106,12 @@ entry(631, "Sun ³⁄₁₀", poly(20, [7, 4, 14, 4, 14, 4, 7, 6], [SUN10_NOTCH]
       note="Sun 10 cut by two radii through notches, three tips between")
 entry(632, "Sun ⁴⁄₁₀", poly(20, [7, 4, 14, 4, 14, 4, 14, 4, 7, 8], [SUN10_NOTCH] + [1.0] * 8 + [SUN10_NOTCH], method="star sector"),
       note="Sun 10 cut by two radii through notches, four tips between")
-entry(612, "Left Sun 10 ¹⁄₄", poly(20, [2, 14, 4, 14, 4, 7, 5], [P2] + [1.0] * 5 + [SUN10_NOTCH], method="star sector"),
-      note="Sun 10 from a tip round to a notch, a quarter turn")
-entry(615, "Left Half Star ¹⁄₅", poly(20, [12, 4, 12, 4, 6, 2], [P] * 5 + [X], method="star sector"),
-      note="Star 1/5 cut along its axis, lying on the cut")
+entry(612, "Left Sun 10 ¹⁄₄", poly(20, [2, 14, 4, 14, 4, 7, 5], [P2] + [1.0] * 5 + [SUN10_NOTCH], method="star sector").start(3),
+      note="Sun 10 from a tip round to a notch, a quarter turn, walked so that it stands on a Sun side with its tips up")
+# Walked so that side 5, the axis side, is the lower tip's outer side: the
+# half stands with its cut upright, as the left half of the star.
+entry(615, "Left Half Star ¹⁄₅", poly(20, [12, 4, 12, 4, 6, 2], [P] * 5 + [X], method="star sector").start(5),
+      note="Star 1/5 cut along its axis, standing as its left half")
 entry(641, "Octastar ¹⁄₅", poly(20, [4, 13, 4, 14] * 4, [1.0, P, P, 1.0] * 4, method="polygon"),
       note="eight tips of 1/5, their notches alternately shallow and deep")
 
@@ -370,8 +372,11 @@ entry(660, "Tri Acorn ¹⁄₆", half(24, [(60, HEX), (300, HEX), (60, S12), (0,
       note="three nuts of 1/6 points hanging under one cap")
 
 # --- Bows and brackets of the octagonal family.
-entry(581, "Left Octa Bow", loop(16, [(22.5, X), (0, S2), (315, A), (90, C), (225, A), (180, S2), (135, B), (270, Y)]).start(7),
-      note="a bow of two wings either side of the knot, the left one larger and drooping")
+# Octa Bow's knot between a wing of Octagon corners and a plain flared one.
+# The flared wing reaches further, so that the knot's lower notch, the axis
+# corner, lies under the middle of the corners and the knot stands upright.
+entry(581, "Left Octa Bow", loop(8, [(315, 1.0), (45, h), (315, A), (90, X), (225, 2.0), (135, Y), (225, h), (270, 1.0)]),
+      note="a bow tie: a wing of Octagon corners left of the knot, a longer flared wing right of it")
 entry(686, "Left Bracket", loop(8, [(90, 1.0), (180, A), (90, S2), (0, A), (45, S2), (90, 1.0), (180, C), (270, X), (315, S2),
                                    (0, Y)]).start(4),
       note="a bracket [ whose upper arm turns out into a lip")

@@ -3,6 +3,7 @@
 # The corner counts are the catalogue's (`author.py tally`). Lengths come from palette.py.
 
 from palette import HEPTA, HEX
+import families
 
 HEPTASTAR_1_14 = 0.9293123963233717   # the side of Heptastar 1/14
 HEPTAGON = 1.0                        # the Heptagon's side
@@ -77,14 +78,16 @@ entry(779, "Wide Skirt 7", up7([(0, X), (4, HEPTA), (5, 1.0), (7, 1.0)], top="si
 entry(782, "Twin Peaks 7", up7([(0, X), (4, HEPTA), (8, HEPTA)]), note="two Heptastar tips side by side")
 entry(814, "V 7", up7([(2, RHO), (5, HEPTA), (9, X)], bottom="corner"), note="a V of two arms cut square")
 
-# Twins: two parallelograms of a 1/7 tip leaning on each other, a 5/14 corner
-# at each shoulder; the variants scale them or draw them out.
-def twins(a, b):
-    return up7([(1.5, a), (3.5, b), (8.5, X)], bottom="corner")
-entry(800, "Twins ⁵⁄₁₄", twins(RHO, 1.0), note="two parallelograms of ρ by 1, tips of 1/7 up")
-entry(824, "Small Twins ⁵⁄₁₄", twins(1.0, 1 / RHO), note="Twins 5/14 at 1/ρ")
-entry(748, "Big Twins ⁵⁄₁₄", twins(SIGMA, SIGMA - 1), note="Twins 5/14 at σ/ρ")
-entry(794, "Narrow Twins ⁵⁄₁₄", twins(1.0, RHO), note="Twins 5/14 with narrower, taller blades")
+# Twins ⁵⁄₁₄: two lobes with the Heptagon's corner for a tip, fused at a
+# notched waist as Twins ³⁄₈ draws them; Big Twins broader and lower, Small
+# Twins smaller and shallower at the waist. Narrow Twins keeps the two
+# parallelograms of a 1/7 tip leaning on each other.
+entry(800, "Twins ⁵⁄₁₄", families.twins(28, 2, 5, 1.445041867912629, 1.0), note="two lobes with tips of 5/14, fused at a notched waist")
+entry(824, "Small Twins ⁵⁄₁₄", families.twins(28, 1, 5, 1.1588336036970468, HEPTA),
+      note="two small lobes with tips of 5/14, their waist notched less deeply")
+entry(748, "Big Twins ⁵⁄₁₄", families.twins(28, 2, 5, SIGMA, 1.5), note="Twins 5/14 with broader, lower lobes")
+entry(794, "Narrow Twins ⁵⁄₁₄", up7([(1.5, 1.0), (3.5, RHO), (8.5, X)], bottom="corner"),
+      note="two parallelograms of a 1/7 tip, narrow and tall, leaning on each other")
 
 # Candles, corks, bags: bodies standing on their foot.
 entry(806, "Candle 7", up7([(1, 1.0), (3, RHO), (6, 1 / RHO), (5, X)], bottom="corner", from_top=True),
@@ -234,8 +237,8 @@ entry(818, "U ³⁄₇", up7([(0, X), (1, 1.0), (3, RHO), (6, HEPTA), (10, 1 / R
                        top="side").start(6), note="U ²⁄₇ with a foot rounded at 3/7")
 # Twins 2/7: the two parallelograms of Twins 5/14, of tips of 2/7, leaning
 # apart on one foot.
-entry(772, "Twins ²⁄₇", up7([(0, X), (3, RHO), (6, HEPTA), (10, RHO), (7, 1 / RHO)], top="side"),
-      note="two parallelograms of 2/7 tips leaning apart on one foot")
+entry(772, "Twins ²⁄₇", families.twins(28, 2, 4, RHO, 1.445041867912629),
+      note="two lobes with tips of 2/7, fused at a notched waist")
 # Palm 7: a tapering trunk under two pairs of fronds of 1/7 tips, the upper
 # pair spread wide either side of a notch.
 entry(805, "Palm 7", up7([(0, 1.445041867912629), (2, 0.25), (4, SIGMA), (-1, RHO), (4, 1.0), (3, RHO), (8, SIGMA), (7, X)],
@@ -389,16 +392,25 @@ entry(798, "Twin Star ²⁄₇", twin_star7(2, 22, HEPTA2, 1.0, HEPTA2), note="t
 entry(789, "Long Twins 7", poly(14, [3, 9, 3, 6] * 2, [SIGMA, 1.0, 1.0, SIGMA] * 2), note="Twins 3/7 drawn out")
 entry(780, "Wide Twins 7", up28([(0, X), (7, 1.0), (14, 0.5), (7, 1.0), (11, RHO), (19, RHO), (21, 1.0), (14, 1.0)], top="side"),
       note="two Heptastar tips on squat towers over a wide plinth")
-entry(785, "Big Twins ²⁄₇", up7([(0, X), (1, 1.0), (2, 1.0), (3, RHO), (6, HEPTA), (10, RHO), (8, 1.0), (7, 1 / RHO)], top="side"),
-      note="Twins 2/7 on a body rounded as the Heptagon is")
-entry(828, "Big Twins ³⁄₇", up7([(0, X), (1, 1.0), (2, 1.0), (3, RHO), (7, HEPTA), (10, RHO), (8, 1.0), (7, 1 / RHO)], top="side"),
-      note="two Heptastar tips on a body rounded at 3/7")
+# The Big Twins of sevens: two lobes of six corners each, rounded above and
+# below their tips, fused at a notched waist.
+entry(785, "Big Twins ²⁄₇", half(28, [(Fraction(360, 28) * k, l) for k, l in
+                                      ((25, 1.0), (0, 1.0), (1, RHO), (7, RHO), (11, 1.0), (14, 1.0), (17, X))],
+                                bottom="corner", top="corner"),
+      note="two broad lobes with tips of 2/7, fused at a notched waist")
+entry(828, "Big Twins ³⁄₇", half(28, [(Fraction(360, 28) * k, l) for k, l in
+                                      ((25, HEPTA), (27, RHO), (5, 1.0), (7, HEPTA), (11, RHO), (15, HEPTA), (17, X))],
+                                bottom="corner", top="corner"),
+      note="two rounded lobes with blunt tips of 3/7, fused at a notched waist")
 entry(820, "Handle ³⁄₇", up7([(0, 2.0), (-1, RHO), (0, 1.0), (6, SIGMA), (7, X)], top="side").start(4),
       note="a grip on two legs that splay at 3/7")
 entry(834, "Sunrise 7 ³⁄₇", sym(28, [14, X, 12, 0.5, 11, HEPTA2, 16, HEPTA2, 8, HEPTA2, 16, HEPTA2, 8, HEPTA2, 16, HEPTA2, 8],
                                 first="corner"), note="Heptastar 2/7 rising over a horizon that meets it at 3/7")
+# A bud on a straight stem with one leaf to its side, walked so that side 1,
+# the axis side, is the stem's foot: the leaf's weight is balanced by the bud
+# leaning the other way, so that the stem stands upright.
 entry(836, "Left Rosebud 7", loop(28, [(Fraction(360, 28) * k, l) for k, l in
-                                       ((21, Y), (0, 0.5), (7, 2.5), (3, RHO), (9, RHO), (19, X), (21, 0.75), (16, 1.0), (26, 1.0))]),
+                                       ((0, 0.5), (7, 2.0), (4, 1.5), (12, X), (5, RHO), (10, 1.5), (18, 1.5), (23, RHO), (21, Y))]).start(8),
       note="a bud on a stem, one leaf to its side")
 entry(838, "Cap 7", up28([(0, X), (7, 0.5), (14, 0.5), (7, 1.0), (9, HEPTA), (11, HEPTA), (14, 1.0)], top="side"),
       note="Cap's brim under a crown rounded as the Heptagon is")

@@ -11,7 +11,7 @@ from fractions import Fraction
 from headings import half, loop
 from shapes import DesignError
 
-from palette import h, S2, A, B, C, S12, R3, HEPTA
+from palette import h, S2, A, B, C, S12, R3, HEPTA, HEX
 
 F7 = 1 + HEPTA                  # 2 cos(π/7)
 
@@ -118,8 +118,12 @@ mirror(883, "Star ¹⁄₆ 4 3 2", of=882, start=12)
 
 
 # --- Twelves.
-entry(871, "Left Fork ¹⁄₆", fit(24, [(0, 1.0), (6, A), (1, S12), (7, 2.0), (15, 2.0), (7, 2.0), (15, 2.0), (20, S12), (18, A), (21, 1.0)]),
-      note="a fork of tines of 1/6 bent to one side")
+# Fork ¹⁄₆'s bar and tines of 1/6 on a handle set off to one side: two tines,
+# the bar reaching further on the side away from the handle. The handle's
+# outer foot corner, the axis corner, lies under the middle of the corners.
+entry(871, "Left Fork ¹⁄₆", loop(24, [(270, HEX), (0, A), (270, B), (0, 0.5), (90, X), (0, 1.5), (90, HEX), (210, HEX), (180, Y),
+                                     (150, HEX)]),
+      note="two tines of 1/6 on a bar, the handle set off to one side")
 entry(916, "Trifolium ¹⁄₄ b", poly(12, [3, 5, 3, 9] * 3, [1.0, R3, R3, 1.0] * 3).start(1),
       note="three lobes with quarter-turn tips")
 entry(935, "Left Quadrilateral ⁵⁄₂₄", fit(24, [(0, 2.0), (7, 1.0), (12, S12), (19, 1.0)]),
@@ -190,8 +194,8 @@ K9 = 1.532088886237956          # 2 cos 40°
 U9 = 0.5739779522395381         # a side of Kite ¹⁄₁₈
 F9 = 3.180030884270192          # the floor of Notch ²⁄₉
 
-entry(949, "Wings 7", up(28, [(4, RHO), (-2, W7), (8, W7), (15, X)], bottom="corner", top="corner", north=True),
-      note="two wings raised from a pointed body")
+entry(949, "Wings 7", up(14, [(12, HEPTA), (1, 1.0), (6, X)], bottom="corner", top="corner"),
+      note="two long flat wings, a notch between them")
 entry(967, "Skirt ²⁄₉", up(36, [(0, F9), (10, D9), (17, X)], top="corner"),
       note="a short flared skirt, hem corners of 2/9, under a low waistband")
 entry(976, "Acorn ²⁄₉", up(36, [(5, E9), (9, K9), (0, U9), (15, X)], bottom="corner", top="corner"),
@@ -212,8 +216,8 @@ entry(910, "Handle", up(8, [(0, B), (7, S2), (0, h), (3, X), (4, A)], top="side"
       note="a grip bridging two slanted legs")
 entry(919, "Thin Roof", up(16, [(0, C), (6, S2), (7, X)], top="corner"),
       note="Roof's eaves of 1/8 under a low ridge instead of a flat top")
-entry(923, "Bookmark", up(16, [(-2, S2), (4, 2 * B), (5, C8), (7, X)], bottom="corner", top="corner", north=True),
-      note="a long ribbon with a swallowtail below and a blunt point above")
+entry(923, "Bookmark", up(8, [(7, S2), (2, 5.82842712474619), (4, X)], bottom="corner", top="side"),
+      note="a long ribbon with a swallowtail below")
 entry(951, "Short Hexagon ³⁄₇", up(14, [(0, RHO), (1, HEPTA), (4, L7), (7, X)], top="side"),
       note="a low hexagon whose bottom corners are 3/7")
 entry(870, "Acorn Cap 12", up(24, [(0, 2 * HEX), (4, S12), (9, HEX), (6, T12), (12, X)], top="side"),
@@ -266,8 +270,11 @@ J9 = 1.078725692426601          # the side of Delta ²⁄₉
 
 entry(932, "Shield ¹⁄₁₄ ²⁄₇", up(28, [(6, 2 * SIGMA), (9, HEPTA), (15, X)], bottom="corner", top="corner"),
       note="a shield widest below its top corners of 2/7, narrowing to a point of 1/14")
-entry(978, "V 9", up(36, [(5, E9), (18, S2), (23, X)], bottom="corner", top="corner", north=True),
-      note="a V of nines, its arms 2/9 apart and cut square across at the top")
+# The notch is a wide dip rather than a deep cut: a deeper notch would pull
+# the middle of the corners above it, and the icon would stand the V on its
+# point upwards.
+entry(978, "V 9", up(36, [(5, E9), (18, 1.0), (20, X)], bottom="corner", top="corner", north=True),
+      note="a V of nines, its arms 2/9 apart, the notch between them a wide dip")
 entry(896, "Left Small Shield ¹⁄₁₂ ¹⁄₆", poly(24, [11, 4, 16, 4, 11, 2], [X, 0.5, Q12, Q12, 1.0, Y]).start(5),
       note="Small Shield ¹⁄₁₂ ¹⁄₆ with one shoulder higher than the other, so that its point turns aside")
 
@@ -317,10 +324,14 @@ entry(866, "Left Crest 12", ring(24, [(0, S12), (3, X), (11, 1.0), (7, Y), (15, 
       note="Crest 12's two horns of 1/6, one of them set higher on a step")
 entry(925, "Left Pentastar ¹⁄₁₂", poly(24, [2, 16, 2, 18, 2, 20, 2, 16, 2, 16], [X, 2.0, R3, 1.0, 2.0, 2.0, R3, R3, 2.0, 2.0]).start(1),
       note="five tips of 1/12 round notches of three sizes, so that the star turns")
-entry(943, "Left Bag 7", ring(14, [(0, 1.0), (1, 1.0), (4, RHO), (2, HEPTA), (7, X), (12, HEPTA), (10, Y)]).start(3),
-      note="Bag 7 slumped to one side: one wall taller, the other without its bevel at the foot")
-entry(945, "Flat Left Bag 7", ring(14, [(0, SIGMA), (1, 1.0), (4, X), (2, HEPTA), (6, 1.0), (8, Y), (12, HEPTA), (10, 1.0)]).start(7),
-      note="a low, wide bag gathered to a knot off its middle, one side without its bevel at the foot")
+# The Bags of sevens turned to one side: a sack narrowing to a tied neck, over
+# which its knot tips towards the side the sack bulges less. The knot's top is
+# the axis corner and faces north; it lies straight above the middle of the
+# corners, so that the sack stands on its floor.
+entry(943, "Left Bag 7", ring(14, [(4, RHO), (2, 1.0), (6, 1.0), (9, 1.0), (12, X), (9, RHO), (0, Y)]),
+      note="a sack narrowing to a tied neck, its knot tipped to one side")
+entry(945, "Flat Left Bag 7", ring(14, [(9, X), (0, SIGMA), (2, 1.0), (5, RHO), (2, HEPTA), (5, 1.0), (8, 1.0), (12, Y)]),
+      note="a low, wide sack bulging on one side only, its knot tipped to the other")
 
 # --- More pictures of sevens and nines.
 entry(864, "Tri Bracket 7", up(28, [(0, HEPTA), (7, RHO), (0, SIGMA), (21, RHO), (0, HEPTA), (8, SIGMA), (14, X)],

@@ -54,8 +54,12 @@ entry(1090, "Half Sun ⁵⁄₁₆", sun_through_notches(4), note="the Sun cut t
 entry(1087, "Sun ¹⁄₄ ⁻³⁄₈", sun_through_notches(5), note="five tips of the Sun between radii through notches")
 entry(1093, "Three Quarters Sun", sun_through_notches(6), note="six tips of the Sun between radii through notches")
 entry(1088, "Sun ⁻¹⁄₈ ⁵⁄₁₆", sun_through_notches(7), note="the Sun with one tip cut away through its notches")
-entry(1096, "Left Sun ³⁄₁₆", sun_tip_to_notch(3), note="the Sun from a tip to the next notch but one")
-entry(1100, "Left Sun ⁷⁄₁₆", sun_tip_to_notch(7), note="the Sun from a tip round three and a half tips")
+# Each Left Sun is walked so that side 1, its axis side, is the side it
+# stands on best: the smaller pieces lie on a cut with their tips up, the
+# largest stands as the Sun's left half, its cuts upright.
+entry(1096, "Left Sun ³⁄₁₆", sun_tip_to_notch(3).start(4),
+      note="the Sun from a tip to the next notch but one, lying on the cut through the tip")
+entry(1100, "Left Sun ⁷⁄₁₆", sun_tip_to_notch(7).start(6), note="the Sun from a tip round three and a half tips, standing")
 entry(1102, "Three Quarters Square", poly(4, [1, 1, 1, 1, 1, 3], [A / 2, A / 2, A, A, A / 2, A / 2]).start(3),
       note="the Square with a quarter cut away")
 entry(1115, "Half Octagon", sym(8, [C, 2, 1.0, 3, 2.0, 3, 2.0]), note="the Octagon cut through two opposite sides")
@@ -115,8 +119,8 @@ entry(1081, "Navette ¹⁄₄", sym(8, [2, 1.0, 3, A, 3, 1.0, 2], first="corner"
       note="a lozenge drawn out between two points of 1/4")
 entry(1084, "Belt ¹⁄₄", sym(16, [4, 1.0, 6, B, 5, X, 6], first="corner"),
       note="a band with a point of 1/4 at one end and a blunt end at the other")
-entry(1078, "Octa Gem", up16([(0, 1.0), (3, 2.0), (4, h), (6, 1.0), (8, X)], top="side"),
-      note="a cut stone of eighths: a deep pavilion, a narrow girdle, a table of eight sides")
+entry(1078, "Octa Gem", up16([(2, A), (6, 1.0), (8, X)], bottom="corner", top="side"),
+      note="a cut stone of eighths: a pavilion of a quarter turn under a crown bevelled at 1/8 and a flat table")
 
 # --- Halves of the fives.
 entry(1008, "Half Drum ¹⁄₅", sym(20, [X, 5, P / 2, 8, 1.0, 4]),
@@ -182,8 +186,8 @@ entry(1036, "Bread 9", up18([(0, F9), (3, M9), (5, K9), (7, J9), (9, X)], top="s
       note="a loaf of nines: a wide floor, low walls and a crust in two slopes")
 entry(1110, "Cork 9", up18([(0, K9), (4, D9), (0, U9), (5, J9), (9, X)], top="side", north=True),
       note="a tapered plug under a wider head")
-entry(983, "Wings 9", up18([(3, D9), (-1, E9), (6, E9), (10, X)], bottom="corner", top="corner", north=True),
-      note="two wings spread from a pointed body, their tips drooping")
+entry(983, "Wings 9", up18([(17, 2.0), (1, 1.0), (8, X)], bottom="corner", top="corner"),
+      note="wide wings spread from a notch")
 
 # --- Sixteenths and twelves: bonnets, a loaf, a cork, tacks, petals, a
 # skirt and a leaf on the Sun's and Sun 12's lengths.
@@ -344,9 +348,9 @@ entry(1039, "Hand ¹⁄₆", up(24, [(0, 2 * HEX), (6, HEX), (4, 2 * S12), (12, 
            "their tips slanted at 1/6")
 entry(999, "Sprout ³⁄₁₆", sym(32, [20, S16, 6, C8, 10, C8, 20, X, 4], first="corner"),
       note="two leaves with tips of 3/16 spread from a pointed stem")
-entry(1062, "Hand ³⁄₁₀", up(20, [(0, 2 * P), (5, P2), (4, P2), (10, P - 1), (14, P2), (5, F10), (11, P - 1), (15, F10), (10, X)],
+entry(1062, "Hand ³⁄₁₀", up(20, [(0, P2 + 1), (5, 2.0), (3, P2), (10, 1.0), (14, P2), (5, F10), (11, P - 1), (15, F10), (10, X)],
                             top="side"),
-      note="Hand ¹⁄₆'s raised hand in tenths: two long upright middle fingers, two shorter ones spread aside, "
+      note="Hand ¹⁄₆'s raised hand in tenths: two long upright middle fingers, two shorter ones spread wide aside, "
            "the fingertips slanted with corners of 3/10")
 
 # --- The Sun's own pieces that were still open: a quarter through notches,
@@ -407,8 +411,8 @@ entry(994, "Shield ¹⁄₁₆", up(32, [(7, C8), (6, 2.0), (17, X)], bottom="co
 entry(996, "Shield ³⁄₃₂", up(64, [(13, C8), (10, 2.0), (16, 0.5), (34, 0.5), (28, 0.5), (36, X)], bottom="corner",
                               top="corner"),
       note="Shield ¹⁄₁₆'s kite shield on a point of 3/32, with upright sides under a wavy top")
-entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, S16), (21, X)], bottom="corner", top="corner", north=True),
-      note="a V of two arms at 3/16, cut square across at the top")
+entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, 1.0), (18, X)], bottom="corner", top="corner", north=True),
+      note="a V of two arms at 3/16, the notch between them a wide dip, as V 9's")
 
 # --- Twin Star ¹⁄₅: two Suns 10 leaning together, as the other Twin Stars.
 entry(1016, "Twin Star ¹⁄₅", up(20, [(19, 2.0), (5, 1.0), (1, 1.0), (7, 1.0), (3, 1.0), (9, 1.0), (5, 1.0), (11, 1.0), (7, X)],
@@ -421,9 +425,9 @@ from palette import TAN72
 entry(1046, "Sunrise 9", sym(36, [18, X, 11, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8, 1.0, 24, 1.0, 8],
                              first="corner"),
       note="Sun 9 risen all but its lowest tip, the horizon between the tips beside it keeping its middle")
-entry(1061, "Fork ³⁄₁₀", up(20, [(4, P - 1), (5, TAN72), (2, 0.5), (1, 0.5), (5, P2), (14, P2), (5, P2), (14, X)],
+entry(1061, "Fork ³⁄₁₀", up(20, [(4, 1.0), (5, 3.0), (2, P - 1), (1, 1.0), (5, P), (13, P), (5, 2.0), (13, X)],
                             bottom="corner", top="corner"),
-      note="a fork of four tines on a long handle, its shoulders of 3/10")
+      note="a fork of four tines on a long handle, its shoulders of 3/10, the gaps between the tines open")
 entry(1023, "Triplet ¹⁄₅", up(20, [(19, P2 + 1), (5, P), (7, P2), (13, P), (7, X)], bottom="corner", top="corner",
                               north=True),
       note="three peaks of 1/5 on walls over a base notched in the middle, so that the middle peak is the axis "
@@ -439,8 +443,11 @@ entry(1024, "Truncated Paw", up(16, [(0, 2.0), (2, S2), (3, 2.0), (7, 1.0), (11,
 
 # --- Left Cork: Cork's stopper with its lip higher on one side and bevelled
 # on the other.
-entry(1010, "Left Cork", ring16([(0, A), (4, S2), (2, h), (4, 2.0), (8, B), (10, h), (12, 1.0), (14, h), (12, S2), (14, h)]).start(6),
-      note="a stopper whose lip stands higher on one side and is bevelled on the other")
+# Walked so that side 4, the axis side, is the plug's foot: the plug stands
+# level under a lip that reaches out further on one side and is bevelled there.
+entry(1010, "Left Cork", loop(8, [(270, X), (0, h), (270, A), (315, h), (0, 2.0), (90, A), (0, 1.0), (90, 0.5), (135, h),
+                                  (180, Y)]),
+      note="a stopper: a square plug under a lip that overhangs further on one side, bevelled there")
 
 # --- The Square Stars ¹⁄₆ of this range (see the family in 841 to 980).
 from families import square_star
