@@ -2,6 +2,7 @@
 
 #include "figures/Figure.h"
 #include "model/LineAttribute.h"
+#include "platform/LineStyle.h"
 #include "platform/qt/QPainterAdapter.h"
 #include "quicklook/TilePlacements.h"
 
@@ -237,7 +238,7 @@ public:
     QColor opaque = color;
     opaque.setAlphaF(1.0f);
     pen_ = QPen(opacity_ < 1.0 ? opaque : color, width, Qt::SolidLine, Qt::RoundCap, join);
-    pen_.setMiterLimit(2.0);
+    pen_.setMiterLimit(miterLimit);
     if (opacity_ < 1.0) {
       QPaintDevice* device = painter.device();
       layer_ = QImage(device->width(), device->height(), QImage::Format_ARGB32_Premultiplied);

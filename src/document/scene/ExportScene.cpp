@@ -309,10 +309,7 @@ std::optional<ExportScene> exportScene(const SceneSnapshot& snapshot, Progress& 
     auto [solid, added] = solids.try_emplace({tile.figure.get(), roundness});
     if (added)
       solid->second = addNormals(tile.figure->geometry()->sources(), double(roundness));
-    const AffineTransform& t = tile.transformation;
-    // Heights grow with the tile's size, as on the tile's node.
-    const Transform3D placed = Transform3D::affine(t).scaledBy(1.0, 1.0, std::sqrt(t.a * t.a + t.c * t.c));
-    parts.push_back({&solid->second, placed.concatenating(height),
+    parts.push_back({&solid->second, tiles[i]->nodeTransform().concatenating(height),
                      materialOfValues(tile.shapeColor, tile.metalness, tile.roughness, snapshot)});
   }
   ProgressStage baking(progress, 0.4, 0.9);
