@@ -7,6 +7,9 @@
 #include "editor/EditorWindowController.h"
 #include "editor/InputEvents.h"
 #include "editor/qt/View.h"
+#include "platform/AtomicFile.h"
+#include "platform/OperationQueue.h"
+#include "platform/Progress.h"
 #include "platform/RegularFile.h"
 
 #include <QMainWindow>
@@ -111,12 +114,13 @@ public:
   // passes the key on.
   bool keyDown(const KeyEvent& event);
 
-  // Lifecycle. Writes the document to file, whole or not at all; why not,
-  // or empty.
-  std::string saveTo(const std::filesystem::path& file);
-  // Saving on purpose; a failure is told in a dialog and keeps the edits.
-  bool save();
-  bool saveAs();
+  // Lifecycle. Saving on purpose; a failure is told in a dialog and keeps
+  // the edits. The document is written on the window's save queue, whole or
+  // not at all, from its tiles as they stood: `wait` holds the window until
+  // the file is written, as closing needs, and then says whether it was;
+  // else it says whether the write has begun.
+  bool save(bool wait = true);
+  bool saveAs(bool wait = true);
   // Goes back to the file as opened, or as last saved on purpose, and puts
   // that back into the file: a fresh document and editor, since the undo
   // steps of the old tiles have no meaning for the new ones. Why not, or
@@ -127,6 +131,11 @@ public:
   // prompt is open; a failure shows in the window's message bar.
   void autosave();
   bool isAutosavePending() const { return autosaveTimer_.isActive(); }
+  // Waits for the write under way, if any, and takes in what it did.
+  void finishWriting();
+  // Whether a write is under way.
+  bool isWriting();
+  const std::shared_ptr<OperationQueue>& saveQueue() const { return saveQueue_; }
   // Asks about unsaved changes; false keeps the window.
   bool shouldClose();
   void close();
@@ -215,7 +224,17 @@ private:
   void updateTitle();
   std::string restorationGroup() const;
   // The file's side of saving.
-  std::string documentText() const;
+  enum class WriteKind { autosave, untitled, save, saveAs };
+  struct Write;
+  // Takes the tiles and settings and hands the write to the save queue;
+  // whether it did.
+  bool startWrite(WriteKind kind, const std::filesystem::path& target);
+  // On the save queue.
+  static void performWrite(Write& write, const FileCalls& calls, Progress& progress);
+  // On the main thread, once per write: what it did, told and taken in.
+  void collect(std::shared_ptr<Write> write);
+  bool wrote(std::shared_ptr<Write> write, bool wait);
+  std::string keepFailure(const std::string& error) const;
   std::string displayFileName() const;
   bool changedOutside() const;
   // Asks what to do about another program's change of the file: none to
@@ -226,7 +245,6 @@ private:
   void replaceDocument(std::shared_ptr<Document> fresh);
   void autosaveInPlace();
   void autosaveUntitled();
-  std::string keepReference();
   void dropKeptCopy();
   void setAutosaveProblem(std::string problem);
   void updateMessageBar();
@@ -263,6 +281,10 @@ private:
   std::size_t redoCount_ = 0;
   bool loading_ = false;
   QTimer autosaveTimer_;
+  // Counts the changes that make the window edited.
+  std::uint64_t changeCount_ = 0;
+  std::shared_ptr<OperationQueue> saveQueue_ = OperationQueue::create();
+  std::shared_ptr<Write> writing_;
   std::vector<Shapes> selectedTools_{Shapes::sun8};
   int dimension_ = 2;
   Color shapeColor_ = Color::white();

@@ -158,15 +158,19 @@ TEST_F(FileSafety, AWriteThatFailsKeepsTheEditsAndSaysWhyOnce) {
   EXPECT_EQ(contents(file), twoSquares);
 
   window->autosave();
+
+  window->finishWriting();
   EXPECT_EQ(errors.size(), 1u) << "no dialog for autosave";
   const std::string shown = window->message();
   EXPECT_TRUE(has(shown, "squares.ornival") && has(shown, reason(ENOSPC))) << shown;
   edit(*window, 6.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_EQ(window->message(), shown);
   calls.failure = EIO;
   edit(*window, 7.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_TRUE(has(window->message(), reason(EIO))) << window->message();
   EXPECT_EQ(errors.size(), 1u);
   EXPECT_EQ(contents(file), twoSquares);
@@ -175,6 +179,7 @@ TEST_F(FileSafety, AWriteThatFailsKeepsTheEditsAndSaysWhyOnce) {
   calls.failure = 0;
   edit(*window, 8.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_EQ(window->message(), "");
   EXPECT_FALSE(window->isEdited());
   EXPECT_TRUE(has(contents(file), "borderWidth: 8.0"));
@@ -184,6 +189,7 @@ TEST_F(FileSafety, AWriteThatFailsKeepsTheEditsAndSaysWhyOnce) {
   edit(*untitled, 3.0);
   calls.failure = ENOSPC;
   untitled->autosave();
+  untitled->finishWriting();
   EXPECT_TRUE(has(untitled->message(), reason(ENOSPC))) << untitled->message();
   EXPECT_EQ(errors.size(), 1u);
   auto picture = std::make_shared<RgbaImage>(4, 4);
@@ -216,6 +222,7 @@ TEST_F(FileSafety, DiscardAndRevertPutTheFileBackAsOpenedAndNothingIsWrittenUnde
   ASSERT_NE(window, nullptr);
   edit(*window, 4.0);
   window->autosave();
+  window->finishWriting();
   ASSERT_TRUE(has(contents(file), "borderWidth: 4.0"));
   EXPECT_FALSE(window->isEdited());
   ASSERT_TRUE(window->keptCopy().has_value());
@@ -231,12 +238,14 @@ TEST_F(FileSafety, DiscardAndRevertPutTheFileBackAsOpenedAndNothingIsWrittenUnde
 
   edit(*window, 4.0);
   window->autosave();
+  window->finishWriting();
   ASSERT_TRUE(window->keptCopy().has_value());
   const fs::path keptAgain = *window->keptCopy();
   edit(*window, 7.0);
   askToSave = [&] {
     // The autosave timer runs out while the user reads the prompt.
     window->autosave();
+    window->finishWriting();
     EXPECT_TRUE(has(contents(file), "borderWidth: 4.0"));
     return Application::SaveAnswer::discard;
   };
@@ -256,6 +265,7 @@ TEST_F(FileSafety, RevertGoesBackToTheLastSaveOnPurpose) {
   const std::string saved = contents(file);
   edit(*window, 6.0);
   window->autosave();
+  window->finishWriting();
   ASSERT_TRUE(has(contents(file), "borderWidth: 6.0"));
   EXPECT_EQ(window->revert(), "");
   EXPECT_EQ(contents(file), saved);
@@ -278,6 +288,7 @@ TEST_F(FileSafety, AFileThatDidNotReadWholeSaysSoAndIsNeverWrittenOverUnasked) {
 
     edit(*window, 5.0);
     window->autosave();
+    window->finishWriting();
     EXPECT_EQ(contents(file), text);
     incompleteAsked.clear();
     incompleteAnswer = Application::IncompleteAnswer::cancel;
@@ -304,11 +315,13 @@ TEST_F(FileSafety, AChangeByAnotherProgramIsNeverWrittenOverUnasked) {
 
   edit(*window, 5.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_EQ(changedAsked, std::vector<std::string>{"squares.ornival"});
   EXPECT_EQ(contents(file), theirs);
   EXPECT_TRUE(has(window->message(), "changed by another program")) << window->message();
   edit(*window, 6.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_EQ(changedAsked.size(), 1u) << "autosave stopped: asked once";
   EXPECT_EQ(contents(file), theirs);
 
@@ -319,6 +332,7 @@ TEST_F(FileSafety, AChangeByAnotherProgramIsNeverWrittenOverUnasked) {
   EXPECT_EQ(window->message(), "");
   edit(*window, 7.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_TRUE(has(contents(file), "borderWidth: 7.0"));
   EXPECT_EQ(changedAsked.size(), 2u);
 
@@ -436,6 +450,7 @@ TEST(Instances, DISABLED_KeepsAnUntitledDocumentUntilKilled) {
   WindowController* window = program.newDocument();
   window->performEvent([&] { window->document()->setBorderWidth(9.0); });
   window->autosave();
+  window->finishWriting();
   ASSERT_TRUE(window->untitledAutosave().has_value());
   std::ofstream(std::string(ready) + ".part") << window->untitledAutosave()->string();
   fs::rename(std::string(ready) + ".part", ready);

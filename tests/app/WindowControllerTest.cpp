@@ -137,6 +137,7 @@ TEST_F(Lifecycle, ExportWaitsForTheFirstSaveAndRevertForAnEdit) {
   EXPECT_FALSE(window->router().validate({"undo", 0, {}}));
   saveTarget = folder / "saved.ornival";
   ASSERT_TRUE(window->send({"saveDocument", 0, {}}));
+  window->finishWriting();
   EXPECT_EQ(window->file(), saveTarget);
   EXPECT_TRUE(window->router().validate({"export", 2, {}}));
   edit(*window, 5.0);
@@ -152,6 +153,7 @@ TEST_F(Lifecycle, RevertGoesBackToTheFileAsOpenedAndForgetsTheOldUndoSteps) {
   ASSERT_TRUE(window->undoManager()->canUndo());
   // Autosave has written the edit over the file: Revert still goes back.
   window->autosave();
+  window->finishWriting();
   ASSERT_NE(contents(file), noTiles);
 
   EXPECT_EQ(window->revert(), "");
@@ -176,10 +178,12 @@ TEST_F(Lifecycle, AutosaveWaitsForTheGestureToEndAndKeepsUntitledDocumentsForThe
   QTest::mousePress(window->view(), Qt::LeftButton, {}, QPoint(10, 10));
   ASSERT_TRUE(window->view()->isInGesture());
   window->autosave();
+  window->finishWriting();
   EXPECT_FALSE(window->untitledAutosave().has_value());
   EXPECT_TRUE(window->isAutosavePending());
   QTest::mouseRelease(window->view(), Qt::LeftButton, {}, QPoint(10, 10));
   QTest::qWait(700);
+  window->finishWriting();
   ASSERT_TRUE(window->untitledAutosave().has_value());
   const auto kept = *window->untitledAutosave();
   EXPECT_EQ(kept.parent_path().parent_path(), folder / "autosave");
@@ -320,6 +324,7 @@ TEST_F(Lifecycle, MenusAreValidatedAsTheyOpen) {
   EXPECT_TRUE(actionTitled(file->actions(), "New")->isEnabled());
   saveTarget = folder / "saved.ornival";
   actionTitled(file->actions(), "Save")->trigger();
+  window->finishWriting();
   emit file->aboutToShow();
   EXPECT_TRUE(exportSvg->isEnabled());
 

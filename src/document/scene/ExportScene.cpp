@@ -306,7 +306,7 @@ std::optional<ExportScene> exportScene(const SceneSnapshot& snapshot, Progress& 
   for (std::size_t i = 0; i < tiles.size(); ++i) {
     const TilingSnapshot::Tile& tile = snapshot.tiles->tiles[i];
     const float roundness = float(tile.surfaceRoundness);
-    auto [solid, added] = solids.try_emplace({tile.figure.get(), roundness});
+    auto [solid, added] = solids.try_emplace({tile.figure, roundness});
     if (added)
       solid->second = addNormals(tile.figure->geometry()->sources(), double(roundness));
     parts.push_back({&solid->second, tiles[i]->nodeTransform().concatenating(height),

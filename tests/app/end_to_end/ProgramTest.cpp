@@ -95,6 +95,7 @@ TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
   EXPECT_EQ(shown(beyond), background);
 
   ASSERT_TRUE(window->send({"saveDocument", 0, {}}));
+  window->finishWriting();
   EXPECT_EQ(contents(folder / "saved.ornival"), contents(example));
   window->setEdited(false);
   window->window()->close();

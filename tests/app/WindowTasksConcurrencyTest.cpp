@@ -1,8 +1,9 @@
-// A window's exports run on the export queue while the window goes on
+// A window's exports and saves run on queues while the window goes on
 // handling events, show their progress with a way to cancel, and end cleanly
 // when the window closes first.
 
 #include "app/TaskList.h"
+#include "document/Document.h"
 #include "model/Operations.h"
 #include "platform/AtomicFile.h"
 #include "platform/OperationQueue.h"
@@ -36,7 +37,9 @@ using namespace std::chrono_literals;
 struct GatedFiles : FileCalls {
   mutable std::mutex mutex;
   mutable std::condition_variable changed;
-  mutable bool open = false;
+  // Writes let through so far, and how many may be.
+  mutable int passed = 0;
+  mutable int allowed = 0;
   mutable bool waiting = false;
   mutable std::vector<std::thread::id> writers;
 
@@ -48,14 +51,20 @@ struct GatedFiles : FileCalls {
       changed.notify_all();
       // Bounded: a write made on the main thread would wait for a main
       // thread that cannot let it go, and the test fails instead of hanging.
-      changed.wait_for(lock, 20s, [this] { return open; });
+      changed.wait_for(lock, 20s, [this] { return passed < allowed; });
+      ++passed;
       waiting = false;
     }
     return FileCalls::makeTemporary(pattern);
   }
   void letGo() const {
     std::lock_guard lock(mutex);
-    open = true;
+    allowed = 1 << 30;
+    changed.notify_all();
+  }
+  void letOneGo() const {
+    std::lock_guard lock(mutex);
+    ++allowed;
     changed.notify_all();
   }
   bool isWaiting() const {
@@ -196,6 +205,101 @@ TEST_F(WindowExports, ClosingTheWindowDuringExportsEndsThemCleanly) {
   // The one under way wrote its file whole; the waiting one nothing.
   EXPECT_EQ(exportsBeside(), std::vector<std::string>{"document.svg"});
   EXPECT_TRUE(contents(folder / "document.svg").ends_with("</svg>"));
+}
+
+// An edit, as one user event.
+void edit(WindowController& window, double width) {
+  window.performEvent([&] { window.document()->setBorderWidth(width); });
+}
+
+// Autosave writes a large document on the window's save queue: the event
+// loop turns while the file is written, the window shows it, and the edits
+// made meanwhile stay to be saved by the next autosave.
+TEST_F(WindowExports, AutosaveWritesOnTheSaveQueueAndKeepsWhatChangedMeanwhile) {
+  const std::string opened = squares(40, 40);
+  WindowController& window = open(opened);
+  const fs::path file = folder / "document.ornival";
+  // Each write, the version as opened kept first and then the document,
+  // goes on once the main thread's timer has ticked five times while it
+  // waited.
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (files.isWaiting() && ++ticks % 5 == 0)
+      files.letOneGo();
+  });
+  timer.start(5);
+  edit(window, 4.0);
+  window.autosave();
+  ASSERT_TRUE(window.isWriting());
+  EXPECT_EQ(window.taskList()->tasks().size(), 1u);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 5; }, 20000));
+  edit(window, 6.0);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        mainQueue->drain();
+        return !window.isWriting();
+      },
+      30000));
+  EXPECT_EQ(ticks, 10);
+  files.letGo();
+  for (const std::thread::id writer : files.writers)
+    EXPECT_NE(writer, std::this_thread::get_id());
+  EXPECT_NE(contents(file).find("borderWidth: 4.0"), std::string::npos);
+  ASSERT_TRUE(window.keptCopy().has_value());
+  EXPECT_EQ(contents(*window.keptCopy()), opened);
+  EXPECT_TRUE(window.isEdited()) << "the second edit is not in the file yet";
+  EXPECT_TRUE(window.isAutosavePending());
+  window.autosave();
+  window.finishWriting();
+  EXPECT_NE(contents(file).find("borderWidth: 6.0"), std::string::npos);
+  EXPECT_FALSE(window.isEdited());
+  EXPECT_EQ(window.message(), "");
+}
+
+// A save cancelled before its write began leaves the file as it was and the
+// window edited, saying nothing; the next autosave writes.
+TEST_F(WindowExports, ACancelledSaveLeavesTheFileAsItWas) {
+  files.letGo();
+  const std::string opened = squares(10, 10);
+  WindowController& window = open(opened);
+  const fs::path file = folder / "document.ornival";
+  std::promise<void> gate;
+  const auto held = gate.get_future().share();
+  window.saveQueue()->addOperation([held] { held.wait(); });
+  edit(window, 4.0);
+  window.autosave();
+  ASSERT_EQ(window.taskList()->tasks().size(), 1u);
+  window.taskList()->cancelButton(*window.taskList()->tasks()[0])->click();
+  gate.set_value();
+  window.finishWriting();
+  mainQueue->drain();
+  EXPECT_EQ(contents(file), opened);
+  EXPECT_TRUE(window.isEdited());
+  EXPECT_EQ(window.message(), "");
+  window.autosave();
+  window.finishWriting();
+  EXPECT_NE(contents(file).find("borderWidth: 4.0"), std::string::npos);
+}
+
+// Closing the window while its autosave is written waits for the write,
+// then puts the file back as opened when the changes are discarded.
+TEST_F(WindowExports, ClosingWhileTheFileIsWrittenEndsTheWriteFirst) {
+  const std::string opened = squares(10, 10);
+  WindowController& window = open(opened);
+  application->askToSave = [](const std::string&) { return Application::SaveAnswer::discard; };
+  edit(window, 4.0);
+  window.autosave();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return files.isWaiting(); }, 20000));
+  std::thread later([&] {
+    std::this_thread::sleep_for(50ms);
+    files.letGo();
+  });
+  window.window()->close();
+  later.join();
+  EXPECT_TRUE(application->windows().empty());
+  mainQueue->drain();
+  EXPECT_EQ(contents(folder / "document.ornival"), opened);
 }
 
 }  // namespace
