@@ -26,6 +26,7 @@ packages=(
   libgl-dev libosmesa6-dev xvfb xauth
   libopenjp2-7-dev
   fonts-dejavu-extra  # a font with 𝜑 (U+1D711) for the closed forms of side lengths
+  qt6-translations-l10n  # Qt's own dialog texts in the user's language
   libgtest-dev libgmock-dev libbenchmark-dev
   locales
 )

@@ -89,9 +89,11 @@ QKeySequence shortcutFor(const std::string& action, int tag) {
   return {};
 }
 
-MenuItem item(std::string title, std::string action, int tag = 0) {
+// The titles are marked for the translators where the menus are written
+// down, and looked up here.
+MenuItem item(const char* title, std::string action, int tag = 0) {
   MenuItem entry;
-  entry.title = localized(title);
+  entry.title = localized("Menu", title);
   entry.action = std::move(action);
   entry.tag = tag;
   return entry;
@@ -103,9 +105,9 @@ MenuItem separator() {
   return entry;
 }
 
-MenuItem submenu(std::string title, std::vector<MenuItem> items) {
+MenuItem submenu(const char* title, std::vector<MenuItem> items) {
   MenuItem entry;
-  entry.title = localized(title);
+  entry.title = localized("Menu", title);
   entry.submenu = std::move(items);
   return entry;
 }
@@ -201,14 +203,16 @@ Application::Application(Options options)
   actions_.add("terminate", [](const Action&) { QApplication::closeAllWindows(); });
 
   presentError = [](const std::string& message) {
-    QMessageBox::warning(nullptr, qstring(localized("Ornival")), qstring(message));
+    QMessageBox::warning(nullptr, QCoreApplication::translate("Application", "Ornival"), qstring(message));
   };
   askToSave = [](const std::string& name) {
-    QMessageBox box(QMessageBox::Warning, qstring(localized("Ornival")),
-                    qstring(localized("Do you want to save the changes made to the document “") + name +
-                            localized("”?")),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.setInformativeText(qstring(localized("Your changes will be lost if you don’t save them.")));
+    QMessageBox box(
+        QMessageBox::Warning, QCoreApplication::translate("Application", "Ornival"),
+        QCoreApplication::translate("Application", "Do you want to save the changes made to the document “%1”?")
+            .arg(qstring(name)),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setInformativeText(
+        QCoreApplication::translate("Application", "Your changes will be lost if you don’t save them."));
     switch (box.exec()) {
       case QMessageBox::Save: return SaveAnswer::save;
       case QMessageBox::Discard: return SaveAnswer::discard;
@@ -219,44 +223,62 @@ Application::Application(Options options)
     QString start = qstring(suggested.string());
     if (!start.endsWith(".ornival"))
       start += ".ornival";
-    const QString file = QFileDialog::getSaveFileName(nullptr, qstring(localized("Save")), start,
-                                                      qstring(localized("Ornival documents (*.ornival)")));
+    const QString file = QFileDialog::getSaveFileName(
+        nullptr, QCoreApplication::translate("Application", "Save"), start,
+        QCoreApplication::translate("Application", "Ornival documents (%1)").arg(QStringLiteral("*.ornival")));
     if (file.isEmpty())
       return std::nullopt;
     return file.toStdString();
   };
   chooseSnapshotFile = [](const std::filesystem::path& suggested) -> std::optional<std::filesystem::path> {
-    const QString file = QFileDialog::getSaveFileName(nullptr, qstring(localized("Save Snapshot…")),
-                                                      qstring(suggested.string()),
-                                                      qstring(localized("PNG pictures (*.png)")));
+    const QString file = QFileDialog::getSaveFileName(
+        nullptr, QCoreApplication::translate("Application", "Save Snapshot…"), qstring(suggested.string()),
+        QCoreApplication::translate("Application", "PNG pictures (%1)").arg(QStringLiteral("*.png")));
     if (file.isEmpty())
       return std::nullopt;
     return file.toStdString();
   };
   chooseOpenFile = []() -> std::optional<std::filesystem::path> {
-    const QString file = QFileDialog::getOpenFileName(nullptr, qstring(localized("Open")), {},
-                                                      qstring(localized("Ornival documents (*.ornival);;All files (*)")));
+    const QString filters =
+        QCoreApplication::translate("Application", "Ornival documents (%1)").arg(QStringLiteral("*.ornival")) +
+        QStringLiteral(";;") + QCoreApplication::translate("Application", "All files (%1)").arg(QStringLiteral("*"));
+    const QString file =
+        QFileDialog::getOpenFileName(nullptr, QCoreApplication::translate("Application", "Open"), {}, filters);
     if (file.isEmpty())
       return std::nullopt;
     return file.toStdString();
   };
   askToReopen = [](int count) {
-    return QMessageBox::question(
-               nullptr, qstring(localized("Ornival")),
-               qstring(localizedCount("Ornival kept %n unsaved document(s) from a session that ended without "
-                                      "closing them. Open them again? Those not opened again are deleted.",
-                                      count))) == QMessageBox::Yes;
+    // One document has a sentence of its own: English has no plural form
+    // to spare, and other languages take the count from %n.
+    const QString question =
+        count == 1
+            ? QCoreApplication::translate("Application",
+                                          "Ornival kept an unsaved document from a session that ended without "
+                                          "closing it. Open it again? If not, it is deleted.")
+            : QCoreApplication::translate("Application",
+                                          "Ornival kept %n unsaved documents from a session that ended without "
+                                          "closing them. Open them again? Those not opened again are deleted.",
+                                          nullptr, count);
+    return QMessageBox::question(nullptr, QCoreApplication::translate("Application", "Ornival"), question) ==
+           QMessageBox::Yes;
   };
   askAboutOutsideChange = [](const std::string& name) {
-    QMessageBox box(QMessageBox::Warning, qstring(localized("Ornival")),
-                    qstring(localized("“%1” was changed by another program since Ornival last read or saved it.",
-                                      {name})));
-    box.setInformativeText(qstring(localized(
+    QMessageBox box(
+        QMessageBox::Warning, QCoreApplication::translate("Application", "Ornival"),
+        QCoreApplication::translate("Application",
+                                    "“%1” was changed by another program since Ornival last read or saved it.")
+            .arg(qstring(name)));
+    box.setInformativeText(QCoreApplication::translate(
+        "Application",
         "Reload shows the file as it is now and drops the changes made in this window. Overwrite replaces "
-        "the file with this window’s document. Until you choose, Ornival does not save over the file.")));
-    QPushButton* reload = box.addButton(qstring(localized("Reload")), QMessageBox::DestructiveRole);
-    QPushButton* overwrite = box.addButton(qstring(localized("Overwrite")), QMessageBox::AcceptRole);
-    QPushButton* saveAs = box.addButton(qstring(localized("Save As…")), QMessageBox::ActionRole);
+        "the file with this window’s document. Until you choose, Ornival does not save over the file."));
+    QPushButton* reload =
+        box.addButton(QCoreApplication::translate("Application", "Reload"), QMessageBox::DestructiveRole);
+    QPushButton* overwrite =
+        box.addButton(QCoreApplication::translate("Application", "Overwrite"), QMessageBox::AcceptRole);
+    QPushButton* saveAs =
+        box.addButton(QCoreApplication::translate("Application", "Save As…"), QMessageBox::ActionRole);
     box.addButton(QMessageBox::Cancel);
     box.exec();
     if (box.clickedButton() == reload)
@@ -268,11 +290,14 @@ Application::Application(Options options)
     return ChangedAnswer::cancel;
   };
   askToSaveOverIncomplete = [](const std::string& notice) {
-    QMessageBox box(QMessageBox::Warning, qstring(localized("Ornival")), qstring(notice));
-    box.setInformativeText(qstring(localized("Saving replaces the file with what this window shows; the tiles "
-                                             "that could not be read are then lost from it.")));
-    QPushButton* save = box.addButton(qstring(localized("Save Anyway")), QMessageBox::DestructiveRole);
-    QPushButton* saveAs = box.addButton(qstring(localized("Save As…")), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Application", "Ornival"), qstring(notice));
+    box.setInformativeText(QCoreApplication::translate("Application",
+                                                       "Saving replaces the file with what this window shows; the "
+                                                       "tiles that could not be read are then lost from it."));
+    QPushButton* save =
+        box.addButton(QCoreApplication::translate("Application", "Save Anyway"), QMessageBox::DestructiveRole);
+    QPushButton* saveAs =
+        box.addButton(QCoreApplication::translate("Application", "Save As…"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.exec();
     if (box.clickedButton() == save)
@@ -571,42 +596,88 @@ void Application::followExampleIcon(QAction& item, const std::string& file) {
 }
 
 void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
-  const std::vector<std::pair<std::string, std::vector<MenuItem>>> menus = {
-      {"File",
-       {item("New", "newDocument"), item("New Window", "newTab"), item("Open…", "openDocument"),
-        submenu("Examples", examplesMenu_), separator(), item("Close", "performClose"),
-        item("Save", "saveDocument"), item("Save As…", "saveDocumentAs"),
-        item("Revert to Saved", "revertDocumentToSaved"), separator(), item("Export SVG", "export", 2),
-        item("Export Bitmap…", "export", 0), submenu("Export 3D Scene", sceneExportMenu()),
-        item("Share", "share"), separator(), item("Print…", "print"), separator(), item("Quit", "terminate")}},
-      {"Edit",
-       {item("Undo", "undo"), item("Redo", "redo"), separator(), item("Cut", "cut"), item("Copy", "copy"),
-        item("Paste", "paste"), item("Paste and Add", "paste", 1), item("Delete", "delete"),
-        item("Select All", "selectAll"), separator(), item("Group", "group"), item("Ungroup", "ungroup"),
-        item("Mirror", "mirror"), item("Invert Colors", "invertColors"), separator(),
-        item("Change Colors…", "setColorsWithImage"), item("Colors from Image", "changeColors"),
-        item("Remove Image", "removeImage")}},
+  const std::vector<std::pair<const char*, std::vector<MenuItem>>> menus = {
+      {QT_TRANSLATE_NOOP("Menu", "File"),
+       {
+           item(QT_TRANSLATE_NOOP("Menu", "New"), "newDocument"),
+           item(QT_TRANSLATE_NOOP("Menu", "New Window"), "newTab"),
+           item(QT_TRANSLATE_NOOP("Menu", "Open…"), "openDocument"),
+           submenu(QT_TRANSLATE_NOOP("Menu", "Examples"), examplesMenu_),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Close"), "performClose"),
+           item(QT_TRANSLATE_NOOP("Menu", "Save"), "saveDocument"),
+           item(QT_TRANSLATE_NOOP("Menu", "Save As…"), "saveDocumentAs"),
+           item(QT_TRANSLATE_NOOP("Menu", "Revert to Saved"), "revertDocumentToSaved"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Export SVG"), "export", 2),
+           item(QT_TRANSLATE_NOOP("Menu", "Export Bitmap…"), "export", 0),
+           submenu(QT_TRANSLATE_NOOP("Menu", "Export 3D Scene"), sceneExportMenu()),
+           item(QT_TRANSLATE_NOOP("Menu", "Share"), "share"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Print…"), "print"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Quit"), "terminate"),
+       }},
+      {QT_TRANSLATE_NOOP("Menu", "Edit"),
+       {
+           item(QT_TRANSLATE_NOOP("Menu", "Undo"), "undo"),
+           item(QT_TRANSLATE_NOOP("Menu", "Redo"), "redo"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Cut"), "cut"),
+           item(QT_TRANSLATE_NOOP("Menu", "Copy"), "copy"),
+           item(QT_TRANSLATE_NOOP("Menu", "Paste"), "paste"),
+           item(QT_TRANSLATE_NOOP("Menu", "Paste and Add"), "paste", 1),
+           item(QT_TRANSLATE_NOOP("Menu", "Delete"), "delete"),
+           item(QT_TRANSLATE_NOOP("Menu", "Select All"), "selectAll"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Group"), "group"),
+           item(QT_TRANSLATE_NOOP("Menu", "Ungroup"), "ungroup"),
+           item(QT_TRANSLATE_NOOP("Menu", "Mirror"), "mirror"),
+           item(QT_TRANSLATE_NOOP("Menu", "Invert Colors"), "invertColors"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Change Colors…"), "setColorsWithImage"),
+           item(QT_TRANSLATE_NOOP("Menu", "Colors from Image"), "changeColors"),
+           item(QT_TRANSLATE_NOOP("Menu", "Remove Image"), "removeImage"),
+       }},
       // Filled by the editor each time they open.
-      {"Select", {}},
-      {"Layer", {}},
-      {"Format",
-       {item("Colors…", "selectColor"), item("Border and Crossings…", "showBorder"),
-        item("Surface…", "showSurface")}},
-      {"View",
-       {item("3D View", "showDimension"), item("Hugging Square", "huggingSquare"), separator(),
-        item("Catalogue…", "showIconMenu"), item("Counts…", "showCounts"), item("Zoom…", "showScaleMenu"),
-        item("Rotation…", "showRotateMenu"), separator(), item("Toggle Zoom", "toggleZoom"),
-        item("Reset Zoom", "resetScale"), item("Square the View", "resetRotation"), separator(),
-        item("Show Tool Strip", "toggleToolStrip"), item("Customize Toolbar…", "customizeToolbar")}},
-      {"Tools", toolsMenu_},
-      {"Help", {item("Ornival Help", "showHelp")}},
+      {QT_TRANSLATE_NOOP("Menu", "Select"), {}},
+      {QT_TRANSLATE_NOOP("Menu", "Layer"), {}},
+      {QT_TRANSLATE_NOOP("Menu", "Format"),
+       {
+           item(QT_TRANSLATE_NOOP("Menu", "Colors…"), "selectColor"),
+           item(QT_TRANSLATE_NOOP("Menu", "Border and Crossings…"), "showBorder"),
+           item(QT_TRANSLATE_NOOP("Menu", "Surface…"), "showSurface"),
+       }},
+      {QT_TRANSLATE_NOOP("Menu", "View"),
+       {
+           item(QT_TRANSLATE_NOOP("Menu", "3D View"), "showDimension"),
+           item(QT_TRANSLATE_NOOP("Menu", "Hugging Square"), "huggingSquare"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Catalogue…"), "showIconMenu"),
+           item(QT_TRANSLATE_NOOP("Menu", "Counts…"), "showCounts"),
+           item(QT_TRANSLATE_NOOP("Menu", "Zoom…"), "showScaleMenu"),
+           item(QT_TRANSLATE_NOOP("Menu", "Rotation…"), "showRotateMenu"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Toggle Zoom"), "toggleZoom"),
+           item(QT_TRANSLATE_NOOP("Menu", "Reset Zoom"), "resetScale"),
+           item(QT_TRANSLATE_NOOP("Menu", "Square the View"), "resetRotation"),
+           separator(),
+           item(QT_TRANSLATE_NOOP("Menu", "Show Tool Strip"), "toggleToolStrip"),
+           item(QT_TRANSLATE_NOOP("Menu", "Customize Toolbar…"), "customizeToolbar"),
+       }},
+      {QT_TRANSLATE_NOOP("Menu", "Tools"), toolsMenu_},
+      {QT_TRANSLATE_NOOP("Menu", "Help"),
+       {
+           item(QT_TRANSLATE_NOOP("Menu", "Ornival Help"), "showHelp"),
+       }},
   };
   for (const auto& [title, items] : menus) {
-    QMenu* menu = bar.addMenu(qstring(localized(title)));
+    QMenu* menu = bar.addMenu(QCoreApplication::translate("Menu", title));
     fillMenu(*menu, items, controller);
-    if (title != "Select" && title != "Layer")
+    const std::string_view name = title;
+    if (name != "Select" && name != "Layer")
       continue;
-    const bool selectMenu = title == "Select";
+    const bool selectMenu = name == "Select";
     const std::weak_ptr<WindowController> weak = controller.weak_from_this();
     QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu, weak, selectMenu] {
       for (QMenu* sub : menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))

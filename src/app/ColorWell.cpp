@@ -41,7 +41,7 @@ QColorDialog* ColorWell::colorDialog(bool make) {
     dialog->setOption(QColorDialog::ShowAlphaChannel, true);
     dialog->setOption(QColorDialog::NoButtons, true);
     dialog->setModal(false);
-    dialog->setWindowTitle(QColorDialog::tr("Colors"));
+    dialog->setWindowTitle(tr("Colors"));
     QObject::connect(dialog, &QColorDialog::currentColorChanged, dialog, [](const QColor& picked) {
       if (!activeWell)
         return;

@@ -2,6 +2,7 @@
 
 #include "editor/qt/EventTranslation.h"
 #include "platform/Precondition.h"
+#include "platform/qt/Translations.h"
 
 #include <QCoreApplication>
 
@@ -24,7 +25,9 @@ int loadCount = 0;
 
 QString HelpWindow::resourceText(const QString& name) {
   initHelpResources();
-  QFile file(QStringLiteral(":/help/%1.html").arg(name));
+  // A translation may bring its own pages; a page it lacks is read in
+  // English.
+  QFile file(localizedResource(QStringLiteral(":/help"), name + QStringLiteral(".html")));
   ORNIVAL_PRECONDITION(file.open(QIODevice::ReadOnly));
   return QString::fromUtf8(file.readAll());
 }

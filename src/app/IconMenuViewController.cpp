@@ -7,7 +7,6 @@
 #include "figures/Figure.h"
 #include "model/MultiShape.h"
 #include "model/Shape.h"
-#include "platform/Localization.h"
 
 #include <QAbstractListModel>
 #include <QAction>
@@ -31,7 +30,15 @@ namespace {
 
 // The segments' labels; the sections of each are built by the categories.
 constexpr const char* categoryLabels[catalogueCategories::count] = {
-    "Usage", "Families", "Variants", "Lengths", "Angle", "Edges", "Concavity", "Angle Family", "Symmetry"};
+    QT_TRANSLATE_NOOP("IconMenuViewController", "Usage"),
+    QT_TRANSLATE_NOOP("IconMenuViewController", "Families"),
+    QT_TRANSLATE_NOOP("IconMenuViewController", "Variants"),
+    QT_TRANSLATE_NOOP("IconMenuViewController", "Lengths"),
+    QT_TRANSLATE_NOOP("IconMenuViewController", "Angle"),
+    QT_TRANSLATE_NOOP("IconMenuViewController", "Edges"),
+    QT_TRANSLATE_NOOP("IconMenuViewController", "Concavity"),
+    QT_TRANSLATE_NOOP("IconMenuViewController", "Angle Family"),
+    QT_TRANSLATE_NOOP("IconMenuViewController", "Symmetry")};
 
 int countOf(const ViewController& editor, Shapes tool) {
   const auto i = std::size_t(tool.rawValue());
@@ -137,7 +144,7 @@ IconMenuViewController::IconMenuViewController(std::weak_ptr<ViewController> vie
   group->setExclusive(true);
   for (int c = 0; c < catalogueCategories::count; ++c) {
     auto* button = new QToolButton(this);
-    button->setText(QString::fromStdString(localized(categoryLabels[c])));
+    button->setText(QCoreApplication::translate("IconMenuViewController", categoryLabels[c]));
     button->setCheckable(true);
     button->setPopupMode(QToolButton::MenuButtonPopup);
     button->setMenu(new QMenu(button));
@@ -270,7 +277,8 @@ QString IconMenuViewController::toolNameText() const {
     const auto& group = editor ? editor->multiShape : nullptr;
     if (group && group->templates().size() == 1)
       return QString::fromStdString(group->templates().front()->figure()->name());
-    return QString::number(group ? group->templates().size() : 0) + QString::fromStdString(localized(" shapes"));
+    const int count = group ? int(group->templates().size()) : 0;
+    return QCoreApplication::translate("IconMenuViewController", "%n shapes", nullptr, count);
   }
   if (tools.size() == 1)
     return nameOf(tools.front());
@@ -283,7 +291,7 @@ QString IconMenuViewController::toolNameText() const {
   QStringList names;
   for (Shapes tool : ordered)
     names << nameOf(tool);
-  return names.join(", ");
+  return names.join(QCoreApplication::translate("IconMenuViewController", ", ", "between the names of the figures"));
 }
 
 void IconMenuViewController::updateToolName() { toolName_->setText(toolNameText()); }

@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "document/qt/DocumentPrinter.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -27,20 +28,20 @@ void PrintPanel::makeDialog() {
   const int scaling = scaling_ ? scaling_->value() : 100;
   delete dialog_.data();
   dialog_ = new QPrintDialog(printer_.get(), parent_);
-  dialog_->setWindowTitle(QObject::tr("Print"));
+  dialog_->setWindowTitle(QCoreApplication::translate("PrintPanel", "Print"));
   // One page is all a document prints.
   dialog_->setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog_->setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog_->setOption(QAbstractPrintDialog::PrintToFile, true);
 
   auto* tab = new QWidget;
-  tab->setWindowTitle(QObject::tr("Scaling"));
+  tab->setWindowTitle(QCoreApplication::translate("PrintPanel", "Scaling"));
   auto* form = new QFormLayout(tab);
   scaling_ = new QSpinBox(tab);
   scaling_->setRange(1, 1000);
   scaling_->setValue(scaling);
   scaling_->setSuffix(QStringLiteral(" %"));
-  form->addRow(QObject::tr("Scale:"), scaling_);
+  form->addRow(QCoreApplication::translate("PrintPanel", "Scale:"), scaling_);
   dialog_->setOptionTabs({tab});
 }
 
@@ -53,7 +54,7 @@ void PrintPanel::nameAfter(const std::string& name, const std::filesystem::path&
     stem.resize(stem.size() - extension.size());
   std::replace(stem.begin(), stem.end(), '/', '-');
   if (stem.empty())
-    stem = "Untitled";
+    stem = QCoreApplication::translate("WindowController", "Untitled").toStdString();
   printer_->setDocName(QString::fromStdString(stem));
   printer_->setOutputFileName(QString::fromStdString((folder / (stem + ".pdf")).string()));
   // Qt's dialog takes the file it offers from the printer when it is made,

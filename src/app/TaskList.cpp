@@ -2,6 +2,7 @@
 
 #include "platform/Task.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -39,8 +40,8 @@ void TaskList::add(std::shared_ptr<Task> task, bool cancellable) {
   layout->addWidget(row.bar);
   if (cancellable) {
     row.cancel = new QToolButton(row.widget);
-    row.cancel->setText(QToolButton::tr("Cancel"));
-    row.cancel->setAccessibleName(QToolButton::tr("Cancel %1").arg(row.title->text()));
+    row.cancel->setText(QCoreApplication::translate("TaskList", "Cancel"));
+    row.cancel->setAccessibleName(QCoreApplication::translate("TaskList", "Cancel %1").arg(row.title->text()));
     const Task* key = row.task.get();
     connect(row.cancel, &QToolButton::clicked, this, [this, key] { cancel(*key); });
     layout->addWidget(row.cancel);

@@ -274,11 +274,11 @@ void WindowController::buildActions() {
   // The items name the step they would take back or do again.
   windowActions_.setTitle("undo", [this](const Action&) {
     const std::string name = undo_->canUndo() ? undo_->undoActionName() : std::string();
-    return (name.empty() ? QCoreApplication::translate("Menu", "Undo") : QCoreApplication::translate("Menu", "Undo %1").arg(QString::fromStdString(name))).toStdString();
+    return name.empty() ? localized("Menu", "Undo") : formatText(localized("Menu", "Undo %1"), {name});
   });
   windowActions_.setTitle("redo", [this](const Action&) {
     const std::string name = undo_->canRedo() ? undo_->redoActionName() : std::string();
-    return (name.empty() ? QCoreApplication::translate("Menu", "Redo") : QCoreApplication::translate("Menu", "Redo %1").arg(QString::fromStdString(name))).toStdString();
+    return name.empty() ? localized("Menu", "Redo") : formatText(localized("Menu", "Redo %1"), {name});
   });
   windowActions_.add("performClose", [this](const Action&) {
     QTimer::singleShot(0, window_.get(), [window = window_.get()] { window->close(); });
@@ -497,7 +497,7 @@ std::string WindowController::displayName() const {
     return displayName_;
   if (file_)
     return file_->filename().string();
-  return localized("Untitled");
+  return localized("WindowController", "Untitled");
 }
 
 void WindowController::setDisplayName(std::string name) {
@@ -508,7 +508,9 @@ void WindowController::setDisplayName(std::string name) {
 void WindowController::updateTitle() {
   if (!window_)
     return;
-  window_->setWindowTitle(QString::fromStdString(displayName()) + "[*] — Ornival");
+  // "[*]" is where the window shows that the document has changes.
+  window_->setWindowTitle(QCoreApplication::translate("WindowController", "%1[*] — Ornival")
+                              .arg(QString::fromStdString(displayName())));
   window_->setWindowModified(edited_);
 }
 
@@ -616,7 +618,7 @@ bool WindowController::startWrite(WriteKind kind, const std::filesystem::path& t
   const FileCalls* calls = &application_.files();
   const std::string name = kind == WriteKind::untitled ? displayName() : target.filename().string();
   write->task = Task::create(
-      localized("Saving “%1”…", {name}),
+      formatText(localized("WindowController", "Saving “%1”…"), {name}),
       [write, calls](Task& task) { performWrite(*write, *calls, task); },
       [weak = weak_from_this(), write] {
         if (const auto self = weak.lock())
@@ -645,9 +647,10 @@ void WindowController::finishWriting() {
 }
 
 std::string WindowController::keepFailure(const std::string& error) const {
-  return localized("Autosave left “%1” as it is: the version to go back to could not be kept first "
-                   "(%2). Your changes are kept in this window.",
-                   {displayFileName(), error});
+  return formatText(localized("WindowController",
+                              "Autosave left “%1” as it is: the version to go back to could not be kept first "
+                              "(%2). Your changes are kept in this window."),
+                    {displayFileName(), error});
 }
 
 void WindowController::collect(std::shared_ptr<Write> write) {
@@ -667,8 +670,10 @@ void WindowController::collect(std::shared_ptr<Write> write) {
       if (!write->keepError.empty()) {
         setAutosaveProblem(keepFailure(write->keepError));
       } else if (!stopped && !write->error.empty()) {
-        setAutosaveProblem(localized("Autosave could not write “%1”: %2. Your changes are kept in this window.",
-                                     {write->target.string(), write->error}));
+        setAutosaveProblem(formatText(localized("WindowController",
+                                                "Autosave could not write “%1”: %2. Your changes are kept in this "
+                                                "window."),
+                                      {write->target.string(), write->error}));
       } else if (!stopped) {
         if (file_ && write->target == *file_)
           identity_ = write->identity;
@@ -683,7 +688,8 @@ void WindowController::collect(std::shared_ptr<Write> write) {
     case WriteKind::untitled:
       if (!stopped && !write->error.empty())
         setAutosaveProblem(
-            localized("Autosave could not keep this document in “%1”: %2.", {write->target.string(), write->error}));
+            formatText(localized("WindowController", "Autosave could not keep this document in “%1”: %2."),
+                       {write->target.string(), write->error}));
       else if (!stopped)
         setAutosaveProblem({});
       break;
@@ -694,7 +700,8 @@ void WindowController::collect(std::shared_ptr<Write> write) {
       if (!write->error.empty()) {
         if (application_.presentError)
           prompt(application_.presentError,
-                 localized("“%1” could not be saved: %2.", {write->target.filename().string(), write->error}));
+                 formatText(localized("WindowController", "“%1” could not be saved: %2."),
+                            {write->target.filename().string(), write->error}));
         break;
       }
       if (write->kind == WriteKind::saveAs) {
@@ -839,7 +846,8 @@ std::string WindowController::revert() {
       changedOutside_ = true;
     } else if (const std::string error = writeFileAtomically(*file_, reference_, application_.files());
                !error.empty()) {
-      return localized("“%1” could not be put back as it was: %2.", {displayFileName(), error});
+      return formatText(localized("WindowController", "“%1” could not be put back as it was: %2."),
+                        {displayFileName(), error});
     } else {
       identity_ = fileIdentity(*file_);
       fileHoldsReference_ = true;
@@ -891,7 +899,8 @@ void WindowController::autosaveUntitled() {
     std::string error;
     const auto folder = application_.instanceFolder(&error);
     if (!folder) {
-      setAutosaveProblem(localized("Autosave could not keep this document: %1.", {error}));
+      setAutosaveProblem(
+          formatText(localized("WindowController", "Autosave could not keep this document: %1."), {error}));
       return;
     }
     untitledAutosave_ = *folder / newFileName(".ornival");
@@ -933,9 +942,9 @@ void WindowController::updateMessageBar() {
   };
   add(incompleteNotice_);
   if (changedOutside_)
-    add(localized("“%1” was changed by another program. Ornival stopped saving it automatically; Save asks what "
-                  "to do.",
-                  {displayFileName()}));
+    add(formatText(localized("WindowController", "“%1” was changed by another program. Ornival stopped saving it "
+                                                 "automatically; Save asks what to do."),
+                   {displayFileName()}));
   add(autosaveProblem_);
   messageLabel_->setText(QString::fromStdString(text));
   messageBar_->setVisible(!text.empty());
@@ -957,8 +966,9 @@ bool WindowController::shouldClose() {
             !error.empty()) {
           if (application_.presentError)
             prompt(application_.presentError,
-                   localized("“%1” could not be put back as it was: %2. The window stays open.",
-                             {displayFileName(), error}));
+                   formatText(localized("WindowController",
+                                        "“%1” could not be put back as it was: %2. The window stays open."),
+                              {displayFileName(), error}));
           return false;
         }
         fileHoldsReference_ = true;
@@ -1196,7 +1206,9 @@ void WindowController::offerSaveSnapshot(std::shared_ptr<const RgbaImage> image)
   if (!image || !application_.chooseSnapshotFile)
     return;
   const auto folder = file_ ? file_->parent_path() : application_.documentsFolder();
-  const auto chosen = prompt(application_.chooseSnapshotFile, folder / "Snapshot.png");
+  const auto chosen = prompt(application_.chooseSnapshotFile,
+                             folder / localized("WindowController", "Snapshot.png",
+                                                "the file name offered for a snapshot"));
   if (!chosen)
     return;
   // Encoded whole in memory, so that writing it is one checked step.
@@ -1207,10 +1219,11 @@ void WindowController::offerSaveSnapshot(std::shared_ptr<const RgbaImage> image)
       toQImage(*image).save(&buffer, "png")
           ? writeFileAtomically(*chosen, std::string_view(png.constData(), std::size_t(png.size())),
                                 application_.files())
-          : localized("the picture could not be encoded");
+          : localized("WindowController", "the picture could not be encoded");
   if (!error.empty() && application_.presentError)
     prompt(application_.presentError,
-           localized("The snapshot “%1” could not be saved: %2.", {chosen->filename().string(), error}));
+           formatText(localized("WindowController", "The snapshot “%1” could not be saved: %2."),
+                      {chosen->filename().string(), error}));
 }
 
 // Toolbar, popovers and figure strip ------------------------------------------
@@ -1237,13 +1250,14 @@ void WindowController::showExportNotice(const std::optional<std::filesystem::pat
     return;
   if (file) {
     exported_ = *file;
-    exportNoticeText_->setText(QLabel::tr("Exported “%1” to %2.")
-                                   .arg(QString::fromStdString(file->filename().string()),
-                                        QDir::toNativeSeparators(QString::fromStdString(file->parent_path().string()))));
+    const QString folder = QDir::toNativeSeparators(QString::fromStdString(file->parent_path().string()));
+    exportNoticeText_->setText(QCoreApplication::translate("WindowController", "Exported “%1” to %2.")
+                                   .arg(QString::fromStdString(file->filename().string()), folder));
     exportNoticeReveal_->show();
   } else {
     exported_.clear();
-    exportNoticeText_->setText(QLabel::tr("Nothing was exported: %1").arg(QString::fromStdString(error)));
+    exportNoticeText_->setText(
+        QCoreApplication::translate("WindowController", "Nothing was exported: %1").arg(QString::fromStdString(error)));
     exportNoticeReveal_->hide();
   }
   exportNotice_->show();
@@ -1263,7 +1277,7 @@ void WindowController::closePopovers() {
 }
 
 void WindowController::buildWindowParts() {
-  auto* toolbar = new QToolBar(QToolBar::tr("Toolbar"), window_.get());
+  auto* toolbar = new QToolBar(QCoreApplication::translate("WindowController", "Toolbar"), window_.get());
   window_->addToolBar(Qt::TopToolBarArea, toolbar);
   toolbarDelegate_ = new ToolbarDelegate(
       *toolbar, {[this](const std::string& action, int tag, QWidget* sender) { sendFrom({action, tag, {}}, sender); },
@@ -1277,7 +1291,7 @@ void WindowController::buildWindowParts() {
 
   // The figure strip: one row under the toolbar, hidden until asked for.
   window_->addToolBarBreak(Qt::TopToolBarArea);
-  toolStripBar_ = new QToolBar(QToolBar::tr("Tool Strip"), window_.get());
+  toolStripBar_ = new QToolBar(QCoreApplication::translate("WindowController", "Tool Strip"), window_.get());
   toolStripBar_->setObjectName(QStringLiteral("ToolStrip"));
   toolStripBar_->setMovable(false);
   toolStrip_ = new ToolStrip(toolStripBar_);
@@ -1292,7 +1306,7 @@ void WindowController::buildWindowParts() {
 
   // The message bar: what the window has to say about its file, shown until
   // it no longer holds, without a dialog in the way of the work.
-  messageBar_ = new QToolBar(QToolBar::tr("Messages"), window_.get());
+  messageBar_ = new QToolBar(QCoreApplication::translate("WindowController", "Messages"), window_.get());
   messageBar_->setObjectName(QStringLiteral("MessageBar"));
   messageBar_->setMovable(false);
   messageBar_->setFloatable(false);
@@ -1302,7 +1316,7 @@ void WindowController::buildWindowParts() {
   icon->setContentsMargins(6, 0, 6, 0);
   messageBar_->addWidget(icon);
   messageLabel_ = new QLabel(messageBar_);
-  messageLabel_->setAccessibleName(QStringLiteral("Message"));
+  messageLabel_->setAccessibleName(QCoreApplication::translate("WindowController", "Message"));
   messageLabel_->setWordWrap(true);
   messageLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   messageLabel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -1319,8 +1333,9 @@ void WindowController::buildWindowParts() {
   exportNoticeText_->setObjectName(QStringLiteral("exportNotice"));
   exportNoticeText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* reveal = new QToolButton(exportNotice_);
-  reveal->setText(QToolButton::tr("Show in Folder"));
-  reveal->setAccessibleName(QToolButton::tr("Show the exported file in the file manager"));
+  reveal->setText(QCoreApplication::translate("WindowController", "Show in Folder"));
+  reveal->setAccessibleName(
+      QCoreApplication::translate("WindowController", "Show the exported file in the file manager"));
   QObject::connect(reveal, &QToolButton::clicked, exportNotice_, [this] {
     if (!exported_.empty())
       application_.fileViewer().reveal(exported_);
@@ -1329,8 +1344,8 @@ void WindowController::buildWindowParts() {
   auto* dismiss = new QToolButton(exportNotice_);
   dismiss->setText(QStringLiteral("✕"));
   dismiss->setAutoRaise(true);
-  dismiss->setAccessibleName(QToolButton::tr("Dismiss"));
-  dismiss->setToolTip(QToolButton::tr("Dismiss"));
+  dismiss->setAccessibleName(QCoreApplication::translate("WindowController", "Dismiss"));
+  dismiss->setToolTip(QCoreApplication::translate("WindowController", "Dismiss"));
   QObject::connect(dismiss, &QToolButton::clicked, exportNotice_, [this] { exportNotice_->hide(); });
   noticeLayout->addWidget(exportNoticeText_);
   noticeLayout->addWidget(reveal);

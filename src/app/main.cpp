@@ -7,9 +7,11 @@
 #include "app/core/Examples.h"
 #include "platform/MainQueue.h"
 #include "platform/qt/QtMainQueue.h"
+#include "platform/qt/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 
 #include <filesystem>
 
@@ -32,12 +34,15 @@ void name() {
   QCoreApplication::setApplicationVersion(QStringLiteral(ORNIVAL_VERSION));
 }
 
+// Made once the translations are in: its description is shown.
+QCommandLineOption exampleOption() {
+  return QCommandLineOption(QStringLiteral("example"),
+                            QCoreApplication::translate("main", "Opens the first example as an untitled document."));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const QCommandLineOption example(
-      QStringLiteral("example"),
-      QCoreApplication::translate("main", "Opens the first example as an untitled document."));
   // --help and --version answer as command-line programs do, also where no
   // display is to be had: before any window system is asked for.
   for (int i = 1; i < argc; ++i) {
@@ -46,8 +51,9 @@ int main(int argc, char** argv) {
         argument == "-v" || argument == "--version") {
       QCoreApplication core(argc, argv);
       name();
+      ornival::installTranslations(QLocale().uiLanguages());
       QCommandLineParser parser;
-      describe(parser, example);
+      describe(parser, exampleOption());
       parser.process(core);
       return 0;
     }
@@ -55,6 +61,10 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   name();
+  // In the user's language, before the first text is looked up: the
+  // catalogue keeps its words for the rest of the process.
+  ornival::installTranslations(QLocale().uiLanguages());
+  const QCommandLineOption example = exampleOption();
   // The window belongs to the desktop entry of that name: its launcher and
   // icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.ornival.Ornival"));

@@ -21,7 +21,7 @@ template <typename T>
 struct Document::Undoable {
   std::string_view key = {};
   T Document::*field = nullptr;
-  std::string_view actionName = {};
+  const char* actionName = nullptr;
   // Runs after the store; also when the value was unchanged if so marked.
   void (*effect)(Document&, const T& previous) = nullptr;
   bool effectWhenUnchanged = false;
@@ -159,7 +159,7 @@ void Document::change(const Undoable<T>& setting, const T& value) {
   notify(setting.key, ChangePhase::after);
 }
 
-void Document::registerInverse(std::function<void(Document&)> step, std::string_view actionName) {
+void Document::registerInverse(std::function<void(Document&)> step, const char* actionName) {
   UndoManager* undo = undoManager_.get();
   if (!undo)
     return;
@@ -169,7 +169,7 @@ void Document::registerInverse(std::function<void(Document&)> step, std::string_
       step(*self);
   });
   if (!undo->isUndoing())
-    undo->setActionName(localized(actionName));
+    undo->setActionName(localized("Undo", actionName));
 }
 
 // Export settings -----------------------------------------------------------
@@ -313,7 +313,8 @@ void Document::setScale(double scale) {
     editor.updateViewTransform(editor.animateScale(), 0.4);
   });
   if (const auto window = windowController())
-    window->setScaleLabel(localized("Scale: ") + formatInteger(std::int64_t(std::trunc(scale))));
+    window->setScaleLabel(
+        formatText(localized("Toolbar", "Scale: %1"), {formatInteger(std::int64_t(std::trunc(scale)))}));
   if (changed)
     notify("scale", ChangePhase::after);
 }
@@ -340,7 +341,8 @@ void Document::setRotation(double degrees) {
     editor.resnapPageBounds();
   });
   if (const auto window = windowController())
-    window->setRotateLabel(localized("Rotate: ") + formatInteger(std::int64_t(std::trunc(degrees))) + "\u00B0");
+    window->setRotateLabel(
+        formatText(localized("Toolbar", "Rotate: %1°"), {formatInteger(std::int64_t(std::trunc(degrees)))}));
   if (changed)
     notify("rotation", ChangePhase::after);
 }
@@ -350,7 +352,7 @@ void Document::setRotation(double degrees) {
 void Document::setBackgroundColor(const Color& color) {
   static const Undoable<Color> setting{.key = "backgroundColor",
                                        .field = &Document::backgroundColor_,
-                                       .actionName = "Change Background Color",
+                                       .actionName = ORNIVAL_TEXT("Undo", "Change Background Color"),
                                        .effect = [](Document& d, const Color&) {
                                          const Color& c = d.backgroundColor_;
                                          withEditor(d,
@@ -378,7 +380,7 @@ void Document::cornerFactorDidChange(DocumentWindow::CornerFactor factor, double
 void Document::setShapeBezierFactor(double factor) {
   static const Undoable<double> setting{.key = "shapeBezierFactor",
                                         .field = &Document::shapeBezierFactor_,
-                                        .actionName = "Change Shape Factor",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Shape Factor"),
                                         .effect =
                                             [](Document& d, const double&) {
                                               d.cornerFactorDidChange(DocumentWindow::CornerFactor::shapeFactor,
@@ -391,7 +393,7 @@ void Document::setShapeBezierFactor(double factor) {
 void Document::setShapeRadiusLimit(double limit) {
   static const Undoable<double> setting{.key = "shapeRadiusLimit",
                                         .field = &Document::shapeRadiusLimit_,
-                                        .actionName = "Change Shape Radius Limit",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Shape Radius Limit"),
                                         .effect = [](Document& d, const double&) {
                                           d.cornerFactorDidChange(DocumentWindow::CornerFactor::shapeRadiusLimit,
                                                                   d.shapeRadiusLimit_);
@@ -402,7 +404,7 @@ void Document::setShapeRadiusLimit(double limit) {
 void Document::setBorderBezierFactor(double factor) {
   static const Undoable<double> setting{.key = "borderBezierFactor",
                                         .field = &Document::borderBezierFactor_,
-                                        .actionName = "Change Border Factor",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Border Factor"),
                                         .effect = [](Document& d, const double&) {
                                           d.cornerFactorDidChange(DocumentWindow::CornerFactor::borderFactor,
                                                                   d.borderBezierFactor_);
@@ -413,7 +415,7 @@ void Document::setBorderBezierFactor(double factor) {
 void Document::setBorderRadiusLimit(double limit) {
   static const Undoable<double> setting{.key = "borderRadiusLimit",
                                         .field = &Document::borderRadiusLimit_,
-                                        .actionName = "Change Border Radius Limit",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Border Radius Limit"),
                                         .effect = [](Document& d, const double&) {
                                           d.cornerFactorDidChange(DocumentWindow::CornerFactor::borderRadiusLimit,
                                                                   d.borderRadiusLimit_);
@@ -424,7 +426,7 @@ void Document::setBorderRadiusLimit(double limit) {
 void Document::setSurfaceRoundness(double roundness) {
   static const Undoable<double> setting{.key = "surfaceRoundness",
                                         .field = &Document::surfaceRoundness_,
-                                        .actionName = "Change Surface Roundness",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Surface Roundness"),
                                         .effect = [](Document& d, const double&) {
                                           withEditor(d, [&](DocumentEditor& editor) {
                                             // A tile rebuilds its solid, when it has one, with the new creases.
@@ -455,7 +457,7 @@ void refreshLines(Document& d, const T&) {
 void Document::setSurfaceZscale(double zscale) {
   static const Undoable<double> setting{.key = "surfaceZscale",
                                         .field = &Document::surfaceZscale_,
-                                        .actionName = "Change Surface Z Scale",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Surface Z Scale"),
                                         .effect = &updateEditor<&DocumentEditor::updateSurfaceZScale>};
   change(setting, zscale);
 }
@@ -463,7 +465,7 @@ void Document::setSurfaceZscale(double zscale) {
 void Document::setMetalness(double metalness) {
   static const Undoable<double> setting{.key = "metalness",
                                         .field = &Document::metalness_,
-                                        .actionName = "Change Metalness",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Metalness"),
                                         .effect = &updateEditor<&DocumentEditor::updateMetalness>};
   change(setting, metalness);
 }
@@ -471,7 +473,7 @@ void Document::setMetalness(double metalness) {
 void Document::setRoughness(double roughness) {
   static const Undoable<double> setting{.key = "roughness",
                                         .field = &Document::roughness_,
-                                        .actionName = "Change Roughness",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Roughness"),
                                         .effect = &updateEditor<&DocumentEditor::updateRoughness>};
   change(setting, roughness);
 }
@@ -479,7 +481,7 @@ void Document::setRoughness(double roughness) {
 void Document::setRipple(double ripple) {
   static const Undoable<double> setting{.key = "ripple",
                                         .field = &Document::ripple_,
-                                        .actionName = "Change Ripple",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Ripple"),
                                         .effect = &updateEditor<&DocumentEditor::updateRipple>};
   change(setting, ripple);
 }
@@ -487,7 +489,7 @@ void Document::setRipple(double ripple) {
 void Document::setRippleScale(double scale) {
   static const Undoable<double> setting{.key = "rippleScale",
                                         .field = &Document::rippleScale_,
-                                        .actionName = "Change Ripple Scale",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Ripple Scale"),
                                         .effect = &updateEditor<&DocumentEditor::updateRippleScale>};
   change(setting, scale);
 }
@@ -495,7 +497,7 @@ void Document::setRippleScale(double scale) {
 void Document::setLightAngleX(double angle) {
   static const Undoable<double> setting{.key = "lightAngleX",
                                         .field = &Document::lightAngleX_,
-                                        .actionName = "Change Light Angle X",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Light Angle X"),
                                         .effect = &updateEditor<&DocumentEditor::updateLightAngleX>};
   change(setting, angle);
 }
@@ -503,7 +505,7 @@ void Document::setLightAngleX(double angle) {
 void Document::setLightAngleY(double angle) {
   static const Undoable<double> setting{.key = "lightAngleY",
                                         .field = &Document::lightAngleY_,
-                                        .actionName = "Change Light Angle Y",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Light Angle Y"),
                                         .effect = &updateEditor<&DocumentEditor::updateLightAngleY>};
   change(setting, angle);
 }
@@ -511,7 +513,7 @@ void Document::setLightAngleY(double angle) {
 void Document::setLightAngleZ(double angle) {
   static const Undoable<double> setting{.key = "lightAngleZ",
                                         .field = &Document::lightAngleZ_,
-                                        .actionName = "Change Light Angle Z",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Light Angle Z"),
                                         .effect = &updateEditor<&DocumentEditor::updateLightAngleZ>};
   change(setting, angle);
 }
@@ -519,7 +521,7 @@ void Document::setLightAngleZ(double angle) {
 void Document::setBorderColor(const Color& color) {
   static const Undoable<Color> setting{.key = "borderColor",
                                        .field = &Document::borderColor_,
-                                       .actionName = "Change Border Color",
+                                       .actionName = ORNIVAL_TEXT("Undo", "Change Border Color"),
                                        .effect = &refreshLines<Color>,
                                        .effectWhenUnchanged = true};
   change(setting, color);
@@ -528,7 +530,7 @@ void Document::setBorderColor(const Color& color) {
 void Document::setBorderColor2(const Color& color) {
   static const Undoable<Color> setting{.key = "borderColor2",
                                        .field = &Document::borderColor2_,
-                                       .actionName = "Change Border Color",
+                                       .actionName = ORNIVAL_TEXT("Undo", "Change Border Color"),
                                        .effect = &refreshLines<Color>,
                                        .effectWhenUnchanged = true};
   change(setting, color);
@@ -537,7 +539,7 @@ void Document::setBorderColor2(const Color& color) {
 void Document::setBorderColor3(const Color& color) {
   static const Undoable<Color> setting{.key = "borderColor3",
                                        .field = &Document::borderColor3_,
-                                       .actionName = "Change Border Color",
+                                       .actionName = ORNIVAL_TEXT("Undo", "Change Border Color"),
                                        .effect = &refreshLines<Color>,
                                        .effectWhenUnchanged = true};
   change(setting, color);
@@ -546,7 +548,7 @@ void Document::setBorderColor3(const Color& color) {
 void Document::setBorderWidth(double width) {
   static const Undoable<double> setting{.key = "borderWidth",
                                         .field = &Document::borderWidth_,
-                                        .actionName = "Change Border Width",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Border Width"),
                                         .effect = &refreshLines<double>,
                                         .effectWhenUnchanged = true};
   change(setting, width);
@@ -555,7 +557,7 @@ void Document::setBorderWidth(double width) {
 void Document::setBorderWidth2(double width) {
   static const Undoable<double> setting{.key = "borderWidth2",
                                         .field = &Document::borderWidth2_,
-                                        .actionName = "Change Border Width",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Border Width"),
                                         .effect = &refreshLines<double>,
                                         .effectWhenUnchanged = true};
   change(setting, width);
@@ -564,7 +566,7 @@ void Document::setBorderWidth2(double width) {
 void Document::setBorderWidth3(double width) {
   static const Undoable<double> setting{.key = "borderWidth3",
                                         .field = &Document::borderWidth3_,
-                                        .actionName = "Change Border Width",
+                                        .actionName = ORNIVAL_TEXT("Undo", "Change Border Width"),
                                         .effect = &refreshLines<double>,
                                         .effectWhenUnchanged = true};
   change(setting, width);
@@ -574,7 +576,7 @@ void Document::setBorderLineStyle(bool round) {
   static const Undoable<bool> setting{
       .key = "borderLineStyle",
       .field = &Document::borderLineStyle_,
-      .actionName = "Change Border Line Style",
+      .actionName = ORNIVAL_TEXT("Undo", "Change Border Line Style"),
       .effect = [](Document& d,
                    const bool&) { withEditor(d, [&](DocumentEditor& e) { e.updateLineJoin(d.borderLineStyle_); }); },
       .effectWhenUnchanged = true};
@@ -585,7 +587,7 @@ void Document::setAmbientColor(const Color& color) {
   static const Undoable<Color> setting{
       .key = "ambientColor",
       .field = &Document::ambientColor_,
-      .actionName = "Change Ambient Light Color",
+      .actionName = ORNIVAL_TEXT("Undo", "Change Ambient Light Color"),
       .effect =
           [](Document& d, const Color&) {
             withEditor(d, [&](DocumentEditor& e) { e.setAmbientLightColor(d.ambientColor_); });
@@ -609,7 +611,7 @@ void Document::setAmbientBrightness(double brightness) {
 void Document::setDisplayMode(int mode) {
   static const Undoable<int> setting{.key = "displayMode",
                                      .field = &Document::displayMode_,
-                                     .actionName = "Change Display Mode",
+                                     .actionName = ORNIVAL_TEXT("Undo", "Change Display Mode"),
                                      .effect = [](Document& d, const int&) {
                                        withEditor(d, [&](DocumentEditor& e) {
                                          const int previous = e.dimension();
@@ -623,7 +625,7 @@ void Document::setDisplayMode(int mode) {
 void Document::setCrossings(CrossingStatus crossings) {
   static const Undoable<CrossingStatus> setting{.key = "crossings",
                                                 .field = &Document::crossings_,
-                                                .actionName = "Change Crossings",
+                                                .actionName = ORNIVAL_TEXT("Undo", "Change Crossings"),
                                                 .effect =
                                                     [](Document& d, const CrossingStatus&) {
                                                       withEditor(d, [&](DocumentEditor& e) {
@@ -677,7 +679,8 @@ void Document::setShapeColor(const Color& color) {
     for (const auto& tile : editor->graph().shapes()) {
       if (!recoloured(tile))
         continue;
-      registerInverse([info = tile->info()](Document& d) { d.changeShapeColors(info); }, "Change Shape Color");
+      registerInverse([info = tile->info()](Document& d) { d.changeShapeColors(info); },
+                      ORNIVAL_TEXT("Undo", "Change Shape Color"));
       tile->setShapeColor(color);
     }
     if (editor->shapeColor() != color) {
@@ -718,7 +721,8 @@ void Document::setLayerIndex(int index) {
     for (const auto& tile : editor->graph().shapes()) {
       if (!moved(tile))
         continue;
-      registerInverse([info = tile->info()](Document& d) { d.changeShapeColors(info); }, "Change Layer Index");
+      registerInverse([info = tile->info()](Document& d) { d.changeShapeColors(info); },
+                      ORNIVAL_TEXT("Undo", "Change Layer Index"));
       tile->layerIndex = index;
     }
     editor->setLayerIndex(index);
@@ -734,7 +738,8 @@ void Document::changeShapeColors(const ShapeInfo& info) {
   if (info.index < 0 || std::size_t(info.index) >= tiles.size())
     return;
   const std::shared_ptr<Shape> tile = tiles[std::size_t(info.index)];
-  registerInverse([current = tile->info()](Document& d) { d.changeShapeColors(current); }, "Change Shape Colors");
+  registerInverse([current = tile->info()](Document& d) { d.changeShapeColors(current); },
+                  ORNIVAL_TEXT("Undo", "Change Shape Colors"));
   // A marked tile may be the one the derived colour and layer come from.
   const bool shown = tile->marked;
   if (shown) {

@@ -211,7 +211,7 @@ private:
   struct Undoable;
   template <typename T>
   void change(const Undoable<T>& setting, const T& value);
-  void registerInverse(std::function<void(Document&)> step, std::string_view actionName);
+  void registerInverse(std::function<void(Document&)> step, const char* actionName);
   void notify(std::string_view key, ChangePhase phase);
 
   void cornerFactorDidChange(DocumentWindow::CornerFactor factor, double value);

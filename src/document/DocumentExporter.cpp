@@ -38,12 +38,12 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 std::string quoted(const std::filesystem::path& file) { return "\u201C" + file.filename().string() + "\u201D"; }
 
 std::string couldNotWrite(const std::filesystem::path& file, const std::string& why) {
-  return localized("Could not write") + " " + quoted(file) + ": " + why;
+  return formatText(localized("Export", "Could not write %1: %2"), {quoted(file), why});
 }
 
 std::string replacesDocument() {
-  return localized("The export would replace the document itself.") + " " +
-         localized("Save the document under another name first.");
+  return localized("Export", "The export would replace the document itself. "
+                             "Save the document under another name first.");
 }
 
 // Held while an export checks that it still stands and writes its files.
@@ -158,7 +158,7 @@ ExportResult DocumentExporter::run(const std::filesystem::path& file, Work work)
   }
   const Services services = services_;
   auto task = Task::create(
-      localized("Exporting “%1”…", {file.filename().string()}), [perform](Task& task) { perform(task); },
+      formatText(localized("Export", "Exporting “%1”…"), {file.filename().string()}), [perform](Task& task) { perform(task); },
       [outcome, services] {
         if (!services.lifetime.expired())
           finish(services, *outcome);
@@ -230,7 +230,7 @@ ExportResult DocumentExporter::export3D(ExportFileFormat format) {
   }
   auto snapshot = takeSceneSnapshot(*document);
   if (!snapshot) {
-    result.error = localized("There is no 3D scene to export.");
+    result.error = localized("Export", "There is no 3D scene to export.");
     finish(services_, result);
     return result;
   }

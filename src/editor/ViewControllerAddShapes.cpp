@@ -151,7 +151,7 @@ void ViewController::addShapes() {
   if (UndoManager* undo = undoManager()) {
     registerUndoStep([indices](ViewController& editor) { editor.undoAddShapes(indices); });
     if (!undo->isUndoing())
-      undo->setActionName(localized(indices.size() < 2 ? "Add Shape" : "Add Shapes"));
+      undo->setActionName(indices.size() < 2 ? localized("Undo", "Add Shape") : localized("Undo", "Add Shapes"));
   }
   graph_->joinEdges(borderEdges);
   operations->neighborQueue()->cancelAllOperations();

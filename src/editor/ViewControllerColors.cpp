@@ -4,6 +4,7 @@
 
 #include "document/Document.h"
 #include "model/Shape.h"
+#include "platform/Localization.h"
 #include "platform/UndoManager.h"
 
 namespace ornival {
@@ -21,7 +22,7 @@ void ViewController::setShapeColor(const std::shared_ptr<Shape>& tile, const Col
         target->changeShapeColors(info);
     });
     if (!undo->isUndoing())
-      undo->setActionName("Change Shape Color");
+      undo->setActionName(localized("Undo", "Change Shape Color"));
   }
   tile->setShapeColor(color);
 }

@@ -171,7 +171,7 @@ void ViewController::setGroupFlags(const std::vector<GroupFlag>& flags, bool toB
       editor.setGroupFlags(flags, !toBefore, name);
     });
     if (!undo->isUndoing())
-      undo->setActionName(localized(name));
+      undo->setActionName(localized("Undo", name.data()));
   }
   const auto& tiles = graph_->shapes();
   std::vector<std::shared_ptr<Shape>> touched;
@@ -214,13 +214,13 @@ void ViewController::refreshGroupOutlines(const std::vector<std::shared_ptr<Shap
 void ViewController::regroup(bool group) {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   const auto changes = changeGroupFlags(group);
-  const std::string_view name = group ? "Group Shapes" : "Ungroup Shapes";
+  const std::string_view name = group ? ORNIVAL_TEXT("Undo", "Group Shapes") : ORNIVAL_TEXT("Undo", "Ungroup Shapes");
   if (UndoManager* undo = undoManager()) {
     registerUndoStep([changes, name = std::string(name)](ViewController& editor) {
       editor.setGroupFlags(changes, true, name);
     });
     if (!undo->isUndoing())
-      undo->setActionName(localized(name));
+      undo->setActionName(localized("Undo", name.data()));
   }
   std::vector<std::shared_ptr<Shape>> touched;
   for (const auto& change : changes) {
@@ -257,7 +257,7 @@ void ViewController::setInvertedColors(const std::vector<ColorChange>& changes, 
   if (UndoManager* undo = undoManager()) {
     registerUndoStep([changes, toBefore](ViewController& editor) { editor.setInvertedColors(changes, !toBefore); });
     if (!undo->isUndoing())
-      undo->setActionName(localized("Invert Colors"));
+      undo->setActionName(localized("Undo", "Invert Colors"));
   }
   const auto& tiles = graph_->shapes();
   for (const auto& change : changes) {

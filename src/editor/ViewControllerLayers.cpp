@@ -323,7 +323,7 @@ void ViewController::registerManualPageBoundsUndo(const Rect& bounds) {
   // A whole frame drag is one step; the release allows the next.
   if (dragged)
     registerUndoManualPageBounds = false;
-  undo->setActionName(localized("Update Page Bounds"));
+  undo->setActionName(localized("Undo", "Update Page Bounds"));
 }
 
 void ViewController::setManualPageBounds(const Rect& bounds) {

@@ -142,7 +142,7 @@ void ViewController::finishRemoveShapes() {
       editor.select(editor.selectedPoint);
     });
     if (!undo->isUndoing())
-      undo->setActionName(localized(removed.size() < 2 ? "Remove Shape" : "Remove Shapes"));
+      undo->setActionName(removed.size() < 2 ? localized("Undo", "Remove Shape") : localized("Undo", "Remove Shapes"));
   }
   removed.clear();
   removedJoinFlags.clear();

@@ -62,7 +62,7 @@ void ViewController::selectShape(int index, Undo* undo) {
     willRegister(undo);
     registerUndoStep([index](ViewController& editor) { editor.deselectShape(index, nullptr); });
     if (!manager->isUndoing())
-      manager->setActionName(localized("Select Shape"));
+      manager->setActionName(localized("Undo", "Select Shape"));
   }
 }
 
@@ -78,7 +78,7 @@ void ViewController::deselectShape(int index, Undo* undo) {
     willRegister(undo);
     registerUndoStep([index](ViewController& editor) { editor.selectShape(index, nullptr); });
     if (!manager->isUndoing())
-      manager->setActionName(localized("Deselect Shape"));
+      manager->setActionName(localized("Undo", "Deselect Shape"));
   }
 }
 

@@ -7,6 +7,7 @@
 #include "editor/EditorWindowController.h"
 #include "model/Shape.h"
 #include "platform/Clipboard.h"
+#include "platform/Localization.h"
 #include "platform/PictureRenderer.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ namespace {
 
 constexpr double snapshotMargin = 20.0;
 constexpr double shareSide = 2048.0;
-constexpr char shareText[] = "I just created this using the Ornival App.\n#Ornival";
+constexpr char shareText[] = ORNIVAL_TEXT("Editor", "I just created this using the Ornival App.\n#Ornival");
 
 // Larger pictures are not made: a side beyond this is a slip, not a wish.
 constexpr double largestSide = 65500.0;
@@ -60,7 +61,8 @@ void ViewController::share() {
     return;
   if (clipboard) {
     const bool pictureAlone = modifierFlags().option;
-    clipboard->copy(*picture, pictureAlone ? std::nullopt : std::optional<std::string>(shareText));
+    clipboard->copy(*picture,
+                    pictureAlone ? std::nullopt : std::optional<std::string>(localized("Editor", shareText)));
   }
   if (const auto window = windowController())
     window->offerSaveSnapshot(std::move(picture));

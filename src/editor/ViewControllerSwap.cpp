@@ -187,7 +187,7 @@ void ViewController::placeRing(const std::vector<std::shared_ptr<Shape>>& tiles,
       editor.placeRing(ring, previous);
     });
     if (!undo->isUndoing())
-      undo->setActionName(localized("Swap Shapes"));
+      undo->setActionName(localized("Undo", "Swap Shapes"));
   }
 
   // The copy of the carried tiles exists only during a drag; outside one it

@@ -21,9 +21,9 @@ std::vector<Shapes> asArray(const ToolSet& tools) { return {tools.begin(), tools
 
 // Names the step unless it is being undone: the record then carries the name
 // of what it reverses.
-void nameAction(UndoManager* undo, std::string_view name) {
+void nameAction(UndoManager* undo, const char* name) {
   if (undo && !undo->isUndoing())
-    undo->setActionName(localized(name));
+    undo->setActionName(localized("Undo", name));
 }
 
 // Cached candidates of the chosen kinds are tested against the outline anew;
@@ -43,7 +43,7 @@ void recheckCandidates(const std::vector<std::shared_ptr<Edge>>& freeSides, cons
 
 void ViewController::selectTools(const std::vector<Shapes>& tools) {
   registerUndoStep([previous = asArray(selectedTools)](ViewController& editor) { editor.selectTools(previous); });
-  nameAction(undoManager(), "Select Tools");
+  nameAction(undoManager(), ORNIVAL_TEXT("Undo", "Select Tools"));
   selectedTools = ToolSet(tools.begin(), tools.end());
   if (const auto window = windowController())
     window->setSelectedTools(tools);
@@ -63,7 +63,7 @@ void ViewController::addTools(const std::vector<Shapes>& tools) {
       newlyAdded.push_back(kind);
   }
   registerUndoStep([newlyAdded](ViewController& editor) { editor.removeTools(newlyAdded); });
-  nameAction(undoManager(), "Add Tools");
+  nameAction(undoManager(), ORNIVAL_TEXT("Undo", "Add Tools"));
   selectedTools.insert(tools.begin(), tools.end());
   if (const auto window = windowController())
     window->setSelectedTools(asArray(selectedTools));
@@ -81,7 +81,7 @@ void ViewController::removeTools(const std::vector<Shapes>& tools) {
       taken.push_back(kind);
   }
   registerUndoStep([taken](ViewController& editor) { editor.addTools(taken); });
-  nameAction(undoManager(), "Remove Tools");
+  nameAction(undoManager(), ORNIVAL_TEXT("Undo", "Remove Tools"));
   for (const Shapes kind : taken)
     selectedTools.erase(kind);
   if (const auto window = windowController())

@@ -5,10 +5,13 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/NumberText.h"
+#include "platform/qt/Translations.h"
 #include "quicklook/ThumbnailProvider.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
+#include <QLocale>
 
 #include <sys/resource.h>
 #include <stdlib.h>
@@ -27,8 +30,11 @@ constexpr int largestSize = 2048;
 // before anything is written.
 constexpr unsigned wallSeconds = 30;
 
+// A line on the error output, in the user's language.
+void say(const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); }
+
 int usage() {
-  std::fputs("usage: ornival-thumbnailer -s SIZE INPUT OUTPUT\n", stderr);
+  say(QCoreApplication::translate("Thumbnailer", "usage: ornival-thumbnailer -s SIZE INPUT OUTPUT"));
   return 2;
 }
 
@@ -51,12 +57,16 @@ void boundResources() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const QCoreApplication application(argc, argv);
+  ornival::installTranslations(QLocale().uiLanguages());
   if (argc != 5 || std::string_view(argv[1]) != "-s")
     return usage();
   const auto size = ornival::parseInteger(argv[2]);
   if (!size || *size < smallestSize || *size > largestSize) {
-    std::fprintf(stderr, "ornival-thumbnailer: the size must be a whole number from %d to %d\n", smallestSize,
-                 largestSize);
+    say(QCoreApplication::translate("Thumbnailer",
+                                    "ornival-thumbnailer: the size must be a whole number from %1 to %2")
+            .arg(smallestSize)
+            .arg(largestSize));
     return 2;
   }
   boundResources();
@@ -71,11 +81,14 @@ int main(int argc, char** argv) {
   ornival::DocumentFileError error = ornival::DocumentFileError::none;
   const auto image = ornival::ThumbnailProvider::drawThumbnail(argv[3], int(*size), error);
   if (!image) {
-    const char* why = error == ornival::DocumentFileError::unreadable    ? "cannot be read"
-                      : error == ornival::DocumentFileError::notDocument ? "is not an Ornival document"
-                      : error == ornival::DocumentFileError::tooLarge    ? "is too large to draw"
-                                                                         : "could not be drawn";
-    std::fprintf(stderr, "ornival-thumbnailer: %s %s\n", argv[3], why);
+    const char* why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 could not be drawn");
+    if (error == ornival::DocumentFileError::unreadable)
+      why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 cannot be read");
+    else if (error == ornival::DocumentFileError::notDocument)
+      why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 is not an Ornival document");
+    else if (error == ornival::DocumentFileError::tooLarge)
+      why = QT_TRANSLATE_NOOP("Thumbnailer", "ornival-thumbnailer: %1 is too large to draw");
+    say(QCoreApplication::translate("Thumbnailer", why).arg(QString::fromLocal8Bit(argv[3])));
     return 1;
   }
   // Written whole or not at all: a half-written picture would be cached.
@@ -88,13 +101,15 @@ int main(int argc, char** argv) {
   // these, in a fraction of the time.
   writer.setQuality(70);
   if (!writer.write(*image)) {
-    std::fprintf(stderr, "ornival-thumbnailer: the picture of %s could not be encoded\n", argv[3]);
+    say(QCoreApplication::translate("Thumbnailer", "ornival-thumbnailer: the picture of %1 could not be encoded")
+            .arg(QString::fromLocal8Bit(argv[3])));
     return 1;
   }
   const std::string failure =
       ornival::writeFileAtomically(argv[4], std::string_view(png.constData(), std::size_t(png.size())));
   if (!failure.empty()) {
-    std::fprintf(stderr, "ornival-thumbnailer: cannot write %s: %s\n", argv[4], failure.c_str());
+    say(QCoreApplication::translate("Thumbnailer", "ornival-thumbnailer: cannot write %1: %2")
+            .arg(QString::fromLocal8Bit(argv[4]), QString::fromStdString(failure)));
     return 1;
   }
   return 0;

@@ -2,48 +2,53 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <cstring>
 
 namespace ornival {
 namespace {
 
-struct GermanTable : TextTable {
-  std::map<std::string, std::string, std::less<>> words{{"Change Metalness", "Metallizität ändern"}};
-  std::optional<std::string> text(std::string_view english) const override {
-    const auto it = words.find(english);
-    return it == words.end() ? std::nullopt : std::optional(it->second);
-  }
-};
-
-TEST(Localization, ShowsTheTableTextAndEnglishWhereItHasNone) {
-  EXPECT_EQ(localized("Change Metalness"), "Change Metalness");
-  setTextTable(std::make_shared<GermanTable>());
-  EXPECT_EQ(localized("Change Metalness"), "Metallizität ändern");
-  EXPECT_EQ(localized("Scale: "), "Scale: ");
-  setTextTable(nullptr);
-  EXPECT_EQ(localized("Change Metalness"), "Change Metalness");
+// A German of two words, with the count's plural form picked as German does.
+std::string german(const char* context, const char* english, const char*, int count) {
+  if (std::strcmp(context, "Undo") == 0 && std::strcmp(english, "Change Metalness") == 0)
+    return "Metallizität ändern";
+  if (std::strcmp(context, "Catalogue") == 0 && std::strcmp(english, "Polygons with %n Edges") == 0)
+    return count == 1 ? "Vieleck mit einer Kante" : "Vielecke mit " + std::to_string(count) + " Kanten";
+  return english;
 }
 
-// Sentences are looked up whole and filled after, so that a translation can
-// move the places; a place inside an argument is left alone.
-TEST(Localization, FillsThePlacesOfAWholeSentence) {
-  struct Table : TextTable {
-    std::optional<std::string> text(std::string_view english) const override {
-      if (english == "%1 of %n tile(s) in “%2” could be read.")
-        return "In „%2“ waren %1 von %n Kacheln lesbar.";
-      return std::nullopt;
-    }
+TEST(Localization, LooksUpThroughTheInstalledLookupAndKeepsEnglishWithout) {
+  EXPECT_EQ(localized("Undo", "Change Metalness"), "Change Metalness");
+  EXPECT_EQ(localized("Catalogue", "Polygons with %n Edges", nullptr, 12), "Polygons with 12 Edges");
+  EXPECT_EQ(localized("Catalogue", "%n of %n", nullptr, 0), "0 of 0");
+  // Without a count a %n is no marker.
+  EXPECT_EQ(localized("Catalogue", "100%n"), "100%n");
+  setTextLookup(&german);
+  EXPECT_EQ(localized("Undo", "Change Metalness"), "Metallizität ändern");
+  EXPECT_EQ(localized("Menu", "Change Metalness"), "Change Metalness");  // another context
+  EXPECT_EQ(localized("Catalogue", "Polygons with %n Edges", nullptr, 1), "Vieleck mit einer Kante");
+  setTextLookup(nullptr);
+  EXPECT_EQ(localized("Undo", "Change Metalness"), "Change Metalness");
+}
+
+TEST(Localization, FormatTextFillsEachMarkerOnceInAnyOrder) {
+  struct Case {
+    std::string_view pattern;
+    std::initializer_list<std::string_view> arguments;
+    std::string_view expected;
   };
-  EXPECT_EQ(localized("“%1” could not be opened: %2.", {"a%2.ornival", "Is a directory"}),
-            "“a%2.ornival” could not be opened: Is a directory.");
-  EXPECT_EQ(localizedCount("%1 of %n tile(s) in “%2” could be read.", 223, {"4", "Field"}),
-            "4 of 223 tiles in “Field” could be read.");
-  EXPECT_EQ(localizedCount("%1 of %n tile(s) in “%2” could be read.", 1, {"0", "Field"}),
-            "0 of 1 tile in “Field” could be read.");
-  setTextTable(std::make_shared<Table>());
-  EXPECT_EQ(localizedCount("%1 of %n tile(s) in “%2” could be read.", 223, {"4", "Field"}),
-            "In „Field“ waren 4 von 223 Kacheln lesbar.");
-  setTextTable(nullptr);
+  const Case cases[] = {
+      {"The file “%1” could not be opened.", {"a.ornival"}, "The file “a.ornival” could not be opened."},
+      {"%2 before %1", {"one", "two"}, "two before one"},
+      // An argument's markers are text, not markers to fill again.
+      {"“%1” could not be opened: %2.", {"a%2.ornival", "Is a directory"},
+       "“a%2.ornival” could not be opened: Is a directory."},
+      {"%1%1", {"ab"}, "abab"},
+      // Markers without an argument, and a lone % at the end, stay.
+      {"%1 %3 100%", {"a"}, "a %3 100%"},
+      {"%0 %%1", {"a"}, "%0 %a"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(formatText(c.pattern, c.arguments), c.expected) << c.pattern;
 }
 
 }  // namespace

@@ -380,6 +380,28 @@ ENTRIES = [
     ("1.3090169943749475", "10", "φ²/2: the middle of the Decastar's centre-to-notch and Sun 10's centre-to-tip"),
     ("3.267766952966369", "8", "(3 + 5/√2)/2: each half of the horizon of Left ³⁄₄ Sunrise"),
     ("1.1380711874576983", "8", "(2 + √2)/3: a third of the foot of Seven Sun"),
+    # Lengths of the second round's redesigns of 561 to 1121.
+    ("2.4693365928607345", "24", "a closing side of Square Star ¹⁄₆ 5 1 2, beside its drawn square side"),
+    ("2.5842704787585804", "24", "a closing side of Square Star ¹⁄₆ 5 1 2, beside its drawn square side"),
+    ("1.4228363195532998", "10", "the upper left side of Left Petal ³⁄₁₀"),
+    ("1.9920718593705513", "24", "the back of Left Square Bonnet ¹⁄₆"),
+    ("2.166045055090518", "10", "the lower left side of Left Petal ³⁄₁₀"),
+    ("2.1464466094067256", "8", "the top of Left Acorn A ⁵⁄₈'s cap, between its bevels"),
+    ("2.560660171779821", "8", "the deeper side of the Left Acorns A's caps"),
+    ("3.974873734152917", "8", "the top of Left Acorn A ¹⁄₄'s cap"),
+    ("3.306562964876376", "8", "2 + the centre-to-corner of an octagon of side 1: the upper waist of Big Twins ³⁄₈"),
+    ("0.3079785283699043", "14", "a side of Left Bonnet 7"),
+    ("0.5664544973505204", "16", "a side of Left Sunrise ⁵⁄₁₆"),
+    ("0.6745630752863039", "14", "a side of Left Bonnet ¹⁄₇"),
+    ("0.7844793394610469", "14", "a side of Left Bag 7"),
+    ("0.8535533905932737", "8", "(1 + 1/√2)/2: the top between the knuckles of Left Fist"),
+    ("1.143104132107791", "14", "a side of Flat Left Bag 7"),
+    ("1.2426406871192857", "8", "3√2 − 3: the thumb of the Fists"),
+    ("1.4393398282201788", "8", "a side of Left Fist"),
+    ("1.4547305469368204", "14", "a side of Left Bag 7"),
+    ("2.5549581320873713", "14", "2 + 1/ρ: the back of Left Bonnet 7"),
+    ("3.3176672073940967", "14", "a side of Left Bonnet ¹⁄₇"),
+    ("3.460884994775325", "16", "a side of Left Sunrise ⁵⁄₁₆"),
 ]
 
 VALUES = [float(literal) for literal, _, _ in ENTRIES]

@@ -4,9 +4,13 @@
 #include "figures/Figure.h"
 #include "figures/catalogue/Shapes.h"
 #include "platform/Localization.h"
+#include "platform/NumberText.h"
 #include "platform/UndoManager.h"
 
 #include <sys/xattr.h>
+
+#include <algorithm>
+#include <limits>
 
 namespace ornival {
 
@@ -31,10 +35,12 @@ std::string refusalMessage(TextKind kind, const std::string& displayName) {
   switch (kind) {
     case TextKind::document: return {};
     case TextKind::notUtf8:
-      return localized("The file “") + displayName + localized("” is not an Ornival document: it is not UTF-8 text.");
+      return formatText(localized("Document", "The file “%1” is not an Ornival document: it is not UTF-8 text."),
+                        {displayName});
     case TextKind::notDocument:
-      return localized("The file “") + displayName +
-             localized("” is not an Ornival document: it has no “Ornival” header line.");
+      return formatText(
+          localized("Document", "The file “%1” is not an Ornival document: it has no “Ornival” header line."),
+          {displayName});
   }
   return {};
 }
@@ -43,20 +49,38 @@ std::string readRefusalMessage(const FileContents& contents, const std::string& 
   switch (contents.refusal) {
     case ReadRefusal::none: return {};
     case ReadRefusal::notRegular:
-      return localized("“%1” could not be opened: it is not a file but a device, a pipe or a socket.", {displayName});
-    case ReadRefusal::tooLarge:
-      return localizedCount("“%1” could not be opened: it is larger than %n MB, far more than any Ornival document.",
-                            std::int64_t(largestDocumentBytes >> 20), {displayName});
+      return formatText(
+          localized("Document", "“%1” could not be opened: it is not a file but a device, a pipe or a socket."),
+          {displayName});
+    case ReadRefusal::tooLarge: {
+      // Named apart: lupdate cannot read a shift among a text's arguments.
+      const int megabytes = int(largestDocumentBytes / (1024 * 1024));
+      return formatText(localized("Document",
+                                  "“%1” could not be opened: it is larger than %n MB, far more than any Ornival "
+                                  "document.",
+                                  nullptr, megabytes),
+                        {displayName});
+    }
     case ReadRefusal::system:
     case ReadRefusal::directory: break;
   }
-  return localized("“%1” could not be opened: %2.", {displayName, contents.reason()});
+  return formatText(localized("Document", "“%1” could not be opened: %2."), {displayName, contents.reason()});
 }
 
 std::string incompleteReadNotice(const ReadCounts& counts, const std::string& displayName) {
-  return localizedCount("Only %1 of the %n tile(s) in “%2” could be read; the others were left out. "
-                        "Ornival will not save over the file by itself, and asks before you save over it.",
-                        std::int64_t(counts.tileLines), {std::to_string(counts.tiles), displayName});
+  // A file of one tile that could not be read has a sentence of its own:
+  // English has no plural form to spare.
+  if (counts.tileLines == 1)
+    return formatText(localized("Document", "The one tile in “%1” could not be read and was left out. Ornival "
+                                            "will not save over the file by itself, and asks before you save over "
+                                            "it."),
+                      {displayName});
+  const int lines = int(std::min<std::size_t>(counts.tileLines, std::size_t(std::numeric_limits<int>::max())));
+  return formatText(localized("Document",
+                              "Only %1 of the %n tiles in “%2” could be read; the others were left out. Ornival "
+                              "will not save over the file by itself, and asks before you save over it.",
+                              nullptr, lines),
+                    {formatInteger(std::int64_t(counts.tiles)), displayName});
 }
 
 std::vector<std::string> documentTags(const std::vector<int>& counts) {

@@ -72,7 +72,7 @@ std::vector<MenuItem> menuItems(const std::vector<EditorMenuItem>& items) {
     MenuItem entry;
     entry.title = item.title;
     if (entry.title.empty() && item.variant)
-      entry.title = localized("Orientation") + " " + formatInteger(*item.variant + 1);
+      entry.title = formatText(localized("Menu", "Orientation %1"), {formatInteger(*item.variant + 1)});
     entry.action = item.action;
     entry.tag = item.tag;
     entry.representedObject = representedObject(item);
@@ -83,7 +83,7 @@ std::vector<MenuItem> menuItems(const std::vector<EditorMenuItem>& items) {
       // The kind's own item comes first in its submenu, as a submenu's title
       // sends nothing.
       MenuItem all = entry;
-      all.title = localized("All");
+      all.title = localized("Menu", "All");
       entry.submenu.push_back(std::move(all));
       for (auto& sub : menuItems(item.submenu))
         entry.submenu.push_back(std::move(sub));

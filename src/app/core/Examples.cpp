@@ -64,6 +64,17 @@ MenuItem documentEntry(const std::filesystem::path& file) {
 
 }  // namespace
 
+// The titles of the examples that come with the program, as their file
+// names give them, for the translators' catalogue.
+[[maybe_unused]] constexpr const char* shippedExampleTitles[] = {
+    ORNIVAL_TEXT("Examples", "Star And Cross"),   ORNIVAL_TEXT("Examples", "Octagons And Squares"),
+    ORNIVAL_TEXT("Examples", "Twelve Fold"),      ORNIVAL_TEXT("Examples", "Ten Fold"),
+    ORNIVAL_TEXT("Examples", "Seven Fold"),       ORNIVAL_TEXT("Examples", "Border Bands"),
+    ORNIVAL_TEXT("Examples", "Metal Relief"),     ORNIVAL_TEXT("Examples", "Colour Regions"),
+    ORNIVAL_TEXT("Examples", "Group Tiles"),      ORNIVAL_TEXT("Examples", "Interlaced Stars"),
+    ORNIVAL_TEXT("Examples", "Rosette Field"),    ORNIVAL_TEXT("Examples", "Carved Stone"),
+};
+
 std::string exampleTitle(std::string_view fileName, std::string_view extension) {
   std::string s(fileName);
   const std::string suffix = "." + std::string(extension);
@@ -83,9 +94,9 @@ std::string exampleTitle(std::string_view fileName, std::string_view extension) 
   }
   const std::size_t first = title.find_first_not_of(" \t");
   if (first == std::string::npos)
-    return localized("");
+    return {};
   const std::size_t last = title.find_last_not_of(" \t");
-  return localized(title.substr(first, last - first + 1));
+  return localized("Examples", title.substr(first, last - first + 1).c_str());
 }
 
 std::vector<MenuItem> makeExamplesMenu(const std::filesystem::path& folder) {

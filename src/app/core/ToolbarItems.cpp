@@ -1,5 +1,7 @@
 #include "app/core/ToolbarItems.h"
 
+#include "platform/Localization.h"
+
 #include <charconv>
 #include <unordered_set>
 
@@ -56,7 +58,9 @@ const std::vector<std::string>& defaultToolbarItems() {
   return items;
 }
 
-std::string dimensionTitle(int dimension) { return dimension == 3 ? "3D" : "2D"; }
+std::string dimensionTitle(int dimension) {
+  return dimension == 3 ? localized("Toolbar", "3D") : localized("Toolbar", "2D");
+}
 
 std::vector<std::string> restoredToolbarItems(const std::vector<std::string>& saved) {
   static const std::unordered_set<std::string> allowed(allowedToolbarItems().begin(), allowedToolbarItems().end());

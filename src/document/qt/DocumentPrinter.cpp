@@ -29,8 +29,8 @@ Rect toRect(const QRectF& r) { return {{r.x(), r.y()}, {r.width(), r.height()}};
 
 // A blank sheet would pass for a print: the user is told instead.
 std::string reliefUnavailable() {
-  return localized("The relief view could not be drawn for printing.") + " " +
-         localized("Switch to the flat view to print the drawing.");
+  return localized("Print", "The relief view could not be drawn for printing. "
+                           "Switch to the flat view to print the drawing.");
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ std::string printDocument(const Document& document, QPrinter& printer, double sc
   const Rect imageable = toRect(printer.pageRect(QPrinter::Point));
   const QRectF pixels = printer.pageRect(QPrinter::DevicePixel);
   if (!(imageable.size.x > 0.0) || !(imageable.size.y > 0.0) || pixels.isEmpty())
-    return localized("The sheet has no printable area.");
+    return localized("Print", "The sheet has no printable area.");
   const double pixelsPerPoint = pixels.width() / imageable.size.x;
 
   // The relief is rendered before the printer starts, so that a relief that
@@ -62,7 +62,7 @@ std::string printDocument(const Document& document, QPrinter& printer, double sc
 
   QPainter painter;
   if (!painter.begin(&printer))
-    return localized("The printer could not be started.");
+    return localized("Print", "The printer could not be started.");
   if (!relief.isNull()) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(0.0, 0.0, pixels.width(), pixels.height()), relief);
@@ -79,7 +79,7 @@ std::string printDocument(const Document& document, QPrinter& printer, double sc
     view.drawDocument(adapter, view.frame);
   }
   if (!painter.end())
-    return localized("The page could not be printed.");
+    return localized("Print", "The page could not be printed.");
   return {};
 }
 

@@ -73,14 +73,12 @@ struct StreamDeleter {
   void operator()(opj_stream_t* stream) const { opj_stream_destroy(stream); }
 };
 
-std::string sizeText(int width, int height) { return formatInteger(width) + " \u00D7 " + formatInteger(height); }
-
 }  // namespace
 
 std::optional<PageImage> takePageImage(const Document& document, std::string* error) {
   const auto editor = document.viewController();
   if (!editor) {
-    setError(error, localized("The document has no window to draw from."));
+    setError(error, localized("Export", "The document has no window to draw from."));
     return std::nullopt;
   }
   PageImage page;
@@ -89,12 +87,13 @@ std::optional<PageImage> takePageImage(const Document& document, std::string* er
   const int W = page.width;
   const int H = page.height;
   if (W <= 0 || H <= 0) {
-    setError(error, localized("The picture has no size.") + " " + localized("Choose a width and a height first."));
+    setError(error, localized("Export", "The picture has no size. Choose a width and a height first."));
     return std::nullopt;
   }
   if (W > maximumExportSide || H > maximumExportSide || qint64(W) * qint64(H) > maximumExportPixels) {
-    setError(error, localized("A picture of") + " " + sizeText(W, H) + " " +
-                        localized("pixels is too large to make.") + " " + localized("Choose a smaller size."));
+    setError(error, formatText(localized("Export", "A picture of %1 × %2 pixels is too large to make. "
+                                                   "Choose a smaller size."),
+                               {formatInteger(W), formatInteger(H)}));
     return std::nullopt;
   }
   page.tiles = TilingSnapshot::take(editor->graph().shapes());
@@ -110,8 +109,9 @@ QImage render2DImage(const PageImage& page, Progress& progress, std::string* err
   const int H = page.height;
   QImage image(W, H, QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) {
-    setError(error, localized("There is not enough memory for a picture of") + " " + sizeText(W, H) + " " +
-                        localized("pixels.") + " " + localized("Choose a smaller size."));
+    setError(error, formatText(localized("Export", "There is not enough memory for a picture of %1 × %2 pixels. "
+                                                   "Choose a smaller size."),
+                               {formatInteger(W), formatInteger(H)}));
     return {};
   }
   image.fill(Qt::transparent);
@@ -218,13 +218,13 @@ std::optional<QByteArray> encodeJpeg2000(const QImage& source) {
 QImage QtBitmapWriter::reliefImage(const Document& document, std::string& error) const {
   const SnapshotRendererMaker renderers = reliefRenderers ? reliefRenderers() : SnapshotRendererMaker();
   if (!renderers) {
-    error = localized("Pictures of the relief view need OpenGL, which is not available here.") + " " +
-            localized("Switch to the flat view to export a picture.");
+    error = localized("Export", "Pictures of the relief view need OpenGL, which is not available here. "
+                                "Switch to the flat view to export a picture.");
     return {};
   }
   const std::optional<RgbaImage> image = snapshot3DImage(document, renderers);
   if (!image || image->width() == 0 || image->height() == 0) {
-    error = localized("The relief view could not be drawn.");
+    error = localized("Export", "The relief view could not be drawn.");
     return {};
   }
   // Without alpha the encoders take three samples, as for the flat picture.
@@ -236,7 +236,7 @@ std::optional<QByteArray> encodeBitmap(const QImage& image, BitmapFileType type,
   if (type == BitmapFileType::jpeg2000) {
     auto encoded = encodeJpeg2000(image);
     if (!encoded)
-      error = localized("The picture could not be encoded as JPEG 2000.");
+      error = localized("Export", "The picture could not be encoded as JPEG 2000.");
     return encoded;
   }
   QByteArray data;
@@ -247,7 +247,8 @@ std::optional<QByteArray> encodeBitmap(const QImage& image, BitmapFileType type,
   // drawings like ours is as small as the default level and much faster.
   writer.setQuality(type == BitmapFileType::jpeg ? 90 : 70);
   if (!writer.write(image)) {
-    error = localized("The picture could not be encoded:") + " " + writer.errorString().toStdString();
+    error = formatText(localized("Export", "The picture could not be encoded: %1"),
+                       {writer.errorString().toStdString()});
     return std::nullopt;
   }
   return data;

@@ -47,23 +47,25 @@ SceneFiles sceneFiles(ExportFileFormat format, const ExportScene& scene, std::st
   case ExportFileFormat::usdz: {
     std::string package = usdzPackage(scene);
     if (package.empty())
-      result.error = localized("The scene is too large for a usdz package.");
+      result.error = localized("Export", "The scene is too large for a usdz package.");
     else
       result.files.push_back({named("usdz"), std::move(package)});
     break;
   }
   case ExportFileFormat::abc:
-    result.error = localized("Alembic (abc) files cannot be written here: no Alembic library is available.");
+    result.error = localized("Export", "Alembic (abc) files cannot be written here: no Alembic library is available.");
     break;
   case ExportFileFormat::usdc:
-    result.error = localized("Binary USD (usdc) files cannot be written here: no USD library is available. "
+    result.error = localized("Export",
+                             "Binary USD (usdc) files cannot be written here: no USD library is available. "
                              "Export as usda, usd or usdz instead.");
     break;
   case ExportFileFormat::scn:
-    result.error = localized("scn files cannot be written here: the format is another platform's own archive.");
+    result.error =
+        localized("Export", "scn files cannot be written here: the format is another platform's own archive.");
     break;
   default:
-    result.error = localized("This is no 3D scene format.");
+    result.error = localized("Export", "This is no 3D scene format.");
   }
   return result;
 }

@@ -4,6 +4,7 @@
 #include "editor/qt/View.h"
 #include "platform/Layer.h"
 #include "platform/LayerRenderer.h"
+#include "platform/Localization.h"
 #include "platform/gl/GlSceneRenderer.h"
 #include "platform/qt/QPainterAdapter.h"
 #include "platform/qt/QtGl.h"
@@ -58,7 +59,7 @@ void SceneView::initializeGL() {
     // Not while Qt is in the middle of making the context.
     QTimer::singleShot(0, this, [this, error] {
       if (failed)
-        failed(error.empty() ? "no OpenGL context" : error);
+        failed(error.empty() ? localized("View", "No OpenGL context could be made.") : error);
     });
   }
 }

@@ -42,7 +42,7 @@ void View::setRelief(bool relief) {
   relief_ = relief;
   if (relief && !sceneView_ && !message_) {
     if (!QtOffscreenRenderer::available()) {
-      showReliefMessage("no OpenGL context");
+      showReliefMessage(localized("View", "No OpenGL context could be made."));
     } else {
       sceneView_ = new SceneView(*this);
       sceneView_->setGeometry(rect());
@@ -73,8 +73,8 @@ void View::showReliefMessage(const std::string& reason) {
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
     label->setMargin(24);
-    label->setText(QString::fromStdString(localized("The relief view needs OpenGL, which is not available here.") +
-                                          "\n" + localized("Switch to the flat view to go on editing.")));
+    label->setText(QString::fromStdString(localized("View", "The relief view needs OpenGL, which is not available "
+                                                            "here.\nSwitch to the flat view to go on editing.")));
     label->setToolTip(QString::fromStdString(reason));
     label->setGeometry(rect());
     message_ = label;

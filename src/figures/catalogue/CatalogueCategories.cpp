@@ -29,25 +29,25 @@ struct FamilyEntry {
 
 // clang-format off
 constexpr FamilyEntry familyEntries[] = {
-    {"Ornival 8", "4-5, 1-2, 11, 30, 3, 10, 17, 16, 26, 7, 6, 18, 8, 12, 40, 29, 9, 51, 21-23, 41-42, 55, 245, 20, 37, 56, 19, 101, 81, 34-36, 39, 52, 513, 13, 54, 33, 59, 32, 108, 49, 38, 88, 50, 82, 80, 232, 231, 83, 99-100, 107, 106, 14, 110, 27, 31, 15, 60, 28, 48, 24, 85, 45, 233, 201, 25, 505, 84"},
-    {"Rosette 16", "43-44, 91, 47, 46, 92, 90, 93-94, 89, 131, 225, 53, 124, 216-219, 221, 220"},
-    {"Small Rosette 16", "146-150, 152, 151"},
-    {"Inner Rosette 16", "97-98, 96, 95"},
-    {"Rosette 24", "113, 116, 115, 114, 117-122, 140-142"},
-    {"Ornival 10 ¹⁄₁₀", "61-63, 67-68, 72, 70, 69, 64, 66, 86, 111-112, 157, 71, 128, 469, 372, 158, 130, 373, 466, 65"},
-    {"Ornival 10 ¹⁄₅", "184, 153, 105, 185, 129, 155, 79, 154, 156, 209, 352, 260, 257, 78, 87, 104, 258, 396, 302"},
-    {"Rosette 20", "77, 74-76, 103, 102"},
-    {"Rosette 12", "163-164, 193-194, 191-192, 189, 188, 170, 169, 342, 204, 379, 291, 271, 171, 165, 168, 270, 276, 172, 385, 383, 174, 275, 268, 222, 1018, 223, 227-230, 333-334, 355-356, 358-360, 190, 378, 261, 305-306, 203, 202, 166, 414-415, 173, 175, 422, 200, 602, 601, 599-600, 310, 308-309, 1049-1052, 1039, 1041-1043"},
-    {"Ornival 12", "380, 382, 375, 387, 264, 708, 162, 167, 262-263, 139, 265-266, 269, 290, 301, 339-340, 357, 376-377, 381, 384, 386, 389-390, 392, 394-395, 399, 402-411, 426-430, 433, 442-447, 450, 470, 501-502, 511-512, 517, 524-525, 530-532, 534, 536, 538-546, 554, 558-559, 565-567, 593, 598, 603-606, 622, 688-691, 693, 707, 713, 724-725, 866-867, 870, 655-656, 661, 657, 659, 658, 663-664, 738, 670-671, 673-674, 672, 660, 882-883, 706, 868-869, 726, 734, 662, 533, 675-676, 665, 535, 710, 267, 709, 711-712, 596-597, 607-608, 537, 666-669, 735-736, 876-877, 205, 307, 715-716, 727, 871-872, 878-879, 717, 720-723, 729-732, 886-887, 875, 719, 881, 880, 884-885, 718, 391, 742, 888, 865, 728, 733, 737, 873-874, 714, 311"},
-    {"Rosette 32", "235-237, 273, 238-241, 243, 274, 351, 343-348, 242"},
-    {"Bagdad", "312-316, 364, 927-930"},
-    {"Ornival 7", "743-744, 821, 781, 745, 810-811, 768, 747, 769, 827, 807, 746, 775, 767, 813, 1028, 780, 800, 772, 785, 789, 748, 794, 846, 828, 749, 751-752, 791-792, 847, 856, 797, 822, 855, 753, 853, 756, 773, 801, 815, 755, 809, 831, 750, 771, 759, 761, 845, 770, 766, 757, 803, 790, 894, 814, 758, 818, 760, 776, 787, 943-946, 825, 824, 841, 826, 836-837, 835, 857-858, 839, 834, 762-764, 829, 951, 859, 754, 812, 765, 779, 777, 854, 823, 838, 784, 778, 817, 782, 860, 774, 1031, 783, 786, 840, 931, 833, 895, 830, 798, 942, 795, 788, 799, 808, 842-844, 861-862, 819, 816, 850, 793, 796, 802, 804-806, 832, 820, 851-852, 863-864, 903, 914, 932, 941, 947-950, 1025-1027, 1029-1030, 1032, 1120-1121"},
-    {"Ornival 9", "583-589, 961, 966, 590, 952-960, 968, 962-965, 967, 969-972, 974-981, 983-990, 1033-1038, 1045-1048, 1110-1113"},
-    {"Other Ornival 10", "259, 210, 439, 592, 638, 318, 321, 371, 400-401, 420-421, 423, 436-438, 461-464, 471-473, 497, 510, 515-516, 591, 625-630, 633-637, 639, 641-644, 683-687, 319-320, 349, 303-304"},
-    {"Edge Pieces 8", "57-58, 467-468, 132, 575, 256, 198, 255, 137, 522, 249-250, 702-703, 248, 299, 701, 1092, 679, 1090, 1087, 1093, 1088, 1096-1097, 353, 1098-1101, 548, 180, 213, 692, 388, 1106-1107, 1103, 1108-1109, 1094-1095, 1104-1105, 1089, 1086, 1091, 1102, 695-700, 1115-1119"},
-    {"Edge Pieces 10", "317, 326-327, 324-325, 328-329, 331-332, 330, 474-475, 890-891, 476-479, 441, 480, 892-893, 481-485, 609, 518-519, 127, 486-496, 568, 631-632, 569-570, 125-126, 615-616, 623-624, 640, 645-651, 677-678, 652-654, 904, 924, 612-613, 617-621, 520, 362-363, 365-370, 1008-1014"},
-    {"Edge Pieces 12", "341, 292, 206-207, 277, 560, 547, 551-553, 555-557, 549-550, 933-934, 694"},
-    {"Edge Pieces 16", "251-252, 704-705"},
+    {ORNIVAL_TEXT("Catalogue", "Ornival 8"), "4-5, 1-2, 11, 30, 3, 10, 17, 16, 26, 7, 6, 18, 8, 12, 40, 29, 9, 51, 21-23, 41-42, 55, 245, 20, 37, 56, 19, 101, 81, 34-36, 39, 52, 513, 13, 54, 33, 59, 32, 108, 49, 38, 88, 50, 82, 80, 232, 231, 83, 99-100, 107, 106, 14, 110, 27, 31, 15, 60, 28, 48, 24, 85, 45, 233, 201, 25, 505, 84"},
+    {ORNIVAL_TEXT("Catalogue", "Rosette 16"), "43-44, 91, 47, 46, 92, 90, 93-94, 89, 131, 225, 53, 124, 216-219, 221, 220"},
+    {ORNIVAL_TEXT("Catalogue", "Small Rosette 16"), "146-150, 152, 151"},
+    {ORNIVAL_TEXT("Catalogue", "Inner Rosette 16"), "97-98, 96, 95"},
+    {ORNIVAL_TEXT("Catalogue", "Rosette 24"), "113, 116, 115, 114, 117-122, 140-142"},
+    {ORNIVAL_TEXT("Catalogue", "Ornival 10 ¹⁄₁₀"), "61-63, 67-68, 72, 70, 69, 64, 66, 86, 111-112, 157, 71, 128, 469, 372, 158, 130, 373, 466, 65"},
+    {ORNIVAL_TEXT("Catalogue", "Ornival 10 ¹⁄₅"), "184, 153, 105, 185, 129, 155, 79, 154, 156, 209, 352, 260, 257, 78, 87, 104, 258, 396, 302"},
+    {ORNIVAL_TEXT("Catalogue", "Rosette 20"), "77, 74-76, 103, 102"},
+    {ORNIVAL_TEXT("Catalogue", "Rosette 12"), "163-164, 193-194, 191-192, 189, 188, 170, 169, 342, 204, 379, 291, 271, 171, 165, 168, 270, 276, 172, 385, 383, 174, 275, 268, 222, 1018, 223, 227-230, 333-334, 355-356, 358-360, 190, 378, 261, 305-306, 203, 202, 166, 414-415, 173, 175, 422, 200, 602, 601, 599-600, 310, 308-309, 1049-1052, 1039, 1041-1043"},
+    {ORNIVAL_TEXT("Catalogue", "Ornival 12"), "380, 382, 375, 387, 264, 708, 162, 167, 262-263, 139, 265-266, 269, 290, 301, 339-340, 357, 376-377, 381, 384, 386, 389-390, 392, 394-395, 399, 402-411, 426-430, 433, 442-447, 450, 470, 501-502, 511-512, 517, 524-525, 530-532, 534, 536, 538-546, 554, 558-559, 565-567, 593, 598, 603-606, 622, 688-691, 693, 707, 713, 724-725, 866-867, 870, 655-656, 661, 657, 659, 658, 663-664, 738, 670-671, 673-674, 672, 660, 882-883, 706, 868-869, 726, 734, 662, 533, 675-676, 665, 535, 710, 267, 709, 711-712, 596-597, 607-608, 537, 666-669, 735-736, 876-877, 205, 307, 715-716, 727, 871-872, 878-879, 717, 720-723, 729-732, 886-887, 875, 719, 881, 880, 884-885, 718, 391, 742, 888, 865, 728, 733, 737, 873-874, 714, 311"},
+    {ORNIVAL_TEXT("Catalogue", "Rosette 32"), "235-237, 273, 238-241, 243, 274, 351, 343-348, 242"},
+    {ORNIVAL_TEXT("Catalogue", "Bagdad"), "312-316, 364, 927-930"},
+    {ORNIVAL_TEXT("Catalogue", "Ornival 7"), "743-744, 821, 781, 745, 810-811, 768, 747, 769, 827, 807, 746, 775, 767, 813, 1028, 780, 800, 772, 785, 789, 748, 794, 846, 828, 749, 751-752, 791-792, 847, 856, 797, 822, 855, 753, 853, 756, 773, 801, 815, 755, 809, 831, 750, 771, 759, 761, 845, 770, 766, 757, 803, 790, 894, 814, 758, 818, 760, 776, 787, 943-946, 825, 824, 841, 826, 836-837, 835, 857-858, 839, 834, 762-764, 829, 951, 859, 754, 812, 765, 779, 777, 854, 823, 838, 784, 778, 817, 782, 860, 774, 1031, 783, 786, 840, 931, 833, 895, 830, 798, 942, 795, 788, 799, 808, 842-844, 861-862, 819, 816, 850, 793, 796, 802, 804-806, 832, 820, 851-852, 863-864, 903, 914, 932, 941, 947-950, 1025-1027, 1029-1030, 1032, 1120-1121"},
+    {ORNIVAL_TEXT("Catalogue", "Ornival 9"), "583-589, 961, 966, 590, 952-960, 968, 962-965, 967, 969-972, 974-981, 983-990, 1033-1038, 1045-1048, 1110-1113"},
+    {ORNIVAL_TEXT("Catalogue", "Other Ornival 10"), "259, 210, 439, 592, 638, 318, 321, 371, 400-401, 420-421, 423, 436-438, 461-464, 471-473, 497, 510, 515-516, 591, 625-630, 633-637, 639, 641-644, 683-687, 319-320, 349, 303-304"},
+    {ORNIVAL_TEXT("Catalogue", "Edge Pieces 8"), "57-58, 467-468, 132, 575, 256, 198, 255, 137, 522, 249-250, 702-703, 248, 299, 701, 1092, 679, 1090, 1087, 1093, 1088, 1096-1097, 353, 1098-1101, 548, 180, 213, 692, 388, 1106-1107, 1103, 1108-1109, 1094-1095, 1104-1105, 1089, 1086, 1091, 1102, 695-700, 1115-1119"},
+    {ORNIVAL_TEXT("Catalogue", "Edge Pieces 10"), "317, 326-327, 324-325, 328-329, 331-332, 330, 474-475, 890-891, 476-479, 441, 480, 892-893, 481-485, 609, 518-519, 127, 486-496, 568, 631-632, 569-570, 125-126, 615-616, 623-624, 640, 645-651, 677-678, 652-654, 904, 924, 612-613, 617-621, 520, 362-363, 365-370, 1008-1014"},
+    {ORNIVAL_TEXT("Catalogue", "Edge Pieces 12"), "341, 292, 206-207, 277, 560, 547, 551-553, 555-557, 549-550, 933-934, 694"},
+    {ORNIVAL_TEXT("Catalogue", "Edge Pieces 16"), "251-252, 704-705"},
 };
 
 // The side lengths the catalogue has in closed form, by their four-decimal
@@ -140,23 +140,21 @@ std::vector<Shapes> parseRuns(std::string_view text) {
 }
 
 // The words of the titles, looked up once: a process shows one language.
+// Titles with a number are whole sentences, looked up as each is built.
 struct Words {
-  std::string used = localized("Used"), recent = localized("Recent"), removed = localized("Removed"),
-              unused = localized("Unused"), allTiles = localized("All Tiles");
-  std::string regular = localized("Regular Polygons"), dual = localized("Dual Polygons"),
-              isotoxal = localized("Isotoxal Polygons");
-  std::string polygonsWith = localized("Polygons with ");
-  std::string edgeVariants = localized(" Edge Variants"), edges = localized(" Edges");
-  std::string convex = localized("Convex"), concave = localized("Concave ");
-  std::string family = localized("Family ");
-  std::string symmetry = localized(" Symmetry "), axis = localized("Axis"), axes = localized("Axes"),
-              foldSymmetry = localized("-fold Symmetry");
+  std::string used = localized("Catalogue", "Used"), recent = localized("Catalogue", "Recent"),
+              removed = localized("Catalogue", "Removed"), unused = localized("Catalogue", "Unused"),
+              allTiles = localized("Catalogue", "All Tiles");
+  std::string regular = localized("Catalogue", "Regular Polygons"), dual = localized("Catalogue", "Dual Polygons"),
+              isotoxal = localized("Catalogue", "Isotoxal Polygons");
+  std::string convex = localized("Catalogue", "Convex");
+  std::string oneAxis = localized("Catalogue", "Polygons with 1 Symmetry Axis");
   std::vector<std::string> families;
 
   Words() {
     for (const auto& entry : familyEntries)
-      families.push_back(localized(entry.title));
-    families.push_back(localized("Other"));
+      families.push_back(localized("Catalogue", std::string(entry.title).c_str()));
+    families.push_back(localized("Catalogue", "Other"));
   }
 };
 
@@ -335,7 +333,7 @@ CatalogueCategory edgeVariantsOf(const std::vector<Properties>& all) {
           return titled(w.regular);
         if (v == 2)
           return titled(w.isotoxal);
-        return titled(w.polygonsWith + formatInteger(v) + w.edgeVariants);
+        return titled(localized("Catalogue", "Polygons with %n Edge Variants", nullptr, v));
       });
   const auto at = std::min<std::size_t>(1, category.items.size());
   category.items.insert(category.items.begin() + std::ptrdiff_t(at), dualList());
@@ -393,7 +391,6 @@ CatalogueCategory smallestAngleOf(const std::vector<Properties>& all) {
 }
 
 CatalogueCategory edgeCountOf(const std::vector<Properties>& all) {
-  const Words& w = words();
   CatalogueCategory category;
   addSectionsBy(
       category, all, [](const Properties& p) { return std::optional<int>(p.n); }, false,
@@ -405,7 +402,7 @@ CatalogueCategory edgeCountOf(const std::vector<Properties>& all) {
                [](auto& x, auto& y) { return largerFirst(x.turn, y.turn); },
                [](auto& x, auto& y) { return smallerFirst(x.densityRank, y.densityRank); });
       },
-      [&](int n) { return titled(w.polygonsWith + formatInteger(n) + w.edges); });
+      [](int n) { return titled(localized("Catalogue", "Polygons with %n Edges", nullptr, n)); });
   return category;
 }
 
@@ -422,12 +419,11 @@ CatalogueCategory concavityOf(const std::vector<Properties>& all) {
                [](auto& x, auto& y) { return largerFirst(x.densityRank, y.densityRank); },
                [](auto& x, auto& y) { return largerFirst(x.turn, y.turn); });
       },
-      [&](int c) { return titled(c == 0 ? w.convex : w.concave + formatInteger(c)); });
+      [&](int c) { return titled(c == 0 ? w.convex : localized("Catalogue", "Concave %n", nullptr, c)); });
   return category;
 }
 
 CatalogueCategory angleFamilyOf(const std::vector<Properties>& all) {
-  const Words& w = words();
   // Every corner's denominator, per figure, once.
   std::vector<std::vector<std::int64_t>> denominators;
   std::set<std::int64_t> sections;
@@ -453,7 +449,8 @@ CatalogueCategory angleFamilyOf(const std::vector<Properties>& all) {
            [](auto& x, auto& y) { return largerFirst(x.turn, y.turn); },
            [](auto& x, auto& y) { return smallerFirst(x.densityRank, y.densityRank); });
     category.items.push_back(toolsOf(list));
-    category.sectionNames.push_back(titled(w.family + fractionText(fractionOfTurn(360.0 / double(d)))));
+    category.sectionNames.push_back(
+        titled(formatText(localized("Catalogue", "Family %1"), {fractionText(fractionOfTurn(360.0 / double(d)))})));
   }
   return category;
 }
@@ -474,7 +471,7 @@ CatalogueCategory symmetryOf(const std::vector<Properties>& all) {
                [](auto& x, auto& y) { return smallerFirst(x.densityRank, y.densityRank); });
       },
       [&](int m) {
-        return withSymbol(w.polygonsWith + formatInteger(m) + w.symmetry + (m == 1 ? w.axis : w.axes),
+        return withSymbol(m == 1 ? w.oneAxis : localized("Catalogue", "Polygons with %n Symmetry Axes", nullptr, m),
                           "D" + subscriptText(m));
       });
   addSectionsBy(
@@ -483,7 +480,9 @@ CatalogueCategory symmetryOf(const std::vector<Properties>& all) {
         sortBy(list, [](auto& x, auto& y) { return smallerFirst(x.n, y.n); },
                [](auto& x, auto& y) { return largerFirst(x.turn, y.turn); });
       },
-      [&](int r) { return withSymbol(w.polygonsWith + formatInteger(r) + w.foldSymmetry, "C" + subscriptText(r)); });
+      [&](int r) {
+        return withSymbol(localized("Catalogue", "Polygons with %n-fold Symmetry", nullptr, r), "C" + subscriptText(r));
+      });
   return category;
 }
 

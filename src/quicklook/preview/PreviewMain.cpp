@@ -2,6 +2,7 @@
 // window of its own: what the file manager offers under "Open With".
 
 #include "document/OrnivalModel.h"
+#include "platform/qt/Translations.h"
 #include "quicklook/PreviewViewController.h"
 #include "quicklook/preview/FlatPreviewView.h"
 #include "quicklook/preview/PreviewWindow.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSurfaceFormat>
 
@@ -25,10 +27,11 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Ornival Preview");
   QApplication::setDesktopFileName("org.ornival.Ornival.Preview");
+  ornival::installTranslations(QLocale().uiLanguages());
 
   const QStringList arguments = QApplication::arguments().mid(1);
   if (arguments.size() != 1) {
-    std::fputs("usage: ornival-preview FILE\n", stderr);
+    std::fputs(qPrintable(QCoreApplication::translate("Preview", "usage: ornival-preview FILE") + u'\n'), stderr);
     return 2;
   }
   const QString path = arguments.front();
@@ -45,9 +48,11 @@ int main(int argc, char** argv) {
   controller.sceneView = relief;
   controller.loadPreview(path.toStdString(), nullptr);
   if (!controller.ornival) {
-    QMessageBox::critical(nullptr, QApplication::applicationName(),
-                          QString("“%1” cannot be shown: it cannot be read or is not an Ornival document.")
-                              .arg(QFileInfo(path).fileName()));
+    QMessageBox::critical(
+        nullptr, QCoreApplication::translate("Preview", "Ornival Preview"),
+        QCoreApplication::translate("Preview",
+                                    "“%1” cannot be shown: it cannot be read or is not an Ornival document.")
+            .arg(QFileInfo(path).fileName()));
     return 1;
   }
   window.setCurrentWidget(controller.ornival->is3D() ? static_cast<QWidget*>(relief.get()) : flat.get());

@@ -3,6 +3,7 @@
 #include "platform/gl/GlSceneRenderer.h"
 #include "quicklook/ReliefPointOfView.h"
 
+#include <QCoreApplication>
 #include <QOpenGLContext>
 
 #include <cstdio>
@@ -35,7 +36,9 @@ void ReliefPreviewView::initializeGL() {
   renderer_ = GlSceneRenderer::create(
       [glContext](const char* name) { return GlFunctionPointer(glContext->getProcAddress(name)); }, error);
   if (!renderer_)
-    std::fprintf(stderr, "ornival-preview: the relief cannot be shown: %s\n", error.c_str());
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate("Preview", "ornival-preview: the relief cannot be shown: %1")
+                                .arg(QString::fromStdString(error))));
 }
 
 void ReliefPreviewView::paintGL() {

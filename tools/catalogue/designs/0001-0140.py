@@ -24,7 +24,7 @@ entry(14, "Sunrise", half(16, [(0, X), (112.5, 1.0), (67.5, 1.0), (157.5, 1.0), 
 entry(18, "Notch", sym(8, [C, 2, S2, 2, S2, 3, S2, 6]), note="a bar with a quarter-turn notch")
 entry(19, "Sailboat", sym(8, [A, 3, S2, 1, 1, 5, X, 2]), note="hull and a quarter-turn sail")
 entry(20, "Triplet", sym(8, [C, 2, 1, 3, 1, 2, 1, 6, S2, 2]), note="three tips, the middle one taller")
-entry(23, "Bag", sym(8, [A, 1, h, 6, S2, 3, H, 2, B]), note="a sack tied at the neck")
+entry(23, "Bag", sym(8, [S2, 1, h, 6, A, 3, A, 2, X]), note="a sack narrowing to a tied neck, its tuft smaller than the sack")
 entry(15, "Petal C", sym(16, [4, X, 7, N8, 7, N8 - 1, 6, 2, 4], first="corner"), note="quarter-turn tips, round below")
 entry(25, "Shield A", sym(16, [4, X, 6, H, 3, S2, 10], first="corner"), note="pointed foot, dipped top")
 entry(27, "Petal A", sym(16, [2, X, 7, 1, 6, 1, 4], first="corner"), note="tips of 1/8 and 1/4")
@@ -37,7 +37,7 @@ entry(35, "Venus", sym(8, [1, 2, 1, 6, 1, 2, 1, 2, 1, 6, h, 5, 1, 3, 1, 3, 1, 3,
       note="an Octagon of side 1 over a cross")
 entry(36, "Column", sym(8, [B, 2, 1, 3, S2, 5, A, 5, S2, 3, 1, 2, B]), note="plinth, shaft and capital")
 entry(37, "Ship", sym(8, [A, 3, S2, 1, 1, 6, 1, 2, X]), note="hull and cabin")
-entry(38, "Mushroom", sym(8, [1, 3, S2, 3, 1, 2, 1, 6, A, 2, X]), note="cap and stem, cap on top")
+entry(38, "Mushroom", sym(8, [2.0, 3, 2 * S2, 3, 0.5, 2, 2.0, 6, A, 2, X]), note="a broad domed cap on a short stem")
 # The icon stands a figure by its axis point against the mean of its corners,
 # so the door must lie below that mean: a base of 1 beside it keeps the
 # door's three corners from outweighing the apex.
@@ -66,8 +66,8 @@ entry(85, "Twin Star A", sym(8, [7, h, 1, S2, 5, S2, 1, S2, 5, S2, 1, h, 7], fir
 entry(59, "Cross Boat D", sym(8, [S2, 2, 1, 6, 1, 3, 1, 1, X]), note="Cross Boat A on a keel")
 entry(60, "Petal D", sym(8, [1, X, 3, 1, 3, 1, 3], first="corner"), note="tips of 1/8 and 3/8")
 entry(71, "Helmet", sym(8, [X, 1, 1, 5, 1, 3, S2, 3, S2]), note="dome over a flared brim")
-entry(72, "Fork", sym(8, [h, 2, A, 5, A, 3, 1, 2, X, 2, 1, 6, 1, 6, 1, 2, h]),
-      note="handle and three tines")
+entry(72, "Fork", sym(8, [h, 2, B, 5, 3.0, 3, A, 2, X, 2, A, 6, S2, 6, A, 2, h]),
+      note="a long handle and three long tines, the gaps between them wider than an icon's outline")
 entry(73, "Wide Kink", sym(8, [3, B, 2, A, 2, X, 5], first="corner"), note="a bar of width 1 + √2 bent by 1/8")
 entry(79, "Leaf", sym(8, [1, 2, 1, 5, X, 2, A, 2]), note="a leaf on a stem")
 entry(80, "Swallow A", sym(8, [6, X, 1, h, 5, 2, 1, S2, 5, 1, 2], first="corner"),
@@ -85,9 +85,13 @@ entry(86, "Crest", sym(8, [2, X, 3, 1, 1, S2, 6], first="corner"), note="two hor
 entry(88, "Knob", sym(8, [A, 2, h, 2, X, 6, 1, 5, 1, 3, 1, 3, 1, 3, 1]), note="an Octagon on a neck and plate")
 entry(97, "Petal E", sym(16, [2, X, 6, N8, 7, 1, 4], first="corner"), note="tips of 1/8 and 1/4, full below")
 mirror(100, "Backslash", of=99)
-entry(101, "Sailboat 2", sym(8, [X, 3, S2, 1, 1, 5, A, 2, 1, 6]), note="hull and two sails as tall as the Sailboat's")
-# The keel is side 2, the axis of both boats.
-entry(107, "Left Boat", poly(8, [1, 3, 2, 2, 6, 2, 3, 5], [1, S2, B, 1, 1, 1, S2, S2]), note="bow, cabin aft")
+entry(101, "Sailboat 2", sym(8, [X, 3, S2, 1, h, 5, 2 * S2, 2, 1.0, 6]),
+      note="hull and two sails, each as tall as the Sailboat's, a deep notch between them")
+# A hull with a raked bow and an upright stern, a low cabin aft: the keel,
+# the axis side, lies under the middle of the corners, so the boat floats level.
+entry(107, "Left Boat", loop(8, [(0, 2 * S2), (45, S2), (180, 2.0), (90, h), (180, S2), (270, h), (180, Y), (270, X)]).start(6),
+      note="a hull with a raked bow, a cabin aft")
+mirror(106, "Right Boat", of=107, start=5)
 entry(108, "Dragonfly", sym(16, [h, 4, B, 13, A, 1, 2.613125929752753, 10, 1, 11, A, 1, 2.613125929752753, 12, 1, 4, X]),
       note="a long tail, two pairs of wings swept apart, head")
 # Taking a tip off the Sun leaves its two notches as straight corners and
@@ -144,8 +148,12 @@ entry(130, "Dart ¹⁄₁₀", dart(20, 4, 12, P, X), note="Penrose's dart")
 # 13/16 and sides 1.566; its notches lie 3.073 from the centre, so a chord
 # between notches three tips apart is 2 + √2.
 entry(44, "Sunray ¹⁄₁₆", kite(32, 2, 6, X, S16), note="in the notch of Star 16")
-entry(92, "Palm 16", sym(32, [S2, 8, A, 24, 1, 8, S16, 4, S16, 26, S16, 4]), note="three Star 16 tips on a trunk")
-entry(46, "Palm 16 B", sym(32, [2, 8, N8, 24, h, 8, S16, 4, S16, 26, S16, 4]), note="a stout trunk")
+entry(92, "Palm 16", half(32, [(0, 0.7653668647301796), (90, C), (-22.5, A), (112.5, S2), (67.5, S2), (202.5, X)],
+                           bottom="side", top="corner"),
+      note="a tall trunk under fronds of Star 16 tips, the lower pair drooping, a notch between the upper pair")
+entry(46, "Palm 16 B", half(32, [(0, S2), (90, C), (-45, S16), (90, 1.0), (67.5, S16), (202.5, X)], bottom="side",
+                             top="corner"),
+      note="Palm 16 on a stouter trunk, its lower fronds hanging lower")
 entry(91, "Candle 16", sym(32, [4, S16, 22, X, 8, A, 12, N8, 8], first="corner"), note="a Star 16 tip for a flame")
 entry(47, "Candle 16 B", sym(32, [4, N8, 22, X, 8, B, 12, 2, 8], first="corner"), note="a taller flame and body")
 entry(89, "Swallow 16", sym(32, [24, X, 2, S16, 22, N8, 4, 1, 20, 1, 8], first="corner"),

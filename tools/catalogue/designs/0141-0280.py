@@ -76,6 +76,15 @@ def walked(start, moves):
     return points
 
 
+def acorn(unit, point_side, low, upper_side, high, stalk_side, stalk):
+    """Acorn A's outline in a family's angles: a nut pointed below, its
+    sides rising from the point along point_side and on along upper_side to
+    the cap's corners, a flat cap and a stalk peaked on the axis. Directions
+    in degrees of the right half, walked from the point; the cap is solved."""
+    return half(unit, [(point_side, low), (upper_side, high), (180, X), (stalk_side, stalk)], bottom="corner",
+                top="corner")
+
+
 # --- Twenty-four.
 entry(141, "Kite 24", kite(24, 3, 1, S24), note="Star 24 cut into 24 by radii through its notches")
 entry(142, "Arrowhead 24", dart(24, 3, 17, A), note="a Star 24 tip, barbs of Star 24 sides")
@@ -139,7 +148,11 @@ entry(199, "Wings D", half(8, [(315, 2.0), (45, S2), (135, X)], bottom="corner",
 entry(161, "Cross Boat B", sym(8, [B, 3, 1.0, 1, X, 6, 1.0, 3, 1.0, 2]), note="Cross Boat A carrying an arm of the Cross")
 entry(177, "Butterfly", upright(8, [(0, 0), (h, h), (S2, 0), (3 * h, h), (S2, S2), (2 * S2, 2 * S2), (2 * S2, 3 * S2), (S2, 3 * S2), (0, 2 * S2)]),
       note="small hind wings, large fore wings")
-entry(178, "Left Lid", poly(8, [2, 2, 5, 3, 2, 2], [A, h, h, S2, h, H]), note="the left half of the Lid")
+# The left half of the Lid, its foot parted in the middle by a straight
+# corner: the axis corner must lie straight below the middle of the corners,
+# and no corner of the half alone does, so the icon stood it aslant.
+entry(178, "Left Lid", poly(8, [2, 2, 2, 5, 3, 2, 4], [1.0, A, 1.0, h, S2, h, 1.0]).start(5),
+      note="the Lid cut along its axis, standing level on the middle of its foot")
 # A hull deeper than its turned-up ends are tall, so that the deck lies above
 # the mean of the corners and the icon keeps the canoe upright.
 entry(181, "Canoe", upright(8, [(A, 0), (A + 2, 2), (A + 2, 3), (A + 1, 2)], axis_at="top"),
@@ -182,9 +195,9 @@ entry(263, "Book ¹⁄₆", sym(24, [16, HEX, 4, A, 8, HEX, 8], first="corner"),
 entry(261, "Kite ¹⁄₆", kite(24, 4, 8, R3, 1.0), note="a third of a Triangle's corner cut to its centre")
 entry(266, "Kite ¹⁄₄ ¹⁄₆", kite(24, 6, 10, A), note="a quarter-turn tip, side corners of 1/6")
 entry(265, "Notch ¹⁄₃", sym(24, [A, 6, S12, 6, h, 8, 1.0, 20]), note="a bar with a notch for the Triangle's corner")
-entry(271, "Acorn 12", sym(24, [6, A, 9, A, 4, S12, 18, S12, 4], first="corner"),
-      note="three tips of Sun 12 as the cap, a quarter-turn point below")
-entry(275, "Short Acorn 12", sym(24, [6, A, 9, S12, 4, S12, 18, S12, 4], first="corner"), note="Acorn 12 with a short body")
+entry(271, "Acorn 12", acorn(24, 60, 3.0, 90, 1.5773502691896257, 120, 1.0),
+      note="Acorn A's nut, cap and stalk with a point and a peak of Sun 12's tips")
+entry(275, "Short Acorn 12", acorn(24, 60, TT12, 90, 0.5, 120, 0.7320508075688771), note="Acorn 12 with a short body")
 
 # --- More octagonal figures.
 entry(200, "Twins ¹⁄₆", half(12, [(330, 2.0), (90, 2.5), (210, X)], bottom="corner", top="corner"),
@@ -226,7 +239,11 @@ entry(234, "Sailboat 3", sym(8, [C + 2, 3, S2, 1, 1.0, 5, A, 2, 1.0, 6, h, 3, X]
 entry(244, "v √2", sym(8, [2, X, 1, 1, 3, S2, 6], first="corner"), note="a small v, inner arms √2")
 entry(245, "Mask √2", sym(8, [X, 3, S2, 2, S2, 2, S2, 6]), note="Mask with a wider nose")
 entry(248, "Triangle ¹⁄₈", isosceles(16, 2, A), note="apex of 1/8, legs 1 + √2")
-entry(249, "Left Sailboat", poly(8, [1, 3, 3, 1, 5, 1, 6], [h, 1.0, A, 1.0, h, B, A]), note="a hull and one sail leaning back to its mast")
+# The mast stands on the stern, so that the sail and the hull share a corner
+# and the keel, the axis side, lies straight under the middle of the corners.
+entry(249, "Left Sailboat", loop(16, [(0, 2 * S2), (45, S2), (180, S2), (135, X), (270, 3.0), (292.5, Y)]).start(4),
+      note="a hull and one sail, its mast on the stern and the sail's edge sloping down to the bow")
+mirror(250, "Right Sailboat", of=249, start=3)
 entry(253, "Double Notch", sym(8, [C + 2, 2, S2, 2, h, 3, S2, 6, S2, 3, S2]), note="a bar with two quarter-turn notches")
 entry(254, "Short Double Notch", sym(8, [C + 2, 2, 1.0, 2, 1.0, 3, 1.0, 6, 1.0, 3, 2.0]), note="Double Notch, lower, notches of side 1")
 entry(256, "Cross Edge", sym(8, [S2, 2, 1.0, 3, 1.0, 2]), note="one arm of the Cross, cut off at its inner corners")
@@ -240,7 +257,8 @@ entry(278, "Bellstar", upright(8, [(S2 + 1, 0), (S2, 1), (S2, 1 + A), (h, A + 1 
 entry(279, "L", poly(8, [2, 2, 2, 2, 2, 6], [A, 1.0, B, 2.0, 1.0, 1.0]), note="bars of width 1, a foot of 2")
 mirror(280, "⅃", of=279, start=5)
 entry(257, "Kite Bracket", sym(8, [B, 3, 1.0, 2, 1.0, 2, 1.0, 5, X]), note="a bar bent down to kite points")
-entry(260, "Tri Bracket", sym(8, [1.0, 2, 1.0, 6, h, 6, 1.0, 2, h, 2, 2.0, 2, X]), note="a bar on three legs")
+entry(260, "Tri Bracket", sym(8, [S2, 2, H, 6, 2.0, 6, H, 2, h, 2, 2.0, 2, X]),
+      note="a bar on three legs, the gaps between them wider than an icon's outline")
 entry(255, "Bouquet Corner", upright(8, [(0, 0), (1, 1), (2, 1), (2, 2), (1, 3), (0, 2)]), note="two blooms in a quarter-turn cone")
 entry(226, "Truncated Star", poly(20, [6, 14, 6] * 5, [PHI - 1, PHI, PHI] * 5), note="the Star of side φ² with its tips cut")
 
@@ -248,15 +266,15 @@ entry(226, "Truncated Star", poly(20, [6, 14, 6] * 5, [PHI - 1, PHI, PHI] * 5), 
 # Sides taller than the face opening is deep, so that the opening lies below
 # the mean of the corners and the icon stands the hood on it.
 entry(202, "Bonnet ¹⁄₆", sym(24, [S2, 18, 1.0, 6, 1.0, 6, A, 10, X, 4]), note="a hood pointed at 1/6")
-entry(204, "Acorn ¹⁄₆", sym(24, [8, B, 8, HEX, 6, HEX, 16, HEX, 4], first="corner"),
-      note="a Hexstar tip and notches as the cap, a 1/3 point below")
+entry(204, "Acorn ¹⁄₆", acorn(24, 30, 1.0, 90, S2, 120, 0.7320508075688771),
+      note="a broad nut of a 1/3 point under a stalk peaked at 1/6")
 # The centre stays a (straight) corner, so that the base is two notch radii
 # of Sun 12 and glues to its other sectors.
 entry(205, "Sunrise 12", sym(24, [12, A, 9, S12, 4, S12, 18, S12, 4, S12, 18, S12, 4, S12, 18], first="corner"),
       note="Sun 12 above a line through two opposite notches and its centre")
-entry(194, "Palm 12", upright(24, [(0, -h), (h, 0), (h, A), (H, A), (H, 2 * A), polar(A, 15, (0, A + A - B * math.cos(math.pi / 6))),
-                                 polar(B, 0, (0, A + A - B * math.cos(math.pi / 6)))]),
-      note="three Sun 12 tips on a trunk")
+entry(194, "Palm 12", half(24, [(30, 1.0), (90, C), (-30, S2), (120, TT12), (60, TT12), (210, X)], bottom="corner",
+                            top="corner"),
+      note="a tall trunk on a pointed foot under four fronds of 1/12 tips, the lower pair drooping")
 entry(228, "Left Wedge 12", poly(24, [2, 10, 6, 6], [B, 2 * S12, S12, S12]), note="a block sloping to a 1/12 edge")
 entry(269, "Petal ¹⁄₃", sym(24, [8, X, 10, S2, 8, B, 4], first="corner"), note="a 1/3 foot and a 1/6 tip")
 entry(270, "Arrow Bow ¹⁄₁₂", sym(24, [1.0, 13, 1.0, 10, A, 2, A, 10, 1.0, 13, 1.0]), note="a bow whose wings are 1/12 rhombi")
@@ -277,8 +295,9 @@ entry(191, "Left Petal 12", poly(24, [6, 7, 2, 9], [S12, 2.1645246645991763, X, 
 entry(217, "Palm Stem 16", sym(32, [S2, 8, B, 8, S2]) if False else sym(32, [S2, 8, B, 24, h, 8, h, 8, X]),
       note="the trunk of Palm 16 with the foot of its crown")
 entry(218, "Palm Crown 16", sym(32, [B, 8, S16, 4, S16, 26, S16, 4]), note="the three Star 16 tips of Palm 16")
-entry(238, "Palm 32", sym(32, [8, 1.0, 12, A, 24, 1.0, 8, S32, 2, S32, 29, S32, 2], first="corner"),
-      note="three Sun 32 tips on a pointed trunk")
+entry(238, "Palm 32", half(32, [(45, 0.7653668647301796), (90, C), (-22.5, S2), (123.75, 1.5), (56.25, 1.5), (202.5, X)],
+                            bottom="corner", top="corner"),
+      note="a tall trunk on a pointed foot under four fronds of 3/32 tips, the lower pair drooping")
 # A flat foot would be a side on the axis, which setup prefers to the flame's
 # tip: the icon then stood the candle on its flame. A pointed foot, as the
 # other candles have, leaves the tip for the axis. A ledge of the width of a
@@ -309,7 +328,10 @@ entry(247, "Ship Star", sym(16, [6, N8, 7, 1.0, 4, 1.0, 10, 1.0, 4, 1.0, 10, 1.0
 entry(225, "U 16 B", sym(32, [A, 24, 1.0, 8, H, 8, 1.0, 14, N8, 14, h, 12, B]), note="a deep cup rounded by sixteenths")
 entry(241, "U 32", sym(32, [S16, 24, N8 - 1, 2, A, 6, B]),
       note="a cup whose rims are Sun 32 tips, shallow enough that its floor stands clear above the centre")
-entry(243, "v 32", sym(32, [2, B, 7, C32, 9, S2, 30], first="corner"), note="a small v of 1/16, inner arms √2")
+# A v of 1/8 whose arms end in blunt points of 3/16: with the arms of 1/16
+# the notch was narrower than an icon's outline and closed.
+entry(243, "v 32", sym(32, [4, R16, 6, h, 10, X, 28], first="corner"),
+      note="a narrow v of 1/8, its arms ending in points of 3/16")
 entry(236, "Sunray 32", sunray(32, 32, 2, S32, 1), note="in the notch of Sun 32")
 entry(239, "Petal Left 32", poly(32, [4, 12, 2, 14], [1.0, 0.8477590650225735, N8, S16]), note="a petal leaning one way, a Sun 32 tip")
 entry(274, "Mask 32", sym(32, [24, 1.0, 8, 0.8477590650225735, 8, 1.3065629648763766, 13, C32, 14], first="corner"),

@@ -24,6 +24,15 @@ THREE = 3.0                   # three unit sides
 
 # ---------------------------------------------------------------- octagonal
 
+def acorn(unit, point_side, low, upper_side, high, stalk_side, stalk):
+    """Acorn A's outline in a family's angles: a nut pointed below, its
+    sides rising from the point along point_side and on along upper_side to
+    the cap's corners, a flat cap and a stalk peaked on the axis. Directions
+    in degrees of the right half, walked from the point; the cap is solved."""
+    return half(unit, [(point_side, low), (upper_side, high), (180, X), (stalk_side, stalk)], bottom="corner",
+                top="corner")
+
+
 entry(281, "Sailboat 4", half(16, [(247.5, A), (180, H), (315, S2), (0, h), (315, X)],
                               bottom="corner", top="corner", from_top=True),
       note="a tall sail of 1/8 over a hull with a keel")
@@ -219,8 +228,7 @@ entry(310, "Twins 12 a", loop(12, [(330, HEX), (30, S12), (330, S12), (30, HEX),
       note="two Hexagons fused")
 entry(315, "Hexagon Wedge", half(12, [(0, B), (60, 1.0), (120, A), (180, X)], top="side"),
       note="an equiangular hexagon narrowing upwards")
-entry(357, "Acorn 12 C", half(24, [(60, 2 * S12), (0, T12), (90, 1.0), (150, X)], bottom="corner", top="corner"),
-      note="a nut of a Sun 12 tip under a domed cap")
+entry(357, "Acorn 12 C", acorn(24, 45, h, 75, A, 120, S12), note="a nut of a quarter-turn point, widest under its cap")
 entry(359, "Roof 12 C", half(12, [(0, 2.0), (90, 1.0), (0, 0.5), (150, X)]),
       note="a roof of 1/3 overhanging a house's walls a little, not a post")
 entry(383, "Shield ¹⁄₁₂ ¹⁄₆", half(24, [(75, R3), (90, 1.0), (210, X)], bottom="corner", top="corner"),

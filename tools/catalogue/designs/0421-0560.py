@@ -3,7 +3,7 @@
 # Lengths are named once, in palette.py, so that figures of one family share
 # them bit for bit; every other length comes from the palette through the solver.
 
-from palette import S2, h, A, B, N8, S12, HEX, R3, P2, TAN72, HEPTA
+from palette import S2, h, A, B, N8, S12, HEX, R3, P2, TAN72, HEPTA, Q12
 from headings import half, loop
 from palette import R16
 
@@ -13,6 +13,15 @@ from palette import R16
 # Decastar's are; the half is the Half Decastar, so Decastar 1/2 is the plain
 # cut through tips.
 from palette import DECA_OUT
+
+
+def acorn(unit, point_side, low, upper_side, high, stalk_side, stalk):
+    """Acorn A's outline in a family's angles: a nut pointed below, its
+    sides rising from the point along point_side and on along upper_side to
+    the cap's corners, a flat cap and a stalk peaked on the axis. Directions
+    in degrees of the right half, walked from the point; the cap is solved."""
+    return half(unit, [(point_side, low), (upper_side, high), (180, X), (stalk_side, stalk)], bottom="corner",
+                top="corner")
 
 
 def decastar_through_notches(j, halved=False):
@@ -57,7 +66,9 @@ entry(548, "Half Sun", sector(8, 4, 1.0, A), note="the Sun cut through two oppos
 entry(547, "Half Sun 12", sector(12, 6, S12, 2 + SQRT2), note="Sun 12 cut through two opposite tips")
 # From a tip radius round to a notch radius, 11/16 of a turn: the cut through
 # a notch is what makes it one-handed.
-entry(467, "Left Sun", poly(16, [2] + [10, 4] * 5 + [5, 11], [A] + [1.0] * 11 + [N8]),
+# Walked from the notch's radius, so that the icon turns the Sun's tips as
+# the Sun's own icon stands them, the bite taken out below on the right.
+entry(467, "Left Sun", poly(16, [2] + [10, 4] * 5 + [5, 11], [A] + [1.0] * 11 + [N8]).start(12),
       note="the Sun from a tip round to a notch, 11/16 of a turn")
 # The Sun drawn out along one line: its four sides in that direction longer,
 # the lower two longer than the upper two. Stretched evenly it would have a
@@ -89,14 +100,16 @@ entry(439, "Long Tree", sym(8, [S2, 2, 2 + SQRT2, 6, S2, 1, 2.0, 7, 1.0, 1, X, 2
 entry(440, "Fin", sym(8, [5, 1 / S2, 3, 1 / S2, 2, X, 1], first="corner"),
       note="a fin of 1/8 with a notched foot, its shoulders low")
 entry(451, "Small Roof", trapezoid(8, 1, A, 1.0), note="a hip roof of 1/8 over a Square's side")
-entry(453, "Long Twins", sym(8, [2, S2, 3, A, 3, 1.0, 6, 1.0, 3, A, 3, S2, 2], first="corner"),
+# Walked from a tip's side, so that setup takes the waist for the axis and
+# the icon lays the two leaves side by side, as the other Twins lie.
+entry(453, "Long Twins", sym(8, [2, S2, 3, A, 3, 1.0, 6, 1.0, 3, A, 3, S2, 2], first="corner").start(1),
       note="two long Leaves side by side, fused")
 entry(454, "Accordion", sym(8, [2.0, 3, 1.0, 2, 1.0, 6, 1.0, 2, 1.0, 6, 1.0, 2, 1.0, 3, X]),
       note="bellows of three pleats between two flat ends")
 entry(455, "Wings ¹⁄₈", sym(8, [3, 1.0, 3, A, 1, X, 5], first="corner"),
       note="two wings of 1/8 spread from a body")
-entry(459, "Wide Tower", sym(8, [X, 2, 2.0, 2, 1.0, 2, 1.0, 6, S2, 6, 1.0, 2, 2.0]),
-      note="a wide wall with three merlons")
+entry(459, "Wide Tower", sym(8, [X, 2, A, 2, h, 2, 2.0, 6, 2.0, 6, 2.0, 2, S2]),
+      note="a wide wall with three merlons, the embrasures between them wide and deep")
 entry(460, "Pin", sym(8, [2, 1 / S2, 3, 2 + SQRT2, 5, 1 / S2, 3, 1.0, 3, X, 2], first="corner"),
       note="a long pin under an octagonal head")
 entry(461, "Barrel", sym(8, [S2, 3, 1.0, 3, A, 3, 1.0, 3, X]),
@@ -157,7 +170,9 @@ entry(495, "Petal ¹⁄₅ Top", sym(20, [X, 5, 1.0, 8, 1.0, 4]), note="the tip 
 entry(510, "Roof ²⁄₅", sym(20, [1.0, 8, PHI, 2, X]), note="a low roof of 1/10 slopes, its ridge between corners of 2/5")
 entry(511, "Flat Pentagon", sym(20, [P2, 6, 1.0, 6, X, 6]), note="a Pentagon's corners on a long base")
 entry(516, "Cork ³⁄₁₀", sym(20, [1.0, 6, 2.0, 14, 1.0, 5, 1.0, 5, X]), note="a tapered cork with a lip")
-entry(518, "Left Decastar ¹⁄₄", poly(20, [3, 12, 6, 12, 6, 6, 5], [TAN72, 1.0, 1.0, 1.0, 1.0, 1.0, P2]),
+# Walked from its first Decastar side, so that the icon stands it on the
+# centre's corner, as the other slices of the Decastar stand.
+entry(518, "Left Decastar ¹⁄₄", poly(20, [3, 12, 6, 12, 6, 6, 5], [TAN72, 1.0, 1.0, 1.0, 1.0, 1.0, P2]).start(1),
       note="the Decastar from a tip round to a notch, a quarter turn")
 entry(520, "Short Trapezoid ¹⁄₅", trapezoid(20, 4, P2, 1.0), note="a low trapezoid of 1/5 on a long base")
 
@@ -192,8 +207,8 @@ entry(501, "Acorn ¹⁄₃", half(24, [(30, HEX), (90, R3), (180, h), (135, S2)]
 entry(512, "Kite ¹⁄₁₂", kite(24, 2, 10, B, X), note="a tip of 1/12 under a blunt head of 5/12")
 entry(530, "Small Shield ¹⁄₁₂ ¹⁄₆", sym(24, [2, R3, 11, 0.5, 4, X, 16], first="corner"),
       note="Shield 1/12 1/6 with half as tall a wall: the same foot and notched top")
-entry(532, "Acorn 12 ¹⁄₆", sym(24, [4, X, 10, HEX, 4, S12, 18, S12, 4], first="corner"),
-      note="three Sun 12 tips over a pointed nut")
+entry(532, "Acorn 12 ¹⁄₆", acorn(24, 60, B, 105, Q12, 135, h),
+      note="a nut of a 1/6 point, narrowing a little under its cap, and a square-peaked stalk")
 entry(534, "Trifolium ¹⁄₃", poly(24, [8, 8, 8, 16] * 3, [HEX, 1.0, 1.0, HEX] * 3),
       note="three Hexagon lobes round a point")
 entry(536, "T ¹⁄₃", sym(24, [2 * A, 4, 1.0, 8, S2, 18, A, 6, X]),
@@ -207,8 +222,8 @@ entry(554, "Kite ¹⁄₆ ⁷⁄₂₄", kite(24, 4, 6, X, S12), note="in the no
 # --- More of the octagonal family.
 entry(452, "Seven Star", poly(16, [9] + [2, 12] * 6 + [2, 9], [N8] + [A] * 14),
       note="the Octastar with one tip taken away")
-entry(456, "Pointy Acorn", sym(16, [2, X, 7, A, 4, 1.0, 10, 1.0, 4], first="corner"),
-      note="three Sun tips over a nut of 1/8")
+entry(456, "Pointy Acorn", acorn(16, 67.5, B, 90, 0.5, 135, 0.7653668647301796),
+      note="Acorn A's cap and stalk over a long nut of 1/8")
 entry(457, "Wide Arrow Bow", sym(8, [1.0, 5, 1.0, 2, A, 2, A, 2, 1.0, 5, 1.0]),
       note="a knot between two wide wings that end in arrow points")
 # Walked from an outer tip, so that setup takes the line through both stars'
@@ -243,7 +258,7 @@ entry(529, "Ship Star ⁵⁄₈", sym(8, [S2, 3, A, 1, X, 5, 1.0, 2, 1.0, 6]),
       note="a hull under two Sun tips")
 entry(535, "Acorn Compass", half(16, [(45, A), (90, 1.0), (180, 1.0), (112.5, X)], bottom="corner", top="corner"),
       note="Acorn A's nut under a Compass tip for a stalk")
-entry(555, "Fingers", sym(8, [X, 2, 3.0, 2, h, 2, S2, 6, 1.0, 6, A, 2, S2]),
+entry(555, "Fingers", sym(8, [X, 2, 3.0, 2, h, 2, 2.0, 6, 2.0, 6, 3.0, 2, S2]),
       note="three square fingers, the middle one longest, wide gaps between them")
 
 # --- Twelves again.
@@ -288,16 +303,20 @@ entry(506, "Bow 2", sym(8, [1.0, 5, S2, 2, 1.0, 2, 1 / S2, 6, 1 / S2, 2, 1.0, 2,
       note="a bow whose loops are doubled")
 entry(509, "Alhambra Skirt", sym(16, [1.0, 5, 1 / S2, 12, 1 / S2, 2, A, 5, X]),
       note="a skirt whose hem is cut into tabs and points")
-# A mitten raised palm out: the thumb stands out at an eighth of a turn, a
-# notch parts the fingers in two. The wrist is narrow and the thumb long, so
-# that the wrist's corner under the thumb, the axis corner, lies straight
-# below the middle of the corners and the wrist stands level.
-entry(544, "Left Hand", loop(8, [(0, 0.5), (90, 0.5), (45, 2.0), (135, h), (225, X), (90, 1.0), (225, 1.0), (135, 1.0),
-                                 (270, Y), (315, 1.0)]).start(9),
-      note="a mitten, the thumb out to one side, a notch between the fingers, standing on its wrist")
-entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]),
+# A mitten raised palm out, the thumb standing out at an eighth of a turn.
+# The wrist is narrow and the thumb long, so that the wrist's corner under
+# the thumb, the axis corner, lies straight below the middle of the corners
+# and the mitten stands level.
+entry(544, "Left Hand", loop(8, [(270, X), (0, S2), (90, 0.5), (45, A), (135, 1.0), (225, h), (90, S2), (135, 1.0),
+                                 (180, Y), (225, 1.0)]),
+      note="a mitten, the thumb out to one side")
+# Walked from its foot, so that the icon stands it as Petal 12 stands, the
+# tip up and the cut upright.
+entry(549, "Left Half Petal 12", poly(24, [2, 10, 9, 3], [2 + SQRT2, 1.7673269879789604, X, Y]).start(3),
       note="half of a petal with a tip of 1/6 and a foot of 1/4, cut along its length")
-entry(551, "Left Half Bracket 12", poly(24, [10, 2, 10, 14, 6, 6], [1.0, 2 + SQRT2, 0.5176380902050415, 2.0, 1 + 1 / S2, 1 / S2]),
+# Walked so that the arm's end faces the heading: the icon lays the half
+# as Bracket 12 lies, its floor level and its arm rising to the left.
+entry(551, "Left Half Bracket 12", poly(24, [10, 2, 10, 14, 6, 6], [1.0, 2 + SQRT2, 0.5176380902050415, 2.0, 1 + 1 / S2, 1 / S2]).start(5),
       note="Bracket 12 cut along its axis")
 # Four tips as fingers, and in place of the other three a wrist: a square
 # stub on the Heptagon's side, its shoulders the corners of 3/4 turn.

@@ -3,6 +3,7 @@
 # The corner counts are the catalogue's (`author.py tally`). Lengths come from palette.py.
 
 from palette import A, B, HEX, P, P2, Q12, R3, R16, S2, S12, TT12
+from fractions import Fraction
 from headings import loop
 
 SUN10_NOTCH = 1.902113032590307   # Sun 10's centre-to-notch
@@ -106,8 +107,9 @@ entry(631, "Sun ³⁄₁₀", poly(20, [7, 4, 14, 4, 14, 4, 7, 6], [SUN10_NOTCH]
       note="Sun 10 cut by two radii through notches, three tips between")
 entry(632, "Sun ⁴⁄₁₀", poly(20, [7, 4, 14, 4, 14, 4, 14, 4, 7, 8], [SUN10_NOTCH] + [1.0] * 8 + [SUN10_NOTCH], method="star sector"),
       note="Sun 10 cut by two radii through notches, four tips between")
-entry(612, "Left Sun 10 ¹⁄₄", poly(20, [2, 14, 4, 14, 4, 7, 5], [P2] + [1.0] * 5 + [SUN10_NOTCH], method="star sector").start(3),
-      note="Sun 10 from a tip round to a notch, a quarter turn, walked so that it stands on a Sun side with its tips up")
+entry(612, "Left Sun 10 ¹⁄₄", poly(20, [2, 14, 4, 14, 4, 7, 5], [P2] + [1.0] * 5 + [SUN10_NOTCH], method="star sector").start(4),
+      note="Sun 10 from a tip round to a notch, a quarter turn, walked so that it stands on a Sun side below its notch "
+           "radius, its tips fanning up as the Sun 10 sectors' do")
 # Walked so that side 5, the axis side, is the lower tip's outer side: the
 # half stands with its cut upright, as the left half of the star.
 entry(615, "Left Half Star ¹⁄₅", poly(20, [12, 4, 12, 4, 6, 2], [P] * 5 + [X], method="star sector").start(5),
@@ -205,9 +207,11 @@ entry(571, "Left Half Gnomon", poly(20, [5, 3, 2], [P, TWO_SIN36, 2.0]).start(2)
 # Left Page 1/5: a page leaning as a 1/5 rhombus does, its top corner turned down.
 entry(619, "Left Page ¹⁄₅", loop(20, [(0, 2.0), (108, X), (144, P - 1), (180, Y), (288, 3.0)]),
       note="a leaning page with a dog-ear")
-# Left Half Bracket 1/5: the Bracket's right trapezoid of a 1/5 corner.
-entry(623, "Left Half Bracket ¹⁄₅", loop(20, [(0, P2), (90, X), (180, Y), (252, 2.0)]),
-      note="a shelf bracket of a 1/5 corner")
+# Left Half Bracket 1/5: half of a bracket's bar, cut square where it meets
+# its other half and slanted at 1/5 where it turns up; walked so that the
+# given axis is that 1/5 corner, which the heading turns outwards.
+entry(623, "Left Half Bracket ¹⁄₅", loop(20, [(270, Y), (0, P2 + 1), (108, 1.2360679774997898), (180, X)]),
+      note="a bar cut square at one end and at 1/5 at the other")
 # Left House 9: walls leaning in at the Nonagon's 4/9 corners, the roof's ridge
 # to one side.
 entry(585, "Left House 9", loop(18, [(0, X), (100, 1.8793852415718169), (160, 1.3472963553338604), (220, 1.532088886237956), (260, Y)]),
@@ -318,7 +322,25 @@ def twin_star(unit, tip, notch, side, bridge, first=None):
 
 entry(574, "Twin Star C", twin_star(16, 2, 10, S2, 1.0, first=1.0),
       note="two Compasses joined by a short bar between the notches that face each other")
-entry(576, "Twin Star ¹⁄₄", twin_star(24, 6, 14, 1.0, S2), note="two Hexstars 1/4 joined by a bar, four tips of each showing")
+
+
+def fused_stars(unit, tip, tips, side, waist):
+    """Two regular stars side by side, fused at a waist notched above and
+    below: the right one walked from the lower notch round its tips (tip
+    degrees, each pointing at one of the angles tips from its centre) up to
+    the upper notch, its first side waist long; the left one is its mirror
+    image."""
+    steps = []
+    for i, direction in enumerate(tips):
+        steps.append((Fraction(direction) + Fraction(tip, 2), waist if i == 0 else side))
+        steps.append((Fraction(direction) + 180 - Fraction(tip, 2), side if i < len(tips) - 1 else X))
+    return half(unit, steps, bottom="corner", top="corner", method="twin star")
+
+
+# Walked from the notch at one star's far end, so that the heading west lays
+# the stars side by side.
+entry(576, "Twin Star ¹⁄₄", fused_stars(24, 90, [-90, -30, 30, 90], 1.0, 2.0).start(3),
+      note="two Hexstars 1/4 side by side, fused at a notched waist, four tips of each showing")
 # Octastar Edge: the Octastar with one tip cut off along the line between its
 # notches, standing on that edge; the edge keeps a straight corner in its
 # middle, so that it glues to two sides of half its length.
@@ -381,7 +403,8 @@ entry(686, "Left Bracket", loop(8, [(90, 1.0), (180, A), (90, S2), (0, A), (45, 
                                    (0, Y)]).start(4),
       note="a bracket [ whose upper arm turns out into a lip")
 
-# --- Twins of the twelves: two tips of Sun 12 cut out with the centre, through
-# the notches beside them (Sun 12's centre-to-notch is 1 + √2).
-entry(601, "Twins 12", poly(24, [9, 4, 18, 4, 9, 4], [A, S12, S12, S12, S12, A], method="star sector"),
-      note="two tips of Sun 12 and the centre, cut through the notches beside them")
+# --- Twins 12: two lobes of the twelves fused at a narrow neck, a bow tie
+# lying along its heading; the axis setup finds is the middle of one lobe's
+# outer side, so that the heading west lays the lobes side by side.
+entry(601, "Twins 12", half(24, [(0, 2 * S12), (105, HEX), (75, HEX), (180, X)], bottom="side", top="side"),
+      note="two lobes with corners of 5/24, fused at a narrow neck")

@@ -339,19 +339,17 @@ entry(722, "Square Star ¹⁄₆ 1 2", square_star([(0, [Fl(), T(2), Fl()]), (90
 mirror(723, "Square Star ¹⁄₆ 2 1", of=722, start=8)
 
 # --- Bonnets, the Bonstar and the Y of the twelves, after Square Bonnet ¹⁄₆.
-# Left Bonnet 1/6: Bonnet 1/6's hood round the face with its peak of 1/6 pushed
-# over one side, the face turned towards the other. It is walked so that the
-# given axis is the face's corner under the peak, which lies straight under
-# the mean of the corners, so that the icon stands upright.
-entry(711, "Left Bonnet ¹⁄₆", loop(12, [(0, 2 * S12), (90, S12), (0, S12 / 2), (270, S12), (0, S12), (90, 2 * S12), (150, X), (270, Y)]).start(7),
-      note="a hood round the face, its peak of 1/6 pushed over one side")
-# Left Square Bonnet 1/6: Square Bonnet 1/6's hood with its face to one side
-# and the hook on the other side drawn out into a long flap; walked from the
-# face, so that the given axis is the face's corner over that flap, which
-# lies straight under the mean of the corners: the icon stands upright.
-entry(715, "Left Square Bonnet ¹⁄₆", loop(24, [(0, 1.0), (270, 0.5), (330, 3.0), (90, 2.0), (135, 1.0), (180, X), (225, 1.0),
-                                               (270, Y), (30, 1.0), (90, 0.5)]),
-      note="Square Bonnet 1/6 with its face to one side and a long flap on the other")
+# The Left Bonnets of the twelves: a hood seen from the side, as the Left
+# Bonnets of sevens are, over a pointed face opening; walked from the back
+# foot, so that vertex 2, the given axis, is the top of the face, which lies
+# straight under the middle of the corners. Left Bonnet 1/6 peaks in a crown
+# of 1/6 pushed over its back; Left Square Bonnet 1/6 has a bevelled flat
+# crown and a hook of 1/6 at its back foot.
+entry(711, "Left Bonnet ¹⁄₆", loop(24, [(0, S12), (45, 0.5), (315, 0.5), (0, 1.0), (90, A), (120, HEX), (240, X), (270, Y)]),
+      note="a hood seen from the side, peaked in a crown of 1/6, over a pointed face opening")
+entry(715, "Left Square Bonnet ¹⁄₆", loop(24, [(0, 1.0), (60, S12), (300, S12), (0, S12), (90, 2 * S12), (135, 0.5), (180, 2 * S12),
+                                               (225, 0.5), (270, X), (240, Y)]),
+      note="a hood seen from the side under a bevelled flat crown, hooked at its back foot, over a pointed face opening")
 # North-headed: walked from the crown, so that setup takes it for the axis.
 entry(717, "Square Bonstar ¹⁄₆", half(24, [(0, 1.0), (270, 0.5), (330, 1.0), (90, 2.0), (75, 1.0), (195, 1.0), (180, X)],
                                          top="side").start(6),

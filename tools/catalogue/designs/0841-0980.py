@@ -7,13 +7,15 @@
 # solver closes with are the figure's own and are named there once.
 
 from fractions import Fraction
+from fractions import Fraction as F
 
 from headings import half, loop
 from shapes import DesignError
 
-from palette import h, S2, A, B, C, S12, R3, HEPTA, HEX
+from palette import h, S2, A, B, C, S12, R3, HEPTA, HEX, RHO
 
 F7 = 1 + HEPTA                  # 2 cos(π/7)
+HEPTASTAR_2_7 = 0.9293123963233717   # the side of Heptastar 2/7
 
 
 
@@ -60,8 +62,12 @@ def fit(unit, steps, free=None):
 # --- Sevens: the Heptagon of side 1, the Heptastars, sides 0.8019 and 1.8019.
 entry(842, "Flat Bonnet 7", up(14, [(0, 2.6038754716096766), (2, HEPTA), (4, HEPTA), (6, HEPTA), (7, X)], top="side"),
       note="a low hood, wide at the face")
-entry(843, "Left Bonnet 7", fit(14, [(0, 1.0), (2, F7), (4, 1.0), (6, HEPTA), (7, X), (9, Y), (11, HEPTA), (12, 1.0)]),
-      note="a hood turned to one side")
+# The Left Bonnets of sevens: a hood seen from the side, its crown over the
+# back of the head, a pointed face opening below; walked from the back foot,
+# so that vertex 2, the given axis, is the top of the face, which lies
+# straight under the middle of the corners: the icon stands the hood upright.
+entry(843, "Left Bonnet 7", ring(14, [(0, HEPTA), (2, 1.0), (12, 1.0), (0, 1.0), (4, RHO), (6, 2.0), (8, X), (10, Y)]),
+      note="a hood seen from the side over a pointed face opening")
 entry(846, "Twins ³⁄₇", sym(14, [6, F7, 3, 1.0, 9, 1.0, 3, X, 6], first="corner"),
       note="two petals of 3/7 side by side")
 entry(847, "Pentastar 7 d", sym(14, [10, HEPTA, 3, HEPTA, 8, HEPTA, 3, HEPTA, 8, X, 2], first="corner"),
@@ -181,8 +187,8 @@ entry(894, "Thin Gem 7", poly(14, [4, 6, 4, 4, 6, 4], [HEPTA, SIGMA, SIGMA, HEPT
       note="a tall narrow stone on a table of the Heptastar's side")
 entry(903, "Shovel ⁵⁄₁₄", up(28, [(0, W7), (4, RHO), (12, X), (7, SIGMA), (14, HEPTA)], top="side", north=True),
       note="a blade with bottom corners of 5/14 under a straight handle")
-entry(933, "Left Delta ¹⁄₄", poly(24, [6, 5, 3, 10], [TT12, TT12, X, TT12]),
-      note="Delta ¹⁄₄ cut along its axis from a tip through the centre to the notch opposite")
+entry(933, "Left Delta ¹⁄₄", poly(24, [6, 5, 3, 10], [TT12, TT12, X, TT12]).start(2),
+      note="Delta ¹⁄₄ cut along its axis from a tip through the centre to the notch opposite, lying on the cut")
 
 # --- Pictures of nines and sevens on the nine-fold stars' sides and the
 # Heptagon's diagonals. Wings spread from a body with a point below and a
@@ -194,8 +200,8 @@ K9 = 1.532088886237956          # 2 cos 40°
 U9 = 0.5739779522395381         # a side of Kite ¹⁄₁₈
 F9 = 3.180030884270192          # the floor of Notch ²⁄₉
 
-entry(949, "Wings 7", up(14, [(12, HEPTA), (1, 1.0), (6, X)], bottom="corner", top="corner"),
-      note="two long flat wings, a notch between them")
+entry(949, "Wings 7", up(14, [(12, HEPTA), (1, 1.0), (6, X)], bottom="corner", top="corner").start(3),
+      note="two long flat wings, a notch between them; walked from the body's point, which the heading north turns up")
 entry(967, "Skirt ²⁄₉", up(36, [(0, F9), (10, D9), (17, X)], top="corner"),
       note="a short flared skirt, hem corners of 2/9, under a low waistband")
 entry(976, "Acorn ²⁄₉", up(36, [(5, E9), (9, K9), (0, U9), (15, X)], bottom="corner", top="corner"),
@@ -270,29 +276,51 @@ J9 = 1.078725692426601          # the side of Delta ²⁄₉
 
 entry(932, "Shield ¹⁄₁₄ ²⁄₇", up(28, [(6, 2 * SIGMA), (9, HEPTA), (15, X)], bottom="corner", top="corner"),
       note="a shield widest below its top corners of 2/7, narrowing to a point of 1/14")
-# The notch is a wide dip rather than a deep cut: a deeper notch would pull
-# the middle of the corners above it, and the icon would stand the V on its
-# point upwards.
-entry(978, "V 9", up(36, [(5, E9), (18, 1.0), (20, X)], bottom="corner", top="corner", north=True),
-      note="a V of nines, its arms 2/9 apart, the notch between them a wide dip")
+def vee(unit, spread, outer_top, arm, top):
+    """A V standing on its point: arms spread degrees either side of upright,
+    each arm as wide all along as its top, which is cut so that its outer
+    corner is outer_top degrees. Walked from the notch between the arms, the
+    axis point, which lies above the middle of the corners: a heading north
+    stands the V on its point."""
+    a = Fraction(90) - Fraction(spread)
+    return half(unit, [(a, arm), (a + 180 - Fraction(outer_top), top), (a + 180, X)], bottom="corner", top="corner").start(3)
+
+
+entry(978, "V 9", vee(18, 40, 80, 1.7587704831436335, 0.8793852415718162), note="a V of nines, its arms 2/9 apart and cut slanting at their tops")
 entry(896, "Left Small Shield ¹⁄₁₂ ¹⁄₆", poly(24, [11, 4, 16, 4, 11, 2], [X, 0.5, Q12, Q12, 1.0, Y]).start(5),
       note="Small Shield ¹⁄₁₂ ¹⁄₆ with one shoulder higher than the other, so that its point turns aside")
 
-# --- Twin Stars: two stars of the family leaning together, each showing the
-# four tips that face away from the other; below they meet in a notch, above
-# in the tip that both of them hide.
-entry(942, "Twin Star ¹⁄₇", up(14, [(12, RHO), (3, HEPTA), (0, HEPTA), (5, HEPTA), (2, HEPTA), (7, HEPTA), (4, HEPTA),
-                                    (9, HEPTA), (6, X)], bottom="corner", top="corner"),
-      note="two Heptastars ¹⁄₇ leaning together")
-entry(953, "Twin Star 9", up(18, [(17, E9), (4, 1.0), (1, 1.0), (6, 1.0), (3, 1.0), (8, 1.0), (5, 1.0), (10, 1.0), (7, X)],
-                             bottom="corner", top="corner"),
-      note="two Suns 9 leaning together")
+# --- Twin Stars: two stars of the family side by side, fused at a waist
+# notched deeply above and below, each showing the four tips that face away
+# from the other.
+
+def fused_stars(unit, tip, tips, side, waist, waist_dir):
+    """Two regular stars side by side, fused where they meet: the right one
+    walked from the lower notch of the waist round its tips (tip degrees,
+    each pointing at one of the angles tips from its centre) up to the upper
+    notch; the left one is its mirror image. With waist_dir the waist leaves
+    its lower notch at that angle for waist before it meets the star; without
+    it the star's first tip side starts at the notch, waist long."""
+    steps = [] if waist_dir is None else [(F(waist_dir), waist)]
+    for i, direction in enumerate(tips):
+        first = waist if waist_dir is None and i == 0 else side
+        steps.append((F(direction) + F(tip) / 2, first))
+        steps.append((F(direction) + 180 - F(tip) / 2, side if i < len(tips) - 1 else X))
+    return half(unit, steps, bottom="corner", top="corner", method="twin star")
+
+
+entry(942, "Twin Star ¹⁄₇", fused_stars(28, F(360, 7), [-F(540, 7), -F(180, 7), F(180, 7), F(540, 7)], HEPTA, 1.445041867912629,
+                                       None).start(3),
+      note="two Heptastars ¹⁄₇ side by side, fused at a notched waist; walked from the notch at one's far end, so that the "
+           "heading west lays them side by side")
+entry(953, "Twin Star 9", fused_stars(18, 80, [-60, -20, 20, 60], 1.0, 1.8793852415718169, -40),
+      note="two Suns 9 side by side, fused at a waist notched deeply above and below")
 
 # --- Twins and cells: two lobes joined by a neck; Mitosis's lobes are of two
 # sizes, so that its corners repeat each half turn while its sides do not.
-entry(920, "Big Twins ³⁄₈", ring(16, [(0, A), (2, 1.0), (14, 1.0), (0, A), (2, 1.0), (4, A), (6, 1.0), (8, A), (10, 1.0),
-                                      (6, 1.0), (8, A), (10, 1.0), (12, A), (14, 1.0)]),
-      note="two octagons of the Sun's inner corners (3/8) side by side, pinched where they meet")
+entry(920, "Big Twins ³⁄₈", half(16, [(337.5, 1.0), (0, A), (45, 1.0), (90, A), (135, 1.0), (180, 1.0), (225, X)], bottom="corner",
+                                 top="corner"),
+      note="two octagons of the Sun's inner corners (3/8) side by side, pinched where they meet, more deeply above")
 entry(922, "Mitosis", ring(12, [(0, T12), (11, HEX), (1, HEX), (3, HEX), (5, HEX), (7, HEX), (6, T12), (5, 2 * S12),
                                 (7, 2 * S12), (9, HEX), (11, 2 * S12), (1, 2 * S12)]).start(3),
       note="a cell dividing: two hexagonal lobes, one drawn out longer, on a short neck")
@@ -318,20 +346,21 @@ entry(841, "Cottage ²⁄₇", up(28, [(24, HEPTA), (21, RHO), (0, RHO), (7, 2 *
 
 # --- Left figures of sevens and twelves: a hooked bonnet, a lopsided crest,
 # a Pentastar whose notches differ, and bags leaning to one side.
-entry(861, "Left Bonnet ¹⁄₇", ring(14, [(0, X), (5, F7), (4, 1.0), (6, HEPTA), (7, 1.0), (9, Y), (11, HEPTA), (12, 1.0)]).start(6),
-      note="Left Bonnet 7 whose brim ends in a hook of 1/7")
+entry(861, "Left Bonnet ¹⁄₇", ring(14, [(0, RHO), (2, 1.0), (12, 1.0), (0, HEPTASTAR_2_7), (4, 2.6038754716096766), (6, HEPTA),
+                                         (8, X), (9, Y)]),
+      note="Left Bonnet 7 whose back reaches down into a hook of 1/7")
 entry(866, "Left Crest 12", ring(24, [(0, S12), (3, X), (11, 1.0), (7, Y), (15, 1.0), (12, 1.0), (18, S12), (21, 1.0)]).start(5),
       note="Crest 12's two horns of 1/6, one of them set higher on a step")
 entry(925, "Left Pentastar ¹⁄₁₂", poly(24, [2, 16, 2, 18, 2, 20, 2, 16, 2, 16], [X, 2.0, R3, 1.0, 2.0, 2.0, R3, R3, 2.0, 2.0]).start(1),
       note="five tips of 1/12 round notches of three sizes, so that the star turns")
-# The Bags of sevens turned to one side: a sack narrowing to a tied neck, over
-# which its knot tips towards the side the sack bulges less. The knot's top is
-# the axis corner and faces north; it lies straight above the middle of the
-# corners, so that the sack stands on its floor.
-entry(943, "Left Bag 7", ring(14, [(4, RHO), (2, 1.0), (6, 1.0), (9, 1.0), (12, X), (9, RHO), (0, Y)]),
-      note="a sack narrowing to a tied neck, its knot tipped to one side")
-entry(945, "Flat Left Bag 7", ring(14, [(9, X), (0, SIGMA), (2, 1.0), (5, RHO), (2, HEPTA), (5, 1.0), (8, 1.0), (12, Y)]),
-      note="a low, wide sack bulging on one side only, its knot tipped to the other")
+# The Bags of sevens turned to one side: a sack narrowing to a tied neck
+# over which its gathered top flops towards one side. The top is the axis
+# corner and faces north; it lies straight above the middle of the corners,
+# so that the sack stands on its floor.
+entry(943, "Left Bag 7", ring(14, [(4, RHO), (2, 0.6920214716300959), (6, 1.0), (9, 2.0), (13, HEPTASTAR_2_7), (10, X), (0, Y)]),
+      note="a sack narrowing to a tied neck, its gathered top flopping to one side")
+entry(945, "Flat Left Bag 7", ring(14, [(8, 1.0), (0, RHO), (2, 0.5), (5, 1.0), (1, I7), (6, HEPTA), (9, X), (12, Y)]),
+      note="a low, wide sack bulging on one side, its gathered top flopping to the other")
 
 # --- More pictures of sevens and nines.
 entry(864, "Tri Bracket 7", up(28, [(0, HEPTA), (7, RHO), (0, SIGMA), (21, RHO), (0, HEPTA), (8, SIGMA), (14, X)],
@@ -353,7 +382,8 @@ entry(979, "Left Bird 9", ring(18, [(0, 2 * E9), (7, E9), (2, 1.0), (4, 1.0), (9
 # A group fans its tips 1/16 turn apart round its side's outward normal; where
 # the plan gives a figure more corners than twice its tips, the bare sides of
 # the square are drawn (square_star in families.py). Each reversed-name pair
-# is one figure and its mirror image.
+# is one figure and its mirror image. Each is walked so that its given axis
+# corner is the one that stands the square most nearly level.
 from families import square_star
 
 
@@ -364,19 +394,19 @@ entry(875, "Square Star ¹⁄₆ 3 2 3", square_star([0, 3, 2, 3], S12, free={0:
 entry(888, "Square Star ¹⁄₆ 1 1", square_star([0, 1, 1, 0], S12, bare={2: [(3, X), (0, Y)]}, free={0: HEX, 3: HEX}),
       note="a square corner with a tip of 1/6 on each of its two far sides")
 entry(873, "Square Star ¹⁄₆ 2 1 1", square_star([2, 1, 1, 0], S12, bare={1: [(1, T12)], 2: [(2, T12), (3, 1.0), (0, T12)]},
-                                              free={9: X, 10: Y}).start(7),
-      note="two, one and one tips round three sides, the fourth side bare")
+                                              free={9: X, 10: Y}).start(10),
+      note="two, one and one tips round three sides, the fourth side bare, standing square under its pair")
 mirror(874, "Square Star ¹⁄₆ 1 1 2", of=873, start=10)
 entry(878, "Square Star ¹⁄₆ 1 3", square_star([0, 1, 3, 0], S12, bare={1: [(1, T12), (2, T12)],
-                                                                  2: [(2, T12), (3, X), (0, Y), (1, T12)]}).start(11),
+                                                                  2: [(2, T12), (3, X), (0, Y), (1, T12)]}).start(4),
       note="one tip and three on two neighbouring sides, the square's other corners drawn")
 mirror(879, "Square Star ¹⁄₆ 3 1", of=878, start=12)
 entry(880, "Square Star ¹⁄₆ 2 5 1", square_star([2, 5, 1, 0], S12, bare={2: [(2, T12), (3, 1.0)]},
-                                              free={15: X, 17: Y}).start(15),
+                                              free={15: X, 17: Y}).start(12),
       note="two, five and one tips round three sides")
 mirror(881, "Square Star ¹⁄₆ 1 5 2", of=880, start=14)
 entry(884, "Square Star ¹⁄₆ 1 2 5", square_star([1, 2, 5, 0], S12, bare={2: [(2, T12), (3, 1.0)]},
-                                              free={0: X, 2: Y}).start(13),
+                                              free={0: X, 2: Y}).start(3),
       note="one, two and five tips round three sides")
 mirror(885, "Square Star ¹⁄₆ 5 2 1", of=884, start=2)
 entry(886, "Square Star ¹⁄₆ 2 3", square_star([0, 2, 3, 0], S12, free={0: X, 9: Y}).start(6),

@@ -59,7 +59,8 @@ entry(1088, "Sun ⁻¹⁄₈ ⁵⁄₁₆", sun_through_notches(7), note="the Su
 # largest stands as the Sun's left half, its cuts upright.
 entry(1096, "Left Sun ³⁄₁₆", sun_tip_to_notch(3).start(4),
       note="the Sun from a tip to the next notch but one, lying on the cut through the tip")
-entry(1100, "Left Sun ⁷⁄₁₆", sun_tip_to_notch(7).start(6), note="the Sun from a tip round three and a half tips, standing")
+entry(1100, "Left Sun ⁷⁄₁₆", sun_tip_to_notch(7).start(7),
+      note="the Sun from a tip round three and a half tips, lying on its notch radius with its tips up")
 entry(1102, "Three Quarters Square", poly(4, [1, 1, 1, 1, 1, 3], [A / 2, A / 2, A, A, A / 2, A / 2]).start(3),
       note="the Square with a quarter cut away")
 entry(1115, "Half Octagon", sym(8, [C, 2, 1.0, 3, 2.0, 3, 2.0]), note="the Octagon cut through two opposite sides")
@@ -92,7 +93,9 @@ entry(1030, "Decagon ⁵⁄₁₄", poly(14, [5, 6, 6, 5, 6] * 2, [1.0] * 10),
       note="equal sides, four corners of 5/14 between corners of 3/7")
 entry(977, "Twins 9", sym(18, [4, D9, 5, 1.0, 13, 1.0, 5, D9, 4], first="corner"),
       note="two Rhombi ²⁄₉ fused at their blunt corners")
-entry(989, "Twins ⁷⁄₁₈", sym(18, [7, E9, 2, 1.0, 16, 1.0, 2, E9, 7], first="corner"),
+# Walked from a blunt corner of one rhombus, so that the heading west lays
+# the pair side by side.
+entry(989, "Twins ⁷⁄₁₈", sym(18, [7, E9, 2, 1.0, 16, 1.0, 2, E9, 7], first="corner").start(1),
       note="two Rhombi ¹⁄₉ fused at their sharp corners")
 
 # --- Left and Right pieces of twelves.
@@ -186,8 +189,8 @@ entry(1036, "Bread 9", up18([(0, F9), (3, M9), (5, K9), (7, J9), (9, X)], top="s
       note="a loaf of nines: a wide floor, low walls and a crust in two slopes")
 entry(1110, "Cork 9", up18([(0, K9), (4, D9), (0, U9), (5, J9), (9, X)], top="side", north=True),
       note="a tapered plug under a wider head")
-entry(983, "Wings 9", up18([(17, 2.0), (1, 1.0), (8, X)], bottom="corner", top="corner"),
-      note="wide wings spread from a notch")
+entry(983, "Wings 9", up18([(17, 2.0), (1, 1.0), (8, X)], bottom="corner", top="corner").start(3),
+      note="wide wings spread from a notch; walked from the body's point, which the heading north turns up")
 
 # --- Sixteenths and twelves: bonnets, a loaf, a cork, tacks, petals, a
 # skirt and a leaf on the Sun's and Sun 12's lengths.
@@ -275,7 +278,9 @@ entry(1026, "Long Leaf 7", up(28, [(0, I7), (7, HEPTA), (1, L7), (5, SIGMA), (9,
       note="a long leaf of sevens on a short stalk, its tip 1/7")
 entry(1020, "Short Notch ¹⁄₃", sym(24, [B, 8, HEX, 3, X, 14]),
       note="a low tray with walls flaring at 1/3 to two horns and a shallow notch between them")
-entry(1072, "Twins ³⁄₈ ⁵⁄₂₄", sym(24, [9, HEX, 5, S12, 17, S12, 5, HEX, 9], first="corner"),
+# Walked from a kite's side corner, so that the heading west lays the kites
+# side by side.
+entry(1072, "Twins ³⁄₈ ⁵⁄₂₄", sym(24, [9, HEX, 5, S12, 17, S12, 5, HEX, 9], first="corner").start(1),
       note="two kites with tips of 3/8 and corners of 5/24, fused along their feet")
 entry(991, "Long Petal ¹⁄₃", poly(12, [5, 4, 2, 4, 5, 4], [X, S12, 4.329049329198353, 4.329049329198353, S12, X]),
       note="Petal ¹⁄₃'s corners drawn out along sides as long as Notch 12's floor")
@@ -312,11 +317,11 @@ entry(998, "Pentastar ¹⁄₃₂", pentastar(32, (2, 4, 4), (22, 22, 22), (R16,
 # walked so that the side the table's given axis names is the one that lies
 # lowest (or outermost) as the whole figure stands: the pair then faces each
 # other across the cut.
-entry(1013, "Left Petal ³⁄₁₀", poly(20, [8, 7, 6, 5, 4], [P, P2, P, X, Y]),
-      note="a petal of 3/10 leaning to the left over a short stalk side")
-entry(1116, "Left Half Pentastar A", poly(40, [3, 26, 4, 28, 4, 15], [X, P, 1.0, P, 1.0, P - 1]),
-      note="the left half of Pentastar A, cut from its top tip to its bottom notch")
-entry(1118, "Left Half Wings A", poly(16, [5, 8, 3, 2, 6], [S2, X, X, A, 1.0]),
+entry(1013, "Left Petal ³⁄₁₀", loop(20, [(0, 0.5), (72, 2.0), (126, P), (234, X), (288, Y)]),
+      note="a petal on a narrow foot of 3/10 corners, leaning to the left: its corners mirror each other, its sides do not")
+entry(1116, "Left Half Pentastar A", poly(40, [3, 26, 4, 28, 4, 15], [X, P, 1.0, P, 1.0, P - 1]).start(2),
+      note="the left half of Pentastar A, cut from its top tip to its bottom notch, standing with the cut upright")
+entry(1118, "Left Half Wings A", poly(16, [5, 8, 3, 2, 6], [S2, X, X, A, 1.0]).start(4),
       note="one wing of Wings A, cut through its waist; the cut keeps its middle as a straight corner")
 
 # --- Stars with unequal tips, wings and a bracket of thirtieths, and a sunrise.
@@ -367,20 +372,29 @@ SIN36 = 0.5877852522924731              # sin 36°, half the short diagonal of a
 entry(1092, "Quarter Sun", poly(16, [3, 4, 10, 4, 3, 8], [O8, 1.0, 1.0, 1.0, 1.0, O8]).start(3),
       note="two of the Sun's eight tips over the chord between the notches beside them (the cut through the "
            "centre is Twins C); the chord keeps its middle as a straight corner")
-entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [A / 2] * 2 + [1.0] * 5 + [N8 / 2] * 2, method="star sector"),
+entry(1098, "Left Sun ⁵⁄₁₆", poly(16, [8, 2, 10, 4, 10, 4, 5, 8, 5], [A / 2] * 2 + [1.0] * 5 + [N8 / 2] * 2, method="star sector").start(7),
       note="the Sun from a tip to the notch 5/16 round, both radii parted at their middles")
-entry(1108, "Left Sunrise ⁵⁄₁₆", poly(16, [4, 1, 10, 4, 5], [SUN_TIP_HALF, SUN_TIP_HIGH, 1.0, 1.0, 1.0]).start(2),
-      note="the Sunrise's left end cut upright through its second tip")
+entry(1108, "Left Sunrise ⁵⁄₁₆", loop(16, [(157.5, A), (247.5, N8), (202.5, X), (0, Y), (90, 1.0)]),
+      note="the Sunrise's left end cut upright through a notch: one tip of the Sun over the horizon, standing on it")
 entry(1106, "Left ³⁄₄ Sunrise", poly(16, [8, 4, 4, 12, 2, 12, 2, 12, 2, 6], [X, X, Y, A, A, A, A, A, A, A]).start(3),
       note="the Octastar (notches of 3/4) rising over the horizon through its notches, its last tip propped "
            "square on the ground at the right; the horizon is parted at its middle")
 entry(1012, "Bottom Half Drum ¹⁄₅", sym(20, [4, 1.0, 8, P, 5, X], first="corner"),
       note="a drum twice as deep as Drum ¹⁄₅, cut across its rims and hanging from the cut, its point of 1/5 down")
 
-# --- The Left Acorns: an acorn whose corners mirror each other across its
-# upright axis but whose sides do not, so that it leans. A nut, a cap with a
-# rim that overhangs it and a flat top; the given axes of the pairs put the
-# bottom and the top on the axis.
+# --- The Left Acorns: Acorn A's nut narrowing to a small foot under a cap
+# whose rim overhangs it, their corners mirroring each other across the
+# upright axis (as the given axes of the pairs ask) while their sides do
+# not: the cap sits deeper on one side, the nut is longer on the other. The
+# foot is the axis side and lies straight under the middle of the corners.
+def left_acorn(foot, right_nut, right_rim, right_cap, top, left_cap, left_rim, left_nut, bevels=None):
+    """From the foot round by the right: the nut's side at 1/8 turn, the rim
+    out square, the cap's side up, the top (with bevels of 1/8 turn at both
+    ends when bevels gives their length), and down the left."""
+    steps = [(0, foot), (45, right_nut), (0, right_rim), (90, right_cap)]
+    steps += [(135, bevels), (180, top), (225, bevels)] if bevels else [(180, top)]
+    steps += [(270, left_cap), (0, left_rim), (315, left_nut)]
+    return loop(8, steps)
 
 
 def ring16(steps):
@@ -393,14 +407,13 @@ def ring20(steps):
     return loop(20, [(Fraction(360 * k, 20), length) for k, length in steps])
 
 
-entry(1094, "Left Acorn A ¹⁄₄", ring16([(0, A), (4, A), (2, 1.0), (6, A), (8, X), (10, 2.0), (14, A), (12, Y)]).start(5),
-      note="Acorn A ¹⁄₄'s square nut under a cap whose rim overhangs it further on one side")
-entry(1104, "Left Acorn A ⁵⁄₈", ring16([(0, 1.0), (2, A), (4, A), (2, 1.0), (6, A), (8, X), (10, A), (14, 1.0), (12, Y),
-                                        (14, S2)]).start(3),
-      note="a nut tapering to a blunt point under a cap whose rim overhangs it in notches of 5/8; one side of "
-           "the nut is taller, so that it leans")
-entry(890, "Left Acorn ¹⁄₅", ring20([(0, 1.0), (4, P), (1, P - 1), (7, 2.0), (10, X), (13, P), (19, P), (16, Y)]).start(5),
-      note="a nut narrowing to its foot under a cap whose rim ends in points of 1/5, the cap slanting to one side")
+entry(1094, "Left Acorn A ¹⁄₄", left_acorn(0.5, 1.7071067811865475, 0.5, A, X, Y, h, 1.5).start(5),
+      note="Acorn A's nut under a flat cap with square rims, the cap deeper on one side and the nut longer on the other")
+entry(1104, "Left Acorn A ⁵⁄₈", left_acorn(0.5, 1.7071067811865475, 0.5, 2.0, X, Y, h, 1.5, bevels=1.0).start(3),
+      note="Left Acorn A ¹⁄₄ with the cap's top corners bevelled, its rims overhanging the nut in notches of 5/8")
+# Left Acorn ¹⁄₅: the same in tenths, the cap's rim ending in points of 1/5.
+entry(890, "Left Acorn ¹⁄₅", loop(20, [(0, 0.5), (72, P), (0, P - 1), (108, 2.0), (180, X), (252, Y), (0, 1.0), (288, 1.0)]).start(5),
+      note="a nut narrowing to its foot under a cap whose rim ends in points of 1/5, the cap deeper on one side")
 
 # --- Shields and a V of sixteenths and thirty-seconds. A shield narrows from
 # a wide top that dips to its middle down to its named point; below the top
@@ -411,13 +424,35 @@ entry(994, "Shield ¹⁄₁₆", up(32, [(7, C8), (6, 2.0), (17, X)], bottom="co
 entry(996, "Shield ³⁄₃₂", up(64, [(13, C8), (10, 2.0), (16, 0.5), (34, 0.5), (28, 0.5), (36, X)], bottom="corner",
                               top="corner"),
       note="Shield ¹⁄₁₆'s kite shield on a point of 3/32, with upright sides under a wavy top")
-entry(997, "V ³⁄₁₆", up(32, [(5, 2 * S16), (16, 1.0), (18, X)], bottom="corner", top="corner", north=True),
-      note="a V of two arms at 3/16, the notch between them a wide dip, as V 9's")
+def vee(unit, spread, outer_top, arm, top):
+    """A V standing on its point: arms spread degrees either side of upright,
+    each arm as wide all along as its top, which is cut so that its outer
+    corner is outer_top degrees. Walked from the notch between the arms, the
+    axis point, which lies above the middle of the corners: a heading north
+    stands the V on its point."""
+    a = Fraction(90) - Fraction(spread)
+    return half(unit, [(a, arm), (a + 180 - Fraction(outer_top), top), (a + 180, X)], bottom="corner", top="corner").start(3)
 
-# --- Twin Star ¹⁄₅: two Suns 10 leaning together, as the other Twin Stars.
-entry(1016, "Twin Star ¹⁄₅", up(20, [(19, 2.0), (5, 1.0), (1, 1.0), (7, 1.0), (3, 1.0), (9, 1.0), (5, 1.0), (11, 1.0), (7, X)],
-                                 bottom="corner", top="corner"),
-      note="two Suns 10 leaning together, meeting in a notch below and a shared tip above")
+
+entry(997, "V ³⁄₁₆", vee(32, 45, 67.5, A, S2), note="a V of arms a quarter turn apart, their tops cut slanting to corners of 3/16")
+
+# --- Twin Star ¹⁄₅: two Suns 10 side by side, fused at a waist notched above
+# and below, each showing the four tips that face away from the other, as
+# the other Twin Stars.
+def fused_stars(unit, tip, tips, side, waist, waist_dir):
+    """Two regular stars side by side, fused where they meet: the right one
+    walked from the lower notch of the waist, which leaves it at waist_dir for
+    waist, round its tips (tip degrees, each pointing at one of the angles tips
+    from its centre) up to the upper notch; the left one is its mirror image."""
+    steps = [(Fraction(waist_dir), waist)]
+    for i, direction in enumerate(tips):
+        steps.append((Fraction(direction) + Fraction(tip, 2), side))
+        steps.append((Fraction(direction) + 180 - Fraction(tip, 2), side if i < len(tips) - 1 else X))
+    return half(unit, steps, bottom="corner", top="corner", method="twin star")
+
+
+entry(1016, "Twin Star ¹⁄₅", fused_stars(20, 72, [-54, -18, 18, 54], 1.0, 1.902113032590307, -36),
+      note="two Suns 10 side by side, fused at a waist notched more deeply above than below")
 
 # --- Pictures of fives and nines, and the Truncated Paw.
 from palette import TAN72
@@ -454,23 +489,27 @@ from families import square_star
 
 entry(1043, "Square Star ¹⁄₆ 3 3", square_star([0, 3, 3, 0], S12, free={0: X, 11: Y}),
       note="three tips on each of two neighbouring sides")
-entry(1049, "Square Star ¹⁄₆ 5 1 2", square_star([5, 1, 2, 0], S12, free={11: X, 13: Y}).start(13),
-      note="five, one and two tips round three sides")
-mirror(1050, "Square Star ¹⁄₆ 2 1 5", of=1049, start=12)
+entry(1049, "Square Star ¹⁄₆ 5 1 2", square_star([5, 1, 2, 0], S12, bare={2: [(2, T12), (3, 1.0)]}, free={11: X, 13: Y}).start(14),
+      note="five, one and two tips round three sides, the square's fourth side drawn")
+mirror(1050, "Square Star ¹⁄₆ 2 1 5", of=1049, start=14)
 entry(1051, "Square Star ¹⁄₆ 2 1 1 3", square_star([2, 1, 1, 3], S12, free={3: X, 6: Y}).start(2),
       note="two, one, one and three tips round all four sides")
 mirror(1052, "Square Star ¹⁄₆ 3 1 1 2", of=1051, start=8)
 
-# --- Fists and the Left Headdress. A fist is a block under its knuckles
-# with the thumb folded over one side; Left Fist's corners mirror each other
-# across its upright axis (which the given axes of the pair ask for), its
-# thumb side bulging further than the other.
-entry(1067, "Left Fist", ring16([(0, 3.0), (4, h), (2, S2), (6, S2), (4, h), (6, h), (8, 2.0), (10, h), (12, S2), (10, h),
-                                 (14, h), (12, 1.0)]).start(10),
-      note="a fist: a block with bevelled knuckles, the thumb bulging on one side")
-entry(1070, "Left Notch Fist", ring16([(0, 3.0), (4, 1.0), (2, S2), (6, S2), (4, h), (8, 1.0), (10, h), (6, h), (8, 1.0),
-                                       (12, 3.0 + h)]).start(9),
-      note="a fist with a notch between its knuckles and the thumb folded over one side")
+# --- Fists and the Left Headdress. A fist is a block of curled fingers on a
+# narrower wrist, its knuckles bumps along the top and the thumb sticking out
+# on one side; the wrist's foot, the given axis, lies straight under the
+# middle of the corners, so that the fist stands on it.
+F3 = 3 * SQRT2 - 3              # the thumb of the Fists
+# Left Fist's corners mirror each other across its upright axis, as the given
+# axes of the pair ask; its sides do not, so that the knuckles on one side
+# stand out further than on the other.
+entry(1067, "Left Fist", loop(8, [(270, X), (315, 2.0), (0, 2.0), (45, 1.5), (90, 2.0), (135, h), (225, h), (135, h), (180, Y),
+                                  (225, 1.0), (135, 1.0), (225, 1.0)]),
+      note="a fist on its wrist, its knuckles standing out further on one side")
+entry(1070, "Left Notch Fist", loop(8, [(315, S2), (0, 2.0), (45, 1.0), (90, A), (135, 1.0), (225, 1.0), (135, 1.0), (225, 1.0),
+                                        (270, F3), (225, F3)]),
+      note="a fist on its wrist: two knuckles with a notch between, the thumb sticking out on one side")
 entry(1041, "Left Headdress", ring16([(0, X), (4, Y), (8, 1.0), (4, B), (10, B), (5, B), (11, B), (6, B), (12, B), (7, B),
                                       (13, B), (8, B), (14, B), (12, 1.0)]).start(12),
       note="a band under five feathers, Octastar tips, fanning back to one side")
