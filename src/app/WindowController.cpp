@@ -951,6 +951,10 @@ void WindowController::updateMessageBar() {
 }
 
 bool WindowController::shouldClose() {
+  // A write under way ends first, and what it did decides: once it has
+  // written everything there is nothing to ask; if it failed, it has said so
+  // and the edits are still there to be asked about.
+  finishWriting();
   if (!edited_)
     return true;
   const auto answer =
@@ -958,7 +962,6 @@ bool WindowController::shouldClose() {
   switch (answer) {
     case Application::SaveAnswer::save: return save();
     case Application::SaveAnswer::discard:
-      finishWriting();
       // The file goes back to the version as opened or last saved, unless
       // another program has changed it since.
       if (file_ && !fileHoldsReference_ && !changedOutside()) {

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <fstream>
@@ -70,6 +72,20 @@ struct GatedFiles : FileCalls {
   bool isWaiting() const {
     std::lock_guard lock(mutex);
     return waiting;
+  }
+  // Holds writes again, as at the start.
+  void hold() const {
+    std::lock_guard lock(mutex);
+    passed = allowed = 0;
+  }
+  // Writes fail with this error while it is not 0, as on a full disk.
+  mutable std::atomic<int> failure{0};
+  ssize_t write(int fd, const void* data, std::size_t size) const override {
+    if (const int error = failure.load()) {
+      errno = error;
+      return -1;
+    }
+    return FileCalls::write(fd, data, size);
   }
 };
 
@@ -282,24 +298,69 @@ TEST_F(WindowExports, ACancelledSaveLeavesTheFileAsItWas) {
   EXPECT_NE(contents(file).find("borderWidth: 4.0"), std::string::npos);
 }
 
-// Closing the window while its autosave is written waits for the write,
-// then puts the file back as opened when the changes are discarded.
+// Closing the window, or quitting, while the document is written waits for
+// the write, and what it did decides: written whole, the window closes
+// without asking; failed, it has said why and the edits are asked about, so
+// that nothing is lost unasked.
 TEST_F(WindowExports, ClosingWhileTheFileIsWrittenEndsTheWriteFirst) {
-  const std::string opened = squares(10, 10);
-  WindowController& window = open(opened);
-  application->askToSave = [](const std::string&) { return Application::SaveAnswer::discard; };
-  edit(window, 4.0);
-  window.autosave();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return files.isWaiting(); }, 20000));
-  std::thread later([&] {
-    std::this_thread::sleep_for(50ms);
-    files.letGo();
-  });
-  window.window()->close();
-  later.join();
-  EXPECT_TRUE(application->windows().empty());
-  mainQueue->drain();
-  EXPECT_EQ(contents(folder / "document.ornival"), opened);
+  struct Case {
+    const char* name;
+    bool onPurpose;  // Saved from the menu, else autosaved.
+    int failure;
+    bool quit;  // Quitting the program, else closing the window.
+  };
+  const Case cases[] = {{"autosave", false, 0, false},
+                        {"autosave on a full disk", false, ENOSPC, false},
+                        {"save, then quit", true, 0, true},
+                        {"save on a full disk, then quit", true, ENOSPC, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string opened = squares(10, 10);
+    WindowController& window = open(opened);
+    int asked = 0;
+    application->askToSave = [&](const std::string&) {
+      ++asked;
+      // Room on the disk again by the time the user answers.
+      files.failure = 0;
+      return Application::SaveAnswer::discard;
+    };
+    std::vector<std::string> told;
+    application->presentError = [&](const std::string& text) { told.push_back(text); };
+    files.failure = c.failure;
+    edit(window, 4.0);
+    if (c.onPurpose)
+      ASSERT_TRUE(window.save(false));
+    else
+      window.autosave();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return files.isWaiting(); }, 20000));
+    std::thread later([&] {
+      std::this_thread::sleep_for(50ms);
+      files.letOneGo();
+      files.letOneGo();
+    });
+    if (c.quit)
+      window.send({"terminate", 0, {}});
+    else
+      window.window()->close();
+    later.join();
+    EXPECT_TRUE(application->windows().empty());
+    mainQueue->drain();
+    const std::string text = contents(folder / "document.ornival");
+    if (c.failure == 0) {
+      EXPECT_EQ(asked, 0);
+      EXPECT_NE(text.find("borderWidth: 4.0"), std::string::npos);
+    } else {
+      EXPECT_EQ(asked, 1);
+      EXPECT_EQ(text, opened) << "discarded: the file as opened";
+      if (c.onPurpose) {
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_NE(told[0].find("document.ornival"), std::string::npos) << told[0];
+      }
+    }
+    files.failure = 0;
+    files.hold();
+    fs::remove(folder / "document.ornival");
+  }
 }
 
 }  // namespace
