@@ -13,9 +13,26 @@
 namespace ornival {
 
 TaskList::TaskList(QWidget* parent, int showAfterMilliseconds) : QWidget(parent), showAfter_(showAfterMilliseconds) {
-  auto* layout = new QVBoxLayout(this);
+  // Rows side by side, and the height of one kept while none shows: the
+  // status bar never grows or shrinks as work comes and goes, so the drawing
+  // above it is never resized, which would have it drawn again whole.
+  auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(2);
+  layout->setSpacing(12);
+  {
+    QWidget probe;
+    auto* row = new QHBoxLayout(&probe);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(new QLabel(QStringLiteral("Xg"), &probe));
+    row->addWidget(new QProgressBar(&probe));
+    auto* cancel = new QToolButton(&probe);
+    cancel->setText(QCoreApplication::translate("TaskList", "Cancel"));
+    row->addWidget(cancel);
+    setMinimumHeight(probe.sizeHint().height());
+  }
+  QSizePolicy policy = sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  setSizePolicy(policy);
   timer_.setInterval(100);
   connect(&timer_, &QTimer::timeout, this, &TaskList::refresh);
   hide();
@@ -47,7 +64,7 @@ void TaskList::add(std::shared_ptr<Task> task, bool cancellable) {
     layout->addWidget(row.cancel);
   }
   row.widget->hide();
-  static_cast<QVBoxLayout*>(this->layout())->addWidget(row.widget);
+  static_cast<QHBoxLayout*>(this->layout())->addWidget(row.widget);
   rows_.push_back(std::move(row));
   timer_.start();
   refresh();

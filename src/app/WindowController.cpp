@@ -1354,6 +1354,11 @@ void WindowController::buildWindowParts() {
   noticeLayout->addWidget(reveal);
   noticeLayout->addWidget(dismiss);
   window_->statusBar()->addPermanentWidget(exportNotice_);
+  // Its place is kept while it is hidden, so that the status bar keeps its
+  // height and the drawing is not resized when the word comes or goes.
+  QSizePolicy noticePolicy = exportNotice_->sizePolicy();
+  noticePolicy.setRetainSizeWhenHidden(true);
+  exportNotice_->setSizePolicy(noticePolicy);
   exportNotice_->hide();
   taskList_ = new TaskList(window_.get(), application_.options().taskShownAfterMilliseconds);
   window_->statusBar()->addPermanentWidget(taskList_);

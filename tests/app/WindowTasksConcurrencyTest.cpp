@@ -10,6 +10,7 @@
 #include "platform/Task.h"
 #include "support/DocumentWindows.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTest>
@@ -155,12 +156,18 @@ TEST_F(WindowExports, TheWindowGoesOnHandlingEventsWhileAnExportRuns) {
   });
   timer.start(5);
 
+  // The drawing keeps its size while the export comes and goes in the
+  // status bar: a resize would have it drawn again whole.
+  QApplication::sendPostedEvents();
+  const QSize drawing = window.view()->size();
   ASSERT_TRUE(window.send({"export", 2, {}}));
   ASSERT_EQ(window.taskList()->tasks().size(), 1u);
   const auto task = window.taskList()->tasks()[0];
   window.taskList()->refresh();
   EXPECT_NE(window.taskList()->cancelButton(*task), nullptr);
   EXPECT_NE(window.taskList()->progressBar(*task), nullptr);
+  QApplication::sendPostedEvents();
+  EXPECT_EQ(window.view()->size(), drawing);
 
   ASSERT_TRUE(QTest::qWaitFor(
       [&] {
@@ -175,6 +182,8 @@ TEST_F(WindowExports, TheWindowGoesOnHandlingEventsWhileAnExportRuns) {
   EXPECT_EQ(exportsBeside(), std::vector<std::string>{"document.svg"});
   window.taskList()->refresh();
   EXPECT_TRUE(window.taskList()->tasks().empty());
+  QApplication::sendPostedEvents();
+  EXPECT_EQ(window.view()->size(), drawing);
   std::printf("longest gap between the main thread's timer ticks while exporting: %.1f ms\n",
               std::chrono::duration<double, std::milli>(longestGap).count());
 }
