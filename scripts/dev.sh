@@ -33,10 +33,13 @@ packages=(
 # Needed by the tests only: an independent SVG renderer and an independent
 # 3D scene reader to check our exports against, and a PDF reader to rasterise
 # the pages we print; the validators of the desktop entries, the AppStream
-# metadata and the MIME package; the sandbox file managers run thumbnailers in.
+# metadata and the MIME package; the sandbox file managers run thumbnailers in;
+# the accessibility bus and its Python binding, to drive the window as
+# assistive tools do.
 test_packages=(
   librsvg2-bin assimp-utils poppler-utils
   desktop-file-utils appstream shared-mime-info bubblewrap
+  at-spi2-core gir1.2-atspi-2.0 python3-gi dbus
 )
 
 sudo=()

@@ -596,7 +596,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+99"/>
+        <source>Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Show Selection</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1667,7 +1672,8 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::Popover</name>
     <message>
-        <location filename="../src/app/Popover.cpp" line="+42"/>
+        <location filename="../src/app/Popover.cpp" line="+45"/>
+        <location line="+1"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>

@@ -121,7 +121,9 @@ public:
       case browserRoles::rawValue: return t.rawValue();
       case browserRoles::count: return editor ? countOf(*editor, t) : 0;
       case browserRoles::status: return int(editor ? editor->toolStatus(t) : ItemStatus::unused);
-      case Qt::ToolTipRole: return QString::fromStdString(Shapes::figures()[std::size_t(t.rawValue() - 1)]->name());
+      case Qt::ToolTipRole:
+      case Qt::AccessibleTextRole:
+        return QString::fromStdString(Shapes::figures()[std::size_t(t.rawValue() - 1)]->name());
       default: return {};
     }
   }
@@ -134,6 +136,9 @@ private:
 
 IconMenuViewController::IconMenuViewController(std::weak_ptr<ViewController> viewController, QWidget* parent)
     : QWidget(parent), viewController_(std::move(viewController)) {
+  // Screen readers announce the browser by its window's name.
+  setWindowTitle(QCoreApplication::translate("IconMenuViewController", "Catalogue"));
+  setAccessibleName(windowTitle());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);
   layout->setSpacing(6);

@@ -27,6 +27,9 @@ Popover::Popover(const QString& title, Behaviour behaviour, SettingBinder::Perfo
       binder_(std::move(perform), std::move(gesture)) {
   setFrameShape(QFrame::StyledPanel);
   setAutoFillBackground(true);
+  // Screen readers announce a panel by its window's name.
+  setWindowTitle(title);
+  setAccessibleName(title);
   setMouseTracking(true);
   auto* outer = new QVBoxLayout(this);
   auto* heading = new QHBoxLayout();
@@ -40,6 +43,7 @@ Popover::Popover(const QString& title, Behaviour behaviour, SettingBinder::Perfo
     auto* closeButton = new QToolButton(this);
     closeButton->setText(QStringLiteral("✕"));
     closeButton->setToolTip(tr("Close"));
+    closeButton->setAccessibleName(tr("Close"));
     closeButton->setAutoRaise(true);
     connect(closeButton, &QToolButton::clicked, this, [this] { hide(); });
     heading->addWidget(closeButton);

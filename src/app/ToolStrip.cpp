@@ -33,7 +33,8 @@ public:
           found = icons_.emplace(kind.rawValue(), ToolbarDelegate::toolIcon(figure)).first;
         return found->second;
       }
-      case Qt::ToolTipRole: return QString::fromStdString(figure.name());
+      case Qt::ToolTipRole:
+      case Qt::AccessibleTextRole: return QString::fromStdString(figure.name());
       case Qt::BackgroundRole: return strip_.itemColor(kind);
       case Qt::UserRole: return kind.rawValue();
       default: return {};

@@ -135,6 +135,8 @@ QAction* ToolbarDelegate::makeToolbarItem(const std::string& identifier) {
       font.setPixelSize(16);
       countButton_->setFont(font);
       countButton_->setFixedWidth(84);
+      // The button shows the count; a listener hears what it counts.
+      countButton_->setAccessibleName(itemLabel(identifier));
       widget = countButton_;
     } else if (identifier == share) {
       auto* button = makeButton(itemLabel(identifier), "share", itemSize);
