@@ -1025,7 +1025,8 @@
 <context>
     <name>TaskList</name>
     <message>
-        <location filename="../src/app/TaskList.cpp" line="+43"/>
+        <location filename="../src/app/TaskList.cpp" line="+29"/>
+        <location line="+31"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1323,13 +1324,13 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+698"/>
+        <location line="+701"/>
         <source>Snapshot.png</source>
         <comment>the file name offered for a snapshot</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <source>“%1” could not be saved: %2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1369,7 +1370,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>“%1” could not be put back as it was: %2. The window stays open.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2000,7 +2001,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+220"/>
+        <location line="+222"/>
         <source>Customize Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
