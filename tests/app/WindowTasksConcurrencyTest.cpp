@@ -60,14 +60,18 @@ struct GatedFiles : FileCalls {
     }
     return FileCalls::makeTemporary(pattern);
   }
+  // A write let go no longer counts as waiting, even before its thread has
+  // woken: the main thread's ticks must not count it again.
   void letGo() const {
     std::lock_guard lock(mutex);
     allowed = 1 << 30;
+    waiting = false;
     changed.notify_all();
   }
   void letOneGo() const {
     std::lock_guard lock(mutex);
     ++allowed;
+    waiting = false;
     changed.notify_all();
   }
   bool isWaiting() const {
