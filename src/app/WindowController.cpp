@@ -657,6 +657,9 @@ void WindowController::collect(std::shared_ptr<Write> write) {
   if (write->collected)
     return;
   write->collected = true;
+  // The task's closures hold the write: a task cancelled before it began
+  // keeps them, and the two would keep each other alive.
+  write->task.reset();
   if (writing_ == write)
     writing_.reset();
   if (write->kept)
