@@ -34,11 +34,15 @@ packages=(
 # 3D scene reader to check our exports against, and a PDF reader to rasterise
 # the pages we print; the validators of the desktop entries, the AppStream
 # metadata and the MIME package; the sandbox file managers run thumbnailers in;
+# a Wayland compositor to run the window under, nested in the test's display,
+# with Qt's Wayland plugin (GNOME and KDE sessions run Qt programs on Wayland)
+# and a pointer to click with there, for where popovers open on each desktop;
 # the accessibility bus and its Python binding, to drive the window as
 # assistive tools do.
 test_packages=(
   librsvg2-bin assimp-utils poppler-utils
   desktop-file-utils appstream shared-mime-info bubblewrap
+  weston qt6-wayland xdotool
   at-spi2-core gir1.2-atspi-2.0 python3-gi dbus
 )
 

@@ -4,7 +4,7 @@
 <context>
     <name>Application</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+206"/>
+        <location filename="../src/app/Application.cpp" line="+270"/>
         <location line="+4"/>
         <location line="+53"/>
         <location line="+5"/>
@@ -551,7 +551,7 @@
 <context>
     <name>IconMenuViewController</name>
     <message>
-        <location filename="../src/app/IconMenuViewController.cpp" line="+33"/>
+        <location filename="../src/app/IconMenuViewController.cpp" line="+34"/>
         <source>Usage</source>
         <translation type="unfinished"></translation>
     </message>
@@ -601,7 +601,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Show Selection</source>
         <translation type="unfinished"></translation>
     </message>
@@ -633,7 +633,7 @@
 <context>
     <name>Menu</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+302"/>
+        <location filename="../src/app/Application.cpp" line="+368"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -653,7 +653,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-118"/>
+        <location line="+119"/>
         <source>Examples</source>
         <translation type="unfinished"></translation>
     </message>
@@ -714,7 +715,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/WindowController.cpp" line="+277"/>
+        <location filename="../src/app/WindowController.cpp" line="+282"/>
         <source>Undo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1105,7 +1106,7 @@
 <context>
     <name>Undo</name>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Change Background Color</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1250,7 +1251,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ViewControllerLayers.cpp" line="+326"/>
+        <location filename="../src/editor/ViewControllerLayers.cpp" line="+333"/>
         <source>Update Page Bounds</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1298,8 +1299,8 @@
 <context>
     <name>View</name>
     <message>
-        <location filename="../src/editor/qt/SceneView.cpp" line="+62"/>
-        <location filename="../src/editor/qt/View.cpp" line="+45"/>
+        <location filename="../src/editor/qt/SceneView.cpp" line="+122"/>
+        <location filename="../src/editor/qt/View.cpp" line="+115"/>
         <source>No OpenGL context could be made.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1324,13 +1325,13 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+701"/>
+        <location line="+731"/>
         <source>Snapshot.png</source>
         <comment>the file name offered for a snapshot</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-537"/>
         <source>“%1” could not be saved: %2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1340,12 +1341,12 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-202"/>
         <source>Autosave left “%1” as it is: the version to go back to could not be kept first (%2). Your changes are kept in this window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Autosave could not write “%1”: %2. Your changes are kept in this window.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1360,12 +1361,12 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-73"/>
         <source>Saving “%1”…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+324"/>
+        <location line="+327"/>
         <source>“%1” was changed by another program. Ornival stopped saving it automatically; Save asks what to do.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1375,7 +1376,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+253"/>
+        <location line="+280"/>
         <source>the picture could not be encoded</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1395,7 +1396,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+53"/>
         <source>Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1614,7 +1615,7 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::ColorWell</name>
     <message>
-        <location filename="../src/app/ColorWell.cpp" line="+44"/>
+        <location filename="../src/app/ColorWell.cpp" line="+55"/>
         <source>Colors</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1673,7 +1674,7 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::Popover</name>
     <message>
-        <location filename="../src/app/Popover.cpp" line="+45"/>
+        <location filename="../src/app/Popover.cpp" line="+92"/>
         <location line="+1"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
@@ -1704,7 +1705,7 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+164"/>
         <location line="+2"/>
         <source>Scale</source>
         <translation type="unfinished"></translation>
@@ -1835,7 +1836,7 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::RotatePopover</name>
     <message>
-        <location line="-163"/>
+        <location line="-167"/>
         <source>Rotate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1946,7 +1947,7 @@ Switch to the flat view to go on editing.</source>
 <context>
     <name>ornival::ToolbarDelegate</name>
     <message>
-        <location filename="../src/app/ToolbarDelegate.cpp" line="+41"/>
+        <location filename="../src/app/ToolbarDelegate.cpp" line="+46"/>
         <source>Flexible Space</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1996,12 +1997,12 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Customize Toolbar…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+222"/>
+        <location line="+243"/>
         <source>Customize Toolbar</source>
         <translation type="unfinished"></translation>
     </message>

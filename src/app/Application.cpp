@@ -4,12 +4,14 @@
 #include "app/WindowController.h"
 #include "app/core/DocumentFile.h"
 #include "app/core/EditorActions.h"
+#include "app/DrawnIcon.h"
 #include "app/ExampleIcons.h"
 #include "app/core/Examples.h"
 #include "model/Operations.h"
 #include "platform/OperationQueue.h"
 #include "app/core/ExportMenu.h"
 #include "app/core/ToolsMenu.h"
+#include "app/core/WindowPlacement.h"
 #include "document/Document.h"
 #include "document/qt/QtBitmapWriter.h"
 #include "editor/ViewController.h"
@@ -36,11 +38,15 @@
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QUuid>
 
 #include <algorithm>
+#include <map>
 #include <system_error>
 
 namespace ornival {
@@ -113,44 +119,102 @@ MenuItem submenu(const char* title, std::vector<MenuItem> items) {
 }
 
 // A menu item's picture: a tile's figure in its colour, turned as it lies,
-// filling the picture's square; or a figure's catalogue picture.
+// filling the picture's square; or a figure's catalogue picture. Drawn at the
+// screen's density.
 QIcon menuIcon(const MenuItem& entry) {
-  const double ratio = 2.0;
   if (entry.picture && entry.picture->figure) {
-    const TilePicture& picture = *entry.picture;
-    const double size = picture.size;
-    QPixmap pixmap(int(size * ratio), int(size * ratio));
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterAdapter adapter(painter, size);
-    const Figure& figure = *picture.figure;
-    const Vec2 center = figure.center();
-    const double radius = figure.radius();
-    const double scale = radius > 0.0 ? (size / 2.0 - 1.5) / radius : 1.0;
-    const AffineTransform transform = AffineTransform::translation(-center.x, -center.y)
-                                          .concatenating(AffineTransform::scale(scale, scale))
-                                          .concatenating(AffineTransform::rotation(picture.angle))
-                                          .concatenating(AffineTransform::translation(size / 2.0, size / 2.0));
-    const Path outline = figure.path().transformed(transform);
-    adapter.fill(outline, picture.color);
-    adapter.stroke(outline, Color{0.0, 0.0, 0.0, 0.5}, {1.0, LineCap::butt, LineJoin::round});
-    return QIcon(pixmap);
+    const TilePicture picture = *entry.picture;
+    const QString key = QStringLiteral("menu-tile:%1:%2:%3")
+                            .arg(picture.figure->tool().rawValue())
+                            .arg(toQColor(picture.color).rgba())
+                            .arg(picture.angle, 0, 'g', 17);
+    return drawnIcon(key, [picture](QPainter& painter, const QSize& pixels) {
+      const double size = std::min(pixels.width(), pixels.height());
+      // The outline's width and margin keep their size in points.
+      const double points = size / std::max(1, picture.size);
+      QPainterAdapter adapter(painter, pixels.height());
+      const Figure& figure = *picture.figure;
+      const Vec2 center = figure.center();
+      const double radius = figure.radius();
+      const double scale = radius > 0.0 ? (size / 2.0 - 1.5 * points) / radius : 1.0;
+      const AffineTransform transform = AffineTransform::translation(-center.x, -center.y)
+                                            .concatenating(AffineTransform::scale(scale, scale))
+                                            .concatenating(AffineTransform::rotation(picture.angle))
+                                            .concatenating(AffineTransform::translation(size / 2.0, size / 2.0));
+      const Path outline = figure.path().transformed(transform);
+      adapter.fill(outline, picture.color);
+      adapter.stroke(outline, Color{0.0, 0.0, 0.0, 0.5}, {points, LineCap::butt, LineJoin::round});
+    });
   }
   if (entry.image) {
-    const Vec2 size = entry.image->size();
-    if (size.x <= 0.0 || size.y <= 0.0)
+    const std::shared_ptr<const Icon> image = entry.image;
+    if (image->size().x <= 0.0 || image->size().y <= 0.0)
       return {};
-    QPixmap pixmap(int(size.x * ratio), int(size.y * ratio));
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QPainterAdapter adapter(painter, size.y);
-    entry.image->draw(adapter, Rect{{0, 0}, size});
-    return QIcon(pixmap);
+    return drawnIcon(QStringLiteral("menu-image:%1").arg(quintptr(image.get())),
+                     [image](QPainter& painter, const QSize& pixels) {
+                       QPainterAdapter adapter(painter, pixels.height());
+                       image->draw(adapter, Rect{{0, 0}, {double(pixels.width()), double(pixels.height())}});
+                     });
   }
   return {};
+}
+
+// A Tools menu item's picture: the figure's, on the highlight's colour when
+// it is a selected tool. The picture is the point of the item, so the state
+// shows in it rather than in a check box beside it.
+QIcon toolMenuIcon(const Figure& figure, bool selected) {
+  const auto shown = Shapes::figures()[std::size_t(figure.tool().rawValue() - 1)];
+  const QColor highlight = QGuiApplication::palette().color(QPalette::Highlight);
+  return drawnIcon(QStringLiteral("menu-tool:%1:%2").arg(figure.tool().rawValue()).arg(selected ? highlight.rgba() : 0),
+                   [shown, selected, highlight](QPainter& painter, const QSize& pixels) {
+                     const QRectF square(QPointF(0, 0), QSizeF(pixels));
+                     if (selected) {
+                       painter.setPen(Qt::NoPen);
+                       painter.setBrush(highlight);
+                       const double round = pixels.height() / 5.0;
+                       painter.drawRoundedRect(square, round, round);
+                     }
+                     const auto image = shown->image();
+                     if (!image)
+                       return;
+                     // The picture fills its square; on the highlight it
+                     // stands a little inside.
+                     const int inset = selected ? std::max(1, pixels.height() / 10) : 0;
+                     QImage inner(pixels - QSize(2 * inset, 2 * inset), QImage::Format_ARGB32_Premultiplied);
+                     inner.fill(Qt::transparent);
+                     {
+                       QPainter innerPainter(&inner);
+                       QPainterAdapter adapter(innerPainter, inner.height());
+                       image->draw(adapter, Rect{{0, 0}, {double(inner.width()), double(inner.height())}});
+                     }
+                     painter.drawImage(QPoint(inset, inset), inner);
+                   });
+}
+
+// Menus whose pictures are larger than the desktop's small icons: the
+// figures' 20-point pictures, the examples' 48-point thumbnails.
+class MenuIconStyle final : public QProxyStyle {
+public:
+  MenuIconStyle(int size) : QProxyStyle(QApplication::style()->name()), size_(size) {}
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_SmallIconSize)
+      return size_;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+
+private:
+  int size_;
+};
+
+QStyle* menuIconStyle(int size) {
+  // One per size for the process; the application keeps them.
+  static std::map<int, QPointer<QStyle>> styles;
+  QPointer<QStyle>& style = styles[size];
+  if (!style) {
+    style = new MenuIconStyle(size);
+    style->setParent(qApp);
+  }
+  return style;
 }
 
 // Asked for at the first relief picture or print, never at start: the probe
@@ -360,8 +424,39 @@ std::filesystem::path Application::documentsFolder() const {
 bool Application::isPromptOpen() const { return prompts_ > 0 || QApplication::activeModalWidget() != nullptr; }
 
 WindowController* Application::show(std::shared_ptr<WindowController> controller) {
+  QMainWindow& window = *controller->window();
+  // On the screen of the window in front, below and right of the last one,
+  // and never larger than the screen (a small screen at twice the density
+  // has few points).
+  const QWidget* front = QApplication::activeWindow();
+  std::optional<ScreenRect> previous;
+  FrameMargins frame{2, 30, 2, 2};
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+    const QMainWindow* other = (*it)->window();
+    if (!other || !other->isVisible())
+      continue;
+    const QRect outer = other->frameGeometry();
+    const QRect inner = other->geometry();
+    previous = ScreenRect{outer.x(), outer.y(), outer.width(), outer.height()};
+    // The window manager's frame as it is, once there is one to measure.
+    if (outer != inner)
+      frame = {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+               outer.bottom() - inner.bottom()};
+    if (!front)
+      front = other;
+    break;
+  }
+  const QScreen* screen = front ? front->screen() : QGuiApplication::primaryScreen();
+  if (screen) {
+    const QRect room = screen->availableGeometry();
+    const WindowPlacement placement = placeWindow(WindowController::preferredWidth, WindowController::preferredHeight,
+                                                  {room.x(), room.y(), room.width(), room.height()}, frame, previous);
+    window.resize(placement.width, placement.height);
+    if (placement.x && placement.y)
+      window.move(*placement.x, *placement.y);
+  }
   windows_.push_back(controller);
-  controller->window()->show();
+  window.show();
   return controller.get();
 }
 
@@ -516,6 +611,26 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
         sub->setIcon(menuIcon(entry));
         sub->menuAction()->setIconVisibleInMenu(true);
       }
+      // The examples' thumbnails are 48 points; a submenu shows its pictures
+      // at its parent's size.
+      if (entry.title == localized("Menu", "Examples"))
+        sub->setStyle(menuIconStyle(48));
+      else if (menu.style() != QApplication::style())
+        sub->setStyle(menu.style());
+      // A group of tools shows its head figure, and whether it is selected.
+      if (const auto head = entry.action == "selectTool" ? Shapes::init(entry.tag) : std::nullopt;
+          head && *head != Shapes::multi) {
+        const Figure& figure = *Shapes::figures()[std::size_t(head->rawValue() - 1)];
+        QAction* item = sub->menuAction();
+        item->setIcon(toolMenuIcon(figure, false));
+        item->setIconVisibleInMenu(true);
+        const Action sent{entry.action, entry.tag, entry.representedObject};
+        QObject::connect(&menu, &QMenu::aboutToShow, item, [weak, sent, item, &figure] {
+          if (const auto window = weak.lock())
+            if (const auto checked = window->router().checkState(sent))
+              item->setIcon(toolMenuIcon(figure, *checked));
+        });
+      }
       fillMenu(*sub, entry.submenu, controller);
       continue;
     }
@@ -527,8 +642,17 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
       // desktop hides menu icons.
       action->setIconVisibleInMenu(true);
     }
-    if (entry.action == "openExample")
+    if (entry.action == "openExample") {
       followExampleIcon(*action, entry.representedObject);
+      action->setIconVisibleInMenu(true);
+    }
+    // A tool's item shows its figure, and whether it is selected in it.
+    const auto tool = entry.action == "selectTool" ? Shapes::init(entry.tag) : std::nullopt;
+    if (tool && *tool != Shapes::multi) {
+      const Figure& figure = *Shapes::figures()[std::size_t(tool->rawValue() - 1)];
+      action->setIcon(toolMenuIcon(figure, false));
+      action->setIconVisibleInMenu(true);
+    }
     const Action sent{entry.action, entry.tag, entry.representedObject};
     action->setData(QVariant::fromValue(QString::fromStdString(entry.action)));
     QObject::connect(action, &QAction::triggered, &menu, [weak, sent] {
@@ -543,8 +667,14 @@ void Application::fillMenu(QMenu& menu, const std::vector<MenuItem>& items, Wind
         return;
       action->setEnabled(window->router().validate(sent));
       if (const auto checked = window->router().checkState(sent)) {
-        action->setCheckable(true);
-        action->setChecked(*checked);
+        if (const auto tool = sent.name == "selectTool" ? Shapes::init(sent.tag) : std::nullopt;
+            tool && *tool != Shapes::multi) {
+          const Figure& figure = *Shapes::figures()[std::size_t(tool->rawValue() - 1)];
+          action->setIcon(toolMenuIcon(figure, *checked));
+        } else {
+          action->setCheckable(true);
+          action->setChecked(*checked);
+        }
       }
       const auto named = window->router().title(sent);
       action->setText(qstring(named ? *named : title));
@@ -673,6 +803,8 @@ void Application::buildMenuBar(QMenuBar& bar, WindowController& controller) {
   };
   for (const auto& [title, items] : menus) {
     QMenu* menu = bar.addMenu(QCoreApplication::translate("Menu", title));
+    if (std::string_view(title) == "Tools")
+      menu->setStyle(menuIconStyle(20));
     fillMenu(*menu, items, controller);
     const std::string_view name = title;
     if (name != "Select" && name != "Layer")

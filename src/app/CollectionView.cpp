@@ -1,5 +1,9 @@
 #include "app/CollectionView.h"
 
+#include "app/PaletteColors.h"
+
+#include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace ornival {
@@ -14,10 +18,26 @@ CollectionView::CollectionView(QWidget* parent) : QListView(parent) {
   setSpacing(3);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-  // The pale item boxes stand on a grey ground, as in a popover.
-  QPalette ground = palette();
-  ground.setColor(QPalette::Base, QColor::fromRgbF(0.9, 0.9, 0.9));
-  setPalette(ground);
+  useGround();
+}
+
+void CollectionView::useGround() {
+  // The item boxes stand on a ground a shade off the palette's base, taken
+  // anew when the palette changes (a dark theme chosen, say).
+  const QColor ground = paletteColors::browserGround(parentWidget() ? parentWidget()->palette()
+                                                                    : QGuiApplication::palette());
+  if (palette().color(QPalette::Base) == ground)
+    return;
+  // Only the base is this view's own: the other colours follow the window.
+  QPalette own;
+  own.setColor(QPalette::Base, ground);
+  setPalette(own);
+}
+
+void CollectionView::changeEvent(QEvent* event) {
+  QListView::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange)
+    useGround();
 }
 
 bool CollectionView::passesThrough(const QString& text) {

@@ -28,6 +28,10 @@ public:
 protected:
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+private:
+  void useGround();
 };
 
 }  // namespace ornival

@@ -32,7 +32,18 @@ void ColorWell::setColor(const Color& color) {
   update();
 }
 
-bool ColorWell::isActive() const { return activeWell == this && dialog && dialog->isVisible(); }
+ColorChooserHost* ColorWell::host() const {
+  for (QWidget* around = parentWidget(); around; around = around->parentWidget())
+    if (auto* chooser = dynamic_cast<ColorChooserHost*>(around))
+      return chooser;
+  return nullptr;
+}
+
+bool ColorWell::isActive() const {
+  if (const ColorChooserHost* chooser = host())
+    return chooser->isChoosing(*this);
+  return activeWell == this && dialog && dialog->isVisible();
+}
 
 QColorDialog* ColorWell::colorDialog(bool make) {
   if (!dialog && make) {
@@ -62,6 +73,11 @@ void ColorWell::closeColorDialog() {
 }
 
 void ColorWell::activate() {
+  if (ColorChooserHost* chooser = host()) {
+    chooser->chooseColor(*this);
+    update();
+    return;
+  }
   QColorDialog* panel = colorDialog(true);
   // The well changes hands before the dialog moves, so that the old well
   // does not take the new well's colour.
@@ -74,6 +90,11 @@ void ColorWell::activate() {
 }
 
 void ColorWell::deactivate() {
+  if (ColorChooserHost* chooser = host()) {
+    chooser->stopChoosing(*this);
+    update();
+    return;
+  }
   if (activeWell != this)
     return;
   activeWell = nullptr;

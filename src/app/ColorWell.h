@@ -9,9 +9,23 @@ class QColorDialog;
 
 namespace ornival {
 
+class ColorWell;
+
+// A window that chooses its wells' colours itself, inside it: a popup, which
+// a click in another window (the colour dialog) would close.
+class ColorChooserHost {
+public:
+  virtual ~ColorChooserHost() = default;
+  // Its chooser edits the well from now on.
+  virtual void chooseColor(ColorWell& well) = 0;
+  virtual bool isChoosing(const ColorWell& well) const = 0;
+  virtual void stopChoosing(const ColorWell& well) = 0;
+};
+
 // A button that shows a colour. Clicking it opens the one colour dialog of
 // the process, with alpha, which then edits this well until another well
-// takes it over or it closes.
+// takes it over or it closes; in a window that chooses colours itself, that
+// window's chooser instead.
 class ColorWell : public QToolButton {
   Q_OBJECT
 
@@ -41,6 +55,9 @@ protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
+  // The window around it that chooses colours itself, if any.
+  ColorChooserHost* host() const;
+
   Color color_ = Color::white();
 };
 

@@ -7,16 +7,20 @@
 #include "quicklook/ThumbnailProvider.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QPointer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ornival {
 
 namespace {
 
-// Drawn large enough for a menu on a screen of twice the usual density.
-constexpr int iconSize = 64;
+// The thumbnails' size in points, drawn at the screen's density.
+constexpr int iconPoints = 48;
 
 }  // namespace
 
@@ -32,7 +36,10 @@ void ExampleIcons::request(QAction& action, const std::string& file) {
     ++running_;
   }
   QPointer<QAction> target(&action);
-  Operations::exportQueue()->addOperation([this, target, file]() mutable {
+  // Asked for on the main thread, which alone may ask the screens.
+  const double ratio = std::max(1.0, qApp ? qApp->devicePixelRatio() : 1.0);
+  const int iconSize = int(std::ceil(iconPoints * ratio));
+  Operations::exportQueue()->addOperation([this, target, file, ratio, iconSize]() mutable {
     bool stopping = false;
     {
       std::lock_guard lock(mutex_);
@@ -53,9 +60,12 @@ void ExampleIcons::request(QAction& action, const std::string& file) {
     // The model goes back with the picture: its tiles are dropped on the
     // main thread, like everything that may own layers or scene nodes.
     if (model && !stopping_)
-      mainQueue()->post([target = std::move(target), model = std::move(model), image = std::move(image)] {
-        if (target && image)
-          target->setIcon(QIcon(QPixmap::fromImage(*image)));
+      mainQueue()->post([target = std::move(target), model = std::move(model), image = std::move(image), ratio] {
+        if (!target || !image)
+          return;
+        QPixmap pixmap = QPixmap::fromImage(*image);
+        pixmap.setDevicePixelRatio(ratio);
+        target->setIcon(QIcon(pixmap));
       });
     // The item's link is let go here, before the application may go on and
     // drop the item: never later, when the operation itself is dropped.

@@ -1,5 +1,6 @@
 #include "app/IconItem.h"
 
+#include "app/PaletteColors.h"
 #include "editor/ViewController.h"
 #include "figures/Figure.h"
 #include "figures/FractionText.h"
@@ -30,6 +31,10 @@ constexpr Color removedFill{1.0, 0.9333333, 0.9333333, 0.8};
 constexpr Color iconFill{0.35, 0.35, 0.35, 1.0};
 
 QColor qt(const Color& color) { return toQColor(color); }
+Color fromQt(const QColor& color) {
+  const QColor rgb = color.toRgb();
+  return {rgb.redF(), rgb.greenF(), rgb.blueF(), rgb.alphaF()};
+}
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
 // The figure's diagram in a box of the view. Our painter owns the QPainter's
@@ -173,6 +178,45 @@ Color statusColors(ItemStatus status, bool selected) {
   return unusedFill;
 }
 
+QColor itemFill(ItemStatus status, bool selected, const QPalette& palette) {
+  using namespace paletteColors;
+  if (selected)
+    return palette.color(QPalette::Highlight);
+  const QColor ground = palette.color(QPalette::Base);
+  if (!isDark(palette))
+    return over(qt(statusColors(status, false)), ground);
+  // On a dark ground the pale fills would glare and hide the names: the same
+  // hues, deep.
+  switch (status) {
+    case ItemStatus::used: return mixed(ground, QColor(80, 200, 100), 0.24);
+    case ItemStatus::recent: return mixed(ground, QColor(110, 130, 255), 0.26);
+    case ItemStatus::removed: return mixed(ground, QColor(240, 90, 90), 0.24);
+    case ItemStatus::unused: break;
+  }
+  return mixed(ground, palette.color(QPalette::Text), 0.08);
+}
+
+ItemColors itemColors(ItemStatus status, bool selected, const QPalette& palette) {
+  using namespace paletteColors;
+  ItemColors colors;
+  colors.ground = itemFill(status, selected, palette);
+  colors.text = readableOn(colors.ground, palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+  colors.secondary = selected ? colors.text : secondaryOn(colors.ground, colors.text);
+  // The figure in a shade of the text, clear on the box in either theme.
+  colors.figure = selected ? colors.text : mixed(colors.text, colors.ground, 0.3);
+  return colors;
+}
+
+ItemColors headerColors(const QPalette& palette) {
+  using namespace paletteColors;
+  ItemColors colors;
+  colors.ground = palette.color(QPalette::Base);
+  colors.text = readableOn(colors.ground, palette.color(QPalette::Text));
+  colors.secondary = secondaryOn(colors.ground, colors.text);
+  colors.figure = colors.text;
+  return colors;
+}
+
 void IconItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing);
@@ -185,7 +229,8 @@ void IconItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     bold.setBold(true);
     bold.setPointSizeF(option.font.pointSizeF() * 1.15);
     painter->setFont(bold);
-    painter->setPen(palette.color(QPalette::WindowText));
+    const ItemColors colors = headerColors(palette);
+    painter->setPen(colors.text);
     const QRect inner = r.adjusted(8, 0, -8, 0);
     const QString title = index.data(Qt::DisplayRole).toString();
     painter->drawText(inner, Qt::AlignLeft | Qt::AlignVCenter, title);
@@ -195,7 +240,7 @@ void IconItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->setFont(plain);
     painter->drawText(inner.adjusted(titleWidth + 12, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                       index.data(browserRoles::symbol).toString());
-    painter->setPen(palette.color(QPalette::PlaceholderText));
+    painter->setPen(colors.secondary);
     painter->drawText(inner, Qt::AlignRight | Qt::AlignVCenter, index.data(browserRoles::count).toString());
     painter->setPen(QPen(palette.color(QPalette::Mid), 1));
     painter->drawLine(r.bottomLeft() + QPoint(4, 0), r.bottomRight() - QPoint(4, 0));
@@ -207,22 +252,25 @@ void IconItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   const auto status = ItemStatus(index.data(browserRoles::status).toInt());
   const QRectF box = QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5);
   painter->setPen(Qt::NoPen);
-  painter->setBrush(qt(statusColors(status, selected)));
+  const ItemColors colors = itemColors(status, selected, palette);
+  painter->setBrush(colors.ground);
   painter->drawRoundedRect(box, 6, 6);
   if (option.state & QStyle::State_MouseOver && !selected) {
-    painter->setPen(QPen(QColor::fromRgbF(0, 0, 1, 0.5), 1));
+    QColor ring = palette.color(QPalette::Highlight);
+    ring.setAlphaF(0.7f);
+    painter->setPen(QPen(ring, 1));
     painter->setBrush(Qt::NoBrush);
     painter->drawRoundedRect(box, 6, 6);
   }
 
-  const QColor nameColor = selected ? QColor(Qt::white) : palette.color(QPalette::WindowText);
-  const QColor countColor = selected ? QColor(Qt::white) : palette.color(QPalette::PlaceholderText);
+  const QColor nameColor = colors.text;
+  const QColor countColor = colors.secondary;
   const auto raw = index.data(browserRoles::rawValue).toInt();
   if (const auto tool = Shapes::init(raw)) {
     const Figure& figure = *Shapes::figures()[std::size_t(raw - Shapes::firstRawValue)];
     const double side = std::min(box.width() - 16.0, box.height() - 34.0);
     const QRectF icon(box.center().x() - side / 2, box.top() + 6.0, side, side);
-    drawFigure(*painter, figure, icon, selected ? Color::white() : iconFill);
+    drawFigure(*painter, figure, icon, fromQt(colors.figure));
 
     const QFont small = nameFont(option.font);
     painter->setFont(small);
@@ -257,7 +305,15 @@ QSize IconItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
       width = view->viewport()->width() - 2 * 3 - 2;
     return {std::max(width, itemWidth), headerHeight};
   }
-  return {itemWidth, itemHeight};
+  // As many boxes as fit in a row, widened alike to fill it, so that no
+  // empty strip is left at the right.
+  int width = itemWidth;
+  if (const auto* view = qobject_cast<const QAbstractItemView*>(option.widget)) {
+    const int room = view->viewport()->width() - 2 * 3 - 2;
+    const int columns = std::max(1, (room + 3) / (itemWidth + 3));
+    width = std::max(itemWidth, (room - (columns - 1) * 3) / columns);
+  }
+  return {width, itemHeight};
 }
 
 IconItemDetail::IconItemDetail(QWidget* browser) : QWidget(browser) {

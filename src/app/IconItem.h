@@ -4,7 +4,9 @@
 #include "figures/catalogue/CatalogueCategories.h"
 #include "platform/Color.h"
 
+#include <QColor>
 #include <QFontMetricsF>
+#include <QPalette>
 #include <QStyledItemDelegate>
 #include <QWidget>
 
@@ -19,6 +21,21 @@ class Figure;
 // The fill of a catalogue item in the normal state: the accent colour when
 // selected, else a pale colour that tells the figure's use.
 Color statusColors(ItemStatus status, bool selected);
+// The opaque fill an item is painted with on the browser's ground (the
+// palette's base): the colours above on a light ground, the same hues deep on
+// a dark one, the palette's highlight when selected.
+QColor itemFill(ItemStatus status, bool selected, const QPalette& palette);
+
+// The colours an item or a section header is painted in, on the browser's
+// palette: its ground, the name or title, the counts, and the figure.
+struct ItemColors {
+  QColor ground;
+  QColor text;
+  QColor secondary;
+  QColor figure;
+};
+ItemColors itemColors(ItemStatus status, bool selected, const QPalette& palette);
+ItemColors headerColors(const QPalette& palette);
 
 // Names as items show them, on one line of at most width pixels: a name that
 // fits stands whole; a longer one keeps its last words, where the names of a

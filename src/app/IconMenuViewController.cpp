@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -143,8 +144,14 @@ IconMenuViewController::IconMenuViewController(std::weak_ptr<ViewController> vie
   layout->setContentsMargins(8, 8, 8, 8);
   layout->setSpacing(6);
 
-  auto* segments = new QHBoxLayout;
-  segments->setSpacing(0);
+  // The segments in a bar of their own: where the browser is narrower than
+  // they are (a small screen at twice the density), the ones that do not fit
+  // wait behind the bar's extension button.
+  auto* segments = new QToolBar(this);
+  segments->setObjectName(QStringLiteral("categories"));
+  segments->setMovable(false);
+  segments->setFloatable(false);
+  segments->setContextMenuPolicy(Qt::PreventContextMenu);
   auto* group = new QButtonGroup(this);
   group->setExclusive(true);
   for (int c = 0; c < catalogueCategories::count; ++c) {
@@ -157,7 +164,9 @@ IconMenuViewController::IconMenuViewController(std::weak_ptr<ViewController> vie
     segments->addWidget(button);
     buttons_[std::size_t(c)] = button;
   }
-  segments->addStretch();
+  auto* stretch = new QWidget(segments);
+  stretch->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  segments->addWidget(stretch);
   auto* center = new QToolButton(this);
   auto* centerAction = new QAction(QCoreApplication::translate("IconMenuViewController", "Show Selection"), center);
   centerAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
@@ -168,7 +177,7 @@ IconMenuViewController::IconMenuViewController(std::weak_ptr<ViewController> vie
   center->setObjectName(QStringLiteral("centerSelection"));
   addAction(centerAction);
   segments->addWidget(center);
-  layout->addLayout(segments);
+  layout->addWidget(segments);
   connect(group, &QButtonGroup::idClicked, this, [this](int c) {
     setCategory(c);
     selectCategory();

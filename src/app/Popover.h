@@ -1,16 +1,21 @@
 #pragma once
 
+#include "app/ColorWell.h"
 #include "app/SettingBinder.h"
 
 #include <QFrame>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+class QColorDialog;
 class QFormLayout;
 class QMainWindow;
+class QScrollArea;
+class QVBoxLayout;
 class QSlider;
 
 namespace ornival {
@@ -21,16 +26,18 @@ class Document;
 // the window's document and its controls are bound to the document's
 // settings; closed, it represents none.
 //
-// A transient popover is a frameless window over the document window that
-// closes on a click outside it or on Escape. It is not a Qt popup: a popup
-// closes as soon as the colour dialog opened from one of its wells takes a
-// click, and the dialog would then edit nothing. Clicks in the colour dialog
-// leave it open.
+// A transient popover is a popup of the document window: it closes on a click
+// outside it or on Escape, and it opens where it is placed relative to the
+// window on every desktop, Wayland's too, where only popups may choose their
+// place. A click in another window would close it, so its colour wells
+// choose their colours in a chooser inside it rather than in the colour
+// dialog. The pointer's movement, which the popup holds while open, reaches
+// the editor beneath.
 // An application-defined one is a panel inside the document window that
 // stays open until it is closed, so that the pointer may go on hovering and
 // dragging over the page beneath it; the pointer's movement over it reaches
 // the editor.
-class Popover : public QFrame {
+class Popover : public QFrame, public ColorChooserHost {
   Q_OBJECT
 
 public:
@@ -70,27 +77,54 @@ public:
   // Sends a window action on the popover's behalf (the rows' resets).
   std::function<void(const std::string& action)> command;
 
+  // ColorChooserHost: a transient popover's wells choose in its own chooser.
+  void chooseColor(ColorWell& well) override;
+  bool isChoosing(const ColorWell& well) const override;
+  void stopChoosing(const ColorWell& well) override;
+  // The chooser, once a well asked for it.
+  QColorDialog* colorChooser() const { return chooser_; }
+
+  // Takes the size its controls ask for, no larger than the screen.
+  void fitToContents();
+  // After its size changed while shown (the chooser opened): back on the
+  // screen where it would reach over the edge.
+  std::function<void()> grew;
+
 protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
 private:
   Behaviour behaviour_;
   SettingBinder binder_;
+  QScrollArea* scroll_;
+  QVBoxLayout* body_;
   QFormLayout* form_;
+  QColorDialog* chooser_ = nullptr;
+  QPointer<ColorWell> choosing_;
 };
 
-// Shows the window's popovers: one at a time per popover, anchored under
-// the control that asked, or in the window's top right corner.
+// Where a popup opens: centred under its anchor (the control that asked for
+// it), else with its corner at a point of the window; kept on the screen
+// where the program places its windows itself, and within the window on
+// Wayland, where the window's place on the screen is not known.
+struct PopupAnchor {
+  QPointer<QWidget> widget;
+  QPoint point;  // global; used without a widget
+};
+QPoint popupPlace(const QWidget& popup, const PopupAnchor& anchor);
+// Whether the program may place windows itself and knows where they are.
+bool placesWindowsItself();
+
+// Shows the window's popovers: one at a time per popover, a transient one at
+// its anchor, a panel in the window's top right corner.
 class PopoverHost {
 public:
   explicit PopoverHost(QMainWindow& window) : window_(window) {}
 
   // Nothing when the popover is shown already.
-  void show(Popover& popover, QWidget* anchor, std::shared_ptr<Document> document);
+  void show(Popover& popover, const PopupAnchor& anchor, std::shared_ptr<Document> document);
   static void close(Popover& popover);
 
 private:

@@ -206,19 +206,23 @@ RotatePopover::RotatePopover(SettingBinder::Perform perform, std::function<void(
 }
 
 void RotatePopover::setRange(double minimum, double maximum) {
+  minimum_ = minimum;
+  maximum_ = maximum;
   slider_->setRange(int(std::lround(minimum / 0.5)), int(std::lround(maximum / 0.5)));
   if (auto* box = findChild<QDoubleSpinBox*>("rotation"))
     box->setRange(minimum, maximum);
   // The document keeps its rotation within half a turn either way; the
   // controls show the same angle a whole turn on where that falls within
   // their range, so that the angle set is the angle shown.
-  binder().setShownNumber("rotation", [minimum, maximum](double degrees) {
-    if (degrees < minimum)
-      degrees += 360.0 * std::ceil((minimum - degrees) / 360.0);
-    else if (degrees > maximum)
-      degrees -= 360.0 * std::ceil((degrees - maximum) / 360.0);
-    return degrees;
-  });
+  binder().setShownNumber("rotation", [this](double degrees) { return shown(degrees); });
+}
+
+double RotatePopover::shown(double degrees) const {
+  if (degrees < minimum_)
+    degrees += 360.0 * std::ceil((minimum_ - degrees) / 360.0);
+  else if (degrees > maximum_)
+    degrees -= 360.0 * std::ceil((degrees - maximum_) / 360.0);
+  return degrees;
 }
 
 Popover* makeScalePopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent) {

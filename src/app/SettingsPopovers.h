@@ -62,10 +62,15 @@ public:
   RotatePopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent);
   // Degrees either side of the reference angle.
   void setRange(double minimum, double maximum);
+  // The angle as the controls show it: a whole turn on where that falls
+  // within their range.
+  double shown(double degrees) const;
   QSlider* slider() const { return slider_; }
 
 private:
   QSlider* slider_ = nullptr;
+  double minimum_ = -180.0;
+  double maximum_ = 180.0;
 };
 
 Popover* makeScalePopover(SettingBinder::Perform perform, std::function<void(bool)> gesture, QWidget* parent);

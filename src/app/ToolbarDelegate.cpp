@@ -1,6 +1,7 @@
 #include "app/ToolbarDelegate.h"
 
 #include "app/ColorWell.h"
+#include "app/DrawnIcon.h"
 #include "app/core/ToolbarItems.h"
 #include "figures/Figure.h"
 #include "platform/Icon.h"
@@ -31,6 +32,10 @@ constexpr int itemSize = 30;
 const char* settingsKey = "Toolbar/items";
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// The program's own pictures, where the desktop's icon theme has none that
+// fits.
+QString iconFile(const char* name) { return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)); }
 
 // The label of an identifier: the figure's name for a tool, else its
 // translation.
@@ -65,6 +70,9 @@ ToolbarDelegate::ToolbarDelegate(QToolBar& toolbar, Handlers handlers)
   tools_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   toolbar_.setObjectName(QStringLiteral("OrnivalToolbar"));
   toolbar_.setIconSize(QSize(itemSize, itemSize));
+  // Every item shows its picture and, under it, its label: the tools their
+  // counts, the zoom and the turn their values.
+  toolbar_.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   toolbar_.setMovable(false);
   toolbar_.setContextMenuPolicy(Qt::ActionsContextMenu);
   auto* customizeAction = new QAction(tr("Customize Toolbar…"), &toolbar_);
@@ -73,6 +81,9 @@ ToolbarDelegate::ToolbarDelegate(QToolBar& toolbar, Handlers handlers)
   toolbar_.removeAction(customizeAction);
   toolbar_.setContextMenuPolicy(Qt::CustomContextMenu);
   connect(&toolbar_, &QToolBar::customContextMenuRequested, this, [this] { customize(); });
+  // The figures' outlines are drawn in the text colour: again when a theme
+  // changes it.
+  toolbar_.installEventFilter(this);
   setItems(savedItems());
 }
 
@@ -88,8 +99,9 @@ QToolButton* ToolbarDelegate::makeButton(const QString& label, const std::string
   auto* button = new QToolButton();
   button->setText(label);
   button->setToolTip(label);
+  button->setAccessibleName(label);
   button->setAutoRaise(true);
-  button->setFixedHeight(itemSize);
+  button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   button->setMinimumWidth(width);
   button->setIconSize(QSize(itemSize, itemSize));
   connectPress(button, [this, action, button] {
@@ -130,35 +142,46 @@ QAction* ToolbarDelegate::makeToolbarItem(const std::string& identifier) {
       shapesButton_ = makeButton(itemLabel(identifier), "showIconMenu", itemSize);
       widget = shapesButton_;
     } else if (identifier == count) {
+      // The tally's picture over the number of tiles.
       countButton_ = makeButton(QStringLiteral("0"), "showCounts", 84);
-      QFont font = countButton_->font();
-      font.setPixelSize(16);
-      countButton_->setFont(font);
-      countButton_->setFixedWidth(84);
+      countButton_->setIcon(symbolicIcon(iconFile("count")));
+      countButton_->setToolTip(itemLabel(identifier));
       // The button shows the count; a listener hears what it counts.
       countButton_->setAccessibleName(itemLabel(identifier));
       widget = countButton_;
     } else if (identifier == share) {
       auto* button = makeButton(itemLabel(identifier), "share", itemSize);
-      button->setIcon(QIcon::fromTheme(QStringLiteral("document-send")));
+      button->setIcon(themeOrSymbolicIcon(QStringLiteral("document-send"), iconFile("share")));
       widget = button;
     } else if (identifier == scale) {
-      scaleButton_ = makeButton(itemLabel(identifier), "showScaleMenu", 50);
+      scaleButton_ = makeButton(scaleLabel_.isEmpty() ? itemLabel(identifier) : scaleLabel_, "showScaleMenu", 50);
+      scaleButton_->setIcon(themeOrSymbolicIcon(QStringLiteral("zoom-in"), iconFile("scale")));
+      scaleButton_->setToolTip(itemLabel(identifier));
       widget = scaleButton_;
     } else if (identifier == rotate) {
-      rotateButton_ = makeButton(itemLabel(identifier), "showRotateMenu", 75);
+      rotateButton_ =
+          makeButton(rotateLabel_.isEmpty() ? itemLabel(identifier) : rotateLabel_, "showRotateMenu", 75);
+      rotateButton_->setIcon(themeOrSymbolicIcon(QStringLiteral("object-rotate-right"), iconFile("rotate")));
+      rotateButton_->setToolTip(itemLabel(identifier));
       widget = rotateButton_;
     } else if (identifier == border) {
-      borderButton_ = makeButton(QString(), "showBorder", itemSize);
-      borderButton_->setToolTip(itemLabel(identifier));
-      borderButton_->setAccessibleName(itemLabel(identifier));
+      borderButton_ = makeButton(itemLabel(identifier), "showBorder", itemSize);
       widget = borderButton_;
     } else if (identifier == color) {
-      colorWell_ = new ColorWell();
-      colorWell_->setFixedSize(itemSize, itemSize);
+      // The well with its label under it, as the buttons have theirs.
+      auto* box = new QWidget();
+      auto* column = new QVBoxLayout(box);
+      column->setContentsMargins(2, 2, 2, 2);
+      column->setSpacing(1);
+      colorWell_ = new ColorWell(box);
+      colorWell_->setFixedSize(itemSize + 4, itemSize + 4);
       colorWell_->setToolTip(itemLabel(identifier));
       colorWell_->setAccessibleName(itemLabel(identifier));
       colorWell_->setColor(shapeColor_);
+      auto* label = new QLabel(itemLabel(identifier), box);
+      label->setAlignment(Qt::AlignHCenter);
+      column->addWidget(colorWell_, 0, Qt::AlignHCenter);
+      column->addWidget(label, 0, Qt::AlignHCenter);
       auto& press = longPresses_[colorWell_.data()];
       press = std::make_unique<LongPress>();
       press->timer.setSingleShot(true);
@@ -170,16 +193,17 @@ QAction* ToolbarDelegate::makeToolbarItem(const std::string& identifier) {
           handlers_.colorLongPress(well);
       });
       colorWell_->installEventFilter(this);
-      widget = colorWell_;
+      widget = box;
     } else if (identifier == toolbarItem::dimension) {
+      // Its picture and its title tell the view shown: flat or in relief.
       auto* button = new QToolButton();
       dimensionButton_ = button;
-      QFont font = button->font();
-      font.setPixelSize(20);
-      button->setFont(font);
       button->setAutoRaise(true);
-      button->setFixedSize(itemSize + 14, itemSize);
+      button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+      button->setIconSize(QSize(itemSize, itemSize));
+      button->setMinimumWidth(itemSize + 14);
       button->setToolTip(itemLabel(identifier));
+      button->setAccessibleName(itemLabel(identifier));
       connect(button, &QToolButton::clicked, this, [this, button] {
         if (handlers_.send)
           handlers_.send("showDimension", 0, button);
@@ -213,6 +237,11 @@ QAction* ToolbarDelegate::makeToolbarItem(const std::string& identifier) {
 
 bool ToolbarDelegate::eventFilter(QObject* watched, QEvent* event) {
   const auto type = event->type();
+  if (watched == &toolbar_) {
+    if (type == QEvent::PaletteChange)
+      updateToolImages();
+    return QObject::eventFilter(watched, event);
+  }
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
     return QObject::eventFilter(watched, event);
   if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
@@ -372,8 +401,11 @@ void ToolbarDelegate::setToolLabel(Shapes tool, const std::string& label) {
 
 void ToolbarDelegate::setDimension(int dimension) {
   dimension_ = dimension;
-  if (dimensionButton_)
-    dimensionButton_->setText(QString::fromStdString(dimensionTitle(dimension)));
+  if (!dimensionButton_)
+    return;
+  const std::string title = dimensionTitle(dimension);
+  dimensionButton_->setText(QString::fromStdString(title));
+  dimensionButton_->setIcon(symbolicIcon(iconFile(title == "3D" ? "relief" : "flat")));
 }
 
 void ToolbarDelegate::setCountTitle(const QString& title) {
@@ -395,11 +427,13 @@ void ToolbarDelegate::setCornerFactor(int which, double value) {
 }
 
 void ToolbarDelegate::setScaleLabel(const QString& label) {
+  scaleLabel_ = label;
   if (scaleButton_)
     scaleButton_->setText(label);
 }
 
 void ToolbarDelegate::setRotateLabel(const QString& label) {
+  rotateLabel_ = label;
   if (rotateButton_)
     rotateButton_->setText(label);
 }
@@ -407,40 +441,52 @@ void ToolbarDelegate::setRotateLabel(const QString& label) {
 void ToolbarDelegate::updateToolImages() {
   const QColor outline = toolbar_.palette().color(QPalette::WindowText);
   const auto draw = [&](const Figure& figure, const Color& fill) {
-    return QIcon(figureImage(figure, fill, factors_[0], factors_[1], factors_[2], factors_[3], 32, outline));
+    const double f[4] = {factors_[0], factors_[1], factors_[2], factors_[3]};
+    const QString key = QStringLiteral("toolbar-figure:%1:%2:%3:%4,%5,%6,%7")
+                            .arg(figure.tool().rawValue())
+                            .arg(toQColor(fill).rgba())
+                            .arg(outline.rgba())
+                            .arg(f[0])
+                            .arg(f[1])
+                            .arg(f[2])
+                            .arg(f[3]);
+    const auto shown = Shapes::figures()[std::size_t(figure.tool().rawValue() - 1)];
+    return drawnIcon(key, [shown, fill, f, outline](QPainter& painter, const QSize& pixels) {
+      paintFigureImage(painter, *shown, fill, f[0], f[1], f[2], f[3], pixels.height(), outline);
+    });
   };
   if (selectedTool_ && *selectedTool_ != Shapes::multi) {
     const Figure& figure = *Shapes::figures()[std::size_t(selectedTool_->rawValue() - 1)];
-    if (shapesButton_) {
+    if (shapesButton_)
       shapesButton_->setIcon(draw(figure, shapeColor_));
-      shapesButton_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    }
     if (borderButton_)
       borderButton_->setIcon(draw(figure, Color::clear()));
   } else {
-    // No picture of the catalogue without a tool: the button says what it
-    // opens.
-    if (shapesButton_) {
-      shapesButton_->setIcon(QIcon());
-      shapesButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    }
+    // Without a tool the button shows what it opens: the catalogue.
+    if (shapesButton_)
+      shapesButton_->setIcon(symbolicIcon(iconFile("tools")));
     if (borderButton_)
       borderButton_->setIcon(draw(*Shapes::figures()[std::size_t(Shapes::sun8.rawValue() - 1)], Color::clear()));
   }
 }
 
-QPixmap ToolbarDelegate::figureImage(const Figure& figure, const Color& fill, double shapeFactor, double shapeLimit,
-                                     double borderFactor, double borderLimit, int size, const QColor& outline) {
-  const double ratio = 2.0;
-  QPixmap pixmap(int(size * ratio), int(size * ratio));
-  pixmap.setDevicePixelRatio(ratio);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
+QImage ToolbarDelegate::figureImage(const Figure& figure, const Color& fill, double shapeFactor, double shapeLimit,
+                                    double borderFactor, double borderLimit, int pixels, const QColor& outline) {
+  QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  paintFigureImage(painter, figure, fill, shapeFactor, shapeLimit, borderFactor, borderLimit, pixels, outline);
+  return image;
+}
+
+void ToolbarDelegate::paintFigureImage(QPainter& painter, const Figure& figure, const Color& fill, double shapeFactor,
+                                       double shapeLimit, double borderFactor, double borderLimit, int size,
+                                       const QColor& outline) {
   QPainterAdapter adapter(painter, size);
   const double w = size, h = size;
   const Vec2 center = figure.center();
   const double radius = figure.radius();
-  const double scale = radius > 0.0 ? (h / 2.0 - 1.5) / radius : 1.0;
+  const double scale = radius > 0.0 ? (h / 2.0 - 1.5 * h / 32.0) / radius : 1.0;
   const AffineTransform transform = AffineTransform::translation(-center.x, -center.y)
                                         .concatenating(AffineTransform::scale(scale, scale))
                                         .concatenating(AffineTransform::rotation(figure.imageAngle()))
@@ -449,22 +495,23 @@ QPixmap ToolbarDelegate::figureImage(const Figure& figure, const Color& fill, do
   const QColor line = outline.toRgb();
   adapter.stroke(figure.roundedBezierPath(2.0 * borderFactor, borderLimit).transformed(transform),
                  {line.redF(), line.greenF(), line.blueF(), line.alphaF()}, {0.05 * h, LineCap::butt, LineJoin::round});
-  return pixmap;
 }
 
 QIcon ToolbarDelegate::toolIcon(const Figure& figure) {
-  const auto icon = figure.toolbarImage();
-  const double ratio = 2.0;
-  const Vec2 size = icon ? icon->size() : Vec2{itemSize, itemSize};
-  QPixmap pixmap(int(size.x * ratio), int(size.y * ratio));
-  pixmap.setDevicePixelRatio(ratio);
-  pixmap.fill(Qt::transparent);
-  if (icon) {
-    QPainter painter(&pixmap);
-    QPainterAdapter adapter(painter, size.y);
-    icon->draw(adapter, Rect{{0, 0}, size});
-  }
-  return QIcon(pixmap);
+  const auto shown = Shapes::figures()[std::size_t(figure.tool().rawValue() - 1)];
+  return drawnIcon(QStringLiteral("tool-figure:%1").arg(figure.tool().rawValue()),
+                   [shown](QPainter& painter, const QSize& pixels) {
+                     const auto icon = shown->toolbarImage();
+                     if (!icon)
+                       return;
+                     // The picture keeps its proportions in the middle of the square.
+                     const Vec2 size = icon->size();
+                     const double scale = std::min(pixels.width() / size.x, pixels.height() / size.y);
+                     const Vec2 drawn{size.x * scale, size.y * scale};
+                     const Vec2 origin{(pixels.width() - drawn.x) / 2.0, (pixels.height() - drawn.y) / 2.0};
+                     QPainterAdapter adapter(painter, pixels.height());
+                     icon->draw(adapter, Rect{origin, drawn});
+                   });
 }
 
 }  // namespace ornival

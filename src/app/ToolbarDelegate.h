@@ -13,6 +13,8 @@
 #include <vector>
 
 class QAction;
+class QImage;
+class QPainter;
 class QActionGroup;
 class QToolBar;
 class QToolButton;
@@ -87,11 +89,14 @@ public:
   QToolButton* shapesButton() const { return shapesButton_; }
   QToolButton* borderButton() const { return borderButton_; }
 
-  // A figure drawn as the toolbar draws it: its rounded fill, then its
-  // rounded outline in the text colour.
-  static QPixmap figureImage(const Figure& figure, const Color& fill, double shapeFactor, double shapeLimit,
-                             double borderFactor, double borderLimit, int size, const QColor& outline);
-  // The picture of a figure's tool item.
+  // A figure drawn as the toolbar draws it, into a square of `pixels`: its
+  // rounded fill, then its rounded outline in the text colour.
+  static QImage figureImage(const Figure& figure, const Color& fill, double shapeFactor, double shapeLimit,
+                            double borderFactor, double borderLimit, int pixels, const QColor& outline);
+  static void paintFigureImage(QPainter& painter, const Figure& figure, const Color& fill, double shapeFactor,
+                               double shapeLimit, double borderFactor, double borderLimit, int size,
+                               const QColor& outline);
+  // The picture of a figure's tool item, drawn at the screen's density.
   static QIcon toolIcon(const Figure& figure);
 
 protected:
@@ -119,6 +124,9 @@ private:
   QPointer<QToolButton> borderButton_;
   QPointer<QToolButton> scaleButton_;
   QPointer<QToolButton> rotateButton_;
+  // The labels the document gave before their items were made.
+  QString scaleLabel_;
+  QString rotateLabel_;
   // Buttons that act on press, and the long presses under way.
   std::unordered_map<QObject*, std::function<void()>> pressActions_;
   struct LongPress;

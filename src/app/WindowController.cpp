@@ -42,6 +42,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QToolButton>
 #include <QMenuBar>
 #include <QSettings>
@@ -176,7 +177,7 @@ WindowController::~WindowController() {
 
 void WindowController::setUp() {
   window_ = std::make_unique<DocumentMainWindow>(weak_from_this());
-  window_->resize(1080, 800);
+  window_->resize(preferredWidth, preferredHeight);
   QObject::connect(&autosaveTimer_, &QTimer::timeout, window_.get(), [weak = weak_from_this()] {
     if (const auto self = weak.lock())
       self->autosave();
@@ -224,6 +225,10 @@ void WindowController::attach(std::shared_ptr<Document> document) {
   document_->setWindowController(weak_from_this());
   editor_->viewDidLoad();
   editor_->loadDocument(document_);
+  // The zoom and turn show in the toolbar from the start, not only after
+  // their first change.
+  document_->setScale(document_->scale());
+  document_->setRotation(document_->rotation());
   restoreState();
   undoCount_ = undo_->undoCount();
   redoCount_ = undo_->redoCount();
@@ -389,7 +394,7 @@ bool WindowController::send(const Action& action) {
   const bool taken = router_.send(action);
   undo->endGroup();
   if (view_)
-    view_->update();
+    view_->refreshDrawing();
   noteEvent();
   return taken;
 }
@@ -478,7 +483,7 @@ void WindowController::noteEvent() {
   undoCount_ = undoCount;
   redoCount_ = redoCount;
   if (view_)
-    view_->update();
+    view_->refreshDrawing();
   if (window_)
     window_->statusBar()->showMessage(QString::fromStdString(countTitle_));
 }
@@ -1116,8 +1121,21 @@ IconMenuViewController* WindowController::iconMenu() {
 void WindowController::showIconMenu() {
   IconMenuViewController* menu = iconMenu();
   menu->tools = selectedTools_;
-  if (window_)
-    menu->move(window_->mapToGlobal(QPoint(std::max(0, (window_->width() - menu->width()) / 2), 40)));
+  if (window_) {
+    // Under the toolbar's button, leaving the toolbar in sight; no larger
+    // than the screen has room for.
+    PopupAnchor at;
+    at.widget = sender_ ? sender_.data() : toolbarAnchor(*menu);
+    if (!at.widget)
+      at.point = window_->mapToGlobal(QPoint(0, window_->centralWidget() ? window_->centralWidget()->y() : 0));
+    if (const QScreen* screen = window_->screen()) {
+      const QSize room = screen->availableGeometry().size();
+      // Wide enough for its segments where the screen allows.
+      const int wide = std::max(760, menu->sizeHint().width());
+      menu->resize(std::min(wide, room.width()), std::min(560, room.height() * 4 / 5));
+    }
+    menu->move(popupPlace(*menu, at));
+  }
   menu->show();
   menu->scrollTofirstTool();
 }
@@ -1132,6 +1150,10 @@ void WindowController::setDimension(int dimension) {
   dimension_ = dimension;
   if (view_)
     view_->setRelief(dimension == 3);
+  // The panels open over the view stay above the relief's window.
+  for (Popover* panel : {exportPopover_, changeColorsPopover_})
+    if (panel && panel->isVisible())
+      panel->raise();
   if (toolbarDelegate_)
     toolbarDelegate_->setDimension(dimension);
   if (document_)
@@ -1176,6 +1198,10 @@ void WindowController::setRotateLabel(const std::string& label) {
     toolbarDelegate_->setRotateLabel(QString::fromStdString(label));
 }
 
+double WindowController::shownRotation(double degrees) const {
+  return rotatePopover_ ? rotatePopover_->shown(degrees) : degrees;
+}
+
 void WindowController::updateSurfaceScene() {
   if (surfacePopover_ && surfacePopover_->isVisible())
     surfacePopover_->updateScene();
@@ -1202,8 +1228,14 @@ bool WindowController::colorWellIsActive() const {
 }
 
 void WindowController::showColorPopover() {
-  if (colorPopover_)
-    showPopover(*colorPopover_, nullptr);
+  // At the tile clicked, as a context menu opens.
+  if (!colorPopover_ || !popoverHost_ || !document_ || !view_)
+    return;
+  PopupAnchor at;
+  at.point = view_->lastPressPosition();
+  if (at.point.isNull())
+    at.widget = toolbarAnchor(*colorPopover_);
+  popoverHost_->show(*colorPopover_, at, document_);
 }
 
 void WindowController::showChangeColors() { windowActions_.perform(Action{"showChangeColors", 0, {}}); }
@@ -1270,8 +1302,41 @@ void WindowController::showExportNotice(const std::optional<std::filesystem::pat
 }
 
 void WindowController::showPopover(Popover& popover, QWidget* anchor) {
-  if (popoverHost_ && document_)
-    popoverHost_->show(popover, anchor, document_);
+  if (!popoverHost_ || !document_)
+    return;
+  PopupAnchor at;
+  at.widget = anchor ? anchor : toolbarAnchor(popover);
+  popoverHost_->show(popover, at, document_);
+}
+
+QWidget* WindowController::toolbarAnchor(const QWidget& popup) const {
+  // Asked for from a menu or a key: at the toolbar item that opens it, when
+  // the toolbar shows one.
+  if (!toolbarDelegate_)
+    return nullptr;
+  std::vector<const char*> items;
+  if (&popup == colorPopover_)
+    items = {"Color"};
+  else if (&popup == borderPopover_ || &popup == surfacePopover_)
+    items = {"Border", "Dimension"};
+  else if (&popup == countPopover_)
+    items = {"Count"};
+  else if (&popup == scalePopover_)
+    items = {"Scale"};
+  else if (&popup == rotatePopover_)
+    items = {"Rotate"};
+  else if (&popup == iconMenu_.data())
+    items = {"Shapes"};
+  ToolbarDelegate& toolbar = *toolbarDelegate_;
+  for (const char* identifier : items) {
+    const auto& shown = toolbar.currentItems();
+    if (std::find(shown.begin(), shown.end(), identifier) == shown.end())
+      continue;
+    QWidget* widget = toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem(identifier));
+    if (widget && widget->isVisible())
+      return widget;
+  }
+  return nullptr;
 }
 
 void WindowController::closePopovers() {
@@ -1405,19 +1470,17 @@ void WindowController::buildWindowParts() {
       view_->dispatch([&](ViewController& editor) { editor.mouseMoved(event); });
     };
   }
-  colorPopover_->didClose = [] { ColorWell::closeColorDialog(); };
-  borderPopover_->didClose = [] { ColorWell::closeColorDialog(); };
   exportPopover_->didClose = [this] {
     if (editor_)
       editor_->boundsLayer->setHidden(true);
     if (view_)
-      view_->update();
+      view_->refreshDrawing();
   };
   changeColorsPopover_->didClose = [this] {
     if (editor_ && editor_->imageLayer)
       editor_->imageLayer->setPath(std::nullopt);
     if (view_)
-      view_->update();
+      view_->refreshDrawing();
   };
 }
 
@@ -1436,6 +1499,9 @@ void WindowController::buildPopoverActions() {
         break;
       }
     rotatePopover_->setRange(reference - 180.0, reference + 180.0);
+    // The label tells the angle as the new range shows it.
+    if (document_)
+      document_->setRotation(document_->rotation());
     showPopover(*rotatePopover_, anchor());
   });
   windowActions_.add("selectColor", [this, anchor](const Action&) { showPopover(*colorPopover_, anchor()); });
@@ -1455,15 +1521,10 @@ void WindowController::buildPopoverActions() {
   windowActions_.add("showChangeColors", [this](const Action&) {
     if (!editor_ || !editor_->imageLayer)
       return;
+    // The frame in the layer's own coordinates, which its bounds give, as
+    // the editor keeps it after a drag.
     const auto& layer = editor_->imageLayer;
-    const Vec2 size = layer->bounds().size;
-    Path frame;
-    frame.moveTo({0, 0});
-    frame.lineTo({size.x, 0});
-    frame.lineTo(size);
-    frame.lineTo({0, size.y});
-    frame.close();
-    layer->setPath(frame);
+    layer->setPath(Path::rectangle(layer->bounds()));
     showPopover(*changeColorsPopover_, nullptr);
   });
   windowActions_.add("closeChangeColors", [this](const Action&) { PopoverHost::close(*changeColorsPopover_); });

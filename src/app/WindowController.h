@@ -70,6 +70,10 @@ class WindowController final : public EditorWindowController,
                                public DocumentWindow,
                                public std::enable_shared_from_this<WindowController> {
 public:
+  // The size a new window's content has where the screen has room for it.
+  static constexpr int preferredWidth = 1080;
+  static constexpr int preferredHeight = 800;
+
   // A window for a document read already (its tiles waiting in its hand-over
   // list). file: where it was read from, none while untitled.
   static std::shared_ptr<WindowController> create(Application& application, std::shared_ptr<Document> document,
@@ -175,6 +179,7 @@ public:
   void setCornerFactor(CornerFactor factor, double value) override;
   void setScaleLabel(const std::string& label) override;
   void setRotateLabel(const std::string& label) override;
+  double shownRotation(double degrees) const override;
 
   // The reset commands of the settings menus.
   void resetRotation();
@@ -191,8 +196,11 @@ public:
   Popover* scalePopover() const { return scalePopover_; }
   Popover* exportPopover() const { return exportPopover_; }
   Popover* changeColorsPopover() const { return changeColorsPopover_; }
-  // Shows a popover under the control that asked (none: the view's corner).
+  // Shows a popover under the control that asked; without one, under the
+  // toolbar item that opens it, else in the view's corner.
   void showPopover(Popover& popover, QWidget* anchor);
+  // The toolbar item a popup belongs to, where the toolbar shows it.
+  QWidget* toolbarAnchor(const QWidget& popup) const;
   // Sends an action on behalf of a control, which anchors its popover.
   bool sendFrom(const Action& action, QWidget* sender);
   // Runs a change of the document as one user event.

@@ -342,7 +342,8 @@ void Document::setRotation(double degrees) {
   });
   if (const auto window = windowController())
     window->setRotateLabel(
-        formatText(localized("Toolbar", "Rotate: %1°"), {formatInteger(std::int64_t(std::trunc(degrees)))}));
+        formatText(localized("Toolbar", "Rotate: %1°"),
+                   {formatInteger(std::int64_t(std::trunc(window->shownRotation(degrees))))}));
   if (changed)
     notify("rotation", ChangePhase::after);
 }

@@ -17,6 +17,9 @@ public:
   // The labels of the zoom and rotate toolbar items, when they are there.
   virtual void setScaleLabel(const std::string& label) = 0;
   virtual void setRotateLabel(const std::string& label) = 0;
+  // The rotation as the window's rotate control shows it: the same angle,
+  // whole turns on, so that the label tells what the control shows.
+  virtual double shownRotation(double degrees) const { return degrees; }
 };
 
 }  // namespace ornival

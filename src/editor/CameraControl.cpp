@@ -16,8 +16,12 @@ namespace {
 constexpr double largestTilt = std::numbers::pi / 2 * 0.99;
 // A drag across the view's height turns it by half a turn.
 constexpr double turnPerHeight = std::numbers::pi;
-// Each wheel step zooms by a tenth; the zoom stays within these factors.
-constexpr double zoomPerStep = 0.1;
+// A notch of the wheel, 15 points of scrolling, zooms by a twentieth, as a
+// step of the flat view's zoom does at its usual zoom of 20: a user steers it
+// notch by notch, and a touchpad's finer scrolling zooms as finely. The zoom
+// stays within these factors.
+constexpr double pointsPerNotch = 15.0;
+const double zoomPerPoint = std::log(21.0 / 20.0) / pointsPerNotch;
 constexpr double smallestZoom = 1.0 / 64.0;
 constexpr double largestZoom = 64.0;
 
@@ -82,7 +86,7 @@ void CameraControl::drag(Vec2 delta, double viewHeight, bool pan) {
 void CameraControl::zoom(double delta) {
   if (!on_)
     return;
-  zoom_ = std::clamp(zoom_ * std::exp(-delta * zoomPerStep), smallestZoom, largestZoom);
+  zoom_ = std::clamp(zoom_ * std::exp(-delta * zoomPerPoint), smallestZoom, largestZoom);
   place();
 }
 

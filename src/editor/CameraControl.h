@@ -37,7 +37,8 @@ public:
   // view, or moves it across with `pan`, so that the tiling follows the
   // pointer. Nothing while off.
   void drag(Vec2 delta, double viewHeight, bool pan);
-  // A wheel step; positive deltas (away from the user) zoom in.
+  // A wheel's scrolling of delta points (15 a notch); positive deltas (away
+  // from the user) zoom in.
   void zoom(double delta);
 
   // Moves a glide home on by seconds; once it arrives the free camera leaves

@@ -113,6 +113,13 @@ void ViewController::configureLayerTree() {
   rubberbandLayer->setShadowOpacity(0.5);
   rubberbandLayer->setShadowColor(selectedContentBackgroundColor);
 
+  // The tiles and their bands stay put while the view moves and the pointer
+  // hovers: the renderer keeps their drawing and draws again only what an
+  // edit changes.
+  for (const auto& tiles : std::array<std::shared_ptr<Layer>, 6>{shapesLayer, borderLayer, borderLayer2, borderLayer3,
+                                                                  crossingLayer, crossingLayer2})
+    tiles->setTileCached(true);
+
   // Bands sorted by width: the widest lies lowest, so the three show as
   // concentric stripes.
   for (const auto& sublayer : std::array<std::shared_ptr<Layer>, 8>{

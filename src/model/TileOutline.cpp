@@ -183,9 +183,10 @@ void Shape::animatePaths(bool animated) {
     for (const auto* stroke : strokes)
       (*stroke)->addAnimation(animation, "path");
   }
-  const Path outline = borderPath();
-  for (const auto* stroke : strokes)
-    (*stroke)->setPath(outline);
+  // One outline kept once for the three bands.
+  borderLayer()->setPath(borderPath());
+  borderLayer2()->setPath(*borderLayer());
+  borderLayer3()->setPath(*borderLayer());
 }
 
 std::shared_ptr<Edge> nearestEdge(Vec2 point, const std::vector<std::shared_ptr<Edge>>& edges) {

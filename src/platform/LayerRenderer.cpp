@@ -17,12 +17,13 @@ void render(const Layer& layer, Painter& painter, const AffineTransform& toDevic
   opacity *= layer.opacity();
   if (opacity <= 0.0)
     return;
-  const AffineTransform transform = layer.transformToSuperlayer().concatenating(toDevice);
+  const AffineTransform transform =
+      layer.sharesSuperlayerCoordinates() ? toDevice : layer.transformToSuperlayer().concatenating(toDevice);
   if (const auto& picture = layer.contents()) {
     painter.setTransform(transform);
     painter.drawImage(*picture, layer.bounds(), opacity);
   }
-  if (const auto* shape = dynamic_cast<const ShapeLayer*>(&layer); shape && shape->path()) {
+  if (const ShapeLayer* shape = layer.asShapeLayer(); shape && shape->path()) {
     painter.setTransform(transform);
     const auto faded = [opacity](Color color) {
       color.alpha *= opacity;
@@ -35,11 +36,16 @@ void render(const Layer& layer, Painter& painter, const AffineTransform& toDevic
                      StrokeStyle{shape->lineWidth(), shape->lineCap(), shape->lineJoin()});
   }
   std::vector<const Layer*> order;
-  order.reserve(layer.sublayers().size());
-  for (const auto& sublayer : layer.sublayers())
-    order.push_back(sublayer.get());
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Layer* a, const Layer* b) { return a->zPosition() < b->zPosition(); });
+  order.reserve(layer.sublayerCount());
+  bool sorted = true;
+  layer.forEachSublayer([&](const Layer& sublayer) {
+    sorted = sorted && (order.empty() || order.back()->zPosition() <= sublayer.zPosition());
+    order.push_back(&sublayer);
+  });
+  // Siblings mostly share their depth and then stay in order of addition.
+  if (!sorted)
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Layer* a, const Layer* b) { return a->zPosition() < b->zPosition(); });
   for (const Layer* sublayer : order)
     render(*sublayer, painter, transform, opacity);
 }

@@ -73,25 +73,42 @@ Path Path::rectangle(const Rect& r) {
   return path;
 }
 
+Path::Path(const std::vector<PathElement>& elements) {
+  kinds_.reserve(elements.size());
+  points_.reserve(elements.size());
+  for (const PathElement& e : elements) {
+    switch (e.kind) {
+      case PathElement::Kind::move: moveTo(e.point); break;
+      case PathElement::Kind::line: lineTo(e.point); break;
+      case PathElement::Kind::curve: curveTo(e.point, e.control1, e.control2); break;
+      case PathElement::Kind::close: close(); break;
+    }
+  }
+}
+
+PathElement Path::Iterator::operator*() const {
+  const std::vector<Vec2>& points = path_->points_;
+  switch (path_->kinds_[element_]) {
+    case PathElement::Kind::move: return PathElement::move(points[point_]);
+    case PathElement::Kind::line: return PathElement::line(points[point_]);
+    case PathElement::Kind::curve:
+      return PathElement::curve(points[point_ + 2], points[point_], points[point_ + 1]);
+    case PathElement::Kind::close: break;
+  }
+  return PathElement::close();
+}
+
 void Path::append(const Path& other) {
-  elements_.insert(elements_.end(), other.elements_.begin(), other.elements_.end());
+  kinds_.insert(kinds_.end(), other.kinds_.begin(), other.kinds_.end());
+  points_.insert(points_.end(), other.points_.begin(), other.points_.end());
 }
 
 Path Path::transformed(const AffineTransform& t) const {
   Path result;
-  result.elements_.reserve(elements_.size());
-  for (const PathElement& e : elements_) {
-    switch (e.kind) {
-      case PathElement::Kind::close:
-        result.elements_.push_back(e);
-        break;
-      case PathElement::Kind::curve:
-        result.curveTo(t.apply(e.point), t.apply(e.control1), t.apply(e.control2));
-        break;
-      default:
-        result.elements_.push_back({e.kind, t.apply(e.point), {}, {}});
-    }
-  }
+  result.kinds_ = kinds_;
+  result.points_.reserve(points_.size());
+  for (const Vec2 p : points_)
+    result.points_.push_back(t.apply(p));
   return result;
 }
 
@@ -110,7 +127,7 @@ std::optional<Rect> Path::boundingBox() const {
   };
   Vec2 current;
   Vec2 start;
-  for (const PathElement& e : elements_) {
+  for (const PathElement& e : *this) {
     switch (e.kind) {
       case PathElement::Kind::move:
         start = current = e.point;
@@ -196,7 +213,7 @@ std::optional<Rect> Path::strokedBoundingBox(double width, LineJoin join) const 
   };
   Vec2 current;
   Vec2 start;
-  for (const PathElement& e : elements_) {
+  for (const PathElement& e : *this) {
     switch (e.kind) {
       case PathElement::Kind::move:
         turnCorners(false);
@@ -234,7 +251,7 @@ bool Path::contains(Vec2 p, FillRule rule) const {
       winding += crossing(current, start, p);
     open = false;
   };
-  for (const PathElement& e : elements_) {
+  for (const PathElement& e : *this) {
     switch (e.kind) {
       case PathElement::Kind::move:
         closeSubpath();

@@ -4,6 +4,9 @@
 #include "platform/LineStyle.h"
 #include "platform/Vec2.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -12,7 +15,7 @@ namespace ornival {
 // One step of an outline. Every kind carries three points so that an element
 // is a plain value; only those the kind names mean anything.
 struct PathElement {
-  enum class Kind { move, line, curve, close };
+  enum class Kind : std::uint8_t { move, line, curve, close };
 
   Kind kind = Kind::close;
   Vec2 point;     // end point of move, line and curve
@@ -43,25 +46,67 @@ struct Rect {
 };
 
 // An outline of straight and cubic pieces, in one or more subpaths.
+//
+// Kept as its kinds and its points apart, each element only the points its
+// kind uses: a mosaic holds two outlines per tile.
 class Path {
 public:
   Path() = default;
-  explicit Path(std::vector<PathElement> elements) : elements_(std::move(elements)) {}
+  explicit Path(const std::vector<PathElement>& elements);
   // The rectangle's outline, counter-clockwise from its origin.
   static Path rectangle(const Rect& r);
 
-  void moveTo(Vec2 p) { elements_.push_back(PathElement::move(p)); }
-  void lineTo(Vec2 p) { elements_.push_back(PathElement::line(p)); }
-  void curveTo(Vec2 p, Vec2 control1, Vec2 control2) {
-    elements_.push_back(PathElement::curve(p, control1, control2));
+  void moveTo(Vec2 p) {
+    kinds_.push_back(PathElement::Kind::move);
+    points_.push_back(p);
   }
-  void close() { elements_.push_back(PathElement::close()); }
+  void lineTo(Vec2 p) {
+    kinds_.push_back(PathElement::Kind::line);
+    points_.push_back(p);
+  }
+  void curveTo(Vec2 p, Vec2 control1, Vec2 control2) {
+    kinds_.push_back(PathElement::Kind::curve);
+    points_.insert(points_.end(), {control1, control2, p});
+  }
+  void close() { kinds_.push_back(PathElement::Kind::close); }
   void append(const Path& other);
 
-  const std::vector<PathElement>& elements() const { return elements_; }
-  bool isEmpty() const { return elements_.empty(); }
-  auto begin() const { return elements_.begin(); }
-  auto end() const { return elements_.end(); }
+  // The elements in order, each read whole from what is kept.
+  class Iterator {
+  public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = PathElement;
+    using difference_type = std::ptrdiff_t;
+    using reference = PathElement;
+    using pointer = void;
+
+    Iterator(const Path* path, std::size_t element, std::size_t point)
+        : path_(path), element_(element), point_(point) {}
+    PathElement operator*() const;
+    Iterator& operator++() {
+      point_ += pointsOf(path_->kinds_[element_]);
+      ++element_;
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator before = *this;
+      ++*this;
+      return before;
+    }
+    bool operator==(const Iterator& other) const { return element_ == other.element_; }
+
+  private:
+    const Path* path_;
+    std::size_t element_;
+    std::size_t point_;
+  };
+  Iterator begin() const { return {this, 0, 0}; }
+  Iterator end() const { return {this, kinds_.size(), points_.size()}; }
+
+  // A copy of the elements.
+  std::vector<PathElement> elements() const { return {begin(), end()}; }
+  std::size_t size() const { return kinds_.size(); }
+  bool isEmpty() const { return kinds_.empty(); }
 
   Path transformed(const AffineTransform& t) const;
 
@@ -80,10 +125,17 @@ public:
   // back to their start, as a fill would treat them.
   bool contains(Vec2 p, FillRule rule = FillRule::nonZero) const;
 
+  // Element by element, points a kind does not use taking no part.
   bool operator==(const Path&) const = default;
 
 private:
-  std::vector<PathElement> elements_;
+  static constexpr std::size_t pointsOf(PathElement::Kind kind) {
+    return kind == PathElement::Kind::curve ? 3 : kind == PathElement::Kind::close ? 0 : 1;
+  }
+
+  std::vector<PathElement::Kind> kinds_;
+  // A move or line's end point; a curve's two control points, then its end.
+  std::vector<Vec2> points_;
 };
 
 }  // namespace ornival

@@ -70,12 +70,15 @@ TEST_F(ColorPopoverTest, BackgroundAlphaAndNextLayer) {
   colors.nextLayerIndex();
   EXPECT_EQ(window.editor()->layerIndex(), 3);
 
-  // Closing the popover closes the colour dialog its wells opened.
+  // Its wells choose in a chooser inside it, which closes with it.
   colors.backgroundColor()->activate();
   EXPECT_TRUE(colors.isVisible());
-  ASSERT_TRUE(ColorWell::colorDialog(false)->isVisible());
+  ASSERT_NE(colors.colorChooser(), nullptr);
+  ASSERT_TRUE(colors.colorChooser()->isVisible());
+  colors.colorChooser()->setCurrentColor(QColor(255, 0, 0, 128));
+  EXPECT_EQ(window.document()->backgroundColor(), fromQColor(QColor(255, 0, 0, 128)));
   colors.hide();
-  EXPECT_FALSE(ColorWell::colorDialog(false)->isVisible());
+  EXPECT_FALSE(colors.colorChooser()->isVisible());
 }
 
 TEST_F(ColorPopoverTest, OnAnEmptyDocumentTheNextLayerIs1) {

@@ -8,6 +8,7 @@
 #include "support/EditorHarness.h"
 #include "support/QtApplication.h"
 #include "support/TileGrids.h"
+#include "support/Waiting.h"
 
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -336,12 +337,12 @@ TEST(IconMenuViewControllerTest, DrawsSectionsOfItemsOffscreen) {
   const QModelIndex first = browser.model()->index(browser.view.itemRow(0, 2), 0);
   const QPoint at = browser.view.collectionView()->visualRect(first).center();
   QTest::mousePress(browser.view.collectionView()->viewport(), Qt::RightButton, {}, at);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return browser.view.detail()->geometry() == browser.view.rect(); }, 2000));
+  EXPECT_TRUE(testing::waitFor([&] { return browser.view.detail()->geometry() == browser.view.rect(); }));
   EXPECT_TRUE(browser.view.detail()->isVisible());
   if (const char* folder = std::getenv("ORNIVAL_SCREENSHOTS"))
     browser.view.grab().save(QString("%1/catalogue-browser-detail.png").arg(folder));
   QTest::mouseRelease(browser.view.collectionView()->viewport(), Qt::RightButton, {}, at);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !browser.view.detail()->isVisible(); }, 2000));
+  EXPECT_TRUE(testing::waitFor([&] { return !browser.view.detail()->isVisible(); }));
   // A double click on an item closes the browser.
   int closes = 0;
   browser.view.closeRequest = [&] { ++closes; };

@@ -2,6 +2,7 @@
 #include "app/CountViewController.h"
 #include "app/Popover.h"
 #include "app/SettingsPopovers.h"
+#include "app/ToolbarDelegate.h"
 #include "document/Document.h"
 #include "editor/ViewController.h"
 #include "model/Graph.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <cstdlib>
 #include <numbers>
@@ -65,25 +68,43 @@ TEST_F(PopoverTest, ABoundControlSetsTheDocumentAndUndoBringsTheControlBack) {
   EXPECT_EQ(window.document()->borderWidth(), 5.5);
 }
 
-TEST_F(PopoverTest, AClickOutsideClosesATransientPopoverButNotOneInTheColourDialog) {
+TEST_F(PopoverTest, AClickOutsideClosesATransientPopoverWhoseWellsChooseInsideIt) {
   WindowController& window = open(threeSquares);
   window.window()->show();
   BorderPopover& border = *window.borderPopover();
   window.send({"showBorder", 0, {}});
   ASSERT_TRUE(border.isVisible());
-  // Its well opens the colour dialog, which then edits the band.
-  border.bandColors()[0]->activate();
-  QColorDialog* dialog = ColorWell::colorDialog(false);
-  ASSERT_TRUE(dialog && dialog->isVisible());
-  QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(5, 5));
+  // A popup of the document window: it alone is placed where the program
+  // puts it on every desktop.
+  EXPECT_EQ(border.windowType(), Qt::Popup);
+  EXPECT_EQ(border.parentWidget(), window.window());
+  // Its well opens a chooser inside it, which then edits the band; a colour
+  // dialog, another window, would close it at its first click.
+  ColorWell& band = *border.bandColors()[0];
+  band.activate();
+  QColorDialog* chooser = border.colorChooser();
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_TRUE(chooser->isVisible());
+  EXPECT_EQ(chooser->window(), &border);
+  EXPECT_TRUE(band.isActive());
+  EXPECT_TRUE(ColorWell::colorDialog(false) == nullptr || !ColorWell::colorDialog(false)->isVisible());
+  QTest::mouseClick(chooser, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_TRUE(border.isVisible());
-  dialog->setCurrentColor(QColor(0, 128, 255));
+  chooser->setCurrentColor(QColor(0, 128, 255));
   EXPECT_EQ(window.document()->borderColor(), fromQColor(QColor(0, 128, 255)));
-  // A click on the page closes the popover and the dialog with it.
-  QTest::mouseClick(window.view(), Qt::LeftButton, {}, QPoint(20, 400));
+  EXPECT_EQ(band.color(), fromQColor(QColor(0, 128, 255)));
+  // Another well takes the chooser over without taking the first one's colour.
+  ColorWell& second = *border.bandColors()[1];
+  second.activate();
+  EXPECT_TRUE(second.isActive());
+  EXPECT_FALSE(band.isActive());
+  EXPECT_EQ(band.color(), fromQColor(QColor(0, 128, 255)));
+  // A click beside it closes the popover and its chooser with it. (The
+  // popup holds the pointer: the display gives it the click.)
+  QTest::mouseClick(border.windowHandle(), Qt::LeftButton, {}, QPoint(border.width() + 10, 10));
   EXPECT_FALSE(border.isVisible());
-  EXPECT_FALSE(dialog->isVisible());
   window.send({"showBorder", 0, {}});
+  EXPECT_FALSE(chooser->isVisible());
   QTest::keyClick(&border, Qt::Key_Escape);
   EXPECT_FALSE(border.isVisible());
 }
@@ -167,10 +188,18 @@ TEST_F(PopoverTest, TheRotateSliderShowsTheDocumentsRotationWithinItsRange) {
   EXPECT_DOUBLE_EQ(box->minimum(), -90.0);
   EXPECT_DOUBLE_EQ(box->maximum(), 270.0);
 
+  // The toolbar's label tells the angle the controls show.
+  ToolbarDelegate& toolbar = *window.toolbarDelegate();
+  const auto label = [&] {
+    return static_cast<QToolButton*>(toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem("Rotate")))
+        ->text()
+        .toStdString();
+  };
   slider.setValue(400);
   EXPECT_DOUBLE_EQ(window.document()->rotation(), -160.0);
   EXPECT_EQ(slider.value(), 400);
   EXPECT_DOUBLE_EQ(box->value(), 200.0);
+  EXPECT_EQ(label(), "Rotate: 200\u00B0");
 
   box->setValue(269.5);
   EXPECT_DOUBLE_EQ(window.document()->rotation(), -90.5);
@@ -185,6 +214,7 @@ TEST_F(PopoverTest, TheRotateSliderShowsTheDocumentsRotationWithinItsRange) {
   window.performEvent([&] { window.document()->setRotation(-100.0); });
   EXPECT_DOUBLE_EQ(box->value(), 260.0);
   EXPECT_EQ(slider.value(), 520);
+  EXPECT_EQ(label(), "Rotate: 260\u00B0");
   rotate.hide();
 
   // Without a marked tile the range is half a turn either way again.
@@ -193,6 +223,7 @@ TEST_F(PopoverTest, TheRotateSliderShowsTheDocumentsRotationWithinItsRange) {
   EXPECT_DOUBLE_EQ(slider.maximum() * 0.5, 180.0);
   EXPECT_DOUBLE_EQ(box->value(), -100.0);
   EXPECT_DOUBLE_EQ(box->maximum(), 180.0);
+  EXPECT_EQ(label(), "Rotate: -100\u00B0");
 }
 
 TEST_F(PopoverTest, TheExportPanelStaysOpenShowsThePageFrameAndHidesItWhenClosed) {
@@ -274,9 +305,16 @@ TEST_F(PopoverTest, TheChangeColoursPanelColoursTheTilesFromTheUnderlayAndRecolo
   const auto file = folder / "underlay.png";
   ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
   window.view()->imageDropped(file.string());
+  // The picture's frame stands where the picture is from the first opening,
+  // as after any drag, wherever its bounds lie.
+  const auto& underlay = window.editor()->imageLayer;
+  ASSERT_NE(underlay, nullptr);
+  const Rect dropped = underlay->bounds();
+  underlay->setBounds({dropped.origin - Vec2{30, 20}, dropped.size + Vec2{60, 40}});
   ASSERT_TRUE(window.send({"setColorsWithImage", 0, {}}));
   Popover& panel = *window.changeColorsPopover();
   ASSERT_TRUE(panel.isVisible());
+  EXPECT_EQ(underlay->path(), Path::rectangle(underlay->bounds()));
   const auto button = [&](const QString& title) -> QPushButton* {
     for (QPushButton* found : panel.findChildren<QPushButton*>())
       if (found->text() == title)

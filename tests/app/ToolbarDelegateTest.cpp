@@ -6,6 +6,7 @@
 #include "document/Document.h"
 #include "editor/ViewController.h"
 #include "support/DocumentWindows.h"
+#include "support/Waiting.h"
 
 #include <QAction>
 #include <QTest>
@@ -87,7 +88,7 @@ TEST_F(ToolbarDelegateTest, ALongPressOnTheDimensionButtonOpensItsPopoverWithout
   int switches = 0;
   QObject::connect(dimension, &QToolButton::clicked, [&] { ++switches; });
   QTest::mousePress(dimension, Qt::LeftButton);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return window->borderPopover()->isVisible(); }, 5000));
+  EXPECT_TRUE(testing::waitFor([&] { return window->borderPopover()->isVisible(); }));
   QTest::mouseRelease(dimension, Qt::LeftButton);
   EXPECT_EQ(switches, 0);
   // In 2D the border popover opens.
@@ -116,16 +117,18 @@ TEST_F(ToolbarDelegateTest, WithoutASelectedToolTheBorderButtonShowsTheOutlineOf
   ToolbarDelegate& toolbar = *window->toolbarDelegate();
   toolbar.setItems({"Shapes", "Border"});
   toolbar.setSelectedTool(std::nullopt);
-  EXPECT_TRUE(toolbar.shapesButton()->icon().isNull());
+  // The catalogue's own picture stands for what the button opens.
+  EXPECT_FALSE(toolbar.shapesButton()->icon().isNull());
+  // Drawn at the density asked for: 64 pixels for 32 points at twice the
+  // usual density.
   const QImage border = toolbar.borderButton()->icon().pixmap(QSize(32, 32), 2.0).toImage();
-  const QImage sun = ToolbarDelegate::figureImage(*Shapes::figures()[3], Color::clear(), 1, 1, 1, 1, 32,
-                                                  toolbar.toolbar().palette().color(QPalette::WindowText))
-                         .toImage();
+  EXPECT_EQ(border.size(), QSize(64, 64));
+  const QImage sun = ToolbarDelegate::figureImage(*Shapes::figures()[3], Color::clear(), 1, 1, 1, 1, 64,
+                                                  toolbar.toolbar().palette().color(QPalette::WindowText));
   EXPECT_EQ(border.convertToFormat(QImage::Format_ARGB32), sun.convertToFormat(QImage::Format_ARGB32));
   // The centre of an outline is clear; a selected tool is filled.
   EXPECT_EQ(qAlpha(sun.pixel(sun.width() / 2, sun.height() / 2)), 0);
-  const QImage filled = ToolbarDelegate::figureImage(*Shapes::figures()[3], Color::white(), 1, 1, 1, 1, 32, Qt::black)
-                            .toImage();
+  const QImage filled = ToolbarDelegate::figureImage(*Shapes::figures()[3], Color::white(), 1, 1, 1, 1, 64, Qt::black);
   EXPECT_EQ(filled.pixel(filled.width() / 2, filled.height() / 2), qRgba(255, 255, 255, 255));
 }
 

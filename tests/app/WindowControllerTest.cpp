@@ -16,6 +16,7 @@
 #include "platform/qt/QtOffscreenRenderer.h"
 #include "support/QtApplication.h"
 #include "support/TemporaryFolder.h"
+#include "support/Waiting.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -182,9 +183,10 @@ TEST_F(Lifecycle, AutosaveWaitsForTheGestureToEndAndKeepsUntitledDocumentsForThe
   EXPECT_FALSE(window->untitledAutosave().has_value());
   EXPECT_TRUE(window->isAutosavePending());
   QTest::mouseRelease(window->view(), Qt::LeftButton, {}, QPoint(10, 10));
-  QTest::qWait(700);
+  // Half a second after the gesture, or later on a busy machine; then
+  // written on the save queue.
+  ASSERT_TRUE(testing::waitFor([&] { return window->untitledAutosave().has_value(); }));
   window->finishWriting();
-  ASSERT_TRUE(window->untitledAutosave().has_value());
   const auto kept = *window->untitledAutosave();
   EXPECT_EQ(kept.parent_path().parent_path(), folder / "autosave");
   EXPECT_NE(contents(kept).find("borderWidth: 4.0"), std::string::npos);
@@ -408,7 +410,7 @@ TEST_F(Lifecycle, ARightClickOnTheViewShowsTheColourPopover) {
   View* view = window->view();
   QTest::mousePress(view, Qt::RightButton, {}, QPoint(10, 10));
   EXPECT_FALSE(view->isInGesture());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return window->colorPopover()->isVisible(); }, 5000));
+  EXPECT_TRUE(testing::waitFor([&] { return window->colorPopover()->isVisible(); }));
   QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(10, 10));
   EXPECT_EQ(window->undoManager()->groupingLevel(), 0);
 }

@@ -99,10 +99,17 @@ TEST(CameraControl, PanFollowsThePointerAndTheWheelZooms) {
   const Vec3 toTarget = Vec3{440.0, 450.0, 0.0} - position(*control.pointOfView());
   expectNear(forward(*control.pointOfView()), toTarget / toTarget.length());
 
-  control.zoom(1.0);
-  EXPECT_NEAR(control.camera().orthographicScale, 400.0 * std::exp(-0.1), 1e-9);
-  control.zoom(-2.0);
-  EXPECT_NEAR(control.camera().orthographicScale, 400.0 * std::exp(0.1), 1e-9);
+  // A notch of the wheel (15 points) zooms by a twentieth, as the flat
+  // view's step does: three notches go a little way, not to a roof facet.
+  control.zoom(15.0);
+  EXPECT_NEAR(control.camera().orthographicScale, 400.0 * 20.0 / 21.0, 1e-9);
+  control.zoom(-30.0);
+  EXPECT_NEAR(control.camera().orthographicScale, 400.0 * 21.0 / 20.0, 1e-9);
+  control.zoom(15.0);
+  for (int notch = 0; notch < 3; ++notch)
+    control.zoom(15.0);
+  EXPECT_GT(control.camera().orthographicScale, 400.0 * 0.85);
+  EXPECT_LT(control.camera().orthographicScale, 400.0 * 0.87);
   for (int i = 0; i < 1000; ++i)
     control.zoom(10.0);
   EXPECT_GT(control.camera().orthographicScale, 0.0);
@@ -115,7 +122,7 @@ TEST(CameraControl, TurnedOffItGlidesHomeAndLeaves) {
   control.turnOn(home.camera, home.lens);
   control.drag({400.0, 200.0}, 800.0, false);
   control.drag({40.0, 20.0}, 800.0, true);
-  control.zoom(3.0);
+  control.zoom(45.0);
   const double tilt = control.tilt();
   const auto free = control.pointOfView();
 
@@ -125,7 +132,7 @@ TEST(CameraControl, TurnedOffItGlidesHomeAndLeaves) {
   control.drag({400.0, 0.0}, 800.0, false);  // the mouse is the editor's again
   control.advance(0.5);
   EXPECT_NEAR(control.tilt(), tilt * 0.25, 1e-12);
-  EXPECT_GT(control.zoomFactor(), std::exp(-0.3));
+  EXPECT_GT(control.zoomFactor(), std::pow(20.0 / 21.0, 3));
   EXPECT_LT(control.zoomFactor(), 1.0);
   control.advance(0.5);
   EXPECT_FALSE(control.isGliding());

@@ -109,5 +109,61 @@ TEST(ExampleDocuments, ThoseThatDrawCrossingsInterlace) {
   EXPECT_GE(interlacing, 3) << "the interlaced stars, the carved stone and the border bands";
 }
 
+// The closed loops the free sides of a tiling make: one for a tiling without
+// holes, one more for each hole.
+int outlineLoops(const OrnivalModel& model) {
+  using Point = std::pair<long, long>;
+  const auto key = [](Vec2 p) { return Point{std::lround(p.x * 64.0), std::lround(p.y * 64.0)}; };
+  std::multiset<std::pair<Point, Point>> sides;
+  for (const auto& tile : model.shapes)
+    for (const auto& side : tile->border())
+      sides.insert({key(side.vertex0), key(side.vertex1)});
+  // A side is free where no tile has it the other way round.
+  std::map<Point, Point> next;
+  for (const auto& [from, to] : sides)
+    if (!sides.count({to, from}))
+      next[from] = to;
+  int loops = 0;
+  while (!next.empty()) {
+    Point at = next.begin()->first;
+    while (next.count(at)) {
+      const Point to = next[at];
+      next.erase(at);
+      at = to;
+    }
+    ++loops;
+  }
+  return loops;
+}
+
+// Each example is a finished mosaic: its tiles close up without holes.
+TEST(ExampleDocuments, EachIsAMosaicWithoutHoles) {
+  for (const auto& example : examples::exampleDocuments()) {
+    auto model = OrnivalModel::create();
+    model->read(example.text);
+    EXPECT_EQ(outlineLoops(*model), 1) << example.fileName;
+  }
+}
+
+// Ten Fold turns into itself by a tenth of a turn about its star: every
+// tile lands on a tile of its own figure.
+TEST(ExampleDocuments, TenFoldHasTenFoldSymmetry) {
+  const auto all = examples::exampleDocuments();
+  const auto tenFold = std::find_if(all.begin(), all.end(), [](const auto& e) { return e.fileName == "04-TenFold.ornival"; });
+  ASSERT_NE(tenFold, all.end());
+  auto model = OrnivalModel::create();
+  ASSERT_EQ(model->read(tenFold->text), TextKind::document);
+  ASSERT_GE(model->shapes.size(), 60u);
+  const Vec2 centre = model->shapes.front()->center();
+  const double turn = std::numbers::pi / 5.0;
+  for (const auto& tile : model->shapes) {
+    const Vec2 d = tile->center() - centre;
+    const Vec2 turned = centre + Vec2{d.x * std::cos(turn) - d.y * std::sin(turn), d.x * std::sin(turn) + d.y * std::cos(turn)};
+    EXPECT_TRUE(std::any_of(model->shapes.begin(), model->shapes.end(), [&](const auto& other) {
+      return other->figure() == tile->figure() && (other->center() - turned).length() < 1e-3;
+    })) << tile->figure()->name() << " at " << tile->center().x << "," << tile->center().y;
+  }
+}
+
 }  // namespace
 }  // namespace ornival

@@ -97,7 +97,7 @@ TEST(FigureOutlines, RoundedSquare) {
   EXPECT_EQ(rounded.elements()[0], PathElement::move(midpoints[0]));
   for (int k = 0; k < 4; ++k) {
     SCOPED_TRACE(k);
-    const PathElement& curve = rounded.elements()[k + 1];
+    const PathElement curve = rounded.elements()[k + 1];
     ASSERT_EQ(curve.kind, Kind::curve);
     EXPECT_EQ(curve.point, midpoints[k + 1]);
     expectNear(curve.control1, midpoints[k] + rightAngleFactor * (corners[k] - midpoints[k]));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <thread>
 
@@ -151,6 +152,110 @@ TEST(Layer, RemovingTheLastReferenceThroughTheSuperlayerIsSafe) {
   parent.reset();
   EXPECT_EQ(child->superlayer(), nullptr);
   child->removeFromSuperlayer();
+}
+
+// Removal takes constant time by leaving a hole in the superlayer's list;
+// the list reads as before, in order of addition, and the order numbers of
+// the sublayers keep their order as holes close.
+TEST(Layer, RemovesSublayersAnywhereKeepingTheOthersInOrder) {
+  const auto root = Layer::create();
+  std::vector<std::shared_ptr<Layer>> layers;
+  for (int i = 0; i < 10; ++i) {
+    layers.push_back(Layer::create());
+    root->addSublayer(layers.back());
+  }
+  for (const int i : {3, 7, 0, 9, 8})
+    layers[std::size_t(i)]->removeFromSuperlayer();
+  EXPECT_EQ(root->sublayerCount(), 5u);
+  std::vector<std::shared_ptr<Layer>> visited;
+  root->forEachSublayer([&](Layer& layer) { visited.push_back(layer.shared_from_this()); });
+  const std::vector<std::shared_ptr<Layer>> kept{layers[1], layers[2], layers[4], layers[5], layers[6]};
+  EXPECT_EQ(visited, kept);
+  for (std::size_t i = 1; i < kept.size(); ++i)
+    EXPECT_LT(kept[i - 1]->orderInSuperlayer(), kept[i]->orderInSuperlayer());
+  root->addSublayer(layers[0]);
+  EXPECT_EQ(root->sublayers(), (std::vector<std::shared_ptr<Layer>>{layers[1], layers[2], layers[4], layers[5],
+                                                                     layers[6], layers[0]}));
+  for (std::size_t i = 0; i < root->sublayers().size(); ++i)
+    EXPECT_EQ(root->sublayers()[i]->orderInSuperlayer(), i);
+  // A whole list emptied from the front, as a closing window does.
+  for (const auto& layer : std::vector<std::shared_ptr<Layer>>(root->sublayers()))
+    layer->removeFromSuperlayer();
+  EXPECT_TRUE(root->sublayers().empty());
+  EXPECT_EQ(root->sublayerCount(), 0u);
+}
+
+struct Notice {
+  Layer* layer;
+  Layer* superlayer;
+  bool operator==(const Notice&) const = default;
+};
+
+class RecordingObserver : public LayerObserver {
+public:
+  std::vector<Notice> notices;
+  void layerChanged(Layer& layer) override { notices.push_back({&layer, nullptr}); }
+  void sublayerRemoved(Layer& superlayer, Layer& sublayer) override { notices.push_back({&sublayer, &superlayer}); }
+};
+
+// The root's observer hears of every change in its tree that alters the
+// drawing, once, and of nothing else.
+TEST(Layer, TellsTheRootsObserverOfEveryChangeThatShows) {
+  const auto root = Layer::create();
+  const auto group = Layer::create();
+  const auto tile = ShapeLayer::create();
+  const auto loose = ShapeLayer::create();
+  group->addSublayer(tile);
+  RecordingObserver observer;
+  root->setObserver(&observer);
+  root->addSublayer(group);
+  EXPECT_EQ(observer.notices, (std::vector<Notice>{{group.get(), nullptr}}));
+
+  const struct {
+    const char* name;
+    std::function<void()> change;
+    std::size_t notices;
+  } cases[] = {
+      {"fill colour", [&] { tile->setFillColor(Color{1, 0, 0, 1}); }, 1},
+      {"the same fill colour", [&] { tile->setFillColor(Color{1, 0, 0, 1}); }, 0},
+      {"path", [&] { tile->setPath(Path::rectangle({{0, 0}, {1, 1}})); }, 1},
+      {"line width", [&] { tile->setLineWidth(3.0); }, 1},
+      {"the same line width", [&] { tile->setLineWidth(3.0); }, 0},
+      {"transform of the group", [&] { group->setTransform(AffineTransform::scale(2, 2)); }, 1},
+      {"hidden", [&] { tile->setHidden(true); }, 1},
+      {"shadow, which is not drawn", [&] { tile->setShadowOpacity(0.5); }, 0},
+      {"animation, which is not played", [&] { tile->addAnimation(LayerAnimation::basic("path"), "path"); }, 0},
+      {"a layer outside the tree", [&] { loose->setFillColor(Color::white()); }, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    observer.notices.clear();
+    c.change();
+    EXPECT_EQ(observer.notices.size(), c.notices);
+  }
+
+  observer.notices.clear();
+  tile->removeFromSuperlayer();
+  EXPECT_EQ(observer.notices, (std::vector<Notice>{{tile.get(), group.get()}}));
+  observer.notices.clear();
+  tile->setFillColor(Color::black());
+  EXPECT_TRUE(observer.notices.empty());
+  root->setObserver(nullptr);
+  group->setOpacity(0.5);
+  EXPECT_TRUE(observer.notices.empty());
+}
+
+// The bands of a tile follow one outline, kept once.
+TEST(ShapeLayer, SharesAPathGivenByAnother) {
+  const auto outer = ShapeLayer::create();
+  const auto inner = ShapeLayer::create();
+  outer->setPath(Path::rectangle({{0, 0}, {2, 1}}));
+  inner->setPath(*outer);
+  EXPECT_TRUE(inner->sharesPath(*outer));
+  EXPECT_EQ(inner->path(), outer->path());
+  outer->setPath(Path::rectangle({{0, 0}, {3, 1}}));
+  EXPECT_FALSE(inner->sharesPath(*outer));
+  EXPECT_EQ(inner->path(), Path::rectangle({{0, 0}, {2, 1}}));
 }
 
 TEST(LayerDeathTest, RefusesCyclesAndConversionAcrossTrees) {

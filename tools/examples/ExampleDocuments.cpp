@@ -383,19 +383,28 @@ ExampleDocument twelveFold() {
   return finish("03-TwelveFold.ornival", settings, g.tiles);
 }
 
+// A ten-pointed star in its rosette: pentagons in the star's notches, thick
+// rhombi at its points, a ring of decagons, and pentagons round the edge;
+// grown ring by ring, it closes with all ten turns alike.
 ExampleDocument tenFold() {
   Grower g(61);  // Sun 10
-  g.grow({65, 78}, 60.0);
+  g.grow({105, 65, 259}, 140.0);
+  const auto centre = g.tiles.front();
+  const auto inner = g.neighbours(*centre);
   for (const auto& tile : g.tiles) {
     switch (tile->figure()->tool().rawValue()) {
-    case 61: tile->setShapeColor(rgb(230, 120, 40)); break;
-    case 65: tile->setShapeColor(rgb(250, 226, 150)); break;
-    case 78: tile->setShapeColor(rgb(60, 110, 160)); break;
-    default: tile->setShapeColor(rgb(120, 40, 70)); break;
+    case 61: tile->setShapeColor(rgb(226, 168, 58)); break;
+    case 105:
+      tile->setShapeColor(std::find(inner.begin(), inner.end(), tile) != inner.end() ? rgb(30, 104, 112)
+                                                                                    : rgb(40, 72, 136));
+      break;
+    case 65: tile->setShapeColor(rgb(248, 238, 212)); break;
+    default: tile->setShapeColor(rgb(176, 72, 50)); break;
     }
   }
-  DocumentSettings settings = opaqueBackground(rgb(245, 240, 228));
-  settings.borderWidth = 1.0;
+  DocumentSettings settings = opaqueBackground(rgb(238, 230, 212));
+  settings.borderWidth = 1.2;
+  settings.borderColor = rgb(44, 36, 38);
   return finish("04-TenFold.ornival", settings, g.tiles);
 }
 

@@ -2,7 +2,9 @@
 
 #include "platform/RgbaImage.h"
 
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -11,17 +13,24 @@
 
 namespace ornival {
 
-class GlSceneRenderer;
+class SceneWindow;
 class View;
 
 // The relief on screen: the editor's scene drawn through the scene renderer
 // from the editor's camera, or from the free camera while the mouse steers
 // it, with the editor's layers (underlay, selection, page frame) painted over
-// it. It lies over its View, which keeps the input: the pointer passes
-// through to it.
+// it, and checks behind a background that lets light through. It lies over
+// its View, which keeps the input: the pointer passes through to it.
 //
-// Main thread only; the renderer lives and dies with the widget's context.
-class SceneView final : public QOpenGLWidget {
+// The drawing is an OpenGL window of its own held in this widget, not an
+// OpenGL widget: a window that joins a shown window leaves it as it is,
+// where an OpenGL widget has the window made anew for OpenGL, and the
+// desktop then places it anew (on Wayland, anywhere). Being a window of its
+// own, it stands above the widgets of the document window: a panel shown
+// over the relief is a window of its own too.
+//
+// Main thread only; the renderer lives and dies with the window's context.
+class SceneView final : public QWidget {
 public:
   explicit SceneView(View& view);
   ~SceneView() override;
@@ -30,22 +39,20 @@ public:
   // (too old an OpenGL, say), with the reason.
   std::function<void(const std::string& reason)> failed;
 
-  // The picture shown now, at the widget's pixel size; none when nothing can
+  // Whether its OpenGL context is made and can draw.
+  bool isValid() const;
+  // Draws again.
+  void update();
+  // The picture shown now, at the window's pixel size; none when nothing can
   // be drawn.
   std::optional<RgbaImage> picture();
-
-protected:
-  void initializeGL() override;
-  void paintGL() override;
+  QImage grabFramebuffer();
+  // The window the relief is drawn in.
+  SceneWindow* sceneWindow() const { return window_; }
 
 private:
-  void releaseRenderer();
-
-  View& view_;
-  std::unique_ptr<GlSceneRenderer> renderer_;
-  bool broken_ = false;
-  // What the last frame drawn in part said: told once, not at every frame.
-  std::string partError_;
+  SceneWindow* window_;
+  QPointer<QWidget> container_;
 };
 
 }  // namespace ornival

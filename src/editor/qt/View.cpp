@@ -1,6 +1,7 @@
 #include "editor/qt/View.h"
 
 #include "editor/ViewController.h"
+#include "editor/qt/Checkerboard.h"
 #include "editor/qt/Cursor.h"
 #include "editor/qt/SceneView.h"
 #include "platform/Layer.h"
@@ -11,6 +12,7 @@
 #include "platform/qt/QtOffscreenRenderer.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QColor>
 #include <QCursor>
 #include <QDragEnterEvent>
@@ -19,9 +21,12 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QUrl>
 #include <QWheelEvent>
+
+#include <cmath>
 
 namespace ornival {
 
@@ -34,9 +39,74 @@ View::View(QWidget* parent) : QWidget(parent), rootLayer_(Layer::create()) {
   setMinimumSize(200, 150);
   glide_.setInterval(16);
   connect(&glide_, &QTimer::timeout, this, [this] { followGlide(); });
+  sharpen_.setSingleShot(true);
+  sharpen_.setInterval(0);
+  connect(&sharpen_, &QTimer::timeout, this, [this] { sharpenDrawing(); });
+  watchDrawing();
 }
 
 View::~View() = default;
+
+void View::setEditor(std::weak_ptr<ViewController> editor) {
+  editor_ = std::move(editor);
+  if (editor_.expired()) {
+    sharpen_.stop();
+    renderer_.reset();
+  } else if (!renderer_) {
+    watchDrawing();
+  }
+}
+
+void View::watchDrawing() {
+  renderer_ = std::make_unique<TiledLayerRenderer>(rootLayer_);
+  renderer_->changeNoticed = [this] {
+    if (refreshQueued_)
+      return;
+    refreshQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          refreshQueued_ = false;
+          refreshDrawing();
+        },
+        Qt::QueuedConnection);
+  };
+}
+
+// The view paints into its window's picture, where it lies at its offset.
+TiledLayerRenderer::Frame View::drawingFrame() const {
+  const QWidget* top = window();
+  const double ratio = devicePixelRatioF();
+  const QSize device(int(std::ceil(top->width() * ratio)), int(std::ceil(top->height() * ratio)));
+  return {size(), ratio, toQColor(background_), mapTo(top, QPoint()), device};
+}
+
+void View::refreshDrawing() {
+  if (renderer_) {
+    const QRegion changed = renderer_->takeDamage(drawingFrame());
+    if (!changed.isEmpty())
+      QWidget::update(changed);
+  }
+  redrawRelief();
+}
+
+bool View::isDrawingSharp() const { return !renderer_ || (renderer_->isSharp() && !sharpen_.isActive()); }
+
+void View::discardDrawingCache() {
+  if (renderer_)
+    renderer_->discardPictures();
+}
+
+// A slice at a time, short enough that the next input waits little.
+void View::sharpenDrawing() {
+  if (!renderer_)
+    return;
+  const QRegion done = renderer_->sharpen(drawingFrame(), std::chrono::milliseconds(6));
+  if (done.isEmpty())
+    return;
+  QWidget::update(done);
+  sharpen_.start();
+}
 
 void View::setRelief(bool relief) {
   relief_ = relief;
@@ -133,7 +203,7 @@ void View::dispatch(const std::function<void(ViewController&)>& body) {
   body(*editor);
   if (undo_)
     undo_->endGroup();
-  update();
+  refreshDrawing();
   followGlide();
   if (eventDispatched)
     eventDispatched();
@@ -149,11 +219,27 @@ void View::update() {
   redrawRelief();
 }
 
-void View::paintEvent(QPaintEvent*) {
+void View::paintEvent(QPaintEvent* event) {
   QPainter qpainter(this);
-  qpainter.fillRect(rect(), toQColor(background_));
-  QPainterAdapter painter(qpainter, height());
-  renderLayerTree(*rootLayer_, painter);
+  // The view paints every pixel itself: a background that lets light
+  // through stands on checks, never on what was there before.
+  if (background_.alpha < 1.0)
+    paintCheckerboard(qpainter, event->rect(), palette());
+  // A picture taken of the view (a grab) is drawn directly, exactly; the
+  // screen's paints go through the pictures kept, and may show the last
+  // view's picture while the new one is drawn.
+  QBackingStore* store = backingStore();
+  const bool onScreen = renderer_ && store && store->paintDevice() &&
+                        qpainter.paintEngine() == store->paintDevice()->paintEngine();
+  if (!onScreen) {
+    qpainter.fillRect(rect(), toQColor(background_));
+    QPainterAdapter painter(qpainter, height());
+    renderLayerTree(*rootLayer_, painter);
+    return;
+  }
+  renderer_->paint(qpainter, drawingFrame(), event->rect(), true);
+  if (!renderer_->isSharp() && !sharpen_.isActive())
+    sharpen_.start();
 }
 
 void View::resizeEvent(QResizeEvent* event) {
@@ -189,6 +275,7 @@ void View::mouseMoveEvent(QMouseEvent* event) {
 
 void View::press(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
+  lastPress_ = event->globalPosition().toPoint();
   if (steersCamera()) {
     buttonDown_ = true;
     // The right or middle button, or a drag with a modifier, moves the view
@@ -301,7 +388,7 @@ void View::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
   else
     event->ignore();
-  update();
+  refreshDrawing();
 }
 
 }  // namespace ornival

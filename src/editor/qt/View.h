@@ -6,6 +6,7 @@
 #include "editor/qt/EventTranslation.h"
 #include "editor/qt/SceneView.h"
 #include "platform/Color.h"
+#include "platform/qt/TiledLayerRenderer.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -43,8 +44,9 @@ public:
   ~View() override;
 
   // The editor it feeds and the window around it; set by the window
-  // controller, which owns all three.
-  void setEditor(std::weak_ptr<ViewController> editor) { editor_ = std::move(editor); }
+  // controller, which owns all three. Without an editor the view lets go of
+  // what it kept of the drawing: a closing window takes its tiles away.
+  void setEditor(std::weak_ptr<ViewController> editor);
   void setUndoManager(std::shared_ptr<UndoManager> undo) { undo_ = std::move(undo); }
   void setWindowController(std::weak_ptr<EditorWindowController> controller) { controller_ = std::move(controller); }
   std::shared_ptr<ViewController> editor() const { return editor_.lock(); }
@@ -58,16 +60,30 @@ public:
   // What the relief's place says when it cannot be drawn; none while it can.
   QWidget* reliefMessage() const { return message_; }
 
-  // Runs body as one user event: in an undo group of its own, then redraws.
+  // Runs body as one user event: in an undo group of its own, then shows
+  // what it changed.
   void dispatch(const std::function<void(ViewController&)>& body);
   // Draws the view again, and the relief too while it shows: the relief's
   // widget keeps a picture of its own, which a repaint of this view leaves
   // as it was.
   using QWidget::update;
   void update();
+  // Shows what changed: paints again the part of the flat drawing that
+  // changed, and the relief while it shows. Changes outside events (answers
+  // from the editor's queues) are shown this way on their own, soon after.
+  void refreshDrawing();
+
+  // Whether the view shows the drawing as it is, with nothing left standing
+  // in for a part still to be drawn after a zoom or pan.
+  bool isDrawingSharp() const;
+  // Forgets the pictures kept of the drawing, as if it had never been drawn.
+  void discardDrawingCache();
 
   // Whether a mouse button is down: a gesture is under way.
   bool isInGesture() const { return buttonDown_; }
+  // Where the last mouse button went down, in global coordinates: what a
+  // popover asked for by a click opens at.
+  QPoint lastPressPosition() const { return lastPress_; }
 
   // Called after every event the editor saw, for the window to note edits.
   std::function<void()> eventDispatched;
@@ -121,16 +137,25 @@ private:
   void redrawRelief();
   void followGlide();
   void showReliefMessage(const std::string& reason);
+  TiledLayerRenderer::Frame drawingFrame() const;
+  void watchDrawing();
+  void sharpenDrawing();
 
   std::weak_ptr<ViewController> editor_;
   std::shared_ptr<UndoManager> undo_;
   std::weak_ptr<EditorWindowController> controller_;
   std::shared_ptr<Layer> rootLayer_;
+  // Draws the layer tree from pictures it keeps; none while no editor draws.
+  std::unique_ptr<TiledLayerRenderer> renderer_;
+  bool refreshQueued_ = false;
+  // Draws the parts that a paint showed from the last view's picture.
+  QTimer sharpen_;
   std::shared_ptr<Scene> scene_;
   Color background_ = Color::white();
   ClickCounter clicks_;
   int clickCount_ = 1;
   bool buttonDown_ = false;
+  QPoint lastPress_;
   bool relief_ = false;
   QPointer<SceneView> sceneView_;
   QPointer<QWidget> message_;

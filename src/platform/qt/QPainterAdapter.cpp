@@ -30,26 +30,47 @@ Qt::PenJoinStyle toQt(LineJoin join) {
   return Qt::SvgMiterJoin;
 }
 
-// Qt's antialiasing rasteriser slows down steeply on one path of very many
-// subpaths: its cell pool overflows and it renders the path again band by
-// band. An opaque colour drawn in runs of subpaths gives the same picture,
-// but for the antialiasing of edges where runs overlap, so large opaque
-// drawings go in runs of about this many elements (small runs proved
-// fastest). Translucent colours and even-odd fills must see the whole path
-// at once.
-constexpr std::size_t elementsPerRun = 32;
-
 template <typename Draw>
 void drawInRuns(const Path& path, bool whole, Draw draw) {
-  if (whole || path.elements().size() <= elementsPerRun) {
+  if (whole) {
     draw(toQPainterPath(path));
     return;
   }
-  QPainterPath run;
-  int elements = 0;
+  for (const QPainterPath& run : paintingRuns(path))
+    draw(run);
+}
+
+}  // namespace
+
+QPainterPath toQPainterPath(const Path& path) {
+  QPainterPath out;
+  appendToQPainterPath(out, path);
+  return out;
+}
+
+void appendToQPainterPath(QPainterPath& out, const Path& path) {
+  out.reserve(out.elementCount() + int(path.size()) + 1);
   for (const PathElement& e : path) {
-    if (e.kind == PathElement::Kind::move && std::size_t(elements) >= elementsPerRun) {
-      draw(run);
+    switch (e.kind) {
+      case PathElement::Kind::move: out.moveTo(e.point.x, e.point.y); break;
+      case PathElement::Kind::line: out.lineTo(e.point.x, e.point.y); break;
+      case PathElement::Kind::curve:
+        out.cubicTo(e.control1.x, e.control1.y, e.control2.x, e.control2.y, e.point.x, e.point.y);
+        break;
+      case PathElement::Kind::close: out.closeSubpath(); break;
+    }
+  }
+}
+
+std::vector<QPainterPath> paintingRuns(const Path& path) {
+  if (path.size() <= elementsPerRun)
+    return {toQPainterPath(path)};
+  std::vector<QPainterPath> runs;
+  QPainterPath run;
+  std::size_t elements = 0;
+  for (const PathElement& e : path) {
+    if (e.kind == PathElement::Kind::move && elements >= elementsPerRun) {
+      runs.push_back(std::move(run));
       run = QPainterPath();
       elements = 0;
     }
@@ -63,24 +84,21 @@ void drawInRuns(const Path& path, bool whole, Draw draw) {
       case PathElement::Kind::close: run.closeSubpath(); break;
     }
   }
-  draw(run);
+  runs.push_back(std::move(run));
+  return runs;
 }
 
-}  // namespace
+bool drawsWhole(FillRule rule, const Color& color) { return rule == FillRule::evenOdd || color.alpha < 1.0; }
 
-QPainterPath toQPainterPath(const Path& path) {
-  QPainterPath out;
-  for (const PathElement& e : path) {
-    switch (e.kind) {
-      case PathElement::Kind::move: out.moveTo(e.point.x, e.point.y); break;
-      case PathElement::Kind::line: out.lineTo(e.point.x, e.point.y); break;
-      case PathElement::Kind::curve:
-        out.cubicTo(e.control1.x, e.control1.y, e.control2.x, e.control2.y, e.point.x, e.point.y);
-        break;
-      case PathElement::Kind::close: out.closeSubpath(); break;
-    }
-  }
-  return out;
+bool strokesWhole(const Color& color) { return color.alpha < 1.0; }
+
+Qt::FillRule toQt(FillRule rule) { return rule == FillRule::evenOdd ? Qt::OddEvenFill : Qt::WindingFill; }
+
+QPen strokePen(const Color& color, const StrokeStyle& style) {
+  QPen pen(toQColor(color), style.width, Qt::SolidLine, toQt(style.cap), toQt(style.join));
+  // Qt measures its limit as SVG does: the miter's length over the width.
+  pen.setMiterLimit(miterLimit);
+  return pen;
 }
 
 QColor toQColor(const Color& c) {
@@ -101,18 +119,16 @@ void QPainterAdapter::applyTransform() {
 void QPainterAdapter::fill(const Path& path, const Color& color, FillRule rule) {
   applyTransform();
   const QColor qcolor = toQColor(color);
-  drawInRuns(path, rule == FillRule::evenOdd || color.alpha < 1.0, [&](QPainterPath qpath) {
-    qpath.setFillRule(rule == FillRule::evenOdd ? Qt::OddEvenFill : Qt::WindingFill);
+  drawInRuns(path, drawsWhole(rule, color), [&](QPainterPath qpath) {
+    qpath.setFillRule(toQt(rule));
     painter_.fillPath(qpath, qcolor);
   });
 }
 
 void QPainterAdapter::stroke(const Path& path, const Color& color, const StrokeStyle& style) {
-  QPen pen(toQColor(color), style.width, Qt::SolidLine, toQt(style.cap), toQt(style.join));
-  // Qt measures its limit as SVG does: the miter's length over the width.
-  pen.setMiterLimit(miterLimit);
+  const QPen pen = strokePen(color, style);
   applyTransform();
-  drawInRuns(path, color.alpha < 1.0, [&](const QPainterPath& qpath) { painter_.strokePath(qpath, pen); });
+  drawInRuns(path, strokesWhole(color), [&](const QPainterPath& qpath) { painter_.strokePath(qpath, pen); });
 }
 
 void QPainterAdapter::drawImage(const RgbaImage& image, const Rect& rect, double opacity) {

@@ -3,8 +3,12 @@
 #include "platform/Painter.h"
 
 #include <QColor>
+#include <QPen>
 #include <QPainterPath>
 #include <QTransform>
+
+#include <cstddef>
+#include <vector>
 
 class QPainter;
 
@@ -30,6 +34,27 @@ private:
 };
 
 QPainterPath toQPainterPath(const Path& path);
+// The same, added to a path (an emptied one keeps its memory).
+void appendToQPainterPath(QPainterPath& out, const Path& path);
 QColor toQColor(const Color& color);
+Qt::FillRule toQt(FillRule rule);
+
+// The pen of a stroke, mitred corners limited as in every picture.
+QPen strokePen(const Color& color, const StrokeStyle& style);
+
+// Qt's antialiasing rasteriser slows down steeply on one path of very many
+// subpaths: its cell pool overflows and it renders the path again band by
+// band. An opaque colour drawn in runs of subpaths gives the same picture,
+// but for the antialiasing of edges where runs overlap, so large opaque
+// drawings go in runs of about this many elements (small runs proved
+// fastest). Translucent colours and even-odd fills must see the whole path
+// at once.
+constexpr std::size_t elementsPerRun = 32;
+// The runs of a path, each starting with a move; the whole path as one run
+// when it is short.
+std::vector<QPainterPath> paintingRuns(const Path& path);
+// Whether a fill or stroke of the colour must draw the whole path at once.
+bool drawsWhole(FillRule rule, const Color& color);
+bool strokesWhole(const Color& color);
 
 }  // namespace ornival

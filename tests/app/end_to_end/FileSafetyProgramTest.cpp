@@ -9,6 +9,7 @@
 #include "platform/MainQueue.h"
 #include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
+#include "support/Waiting.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -94,14 +95,14 @@ TEST_F(FileSafetyProgram, RevertAndDiscardThroughTheFileMenuAndTheRealPrompt) {
 
   WindowController* window = application.openFile(document);
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+  ASSERT_TRUE(testing::waitForExposed(window->window()));
   View* view = window->view();
 
   // An edit by key; autosave writes it over the file a moment later.
   QTest::keyClick(view, Qt::Key_B);
   ASSERT_TRUE(window->isEdited());
   // Written on the save queue; the window hears of it a moment after.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return contents(document) != original && !window->isEdited(); }, 5000));
+  ASSERT_TRUE(testing::waitFor([&] { return contents(document) != original && !window->isEdited(); }));
 
   // File › Revert to Saved takes it back, in the window and in the file.
   QAction* revert = fileMenuItem(*window, "Revert to Saved");
@@ -116,7 +117,7 @@ TEST_F(FileSafetyProgram, RevertAndDiscardThroughTheFileMenuAndTheRealPrompt) {
   // Close asks. While the prompt is open, autosave's time runs out four
   // times over; nothing is written, and Discard puts the file back.
   QTest::keyClick(window->view(), Qt::Key_B);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return contents(document) != original; }, 5000));
+  ASSERT_TRUE(testing::waitFor([&] { return contents(document) != original; }));
   const std::string autosaved = contents(document);
   QTest::keyClick(window->view(), Qt::Key_B);
   ASSERT_TRUE(window->isEdited());
@@ -130,7 +131,7 @@ TEST_F(FileSafetyProgram, RevertAndDiscardThroughTheFileMenuAndTheRealPrompt) {
     });
   });
   fileMenuItem(*window, "Close")->trigger();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return application.windows().empty(); }, 10000));
+  ASSERT_TRUE(testing::waitFor([&] { return application.windows().empty(); }));
   EXPECT_TRUE(prompted);
   EXPECT_EQ(underThePrompt, autosaved);
   EXPECT_EQ(contents(document), original);
@@ -147,14 +148,14 @@ TEST_F(FileSafetyProgram, SaveAsByItsKeyStartsBesideTheFileOrInDocuments) {
   for (WindowController* window : {application.openFile(document), application.newDocument()}) {
     ASSERT_NE(window, nullptr);
     window->window()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window->window()));
+    ASSERT_TRUE(testing::waitForActive(window->window()));
     QString folder;
     whenDialogOpens<QFileDialog>([&](QFileDialog& dialog) {
       folder = dialog.directory().absolutePath();
       dialog.reject();
     });
     QTest::keyClick(window->window(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !folder.isEmpty(); }, 5000));
+    ASSERT_TRUE(testing::waitFor([&] { return !folder.isEmpty(); }));
     EXPECT_EQ(folder.toStdString(), (window->file() ? home / "work" : home / "Documents").string());
     window->setEdited(false);
     window->window()->close();

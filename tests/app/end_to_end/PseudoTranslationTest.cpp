@@ -23,6 +23,7 @@
 #include "platform/qt/Translations.h"
 #include "support/QtApplication.h"
 #include "support/TemporaryFolder.h"
+#include "support/Waiting.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -186,7 +187,8 @@ void answerNextDialog(Texts& texts, const QString& where, QMessageBox::StandardB
   auto* waited = new int(0);
   QObject::connect(poll, &QTimer::timeout, [=, &texts] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box && ++*waited < 250)
+    // Within the shared limit, however busy the machine.
+    if (!box && ++*waited < testing::waitLimitMs / 20)
       return;
     poll->stop();
     poll->deleteLater();
@@ -244,9 +246,9 @@ protected:
     EXPECT_NE(window, nullptr);
     window->window()->move(0, 0);
     window->window()->resize(1000, 700);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+    EXPECT_TRUE(testing::waitForExposed(window->window()));
     window->window()->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window->window()));
+    EXPECT_TRUE(testing::waitForActive(window->window()));
     return *window;
   }
   static QMenu* menuAt(WindowController& window, int index) {
@@ -329,7 +331,7 @@ TEST_F(PseudoTranslation, PopoversAndCatalogueBrowser) {
   for (const auto& [action, popover] : popovers) {
     ASSERT_NE(popover, nullptr) << action;
     window.send({action, 0, {}});
-    EXPECT_TRUE(QTest::qWaitFor([popover = popover] { return popover->isVisible(); }, 2000)) << action;
+    EXPECT_TRUE(testing::waitFor([popover = popover] { return popover->isVisible(); })) << action;
     collect(texts, *popover, QString("popover ") + action);
     if (std::string_view(action) == "showBorder")
       picture("border-popover");
@@ -345,7 +347,7 @@ TEST_F(PseudoTranslation, PopoversAndCatalogueBrowser) {
   window.send({"showIconMenu", 0, {}});
   IconMenuViewController* browser = window.iconMenu();
   ASSERT_NE(browser, nullptr);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return browser->isVisible(); }, 2000));
+  ASSERT_TRUE(testing::waitFor([&] { return browser->isVisible(); }));
   browser->setCategory(catalogueCategories::symmetry);
   picture("catalogue");
   // Its line that names the current figures names them as the catalogue
@@ -397,7 +399,7 @@ TEST_F(PseudoTranslation, HelpWindow) {
   QTest::keyClick(window.window(), Qt::Key_F1);
   HelpWindow* help = HelpWindow::existing();
   ASSERT_NE(help, nullptr);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+  ASSERT_TRUE(testing::waitForExposed(help));
   help->move(0, 0);
   Texts texts;
   collect(texts, *help, "help");

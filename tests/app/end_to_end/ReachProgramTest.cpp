@@ -19,6 +19,7 @@
 #include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
 #include "support/TemporaryFolder.h"
+#include "support/Waiting.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -94,9 +95,9 @@ protected:
     WindowController* window = application->openFile(file);
     EXPECT_NE(window, nullptr);
     window->window()->move(0, 0);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+    EXPECT_TRUE(testing::waitForExposed(window->window()));
     window->window()->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window->window()));
+    EXPECT_TRUE(testing::waitForActive(window->window()));
     return *window;
   }
   static QAction* item(WindowController& window, const QString& title) {
@@ -124,7 +125,7 @@ TEST_F(Reach, TheExportPanelWritesTheJpegChosenInIt) {
   ASSERT_NE(exportBitmap, nullptr);
   QTest::keyClick(window.window(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
   Popover& panel = *window.exportPopover();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return panel.isVisible(); }, 2000));
+  ASSERT_TRUE(testing::waitFor([&] { return panel.isVisible(); }));
   EXPECT_FALSE(editor->boundsLayer->isHidden());
 
   // The frame's right handle, dragged 40 pixels right, sets the page by hand;
@@ -136,7 +137,7 @@ TEST_F(Reach, TheExportPanelWritesTheJpegChosenInIt) {
   const Rect page = editor->snappedPageBounds();
   const int widthBefore = window.document()->exportWidth();
   const QPoint handle = pixel({page.maxX(), page.center().y});
-  QTest::mouseMove(&view, handle);
+  ASSERT_TRUE(testing::movePointer(&view, handle));
   QTest::mousePress(&view, Qt::LeftButton, {}, handle);
   for (int step = 1; step <= 4; ++step)
     QTest::mouseMove(&view, handle + QPoint(10 * step, 0));
@@ -145,7 +146,7 @@ TEST_F(Reach, TheExportPanelWritesTheJpegChosenInIt) {
   EXPECT_NE(window.document()->pageBounds.size, (Vec2{0, 0}));
   EXPECT_NE(window.document()->exportWidth(), widthBefore);
   const QPoint margin(8, view.height() - 8);
-  QTest::mouseMove(&view, margin);
+  ASSERT_TRUE(testing::movePointer(&view, margin));
   // Through the window system, as a hand gives it: two presses and releases.
   QTest::mouseDClick(window.window()->windowHandle(), Qt::LeftButton, {}, view.mapTo(window.window(), margin));
   EXPECT_EQ(window.document()->pageBounds.size, (Vec2{0, 0}));
@@ -205,7 +206,7 @@ TEST_F(Reach, CrossingsSetInTheBorderPopoverAreDrawnAndUndone) {
 
   item(window, "Border and Crossings…")->trigger();
   BorderPopover& border = *window.borderPopover();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&border));
+  ASSERT_TRUE(testing::waitForExposed(&border));
   auto* crossings = border.findChild<QComboBox*>("crossings");
   ASSERT_NE(crossings, nullptr);
   crossings->setFocus();
@@ -216,8 +217,7 @@ TEST_F(Reach, CrossingsSetInTheBorderPopoverAreDrawnAndUndone) {
   EXPECT_FALSE(editor->crossingLayer->isHidden());
   ASSERT_TRUE(editor->crossingLayer->path());
   EXPECT_FALSE(editor->crossingLayer->path()->elements().empty());
-  QTest::qWait(100);
-  EXPECT_NE(view.grab().toImage(), plain);
+  EXPECT_TRUE(testing::waitFor([&] { return view.grab().toImage() != plain; }));
   EXPECT_TRUE(screen().save(QStringLiteral(ORNIVAL_SCREENSHOTS "/border-popover.png")));
 
   auto* rounding = border.findChild<QDoubleSpinBox*>("borderBezierFactor");
@@ -237,8 +237,7 @@ TEST_F(Reach, CrossingsSetInTheBorderPopoverAreDrawnAndUndone) {
   QTest::keyClick(window.window(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(window.document()->crossings(), CrossingStatus::off);
   EXPECT_TRUE(editor->crossingLayer->isHidden());
-  QTest::qWait(100);
-  EXPECT_EQ(view.grab().toImage(), plain);
+  EXPECT_TRUE(testing::waitFor([&] { return view.grab().toImage() == plain; }));
   QMenu* edit = nullptr;
   for (QAction* menu : window.window()->menuBar()->actions())
     if (menu->text() == "Edit")
@@ -255,11 +254,11 @@ TEST_F(Reach, CtrlVPastesTheCopiedTilesIntoANewWindow) {
   QTest::keyClick(window.window(), Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(window.window(), Qt::Key_C, Qt::ControlModifier);
   QTest::keyClick(window.window(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return application->windows().size() == 2; }, 2000));
+  ASSERT_TRUE(testing::waitFor([&] { return application->windows().size() == 2; }));
   WindowController& fresh = *application->windows()[1];
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(fresh.window()));
+  ASSERT_TRUE(testing::waitForExposed(fresh.window()));
   fresh.window()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(fresh.window()));
+  ASSERT_TRUE(testing::waitForActive(fresh.window()));
   ASSERT_TRUE(fresh.editor()->graph().shapes().empty());
   QTest::keyClick(fresh.window(), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(fresh.editor()->graph().shapes().size(), 2u);
@@ -276,7 +275,7 @@ TEST_F(Reach, TheHelpWindowShowsTheKeysHeldWithTheMouse) {
   QTest::keyClick(window.window(), Qt::Key_F1);
   HelpWindow* help = HelpWindow::existing();
   ASSERT_NE(help, nullptr);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+  ASSERT_TRUE(testing::waitForExposed(help));
   help->move(0, 0);
   help->text(0)->scrollToAnchor("held-keys");
   QTest::qWait(200);

@@ -9,6 +9,7 @@
 #include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
 #include "support/TemporaryFolder.h"
+#include "support/Waiting.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -47,19 +48,23 @@ TEST(MessageBarScreenshot, ANoticeReadsWholeUnderTheDrawingInLightAndDark) {
     WindowController* window = application.openFile(file);
     ASSERT_NE(window, nullptr);
     window->window()->resize(900, 600);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+    ASSERT_TRUE(testing::waitForExposed(window->window()));
     auto* bar = window->window()->findChild<QToolBar*>(QStringLiteral("MessageBar"));
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->isVisible());
     const auto* label = bar->findChild<QLabel*>();
     ASSERT_NE(label, nullptr);
-    QTest::qWait(100);
-    // The whole notice is on the window: wrapped, not cut off at its edge.
+    // The whole notice is on the window: wrapped, not cut off at its edge,
+    // once the wrapped text's second layout has run.
     const QLabel* text = nullptr;
     for (const QLabel* candidate : bar->findChildren<QLabel*>())
       if (!candidate->text().isEmpty())
         text = candidate;
     ASSERT_NE(text, nullptr);
+    testing::waitFor([&] {
+      return text->mapTo(window->window(), QPoint(text->width(), 0)).x() <= window->window()->width() &&
+             text->height() >= text->heightForWidth(text->width());
+    });
     EXPECT_LE(text->mapTo(window->window(), QPoint(text->width(), 0)).x(), window->window()->width());
     EXPECT_GE(text->height(), text->heightForWidth(text->width()));
     const QString picture = QStringLiteral(ORNIVAL_SCREENSHOTS "/message-bar-%1.png").arg(name);

@@ -14,6 +14,7 @@
 #include "platform/qt/QtMainQueue.h"
 #include "support/QtApplication.h"
 #include "support/TemporaryFolder.h"
+#include "support/Waiting.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -38,21 +39,18 @@ TEST(PopoverScreenshot, TheColourPopoverShowsItsMixedWellsOverTheWindow) {
   ASSERT_NE(window, nullptr);
   window->window()->move(0, 0);
   window->send({"toggleToolStrip", 0, {}});
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+  ASSERT_TRUE(testing::waitForExposed(window->window()));
 
   ColorPopover& colors = *window->colorPopover();
   ASSERT_TRUE(window->sendFrom({"selectColor", 0, {}}, window->toolbarDelegate()->toolbar().widgetForAction(
                                                           window->toolbarDelegate()->makeToolbarItem("Color"))));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&colors));
+  ASSERT_TRUE(testing::waitForExposed(&colors));
   colors.colorB()->setColor({0, 0, 1, 1});
   colors.mixColors();
-  QTest::qWait(200);
 
-  const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-  const QString picture = QStringLiteral(ORNIVAL_SCREENSHOTS "/colour-popover.png");
-  EXPECT_TRUE(screen.save(picture)) << picture.toStdString();
   // Row 4 of the grid: red to blue through purple on the left, through green
   // on the right.
+  QImage screen;
   const auto at = [&](int row, int column) {
     const QWidget* well = colors.mixWell(row, column);
     const QPoint centre = well->mapToGlobal(well->rect().center());
@@ -62,6 +60,14 @@ TEST(PopoverScreenshot, TheColourPopoverShowsItsMixedWellsOverTheWindow) {
     return std::abs(actual.red() - expected.red()) <= 2 && std::abs(actual.green() - expected.green()) <= 2 &&
            std::abs(actual.blue() - expected.blue()) <= 2;
   };
+  // The popover and its wells reach the display a while after it is exposed.
+  screen = testing::screenWhen([&](const QImage& shown) {
+    screen = shown;
+    return near(at(4, 0), QColor(128, 0, 128)) && near(at(4, 4), QColor(0, 255, 0)) &&
+           near(at(0, 0), QColor(128, 0, 128));
+  });
+  const QString picture = QStringLiteral(ORNIVAL_SCREENSHOTS "/colour-popover.png");
+  EXPECT_TRUE(screen.save(picture)) << picture.toStdString();
   EXPECT_TRUE(near(at(4, 0), QColor(128, 0, 128))) << at(4, 0).name().toStdString();
   EXPECT_TRUE(near(at(4, 4), QColor(0, 255, 0))) << at(4, 4).name().toStdString();
   EXPECT_TRUE(near(at(0, 0), QColor(128, 0, 128))) << at(0, 0).name().toStdString();
@@ -71,12 +77,17 @@ TEST(PopoverScreenshot, TheColourPopoverShowsItsMixedWellsOverTheWindow) {
   SurfacePopover& surface = *window->surfacePopover();
   window->performEvent([&] { window->document()->setShapeColor({0.85, 0.3, 0.2, 1}); });
   ASSERT_TRUE(window->send({"showSurface", 0, {}}));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
-  QTest::qWait(200);
-  const QImage relief = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-  EXPECT_TRUE(relief.save(QStringLiteral(ORNIVAL_SCREENSHOTS "/surface-popover.png")));
+  ASSERT_TRUE(testing::waitForExposed(&surface));
   const QWidget* preview = surface.preview();
-  const QColor middle(relief.pixel(preview->mapToGlobal(preview->rect().center())));
+  const auto middleOf = [&](const QImage& shown) {
+    return QColor(shown.pixel(preview->mapToGlobal(preview->rect().center())));
+  };
+  const QImage relief = testing::screenWhen([&](const QImage& shown) {
+    const QColor middle = middleOf(shown);
+    return middle.red() > middle.blue() + 40;
+  });
+  EXPECT_TRUE(relief.save(QStringLiteral(ORNIVAL_SCREENSHOTS "/surface-popover.png")));
+  const QColor middle = middleOf(relief);
   EXPECT_GT(middle.red(), middle.blue() + 40) << middle.name().toStdString();
   surface.hide();
 }

@@ -7,6 +7,7 @@
 #include "quicklook/preview/ReliefPreviewView.h"
 #include "support/ExportDocuments.h"
 #include "support/TemporaryFolder.h"
+#include "support/Waiting.h"
 
 #include <QApplication>
 #include <QImage>
@@ -59,7 +60,7 @@ TEST_F(PreviewWindowTest, FlatViewDrawsTheDocumentFittedToItsSize) {
   controller.loadPreview(write(testing::documentText("7,0\n0,1,7,3,0\n", "backgroundColor: 3A5A8CFF\n")), nullptr);
   view->resize(400, 300);
   view->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+  ASSERT_TRUE(testing::waitForExposed(view.get()));
   const QImage image = view->grab().toImage().convertToFormat(QImage::Format_ARGB32);
   keep(image, "preview-flat.png");
   ASSERT_EQ(image.size(), QSize(400, 300) * image.devicePixelRatio());
@@ -75,7 +76,7 @@ TEST_F(PreviewWindowTest, ReliefViewShowsTheLitTilesOnTheDocumentsBackground) {
   controller.loadPreview(write(testing::documentText("7,0\n", "displayMode: 3\nbackgroundColor: 3A5A8CFF\n")), nullptr);
   view->resize(300, 300);
   view->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+  ASSERT_TRUE(testing::waitForExposed(view.get()));
   const QImage image = view->grabFramebuffer().convertToFormat(QImage::Format_ARGB32);
   keep(image, "preview-relief.png");
   ASSERT_FALSE(image.isNull());
@@ -105,9 +106,9 @@ TEST(PreviewWindowKeys, EscapeAndCtrlWCloseTheWindow) {
     auto* view = new FlatPreviewView();
     window.addWidget(view);
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(testing::waitForExposed(&window));
     window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(testing::waitForActive(&window));
     QTest::keySequence(&window, key);
     EXPECT_FALSE(window.isVisible()) << key.toString().toStdString();
   }
