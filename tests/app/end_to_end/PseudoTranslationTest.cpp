@@ -302,8 +302,8 @@ TEST_F(PseudoTranslation, MenusToolbarUndoNamesAndStatusBar) {
   texts.add("redo", edit->actions().at(1)->text());
   EXPECT_TRUE(edit->actions().at(1)->text().contains(QCoreApplication::translate("Undo", "Change Metalness")));
 
-  // The status bar's word on an export.
-  // The export under way, with its progress and Cancel; then its word.
+  // The export under way, with its progress and Cancel; then the status
+  // bar's word on it.
   ASSERT_TRUE(window.send({"export", 2, {}}));
   ASSERT_EQ(window.taskList()->tasks().size(), 1u);
   collect(texts, *window.taskList(), "export under way", {"Pattern.svg"});
