@@ -82,19 +82,6 @@ bool isUsablePlacement(const Shape& tile) {
   return true;
 }
 
-// Gluing joins sides whose ends lie within 1/512 of each other. A side not
-// even twice that long cannot be told from a point: it would be glued to
-// whatever short side lies near, a save would write that join as a placement
-// the tile was never in, and the next read could lose the tile. A file can
-// squash or shrink tiles that far; those sides are left to the joins the file
-// states.
-constexpr double shortestGluedSide = 2.0 / 512.0;
-
-bool isLongEnoughToGlue(const Edge& edge, const Edge& next) {
-  return (next.transformedVertex() - edge.transformedVertex()).lengthSquared() >=
-         shortestGluedSide * shortestGluedSide;
-}
-
 // The writer places a further piece by a turn, perhaps a mirror, and a
 // scale, within reach of the first: the tiles are laid side on side. Anything
 // else (a shear, a squash, a piece out where sides can no longer be told
@@ -428,25 +415,10 @@ void OrnivalModel::applySettingsToShapes() {
 void OrnivalModel::collectBorderEdges() {
   if (!borderEdges.empty())
     return;
-  bool allGluable = true;
-  for (const auto& tile : shapes) {
-    const auto& edges = tile->edges();
-    borderEdges.insert(borderEdges.end(), edges.begin(), edges.end());
-    for (std::size_t k = 0; k < edges.size() && allGluable; ++k)
-      allGluable = isLongEnoughToGlue(*edges[k], *edges[(k + 1) % edges.size()]);
-  }
-  if (allGluable) {
-    Graph::create()->joinEdges(borderEdges);
-    return;
-  }
-  std::vector<std::shared_ptr<Edge>> gluable;
-  for (const auto& tile : shapes) {
-    const auto& edges = tile->edges();
-    for (std::size_t k = 0; k < edges.size(); ++k)
-      if (isLongEnoughToGlue(*edges[k], *edges[(k + 1) % edges.size()]))
-        gluable.push_back(edges[k]);
-  }
-  Graph::create()->joinEdges(gluable);
+  for (const auto& tile : shapes)
+    borderEdges.insert(borderEdges.end(), tile->edges().begin(), tile->edges().end());
+  // The window glues a document's sides by the same rule when it opens it.
+  Graph::create()->joinEdges(borderEdges);
 }
 
 const std::vector<int>& OrnivalModel::counts() {

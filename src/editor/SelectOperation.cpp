@@ -2,9 +2,13 @@
 
 #include "editor/HitTest.h"
 #include "model/Edge.h"
+#include "model/EdgeMultiNeighborsOperation.h"
+#include "model/MultiShape.h"
 #include "model/NeighborModel.h"
 #include "platform/MainQueue.h"
 #include "platform/Precondition.h"
+
+#include <algorithm>
 
 namespace ornival {
 
@@ -22,9 +26,18 @@ SelectOperation::SelectOperation(const std::shared_ptr<ViewController>& viewCont
   border_ = editor.border;
   if (!editor.borderEdges.empty())
     nearestSide_ = Edge::nearestMidpoint(editor.borderEdges, point);
+  groupSearches_ = editor.pendingGroupSearches();
+  if (editor.multiShape) {
+    groupFigure_ = editor.multiShape->figure();
+    groupOutline_ = editor.multiShape->outline();
+  }
 }
 
 void SelectOperation::main() {
+  for (const auto& search : groupSearches_) {
+    if (!search->waitUntilDone(stopToken()))
+      return;
+  }
   auto candidate = findCandidate();
   if (!candidate && !isCancelled())
     candidate = findToolCandidate(tools_);
@@ -78,35 +91,51 @@ std::shared_ptr<NeighborModel> SelectOperation::findToolCandidate(const ToolSet&
 }
 
 std::shared_ptr<NeighborModel> SelectOperation::best(const std::vector<std::shared_ptr<NeighborModel>>& candidates) {
+  // The answer is the candidate under the point nearest to it that overlaps
+  // nothing, the first in the list among equals. Taken nearest first, the
+  // first that qualifies is that one, and no farther candidate needs the
+  // costly overlap test: a group of thousands of tiles fits a side in
+  // thousands of ways, most of them under the pointer.
   const Vec2 p = point_;
-  std::shared_ptr<NeighborModel> found;
-  double foundDistance = 0.0;
-  for (const auto& candidate : candidates) {
-    if (candidate == found || candidate->checked() == Checked::overlapping)
-      continue;
+  std::vector<std::pair<double, std::size_t>> order;
+  order.reserve(candidates.size());
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    if (candidates[i]->checked() != Checked::overlapping)
+      order.emplace_back((p - candidates[i]->offCenter()).lengthSquared(), i);
+  }
+  std::sort(order.begin(), order.end());
+  for (const auto& [distance, i] : order) {
+    const auto& candidate = candidates[i];
     if (isCancelled())
       return nullptr;
     if (flags_.option && !candidate->isGood())
       continue;
-    const double distance = (p - candidate->offCenter()).lengthSquared();
-    if (found && !(distance < foundDistance))
-      continue;
-    const Line box = candidate->bounds();
-    if (!(box.vertex0.x < p.x && p.x < box.vertex1.x && box.vertex0.y < p.y && p.y < box.vertex1.y))
-      continue;
-    if (!pointInPolygon(candidate->border(), p))
+    if (!isUnder(*candidate))
       continue;
     if (candidate->checked() == Checked::unknown) {
-      if (figureOverlapsSegments(border_, *candidate)) {
+      if (!outline_)
+        outline_.emplace(std::move(border_));
+      if (figureOverlapsSegments(*outline_, *candidate)) {
         candidate->setChecked(Checked::overlapping);
         continue;
       }
       candidate->setChecked(Checked::ok);
     }
-    found = candidate;
-    foundDistance = distance;
+    if (candidate->checked() == Checked::ok)
+      return candidate;
   }
-  return found;
+  return nullptr;
+}
+
+bool SelectOperation::isUnder(const NeighborModel& candidate) const {
+  const Vec2 p = point_;
+  if (groupOutline_ && candidate.figure() == groupFigure_) {
+    const auto toFigure = candidate.transformation.inverted();
+    return toFigure && pointInPolygon(*groupOutline_, toFigure->apply(p));
+  }
+  const Line box = candidate.bounds();
+  return box.vertex0.x < p.x && p.x < box.vertex1.x && box.vertex0.y < p.y && p.y < box.vertex1.y &&
+         pointInPolygon(candidate.border(), p);
 }
 
 }  // namespace ornival

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/HitTest.h"
 #include "editor/InputState.h"
 #include "editor/ViewController.h"
 #include "figures/Line.h"
@@ -7,11 +8,14 @@
 #include "platform/Vec2.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ornival {
 
 class Edge;
+class EdgeMultiNeighborsOperation;
+class Figure;
 class NeighborModel;
 
 // The hover hit test for candidates, whose overlap test against the tiling's
@@ -20,9 +24,11 @@ class NeighborModel;
 //
 // Runs on the select queue while the main thread goes on editing, so it
 // reads nothing of the editor directly: create, on the main thread, takes
-// down what it needs (the point, the tools, the keys held, the outline and
-// the free side nearest the point), and candidate lists are fetched as
-// copies through synchronous main-queue calls. It holds the editor weakly,
+// down what it needs (the point, the tools, the keys held, the outline, the
+// free side nearest the point and the group searches under way), and
+// candidate lists are fetched as copies through synchronous main-queue
+// calls, once those searches have handed theirs over: the same pointer over
+// the same drawing finds the same candidate, whichever worker ends first. It holds the editor weakly,
 // so the editor never goes with it on a worker. A cancelled operation never
 // touches the editor: it checks between candidates, after the search and
 // again on the main queue.
@@ -47,6 +53,10 @@ private:
 
   // The best candidate of the list at the point, as both searches choose.
   std::shared_ptr<NeighborModel> best(const std::vector<std::shared_ptr<NeighborModel>>& candidates);
+  // Whether the point lies inside the candidate. A group candidate is tested
+  // in its figure's units against the group's shared outline, so that its
+  // own outline is never built.
+  bool isUnder(const NeighborModel& candidate) const;
   // Main thread: hovers the answer, unless cancelled.
   void applyResult(const std::shared_ptr<NeighborModel>& candidate);
 
@@ -56,7 +66,14 @@ private:
   ToolSet tools_;
   ModifierFlags flags_;
   std::vector<Line> border_;
+  // The outline filed for the overlap tests, made by the first of them.
+  std::optional<OutlineIndex> outline_;
   std::weak_ptr<Edge> nearestSide_;
+  // The group searches under way when the hover began: their lists are
+  // waited for before any list is read.
+  std::vector<std::shared_ptr<EdgeMultiNeighborsOperation>> groupSearches_;
+  std::shared_ptr<const Figure> groupFigure_;
+  std::shared_ptr<const std::vector<Line>> groupOutline_;
 };
 
 }  // namespace ornival

@@ -45,6 +45,7 @@ namespace ornival {
 class Clipboard;
 class Document;
 class Edge;
+class EdgeMultiNeighborsOperation;
 class EditorWindowController;
 class Geometry;
 class Graph;
@@ -284,6 +285,9 @@ public:
   // Forgets every group candidate and stops the searches for them: the group
   // tile changed.
   void cancelMultiNeighbors();
+  // The group searches queued and neither done nor cancelled; the hover's
+  // hit test waits for them.
+  std::vector<std::shared_ptr<EdgeMultiNeighborsOperation>> pendingGroupSearches() const;
 
   // Hover ---------------------------------------------------------------------
 
@@ -314,8 +318,10 @@ public:
   void insertShape(const std::shared_ptr<Shape>& shape);
   // The document's border bands and the editor's line join, into the tile.
   void applyBorderStyle(Shape& shape);
-  // Closes an edit that inserted tiles: joins, outline, undo, counts.
-  void addShapes();
+  // Closes an edit that inserted tiles: joins, outline, undo, counts. The
+  // new tiles' sides are glued to every free side they lie against unless
+  // the caller has glued them as they must be.
+  void addShapes(bool glueByPosition = true);
   // The undo of addShapes: takes the tiles at the indices out again.
   void undoAddShapes(const std::vector<int>& indices);
   // Lays and inserts the other tiles of the group whose border side
@@ -330,13 +336,25 @@ public:
     int edge = 0;
     bool before = false;
   };
+  // One join a removal broke, by tile index and side as the tiling stood
+  // before the removal (and stands again after its undo), with both sides'
+  // group flags.
+  struct BrokenJoin {
+    int tile = 0;
+    int edge = 0;
+    int partnerTile = 0;
+    int partnerEdge = 0;
+    bool groupJoin = false;
+    bool partnerGroupJoin = false;
+  };
   // Takes every tile of `moving` out of the tiling, as one undo step.
   void removeShapes();
   void finishRemoveShapes();
   // The undo of a removal: builds the tiles of the records again where they
-  // were, then sets both sides of every join the removal broke as it found
-  // them.
-  void restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<GroupFlag>& joinFlags = {});
+  // stood, then glues exactly the joins the removal broke, with the group
+  // flags both sides had. Sides that merely lie against each other stay as
+  // they were: unglued.
+  void restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<BrokenJoin>& joins = {});
   // Makes the group tile, and the clipboard, of the carried tiles; whether
   // one was made (not when the hovered tile is not among them, nor when their
   // outline does not close).
@@ -580,8 +598,8 @@ public:
   bool isMoving = false;
   std::vector<std::shared_ptr<Shape>> added;
   std::vector<ShapeInfo> removed;
-  // Both sides' group flags of the joins the removal under way breaks.
-  std::vector<GroupFlag> removedJoinFlags;
+  // The joins the removal under way breaks.
+  std::vector<BrokenJoin> removedJoins;
   // The free sides as segments on the 1/1024 grid, and the free sides.
   std::vector<Line> border;
   std::vector<std::shared_ptr<Edge>> borderEdges;
@@ -644,6 +662,11 @@ private:
   // The candidate searches of updateNeighbors.
   void searchSingleFigures(const std::vector<Shapes>& tools, Vec2 point);
   void searchGroup(Vec2 point);
+  // Lets go of the group candidates of sides far from the point, except the
+  // hovered one's, and stops the searches for such sides.
+  void dropFarGroupCandidates(Vec2 point);
+  // The group searches queued by searchGroup, until they are done.
+  std::vector<std::shared_ptr<EdgeMultiNeighborsOperation>> groupSearches_;
   // A free side as a segment of the outline: its ends on the 1/1024 grid.
   static Line outlineLine(const Edge& edge);
   // The outline after tiles were appended: the first oldSides entries of

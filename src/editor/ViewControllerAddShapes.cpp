@@ -135,7 +135,7 @@ void ViewController::applyBorderStyle(Shape& shape) {
   shape.updateLineJoin();
 }
 
-void ViewController::addShapes() {
+void ViewController::addShapes(bool glueByPosition) {
   std::vector<int> indices;
   indices.reserve(added.size());
   const std::size_t oldSides = borderEdges.size();
@@ -153,7 +153,8 @@ void ViewController::addShapes() {
     if (!undo->isUndoing())
       undo->setActionName(indices.size() < 2 ? localized("Undo", "Add Shape") : localized("Undo", "Add Shapes"));
   }
-  graph_->joinEdges(borderEdges);
+  if (glueByPosition)
+    graph_->joinEdges(borderEdges);
   operations->neighborQueue()->cancelAllOperations();
   if (appended)
     updateOutline(oldSides);

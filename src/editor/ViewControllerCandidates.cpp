@@ -22,6 +22,13 @@ namespace {
 
 // Squared canvas distance within which a side counts as near the pointer.
 constexpr double nearby = 10000.0;
+// Group candidates are kept on the sides within twice that distance of the
+// pointer: enough for every hit test near it, and what the pointer leaves
+// behind goes.
+constexpr double keptGroupCandidates = 4.0 * nearby;
+// How many group candidates one hover's searches may make. A candidate
+// costs a few hundred bytes and its outline is the group's, shared.
+constexpr std::size_t groupCandidatesPerHover = 8192;
 constexpr double lengthTolerance = 1.0 / 512.0;
 constexpr double smallestScale = 0.1;
 constexpr double largestScale = 6.0;
@@ -118,12 +125,18 @@ void ViewController::searchSingleFigures(const std::vector<Shapes>& tools, Vec2 
 }
 
 void ViewController::searchGroup(Vec2 point) {
-  const auto& queue = operations->neighborQueue();
-  // A new batch only once the last has drained.
-  if (queue->operationCount() != 0)
-    return;
+  std::erase_if(groupSearches_, [](const auto& search) { return search->isDone() || search->isCancelled(); });
   const auto groupFigure = multiShape->figure();
-  for (const auto& edge : borderEdges) {
+  const auto& groupLengths = groupFigure->lengths();
+  const int period = groupFigure->variantCount();
+  struct NearSide {
+    double distance;
+    std::size_t order;
+    const std::shared_ptr<Edge>* edge;
+  };
+  std::vector<NearSide> near;
+  for (std::size_t i = 0; i < borderEdges.size(); ++i) {
+    const auto& edge = borderEdges[i];
     if ((edge->transformedVertex() - point).lengthSquared() >= nearby)
       continue;
     const auto found = edge->neighbors.find(Shapes::multi);
@@ -131,8 +144,66 @@ void ViewController::searchGroup(Vec2 point) {
     if (found != edge->neighbors.end() &&
         (found->second.empty() || found->second.front()->figure() == groupFigure))
       continue;
-    queue->addOperation(EdgeMultiNeighborsOperation::create(edge, multiShape));
+    // A search under way for this side and this group is waited for, not
+    // repeated, however often the pointer comes by before it ends.
+    if (std::any_of(groupSearches_.begin(), groupSearches_.end(), [&](const auto& search) {
+          return search->edge() == edge && search->multiShape() == multiShape;
+        }))
+      continue;
+    const Vec2 middle = (edge->transformedVertex() + edge->transformedEnd()) * 0.5;
+    near.push_back({(middle - point).lengthSquared(), i, &edge});
   }
+  // Nearest first (the hit test looks at the side nearest the pointer
+  // before all others), and no more candidates per hover than the budget:
+  // a group of thousands of tiles may fit a side in thousands of ways. The
+  // sides left out are searched when the pointer comes nearer to them.
+  std::sort(near.begin(), near.end(), [](const NearSide& a, const NearSide& b) {
+    return a.distance < b.distance || (a.distance == b.distance && a.order < b.order);
+  });
+  const auto& queue = operations->neighborQueue();
+  std::size_t made = 0;
+  for (const NearSide& side : near) {
+    const Edge& edge = **side.edge;
+    std::size_t fits = 0;
+    if (const auto tile = edge.shape.lock()) {
+      const auto& lengths = tile->figure()->lengths();
+      const double target =
+          std::size_t(edge.index()) < lengths.size() ? lengths[std::size_t(edge.index())] * tile->scale() : 0.0;
+      for (int k = 0; k < period && std::size_t(k) < groupLengths.size(); ++k)
+        fits += std::abs(groupLengths[std::size_t(k)] - target) < lengthTolerance ? 1 : 0;
+    }
+    if (made > 0 && made + fits > groupCandidatesPerHover)
+      break;
+    made += fits;
+    auto search = EdgeMultiNeighborsOperation::create(*side.edge, multiShape);
+    queue->addOperation(search);
+    groupSearches_.push_back(std::move(search));
+  }
+}
+
+void ViewController::dropFarGroupCandidates(Vec2 point) {
+  const auto hovered = std::dynamic_pointer_cast<NeighborModel>(selectedShape.lock());
+  const auto hoveredSide = hovered ? hovered->parent() : nullptr;
+  const auto far = [&](const Edge& edge) {
+    return (edge.transformedVertex() - point).lengthSquared() >= keptGroupCandidates && &edge != hoveredSide.get();
+  };
+  for (const auto& search : groupSearches_) {
+    if (far(*search->edge()))
+      search->cancel();
+  }
+  for (const auto& edge : borderEdges) {
+    if (far(*edge))
+      edge->neighbors.erase(Shapes::multi);
+  }
+}
+
+std::vector<std::shared_ptr<EdgeMultiNeighborsOperation>> ViewController::pendingGroupSearches() const {
+  std::vector<std::shared_ptr<EdgeMultiNeighborsOperation>> pending;
+  for (const auto& search : groupSearches_) {
+    if (!search->isDone() && !search->isCancelled())
+      pending.push_back(search);
+  }
+  return pending;
 }
 
 void ViewController::rebuildNeighborModels() {

@@ -13,7 +13,10 @@
 #include "platform/Precondition.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <deque>
+#include <unordered_map>
 
 namespace ornival {
 namespace {
@@ -56,6 +59,65 @@ void rejoin(const Shape& a, const Shape& b) {
   }
 }
 
+// Glues the sides of the tiles that run along each other, as rejoin on every
+// ordered pair of tiles whose boxes meet, in list order. The pairs are found
+// through a grid of cells about a tile wide, so that a selection of
+// thousands of tiles is not compared pair by pair.
+void rejoinAll(const std::vector<std::shared_ptr<Shape>>& tiles) {
+  const std::size_t count = tiles.size();
+  if (count < 2)
+    return;
+  std::vector<Line> boxes(count);
+  std::vector<double> sizes(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    boxes[i] = tiles[i]->bounds();
+    sizes[i] = std::max(boxes[i].vertex1.x - boxes[i].vertex0.x, boxes[i].vertex1.y - boxes[i].vertex0.y);
+  }
+  std::vector<double> sorted = sizes;
+  std::nth_element(sorted.begin(), sorted.begin() + std::ptrdiff_t(count / 2), sorted.end());
+  const double cell = sorted[count / 2];
+  std::vector<std::vector<std::size_t>> meeting(count);
+  const auto addPair = [&](std::size_t a, std::size_t b) {
+    if (a != b && boxesMeet(boxes[a], boxes[b])) {
+      meeting[a].push_back(b);
+      meeting[b].push_back(a);
+    }
+  };
+  // Tiles much larger than most, or boxes no grid can hold, meet every tile
+  // the plain way.
+  std::vector<std::size_t> wide;
+  std::vector<bool> isWide(count, false);
+  std::unordered_map<std::uint64_t, std::vector<std::size_t>> cells;
+  const auto cellOf = [cell](double v) { return std::int64_t(std::floor(v / cell)); };
+  const bool gridded = std::isfinite(cell) && cell > 0.0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const Line& box = boxes[i];
+    if (!gridded || !(sizes[i] <= 4.0 * cell) || !std::isfinite(box.vertex0.x + box.vertex0.y)) {
+      wide.push_back(i);
+      isWide[i] = true;
+      continue;
+    }
+    for (std::int64_t x = cellOf(box.vertex0.x); x <= cellOf(box.vertex1.x); ++x)
+      for (std::int64_t y = cellOf(box.vertex0.y); y <= cellOf(box.vertex1.y); ++y)
+        cells[std::uint64_t(x) * 0x9e3779b97f4a7c15ULL ^ std::uint64_t(y)].push_back(i);
+  }
+  for (auto& [key, members] : cells)
+    for (std::size_t m = 0; m < members.size(); ++m)
+      for (std::size_t n = m + 1; n < members.size(); ++n)
+        addPair(members[m], members[n]);
+  for (const std::size_t w : wide)
+    for (std::size_t i = 0; i < count; ++i)
+      if (i != w && (i > w || !isWide[i]))
+        addPair(w, i);
+  for (std::size_t a = 0; a < count; ++a) {
+    auto& others = meeting[a];
+    std::sort(others.begin(), others.end());
+    others.erase(std::unique(others.begin(), others.end()), others.end());
+    for (const std::size_t b : others)
+      rejoin(*tiles[a], *tiles[b]);
+  }
+}
+
 }  // namespace
 
 bool ViewController::makeMultiShapeFromMoving() {
@@ -65,12 +127,7 @@ bool ViewController::makeMultiShapeFromMoving() {
   copies.reserve(moving.size());
   for (const auto& tile : moving)
     copies.push_back(tile->duplicate());
-  for (const auto& a : copies) {
-    for (const auto& b : copies) {
-      if (a != b && boxesMeet(a->bounds(), b->bounds()))
-        rejoin(*a, *b);
-    }
-  }
+  rejoinAll(copies);
   std::shared_ptr<Shape> selected = copies.front();
   if (const auto hovered = std::dynamic_pointer_cast<Shape>(selectedShape.lock())) {
     const auto found = std::find(moving.begin(), moving.end(), hovered);

@@ -92,6 +92,8 @@ void ViewController::select(Vec2 point) {
 
 void ViewController::hover(Vec2 point) {
   operations->selectQueue()->cancelAllOperations();
+  if (multiShape)
+    dropFarGroupCandidates(point);
   updateNeighbors(point);
   if (const auto tile = shape(point)) {
     updateSelectedPointLayer(tile);

@@ -61,17 +61,23 @@ void ViewController::removeShapes() {
   if (moving.empty())
     return;
   const bool madeGroup = moving.size() >= 2 && dragAction == DragAction::cutAndPaste && makeMultiShapeFromMoving();
-  // A join may be grouped on one side only, and gluing again groups both:
-  // the way back needs the flags of both sides as they are now, numbered as
-  // the tiling stands before the removal and again after its undo.
+  // The way back glues exactly these joins again, numbered as the tiling
+  // stands before the removal and again after its undo: gluing by position
+  // would also glue sides that only lay against each other, and a join
+  // grouped on one side only would come back grouped on both. A join
+  // between two removed tiles is taken once.
   for (const auto& tile : moving) {
     for (const auto& edge : tile->edges()) {
       const auto partner = edge->join.lock();
       const auto neighbour = partner ? partner->shape.lock() : nullptr;
       if (!neighbour)
         continue;
-      removedJoinFlags.push_back({tile->index, edge->index(), edge->isGroupJoin});
-      removedJoinFlags.push_back({neighbour->index, partner->index(), partner->isGroupJoin});
+      const bool bothTaken =
+          neighbour != tile && std::find(moving.begin(), moving.end(), neighbour) != moving.end();
+      if (bothTaken && std::make_pair(neighbour->index, partner->index()) < std::make_pair(tile->index, edge->index()))
+        continue;
+      removedJoins.push_back({tile->index, edge->index(), neighbour->index, partner->index(), edge->isGroupJoin,
+                              partner->isGroupJoin});
     }
   }
   // Last first, each record taken as its tile leaves, numbered as the tiles
@@ -137,45 +143,54 @@ void ViewController::removeShapes() {
 void ViewController::finishRemoveShapes() {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   if (UndoManager* undo = undoManager()) {
-    registerUndoStep([infos = removed, joinFlags = removedJoinFlags](ViewController& editor) {
-      editor.restoreShapes(infos, joinFlags);
+    registerUndoStep([infos = removed, joins = removedJoins](ViewController& editor) {
+      editor.restoreShapes(infos, joins);
       editor.select(editor.selectedPoint);
     });
     if (!undo->isUndoing())
       undo->setActionName(removed.size() < 2 ? localized("Undo", "Remove Shape") : localized("Undo", "Remove Shapes"));
   }
   removed.clear();
-  removedJoinFlags.clear();
+  removedJoins.clear();
   updateMarkLayer();
   updateFlatNode();
 }
 
-void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<GroupFlag>& joinFlags) {
+void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const std::vector<BrokenJoin>& joins) {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
-  // Last removed first: each record meets the tiling as its tile left it.
+  // Last removed first: each record meets the tiling as its tile left it,
+  // and the tiles take back their indices.
   {
     Graph::Insertions tiling(*graph_);
     for (auto info = infos.rbegin(); info != infos.rend(); ++info)
       restoreShape(*info, tiling);
   }
-  addShapes();
-  // Gluing groups both sides of a join grouped on either; the removal's
-  // records give back the one-sided joins as they were.
   const auto& tiles = graph_->shapes();
+  const auto sideOf = [&tiles](int tile, int edge) -> std::shared_ptr<Edge> {
+    if (tile < 0 || std::size_t(tile) >= tiles.size())
+      return nullptr;
+    const auto& edges = tiles[std::size_t(tile)]->edges();
+    return edge >= 0 && std::size_t(edge) < edges.size() ? edges[std::size_t(edge)] : nullptr;
+  };
   std::vector<std::shared_ptr<Shape>> touched;
-  for (const auto& flag : joinFlags) {
-    if (flag.tile < 0 || std::size_t(flag.tile) >= tiles.size())
+  for (const BrokenJoin& join : joins) {
+    const auto a = sideOf(join.tile, join.edge);
+    const auto b = sideOf(join.partnerTile, join.partnerEdge);
+    // A tiling that is not as the removal left it keeps what it has.
+    if (!a || !b || a == b || !a->join.expired() || !b->join.expired())
       continue;
-    const auto& tile = tiles[std::size_t(flag.tile)];
-    if (flag.edge < 0 || std::size_t(flag.edge) >= tile->edges().size())
-      continue;
-    auto& edge = *tile->edges()[std::size_t(flag.edge)];
-    if (edge.isGroupJoin == flag.before)
-      continue;
-    edge.isGroupJoin = flag.before;
-    if (std::find(touched.begin(), touched.end(), tile) == touched.end())
-      touched.push_back(tile);
+    a->join = b;
+    b->join = a;
+    a->neighbors.clear();
+    b->neighbors.clear();
+    a->isGroupJoin = join.groupJoin;
+    b->isGroupJoin = join.partnerGroupJoin;
+    for (const auto& tile : {a->shape.lock(), b->shape.lock()}) {
+      if (tile && std::find(touched.begin(), touched.end(), tile) == touched.end())
+        touched.push_back(tile);
+    }
   }
+  addShapes(false);
   refreshGroupOutlines(touched);
 }
 
@@ -197,32 +212,10 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info, Graph
   tile->borderRadiusLimit = info.borderRadiusLimit;
   tile->shapeBezierFactor = info.shapeBezierFactor;
   tile->shapeRadiusLimit = info.shapeRadiusLimit;
-  if (info.hasParent && count > 0) {
-    // Glued again to the side it lay on; the record fits only a tiling as its
-    // tile left it.
-    if (info.parentShapeIndex < 0 || info.parentShapeIndex >= count)
-      return nullptr;
-    const auto parent = tiling.at(std::size_t(info.parentShapeIndex));
-    if (info.parentEdgeIndex < 0 || std::size_t(info.parentEdgeIndex) >= parent->edges().size() ||
-        info.edgeOffset < 0 || std::size_t(info.edgeOffset) >= edges.size())
-      return nullptr;
-    const auto& onto = parent->edges()[std::size_t(info.parentEdgeIndex)];
-    if (!onto->join.expired())
-      return nullptr;
-    const auto& own = edges[std::size_t(info.edgeOffset)];
-    tiling.insert(tile, std::size_t(info.index));
-    onto->join = own;
-    own->join = onto;
-    if (own->isGroupJoin) {
-      onto->isGroupJoin = true;
-      parent->animatePaths(false);
-    }
-  } else {
-    tiling.insert(tile, std::size_t(info.index));
-  }
+  tiling.insert(tile, std::size_t(info.index));
   // Back exactly where it stood, rather than laid on its parent anew: placing
-  // again would shift it by rounding, undo after undo. A tile with nothing
-  // it lay against has only this.
+  // again would shift it by rounding, undo after undo. Its joins follow once
+  // every tile is back.
   tile->transformation = info.transformation;
   tile->updateTransformedGeometry();
   applyBorderStyle(*tile);

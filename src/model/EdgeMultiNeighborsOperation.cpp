@@ -50,6 +50,16 @@ EdgeMultiNeighborsOperation::~EdgeMultiNeighborsOperation() {
 }
 
 void EdgeMultiNeighborsOperation::main() {
+  struct Done {
+    EdgeMultiNeighborsOperation& operation;
+    ~Done() {
+      {
+        std::lock_guard lock(operation.doneMutex_);
+        operation.done_ = true;
+      }
+      operation.doneChanged_.notify_all();
+    }
+  } done{*this};
   // Only asks whether the tile is gone: a worker never takes a reference to
   // it, which could turn out to be the last.
   if (isCancelled() || !tileExists_ || edge_->shape.expired())
@@ -91,6 +101,23 @@ void EdgeMultiNeighborsOperation::storeNeighbors() {
   if (isCancelled())
     return;
   edge_->neighbors[Shapes::multi] = std::move(candidates_);
+}
+
+bool EdgeMultiNeighborsOperation::isDone() const {
+  std::lock_guard lock(doneMutex_);
+  return done_;
+}
+
+bool EdgeMultiNeighborsOperation::waitUntilDone(std::stop_token waiter) const {
+  // A search cancelled before it started never runs, so its cancellation
+  // wakes the wait too. Registered before the lock is taken: a callback
+  // whose token is already stopped runs at once, and takes the lock itself.
+  const std::stop_callback onCancel(stopToken(), [this] {
+    std::lock_guard lock(doneMutex_);
+    doneChanged_.notify_all();
+  });
+  std::unique_lock lock(doneMutex_);
+  return doneChanged_.wait(lock, waiter, [this] { return done_ || isCancelled(); });
 }
 
 }  // namespace ornival

@@ -3,7 +3,10 @@
 #include "model/NeighborModel.h"
 #include "platform/Operation.h"
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <stop_token>
 #include <vector>
 
 namespace ornival {
@@ -50,6 +53,14 @@ public:
   // cancelled, even after its search had finished.
   void storeNeighbors();
 
+  // Any thread but the main one: waits until the search has handed its list
+  // over, given up or been cancelled, or until `waiter` is stopped; whether
+  // the wait ended without the waiter being stopped. A hit test waits for
+  // the searches near its point, so that what it finds does not depend on
+  // which of them a worker happened to finish first.
+  bool waitUntilDone(std::stop_token waiter) const;
+  bool isDone() const;
+
 private:
   EdgeMultiNeighborsOperation(std::shared_ptr<Edge> edge, std::shared_ptr<MultiShape> multiShape);
 
@@ -64,6 +75,10 @@ private:
 
   // Written by main before it posts, read by storeNeighbors after.
   std::vector<std::shared_ptr<NeighborModel>> candidates_;
+
+  mutable std::mutex doneMutex_;
+  mutable std::condition_variable_any doneChanged_;
+  bool done_ = false;
 };
 
 }  // namespace ornival

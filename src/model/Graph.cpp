@@ -497,7 +497,8 @@ void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
   for (std::size_t i = 0; i < count; ++i) {
     SideCell own{};
     SideCell target{};
-    placed[i] = cellsOf(sides[i].start, sides[i].end, own, target);
+    placed[i] = (sides[i].end - sides[i].start).lengthSquared() >= shortestGluedSide * shortestGluedSide &&
+                cellsOf(sides[i].start, sides[i].end, own, target);
     if (!placed[i])
       continue;
     hashes[i] = cellHash(own, 0);
@@ -517,6 +518,13 @@ void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
     return (sides[a].end - sides[b].start).lengthSquared() < gridToleranceSquared &&
            (sides[a].start - sides[b].end).lengthSquared() < gridToleranceSquared;
   };
+  // Two sides of one tile never glue: that is no neighbour, and the long
+  // sides beside a very short one would otherwise fit each other.
+  const auto sameTile = [&](std::size_t a, std::size_t b) {
+    const auto& x = edges[a]->shapeModel;
+    const auto& y = edges[b]->shapeModel;
+    return !x.owner_before(y) && !y.owner_before(x);
+  };
   auto& pairs = scratch.pairs;
   pairs.reserve(count / 2);
   for (std::size_t i = 0; i < count; ++i) {
@@ -524,19 +532,17 @@ void Graph::joinEdges(const std::vector<std::shared_ptr<Edge>>& edges) {
       buckets.prefetch(targets[i + ahead]);
     if (joined[i] || !placed[i])
       continue;
-    // The earliest free side of the list that fits, over the cell its
-    // partners lie in and those across the edges it lies close to. Only a
-    // side without length fits itself, so only then can a match be the same
-    // edge listed twice. Joined sides met on the way are taken out of the
-    // chain, so that sides stacked in one place are passed over once.
-    const bool pointLike = fits(i, i);
+    // The earliest free side of another tile in the list that fits, over
+    // the cell its partners lie in and those across the edges it lies close
+    // to. Joined sides met on the way are taken out of the chain, so that
+    // sides stacked in one place are passed over once.
     std::uint32_t found = SideBuckets::none;
     const auto search = [&](std::uint32_t& head) {
       std::uint32_t* link = &head;
       for (std::uint32_t j = *link; j < found; j = *link) {
         if (joined[j]) {
           *link = buckets.next(j);
-        } else if (j != i && fits(i, j) && (!pointLike || edges[j] != edges[i])) {
+        } else if (j != i && fits(i, j) && !sameTile(i, j)) {
           found = j;
         } else {
           link = &buckets.next(j);

@@ -107,10 +107,19 @@ public:
   // that reaches it.
   virtual void computeSpin();
 
-  // Glues each free side to a free side running along it the other way, both
-  // ends within 1/512: the join is set both ways, both sides' candidate lists
-  // are emptied and a group join flag on either side is copied to the other,
-  // whose tile is repathed. Sides already joined stay as they are. A side is
+  // Sides shorter than this are never glued by where they lie: their ends
+  // are within the gluing tolerance of any short side nearby, whichever way
+  // it runs, and a save would write such a join as a placement the tile was
+  // never in. Files can shrink tiles that far; those sides keep the joins
+  // the file states. The reader's previews, the window's load and every
+  // edit glue by this one rule.
+  static constexpr double shortestGluedSide = 2.0 / 512.0;
+
+  // Glues each free side to a free side of another tile running along it the
+  // other way, both ends within 1/512: the join is set both ways, both sides'
+  // candidate lists are emptied and a group join flag on either side is
+  // copied to the other, whose tile is repathed. Sides already joined stay as
+  // they are, and sides shorter than shortestGluedSide stay free. A side is
   // tried against the free sides of the list in list order, the first that
   // fits wins. Every side needs its next side.
   void joinEdges(const std::vector<std::shared_ptr<Edge>>& edges);

@@ -210,6 +210,12 @@ std::shared_ptr<MultiShape> MultiShape::create(std::shared_ptr<Shape> selected,
   group->figure_->setVariantCount(static_cast<int>(group->figure_->vertices().size()));
   group->figure_->setCenter(group->selected_->center() * figureUnitsPerTilingUnit);
   group->setupFigure();
+  const auto& corners = group->figure_->vertices();
+  auto outline = std::make_shared<std::vector<Line>>();
+  outline->reserve(corners.size());
+  for (std::size_t i = 0; i < corners.size(); ++i)
+    outline->push_back({corners[i], corners[(i + 1) % corners.size()]});
+  group->outline_ = std::move(outline);
   currentSlot() = group;
   return group;
 }

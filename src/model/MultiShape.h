@@ -1,6 +1,7 @@
 #pragma once
 
 #include "figures/Figure.h"
+#include "figures/Line.h"
 #include "platform/Vec2.h"
 
 #include <memory>
@@ -55,6 +56,11 @@ public:
   // units, as many rotations as sides (every side is tried for candidates) and
   // the anchor's centre.
   std::shared_ptr<const Figure> figure() const { return figure_; }
+  // The figure's sides as segments in figure units, side i from corner i,
+  // made once: every candidate of the group shares them, and a hit test
+  // takes the point into a candidate's figure units rather than its outline
+  // into canvas units. Plain data, which any thread may hold and let go.
+  const std::shared_ptr<const std::vector<Line>>& outline() const { return outline_; }
 
   // Re-walks the cluster from the anchor: keeps the templates that are
   // reached, sets the border and returns the outline's corners in figure
@@ -86,6 +92,7 @@ private:
   std::vector<std::shared_ptr<Shape>> templates_;
   std::vector<std::shared_ptr<Edge>> border_;
   std::shared_ptr<Figure> figure_;
+  std::shared_ptr<const std::vector<Line>> outline_;
 };
 
 }  // namespace ornival

@@ -57,8 +57,7 @@ void NeighborModel::place(int side, const ParentSide& parent) {
   const auto laid = layOnSide(vertices[std::size_t(side)], vertices[(std::size_t(side) + 1) % vertices.size()],
                               parent.start, parent.end);
   ORNIVAL_PRECONDITION(laid.has_value());
-  transformation = *laid;
-  updateTransformedGeometry();
+  placeLazily(*laid);
 }
 
 bool NeighborModel::isGood() const {
@@ -68,15 +67,16 @@ bool NeighborModel::isGood() const {
 bool NeighborModel::computeIsGood() const {
   if (parent_.expired() || parentOwner_.expired())
     return true;
-  const auto& own = edges();
-  ORNIVAL_PRECONDITION(edgeOffset >= 0 && std::uint64_t(edgeOffset) < own.size());
-  const Edge& e = *own[std::size_t(edgeOffset)];
-  const auto eNext = e.next.lock();
-  ORNIVAL_PRECONDITION(eNext != nullptr);
-  const Vec2 a = e.transformedVertex();
-  const Vec2 b = e.previous()->transformedVertex();
-  const Vec2 d = eNext->transformedVertex();
-  const Vec2 f = eNext->transformedEnd();
+  // The corners around the candidate's side on the parent, from the figure:
+  // a group's candidate need not build its thousands of sides for this.
+  const auto& v = figure()->vertices();
+  const std::size_t n = v.size();
+  ORNIVAL_PRECONDITION(edgeOffset >= 0 && std::uint64_t(edgeOffset) < n);
+  const std::size_t k = std::size_t(edgeOffset);
+  const Vec2 a = transformation.apply(v[k]);
+  const Vec2 b = transformation.apply(v[(k + n - 1) % n]);
+  const Vec2 d = transformation.apply(v[(k + 1) % n]);
+  const Vec2 f = transformation.apply(v[(k + 2) % n]);
   const ParentSide& p = parentSide_;
   // At the parent's end the candidate's side B–A meets the parent's next side
   // A–C; the axis follows the candidate's side. At the parent's start the

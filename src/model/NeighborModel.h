@@ -67,7 +67,8 @@ public:
 
   // Lays side `side` on the parent side running the other way: corner side
   // onto the parent's end, corner side + 1 onto its start, scaled to the
-  // parent's length. Refreshes the placed geometry and scale. A side of the
+  // parent's length. Sets the scale; the rest of the placed geometry follows
+  // when first read. Only for a candidate not placed before. A side of the
   // figure with no length is a programming error.
   void place(int side, const ParentSide& parent);
 

@@ -69,9 +69,9 @@ Vec2 ShapeModel::offCenter() const {
 }
 
 Vec2 ShapeModel::computeOffCenter() const {
-  const auto& e = edges();
-  ORNIVAL_PRECONDITION(e.size() >= 2);
-  return center() * 0.9 + (e[0]->transformedVertex() + e[1]->transformedVertex()) * 0.05;
+  const auto& v = figure_->vertices();
+  ORNIVAL_PRECONDITION(v.size() >= 2);
+  return center() * 0.9 + (transformation.apply(v[0]) + transformation.apply(v[1])) * 0.05;
 }
 
 Line ShapeModel::bounds() const {
@@ -81,8 +81,8 @@ Line ShapeModel::bounds() const {
 Line ShapeModel::computeBounds() const {
   Vec2 lo = center();
   Vec2 hi = lo;
-  for (const auto& edge : edges()) {
-    const Vec2 p = edge->transformedVertex();
+  for (const Vec2 vertex : figure_->vertices()) {
+    const Vec2 p = transformation.apply(vertex);
     lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
     hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
   }
@@ -94,14 +94,18 @@ const std::vector<Line>& ShapeModel::border() const {
 }
 
 std::vector<Line> ShapeModel::computeBorder() const {
+  const auto& v = figure_->vertices();
   std::vector<Line> lines;
-  lines.reserve(edges().size());
-  for (const auto& edge : edges()) {
-    const auto next = edge->next.lock();
-    ORNIVAL_PRECONDITION(next != nullptr);
-    lines.push_back({edge->transformedVertex(), next->transformedVertex()});
-  }
+  lines.reserve(v.size());
+  for (std::size_t i = 0; i < v.size(); ++i)
+    lines.push_back({transformation.apply(v[i]), transformation.apply(v[(i + 1) % v.size()])});
   return lines;
+}
+
+void ShapeModel::placeLazily(const AffineTransform& placement) {
+  transformation = placement;
+  scale_ = std::sqrt(transformation.a * transformation.a + transformation.b * transformation.b) /
+           canvasUnitsPerFigureUnit;
 }
 
 void ShapeModel::updateTransformedGeometry() {

@@ -21,7 +21,9 @@ class Edge;
 // on first read and kept, because hit tests, the candidate search and drawing
 // read it for every tile all the time. Assigning `transformation` alone does
 // not touch it: whoever moves a model calls updateTransformedGeometry, which
-// recomputes all of it in one pass.
+// recomputes all of it in one pass. Each part is computed from the figure
+// and the transformation alone, so a model read for its centre or bounds
+// never builds its sides.
 class ShapeModel : public std::enable_shared_from_this<ShapeModel> {
 public:
   static std::shared_ptr<ShapeModel> create(std::shared_ptr<const Figure> figure);
@@ -57,6 +59,12 @@ public:
 
 protected:
   explicit ShapeModel(std::shared_ptr<const Figure> figure);
+
+  // Places a model whose geometry was never read: the transformation and
+  // the scale are set, everything else is computed when first read. A
+  // candidate of a group with thousands of sides is mostly never looked at
+  // closely, and then costs no more than its transformation.
+  void placeLazily(const AffineTransform& placement);
 
 private:
   std::vector<std::shared_ptr<Edge>> makeEdges() const;

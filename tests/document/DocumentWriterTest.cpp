@@ -183,6 +183,16 @@ TEST(DocumentWriter, WritesTilesAsTreesAndFoldsTheStartTile) {
        "\nshapes:\n3,0,0,0,0,0,4,-0.5,0.0,0.0,-0.5,0.0,-2.5\n"
        "\nshapes:\n7,0,0,0,0,0,0,1.0,0.0,0.0,1.0,5.0,0.0\n2,1,7,0,0\n",
        {"rotation: 0.0"}},
+      {"numbers with every digit the format keeps: seventeen for settings, twelve for placements",
+       [](DocumentSettings& settings) {
+         settings.scale = 0.1 + 0.2;
+         settings.borderWidth = 1.0 / 3.0;
+         settings.metalness = 1e-7 / 3.0;
+         return std::vector{rootTile(7), rootTile(7, AffineTransform::translation(1.23456789012, -9.87654321098e-5))};
+       },
+       "\ncolors:\nFFFFFFFF\n\nshapes:\n7,0\n"
+       "\nshapes:\n7,0,0,0,0,0,0,1.0,0.0,0.0,1.0,1.23456789012,-9.87654321098e-05\n",
+       {"scale: 0.30000000000000004", "borderWidth: 0.3333333333333333,0.0,0.0", "metalness: 3.3333333333333334e-08"}},
       {"without an editor's graph the heading stands alone",
        [](DocumentSettings&) { return std::vector{rootTile(7)}; }, "\ncolors:\nFFFFFFFF\n\nshapes:\n", {}, false},
   };

@@ -280,7 +280,25 @@ TEST(OrnivalModel, PlacesFurtherPiecesOnlyByTurnsAndScalesWithinReach) {
   const AffineTransform turned{0.0, 2.0, -2.0, 0.0, 3.0, 0.0};
   for (const Case& c : {Case{"0.0,2.0,-2.0,0.0,3.0,0.0", turned.concatenating(first)},
                         Case{"1.0,0.0,0.5,1.0,3.0,0.0", first}, Case{"1.0,0.0,0.0,0.5,3.0,0.0", first},
-                        Case{"1.0,0.0,0.0,1.0,1e20,0.0", first}, Case{"1e-30,0.0,0.0,1e-30,0.0,0.0", first}}) {
+                        Case{"1.0,0.0,0.0,1.0,1e20,0.0", first}, Case{"1e-30,0.0,0.0,1e-30,0.0,0.0", first},
+                        // Each limit just inside and just outside: sides equal
+                        // and square to within a millionth, a scale from 2^-20
+                        // to 2^20, within 2^30 of the first piece.
+                        Case{"1.0,0.0,0.0,1.0000009,3.0,0.0",
+                             AffineTransform{1.0, 0.0, 0.0, 1.0000009, 3.0, 0.0}.concatenating(first)},
+                        Case{"1.0,0.0,0.0,1.0000011,3.0,0.0", first},
+                        Case{"1.0,0.0,0.0000009,1.0,3.0,0.0",
+                             AffineTransform{1.0, 0.0, 0.0000009, 1.0, 3.0, 0.0}.concatenating(first)},
+                        Case{"1.0,0.0,0.0000011,1.0,3.0,0.0", first},
+                        Case{"9.5367431640625e-07,0.0,0.0,9.5367431640625e-07,0.0,0.0",
+                             AffineTransform{0x1p-20, 0.0, 0.0, 0x1p-20, 0.0, 0.0}.concatenating(first)},
+                        Case{"9.5e-07,0.0,0.0,9.5e-07,0.0,0.0", first},
+                        Case{"1048576,0.0,0.0,1048576,0.0,0.0",
+                             AffineTransform{0x1p20, 0.0, 0.0, 0x1p20, 0.0, 0.0}.concatenating(first)},
+                        Case{"1048577,0.0,0.0,1048577,0.0,0.0", first},
+                        Case{"1.0,0.0,0.0,1.0,1073741824,-1073741824",
+                             AffineTransform{1.0, 0.0, 0.0, 1.0, 0x1p30, -0x1p30}.concatenating(first)},
+                        Case{"1.0,0.0,0.0,1.0,1073741825,0.0", first}}) {
     SCOPED_TRACE(c.placement);
     auto model = OrnivalModel::create();
     model->read(std::string("Ornival 0.2\n\nshapes:\n7\n\nshapes:\n7,0,0,0,0,0,0,") + c.placement + "\n");

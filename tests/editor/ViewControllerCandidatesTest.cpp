@@ -1,5 +1,7 @@
 #include "editor/ViewController.h"
 
+#include "editor/HitTest.h"
+#include "figures/Figure.h"
 #include "model/Edge.h"
 #include "model/EdgeMultiNeighborsOperation.h"
 #include "model/Graph.h"
@@ -9,8 +11,14 @@
 #include "model/Shape.h"
 #include "support/EditorHarness.h"
 #include "support/SmallTilings.h"
+#include "support/TileGrids.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <utility>
 
 namespace ornival {
 namespace {
@@ -71,6 +79,65 @@ TEST(ViewControllerCandidates, NearMeansASquaredDistanceBelowTenThousand) {
   EXPECT_TRUE(sides[0]->neighbors.contains(Shapes::triangle));
 }
 
+// A figure of fixed size fits a free side whose length differs from one of
+// its own by less than 1/512; a figure that scales fits any side, at a scale
+// from 0.1 to 6.0. Each limit just inside and just outside, on the free side
+// of a square grown or shrunk to the length wanted.
+TEST(ViewControllerCandidates, LengthAndScaleLimitsHoldOnBothSides) {
+  const auto squareFigure = testing::catalogueFigure(Shapes::square);
+  const auto notchFigure = testing::catalogueFigure(notch);
+  ASSERT_TRUE(squareFigure->scaleable());
+  ASSERT_FALSE(notchFigure->scaleable());
+  const double squareSide = squareFigure->lengths()[0];
+  const auto& lengths = notchFigure->lengths();
+  const double length = lengths[0];
+  std::size_t same = 0;
+  for (int k = 0; k < notchFigure->variantCount(); ++k) {
+    const double other = lengths[std::size_t(k)];
+    same += other == length ? 1 : 0;
+    ASSERT_TRUE(other == length || std::abs(other - length) > 3.0 / 512.0) << "side " << k;
+  }
+  struct Case {
+    const char* name;
+    Shapes tool;
+    // The square's scale: its sides are this many times the catalogue's.
+    double scale;
+    std::size_t candidates;
+  };
+  const double step = 1.0 / 512.0;
+  const Case cases[] = {
+      {"0.9/512 longer", notch, (length + 0.9 * step) / squareSide, same},
+      {"1.1/512 longer", notch, (length + 1.1 * step) / squareSide, 0},
+      {"0.9/512 shorter", notch, (length - 0.9 * step) / squareSide, same},
+      {"1.1/512 shorter", notch, (length - 1.1 * step) / squareSide, 0},
+      // A square on a square takes the parent's scale.
+      {"scale just below 6", Shapes::square, 6.0 * (1.0 - 1e-9), 1},
+      {"scale just above 6", Shapes::square, 6.0 * (1.0 + 1e-9), 0},
+      {"scale just above 0.1", Shapes::square, 0.1 * (1.0 + 1e-9), 1},
+      {"scale just below 0.1", Shapes::square, 0.1 * (1.0 - 1e-9), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto square = Shape::create(squareFigure);
+    square->transformation = ShapeModel::defaultTransformation()
+                                 .concatenating(AffineTransform::scale(c.scale, c.scale))
+                                 .concatenating(AffineTransform::translation(corner.x, corner.y));
+    square->updateTransformedGeometry();
+    EditorHarness harness({.tiles = {square}, .prepareDocument = {}, .tools = {c.tool}});
+    const auto& side = harness.editor->graph().shapes()[0]->edges()[0];
+    harness.command([&](ViewController& editor) { editor.updateNeighbors(side->transformedVertex()); });
+    harness.settle();
+    ASSERT_TRUE(side->neighbors.contains(c.tool));
+    const auto& found = side->neighbors.at(c.tool);
+    EXPECT_EQ(found.size(), c.candidates);
+    for (const auto& candidate : found) {
+      EXPECT_NEAR((candidate->edges()[std::size_t(candidate->edgeOffset)]->transformedVertex() - side->transformedEnd())
+                      .length(),
+                  0.0, 1e-6);
+    }
+  }
+}
+
 TEST(ViewControllerCandidates, NoToolsOrAGroupToolWithoutAGroupSearchNothing) {
   for (const auto& tools : {std::vector<Shapes>{}, std::vector<Shapes>{Shapes::multi}}) {
     EditorHarness harness = oneSquare(tools);
@@ -101,13 +168,14 @@ std::shared_ptr<MultiShape> twoSquareGroup() {
   return MultiShape::create(a, {a, b});
 }
 
-TEST(ViewControllerCandidates, GroupCandidatesComeFromTheQueueOneBatchAtATime) {
+// Each side is searched once for a group, on the queue: a pointer that moves
+// on while searches are under way adds none for the sides being searched.
+TEST(ViewControllerCandidates, GroupCandidatesComeFromTheQueueOncePerSide) {
   EditorHarness harness = oneSquare({Shapes::triangle, Shapes::multi});
   auto& e = *harness.editor;
   e.multiShape = twoSquareGroup();
   harness.command([](ViewController& editor) {
     editor.updateNeighbors(corner + Vec2{0.0, -10.0});
-    // Moving on while the batch is queued adds nothing.
     const std::size_t queued = editor.operations->neighborQueue()->operationCount();
     editor.updateNeighbors(corner + Vec2{48.0, -10.0});
     EXPECT_EQ(editor.operations->neighborQueue()->operationCount(), queued);
@@ -118,11 +186,168 @@ TEST(ViewControllerCandidates, GroupCandidatesComeFromTheQueueOneBatchAtATime) {
   ASSERT_TRUE(side->neighbors.contains(Shapes::multi));
   EXPECT_FALSE(side->neighbors.at(Shapes::multi).empty());
   EXPECT_TRUE(side->neighbors.contains(Shapes::triangle));
+  const auto found = side->neighbors.at(Shapes::multi).front();
+  harness.command([](ViewController& editor) { editor.updateNeighbors(corner + Vec2{0.0, -10.0}); });
+  harness.settle();
+  EXPECT_EQ(side->neighbors.at(Shapes::multi).front(), found);
 
   harness.command([](ViewController& editor) { editor.cancelMultiNeighbors(); });
   for (const auto& free : e.borderEdges)
     EXPECT_FALSE(free->neighbors.contains(Shapes::multi));
   EXPECT_TRUE(side->neighbors.contains(Shapes::triangle));
+  MultiShape::resetCurrent();
+}
+
+// A group of 1,600 small triangles in a long strip, the whole drawing
+// copied, fits each free side in 330 ways. One hover searches the sides nearest the pointer first,
+// every way on each side it searches, up to its share of candidates; what
+// the pointer leaves far behind is let go, but for the side of the candidate
+// hovered when it left.
+TEST(ViewControllerCandidates, GroupCandidatesStayNearThePointerAndOneHoverMakesAtMostItsShare) {
+  auto tiles = testing::triangleGrid(160, 5);
+  for (const auto& tile : tiles) {
+    tile->transformation = tile->transformation.concatenating(AffineTransform::scale(0.2, 0.2));
+    tile->updateTransformedGeometry();
+  }
+  EditorHarness harness({.tiles = tiles, .prepareDocument = {}, .tools = {Shapes::square}});
+  auto& e = *harness.editor;
+  harness.command([](ViewController& editor) {
+    editor.selectAll();
+    editor.copy();
+  });
+  harness.command([](ViewController& editor) { editor.paste(0); });
+  harness.settle();
+  ASSERT_NE(e.multiShape, nullptr);
+  const std::size_t ways = e.multiShape->border().size();
+  ASSERT_EQ(ways, 330u);
+  const auto listed = [&] {
+    std::size_t candidates = 0;
+    std::vector<std::shared_ptr<Edge>> sides;
+    for (const auto& side : e.borderEdges) {
+      const auto found = side->neighbors.find(Shapes::multi);
+      if (found == side->neighbors.end())
+        continue;
+      EXPECT_EQ(found->second.size(), ways);
+      candidates += found->second.size();
+      sides.push_back(side);
+    }
+    return std::make_pair(candidates, sides);
+  };
+
+  // Under the middle of the bottom row, far from where the paste looked:
+  // some fifty sides start within reach, more than one hover's share.
+  const Vec2 below{320.0, -2.0};
+  harness.hover(below);
+  const auto [candidates, sides] = listed();
+  EXPECT_LE(candidates, 8192u);
+  EXPECT_GT(candidates, 8192u - ways);
+  EXPECT_NE(std::find(sides.begin(), sides.end(), Edge::nearestMidpoint(e.borderEdges, below)), sides.end());
+  // Nearest first: every side searched lies nearer than every side left.
+  double farthestSearched = 0.0;
+  double nearestLeft = 1e9;
+  for (const auto& side : e.borderEdges) {
+    const double distance = ((side->transformedVertex() + side->transformedEnd()) * 0.5 - below).lengthSquared();
+    if ((side->transformedVertex() - below).lengthSquared() >= 10000.0)
+      continue;
+    if (std::find(sides.begin(), sides.end(), side) != sides.end())
+      farthestSearched = std::max(farthestSearched, distance);
+    else
+      nearestLeft = std::min(nearestLeft, distance);
+  }
+  EXPECT_LE(farthestSearched, nearestLeft);
+  const auto hovered = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock());
+  ASSERT_NE(hovered, nullptr);
+  EXPECT_EQ(hovered->figure(), e.multiShape->figure());
+
+  // Beyond the strip's right end, far from there: those lists are let go.
+  const Vec2 above{644.0, 8.0};
+  harness.hover(above);
+  const auto [after, kept] = listed();
+  EXPECT_LE(after, 8192u + ways);
+  // The candidate hovered until then keeps its list, for the hover it had
+  // while the pointer moved.
+  for (const auto& side : kept) {
+    if (side != hovered->parent()) {
+      EXPECT_LT((side->transformedVertex() - above).lengthSquared(), 40000.0);
+    }
+  }
+  MultiShape::resetCurrent();
+}
+
+// Bounding the group search loses no placement: every way the group fits a
+// free side without overlapping the drawing, taken from the full definition
+// (each side of the group of matching length on each free side), is offered
+// in the real flow of Select All, Copy, the pointer going along the outline
+// and Up stepping through the hovered side's candidates. The drawing is long
+// enough that the lists the pointer leaves behind are let go on the way.
+TEST(ViewControllerCandidates, EveryPlacementOfACopiedDrawingThatFitsIsOfferedAlongTheOutline) {
+  const auto square = testing::catalogueFigure(Shapes::square);
+  std::vector<std::shared_ptr<Shape>> tiles{testing::placedTile(square)};
+  for (int k = 1; k < 6; ++k)
+    tiles.push_back(testing::attach(square, 3, tiles.back()->edges()[1]));
+  // A rhombus on the first square, so that the group has no turn of its own.
+  tiles.push_back(testing::attach(testing::catalogueFigure(Shapes::rhombus16), 0, tiles[0]->edges()[2]));
+  EditorHarness harness({.tiles = tiles, .prepareDocument = {}, .tools = {Shapes::square}});
+  auto& e = *harness.editor;
+  harness.command([](ViewController& editor) {
+    editor.selectAll();
+    editor.copy();
+  });
+  harness.command([](ViewController& editor) { editor.paste(0); });
+  harness.settle();
+  ASSERT_NE(e.multiShape, nullptr);
+  const auto figure = e.multiShape->figure();
+  const auto sides = e.borderEdges;
+
+  // A placement as the free side's place in the outline and the group's side.
+  using Placement = std::pair<std::size_t, std::int64_t>;
+  const auto placeOf = [&](const std::shared_ptr<Edge>& side) {
+    return std::size_t(std::find(sides.begin(), sides.end(), side) - sides.begin());
+  };
+  std::set<Placement> expected;
+  for (const auto& side : sides) {
+    const auto tile = side->shape.lock();
+    const double target = tile->figure()->lengths()[std::size_t(side->index())] * tile->scale();
+    for (int k = 0; k < figure->variantCount(); ++k) {
+      if (!(std::abs(figure->lengths()[std::size_t(k)] - target) < 1.0 / 512.0))
+        continue;
+      const auto placed = NeighborModel::create(figure);
+      placed->place(k, ParentSide::of(*side));
+      if (!figureOverlapsSegments(e.border, *placed))
+        expected.insert({placeOf(side), k});
+    }
+  }
+
+  std::set<Placement> offered;
+  std::size_t letGo = 0;
+  for (const auto& side : sides) {
+    harness.hover(testing::pointBeyond(*side, 0.05));
+    const auto first = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock());
+    if (!first)
+      continue;
+    EXPECT_EQ(first->parent(), side);
+    auto current = first;
+    for (int step = 0; step < 200; ++step) {
+      const auto parent = current->parent();
+      ASSERT_NE(parent, nullptr);
+      // Laid on its side the other way round.
+      const auto& own = current->edges();
+      const std::size_t k = std::size_t(current->edgeOffset);
+      EXPECT_LT((own[k]->transformedVertex() - parent->transformedEnd()).length(), 1e-6);
+      EXPECT_LT((own[(k + 1) % own.size()]->transformedVertex() - parent->transformedVertex()).length(), 1e-6);
+      offered.insert({placeOf(parent), current->edgeOffset});
+      harness.command([](ViewController& editor) { EXPECT_TRUE(editor.moveNeighborSelectionUp()); });
+      current = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock());
+      ASSERT_NE(current, nullptr);
+      if (current == first)
+        break;
+    }
+    for (const auto& other : sides)
+      letGo += other->neighbors.contains(Shapes::multi) ? 0 : 1;
+  }
+  EXPECT_EQ(offered, expected);
+  EXPECT_GT(expected.size(), sides.size());
+  EXPECT_GT(letGo, 0u);
   MultiShape::resetCurrent();
 }
 
@@ -141,8 +366,9 @@ TEST(ViewControllerCandidates, ACandidateOfAnEarlierGroupIsNeverOfferedNorPlaced
   ASSERT_EQ(stale->figure(), earlier->figure());
 
   harness.hover(testing::pointBeyond(*side, 0.3));
-  if (const auto hovered = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock()))
+  if (const auto hovered = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock())) {
     EXPECT_EQ(hovered->figure(), e.multiShape->figure());
+  }
   harness.command([&](ViewController& editor) {
     editor.clearHoverOutline();
     editor.updateSelectedPointLayer(stale);

@@ -1,5 +1,6 @@
 #include "editor/ViewController.h"
 
+#include "document/OrnivalModel.h"
 #include "editor/ProcessTools.h"
 #include "model/Edge.h"
 #include "model/Graph.h"
@@ -108,6 +109,31 @@ TEST(ViewControllerRemoveShapes, AJoinGroupedOnOneSideComesBackGroupedOnThatSide
   }
 }
 
+// Undo gives back the joins there were, no more: two sides that lay against
+// each other unglued while editing stay unglued when a removal next to them
+// is undone.
+TEST(ViewControllerRemoveShapes, UndoGluesExactlyTheJoinsThereWere) {
+  EditorHarness harness(testing::squares().tiles);
+  auto& e = *harness.editor;
+  const auto& tiles = e.graph().shapes();
+  const auto apart = tiles[0]->edges()[1];
+  const auto other = apart->join.lock();
+  ASSERT_NE(other, nullptr);
+  apart->join.reset();
+  other->join.reset();
+  e.rebuildOutline();
+  const std::string before = harness.documentText();
+  for (const std::vector<int>& taken : {std::vector<int>{2}, {3}, {2, 3}}) {
+    removeTiles(harness, taken);
+    harness.undo();
+    ASSERT_EQ(tiles.size(), 4u);
+    EXPECT_TRUE(apart->join.expired());
+    EXPECT_TRUE(other->join.expired());
+    EXPECT_EQ(harness.documentText(), before);
+    EXPECT_TRUE(harness.checkInvariants());
+  }
+}
+
 TEST(ViewControllerRemoveShapes, RemovingNothingLeavesNoStepToUndo) {
   EditorHarness harness(testing::squares().tiles);
   removeTiles(harness, {});
@@ -129,6 +155,25 @@ TEST(ViewControllerRemoveShapes, AnIslandRemovedWholeComesBackWhereItStood) {
   EXPECT_EQ(e.graph().shapes()[3]->transformation, second);
   EXPECT_EQ(harness.documentText(), before);
   EXPECT_TRUE(harness.checkInvariants());
+}
+
+// A tile shrunk so far that its sides cannot be told from points lies
+// against nothing: removed and put back, it is there again, and saved.
+TEST(ViewControllerRemoveShapes, ATinyTileComesBackAndIsSaved) {
+  const auto read = OrnivalModel::create();
+  read->read("Ornival 0.2\n\nshapes:\n7\n\nshapes:\n7,0,0,0,0,0,0,1e-05,0.0,0.0,1e-05,40.0,0.0\n");
+  ASSERT_EQ(read->shapes.size(), 2u);
+  EditorHarness harness(read->shapes);
+  const auto& tiles = harness.editor->graph().shapes();
+  const AffineTransform place = tiles[1]->transformation;
+  const std::string before = harness.documentText();
+  removeTiles(harness, {1});
+  ASSERT_EQ(tiles.size(), 1u);
+  harness.undo();
+  ASSERT_EQ(tiles.size(), 2u);
+  EXPECT_EQ(tiles[1]->transformation, place);
+  EXPECT_TRUE(harness.checkInvariants());
+  EXPECT_EQ(harness.documentText(), before);
 }
 
 TEST(ViewControllerRemoveShapes, TheLastTileGoesToPrototypesAndComesBackWhereItStood) {

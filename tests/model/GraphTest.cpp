@@ -245,14 +245,17 @@ TEST(GraphJoin, GroupFlagCrossesTheJoinAndRepathsTheOtherTile) {
   }
 }
 
-// Two squares side by side, the right one shifted by (dx, dy) canvas units:
-// its left side meets the left one's right side exactly when both ends lie
-// within 1/512, wherever the rounding of their midpoints falls.
+// Two squares side by side, the right one shifted by (dx, dy) canvas units,
+// or sheared so that one end of its left side alone moves across by `top`
+// or `bottom`: its left side meets the left one's right side exactly when
+// both ends lie within 1/512, wherever the rounding of their midpoints falls.
 TEST(GraphJoin, CoincidenceIsDecidedByTheEndsNotByTheBuckets) {
   struct Case {
     double dx;
     double dy;
     bool glued;
+    double top = 0.0;
+    double bottom = 0.0;
   };
   const double step = 1.0 / 1024.0;
   const Case cases[] = {
@@ -271,11 +274,19 @@ TEST(GraphJoin, CoincidenceIsDecidedByTheEndsNotByTheBuckets) {
       {0.0, 4 * step, false},
       {-4 * step, 0.0, false},
       {2.9 * step, 2.9 * step, false},
+      // One end just inside 1/512 and just outside, the other end exact.
+      {0.0, 0.0, true, 0.95 * 2 * step},
+      {0.0, 0.0, false, 1.05 * 2 * step},
+      {0.0, 0.0, true, 0.0, -0.95 * 2 * step},
+      {0.0, 0.0, false, 0.0, -1.05 * 2 * step},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.dx << ", " << c.dy);
+    SCOPED_TRACE(::testing::Message() << c.dx << ", " << c.dy << " top " << c.top << " bottom " << c.bottom);
     Tiles tiles = squareGrid(2, 1);
-    tiles[1]->transformation = tiles[1]->transformation.concatenating(AffineTransform::translation(c.dx, c.dy));
+    // The left side runs from (20, 20) down to (20, 0).
+    const double shear = (c.top - c.bottom) / 20.0;
+    tiles[1]->transformation = tiles[1]->transformation.concatenating(
+        AffineTransform{1.0, 0.0, shear, 1.0, c.dx + c.bottom, c.dy});
     tiles[1]->updateTransformedGeometry();
     joinedGraph(tiles);
     EXPECT_EQ(side(tiles[0], right)->join.lock() == side(tiles[1], left), c.glued);
@@ -307,6 +318,59 @@ TEST(GraphJoin, CoincidentSidesGlueWhereverTheBucketBoundariesFall) {
       }
       if (missed > 3)
         return;
+    }
+  }
+}
+
+// A side shorter than 2/512 cannot be told from a point, and its ends say
+// nothing of which way it runs: such sides keep only the joins a file or an
+// edit states. Nor is a tile glued to itself, as the two long sides beside a
+// short one would be. Two squares of side s side by side, and squares
+// flattened or shrunk on their own.
+TEST(GraphJoin, SidesTooShortToTellFromAPointAndSidesOfOneTileStayFree) {
+  struct Case {
+    const char* name;
+    double width;
+    double height;
+    int tiles;
+    int joins;
+  };
+  const double step = 1.0 / 512.0;
+  const Case cases[] = {
+      {"side 2.5/512, glued", 2.5 * step, 2.5 * step, 2, 1},
+      {"side 2/512, glued", 2.0 * step, 2.0 * step, 2, 1},
+      {"side 1.5/512, free", 1.5 * step, 1.5 * step, 2, 0},
+      {"side 0.5/512, free", 0.5 * step, 0.5 * step, 2, 0},
+      {"height 0.9/512, long sides free", 20.0, 0.9 * step, 2, 0},
+      {"height 2.5/512, glued across", 20.0, 2.5 * step, 2, 1},
+      {"flattened square alone", 20.0, 0.9 * step, 1, 0},
+      {"tiny square alone", 1e-5, 1e-5, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Tiles tiles;
+    for (int k = 0; k < c.tiles; ++k) {
+      auto tile = Shape::create(testing::unitSquare());
+      tile->transformation = {c.width, 0.0, 0.0, c.height, 100.0 + k * c.width, 40.0};
+      tile->updateTransformedGeometry();
+      tiles.push_back(std::move(tile));
+    }
+    // Each side listed twice as well: it is still no partner of itself.
+    auto edges = allEdges(tiles);
+    const auto twice = edges;
+    edges.insert(edges.end(), twice.begin(), twice.end());
+    Graph::create(tiles)->joinEdges(edges);
+    int joins = 0;
+    for (const auto& edge : twice) {
+      const auto partner = edge->join.lock();
+      if (!partner)
+        continue;
+      EXPECT_NE(partner->shape.lock().get(), edge->shape.lock().get()) << "side " << edge->index();
+      ++joins;
+    }
+    EXPECT_EQ(joins, 2 * c.joins);
+    if (c.joins == 1) {
+      EXPECT_EQ(side(tiles[0], right)->join.lock(), side(tiles[1], left));
     }
   }
 }

@@ -40,6 +40,8 @@ inline std::string openAndSaveFaults(std::string_view text) {
         const auto partner = edge->join.lock();
         if (partner && partner->join.lock() != edge)
           fault(std::string("one-sided join on tile ") + std::to_string(i) + " " + when);
+        if (partner && partner->shape.lock().get() == &tile)
+          fault(std::string("tile ") + std::to_string(i) + " joined to itself " + when);
       }
     }
   };
