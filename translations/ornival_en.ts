@@ -1256,7 +1256,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ViewControllerRemoveShapes.cpp" line="+145"/>
+        <location filename="../src/editor/ViewControllerRemoveShapes.cpp" line="+151"/>
         <source>Remove Shape</source>
         <translation type="unfinished"></translation>
     </message>
