@@ -4,7 +4,7 @@
 <context>
     <name>Application</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+268"/>
+        <location filename="../src/app/Application.cpp" line="+270"/>
         <location line="+4"/>
         <location line="+53"/>
         <location line="+5"/>
@@ -420,30 +420,32 @@
 <context>
     <name>Export</name>
     <message>
-        <location filename="../src/document/DocumentExporter.cpp" line="+81"/>
-        <location line="+76"/>
+        <location filename="../src/document/DocumentExporter.cpp" line="+45"/>
         <source>The export would replace the document itself. Save the document under another name first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+38"/>
-        <location line="+35"/>
+        <location line="-4"/>
         <source>Could not write %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="+120"/>
+        <source>Exporting “%1”…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+72"/>
         <source>There is no 3D scene to export.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/document/qt/QtBitmapWriter.cpp" line="+79"/>
+        <location filename="../src/document/qt/QtBitmapWriter.cpp" line="+81"/>
         <source>The document has no window to draw from.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The picture has no size. Choose a width and a height first.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -453,12 +455,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+18"/>
         <source>There is not enough memory for a picture of %1 × %2 pixels. Choose a smaller size.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+109"/>
         <source>Pictures of the relief view need OpenGL, which is not available here. Switch to the flat view to export a picture.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -468,12 +470,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
         <source>The picture could not be encoded as JPEG 2000.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>The picture could not be encoded: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -631,7 +633,7 @@
 <context>
     <name>Menu</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+365"/>
+        <location filename="../src/app/Application.cpp" line="+368"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -713,7 +715,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/app/WindowController.cpp" line="+266"/>
+        <location filename="../src/app/WindowController.cpp" line="+282"/>
         <source>Undo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1022,9 +1024,23 @@
     </message>
 </context>
 <context>
+    <name>TaskList</name>
+    <message>
+        <location filename="../src/app/TaskList.cpp" line="+29"/>
+        <location line="+31"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Thumbnailer</name>
     <message>
-        <location filename="../src/quicklook/ThumbnailerMain.cpp" line="+36"/>
+        <location filename="../src/quicklook/ThumbnailerMain.cpp" line="+37"/>
         <source>usage: ornival-thumbnailer -s SIZE INPUT OUTPUT</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1034,7 +1050,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+18"/>
         <source>ornival-thumbnailer: %1 could not be drawn</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1054,7 +1070,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+14"/>
         <source>ornival-thumbnailer: the picture of %1 could not be encoded</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1235,12 +1251,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ViewControllerLayers.cpp" line="+326"/>
+        <location filename="../src/editor/ViewControllerLayers.cpp" line="+333"/>
         <source>Update Page Bounds</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ViewControllerRemoveShapes.cpp" line="+145"/>
+        <location filename="../src/editor/ViewControllerRemoveShapes.cpp" line="+151"/>
         <source>Remove Shape</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1284,7 +1300,7 @@
     <name>View</name>
     <message>
         <location filename="../src/editor/qt/SceneView.cpp" line="+122"/>
-        <location filename="../src/editor/qt/View.cpp" line="+47"/>
+        <location filename="../src/editor/qt/View.cpp" line="+115"/>
         <source>No OpenGL context could be made.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1299,7 +1315,7 @@ Switch to the flat view to go on editing.</source>
     <name>WindowController</name>
     <message>
         <location filename="../src/app/PrintPanel.cpp" line="+13"/>
-        <location filename="../src/app/WindowController.cpp" line="+204"/>
+        <location filename="../src/app/WindowController.cpp" line="+219"/>
         <source>Untitled</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1309,59 +1325,58 @@ Switch to the flat view to go on editing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+602"/>
+        <location line="+731"/>
         <source>Snapshot.png</source>
         <comment>the file name offered for a snapshot</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-572"/>
-        <source>there is no document to save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <location line="+30"/>
+        <location line="-537"/>
         <source>“%1” could not be saved: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+146"/>
         <source>“%1” could not be put back as it was: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="-202"/>
         <source>Autosave left “%1” as it is: the version to go back to could not be kept first (%2). Your changes are kept in this window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+26"/>
         <source>Autosave could not write “%1”: %2. Your changes are kept in this window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+230"/>
         <source>Autosave could not keep this document: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-212"/>
         <source>Autosave could not keep this document in “%1”: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="-73"/>
+        <source>Saving “%1”…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+327"/>
         <source>“%1” was changed by another program. Ornival stopped saving it automatically; Save asks what to do.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+27"/>
         <source>“%1” could not be put back as it was: %2. The window stays open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+274"/>
+        <location line="+280"/>
         <source>the picture could not be encoded</source>
         <translation type="unfinished"></translation>
     </message>

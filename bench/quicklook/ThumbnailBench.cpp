@@ -1,5 +1,8 @@
 // A 256-pixel thumbnail of each example, flat and in relief (software OpenGL),
-// from reading the file to the finished picture, as the file manager asks.
+// from reading the file to the finished picture, as the file manager asks;
+// and of a million squares, which the thumbnailer draws flat from their
+// placements (its peak memory is the process's: run the thumbnailer itself
+// under /usr/bin/time -v).
 
 #include "quicklook/ThumbnailProvider.h"
 #include "support/ExportDocuments.h"
@@ -41,6 +44,24 @@ std::string chain(int tiles) {
   return ornival::testing::documentText(shapes);
 }
 
+// columns × rows squares in the file's tree form, in two colours.
+std::string grid(int columns, int rows) {
+  std::string shapes;
+  shapes.reserve(std::size_t(columns) * std::size_t(rows) * 16);
+  for (int y = 0; y < rows; ++y)
+    for (int x = 0; x < columns; ++x) {
+      const int index = y * columns + x;
+      const std::string colour = std::to_string((x + y) % 2);
+      if (index == 0)
+        shapes += "7,0\n";
+      else if (x == 0)
+        shapes += std::to_string(index - columns) + ",2,7,0," + colour + "\n";
+      else
+        shapes += std::to_string(index - 1) + ",1,7,3," + colour + "\n";
+    }
+  return ornival::testing::documentText(shapes);
+}
+
 const bool registered = [] {
   std::vector<std::pair<std::string, std::string>> documents;
   for (const auto& entry : fs::directory_iterator(ORNIVAL_EXAMPLES)) {
@@ -50,6 +71,7 @@ const bool registered = [] {
     documents.emplace_back(entry.path().stem().string(), text.str());
   }
   documents.emplace_back("Chain1000", chain(1000));
+  documents.emplace_back("Grid1000000", grid(1000, 1000));
   for (const auto& [name, text] : documents) {
     const std::string flat = withDisplayMode(text, name + "-flat.ornival", 2).string();
     const std::string relief = withDisplayMode(text, name + "-relief.ornival", 3).string();

@@ -7,6 +7,8 @@
 #include "app/DrawnIcon.h"
 #include "app/ExampleIcons.h"
 #include "app/core/Examples.h"
+#include "model/Operations.h"
+#include "platform/OperationQueue.h"
 #include "app/core/ExportMenu.h"
 #include "app/core/ToolsMenu.h"
 #include "app/core/WindowPlacement.h"
@@ -372,6 +374,9 @@ Application::Application(Options options)
 
 Application::~Application() {
   windows_.clear();
+  // The windows have cancelled their exports; those under way stop at their
+  // next check, before the program's statics go.
+  Operations::exportQueue()->waitUntilAllOperationsAreFinished();
   // A folder left with nothing in it goes; one that still holds work stays,
   // and with its lock gone the next start offers what it holds.
   if (instanceLock_) {

@@ -53,6 +53,9 @@ public:
     // What every document, kept copy and snapshot is written with: the
     // system's calls unless a test breaks one.
     const FileCalls* files = &systemFileCalls();
+    // How long an export or a save runs before its window shows it, with
+    // its progress and a Cancel button.
+    int taskShownAfterMilliseconds = 400;
   };
   explicit Application(Options options);
   ~Application() override;

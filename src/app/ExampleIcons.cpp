@@ -50,20 +50,18 @@ void ExampleIcons::request(QAction& action, const std::string& file) {
     if (!stopping) {
       DocumentFileError error = DocumentFileError::none;
       model = readDocumentFile(file, error);
-      if (model && !model->is3D())
-        image = ThumbnailProvider::drawFlat(*model, iconSize);
+      if (model)
+        image = model->is3D() ? ThumbnailProvider::drawRelief(*model, iconSize)
+                              : std::optional(ThumbnailProvider::drawFlat(*model, iconSize));
+      if (image && drawnOn)
+        drawnOn(std::this_thread::get_id());
     }
     std::lock_guard lock(mutex_);
     // The model goes back with the picture: its tiles are dropped on the
     // main thread, like everything that may own layers or scene nodes.
     if (model && !stopping_)
-      mainQueue()->post([target = std::move(target), model = std::move(model), image = std::move(image), ratio,
-                         iconSize]() mutable {
-        if (!target)
-          return;
-        if (!image)
-          image = ThumbnailProvider::drawRelief(*model, iconSize);
-        if (!image)
+      mainQueue()->post([target = std::move(target), model = std::move(model), image = std::move(image), ratio] {
+        if (!target || !image)
           return;
         QPixmap pixmap = QPixmap::fromImage(*image);
         pixmap.setDevicePixelRatio(ratio);

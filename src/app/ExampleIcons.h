@@ -1,17 +1,19 @@
 #pragma once
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <string>
+#include <thread>
 
 class QAction;
 
 namespace ornival {
 
 // Gives Examples menu items the thumbnails of their files as their icons,
-// once drawn: flat examples on the export queue, relief ones on the main
-// thread, which alone may touch the tiles' shared materials. The icon never
-// comes when the file cannot be shown or the item is gone first.
+// once drawn on the export queue, flat or in relief; the main thread only
+// sets them. The icon never comes when the file cannot be shown or the item
+// is gone first.
 //
 // Dropping it waits for the drawings still under way and keeps them from
 // handing anything back: the application it belongs to is going, and with it
@@ -24,6 +26,10 @@ public:
   ExampleIcons& operator=(const ExampleIcons&) = delete;
 
   void request(QAction& action, const std::string& file);
+
+  // Told the thread each picture was drawn on, before it is handed over. Set
+  // before the first request.
+  std::function<void(std::thread::id)> drawnOn;
 
 private:
   std::mutex mutex_;

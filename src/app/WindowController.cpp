@@ -5,9 +5,12 @@
 #include "app/ColorWell.h"
 #include "app/core/DocumentFile.h"
 #include "app/core/EditorActions.h"
+#include "document/DocumentWriter.h"
+#include "document/TilingSnapshot.h"
 #include "app/IconMenuViewController.h"
 #include "app/PrintPanel.h"
 #include "app/SettingsPopovers.h"
+#include "app/TaskList.h"
 #include "app/ToolbarDelegate.h"
 #include "app/ToolStrip.h"
 #include "document/Document.h"
@@ -24,6 +27,7 @@
 #include "platform/Localization.h"
 #include "platform/FileViewer.h"
 #include "platform/OperationQueue.h"
+#include "platform/Task.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtImageDecoder.h"
 #include "platform/qt/QtRgbaImage.h"
@@ -78,12 +82,18 @@ public:
     if (application_.presentError)
       application_.presentError(message);
   }
+  void exportStarted(const std::shared_ptr<Task>& task) override {
+    if (started)
+      started(task);
+  }
 
   // The window's export panel.
   std::function<void()> show;
   std::function<void()> close;
   // The window's word on a failed export.
   std::function<void(const std::string&)> failed;
+  // The window's list of work under way.
+  std::function<void(const std::shared_ptr<Task>&)> started;
 
 private:
   Application& application_;
@@ -152,10 +162,16 @@ WindowController::WindowController(Application& application, std::shared_ptr<Doc
       toolLabels_(std::size_t(Shapes::caseCount) + 1) {
   autosaveTimer_.setSingleShot(true);
   autosaveTimer_.setInterval(application_.options().autosaveDelayMilliseconds);
+  saveQueue_->setName("Save queue");
+  saveQueue_->setMaxConcurrentOperationCount(1);
+  saveQueue_->setQualityOfService(QualityOfService::utility);
 }
 
 WindowController::~WindowController() {
   autosaveTimer_.stop();
+  finishWriting();
+  if (taskList_)
+    taskList_->cancelAll();
   detach();
 }
 
@@ -301,8 +317,10 @@ void WindowController::buildActions() {
     document_->setAmbientBrightness(document_->ambientBrightness() == 0.0 ? double(0.6f) : 0.0);
   });
 
-  documentActions_.add("saveDocument", [this](const Action&) { save(); });
-  documentActions_.add("saveDocumentAs", [this](const Action&) { saveAs(); });
+  // Written on the save queue: the window goes on while a large document is
+  // written, and shows it with its progress.
+  documentActions_.add("saveDocument", [this](const Action&) { save(false); });
+  documentActions_.add("saveDocumentAs", [this](const Action&) { saveAs(false); });
   documentActions_.add(
       "revertDocumentToSaved",
       [this](const Action&) {
@@ -343,17 +361,28 @@ void WindowController::buildActions() {
   exportTarget->show = [this] { send({"showExport", 0, {}}); };
   exportTarget->close = [this] { send({"closeExport", 0, {}}); };
   exportTarget->failed = [this](const std::string& message) { showExportNotice(std::nullopt, message); };
+  exportTarget->started = [this](const std::shared_ptr<Task>& task) {
+    if (taskList_)
+      taskList_->add(task);
+  };
   exportWindow_ = std::move(exportTarget);
   auto viewer = std::make_unique<ExportNoticeViewer>();
   viewer->written = [this](const std::filesystem::path& file) { showExportNotice(file, {}); };
   exportViewer_ = std::move(viewer);
-  exporter_ = std::make_unique<DocumentExporter>(
-      document_, DocumentExporter::Services{&application_.userDefaults(), exportViewer_.get(),
-                                            &application_.bitmapWriter(), exportWindow_.get()});
-  exporter_->fileURL = [this] { return file_; };
+  makeExporter();
 
   buildPopoverActions();
   router_.setChain({&editorActions_, &windowActions_, &documentActions_, &application_.actions()});
+}
+
+void WindowController::makeExporter() {
+  DocumentExporter::Services services{&application_.userDefaults(), exportViewer_.get(),
+                                      &application_.bitmapWriter(), exportWindow_.get()};
+  services.queue = Operations::exportQueue();
+  services.lifetime = exportLifetime_;
+  services.files = &application_.files();
+  exporter_ = std::make_unique<DocumentExporter>(document_, std::move(services));
+  exporter_->fileURL = [this] { return file_; };
 }
 
 bool WindowController::send(const Action& action) {
@@ -460,6 +489,8 @@ void WindowController::noteEvent() {
 }
 
 void WindowController::setEdited(bool edited) {
+  if (edited)
+    ++changeCount_;
   edited_ = edited;
   if (edited)
     autosaveTimer_.start();
@@ -490,10 +521,6 @@ void WindowController::updateTitle() {
 
 // Files ------------------------------------------------------------------------
 
-std::string WindowController::documentText() const {
-  return editor_ ? document_->documentText(editor_->graph().shapes()) : std::string();
-}
-
 std::string WindowController::displayFileName() const {
   return file_ ? file_->filename().string() : displayName();
 }
@@ -511,30 +538,230 @@ bool WindowController::canRevert() const { return file_.has_value() && (edited_ 
 
 bool WindowController::changedOutside() const { return file_ && fileIdentity(*file_) != identity_; }
 
-std::string WindowController::saveTo(const std::filesystem::path& target) {
-  if (!editor_)
-    return localized("WindowController", "there is no document to save");
-  if (std::string error = writeFileAtomically(target, documentText(), application_.files()); !error.empty())
-    return error;
+// What a write of the document takes on the main thread, what it does on
+// the save queue, and what it found there.
+struct WindowController::Write {
+  WriteKind kind = WriteKind::autosave;
+  std::filesystem::path target;
+  // The window's changes counted when the tiles were taken: later ones are
+  // not in the file.
+  std::uint64_t changes = 0;
+  std::shared_ptr<Task> task;
+  std::shared_ptr<const TilingSnapshot> tiles;
+  DocumentSettings settings;
+  std::vector<std::string> tags;
+  // Where the version to go back to is kept before the file is first
+  // written over, and that version.
+  std::optional<std::filesystem::path> keepAt;
+  std::string reference;
+  // Found on the queue.
+  bool ran = false;
+  bool stopped = false;
+  bool kept = false;
+  std::string keepError;
+  std::string text;
+  std::string error;
+  std::optional<FileIdentity> identity;
+  // Taken in on the main thread, once.
+  bool collected = false;
+};
+
+void WindowController::performWrite(Write& write, const FileCalls& calls, Progress& progress) {
+  write.ran = true;
+  if (write.keepAt) {
+    std::error_code code;
+    std::filesystem::create_directories(write.keepAt->parent_path(), code);
+    write.keepError = code ? code.message() : writeFileAtomically(*write.keepAt, write.reference, calls);
+    if (!write.keepError.empty())
+      return;
+    write.kept = true;
+  }
+  ProgressStage making(progress, 0.0, 0.5);
+  const auto tiles = write.tiles->makeTiles(making);
+  if (progress.shouldStop()) {
+    write.stopped = true;
+    return;
+  }
+  const auto graph = Graph::create(tiles);
+  write.text = ornival::documentText(write.settings, tiles, graph.get());
+  // The last check: once the file is being written, it is written whole.
+  if (progress.shouldStop()) {
+    write.stopped = true;
+    return;
+  }
+  progress.report(0.75);
+  write.error = writeFileAtomically(write.target, write.text, calls);
+  if (!write.error.empty())
+    return;
   // Tags are a courtesy to file managers: a file system without extended
   // attributes simply has none.
-  writeFileTags(target, documentTags(editor_->counts));
-  if (file_ && target == *file_)
-    identity_ = fileIdentity(target);
-  return {};
+  writeFileTags(write.target, write.tags);
+  write.identity = fileIdentity(write.target);
+  progress.report(1.0);
 }
 
-bool WindowController::save() {
-  if (!file_)
-    return saveAs();
+bool WindowController::startWrite(WriteKind kind, const std::filesystem::path& target) {
   if (!editor_)
     return false;
+  auto write = std::make_shared<Write>();
+  write->kind = kind;
+  write->target = target;
+  write->changes = changeCount_;
+  if (kind == WriteKind::autosave && !keptCopy_) {
+    std::string error;
+    const auto folder = application_.instanceFolder(&error);
+    if (!folder) {
+      setAutosaveProblem(keepFailure(error));
+      return false;
+    }
+    write->keepAt = *folder / "Kept" / newFileName("-" + target.filename().string());
+    write->reference = reference_;
+  }
+  write->tiles = TilingSnapshot::take(editor_->graph().shapes());
+  write->settings = document_->fileSettings();
+  write->tags = documentTags(editor_->counts);
+  const FileCalls* calls = &application_.files();
+  const std::string name = kind == WriteKind::untitled ? displayName() : target.filename().string();
+  write->task = Task::create(
+      formatText(localized("WindowController", "Saving “%1”…"), {name}),
+      [write, calls](Task& task) { performWrite(*write, *calls, task); },
+      [weak = weak_from_this(), write] {
+        if (const auto self = weak.lock())
+          self->collect(write);
+      });
+  writing_ = write;
+  saveQueue_->addOperation(write->task);
+  if (taskList_)
+    taskList_->add(write->task);
+  return true;
+}
+
+bool WindowController::isWriting() {
+  // A write cancelled before it began never runs and never reports back.
+  if (writing_ && writing_->task->isCancelled() && !writing_->task->hasStarted())
+    collect(writing_);
+  return writing_ != nullptr;
+}
+
+void WindowController::finishWriting() {
+  if (!writing_)
+    return;
+  const auto write = writing_;
+  saveQueue_->waitUntilAllOperationsAreFinished();
+  collect(write);
+}
+
+std::string WindowController::keepFailure(const std::string& error) const {
+  return formatText(localized("WindowController",
+                              "Autosave left “%1” as it is: the version to go back to could not be kept first "
+                              "(%2). Your changes are kept in this window."),
+                    {displayFileName(), error});
+}
+
+void WindowController::collect(std::shared_ptr<Write> write) {
+  if (write->collected)
+    return;
+  write->collected = true;
+  // The task's closures hold the write: a task cancelled before it began
+  // keeps them, and the two would keep each other alive.
+  write->task.reset();
+  if (writing_ == write)
+    writing_.reset();
+  if (write->kept)
+    keptCopy_ = write->keepAt;
+  const bool stopped = !write->ran || write->stopped;
+  // Changes made while it was written are not in the file: they stay to be
+  // saved.
+  const bool whole = write->changes == changeCount_;
+  switch (write->kind) {
+    case WriteKind::autosave:
+      if (!write->keepError.empty()) {
+        setAutosaveProblem(keepFailure(write->keepError));
+      } else if (!stopped && !write->error.empty()) {
+        setAutosaveProblem(formatText(localized("WindowController",
+                                                "Autosave could not write “%1”: %2. Your changes are kept in this "
+                                                "window."),
+                                      {write->target.string(), write->error}));
+      } else if (!stopped) {
+        if (file_ && write->target == *file_)
+          identity_ = write->identity;
+        fileHoldsReference_ = write->text == reference_;
+        setAutosaveProblem({});
+        if (whole)
+          setEdited(false);
+        else
+          autosaveTimer_.start();
+      }
+      break;
+    case WriteKind::untitled:
+      if (!stopped && !write->error.empty())
+        setAutosaveProblem(
+            formatText(localized("WindowController", "Autosave could not keep this document in “%1”: %2."),
+                       {write->target.string(), write->error}));
+      else if (!stopped)
+        setAutosaveProblem({});
+      break;
+    case WriteKind::save:
+    case WriteKind::saveAs:
+      if (stopped)
+        break;
+      if (!write->error.empty()) {
+        if (application_.presentError)
+          prompt(application_.presentError,
+                 formatText(localized("WindowController", "“%1” could not be saved: %2."),
+                            {write->target.filename().string(), write->error}));
+        break;
+      }
+      if (write->kind == WriteKind::saveAs) {
+        file_ = write->target;
+        displayName_.clear();
+        if (untitledAutosave_) {
+          std::error_code ignored;
+          std::filesystem::remove(*untitledAutosave_, ignored);
+          untitledAutosave_.reset();
+        }
+      }
+      identity_ = write->identity;
+      // Saved on purpose: what Revert goes back to from now on.
+      reference_ = std::move(write->text);
+      fileHoldsReference_ = true;
+      dropKeptCopy();
+      incomplete_ = false;
+      incompleteNotice_.clear();
+      changedOutside_ = false;
+      autosaveProblem_.clear();
+      updateMessageBar();
+      if (whole) {
+        setEdited(false);
+        autosaveTimer_.stop();
+      } else {
+        updateTitle();
+      }
+      encodeRestorableState();
+      break;
+  }
+}
+
+bool WindowController::wrote(std::shared_ptr<Write> write, bool wait) {
+  if (!wait)
+    return true;
+  finishWriting();
+  return write->ran && !write->stopped && write->error.empty();
+}
+
+bool WindowController::save(bool wait) {
+  if (!file_)
+    return saveAs(wait);
+  if (!editor_)
+    return false;
+  // One write at a time, and what it found taken in before this one asks.
+  finishWriting();
   if (incomplete_) {
     const auto answer = application_.askToSaveOverIncomplete
                             ? prompt(application_.askToSaveOverIncomplete, incompleteNotice_)
                             : Application::IncompleteAnswer::cancel;
     if (answer == Application::IncompleteAnswer::saveAs)
-      return saveAs();
+      return saveAs(wait);
     if (answer != Application::IncompleteAnswer::save)
       return false;
   }
@@ -542,64 +769,21 @@ bool WindowController::save() {
   if (changedOutside() && fileIdentity(*file_))
     if (const auto done = resolveOutsideChange())
       return *done;
-  const std::string text = documentText();
-  if (const std::string error = saveTo(*file_); !error.empty()) {
-    if (application_.presentError)
-      prompt(application_.presentError,
-             formatText(localized("WindowController", "“%1” could not be saved: %2."), {displayFileName(), error}));
+  if (!startWrite(WriteKind::save, *file_))
     return false;
-  }
-  // Saved on purpose: what Revert goes back to from now on.
-  reference_ = text;
-  fileHoldsReference_ = true;
-  dropKeptCopy();
-  incomplete_ = false;
-  incompleteNotice_.clear();
-  changedOutside_ = false;
-  autosaveProblem_.clear();
-  updateMessageBar();
-  setEdited(false);
-  autosaveTimer_.stop();
-  encodeRestorableState();
-  return true;
+  return wrote(writing_, wait);
 }
 
-bool WindowController::saveAs() {
+bool WindowController::saveAs(bool wait) {
   if (!application_.chooseSaveFile || !editor_)
     return false;
+  finishWriting();
   const auto folder = file_ ? file_->parent_path() : application_.documentsFolder();
   const auto chosen =
       prompt(application_.chooseSaveFile, folder / (file_ ? file_->filename().string() : displayName()));
-  if (!chosen)
+  if (!chosen || !startWrite(WriteKind::saveAs, *chosen))
     return false;
-  const std::string text = documentText();
-  if (const std::string error = saveTo(*chosen); !error.empty()) {
-    if (application_.presentError)
-      prompt(application_.presentError,
-             formatText(localized("WindowController", "“%1” could not be saved: %2."),
-                        {chosen->filename().string(), error}));
-    return false;
-  }
-  file_ = *chosen;
-  identity_ = fileIdentity(*chosen);
-  reference_ = text;
-  fileHoldsReference_ = true;
-  dropKeptCopy();
-  incomplete_ = false;
-  incompleteNotice_.clear();
-  changedOutside_ = false;
-  autosaveProblem_.clear();
-  updateMessageBar();
-  displayName_.clear();
-  if (untitledAutosave_) {
-    std::error_code ignored;
-    std::filesystem::remove(*untitledAutosave_, ignored);
-    untitledAutosave_.reset();
-  }
-  setEdited(false);
-  autosaveTimer_.stop();
-  encodeRestorableState();
-  return true;
+  return wrote(writing_, wait);
 }
 
 std::optional<bool> WindowController::resolveOutsideChange() {
@@ -630,10 +814,7 @@ void WindowController::replaceDocument(std::shared_ptr<Document> fresh) {
   autosaveTimer_.stop();
   detach();
   attach(std::move(fresh));
-  exporter_ = std::make_unique<DocumentExporter>(
-      document_, DocumentExporter::Services{&application_.userDefaults(), exportViewer_.get(),
-                                            &application_.bitmapWriter(), exportWindow_.get()});
-  exporter_->fileURL = [this] { return file_; };
+  makeExporter();
   edited_ = false;
   updateTitle();
 }
@@ -641,6 +822,7 @@ void WindowController::replaceDocument(std::shared_ptr<Document> fresh) {
 std::string WindowController::reloadFromFile() {
   if (!file_)
     return {};
+  finishWriting();
   FileContents contents = readRegularFile(*file_, largestDocumentBytes);
   if (!contents.ok())
     return readRefusalMessage(contents, displayFileName());
@@ -659,6 +841,8 @@ std::string WindowController::reloadFromFile() {
 std::string WindowController::revert() {
   if (!file_)
     return {};
+  // The write under way ends first: the file then holds what it wrote.
+  finishWriting();
   auto fresh = Document::create();
   ReadCounts counts;
   if (const TextKind kind = readDocument(*fresh, reference_, &counts); kind != TextKind::document)
@@ -695,6 +879,11 @@ void WindowController::autosave() {
     autosaveTimer_.start(500);
     return;
   }
+  // One write at a time: this one follows when the one under way is done.
+  if (isWriting()) {
+    autosaveTimer_.start(100);
+    return;
+  }
   autosaveTimer_.setInterval(application_.options().autosaveDelayMilliseconds);
   if (file_)
     autosaveInPlace();
@@ -710,25 +899,7 @@ void WindowController::autosaveInPlace() {
   if (changedOutside())
     if (resolveOutsideChange())
       return;
-  if (!keptCopy_) {
-    if (const std::string error = keepReference(); !error.empty()) {
-      setAutosaveProblem(formatText(localized("WindowController",
-                                              "Autosave left “%1” as it is: the version to go back to could not "
-                                              "be kept first (%2). Your changes are kept in this window."),
-                                    {displayFileName(), error}));
-      return;
-    }
-  }
-  const std::string text = documentText();
-  if (const std::string error = saveTo(*file_); !error.empty()) {
-    setAutosaveProblem(formatText(
-        localized("WindowController", "Autosave could not write “%1”: %2. Your changes are kept in this window."),
-        {file_->string(), error}));
-    return;
-  }
-  fileHoldsReference_ = text == reference_;
-  setAutosaveProblem({});
-  setEdited(false);
+  startWrite(WriteKind::autosave, *file_);
 }
 
 void WindowController::autosaveUntitled() {
@@ -742,28 +913,7 @@ void WindowController::autosaveUntitled() {
     }
     untitledAutosave_ = *folder / newFileName(".ornival");
   }
-  if (const std::string error = saveTo(*untitledAutosave_); !error.empty())
-    setAutosaveProblem(
-        formatText(localized("WindowController", "Autosave could not keep this document in “%1”: %2."),
-                   {untitledAutosave_->string(), error}));
-  else
-    setAutosaveProblem({});
-}
-
-std::string WindowController::keepReference() {
-  std::string error;
-  const auto folder = application_.instanceFolder(&error);
-  if (!folder)
-    return error;
-  std::error_code code;
-  std::filesystem::create_directories(*folder / "Kept", code);
-  if (code)
-    return code.message();
-  const auto copy = *folder / "Kept" / newFileName("-" + file_->filename().string());
-  if (std::string failure = writeFileAtomically(copy, reference_, application_.files()); !failure.empty())
-    return failure;
-  keptCopy_ = copy;
-  return {};
+  startWrite(WriteKind::untitled, *untitledAutosave_);
 }
 
 void WindowController::dropKeptCopy() {
@@ -809,6 +959,10 @@ void WindowController::updateMessageBar() {
 }
 
 bool WindowController::shouldClose() {
+  // A write under way ends first, and what it did decides: once it has
+  // written everything there is nothing to ask; if it failed, it has said so
+  // and the edits are still there to be asked about.
+  finishWriting();
   if (!edited_)
     return true;
   const auto answer =
@@ -838,6 +992,12 @@ bool WindowController::shouldClose() {
 
 void WindowController::close() {
   autosaveTimer_.stop();
+  // A write under way is the user's work: it ends before the window goes.
+  finishWriting();
+  // Exports under way stop and write nothing: the window they belong to is
+  // going.
+  if (taskList_)
+    taskList_->cancelAll();
   encodeRestorableState();
   // Closed on purpose: an untitled document kept for the next session goes,
   // and so does the copy of the version to go back to.
@@ -1262,7 +1422,14 @@ void WindowController::buildWindowParts() {
   noticeLayout->addWidget(reveal);
   noticeLayout->addWidget(dismiss);
   window_->statusBar()->addPermanentWidget(exportNotice_);
+  // Its place is kept while it is hidden, so that the status bar keeps its
+  // height and the drawing is not resized when the word comes or goes.
+  QSizePolicy noticePolicy = exportNotice_->sizePolicy();
+  noticePolicy.setRetainSizeWhenHidden(true);
+  exportNotice_->setSizePolicy(noticePolicy);
   exportNotice_->hide();
+  taskList_ = new TaskList(window_.get(), application_.options().taskShownAfterMilliseconds);
+  window_->statusBar()->addPermanentWidget(taskList_);
 
   // The popovers.
   popoverHost_ = std::make_unique<PopoverHost>(*window_);

@@ -7,6 +7,9 @@
 #include "editor/EditorWindowController.h"
 #include "editor/InputEvents.h"
 #include "editor/qt/View.h"
+#include "platform/AtomicFile.h"
+#include "platform/OperationQueue.h"
+#include "platform/Progress.h"
 #include "platform/RegularFile.h"
 
 #include <QMainWindow>
@@ -44,6 +47,7 @@ class SurfacePopover;
 class RotatePopover;
 class ToolStrip;
 class IconMenuViewController;
+class TaskList;
 
 // The controller of one document window: it makes the window with its view
 // and editor, hands the document to the editor, routes keys and actions,
@@ -114,12 +118,13 @@ public:
   // passes the key on.
   bool keyDown(const KeyEvent& event);
 
-  // Lifecycle. Writes the document to file, whole or not at all; why not,
-  // or empty.
-  std::string saveTo(const std::filesystem::path& file);
-  // Saving on purpose; a failure is told in a dialog and keeps the edits.
-  bool save();
-  bool saveAs();
+  // Lifecycle. Saving on purpose; a failure is told in a dialog and keeps
+  // the edits. The document is written on the window's save queue, whole or
+  // not at all, from its tiles as they stood: `wait` holds the window until
+  // the file is written, as closing needs, and then says whether it was;
+  // else it says whether the write has begun.
+  bool save(bool wait = true);
+  bool saveAs(bool wait = true);
   // Goes back to the file as opened, or as last saved on purpose, and puts
   // that back into the file: a fresh document and editor, since the undo
   // steps of the old tiles have no meaning for the new ones. Why not, or
@@ -130,6 +135,11 @@ public:
   // prompt is open; a failure shows in the window's message bar.
   void autosave();
   bool isAutosavePending() const { return autosaveTimer_.isActive(); }
+  // Waits for the write under way, if any, and takes in what it did.
+  void finishWriting();
+  // Whether a write is under way.
+  bool isWriting();
+  const std::shared_ptr<OperationQueue>& saveQueue() const { return saveQueue_; }
   // Asks about unsaved changes; false keeps the window.
   bool shouldClose();
   void close();
@@ -199,6 +209,9 @@ public:
   // with a button that shows it in the file manager; or why nothing was.
   void showExportNotice(const std::optional<std::filesystem::path>& file, const std::string& error);
   QLabel* exportNotice() const { return exportNoticeText_; }
+  // The window's exports and saves under way, shown with their progress and
+  // a Cancel button.
+  TaskList* taskList() const { return taskList_; }
   QAbstractButton* exportNoticeReveal() const { return exportNoticeReveal_; }
   int blackOrWhite = 0;
 
@@ -212,12 +225,24 @@ private:
   void buildActions();
   void buildWindowParts();
   void buildPopoverActions();
+  // The exports of the document, run on the export queue.
+  void makeExporter();
   void closePopovers();
   void noteEvent();
   void updateTitle();
   std::string restorationGroup() const;
   // The file's side of saving.
-  std::string documentText() const;
+  enum class WriteKind { autosave, untitled, save, saveAs };
+  struct Write;
+  // Takes the tiles and settings and hands the write to the save queue;
+  // whether it did.
+  bool startWrite(WriteKind kind, const std::filesystem::path& target);
+  // On the save queue.
+  static void performWrite(Write& write, const FileCalls& calls, Progress& progress);
+  // On the main thread, once per write: what it did, told and taken in.
+  void collect(std::shared_ptr<Write> write);
+  bool wrote(std::shared_ptr<Write> write, bool wait);
+  std::string keepFailure(const std::string& error) const;
   std::string displayFileName() const;
   bool changedOutside() const;
   // Asks what to do about another program's change of the file: none to
@@ -228,7 +253,6 @@ private:
   void replaceDocument(std::shared_ptr<Document> fresh);
   void autosaveInPlace();
   void autosaveUntitled();
-  std::string keepReference();
   void dropKeptCopy();
   void setAutosaveProblem(std::string problem);
   void updateMessageBar();
@@ -265,6 +289,10 @@ private:
   std::size_t redoCount_ = 0;
   bool loading_ = false;
   QTimer autosaveTimer_;
+  // Counts the changes that make the window edited.
+  std::uint64_t changeCount_ = 0;
+  std::shared_ptr<OperationQueue> saveQueue_ = OperationQueue::create();
+  std::shared_ptr<Write> writing_;
   std::vector<Shapes> selectedTools_{Shapes::sun8};
   int dimension_ = 2;
   Color shapeColor_ = Color::white();
@@ -294,6 +322,10 @@ private:
   ActionTable windowActions_;
   ActionTable documentActions_;
   std::unique_ptr<DocumentExporter> exporter_;
+  // The exporters' services live as long as this: exports that end later
+  // tell nobody.
+  std::shared_ptr<int> exportLifetime_ = std::make_shared<int>();
+  TaskList* taskList_ = nullptr;
   std::unique_ptr<ExportWindow> exportWindow_;
   std::unique_ptr<FileViewer> exportViewer_;
   QWidget* exportNotice_ = nullptr;

@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "document/DocumentEditor.h"
 #include "document/FilePresenter.h"
+#include "document/TilingSnapshot.h"
 #include "document/OrnivalModel.h"
 #include "document/scene/ExportScene.h"
 #include "document/scene/SceneWriters.h"
@@ -12,9 +13,12 @@
 #include "platform/FileViewer.h"
 #include "platform/Localization.h"
 #include "platform/NumberText.h"
+#include "platform/OperationQueue.h"
+#include "platform/Task.h"
 #include "platform/UserDefaults.h"
 
 #include <chrono>
+#include <mutex>
 #include <system_error>
 
 namespace ornival {
@@ -33,6 +37,21 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 std::string quoted(const std::filesystem::path& file) { return "\u201C" + file.filename().string() + "\u201D"; }
 
+std::string couldNotWrite(const std::filesystem::path& file, const std::string& why) {
+  return formatText(localized("Export", "Could not write %1: %2"), {quoted(file), why});
+}
+
+std::string replacesDocument() {
+  return localized("Export", "The export would replace the document itself. "
+                             "Save the document under another name first.");
+}
+
+// Held while an export checks that it still stands and writes its files.
+std::mutex& exportWrites() {
+  static std::mutex mutex;
+  return mutex;
+}
+
 std::string twoDigits(unsigned value) { return (value < 10 ? "0" : "") + formatInteger(value); }
 
 std::string currentTime() {
@@ -48,8 +67,20 @@ std::string currentTime() {
 
 }  // namespace
 
+std::string BitmapWriter::writeBitmap(const Document& document, BitmapFileType type,
+                                      const std::filesystem::path& target, const FileCalls& files) {
+  std::string error;
+  const BitmapWork work = prepareBitmap(document, type, error);
+  if (!work)
+    return error;
+  const EncodedBitmap picture = work(Progress::none());
+  if (!picture.error.empty())
+    return picture.error;
+  return writeFileAtomically(target, picture.bytes, files);
+}
+
 DocumentExporter::DocumentExporter(std::weak_ptr<Document> document, Services services)
-    : document_(std::move(document)), services_(services) {}
+    : document_(std::move(document)), services_(std::move(services)) {}
 
 void DocumentExporter::exportTagged(std::optional<std::int64_t> tag) {
   if (!tag)
@@ -78,22 +109,64 @@ std::optional<std::filesystem::path> DocumentExporter::target(std::string_view e
   // A document saved under an export's extension would be overwritten by
   // its own export.
   if (sameFile(*presenter.presentedItemURL, *url)) {
-    result.error = localized("Export", "The export would replace the document itself. "
-                                         "Save the document under another name first.");
+    result.error = replacesDocument();
     return std::nullopt;
   }
   return presenter.presentedItemURL;
 }
 
-ExportResult DocumentExporter::finish(ExportResult result) {
+void DocumentExporter::finish(const Services& services, const ExportResult& result) {
   if (!result.error.empty()) {
-    result.file.reset();
-    if (services_.window)
-      services_.window->presentExportError(result.error);
-  } else if (result.file && services_.viewer) {
-    services_.viewer->reveal(*result.file);
+    if (services.window)
+      services.window->presentExportError(result.error);
+  } else if (result.file && services.viewer) {
+    services.viewer->reveal(*result.file);
   }
-  return result;
+}
+
+ExportResult DocumentExporter::run(const std::filesystem::path& file, Work work) {
+  const FileCalls* calls = services_.files ? services_.files : &systemFileCalls();
+  auto outcome = std::make_shared<ExportResult>();
+  // Everything is made first; the files are written last, and only when the
+  // export still stands, so that a cancelled one leaves nothing behind. One
+  // export writes at a time: two of the same file end with the later one.
+  const auto perform = [work = std::move(work), outcome, file, calls](Progress& progress) {
+    Files files;
+    ProgressStage making(progress, 0.0, 0.95);
+    work(making, files, *outcome);
+    if (!outcome->error.empty())
+      return;
+    const std::lock_guard lock(exportWrites());
+    if (progress.shouldStop() || files.empty()) {
+      outcome->cancelled = true;
+      return;
+    }
+    for (const auto& [path, bytes] : files) {
+      if (std::string error = writeFileAtomically(path, bytes, *calls); !error.empty()) {
+        outcome->error = couldNotWrite(path, error);
+        return;
+      }
+    }
+    outcome->file = file;
+    progress.report(1.0);
+  };
+
+  if (!services_.queue) {
+    perform(Progress::none());
+    finish(services_, *outcome);
+    return *outcome;
+  }
+  const Services services = services_;
+  auto task = Task::create(
+      formatText(localized("Export", "Exporting “%1”…"), {file.filename().string()}), [perform](Task& task) { perform(task); },
+      [outcome, services] {
+        if (!services.lifetime.expired())
+          finish(services, *outcome);
+      });
+  services_.queue->addOperation(task);
+  if (services_.window)
+    services_.window->exportStarted(task);
+  return {};
 }
 
 std::shared_ptr<OrnivalModel> DocumentExporter::svgModel() const {
@@ -113,58 +186,78 @@ std::shared_ptr<OrnivalModel> DocumentExporter::svgModel() const {
 
 ExportResult DocumentExporter::exportSVG() {
   ExportResult result;
-  const auto model = svgModel();
-  if (!model)
+  const auto document = document_.lock();
+  const auto editor = document ? document->viewController() : nullptr;
+  if (!editor)
     return result;
   const auto file = target(pathExtension(ExportFileFormat::svg), result);
-  if (!file)
-    return finish(std::move(result));
-  const std::string text = model->svg();
-  if (const std::string error = writeFileAtomically(*file, text); !error.empty())
-    result.error = formatText(localized("Export", "Could not write %1: %2"), {quoted(*file), error});
-  else
-    result.file = file;
-  return finish(std::move(result));
+  if (!file) {
+    finish(services_, result);
+    return result;
+  }
+  return run(*file, [tiles = TilingSnapshot::take(editor->graph().shapes()), settings = document->fileSettings(),
+                     file = *file](Progress& progress, Files& files, ExportResult&) {
+    ProgressStage making(progress, 0.0, 0.4);
+    auto model = OrnivalModel::create();
+    model->shapes = tiles->makeTiles(making);
+    if (progress.shouldStop())
+      return;
+    // Only the corners count, for the drawing's box.
+    for (const auto& tile : model->shapes)
+      model->borderEdges.insert(model->borderEdges.end(), tile->edges().begin(), tile->edges().end());
+    model->settings = settings;
+    std::string text = model->svg();
+    progress.report(1.0);
+    files.emplace_back(file, std::move(text));
+  });
 }
 
 ExportResult DocumentExporter::export3D(ExportFileFormat format) {
   ExportResult result;
   const auto document = document_.lock();
-  if (!document || !document->viewController() || !(fileURL && fileURL()))
+  const auto url = fileURL ? fileURL() : std::nullopt;
+  if (!document || !document->viewController() || !url)
     return result;
   if (!canWriteScene(format)) {
     result.error = sceneFiles(format, {}, "", "").error;
-    return finish(std::move(result));
+    finish(services_, result);
+    return result;
   }
   const auto file = target(pathExtension(format), result);
-  if (!file)
-    return finish(std::move(result));
-  const std::optional<ExportScene> scene = exportScene(*document);
-  if (!scene) {
+  if (!file) {
+    finish(services_, result);
+    return result;
+  }
+  auto snapshot = takeSceneSnapshot(*document);
+  if (!snapshot) {
     result.error = localized("Export", "There is no 3D scene to export.");
-    return finish(std::move(result));
+    finish(services_, result);
+    return result;
   }
-  SceneFiles files = sceneFiles(format, *scene, file->stem().string(), now ? now() : currentTime());
-  if (!files.error.empty()) {
-    result.error = files.error;
-    return finish(std::move(result));
-  }
-  // The companion files (an obj's materials) go first, so that the main
-  // file never names one that is missing.
-  for (auto entry = files.files.rbegin(); entry != files.files.rend(); ++entry) {
-    const std::filesystem::path path = file->parent_path() / entry->name;
-    if (const auto url = fileURL(); url && sameFile(path, *url)) {
-      result.error = localized("Export", "The export would replace the document itself. "
-                                           "Save the document under another name first.");
-      return finish(std::move(result));
+  return run(*file, [snapshot = std::move(*snapshot), format, file = *file, documentFile = *url,
+                     created = now ? now() : currentTime()](Progress& progress, Files& files, ExportResult& result) {
+    ProgressStage making(progress, 0.0, 0.7);
+    const std::optional<ExportScene> scene = exportScene(snapshot, making);
+    if (!scene)
+      return;
+    SceneFiles made = sceneFiles(format, *scene, file.stem().string(), created);
+    if (!made.error.empty()) {
+      result.error = made.error;
+      return;
     }
-    if (const std::string error = writeFileAtomically(path, entry->data); !error.empty()) {
-      result.error = formatText(localized("Export", "Could not write %1: %2"), {quoted(path), error});
-      return finish(std::move(result));
+    // The companion files (an obj's materials) go first, so that the main
+    // file never names one that is missing.
+    for (auto entry = made.files.rbegin(); entry != made.files.rend(); ++entry) {
+      const std::filesystem::path path = file.parent_path() / entry->name;
+      if (sameFile(path, documentFile)) {
+        result.error = replacesDocument();
+        files.clear();
+        return;
+      }
+      files.emplace_back(path, std::move(entry->data));
     }
-  }
-  result.file = file;
-  return finish(std::move(result));
+    progress.report(1.0);
+  });
 }
 
 ExportResult DocumentExporter::exportPNG() {
@@ -189,15 +282,29 @@ ExportResult DocumentExporter::exportPNG() {
                                                                     : "jp2";
 
   const auto file = target(extension, result);
-  if (!file)
-    return finish(std::move(result));
+  if (!file) {
+    finish(services_, result);
+    return result;
+  }
   if (!document->viewController() || !services_.bitmaps)
     return result;
-  if (std::string error = services_.bitmaps->writeBitmap(*document, type, *file); !error.empty())
-    result.error = formatText(localized("Export", "Could not write %1: %2"), {quoted(*file), error});
-  else
-    result.file = file;
-  return finish(std::move(result));
+  std::string error;
+  BitmapWork work = services_.bitmaps->prepareBitmap(*document, type, error);
+  if (!work) {
+    result.error = couldNotWrite(*file, error);
+    finish(services_, result);
+    return result;
+  }
+  return run(*file, [work = std::move(work), file = *file](Progress& progress, Files& files, ExportResult& result) {
+    EncodedBitmap picture = work(progress);
+    if (!picture.error.empty()) {
+      result.error = couldNotWrite(file, picture.error);
+      return;
+    }
+    if (picture.bytes.empty())
+      return;
+    files.emplace_back(file, std::move(picture.bytes));
+  });
 }
 
 }  // namespace ornival

@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace ornival {
 
@@ -25,15 +26,42 @@ Color flattened(const Color& c) {
 
 }  // namespace
 
+namespace {
+
+// What the drawing reads, from the document or from content taken before.
+struct Page {
+  DocumentSettings settings;
+  Graph* graph = nullptr;
+  Rect page;
+};
+
+std::optional<Page> pageOf(const PrintView& view) {
+  if (view.document) {
+    Page page;
+    page.settings = view.document->fileSettings();
+    const auto editor = view.document->viewController();
+    if (editor) {
+      page.graph = &editor->graph();
+      page.page = editor->snappedPageBounds();
+    }
+    return page;
+  }
+  if (view.content)
+    return Page{view.content->settings, view.content->graph.get(), view.content->page};
+  return std::nullopt;
+}
+
+}  // namespace
+
 AffineTransform PrintView::pageTransform(const Rect& rect) const {
+  const auto page = pageOf(*this);
   Vec2 shift = -rect.origin;
   if (printing) {
     // The page frame, in turned canvas units, lands in the middle of the view.
-    const auto editor = document ? document->viewController() : nullptr;
-    const Rect page = editor ? editor->snappedPageBounds() : Rect{};
-    shift = frame.size * 0.5 - page.center() * scale;
+    const Rect frameOfPage = page ? page->page : Rect{};
+    shift = frame.size * 0.5 - frameOfPage.center() * scale;
   }
-  const double degrees = document ? document->rotation() : 0.0;
+  const double degrees = page ? page->settings.rotation : 0.0;
   // Scaled first, then turned, then moved: the page bounds are measured in
   // turned canvas units, so the move must come last for the page to land in
   // the view.
@@ -50,16 +78,17 @@ Rect PrintView::paginatedFrame(const Rect& imageable, double scaling) {
 }
 
 void PrintView::drawDocument(Painter& painter, const Rect& rect) const {
-  if (!document)
+  const auto page = pageOf(*this);
+  if (!page)
     return;
+  const DocumentSettings& settings = page->settings;
   if (!printing) {
-    const Color background = document->backgroundColor();
+    const Color background = settings.backgroundColor;
     painter.fill(Path::rectangle({{0.0, 0.0}, rect.size}), exportAlpha ? background : flattened(background));
   }
-  const auto editor = document->viewController();
-  if (!editor)
+  if (!page->graph)
     return;
-  Graph& graph = editor->graph();
+  Graph& graph = *page->graph;
   const AffineTransform m = pageTransform(rect);
 
   Path border;
@@ -76,21 +105,21 @@ void PrintView::drawDocument(Painter& painter, const Rect& rect) const {
     border.append(tile->borderBezierPath().transformed(m));
   }
 
-  std::array<LineAttribute, 3> bands{LineAttribute{document->borderWidth(), document->borderColor()},
-                                     LineAttribute{document->borderWidth2(), document->borderColor2()},
-                                     LineAttribute{document->borderWidth3(), document->borderColor3()}};
+  std::array<LineAttribute, 3> bands{LineAttribute{settings.borderWidth, settings.borderColor},
+                                     LineAttribute{settings.borderWidth2, settings.borderColor2},
+                                     LineAttribute{settings.borderWidth3, settings.borderColor3}};
   std::stable_sort(bands.begin(), bands.end());
-  const LineJoin join = document->borderLineStyle() ? LineJoin::round : LineJoin::miter;
+  const LineJoin join = settings.borderLineStyle ? LineJoin::round : LineJoin::miter;
   for (auto band = bands.rbegin(); band != bands.rend() && band->width > 0.0; ++band)
     painter.stroke(border, band->color, StrokeStyle{band->width * scale, LineCap::round, join});
 
-  if (document->crossings() != CrossingStatus::off) {
-    const bool rounded = document->borderBezierFactor() != 1.0;
-    const double limit = document->borderRadiusLimit();
-    const Path over = bandPath(bands[1].width, bands[0].width, limit, graph, document->crossings(), rounded);
+  if (settings.crossings != CrossingStatus::off) {
+    const bool rounded = settings.borderBezierFactor != 1.0;
+    const double limit = settings.borderRadiusLimit;
+    const Path over = bandPath(bands[1].width, bands[0].width, limit, graph, settings.crossings, rounded);
     if (!over.isEmpty())
       painter.fill(over.transformed(m), bands[1].color);
-    const Path over2 = bandPath(bands[2].width, bands[1].width, limit, graph, document->crossings(), rounded);
+    const Path over2 = bandPath(bands[2].width, bands[1].width, limit, graph, settings.crossings, rounded);
     if (!over2.isEmpty())
       painter.fill(over2.transformed(m), bands[2].color);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentSettings.h"
 #include "model/CrossingStatus.h"
 #include "platform/Path.h"
 
@@ -18,15 +19,26 @@ class Painter;
 // Coordinates are those of the view: y points up, (0, 0) is the lower left
 // corner of the frame; a painter that shows y downwards flips once, itself.
 //
-// Main thread only: it reads the editor's tiles.
+// A view of a document reads the editor's tiles, on the main thread; a view
+// of content taken beforehand may draw on any thread.
 class PrintView {
 public:
+  // What a page shows: the document's settings, its tiles (glued) and the
+  // page frame, for a drawing away from the document.
+  struct Content {
+    DocumentSettings settings;
+    std::shared_ptr<Graph> graph;
+    Rect page;
+  };
+
   explicit PrintView(Rect frame) : frame(frame) {}
 
   // The view's place and size; the size is its bounds.
   Rect frame;
-  // The document drawn; nothing is drawn without one.
+  // The document drawn; without one, the content.
   std::shared_ptr<const Document> document;
+  // Drawn when there is no document; nothing is drawn without either.
+  std::shared_ptr<const Content> content;
   // Drawn for a print: no background, and the page frame centred in the view.
   bool printing = false;
   // The background keeps its own opacity; else it is laid over white.

@@ -5,6 +5,7 @@
 #include "platform/Precondition.h"
 
 #include <cmath>
+#include <mutex>
 #include <string>
 
 namespace ornival {
@@ -17,6 +18,14 @@ std::shared_ptr<Material>& storedBaseMaterial() {
   static std::shared_ptr<Material> material;
   return material;
 }
+
+std::mutex& baseMaterialMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+// The cache of this thread's innermost PrivateCache; none: the shared one.
+thread_local Materials::Cache* privateCache = nullptr;
 
 // A band too narrow to see gets a width that the band test, which compares
 // with a height that is never negative, never passes.
@@ -59,7 +68,12 @@ Materials::Cache& Materials::cache() {
   return entries;
 }
 
+Materials::PrivateCache::PrivateCache() : previous_(privateCache) { privateCache = &entries_; }
+
+Materials::PrivateCache::~PrivateCache() { privateCache = previous_; }
+
 const std::shared_ptr<Material>& Materials::baseMaterial() {
+  const std::lock_guard lock(baseMaterialMutex());
   std::shared_ptr<Material>& material = storedBaseMaterial();
   if (!material) {
     material = Material::create();
@@ -74,7 +88,7 @@ std::shared_ptr<Material> Materials::material(const MaterialProperty& property) 
   ORNIVAL_PRECONDITION(property.lineAttributes.size() >= 3);
   if (!isFinite(property))
     return material(withFiniteValues(property));
-  Cache& entries = cache();
+  Cache& entries = privateCache ? *privateCache : cache();
   if (const auto found = entries.find(property); found != entries.end())
     if (std::shared_ptr<Material> material = found->second.value.lock())
       return material;
@@ -100,6 +114,7 @@ std::shared_ptr<Material> Materials::material(const MaterialProperty& property) 
 
 void Materials::resetForTesting() {
   cache().clear();
+  const std::lock_guard lock(baseMaterialMutex());
   storedBaseMaterial().reset();
   metalRenderingEnabled = true;
 }

@@ -148,9 +148,11 @@ std::shared_ptr<OrnivalModel> readDocumentFile(const std::string& path, Document
     error = DocumentFileError::tooLarge;
   if (!file.ok())
     return nullptr;
-  const std::string& bytes = file.bytes;
+  return readDocumentText(decodedDocumentText(file.bytes), error, limits);
+}
 
-  const std::string text = decodedDocumentText(bytes);
+std::shared_ptr<OrnivalModel> readDocumentText(std::string_view text, DocumentFileError& error,
+                                               const DocumentLimits& limits) {
   if (std::size_t(std::count(text.begin(), text.end(), '\n')) > limits.maxLines) {
     error = DocumentFileError::tooLarge;
     return nullptr;

@@ -27,6 +27,16 @@ struct DocumentLimits {
   std::size_t maxTiles = 50'000;
 };
 
+// What the thumbnailer draws: documents within `full` from the full model,
+// flat or in relief; larger ones, up to these bounds, flat from their tiles'
+// placements, which cost a small part of the memory (see TilePlacements).
+// Beyond them a file is refused rather than drawn.
+struct ThumbnailLimits {
+  DocumentLimits full;
+  std::size_t maxBytes = std::size_t(96) << 20;
+  std::size_t maxTiles = 2'000'000;
+};
+
 // Why a file gave no model.
 enum class DocumentFileError {
   none,
@@ -39,6 +49,9 @@ enum class DocumentFileError {
 // tiles; none, with the reason in error, when the file cannot be read, is no
 // document, or exceeds the limits.
 std::shared_ptr<OrnivalModel> readDocumentFile(const std::string& path, DocumentFileError& error,
+                                               const DocumentLimits& limits = {});
+// The same for text decoded already (decodedDocumentText).
+std::shared_ptr<OrnivalModel> readDocumentText(std::string_view text, DocumentFileError& error,
                                                const DocumentLimits& limits = {});
 
 }  // namespace ornival

@@ -16,15 +16,20 @@ class OrnivalModel;
 // OpenGL (OSMesa) on white. Needs no display, no GPU device, no fonts and no
 // settings, so it runs in the sandbox file managers start thumbnailers in.
 //
-// Each call makes its own model, view and renderer; calls share nothing.
+// Each call makes its own model, view and renderer; calls share nothing, so
+// any thread may draw.
 class ThumbnailProvider {
 public:
   // A size × size picture of the file, or none, with the reason in error. A
   // file that cannot be read or is not a document gives no picture: the file
   // manager then shows the type's icon, where a blank picture would hide
   // that the file is broken.
+  //
+  // Documents within the full model's limits are drawn from it, flat or in
+  // relief; larger ones flat from their tiles' placements (relief ones too),
+  // which keeps a million tiles within seconds and a few hundred megabytes.
   static std::optional<QImage> drawThumbnail(const std::string& path, int size, DocumentFileError& error,
-                                             const DocumentLimits& limits = {});
+                                             const ThumbnailLimits& limits = {});
 
   // The pictures of a model already read.
   static QImage drawFlat(OrnivalModel& model, int size);

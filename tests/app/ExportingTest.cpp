@@ -5,6 +5,8 @@
 #include "app/Popover.h"
 #include "app/WindowController.h"
 #include "editor/ViewController.h"
+#include "model/Operations.h"
+#include "platform/OperationQueue.h"
 #include "platform/ShapeLayer.h"
 #include "support/DocumentWindows.h"
 
@@ -78,6 +80,9 @@ TEST_F(Exporting, TagPicksTheExport) {
     SCOPED_TRACE(title);
     ASSERT_TRUE(item->isEnabled()) << "the document has its file";
     item->trigger();
+    // Written on the export queue, told through the main queue.
+    Operations::exportQueue()->waitUntilAllOperationsAreFinished();
+    mainQueue->drain();
     if (title == "Export Bitmap…") {
       bitmap = true;
       EXPECT_TRUE(window.exportPopover()->isVisible());

@@ -159,15 +159,19 @@ TEST_F(FileSafety, AWriteThatFailsKeepsTheEditsAndSaysWhyOnce) {
   EXPECT_EQ(contents(file), twoSquares);
 
   window->autosave();
+
+  window->finishWriting();
   EXPECT_EQ(errors.size(), 1u) << "no dialog for autosave";
   const std::string shown = window->message();
   EXPECT_TRUE(has(shown, "squares.ornival") && has(shown, reason(ENOSPC))) << shown;
   edit(*window, 6.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_EQ(window->message(), shown);
   calls.failure = EIO;
   edit(*window, 7.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_TRUE(has(window->message(), reason(EIO))) << window->message();
   EXPECT_EQ(errors.size(), 1u);
   EXPECT_EQ(contents(file), twoSquares);
@@ -176,6 +180,7 @@ TEST_F(FileSafety, AWriteThatFailsKeepsTheEditsAndSaysWhyOnce) {
   calls.failure = 0;
   edit(*window, 8.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_EQ(window->message(), "");
   EXPECT_FALSE(window->isEdited());
   EXPECT_TRUE(has(contents(file), "borderWidth: 8.0"));
@@ -185,6 +190,7 @@ TEST_F(FileSafety, AWriteThatFailsKeepsTheEditsAndSaysWhyOnce) {
   edit(*untitled, 3.0);
   calls.failure = ENOSPC;
   untitled->autosave();
+  untitled->finishWriting();
   EXPECT_TRUE(has(untitled->message(), reason(ENOSPC))) << untitled->message();
   EXPECT_EQ(errors.size(), 1u);
   auto picture = std::make_shared<RgbaImage>(4, 4);
@@ -217,6 +223,7 @@ TEST_F(FileSafety, DiscardAndRevertPutTheFileBackAsOpenedAndNothingIsWrittenUnde
   ASSERT_NE(window, nullptr);
   edit(*window, 4.0);
   window->autosave();
+  window->finishWriting();
   ASSERT_TRUE(has(contents(file), "borderWidth: 4.0"));
   EXPECT_FALSE(window->isEdited());
   ASSERT_TRUE(window->keptCopy().has_value());
@@ -232,12 +239,14 @@ TEST_F(FileSafety, DiscardAndRevertPutTheFileBackAsOpenedAndNothingIsWrittenUnde
 
   edit(*window, 4.0);
   window->autosave();
+  window->finishWriting();
   ASSERT_TRUE(window->keptCopy().has_value());
   const fs::path keptAgain = *window->keptCopy();
   edit(*window, 7.0);
   askToSave = [&] {
     // The autosave timer runs out while the user reads the prompt.
     window->autosave();
+    window->finishWriting();
     EXPECT_TRUE(has(contents(file), "borderWidth: 4.0"));
     return Application::SaveAnswer::discard;
   };
@@ -257,6 +266,7 @@ TEST_F(FileSafety, RevertGoesBackToTheLastSaveOnPurpose) {
   const std::string saved = contents(file);
   edit(*window, 6.0);
   window->autosave();
+  window->finishWriting();
   ASSERT_TRUE(has(contents(file), "borderWidth: 6.0"));
   EXPECT_EQ(window->revert(), "");
   EXPECT_EQ(contents(file), saved);
@@ -279,6 +289,7 @@ TEST_F(FileSafety, AFileThatDidNotReadWholeSaysSoAndIsNeverWrittenOverUnasked) {
 
     edit(*window, 5.0);
     window->autosave();
+    window->finishWriting();
     EXPECT_EQ(contents(file), text);
     incompleteAsked.clear();
     incompleteAnswer = Application::IncompleteAnswer::cancel;
@@ -305,11 +316,13 @@ TEST_F(FileSafety, AChangeByAnotherProgramIsNeverWrittenOverUnasked) {
 
   edit(*window, 5.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_EQ(changedAsked, std::vector<std::string>{"squares.ornival"});
   EXPECT_EQ(contents(file), theirs);
   EXPECT_TRUE(has(window->message(), "changed by another program")) << window->message();
   edit(*window, 6.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_EQ(changedAsked.size(), 1u) << "autosave stopped: asked once";
   EXPECT_EQ(contents(file), theirs);
 
@@ -320,6 +333,7 @@ TEST_F(FileSafety, AChangeByAnotherProgramIsNeverWrittenOverUnasked) {
   EXPECT_EQ(window->message(), "");
   edit(*window, 7.0);
   window->autosave();
+  window->finishWriting();
   EXPECT_TRUE(has(contents(file), "borderWidth: 7.0"));
   EXPECT_EQ(changedAsked.size(), 2u);
 
@@ -437,6 +451,7 @@ TEST(Instances, DISABLED_KeepsAnUntitledDocumentUntilKilled) {
   WindowController* window = program.newDocument();
   window->performEvent([&] { window->document()->setBorderWidth(9.0); });
   window->autosave();
+  window->finishWriting();
   ASSERT_TRUE(window->untitledAutosave().has_value());
   // The edit's own autosave still to come would be writing when the test
   // kills this program, and leave its half-written file behind: it is

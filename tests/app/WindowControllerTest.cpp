@@ -138,6 +138,7 @@ TEST_F(Lifecycle, ExportWaitsForTheFirstSaveAndRevertForAnEdit) {
   EXPECT_FALSE(window->router().validate({"undo", 0, {}}));
   saveTarget = folder / "saved.ornival";
   ASSERT_TRUE(window->send({"saveDocument", 0, {}}));
+  window->finishWriting();
   EXPECT_EQ(window->file(), saveTarget);
   EXPECT_TRUE(window->router().validate({"export", 2, {}}));
   edit(*window, 5.0);
@@ -153,6 +154,7 @@ TEST_F(Lifecycle, RevertGoesBackToTheFileAsOpenedAndForgetsTheOldUndoSteps) {
   ASSERT_TRUE(window->undoManager()->canUndo());
   // Autosave has written the edit over the file: Revert still goes back.
   window->autosave();
+  window->finishWriting();
   ASSERT_NE(contents(file), noTiles);
 
   EXPECT_EQ(window->revert(), "");
@@ -177,11 +179,14 @@ TEST_F(Lifecycle, AutosaveWaitsForTheGestureToEndAndKeepsUntitledDocumentsForThe
   QTest::mousePress(window->view(), Qt::LeftButton, {}, QPoint(10, 10));
   ASSERT_TRUE(window->view()->isInGesture());
   window->autosave();
+  window->finishWriting();
   EXPECT_FALSE(window->untitledAutosave().has_value());
   EXPECT_TRUE(window->isAutosavePending());
   QTest::mouseRelease(window->view(), Qt::LeftButton, {}, QPoint(10, 10));
-  // Half a second after the gesture, or later on a busy machine.
+  // Half a second after the gesture, or later on a busy machine; then
+  // written on the save queue.
   ASSERT_TRUE(testing::waitFor([&] { return window->untitledAutosave().has_value(); }));
+  window->finishWriting();
   const auto kept = *window->untitledAutosave();
   EXPECT_EQ(kept.parent_path().parent_path(), folder / "autosave");
   EXPECT_NE(contents(kept).find("borderWidth: 4.0"), std::string::npos);
@@ -321,6 +326,7 @@ TEST_F(Lifecycle, MenusAreValidatedAsTheyOpen) {
   EXPECT_TRUE(actionTitled(file->actions(), "New")->isEnabled());
   saveTarget = folder / "saved.ornival";
   actionTitled(file->actions(), "Save")->trigger();
+  window->finishWriting();
   emit file->aboutToShow();
   EXPECT_TRUE(exportSvg->isEnabled());
 

@@ -30,16 +30,17 @@ struct RecordingWindow : ExportWindow {
   void presentExportError(const std::string& message) override { log.push_back("error: " + message); }
 };
 
-// Writes a few bytes naming the type, or fails with a given reason.
+// Encodes a few bytes naming the type, or fails with a given reason.
 struct FakeBitmapWriter : BitmapWriter {
-  std::vector<std::pair<BitmapFileType, fs::path>> written;
+  std::vector<BitmapFileType> written;
   std::string failure;
-  std::string writeBitmap(const Document&, BitmapFileType type, const fs::path& target) override {
-    if (!failure.empty())
-      return failure;
-    written.emplace_back(type, target);
-    std::ofstream(target) << int(type);
-    return {};
+  BitmapWork prepareBitmap(const Document&, BitmapFileType type, std::string& error) override {
+    if (!failure.empty()) {
+      error = failure;
+      return {};
+    }
+    written.push_back(type);
+    return [type](Progress&) { return EncodedBitmap{std::to_string(int(type)), {}}; };
   }
 };
 
@@ -172,8 +173,8 @@ TEST_F(Exporting, BitmapFormatFollowsTheUserDefault) {
     const ExportResult result = bitmapExporter.exportPNG();
     EXPECT_EQ(result.error, "");
     ASSERT_EQ(writer.written.size(), 1u);
-    EXPECT_EQ(writer.written[0].first, c.type);
-    EXPECT_EQ(writer.written[0].second, folder / c.file);
+    EXPECT_EQ(writer.written[0], c.type);
+    EXPECT_EQ(contents(folder / c.file), std::to_string(int(c.type)));
     EXPECT_EQ(result.file, folder / c.file);
     EXPECT_EQ(shown.revealed, std::vector<fs::path>{folder / c.file});
   }
@@ -225,7 +226,7 @@ TEST_F(Exporting, ReliefPictureGoesToTheWriterLikeAFlatOne) {
   const ExportResult result = exporter.exportPNG();
   EXPECT_TRUE(result.error.empty()) << result.error;
   ASSERT_EQ(bitmaps.written.size(), 1u);
-  EXPECT_EQ(bitmaps.written[0].second, folder / "Pattern.png");
+  EXPECT_EQ(result.file, folder / "Pattern.png");
 }
 
 // The SVG drawing of the live tiles with the document's settings, the
@@ -254,6 +255,21 @@ TEST_F(Exporting, SvgIsTheLiveDrawing) {
   live.document->setViewController({});
   EXPECT_FALSE(exporter.svgModel());
   EXPECT_EQ(exporter.exportSVG().file, std::nullopt);
+}
+
+// The export draws from a snapshot of the tiles, glued anew on the queue's
+// thread: the text is the live drawing's, to the byte, also with groups and
+// crossings.
+TEST_F(Exporting, SvgOfTheSnapshotIsTheLiveDrawingsText) {
+  for (const auto& entry : fs::directory_iterator(ORNIVAL_EXAMPLES)) {
+    SCOPED_TRACE(entry.path().filename().string());
+    const testing::LiveDocument example =
+        testing::liveDocument(contents(entry.path()) + "\ncrossings: 1\nborderWidth: 2.0,5.0,8.0\n");
+    DocumentExporter exporting(example.document, {});
+    exporting.fileURL = exporter.fileURL;
+    ASSERT_EQ(exporting.exportSVG().error, "");
+    EXPECT_TRUE(contents(folder / "Pattern.svg") == exporting.svgModel()->svg());
+  }
 }
 
 }  // namespace

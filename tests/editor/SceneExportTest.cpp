@@ -192,6 +192,37 @@ TEST_F(SceneExport, ReaderFindsTheTrianglesBoundsAndColours) {
   EXPECT_TRUE(fs::exists(folder / "Pattern.mtl"));
 }
 
+// The scene is made on the export queue from a snapshot of the tiles, not
+// from the relief's nodes, which the user goes on editing: it is the scene
+// of those nodes, to the last bit, in every colour, metalness and roughness.
+TEST_F(SceneExport, TheSnapshotsSceneIsTheReliefsOwn) {
+  harness.command([&](ViewController& e) {
+    harness.document->setMetalness(0.3);
+    harness.document->setRoughness(0.7);
+    harness.document->setSurfaceZscale(1.5);
+    harness.document->setSurfaceRoundness(0.6);
+    harness.document->setRotation(25.0);
+    e.graph().shapes()[3]->setShapeColor({0.1, 0.2, 0.3, 0.5});
+  });
+  const ReliefScene relief = harness.editor->reliefScene();
+  ASSERT_TRUE(relief.scene && relief.shapesNode && relief.crossingsNode);
+  const auto snapshot = takeSceneSnapshot(*harness.document);
+  ASSERT_TRUE(snapshot);
+  ExportSceneSource nodes;
+  nodes.tiles = relief.shapesNode;
+  nodes.crossings = relief.crossingsNode;
+  nodes.page = snapshot->page;
+  nodes.rotation = snapshot->rotation;
+  nodes.surfaceZScale = snapshot->surfaceZScale;
+  nodes.metalness = snapshot->metalness;
+  nodes.roughness = snapshot->roughness;
+  nodes.lights = snapshot->lights;
+  const std::optional<ExportScene> made = exportScene(*snapshot);
+  ASSERT_TRUE(made);
+  EXPECT_EQ(*made, exportScene(nodes));
+  EXPECT_EQ(made->materials.size(), 4u) << "two tile colours, the translucent one, the crossings'";
+}
+
 // The view's zoom, the window's size and a selection change what the window
 // shows, never what is exported.
 TEST_F(SceneExport, FilesDoNotDependOnTheViewOrTheSelection) {

@@ -131,7 +131,9 @@ TEST_F(ThumbnailerTest, WritesNothingForWhatIsNoDocumentOrAWrongCall) {
 // The file manager's log says why there is no picture: a file over the size
 // limit is too large, not unreadable.
 TEST_F(ThumbnailerTest, SaysThatAFileOverTheSizeLimitIsTooLarge) {
-  const auto big = write("big.ornival", squareDocument("") + std::string(std::size_t(17) << 20, '\n'));
+  // Sparse: the program refuses it by its size, before reading a byte.
+  const auto big = write("big.ornival", squareDocument(""));
+  fs::resize_file(big, std::uintmax_t(97) << 20);
   const auto log = folder / "log.txt";
   const std::string command = std::string("'") + ORNIVAL_THUMBNAILER + "' -s 256 '" + big.string() + "' '" +
                               (folder / "out.png").string() + "' 2>'" + log.string() + "'";
@@ -173,20 +175,40 @@ TEST_F(ThumbnailerTest, AFullDiskLeavesThePictureThatWasThereAndSaysSo) {
   EXPECT_NE(said.find("No space left on device"), std::string::npos) << said;
 }
 
-TEST_F(ThumbnailerTest, HugeChainsOfTilesEndWithinTheirBounds) {
-  const auto chain = [](int tiles) {
-    std::string shapes = "7,0\n";
-    for (int k = 0; k + 1 < tiles; ++k)
-      shapes += std::to_string(k) + ",1,7,3," + std::to_string(k % 2) + "\n";
-    return testing::documentText(shapes, "displayMode: 3\n");
-  };
-  const auto output = folder / "out.png";
-  // Past the limit: refused before a tile is placed.
-  EXPECT_EQ(run(write("hostile.ornival", chain(500'000)), output, 256), 1);
-  EXPECT_FALSE(fs::exists(output));
-  // At the limit: drawn, within the time and memory the program allows itself.
-  EXPECT_EQ(run(write("largest.ornival", chain(49'000)), output, 256), 0);
-  EXPECT_TRUE(fs::exists(output));
+TEST_F(ThumbnailerTest, AReliefChainAtTheFullModelsLimitIsDrawnInRelief) {
+  std::string shapes = "7,0\n";
+  for (int k = 0; k + 1 < 49'000; ++k)
+    shapes += std::to_string(k) + ",1,7,3," + std::to_string(k % 2) + "\n";
+  const QImage image = thumbnail(write("largest.ornival", testing::documentText(shapes, "displayMode: 3\n")));
+  ASSERT_EQ(image.size(), QSize(256, 256));
+  // Lit on white: the relief's picture, not the flat one on the background.
+  EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
+}
+
+// 2000 × 500 red squares, a relief document: far beyond what the full model
+// takes, drawn flat on its own background within the time and memory the
+// program allows itself, or it would have been ended.
+TEST_F(ThumbnailerTest, AMillionTilesAreDrawnFlatWithinTheProgramsLimits) {
+  constexpr int columns = 2000;
+  constexpr int rows = 500;
+  std::string shapes;
+  shapes.reserve(std::size_t(columns) * rows * 16);
+  for (int y = 0; y < rows; ++y)
+    for (int x = 0; x < columns; ++x) {
+      const int index = y * columns + x;
+      if (index == 0)
+        shapes += "7,0\n";
+      else if (x == 0)
+        shapes += std::to_string(index - columns) + ",2,7,0,0\n";
+      else
+        shapes += std::to_string(index - 1) + ",1,7,3,0\n";
+    }
+  const QImage image = thumbnail(write(
+      "million.ornival",
+      testing::documentText(shapes, "borderWidth: 0.0,0.0,0.0\nbackgroundColor: 3A5A8CFF\ndisplayMode: 3\n")));
+  ASSERT_EQ(image.size(), QSize(256, 256));
+  EXPECT_EQ(image.pixelColor(128, 128), QColor(255, 0, 0));
+  EXPECT_EQ(image.pixelColor(128, 8), QColor(0x3A, 0x5A, 0x8C));
 }
 
 }  // namespace

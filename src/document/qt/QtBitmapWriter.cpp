@@ -3,6 +3,8 @@
 #include "document/Document.h"
 #include "document/DocumentEditor.h"
 #include "document/PrintView.h"
+#include "model/Graph.h"
+#include "model/Shape.h"
 #include "platform/Localization.h"
 #include "platform/NumberText.h"
 #include "platform/qt/QPainterAdapter.h"
@@ -73,26 +75,38 @@ struct StreamDeleter {
 
 }  // namespace
 
-QImage render2DImage(const Document& document, std::string* error) {
+std::optional<PageImage> takePageImage(const Document& document, std::string* error) {
   const auto editor = document.viewController();
   if (!editor) {
     setError(error, localized("Export", "The document has no window to draw from."));
-    return {};
+    return std::nullopt;
   }
-  const Rect page = editor->snappedPageBounds();
-  const double s = document.exportScale();
-  const int W = document.exportWidth();
-  const int H = document.exportHeight();
+  PageImage page;
+  page.width = document.exportWidth();
+  page.height = document.exportHeight();
+  const int W = page.width;
+  const int H = page.height;
   if (W <= 0 || H <= 0) {
     setError(error, localized("Export", "The picture has no size. Choose a width and a height first."));
-    return {};
+    return std::nullopt;
   }
   if (W > maximumExportSide || H > maximumExportSide || qint64(W) * qint64(H) > maximumExportPixels) {
     setError(error, formatText(localized("Export", "A picture of %1 × %2 pixels is too large to make. "
                                                    "Choose a smaller size."),
                                {formatInteger(W), formatInteger(H)}));
-    return {};
+    return std::nullopt;
   }
+  page.tiles = TilingSnapshot::take(editor->graph().shapes());
+  page.settings = document.fileSettings();
+  page.page = editor->snappedPageBounds();
+  page.scale = document.exportScale();
+  page.alpha = document.exportAlpha();
+  return page;
+}
+
+QImage render2DImage(const PageImage& page, Progress& progress, std::string* error) {
+  const int W = page.width;
+  const int H = page.height;
   QImage image(W, H, QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) {
     setError(error, formatText(localized("Export", "There is not enough memory for a picture of %1 × %2 pixels. "
@@ -101,21 +115,35 @@ QImage render2DImage(const Document& document, std::string* error) {
     return {};
   }
   image.fill(Qt::transparent);
+  ProgressStage making(progress, 0.0, 0.4);
+  auto content = std::make_shared<PrintView::Content>();
+  content->settings = page.settings;
+  content->graph = Graph::create(page.tiles ? page.tiles->makeTiles(making) : std::vector<std::shared_ptr<Shape>>{});
+  content->page = page.page;
+  if (progress.shouldStop())
+    return {};
 
   // The scaled page sits in the middle of the picture.
-  PrintView view({{page.origin.x * s + (page.size.x * s - W) * 0.5, page.origin.y * s + (page.size.y * s - H) * 0.5},
+  const Rect& p = page.page;
+  const double s = page.scale;
+  PrintView view({{p.origin.x * s + (p.size.x * s - W) * 0.5, p.origin.y * s + (p.size.y * s - H) * 0.5},
                   {double(W), double(H)}});
-  view.document = document.shared_from_this();
+  view.content = content;
   view.scale = s;
-  view.exportAlpha = document.exportAlpha();
+  view.exportAlpha = page.alpha;
   {
     QPainter painter(&image);
     QPainterAdapter adapter(painter, double(H));
     view.drawDocument(adapter, view.frame);
   }
+  progress.report(0.9);
   // Without transparency the background is opaque: three samples a pixel.
-  return document.exportAlpha() ? image.convertToFormat(QImage::Format_ARGB32)
-                                : image.convertToFormat(QImage::Format_RGB888);
+  return page.alpha ? image.convertToFormat(QImage::Format_ARGB32) : image.convertToFormat(QImage::Format_RGB888);
+}
+
+QImage render2DImage(const Document& document, std::string* error) {
+  const auto page = takePageImage(document, error);
+  return page ? render2DImage(*page, Progress::none(), error) : QImage();
 }
 
 std::optional<QByteArray> encodeJpeg2000(const QImage& source) {
@@ -204,33 +232,55 @@ QImage QtBitmapWriter::reliefImage(const Document& document, std::string& error)
   return document.exportAlpha() ? picture : picture.convertToFormat(QImage::Format_RGB888);
 }
 
-std::string QtBitmapWriter::writeBitmap(const Document& document, BitmapFileType type,
-                                        const std::filesystem::path& target) {
-  std::string error;
-  const QImage image = document.displayMode() == 3 ? reliefImage(document, error) : render2DImage(document, &error);
-  if (image.isNull())
-    return error;
-
-  QByteArray data;
+std::optional<QByteArray> encodeBitmap(const QImage& image, BitmapFileType type, std::string& error) {
   if (type == BitmapFileType::jpeg2000) {
-    const auto encoded = encodeJpeg2000(image);
+    auto encoded = encodeJpeg2000(image);
     if (!encoded)
-      return localized("Export", "The picture could not be encoded as JPEG 2000.");
-    data = *encoded;
-  } else {
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, type == BitmapFileType::png ? "png" : "jpeg");
-    // Qt turns a PNG's quality into the zlib level: 70 is level 2, which on
-    // drawings like ours is as small as the default level and much faster.
-    writer.setQuality(type == BitmapFileType::jpeg ? 90 : 70);
-    if (!writer.write(image))
-      return formatText(localized("Export", "The picture could not be encoded: %1"),
-                        {writer.errorString().toStdString()});
+      error = localized("Export", "The picture could not be encoded as JPEG 2000.");
+    return encoded;
   }
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, type == BitmapFileType::png ? "png" : "jpeg");
+  // Qt turns a PNG's quality into the zlib level: 70 is level 2, which on
+  // drawings like ours is as small as the default level and much faster.
+  writer.setQuality(type == BitmapFileType::jpeg ? 90 : 70);
+  if (!writer.write(image)) {
+    error = formatText(localized("Export", "The picture could not be encoded: %1"),
+                       {writer.errorString().toStdString()});
+    return std::nullopt;
+  }
+  return data;
+}
 
-  // Encoded whole in memory above, so that the write is one checked step.
-  return writeFileAtomically(target, std::string_view(data.constData(), std::size_t(data.size())), *files);
+BitmapWork QtBitmapWriter::prepareBitmap(const Document& document, BitmapFileType type, std::string& error) {
+  const auto encoded = [type](const QImage& image) {
+    EncodedBitmap out;
+    if (const auto data = encodeBitmap(image, type, out.error))
+      out.bytes.assign(data->constData(), std::size_t(data->size()));
+    return out;
+  };
+  if (document.displayMode() == 3) {
+    // OpenGL draws on this thread; encoding goes on with the picture alone.
+    const QImage image = reliefImage(document, error);
+    if (image.isNull())
+      return {};
+    return [image, encoded](Progress& progress) {
+      progress.report(0.5);
+      return encoded(image);
+    };
+  }
+  const auto page = takePageImage(document, &error);
+  if (!page)
+    return {};
+  return [page = *page, encoded](Progress& progress) {
+    EncodedBitmap out;
+    const QImage image = render2DImage(page, progress, &out.error);
+    if (image.isNull())
+      return out;
+    return encoded(image);
+  };
 }
 
 }  // namespace ornival

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "document/DocumentExporter.h"
+#include "document/DocumentSettings.h"
 #include "document/ReliefSnapshot.h"
-#include "platform/AtomicFile.h"
+#include "document/TilingSnapshot.h"
+#include "platform/Path.h"
+#include "platform/Progress.h"
 #include "platform/RgbaImage.h"
 
 #include <QByteArray>
 #include <QImage>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,11 +19,30 @@ namespace ornival {
 
 class Document;
 
-// The document's page as the bitmap export sees it: the editor's snapped
-// page bounds at the export scale, centred in an image of the export size,
-// with an alpha channel when the document exports transparency (else three
-// samples, the background laid over white). A null image, with the reason
+// What the flat picture of a page is drawn from, taken on the main thread:
+// the tiles as they stood, the settings, the editor's snapped page bounds,
+// the export scale and size and whether the picture keeps transparency.
+struct PageImage {
+  std::shared_ptr<const TilingSnapshot> tiles;
+  DocumentSettings settings;
+  Rect page;
+  double scale = 1.0;
+  int width = 0;
+  int height = 0;
+  bool alpha = true;
+};
+
+// Main thread: the page as the bitmap export draws it; none, with the reason
 // in `error`, when there is no editor or the size cannot be made.
+std::optional<PageImage> takePageImage(const Document& document, std::string* error = nullptr);
+
+// Any thread: the page at the export scale, centred in an image of the export
+// size, with an alpha channel when the document exports transparency (else
+// three samples, the background laid over white). A null image when the
+// work is to stop, or, with the reason in `error`, when it cannot be made.
+QImage render2DImage(const PageImage& page, Progress& progress = Progress::none(), std::string* error = nullptr);
+
+// Both at once, on the main thread.
 QImage render2DImage(const Document& document, std::string* error = nullptr);
 
 // The largest picture the export makes, in pixels; a larger one is refused
@@ -31,20 +54,22 @@ constexpr int maximumExportSide = 65500;
 // it has one; none when encoding fails.
 std::optional<QByteArray> encodeJpeg2000(const QImage& image);
 
-// Encodes the document's picture as PNG, JPEG or JPEG 2000 and writes it
-// atomically: the flat drawing of render2DImage, or in the relief view the
-// relief drawn by the renderers `reliefRenderers` makes.
+// The picture encoded as PNG, JPEG or JPEG 2000; none when encoding fails,
+// with the reason in `error`. Any thread.
+std::optional<QByteArray> encodeBitmap(const QImage& image, BitmapFileType type, std::string& error);
+
+// Encodes the document's picture as PNG, JPEG or JPEG 2000: the flat drawing
+// of render2DImage, drawn by the work from what was taken, or in the relief
+// view the relief drawn on the main thread by the renderers
+// `reliefRenderers` makes, where OpenGL lives.
 class QtBitmapWriter final : public BitmapWriter {
 public:
   // Gives what relief pictures are drawn with, asked at the first one so that
   // finding out whether there is OpenGL costs nothing before. None, or an
   // empty maker where the program has no OpenGL: relief pictures then say so.
   std::function<SnapshotRendererMaker()> reliefRenderers;
-  // What the file is written with: the system's calls unless a test breaks one.
-  const FileCalls* files = &systemFileCalls();
 
-  std::string writeBitmap(const Document& document, BitmapFileType type,
-                          const std::filesystem::path& target) override;
+  BitmapWork prepareBitmap(const Document& document, BitmapFileType type, std::string& error) override;
 
 private:
   QImage reliefImage(const Document& document, std::string& error) const;

@@ -2,13 +2,20 @@
 
 #include "document/Document.h"
 #include "document/DocumentEditor.h"
+#include "model/LineAttribute.h"
+#include "model/Materials.h"
 #include "platform/Geometry.h"
 #include "platform/Material.h"
 #include "platform/MeshNormals.h"
 #include "platform/Scene.h"
 #include "platform/SceneNode.h"
+#include "model/Graph.h"
+#include "model/Shape.h"
+#include "figures/Figure.h"
 
 #include <cmath>
+#include <algorithm>
+#include <map>
 #include <numbers>
 
 namespace ornival {
@@ -75,21 +82,35 @@ void appendPlaced(ExportMesh& mesh, const std::vector<Vec3>& positions, const st
   }
 }
 
+// A mesh to bake into a node: its sources, where they go and what they
+// wear.
+struct Part {
+  const GeometrySources* sources;
+  Transform3D transform;
+  ExportMaterial material;
+};
+
 class Builder {
 public:
-  Builder(ExportScene& scene, const ExportSceneSource& source) : scene_(scene), source_(source) {}
+  explicit Builder(ExportScene& scene) : scene_(scene) {}
 
   // A node under the scene's top with a mesh for every material of the
-  // geometries, each baked in by its transform.
-  void addNode(std::string name, const std::vector<std::pair<const Geometry*, Transform3D>>& parts) {
+  // parts, each baked in by its transform.
+  void addNode(std::string name, const std::vector<Part>& parts, Progress& progress = Progress::none()) {
     const std::size_t node = scene_.nodes.size();
     scene_.nodes.push_back({name, Transform3D::identity(), std::nullopt, {}});
     std::vector<std::pair<std::size_t, std::size_t>> meshOfMaterial;
-    for (const auto& [geometry, transform] : parts) {
+    std::size_t done = 0;
+    for (const Part& part : parts) {
+      if (++done % 4096 == 0) {
+        if (progress.shouldStop())
+          return;
+        progress.report(double(done) / double(parts.size()));
+      }
       // Readers stumble over meshes without a face.
-      if (geometry->sources().indices.size() < 3)
+      if (part.sources->indices.size() < 3)
         continue;
-      const std::size_t material = materialOf(geometry->firstMaterial().get());
+      const std::size_t material = materialOf(part.material);
       std::size_t mesh = 0;
       bool found = false;
       for (const auto& [m, index] : meshOfMaterial)
@@ -103,25 +124,22 @@ public:
         scene_.nodes[node].meshes.push_back(mesh);
         meshOfMaterial.emplace_back(material, mesh);
       }
-      bake(scene_.meshes[mesh], geometry->sources(), transform);
+      bake(scene_.meshes[mesh], *part.sources, part.transform);
     }
   }
 
 private:
   // Materials are told apart by what a file says of them, so tiles of one
   // colour share one mesh however their renderer's materials differ.
-  std::size_t materialOf(const Material* material) {
-    ExportMaterial wanted;
-    wanted.baseColor = material ? material->diffuse : Color::white();
-    wanted.metalness = material && material->metalness ? *material->metalness : source_.metalness;
-    wanted.roughness = material && material->roughness ? *material->roughness : source_.roughness;
+  std::size_t materialOf(const ExportMaterial& wanted) {
     for (std::size_t i = 0; i < scene_.materials.size(); ++i) {
       const ExportMaterial& m = scene_.materials[i];
       if (m.baseColor == wanted.baseColor && m.metalness == wanted.metalness && m.roughness == wanted.roughness)
         return i;
     }
-    wanted.name = "material" + std::to_string(scene_.materials.size());
-    scene_.materials.push_back(wanted);
+    ExportMaterial added = wanted;
+    added.name = "material" + std::to_string(scene_.materials.size());
+    scene_.materials.push_back(added);
     return scene_.materials.size() - 1;
   }
 
@@ -137,8 +155,17 @@ private:
   }
 
   ExportScene& scene_;
-  const ExportSceneSource& source_;
 };
+
+// What a file says of a renderer's material; the values it leaves to the
+// renderer are the document's.
+ExportMaterial exportMaterial(const Material* material, double metalness, double roughness) {
+  ExportMaterial wanted;
+  wanted.baseColor = material ? material->diffuse : Color::white();
+  wanted.metalness = material && material->metalness ? *material->metalness : metalness;
+  wanted.roughness = material && material->roughness ? *material->roughness : roughness;
+  return wanted;
+}
 
 // From the frame the camera sees the page in (the page's lower left at the
 // origin, turned by the view's rotation) back to the canvas.
@@ -182,31 +209,15 @@ std::size_t ExportScene::triangleCount() const {
   return count;
 }
 
-ExportScene exportScene(const ExportSceneSource& source) {
-  ExportScene scene;
-  Builder builder(scene, source);
-  const Transform3D height = Transform3D::scale(1.0, 1.0, source.surfaceZScale);
+namespace {
 
-  std::vector<std::pair<const Geometry*, Transform3D>> parts;
-  // Kept alive while the parts point into it.
-  std::shared_ptr<SceneNode> flat;
-  if (source.tiles && !source.tiles->isHidden()) {
-    flat = source.tiles->flattenedClone();
-    for (const auto& child : flat->childNodes())
-      if (child->geometry())
-        parts.emplace_back(child->geometry().get(), child->transform().concatenating(height));
-  }
-  builder.addNode("tiles", parts);
-
-  parts.clear();
-  if (source.crossings && !source.crossings->isHidden() && source.crossings->geometry() &&
-      source.crossings->geometry()->sources().indices.size() >= 3)
-    parts.emplace_back(source.crossings->geometry().get(), source.crossings->transform().concatenating(height));
-  if (!parts.empty())
-    builder.addNode("crossings", parts);
-
-  const Transform3D toCanvas = canvasFromView(source);
-  const Rect& page = source.page;
+// The camera over the page and the lights, placed as the view frames them.
+void addCameraAndLights(ExportScene& scene, const Rect& page, double rotation,
+                        const std::vector<ExportLight>& lights) {
+  ExportSceneSource frame;
+  frame.page = page;
+  frame.rotation = rotation;
+  const Transform3D toCanvas = canvasFromView(frame);
   if (page.size.x > 0.0 && page.size.y > 0.0) {
     scene.camera = ExportCamera{
         "camera",
@@ -216,30 +227,141 @@ ExportScene exportScene(const ExportSceneSource& source) {
         1.0,
         3000.0};
   }
-  for (ExportLight light : source.lights) {
+  for (ExportLight light : lights) {
     light.transform = light.type == LightType::ambient ? Transform3D::identity()
                                                        : light.transform.concatenating(toCanvas);
     scene.lights.push_back(std::move(light));
   }
+}
+
+}  // namespace
+
+ExportScene exportScene(const ExportSceneSource& source) {
+  ExportScene scene;
+  Builder builder(scene);
+  const Transform3D height = Transform3D::scale(1.0, 1.0, source.surfaceZScale);
+
+  std::vector<Part> parts;
+  // Kept alive while the parts point into it.
+  std::shared_ptr<SceneNode> flat;
+  if (source.tiles && !source.tiles->isHidden()) {
+    flat = source.tiles->flattenedClone();
+    for (const auto& child : flat->childNodes())
+      if (const auto& geometry = child->geometry())
+        parts.push_back({&geometry->sources(), child->transform().concatenating(height),
+                         exportMaterial(geometry->firstMaterial().get(), source.metalness, source.roughness)});
+  }
+  builder.addNode("tiles", parts);
+
+  parts.clear();
+  if (source.crossings && !source.crossings->isHidden() && source.crossings->geometry() &&
+      source.crossings->geometry()->sources().indices.size() >= 3)
+    parts.push_back({&source.crossings->geometry()->sources(), source.crossings->transform().concatenating(height),
+                     exportMaterial(source.crossings->geometry()->firstMaterial().get(), source.metalness,
+                                    source.roughness)});
+  if (!parts.empty())
+    builder.addNode("crossings", parts);
+
+  addCameraAndLights(scene, source.page, source.rotation, source.lights);
   return scene;
 }
 
-std::optional<ExportScene> exportScene(const Document& document) {
+namespace {
+
+// A number a renderer's material would not take counts as 0, as in the
+// material cache.
+double finiteOrZero(double v) { return std::isfinite(v) ? v : 0.0; }
+
+Color finiteOrZero(const Color& c) {
+  return {finiteOrZero(c.red), finiteOrZero(c.green), finiteOrZero(c.blue), finiteOrZero(c.alpha)};
+}
+
+// What the renderer's material of these values says in a file: metalness
+// and roughness as the material keeps them (single precision) where the
+// renderer lights physically, else the document's.
+ExportMaterial materialOfValues(const Color& color, double metalness, double roughness,
+                                const SceneSnapshot& snapshot) {
+  ExportMaterial wanted;
+  wanted.baseColor = finiteOrZero(color);
+  wanted.metalness = snapshot.physicallyBased ? double(float(finiteOrZero(metalness))) : snapshot.metalness;
+  wanted.roughness = snapshot.physicallyBased ? double(float(finiteOrZero(roughness))) : snapshot.roughness;
+  return wanted;
+}
+
+}  // namespace
+
+std::optional<ExportScene> exportScene(const SceneSnapshot& snapshot, Progress& progress) {
+  ProgressStage making(progress, 0.0, 0.4);
+  const auto tiles = snapshot.tiles ? snapshot.tiles->makeTiles(making) : std::vector<std::shared_ptr<Shape>>{};
+  if (progress.shouldStop())
+    return std::nullopt;
+
+  ExportScene scene;
+  Builder builder(scene);
+  const Transform3D height = Transform3D::scale(1.0, 1.0, snapshot.surfaceZScale);
+  // A figure's solid with its normals, once for each roundness its tiles wear.
+  std::map<std::pair<const Figure*, float>, GeometrySources> solids;
+  std::vector<Part> parts;
+  parts.reserve(tiles.size());
+  for (std::size_t i = 0; i < tiles.size(); ++i) {
+    const TilingSnapshot::Tile& tile = snapshot.tiles->tiles[i];
+    const float roundness = float(tile.surfaceRoundness);
+    auto [solid, added] = solids.try_emplace({tile.figure, roundness});
+    if (added)
+      solid->second = addNormals(tile.figure->geometry()->sources(), double(roundness));
+    parts.push_back({&solid->second, tiles[i]->nodeTransform().concatenating(height),
+                     materialOfValues(tile.shapeColor, tile.metalness, tile.roughness, snapshot)});
+  }
+  ProgressStage baking(progress, 0.4, 0.9);
+  builder.addNode("tiles", parts, baking);
+  if (progress.shouldStop())
+    return std::nullopt;
+
+  if (snapshot.crossings) {
+    auto graph = Graph::create(tiles);
+    const GeometrySources roofs = graph->crossingRoofs(*snapshot.crossings);
+    if (roofs.indices.size() >= 3)
+      builder.addNode("crossings", {{&roofs, height,
+                                     materialOfValues(snapshot.crossingColor, snapshot.crossingMetalness,
+                                                      snapshot.crossingRoughness, snapshot)}});
+  }
+  addCameraAndLights(scene, snapshot.page, snapshot.rotation, snapshot.lights);
+  progress.report(1.0);
+  return scene;
+}
+
+std::optional<SceneSnapshot> takeSceneSnapshot(const Document& document) {
   const auto editor = document.viewController();
   if (!editor)
     return std::nullopt;
   const ReliefScene relief = editor->reliefScene();
-  if (!relief.scene || !relief.shapesNode)
+  if (!relief.scene)
     return std::nullopt;
 
-  ExportSceneSource source;
-  source.tiles = relief.shapesNode;
-  source.crossings = relief.crossingsNode;
-  source.page = editor->snappedPageBounds();
-  source.rotation = document.rotation();
-  source.surfaceZScale = document.surfaceZscale();
-  source.metalness = document.metalness();
-  source.roughness = document.roughness();
+  SceneSnapshot snapshot;
+  snapshot.tiles = TilingSnapshot::take(editor->graph().shapes());
+  snapshot.page = editor->snappedPageBounds();
+  snapshot.rotation = document.rotation();
+  snapshot.surfaceZScale = document.surfaceZscale();
+  snapshot.metalness = document.metalness();
+  snapshot.roughness = document.roughness();
+  snapshot.physicallyBased = metalRenderingEnabled;
+  if (editor->crossings() != CrossingStatus::off) {
+    std::vector<LineAttribute> bands{{document.borderWidth(), document.borderColor()},
+                                     {document.borderWidth2(), document.borderColor2()},
+                                     {document.borderWidth3(), document.borderColor3()}};
+    std::stable_sort(bands.begin(), bands.end());
+    Graph::CrossingBands walk;
+    walk.halfWidth = bands[2].width / 2.0;
+    walk.radiusLimit = document.borderRadiusLimit();
+    walk.crossingsOn = editor->crossings() == CrossingStatus::on;
+    walk.rounded = document.borderBezierFactor() != 1.0;
+    snapshot.crossings = walk;
+    // The crossings wear the widest band's colour in the tiles' surface.
+    snapshot.crossingColor = bands[2].color;
+    snapshot.crossingMetalness = document.metalness();
+    snapshot.crossingRoughness = document.roughness();
+  }
 
   // A light counts while its node hangs, shown, under the scene's top; its
   // place is taken below the top, whose turn the camera shares.
@@ -256,9 +378,16 @@ std::optional<ExportScene> exportScene(const Document& document) {
     if (at != root || !shown)
       continue;
     std::string name = node->name().empty() ? "light" + std::to_string(++unnamed) : node->name();
-    source.lights.push_back({std::move(name), light->type, light->color, place});
+    snapshot.lights.push_back({std::move(name), light->type, light->color, place});
   }
-  return exportScene(source);
+  return snapshot;
+}
+
+std::optional<ExportScene> exportScene(const Document& document) {
+  const auto snapshot = takeSceneSnapshot(document);
+  if (!snapshot)
+    return std::nullopt;
+  return exportScene(*snapshot);
 }
 
 }  // namespace ornival

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/TilingSnapshot.h"
+#include "model/Graph.h"
 #include "platform/Color.h"
 #include "platform/Light.h"
 #include "platform/Path.h"
+#include "platform/Progress.h"
 #include "platform/Transform3D.h"
 #include "platform/Vec3.h"
 
@@ -121,8 +124,38 @@ struct ExportSceneSource {
 // framing the page from above, and the lights. Hidden tiles are left out.
 ExportScene exportScene(const ExportSceneSource& source);
 
-// The scene of the document's editor; none without an editor or without its
-// relief view.
+// What a scene is made from on a thread of its own: the tiles as they stood,
+// the crossings' bands, the frame and the lights, taken on the main thread.
+struct SceneSnapshot {
+  std::shared_ptr<const TilingSnapshot> tiles;
+  // The crossings' pieces and what they wear; none while crossings are off.
+  std::optional<Graph::CrossingBands> crossings;
+  Color crossingColor;
+  double crossingMetalness = 0.0;
+  double crossingRoughness = 0.5;
+  Rect page;
+  double rotation = 0.0;
+  double surfaceZScale = 1.0;
+  // The document's values, which a material that leaves them to the
+  // renderer stands for.
+  double metalness = 0.0;
+  double roughness = 0.5;
+  // Whether materials carry their own metalness and roughness.
+  bool physicallyBased = true;
+  std::vector<ExportLight> lights;
+};
+
+// Main thread: the snapshot of the document's editor; none without an editor
+// or without its relief view.
+std::optional<SceneSnapshot> takeSceneSnapshot(const Document& document);
+
+// Any thread: the scene of the tiles and crossings as the relief shows them,
+// framed and lit as exportScene(ExportSceneSource) frames and lights them;
+// none when the work is to stop.
+std::optional<ExportScene> exportScene(const SceneSnapshot& snapshot, Progress& progress = Progress::none());
+
+// The scene of the document's editor, made at once; none without an editor or
+// without its relief view.
 std::optional<ExportScene> exportScene(const Document& document);
 
 }  // namespace ornival

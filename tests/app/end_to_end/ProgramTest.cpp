@@ -121,6 +121,7 @@ TEST(Program, PlacesATileWithTheMouseUndoesItAndSavesTheExampleAsItWas) {
   EXPECT_TRUE(testing::waitFor([&] { return shown(beyond) == background; })) << shown(beyond).name().toStdString();
 
   ASSERT_TRUE(window->send({"saveDocument", 0, {}}));
+  window->finishWriting();
   EXPECT_EQ(contents(folder / "saved.ornival"), contents(example));
   window->setEdited(false);
   window->window()->close();

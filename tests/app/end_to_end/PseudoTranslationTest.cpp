@@ -9,6 +9,7 @@
 #include "app/ColorPopover.h"
 #include "app/ColorWell.h"
 #include "app/SettingsPopovers.h"
+#include "app/TaskList.h"
 #include "app/HelpWindow.h"
 #include "app/IconMenuViewController.h"
 #include "app/Popover.h"
@@ -226,7 +227,10 @@ protected:
   }
   void SetUp() override {
     setMainQueue(std::make_shared<QtMainQueue>(qApp));
-    application = std::make_unique<Application>(Application::Options{ORNIVAL_EXAMPLES, folder / "autosave", 600000});
+    Application::Options options{ORNIVAL_EXAMPLES, folder / "autosave", 600000};
+    // Exports and saves show in the window at once, so that their rows are read too.
+    options.taskShownAfterMilliseconds = 0;
+    application = std::make_unique<Application>(options);
   }
   void TearDown() override {
     for (const auto& window : application->windows())
@@ -298,9 +302,12 @@ TEST_F(PseudoTranslation, MenusToolbarUndoNamesAndStatusBar) {
   texts.add("redo", edit->actions().at(1)->text());
   EXPECT_TRUE(edit->actions().at(1)->text().contains(QCoreApplication::translate("Undo", "Change Metalness")));
 
-  // The status bar's word on an export.
+  // The export under way, with its progress and Cancel; then the status
+  // bar's word on it.
   ASSERT_TRUE(window.send({"export", 2, {}}));
-  ASSERT_TRUE(window.exportNotice()->isVisible());
+  ASSERT_EQ(window.taskList()->tasks().size(), 1u);
+  collect(texts, *window.taskList(), "export under way", {"Pattern.svg"});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.exportNotice()->isVisible(); }, 20000));
   collect(texts, *window.exportNotice()->parentWidget(), "export notice",
           {"Pattern.svg", QString::fromStdString(folder.path().string())});
 

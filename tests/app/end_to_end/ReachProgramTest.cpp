@@ -168,6 +168,8 @@ TEST_F(Reach, TheExportPanelWritesTheJpegChosenInIt) {
       write = button;
   ASSERT_NE(write, nullptr);
   QTest::mouseClick(write, Qt::LeftButton);
+  // Drawn and written on the export queue; the window says so when done.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.exportNotice()->isVisible(); }, 20000));
   const std::string jpeg = contents(folder / "Pattern.jpg");
   ASSERT_GT(jpeg.size(), 3u);
   EXPECT_EQ(jpeg.substr(0, 3), "\xFF\xD8\xFF");
@@ -184,7 +186,8 @@ TEST_F(Reach, TheExportPanelWritesTheJpegChosenInIt) {
   // bar says why.
   fs::create_directories(folder / "Pattern.svg");
   item(window, "Export SVG")->trigger();
-  EXPECT_TRUE(window.exportNotice()->text().startsWith("Nothing was exported:"))
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.exportNotice()->text().startsWith("Nothing was exported:"); },
+                              20000))
       << window.exportNotice()->text().toStdString();
   EXPECT_FALSE(window.exportNoticeReveal()->isVisible());
   EXPECT_EQ(errors.size(), 1u);

@@ -156,8 +156,8 @@ TEST(QtBitmapWriterTest, AFailedWriteLeavesTheOldPictureAndSaysWhy) {
   const fs::path file = folder / "Tower.png";
   std::ofstream(file, std::ios::binary) << "old picture";
   QtBitmapWriter writer;
-  writer.files = &failingSync;
-  EXPECT_EQ(writer.writeBitmap(*live.document, BitmapFileType::png, file), std::system_category().message(EIO));
+  EXPECT_EQ(writer.writeBitmap(*live.document, BitmapFileType::png, file, failingSync),
+            std::system_category().message(EIO));
   EXPECT_EQ(contents(file), QByteArray("old picture"));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
   fs::remove_all(folder);
