@@ -672,8 +672,11 @@ private:
   // The outline after tiles were appended: the first oldSides entries of
   // borderEdges are the outline before, the rest the new tiles' sides.
   void updateOutline(std::size_t oldSides);
-  // Unglues every side of the tile from its neighbours.
-  void breakJoins(Shape& shape);
+  // Unglues every side of the tile from its neighbours; they redraw their
+  // sides at once, or are appended to neighbours for the caller to redraw.
+  // With broken, each join goes there as it breaks, with both sides' flags.
+  void breakJoins(Shape& shape, std::vector<std::shared_ptr<Shape>>* neighbours = nullptr,
+                  std::vector<BrokenJoin>* broken = nullptr);
   // A restored tile takes its record's place, colour and settings.
   // The tiling takes the restored tiles as a batch of insertions.
   std::shared_ptr<Shape> restoreShape(const ShapeInfo& info, Graph::Insertions& tiling);

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <unordered_set>
 
 namespace ornival {
 namespace {
@@ -193,8 +194,11 @@ void ViewController::refreshGroupOutlines(const std::vector<std::shared_ptr<Shap
     // A tile's outline turns round its corners through its neighbours'
     // group flags too.
     std::vector<std::shared_ptr<Shape>> repath;
-    const auto add = [&repath](const std::shared_ptr<Shape>& tile) {
-      if (tile && std::find(repath.begin(), repath.end(), tile) == repath.end())
+    // Each tile once, found in constant time: an undo may hand over every
+    // tile of the tiling.
+    std::unordered_set<const Shape*> listed;
+    const auto add = [&repath, &listed](const std::shared_ptr<Shape>& tile) {
+      if (tile && listed.insert(tile.get()).second)
         repath.push_back(tile);
     };
     for (const auto& tile : tiles) {

@@ -15,6 +15,7 @@
 #include "platform/UndoManager.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace ornival {
 namespace {
@@ -42,17 +43,29 @@ private:
 
 }  // namespace
 
-// Unglues every side of the tile; the neighbours redraw their sides as free.
-void ViewController::breakJoins(Shape& shape) {
+// Unglues every side of the tile. The neighbours redraw their sides as free,
+// or, when the caller collects them, wait for it to redraw each once. Each
+// join breaks once, from whichever side comes first, with both sides' group
+// flags still as they were: the moment to keep it for an undo.
+void ViewController::breakJoins(Shape& shape, std::vector<std::shared_ptr<Shape>>* neighbours,
+                                std::vector<BrokenJoin>* broken) {
   for (const auto& edge : shape.edges()) {
     const auto partner = edge->join.lock();
     if (!partner)
       continue;
+    const auto neighbour = partner->shape.lock();
+    if (broken && neighbour)
+      broken->push_back({shape.index, edge->index(), neighbour->index, partner->index(), edge->isGroupJoin,
+                         partner->isGroupJoin});
     partner->isGroupJoin = false;
     partner->join.reset();
     edge->join.reset();
-    if (const auto neighbour = partner->shape.lock())
-      neighbour->animatePaths(false);
+    if (neighbour) {
+      if (neighbours)
+        neighbours->push_back(neighbour);
+      else
+        neighbour->animatePaths(false);
+    }
   }
 }
 
@@ -61,29 +74,25 @@ void ViewController::removeShapes() {
   if (moving.empty())
     return;
   const bool madeGroup = moving.size() >= 2 && dragAction == DragAction::cutAndPaste && makeMultiShapeFromMoving();
-  // The way back glues exactly these joins again, numbered as the tiling
+  // The way back glues exactly the joins this breaks, numbered as the tiling
   // stands before the removal and again after its undo: gluing by position
   // would also glue sides that only lay against each other, and a join
-  // grouped on one side only would come back grouped on both. A join
-  // between two removed tiles is taken once.
+  // grouped on one side only would come back grouped on both. Each join is
+  // taken once, as it breaks.
+  const auto& placed = graph_->shapes();
+  std::vector<std::uint8_t> leaving(placed.size(), 0);
   for (const auto& tile : moving) {
-    for (const auto& edge : tile->edges()) {
-      const auto partner = edge->join.lock();
-      const auto neighbour = partner ? partner->shape.lock() : nullptr;
-      if (!neighbour)
-        continue;
-      const bool bothTaken =
-          neighbour != tile && std::find(moving.begin(), moving.end(), neighbour) != moving.end();
-      if (bothTaken && std::make_pair(neighbour->index, partner->index()) < std::make_pair(tile->index, edge->index()))
-        continue;
-      removedJoins.push_back({tile->index, edge->index(), neighbour->index, partner->index(), edge->isGroupJoin,
-                              partner->isGroupJoin});
-    }
+    if (tile->index >= 0 && std::size_t(tile->index) < placed.size() && placed[std::size_t(tile->index)] == tile)
+      leaving[std::size_t(tile->index)] = 1;
   }
+  // Neighbours that stay redraw their sides once, after all their joins to
+  // the leaving tiles broke; neighbours that leave too are not redrawn.
+  std::vector<std::shared_ptr<Shape>> neighbours;
   // Last first, each record taken as its tile leaves, numbered as the tiles
   // still there stand then; the graph itself lets them go in one pass.
   Departures departures(graph_->shapes().size());
   std::vector<int> leftAt(moving.size());
+  removed.reserve(removed.size() + moving.size());
   for (auto tile = moving.rbegin(); tile != moving.rend(); ++tile) {
     Shape& shape = **tile;
     auto& removedKinds = removedTools();
@@ -97,15 +106,26 @@ void ViewController::removeShapes() {
     if (info.hasParent)
       info.parentShapeIndex = departures.position(info.parentShapeIndex);
     removed.push_back(std::move(info));
-    breakJoins(shape);
+    breakJoins(shape, &neighbours, &removedJoins);
     // Off the display now, even while something else still holds the tile.
-    for (const auto& layer : {shape.layer(), shape.borderLayer(), shape.borderLayer2(), shape.borderLayer3()})
-      layer->removeFromSuperlayer();
+    for (const auto* layer : {&shape.layer(), &shape.borderLayer(), &shape.borderLayer2(), &shape.borderLayer3()})
+      (*layer)->removeFromSuperlayer();
     if (shape.hasNode())
       shape.node()->removeFromParentNode();
     if (shape.mark)
       shape.mark->removeFromParentNode();
   }
+  std::vector<std::uint8_t> redrawn(placed.size(), 0);
+  for (const auto& neighbour : neighbours) {
+    const int at = neighbour->index;
+    if (at < 0 || std::size_t(at) >= placed.size() || placed[std::size_t(at)] != neighbour ||
+        leaving[std::size_t(at)] || redrawn[std::size_t(at)])
+      continue;
+    redrawn[std::size_t(at)] = 1;
+    neighbour->animatePaths(false);
+  }
+  // The leaving tiles go with `moving`, not with this list.
+  neighbours = {};
   graph_->remove(moving);
   // The tiles keep the places they had as they left, as an undo reads them.
   for (std::size_t i = 0; i < moving.size(); ++i)
@@ -143,12 +163,13 @@ void ViewController::removeShapes() {
 void ViewController::finishRemoveShapes() {
   registerRefreshStep([](ViewController& editor) { editor.updateMarkLayer(); });
   if (UndoManager* undo = undoManager()) {
-    registerUndoStep([infos = removed, joins = removedJoins](ViewController& editor) {
+    const bool one = removed.size() < 2;
+    registerUndoStep([infos = std::move(removed), joins = std::move(removedJoins)](ViewController& editor) {
       editor.restoreShapes(infos, joins);
       editor.select(editor.selectedPoint);
     });
     if (!undo->isUndoing())
-      undo->setActionName(removed.size() < 2 ? localized("Undo", "Remove Shape") : localized("Undo", "Remove Shapes"));
+      undo->setActionName(one ? localized("Undo", "Remove Shape") : localized("Undo", "Remove Shapes"));
   }
   removed.clear();
   removedJoins.clear();
@@ -173,6 +194,9 @@ void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const st
     return edge >= 0 && std::size_t(edge) < edges.size() ? edges[std::size_t(edge)] : nullptr;
   };
   std::vector<std::shared_ptr<Shape>> touched;
+  // Whether a tile is in `touched` yet, by index: a removal of everything
+  // glues back every join of the tiling.
+  std::vector<std::uint8_t> inTouched(tiles.size(), 0);
   for (const BrokenJoin& join : joins) {
     const auto a = sideOf(join.tile, join.edge);
     const auto b = sideOf(join.partnerTile, join.partnerEdge);
@@ -185,9 +209,11 @@ void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const st
     b->neighbors.clear();
     a->isGroupJoin = join.groupJoin;
     b->isGroupJoin = join.partnerGroupJoin;
-    for (const auto& tile : {a->shape.lock(), b->shape.lock()}) {
-      if (tile && std::find(touched.begin(), touched.end(), tile) == touched.end())
-        touched.push_back(tile);
+    for (const int at : {join.tile, join.partnerTile}) {
+      if (inTouched[std::size_t(at)])
+        continue;
+      inTouched[std::size_t(at)] = 1;
+      touched.push_back(tiles[std::size_t(at)]);
     }
   }
   addShapes(false);

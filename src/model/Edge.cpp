@@ -11,7 +11,7 @@ std::shared_ptr<Edge> Edge::create(Vec2 vertex, std::weak_ptr<ShapeModel> shapeM
 }
 
 Edge::Edge(Vec2 vertex, std::weak_ptr<ShapeModel> shapeModel, int index)
-    : shapeModel(std::move(shapeModel)), vertex_(vertex), index_(index) {}
+    : shapeModel(std::move(shapeModel)), index_(index), vertex_(vertex) {}
 
 Vec2 Edge::transformedVertex() const {
   return transformedVertex_.get([this] {

@@ -59,8 +59,6 @@ public:
 
   // The glued side of the neighbouring tile, set on both sides.
   std::weak_ptr<Edge> join;
-  // The join lies inside a glued group.
-  bool isGroupJoin = false;
   // The following side of the same tile: the sides form a ring.
   std::weak_ptr<Edge> next;
   // The owning tile; empty for a candidate's side.
@@ -68,11 +66,15 @@ public:
   std::weak_ptr<ShapeModel> shapeModel;
   // Placement candidates along this side, per figure; main thread only.
   std::unordered_map<Shapes, std::vector<std::shared_ptr<NeighborModel>>> neighbors;
+  // The join lies inside a glued group.
+  bool isGroupJoin = false;
   Spin spin = Spin::unknown;
 
 private:
-  const Vec2 vertex_;
+  // Next to the flags above, where the alignment would leave a gap: a tiling
+  // holds several sides a tile.
   const int index_;
+  const Vec2 vertex_;
   Cached<Vec2> transformedVertex_;
 };
 

@@ -83,7 +83,11 @@ std::shared_ptr<const GeometrySources> solidWithNormals(const Figure& figure, fl
 }  // namespace
 
 std::shared_ptr<Shape> Shape::create(std::shared_ptr<const Figure> figure) {
-  auto shape = std::shared_ptr<Shape>(new Shape(std::move(figure)));
+  // The tile and its count in one block: one allocation a tile, not two.
+  struct Made : Shape {
+    explicit Made(std::shared_ptr<const Figure> figure) : Shape(std::move(figure)) {}
+  };
+  std::shared_ptr<Shape> shape = std::make_shared<Made>(std::move(figure));
   for (const auto& edge : shape->edges())
     edge->shape = shape;
   return shape;
@@ -280,9 +284,11 @@ const std::shared_ptr<SceneNode>& Shape::node() {
 
 std::shared_ptr<SceneNode> Shape::markNode() {
   auto markNode = SceneNode::create();
-  if (!geometry_)
-    makeGeometry();
-  auto markGeometry = geometry_->copy();
+  // The tile's solid in the mark's own material. A tile without a solid of
+  // its own yet (the flat view builds none) keeps it so: selecting a large
+  // tiling builds no materials for its tiles.
+  auto markGeometry = geometry_ ? geometry_->copy()
+                                : std::make_shared<Geometry>(solidWithNormals(*figure(), float(surfaceRoundness_)));
   markGeometry->setFirstMaterial(defaultMaterial());
   markNode->setGeometry(std::move(markGeometry));
   markNode->setName("mark");

@@ -189,7 +189,6 @@ private:
   Color statusFill() const;
   const std::shared_ptr<ShapeLayer>& lazyLayer(const Cached<std::shared_ptr<ShapeLayer>>& slot) const;
 
-  ShapeStatus status_ = ShapeStatus::live;
   Color shapeColor_ = Color::white();
   double metalness_ = 0.5;
   double roughness_ = 0.5;
@@ -203,6 +202,8 @@ private:
   Cached<std::shared_ptr<ShapeLayer>> borderLayer3_;
   std::shared_ptr<SceneNode> node_;
   Lazy<int> variant_;
+  // Last, in the room the lazy value leaves: a tiling holds many tiles.
+  ShapeStatus status_ = ShapeStatus::live;
 };
 
 // The box (origin and size) of the edges' corners turned about the origin by

@@ -14,7 +14,10 @@ constexpr double canvasUnitsPerFigureUnit = 20.0;
 }  // namespace
 
 std::shared_ptr<ShapeModel> ShapeModel::create(std::shared_ptr<const Figure> figure) {
-  return std::shared_ptr<ShapeModel>(new ShapeModel(std::move(figure)));
+  struct Made : ShapeModel {
+    explicit Made(std::shared_ptr<const Figure> figure) : ShapeModel(std::move(figure)) {}
+  };
+  return std::make_shared<Made>(std::move(figure));
 }
 
 ShapeModel::ShapeModel(std::shared_ptr<const Figure> figure) : figure_(std::move(figure)) {
@@ -114,7 +117,10 @@ void ShapeModel::updateTransformedGeometry() {
   center_.set(transformation.apply(figure_->center()));
   offCenter_.set(computeOffCenter());
   bounds_.set(computeBounds());
-  border_.set(computeBorder());
+  // The sides as segments serve hit tests near the pointer: most tiles of a
+  // large tiling never need them, and a tile that did keeps them current.
+  if (border_.hasValue())
+    border_.set(computeBorder());
   scale_ = std::sqrt(transformation.a * transformation.a + transformation.b * transformation.b) /
            canvasUnitsPerFigureUnit;
 }

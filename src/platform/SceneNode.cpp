@@ -23,6 +23,12 @@ void SceneNode::addChildNode(const std::shared_ptr<SceneNode>& child) {
 }
 
 void SceneNode::removeFromParentNode() {
+  // Nothing to do for a node without a parent, and nothing to touch: a
+  // closing window asks every tile's node, most of which left already.
+  if (parent_.expired()) {
+    parent_.reset();
+    return;
+  }
   // The parent may hold the last reference to this node.
   const std::shared_ptr<SceneNode> self = shared_from_this();
   const std::shared_ptr<SceneNode> parent = parent_.lock();

@@ -18,7 +18,11 @@ namespace ornival {
 class SceneNode : public std::enable_shared_from_this<SceneNode> {
 public:
   static std::shared_ptr<SceneNode> create(std::shared_ptr<Geometry> geometry = nullptr) {
-    return std::shared_ptr<SceneNode>(new SceneNode(std::move(geometry)));
+    // The node and its count in one block.
+    struct Made : SceneNode {
+      explicit Made(std::shared_ptr<Geometry> geometry) : SceneNode(std::move(geometry)) {}
+    };
+    return std::make_shared<Made>(std::move(geometry));
   }
 
   SceneNode(const SceneNode&) = delete;

@@ -6,7 +6,9 @@
 #include "model/Graph.h"
 #include "model/NeighborModel.h"
 #include "model/Shape.h"
+#include "platform/Path.h"
 #include "platform/SceneNode.h"
+#include "platform/ShapeLayer.h"
 #include "support/EditorHarness.h"
 #include "support/SmallTilings.h"
 
@@ -107,6 +109,31 @@ TEST(ViewControllerRemoveShapes, AJoinGroupedOnOneSideComesBackGroupedOnThatSide
     EXPECT_EQ(harness.documentText(), before);
     EXPECT_TRUE(harness.checkInvariants());
   }
+}
+
+TEST(ViewControllerRemoveShapes, NeighboursThatStayDrawTheirBandsAlongTheSidesTheBatchFreed) {
+  // Every join grouped, so that every band runs only along the outline; the
+  // two tiles on the right leave together, the left column stays.
+  EditorHarness harness(testing::squares().tiles);
+  const auto& tiles = harness.editor->graph().shapes();
+  for (const auto& tile : tiles) {
+    for (const auto& edge : tile->edges()) {
+      if (!edge->join.expired())
+        edge->isGroupJoin = true;
+    }
+    tile->animatePaths(false);
+  }
+  const auto left = tiles[0];
+  const auto top = tiles[2];
+  const auto bandsBefore = left->borderLayer()->path();
+  removeTiles(harness, {1, 3});
+  ASSERT_EQ(tiles.size(), 2u);
+  for (const auto& tile : {left, top}) {
+    SCOPED_TRACE(::testing::Message() << "tile " << tile->index);
+    EXPECT_EQ(tile->borderLayer()->path(), std::optional<Path>(tile->borderPath()));
+  }
+  EXPECT_NE(left->borderLayer()->path(), bandsBefore);
+  EXPECT_TRUE(harness.checkInvariants());
 }
 
 // Undo gives back the joins there were, no more: two sides that lay against

@@ -92,6 +92,20 @@ TEST(ShapeModel, RefreshAfterAMoveReplacesEveryValueAlreadyRead) {
                                                 {{200, -98}, {200, -100}}}));
 }
 
+// A large tiling reads the sides as segments only near the pointer: a tile
+// whose segments were never read must still give those of its last place.
+TEST(ShapeModel, ABorderFirstReadAfterMovesFollowsTheLastMove) {
+  const auto model = ShapeModel::create(testing::unitSquare());
+  model->transformation = ShapeModel::defaultTransformation();
+  model->updateTransformedGeometry();
+  model->transformation = AffineTransform::translation(100, -50).concatenating(AffineTransform::scale(2, 2));
+  model->updateTransformedGeometry();
+  EXPECT_EQ(model->border(), (std::vector<Line>{{{200, -100}, {202, -100}},
+                                                {{202, -100}, {202, -98}},
+                                                {{202, -98}, {200, -98}},
+                                                {{200, -98}, {200, -100}}}));
+}
+
 TEST(ShapeModel, AnEdgeOutlivingItsTileFallsBackToItsFigureCorner) {
   std::shared_ptr<Edge> edge;
   {

@@ -403,14 +403,18 @@ TEST_F(ShapeMaterial, SurfaceRoundnessRebuildsAnExistingSolidOnly) {
 }
 
 TEST_F(ShapeMaterial, MarkHangsUpsideDownBelowTheTile) {
-  // A tile marked in the flat view has no solid yet; its mark makes one, and
-  // no node, so that it shows once the relief does.
+  // A tile marked in the flat view has no solid yet; its mark wears the
+  // figure's solid without building the tile's own (nor its material) or a
+  // node: selecting a large tiling in the flat view builds no 3D per tile.
   const auto shape = placedTile(testing::unitSquare());
   const auto mark = shape->markNode();
-  ASSERT_NE(shape->geometry(), nullptr);
+  EXPECT_EQ(shape->geometry(), nullptr);
   EXPECT_FALSE(shape->hasNode());
   EXPECT_EQ(mark->name(), "mark");
   ASSERT_NE(mark->geometry(), nullptr);
+  // Once the relief shows, the tile wears the same solid in its own material.
+  shape->node();
+  ASSERT_NE(shape->geometry(), nullptr);
   EXPECT_NE(mark->geometry(), shape->geometry());
   EXPECT_EQ(&mark->geometry()->sources(), &shape->geometry()->sources());
   EXPECT_EQ(mark->geometry()->firstMaterial(), Shape::defaultMaterial());
