@@ -82,11 +82,13 @@ bool isUsablePlacement(const Shape& tile) {
   return true;
 }
 
-// The writer places a further piece by a turn, perhaps a mirror, and a
-// scale, within reach of the first: the tiles are laid side on side. Anything
-// else (a shear, a squash, a piece out where sides can no longer be told
-// apart) did not come from a drawing, and the piece is read as a reader
-// without these fields would: at the default placement.
+void setNumber(std::string_view value, double& target) {
+  if (const auto number = parseNumber(value))
+    target = *number;
+}
+
+}  // namespace
+
 bool isPiecePlacement(const AffineTransform& relative) {
   constexpr double reach = 0x1p30;
   constexpr double tolerance = 1e-6;
@@ -98,13 +100,6 @@ bool isPiecePlacement(const AffineTransform& relative) {
          largest <= 0x1p20 && std::abs(first - second) <= tolerance * largest &&
          std::abs(relative.a * relative.c + relative.b * relative.d) <= tolerance * first * second;
 }
-
-void setNumber(std::string_view value, double& target) {
-  if (const auto number = parseNumber(value))
-    target = *number;
-}
-
-}  // namespace
 
 struct OrnivalModel::ReadState {
   State state = State::start;

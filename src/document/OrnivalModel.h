@@ -26,6 +26,14 @@ enum class TextKind {
   notDocument,
 };
 
+// The writer places a further piece by a turn, perhaps a mirror, and a
+// scale, within reach of the first: the tiles are laid side on side. Anything
+// else (a shear, a squash, a piece out where sides can no longer be told
+// apart) did not come from a drawing, and the piece is read as a reader
+// without these fields would: at the default placement.
+// The thumbnailer reads placements by the same rule.
+bool isPiecePlacement(const AffineTransform& relative);
+
 // A document read from text: its tiles, placed and glued, the file's colour
 // table and every document setting. The open path copies the settings into
 // the document and hands the tiles to the editor; the file-manager previews

@@ -21,47 +21,22 @@ Vec2 midpoint(const Edge& edge) {
   return (edge.transformedVertex() + next->transformedVertex()) * 0.5;
 }
 
-// Collects the outline while it is traced, rounding corners with the tile's
-// factor and limit.
-class OutlineWriter {
-public:
-  OutlineWriter(double factor, double limit) : factor_(factor), limit_(limit) {}
-
-  void move(Vec2 p) { elements_.push_back(PathElement::move(p)); }
-  void line(Vec2 p) { elements_.push_back(PathElement::line(p)); }
-  void close() { elements_.push_back(PathElement::close()); }
-
-  // From p around corner c to n: straight through the corner when it turns at
-  // least as far as the limit, else one cubic leaving p towards c and arriving
-  // at n from c.
-  void corner(Vec2 p, Vec2 c, Vec2 n, double turn, double bezierFactor) {
-    if (limit_ <= turn) {
-      line(c);
-      line(n);
-      return;
-    }
-    const double f = factor_ * bezierFactor;
-    elements_.push_back(PathElement::curve(n, p + (c - p) * f, n + (c - n) * f));
-  }
-
-  // A corner drawn where the outline crosses onto a neighbour: its turn comes
-  // from the points, as it belongs to no single figure.
-  void walkedCorner(Vec2 p, const Edge& outer) {
-    const Vec2 c = outer.transformedVertex();
-    const Vec2 n = midpoint(outer);
-    corner(p, c, n, cornerAngleFraction(p, c, n), cornerBezierFactor(p, c, n));
-  }
-
-  bool isEmpty() const { return elements_.empty(); }
-  std::vector<PathElement> take() { return std::move(elements_); }
-
-private:
-  double factor_;
-  double limit_;
-  std::vector<PathElement> elements_;
-};
 
 }  // namespace
+
+void OutlineWriter::corner(Vec2 p, Vec2 c, Vec2 n, double turn, double bezierFactor) {
+  if (limit_ <= turn) {
+    line(c);
+    line(n);
+    return;
+  }
+  const double f = factor_ * bezierFactor;
+  elements_.push_back(PathElement::curve(n, p + (c - p) * f, n + (c - n) * f));
+}
+
+void OutlineWriter::walkedCorner(Vec2 p, Vec2 c, Vec2 n) {
+  corner(p, c, n, cornerAngleFraction(p, c, n), cornerBezierFactor(p, c, n));
+}
 
 std::shared_ptr<Edge> Shape::nextOuterEdge(const Edge& e) const {
   // Each step turns once further around e's start corner: the join runs the
@@ -147,7 +122,7 @@ std::vector<PathElement> Shape::borderPathElements() const {
       // the neighbour; the one at the start of the next run is the
       // neighbour's to draw.
       if (const auto outer = nextOuterEdge(e))
-        outline.walkedCorner(p, *outer);
+        outline.walkedCorner(p, outer->transformedVertex(), midpoint(*outer));
       first = true;
     } else {
       ownCorner(i);
@@ -159,7 +134,7 @@ std::vector<PathElement> Shape::borderPathElements() const {
   const Edge& closing = *sides.front();
   if (closing.isGroupJoin) {
     if (const auto outer = nextOuterEdge(closing))
-      outline.walkedCorner(p, *outer);
+      outline.walkedCorner(p, outer->transformedVertex(), midpoint(*outer));
     return outline.take();
   }
   ownCorner(0);

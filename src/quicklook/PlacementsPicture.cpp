@@ -2,6 +2,7 @@
 
 #include "figures/Figure.h"
 #include "model/LineAttribute.h"
+#include "model/TileOutline.h"
 #include "platform/LineStyle.h"
 #include "platform/qt/QPainterAdapter.h"
 #include "quicklook/TilePlacements.h"
@@ -55,37 +56,6 @@ std::optional<SideKey> keyOf(Vec2 start, Vec2 end) {
     return std::nullopt;
   return SideKey{*sx, *sy, *ex, *ey};
 }
-
-// Collects the outline while it is traced, rounding corners with the tile's
-// factor and limit, as the full model's tiles do.
-class OutlineWriter {
-public:
-  OutlineWriter(double factor, double limit) : factor_(factor), limit_(limit) {}
-
-  void move(Vec2 p) { elements_.push_back(PathElement::move(p)); }
-  void line(Vec2 p) { elements_.push_back(PathElement::line(p)); }
-  void close() { elements_.push_back(PathElement::close()); }
-
-  void corner(Vec2 p, Vec2 c, Vec2 n, double turn, double bezierFactor) {
-    if (limit_ <= turn) {
-      line(c);
-      line(n);
-      return;
-    }
-    const double f = factor_ * bezierFactor;
-    elements_.push_back(PathElement::curve(n, p + (c - p) * f, n + (c - n) * f));
-  }
-
-  void walkedCorner(Vec2 p, Vec2 c, Vec2 n) { corner(p, c, n, cornerAngleFraction(p, c, n), cornerBezierFactor(p, c, n)); }
-
-  bool isEmpty() const { return elements_.empty(); }
-  std::vector<PathElement> take() { return std::move(elements_); }
-
-private:
-  double factor_;
-  double limit_;
-  std::vector<PathElement> elements_;
-};
 
 std::size_t sideCount(const PlacedTile& tile) { return TilePlacements::figureOf(tile).vertices().size(); }
 

@@ -1,6 +1,7 @@
 #include "quicklook/TilePlacements.h"
 
 #include "document/ColorText.h"
+#include "document/OrnivalModel.h"
 #include "document/TextLines.h"
 #include "figures/Figure.h"
 #include "figures/catalogue/Shapes.h"
@@ -67,18 +68,6 @@ bool isUsablePlacement(const PlacedTile& tile) {
       return false;
   }
   return true;
-}
-
-bool isPiecePlacement(const AffineTransform& relative) {
-  constexpr double reach = 0x1p30;
-  constexpr double tolerance = 1e-6;
-  const double first = std::hypot(relative.a, relative.b);
-  const double second = std::hypot(relative.c, relative.d);
-  const double largest = std::max(first, second);
-  return std::isfinite(relative.tx) && std::isfinite(relative.ty) && std::abs(relative.tx) <= reach &&
-         std::abs(relative.ty) <= reach && std::isfinite(largest) && first >= 0x1p-20 && second >= 0x1p-20 &&
-         largest <= 0x1p20 && std::abs(first - second) <= tolerance * largest &&
-         std::abs(relative.a * relative.c + relative.b * relative.d) <= tolerance * first * second;
 }
 
 class Reader {
