@@ -14,6 +14,7 @@
 #include "model/NeighborModel.h"
 #include "model/Shape.h"
 #include "platform/LayerAnimation.h"
+#include "platform/LineStyle.h"
 #include "platform/Localization.h"
 #include "platform/Precondition.h"
 #include "platform/UndoManager.h"
@@ -39,8 +40,8 @@ constexpr Color manualFrameColor = rgb(236, 131, 26);
 // A page frame of no area is the document's way of saying "automatic".
 bool isEmpty(const Rect& r) { return r.size.x == 0.0 || r.size.y == 0.0; }
 
-// The page of automatic bounds: the tiling's box widened by 20 on every side.
-Rect automaticPage(const Rect& tiling) { return {tiling.origin - Vec2{20.0, 20.0}, tiling.size + Vec2{40.0, 40.0}}; }
+// The margin of automatic page bounds around the tiling's box.
+constexpr double automaticMargin = 20.0;
 
 // The pixels of a page side at the export scale, kept within what an export
 // size can hold.
@@ -306,11 +307,83 @@ void ViewController::setPageBounds(const Rect& bounds) {
   // update, so following them is no step of its own to undo: registering it
   // would put "Update Page Bounds" on every rotation and after every edit
   // that names no action of its own.
-  const Rect previous = manualPageBounds;
   manualPageBounds = pageBounds_;
   // Automatic bounds snap to nothing: their page is the tiling's box with a
   // margin, which the frame's path would put in place of any snapped page.
-  if (manualPageBounds != previous)
+  // The margin may change with the tiling when the box does not.
+  setSnappedPageBounds(automaticPage(pageBounds_));
+}
+
+struct ViewController::DrawnReach {
+  std::uint64_t edits = 0;
+  double rotation = 0.0;
+  std::array<double, 3> widths{};
+  bool round = false;
+  double factor = 0.0;
+  double limit = 0.0;
+  CrossingStatus crossings = CrossingStatus::off;
+  Rect box;
+  Vec2 margin;
+
+  bool operator==(const DrawnReach& other) const {
+    return edits == other.edits && rotation == other.rotation && widths == other.widths && round == other.round &&
+           factor == other.factor && limit == other.limit && crossings == other.crossings && box == other.box;
+  }
+};
+
+Rect ViewController::automaticPage(const Rect& tiling) {
+  const auto document = this->document();
+  DrawnReach key;
+  key.margin = {automaticMargin, automaticMargin};
+  if (!document || graph_->shapes().empty())
+    return {tiling.origin - key.margin, tiling.size + key.margin * 2.0};
+  key.edits = tilingEdits_;
+  key.rotation = rotation_;
+  key.widths = {document->borderWidth(), document->borderWidth2(), document->borderWidth3()};
+  key.round = document->borderLineStyle();
+  key.factor = document->borderBezierFactor();
+  key.limit = document->borderRadiusLimit();
+  key.crossings = crossings_;
+  key.box = tiling;
+  if (!drawnReach_ || !(*drawnReach_ == key)) {
+    // A stroke reaches half its width beyond the outline, a mitred tip at
+    // most the miter limit times that; the crossing pieces lie on the bands.
+    // Within the margin, nothing needs measuring.
+    const double half = std::max({key.widths[0], key.widths[1], key.widths[2], 0.0}) / 2.0;
+    const double reach = key.round ? half : half * miterLimit;
+    if (reach > automaticMargin) {
+      const AffineTransform turn = viewRotation();
+      Path outline;
+      for (const auto& tile : graph_->shapes())
+        outline.append(tile->borderBezierPath());
+      std::optional<Rect> drawn =
+          outline.transformed(turn).strokedBoundingBox(2.0 * half, key.round ? LineJoin::round : LineJoin::miter);
+      if (crossings_ != CrossingStatus::off) {
+        const std::vector<LineAttribute> bands = documentBands();
+        for (const Path& pieces : {crossingsPath(bands[1].width, bands[0].width),
+                                   crossingsPath(bands[2].width, bands[1].width)}) {
+          const std::optional<Rect> piece = pieces.transformed(turn).boundingBox();
+          if (piece && drawn) {
+            const Vec2 lo{std::min(drawn->minX(), piece->minX()), std::min(drawn->minY(), piece->minY())};
+            const Vec2 hi{std::max(drawn->maxX(), piece->maxX()), std::max(drawn->maxY(), piece->maxY())};
+            drawn = Rect{lo, hi - lo};
+          }
+        }
+      }
+      if (drawn) {
+        key.margin.x = std::max({automaticMargin, tiling.minX() - drawn->minX(), drawn->maxX() - tiling.maxX()});
+        key.margin.y = std::max({automaticMargin, tiling.minY() - drawn->minY(), drawn->maxY() - tiling.maxY()});
+      }
+    }
+    drawnReach_ = std::make_shared<const DrawnReach>(key);
+  }
+  const Vec2 margin = drawnReach_->margin;
+  return {tiling.origin - margin, tiling.size + margin * 2.0};
+}
+
+void ViewController::refreshAutomaticPage() {
+  const auto document = this->document();
+  if (document && isEmpty(document->pageBounds))
     setSnappedPageBounds(automaticPage(pageBounds_));
 }
 
@@ -512,6 +585,7 @@ void ViewController::updateLineJoin(bool round) {
     tile->borderLineStyle = round;
     tile->updateLineJoin();
   }
+  refreshAutomaticPage();
 }
 
 // Hover outline and overlays -------------------------------------------------
