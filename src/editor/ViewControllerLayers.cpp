@@ -353,9 +353,26 @@ Rect ViewController::automaticPage(const Rect& tiling) {
     const double reach = key.round ? half : half * miterLimit;
     if (reach > automaticMargin) {
       const AffineTransform turn = viewRotation();
+      // A tile's outline lies within its corners, its stroke within the reach
+      // of them: only tiles with a corner that near the box's sides can
+      // reach past the margin, the few along the edges of a large tiling.
+      const double near = reach - automaticMargin;
+      // (Told by the corners of the tile's box, turned: they hold its corners.)
+      const auto nearTheSides = [&](const Shape& tile) {
+        const Line box = tile.bounds();
+        for (const Vec2 corner : {box.vertex0, Vec2{box.vertex1.x, box.vertex0.y}, box.vertex1,
+                                  Vec2{box.vertex0.x, box.vertex1.y}}) {
+          const Vec2 p = turn.apply(corner);
+          if (p.x < tiling.minX() + near || p.x > tiling.maxX() - near || p.y < tiling.minY() + near ||
+              p.y > tiling.maxY() - near)
+            return true;
+        }
+        return false;
+      };
       Path outline;
       for (const auto& tile : graph_->shapes())
-        outline.append(tile->borderBezierPath());
+        if (nearTheSides(*tile))
+          outline.append(tile->borderBezierPath());
       std::optional<Rect> drawn =
           outline.transformed(turn).strokedBoundingBox(2.0 * half, key.round ? LineJoin::round : LineJoin::miter);
       if (crossings_ != CrossingStatus::off) {
