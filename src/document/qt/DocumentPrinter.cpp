@@ -110,8 +110,13 @@ std::string printDocument(const Document& document, QPrinter& printer, double sc
     if (std::string error = printOn(document, pdf, pdf.resolution(), scaling, reliefRenderers); !error.empty())
       return error;
   }
-  return writeFileAtomically(std::filesystem::path(file.toStdString()),
-                             std::string_view(data.constData(), std::size_t(data.size())), calls);
+  const std::filesystem::path target(file.toStdString());
+  const std::string error =
+      writeFileAtomically(target, std::string_view(data.constData(), std::size_t(data.size())), calls);
+  if (error.empty())
+    return {};
+  return formatText(localized("Print", "The PDF file “%1” could not be written: %2."),
+                    {target.filename().string(), error});
 }
 
 }  // namespace ornival

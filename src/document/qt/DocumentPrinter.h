@@ -33,7 +33,7 @@ constexpr double finestReliefResolution = 600.0;
 // A printer set to write a PDF file writes it as every other file is
 // written: whole or not at all, through `calls`, so that a full disk or a
 // crash mid-print leaves the file that was there before and no part of the
-// new one; a failure gives the system's reason.
+// new one; a failure names the file and gives the system's reason.
 std::string printDocument(const Document& document, QPrinter& printer, double scaling,
                           const SnapshotRendererMaker& reliefRenderers,
                           const FileCalls& calls = systemFileCalls());

@@ -143,7 +143,8 @@ TEST(DocumentPrinterTest, APdfFileIsReplacedWholeOrNotAtAll) {
     toPdf(printer, pdf);
     preparePrinter(printer);
     const FailingCalls calls(failure.step, failure.error);
-    EXPECT_EQ(printDocument(*live.document, printer, 1.0, {}, calls), std::system_category().message(failure.error));
+    EXPECT_EQ(printDocument(*live.document, printer, 1.0, {}, calls),
+              "The PDF file “Field.pdf” could not be written: " + std::system_category().message(failure.error) + ".");
     EXPECT_EQ(contents(pdf), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temporary left";
   }
