@@ -985,27 +985,28 @@
 <context>
     <name>Print</name>
     <message>
-        <location filename="../src/document/qt/DocumentPrinter.cpp" line="+35"/>
+        <location filename="../src/document/qt/DocumentPrinter.cpp" line="+38"/>
         <source>The relief view could not be drawn for printing. Switch to the flat view to print the drawing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>The sheet has no printable area.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>The printer could not be started.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+17"/>
+        <location line="+48"/>
         <source>The page could not be printed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+5"/>
         <source>The PDF file “%1” could not be written: %2.</source>
         <translation type="unfinished"></translation>
     </message>

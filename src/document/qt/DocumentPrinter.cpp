@@ -7,17 +7,20 @@
 #include "platform/qt/QPainterAdapter.h"
 #include "platform/qt/QtRgbaImage.h"
 
-#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
-#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <memory>
+#include <string_view>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
 
 namespace ornival {
 
@@ -36,16 +39,14 @@ std::string reliefUnavailable() {
                            "Switch to the flat view to print the drawing.");
 }
 
-// Prints on `device`, a printer or a PDF writer, whose pictures have
-// `resolution` pixels an inch.
-std::string printOn(const Document& document, QPagedPaintDevice& device, int resolution, double scaling,
+// Prints on the printer, to wherever it is set to print.
+std::string printOn(const Document& document, QPrinter& printer, double scaling,
                     const SnapshotRendererMaker& reliefRenderers) {
   const double f = std::isfinite(scaling) && scaling > 0.0 ? scaling : 1.0;
-  // The printable area, in points and in the device's pixels; the painter's
+  // The printable area, in points and in the printer's pixels; the painter's
   // origin is its top left corner.
-  const QPageLayout layout = device.pageLayout();
-  const Rect imageable = toRect(layout.paintRect(QPageLayout::Point));
-  const QRectF pixels = layout.paintRectPixels(resolution);
+  const Rect imageable = toRect(printer.pageRect(QPrinter::Point));
+  const QRectF pixels = printer.pageRect(QPrinter::DevicePixel);
   if (!(imageable.size.x > 0.0) || !(imageable.size.y > 0.0) || pixels.isEmpty())
     return localized("Print", "The sheet has no printable area.");
   const double pixelsPerPoint = pixels.width() / imageable.size.x;
@@ -54,7 +55,8 @@ std::string printOn(const Document& document, QPagedPaintDevice& device, int res
   // cannot be drawn leaves no empty page behind.
   QImage relief;
   if (document.displayMode() == 3) {
-    const double fineness = std::min(double(resolution), finestReliefResolution) / resolution;
+    const double resolution = std::min(double(printer.resolution()), finestReliefResolution);
+    const double fineness = resolution / printer.resolution();
     PrintView3D view({{0.0, 0.0}, {pixels.width() * fineness, pixels.height() * fineness}});
     view.document = std::shared_ptr<const Document>(std::shared_ptr<const Document>(), &document);
     const std::optional<RgbaImage> image = view.image(reliefRenderers);
@@ -64,14 +66,14 @@ std::string printOn(const Document& document, QPagedPaintDevice& device, int res
   }
 
   QPainter painter;
-  if (!painter.begin(&device))
+  if (!painter.begin(&printer))
     return localized("Print", "The printer could not be started.");
   if (!relief.isNull()) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(0.0, 0.0, pixels.width(), pixels.height()), relief);
   } else {
     // The view covers the printable area at the scaling; drawn straight in
-    // the device's pixels, its units are pixelsPerPoint × f pixels.
+    // the printer's pixels, its units are pixelsPerPoint × f pixels.
     const Rect frame = PrintView::paginatedFrame(imageable, f);
     const double k = pixelsPerPoint * f;
     PrintView view({{0.0, 0.0}, frame.size * k});
@@ -92,27 +94,47 @@ std::string printDocument(const Document& document, QPrinter& printer, double sc
                           const SnapshotRendererMaker& reliefRenderers, const FileCalls& calls) {
   const QString file = printer.outputFileName();
   if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty())
-    return printOn(document, printer, printer.resolution(), scaling, reliefRenderers);
+    return printOn(document, printer, scaling, reliefRenderers);
 
   // Qt's printer would write the file itself, a piece at a time and without
-  // telling of a failed write: the same page goes to memory first, set up
-  // as the printer is, and reaches the disk through the checked writer.
-  QByteArray data;
-  {
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    pdf.setPdfVersion(printer.pdfVersion());
-    pdf.setResolution(printer.resolution());
-    pdf.setPageLayout(printer.pageLayout());
-    pdf.setTitle(printer.docName());
-    pdf.setCreator(printer.creator());
-    if (std::string error = printOn(document, pdf, pdf.resolution(), scaling, reliefRenderers); !error.empty())
-      return error;
+  // telling of a failed write. It writes to a file in memory instead, with
+  // every setting of the dialog kept, and the page reaches the disk whole
+  // through the checked writer, or not at all.
+  const int memory = ::memfd_create("ornival-print", MFD_CLOEXEC);
+  if (memory < 0)
+    return std::system_category().message(errno);
+  printer.setOutputFileName(QStringLiteral("/proc/self/fd/%1").arg(memory));
+  const std::string printed = printOn(document, printer, scaling, reliefRenderers);
+  printer.setOutputFileName(file);
+  std::string data;
+  int readError = 0;
+  struct stat written {};
+  if (::fstat(memory, &written) == 0) {
+    data.resize(std::size_t(written.st_size));
+    for (std::size_t read = 0; read < data.size();) {
+      const ssize_t n = ::pread(memory, data.data() + read, data.size() - read, off_t(read));
+      if (n < 0 && errno == EINTR)
+        continue;
+      if (n <= 0) {
+        readError = n < 0 ? errno : EIO;
+        break;
+      }
+      read += std::size_t(n);
+    }
+  } else {
+    readError = errno;
   }
+  ::close(memory);
+  if (!printed.empty())
+    return printed;
+  if (readError != 0)
+    return std::system_category().message(readError);
+  // A PDF file that ended well closes with its end-of-file mark.
+  const std::string_view tail = std::string_view(data).substr(data.size() > 32 ? data.size() - 32 : 0);
+  if (!data.starts_with("%PDF-") || tail.find("%%EOF") == std::string_view::npos)
+    return localized("Print", "The page could not be printed.");
   const std::filesystem::path target(file.toStdString());
-  const std::string error =
-      writeFileAtomically(target, std::string_view(data.constData(), std::size_t(data.size())), calls);
+  const std::string error = writeFileAtomically(target, data, calls);
   if (error.empty())
     return {};
   return formatText(localized("Print", "The PDF file “%1” could not be written: %2."),

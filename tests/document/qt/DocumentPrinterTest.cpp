@@ -149,14 +149,26 @@ TEST(DocumentPrinterTest, APdfFileIsReplacedWholeOrNotAtAll) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temporary left";
   }
 
-  QPrinter printer(QPrinter::HighResolution);
-  toPdf(printer, pdf);
-  preparePrinter(printer);
-  ASSERT_EQ(printDocument(*live.document, printer, 1.0, {}), "");
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temporary left";
-  EXPECT_TRUE(contents(pdf).starts_with("%PDF-"));
-  EXPECT_EQ(testing::pageCount(pdf), 1);
-  EXPECT_TRUE(isRed(testing::rasterisedPage(pdf, 36).pixelColor(297 * 36 / 25.4 / 2, 210 * 36 / 25.4 / 2)));
+  // Written whole, as the printer is set up: in colour, or in greys when
+  // the dialog asked for them.
+  for (const auto mode : {QPrinter::Color, QPrinter::GrayScale}) {
+    QPrinter printer(QPrinter::HighResolution);
+    toPdf(printer, pdf);
+    preparePrinter(printer);
+    printer.setColorMode(mode);
+    ASSERT_EQ(printDocument(*live.document, printer, 1.0, {}), "");
+    EXPECT_EQ(printer.outputFileName().toStdString(), pdf.string());
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temporary left";
+    EXPECT_TRUE(contents(pdf).starts_with("%PDF-"));
+    EXPECT_EQ(testing::pageCount(pdf), 1);
+    const QColor middle = testing::rasterisedPage(pdf, 36).pixelColor(297 * 36 / 25.4 / 2, 210 * 36 / 25.4 / 2);
+    if (mode == QPrinter::Color)
+      EXPECT_TRUE(isRed(middle));
+    else
+      EXPECT_TRUE(middle.red() == middle.green() && middle.green() == middle.blue() && middle.red() < 200)
+          << middle.name().toStdString();
+    fs::remove(fs::path(folder) / "Field-page.png");
+  }
 }
 
 // A relief that cannot be drawn is reported and leaves no blank page behind.
