@@ -169,11 +169,11 @@ public:
   void snappedPageBoundsDidSet(const Rect& previous);
   void resnapPageBounds() override;
   // The page of automatic bounds: the tiling's box widened by 20 on every
-  // side, or by as much more as the bands' mitred tips and the crossing
-  // pieces reach beyond it, alike on both sides of each axis.
+  // side, or by as much more as the bands and their mitred tips reach beyond
+  // it, alike on both sides of each axis.
   Rect automaticPage(const Rect& tiling);
-  // Follows what the automatic page holds after the bands, their joins, the
-  // corners or the crossings changed; hand-set bounds stay as they are.
+  // Follows what the automatic page holds after the bands, their joins or the
+  // corners changed; hand-set bounds stay as they are.
   void refreshAutomaticPage();
   void updateBoundsLayerColor();
   void updateBoundsLayerPath();

@@ -321,13 +321,12 @@ struct ViewController::DrawnReach {
   bool round = false;
   double factor = 0.0;
   double limit = 0.0;
-  CrossingStatus crossings = CrossingStatus::off;
   Rect box;
   Vec2 margin;
 
   bool operator==(const DrawnReach& other) const {
     return edits == other.edits && rotation == other.rotation && widths == other.widths && round == other.round &&
-           factor == other.factor && limit == other.limit && crossings == other.crossings && box == other.box;
+           factor == other.factor && limit == other.limit && box == other.box;
   }
 };
 
@@ -343,12 +342,11 @@ Rect ViewController::automaticPage(const Rect& tiling) {
   key.round = document->borderLineStyle();
   key.factor = document->borderBezierFactor();
   key.limit = document->borderRadiusLimit();
-  key.crossings = crossings_;
   key.box = tiling;
   if (!drawnReach_ || !(*drawnReach_ == key)) {
     // A stroke reaches half its width beyond the outline, a mitred tip at
-    // most the miter limit times that; the crossing pieces lie on the bands.
-    // Within the margin, nothing needs measuring.
+    // most the miter limit times that. Within the margin, nothing needs
+    // measuring.
     const double half = std::max({key.widths[0], key.widths[1], key.widths[2], 0.0}) / 2.0;
     const double reach = key.round ? half : half * miterLimit;
     if (reach > automaticMargin) {
@@ -373,20 +371,10 @@ Rect ViewController::automaticPage(const Rect& tiling) {
       for (const auto& tile : graph_->shapes())
         if (nearTheSides(*tile))
           outline.append(tile->borderBezierPath());
-      std::optional<Rect> drawn =
+      // The crossing pieces lie where the bands of the two lines through a
+      // crossing overlap, within their strokes: they reach no farther.
+      const std::optional<Rect> drawn =
           outline.transformed(turn).strokedBoundingBox(2.0 * half, key.round ? LineJoin::round : LineJoin::miter);
-      if (crossings_ != CrossingStatus::off) {
-        const std::vector<LineAttribute> bands = documentBands();
-        for (const Path& pieces : {crossingsPath(bands[1].width, bands[0].width),
-                                   crossingsPath(bands[2].width, bands[1].width)}) {
-          const std::optional<Rect> piece = pieces.transformed(turn).boundingBox();
-          if (piece && drawn) {
-            const Vec2 lo{std::min(drawn->minX(), piece->minX()), std::min(drawn->minY(), piece->minY())};
-            const Vec2 hi{std::max(drawn->maxX(), piece->maxX()), std::max(drawn->maxY(), piece->maxY())};
-            drawn = Rect{lo, hi - lo};
-          }
-        }
-      }
       if (drawn) {
         key.margin.x = std::max({automaticMargin, tiling.minX() - drawn->minX(), drawn->maxX() - tiling.maxX()});
         key.margin.y = std::max({automaticMargin, tiling.minY() - drawn->minY(), drawn->maxY() - tiling.maxY()});

@@ -322,6 +322,33 @@ TEST(ViewControllerLayers, AutomaticPageHoldsTheMitredTipsOfWideBands) {
   EXPECT_EQ(d.pageBounds, hand);
 }
 
+// The crossing pieces lie where two lines' bands overlap: the page that
+// holds the bands holds them too.
+TEST(ViewControllerLayers, AutomaticPageHoldsTheCrossingPiecesOfWideBands) {
+  for (const auto& [columns, rows] : {std::pair{3, 3}, std::pair{1, 4}}) {
+    EditorHarness harness(testing::squareGrid(columns, rows));
+    Document& d = *harness.document;
+    harness.command([&](ViewController&) {
+      d.setBorderWidth(60.0);
+      d.setBorderWidth2(24.0);
+      d.setCrossings(CrossingStatus::on);
+    });
+    const Rect page = harness.editor->snappedPageBounds();
+    for (const auto& layer : {harness.editor->crossingLayer, harness.editor->crossingLayer2}) {
+      const auto path = layer->path();
+      const auto pieces = path ? path->boundingBox() : std::nullopt;
+      if (!pieces)
+        continue;
+      EXPECT_GE(pieces->minX(), page.minX());
+      EXPECT_GE(pieces->minY(), page.minY());
+      EXPECT_LE(pieces->maxX(), page.maxX());
+      EXPECT_LE(pieces->maxY(), page.maxY());
+    }
+    const auto pieces = harness.editor->crossingLayer2->path();
+    EXPECT_TRUE(pieces && !pieces->isEmpty()) << columns << " × " << rows;
+  }
+}
+
 // Automatic bounds are recomputed with every view update and are no step of
 // their own: turning the view leaves nothing to undo.
 TEST(ViewControllerLayers, AutomaticBoundsRegisterNoUndo) {
