@@ -181,6 +181,38 @@ double determinant(const Transform3D& t) {
          m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
 }
 
+// Whether a triangle lies in a plane z = constant and faces down, its
+// corners running clockwise seen from above.
+bool facesStraightDown(const GeometrySources& mesh, std::size_t first) {
+  const Vec3& a = mesh.positions[mesh.indices[first]];
+  const Vec3& b = mesh.positions[mesh.indices[first + 1]];
+  const Vec3& c = mesh.positions[mesh.indices[first + 2]];
+  if (a.z != b.z || a.z != c.z)
+    return false;
+  return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x) < 0.0;
+}
+
+// How many indices come before the triangles that face straight down, when
+// those are the last ones; all of them when they are not, or there are none.
+std::size_t withoutBase(const GeometrySources& mesh) {
+  const std::size_t count = mesh.indices.size();
+  if (count % 3 != 0)
+    return count;
+  std::size_t end = count;
+  while (end >= 3 && facesStraightDown(mesh, end - 3))
+    end -= 3;
+  if (end == count)
+    return count;
+  for (std::size_t first = 0; first < end; first += 3)
+    if (facesStraightDown(mesh, first))
+      return count;
+  return end;
+}
+
+// Where the inverse of a place (as in a row of its transform) turns a normal
+// pointing straight down: the corner of the inverse, as the shader uses it.
+Vec3 downNormal(const Transform3D& inverse) { return {-inverse.m[0][2], -inverse.m[1][2], -inverse.m[2][2]}; }
+
 // The first of the seven attribute locations of an instance: four columns of
 // its transform, three of its normal matrix.
 constexpr GLuint instanceLocation = 3;
@@ -221,6 +253,12 @@ struct GlSceneRenderer::Mesh {
   GLuint vertices = 0;
   GLuint indices = 0;
   GLsizei count = 0;
+  // The indices before the triangles that lie flat and face straight down
+  // (a solid's base), when those come last; else all of them. Seen from
+  // above, culling drops the base anyway, but only after the rasterizer has
+  // shaded its corners and set up its triangles, which on a software
+  // rasterizer is a good part of a frame of many small tiles.
+  GLsizei countWithoutBase = 0;
 };
 
 struct GlSceneRenderer::InstanceList {
@@ -229,6 +267,9 @@ struct GlSceneRenderer::InstanceList {
   GLsizei count = 0;
   // Whether the places turn the mesh inside out; one list turns all one way.
   bool turned = false;
+  // Where every place turns a normal pointing straight down, when all turn
+  // it the same way (tiles turned about z and scaled); none otherwise.
+  std::optional<Vec3> down;
 };
 
 struct GlSceneRenderer::Draw {
@@ -383,6 +424,7 @@ GlSceneRenderer::Mesh& GlSceneRenderer::mesh(const std::shared_ptr<Geometry>& ge
   }
   gl.glBindVertexArray(0);
   mesh.count = GLsizei(sources.indices.size());
+  mesh.countWithoutBase = GLsizei(withoutBase(sources));
   return mesh;
 }
 
@@ -414,6 +456,31 @@ GlSceneRenderer::InstanceList& GlSceneRenderer::instanceList(
         data.push_back(inverse ? float(inverse->m[row][column]) : (row == column ? 1.0f : 0.0f));
   }
   list.turned = !places->empty() && determinant(places->front()) < 0.0;
+  list.down.reset();
+  bool sameDown = true;
+  for (const Transform3D& place : *places) {
+    const std::optional<Transform3D> inverse = inverted(place);
+    if (!inverse) {
+      sameDown = false;
+      break;
+    }
+    const Vec3 d = downNormal(*inverse);
+    const double length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    if (!(length > 0.0)) {
+      sameDown = false;
+      break;
+    }
+    const Vec3 unit{d.x / length, d.y / length, d.z / length};
+    if (!list.down) {
+      list.down = unit;
+    } else if (std::abs(unit.x - list.down->x) > 1e-9 || std::abs(unit.y - list.down->y) > 1e-9 ||
+               std::abs(unit.z - list.down->z) > 1e-9) {
+      sameDown = false;
+      break;
+    }
+  }
+  if (!sameDown)
+    list.down.reset();
   gl.glBindBuffer(GL_ARRAY_BUFFER, list.buffer);
   gl.glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(data.size() * sizeof(float)), data.data(), GL_STATIC_DRAW);
   gl.glBindBuffer(GL_ARRAY_BUFFER, 0);
@@ -599,11 +666,27 @@ bool GlSceneRenderer::render(const Scene& scene, const SceneNode& pointOfView, c
       gl.glDepthMask(GL_TRUE);
     }
     const Mesh& mesh = this->mesh(draw.holder);
+    // The base is left out where culling would drop all of it: the camera
+    // looks down -z, so a face is seen from behind when its normal, turned
+    // as the shader turns it, points away from the eye. A base seen edge on
+    // is drawn, as it would be at all.
+    GLsizei count = mesh.count;
+    if (!material.doubleSided && mesh.countWithoutBase < mesh.count) {
+      const std::optional<Vec3> down =
+          places == nullptr ? std::optional<Vec3>(Vec3{0.0, 0.0, -1.0}) : places->down;
+      if (down) {
+        const auto& m = inverseModelView->m;
+        const double z = m[2][0] * down->x + m[2][1] * down->y + m[2][2] * down->z;
+        const double length = std::sqrt(m[2][0] * m[2][0] + m[2][1] * m[2][1] + m[2][2] * m[2][2]);
+        if (z < -1e-6 * length)
+          count = mesh.countWithoutBase;
+      }
+    }
     gl.glBindVertexArray(mesh.vertexArray);
     if (places == nullptr) {
       // Arrays once bound to these attributes leave their values undefined.
       setIdentityInstance();
-      gl.glDrawElements(GL_TRIANGLES, mesh.count, GL_UNSIGNED_INT, nullptr);
+      gl.glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, nullptr);
       continue;
     }
     gl.glBindBuffer(GL_ARRAY_BUFFER, places->buffer);
@@ -616,7 +699,7 @@ bool GlSceneRenderer::render(const Scene& scene, const SceneNode& pointOfView, c
       gl.glVertexAttribDivisor(location, 1);
       gl.glEnableVertexAttribArray(location);
     }
-    gl.glDrawElementsInstanced(GL_TRIANGLES, mesh.count, GL_UNSIGNED_INT, nullptr, places->count);
+    gl.glDrawElementsInstanced(GL_TRIANGLES, count, GL_UNSIGNED_INT, nullptr, places->count);
     // The mesh's own array serves draws without instances too.
     for (GLuint column = 0; column < 7; ++column)
       gl.glDisableVertexAttribArray(instanceLocation + column);
