@@ -442,8 +442,9 @@ void zoomStep(benchmark::State& state) {
 }
 BENCHMARK(zoomStep)->Arg(10000)->Arg(100000)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The relief of the whole tiling, fitted, on a clear background (the checks
-// behind it): each frame drawn anew, from the
+// The relief of the whole tiling, fitted (second argument 0) or zoomed in to
+// a scale (80: a few hundred tiles in view), on a clear background (the
+// checks behind it): each frame drawn anew, from the
 // request to the frame handed to the display. What llvmpipe does depends on
 // its threads (LP_NUM_THREADS, by default one per processor).
 void reliefFrame(benchmark::State& state) {
@@ -452,7 +453,11 @@ void reliefFrame(benchmark::State& state) {
   QWidget* top = window.controller->window();
   top->resize(top->size() + QSize(1080, 800) - window.view->size());
   waitFor([&] { return window.view->size() == QSize(1080, 800); }, 5000);
-  window.controller->performEvent([&] { window.controller->document()->setDisplayMode(3); });
+  window.controller->performEvent([&] {
+    window.controller->document()->setDisplayMode(3);
+    if (state.range(1) > 0)
+      window.controller->document()->setScale(double(state.range(1)));
+  });
   SceneView* sceneView = window.view->sceneView();
   if (sceneView == nullptr || !waitFor([&] { return sceneView->isValid(); }, 20000)) {
     state.SkipWithError("the relief could not be drawn");
@@ -477,8 +482,14 @@ void reliefFrame(benchmark::State& state) {
   state.counters["width"] = sceneView->width();
   state.counters["height"] = sceneView->height();
 }
-BENCHMARK(reliefFrame)->Arg(1000)->Arg(10000)->Arg(100000)->Iterations(10)->UseManualTime()->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(reliefFrame)
+    ->Args({1000, 0})
+    ->Args({10000, 0})
+    ->Args({100000, 0})
+    ->Args({100000, 80})
+    ->Iterations(10)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ornival

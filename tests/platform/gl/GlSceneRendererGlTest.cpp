@@ -117,5 +117,67 @@ TEST(GlSceneRenderer, LeavingOutABaseTurnedAwayKeepsThePicture) {
     EXPECT_FALSE(same(pictures[i - 1], pictures[i])) << eyes[i].name;
 }
 
+// Small pyramids at the given places, as one instanced node, seen from the eye.
+RgbaImage drawPlaces(GlSceneRenderer& renderer, const SceneNode::Instances& places, const Transform3D& eye) {
+  const auto scene = Scene::create();
+  ornival::testing::addReliefLights(*scene);
+  const auto node = SceneNode::create(pyramid(false));
+  node->setInstances(std::make_shared<const SceneNode::Instances>(places));
+  scene->rootNode()->addChildNode(node);
+  const auto eyeNode = SceneNode::create();
+  eyeNode->setTransform(eye);
+  scene->rootNode()->addChildNode(eyeNode);
+  GlOffscreenRenderer offscreen(renderer, scene, eyeNode, Camera{7.0, 1.0, 100.0}, Color{0.1, 0.2, 0.3, 1.0});
+  const auto picture = offscreen.snapshot(120, 120, true);
+  EXPECT_TRUE(picture.has_value());
+  return picture ? *picture : RgbaImage(1, 1);
+}
+
+// A grid of columns × rows places 0.4 apart from (x, y), pyramids a fifth
+// of the size.
+void addGrid(SceneNode::Instances& places, double x, double y, int columns, int rows) {
+  for (int row = 0; row < rows; ++row)
+    for (int column = 0; column < columns; ++column)
+      places.push_back(Transform3D::scale(0.2, 0.2, 0.2).concatenating(
+          Transform3D::translation(x + 0.4 * column, y + 0.4 * row, 0.0)));
+}
+
+// Places far outside the view are left out by the hundreds, and the picture
+// is that of the places in view alone; places that reach into the view are
+// drawn, also where most of them lies outside.
+TEST(GlSceneRenderer, PlacesOutsideTheViewAreLeftOutAndThoseReachingInAreDrawn) {
+  const OsMesaContext context;
+  if (!context.valid())
+    GTEST_SKIP() << "no OpenGL 3.3 core context";
+  std::string error;
+  const auto renderer = GlSceneRenderer::create(OsMesaContext::procAddress, error);
+  ASSERT_NE(renderer, nullptr) << error;
+  const Transform3D eyes[] = {
+      Transform3D::translation(0.0, 0.0, 50.0),
+      Transform3D::rotation({0.0, 0.0, 1.0}, 0.7).concatenating(Transform3D::translation(0.0, 0.0, 50.0)),
+  };
+  for (const Transform3D& eye : eyes) {
+    SceneNode::Instances inView;
+    addGrid(inView, -6.0, -6.0, 16, 16);
+    SceneNode::Instances withFarOnes;
+    addGrid(withFarOnes, -6.0, -6.0, 16, 16);
+    addGrid(withFarOnes, 1000.0, 0.0, 16, 16);
+    addGrid(withFarOnes, 0.0, -1000.0, 16, 16);
+    addGrid(inView, 1.0, 1.0, 10, 10);
+    addGrid(withFarOnes, 1.0, 1.0, 10, 10);
+    EXPECT_TRUE(same(drawPlaces(*renderer, withFarOnes, eye), drawPlaces(*renderer, inView, eye)));
+  }
+
+  // Hundreds of large pyramids on the left edge of the view, half outside,
+  // and a few more in the middle.
+  SceneNode::Instances onTheEdge;
+  for (int i = 0; i < 256; ++i)
+    onTheEdge.push_back(Transform3D::translation(-7.0, 3.0, 0.01 * i));
+  addGrid(onTheEdge, 2.0, 2.0, 4, 4);
+  const RgbaImage picture = drawPlaces(*renderer, onTheEdge, eyes[0]);
+  const RgbaImage::Pixel background = picture.pixel(60, 110);
+  EXPECT_NE(picture.pixel(2, 34), background);
+}
+
 }  // namespace
 }  // namespace ornival
