@@ -152,19 +152,66 @@ std::optional<RgbaImage> documentReliefSnapshot(const Document& document, const 
   return reliefSnapshot(*renderer, {*relief.camera, *relief.cameraNode, *relief.contentNode}, framing);
 }
 
+namespace {
+
+Color exportBackground(const Document& document) {
+  return document.exportAlpha() ? Color::clear() : document.backgroundColor();
+}
+
+// The camera fits the page's height to the picture; a picture of other
+// proportions gets the page widened to its own about the page's centre, as
+// the flat bitmap centres the page, so that no side is cut.
+ReliefFraming exportFraming(const Document& document, DocumentEditor& editor) {
+  const int width = document.exportWidth();
+  const int height = document.exportHeight();
+  return {PrintView3D::fittedPage(editor.snappedPageBounds(), width, height), document.rotation(),
+          document.surfaceZscale(), width, height};
+}
+
+}  // namespace
+
 std::optional<RgbaImage> snapshot3DImage(const Document& document, const SnapshotRendererMaker& makeRenderer) {
   const auto editor = document.viewController();
   if (!editor)
     return std::nullopt;
-  const Color background = document.exportAlpha() ? Color::clear() : document.backgroundColor();
-  // The camera fits the page's height to the picture; a picture of other
-  // proportions gets the page widened to its own about the page's centre,
-  // as the flat bitmap centres the page, so that no side is cut.
-  const int width = document.exportWidth();
-  const int height = document.exportHeight();
-  const ReliefFraming framing{PrintView3D::fittedPage(editor->snappedPageBounds(), width, height),
-                              document.rotation(), document.surfaceZscale(), width, height};
-  return documentReliefSnapshot(document, makeRenderer, background, framing);
+  return documentReliefSnapshot(document, makeRenderer, exportBackground(document), exportFraming(document, *editor));
+}
+
+std::optional<DetachedRelief> takeRelief3DImage(const Document& document) {
+  const auto editor = document.viewController();
+  if (!editor)
+    return std::nullopt;
+  const ReliefFraming framing = exportFraming(document, *editor);
+  if (framing.width < 1 || framing.height < 1)
+    return std::nullopt;
+  const ReliefScene relief = editor->reliefScene();
+  if (!relief.scene || !relief.camera || !relief.cameraNode || !relief.contentNode)
+    return std::nullopt;
+  DetachedScene scene = detachedCopy(*relief.scene);
+  // A camera or content outside the tree is drawn as a node without parent;
+  // content outside it shows nothing in either picture.
+  const auto copyOrLone = [&scene](const SceneNode& node) {
+    auto copy = scene.copyOf(&node);
+    if (!copy) {
+      copy = SceneNode::create();
+      copy->setTransform(node.transform());
+    }
+    return copy;
+  };
+  auto cameraNode = copyOrLone(*relief.cameraNode);
+  auto contentNode = copyOrLone(*relief.contentNode);
+  return DetachedRelief{std::move(scene), std::move(cameraNode), std::move(contentNode), *relief.camera,
+                        exportBackground(document), framing};
+}
+
+std::optional<RgbaImage> drawRelief3DImage(DetachedRelief& relief, const SnapshotRendererMaker& makeRenderer) {
+  if (!makeRenderer)
+    return std::nullopt;
+  const std::unique_ptr<SnapshotRenderer> renderer =
+      makeRenderer(relief.scene.scene, relief.cameraNode, relief.camera, relief.background);
+  if (!renderer)
+    return std::nullopt;
+  return reliefSnapshot(*renderer, {relief.camera, *relief.cameraNode, *relief.contentNode}, relief.framing);
 }
 
 }  // namespace ornival

@@ -101,4 +101,27 @@ std::optional<RgbaImage> documentReliefSnapshot(const Document& document, const 
 // fails; the editor's camera and content are as before in every case.
 std::optional<RgbaImage> snapshot3DImage(const Document& document, const SnapshotRendererMaker& makeRenderer);
 
+// The bitmap export in relief taken apart from the editor on the main thread,
+// so that another thread may draw it while the window goes on: a copy of the
+// relief's scene that no edit reaches, the copies of its camera's node and
+// content node, the camera, the background and the framing, as
+// snapshot3DImage would draw them.
+struct DetachedRelief {
+  DetachedScene scene;
+  std::shared_ptr<SceneNode> cameraNode;
+  std::shared_ptr<SceneNode> contentNode;
+  Camera camera;
+  Color background;
+  ReliefFraming framing;
+};
+
+// Main thread. None without an editor or its scene, or for a picture without
+// size.
+std::optional<DetachedRelief> takeRelief3DImage(const Document& document);
+
+// Any one thread at a time: the picture of snapshot3DImage, pixel for pixel,
+// drawn by a renderer of makeRenderer, made and dropped on this thread. None
+// without a renderer or when the rendering fails.
+std::optional<RgbaImage> drawRelief3DImage(DetachedRelief& relief, const SnapshotRendererMaker& makeRenderer);
+
 }  // namespace ornival

@@ -262,6 +262,33 @@ BitmapWork QtBitmapWriter::prepareBitmap(const Document& document, BitmapFileTyp
     return out;
   };
   if (document.displayMode() == 3) {
+    const SnapshotRendererMaker onWorker = workerReliefRenderers ? workerReliefRenderers() : SnapshotRendererMaker();
+    if (onWorker) {
+      std::optional<DetachedRelief> taken = takeRelief3DImage(document);
+      if (!taken) {
+        error = localized("Export", "The relief view could not be drawn.");
+        return {};
+      }
+      // Shared only so that the work can be copied; one thread draws it.
+      auto relief = std::make_shared<DetachedRelief>(std::move(*taken));
+      return [relief, onWorker, encoded, alpha = document.exportAlpha()](Progress& progress) {
+        EncodedBitmap out;
+        if (progress.shouldStop())
+          return out;
+        const std::optional<RgbaImage> image = drawRelief3DImage(*relief, onWorker);
+        if (!image || image->width() == 0 || image->height() == 0) {
+          out.error = localized("Export", "The relief view could not be drawn.");
+          return out;
+        }
+        if (progress.shouldStop())
+          return out;
+        progress.report(0.5);
+        // Without alpha the encoders take three samples, as for the flat
+        // picture.
+        const QImage picture = toQImage(*image);
+        return encoded(alpha ? picture : picture.convertToFormat(QImage::Format_RGB888));
+      };
+    }
     // OpenGL draws on this thread; encoding goes on with the picture alone.
     const QImage image = reliefImage(document, error);
     if (image.isNull())
