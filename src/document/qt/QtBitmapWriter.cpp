@@ -73,6 +73,21 @@ struct StreamDeleter {
   void operator()(opj_stream_t* stream) const { opj_stream_destroy(stream); }
 };
 
+// Whether a picture of W × H pixels can be made; if not, why, in `error`.
+bool sizeCanBeMade(int W, int H, std::string* error) {
+  if (W <= 0 || H <= 0) {
+    setError(error, localized("Export", "The picture has no size. Choose a width and a height first."));
+    return false;
+  }
+  if (W > maximumExportSide || H > maximumExportSide || qint64(W) * qint64(H) > maximumExportPixels) {
+    setError(error, formatText(localized("Export", "A picture of %1 × %2 pixels is too large to make. "
+                                                   "Choose a smaller size."),
+                               {formatInteger(W), formatInteger(H)}));
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<PageImage> takePageImage(const Document& document, std::string* error) {
@@ -84,18 +99,8 @@ std::optional<PageImage> takePageImage(const Document& document, std::string* er
   PageImage page;
   page.width = document.exportWidth();
   page.height = document.exportHeight();
-  const int W = page.width;
-  const int H = page.height;
-  if (W <= 0 || H <= 0) {
-    setError(error, localized("Export", "The picture has no size. Choose a width and a height first."));
+  if (!sizeCanBeMade(page.width, page.height, error))
     return std::nullopt;
-  }
-  if (W > maximumExportSide || H > maximumExportSide || qint64(W) * qint64(H) > maximumExportPixels) {
-    setError(error, formatText(localized("Export", "A picture of %1 × %2 pixels is too large to make. "
-                                                   "Choose a smaller size."),
-                               {formatInteger(W), formatInteger(H)}));
-    return std::nullopt;
-  }
   page.tiles = TilingSnapshot::take(editor->graph().shapes());
   page.settings = document.fileSettings();
   page.page = editor->snappedPageBounds();
@@ -262,6 +267,10 @@ BitmapWork QtBitmapWriter::prepareBitmap(const Document& document, BitmapFileTyp
     return out;
   };
   if (document.displayMode() == 3) {
+    // The relief keeps to the flat picture's limits: beyond them its passes
+    // would take minutes and gigabytes before failing.
+    if (!sizeCanBeMade(document.exportWidth(), document.exportHeight(), &error))
+      return {};
     const SnapshotRendererMaker onWorker = workerReliefRenderers ? workerReliefRenderers() : SnapshotRendererMaker();
     if (onWorker) {
       std::optional<DetachedRelief> taken = takeRelief3DImage(document);

@@ -140,5 +140,22 @@ TEST_F(ReliefBitmap, AStoppedReliefPictureDrawsNothing) {
   EXPECT_TRUE(madeOn.empty());
 }
 
+// A relief picture beyond the flat picture's limits is refused at once, with
+// the reason, on the worker's path and on the main thread's alike.
+TEST_F(ReliefBitmap, TooLargeAReliefPictureIsRefusedBeforeAnythingIsDrawn) {
+  document->setExportWidth(maximumExportSide + 1);
+  for (const bool onWorker : {true, false}) {
+    SCOPED_TRACE(onWorker ? "on the worker" : "on the main thread");
+    if (!onWorker) {
+      writer.workerReliefRenderers = nullptr;
+      writer.reliefRenderers = [] { return SnapshotRendererMaker(); };
+    }
+    std::string error;
+    EXPECT_FALSE(writer.prepareBitmap(*document, BitmapFileType::png, error));
+    EXPECT_NE(error.find("too large"), std::string::npos) << error;
+    EXPECT_TRUE(madeOn.empty());
+  }
+}
+
 }  // namespace
 }  // namespace ornival
