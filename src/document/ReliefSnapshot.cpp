@@ -105,9 +105,15 @@ std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const Relief
 
   const double cameraZ = position(view.cameraNode).z;
   const ReliefPasses passes = reliefPasses(framing.width, framing.height, framing.largestPass);
+  const auto stopped = [&framing] { return framing.progress && framing.progress->shouldStop(); };
   if (passes.passes == 1) {
+    if (stopped())
+      return std::nullopt;
     setPosition(view.cameraNode, {page.size.x * 0.5, page.size.y * 0.5, cameraZ});
-    return renderer.snapshot(framing.width, framing.height, true);
+    auto image = renderer.snapshot(framing.width, framing.height, true);
+    if (framing.progress)
+      framing.progress->report(1.0);
+    return image;
   }
 
   // Pass (i, j) is moved by (i, j) output pixels from the first and shifted
@@ -120,6 +126,8 @@ std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const Relief
   RgbaImage assembled(passes.width, passes.height);
   for (int j = 0; j < k; ++j) {
     for (int i = 0; i < k; ++i) {
+      if (stopped())
+        return std::nullopt;
       setPosition(view.cameraNode, {page.size.x * 0.5 + (i - (k - 1) * 0.5) * pixel,
                                     page.size.y * 0.5 + (j - (k - 1) * 0.5) * pixel, cameraZ});
       const std::optional<RgbaImage> pass = renderer.snapshot(passes.tileWidth, passes.tileHeight, false);
@@ -130,6 +138,8 @@ std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const Relief
       for (int r = 0; r < passes.tileHeight; ++r)
         for (int c = 0; c < passes.tileWidth; ++c)
           assembled.pixelUp(c * k + i, r * k + j) = pass->pixelUp(c, r);
+      if (framing.progress)
+        framing.progress->report(double(j * k + i + 1) / (k * k));
     }
   }
   if (passes.width == framing.width && passes.height == framing.height)
@@ -205,7 +215,9 @@ std::optional<DetachedRelief> takeRelief3DImage(const Document& document) {
 }
 
 std::optional<RgbaImage> drawRelief3DImage(DetachedRelief& relief, const SnapshotRendererMaker& makeRenderer) {
-  if (!makeRenderer)
+  // A context costs a good part of a second on some systems: none for work
+  // already stopped.
+  if (!makeRenderer || (relief.framing.progress && relief.framing.progress->shouldStop()))
     return std::nullopt;
   const std::unique_ptr<SnapshotRenderer> renderer =
       makeRenderer(relief.scene.scene, relief.cameraNode, relief.camera, relief.background);

@@ -3,6 +3,7 @@
 #include "platform/Camera.h"
 #include "platform/Color.h"
 #include "platform/Path.h"
+#include "platform/Progress.h"
 #include "platform/RgbaImage.h"
 #include "platform/Scene.h"
 #include "platform/SceneNode.h"
@@ -51,6 +52,9 @@ struct ReliefFraming {
   // The largest side of one render; smaller only to try the passes on small
   // pictures.
   int largestPass = ReliefPasses::largestPass;
+  // Told how far the passes have come, and asked before each whether to
+  // stop; none, when nobody watches.
+  Progress* progress = nullptr;
 };
 
 // A picture of exactly the page, of framing.width × framing.height pixels,
@@ -59,7 +63,8 @@ struct ReliefFraming {
 // both are given back exactly as they were when the snapshot ends, with or
 // without a picture.
 //
-// No picture for a size below 1, for an empty page, or when a pass draws none.
+// No picture for a size below 1, for an empty page, when a pass draws none,
+// or when the framing's progress says to stop.
 std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const ReliefView& view,
                                         const ReliefFraming& framing);
 

@@ -282,16 +282,16 @@ BitmapWork QtBitmapWriter::prepareBitmap(const Document& document, BitmapFileTyp
       auto relief = std::make_shared<DetachedRelief>(std::move(*taken));
       return [relief, onWorker, encoded, alpha = document.exportAlpha()](Progress& progress) {
         EncodedBitmap out;
+        ProgressStage drawing(progress, 0.0, 0.5);
+        relief->framing.progress = &drawing;
+        const std::optional<RgbaImage> image = drawRelief3DImage(*relief, onWorker);
+        relief->framing.progress = nullptr;
         if (progress.shouldStop())
           return out;
-        const std::optional<RgbaImage> image = drawRelief3DImage(*relief, onWorker);
         if (!image || image->width() == 0 || image->height() == 0) {
           out.error = localized("Export", "The relief view could not be drawn.");
           return out;
         }
-        if (progress.shouldStop())
-          return out;
-        progress.report(0.5);
         // Without alpha the encoders take three samples, as for the flat
         // picture.
         const QImage picture = toQImage(*image);
