@@ -491,5 +491,50 @@ BENCHMARK(reliefFrame)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
+// A PNG export of the relief, 2000 pixels wide: the time until the file is
+// written, and the longest the main thread went without turning its event
+// loop meanwhile ("longest pause ms", from a 2 ms timer), of which the part
+// spent in the export command itself ("command ms").
+void reliefExport(benchmark::State& state) {
+  Window window(int(state.range(0)));
+  const auto document = window.controller->document();
+  window.controller->performEvent([&] {
+    document->setDisplayMode(3);
+    document->setExportWidth(2000);
+  });
+  window.settle();
+  const auto file = gridFile(int(state.range(0))).replace_extension("png");
+  double longest = 0.0;
+  double command = 0.0;
+  for (auto _ : state) {
+    std::filesystem::remove(file);
+    Clock::time_point last = Clock::now();
+    double pause = 0.0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      const auto now = Clock::now();
+      pause = std::max(pause, seconds(last, now));
+      last = now;
+    });
+    tick.start(2);
+    const auto start = Clock::now();
+    last = start;
+    window.controller->send({"exportPNG", 0, {}});
+    command = std::max(command, seconds(start, Clock::now()));
+    if (!waitFor([&] { return std::filesystem::exists(file); })) {
+      state.SkipWithError("the picture was not written");
+      return;
+    }
+    state.SetIterationTime(seconds(start, Clock::now()));
+    pause = std::max(pause, seconds(last, Clock::now()));
+    longest = std::max(longest, pause);
+  }
+  state.counters["longest pause ms"] = longest * 1000.0;
+  state.counters["command ms"] = command * 1000.0;
+  state.counters["height"] = document->exportHeight();
+  std::filesystem::remove(file);
+}
+BENCHMARK(reliefExport)->Arg(10000)->Arg(100000)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace ornival

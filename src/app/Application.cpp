@@ -229,9 +229,23 @@ SnapshotRendererMaker offscreenReliefRenderers() {
   };
 }
 
+// A surface made now on the GUI thread, for the context that the export's
+// work makes on its own thread: the window never waits for the relief.
+SnapshotRendererMaker workerReliefRenderers() {
+  auto surface = QtOffscreenRenderer::workerSurface();
+  if (!surface)
+    return {};
+  return [surface = std::move(surface)](std::shared_ptr<const Scene> scene, std::shared_ptr<const SceneNode> pointOfView,
+                                        const Camera& camera, Color background) -> std::unique_ptr<SnapshotRenderer> {
+    return QtOffscreenRenderer::createOnThisThread(surface, std::move(scene), std::move(pointOfView), camera,
+                                                   background);
+  };
+}
+
 std::unique_ptr<BitmapWriter> makeBitmapWriter() {
   auto writer = std::make_unique<QtBitmapWriter>();
   writer->reliefRenderers = offscreenReliefRenderers;
+  writer->workerReliefRenderers = workerReliefRenderers;
   return writer;
 }
 
