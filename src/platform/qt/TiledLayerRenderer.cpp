@@ -569,7 +569,9 @@ struct TiledLayerRenderer::Impl {
   }
 
   void damageIndexed(const Index& index, const QRectF& box) {
-    if (box.isNull())
+    // A view that moved is damaged all over, and its picture is drawn anew:
+    // exactly where it changed only while another stands in.
+    if (box.isNull() || (viewMoved && !standIn))
       return;
     const Step* step = containerStep(index.container);
     if (!step)
@@ -658,9 +660,15 @@ struct TiledLayerRenderer::Impl {
 
     // Layers that changed: sublayers of tile-cached layers move in their
     // index; others mark what they hold as changed.
-    for (std::size_t i = 0; i < dirty.size(); ++i)
+    // Settling a container new to the tree brings its sublayers along.
+    for (std::size_t i = 0; i < dirty.size(); ++i) {
+      if (i == boxKnown.size())
+        findBoxes(i);
       if (Entry* e = dirty[i])
-        settle(*e);
+        settle(*e, boxKnown[i] ? &knownBoxes[i] : nullptr);
+    }
+    knownBoxes = {};
+    boxKnown = {};
     updateShown();
     for (Entry* e : dirty) {
       if (e) {
@@ -730,7 +738,39 @@ struct TiledLayerRenderer::Impl {
     e.box = Box();
   }
 
-  void settle(Entry& e) {
+  // Where many sublayers of tile-cached layers lie (a document opened, a
+  // large paste), worked out on worker threads before they are indexed one
+  // by one: the workers only read the layers and their entries.
+  std::vector<Box> knownBoxes;
+  std::vector<std::uint8_t> boxKnown;
+
+  // For the entries from `from` on, as many as there are now.
+  void findBoxes(std::size_t from) {
+    constexpr std::size_t chunk = 4096;
+    const std::size_t n = dirty.size();
+    knownBoxes.resize(n, Box());
+    boxKnown.resize(n, 0);
+    if (!parallel || n < from + 2 * chunk)
+      return;
+    parallelFor((n - from + chunk - 1) / chunk, [&](std::size_t c) {
+      for (std::size_t i = from + c * chunk; i < std::min(n, from + (c + 1) * chunk); ++i) {
+        const Entry* e = dirty[i];
+        // Plain sublayers only, that keep nothing and are drawn nowhere yet.
+        if (!e || e->kept || e->index || e->shownSlot != none)
+          continue;
+        const Layer& layer = *e->layer;
+        const Layer* up = layer.superlayerPointer();
+        if (!up || !up->isTileCached() || layer.sublayerCount() != 0 || !isAttached(layer))
+          continue;
+        knownBoxes[i] = Box::around(itemBox(layer, layer.sharesSuperlayerCoordinates()
+                                                       ? AffineTransform::identity()
+                                                       : layer.transformToSuperlayer()));
+        boxKnown[i] = 1;
+      }
+    });
+  }
+
+  void settle(Entry& e, const Box* known = nullptr) {
     const Layer& layer = *e.layer;
     if (e.kept)
       e.kept->boundsCurrent = false;
@@ -758,8 +798,10 @@ struct TiledLayerRenderer::Impl {
         e.index->remove(e);
       }
       forgetConversion(e);
-      e.box = Box::around(itemBox(layer, layer.sharesSuperlayerCoordinates() ? AffineTransform::identity()
-                                                                             : layer.transformToSuperlayer()));
+      e.box = known ? *known
+                    : Box::around(itemBox(layer, layer.sharesSuperlayerCoordinates()
+                                                     ? AffineTransform::identity()
+                                                     : layer.transformToSuperlayer()));
       if (!e.box.isEmpty()) {
         index.insert(e);
         damageIndexed(index, e.box.rect());

@@ -59,7 +59,7 @@ struct Tiling {
   std::vector<std::shared_ptr<ShapeLayer>> fills;
   std::vector<std::shared_ptr<ShapeLayer>> bands;
 
-  Tiling() {
+  explicit Tiling(int columns = 40, int rows = 30) {
     root->setAnchorPoint({0, 0});
     drawing->setAnchorPoint({0, 0});
     for (const auto& cached : {shapes, wide, narrow})
@@ -70,8 +70,8 @@ struct Tiling {
     crossings->setZPosition(1.3);
     hover->setZPosition(4.0);
     const Color colors[] = {{0.13, 0.38, 0.55, 1}, {0.93, 0.91, 0.86, 1}, {1.0, 0.0, 0.39, 0.8}, {0.95, 0.77, 0.31, 1}};
-    for (int y = 0; y < 30; ++y) {
-      for (int x = 0; x < 40; ++x) {
+    for (int y = 0; y < rows; ++y) {
+      for (int x = 0; x < columns; ++x) {
         const Vec2 at{x * 11.0, y * 11.0};
         auto fill = ShapeLayer::create();
         fill->setPath((x * 7 + y) % 5 == 0 ? rounded(at, 11) : square(at, 11));
@@ -207,6 +207,29 @@ TEST(TiledLayerRendererThreads, DrawsSquaresOnWorkersToTheSamePixels) {
     paint(serial, slow, frame, QRect(QPoint(), frame.size), false);
     EXPECT_EQ(differingPixels(slow, fast), 0);
   }
+}
+
+// Many tiles arriving at once (a document opened) are placed on workers
+// before they are indexed: some turned in a layer of their own, some holding
+// a sublayer; the picture is the layer tree renderer's.
+TEST(TiledLayerRendererThreads, IndexesATilingThatArrivesAtOnce) {
+  Tiling tiling(110, 40);
+  for (std::size_t i = 3; i < tiling.fills.size(); i += 41) {
+    tiling.fills[i]->setAnchorPoint({0, 0});
+    tiling.fills[i]->setTransform(AffineTransform::rotation(0.2));
+  }
+  for (std::size_t i = 7; i < tiling.fills.size(); i += 59) {
+    auto dot = ShapeLayer::create();
+    dot->setPath(square(tiling.fills[i]->path()->boundingBox()->center(), 3));
+    dot->setFillColor(Color{0.9, 0.1, 0.1, 1});
+    tiling.fills[i]->addSublayer(dot);
+  }
+  const Frame frame{QSize(1100, 500), 1.0, QColor(Qt::white), {}, {}};
+  tiling.look(0.9, 0.0, {-605, -220}, frame.size);
+  TiledLayerRenderer renderer(tiling.root);
+  QImage shown = blank(frame, Qt::magenta);
+  paint(renderer, shown, frame, QRect(QPoint(), frame.size), false);
+  EXPECT_EQ(differingPixels(shown, reference(*tiling.root, frame)), 0);
 }
 
 }  // namespace
