@@ -16,6 +16,7 @@
 #include "support/TemporaryFolder.h"
 #include "support/Waiting.h"
 
+#include <QPalette>
 #include <QScreen>
 #include <QTest>
 
@@ -134,6 +135,64 @@ TEST(ReliefWindow, TheReliefShowsItsTilesAndTheMouseTurnsIt) {
   // Back to the flat view: the relief's widget goes away.
   window->performEvent([&] { window->document()->setDisplayMode(2); });
   EXPECT_FALSE(view.sceneView()->isVisible());
+}
+
+// Behind a clear background the relief stands on the checks: cells of 8
+// points from the view's corner, the palette's base and a shade towards its
+// text, wherever the window's edge lies after a resize and in the colours of
+// a palette set later.
+TEST(ReliefWindow, ChecksStandBehindAClearBackgroundAfterAResizeAndANewPalette) {
+  testing::qtApplication();
+  QCoreApplication::setOrganizationName("OrnivalTests");
+  QCoreApplication::setApplicationName(QStringLiteral("OrnivalReliefChecks-%1").arg(::getpid()));
+  setMainQueue(std::make_shared<QtMainQueue>(qApp));
+  const testing::TemporaryFolder folder("ornival-relief-checks");
+  Application application({ORNIVAL_EXAMPLES, folder / "autosave", 60000});
+  WindowController* window =
+      application.openExample("Two Squares", std::filesystem::path(ORNIVAL_FIXTURES) / "TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  window->window()->move(0, 0);
+  ASSERT_TRUE(testing::waitForExposed(window->window()));
+  View& view = *window->view();
+  window->performEvent([&] {
+    window->document()->setBackgroundColor({0.0, 0.0, 0.0, 0.0});
+    window->document()->setDisplayMode(3);
+  });
+  ASSERT_NE(view.sceneView(), nullptr);
+  ASSERT_TRUE(testing::waitFor([&] { return view.sceneView()->isValid(); }));
+
+  const auto shades = [&] {
+    const QColor base = view.palette().color(QPalette::Base).toRgb();
+    const QColor text = view.palette().color(QPalette::Text).toRgb();
+    const auto towards = [](int a, int b) { return a + (b - a) / 5; };
+    return std::pair(base, QColor(towards(base.red(), text.red()), towards(base.green(), text.green()),
+                                  towards(base.blue(), text.blue())));
+  };
+  // The pixels of the two cells at the view's lower right corner, one cell
+  // in from it, where no tile lies; false where the screen shows otherwise.
+  const auto showsChecks = [&](const QImage& screen) {
+    const auto [base, other] = shades();
+    const QPoint corner(view.width() - 1, view.height() - 1);
+    for (const QPoint at : {corner - QPoint(12, 12), corner - QPoint(20, 12)}) {
+      const QPoint cell(at.x() / 8, at.y() / 8);
+      const QColor expected = (cell.x() + cell.y()) % 2 ? other : base;
+      const QPoint pixel = view.mapToGlobal(at) * screen.devicePixelRatio();
+      if (screen.pixelColor(pixel).rgb() != expected.rgb())
+        return false;
+    }
+    return true;
+  };
+  EXPECT_TRUE(showsChecks(testing::screenWhen(showsChecks)));
+
+  window->window()->resize(window->window()->size() + QSize(37, 21));
+  EXPECT_TRUE(showsChecks(testing::screenWhen(showsChecks)));
+
+  QPalette dark = view.palette();
+  dark.setColor(QPalette::Base, QColor(30, 30, 34));
+  dark.setColor(QPalette::Text, QColor(230, 230, 230));
+  view.setPalette(dark);
+  view.sceneView()->update();
+  EXPECT_TRUE(showsChecks(testing::screenWhen(showsChecks)));
 }
 
 }  // namespace
