@@ -81,13 +81,14 @@ TiledLayerRenderer::Frame View::drawingFrame() const {
   return {size(), ratio, toQColor(background_), mapTo(top, QPoint()), device};
 }
 
-void View::refreshDrawing() {
+void View::refreshDrawing(bool relief) {
   if (renderer_) {
     const QRegion changed = renderer_->takeDamage(drawingFrame());
     if (!changed.isEmpty())
       QWidget::update(changed);
   }
-  redrawRelief();
+  if (relief)
+    redrawRelief();
 }
 
 bool View::isDrawingSharp() const { return !renderer_ || (renderer_->isSharp() && !sharpen_.isActive()); }
