@@ -675,6 +675,8 @@ private:
   // Unglues every side of the tile from its neighbours; they redraw their
   // sides at once, or are appended to neighbours for the caller to redraw.
   // With broken, each join goes there as it breaks, with both sides' flags.
+  // Frees a slice of the tiles that left the tiling; whether some are left.
+  bool releaseDeparted();
   void breakJoins(Shape& shape, std::vector<std::shared_ptr<Shape>>* neighbours = nullptr,
                   std::vector<BrokenJoin>* broken = nullptr);
   // A restored tile takes its record's place, colour and settings.
@@ -746,6 +748,10 @@ private:
   void setToolSettings(const Color& color, int layerIndex, bool mark);
 
   std::shared_ptr<ViewPort> viewPort_;
+  // Tiles that left the tiling, off the display and unglued, freed a slice at
+  // a time once the view shows them gone: freeing a whole tiling with its
+  // sides and layers takes longer than taking it out.
+  std::vector<std::shared_ptr<Shape>> departed_;
   std::shared_ptr<InputState> inputState_;
   std::weak_ptr<Document> document_;
   std::weak_ptr<EditorWindowController> windowController_;
