@@ -466,6 +466,8 @@ public:
   // The standard select all: every tile; with Shift the selection inverted,
   // with Option none. One undo step.
   void selectAll();
+  // Selects every tile from position first on, as one undo step.
+  void selectAllFrom(int first, Undo& undo);
   // The record of a batch of selection changes: undo and redo of the batch
   // end with one rebuild of the mark layer.
   Undo selectionBatch();
