@@ -318,6 +318,8 @@ public:
   void insertShape(const std::shared_ptr<Shape>& shape);
   // The document's border bands and the editor's line join, into the tile.
   void applyBorderStyle(Shape& shape);
+  // The document's bands and corner style, for the tile's layers to take later.
+  void takeBorderStyle(Shape& shape) const;
   // Closes an edit that inserted tiles: joins, outline, undo, counts. The
   // new tiles' sides are glued to every free side they lie against unless
   // the caller has glued them as they must be.

@@ -282,7 +282,8 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info, Graph
   // every tile is back.
   tile->transformation = info.transformation;
   tile->updateTransformedGeometry();
-  applyBorderStyle(*tile);
+  // The layers take the bands when addShapes lays out every tile put back.
+  takeBorderStyle(*tile);
   shapesLayer->addSublayer(tile->layer());
   borderLayer->addSublayer(tile->borderLayer());
   borderLayer2->addSublayer(tile->borderLayer2());

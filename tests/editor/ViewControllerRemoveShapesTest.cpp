@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace ornival {
 namespace {
 
@@ -188,11 +190,23 @@ TEST(ViewControllerRemoveShapes, UndoOfEverythingDrawsEveryOutlineAsBefore) {
         partner->isGroupJoin = count % 2 == 0;
       }
     }
+    // The bands as the document gives them, as a tiling opened shows them.
+    e.updateLineAttributes();
     for (const auto& tile : e.graph().shapes())
       tile->animatePaths(false);
     std::vector<std::optional<Path>> bands;
-    for (const auto& tile : e.graph().shapes())
+    // Each band's width, colour and corners as the layers show them.
+    const auto strokes = [](const Shape& tile) {
+      std::vector<std::tuple<double, std::optional<Color>, LineJoin, LineCap>> all;
+      for (const auto* layer : {&tile.borderLayer(), &tile.borderLayer2(), &tile.borderLayer3()})
+        all.emplace_back((*layer)->lineWidth(), (*layer)->strokeColor(), (*layer)->lineJoin(), (*layer)->lineCap());
+      return all;
+    };
+    std::vector<decltype(strokes(*e.graph().shapes().front()))> styles;
+    for (const auto& tile : e.graph().shapes()) {
       bands.push_back(tile->borderLayer()->path());
+      styles.push_back(strokes(*tile));
+    }
     harness.command([](ViewController& editor) { editor.selectAll(); });
     harness.command([](ViewController& editor) { editor.deleteShapes(); });
     harness.undo();
@@ -201,6 +215,7 @@ TEST(ViewControllerRemoveShapes, UndoOfEverythingDrawsEveryOutlineAsBefore) {
     for (std::size_t i = 0; i < tiles.size(); ++i) {
       EXPECT_EQ(tiles[i]->borderLayer()->path(), bands[i]) << i;
       EXPECT_EQ(tiles[i]->borderLayer()->path(), std::optional<Path>(tiles[i]->borderPath())) << i;
+      EXPECT_TRUE(strokes(*tiles[i]) == styles[i]) << i;
     }
   }
 }
