@@ -4,7 +4,7 @@
 <context>
     <name>Application</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+270"/>
+        <location filename="../src/app/Application.cpp" line="+271"/>
         <location line="+4"/>
         <location line="+53"/>
         <location line="+5"/>
@@ -633,7 +633,7 @@
 <context>
     <name>Menu</name>
     <message>
-        <location filename="../src/app/Application.cpp" line="+368"/>
+        <location filename="../src/app/Application.cpp" line="+392"/>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -985,12 +985,12 @@
 <context>
     <name>Print</name>
     <message>
-        <location filename="../src/document/qt/DocumentPrinter.cpp" line="+32"/>
+        <location filename="../src/document/qt/DocumentPrinter.cpp" line="+38"/>
         <source>The relief view could not be drawn for printing. Switch to the flat view to print the drawing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>The sheet has no printable area.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1001,7 +1001,13 @@
     </message>
     <message>
         <location line="+17"/>
+        <location line="+48"/>
         <source>The page could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The PDF file “%1” could not be written: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1236,7 +1242,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ViewControllerEditMenu.cpp" line="+217"/>
+        <location filename="../src/editor/ViewControllerEditMenu.cpp" line="+221"/>
         <source>Group Shapes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1251,12 +1257,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ViewControllerLayers.cpp" line="+333"/>
+        <location filename="../src/editor/ViewControllerLayers.cpp" line="+423"/>
         <source>Update Page Bounds</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ViewControllerRemoveShapes.cpp" line="+151"/>
+        <location filename="../src/editor/ViewControllerRemoveShapes.cpp" line="+172"/>
         <source>Remove Shape</source>
         <translation type="unfinished"></translation>
     </message>

@@ -41,6 +41,28 @@ void placementAlone(benchmark::State& state) {
 }
 BENCHMARK(placementAlone)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// The same with bands so wide that their mitred tips reach past the
+// automatic page's margin: the page is measured again after the edit.
+void placementWithWideBands(benchmark::State& state) {
+  Window w(int(state.range(0)));
+  w.event([&] { w.document->setBorderWidth(30.0); });
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.forget();
+    w.hover(w.pointer);
+    state.ResumeTiming();
+    w.undoManager->beginGroup();
+    w.editor->placeCandidate();
+    w.undoManager->endGroup();
+    state.PauseTiming();
+    w.settle();
+    w.event([&] { w.undoManager->undo(); });
+    state.ResumeTiming();
+  }
+  state.counters["tiles"] = double(w.editor->graph().shapes().size());
+}
+BENCHMARK(placementWithWideBands)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // Select All, then Delete: two events, everything goes.
 void selectAllDelete(benchmark::State& state) {
   Window w(int(state.range(0)));

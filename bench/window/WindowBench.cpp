@@ -11,6 +11,7 @@
 #include "app/WindowController.h"
 #include "document/Document.h"
 #include "editor/ViewController.h"
+#include "editor/qt/SceneView.h"
 #include "editor/qt/View.h"
 #include "figures/catalogue/Shapes.h"
 #include "model/Edge.h"
@@ -27,6 +28,7 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QOpenGLWindow>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -475,6 +477,100 @@ void zoomStep(benchmark::State& state) {
   state.counters["sharp ms"] = benchmark::Counter(sharp * 1000.0, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(zoomStep)->Arg(10000)->Arg(100000)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The relief of the whole tiling, fitted (second argument 0) or zoomed in to
+// a scale (80: a few hundred tiles in view), on a clear background (the
+// checks behind it): each frame drawn anew, from the
+// request to the frame handed to the display. What llvmpipe does depends on
+// its threads (LP_NUM_THREADS, by default one per processor).
+void reliefFrame(benchmark::State& state) {
+  Window window(int(state.range(0)));
+  // The view 1080 × 800, as the editor's figures are measured.
+  QWidget* top = window.controller->window();
+  top->resize(top->size() + QSize(1080, 800) - window.view->size());
+  waitFor([&] { return window.view->size() == QSize(1080, 800); }, 5000);
+  window.controller->performEvent([&] {
+    window.controller->document()->setDisplayMode(3);
+    if (state.range(1) > 0)
+      window.controller->document()->setScale(double(state.range(1)));
+  });
+  SceneView* sceneView = window.view->sceneView();
+  if (sceneView == nullptr || !waitFor([&] { return sceneView->isValid(); }, 20000)) {
+    state.SkipWithError("the relief could not be drawn");
+    return;
+  }
+  int swapped = 0;
+  QObject::connect(sceneView->openGLWindow(), &QOpenGLWindow::frameSwapped, [&] { ++swapped; });
+  // The meshes go up with the first frame.
+  sceneView->update();
+  waitFor([&] { return swapped > 0; }, 60000);
+  window.settle();
+  for (auto _ : state) {
+    const int before = swapped;
+    const auto start = Clock::now();
+    sceneView->update();
+    if (!waitFor([&] { return swapped > before; }, 20000)) {
+      state.SkipWithError("no frame came");
+      return;
+    }
+    state.SetIterationTime(seconds(start, Clock::now()));
+  }
+  state.counters["width"] = sceneView->width();
+  state.counters["height"] = sceneView->height();
+}
+BENCHMARK(reliefFrame)
+    ->Args({1000, 0})
+    ->Args({10000, 0})
+    ->Args({100000, 0})
+    ->Args({100000, 80})
+    ->Iterations(10)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// A PNG export of the relief, 2000 pixels wide: the time until the file is
+// written, and the longest the main thread went without turning its event
+// loop meanwhile ("longest pause ms", from a 2 ms timer), of which the part
+// spent in the export command itself ("command ms").
+void reliefExport(benchmark::State& state) {
+  Window window(int(state.range(0)));
+  const auto document = window.controller->document();
+  window.controller->performEvent([&] {
+    document->setDisplayMode(3);
+    document->setExportWidth(2000);
+  });
+  window.settle();
+  const auto file = gridFile(int(state.range(0))).replace_extension("png");
+  double longest = 0.0;
+  double command = 0.0;
+  for (auto _ : state) {
+    std::filesystem::remove(file);
+    Clock::time_point last = Clock::now();
+    double pause = 0.0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      const auto now = Clock::now();
+      pause = std::max(pause, seconds(last, now));
+      last = now;
+    });
+    tick.start(2);
+    const auto start = Clock::now();
+    last = start;
+    window.controller->send({"exportPNG", 0, {}});
+    command = std::max(command, seconds(start, Clock::now()));
+    if (!waitFor([&] { return std::filesystem::exists(file); })) {
+      state.SkipWithError("the picture was not written");
+      return;
+    }
+    state.SetIterationTime(seconds(start, Clock::now()));
+    pause = std::max(pause, seconds(last, Clock::now()));
+    longest = std::max(longest, pause);
+  }
+  state.counters["longest pause ms"] = longest * 1000.0;
+  state.counters["command ms"] = command * 1000.0;
+  state.counters["height"] = document->exportHeight();
+  std::filesystem::remove(file);
+}
+BENCHMARK(reliefExport)->Arg(10000)->Arg(100000)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ornival

@@ -17,6 +17,7 @@
 #include "editor/ViewController.h"
 #include "platform/Localization.h"
 #include "figures/Figure.h"
+#include "platform/AtomicFile.h"
 #include "platform/Icon.h"
 #include "platform/RegularFile.h"
 #include "platform/UndoManager.h"
@@ -228,9 +229,23 @@ SnapshotRendererMaker offscreenReliefRenderers() {
   };
 }
 
+// A surface made now on the GUI thread, for the context that the export's
+// work makes on its own thread: the window never waits for the relief.
+SnapshotRendererMaker workerReliefRenderers() {
+  auto surface = QtOffscreenRenderer::workerSurface();
+  if (!surface)
+    return {};
+  return [surface = std::move(surface)](std::shared_ptr<const Scene> scene, std::shared_ptr<const SceneNode> pointOfView,
+                                        const Camera& camera, Color background) -> std::unique_ptr<SnapshotRenderer> {
+    return QtOffscreenRenderer::createOnThisThread(surface, std::move(scene), std::move(pointOfView), camera,
+                                                   background);
+  };
+}
+
 std::unique_ptr<BitmapWriter> makeBitmapWriter() {
   auto writer = std::make_unique<QtBitmapWriter>();
   writer->reliefRenderers = offscreenReliefRenderers;
+  writer->workerReliefRenderers = workerReliefRenderers;
   return writer;
 }
 
@@ -508,6 +523,27 @@ WindowController* Application::openExample(const std::string& title, const std::
   return controller;
 }
 
+namespace {
+
+// The temporary files of the atomic writer in `folder`, and nothing else: a
+// file of any other name stays.
+void removeWriteLeftovers(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> leftovers;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    std::error_code ignored;
+    if (entry.is_regular_file(ignored) && !entry.is_symlink(ignored) &&
+        isAtomicWriteTemporary(entry.path().filename().string()))
+      leftovers.push_back(entry.path());
+  }
+  for (const auto& file : leftovers) {
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
+  }
+}
+
+}  // namespace
+
 int Application::reopenUntitledAutosaves() {
   // The folders of programs that have ended: their locks are free. A running
   // program's folder is left alone, whatever it holds.
@@ -531,6 +567,9 @@ int Application::reopenUntitledAutosaves() {
       for (const auto& inner : std::filesystem::directory_iterator(entry.path(), ignored))
         if (isDocument(inner))
           files.push_back(inner.path());
+      // A write its program was making when it ended never finishes now.
+      removeWriteLeftovers(entry.path());
+      removeWriteLeftovers(entry.path() / "Kept");
       endedLocks.push_back(std::move(lock));
       endedFolders.push_back(entry.path());
     } else if (isDocument(entry)) {

@@ -193,9 +193,7 @@ void Popover::hideEvent(QHideEvent* event) {
     didClose();
 }
 
-void Popover::chooseColor(ColorWell& well) {
-  if (behaviour_ != Behaviour::transient)
-    return;
+void Popover::makeChooser() {
   if (!chooser_) {
     chooser_ = new QColorDialog(this);
     chooser_->setWindowFlags(Qt::Widget);
@@ -212,7 +210,14 @@ void Popover::chooseColor(ColorWell& well) {
       well->setColor(color);
       emit well->colorPicked(color);
     });
+    chooser_->hide();
   }
+}
+
+void Popover::chooseColor(ColorWell& well) {
+  if (behaviour_ != Behaviour::transient)
+    return;
+  makeChooser();
   ColorWell* previous = choosing_.data();
   // The well changes hands before the chooser takes its colour, so that the
   // old well does not take the new well's colour.
@@ -244,6 +249,24 @@ void Popover::fitToContents() {
   resize(size);
 }
 
+QSize Popover::grownSize() {
+  if (behaviour_ != Behaviour::transient || isVisible() || findChildren<ColorWell*>().isEmpty())
+    return size();
+  if (chooser_ && !chooser_->isHidden())
+    return size();
+  const QSize before = size();
+  makeChooser();
+  chooser_->show();
+  fitToContents();
+  const QSize grown = size();
+  chooser_->hide();
+  fitToContents();
+  // Laid out again for the size it shows at first.
+  if (size() != before)
+    resize(before);
+  return grown;
+}
+
 bool Popover::isChoosing(const ColorWell& well) const {
   return chooser_ && choosing_.data() == &well && chooser_->isVisible();
 }
@@ -255,7 +278,7 @@ void Popover::stopChoosing(const ColorWell& well) {
 
 bool placesWindowsItself() { return QGuiApplication::platformName() != QLatin1String("wayland"); }
 
-QPoint popupPlace(const QWidget& popup, const PopupAnchor& anchor) {
+QPoint popupPlace(const QWidget& popup, const PopupAnchor& anchor, QSize grown) {
   const QWidget* widget = anchor.widget.data();
   QPoint place = anchor.point;
   const QScreen* screen = widget ? widget->screen() : popup.screen();
@@ -276,9 +299,10 @@ QPoint popupPlace(const QWidget& popup, const PopupAnchor& anchor) {
   } else if (const QWidget* parent = widget ? widget : popup.parentWidget()) {
     room = parent->window()->geometry();
   }
+  const QSize kept = popup.size().expandedTo(grown);
   if (!room.isEmpty()) {
-    place.setX(std::clamp(place.x(), room.left(), std::max(room.left(), room.right() + 1 - popup.width())));
-    place.setY(std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() + 1 - popup.height())));
+    place.setX(std::clamp(place.x(), room.left(), std::max(room.left(), room.right() + 1 - kept.width())));
+    place.setY(std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() + 1 - kept.height())));
   }
   return place;
 }
@@ -297,11 +321,12 @@ void PopoverHost::show(Popover& popover, const PopupAnchor& anchor, std::shared_
       const QWidget* content = window_.centralWidget();
       at.point = content ? content->mapToGlobal(QPoint(12, 12)) : window_.mapToGlobal(QPoint(0, 0));
     }
-    popover.move(popupPlace(popover, at));
-    // The chooser makes it taller: the top stays, the rest comes back on
-    // the screen.
+    // The chooser makes it larger. A shown popup on Wayland stays where it
+    // opened (Qt 6.4 asks the compositor for no new place), so there it
+    // opens where its grown size fits as well. Elsewhere the top stays when
+    // it grows, and the rest comes back on the screen.
+    popover.move(popupPlace(popover, at, placesWindowsItself() ? QSize() : popover.grownSize()));
     popover.grew = [&popover] {
-      // (A shown popup on Wayland stays where it opened.)
       if (!placesWindowsItself())
         return;
       PopupAnchor corner;

@@ -86,6 +86,10 @@ public:
 
   // Takes the size its controls ask for, no larger than the screen.
   void fitToContents();
+  // The size it grows to while shown, when all it may open is open: with the
+  // chooser, for a transient popover with colour wells; else its size. Measured
+  // while hidden, and left as it was; while shown, its size.
+  QSize grownSize();
   // After its size changed while shown (the chooser opened): back on the
   // screen where it would reach over the edge.
   std::function<void()> grew;
@@ -96,6 +100,8 @@ protected:
   void hideEvent(QHideEvent* event) override;
 
 private:
+  void makeChooser();
+
   Behaviour behaviour_;
   SettingBinder binder_;
   QScrollArea* scroll_;
@@ -113,7 +119,9 @@ struct PopupAnchor {
   QPointer<QWidget> widget;
   QPoint point;  // global; used without a widget
 };
-QPoint popupPlace(const QWidget& popup, const PopupAnchor& anchor);
+// `grown`, when larger than the popup, is the size it is kept in the room
+// for: a shown popup that grows cannot be moved back on Wayland.
+QPoint popupPlace(const QWidget& popup, const PopupAnchor& anchor, QSize grown = {});
 // Whether the program may place windows itself and knows where they are.
 bool placesWindowsItself();
 

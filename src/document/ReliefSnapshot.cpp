@@ -105,9 +105,15 @@ std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const Relief
 
   const double cameraZ = position(view.cameraNode).z;
   const ReliefPasses passes = reliefPasses(framing.width, framing.height, framing.largestPass);
+  const auto stopped = [&framing] { return framing.progress && framing.progress->shouldStop(); };
   if (passes.passes == 1) {
+    if (stopped())
+      return std::nullopt;
     setPosition(view.cameraNode, {page.size.x * 0.5, page.size.y * 0.5, cameraZ});
-    return renderer.snapshot(framing.width, framing.height, true);
+    auto image = renderer.snapshot(framing.width, framing.height, true);
+    if (framing.progress)
+      framing.progress->report(1.0);
+    return image;
   }
 
   // Pass (i, j) is moved by (i, j) output pixels from the first and shifted
@@ -120,6 +126,8 @@ std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const Relief
   RgbaImage assembled(passes.width, passes.height);
   for (int j = 0; j < k; ++j) {
     for (int i = 0; i < k; ++i) {
+      if (stopped())
+        return std::nullopt;
       setPosition(view.cameraNode, {page.size.x * 0.5 + (i - (k - 1) * 0.5) * pixel,
                                     page.size.y * 0.5 + (j - (k - 1) * 0.5) * pixel, cameraZ});
       const std::optional<RgbaImage> pass = renderer.snapshot(passes.tileWidth, passes.tileHeight, false);
@@ -130,6 +138,8 @@ std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const Relief
       for (int r = 0; r < passes.tileHeight; ++r)
         for (int c = 0; c < passes.tileWidth; ++c)
           assembled.pixelUp(c * k + i, r * k + j) = pass->pixelUp(c, r);
+      if (framing.progress)
+        framing.progress->report(double(j * k + i + 1) / (k * k));
     }
   }
   if (passes.width == framing.width && passes.height == framing.height)
@@ -152,19 +162,68 @@ std::optional<RgbaImage> documentReliefSnapshot(const Document& document, const 
   return reliefSnapshot(*renderer, {*relief.camera, *relief.cameraNode, *relief.contentNode}, framing);
 }
 
+namespace {
+
+Color exportBackground(const Document& document) {
+  return document.exportAlpha() ? Color::clear() : document.backgroundColor();
+}
+
+// The camera fits the page's height to the picture; a picture of other
+// proportions gets the page widened to its own about the page's centre, as
+// the flat bitmap centres the page, so that no side is cut.
+ReliefFraming exportFraming(const Document& document, DocumentEditor& editor) {
+  const int width = document.exportWidth();
+  const int height = document.exportHeight();
+  return {PrintView3D::fittedPage(editor.snappedPageBounds(), width, height), document.rotation(),
+          document.surfaceZscale(), width, height};
+}
+
+}  // namespace
+
 std::optional<RgbaImage> snapshot3DImage(const Document& document, const SnapshotRendererMaker& makeRenderer) {
   const auto editor = document.viewController();
   if (!editor)
     return std::nullopt;
-  const Color background = document.exportAlpha() ? Color::clear() : document.backgroundColor();
-  // The camera fits the page's height to the picture; a picture of other
-  // proportions gets the page widened to its own about the page's centre,
-  // as the flat bitmap centres the page, so that no side is cut.
-  const int width = document.exportWidth();
-  const int height = document.exportHeight();
-  const ReliefFraming framing{PrintView3D::fittedPage(editor->snappedPageBounds(), width, height),
-                              document.rotation(), document.surfaceZscale(), width, height};
-  return documentReliefSnapshot(document, makeRenderer, background, framing);
+  return documentReliefSnapshot(document, makeRenderer, exportBackground(document), exportFraming(document, *editor));
+}
+
+std::optional<DetachedRelief> takeRelief3DImage(const Document& document) {
+  const auto editor = document.viewController();
+  if (!editor)
+    return std::nullopt;
+  const ReliefFraming framing = exportFraming(document, *editor);
+  if (framing.width < 1 || framing.height < 1)
+    return std::nullopt;
+  const ReliefScene relief = editor->reliefScene();
+  if (!relief.scene || !relief.camera || !relief.cameraNode || !relief.contentNode)
+    return std::nullopt;
+  DetachedScene scene = detachedCopy(*relief.scene);
+  // A camera or content outside the tree is drawn as a node without parent;
+  // content outside it shows nothing in either picture.
+  const auto copyOrLone = [&scene](const SceneNode& node) {
+    auto copy = scene.copyOf(&node);
+    if (!copy) {
+      copy = SceneNode::create();
+      copy->setTransform(node.transform());
+    }
+    return copy;
+  };
+  auto cameraNode = copyOrLone(*relief.cameraNode);
+  auto contentNode = copyOrLone(*relief.contentNode);
+  return DetachedRelief{std::move(scene), std::move(cameraNode), std::move(contentNode), *relief.camera,
+                        exportBackground(document), framing};
+}
+
+std::optional<RgbaImage> drawRelief3DImage(DetachedRelief& relief, const SnapshotRendererMaker& makeRenderer) {
+  // A context costs a good part of a second on some systems: none for work
+  // already stopped.
+  if (!makeRenderer || (relief.framing.progress && relief.framing.progress->shouldStop()))
+    return std::nullopt;
+  const std::unique_ptr<SnapshotRenderer> renderer =
+      makeRenderer(relief.scene.scene, relief.cameraNode, relief.camera, relief.background);
+  if (!renderer)
+    return std::nullopt;
+  return reliefSnapshot(*renderer, {relief.camera, *relief.cameraNode, *relief.contentNode}, relief.framing);
 }
 
 }  // namespace ornival

@@ -3,6 +3,7 @@
 #include "platform/Camera.h"
 #include "platform/Color.h"
 #include "platform/Path.h"
+#include "platform/Progress.h"
 #include "platform/RgbaImage.h"
 #include "platform/Scene.h"
 #include "platform/SceneNode.h"
@@ -51,6 +52,9 @@ struct ReliefFraming {
   // The largest side of one render; smaller only to try the passes on small
   // pictures.
   int largestPass = ReliefPasses::largestPass;
+  // Told how far the passes have come, and asked before each whether to
+  // stop; none, when nobody watches.
+  Progress* progress = nullptr;
 };
 
 // A picture of exactly the page, of framing.width × framing.height pixels,
@@ -59,7 +63,8 @@ struct ReliefFraming {
 // both are given back exactly as they were when the snapshot ends, with or
 // without a picture.
 //
-// No picture for a size below 1, for an empty page, or when a pass draws none.
+// No picture for a size below 1, for an empty page, when a pass draws none,
+// or when the framing's progress says to stop.
 std::optional<RgbaImage> reliefSnapshot(SnapshotRenderer& renderer, const ReliefView& view,
                                         const ReliefFraming& framing);
 
@@ -100,5 +105,28 @@ std::optional<RgbaImage> documentReliefSnapshot(const Document& document, const 
 // without an editor or its scene, without a renderer, or when the rendering
 // fails; the editor's camera and content are as before in every case.
 std::optional<RgbaImage> snapshot3DImage(const Document& document, const SnapshotRendererMaker& makeRenderer);
+
+// The bitmap export in relief taken apart from the editor on the main thread,
+// so that another thread may draw it while the window goes on: a copy of the
+// relief's scene that no edit reaches, the copies of its camera's node and
+// content node, the camera, the background and the framing, as
+// snapshot3DImage would draw them.
+struct DetachedRelief {
+  DetachedScene scene;
+  std::shared_ptr<SceneNode> cameraNode;
+  std::shared_ptr<SceneNode> contentNode;
+  Camera camera;
+  Color background;
+  ReliefFraming framing;
+};
+
+// Main thread. None without an editor or its scene, or for a picture without
+// size.
+std::optional<DetachedRelief> takeRelief3DImage(const Document& document);
+
+// Any one thread at a time: the picture of snapshot3DImage, pixel for pixel,
+// drawn by a renderer of makeRenderer, made and dropped on this thread. None
+// without a renderer or when the rendering fails.
+std::optional<RgbaImage> drawRelief3DImage(DetachedRelief& relief, const SnapshotRendererMaker& makeRenderer);
 
 }  // namespace ornival

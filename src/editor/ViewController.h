@@ -168,6 +168,13 @@ public:
   Rect snapPageBounds(const Rect& bounds) const;
   void snappedPageBoundsDidSet(const Rect& previous);
   void resnapPageBounds() override;
+  // The page of automatic bounds: the tiling's box widened by 20 on every
+  // side, or by as much more as the bands and their mitred tips reach beyond
+  // it, alike on both sides of each axis.
+  Rect automaticPage(const Rect& tiling);
+  // Follows what the automatic page holds after the bands, their joins or the
+  // corners changed; hand-set bounds stay as they are.
+  void refreshAutomaticPage();
   void updateBoundsLayerColor();
   void updateBoundsLayerPath();
 
@@ -645,6 +652,12 @@ private:
   mutable std::shared_ptr<const SnapTargets> snapTargets_;
   // Counts the edits that move tiles, to tell when the targets are stale.
   std::uint64_t tilingEdits_ = 0;
+  // How far the drawing reaches beyond the tiling's turned box on either side
+  // of each axis, kept until the tiling, the turn or the band settings change:
+  // walking every tile's stroke on each view update would cost a large
+  // tiling its speed.
+  struct DrawnReach;
+  std::shared_ptr<const DrawnReach> drawnReach_;
 
   friend class SelectOperation;
 

@@ -14,6 +14,9 @@
 namespace ornival {
 
 void ViewController::updateCrossingLayers() {
+  // Called whenever the bands or the corners change: what the automatic page
+  // holds may have changed with them.
+  refreshAutomaticPage();
   const bool hidden = crossings_ == CrossingStatus::off || dimension_ == 3 || isMoving;
   crossingLayer->setHidden(hidden);
   crossingLayer2->setHidden(hidden);

@@ -14,6 +14,7 @@
 #include "model/NeighborModel.h"
 #include "model/Shape.h"
 #include "platform/LayerAnimation.h"
+#include "platform/LineStyle.h"
 #include "platform/Localization.h"
 #include "platform/Precondition.h"
 #include "platform/UndoManager.h"
@@ -39,8 +40,8 @@ constexpr Color manualFrameColor = rgb(236, 131, 26);
 // A page frame of no area is the document's way of saying "automatic".
 bool isEmpty(const Rect& r) { return r.size.x == 0.0 || r.size.y == 0.0; }
 
-// The page of automatic bounds: the tiling's box widened by 20 on every side.
-Rect automaticPage(const Rect& tiling) { return {tiling.origin - Vec2{20.0, 20.0}, tiling.size + Vec2{40.0, 40.0}}; }
+// The margin of automatic page bounds around the tiling's box.
+constexpr double automaticMargin = 20.0;
 
 // The pixels of a page side at the export scale, kept within what an export
 // size can hold.
@@ -306,11 +307,88 @@ void ViewController::setPageBounds(const Rect& bounds) {
   // update, so following them is no step of its own to undo: registering it
   // would put "Update Page Bounds" on every rotation and after every edit
   // that names no action of its own.
-  const Rect previous = manualPageBounds;
   manualPageBounds = pageBounds_;
   // Automatic bounds snap to nothing: their page is the tiling's box with a
   // margin, which the frame's path would put in place of any snapped page.
-  if (manualPageBounds != previous)
+  // The margin may change with the tiling when the box does not.
+  setSnappedPageBounds(automaticPage(pageBounds_));
+}
+
+struct ViewController::DrawnReach {
+  std::uint64_t edits = 0;
+  double rotation = 0.0;
+  std::array<double, 3> widths{};
+  bool round = false;
+  double factor = 0.0;
+  double limit = 0.0;
+  Rect box;
+  Vec2 margin;
+
+  bool operator==(const DrawnReach& other) const {
+    return edits == other.edits && rotation == other.rotation && widths == other.widths && round == other.round &&
+           factor == other.factor && limit == other.limit && box == other.box;
+  }
+};
+
+Rect ViewController::automaticPage(const Rect& tiling) {
+  const auto document = this->document();
+  DrawnReach key;
+  key.margin = {automaticMargin, automaticMargin};
+  if (!document || graph_->shapes().empty())
+    return {tiling.origin - key.margin, tiling.size + key.margin * 2.0};
+  key.edits = tilingEdits_;
+  key.rotation = rotation_;
+  key.widths = {document->borderWidth(), document->borderWidth2(), document->borderWidth3()};
+  key.round = document->borderLineStyle();
+  key.factor = document->borderBezierFactor();
+  key.limit = document->borderRadiusLimit();
+  key.box = tiling;
+  if (!drawnReach_ || !(*drawnReach_ == key)) {
+    // A stroke reaches half its width beyond the outline, a mitred tip at
+    // most the miter limit times that. Within the margin, nothing needs
+    // measuring.
+    const double half = std::max({key.widths[0], key.widths[1], key.widths[2], 0.0}) / 2.0;
+    const double reach = key.round ? half : half * miterLimit;
+    if (reach > automaticMargin) {
+      const AffineTransform turn = viewRotation();
+      // A tile's outline lies within its corners, its stroke within the reach
+      // of them: only tiles with a corner that near the box's sides can
+      // reach past the margin, the few along the edges of a large tiling.
+      const double near = reach - automaticMargin;
+      // (Told by the corners of the tile's box, turned: they hold its corners.)
+      const auto nearTheSides = [&](const Shape& tile) {
+        const Line box = tile.bounds();
+        for (const Vec2 corner : {box.vertex0, Vec2{box.vertex1.x, box.vertex0.y}, box.vertex1,
+                                  Vec2{box.vertex0.x, box.vertex1.y}}) {
+          const Vec2 p = turn.apply(corner);
+          if (p.x < tiling.minX() + near || p.x > tiling.maxX() - near || p.y < tiling.minY() + near ||
+              p.y > tiling.maxY() - near)
+            return true;
+        }
+        return false;
+      };
+      Path outline;
+      for (const auto& tile : graph_->shapes())
+        if (nearTheSides(*tile))
+          outline.append(tile->borderBezierPath());
+      // The crossing pieces lie where the bands of the two lines through a
+      // crossing overlap, within their strokes: they reach no farther.
+      const std::optional<Rect> drawn =
+          outline.transformed(turn).strokedBoundingBox(2.0 * half, key.round ? LineJoin::round : LineJoin::miter);
+      if (drawn) {
+        key.margin.x = std::max({automaticMargin, tiling.minX() - drawn->minX(), drawn->maxX() - tiling.maxX()});
+        key.margin.y = std::max({automaticMargin, tiling.minY() - drawn->minY(), drawn->maxY() - tiling.maxY()});
+      }
+    }
+    drawnReach_ = std::make_shared<const DrawnReach>(key);
+  }
+  const Vec2 margin = drawnReach_->margin;
+  return {tiling.origin - margin, tiling.size + margin * 2.0};
+}
+
+void ViewController::refreshAutomaticPage() {
+  const auto document = this->document();
+  if (document && isEmpty(document->pageBounds))
     setSnappedPageBounds(automaticPage(pageBounds_));
 }
 
@@ -512,6 +590,7 @@ void ViewController::updateLineJoin(bool round) {
     tile->borderLineStyle = round;
     tile->updateLineJoin();
   }
+  refreshAutomaticPage();
 }
 
 // Hover outline and overlays -------------------------------------------------

@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -36,6 +37,9 @@ const FileCalls& systemFileCalls() {
 }
 
 namespace {
+
+// What mkstemp fills in with six letters or digits.
+constexpr std::string_view temporarySuffix = ".XXXXXX";
 
 std::string reason(int error) { return std::system_category().message(error); }
 
@@ -95,7 +99,7 @@ std::string writeFileAtomically(const std::filesystem::path& path, std::string_v
   std::string stem = target.filename().string();
   if (stem.size() > 200)
     stem.resize(200);
-  const std::string pattern = (target.parent_path() / ("." + stem + ".XXXXXX")).string();
+  const std::string pattern = (target.parent_path() / ("." + stem + std::string(temporarySuffix))).string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = calls.makeTemporary(name.data());
@@ -138,6 +142,15 @@ std::string writeFileAtomically(const std::filesystem::path& path, std::string_v
   const std::string folder = target.parent_path().empty() ? std::string(".") : target.parent_path().string();
   calls.syncFolder(folder.c_str());
   return {};
+}
+
+bool isAtomicWriteTemporary(std::string_view name) {
+  if (name.size() < 2 + temporarySuffix.size() || name.front() != '.')
+    return false;
+  const std::string_view suffix = name.substr(name.size() - temporarySuffix.size());
+  return suffix.front() == '.' && std::all_of(suffix.begin() + 1, suffix.end(), [](char c) {
+           return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+         });
 }
 
 }  // namespace ornival

@@ -43,4 +43,9 @@ const FileCalls& systemFileCalls();
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view data,
                                 const FileCalls& calls = systemFileCalls());
 
+// Whether `name` (a file name, without folder) is one the writer above gives
+// its temporary files: a dot, the target's name, a dot and six letters or
+// digits. A write cut short by a crash leaves such a file beside its target.
+bool isAtomicWriteTemporary(std::string_view name);
+
 }  // namespace ornival

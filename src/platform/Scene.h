@@ -5,6 +5,7 @@
 #include "platform/Transform3D.h"
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace ornival {
@@ -48,5 +49,22 @@ Transform3D worldTransform(const SceneNode& node);
 // a camera is moved without turning it.
 void setPosition(SceneNode& node, Vec3 position);
 Vec3 position(const SceneNode& node);
+
+// A copy of a scene that shares nothing the main thread may change: every
+// node and light anew, every material copied once (geometries that wore one
+// wear one copy), and only what never changes once made shared: the meshes'
+// sources and the nodes' lists of places. Another thread may draw the copy
+// while the original goes on being edited; the copy's own nodes find the
+// originals' copies in `nodes`.
+struct DetachedScene {
+  std::shared_ptr<Scene> scene;
+  std::unordered_map<const SceneNode*, std::shared_ptr<SceneNode>> nodes;
+
+  // The copy of a node of the original; none for a node outside its tree.
+  std::shared_ptr<SceneNode> copyOf(const SceneNode* node) const;
+};
+
+// Lights whose node is outside the tree shine nowhere and are left out.
+DetachedScene detachedCopy(const Scene& scene);
 
 }  // namespace ornival

@@ -428,6 +428,9 @@ TEST_F(FileSafety, LeftoversAreOfferedOnceAndRemovedWhenDeclinedOrUseless) {
   std::ofstream(ended / "empty.ornival");
   std::ofstream(ended / "junk.ornival") << "\x89PNG";
   std::ofstream(folder / "autosave" / "older.ornival");
+  // Writes that were under way when that program ended.
+  std::ofstream(ended / ".a.ornival.Zq81xW") << "Ornival 0.2\n\nsha";
+  std::ofstream(ended / "Kept" / ".Kept-a.ornival.k2P0aa") << "Orni";
   reopenAnswer = false;
   EXPECT_EQ(application->reopenUntitledAutosaves(), 0);
   EXPECT_EQ(reopenAsked, std::vector<int>{1});
@@ -435,6 +438,25 @@ TEST_F(FileSafety, LeftoversAreOfferedOnceAndRemovedWhenDeclinedOrUseless) {
   EXPECT_TRUE(fs::is_empty(folder / "autosave"));
   EXPECT_EQ(application->reopenUntitledAutosaves(), 0);
   EXPECT_EQ(reopenAsked.size(), 1u) << "nothing left to offer";
+}
+
+// Taking over a document from a program that ended clears the writes it had
+// under way, and only those: a file of any other name stays where it was.
+TEST_F(FileSafety, TakingOverWhatAProgramLeftClearsItsUnfinishedWritesOnly) {
+  const fs::path ended = folder / "autosave" / "ended-instance";
+  fs::create_directories(ended / "Kept");
+  std::ofstream(ended / "a.ornival") << twoSquares;
+  std::ofstream(ended / ".a.ornival.Zq81xW") << "Ornival 0.2\n\nsha";
+  std::ofstream(ended / "Kept" / ".Kept-a.ornival.k2P0aa") << "Orni";
+  std::ofstream(ended / "notes.txt") << "mine";
+  std::ofstream(ended / ".notes.ABC123~") << "mine too";
+  reopenAnswer = true;
+  EXPECT_EQ(application->reopenUntitledAutosaves(), 1);
+  std::vector<std::string> left;
+  for (const auto& entry : fs::recursive_directory_iterator(ended))
+    left.push_back(fs::relative(entry.path(), ended).string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{".notes.ABC123~", "notes.txt"}));
 }
 
 // Run by the test below in a process of its own: a second program that keeps

@@ -167,5 +167,45 @@ TEST(ReliefSnapshot, CameraAndContentComeBackExactly) {
   }
 }
 
+// The passes tell how far they have come, and stop between two when asked:
+// no picture then, and the camera and content as they were.
+TEST(ReliefSnapshot, PassesReportTheirProgressAndStopWhenAsked) {
+  struct Watch : Progress {
+    int stopAfter = 0;
+    std::vector<double> reports;
+    bool shouldStop() const override { return stopAfter > 0 && int(reports.size()) >= stopAfter; }
+    void report(double fraction) override { reports.push_back(fraction); }
+  };
+  const struct {
+    const char* what;
+    int width, stopAfter;
+    std::vector<double> reports;
+    bool pictured;
+  } cases[] = {
+      {"one pass", 300, 0, {1.0}, true},
+      {"one pass, stopped first", 300, -1, {}, false},
+      {"k x k passes", 2049, 0, {0.25, 0.5, 0.75, 1.0}, true},
+      {"stopped after the first of four", 2049, 1, {0.25}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    View view;
+    const Transform3D cameraTransform = view.cameraNode->transform();
+    SamplePositions renderer(view);
+    Watch watch;
+    watch.stopAfter = c.stopAfter;
+    struct Stopped : Progress {
+      bool shouldStop() const override { return true; }
+      void report(double) override {}
+    } stopped;
+    ReliefFraming framing{{{-5.0, 7.0}, {330.0, 210.0}}, 30.0, 1.5, c.width, 100};
+    framing.progress = c.stopAfter < 0 ? static_cast<Progress*>(&stopped) : &watch;
+    EXPECT_EQ(reliefSnapshot(renderer, view.borrowed(), framing).has_value(), c.pictured);
+    EXPECT_EQ(watch.reports, c.reports);
+    EXPECT_EQ(renderer.calls.size(), c.reports.size());
+    EXPECT_EQ(view.cameraNode->transform(), cameraTransform);
+  }
+}
+
 }  // namespace
 }  // namespace ornival

@@ -1,14 +1,18 @@
 #include "editor/ViewController.h"
 
+#include "document/Document.h"
 #include "model/LineAttribute.h"
 #include "model/Shape.h"
 #include "platform/ShapeLayer.h"
 #include "support/EditorHarness.h"
+#include "support/SmallTilings.h"
 #include "support/TileGrids.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <limits>
 
 namespace ornival {
@@ -245,6 +249,104 @@ TEST(ViewControllerLayers, AutomaticPageIsTheTilingWidenedByTwenty) {
   EXPECT_EQ(harness.document->pageBounds, Rect{});
   EXPECT_EQ(harness.document->exportWidth(), 400);
   EXPECT_EQ(harness.document->exportHeight(), 320);
+}
+
+// Bands wider than the margin reach past it, a mitred tip most of all: the
+// automatic page then grows to hold the whole drawing, alike on both sides,
+// and shrinks back once the bands narrow. Bounds set by hand stay.
+TEST(ViewControllerLayers, AutomaticPageHoldsTheMitredTipsOfWideBands) {
+  EditorHarness harness({testing::placedTile(testing::catalogueFigure(Shapes::rhombus18))});
+  ViewController& e = *harness.editor;
+  Document& d = *harness.document;
+  const auto widened = [](const Rect& r, double by) {
+    return Rect{r.origin - Vec2{by, by}, r.size + Vec2{2 * by, 2 * by}};
+  };
+  const auto holdsTheTips = [&](double width, bool mitred) {
+    const Rect page = e.snappedPageBounds();
+    const double turn = d.rotation() * std::numbers::pi / 180.0;
+    const auto turned = [&](Vec2 p) {
+      return Vec2{p.x * std::cos(turn) - p.y * std::sin(turn), p.x * std::sin(turn) + p.y * std::cos(turn)};
+    };
+    const auto& edges = e.graph().shapes().front()->edges();
+    double reachX = 0.0, reachY = 0.0;
+    for (std::size_t i = 0; i < edges.size(); ++i) {
+      const Vec2 p = edges[(i + edges.size() - 1) % edges.size()]->transformedVertex();
+      const Vec2 v = edges[i]->transformedVertex();
+      const Vec2 n = edges[(i + 1) % edges.size()]->transformedVertex();
+      const Vec2 a = (p - v) / (p - v).length();
+      const Vec2 b = (n - v) / (n - v).length();
+      const double sine = std::sin(std::acos(a.dot(b)) / 2);
+      const double farthest = mitred && 1.0 / sine <= 4.0 ? width / 2 / sine : width / 2;
+      const Vec2 tip = turned(v + (a + b) * (-farthest / (a + b).length()));
+      EXPECT_GE(tip.x, page.minX() - 1e-9);
+      EXPECT_LE(tip.x, page.maxX() + 1e-9);
+      EXPECT_GE(tip.y, page.minY() - 1e-9);
+      EXPECT_LE(tip.y, page.maxY() + 1e-9);
+      reachX = std::max({reachX, e.pageBounds().minX() - tip.x, tip.x - e.pageBounds().maxX()});
+      reachY = std::max({reachY, e.pageBounds().minY() - tip.y, tip.y - e.pageBounds().maxY()});
+    }
+    // Centred on the tiles, and no wider than the farthest tip or the margin.
+    expectNear(page.center(), e.pageBounds().center());
+    EXPECT_NEAR(page.size.x, e.pageBounds().size.x + 2 * std::max(reachX, 20.0), 1e-9);
+    EXPECT_NEAR(page.size.y, e.pageBounds().size.y + 2 * std::max(reachY, 20.0), 1e-9);
+    return std::max(reachX, reachY);
+  };
+
+  // The sharp corners' tips reach 1.21 widths beyond the box: a band of 16
+  // stays within the margin, one of 17 reaches past it.
+  harness.command([&](ViewController&) { d.setBorderWidth(16.0); });
+  EXPECT_LT(holdsTheTips(16.0, true), 20.0);
+  EXPECT_EQ(e.snappedPageBounds(), widened(e.pageBounds(), 20.0));
+  harness.command([&](ViewController&) { d.setBorderWidth(17.0); });
+  EXPECT_GT(holdsTheTips(17.0, true), 20.0);
+  harness.command([&](ViewController&) { d.setBorderWidth(40.0); });
+  EXPECT_GT(holdsTheTips(40.0, true), 45.0);
+  EXPECT_EQ(d.pageBounds, Rect{}) << "still automatic";
+  EXPECT_NEAR(d.exportWidth(), e.snappedPageBounds().size.x * d.exportScale(), 1.0) << "the export follows the page";
+  harness.command([&](ViewController&) { d.setRotation(30.0); });
+  holdsTheTips(40.0, true);
+  // Round joins reach half the width: 20, within the margin.
+  harness.command([&](ViewController&) { d.setBorderLineStyle(true); });
+  holdsTheTips(40.0, false);
+  EXPECT_EQ(e.snappedPageBounds(), widened(e.pageBounds(), 20.0));
+  harness.command([&](ViewController&) { d.setBorderLineStyle(false); });
+  EXPECT_GT(holdsTheTips(40.0, true), 45.0);
+  harness.command([&](ViewController&) { d.setBorderWidth(2.0); });
+  EXPECT_EQ(e.snappedPageBounds(), widened(e.pageBounds(), 20.0));
+
+  harness.command([&](ViewController&) { d.setBorderWidth(40.0); });
+  const Rect hand = e.snappedPageBounds();
+  harness.command([&](ViewController& editor) { editor.setManualPageBounds(hand); }, option);
+  harness.command([&](ViewController&) { d.setBorderWidth(60.0); });
+  EXPECT_EQ(e.snappedPageBounds(), hand);
+  EXPECT_EQ(d.pageBounds, hand);
+}
+
+// The crossing pieces lie where two lines' bands overlap: the page that
+// holds the bands holds them too.
+TEST(ViewControllerLayers, AutomaticPageHoldsTheCrossingPiecesOfWideBands) {
+  for (const auto& [columns, rows] : {std::pair{3, 3}, std::pair{1, 4}}) {
+    EditorHarness harness(testing::squareGrid(columns, rows));
+    Document& d = *harness.document;
+    harness.command([&](ViewController&) {
+      d.setBorderWidth(60.0);
+      d.setBorderWidth2(24.0);
+      d.setCrossings(CrossingStatus::on);
+    });
+    const Rect page = harness.editor->snappedPageBounds();
+    for (const auto& layer : {harness.editor->crossingLayer, harness.editor->crossingLayer2}) {
+      const auto path = layer->path();
+      const auto pieces = path ? path->boundingBox() : std::nullopt;
+      if (!pieces)
+        continue;
+      EXPECT_GE(pieces->minX(), page.minX());
+      EXPECT_GE(pieces->minY(), page.minY());
+      EXPECT_LE(pieces->maxX(), page.maxX());
+      EXPECT_LE(pieces->maxY(), page.maxY());
+    }
+    const auto pieces = harness.editor->crossingLayer2->path();
+    EXPECT_TRUE(pieces && !pieces->isEmpty()) << columns << " × " << rows;
+  }
 }
 
 // Automatic bounds are recomputed with every view update and are no step of

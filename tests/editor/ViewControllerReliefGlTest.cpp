@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <thread>
 
 namespace ornival {
 namespace {
@@ -180,6 +181,45 @@ TEST_F(EditorReliefBlock, CrossingsRiseInTheWidestBandsColour) {
   }
   // Away from the crossing the picture is the plain one.
   EXPECT_EQ(at(*crossed, 10.0, 10.0), at(*plain, 10.0, 10.0));
+}
+
+// The export's picture taken apart from the editor and drawn on another
+// thread, in an OpenGL context of that thread, is the picture the editor's
+// own scene gives, pixel for pixel: crossings, a tile of another colour, a
+// turned light and a see-through background included.
+TEST_F(EditorReliefBlock, ADetachedReliefDrawnOnAnotherThreadIsTheEditorsPicture) {
+  harness_->command([&](ViewController& e) {
+    document().setBorderWidth2(4.0);
+    document().setBorderColor2({1.0, 0.8, 0.0, 1.0});
+    document().setCrossings(CrossingStatus::on);
+    document().setLightAngleZ(40.0);
+    document().setExportAlpha(true);
+    e.setShapeColor(e.graph().shapes().front(), {0.9, 0.1, 0.1, 1.0});
+  });
+  const std::optional<RgbaImage> onThread = snapshot();
+  ASSERT_TRUE(onThread);
+  std::optional<DetachedRelief> taken = takeRelief3DImage(document());
+  ASSERT_TRUE(taken);
+  // The editor goes on; the copy keeps the picture as it was taken.
+  harness_->command([&](ViewController&) { document().setLightAngleZ(200.0); });
+
+  std::optional<RgbaImage> offThread;
+  std::string error;
+  std::thread([&] {
+    const ornival::OsMesaContext context;
+    auto renderer = GlSceneRenderer::create(ornival::OsMesaContext::procAddress, error);
+    if (!context.valid() || !renderer)
+      return;
+    offThread = drawRelief3DImage(*taken, [&](std::shared_ptr<const Scene> scene, std::shared_ptr<const SceneNode> eye,
+                                             const Camera& camera, Color color) -> std::unique_ptr<SnapshotRenderer> {
+      return std::make_unique<GlOffscreenRenderer>(*renderer, std::move(scene), std::move(eye), camera, color);
+    });
+    renderer.reset();
+  }).join();
+  ASSERT_TRUE(offThread) << error;
+  keepPicture(*offThread, "editor-relief-off-thread");
+  EXPECT_TRUE(*offThread == *onThread);
+  EXPECT_NE(snapshot(), onThread);
 }
 
 }  // namespace

@@ -179,6 +179,30 @@ TEST(AtomicFileTest, ASaveKilledAtRandomMomentsLeavesTheWholeOldOrTheWholeNewTex
   std::cout << "old text " << firsts << " times, new text " << seconds << " times\n";
 }
 
+// What a write cut short leaves behind is told apart by its name from every
+// file a user would keep, so that it can be cleared away safely.
+TEST(AtomicFileTest, TheTemporaryFilesNamesAreToldApartFromOthers) {
+  // The names the writer really gives, caught as it makes them.
+  class Recording : public FileCalls {
+  public:
+    int makeTemporary(char* pattern) const override {
+      const int fd = FileCalls::makeTemporary(pattern);
+      names.push_back(fs::path(pattern).filename().string());
+      return fd;
+    }
+    mutable std::vector<std::string> names;
+  } calls;
+  const testing::TemporaryFolder folder("ornival-atomic");
+  for (const std::string& name : std::vector<std::string>{"Untitled 2.ornival", "Kept-Field.ornival", std::string(240, 'x') + ".ornival", "a"})
+    ASSERT_EQ(writeFileAtomically(folder / name, "text", calls), "");
+  ASSERT_EQ(calls.names.size(), 4u);
+  for (const auto& name : calls.names)
+    EXPECT_TRUE(isAtomicWriteTemporary(name)) << name;
+  for (const char* name : {"Field.ornival", ".Field.ornival", ".bashrc", ".Field.ornival.12345", ".Field.ornival.12-456",
+                           "Field.ornival.ABC123", ".ABC123", ".Field.ornival.ABC1234", ".Field.ornival~ABC123"})
+    EXPECT_FALSE(isAtomicWriteTemporary(name)) << name;
+}
+
 // A real full disk: a tmpfs of 64 KiB mounted in a user and mount namespace
 // of its own, where this test runs again as the helper below.
 TEST(AtomicFileFullDisk, AFullDiskLeavesTheOldFileAndSaysSo) {

@@ -13,8 +13,14 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <memory>
+#include <string_view>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
 
 namespace ornival {
 
@@ -33,10 +39,9 @@ std::string reliefUnavailable() {
                            "Switch to the flat view to print the drawing.");
 }
 
-}  // namespace
-
-std::string printDocument(const Document& document, QPrinter& printer, double scaling,
-                          const SnapshotRendererMaker& reliefRenderers) {
+// Prints on the printer, to wherever it is set to print.
+std::string printOn(const Document& document, QPrinter& printer, double scaling,
+                    const SnapshotRendererMaker& reliefRenderers) {
   const double f = std::isfinite(scaling) && scaling > 0.0 ? scaling : 1.0;
   // The printable area, in points and in the printer's pixels; the painter's
   // origin is its top left corner.
@@ -81,6 +86,59 @@ std::string printDocument(const Document& document, QPrinter& printer, double sc
   if (!painter.end())
     return localized("Print", "The page could not be printed.");
   return {};
+}
+
+}  // namespace
+
+std::string printDocument(const Document& document, QPrinter& printer, double scaling,
+                          const SnapshotRendererMaker& reliefRenderers, const FileCalls& calls) {
+  const QString file = printer.outputFileName();
+  if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty())
+    return printOn(document, printer, scaling, reliefRenderers);
+
+  // Qt's printer would write the file itself, a piece at a time and without
+  // telling of a failed write. It writes to a file in memory instead, with
+  // every setting of the dialog kept, and the page reaches the disk whole
+  // through the checked writer, or not at all.
+  const int memory = ::memfd_create("ornival-print", MFD_CLOEXEC);
+  if (memory < 0)
+    return std::system_category().message(errno);
+  printer.setOutputFileName(QStringLiteral("/proc/self/fd/%1").arg(memory));
+  const std::string printed = printOn(document, printer, scaling, reliefRenderers);
+  printer.setOutputFileName(file);
+  std::string data;
+  int readError = 0;
+  struct stat written {};
+  if (::fstat(memory, &written) == 0) {
+    data.resize(std::size_t(written.st_size));
+    for (std::size_t read = 0; read < data.size();) {
+      const ssize_t n = ::pread(memory, data.data() + read, data.size() - read, off_t(read));
+      if (n < 0 && errno == EINTR)
+        continue;
+      if (n <= 0) {
+        readError = n < 0 ? errno : EIO;
+        break;
+      }
+      read += std::size_t(n);
+    }
+  } else {
+    readError = errno;
+  }
+  ::close(memory);
+  if (!printed.empty())
+    return printed;
+  if (readError != 0)
+    return std::system_category().message(readError);
+  // A PDF file that ended well closes with its end-of-file mark.
+  const std::string_view tail = std::string_view(data).substr(data.size() > 32 ? data.size() - 32 : 0);
+  if (!data.starts_with("%PDF-") || tail.find("%%EOF") == std::string_view::npos)
+    return localized("Print", "The page could not be printed.");
+  const std::filesystem::path target(file.toStdString());
+  const std::string error = writeFileAtomically(target, data, calls);
+  if (error.empty())
+    return {};
+  return formatText(localized("Print", "The PDF file “%1” could not be written: %2."),
+                    {target.filename().string(), error});
 }
 
 }  // namespace ornival

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ReliefSnapshot.h"
+#include "platform/AtomicFile.h"
 
 #include <string>
 
@@ -28,7 +29,13 @@ constexpr double finestReliefResolution = 600.0;
 // finestReliefResolution), the page fitted and centred in the printable area.
 // Empty on success, else what went wrong; a relief that cannot be drawn
 // prints nothing and says so.
+//
+// A printer set to write a PDF file writes it as every other file is
+// written: whole or not at all, through `calls`, so that a full disk or a
+// crash mid-print leaves the file that was there before and no part of the
+// new one; a failure names the file and gives the system's reason.
 std::string printDocument(const Document& document, QPrinter& printer, double scaling,
-                          const SnapshotRendererMaker& reliefRenderers);
+                          const SnapshotRendererMaker& reliefRenderers,
+                          const FileCalls& calls = systemFileCalls());
 
 }  // namespace ornival

@@ -73,6 +73,21 @@ struct StreamDeleter {
   void operator()(opj_stream_t* stream) const { opj_stream_destroy(stream); }
 };
 
+// Whether a picture of W × H pixels can be made; if not, why, in `error`.
+bool sizeCanBeMade(int W, int H, std::string* error) {
+  if (W <= 0 || H <= 0) {
+    setError(error, localized("Export", "The picture has no size. Choose a width and a height first."));
+    return false;
+  }
+  if (W > maximumExportSide || H > maximumExportSide || qint64(W) * qint64(H) > maximumExportPixels) {
+    setError(error, formatText(localized("Export", "A picture of %1 × %2 pixels is too large to make. "
+                                                   "Choose a smaller size."),
+                               {formatInteger(W), formatInteger(H)}));
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<PageImage> takePageImage(const Document& document, std::string* error) {
@@ -84,18 +99,8 @@ std::optional<PageImage> takePageImage(const Document& document, std::string* er
   PageImage page;
   page.width = document.exportWidth();
   page.height = document.exportHeight();
-  const int W = page.width;
-  const int H = page.height;
-  if (W <= 0 || H <= 0) {
-    setError(error, localized("Export", "The picture has no size. Choose a width and a height first."));
+  if (!sizeCanBeMade(page.width, page.height, error))
     return std::nullopt;
-  }
-  if (W > maximumExportSide || H > maximumExportSide || qint64(W) * qint64(H) > maximumExportPixels) {
-    setError(error, formatText(localized("Export", "A picture of %1 × %2 pixels is too large to make. "
-                                                   "Choose a smaller size."),
-                               {formatInteger(W), formatInteger(H)}));
-    return std::nullopt;
-  }
   page.tiles = TilingSnapshot::take(editor->graph().shapes());
   page.settings = document.fileSettings();
   page.page = editor->snappedPageBounds();
@@ -262,6 +267,37 @@ BitmapWork QtBitmapWriter::prepareBitmap(const Document& document, BitmapFileTyp
     return out;
   };
   if (document.displayMode() == 3) {
+    // The relief keeps to the flat picture's limits: beyond them its passes
+    // would take minutes and gigabytes before failing.
+    if (!sizeCanBeMade(document.exportWidth(), document.exportHeight(), &error))
+      return {};
+    const SnapshotRendererMaker onWorker = workerReliefRenderers ? workerReliefRenderers() : SnapshotRendererMaker();
+    if (onWorker) {
+      std::optional<DetachedRelief> taken = takeRelief3DImage(document);
+      if (!taken) {
+        error = localized("Export", "The relief view could not be drawn.");
+        return {};
+      }
+      // Shared only so that the work can be copied; one thread draws it.
+      auto relief = std::make_shared<DetachedRelief>(std::move(*taken));
+      return [relief, onWorker, encoded, alpha = document.exportAlpha()](Progress& progress) {
+        EncodedBitmap out;
+        ProgressStage drawing(progress, 0.0, 0.5);
+        relief->framing.progress = &drawing;
+        const std::optional<RgbaImage> image = drawRelief3DImage(*relief, onWorker);
+        relief->framing.progress = nullptr;
+        if (progress.shouldStop())
+          return out;
+        if (!image || image->width() == 0 || image->height() == 0) {
+          out.error = localized("Export", "The relief view could not be drawn.");
+          return out;
+        }
+        // Without alpha the encoders take three samples, as for the flat
+        // picture.
+        const QImage picture = toQImage(*image);
+        return encoded(alpha ? picture : picture.convertToFormat(QImage::Format_RGB888));
+      };
+    }
     // OpenGL draws on this thread; encoding goes on with the picture alone.
     const QImage image = reliefImage(document, error);
     if (image.isNull())

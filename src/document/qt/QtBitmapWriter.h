@@ -60,14 +60,19 @@ std::optional<QByteArray> encodeBitmap(const QImage& image, BitmapFileType type,
 
 // Encodes the document's picture as PNG, JPEG or JPEG 2000: the flat drawing
 // of render2DImage, drawn by the work from what was taken, or in the relief
-// view the relief drawn on the main thread by the renderers
-// `reliefRenderers` makes, where OpenGL lives.
+// view the relief, drawn by the work from a copy of the relief's scene with a
+// renderer of `workerReliefRenderers`, or where there is none on the main
+// thread by the renderers `reliefRenderers` makes.
 class QtBitmapWriter final : public BitmapWriter {
 public:
   // Gives what relief pictures are drawn with, asked at the first one so that
   // finding out whether there is OpenGL costs nothing before. None, or an
   // empty maker where the program has no OpenGL: relief pictures then say so.
   std::function<SnapshotRendererMaker()> reliefRenderers;
+  // Asked on the main thread at each relief picture: a maker whose renderers
+  // the work makes, uses and drops on the thread it runs on. None, or an
+  // empty maker where OpenGL cannot draw off the main thread.
+  std::function<SnapshotRendererMaker()> workerReliefRenderers;
 
   BitmapWork prepareBitmap(const Document& document, BitmapFileType type, std::string& error) override;
 

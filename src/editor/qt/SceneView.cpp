@@ -18,6 +18,7 @@
 #include <QOpenGLPaintDevice>
 #include <QOpenGLWindow>
 #include <QPainter>
+#include <QPalette>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -183,9 +184,11 @@ private:
       }
       // Behind a background that lets light through, the checks: the window
       // is opaque, whatever the desktop would show through it.
-      if (checks && background.alpha < 1.0)
-        paintCheckerboard(painter, QRect(QPoint(0, 0), size()), view_.palette(),
-                          QPainter::CompositionMode_DestinationOver);
+      if (checks && background.alpha < 1.0) {
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+        painter.drawImage(QPoint(0, 0), checkerboard(pixels, ratio));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+      }
       // The layers the relief keeps: the underlay, the selection, the frame.
       QPainterAdapter adapter(painter, height());
       renderLayerTree(*view_.rootLayer(), adapter);
@@ -194,7 +197,30 @@ private:
     return true;
   }
 
+  // The checks as one picture, made again only when the size or the palette
+  // changes: painted cell by cell they cost the paint engine thousands of
+  // draws a frame, as much as the relief itself on software OpenGL.
+  const QImage& checkerboard(const QSize& pixels, qreal ratio) {
+    const QPalette& palette = view_.palette();
+    const QRgb base = palette.color(QPalette::Base).rgba();
+    const QRgb text = palette.color(QPalette::Text).rgba();
+    if (checks_.size() != pixels || checks_.devicePixelRatio() != ratio || checksBase_ != base ||
+        checksText_ != text) {
+      checks_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+      checks_.setDevicePixelRatio(ratio);
+      checks_.fill(Qt::transparent);
+      QPainter checksPainter(&checks_);
+      paintCheckerboard(checksPainter, QRect(QPoint(0, 0), size()), palette);
+      checksBase_ = base;
+      checksText_ = text;
+    }
+    return checks_;
+  }
+
   View& view_;
+  QImage checks_;
+  QRgb checksBase_ = 0;
+  QRgb checksText_ = 0;
   std::unique_ptr<GlSceneRenderer> renderer_;
   std::unique_ptr<QOpenGLFramebufferObject> frame_;
   bool broken_ = false;
@@ -225,6 +251,8 @@ bool SceneView::isValid() const { return window_->isValid(); }
 void SceneView::update() { window_->update(); }
 
 QImage SceneView::grabFramebuffer() { return window_->grab(); }
+
+QOpenGLWindow* SceneView::openGLWindow() const { return window_; }
 
 std::optional<RgbaImage> SceneView::picture() {
   if (window_->broken())

@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+class QOpenGLWindow;
+
 namespace ornival {
 
 class SceneWindow;
@@ -49,6 +51,8 @@ public:
   QImage grabFramebuffer();
   // The window the relief is drawn in.
   SceneWindow* sceneWindow() const { return window_; }
+  // The same window as Qt knows it, for whoever waits for its frames.
+  QOpenGLWindow* openGLWindow() const;
 
 private:
   SceneWindow* window_;

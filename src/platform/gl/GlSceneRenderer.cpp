@@ -181,6 +181,58 @@ double determinant(const Transform3D& t) {
          m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
 }
 
+// Whether a triangle lies in a plane z = constant and faces down, its
+// corners running clockwise seen from above.
+bool facesStraightDown(const GeometrySources& mesh, std::size_t first) {
+  const Vec3& a = mesh.positions[mesh.indices[first]];
+  const Vec3& b = mesh.positions[mesh.indices[first + 1]];
+  const Vec3& c = mesh.positions[mesh.indices[first + 2]];
+  if (a.z != b.z || a.z != c.z)
+    return false;
+  return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x) < 0.0;
+}
+
+// How many indices come before the triangles that face straight down, when
+// those are the last ones; all of them when they are not, or there are none.
+std::size_t withoutBase(const GeometrySources& mesh) {
+  const std::size_t count = mesh.indices.size();
+  if (count % 3 != 0)
+    return count;
+  std::size_t end = count;
+  while (end >= 3 && facesStraightDown(mesh, end - 3))
+    end -= 3;
+  if (end == count)
+    return count;
+  for (std::size_t first = 0; first < end; first += 3)
+    if (facesStraightDown(mesh, first))
+      return count;
+  return end;
+}
+
+// Where the inverse of a place (as in a row of its transform) turns a normal
+// pointing straight down: the corner of the inverse, as the shader uses it.
+Vec3 downNormal(const Transform3D& inverse) { return {-inverse.m[0][2], -inverse.m[1][2], -inverse.m[2][2]}; }
+
+// The box around a box's eight corners taken through a transform.
+std::pair<Vec3, Vec3> transformedBox(const Transform3D& t, Vec3 low, Vec3 high) {
+  Vec3 resultLow;
+  Vec3 resultHigh;
+  for (int corner = 0; corner < 8; ++corner) {
+    const Vec3 p = t.apply({corner & 1 ? high.x : low.x, corner & 2 ? high.y : low.y, corner & 4 ? high.z : low.z});
+    if (corner == 0) {
+      resultLow = resultHigh = p;
+      continue;
+    }
+    resultLow = {std::min(resultLow.x, p.x), std::min(resultLow.y, p.y), std::min(resultLow.z, p.z)};
+    resultHigh = {std::max(resultHigh.x, p.x), std::max(resultHigh.y, p.y), std::max(resultHigh.z, p.z)};
+  }
+  return {resultLow, resultHigh};
+}
+
+// Places per run that the view may leave out: few enough that a run of tiles
+// placed one after the other covers a small part of a large tiling.
+constexpr std::size_t placesPerRun = 256;
+
 // The first of the seven attribute locations of an instance: four columns of
 // its transform, three of its normal matrix.
 constexpr GLuint instanceLocation = 3;
@@ -221,6 +273,15 @@ struct GlSceneRenderer::Mesh {
   GLuint vertices = 0;
   GLuint indices = 0;
   GLsizei count = 0;
+  // The indices before the triangles that lie flat and face straight down
+  // (a solid's base), when those come last; else all of them. Seen from
+  // above, culling drops the base anyway, but only after the rasterizer has
+  // shaded its corners and set up its triangles, which on a software
+  // rasterizer is a good part of a frame of many small tiles.
+  GLsizei countWithoutBase = 0;
+  // The box around the mesh's corners.
+  Vec3 low;
+  Vec3 high;
 };
 
 struct GlSceneRenderer::InstanceList {
@@ -229,6 +290,21 @@ struct GlSceneRenderer::InstanceList {
   GLsizei count = 0;
   // Whether the places turn the mesh inside out; one list turns all one way.
   bool turned = false;
+  // Where every place turns a normal pointing straight down, when all turn
+  // it the same way (tiles turned about z and scaled); none otherwise.
+  std::optional<Vec3> down;
+  // Runs of consecutive places, in their order, each with the box around the
+  // mesh drawn at all of them (in the node's space), so that runs wholly
+  // outside the view are left out. Made for one mesh at a time.
+  struct Run {
+    GLsizei first = 0;
+    GLsizei count = 0;
+    Vec3 low;
+    Vec3 high;
+  };
+  std::vector<Run> runs;
+  std::weak_ptr<const Geometry> runsGeometry;
+  std::weak_ptr<const SceneNode::Instances> runsPlaces;
 };
 
 struct GlSceneRenderer::Draw {
@@ -383,6 +459,14 @@ GlSceneRenderer::Mesh& GlSceneRenderer::mesh(const std::shared_ptr<Geometry>& ge
   }
   gl.glBindVertexArray(0);
   mesh.count = GLsizei(sources.indices.size());
+  mesh.countWithoutBase = GLsizei(withoutBase(sources));
+  if (!sources.positions.empty()) {
+    mesh.low = mesh.high = sources.positions.front();
+    for (const Vec3& p : sources.positions) {
+      mesh.low = {std::min(mesh.low.x, p.x), std::min(mesh.low.y, p.y), std::min(mesh.low.z, p.z)};
+      mesh.high = {std::max(mesh.high.x, p.x), std::max(mesh.high.y, p.y), std::max(mesh.high.z, p.z)};
+    }
+  }
   return mesh;
 }
 
@@ -414,6 +498,31 @@ GlSceneRenderer::InstanceList& GlSceneRenderer::instanceList(
         data.push_back(inverse ? float(inverse->m[row][column]) : (row == column ? 1.0f : 0.0f));
   }
   list.turned = !places->empty() && determinant(places->front()) < 0.0;
+  list.down.reset();
+  bool sameDown = true;
+  for (const Transform3D& place : *places) {
+    const std::optional<Transform3D> inverse = inverted(place);
+    if (!inverse) {
+      sameDown = false;
+      break;
+    }
+    const Vec3 d = downNormal(*inverse);
+    const double length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    if (!(length > 0.0)) {
+      sameDown = false;
+      break;
+    }
+    const Vec3 unit{d.x / length, d.y / length, d.z / length};
+    if (!list.down) {
+      list.down = unit;
+    } else if (std::abs(unit.x - list.down->x) > 1e-9 || std::abs(unit.y - list.down->y) > 1e-9 ||
+               std::abs(unit.z - list.down->z) > 1e-9) {
+      sameDown = false;
+      break;
+    }
+  }
+  if (!sameDown)
+    list.down.reset();
   gl.glBindBuffer(GL_ARRAY_BUFFER, list.buffer);
   gl.glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(data.size() * sizeof(float)), data.data(), GL_STATIC_DRAW);
   gl.glBindBuffer(GL_ARRAY_BUFFER, 0);
@@ -599,24 +708,89 @@ bool GlSceneRenderer::render(const Scene& scene, const SceneNode& pointOfView, c
       gl.glDepthMask(GL_TRUE);
     }
     const Mesh& mesh = this->mesh(draw.holder);
+    // The base is left out where culling would drop all of it: the camera
+    // looks down -z, so a face is seen from behind when its normal, turned
+    // as the shader turns it, points away from the eye. A base seen edge on
+    // is drawn, as it would be at all.
+    GLsizei count = mesh.count;
+    if (!material.doubleSided && mesh.countWithoutBase < mesh.count) {
+      const std::optional<Vec3> down =
+          places == nullptr ? std::optional<Vec3>(Vec3{0.0, 0.0, -1.0}) : places->down;
+      if (down) {
+        const auto& m = inverseModelView->m;
+        const double z = m[2][0] * down->x + m[2][1] * down->y + m[2][2] * down->z;
+        const double length = std::sqrt(m[2][0] * m[2][0] + m[2][1] * m[2][1] + m[2][2] * m[2][2]);
+        if (z < -1e-6 * length)
+          count = mesh.countWithoutBase;
+      }
+    }
     gl.glBindVertexArray(mesh.vertexArray);
     if (places == nullptr) {
       // Arrays once bound to these attributes leave their values undefined.
       setIdentityInstance();
-      gl.glDrawElements(GL_TRIANGLES, mesh.count, GL_UNSIGNED_INT, nullptr);
+      gl.glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, nullptr);
       continue;
     }
     gl.glBindBuffer(GL_ARRAY_BUFFER, places->buffer);
     const GLsizei stride = 25 * sizeof(float);
-    for (GLuint column = 0; column < 7; ++column) {
-      const GLuint location = instanceLocation + column;
-      const std::size_t offset = column < 4 ? column * 4 : 16 + (column - 4) * 3;
-      gl.glVertexAttribPointer(location, column < 4 ? 4 : 3, GL_FLOAT, GL_FALSE, stride,
-                               reinterpret_cast<const void*>(offset * sizeof(float)));
-      gl.glVertexAttribDivisor(location, 1);
-      gl.glEnableVertexAttribArray(location);
+    // Draws the places from first on: their attributes start there.
+    const auto drawPlaces = [&](GLsizei first, GLsizei placeCount) {
+      for (GLuint column = 0; column < 7; ++column) {
+        const GLuint location = instanceLocation + column;
+        const std::size_t offset = std::size_t(first) * 25 + (column < 4 ? column * 4 : 16 + (column - 4) * 3);
+        gl.glVertexAttribPointer(location, column < 4 ? 4 : 3, GL_FLOAT, GL_FALSE, stride,
+                                 reinterpret_cast<const void*>(offset * sizeof(float)));
+        gl.glVertexAttribDivisor(location, 1);
+        gl.glEnableVertexAttribArray(location);
+      }
+      gl.glDrawElementsInstanced(GL_TRIANGLES, count, GL_UNSIGNED_INT, nullptr, placeCount);
+    };
+    // Runs of places wholly outside the view are left out; the others are
+    // drawn in their order, consecutive ones in one draw.
+    if (places->runsGeometry.lock() != draw.holder || places->runsPlaces.lock() != draw.instances) {
+      places->runs.clear();
+      const SceneNode::Instances& all = *draw.instances;
+      for (std::size_t first = 0; first < all.size(); first += placesPerRun) {
+        InstanceList::Run run;
+        run.first = GLsizei(first);
+        run.count = GLsizei(std::min(placesPerRun, all.size() - first));
+        for (std::size_t i = first; i < first + std::size_t(run.count); ++i) {
+          const auto [low, high] = transformedBox(all[i], mesh.low, mesh.high);
+          run.low = i == first ? low : Vec3{std::min(run.low.x, low.x), std::min(run.low.y, low.y),
+                                            std::min(run.low.z, low.z)};
+          run.high = i == first ? high : Vec3{std::max(run.high.x, high.x), std::max(run.high.y, high.y),
+                                              std::max(run.high.z, high.z)};
+        }
+        places->runs.push_back(run);
+      }
+      places->runsGeometry = draw.holder;
+      places->runsPlaces = draw.instances;
     }
-    gl.glDrawElementsInstanced(GL_TRIANGLES, mesh.count, GL_UNSIGNED_INT, nullptr, places->count);
+    // The view in the eye's space, widened a little: a run is left out only
+    // when it lies clearly outside.
+    const double margin = 0.01 * s;
+    const double halfWidth = s * aspect + margin;
+    const double halfHeight = s + margin;
+    const auto seen = [&](const InstanceList::Run& run) {
+      const auto [low, high] = transformedBox(modelView, run.low, run.high);
+      return high.x >= -halfWidth && low.x <= halfWidth && high.y >= -halfHeight && low.y <= halfHeight &&
+             high.z >= -camera.zFar - margin && low.z <= -camera.zNear + margin;
+    };
+    GLsizei pendingFirst = 0;
+    GLsizei pendingCount = 0;
+    for (const InstanceList::Run& run : places->runs) {
+      if (!seen(run)) {
+        if (pendingCount > 0)
+          drawPlaces(pendingFirst, pendingCount);
+        pendingCount = 0;
+        continue;
+      }
+      if (pendingCount == 0)
+        pendingFirst = run.first;
+      pendingCount += run.count;
+    }
+    if (pendingCount > 0)
+      drawPlaces(pendingFirst, pendingCount);
     // The mesh's own array serves draws without instances too.
     for (GLuint column = 0; column < 7; ++column)
       gl.glDisableVertexAttribArray(instanceLocation + column);

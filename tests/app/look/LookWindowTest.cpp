@@ -8,6 +8,7 @@
 
 #include "app/Application.h"
 #include "app/ColorPopover.h"
+#include "app/ColorWell.h"
 #include "app/IconMenuViewController.h"
 #include "app/Popover.h"
 #include "app/SettingsPopovers.h"
@@ -25,6 +26,7 @@
 #include "support/QtApplication.h"
 #include "support/TemporaryFolder.h"
 
+#include <QColorDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -375,6 +377,11 @@ TEST_F(LookWindow, OnWaylandEveryPopoverOpensWhereTheProgramPlacesIt) {
         toolbar.setItems({"FlexibleSpace", item, "FlexibleSpace"});
       QTest::qWait(200);
       QWidget* button = toolbar.toolbar().widgetForAction(toolbar.makeToolbarItem(item));
+      // The size it may grow to while open, which is kept within the window too.
+      auto* popover = qobject_cast<Popover*>(popup);
+      if (popover)
+        popover->fitToContents();
+      const QSize grown = popover ? popover->grownSize() : QSize();
       ASSERT_TRUE(click(*button, button->rect().center(), 1)) << "xdotool could not click";
       ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 5000));
       ASSERT_TRUE(QTest::qWaitForWindowExposed(popup, 5000));
@@ -382,10 +389,11 @@ TEST_F(LookWindow, OnWaylandEveryPopoverOpensWhereTheProgramPlacesIt) {
       // Placed centred just under its button, kept within the window…
       const QRect at(button->mapTo(window->window(), QPoint(0, 0)), button->size());
       const QSize room = window->window()->size();
+      const QSize kept = popup->size().expandedTo(grown);
       const QPoint corner = popup->pos() - window->window()->pos();
-      EXPECT_EQ(corner.y(), std::clamp(at.bottom() + 3, 0, std::max(0, room.height() - popup->height())));
+      EXPECT_EQ(corner.y(), std::clamp(at.bottom() + 3, 0, std::max(0, room.height() - kept.height())));
       EXPECT_NEAR(corner.x(),
-                  std::clamp(at.center().x() - popup->width() / 2, 0, std::max(0, room.width() - popup->width())),
+                  std::clamp(at.center().x() - popup->width() / 2, 0, std::max(0, room.width() - kept.width())),
                   1);
       if (!atTheEdge)
         EXPECT_NEAR(corner.x() + popup->width() / 2, at.center().x(), 2);
@@ -395,15 +403,74 @@ TEST_F(LookWindow, OnWaylandEveryPopoverOpensWhereTheProgramPlacesIt) {
       QTest::qWait(100);
     }
   // The right click's colour popover, at the click.
+  // (Higher when its grown size would not fit under the click.)
   View& view = *window->view();
   const QPoint inView(view.width() / 3, view.height() / 2);
-  ASSERT_TRUE(click(view, inView, 3));
   ColorPopover& colors = *window->colorPopover();
+  colors.fitToContents();
+  const QSize grown = colors.grownSize();
+  ASSERT_TRUE(click(view, inView, 3));
   ASSERT_TRUE(QTest::qWaitFor([&] { return colors.isVisible(); }, 5000));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&colors, 5000));
   QTest::qWait(100);
-  EXPECT_EQ(colors.pos() - window->window()->pos(), view.mapTo(window->window(), inView));
+  const QPoint clicked = view.mapTo(window->window(), inView);
+  const int room = window->window()->height();
+  EXPECT_EQ(colors.pos() - window->window()->pos(),
+            QPoint(clicked.x(), std::clamp(clicked.y(), 0, std::max(0, room - grown.height()))));
   EXPECT_TRUE(reaches(colors)) << "the compositor put it elsewhere";
+  colors.close();
+  qApp->removeEventFilter(&witness);
+}
+
+// A popover that grows while shown (a colour well opens the chooser in it)
+// stays within the window on Wayland, where a shown popup cannot be moved:
+// opened low in the window, it is placed where its grown size fits, and a
+// click at the grown popover's far corner reaches it.
+TEST_F(LookWindow, OnWaylandAPopoverThatGrowsStaysInTheWindow) {
+  if (!onWayland())
+    GTEST_SKIP() << "a test of the Wayland desktop (run-on-weston.sh runs it)";
+  WindowController* window = openFixture("TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  QTest::qWait(300);
+  const auto click = [&](const QWidget& widget, QPoint point, int button) {
+    const QPoint at = widget.mapTo(widget.window(), point) + widget.window()->pos() - window->window()->pos();
+    return QProcess::execute(QStringLiteral("xdotool"),
+                             {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                              QStringLiteral("click"), QString::number(button)}) == 0;
+  };
+  PressWitness witness;
+  qApp->installEventFilter(&witness);
+  const auto reaches = [&](QWidget& popup, QPoint point) {
+    witness.pressed = nullptr;
+    if (!click(popup, point, 1))
+      return false;
+    if (!QTest::qWaitFor([&] { return !witness.pressed.isNull(); }, 3000))
+      return false;
+    const auto* widget = qobject_cast<QWidget*>(witness.pressed.data());
+    return widget && (widget == &popup || popup.isAncestorOf(widget));
+  };
+  View& view = *window->view();
+  ColorPopover& colors = *window->colorPopover();
+  const QSize room = window->window()->size();
+  // Low in the view, where the popover as it first opens fits under the
+  // click and the grown one would not.
+  const QPoint inView(view.width() / 3, view.mapFrom(window->window(), QPoint(0, room.height() - 340)).y());
+  ASSERT_TRUE(click(view, inView, 3));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return colors.isVisible(); }, 5000));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&colors, 5000));
+  QTest::qWait(100);
+  ColorWell& well = *colors.shapeColor();
+  ASSERT_TRUE(click(well, well.rect().center(), 1));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return colors.colorChooser() && colors.colorChooser()->isVisible(); }, 5000));
+  QTest::qWait(300);
+  QProcess::execute(QStringLiteral("import"),
+                    {QStringLiteral("-window"), QStringLiteral("root"),
+                     QStringLiteral(ORNIVAL_SCREENSHOTS "/look-wayland-grown-colour-popover.png")});
+  const QPoint corner = colors.pos() - window->window()->pos();
+  EXPECT_GE(corner.y(), 0);
+  EXPECT_LE(corner.y() + colors.height(), room.height()) << "the grown popover runs off the window";
+  EXPECT_LE(corner.x() + colors.width(), room.width()) << "the grown popover runs off the window";
+  EXPECT_TRUE(reaches(colors, QPoint(colors.width() - 8, colors.height() - 8))) << "the compositor put it elsewhere";
   colors.close();
   qApp->removeEventFilter(&witness);
 }

@@ -10,7 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
 
 namespace ornival {
 namespace {
@@ -84,6 +88,87 @@ TEST(DocumentPrinterTest, FlatPageIsCentredInAPrintableAreaWithMargins) {
   const QRect red = testing::boxOf(page, isRed);
   EXPECT_NEAR(red.center().x() + 0.5, 72.0 + (page.width() - 72.0) / 2.0, 2);
   EXPECT_NEAR(red.center().y() + 0.5, 36.0 + (page.height() - 36.0) / 2.0, 2);
+}
+
+std::string contents(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The disk fills up during the write, or the data never reaches it.
+class FailingCalls : public FileCalls {
+public:
+  enum class Step { write, sync, rename };
+  explicit FailingCalls(Step step, int error) : step_(step), error_(error) {}
+  ssize_t write(int fd, const void* data, std::size_t size) const override {
+    if (step_ != Step::write)
+      return FileCalls::write(fd, data, size);
+    if (wrote_)
+      return fail();
+    wrote_ = true;
+    return FileCalls::write(fd, data, std::min<std::size_t>(size, 9));
+  }
+  int sync(int fd) const override { return step_ == Step::sync ? fail() : FileCalls::sync(fd); }
+  int rename(const char* from, const char* to) const override {
+    return step_ == Step::rename ? fail() : FileCalls::rename(from, to);
+  }
+
+private:
+  int fail() const {
+    errno = error_;
+    return -1;
+  }
+  Step step_;
+  int error_;
+  mutable bool wrote_ = false;
+};
+
+// A print to a PDF file replaces the old file whole or not at all: a failed
+// write, sync or rename leaves the old file and no temporary beside it, and
+// says what the system said; one that succeeds leaves one whole PDF.
+TEST(DocumentPrinterTest, APdfFileIsReplacedWholeOrNotAtAll) {
+  testing::qtApplication();
+  const auto live = twoSquares();
+  const testing::TemporaryFolder folder("ornival-print");
+  const fs::path pdf = folder / "Field.pdf";
+  const std::string old = "the previous print\n";
+  const struct {
+    FailingCalls::Step step;
+    int error;
+  } failures[] = {{FailingCalls::Step::write, ENOSPC}, {FailingCalls::Step::sync, EIO}, {FailingCalls::Step::rename, EXDEV}};
+  for (const auto& failure : failures) {
+    SCOPED_TRACE(::testing::Message() << "step " << int(failure.step));
+    std::ofstream(pdf, std::ios::binary) << old;
+    QPrinter printer(QPrinter::HighResolution);
+    toPdf(printer, pdf);
+    preparePrinter(printer);
+    const FailingCalls calls(failure.step, failure.error);
+    EXPECT_EQ(printDocument(*live.document, printer, 1.0, {}, calls),
+              "The PDF file “Field.pdf” could not be written: " + std::system_category().message(failure.error) + ".");
+    EXPECT_EQ(contents(pdf), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temporary left";
+  }
+
+  // Written whole, as the printer is set up: in colour, or in greys when
+  // the dialog asked for them.
+  for (const auto mode : {QPrinter::Color, QPrinter::GrayScale}) {
+    QPrinter printer(QPrinter::HighResolution);
+    toPdf(printer, pdf);
+    preparePrinter(printer);
+    printer.setColorMode(mode);
+    ASSERT_EQ(printDocument(*live.document, printer, 1.0, {}), "");
+    EXPECT_EQ(printer.outputFileName().toStdString(), pdf.string());
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temporary left";
+    EXPECT_TRUE(contents(pdf).starts_with("%PDF-"));
+    EXPECT_EQ(testing::pageCount(pdf), 1);
+    const QColor middle = testing::rasterisedPage(pdf, 36).pixelColor(297 * 36 / 25.4 / 2, 210 * 36 / 25.4 / 2);
+    if (mode == QPrinter::Color)
+      EXPECT_TRUE(isRed(middle));
+    else
+      EXPECT_TRUE(middle.red() == middle.green() && middle.green() == middle.blue() && middle.red() < 200)
+          << middle.name().toStdString();
+    fs::remove(fs::path(folder) / "Field-page.png");
+  }
 }
 
 // A relief that cannot be drawn is reported and leaves no blank page behind.
