@@ -191,7 +191,7 @@ TEST(ViewControllerRemoveShapes, UndoOfEverythingDrawsEveryOutlineAsBefore) {
       }
     }
     // The bands as the document gives them, as a tiling opened shows them.
-    e.updateLineAttributes();
+    harness.command([](ViewController& editor) { editor.updateLineAttributes(); });
     for (const auto& tile : e.graph().shapes())
       tile->animatePaths(false);
     std::vector<std::optional<Path>> bands;
