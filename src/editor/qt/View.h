@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -110,6 +111,9 @@ public:
   void setBackgroundColor(const Color& color) override;
   void setContinuousRedraw(bool) override {}
   void invalidateCursorRects() override { updateCursor(); }
+  // Runs once the next paint has reached the display, one slice a turn of
+  // the event loop.
+  void afterPaint(std::function<bool()> step) override;
 
   // InputState: the keys held now.
   ModifierFlags modifierFlags() const override;
@@ -153,6 +157,10 @@ private:
   bool refreshQueued_ = false;
   // Draws the parts that a paint showed from the last view's picture.
   QTimer sharpen_;
+  // Work that waits for the paint under way, and its turns after it.
+  std::deque<std::function<bool()>> afterPaint_;
+  QTimer afterPaintTurn_;
+  void runAfterPaint();
   std::shared_ptr<Scene> scene_;
   Color background_ = Color::white();
   ClickCounter clicks_;
