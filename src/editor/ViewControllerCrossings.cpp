@@ -36,7 +36,6 @@ void ViewController::updateCrossingLayers() {
     crossingPieces_.appended(*graph_, *appended, limit, rounded);
   else
     crossingPieces_.rebuild(*graph_, limit, rounded);
-  graph_->computeSpin();
   const bool spin = crossings_ == CrossingStatus::on;
   const auto pieces = [&](double w1, double w0) {
     return w1 == w0 ? Path() : Path(crossingPieces_.paths(*graph_, spin, w1 / 2, w0 / 2));

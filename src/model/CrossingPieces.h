@@ -12,10 +12,11 @@ class Shape;
 
 // The crossings of a tiling kept from one edit to the next, so that an edit
 // that only adds tiles at the end of the list looks again only at the
-// corners those tiles reach. Which line passes over is read from the tiles'
-// parity when the pieces are drawn, so a parity that flips far away still
-// shows. The pieces are those Graph::crossingPaths gives, element for
-// element, open fans included.
+// corners those tiles reach. Both updates also give every tile the parity
+// Graph::computeSpin gives it; a single new tile whose joins all agree on
+// its parity, within one piece whose joins all agree, changes no other
+// tile's parity and is settled alone. The pieces are those
+// Graph::crossingPaths gives, element for element, open fans included.
 class CrossingPieces {
 public:
   // Looks at every corner again.
@@ -49,12 +50,24 @@ private:
     double c = 0.0;
   };
 
+  // The parity of every tile as Graph::computeSpin walks it, noting each
+  // tile's piece and whether every join agrees with the parities.
+  void walkParity(Graph& graph);
+  // The parity of one new tile at the end of the graph, when it changes no
+  // other tile's; false otherwise.
+  bool settleParity(Graph& graph, Shape& tile);
+
   static void collect(const Shape& tile, double minimumTurn, bool checkTurn, std::vector<Crossing>& into);
 
   std::vector<Crossing> crossings_;
   // The tiles as they stood when the crossings were taken, to tell an append
   // from any other change.
   std::vector<const Shape*> tiles_;
+  // Each tile's piece, by position, and whether the joins of every piece
+  // agree with the parities (no ring of joins of odd length).
+  std::vector<int> pieceOf_;
+  int pieces_ = 0;
+  bool agrees_ = false;
   double minimumTurn_ = 0.0;
   bool checkTurn_ = false;
   bool valid_ = false;

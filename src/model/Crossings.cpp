@@ -245,7 +245,95 @@ void CrossingPieces::collect(const Shape& tile, double minimumTurn, bool checkTu
   }
 }
 
+void CrossingPieces::walkParity(Graph& graph) {
+  const auto& shapes = graph.shapes();
+  const std::size_t count = shapes.size();
+  std::vector<int> label(count, 0);
+  pieceOf_.assign(count, -1);
+  pieces_ = 0;
+  agrees_ = true;
+  const auto positionOf = [&](const Shape& tile) {
+    return tile.index >= 0 && std::size_t(tile.index) < count && shapes[std::size_t(tile.index)].get() == &tile
+               ? std::size_t(tile.index)
+               : count;
+  };
+  // The same walk, in the same order, as the graph's: depth first from the
+  // first tile of each piece in list order, a tile labelled by the tile that
+  // reaches it first.
+  std::vector<Shape*> stack;
+  for (const auto& start : shapes) {
+    const std::size_t at = std::size_t(start->index);
+    if (label[at] != 0)
+      continue;
+    label[at] = 1;
+    pieceOf_[at] = pieces_++;
+    stack.push_back(start.get());
+    while (!stack.empty()) {
+      Shape* shape = stack.back();
+      stack.pop_back();
+      const std::size_t here = std::size_t(shape->index);
+      shape->spin = label[here] % 2 == 0;
+      for (const auto& edge : shape->edges()) {
+        const auto join = edge->join.lock();
+        const auto other = join ? join->shape.lock() : nullptr;
+        if (!other)
+          continue;
+        const std::size_t there = positionOf(*other);
+        if (there == count) {
+          // A partner outside the list: leave it to the graph's own walk.
+          graph.computeSpin();
+          agrees_ = false;
+          return;
+        }
+        const int step = edge->isGroupJoin ? 0 : 1;
+        if (label[there] == 0) {
+          label[there] = label[here] + step;
+          pieceOf_[there] = pieceOf_[here];
+          stack.push_back(other.get());
+        } else if (((label[there] - label[here] - step) & 1) != 0 || join->isGroupJoin != edge->isGroupJoin) {
+          agrees_ = false;
+        }
+      }
+    }
+  }
+}
+
+bool CrossingPieces::settleParity(Graph& graph, Shape& tile) {
+  const auto& shapes = graph.shapes();
+  if (!agrees_ || pieceOf_.size() + 1 != shapes.size())
+    return false;
+  int piece = -1;
+  int parity = -1;
+  for (const auto& edge : tile.edges()) {
+    const auto join = edge->join.lock();
+    const auto other = join ? join->shape.lock() : nullptr;
+    if (!other)
+      continue;
+    if (other.get() == &tile || other->index < 0 || std::size_t(other->index) >= pieceOf_.size() ||
+        shapes[std::size_t(other->index)] != other || join->isGroupJoin != edge->isGroupJoin)
+      return false;
+    // The parity the neighbour's walk would give the new tile.
+    const int implied = join->isGroupJoin == other->spin ? 1 : 0;
+    const int joined = pieceOf_[std::size_t(other->index)];
+    if ((piece >= 0 && joined != piece) || (parity >= 0 && implied != parity))
+      return false;
+    piece = joined;
+    parity = implied;
+  }
+  if (piece < 0) {
+    // A piece of its own, walked from itself.
+    tile.spin = false;
+    pieceOf_.push_back(pieces_++);
+  } else {
+    tile.spin = parity == 1;
+    pieceOf_.push_back(piece);
+  }
+  return true;
+}
+
 void CrossingPieces::clear() {
+  pieceOf_ = {};
+  agrees_ = false;
   crossings_ = {};
   tiles_ = {};
   valid_ = false;
@@ -264,6 +352,7 @@ void CrossingPieces::rebuild(Graph& graph, double minimumTurn, bool checkTurn) {
   checkTurn_ = checkTurn;
   valid_ = true;
   partial_ = false;
+  walkParity(graph);
 }
 
 void CrossingPieces::appended(Graph& graph, const std::vector<std::shared_ptr<Shape>>& tiles, double minimumTurn,
@@ -333,6 +422,8 @@ void CrossingPieces::appended(Graph& graph, const std::vector<std::shared_ptr<Sh
   for (const auto& tile : tiles)
     tiles_.push_back(tile.get());
   partial_ = true;
+  if (tiles.size() != 1 || !settleParity(graph, *tiles.front()))
+    walkParity(graph);
 }
 
 std::vector<PathElement> CrossingPieces::paths(const Graph& graph, bool spin, double w, double W) const {

@@ -287,8 +287,15 @@ TEST(ViewControllerCrossings, PlacementsKeepThePiecesOfAWalkOverEveryCorner) {
       }
       ++steps;
       ASSERT_TRUE(e.crossingLayer->path() && e.crossingLayer2->path());
+      std::vector<bool> parity;
+      for (const auto& tile : e.graph().shapes())
+        parity.push_back(tile->spin);
       EXPECT_EQ(*e.crossingLayer->path(), e.crossingsPath(4.0, 2.0)) << "step " << step;
       EXPECT_EQ(*e.crossingLayer2->path(), e.crossingsPath(6.0, 4.0)) << "step " << step;
+      // Every tile's parity as a walk over the whole tiling gives it, also
+      // where no crossing shows it yet.
+      for (std::size_t k = 0; k < parity.size(); ++k)
+        ASSERT_EQ(parity[k], e.graph().shapes()[k]->spin) << "step " << step << " tile " << k;
     }
     EXPECT_GT(partial, 5);
     EXPECT_GT(steps, 40);
