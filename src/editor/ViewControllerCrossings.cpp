@@ -38,7 +38,7 @@ void ViewController::updateCrossingLayers() {
     crossingPieces_.rebuild(*graph_, limit, rounded);
   const bool spin = crossings_ == CrossingStatus::on;
   const auto pieces = [&](double w1, double w0) {
-    return w1 == w0 ? Path() : Path(crossingPieces_.paths(*graph_, spin, w1 / 2, w0 / 2));
+    return w1 == w0 ? Path() : crossingPieces_.paths(*graph_, spin, w1 / 2, w0 / 2);
   };
   const std::vector<LineAttribute> bands = documentBands();
   // Each layer covers the next narrower band where its own line passes over.

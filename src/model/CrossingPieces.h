@@ -35,7 +35,7 @@ public:
 
   // The band pieces between half widths w and W, over or under as the tiles'
   // parity and `spin` choose; the caller computes the parity first.
-  std::vector<PathElement> paths(const Graph& graph, bool spin, double w, double W) const;
+  Path paths(const Graph& graph, bool spin, double w, double W) const;
 
   // Whether the last update looked only near the new tiles.
   bool lastUpdateWasPartial() const { return partial_; }

@@ -168,9 +168,9 @@ void forEachCrossing(const Graph& graph, double minimumTurn, bool checkTurn, boo
 
 // The two pieces of one crossing: P ± U ± V are the corners where the two
 // lines' bands overlap; the pieces run on from there to where the wider
-// bands would end.
-void appendPieces(std::vector<PathElement>& result, bool alongU, Vec2 P, Vec2 u, Vec2 v, double c, double w,
-                  double W) {
+// bands would end. Each piece is a move, three lines and a close.
+template <typename Piece>
+void emitPieces(Piece piece, bool alongU, Vec2 P, Vec2 u, Vec2 v, double c, double w, double W) {
   const double a = w / c;
   const double b = W / c;
   const Vec2 U = u * a;
@@ -178,16 +178,34 @@ void appendPieces(std::vector<PathElement>& result, bool alongU, Vec2 P, Vec2 u,
   const Vec2 Ub = u * b;
   const Vec2 Vb = v * b;
   if (alongU) {
-    result.insert(result.end(), {PathElement::move(P + U + V), PathElement::line(P + Ub + V),
-                                 PathElement::line(P + Ub - V), PathElement::line(P + U - V), PathElement::close()});
-    result.insert(result.end(), {PathElement::move(P - U + V), PathElement::line(P - U - V),
-                                 PathElement::line(P - Ub - V), PathElement::line(P - Ub + V), PathElement::close()});
+    piece(P + U + V, P + Ub + V, P + Ub - V, P + U - V);
+    piece(P - U + V, P - U - V, P - Ub - V, P - Ub + V);
   } else {
-    result.insert(result.end(), {PathElement::move(P + U + V), PathElement::line(P - U + V),
-                                 PathElement::line(P - U + Vb), PathElement::line(P + U + Vb), PathElement::close()});
-    result.insert(result.end(), {PathElement::move(P + U - V), PathElement::line(P + U - Vb),
-                                 PathElement::line(P - U - Vb), PathElement::line(P - U - V), PathElement::close()});
+    piece(P + U + V, P - U + V, P - U + Vb, P + U + Vb);
+    piece(P + U - V, P + U - Vb, P - U - Vb, P - U - V);
   }
+}
+
+void appendPieces(std::vector<PathElement>& result, bool alongU, Vec2 P, Vec2 u, Vec2 v, double c, double w,
+                  double W) {
+  emitPieces(
+      [&](Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3) {
+        result.insert(result.end(), {PathElement::move(p0), PathElement::line(p1), PathElement::line(p2),
+                                     PathElement::line(p3), PathElement::close()});
+      },
+      alongU, P, u, v, c, w, W);
+}
+
+void appendPieces(Path& result, bool alongU, Vec2 P, Vec2 u, Vec2 v, double c, double w, double W) {
+  emitPieces(
+      [&](Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3) {
+        result.moveTo(p0);
+        result.lineTo(p1);
+        result.lineTo(p2);
+        result.lineTo(p3);
+        result.close();
+      },
+      alongU, P, u, v, c, w, W);
 }
 
 }  // namespace
@@ -426,9 +444,9 @@ void CrossingPieces::appended(Graph& graph, const std::vector<std::shared_ptr<Sh
     walkParity(graph);
 }
 
-std::vector<PathElement> CrossingPieces::paths(const Graph& graph, bool spin, double w, double W) const {
-  std::vector<PathElement> result;
-  result.reserve(crossings_.size() * 10);
+Path CrossingPieces::paths(const Graph& graph, bool spin, double w, double W) const {
+  Path result;
+  result.reserve(crossings_.size() * 10, crossings_.size() * 8);
   const auto& shapes = graph.shapes();
   for (const Crossing& crossing : crossings_)
     appendPieces(result, shapes[std::size_t(crossing.tile)]->spin == spin, crossing.corner, crossing.u, crossing.v,
