@@ -317,6 +317,42 @@ void closeWindow(benchmark::State& state) {
 }
 BENCHMARK(closeWindow)->Arg(10000)->Arg(100000)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// Select All, then Delete, as the menu sends them: from the first action to
+// the paint that shows the empty view. "undo ms" is the undo of that delete,
+// from the action to the paint that shows the tiles back.
+void selectAllDelete(benchmark::State& state) {
+  Window window(int(state.range(0)));
+  const std::size_t tiles = window.editor->graph().shapes().size();
+  double undo = 0.0;
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    window.controller->send({"selectAll", 0, {}});
+    window.controller->send({"delete", 0, {}});
+    const auto painted = window.paintedAfter([&] { return window.editor->graph().shapes().empty(); });
+    if (!painted) {
+      state.SkipWithError("the tiles stayed");
+      return;
+    }
+    state.SetIterationTime(seconds(start, *painted));
+    state.PauseTiming();
+    window.settle();
+    const auto undoStart = Clock::now();
+    window.controller->send({"undo", 0, {}});
+    const auto back = window.paintedAfter([&] { return window.editor->graph().shapes().size() == tiles; });
+    if (!back) {
+      state.SkipWithError("the tiles did not come back");
+      return;
+    }
+    undo += seconds(undoStart, *back);
+    // Unselected again, as the next Select All finds them.
+    window.controller->send({"undo", 0, {}});
+    window.settle();
+    state.ResumeTiming();
+  }
+  state.counters["undo ms"] = benchmark::Counter(undo * 1000.0, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(selectAllDelete)->Arg(10000)->Arg(100000)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 // The pointer goes back and forth between two tiles in the middle; each move
 // ends when the new tile's hover outline is painted.
 void pointerMove(benchmark::State& state) {

@@ -51,6 +51,7 @@
 #include <QToolBar>
 #include <QUuid>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ornival {
@@ -393,10 +394,20 @@ bool WindowController::send(const Action& action) {
   undo->beginGroup();
   const bool taken = router_.send(action);
   undo->endGroup();
+  const bool relief = !leavesTheDrawingAlone(action.name);
   if (view_)
-    view_->refreshDrawing();
-  noteEvent();
+    view_->refreshDrawing(relief);
+  noteEvent(relief);
   return taken;
+}
+
+// Commands that only read the document, and the export panel closing as an
+// export starts: drawing the relief again after them would hold the window a
+// whole frame for nothing, and behind an export that draws the relief
+// itself, for as long as that drawing takes.
+bool WindowController::leavesTheDrawingAlone(std::string_view action) {
+  static constexpr std::string_view readers[] = {"saveDocument", "saveDocumentAs", "export", "exportPNG", "closeExport"};
+  return std::find(std::begin(readers), std::end(readers), action) != std::end(readers);
 }
 
 bool WindowController::keyDown(const KeyEvent& event) {
@@ -473,7 +484,7 @@ void WindowController::deactivateColorWell() {
     well->deactivate();
 }
 
-void WindowController::noteEvent() {
+void WindowController::noteEvent(bool relief) {
   if (!undo_)
     return;
   const std::size_t undoCount = undo_->undoCount();
@@ -483,7 +494,7 @@ void WindowController::noteEvent() {
   undoCount_ = undoCount;
   redoCount_ = redoCount;
   if (view_)
-    view_->refreshDrawing();
+    view_->refreshDrawing(relief);
   if (window_)
     window_->statusBar()->showMessage(QString::fromStdString(countTitle_));
 }

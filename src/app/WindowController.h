@@ -21,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QAbstractButton;
@@ -228,7 +229,8 @@ private:
   // The exports of the document, run on the export queue.
   void makeExporter();
   void closePopovers();
-  void noteEvent();
+  void noteEvent(bool relief = true);
+  static bool leavesTheDrawingAlone(std::string_view action);
   void updateTitle();
   std::string restorationGroup() const;
   // The file's side of saving.

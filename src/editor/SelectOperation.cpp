@@ -21,6 +21,7 @@ std::shared_ptr<SelectOperation> SelectOperation::create(const std::shared_ptr<V
 SelectOperation::SelectOperation(const std::shared_ptr<ViewController>& viewController, Vec2 point)
     : viewController_(viewController), point_(point) {
   const ViewController& editor = *viewController;
+  tilingEdits_ = editor.tilingEdits_;
   tools_ = editor.selectedTools;
   flags_ = editor.modifierFlags();
   border_ = editor.border;
@@ -41,17 +42,36 @@ void SelectOperation::main() {
   auto candidate = findCandidate();
   if (!candidate && !isCancelled())
     candidate = findToolCandidate(tools_);
-  if (isCancelled())
-    return;
-  mainQueue()->postAndWait([this, &candidate] { applyResult(candidate); }, stopToken());
+  if (!isCancelled())
+    mainQueue()->postAndWait([this, &candidate] { applyResult(candidate); }, stopToken());
+  // Verdicts of a hit test given up on still save the next one the overlap
+  // tests, as long as the tiling is the one they were made for.
+  if (!verdicts_.empty()) {
+    mainQueue()->post([editor = viewController_, edits = tilingEdits_, verdicts = std::move(verdicts_)] {
+      if (const auto self = editor.lock(); self && self->tilingEdits_ == edits)
+        keepVerdicts(verdicts);
+    });
+  }
+}
+
+bool SelectOperation::isCurrent(const ViewController& editor) const { return editor.tilingEdits_ == tilingEdits_; }
+
+void SelectOperation::keepVerdicts(const Verdicts& verdicts) {
+  for (const auto& [key, verdict] : verdicts)
+    verdict.first->setChecked(verdict.second);
 }
 
 void SelectOperation::applyResult(const std::shared_ptr<NeighborModel>& candidate) {
   if (isCancelled())
     return;
   const auto editor = viewController_.lock();
-  if (!editor)
+  // An edit of the tiling since the hit test began leaves its answer and its
+  // verdicts without meaning: they were found against the outline as it was.
+  // The edit has hovered what it wants hovered.
+  if (!editor || !isCurrent(*editor))
     return;
+  keepVerdicts(verdicts_);
+  verdicts_.clear();
   if (candidate) {
     editor->updateSelectedPointLayer(candidate);
     editor->selectedPoint = point_;
@@ -68,7 +88,7 @@ std::shared_ptr<NeighborModel> SelectOperation::findCandidate() {
       [&] {
         const auto editor = viewController_.lock();
         const auto side = nearestSide_.lock();
-        if (editor && side)
+        if (editor && side && isCurrent(*editor))
           candidates = editor->candidatesAlong(*side, tools_);
       },
       stopToken());
@@ -83,7 +103,7 @@ std::shared_ptr<NeighborModel> SelectOperation::findToolCandidate(const ToolSet&
   std::vector<std::shared_ptr<NeighborModel>> candidates;
   mainQueue()->postAndWait(
       [&] {
-        if (const auto editor = viewController_.lock())
+        if (const auto editor = viewController_.lock(); editor && isCurrent(*editor))
           candidates = editor->candidatesAlongBorder(tools);
       },
       stopToken());
@@ -97,10 +117,17 @@ std::shared_ptr<NeighborModel> SelectOperation::best(const std::vector<std::shar
   // costly overlap test: a group of thousands of tiles fits a side in
   // thousands of ways, most of them under the pointer.
   const Vec2 p = point_;
+  // The candidates are the main thread's: verdicts reached here are kept
+  // aside, and stored there only if the tiling is still the one they were
+  // reached for.
+  const auto verdictOf = [this](const NeighborModel& candidate) {
+    const auto found = verdicts_.find(&candidate);
+    return found != verdicts_.end() ? found->second.second : candidate.checked();
+  };
   std::vector<std::pair<double, std::size_t>> order;
   order.reserve(candidates.size());
   for (std::size_t i = 0; i < candidates.size(); ++i) {
-    if (candidates[i]->checked() != Checked::overlapping)
+    if (verdictOf(*candidates[i]) != Checked::overlapping)
       order.emplace_back((p - candidates[i]->offCenter()).lengthSquared(), i);
   }
   std::sort(order.begin(), order.end());
@@ -112,16 +139,14 @@ std::shared_ptr<NeighborModel> SelectOperation::best(const std::vector<std::shar
       continue;
     if (!isUnder(*candidate))
       continue;
-    if (candidate->checked() == Checked::unknown) {
+    Checked verdict = verdictOf(*candidate);
+    if (verdict == Checked::unknown) {
       if (!outline_)
         outline_.emplace(std::move(border_));
-      if (figureOverlapsSegments(*outline_, *candidate)) {
-        candidate->setChecked(Checked::overlapping);
-        continue;
-      }
-      candidate->setChecked(Checked::ok);
+      verdict = figureOverlapsSegments(*outline_, *candidate) ? Checked::overlapping : Checked::ok;
+      verdicts_.emplace(candidate.get(), std::pair{candidate, verdict});
     }
-    if (candidate->checked() == Checked::ok)
+    if (verdict == Checked::ok)
       return candidate;
   }
   return nullptr;

@@ -326,6 +326,8 @@ public:
   void insertShape(const std::shared_ptr<Shape>& shape);
   // The document's border bands and the editor's line join, into the tile.
   void applyBorderStyle(Shape& shape);
+  // The document's bands and corner style, for the tile's layers to take later.
+  void takeBorderStyle(Shape& shape) const;
   // Closes an edit that inserted tiles: joins, outline, undo, counts. The
   // new tiles' sides are glued to every free side they lie against unless
   // the caller has glued them as they must be.
@@ -476,6 +478,8 @@ public:
   // The standard select all: every tile; with Shift the selection inverted,
   // with Option none. One undo step.
   void selectAll();
+  // Selects every tile from position first on, as one undo step.
+  void selectAllFrom(int first, Undo& undo);
   // The record of a batch of selection changes: undo and redo of the batch
   // end with one rebuild of the mark layer.
   Undo selectionBatch();
@@ -696,6 +700,8 @@ private:
   // Unglues every side of the tile from its neighbours; they redraw their
   // sides at once, or are appended to neighbours for the caller to redraw.
   // With broken, each join goes there as it breaks, with both sides' flags.
+  // Frees a slice of the tiles that left the tiling; whether some are left.
+  bool releaseDeparted();
   void breakJoins(Shape& shape, std::vector<std::shared_ptr<Shape>>* neighbours = nullptr,
                   std::vector<BrokenJoin>* broken = nullptr);
   // A restored tile takes its record's place, colour and settings.
@@ -767,6 +773,10 @@ private:
   void setToolSettings(const Color& color, int layerIndex, bool mark);
 
   std::shared_ptr<ViewPort> viewPort_;
+  // Tiles that left the tiling, off the display and unglued, freed a slice at
+  // a time once the view shows them gone: freeing a whole tiling with its
+  // sides and layers takes longer than taking it out.
+  std::vector<std::shared_ptr<Shape>> departed_;
   std::shared_ptr<InputState> inputState_;
   std::weak_ptr<Document> document_;
   std::weak_ptr<EditorWindowController> windowController_;

@@ -122,6 +122,12 @@ void ViewController::insertShape(const std::shared_ptr<Shape>& shape) {
 }
 
 void ViewController::applyBorderStyle(Shape& shape) {
+  takeBorderStyle(shape);
+  shape.updateLineWidth();
+  shape.updateLineJoin();
+}
+
+void ViewController::takeBorderStyle(Shape& shape) const {
   const auto document = this->document();
   ORNIVAL_PRECONDITION(document != nullptr);
   std::vector<LineAttribute> bands{{document->borderWidth(), document->borderColor()},
@@ -130,9 +136,7 @@ void ViewController::applyBorderStyle(Shape& shape) {
   std::stable_sort(bands.begin(), bands.end(),
                    [](const LineAttribute& a, const LineAttribute& b) { return a.width < b.width; });
   shape.lineAttributes = std::move(bands);
-  shape.updateLineWidth();
   shape.borderLineStyle = borderLineStyle;
-  shape.updateLineJoin();
 }
 
 void ViewController::addShapes(bool glueByPosition) {

@@ -165,7 +165,7 @@ void ViewController::markShapes() {
         tile->setStatus(ShapeStatus::marked);
     }
   }
-  moving = graph_->selectOutside(graph_->largestRegion());
+  moving = graph_->selectOutsideLargestRegion();
 }
 
 void ViewController::rightMouseDown(const MouseEvent& event) {

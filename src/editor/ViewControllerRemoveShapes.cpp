@@ -6,6 +6,7 @@
 
 #include "document/Document.h"
 #include "editor/ProcessTools.h"
+#include "editor/ViewPort.h"
 #include "model/Edge.h"
 #include "model/Graph.h"
 #include "model/NeighborModel.h"
@@ -15,7 +16,9 @@
 #include "platform/UndoManager.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <iterator>
 
 namespace ornival {
 namespace {
@@ -130,6 +133,17 @@ void ViewController::removeShapes() {
   // The tiles keep the places they had as they left, as an undo reads them.
   for (std::size_t i = 0; i < moving.size(); ++i)
     moving[i]->index = leftAt[i];
+  // Freed after the paint that shows them gone, in slices between events.
+  if (departed_.empty()) {
+    viewPort_->afterPaint([editor = weak_from_this()] {
+      const auto self = editor.lock();
+      return self && self->releaseDeparted();
+    });
+  }
+  if (departed_.empty())
+    departed_ = std::move(moving);
+  else
+    departed_.insert(departed_.end(), std::make_move_iterator(moving.begin()), std::make_move_iterator(moving.end()));
   moving.clear();
   finishRemoveShapes();
   operations->neighborQueue()->cancelAllOperations();
@@ -158,6 +172,20 @@ void ViewController::removeShapes() {
   selectedLayer->setPath(std::nullopt);
   selectedLayer->removeFromSuperlayer();
   updateViewTransform(true, 1.0);
+}
+
+bool ViewController::releaseDeparted() {
+  // As long a slice as the view's sharpening takes between events.
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(6);
+  while (!departed_.empty()) {
+    for (int i = 0; i < 256 && !departed_.empty(); ++i)
+      departed_.pop_back();
+    if (std::chrono::steady_clock::now() >= until)
+      break;
+  }
+  if (departed_.empty())
+    departed_ = {};
+  return !departed_.empty();
 }
 
 void ViewController::finishRemoveShapes() {
@@ -193,7 +221,11 @@ void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const st
     const auto& edges = tiles[std::size_t(tile)]->edges();
     return edge >= 0 && std::size_t(edge) < edges.size() ? edges[std::size_t(edge)] : nullptr;
   };
+  // The tiles whose outlines may turn through a join glued back: an outline
+  // runs across joins only at sides inside a group, and the tiles built again
+  // drew theirs after every join was back.
   std::vector<std::shared_ptr<Shape>> touched;
+  bool glued = false;
   // Whether a tile is in `touched` yet, by index: a removal of everything
   // glues back every join of the tiling.
   std::vector<std::uint8_t> inTouched(tiles.size(), 0);
@@ -209,6 +241,9 @@ void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const st
     b->neighbors.clear();
     a->isGroupJoin = join.groupJoin;
     b->isGroupJoin = join.partnerGroupJoin;
+    glued = true;
+    if (!join.groupJoin && !join.partnerGroupJoin)
+      continue;
     for (const int at : {join.tile, join.partnerTile}) {
       if (inTouched[std::size_t(at)])
         continue;
@@ -217,6 +252,9 @@ void ViewController::restoreShapes(const std::vector<ShapeInfo>& infos, const st
     }
   }
   addShapes(false);
+  // The crossing bands follow every join glued back, grouped or not.
+  if (touched.empty() && glued)
+    updateCrossingLayers();
   refreshGroupOutlines(touched);
 }
 
@@ -244,7 +282,8 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info, Graph
   // every tile is back.
   tile->transformation = info.transformation;
   tile->updateTransformedGeometry();
-  applyBorderStyle(*tile);
+  // The layers take the bands when addShapes lays out every tile put back.
+  takeBorderStyle(*tile);
   shapesLayer->addSublayer(tile->layer());
   borderLayer->addSublayer(tile->borderLayer());
   borderLayer2->addSublayer(tile->borderLayer2());

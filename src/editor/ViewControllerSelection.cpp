@@ -146,9 +146,33 @@ void ViewController::selectAll() {
     } else if (flags.option) {
       deselectShape(i, &undo);
     } else {
-      selectShape(i, &undo);
+      selectAllFrom(i, undo);
+      return;
     }
   }
+}
+
+void ViewController::selectAllFrom(int first, Undo& undo) {
+  // One undo step for the lot, deselecting last first as steps of their own
+  // would: a large tiling selects in one go.
+  const auto& tiles = graph_->shapes();
+  std::vector<int> selected;
+  for (std::size_t i = std::size_t(first); i < tiles.size(); ++i) {
+    if (tiles[i]->marked)
+      continue;
+    tiles[i]->showMark(true, markNode);
+    selected.push_back(int(i));
+  }
+  UndoManager* manager = undoManager();
+  if (!manager || selected.empty())
+    return;
+  willRegister(&undo);
+  registerUndoStep([selected = std::move(selected)](ViewController& editor) {
+    for (auto index = selected.rbegin(); index != selected.rend(); ++index)
+      editor.deselectShape(*index, nullptr);
+  });
+  if (!manager->isUndoing())
+    manager->setActionName(localized("Undo", "Select Shape"));
 }
 
 void ViewController::colorShapesFromImage() {

@@ -3,6 +3,7 @@
 #include "platform/Color.h"
 #include "platform/Vec2.h"
 
+#include <functional>
 #include <memory>
 
 namespace ornival {
@@ -43,6 +44,15 @@ public:
   // The cursor shown over the view depends on the editor's state; asks the
   // view to choose it again.
   virtual void invalidateCursorRects() = 0;
+
+  // Runs step between events once the view has shown what the current event
+  // changed, and again while it answers true: work the picture need not wait
+  // for, in slices short enough to keep the view answering. Without a picture
+  // to wait for, the steps go through the main queue.
+  virtual void afterPaint(std::function<bool()> step) { runInSlices(std::move(step)); }
+
+  // Posts step to the main queue, again after each run that answers true.
+  static void runInSlices(std::function<bool()> step);
 };
 
 }  // namespace ornival

@@ -382,6 +382,34 @@ std::vector<std::shared_ptr<Shape>> Graph::selectOutside(int label) {
   return result;
 }
 
+std::vector<std::shared_ptr<Shape>> Graph::selectOutsideLargestRegion() {
+  if (!std::all_of(shapes_.begin(), shapes_.end(), [](const auto& shape) { return isMarked(*shape); }))
+    return selectOutside(largestRegion());
+  std::vector<std::shared_ptr<Shape>> result;
+  if (shapes_.empty())
+    return result;
+  resetAllVisited();
+  // The same breadth-first order as selectOutside from the first tile; the
+  // graph holds every tile while the walk runs.
+  result.reserve(shapes_.size());
+  result.push_back(shapes_.front());
+  shapes_.front()->visited = handledLabel;
+  for (std::size_t next = 0; next < result.size(); ++next) {
+    for (const auto& edge : result[next]->edges()) {
+      auto other = partner(*edge);
+      if (!other || other->visited == handledLabel)
+        continue;
+      other->visited = handledLabel;
+      result.push_back(std::move(other));
+    }
+  }
+  // A tile the first one does not reach is region 0, the largest left: its
+  // walk takes nothing.
+  if (result.size() != shapes_.size())
+    result.clear();
+  return result;
+}
+
 void Graph::computeSpin() {
   if (shapes_.empty())
     return;

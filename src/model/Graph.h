@@ -100,6 +100,10 @@ public:
   // first tile) and returns, in walk order, the tiles reached that lie outside
   // that region. Marked tiles keep their status; the others become moving.
   virtual std::vector<std::shared_ptr<Shape>> selectOutside(int label);
+  // selectOutside(largestRegion()), in one walk when every tile is marked:
+  // no region is left then, and the tiles to take are those the first tile
+  // reaches, all of them or, when it reaches not every tile, none.
+  std::vector<std::shared_ptr<Shape>> selectOutsideLargestRegion();
 
   // Gives every tile its over-and-under parity: false for the first tile of
   // each connected piece in list order, flipping across every ordinary join

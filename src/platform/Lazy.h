@@ -1,6 +1,7 @@
 #pragma once
 
-#include <mutex>
+#include <atomic>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -9,6 +10,10 @@ namespace ornival {
 // A value computed on its first read and kept. Two threads may read it first at
 // the same time: the computation runs exactly once and both see its result.
 // The cost after the first read is one acquire load.
+//
+// Not std::call_once: glibc's wakes possible waiters through the kernel on
+// every first read, waiting or not, and a document of a million tiles reads
+// a million values first on opening.
 template <typename T>
 class Lazy {
 public:
@@ -18,7 +23,8 @@ public:
 
   template <typename Compute>
   const T& get(Compute&& compute) const {
-    std::call_once(once_, [&] { value_.emplace(std::forward<Compute>(compute)()); });
+    if (state_.load(std::memory_order_acquire) != ready) [[unlikely]]
+      fill([&] { value_.emplace(std::forward<Compute>(compute)()); });
     return *value_;
   }
 
@@ -26,11 +32,48 @@ public:
   // group tile's figure fills its own centre and period). A value that is
   // already there stays: the first one wins, as with get.
   void set(T value) {
-    std::call_once(once_, [&] { value_.emplace(std::move(value)); });
+    if (state_.load(std::memory_order_acquire) != ready)
+      fill([&] { value_.emplace(std::move(value)); });
   }
 
 private:
-  mutable std::once_flag once_;
+  // Waited: computing, and another thread waits to be woken.
+  enum : std::uint8_t { empty, computing, waited, ready };
+
+  template <typename Store>
+  void fill(Store&& store) const {
+    std::uint8_t expected = empty;
+    if (state_.compare_exchange_strong(expected, computing, std::memory_order_acquire)) {
+      try {
+        store();
+      } catch (...) {
+        // As with call_once, a computation that throws leaves the value to
+        // the next reader.
+        if (state_.exchange(empty, std::memory_order_acq_rel) == waited)
+          state_.notify_all();
+        throw;
+      }
+      if (state_.exchange(ready, std::memory_order_acq_rel) == waited)
+        state_.notify_all();
+      return;
+    }
+    for (;;) {
+      if (expected == ready)
+        return;
+      if (expected == empty) {
+        // The computation threw: this thread tries.
+        fill(std::forward<Store>(store));
+        return;
+      }
+      if (expected == computing &&
+          !state_.compare_exchange_weak(expected, waited, std::memory_order_acquire))
+        continue;
+      state_.wait(waited, std::memory_order_acquire);
+      expected = state_.load(std::memory_order_acquire);
+    }
+  }
+
+  mutable std::atomic<std::uint8_t> state_ = empty;
   mutable std::optional<T> value_;
 };
 

@@ -5,6 +5,8 @@
 
 #include "editor/ViewController.h"
 
+#include "editor/HitTest.h"
+
 #include "model/Edge.h"
 #include "model/Graph.h"
 #include "model/MultiShape.h"
@@ -78,6 +80,63 @@ TEST(ViewControllerConcurrency, EditsGoOnWhileSearchesAndHitTestsRun) {
   EXPECT_EQ(harness.documentText(), start);
   EXPECT_TRUE(harness.checkInvariants());
   MultiShape::resetCurrent();
+}
+
+// A hit test answers for the tiling it was started on. One started just
+// before a click placed a tile, and run after it, must neither hover a
+// candidate the new tile overlaps nor leave that candidate judged free.
+TEST(ViewControllerConcurrency, AHitTestStartedBeforeAPlacementNeverHoversWhatTheNewTileOverlaps) {
+  EditorHarness harness(
+      {.tiles = testing::squares().tiles, .prepareDocument = {}, .tools = {Shapes::square, Shapes::hexagon}});
+  auto& e = *harness.editor;
+  // Two free sides at right angles round the block's corner: a square on the
+  // upper and a hexagon on the lower one overlap.
+  std::shared_ptr<Edge> upper;
+  std::shared_ptr<Edge> lower;
+  for (const auto& side : e.borderEdges) {
+    const Vec2 a = side->transformedVertex();
+    const Vec2 b = side->transformedEnd();
+    if (a.x == b.x && a.x > 50.0)
+      (a.y > 40.0 ? upper : lower) = side;
+  }
+  ASSERT_TRUE(upper && lower);
+  harness.hover(testing::pointBeyond(*lower, 0.3));
+  const auto& hexagons = lower->neighbors[Shapes::hexagon];
+  ASSERT_EQ(hexagons.size(), 1u);
+  const auto hexagon = hexagons.front();
+  const Vec2 overHexagon = hexagon->center();
+  harness.hover(testing::pointBeyond(*upper, 0.3));
+  const auto square = std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock());
+  ASSERT_TRUE(square && square->figure()->tool() == Shapes::square && square->parent() == upper);
+  // Just above the corner the two sides share: under both.
+  const Vec2 corner = upper->transformedVertex().y < upper->transformedEnd().y ? upper->transformedVertex()
+                                                                                : upper->transformedEnd();
+  const Vec2 underBoth = corner + Vec2{10.0, 2.0};
+  ASSERT_TRUE(pointInPolygon(hexagon->border(), underBoth) && pointInPolygon(square->border(), underBoth));
+  ASSERT_FALSE(pointInPolygon(square->border(), overHexagon));
+
+  // The pointer moves over the hexagon, and the click lays the square still
+  // hovered before the hit test the move started has run: it runs after.
+  harness.undoManager->beginGroup();
+  harness.view->pointer = harness.windowPoint(overHexagon);
+  e.mouseMoved(MouseEvent{harness.view->pointer, {}, 1});
+  harness.undoManager->endGroup();
+  harness.undoManager->beginGroup();
+  e.placeCandidate();
+  harness.undoManager->endGroup();
+  harness.settle();
+  ASSERT_EQ(e.graph().shapes().size(), 5u);
+  EXPECT_NE(e.selectedShape.lock().get(), hexagon.get());
+  EXPECT_NE(hexagon->checked(), Checked::ok);
+
+  // Hovered afresh, the hexagon is judged against the tiling as it is now,
+  // and a click lays nothing over the square.
+  harness.hover(overHexagon);
+  EXPECT_NE(e.selectedShape.lock().get(), hexagon.get());
+  harness.command([](ViewController& editor) { editor.placeCandidate(); });
+  for (std::size_t i = 4; i < e.graph().shapes().size(); ++i)
+    EXPECT_EQ(e.graph().shapes()[i]->figure()->tool(), Shapes::square) << "tile " << i;
+  EXPECT_TRUE(harness.checkInvariants());
 }
 
 }  // namespace

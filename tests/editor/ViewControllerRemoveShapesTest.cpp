@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace ornival {
 namespace {
 
@@ -134,6 +136,88 @@ TEST(ViewControllerRemoveShapes, NeighboursThatStayDrawTheirBandsAlongTheSidesTh
   }
   EXPECT_NE(left->borderLayer()->path(), bandsBefore);
   EXPECT_TRUE(harness.checkInvariants());
+}
+
+TEST(ViewControllerRemoveShapes, RemovedTilesAreFreedAfterThePaintThatShowsThemGone) {
+  EditorHarness harness(testing::squares().tiles);
+  auto& e = *harness.editor;
+  harness.view->holdAfterPaint = true;
+  const std::string before = harness.documentText();
+  std::vector<std::weak_ptr<Shape>> gone;
+  for (const auto& tile : e.graph().shapes())
+    gone.emplace_back(tile);
+  harness.command([](ViewController& editor) { editor.selectAll(); });
+  harness.command([](ViewController& editor) { editor.deleteShapes(); });
+  ASSERT_TRUE(e.graph().shapes().empty());
+  // Still there until the paint, yet off the display and unglued.
+  for (const auto& weak : gone) {
+    const auto tile = weak.lock();
+    ASSERT_NE(tile, nullptr);
+    EXPECT_EQ(tile->layer()->superlayer(), nullptr);
+    EXPECT_EQ(tile->borderLayer()->superlayer(), nullptr);
+    for (const auto& edge : tile->edges())
+      EXPECT_TRUE(edge->join.expired());
+  }
+  EXPECT_TRUE(e.shapesLayer->sublayers().empty());
+  // An undo before the paint builds new tiles; freeing the old ones after it
+  // leaves them whole.
+  harness.undo();
+  ASSERT_EQ(e.graph().shapes().size(), 4u);
+  harness.view->paint();
+  for (const auto& weak : gone)
+    EXPECT_TRUE(weak.expired());
+  EXPECT_EQ(harness.documentText(), before);
+  EXPECT_TRUE(harness.checkInvariants());
+  harness.redo();
+  harness.view->paint();
+  EXPECT_TRUE(e.graph().shapes().empty());
+}
+
+TEST(ViewControllerRemoveShapes, UndoOfEverythingDrawsEveryOutlineAsBefore) {
+  // Some joins grouped on both sides, one on one side only: the bands turn
+  // through the groups' neighbours, which come back with them.
+  for (const auto& tiling : testing::smallTilings()) {
+    SCOPED_TRACE(tiling.name);
+    EditorHarness harness(tiling.tiles);
+    auto& e = *harness.editor;
+    int count = 0;
+    for (const auto& tile : e.graph().shapes()) {
+      for (const auto& edge : tile->edges()) {
+        const auto partner = edge->join.lock();
+        if (!partner || ++count % 3 != 0)
+          continue;
+        edge->isGroupJoin = true;
+        partner->isGroupJoin = count % 2 == 0;
+      }
+    }
+    // The bands as the document gives them, as a tiling opened shows them.
+    harness.command([](ViewController& editor) { editor.updateLineAttributes(); });
+    for (const auto& tile : e.graph().shapes())
+      tile->animatePaths(false);
+    std::vector<std::optional<Path>> bands;
+    // Each band's width, colour and corners as the layers show them.
+    const auto strokes = [](const Shape& tile) {
+      std::vector<std::tuple<double, std::optional<Color>, LineJoin, LineCap>> all;
+      for (const auto* layer : {&tile.borderLayer(), &tile.borderLayer2(), &tile.borderLayer3()})
+        all.emplace_back((*layer)->lineWidth(), (*layer)->strokeColor(), (*layer)->lineJoin(), (*layer)->lineCap());
+      return all;
+    };
+    std::vector<decltype(strokes(*e.graph().shapes().front()))> styles;
+    for (const auto& tile : e.graph().shapes()) {
+      bands.push_back(tile->borderLayer()->path());
+      styles.push_back(strokes(*tile));
+    }
+    harness.command([](ViewController& editor) { editor.selectAll(); });
+    harness.command([](ViewController& editor) { editor.deleteShapes(); });
+    harness.undo();
+    const auto& tiles = e.graph().shapes();
+    ASSERT_EQ(tiles.size(), bands.size());
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+      EXPECT_EQ(tiles[i]->borderLayer()->path(), bands[i]) << i;
+      EXPECT_EQ(tiles[i]->borderLayer()->path(), std::optional<Path>(tiles[i]->borderPath())) << i;
+      EXPECT_TRUE(strokes(*tiles[i]) == styles[i]) << i;
+    }
+  }
 }
 
 // Undo gives back the joins there were, no more: two sides that lay against

@@ -139,6 +139,10 @@ TEST(ViewControllerSelection, SelectAllSelectsInvertsOrClearsByTheKeysHeld) {
     harness.undo();
     EXPECT_EQ(selection(e), start);
     EXPECT_FALSE(harness.undoManager->canUndo());
+    harness.redo();
+    EXPECT_EQ(selection(e), c.after);
+    harness.undo();
+    EXPECT_EQ(selection(e), start);
   }
 }
 

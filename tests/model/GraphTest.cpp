@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numeric>
 
 #include <algorithm>
@@ -522,6 +523,47 @@ TEST(GraphRegions, AllMarkedGivesZeroAndEveryTileOutsideUnchanged) {
   EXPECT_EQ(indices(graph->selectOutside(0)), (std::vector<int>{0, 1, 2}));
   for (const auto& tile : graph->shapes())
     EXPECT_EQ(tile->status(), ShapeStatus::marked);
+}
+
+TEST(GraphRegions, OneWalkTakesWhatTheRegionWalksTake) {
+  // Each case built twice: once walked region by region, once at one go.
+  struct Case {
+    const char* name;
+    std::function<Tiles()> make;
+  };
+  const auto marked = [](Tiles tiles, std::vector<int> which) {
+    for (const int i : which)
+      tiles[std::size_t(i)]->setStatus(ShapeStatus::marked);
+    return tiles;
+  };
+  const auto allMarked = [&](Tiles tiles) {
+    std::vector<int> every(tiles.size());
+    std::iota(every.begin(), every.end(), 0);
+    return marked(std::move(tiles), every);
+  };
+  const auto withIsland = [] {
+    Tiles tiles = squareGrid(2, 2);
+    tiles.push_back(testing::tileAt(testing::unitSquare(), AffineTransform::translation(7, 0)));
+    return tiles;
+  };
+  const Case cases[] = {
+      {"nothing marked", [] { return squareGrid(3, 2); }},
+      {"a cut through a strip", [&] { return marked(squareGrid(6, 1), {2}); }},
+      {"all of a grid", [&] { return allMarked(squareGrid(4, 3)); }},
+      {"all, tiles out of reach", [&] { return allMarked(withIsland()); }},
+      {"all but one", [&] { return marked(squareGrid(3, 3), {0, 1, 2, 3, 5, 6, 7, 8}); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto apart = joinedGraph(c.make());
+    const auto together = joinedGraph(c.make());
+    const auto expected = apart->selectOutside(apart->largestRegion());
+    const auto taken = together->selectOutsideLargestRegion();
+    EXPECT_EQ(indices(taken), indices(expected));
+    for (std::size_t i = 0; i < apart->shapes().size(); ++i)
+      EXPECT_EQ(together->shapes()[i]->status(), apart->shapes()[i]->status()) << i;
+  }
+  EXPECT_TRUE(Graph::create()->selectOutsideLargestRegion().empty());
 }
 
 // --- Parity ---

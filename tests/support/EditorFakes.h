@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -132,6 +133,25 @@ public:
   void setBackgroundColor(const Color& color) override { background = color; }
   void setContinuousRedraw(bool continuous) override { continuousRedraw = continuous; }
   void invalidateCursorRects() override { ++cursorInvalidations; }
+  // While set, work waiting for a paint stays here until paint() runs it, as
+  // a view with no paint yet would keep it; else it runs through the main
+  // queue.
+  bool holdAfterPaint = false;
+  std::vector<std::function<bool()>> waitingForPaint;
+  void afterPaint(std::function<bool()> step) override {
+    if (holdAfterPaint)
+      waitingForPaint.push_back(std::move(step));
+    else
+      ViewPort::afterPaint(std::move(step));
+  }
+  // Runs the waiting steps to their end, as the turns after a paint would.
+  void paint() {
+    auto steps = std::move(waitingForPaint);
+    waitingForPaint.clear();
+    for (auto& step : steps)
+      while (step()) {
+      }
+  }
 };
 
 }  // namespace ornival::testing

@@ -42,6 +42,9 @@ View::View(QWidget* parent) : QWidget(parent), rootLayer_(Layer::create()) {
   sharpen_.setSingleShot(true);
   sharpen_.setInterval(0);
   connect(&sharpen_, &QTimer::timeout, this, [this] { sharpenDrawing(); });
+  afterPaintTurn_.setSingleShot(true);
+  afterPaintTurn_.setInterval(0);
+  connect(&afterPaintTurn_, &QTimer::timeout, this, [this] { runAfterPaint(); });
   watchDrawing();
 }
 
@@ -81,13 +84,14 @@ TiledLayerRenderer::Frame View::drawingFrame() const {
   return {size(), ratio, toQColor(background_), mapTo(top, QPoint()), device};
 }
 
-void View::refreshDrawing() {
+void View::refreshDrawing(bool relief) {
   if (renderer_) {
     const QRegion changed = renderer_->takeDamage(drawingFrame());
     if (!changed.isEmpty())
       QWidget::update(changed);
   }
-  redrawRelief();
+  if (relief)
+    redrawRelief();
 }
 
 bool View::isDrawingSharp() const { return !renderer_ || (renderer_->isSharp() && !sharpen_.isActive()); }
@@ -240,6 +244,32 @@ void View::paintEvent(QPaintEvent* event) {
   renderer_->paint(qpainter, drawingFrame(), event->rect(), true);
   if (!renderer_->isSharp() && !sharpen_.isActive())
     sharpen_.start();
+  // The turn comes after this paint has gone to the display.
+  if (!afterPaint_.empty() && !afterPaintTurn_.isActive())
+    afterPaintTurn_.start();
+}
+
+void View::afterPaint(std::function<bool()> step) {
+  afterPaint_.push_back(std::move(step));
+  // A view that is not shown paints nothing to wait for.
+  if (!isVisible()) {
+    if (!afterPaintTurn_.isActive())
+      afterPaintTurn_.start();
+    return;
+  }
+  update();
+}
+
+void View::runAfterPaint() {
+  if (afterPaint_.empty())
+    return;
+  // Taken out while it runs: a step may ask for more.
+  auto step = std::move(afterPaint_.front());
+  afterPaint_.pop_front();
+  if (step())
+    afterPaint_.push_front(std::move(step));
+  if (!afterPaint_.empty())
+    afterPaintTurn_.start();
 }
 
 void View::resizeEvent(QResizeEvent* event) {

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -71,7 +72,10 @@ public:
   // Shows what changed: paints again the part of the flat drawing that
   // changed, and the relief while it shows. Changes outside events (answers
   // from the editor's queues) are shown this way on their own, soon after.
-  void refreshDrawing();
+  // The relief keeps no record of what changed and is drawn whole, so a
+  // caller that knows nothing in it changed leaves it out: at a hundred
+  // thousand tiles a frame of software GL takes a tenth of a second.
+  void refreshDrawing(bool relief = true);
 
   // Whether the view shows the drawing as it is, with nothing left standing
   // in for a part still to be drawn after a zoom or pan.
@@ -107,6 +111,9 @@ public:
   void setBackgroundColor(const Color& color) override;
   void setContinuousRedraw(bool) override {}
   void invalidateCursorRects() override { updateCursor(); }
+  // Runs once the next paint has reached the display, one slice a turn of
+  // the event loop.
+  void afterPaint(std::function<bool()> step) override;
 
   // InputState: the keys held now.
   ModifierFlags modifierFlags() const override;
@@ -150,6 +157,10 @@ private:
   bool refreshQueued_ = false;
   // Draws the parts that a paint showed from the last view's picture.
   QTimer sharpen_;
+  // Work that waits for the paint under way, and its turns after it.
+  std::deque<std::function<bool()>> afterPaint_;
+  QTimer afterPaintTurn_;
+  void runAfterPaint();
   std::shared_ptr<Scene> scene_;
   Color background_ = Color::white();
   ClickCounter clicks_;

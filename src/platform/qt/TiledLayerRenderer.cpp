@@ -2,6 +2,7 @@
 
 #include "platform/qt/GridIndex.h"
 
+#include "platform/ParallelFor.h"
 #include "platform/Precondition.h"
 #include "platform/ShapeLayer.h"
 #include "platform/qt/QPainterAdapter.h"
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -208,7 +210,6 @@ struct TiledLayerRenderer::Impl {
     std::size_t order;
     Entry* entry;
   };
-  std::vector<Drawn> scratch;
 
   // Conversions of paths shared by several layers (a tile's bands).
   struct Conversion {
@@ -568,7 +569,9 @@ struct TiledLayerRenderer::Impl {
   }
 
   void damageIndexed(const Index& index, const QRectF& box) {
-    if (box.isNull())
+    // A view that moved is damaged all over, and its picture is drawn anew:
+    // exactly where it changed only while another stands in.
+    if (box.isNull() || (viewMoved && !standIn))
       return;
     const Step* step = containerStep(index.container);
     if (!step)
@@ -657,9 +660,15 @@ struct TiledLayerRenderer::Impl {
 
     // Layers that changed: sublayers of tile-cached layers move in their
     // index; others mark what they hold as changed.
-    for (std::size_t i = 0; i < dirty.size(); ++i)
+    // Settling a container new to the tree brings its sublayers along.
+    for (std::size_t i = 0; i < dirty.size(); ++i) {
+      if (i == boxKnown.size())
+        findBoxes(i);
       if (Entry* e = dirty[i])
-        settle(*e);
+        settle(*e, boxKnown[i] ? &knownBoxes[i] : nullptr);
+    }
+    knownBoxes = {};
+    boxKnown = {};
     updateShown();
     for (Entry* e : dirty) {
       if (e) {
@@ -729,7 +738,39 @@ struct TiledLayerRenderer::Impl {
     e.box = Box();
   }
 
-  void settle(Entry& e) {
+  // Where many sublayers of tile-cached layers lie (a document opened, a
+  // large paste), worked out on worker threads before they are indexed one
+  // by one: the workers only read the layers and their entries.
+  std::vector<Box> knownBoxes;
+  std::vector<std::uint8_t> boxKnown;
+
+  // For the entries from `from` on, as many as there are now.
+  void findBoxes(std::size_t from) {
+    constexpr std::size_t chunk = 4096;
+    const std::size_t n = dirty.size();
+    knownBoxes.resize(n, Box());
+    boxKnown.resize(n, 0);
+    if (!parallel || n < from + 2 * chunk)
+      return;
+    parallelFor((n - from + chunk - 1) / chunk, [&](std::size_t c) {
+      for (std::size_t i = from + c * chunk; i < std::min(n, from + (c + 1) * chunk); ++i) {
+        const Entry* e = dirty[i];
+        // Plain sublayers only, that keep nothing and are drawn nowhere yet.
+        if (!e || e->kept || e->index || e->shownSlot != none)
+          continue;
+        const Layer& layer = *e->layer;
+        const Layer* up = layer.superlayerPointer();
+        if (!up || !up->isTileCached() || layer.sublayerCount() != 0 || !isAttached(layer))
+          continue;
+        knownBoxes[i] = Box::around(itemBox(layer, layer.sharesSuperlayerCoordinates()
+                                                       ? AffineTransform::identity()
+                                                       : layer.transformToSuperlayer()));
+        boxKnown[i] = 1;
+      }
+    });
+  }
+
+  void settle(Entry& e, const Box* known = nullptr) {
     const Layer& layer = *e.layer;
     if (e.kept)
       e.kept->boundsCurrent = false;
@@ -757,8 +798,10 @@ struct TiledLayerRenderer::Impl {
         e.index->remove(e);
       }
       forgetConversion(e);
-      e.box = Box::around(itemBox(layer, layer.sharesSuperlayerCoordinates() ? AffineTransform::identity()
-                                                                             : layer.transformToSuperlayer()));
+      e.box = known ? *known
+                    : Box::around(itemBox(layer, layer.sharesSuperlayerCoordinates()
+                                                     ? AffineTransform::identity()
+                                                     : layer.transformToSuperlayer()));
       if (!e.box.isEmpty()) {
         index.insert(e);
         damageIndexed(index, e.box.rect());
@@ -883,13 +926,88 @@ struct TiledLayerRenderer::Impl {
 
   // Drawing -------------------------------------------------------------------
 
-  void drawPicture(QPainter& painter, const Layer& layer, Entry& e, const QTransform& world, double opacity) {
+  // A tiling uses few colours and bands: the brushes and pens of the last
+  // few drawings serve again.
+  static constexpr std::size_t remembered = 8;
+  struct Brushes {
+    Color color;
+    QBrush brush;
+  };
+  struct Pens {
+    Color color;
+    StrokeStyle style;
+    QPen pen;
+  };
+
+  // What one painter keeps from outline to outline. The main thread has its
+  // own; so has each part of the picture drawn on a worker, which reads the
+  // tree and the indices as they stand and keeps nothing in the entries: a
+  // kept outline is converted again, as Qt caches what it draws inside the
+  // outline, which two threads must not do to one at once.
+  struct Tools {
+    bool worker = false;
+    std::vector<Brushes> brushes;
+    std::vector<Pens> pens;
+    std::size_t nextBrush = 0;
+    std::size_t nextPen = 0;
+    QPainterPath scratchPath;
+    std::vector<Drawn> drawn;
+    std::vector<const Layer*> order;
+
+    const QBrush& brushFor(const Color& color) {
+      for (const Brushes& b : brushes)
+        if (b.color == color)
+          return b.brush;
+      Brushes made{color, QBrush(toQColor(color))};
+      if (brushes.size() < remembered) {
+        brushes.push_back(std::move(made));
+        return brushes.back().brush;
+      }
+      Brushes& slot = brushes[nextBrush++ % remembered];
+      slot = std::move(made);
+      return slot.brush;
+    }
+
+    const QPen& penFor(const Color& color, const StrokeStyle& style) {
+      for (const Pens& p : pens)
+        if (p.color == color && p.style == style)
+          return p.pen;
+      Pens made{color, style, strokePen(color, style)};
+      if (pens.size() < remembered) {
+        pens.push_back(std::move(made));
+        return pens.back().pen;
+      }
+      Pens& slot = pens[nextPen++ % remembered];
+      slot = std::move(made);
+      return slot.pen;
+    }
+  };
+  Tools tools;
+  // Parts of the picture are drawn several at a time.
+  bool parallel = true;
+
+  // The entry to draw a layer with: made on the main thread, only looked up
+  // on a worker.
+  Entry* drawingEntry(const Layer& layer, const Tools& with) {
+    return with.worker ? existingEntry(layer) : &entryFor(layer);
+  }
+
+  void drawPicture(QPainter& painter, const Layer& layer, Entry* e, const QTransform& world, double opacity,
+                   const Tools& with) {
     const auto& source = layer.contents();
     if (!source || source->width() == 0 || source->height() == 0 || opacity <= 0.0)
       return;
-    Kept& k = keep(e);
-    if (!k.picture || k.picture->source != source)
-      k.picture = std::make_unique<Picture>(Picture{source, toQImage(*source)});
+    QImage once;
+    const QImage* image = nullptr;
+    if (with.worker || !e) {
+      once = toQImage(*source);
+      image = &once;
+    } else {
+      Kept& k = keep(*e);
+      if (!k.picture || k.picture->source != source)
+        k.picture = std::make_unique<Picture>(Picture{source, toQImage(*source)});
+      image = &k.picture->image;
+    }
     const Rect& rect = layer.bounds();
     // Pixel rows run downwards from the rect's top, against the drawing's y.
     const QTransform pixels(rect.size.x / source->width(), 0.0, 0.0, -rect.size.y / source->height(), rect.minX(),
@@ -898,71 +1016,29 @@ struct TiledLayerRenderer::Impl {
     painter.setTransform(pixels * world);
     painter.setOpacity(std::clamp(opacity, 0.0, 1.0));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QPointF(0.0, 0.0), k.picture->image);
+    painter.drawImage(QPointF(0.0, 0.0), *image);
     painter.restore();
   }
-
-  // A tiling uses few colours and bands: the brushes and pens of the last
-  // few drawings serve again.
-  static constexpr std::size_t remembered = 8;
-  struct Brushes {
-    Color color;
-    QBrush brush;
-  };
-  std::vector<Brushes> brushes;
-  struct Pens {
-    Color color;
-    StrokeStyle style;
-    QPen pen;
-  };
-  std::vector<Pens> pens;
-  std::size_t nextBrush = 0;
-  std::size_t nextPen = 0;
-
-  const QBrush& brushFor(const Color& color) {
-    for (const Brushes& b : brushes)
-      if (b.color == color)
-        return b.brush;
-    Brushes made{color, QBrush(toQColor(color))};
-    if (brushes.size() < remembered) {
-      brushes.push_back(std::move(made));
-      return brushes.back().brush;
-    }
-    Brushes& slot = brushes[nextBrush++ % remembered];
-    slot = std::move(made);
-    return slot.brush;
-  }
-
-  const QPen& penFor(const Color& color, const StrokeStyle& style) {
-    for (const Pens& p : pens)
-      if (p.color == color && p.style == style)
-        return p.pen;
-    Pens made{color, style, strokePen(color, style)};
-    if (pens.size() < remembered) {
-      pens.push_back(std::move(made));
-      return pens.back().pen;
-    }
-    Pens& slot = pens[nextPen++ % remembered];
-    slot = std::move(made);
-    return slot.pen;
-  }
-  QPainterPath scratchPath;
 
   // A layer's own drawing, as the layer tree renderer draws it, leaving out
   // runs that miss `cull` (in the painter's device coordinates). A kept
   // outline stays converted for the next paint; others are converted for
   // this drawing only: Qt keeps a second copy in every outline once drawn,
   // which for every tile would cost more than converting again.
-  void drawOwn(QPainter& painter, const Layer& layer, Entry& e, const QTransform& world, double opacity,
-               const QRectF& cull, bool keep) {
+  void drawOwn(QPainter& painter, const Layer& layer, Entry* e, const QTransform& world, double opacity,
+               const QRectF& cull, bool keep, Tools& with) {
     if (layer.contents())
-      drawPicture(painter, layer, e, world, opacity);
+      drawPicture(painter, layer, e, world, opacity, with);
     const ShapeLayer* shape = layer.asShapeLayer();
     if (!shape || !shape->path())
       return;
+    // A worker keeps nothing: what a kept outline leaves out, the clip
+    // leaves out as well.
+    if (with.worker || !e)
+      keep = false;
     // Sublayers of tile-cached layers come culled by their index.
     if (keep) {
-      const QRectF bounds = ownBounds(e);
+      const QRectF bounds = ownBounds(*e);
       if (bounds.isNull() || !world.mapRect(bounds).intersects(cull))
         return;
     } else if (!fills(*shape) && !strokes(*shape)) {
@@ -971,10 +1047,10 @@ struct TiledLayerRenderer::Impl {
     const QPainterPath* whole = nullptr;
     const std::vector<Run>* runs = nullptr;
     std::vector<Run> onceRuns;
-    if (keep || isConverted(e, *shape)) {
-      convert(e, *shape);
-      whole = &e.kept->whole;
-      runs = e.kept->runs.get();
+    if (keep || (!with.worker && e && isConverted(*e, *shape))) {
+      convert(*e, *shape);
+      whole = &e->kept->whole;
+      runs = e->kept->runs.get();
     } else {
       const FillRule rule = conversionRule(*shape);
       const Path& path = *shape->path();
@@ -989,10 +1065,10 @@ struct TiledLayerRenderer::Impl {
         runs = nullptr;
       }
       // One path, emptied for each outline, keeps its memory for the next.
-      scratchPath.clear();
-      appendToQPainterPath(scratchPath, path);
-      scratchPath.setFillRule(toQt(rule));
-      whole = &scratchPath;
+      with.scratchPath.clear();
+      appendToQPainterPath(with.scratchPath, path);
+      with.scratchPath.setFillRule(toQt(rule));
+      whole = &with.scratchPath;
     }
     const auto faded = [opacity](Color color) {
       color.alpha *= opacity;
@@ -1005,7 +1081,7 @@ struct TiledLayerRenderer::Impl {
       if (painter.worldTransform() != world)
         painter.setTransform(world);
       const Color color = faded(*shape->fillColor());
-      const QBrush& brush = brushFor(color);
+      const QBrush& brush = with.brushFor(color);
       if (!runs || drawsWhole(shape->fillRule(), color)) {
         painter.fillPath(*whole, brush);
       } else {
@@ -1016,7 +1092,7 @@ struct TiledLayerRenderer::Impl {
     }
     if (strokes(*shape)) {
       const Color color = faded(*shape->strokeColor());
-      const QPen& pen = penFor(color, StrokeStyle{shape->lineWidth(), shape->lineCap(), shape->lineJoin()});
+      const QPen& pen = with.penFor(color, StrokeStyle{shape->lineWidth(), shape->lineCap(), shape->lineJoin()});
       if (painter.worldTransform() != world)
         painter.setTransform(world);
       if (!runs || strokesWhole(color)) {
@@ -1032,7 +1108,7 @@ struct TiledLayerRenderer::Impl {
 
   // A layer and what it holds, as the layer tree renderer draws it.
   void drawTree(QPainter& painter, const Layer& layer, const AffineTransform& parent, double opacity,
-                bool intoPicture, const QRectF& cull, std::vector<const Layer*>& order) {
+                bool intoPicture, const QRectF& cull, std::vector<const Layer*>& order, Tools& with) {
     if (layer.isHidden())
       return;
     opacity *= layer.opacity();
@@ -1041,9 +1117,10 @@ struct TiledLayerRenderer::Impl {
     const AffineTransform t =
         layer.sharesSuperlayerCoordinates() ? parent : layer.transformToSuperlayer().concatenating(parent);
     if (drawsItself(layer))
-      drawOwn(painter, layer, entryFor(layer), intoPicture ? toPicture(t) : toPainter(t), opacity, cull, !intoPicture);
+      drawOwn(painter, layer, drawingEntry(layer, with), intoPicture ? toPicture(t) : toPainter(t), opacity, cull,
+              !intoPicture, with);
     inPaintOrder(layer, order, [&](const Layer& sublayer) {
-      drawTree(painter, sublayer, t, opacity, intoPicture, cull, order);
+      drawTree(painter, sublayer, t, opacity, intoPicture, cull, order, with);
     });
   }
 
@@ -1058,23 +1135,49 @@ struct TiledLayerRenderer::Impl {
     const QRectF all(g.area);
     for (std::size_t i = 0; i < steps; ++i) {
       const Step& step = plan.steps[i];
-      drawOwn(painter, *step.layer, entryFor(*step.layer), toPicture(step.toView), step.opacity, all, true);
+      drawOwn(painter, *step.layer, &entryFor(*step.layer), toPicture(step.toView), step.opacity, all, true, tools);
     }
     painter.end();
     g.base.paintEngine()->setSystemClip(QRegion());
     g.baseCurrent = true;
   }
 
-  // Draws a part of the picture (device pixels) afresh.
-  void render(Generation& g, const QRect& part) {
+  // Draws parts of the picture (device pixels, each within one square)
+  // afresh: several at a time on worker threads, each into the picture's own
+  // pixels through a painter of its own, limited to its part. The main thread
+  // waits for them, so nothing changes the tree while they read it, and a
+  // part comes out as it would alone.
+  void render(Generation& g, const std::vector<QRect>& parts) {
+    if (parts.empty())
+      return;
     ensureImage(g);
     const std::size_t first = baseSteps();
     if (first > 0)
       ensureBase(g, first);
+    if (!parallel || parts.size() < 2) {
+      for (const QRect& part : parts)
+        renderPart(g, g.image, part, first, tools);
+      return;
+    }
+    // The pixels are the picture's alone from here on.
+    uchar* const pixels = g.image.bits();
+    const int width = g.image.width();
+    const int height = g.image.height();
+    const qsizetype bytesPerLine = g.image.bytesPerLine();
+    const QImage::Format format = g.image.format();
+    parallelFor(parts.size(), [&](std::size_t i) {
+      QImage shared(pixels, width, height, bytesPerLine, format);
+      Tools own;
+      own.worker = true;
+      renderPart(g, shared, parts[i], first, own);
+    });
+  }
+
+  void renderPart(const Generation& g, QImage& target, const QRect& part, std::size_t first, Tools& with) {
     // Limited as a widget's paint is, by the system clip: a clip of the
     // painter's own draws thin lines through another path, a shade apart.
-    g.image.paintEngine()->setSystemClip(QRegion(part));
-    QPainter painter(&g.image);
+    target.paintEngine()->setSystemClip(QRegion(part));
+    QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (first > 0)
       painter.drawImage(part.topLeft(), g.base, part);
@@ -1083,17 +1186,17 @@ struct TiledLayerRenderer::Impl {
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRectF cull = QRectF(part).adjusted(-margin, -margin, margin, margin);
-    std::vector<const Layer*> order;
+    std::vector<const Layer*>& order = with.order;
     for (std::size_t i = first; i < plan.split; ++i) {
       const Step& step = plan.steps[i];
       const QTransform world = toPicture(step.toView);
-      Entry& own = entryFor(*step.layer);
+      Entry* own = drawingEntry(*step.layer, with);
       if (!step.container) {
-        drawOwn(painter, *step.layer, own, world, step.opacity, cull, true);
+        drawOwn(painter, *step.layer, own, world, step.opacity, cull, true, with);
         continue;
       }
       if (drawsItself(*step.layer))
-        drawOwn(painter, *step.layer, own, world, step.opacity, cull, true);
+        drawOwn(painter, *step.layer, own, world, step.opacity, cull, true, with);
       const auto found = indices.find(step.layer);
       if (found == indices.end())
         continue;
@@ -1101,16 +1204,17 @@ struct TiledLayerRenderer::Impl {
       const QTransform back = world.inverted(&invertible);
       const QRectF area = invertible ? back.mapRect(cull)
                                      : QRectF(QPointF(-1e300, -1e300), QPointF(1e300, 1e300));
-      scratch.clear();
+      std::vector<Drawn>& drawn = with.drawn;
+      drawn.clear();
       found->second->query(area, [&](Entry* e) {
         const Layer& item = *e->layer;
-        scratch.push_back({item.zPosition(), item.orderInSuperlayer(), e});
+        drawn.push_back({item.zPosition(), item.orderInSuperlayer(), e});
       });
-      std::sort(scratch.begin(), scratch.end(), [](const Drawn& a, const Drawn& b) {
+      std::sort(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) {
         return a.z < b.z || (a.z == b.z && a.order < b.order);
       });
-      for (const Drawn& drawn : scratch) {
-        Entry& e = *drawn.entry;
+      for (const Drawn& d : drawn) {
+        Entry& e = *d.entry;
         const Layer& item = *e.layer;
         if (item.isHidden())
           continue;
@@ -1120,23 +1224,30 @@ struct TiledLayerRenderer::Impl {
         const bool shares = item.sharesSuperlayerCoordinates();
         const AffineTransform t = shares ? step.toView : item.transformToSuperlayer().concatenating(step.toView);
         if (drawsItself(item))
-          drawOwn(painter, item, e, shares ? world : toPicture(t), opacity, cull, false);
+          drawOwn(painter, item, &e, shares ? world : toPicture(t), opacity, cull, false, with);
         inPaintOrder(item, order, [&](const Layer& sublayer) {
-          drawTree(painter, sublayer, t, opacity, true, cull, order);
+          drawTree(painter, sublayer, t, opacity, true, cull, order, with);
         });
       }
     }
     painter.end();
-    g.image.paintEngine()->setSystemClip(QRegion());
+    target.paintEngine()->setSystemClip(QRegion());
   }
 
-  void renderTile(Generation& g, int i) {
-    Tile& tile = g.tiles[std::size_t(i)];
-    render(g, g.tileRect(i));
-    if (!tile.valid)
-      ++g.validTiles;
-    tile.valid = true;
-    tile.dirty = tile.urgent = tile.exact = QRect();
+  // Draws whole squares of the picture afresh.
+  void renderTiles(Generation& g, const std::vector<int>& which) {
+    std::vector<QRect> parts;
+    parts.reserve(which.size());
+    for (int i : which)
+      parts.push_back(g.tileRect(i));
+    render(g, parts);
+    for (int i : which) {
+      Tile& tile = g.tiles[std::size_t(i)];
+      if (!tile.valid)
+        ++g.validTiles;
+      tile.valid = true;
+      tile.dirty = tile.urgent = tile.exact = QRect();
+    }
   }
 
   void paint(QPainter& painter, const QRect& exposed, bool allowStandIns) {
@@ -1144,25 +1255,38 @@ struct TiledLayerRenderer::Impl {
     const QRect device = deviceRect(exposed).intersected(g.area);
     const bool mayStandIn = allowStandIns && standIn;
     std::vector<int> missing;
+    std::vector<int> whole;
+    std::vector<QRect> parts;
     g.forTilesIn(device, [&](int i) {
       Tile& tile = g.tiles[std::size_t(i)];
       if (!tile.valid) {
         if (!mayStandIn) {
-          renderTile(g, i);
+          whole.push_back(i);
           return;
         }
         missing.push_back(i);
         // What changed since the stand-in was drawn shows exactly over it.
         if (!tile.urgent.isEmpty()) {
-          render(g, tile.urgent);
+          parts.push_back(tile.urgent);
           tile.exact = tile.exact.united(tile.urgent);
           tile.urgent = QRect();
         }
       } else if (!tile.dirty.isEmpty()) {
-        render(g, tile.dirty);
+        parts.push_back(tile.dirty);
         tile.dirty = QRect();
       }
     });
+    // Each part lies in a square of its own: they are drawn together.
+    for (int i : whole)
+      parts.push_back(g.tileRect(i));
+    render(g, parts);
+    for (int i : whole) {
+      Tile& tile = g.tiles[std::size_t(i)];
+      if (!tile.valid)
+        ++g.validTiles;
+      tile.valid = true;
+      tile.dirty = tile.urgent = tile.exact = QRect();
+    }
     painter.save();
     const QTransform toDevicePixels = fromDevicePixels();
     painter.setWorldTransform(toDevicePixels);
@@ -1206,7 +1330,7 @@ struct TiledLayerRenderer::Impl {
       const Step& step = plan.steps[i];
       Entry& e = entryFor(*step.layer);
       if (e.box.rect().intersects(cull))
-        drawOwn(painter, *step.layer, e, toPainter(step.toView), step.opacity, cull, true);
+        drawOwn(painter, *step.layer, &e, toPainter(step.toView), step.opacity, cull, true, tools);
     }
   }
 
@@ -1240,10 +1364,16 @@ struct TiledLayerRenderer::Impl {
       const QPointF db = QRectF(g.tileRect(b)).center() - middle;
       return QPointF::dotProduct(da, da) < QPointF::dotProduct(db, db);
     });
+    // As many squares at a time as there are threads to draw them.
+    const std::size_t batch =
+        parallel ? std::size_t(std::max(1u, std::thread::hardware_concurrency())) : std::size_t(1);
     const auto deadline = Clock::now() + budget;
-    for (int i : order) {
-      renderTile(g, i);
-      done += logicalRect(g.tileRect(i));
+    for (std::size_t from = 0; from < order.size(); from += batch) {
+      const std::vector<int> some(order.begin() + std::ptrdiff_t(from),
+                                  order.begin() + std::ptrdiff_t(std::min(order.size(), from + batch)));
+      renderTiles(g, some);
+      for (int i : some)
+        done += logicalRect(g.tileRect(i));
       if (Clock::now() >= deadline)
         break;
     }
@@ -1312,6 +1442,8 @@ QRegion TiledLayerRenderer::sharpen(const Frame& frame, std::chrono::steady_cloc
   impl_->flush(frame);
   return impl_->sharpen(budget);
 }
+
+void TiledLayerRenderer::setParallel(bool parallel) { impl_->parallel = parallel; }
 
 void TiledLayerRenderer::discardPictures() {
   impl_->current.reset();

@@ -30,7 +30,7 @@ namespace ornival {
 // by piece, in slices short enough that input goes on.
 //
 // It watches the tree through the root's observer from construction on.
-// Main thread only.
+// Main thread only; while it draws, worker threads read the tree.
 class TiledLayerRenderer final : public LayerObserver {
 public:
   static constexpr int tileSize = 256;
@@ -68,6 +68,10 @@ public:
   // Draws parts of the picture that stood in for the present view, for about
   // budget (at least one part); returns where they lie, to be painted.
   QRegion sharpen(const Frame& frame, std::chrono::steady_clock::duration budget);
+
+  // Whether parts of the picture are drawn several at a time on worker
+  // threads (the default); one at a time, they come out the same.
+  void setParallel(bool parallel);
 
   // Forgets every picture; outlines stay.
   void discardPictures();

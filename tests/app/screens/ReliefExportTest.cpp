@@ -9,6 +9,8 @@
 #include "app/WindowController.h"
 #include "document/Document.h"
 #include "document/ReliefSnapshot.h"
+#include "editor/qt/SceneView.h"
+#include "editor/qt/View.h"
 #include "model/Operations.h"
 #include "platform/AtomicFile.h"
 #include "platform/OperationQueue.h"
@@ -18,6 +20,7 @@
 
 #include <QLabel>
 #include <QOpenGLContext>
+#include <QOpenGLWindow>
 #include <QTimer>
 #include <QToolButton>
 
@@ -201,6 +204,53 @@ TEST_F(ReliefExport, ClosingTheWindowDuringTheExportEndsItCleanly) {
   if (!beside.empty())
     EXPECT_EQ(QImage(QString::fromStdString((folder / "document.png").string())).width(), 1600);
   EXPECT_TRUE(errors.empty());
+}
+
+// Exporting and saving only read the document: the relief is not drawn
+// again for them (a frame of a large tiling in software GL, and behind the
+// export's own drawing, would hold the window for as long as that takes),
+// while a command that may change it is.
+TEST_F(ReliefExport, CommandsThatOnlyReadTheDocumentLeaveTheReliefAlone) {
+  WindowController& window = openInRelief(10, 10, 400);
+  window.window()->show();
+  SceneView* relief = window.view()->sceneView();
+  ASSERT_NE(relief, nullptr);
+  ASSERT_TRUE(testing::waitFor([&] {
+    mainQueue->drain();
+    return relief->isValid();
+  }));
+  struct Requests : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::UpdateRequest)
+        ++count;
+      return false;
+    }
+  } requests;
+  relief->openGLWindow()->installEventFilter(&requests);
+  const auto settle = [&] {
+    for (int i = 0; i < 20; ++i) {
+      mainQueue->drain();
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+  };
+  settle();
+  for (const char* reader : {"saveDocument", "exportPNG"}) {
+    SCOPED_TRACE(reader);
+    requests.count = 0;
+    ASSERT_TRUE(window.send({reader, 0, {}}));
+    settle();
+    Operations::exportQueue()->waitUntilAllOperationsAreFinished();
+    settle();
+    EXPECT_EQ(requests.count, 0);
+  }
+  requests.count = 0;
+  ASSERT_TRUE(window.send({"selectAll", 0, {}}));
+  EXPECT_TRUE(testing::waitFor([&] {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return requests.count > 0;
+  }));
+  relief->openGLWindow()->removeEventFilter(&requests);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // picture of the window is kept beside the test for a person to look at.
 
 #include "app/Application.h"
+#include "app/SettingsPopovers.h"
 #include "app/WindowController.h"
 #include "document/Document.h"
 #include "document/DocumentExporter.h"
@@ -16,6 +17,7 @@
 #include "support/TemporaryFolder.h"
 #include "support/Waiting.h"
 
+#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QTest>
@@ -193,6 +195,62 @@ TEST(ReliefWindow, ChecksStandBehindAClearBackgroundAfterAResizeAndANewPalette) 
   view.setPalette(dark);
   view.sceneView()->update();
   EXPECT_TRUE(showsChecks(testing::screenWhen(showsChecks)));
+}
+
+// The surface popover draws its preview in an OpenGL context of its own,
+// off screen, in the same process as the relief's window: before the relief
+// is shown, and while it is, every change still reaches the screen.
+TEST(ReliefWindow, RepaintsAroundTheSurfacePreviewsOwnDrawing) {
+  testing::qtApplication();
+  QCoreApplication::setOrganizationName("OrnivalTests");
+  QCoreApplication::setApplicationName(QStringLiteral("OrnivalReliefPreview-%1").arg(::getpid()));
+  setMainQueue(std::make_shared<QtMainQueue>(qApp));
+  const testing::TemporaryFolder folder("ornival-relief-preview");
+  Application application({ORNIVAL_EXAMPLES, folder / "autosave", 60000});
+  WindowController* window =
+      application.openExample("Two Squares", std::filesystem::path(ORNIVAL_FIXTURES) / "TwoSquares.ornival");
+  ASSERT_NE(window, nullptr);
+  window->window()->move(0, 0);
+  ASSERT_TRUE(testing::waitForExposed(window->window()));
+  View& view = *window->view();
+  SurfacePopover& surface = *window->surfacePopover();
+  const QWidget* preview = surface.preview();
+  const auto showPreview = [&] {
+    EXPECT_TRUE(window->send({"showSurface", 0, {}}));
+    EXPECT_TRUE(testing::waitForExposed(&surface));
+    const QImage shown = testing::screenWhen([&](const QImage& screen) {
+      const QColor middle(screen.pixel(preview->mapToGlobal(preview->rect().center())));
+      return middle.red() > middle.blue() + 40;
+    });
+    const QColor middle(shown.pixel(preview->mapToGlobal(preview->rect().center())));
+    EXPECT_GT(middle.red(), middle.blue() + 40) << middle.name().toStdString();
+  };
+  window->performEvent([&] { window->document()->setShapeColor({0.85, 0.3, 0.2, 1}); });
+  showPreview();
+  surface.hide();
+
+  window->performEvent([&] { window->document()->setDisplayMode(3); });
+  ASSERT_NE(view.sceneView(), nullptr);
+  ASSERT_TRUE(testing::waitFor([&] { return view.sceneView()->isValid(); }));
+  const auto cornerIs = [&](int red, int green) {
+    return [&view, red, green](const QImage& screen) {
+      const QColor c = screen.pixelColor(view.mapToGlobal(QPoint(3, view.height() - 4)) * screen.devicePixelRatio());
+      return std::abs(c.red() - red) < 12 && std::abs(c.green() - green) < 12;
+    };
+  };
+  // The example's own background, then one the change sets.
+  EXPECT_TRUE(cornerIs(0x3A, 0x5A)(testing::screenWhen(cornerIs(0x3A, 0x5A))));
+  window->performEvent([&] { window->document()->setBackgroundColor({0.2, 0.6, 0.3, 1.0}); });
+  EXPECT_TRUE(cornerIs(51, 153)(testing::screenWhen(cornerIs(51, 153))));
+
+  // The preview drawn again over the relief, and a change after it.
+  showPreview();
+  window->performEvent([&] { window->document()->setRipple(0.5); });
+  window->performEvent([&] { window->document()->setBackgroundColor({0.6, 0.2, 0.3, 1.0}); });
+  const QImage recoloured = testing::screenWhen(cornerIs(153, 51));
+  EXPECT_TRUE(recoloured.save(QStringLiteral(ORNIVAL_SCREENSHOTS "/relief-after-preview.png")));
+  EXPECT_TRUE(cornerIs(153, 51)(recoloured));
+  surface.hide();
 }
 
 }  // namespace

@@ -335,6 +335,8 @@ TEST(TiledLayerRenderer, StandsInWithTheLastViewAndSharpensToTheExactPicture) {
   const Frame frame{QSize(700, 560), 1.0, QColor(Qt::white), {}, {}};
   scene.look(3.0, 0.0, {-50, -40}, frame.size);
   TiledLayerRenderer renderer(scene.root);
+  // A square at a time, to count the slices; on workers a slice is a batch.
+  renderer.setParallel(false);
   QImage shown = blank(frame, Qt::magenta);
   paint(renderer, shown, frame, QRect(QPoint(), frame.size), true);
   renderer.takeDamage(frame);
