@@ -63,6 +63,29 @@ void placementWithWideBands(benchmark::State& state) {
 }
 BENCHMARK(placementWithWideBands)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// The same with crossings drawn interlaced, with the default narrow bands:
+// the pieces where lines cross change only along the lines the new tile
+// touched.
+void placementWithCrossings(benchmark::State& state) {
+  Window w(int(state.range(0)));
+  w.event([&] { w.document->setCrossings(CrossingStatus::on); });
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.forget();
+    w.hover(w.pointer);
+    state.ResumeTiming();
+    w.undoManager->beginGroup();
+    w.editor->placeCandidate();
+    w.undoManager->endGroup();
+    state.PauseTiming();
+    w.settle();
+    w.event([&] { w.undoManager->undo(); });
+    state.ResumeTiming();
+  }
+  state.counters["tiles"] = double(w.editor->graph().shapes().size());
+}
+BENCHMARK(placementWithCrossings)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // Select All, then Delete: two events, everything goes.
 void selectAllDelete(benchmark::State& state) {
   Window w(int(state.range(0)));

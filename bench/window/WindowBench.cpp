@@ -411,8 +411,10 @@ BENCHMARK(panStep)->Arg(10000)->Arg(100000)->Iterations(20)->UseManualTime()->Un
 // A candidate on the free side in the middle of the right edge is hovered,
 // then clicked: the time to the paint that shows the new tile. Undone
 // between clicks.
-void clickToPlace(benchmark::State& state) {
+void clickToPlaceIn(benchmark::State& state, bool crossings) {
   Window window(int(state.range(0)));
+  if (crossings)
+    window.view->dispatch([](ViewController& editor) { editor.document()->setCrossings(CrossingStatus::on); });
   const std::size_t tiles = window.editor->graph().shapes().size();
   window.view->dispatch([](ViewController& editor) { editor.selectTools({Shapes::square}); });
   const QPoint at = window.beyondRightSide();
@@ -449,7 +451,17 @@ void clickToPlace(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
+void clickToPlace(benchmark::State& state) { clickToPlaceIn(state, false); }
 BENCHMARK(clickToPlace)->Arg(10000)->Arg(100000)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The same with crossings drawn interlaced.
+void clickToPlaceWithCrossings(benchmark::State& state) { clickToPlaceIn(state, true); }
+BENCHMARK(clickToPlaceWithCrossings)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(10)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // One wheel step in, one out, at the middle of the view.
 void zoomStep(benchmark::State& state) {

@@ -13,6 +13,7 @@
 #include "model/LineAttribute.h"
 #include "model/Operations.h"
 #include "model/CrossingStatus.h"
+#include "model/CrossingPieces.h"
 #include "model/Graph.h"
 #include "model/ShapeInfo.h"
 #include "model/ShapeModel.h"
@@ -460,6 +461,8 @@ public:
   Path crossingsPath(double w1, double w0);
   // The raised crossings of the relief, in the widest band's colour.
   std::shared_ptr<Geometry> crossingsGeometry();
+  // The crossings the layers show, kept between edits.
+  const CrossingPieces& crossingPieces() const { return crossingPieces_; }
 
   // Selection -----------------------------------------------------------------
 
@@ -658,6 +661,11 @@ private:
   // tiling its speed.
   struct DrawnReach;
   std::shared_ptr<const DrawnReach> drawnReach_;
+  // The crossings as the crossing layers last showed them, and the tiles an
+  // edit appended since: a placement looks again only at the corners its
+  // tiles reach instead of at every corner of the tiling.
+  CrossingPieces crossingPieces_;
+  std::optional<std::vector<std::shared_ptr<Shape>>> crossingsAppended_;
 
   friend class SelectOperation;
 

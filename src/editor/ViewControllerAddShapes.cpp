@@ -173,6 +173,8 @@ void ViewController::addShapes(bool glueByPosition) {
       anyMarked = anyMarked || tile->marked;
     }
   }
+  if (appended)
+    crossingsAppended_ = added;
   added.clear();
   // The grown tiling may now overlap candidates that fitted before.
   for (const auto& edge : borderEdges) {

@@ -11,6 +11,8 @@
 #include "model/Materials.h"
 #include "platform/Precondition.h"
 
+#include <utility>
+
 namespace ornival {
 
 void ViewController::updateCrossingLayers() {
@@ -20,14 +22,30 @@ void ViewController::updateCrossingLayers() {
   const bool hidden = crossings_ == CrossingStatus::off || dimension_ == 3 || isMoving;
   crossingLayer->setHidden(hidden);
   crossingLayer2->setHidden(hidden);
-  if (hidden)
+  const auto appended = std::exchange(crossingsAppended_, std::nullopt);
+  if (hidden) {
+    // Whatever changes while they are hidden goes unseen: look at every
+    // corner when they show again.
+    crossingPieces_.clear();
     return;
+  }
+  const auto& document = requiredDocument();
+  const double limit = document.borderRadiusLimit();
+  const bool rounded = document.borderBezierFactor() != 1.0;
+  if (appended)
+    crossingPieces_.appended(*graph_, *appended, limit, rounded);
+  else
+    crossingPieces_.rebuild(*graph_, limit, rounded);
+  const bool spin = crossings_ == CrossingStatus::on;
+  const auto pieces = [&](double w1, double w0) {
+    return w1 == w0 ? Path() : crossingPieces_.paths(*graph_, spin, w1 / 2, w0 / 2);
+  };
   const std::vector<LineAttribute> bands = documentBands();
   // Each layer covers the next narrower band where its own line passes over.
   crossingLayer->setFillColor(bands[1].color);
-  crossingLayer->setPath(crossingsPath(bands[1].width, bands[0].width));
+  crossingLayer->setPath(pieces(bands[1].width, bands[0].width));
   crossingLayer2->setFillColor(bands[2].color);
-  crossingLayer2->setPath(crossingsPath(bands[2].width, bands[1].width));
+  crossingLayer2->setPath(pieces(bands[2].width, bands[1].width));
 }
 
 Path ViewController::crossingsPath(double w1, double w0) {

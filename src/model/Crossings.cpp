@@ -7,11 +7,13 @@
 // starts at P in the neighbouring tile (a step forward); the join of a side's
 // previous side starts at P in the neighbour on the other side (a step back).
 #include "figures/PlaneGeometry.h"
+#include "model/CrossingPieces.h"
 #include "model/Edge.h"
 #include "model/Graph.h"
 #include "model/Shape.h"
 #include "platform/Precondition.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ornival {
@@ -129,29 +131,81 @@ bool Edge::isCrossing(double minimumTurn, bool checkTurn, bool allowOpen) const 
 
 namespace {
 
+// Whether a side's start corner is a crossing the tile reports and, if so,
+// the crossing point P, the unit vectors u and v back along the two lines
+// from P, and the sine c of the turn between them.
+bool crossingAt(const Edge& edge, double minimumTurn, bool checkTurn, bool allowOpen, Vec2& corner, Vec2& u,
+                Vec2& v, double& c) {
+  if (!edge.isCrossing(minimumTurn, checkTurn, allowOpen))
+    return false;
+  corner = edge.transformedVertex();
+  const Vec2 alongPrevious = corner - edge.previous()->transformedVertex();
+  const Vec2 alongEdge = corner - edge.transformedEnd();
+  u = alongPrevious / alongPrevious.length();
+  v = alongEdge / alongEdge.length();
+  // The sine of the turn onto this side. Outlines run counter-clockwise,
+  // so it is positive where the reporting tile's own corner is convex;
+  // elsewhere, and for a side of no length, there is nothing to draw.
+  c = u.y * v.x - u.x * v.y;
+  return c > 0.0;
+}
+
 // Every crossing of the tiling, in tile and side order, with the reporting
-// tile, the crossing point P and the unit vectors u and v back along the two
-// lines from P, and the sine c of the turn between them.
+// tile and the crossing's point, directions and sine.
 template <typename Body>
 void forEachCrossing(const Graph& graph, double minimumTurn, bool checkTurn, bool allowOpen, Body body) {
   for (const auto& tile : graph.shapes()) {
     for (const auto& edge : tile->edges()) {
-      if (!edge->isCrossing(minimumTurn, checkTurn, allowOpen))
-        continue;
-      const Vec2 corner = edge->transformedVertex();
-      const Vec2 alongPrevious = corner - edge->previous()->transformedVertex();
-      const Vec2 alongEdge = corner - edge->transformedEnd();
-      const Vec2 u = alongPrevious / alongPrevious.length();
-      const Vec2 v = alongEdge / alongEdge.length();
-      // The sine of the turn onto this side. Outlines run counter-clockwise,
-      // so it is positive where the reporting tile's own corner is convex;
-      // elsewhere, and for a side of no length, there is nothing to draw.
-      const double c = u.y * v.x - u.x * v.y;
-      if (!(c > 0.0))
-        continue;
-      body(*tile, corner, u, v, c);
+      Vec2 corner;
+      Vec2 u;
+      Vec2 v;
+      double c = 0.0;
+      if (crossingAt(*edge, minimumTurn, checkTurn, allowOpen, corner, u, v, c))
+        body(*tile, corner, u, v, c);
     }
   }
+}
+
+// The two pieces of one crossing: P ± U ± V are the corners where the two
+// lines' bands overlap; the pieces run on from there to where the wider
+// bands would end. Each piece is a move, three lines and a close.
+template <typename Piece>
+void emitPieces(Piece piece, bool alongU, Vec2 P, Vec2 u, Vec2 v, double c, double w, double W) {
+  const double a = w / c;
+  const double b = W / c;
+  const Vec2 U = u * a;
+  const Vec2 V = v * a;
+  const Vec2 Ub = u * b;
+  const Vec2 Vb = v * b;
+  if (alongU) {
+    piece(P + U + V, P + Ub + V, P + Ub - V, P + U - V);
+    piece(P - U + V, P - U - V, P - Ub - V, P - Ub + V);
+  } else {
+    piece(P + U + V, P - U + V, P - U + Vb, P + U + Vb);
+    piece(P + U - V, P + U - Vb, P - U - Vb, P - U - V);
+  }
+}
+
+void appendPieces(std::vector<PathElement>& result, bool alongU, Vec2 P, Vec2 u, Vec2 v, double c, double w,
+                  double W) {
+  emitPieces(
+      [&](Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3) {
+        result.insert(result.end(), {PathElement::move(p0), PathElement::line(p1), PathElement::line(p2),
+                                     PathElement::line(p3), PathElement::close()});
+      },
+      alongU, P, u, v, c, w, W);
+}
+
+void appendPieces(Path& result, bool alongU, Vec2 P, Vec2 u, Vec2 v, double c, double w, double W) {
+  emitPieces(
+      [&](Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3) {
+        result.moveTo(p0);
+        result.lineTo(p1);
+        result.lineTo(p2);
+        result.lineTo(p3);
+        result.close();
+      },
+      alongU, P, u, v, c, w, W);
 }
 
 }  // namespace
@@ -160,29 +214,7 @@ std::vector<PathElement> Graph::crossingPaths(bool spin, bool checkTurn, double 
   computeSpin();
   std::vector<PathElement> result;
   forEachCrossing(*this, minimumTurn, checkTurn, true, [&](const Shape& tile, Vec2 P, Vec2 u, Vec2 v, double c) {
-    // P ± U ± V are the corners where the two lines' bands overlap; the
-    // pieces run on from there to where the wider bands would end.
-    const double a = w / c;
-    const double b = W / c;
-    const Vec2 U = u * a;
-    const Vec2 V = v * a;
-    const Vec2 Ub = u * b;
-    const Vec2 Vb = v * b;
-    if (tile.spin == spin) {
-      result.insert(result.end(), {PathElement::move(P + U + V), PathElement::line(P + Ub + V),
-                                   PathElement::line(P + Ub - V), PathElement::line(P + U - V),
-                                   PathElement::close()});
-      result.insert(result.end(), {PathElement::move(P - U + V), PathElement::line(P - U - V),
-                                   PathElement::line(P - Ub - V), PathElement::line(P - Ub + V),
-                                   PathElement::close()});
-    } else {
-      result.insert(result.end(), {PathElement::move(P + U + V), PathElement::line(P - U + V),
-                                   PathElement::line(P - U + Vb), PathElement::line(P + U + Vb),
-                                   PathElement::close()});
-      result.insert(result.end(), {PathElement::move(P + U - V), PathElement::line(P + U - Vb),
-                                   PathElement::line(P - U - Vb), PathElement::line(P - U - V),
-                                   PathElement::close()});
-    }
+    appendPieces(result, tile.spin == spin, P, u, v, c, w, W);
   });
   return result;
 }
@@ -215,6 +247,211 @@ GeometrySources Graph::crossingRoofs(const CrossingBands& bands) {
 
 std::vector<PathElement> Graph::crossingPaths(const CrossingBands& bands) {
   return crossingPaths(bands.crossingsOn, bands.rounded, bands.halfWidth, bands.reachHalfWidth, bands.radiusLimit);
+}
+
+// Kept crossings ------------------------------------------------------------
+
+void CrossingPieces::collect(const Shape& tile, double minimumTurn, bool checkTurn, std::vector<Crossing>& into) {
+  const auto& sides = tile.edges();
+  for (std::size_t k = 0; k < sides.size(); ++k) {
+    Crossing crossing;
+    if (crossingAt(*sides[k], minimumTurn, checkTurn, true, crossing.corner, crossing.u, crossing.v, crossing.c)) {
+      crossing.tile = tile.index;
+      crossing.side = int(k);
+      into.push_back(crossing);
+    }
+  }
+}
+
+void CrossingPieces::walkParity(Graph& graph) {
+  const auto& shapes = graph.shapes();
+  const std::size_t count = shapes.size();
+  std::vector<int> label(count, 0);
+  pieceOf_.assign(count, -1);
+  pieces_ = 0;
+  agrees_ = true;
+  const auto positionOf = [&](const Shape& tile) {
+    return tile.index >= 0 && std::size_t(tile.index) < count && shapes[std::size_t(tile.index)].get() == &tile
+               ? std::size_t(tile.index)
+               : count;
+  };
+  // The same walk, in the same order, as the graph's: depth first from the
+  // first tile of each piece in list order, a tile labelled by the tile that
+  // reaches it first.
+  std::vector<Shape*> stack;
+  for (const auto& start : shapes) {
+    const std::size_t at = std::size_t(start->index);
+    if (label[at] != 0)
+      continue;
+    label[at] = 1;
+    pieceOf_[at] = pieces_++;
+    stack.push_back(start.get());
+    while (!stack.empty()) {
+      Shape* shape = stack.back();
+      stack.pop_back();
+      const std::size_t here = std::size_t(shape->index);
+      shape->spin = label[here] % 2 == 0;
+      for (const auto& edge : shape->edges()) {
+        const auto join = edge->join.lock();
+        const auto other = join ? join->shape.lock() : nullptr;
+        if (!other)
+          continue;
+        const std::size_t there = positionOf(*other);
+        if (there == count) {
+          // A partner outside the list: leave it to the graph's own walk.
+          graph.computeSpin();
+          agrees_ = false;
+          return;
+        }
+        const int step = edge->isGroupJoin ? 0 : 1;
+        if (label[there] == 0) {
+          label[there] = label[here] + step;
+          pieceOf_[there] = pieceOf_[here];
+          stack.push_back(other.get());
+        } else if (((label[there] - label[here] - step) & 1) != 0 || join->isGroupJoin != edge->isGroupJoin) {
+          agrees_ = false;
+        }
+      }
+    }
+  }
+}
+
+bool CrossingPieces::settleParity(Graph& graph, Shape& tile) {
+  const auto& shapes = graph.shapes();
+  if (!agrees_ || pieceOf_.size() + 1 != shapes.size())
+    return false;
+  int piece = -1;
+  int parity = -1;
+  for (const auto& edge : tile.edges()) {
+    const auto join = edge->join.lock();
+    const auto other = join ? join->shape.lock() : nullptr;
+    if (!other)
+      continue;
+    if (other.get() == &tile || other->index < 0 || std::size_t(other->index) >= pieceOf_.size() ||
+        shapes[std::size_t(other->index)] != other || join->isGroupJoin != edge->isGroupJoin)
+      return false;
+    // The parity the neighbour's walk would give the new tile.
+    const int implied = join->isGroupJoin == other->spin ? 1 : 0;
+    const int joined = pieceOf_[std::size_t(other->index)];
+    if ((piece >= 0 && joined != piece) || (parity >= 0 && implied != parity))
+      return false;
+    piece = joined;
+    parity = implied;
+  }
+  if (piece < 0) {
+    // A piece of its own, walked from itself.
+    tile.spin = false;
+    pieceOf_.push_back(pieces_++);
+  } else {
+    tile.spin = parity == 1;
+    pieceOf_.push_back(piece);
+  }
+  return true;
+}
+
+void CrossingPieces::clear() {
+  pieceOf_ = {};
+  agrees_ = false;
+  crossings_ = {};
+  tiles_ = {};
+  valid_ = false;
+  partial_ = false;
+}
+
+void CrossingPieces::rebuild(Graph& graph, double minimumTurn, bool checkTurn) {
+  crossings_.clear();
+  tiles_.clear();
+  tiles_.reserve(graph.shapes().size());
+  for (const auto& tile : graph.shapes()) {
+    tiles_.push_back(tile.get());
+    collect(*tile, minimumTurn, checkTurn, crossings_);
+  }
+  minimumTurn_ = minimumTurn;
+  checkTurn_ = checkTurn;
+  valid_ = true;
+  partial_ = false;
+  walkParity(graph);
+}
+
+void CrossingPieces::appended(Graph& graph, const std::vector<std::shared_ptr<Shape>>& tiles, double minimumTurn,
+                              bool checkTurn) {
+  const auto& shapes = graph.shapes();
+  const std::size_t before = tiles_.size();
+  bool fits = valid_ && minimumTurn == minimumTurn_ && checkTurn == checkTurn_ &&
+              shapes.size() == before + tiles.size();
+  for (std::size_t k = 0; fits && k < tiles.size(); ++k)
+    fits = tiles[k] && tiles[k] == shapes[before + k] && std::size_t(tiles[k]->index) == before + k;
+  for (std::size_t k = 0; fits && k < before; ++k)
+    fits = shapes[k].get() == tiles_[k];
+  if (!fits) {
+    rebuild(graph, minimumTurn, checkTurn);
+    return;
+  }
+
+  // A corner is a crossing with at most four tiles round it. So a corner the
+  // new tiles touch that is a crossing now, or was one before them (three
+  // tiles at most, in a row with a new one at its end), has every tile of
+  // its fan within three joins of a new tile: the tile that reports it, now
+  // or before, is among these.
+  std::vector<char> near(shapes.size(), 0);
+  std::vector<const Shape*> ring;
+  for (const auto& tile : tiles) {
+    near[std::size_t(tile->index)] = 1;
+    ring.push_back(tile.get());
+  }
+  for (int step = 0; step < 3; ++step) {
+    std::vector<const Shape*> next;
+    for (const Shape* tile : ring) {
+      for (const auto& side : tile->edges()) {
+        const auto join = side->join.lock();
+        const auto other = join ? join->shape.lock() : nullptr;
+        if (!other || other->index < 0 || std::size_t(other->index) >= shapes.size() ||
+            shapes[std::size_t(other->index)] != other || near[std::size_t(other->index)])
+          continue;
+        near[std::size_t(other->index)] = 1;
+        next.push_back(other.get());
+      }
+    }
+    ring = std::move(next);
+  }
+
+  std::vector<int> looked;
+  for (std::size_t k = 0; k < near.size(); ++k) {
+    if (near[k])
+      looked.push_back(int(k));
+  }
+  std::vector<Crossing> found;
+  for (const int index : looked)
+    collect(*shapes[std::size_t(index)], minimumTurn, checkTurn, found);
+
+  // The kept crossings of the tiles not looked at, merged in tile order with
+  // those just found.
+  std::vector<Crossing> merged;
+  merged.reserve(crossings_.size() + found.size());
+  auto fresh = found.begin();
+  for (const Crossing& crossing : crossings_) {
+    while (fresh != found.end() && fresh->tile < crossing.tile)
+      merged.push_back(*fresh++);
+    if (!near[std::size_t(crossing.tile)])
+      merged.push_back(crossing);
+  }
+  merged.insert(merged.end(), fresh, found.end());
+  crossings_ = std::move(merged);
+  for (const auto& tile : tiles)
+    tiles_.push_back(tile.get());
+  partial_ = true;
+  if (tiles.size() != 1 || !settleParity(graph, *tiles.front()))
+    walkParity(graph);
+}
+
+Path CrossingPieces::paths(const Graph& graph, bool spin, double w, double W) const {
+  Path result;
+  result.reserve(crossings_.size() * 10, crossings_.size() * 8);
+  const auto& shapes = graph.shapes();
+  for (const Crossing& crossing : crossings_)
+    appendPieces(result, shapes[std::size_t(crossing.tile)]->spin == spin, crossing.corner, crossing.u, crossing.v,
+                 crossing.c, w, W);
+  return result;
 }
 
 }  // namespace ornival

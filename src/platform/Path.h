@@ -69,6 +69,11 @@ public:
     points_.insert(points_.end(), {control1, control2, p});
   }
   void close() { kinds_.push_back(PathElement::Kind::close); }
+  // Room for this many elements and points in all, for a path built in one go.
+  void reserve(std::size_t elements, std::size_t points) {
+    kinds_.reserve(elements);
+    points_.reserve(points);
+  }
   void append(const Path& other);
 
   // The elements in order, each read whole from what is kept.

@@ -3,7 +3,9 @@
 #include "document/DocumentExporter.h"
 #include "document/OrnivalModel.h"
 
+#include "model/Edge.h"
 #include "model/Graph.h"
+#include "model/NeighborModel.h"
 #include "model/Shape.h"
 #include "platform/Geometry.h"
 #include "platform/NumberText.h"
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <random>
 
 namespace ornival {
 namespace {
@@ -230,6 +233,80 @@ TEST(ViewControllerCrossings, EditsRefreshTheCrossings) {
   EXPECT_TRUE(e.crossingsGeometry()->sources().indices.empty());
   harness.undo();
   EXPECT_EQ(closedPieces(e.crossingLayer->path()), 10u);
+}
+
+
+// Placements look again only at the corners their tiles reach; whatever
+// the edits before them, the layers hold exactly the pieces a walk over
+// every corner gives, and the SVG draws them. Squares and triangles mixed,
+// so that a placement can flip the parity of tiles far away, and rounded
+// band corners, so that the corner rule takes part.
+TEST(ViewControllerCrossings, PlacementsKeepThePiecesOfAWalkOverEveryCorner) {
+  for (const CrossingStatus crossings : {CrossingStatus::on, CrossingStatus::alternate}) {
+    SCOPED_TRACE(int(crossings));
+    EditorHarness::Setup setup = block(crossings);
+    setup.tiles = testing::squareGrid(5, 4);
+    setup.tools = {Shapes::square, Shapes::triangle};
+    setup.prepareDocument = [crossings](Document& d) {
+      DocumentSettings settings;
+      settings.borderWidth = 6.0;
+      settings.borderWidth2 = 2.0;
+      settings.borderWidth3 = 4.0;
+      settings.borderBezierFactor = 1.5;
+      settings.borderRadiusLimit = 0.2;
+      settings.crossings = crossings;
+      d.applyFileSettings(settings);
+    };
+    EditorHarness harness(setup);
+    auto& e = *harness.editor;
+    std::mt19937_64 random(36);
+    int partial = 0;
+    int steps = 0;
+    for (int step = 0; step < 60; ++step) {
+      const auto roll = random() % 10;
+      if (roll < 6) {
+        if (e.borderEdges.empty())
+          continue;
+        const auto& side = e.borderEdges[random() % e.borderEdges.size()];
+        harness.hover(testing::pointBeyond(*side, 0.2 + 0.1 * double(random() % 5)));
+        if (!std::dynamic_pointer_cast<NeighborModel>(e.selectedShape.lock()))
+          continue;
+        harness.command([](ViewController& editor) { editor.placeCandidate(); });
+        partial += e.crossingPieces().lastUpdateWasPartial() ? 1 : 0;
+      } else if (roll < 8 && e.graph().shapes().size() > 1) {
+        const auto& tiles = e.graph().shapes();
+        const auto tile = tiles[random() % tiles.size()];
+        harness.command([&](ViewController& editor) {
+          editor.moving = {tile};
+          editor.removeShapes();
+        });
+      } else if (roll < 9) {
+        harness.undo();
+      } else {
+        harness.redo();
+      }
+      ++steps;
+      ASSERT_TRUE(e.crossingLayer->path() && e.crossingLayer2->path());
+      std::vector<bool> parity;
+      for (const auto& tile : e.graph().shapes())
+        parity.push_back(tile->spin);
+      EXPECT_EQ(*e.crossingLayer->path(), e.crossingsPath(4.0, 2.0)) << "step " << step;
+      EXPECT_EQ(*e.crossingLayer2->path(), e.crossingsPath(6.0, 4.0)) << "step " << step;
+      // Every tile's parity as a walk over the whole tiling gives it, also
+      // where no crossing shows it yet.
+      for (std::size_t k = 0; k < parity.size(); ++k)
+        ASSERT_EQ(parity[k], e.graph().shapes()[k]->spin) << "step " << step << " tile " << k;
+    }
+    EXPECT_GT(partial, 5);
+    EXPECT_GT(steps, 40);
+    EXPECT_GT(closedPieces(e.crossingLayer2->path()), 0u);
+    DocumentExporter exporter(harness.document, {});
+    const std::string svg = exporter.svgModel()->svg();
+    for (const auto& layer : {e.crossingLayer, e.crossingLayer2})
+      EXPECT_NE(svg.find(OrnivalModel::svgFillAttribute(*layer->fillColor()) + " d=\"" + pathData(*layer->path()) +
+                         "\"/>"),
+                std::string::npos);
+  }
 }
 
 }  // namespace
