@@ -720,6 +720,8 @@ private:
   // The tiles' nodes under shapesNode, made when first needed, and a tile's
   // node added there once they are.
   void showTileNodes();
+  // Where a tile's mark hangs: nowhere until the relief's tiles are made.
+  std::shared_ptr<SceneNode> marksParent() const { return tileNodesShown_ ? markNode : nullptr; }
   void addTileNode(Shape& tile);
   // Canvas to rotated canvas coordinates.
   AffineTransform viewRotation() const;

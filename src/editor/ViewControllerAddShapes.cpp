@@ -111,7 +111,7 @@ void ViewController::insertShape(const std::shared_ptr<Shape>& shape) {
   }
   addTileNode(*shape);
   if (!shape->customShapesColors) {
-    shape->showMark(marked, markNode);
+    shape->showMark(marked, marksParent());
     shape->setShapeColor(shapeColor_);
   }
   added.push_back(shape);

@@ -299,7 +299,7 @@ std::shared_ptr<Shape> ViewController::restoreShape(const ShapeInfo& info, Graph
   }
   addTileNode(*tile);
   added.push_back(tile);
-  tile->showMark(info.marked, markNode);
+  tile->showMark(info.marked, marksParent());
   return tile;
 }
 

@@ -85,6 +85,13 @@ void ViewController::showTileNodes() {
     if (!carried.contains(tile.get()))
       shapesNode->addChildNode(tile->node());
   }
+  // Selecting in the flat view left the marks to be made now.
+  for (const auto& tile : graph_->shapes()) {
+    if (tile->marked && !tile->mark) {
+      tile->attachMark(markNode);
+      needsUpdateMarkNode = true;
+    }
+  }
 }
 
 void ViewController::addTileNode(Shape& tile) {

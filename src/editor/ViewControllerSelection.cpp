@@ -57,7 +57,7 @@ void ViewController::selectShape(int index, Undo* undo) {
   const auto& tile = tiles[std::size_t(index)];
   if (tile->marked)
     return;
-  tile->showMark(true, markNode);
+  tile->showMark(true, marksParent());
   if (UndoManager* manager = undoManager()) {
     willRegister(undo);
     registerUndoStep([index](ViewController& editor) { editor.deselectShape(index, nullptr); });
@@ -73,7 +73,7 @@ void ViewController::deselectShape(int index, Undo* undo) {
   const auto& tile = tiles[std::size_t(index)];
   if (!tile->marked)
     return;
-  tile->showMark(false, markNode);
+  tile->showMark(false, marksParent());
   if (UndoManager* manager = undoManager()) {
     willRegister(undo);
     registerUndoStep([index](ViewController& editor) { editor.selectShape(index, nullptr); });
@@ -160,7 +160,7 @@ void ViewController::selectAllFrom(int first, Undo& undo) {
   for (std::size_t i = std::size_t(first); i < tiles.size(); ++i) {
     if (tiles[i]->marked)
       continue;
-    tiles[i]->showMark(true, markNode);
+    tiles[i]->showMark(true, marksParent());
     selected.push_back(int(i));
   }
   UndoManager* manager = undoManager();

@@ -308,9 +308,14 @@ void Shape::showMark(bool flag, const std::shared_ptr<SceneNode>& parent) {
     mark->removeFromParentNode();
     mark.reset();
   }
-  if (!flag)
-    return;
+  if (flag && parent)
+    attachMark(parent);
+}
+
+void Shape::attachMark(const std::shared_ptr<SceneNode>& parent) {
   ORNIVAL_PRECONDITION(parent != nullptr);
+  if (!marked || mark)
+    return;
   mark = markNode();
   parent->addChildNode(mark);
 }

@@ -125,8 +125,11 @@ public:
   // scaled with the tile's size.
   Transform3D nodeTransform() const;
 
-  // Shows or hides the mark under parent when flag differs from `marked`.
+  // Shows or hides the mark under parent when flag differs from `marked`;
+  // without a parent (the relief not yet built) only `marked` changes.
   void showMark(bool flag, const std::shared_ptr<SceneNode>& parent);
+  // Makes the mark of a marked tile that has none under parent.
+  void attachMark(const std::shared_ptr<SceneNode>& parent);
   // A new mark node: the solid upside down just below the tile in the mark
   // material. A tile without a solid gets one, so that marks made in the flat
   // view show once the relief does.

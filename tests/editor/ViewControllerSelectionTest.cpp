@@ -55,8 +55,9 @@ TEST(ViewControllerSelection, SelectingATileTwiceIsOneStepThatUndoesAndRedoes) {
   });
   const auto& tile = e.graph().shapes()[2];
   EXPECT_TRUE(tile->marked);
-  ASSERT_TRUE(tile->mark);
-  EXPECT_EQ(tile->mark->parentNode(), e.markNode);
+  // The flat view makes no 3D mark.
+  EXPECT_FALSE(tile->mark);
+  EXPECT_TRUE(e.markNode->childNodes().empty());
   EXPECT_EQ(harness.undoManager->undoActionName(), "Select Shape");
   harness.undo();
   EXPECT_FALSE(tile->marked);
@@ -68,6 +69,41 @@ TEST(ViewControllerSelection, SelectingATileTwiceIsOneStepThatUndoesAndRedoes) {
   harness.command([](ViewController& editor) { editor.deselectShape(2, nullptr); });
   EXPECT_EQ(harness.undoManager->undoActionName(), "Deselect Shape");
   EXPECT_TRUE(e.markNode->childNodes().empty());
+}
+
+// Marks set in the flat view show in the relief once it is shown, placed as
+// a mark made there would be, and follow undo and redo from then on.
+TEST(ViewControllerSelection, MarksSetFlatShowInTheReliefAndFollowUndo) {
+  EditorHarness harness(testing::squares().tiles);
+  auto& e = *harness.editor;
+  const auto& tiles = e.graph().shapes();
+  harness.command([](ViewController& editor) { editor.selectShape(1, nullptr); });
+  harness.command([](ViewController& editor) { editor.selectAll(); });
+  harness.undo();
+  harness.redo();
+  ASSERT_TRUE(e.markNode->childNodes().empty());
+  EXPECT_EQ(e.flatMarkNode->parentNode(), nullptr);
+
+  // As the document's display mode shows the relief, without an undo step.
+  e.setDimension(3);
+  e.dimensionDidSet(2);
+  ASSERT_EQ(e.markNode->childNodes().size(), tiles.size());
+  for (const auto& tile : tiles) {
+    ASSERT_TRUE(tile->mark);
+    EXPECT_EQ(tile->mark->parentNode(), e.markNode);
+    EXPECT_EQ(tile->mark->transform(), tile->markNode()->transform());
+  }
+  EXPECT_EQ(e.flatMarkNode->parentNode(), e.contentNode);
+
+  harness.undo();
+  EXPECT_EQ(selection(e), (std::vector<bool>{false, true, false, false}));
+  ASSERT_EQ(e.markNode->childNodes(), std::vector<std::shared_ptr<SceneNode>>{tiles[1]->mark});
+  harness.undo();
+  EXPECT_TRUE(e.markNode->childNodes().empty());
+  harness.redo();
+  harness.redo();
+  EXPECT_EQ(e.markNode->childNodes().size(), tiles.size());
+  EXPECT_EQ(e.flatMarkNode->parentNode(), e.contentNode);
 }
 
 TEST(ViewControllerSelection, GroupsAreSelectedWholeEvenWhenTheirJoinsFormARing) {

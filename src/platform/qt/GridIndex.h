@@ -52,8 +52,11 @@ public:
   // goes as a whole.
   QRectF extent;
 
+  std::size_t size() const { return size_; }
+
   void insert(Entry& e) {
     e.index = this;
+    ++size_;
     extent = extent.isNull() ? e.box.rect() : extent.united(e.box.rect());
     const Slot slot{&e, e.box};
     std::uint64_t cell = 0;
@@ -118,6 +121,21 @@ public:
       s.entry->index = nullptr;
     cells_.clear();
     large_.clear();
+    size_ = 0;
+  }
+
+  // Drops, in one sweep, the entries whose `index` no longer points here:
+  // cheaper than removing them one by one when they are most of it.
+  void dropUnindexed() {
+    const auto gone = [this](const Slot& s) { return s.entry->index != this; };
+    for (auto cell = cells_.begin(); cell != cells_.end();) {
+      std::erase_if(cell->second, gone);
+      cell = cell->second.empty() ? cells_.erase(cell) : std::next(cell);
+    }
+    std::erase_if(large_, gone);
+    size_ = large_.size();
+    for (const auto& [cellKey, members] : cells_)
+      size_ += members.size();
   }
 
 private:
@@ -146,16 +164,18 @@ private:
     return true;
   }
 
-  static void take(std::vector<Slot>& members, const Entry& e) {
+  void take(std::vector<Slot>& members, const Entry& e) {
     const auto found = std::find_if(members.begin(), members.end(), [&](const Slot& s) { return s.entry == &e; });
     if (found == members.end())
       return;
     *found = members.back();
     members.pop_back();
+    --size_;
   }
 
   std::unordered_map<std::uint64_t, std::vector<Slot>> cells_;
   std::vector<Slot> large_;
+  std::size_t size_ = 0;
 };
 
 }  // namespace tiled

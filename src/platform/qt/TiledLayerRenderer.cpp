@@ -661,6 +661,7 @@ struct TiledLayerRenderer::Impl {
     // Layers that changed: sublayers of tile-cached layers move in their
     // index; others mark what they hold as changed.
     // Settling a container new to the tree brings its sublayers along.
+    dropLeavingInBulk();
     for (std::size_t i = 0; i < dirty.size(); ++i) {
       if (i == boxKnown.size())
         findBoxes(i);
@@ -678,6 +679,40 @@ struct TiledLayerRenderer::Impl {
     }
     dirty.clear();
     viewMoved = false;
+  }
+
+  // When one batch takes most of a container's sublayers out of the tree
+  // (everything selected and deleted), their entries leave its index in one
+  // sweep and damage the view once, instead of a search and a damage each.
+  void dropLeavingInBulk() {
+    std::vector<std::pair<Index*, std::vector<Entry*>>> leaving;
+    for (Entry* e : dirty) {
+      // A layer still in its container may only have changed; one that left
+      // may have been taken into another container of the tree.
+      if (!e || !e->index || e->layer->superlayerPointer() == e->index->container || isAttached(*e->layer))
+        continue;
+      if (leaving.empty() || leaving.back().first != e->index) {
+        const auto found = std::find_if(leaving.begin(), leaving.end(), [&](const auto& l) { return l.first == e->index; });
+        if (found == leaving.end())
+          leaving.emplace_back(e->index, std::vector<Entry*>());
+        else
+          std::iter_swap(found, leaving.end() - 1);
+      }
+      leaving.back().second.push_back(e);
+    }
+    for (auto& [index, entries] : leaving) {
+      if (entries.size() * 2 < index->size())
+        continue;
+      QRectF box;
+      for (Entry* e : entries) {
+        const QRectF r = e->box.rect();
+        if (!r.isNull())
+          box = box.isNull() ? r : box.united(r);
+        e->index = nullptr;
+      }
+      damageIndexed(*index, box);
+      index->dropUnindexed();
+    }
   }
 
   bool isAttached(const Layer& layer) const {

@@ -71,14 +71,33 @@ TEST(GridIndex, FindsExactlyTheBoxesThatMeetAnArea) {
   std::uniform_real_distribution<double> extent(0, 600);
   for (int i = 0; i < 200; ++i)
     areas.emplace_back(place(random), place(random), extent(random), extent(random));
-  for (const QRectF& area : areas) {
-    SCOPED_TRACE(std::to_string(area.x()) + "," + std::to_string(area.y()) + " " + std::to_string(area.width()) +
-                 "x" + std::to_string(area.height()));
-    EXPECT_EQ(found(index, area), meeting(items, area));
-  }
+  const auto answersAsEveryBox = [&] {
+    for (const QRectF& area : areas) {
+      SCOPED_TRACE(std::to_string(area.x()) + "," + std::to_string(area.y()) + " " + std::to_string(area.width()) +
+                   "x" + std::to_string(area.height()));
+      EXPECT_EQ(found(index, area), meeting(items, area));
+    }
+  };
+  answersAsEveryBox();
+  EXPECT_EQ(index.size(), items.size() - (items.size() + 2) / 3);
+
   // A box on the area's edge meets it; one a float step away does not.
   EXPECT_EQ(found(index, QRectF(128, 128, 1, 1)).count(3001), 1u);
   EXPECT_EQ(found(index, QRectF(128.001, 128, 1, 1)).count(3001), 0u);
+
+  // Most of what is left goes in one sweep, wide boxes and far ones too.
+  std::size_t staying = 0;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i % 3 == 0)
+      continue;
+    if (i % 7 == 0)
+      ++staying;
+    else
+      items[i]->index = nullptr;
+  }
+  index.dropUnindexed();
+  EXPECT_EQ(index.size(), staying);
+  answersAsEveryBox();
 
   index.release();
   for (const auto& item : items)

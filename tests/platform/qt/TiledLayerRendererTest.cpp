@@ -271,6 +271,8 @@ TEST(TiledLayerRenderer, PaintsWhatTheLayerTreeRendererPaintsAfterEveryChange) {
     ASSERT_EQ(difference(shown, reference(scene, frame)), "");
     EXPECT_TRUE(renderer.isSharp());
 
+    // What a deletion of nearly everything took, to bring back as an undo does.
+    std::vector<std::pair<std::shared_ptr<Layer>, std::shared_ptr<Layer>>> taken;
     const struct {
       const char* name;
       std::function<void()> change;
@@ -296,6 +298,27 @@ TEST(TiledLayerRenderer, PaintsWhatTheLayerTreeRendererPaintsAfterEveryChange) {
         {"a band's colour taken away", [&] { scene.bands[34]->setStrokeColor(std::nullopt); }},
         {"the band coloured again", [&] { scene.bands[34]->setStrokeColor(Color{0.2, 0.9, 0.4, 1}); }},
         {"a band of no width from the start widened", [&] { scene.bands[7]->setLineWidth(2.5); }},
+        {"nearly every tile and band removed at once",
+         [&] {
+           for (std::size_t i = 0; i < scene.fills.size(); ++i) {
+             if (i % 9 == 4)
+               continue;
+             for (const std::shared_ptr<Layer> layer : {std::shared_ptr<Layer>(scene.fills[i]),
+                                                        std::shared_ptr<Layer>(scene.bands[2 * i]),
+                                                        std::shared_ptr<Layer>(scene.bands[2 * i + 1])}) {
+               if (layer && layer->superlayer()) {
+                 taken.emplace_back(layer->superlayer(), layer);
+                 layer->removeFromSuperlayer();
+               }
+             }
+           }
+         }},
+        {"all of them brought back",
+         [&] {
+           for (const auto& [container, layer] : taken)
+             container->addSublayer(layer);
+           taken.clear();
+         }},
         {"the hover outline moved", [&] {
            scene.hover->setPath(polygon({{55, 11}, {66, 11}, {66, 22}}));
            scene.hoverStroke->setPath(std::nullopt);
