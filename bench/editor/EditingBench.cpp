@@ -21,9 +21,12 @@ namespace {
 using bench::Window;
 
 // One click on the candidate under the pointer, without the hover before it
-// nor the searches it leaves queued: the flat view, automatic page bounds.
-void placementAlone(benchmark::State& state) {
+// nor the searches it leaves queued: the flat view, automatic page bounds,
+// after the document's settings were given by setUp.
+template <typename SetUp>
+void placeWith(benchmark::State& state, SetUp setUp) {
   Window w(int(state.range(0)));
+  w.event([&] { setUp(*w.document); });
   for (auto _ : state) {
     state.PauseTiming();
     w.forget();
@@ -38,51 +41,24 @@ void placementAlone(benchmark::State& state) {
     state.ResumeTiming();
   }
   state.counters["tiles"] = double(w.editor->graph().shapes().size());
+}
+
+void placementAlone(benchmark::State& state) {
+  placeWith(state, [](Document&) {});
 }
 BENCHMARK(placementAlone)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// The same with bands so wide that their mitred tips reach past the
-// automatic page's margin: the page is measured again after the edit.
+// Bands so wide that their mitred tips reach past the automatic page's
+// margin: the page is measured again after the edit.
 void placementWithWideBands(benchmark::State& state) {
-  Window w(int(state.range(0)));
-  w.event([&] { w.document->setBorderWidth(30.0); });
-  for (auto _ : state) {
-    state.PauseTiming();
-    w.forget();
-    w.hover(w.pointer);
-    state.ResumeTiming();
-    w.undoManager->beginGroup();
-    w.editor->placeCandidate();
-    w.undoManager->endGroup();
-    state.PauseTiming();
-    w.settle();
-    w.event([&] { w.undoManager->undo(); });
-    state.ResumeTiming();
-  }
-  state.counters["tiles"] = double(w.editor->graph().shapes().size());
+  placeWith(state, [](Document& document) { document.setBorderWidth(30.0); });
 }
 BENCHMARK(placementWithWideBands)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// The same with crossings drawn interlaced, with the default narrow bands:
-// the pieces where lines cross change only along the lines the new tile
-// touched.
+// Crossings drawn interlaced, with the default narrow bands: the pieces
+// where lines cross change only along the lines the new tile touched.
 void placementWithCrossings(benchmark::State& state) {
-  Window w(int(state.range(0)));
-  w.event([&] { w.document->setCrossings(CrossingStatus::on); });
-  for (auto _ : state) {
-    state.PauseTiming();
-    w.forget();
-    w.hover(w.pointer);
-    state.ResumeTiming();
-    w.undoManager->beginGroup();
-    w.editor->placeCandidate();
-    w.undoManager->endGroup();
-    state.PauseTiming();
-    w.settle();
-    w.event([&] { w.undoManager->undo(); });
-    state.ResumeTiming();
-  }
-  state.counters["tiles"] = double(w.editor->graph().shapes().size());
+  placeWith(state, [](Document& document) { document.setCrossings(CrossingStatus::on); });
 }
 BENCHMARK(placementWithCrossings)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

@@ -101,19 +101,6 @@ std::string contents(const fs::path& file) {
   return text.str();
 }
 
-// A grid of squares, in the file's tree form.
-std::string squares(int columns, int rows) {
-  std::string shapes;
-  for (int y = 0; y < rows; ++y)
-    for (int x = 0; x < columns; ++x) {
-      const int index = y * columns + x;
-      shapes += index == 0   ? "7,0\n"
-                : x == 0     ? std::to_string(index - columns) + ",2,7,0," + std::to_string(index % 2) + "\n"
-                             : std::to_string(index - 1) + ",1,7,3," + std::to_string(index % 2) + "\n";
-    }
-  return "Ornival 0.2\n\ncolors:\nFF0000FF\nFFFFFFFF\n\nshapes:\n" + shapes + "\nbackgroundColor: 3A5A8CFF\n";
-}
-
 class WindowExports : public testing::DocumentWindowTest {
 protected:
   void SetUp() override {
@@ -146,7 +133,7 @@ protected:
 // main thread's event loop has turned several times: the loop turns while
 // the export runs, and the window shows it with its progress and Cancel.
 TEST_F(WindowExports, TheWindowGoesOnHandlingEventsWhileAnExportRuns) {
-  WindowController& window = open(squares(40, 40));
+  WindowController& window = open(testing::squaresDocument(40, 40));
   int ticks = 0;
   std::chrono::steady_clock::duration longestGap{};
   auto last = std::chrono::steady_clock::now();
@@ -195,7 +182,7 @@ TEST_F(WindowExports, TheWindowGoesOnHandlingEventsWhileAnExportRuns) {
 // Cancel in the window: the export stops and writes nothing, no temporary
 // file either.
 TEST_F(WindowExports, CancelInTheWindowWritesNothing) {
-  WindowController& window = open(squares(20, 20));
+  WindowController& window = open(testing::squaresDocument(20, 20));
   files.letGo();
   // Both of the queue's threads busy, so that the export waits its turn.
   std::promise<void> gate;
@@ -217,7 +204,7 @@ TEST_F(WindowExports, CancelInTheWindowWritesNothing) {
 // Closing the window cancels the exports waiting and lets one under way end
 // with nobody to tell: nothing half written, nothing left behind.
 TEST_F(WindowExports, ClosingTheWindowDuringExportsEndsThemCleanly) {
-  WindowController& window = open(squares(20, 20));
+  WindowController& window = open(testing::squaresDocument(20, 20));
   window.send({"export", 2, {}});
   // The first one waits in its write; the second one behind it.
   ASSERT_TRUE(QTest::qWaitFor([&] { return files.isWaiting(); }, 20000));
@@ -245,7 +232,7 @@ void edit(WindowController& window, double width) {
 // loop turns while the file is written, the window shows it, and the edits
 // made meanwhile stay to be saved by the next autosave.
 TEST_F(WindowExports, AutosaveWritesOnTheSaveQueueAndKeepsWhatChangedMeanwhile) {
-  const std::string opened = squares(40, 40);
+  const std::string opened = testing::squaresDocument(40, 40);
   WindowController& window = open(opened);
   const fs::path file = folder / "document.ornival";
   // Each write, the version as opened kept first and then the document,
@@ -290,7 +277,7 @@ TEST_F(WindowExports, AutosaveWritesOnTheSaveQueueAndKeepsWhatChangedMeanwhile) 
 // window edited, saying nothing; the next autosave writes.
 TEST_F(WindowExports, ACancelledSaveLeavesTheFileAsItWas) {
   files.letGo();
-  const std::string opened = squares(10, 10);
+  const std::string opened = testing::squaresDocument(10, 10);
   WindowController& window = open(opened);
   const fs::path file = folder / "document.ornival";
   std::promise<void> gate;
@@ -328,7 +315,7 @@ TEST_F(WindowExports, ClosingWhileTheFileIsWrittenEndsTheWriteFirst) {
                         {"save on a full disk, then quit", true, ENOSPC, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::string opened = squares(10, 10);
+    const std::string opened = testing::squaresDocument(10, 10);
     WindowController& window = open(opened);
     int asked = 0;
     application->askToSave = [&](const std::string&) {

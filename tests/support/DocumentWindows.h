@@ -16,9 +16,23 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <unistd.h>
 
 namespace ornival::testing {
+
+// A grid of squares in two colours, in the file's tree form.
+inline std::string squaresDocument(int columns, int rows) {
+  std::string shapes;
+  for (int y = 0; y < rows; ++y)
+    for (int x = 0; x < columns; ++x) {
+      const int index = y * columns + x;
+      shapes += index == 0 ? "7,0\n"
+                : x == 0   ? std::to_string(index - columns) + ",2,7,0," + std::to_string(index % 2) + "\n"
+                           : std::to_string(index - 1) + ",1,7,3," + std::to_string(index % 2) + "\n";
+    }
+  return "Ornival 0.2\n\ncolors:\nFF0000FF\nFFFFFFFF\n\nshapes:\n" + shapes + "\nbackgroundColor: 3A5A8CFF\n";
+}
 
 class DocumentWindowTest : public ::testing::Test {
 protected:

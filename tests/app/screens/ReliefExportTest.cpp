@@ -67,19 +67,6 @@ struct GatedFiles : FileCalls {
   }
 };
 
-// A grid of squares in two colours, in the file's tree form.
-std::string squares(int columns, int rows) {
-  std::string shapes;
-  for (int y = 0; y < rows; ++y)
-    for (int x = 0; x < columns; ++x) {
-      const int index = y * columns + x;
-      shapes += index == 0 ? "7,0\n"
-                : x == 0   ? std::to_string(index - columns) + ",2,7,0," + std::to_string(index % 2) + "\n"
-                           : std::to_string(index - 1) + ",1,7,3," + std::to_string(index % 2) + "\n";
-    }
-  return "Ornival 0.2\n\ncolors:\nFF0000FF\nFFFFFFFF\n\nshapes:\n" + shapes + "\nbackgroundColor: 3A5A8CFF\n";
-}
-
 class ReliefExport : public testing::DocumentWindowTest {
 protected:
   void SetUp() override {
@@ -102,7 +89,7 @@ protected:
   }
 
   WindowController& openInRelief(int columns, int rows, int exportWidth) {
-    WindowController& window = open(squares(columns, rows));
+    WindowController& window = open(testing::squaresDocument(columns, rows));
     window.performEvent([&] {
       window.document()->setDisplayMode(3);
       window.document()->setExportWidth(exportWidth);
