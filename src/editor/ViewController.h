@@ -13,7 +13,7 @@
 #include "model/LineAttribute.h"
 #include "model/Operations.h"
 #include "model/CrossingStatus.h"
-#include "model/CrossingPieces.h"
+#include "model/KeptCrossings.h"
 #include "model/Graph.h"
 #include "model/ShapeInfo.h"
 #include "model/ShapeModel.h"
@@ -462,7 +462,7 @@ public:
   // The raised crossings of the relief, in the widest band's colour.
   std::shared_ptr<Geometry> crossingsGeometry();
   // The crossings the layers show, kept between edits.
-  const CrossingPieces& crossingPieces() const { return crossingPieces_; }
+  const KeptCrossings& keptCrossings() const { return keptCrossings_; }
 
   // Selection -----------------------------------------------------------------
 
@@ -664,7 +664,7 @@ private:
   // The crossings as the crossing layers last showed them, and the tiles an
   // edit appended since: a placement looks again only at the corners its
   // tiles reach instead of at every corner of the tiling.
-  CrossingPieces crossingPieces_;
+  KeptCrossings keptCrossings_;
   std::optional<std::vector<std::shared_ptr<Shape>>> crossingsAppended_;
 
   friend class SelectOperation;

@@ -26,19 +26,19 @@ void ViewController::updateCrossingLayers() {
   if (hidden) {
     // Whatever changes while they are hidden goes unseen: look at every
     // corner when they show again.
-    crossingPieces_.clear();
+    keptCrossings_.clear();
     return;
   }
   const auto& document = requiredDocument();
   const double limit = document.borderRadiusLimit();
   const bool rounded = document.borderBezierFactor() != 1.0;
   if (appended)
-    crossingPieces_.appended(*graph_, *appended, limit, rounded);
+    keptCrossings_.appended(*graph_, *appended, limit, rounded);
   else
-    crossingPieces_.rebuild(*graph_, limit, rounded);
+    keptCrossings_.rebuild(*graph_, limit, rounded);
   const bool spin = crossings_ == CrossingStatus::on;
   const auto pieces = [&](double w1, double w0) {
-    return w1 == w0 ? Path() : crossingPieces_.paths(*graph_, spin, w1 / 2, w0 / 2);
+    return w1 == w0 ? Path() : keptCrossings_.paths(*graph_, spin, w1 / 2, w0 / 2);
   };
   const std::vector<LineAttribute> bands = documentBands();
   // Each layer covers the next narrower band where its own line passes over.

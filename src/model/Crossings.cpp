@@ -7,7 +7,7 @@
 // starts at P in the neighbouring tile (a step forward); the join of a side's
 // previous side starts at P in the neighbour on the other side (a step back).
 #include "figures/PlaneGeometry.h"
-#include "model/CrossingPieces.h"
+#include "model/KeptCrossings.h"
 #include "model/Edge.h"
 #include "model/Graph.h"
 #include "model/Shape.h"
@@ -251,7 +251,7 @@ std::vector<PathElement> Graph::crossingPaths(const CrossingBands& bands) {
 
 // Kept crossings ------------------------------------------------------------
 
-void CrossingPieces::collect(const Shape& tile, double minimumTurn, bool checkTurn, std::vector<Crossing>& into) {
+void KeptCrossings::collect(const Shape& tile, double minimumTurn, bool checkTurn, std::vector<Crossing>& into) {
   const auto& sides = tile.edges();
   for (std::size_t k = 0; k < sides.size(); ++k) {
     Crossing crossing;
@@ -263,12 +263,12 @@ void CrossingPieces::collect(const Shape& tile, double minimumTurn, bool checkTu
   }
 }
 
-void CrossingPieces::walkParity(Graph& graph) {
+void KeptCrossings::walkParity(Graph& graph) {
   const auto& shapes = graph.shapes();
   const std::size_t count = shapes.size();
   std::vector<int> label(count, 0);
-  pieceOf_.assign(count, -1);
-  pieces_ = 0;
+  regionOf_.assign(count, -1);
+  regions_ = 0;
   agrees_ = true;
   const auto positionOf = [&](const Shape& tile) {
     return tile.index >= 0 && std::size_t(tile.index) < count && shapes[std::size_t(tile.index)].get() == &tile
@@ -276,7 +276,7 @@ void CrossingPieces::walkParity(Graph& graph) {
                : count;
   };
   // The same walk, in the same order, as the graph's: depth first from the
-  // first tile of each piece in list order, a tile labelled by the tile that
+  // first tile of each region in list order, a tile labelled by the tile that
   // reaches it first.
   std::vector<Shape*> stack;
   for (const auto& start : shapes) {
@@ -284,7 +284,7 @@ void CrossingPieces::walkParity(Graph& graph) {
     if (label[at] != 0)
       continue;
     label[at] = 1;
-    pieceOf_[at] = pieces_++;
+    regionOf_[at] = regions_++;
     stack.push_back(start.get());
     while (!stack.empty()) {
       Shape* shape = stack.back();
@@ -306,7 +306,7 @@ void CrossingPieces::walkParity(Graph& graph) {
         const int step = edge->isGroupJoin ? 0 : 1;
         if (label[there] == 0) {
           label[there] = label[here] + step;
-          pieceOf_[there] = pieceOf_[here];
+          regionOf_[there] = regionOf_[here];
           stack.push_back(other.get());
         } else if (((label[there] - label[here] - step) & 1) != 0 || join->isGroupJoin != edge->isGroupJoin) {
           agrees_ = false;
@@ -316,41 +316,41 @@ void CrossingPieces::walkParity(Graph& graph) {
   }
 }
 
-bool CrossingPieces::settleParity(Graph& graph, Shape& tile) {
+bool KeptCrossings::settleParity(Graph& graph, Shape& tile) {
   const auto& shapes = graph.shapes();
-  if (!agrees_ || pieceOf_.size() + 1 != shapes.size())
+  if (!agrees_ || regionOf_.size() + 1 != shapes.size())
     return false;
-  int piece = -1;
+  int region = -1;
   int parity = -1;
   for (const auto& edge : tile.edges()) {
     const auto join = edge->join.lock();
     const auto other = join ? join->shape.lock() : nullptr;
     if (!other)
       continue;
-    if (other.get() == &tile || other->index < 0 || std::size_t(other->index) >= pieceOf_.size() ||
+    if (other.get() == &tile || other->index < 0 || std::size_t(other->index) >= regionOf_.size() ||
         shapes[std::size_t(other->index)] != other || join->isGroupJoin != edge->isGroupJoin)
       return false;
     // The parity the neighbour's walk would give the new tile.
     const int implied = join->isGroupJoin == other->spin ? 1 : 0;
-    const int joined = pieceOf_[std::size_t(other->index)];
-    if ((piece >= 0 && joined != piece) || (parity >= 0 && implied != parity))
+    const int joined = regionOf_[std::size_t(other->index)];
+    if ((region >= 0 && joined != region) || (parity >= 0 && implied != parity))
       return false;
-    piece = joined;
+    region = joined;
     parity = implied;
   }
-  if (piece < 0) {
-    // A piece of its own, walked from itself.
+  if (region < 0) {
+    // A region of its own, walked from itself.
     tile.spin = false;
-    pieceOf_.push_back(pieces_++);
+    regionOf_.push_back(regions_++);
   } else {
     tile.spin = parity == 1;
-    pieceOf_.push_back(piece);
+    regionOf_.push_back(region);
   }
   return true;
 }
 
-void CrossingPieces::clear() {
-  pieceOf_ = {};
+void KeptCrossings::clear() {
+  regionOf_ = {};
   agrees_ = false;
   crossings_ = {};
   tiles_ = {};
@@ -358,7 +358,7 @@ void CrossingPieces::clear() {
   partial_ = false;
 }
 
-void CrossingPieces::rebuild(Graph& graph, double minimumTurn, bool checkTurn) {
+void KeptCrossings::rebuild(Graph& graph, double minimumTurn, bool checkTurn) {
   crossings_.clear();
   tiles_.clear();
   tiles_.reserve(graph.shapes().size());
@@ -373,7 +373,7 @@ void CrossingPieces::rebuild(Graph& graph, double minimumTurn, bool checkTurn) {
   walkParity(graph);
 }
 
-void CrossingPieces::appended(Graph& graph, const std::vector<std::shared_ptr<Shape>>& tiles, double minimumTurn,
+void KeptCrossings::appended(Graph& graph, const std::vector<std::shared_ptr<Shape>>& tiles, double minimumTurn,
                               bool checkTurn) {
   const auto& shapes = graph.shapes();
   const std::size_t before = tiles_.size();
@@ -444,7 +444,7 @@ void CrossingPieces::appended(Graph& graph, const std::vector<std::shared_ptr<Sh
     walkParity(graph);
 }
 
-Path CrossingPieces::paths(const Graph& graph, bool spin, double w, double W) const {
+Path KeptCrossings::paths(const Graph& graph, bool spin, double w, double W) const {
   Path result;
   result.reserve(crossings_.size() * 10, crossings_.size() * 8);
   const auto& shapes = graph.shapes();

@@ -14,10 +14,10 @@ class Shape;
 // that only adds tiles at the end of the list looks again only at the
 // corners those tiles reach. Both updates also give every tile the parity
 // Graph::computeSpin gives it; a single new tile whose joins all agree on
-// its parity, within one piece whose joins all agree, changes no other
-// tile's parity and is settled alone. The pieces are those
+// its parity, within one connected region whose joins all agree, changes no
+// other tile's parity and is settled alone. The pieces are those
 // Graph::crossingPaths gives, element for element, open fans included.
-class CrossingPieces {
+class KeptCrossings {
 public:
   // Looks at every corner again.
   void rebuild(Graph& graph, double minimumTurn, bool checkTurn);
@@ -51,7 +51,7 @@ private:
   };
 
   // The parity of every tile as Graph::computeSpin walks it, noting each
-  // tile's piece and whether every join agrees with the parities.
+  // tile's region and whether every join agrees with the parities.
   void walkParity(Graph& graph);
   // The parity of one new tile at the end of the graph, when it changes no
   // other tile's; false otherwise.
@@ -63,10 +63,10 @@ private:
   // The tiles as they stood when the crossings were taken, to tell an append
   // from any other change.
   std::vector<const Shape*> tiles_;
-  // Each tile's piece, by position, and whether the joins of every piece
+  // Each tile's region, by position, and whether the joins of every region
   // agree with the parities (no ring of joins of odd length).
-  std::vector<int> pieceOf_;
-  int pieces_ = 0;
+  std::vector<int> regionOf_;
+  int regions_ = 0;
   bool agrees_ = false;
   double minimumTurn_ = 0.0;
   bool checkTurn_ = false;
