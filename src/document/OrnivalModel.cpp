@@ -20,24 +20,6 @@ namespace {
 
 enum class State { start, colors, root, attached, topLevel, unknown };
 
-constexpr std::string_view header = "Ornival";
-constexpr std::string_view version01 = "Ornival 0.1";
-constexpr std::string_view partSeparator = ": ";
-
-void split(std::string_view text, char separator, std::vector<std::string_view>& into) {
-  into.clear();
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t at = text.find(separator, start);
-    if (at == std::string_view::npos) {
-      into.push_back(text.substr(start));
-      return;
-    }
-    into.push_back(text.substr(start, at - start));
-    start = at + 1;
-  }
-}
-
 std::optional<int> parseInt(std::string_view text) {
   const auto value = parseInteger(text);
   if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max())
@@ -133,9 +115,9 @@ void OrnivalModel::parseLine(std::string_view line, ReadState& state) {
   }
   switch (state.state) {
     case State::start:
-      if (line.starts_with(header)) {
+      if (line.starts_with(documentHeader)) {
         state.sawHeader = true;
-        if (line == version01) {
+        if (line == documentVersion01) {
           state.colorsAreIndexed = false;
           state.state = State::root;
           state.inTileSection = true;
@@ -155,13 +137,13 @@ void OrnivalModel::parseLine(std::string_view line, ReadState& state) {
       if (line.empty()) {
         state.state = State::topLevel;
       } else {
-        split(line, ',', state.fields);
+        splitFields(line, ',', state.fields);
         if (readRoot(state))
           state.state = State::attached;
       }
       return;
     case State::attached:
-      split(line, ',', state.fields);
+      splitFields(line, ',', state.fields);
       if (state.fields.size() < 4) {
         state.state = State::topLevel;
       } else {
@@ -171,7 +153,7 @@ void OrnivalModel::parseLine(std::string_view line, ReadState& state) {
     case State::topLevel: {
       if (line.empty())
         return;
-      const std::size_t first = line.find(partSeparator);
+      const std::size_t first = line.find(settingSeparator);
       if (first == std::string_view::npos) {
         if (line == "shapes:") {
           state.state = State::root;
@@ -183,8 +165,8 @@ void OrnivalModel::parseLine(std::string_view line, ReadState& state) {
         }
         return;
       }
-      const std::string_view rest = line.substr(first + partSeparator.size());
-      readSetting(line.substr(0, first), rest.substr(0, rest.find(partSeparator)));
+      const std::string_view rest = line.substr(first + settingSeparator.size());
+      readSetting(line.substr(0, first), rest.substr(0, rest.find(settingSeparator)));
       return;
     }
     case State::unknown:
@@ -305,12 +287,12 @@ void OrnivalModel::readSetting(std::string_view key, std::string_view value) {
   } else if (key == "shapeRadiusLimit") {
     setNumber(value, s.shapeRadiusLimit);
   } else if (key == "borderColor") {
-    split(value, ',', list);
+    splitFields(value, ',', list);
     Color* targets[] = {&s.borderColor, &s.borderColor2, &s.borderColor3};
     for (std::size_t k = 0; k < std::min<std::size_t>(3, list.size()); ++k)
       *targets[k] = colorWithHex(list[k]);
   } else if (key == "borderWidth") {
-    split(value, ',', list);
+    splitFields(value, ',', list);
     double* targets[] = {&s.borderWidth, &s.borderWidth2, &s.borderWidth3};
     for (std::size_t k = 0; k < std::min<std::size_t>(3, list.size()); ++k) {
       const auto number = parseNumber(list[k]);
@@ -332,7 +314,7 @@ void OrnivalModel::readSetting(std::string_view key, std::string_view value) {
   } else if (key == "rotation") {
     setNumber(value, s.rotation);
   } else if (key == "bounds") {
-    split(value, ',', list);
+    splitFields(value, ',', list);
     if (list.size() < 4)
       return;
     double v[4];
@@ -355,7 +337,7 @@ void OrnivalModel::readSetting(std::string_view key, std::string_view value) {
   } else if (key == "roughness") {
     setNumber(value, s.roughness);
   } else if (key == "lightAngle") {
-    split(value, ',', list);
+    splitFields(value, ',', list);
     if (list.size() < 3)
       return;
     double v[3];

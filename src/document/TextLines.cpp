@@ -85,4 +85,18 @@ void forEachLine(std::string_view text, const std::function<void(std::string_vie
     line(text.substr(start));
 }
 
+void splitFields(std::string_view text, char separator, std::vector<std::string_view>& into) {
+  into.clear();
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t at = text.find(separator, start);
+    if (at == std::string_view::npos) {
+      into.push_back(text.substr(start));
+      return;
+    }
+    into.push_back(text.substr(start, at - start));
+    start = at + 1;
+  }
+}
+
 }  // namespace ornival

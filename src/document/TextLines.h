@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 namespace ornival {
 
@@ -16,5 +17,16 @@ bool isValidUtf8(std::string_view text);
 // the very end does not open another, empty line. A byte-order mark at the
 // start is not part of the first line.
 void forEachLine(std::string_view text, const std::function<void(std::string_view)>& line);
+
+// The document's first line starts with the header; a version 0.1 file
+// reads its placements the older way. A setting's name and value stand on
+// either side of the separator.
+inline constexpr std::string_view documentHeader = "Ornival";
+inline constexpr std::string_view documentVersion01 = "Ornival 0.1";
+inline constexpr std::string_view settingSeparator = ": ";
+
+// The fields of text between separators, as views into text; the list is
+// reused so that reading a large document allocates it once.
+void splitFields(std::string_view text, char separator, std::vector<std::string_view>& into);
 
 }  // namespace ornival

@@ -20,24 +20,6 @@ namespace {
 // stay those of OrnivalModel's reader, which the tests compare tile by tile.
 enum class State { start, colors, root, attached, topLevel, unknown };
 
-constexpr std::string_view header = "Ornival";
-constexpr std::string_view version01 = "Ornival 0.1";
-constexpr std::string_view partSeparator = ": ";
-
-void split(std::string_view text, std::vector<std::string_view>& into) {
-  into.clear();
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t at = text.find(',', start);
-    if (at == std::string_view::npos) {
-      into.push_back(text.substr(start));
-      return;
-    }
-    into.push_back(text.substr(start, at - start));
-    start = at + 1;
-  }
-}
-
 // A figure a file may name: never the group tile.
 std::optional<std::uint16_t> acceptedFigure(std::string_view field) {
   const auto number = parseInteger(field);
@@ -77,9 +59,9 @@ public:
   void line(std::string_view line) {
     switch (state_) {
       case State::start:
-        if (line.starts_with(header)) {
+        if (line.starts_with(documentHeader)) {
           sawHeader_ = true;
-          if (line == version01) {
+          if (line == documentVersion01) {
             indexed_ = false;
             state_ = State::root;
           } else {
@@ -97,13 +79,13 @@ public:
         if (line.empty()) {
           state_ = State::topLevel;
         } else {
-          split(line, fields_);
+          splitFields(line, ',', fields_);
           if (readRoot())
             state_ = State::attached;
         }
         return;
       case State::attached:
-        split(line, fields_);
+        splitFields(line, ',', fields_);
         if (fields_.size() < 4)
           state_ = State::topLevel;
         else
@@ -112,7 +94,7 @@ public:
       case State::topLevel: {
         if (line.empty())
           return;
-        if (line.find(partSeparator) == std::string_view::npos) {
+        if (line.find(settingSeparator) == std::string_view::npos) {
           if (line == "shapes:")
             state_ = State::root;
           else if (line == "colors:")
