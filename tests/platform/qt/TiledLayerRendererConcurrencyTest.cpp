@@ -3,6 +3,7 @@
 #include "platform/LayerRenderer.h"
 #include "platform/ShapeLayer.h"
 #include "platform/qt/QPainterAdapter.h"
+#include "support/TiledPictures.h"
 
 #include <QImage>
 #include <QPaintEngine>
@@ -115,34 +116,9 @@ struct Tiling {
   }
 };
 
-QImage blank(const Frame& frame, const QColor& color) {
-  QImage image(int(frame.size.width() * frame.pixelRatio), int(frame.size.height() * frame.pixelRatio),
-               QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(frame.pixelRatio);
-  image.fill(color);
-  return image;
-}
-
-QImage reference(const Layer& root, const Frame& frame) {
-  QImage image = blank(frame, frame.background);
-  QPainter qpainter(&image);
-  QPainterAdapter painter(qpainter, frame.size.height());
-  renderLayerTree(root, painter);
-  return image;
-}
-
-// Paints as a widget's paint does: limited to the part by the system clip.
-void paint(TiledLayerRenderer& renderer, QImage& image, const Frame& frame, const QRegion& region, bool standIns) {
-  for (const QRect& rect : region) {
-    image.paintEngine()->setSystemClip(QRegion(QRectF(rect.x() * frame.pixelRatio, rect.y() * frame.pixelRatio,
-                                                      rect.width() * frame.pixelRatio, rect.height() * frame.pixelRatio)
-                                                   .toAlignedRect()));
-    QPainter painter(&image);
-    renderer.paint(painter, frame, rect, standIns);
-    painter.end();
-    image.paintEngine()->setSystemClip(QRegion());
-  }
-}
+using testing::blank;
+using testing::paint;
+using testing::reference;
 
 int differingPixels(const QImage& a, const QImage& b) {
   if (a.size() != b.size())

@@ -4,6 +4,7 @@
 #include "platform/RgbaImage.h"
 #include "platform/ShapeLayer.h"
 #include "platform/qt/QPainterAdapter.h"
+#include "support/TiledPictures.h"
 
 #include <QImage>
 #include <QPaintEngine>
@@ -183,35 +184,10 @@ struct Scene {
   }
 };
 
-QImage blank(const Frame& frame, const QColor& fill) {
-  QImage image(int(frame.size.width() * frame.pixelRatio), int(frame.size.height() * frame.pixelRatio),
-               QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(frame.pixelRatio);
-  image.fill(fill);
-  return image;
-}
+using testing::blank;
+using testing::paint;
 
-// What the layer tree renderer draws, on the background.
-QImage reference(const Scene& scene, const Frame& frame) {
-  QImage image = blank(frame, frame.background);
-  QPainter qpainter(&image);
-  QPainterAdapter painter(qpainter, frame.size.height());
-  renderLayerTree(*scene.root, painter);
-  return image;
-}
-
-// Paints as a widget's paint does: limited to the part by the system clip.
-void paint(TiledLayerRenderer& renderer, QImage& image, const Frame& frame, const QRegion& region, bool standIns) {
-  for (const QRect& rect : region) {
-    image.paintEngine()->setSystemClip(QRegion(QRectF(rect.x() * frame.pixelRatio, rect.y() * frame.pixelRatio,
-                                                      rect.width() * frame.pixelRatio, rect.height() * frame.pixelRatio)
-                                                   .toAlignedRect()));
-    QPainter painter(&image);
-    renderer.paint(painter, frame, rect, standIns);
-    painter.end();
-    image.paintEngine()->setSystemClip(QRegion());
-  }
-}
+QImage reference(const Scene& scene, const Frame& frame) { return testing::reference(*scene.root, frame); }
 
 // Where the pictures differ: how many pixels, the first, and their box.
 std::string difference(const QImage& actual, const QImage& expected) {
